@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace qbx {
+
+// Icon of a standard message box.
+enum class TMsgIcon { None, Information, Warning, Error, Question };
+
+// Buttons of a standard message box; combine with |.
+enum TMsgButton : unsigned {
+    MbOk = 1u << 0,
+    MbCancel = 1u << 1,
+    MbYes = 1u << 2,
+    MbNo = 1u << 3,
+    MbOkCancel = MbOk | MbCancel,
+    MbYesNo = MbYes | MbNo,
+    MbYesNoCancel = MbYes | MbNo | MbCancel,
+};
+
+// The button the user pressed (closing the box counts as Cancel, or as No
+// when there is no Cancel button, or as OK when OK is the only button).
+enum class TMsgAnswer { Ok, Cancel, Yes, No };
+
+// Seam for every question and report the logic shows. The GUI shows a
+// standard message box owned by the main window; tests script the answers.
+// Texts are the system's own: a carriage return ("\r", or "\r\n") is a line
+// break when shown.
+class IMessageBoxes {
+public:
+    virtual ~IMessageBoxes() = default;
+    virtual TMsgAnswer Show(const QString &text, const QString &caption, TMsgIcon icon,
+                            unsigned buttons) = 0;
+};
+
+} // namespace qbx

@@ -1,0 +1,8 @@
+#include "engine/Engine.h"
+
+namespace qbx::engine {
+
+bool Initialize() { return true; }
+void Shutdown() {}
+
+} // namespace qbx::engine
