@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -73,7 +74,9 @@ void THelpWindow::OpenHelpFile()
         return;
     engine_ = new QHelpEngine(collectionDir_->filePath(QStringLiteral("help.qhc")), this);
     engine_->setReadOnly(false);
-    if (!engine_->setupData() || !engine_->registerDocumentation(helpFile_)) {
+    // The engine resolves a relative name against its collection's folder.
+    const QString file = QFileInfo(helpFile_).absoluteFilePath();
+    if (!engine_->setupData() || !engine_->registerDocumentation(file)) {
         qWarning("help: %s", qPrintable(engine_->error()));
         return;
     }
