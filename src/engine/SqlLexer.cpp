@@ -99,11 +99,11 @@ std::string DescribeLexeme(const SqlLexeme &lexeme)
     }
 }
 
-std::vector<SqlLexeme> TokenizeSql(std::string_view text)
+std::vector<SqlLexeme> TokenizeSql(std::string_view text, size_t start)
 {
     std::vector<SqlLexeme> out;
     const size_t n = text.size();
-    size_t i = 0;
+    size_t i = start < n ? start : n;
     while (true) {
         while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
             ++i;
@@ -168,6 +168,9 @@ std::vector<SqlLexeme> TokenizeSql(std::string_view text)
                 break;
             case ';':
                 lx.token = SqlToken::Semicolon;
+                break;
+            case '.':
+                lx.token = SqlToken::Dot;
                 break;
             case '=':
                 lx.token = SqlToken::Eq;

@@ -21,6 +21,7 @@ enum class SqlToken {
     Plus,
     Minus,
     Semicolon,
+    Dot,
     Eq,
     Ne,
     Lt,
@@ -47,10 +48,10 @@ struct SqlLexeme {
     size_t position = 0; // 1-based offset in the text
 };
 
-// Tokenizes the whole text; the last lexeme is always End. Raises
-// Error(ErrSqlSyntax) for an unterminated string or a character that
-// starts no token.
-std::vector<SqlLexeme> TokenizeSql(std::string_view text);
+// Tokenizes the text from byte `start` on; the last lexeme is always End.
+// Positions count from the start of `text`. Raises Error(ErrSqlSyntax) for
+// an unterminated string or a character that starts no token.
+std::vector<SqlLexeme> TokenizeSql(std::string_view text, size_t start = 0);
 
 // How a token reads in an error message: the text of the lexeme, or
 // "end of statement".

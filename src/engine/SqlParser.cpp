@@ -1,7 +1,9 @@
 #include "engine/SqlParser.h"
 
+#include "engine/Error.h"
 #include "engine/SqlLexer.h"
 
+#include <cctype>
 #include <charconv>
 #include <system_error>
 #include <utility>
@@ -15,7 +17,7 @@ constexpr int kMaxDepth = 200;
 
 class Parser {
 public:
-    explicit Parser(std::string_view text) : lexemes_(TokenizeSql(text)) {}
+    explicit Parser(std::string_view text, size_t start = 0) : lexemes_(TokenizeSql(text, start)) {}
 
     SqlSelect Select()
     {
@@ -194,6 +196,19 @@ private:
     {
         SqlOperand op;
         op.position = Peek().position;
+        if ((Peek().token == SqlToken::Identifier || Peek().token == SqlToken::String) &&
+            lexemes_[pos_ + 1].token == SqlToken::Dot) {
+            // A qualified field: table.field, where either part may be
+            // quoted, so that names with spaces can be written ("t"."Ship VIA").
+            Take();
+            Take();
+            op.position = Peek().position;
+            if (Peek().token != SqlToken::Identifier && Peek().token != SqlToken::String)
+                Fail("Expected a field name after \".\"");
+            op.kind = SqlOperand::Kind::Field;
+            op.text = Take().text;
+            return op;
+        }
         switch (Peek().token) {
         case SqlToken::Identifier:
             op.kind = SqlOperand::Kind::Field;
@@ -256,9 +271,50 @@ private:
 
 } // namespace
 
+namespace {
+
+// The statement as the search builds it puts the file name between the
+// quotes unchanged, so a name holding a double quote breaks the strict
+// reading. Then the name is taken up to a `" WHERE ` after which the rest
+// reads as a condition.
+bool ReadWithPlainFileName(std::string_view statement, SqlSelect &out)
+{
+    static constexpr std::string_view kHead = "SELECT * FROM \"";
+    static constexpr std::string_view kWhere = "\" WHERE ";
+    if (statement.size() < kHead.size())
+        return false;
+    for (size_t i = 0; i < kHead.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(statement[i])) != kHead[i])
+            return false;
+    // A few tries are plenty; the bound keeps hostile text from costing a
+    // parse per occurrence.
+    int tries = 16;
+    for (size_t at = statement.find(kWhere, kHead.size());
+         at != std::string_view::npos && tries-- > 0; at = statement.find(kWhere, at + 1)) {
+        try {
+            out.where = Parser(statement, at + kWhere.size()).WholeCondition();
+        } catch (const Error &) {
+            continue;
+        }
+        out.table = std::string(statement.substr(kHead.size(), at - kHead.size()));
+        out.hasWhere = true;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 SqlSelect ParseSqlSelect(std::string_view statement)
 {
-    return Parser(statement).Select();
+    try {
+        return Parser(statement).Select();
+    } catch (const Error &) {
+        SqlSelect plain;
+        if (ReadWithPlainFileName(statement, plain))
+            return plain;
+        throw;
+    }
 }
 
 SqlExpr ParseSqlCondition(std::string_view condition)
