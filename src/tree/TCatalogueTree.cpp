@@ -103,6 +103,12 @@ void TCatalogueTree::CopySubtree(const TTreeNode *node, const QString &label, co
 {
     if (options_.ConflictAnswer == ConflictCancel)
         return;
+    // The children as they are now: a copy placed inside the original
+    // (a folder copied into itself) must not copy itself again.
+    std::vector<const TTreeNode *> children;
+    children.reserve(size_t(node->ChildCount()));
+    for (int i = 0; i < node->ChildCount(); ++i)
+        children.push_back(node->Child(i));
     static const TItemDescription kNone;
     const TItemDescription &d = node->Description() ? *node->Description() : kNone;
     const int image = node->Image();
@@ -110,12 +116,6 @@ void TCatalogueTree::CopySubtree(const TTreeNode *node, const QString &label, co
                image >= ImageDisc && image <= ImageFolderOpen);
     if (options_.ConflictAnswer == ConflictCancel)
         return;
-    // The children as they are now: the insertions may add to this very
-    // list when the copy lands beside the original.
-    std::vector<const TTreeNode *> children;
-    children.reserve(size_t(node->ChildCount()));
-    for (int i = 0; i < node->ChildCount(); ++i)
-        children.push_back(node->Child(i));
     for (const TTreeNode *child : children) {
         QString childPath;
         if (path.isEmpty())
