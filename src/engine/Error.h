@@ -8,12 +8,12 @@ namespace qbx::engine {
 // Error codes of the engine (the numbers the original engine used where known).
 enum ErrorCode : int {
     ErrGeneral = 0x2100,
-    ErrFileNotFound = 0x2401,   // the file does not exist
-    ErrAccessDenied = 0x2402,   // the OS refused access
-    ErrCorrupt = 0x2501,        // the file is damaged or is not a table
-    ErrTableFull = 0x2507,      // no block left: "Table is full."
-    ErrEncrypted = 0x2508,      // the table is password protected
-    ErrLocked = 0x2A04,         // another opener holds the table
+    ErrFileNotFound = 0x2401, // the file does not exist
+    ErrAccessDenied = 0x2402, // the OS refused access
+    ErrCorrupt = 0x2501,      // the file is damaged or is not a table
+    ErrTableFull = 0x2507,    // no block left: "Table is full."
+    ErrEncrypted = 0x2508,    // the table is password protected
+    ErrLocked = 0x2A04,       // another opener holds the table
     ErrInvalidParameter = 0x2B03,
     ErrSqlSyntax = 0x3302,      // a malformed SQL statement or condition
     ErrNotInitialized = 0x2A01, // the engine was not started

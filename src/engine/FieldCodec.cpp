@@ -52,7 +52,8 @@ double DecodeNumber(const uint8_t *p)
 
 int32_t DecodeLong(const uint8_t *p)
 {
-    const uint32_t u = (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
+    const uint32_t u =
+        (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
     return static_cast<int32_t>(u ^ 0x80000000u);
 }
 
@@ -126,6 +127,9 @@ void EncodeShort(uint8_t *p, int16_t value)
     p[1] = uint8_t(u);
 }
 
-void EncodeNull(uint8_t *p, uint32_t size) { std::memset(p, 0, size); }
+void EncodeNull(uint8_t *p, uint32_t size)
+{
+    std::memset(p, 0, size);
+}
 
 } // namespace qbx::engine

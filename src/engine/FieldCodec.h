@@ -39,9 +39,9 @@ bool IsNullValue(const uint8_t *p, uint32_t size);
 std::string_view AlphaValue(const uint8_t *p, uint32_t size);
 
 // Decoders of single values; the caller has checked the value is not NULL.
-double DecodeNumber(const uint8_t *p);   // 8 bytes (number, money)
-int32_t DecodeLong(const uint8_t *p);    // 4 bytes (long, auto-increment, date)
-int16_t DecodeShort(const uint8_t *p);   // 2 bytes
+double DecodeNumber(const uint8_t *p); // 8 bytes (number, money)
+int32_t DecodeLong(const uint8_t *p);  // 4 bytes (long, auto-increment, date)
+int16_t DecodeShort(const uint8_t *p); // 2 bytes
 
 // Numeric value of a number, money, short, long or auto-increment field as
 // a double; false for NULL or for any other type.

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "platform/Volumes.h"
+
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
 
 namespace qbx {
+
+class IOptionsWindow;
 
 // The user's options (kept between runs in the registry store or in an INI
 // file beside the executable) and the working state of the current run that
@@ -13,17 +19,20 @@ namespace qbx {
 // by reference to every object that needs it.
 class TOptions {
 public:
-    // Sets every field to its initial value (including the drive scan) and
-    // ends with SetDefaults. appCaption is the main window's caption.
+    // Sets every field to its initial value (including the drive scan of the
+    // mounted volumes) and ends with SetDefaults. appCaption is the main
+    // window's caption.
     explicit TOptions(const QString &appCaption = QStringLiteral("Кварнис"));
+    // The same with the drive scan run over the given volumes.
+    TOptions(const QString &appCaption, const QList<TVolume> &volumes);
 
     // --- working state -------------------------------------------------
-    QString IniFileName;               // executable path with ".ini"
-    QString AppCaption;                // caption in mode 0, end of every caption
-    uint8_t DbState = 0;               // 0 none, 1 open, 2 entire view, 3 results
-    QString CdRoot;                    // initial folder of the scan dialog
-    uint8_t StopState = 0;             // 0 run on, 1 Stop pressed, 2 stop
-    uint8_t EditState = 0;             // 0 none, 1 editing, 2 just ended, 3 editor used
+    QString IniFileName;   // executable path with ".ini"
+    QString AppCaption;    // caption in mode 0, end of every caption
+    uint8_t DbState = 0;   // 0 none, 1 open, 2 entire view, 3 results
+    QString CdRoot;        // root of the first CD-ROM, else of the first fixed volume, else ""
+    uint8_t StopState = 0; // 0 run on, 1 Stop pressed, 2 stop
+    uint8_t EditState = 0; // 0 none, 1 editing, 2 just ended, 3 editor used
     QString DbName = QStringLiteral("Qubrix");
     int EntireValueWidth = 245;
     int FoundValueWidth = 245;
@@ -33,9 +42,11 @@ public:
     std::array<QString, 8> FieldSearchText; // indexed by the search action's tag
     QString ResultName = QStringLiteral("Query");
     QString GlobalSearchText;
-    QString FixedDrives;               // fixed mount points, '\n'-separated, in mount order
-    QString HelpFile;                  // executable path with ".qch"
-    QString AppFolder;                 // executable's folder, ending in "/"
+    // Roots of the fixed volumes (mount points ending in "/") in mount order,
+    // joined by '\n': "/\n/home/\n/data/". Split with FixedDriveList().
+    QString FixedDrives;
+    QString HelpFile;  // executable path with ".qch"
+    QString AppFolder; // executable's folder, ending in "/"
     QString LastCondition;
     bool QueryFilePending = false;
     bool TreeChanged = false;
@@ -47,18 +58,18 @@ public:
     QString FoundText;
     QString EntireSelPath;
     QString StatusText;
-    int OptionsStore = -1;             // -1 nowhere, 0 registry, 1 INI file
+    int OptionsStore = -1; // -1 nowhere, 0 registry, 1 INI file
     QString DbTableName = QStringLiteral("Qubrix");
     QString SearchTable;
     QString TempFolder;
     QString TotalText;
-    uint8_t ConflictAnswer = 0;        // 0 not asked, 1 cancel, 2/3 keep, 4/5 complement, 6/7 overwrite
+    uint8_t ConflictAnswer = 0; // 0 not asked, 1 cancel, 2/3 keep, 4/5 complement, 6/7 overwrite
     int EntireTreeWidth = 225;
     int FoundTreeWidth = 225;
     int64_t SelSize = 0;
 
     // --- persisted options -------------------------------------------
-    int SearchView = 0;
+    int SearchView = 0; // 0..3; a stored value outside that range loads as 0
     QString DbFolder;
     QString QryFolder;
     QString MainGeometry;
@@ -77,18 +88,51 @@ public:
     bool ConfirmEdit = true;
     bool ConfirmReview = true;
 
-    // Defaults of DbFolder and QryFolder: the executable's folder.
+    // Defaults of DbFolder and QryFolder: the executable's folder, ending in "/".
     QString DefaultDbFolder;
     QString DefaultQryFolder;
 
+    // The persisted options live in HKEY_CURRENT_USER under RegistryKey (the
+    // options themselves and SearchView) and its sub-keys Folders, Geometry,
+    // Size and Confirm, or in the INI file IniFileName with the sections
+    // FOLDERS, GEOMETRY, SIZE, CONFIRM and MISC.
+    static inline const QString RegistryKey = QStringLiteral("Software\\Tolvenar\\Qubrix");
+    static inline const QString CompanyKey = QStringLiteral("Software\\Tolvenar");
+
+    // Registry, else INI file, else defaults; true when options were read.
     bool Load();
+    // False (nothing changed) when the registry key does not exist.
     bool LoadFromRegistry();
+    // False (nothing changed) when the INI file does not exist.
     bool LoadFromIni();
+    // Gives every persisted option its default; working state stays.
     void SetDefaults();
+    // Refreshes the remembered geometry from the window (only where it is
+    // remembered) and writes the options back to where they came from or
+    // were last saved to; with OptionsStore -1 nothing is written.
+    void Save(const IOptionsWindow &window);
+    // Replace what the place holds with all persisted options.
     void SaveToRegistry();
     void SaveToIni();
+    // True when the place holds nothing afterwards.
     bool RemoveFromRegistry();
     bool RemoveIniFile();
+
+    // "Maximized", or "left,top,width,height" of the window.
+    QString MainGeometryText(const IOptionsWindow &window) const;
+    // Stores the value column's width into the pair of the visible tree, then
+    // gives "EntireTreeWidth,EntireValueWidth,FoundTreeWidth,FoundValueWidth".
+    QString PanelGeometryText(const IOptionsWindow &window);
+    // Apply MainGeometry / PanelGeometry (first activation of the window).
+    void ApplyMainGeometry(IOptionsWindow &window) const;
+    void ApplyPanelGeometry(IOptionsWindow &window);
+    // Existing DbFolder / QryFolder become the dialogs' initial folders.
+    void ApplyFolders(IOptionsWindow &window) const;
+
+    QStringList FixedDriveList() const;
+
+private:
+    void ScanDrives(const QList<TVolume> &volumes);
 };
 
 } // namespace qbx

@@ -1,0 +1,374 @@
+#include "engine/Table.h"
+
+#include "engine/Engine.h"
+#include "engine/Error.h"
+#include "engine/LanguageDriver.h"
+
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <utility>
+
+#include <sys/mman.h>
+
+namespace qbx::engine {
+
+namespace {
+
+std::string BaseName(const std::string &path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+[[noreturn]] void BadValue(const FieldDef &f, const char *why)
+{
+    throw Error(ErrInvalidParameter, std::string(why) + ". Field: " + f.name);
+}
+
+// Integer value of `v` for an integer field, checked against the range the
+// encoding can hold (its lowest value is the NULL pattern).
+int64_t IntegerValue(const FieldDef &f, double v, int64_t max)
+{
+    if (!(v == std::trunc(v)) || v < double(-max) || v > double(max))
+        BadValue(f, "Value out of range for an integer field");
+    return int64_t(v);
+}
+
+} // namespace
+
+Table::Table(Table &&other) noexcept
+{
+    *this = std::move(other);
+}
+
+Table &Table::operator=(Table &&other) noexcept
+{
+    if (this != &other) {
+        Close();
+        file_ = std::move(other.file_);
+        header_ = std::move(other.header_);
+        layout_ = std::move(other.layout_);
+        blocks_ = std::move(other.blocks_);
+        buffer_ = std::move(other.buffer_);
+        newRecord_ = std::move(other.newRecord_);
+        blockIndex_ = other.blockIndex_;
+        recordIndex_ = other.recordIndex_;
+        record_ = std::exchange(other.record_, nullptr);
+        onRecord_ = std::exchange(other.onRecord_, false);
+        blockLimit_ = other.blockLimit_;
+        map_ = std::exchange(other.map_, nullptr);
+        mapSize_ = std::exchange(other.mapSize_, 0);
+        writing_ = std::exchange(other.writing_, false);
+    }
+    return *this;
+}
+
+void Table::Open(const std::string &path, OpenMode mode)
+{
+    Close();
+    const bool exclusive = mode == OpenMode::Exclusive;
+    file_.Open(path, exclusive, exclusive ? TableFile::Lock::Exclusive : TableFile::Lock::Shared);
+    try {
+        const uint64_t fileSize = file_.Size();
+        uint8_t fixed[kFixedHeaderSize];
+        if (fileSize < kFixedHeaderSize)
+            throw Error(ErrCorrupt, "Corrupt table header: the file is shorter than a table "
+                                    "header. Table: " +
+                                        path);
+        file_.ReadAt(0, fixed, sizeof fixed);
+        const uint32_t headerSize = RecordedHeaderSize(fixed, sizeof fixed);
+        std::vector<uint8_t> raw(
+            std::max<uint64_t>(kFixedHeaderSize, std::min<uint64_t>(headerSize, fileSize)));
+        file_.ReadAt(0, raw.data(), raw.size());
+        header_ = ParseTableHeader(raw.data(), raw.size(), fileSize, path);
+        layout_.clear();
+        uint32_t offset = 0;
+        for (const FieldDef &f : header_.fields) {
+            layout_.push_back({f.type, offset, f.size});
+            offset += f.size;
+        }
+        WalkBlocks();
+        buffer_.assign(header_.BlockSize(), 0);
+        newRecord_.assign(header_.recordSize, 0);
+    } catch (...) {
+        Close();
+        throw;
+    }
+}
+
+// Follows the chain from the first block, at most fileBlocks steps, and
+// checks every link and per-block count before any record is read.
+void Table::WalkBlocks()
+{
+    blocks_.clear();
+    const uint32_t perBlock = header_.RecordsPerBlock();
+    uint64_t total = 0;
+    uint32_t number = header_.firstBlock;
+    auto corrupt = [this](const std::string &what) {
+        throw Error(ErrCorrupt, "Corrupt table: " + what + ". Table: " + Path());
+    };
+    while (number != 0) {
+        if (number > header_.fileBlocks)
+            corrupt("block link out of range");
+        if (blocks_.size() >= header_.fileBlocks)
+            corrupt("the block chain loops");
+        uint8_t bh[6];
+        file_.ReadAt(BlockOffset(number), bh, sizeof bh);
+        const int lastOffset = int16_t(GetU16(bh + 4));
+        uint32_t count = 0;
+        if (lastOffset >= 0) {
+            if (lastOffset % header_.recordSize != 0)
+                corrupt("bad record offset in block " + std::to_string(number));
+            count = uint32_t(lastOffset) / header_.recordSize + 1;
+            if (count > perBlock)
+                corrupt("too many records in block " + std::to_string(number));
+        }
+        blocks_.push_back({uint16_t(number), uint16_t(count)});
+        total += count;
+        number = GetU16(bh);
+    }
+    if (total != header_.numRecords)
+        corrupt("the record count differs from the blocks");
+}
+
+void Table::Close() noexcept
+{
+    Unmap();
+    file_.Close();
+    blocks_.clear();
+    onRecord_ = false;
+    record_ = nullptr;
+    writing_ = false;
+    blockLimit_ = kMaxBlocks;
+}
+
+void Table::Unmap() noexcept
+{
+    if (map_)
+        ::munmap(map_, mapSize_);
+    map_ = nullptr;
+    mapSize_ = 0;
+}
+
+std::string Table::LanguageDriverName() const
+{
+    if (header_.versionId >= 5)
+        return header_.driverId;
+    return DriverNameOfSortByte(header_.sortByte);
+}
+
+uint64_t Table::BlockOffset(uint32_t number) const
+{
+    return header_.headerSize + uint64_t(number - 1) * header_.BlockSize();
+}
+
+bool Table::LoadBlock(size_t index)
+{
+    while (index < blocks_.size() && blocks_[index].count == 0)
+        ++index;
+    blockIndex_ = index;
+    recordIndex_ = 0;
+    onRecord_ = index < blocks_.size();
+    if (!onRecord_) {
+        record_ = nullptr;
+        return false;
+    }
+    const BlockRef &b = blocks_[index];
+    file_.ReadAt(BlockOffset(b.number), buffer_.data(), 6 + size_t(b.count) * header_.recordSize);
+    record_ = buffer_.data() + 6;
+    return true;
+}
+
+bool Table::First()
+{
+    if (!IsOpen())
+        throw Error(ErrInvalidParameter, "Table is not open.");
+    return LoadBlock(0);
+}
+
+bool Table::Next()
+{
+    if (!onRecord_)
+        return false;
+    if (++recordIndex_ < blocks_[blockIndex_].count) {
+        record_ += header_.recordSize;
+        return true;
+    }
+    return LoadBlock(blockIndex_ + 1);
+}
+
+const FieldDef &Table::CheckedField(size_t field) const
+{
+    if (!onRecord_)
+        throw Error(ErrInvalidParameter, "No current record.");
+    if (field >= header_.fields.size())
+        throw Error(ErrInvalidParameter, "Invalid field number " + std::to_string(field) + ".");
+    return header_.fields[field];
+}
+
+std::string_view Table::ReadText(size_t field) const
+{
+    const FieldDef &f = CheckedField(field);
+    if (f.type != FtAlpha)
+        throw Error(ErrInvalidParameter, "Field is not a text field: " + f.name);
+    return AlphaValue(record_ + layout_[field].offset, f.size);
+}
+
+double Table::ReadNumber(size_t field) const
+{
+    const FieldDef &f = CheckedField(field);
+    double v = 0;
+    if (f.Kind() != FieldKind::Float && f.Kind() != FieldKind::Integer)
+        throw Error(ErrInvalidParameter, "Field is not a number field: " + f.name);
+    return NumericValue(record_, layout_[field], v) ? v : 0.0;
+}
+
+bool Table::IsNull(size_t field) const
+{
+    const FieldDef &f = CheckedField(field);
+    return IsNullValue(record_ + layout_[field].offset, f.size);
+}
+
+void Table::SetBlockLimit(uint32_t blocks)
+{
+    blockLimit_ = std::min(blocks, kMaxBlocks);
+}
+
+void Table::Append(std::span<const Value> values)
+{
+    if (!IsOpen())
+        throw Error(ErrInvalidParameter, "Table is not open.");
+    if (values.size() != header_.fields.size())
+        throw Error(ErrInvalidParameter, "Wrong number of field values.");
+    uint8_t *rec = newRecord_.data();
+    for (size_t i = 0; i < values.size(); ++i) {
+        const FieldDef &f = header_.fields[i];
+        const Value &v = values[i];
+        uint8_t *p = rec + layout_[i].offset;
+        if (v.kind == Value::Kind::Null) {
+            EncodeNull(p, f.size);
+        } else if (f.type == FtAlpha) {
+            if (v.kind != Value::Kind::Text)
+                BadValue(f, "A number cannot go into a text field");
+            EncodeAlpha(p, f.size, v.text);
+        } else if (v.kind != Value::Kind::Number) {
+            BadValue(f, "Text cannot go into a number field");
+        } else if (f.type == FtNumber || f.type == FtMoney) {
+            EncodeNumber(p, v.number);
+        } else if (f.type == FtLong || f.type == FtAutoInc || f.type == FtDate) {
+            EncodeLong(p, int32_t(IntegerValue(f, v.number, INT32_MAX)));
+        } else if (f.type == FtShort) {
+            EncodeShort(p, int16_t(IntegerValue(f, v.number, INT16_MAX)));
+        } else {
+            BadValue(f, "Only an empty value can go into a field of this type");
+        }
+    }
+    AppendRaw(rec);
+}
+
+void Table::StartWriting()
+{
+    if (!file_.Writable())
+        throw Error(ErrAccessDenied, "Table is open read only. Table: " + Path());
+    // Reserve address space for the largest file the table may grow to;
+    // only the pages the file covers are ever touched.
+    const size_t size = header_.headerSize + size_t(kMaxBlocks) * header_.BlockSize();
+    void *p = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, file_.Descriptor(), 0);
+    if (p != MAP_FAILED) {
+        map_ = static_cast<uint8_t *>(p);
+        mapSize_ = size;
+    } // else every write goes through pwrite
+    writing_ = true;
+    if (header_.versionId >= 5) {
+        uint8_t t[4];
+        PutU32(t, uint32_t(std::time(nullptr)));
+        Put(HoUpdateTime, t, 4);
+    }
+}
+
+void Table::Put(uint64_t offset, const void *data, size_t size)
+{
+    if (map_)
+        std::memcpy(map_ + offset, data, size);
+    else
+        file_.WriteAt(offset, data, size);
+}
+
+void Table::PutWord(uint64_t offset, uint16_t value)
+{
+    uint8_t b[2];
+    PutU16(b, value);
+    Put(offset, b, 2);
+}
+
+void Table::AddBlock()
+{
+    if (header_.fileBlocks >= blockLimit_)
+        throw Error(ErrTableFull, "Table is full.");
+    const uint16_t number = uint16_t(header_.fileBlocks + 1);
+    const uint16_t prev = blocks_.empty() ? 0 : blocks_.back().number;
+    // The new block goes to the file whole (zeros after its header) with one
+    // write, which also extends the file; records then land in pages that
+    // are already in the page cache.
+    std::vector<uint8_t> &block = buffer_;
+    std::memset(block.data(), 0, block.size());
+    PutU16(block.data(), 0);
+    PutU16(block.data() + 2, prev);
+    PutU16(block.data() + 4, uint16_t(-int(header_.recordSize)));
+    file_.WriteAt(BlockOffset(number), block.data(), block.size());
+    if (prev != 0)
+        PutWord(BlockOffset(prev), number);
+    header_.fileBlocks = number;
+    header_.nextBlock = uint16_t(header_.nextBlock + 1);
+    header_.lastBlock = number;
+    if (header_.firstBlock == 0)
+        header_.firstBlock = number;
+    PutWord(HoFileBlocks, header_.fileBlocks);
+    PutWord(HoMaxBlocks, header_.fileBlocks);
+    PutWord(HoNextBlock, header_.nextBlock);
+    PutWord(HoLastBlock, header_.lastBlock);
+    PutWord(HoFirstBlock, header_.firstBlock);
+    blocks_.push_back({number, 0});
+}
+
+void Table::AppendRaw(const uint8_t *record)
+{
+    if (!writing_)
+        StartWriting();
+    onRecord_ = false; // the cursor's block buffer may no longer match the file
+    record_ = nullptr;
+    if (blocks_.empty() || blocks_.back().count >= header_.RecordsPerBlock())
+        AddBlock();
+    BlockRef &last = blocks_.back();
+    const uint64_t block = BlockOffset(last.number);
+    Put(block + 6 + uint64_t(last.count) * header_.recordSize, record, header_.recordSize);
+    ++last.count;
+    PutWord(block + 4, uint16_t((last.count - 1) * header_.recordSize));
+    ++header_.numRecords;
+    uint8_t n[4];
+    PutU32(n, header_.numRecords);
+    Put(HoNumRecords, n, 4);
+}
+
+void Table::Create(const std::string &path, const std::vector<FieldDef> &fields,
+                   const CreateOptions &options)
+{
+    const std::string driver = options.driver.empty() ? DefaultLanguageDriver() : options.driver;
+    if (!FindLanguageDriver(driver))
+        throw Error(ErrInvalidParameter, "Unknown language driver: " + driver + ".");
+    const std::vector<uint8_t> header =
+        BuildTableHeader(fields, options.blockKiB, BaseName(path), driver);
+    TableFile file;
+    file.Create(path);
+    file.WriteAt(0, header.data(), header.size());
+}
+
+std::string LanguageDriverOfFile(const std::string &path)
+{
+    Table t;
+    t.Open(path, OpenMode::Shared);
+    return t.LanguageDriverName();
+}
+
+} // namespace qbx::engine

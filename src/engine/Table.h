@@ -1,0 +1,133 @@
+#pragma once
+
+#include "engine/FieldCodec.h"
+#include "engine/TableFile.h"
+#include "engine/TableHeader.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qbx::engine {
+
+enum class OpenMode {
+    Shared,    // read only; fails while someone holds the table exclusively
+    Exclusive, // read and append; fails while anyone else has the table open
+};
+
+// One value of a record to append. Text is in the table's code page.
+struct Value {
+    enum class Kind : uint8_t { Null, Text, Number };
+    Kind kind = Kind::Null;
+    std::string_view text;
+    double number = 0;
+
+    static Value Null() { return {}; }
+    static Value Text(std::string_view t) { return {Kind::Text, t, 0}; }
+    static Value Number(double d) { return {Kind::Number, {}, d}; }
+};
+
+// Settings of a new table.
+struct CreateOptions {
+    uint8_t blockKiB = 2; // 1-32; catalogue tables use 32
+    std::string driver;   // language driver ID; empty = the engine's default
+};
+
+// A Paradox table file: open, read in stored order, append, create.
+// Reading keeps one block in a buffer; appending writes straight into the
+// file through a shared mapping, so every appended record is in the file at
+// once and the header and block counters always agree.
+class Table {
+public:
+    static constexpr uint32_t kMaxBlocks = 65535;
+
+    Table() = default;
+    ~Table() { Close(); }
+    Table(Table &&) noexcept;
+    Table &operator=(Table &&) noexcept;
+    Table(const Table &) = delete;
+    Table &operator=(const Table &) = delete;
+
+    // Opens a table; checks the header and the whole block chain. Throws
+    // Error when the file is missing, locked, encrypted, damaged or no table.
+    void Open(const std::string &path, OpenMode mode = OpenMode::Shared);
+    void Close() noexcept;
+    bool IsOpen() const { return file_.IsOpen(); }
+    const std::string &Path() const { return file_.Path(); }
+
+    const TableHeader &Header() const { return header_; }
+    const std::vector<FieldDef> &Fields() const { return header_.fields; }
+    // Offsets and types of the fields inside a record, in field order.
+    const std::vector<FieldLayout> &Layout() const { return layout_; }
+    uint32_t RecordSize() const { return header_.recordSize; }
+    uint32_t RecordCount() const { return header_.numRecords; }
+    // Language driver ID ("ancyrr", "ascii"...); for level 3 tables the
+    // name known for the sort byte, or "".
+    std::string LanguageDriverName() const;
+
+    // Cursor over the records in stored order. First and Next return false
+    // when there is no (further) record.
+    bool First();
+    bool Next();
+    // Bytes of the current record (RecordSize() of them); nullptr when the
+    // cursor is not on a record. Valid until the next First, Next, Append
+    // or Close.
+    const uint8_t *RecordData() const { return onRecord_ ? record_ : nullptr; }
+
+    // Values of the current record. ReadText gives the bytes of an alpha
+    // field ("" for NULL); ReadNumber the value of a number, money or
+    // integer field (0 for NULL). Both throw for another field type.
+    std::string_view ReadText(size_t field) const;
+    double ReadNumber(size_t field) const;
+    bool IsNull(size_t field) const;
+
+    // Appends a record (one value per field) at the end of the table.
+    // Throws ErrTableFull ("Table is full.") when a new block would pass
+    // the block limit.
+    void Append(std::span<const Value> values);
+    void AppendRaw(const uint8_t *record);
+    // Highest block count the table may reach (at most kMaxBlocks).
+    void SetBlockLimit(uint32_t blocks);
+
+    // Creates an empty unkeyed table, replacing any file of that name.
+    static void Create(const std::string &path, const std::vector<FieldDef> &fields,
+                       const CreateOptions &options = {});
+
+private:
+    struct BlockRef {
+        uint16_t number;
+        uint16_t count;
+    };
+
+    void WalkBlocks();
+    bool LoadBlock(size_t index);
+    const FieldDef &CheckedField(size_t field) const;
+    uint64_t BlockOffset(uint32_t number) const;
+    void StartWriting();
+    void Put(uint64_t offset, const void *data, size_t size);
+    void PutWord(uint64_t offset, uint16_t value);
+    void AddBlock();
+    void Unmap() noexcept;
+
+    TableFile file_;
+    TableHeader header_;
+    std::vector<FieldLayout> layout_;
+    std::vector<BlockRef> blocks_; // the chain in stored order
+    std::vector<uint8_t> buffer_;  // the block the cursor is in
+    std::vector<uint8_t> newRecord_;
+    size_t blockIndex_ = 0;
+    uint32_t recordIndex_ = 0;
+    const uint8_t *record_ = nullptr;
+    bool onRecord_ = false;
+    uint32_t blockLimit_ = kMaxBlocks;
+    uint8_t *map_ = nullptr;
+    size_t mapSize_ = 0;
+    bool writing_ = false;
+};
+
+// Language driver ID of a table file (see Table::LanguageDriverName).
+std::string LanguageDriverOfFile(const std::string &path);
+
+} // namespace qbx::engine

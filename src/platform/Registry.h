@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace qbx {
+
+// The three registry hives the program uses. Each hive is one store file in
+// the program's configuration folder ($XDG_CONFIG_HOME/Qubrix, by default
+// ~/.config/Qubrix): HKEY_CURRENT_USER.reg, HKEY_CLASSES_ROOT.reg and
+// HKEY_LOCAL_MACHINE.reg.
+enum class RegistryHive { HKEY_CURRENT_USER, HKEY_CLASSES_ROOT, HKEY_LOCAL_MACHINE };
+inline constexpr RegistryHive HKEY_CURRENT_USER = RegistryHive::HKEY_CURRENT_USER;
+inline constexpr RegistryHive HKEY_CLASSES_ROOT = RegistryHive::HKEY_CLASSES_ROOT;
+inline constexpr RegistryHive HKEY_LOCAL_MACHINE = RegistryHive::HKEY_LOCAL_MACHINE;
+
+// Type of a stored value.
+enum class RegDataType { None, String, Integer };
+
+// One value of a key. The key's default value has the empty name.
+struct RegValue {
+    QString name;
+    RegDataType type = RegDataType::String;
+    QString text;      // when type is String
+    qint32 number = 0; // when type is Integer
+};
+
+// One key: its name as first written, its values in the order they were first
+// written and its sub-keys. Names of keys and values compare ignoring case.
+struct RegKey {
+    QString name;
+    QList<RegValue> values;
+    std::vector<std::unique_ptr<RegKey>> subKeys;
+
+    RegKey *FindSubKey(const QString &keyName) const;
+    const RegValue *FindValue(const QString &valueName) const;
+};
+
+// Access to one hive, shaped like the registry API: open a key (with or
+// without creating it), read and write typed values of the open key, delete
+// keys with all their sub-keys.
+//
+// Key paths are always given from the hive's root, components separated by
+// "\\" ("Software\\Tolvenar\\Qubrix"); a leading "\\" is allowed. Key and
+// value names compare ignoring case and keep the spelling they were created
+// with.
+//
+// Changes are kept in memory and written to the store file by CloseKey,
+// Flush and the destructor (DeleteKey writes at once). Writing re-reads the
+// store and replays this object's changes on it, so two Registry objects on
+// the same hive do not undo each other's work. The file is written beside
+// and renamed over the old one, so a failed write never damages it. A store
+// file that cannot be parsed is read as far as it makes sense; when its
+// header is wrong it is kept as "<name>.bad" before it is replaced.
+class Registry {
+public:
+    explicit Registry(RegistryHive hive);
+    ~Registry();
+    Registry(const Registry &) = delete;
+    Registry &operator=(const Registry &) = delete;
+
+    RegistryHive Hive() const { return hive_; }
+
+    // The store file of a hive under the current $XDG_CONFIG_HOME.
+    static QString StoreFileName(RegistryHive hive);
+
+    // Makes the key the current key. Without canCreate a missing key is not
+    // created and false is returned (the previous current key is closed).
+    bool OpenKey(const QString &path, bool canCreate);
+    // Writes pending changes and forgets the current key.
+    void CloseKey();
+    bool HasCurrentKey() const { return open_; }
+    // The current key's path as given to OpenKey, components joined by "\\".
+    QString CurrentPath() const { return currentKeys_.join(QLatin1Char('\\')); }
+
+    bool KeyExists(const QString &path);
+    // Deletes the key with all its sub-keys and writes the store; true when
+    // the key existed and the store was written. The root cannot be deleted.
+    bool DeleteKey(const QString &path);
+
+    // About the current key (false / empty without one).
+    bool HasSubKeys() const;
+    QStringList GetKeyNames() const;
+    QStringList GetValueNames() const;
+    bool ValueExists(const QString &name) const;
+    RegDataType GetDataType(const QString &name) const;
+
+    // Values of the current key. A missing value, or one of another type,
+    // gives nullopt. The default value is named "".
+    std::optional<QString> ReadString(const QString &name) const;
+    std::optional<qint32> ReadInteger(const QString &name) const;
+
+    // Write a value of the current key (false without a current key).
+    bool WriteString(const QString &name, const QString &value);
+    bool WriteInteger(const QString &name, qint32 value);
+    bool DeleteValue(const QString &name);
+
+    // Writes pending changes to the store; false when the file could not be
+    // written (the changes are then dropped, the store keeps its old text).
+    bool Flush();
+
+    // The text form of a hive and its reader (public for tests and fuzzing).
+    // ParseStore never fails: lines it cannot understand are skipped; *headerOk
+    // tells whether the text carried the store's header line.
+    static QByteArray SerializeStore(const RegKey &root);
+    static std::unique_ptr<RegKey> ParseStore(const QByteArray &text, bool *headerOk = nullptr);
+
+private:
+    struct Change;
+
+    void EnsureLoaded();
+    RegKey *Current() const;
+    void Record(Change change);
+
+    RegistryHive hive_;
+    std::unique_ptr<RegKey> root_;
+    std::vector<Change> pending_;
+    QStringList currentKeys_;
+    bool open_ = false;
+};
+
+} // namespace qbx

@@ -1,0 +1,57 @@
+#include "scan/MediaNames.h"
+
+#include <algorithm>
+
+namespace qbx {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// The file-name part of s without its extension.
+QString FileTitle(const QString &s)
+{
+    const qsizetype slash = std::max(s.lastIndexOf(u'\\'), s.lastIndexOf(u'/'));
+    const QString name = s.mid(slash + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? name : name.left(dot);
+}
+
+} // namespace
+
+const std::array<QLatin1StringView, 42> &MediaExtensions()
+{
+    static constexpr std::array<QLatin1StringView, 42> kExtensions = {
+        ".mp3"_L1, ".wav"_L1, ".mid"_L1, ".kar"_L1, ".s3m"_L1,  ".xm"_L1,   ".mod"_L1,
+        ".669"_L1, ".aif"_L1, ".cda"_L1, ".it"_L1,  ".midi"_L1, ".mp1"_L1,  ".mp2"_L1,
+        ".mp4"_L1, ".mtm"_L1, ".stm"_L1, ".voc"_L1, ".aac"_L1,  ".aifc"_L1, ".aiff"_L1,
+        ".amf"_L1, ".apl"_L1, ".au"_L1,  ".dsm"_L1, ".far"_L1,  ".itz"_L1,  ".m4a"_L1,
+        ".mdz"_L1, ".miz"_L1, ".nsa"_L1, ".nst"_L1, ".ogg"_L1,  ".okt"_L1,  ".ptm"_L1,
+        ".rmi"_L1, ".s3z"_L1, ".snd"_L1, ".stz"_L1, ".ult"_L1,  ".wma"_L1,  ".xmz"_L1,
+    };
+    return kExtensions;
+}
+
+QString LowerExtension(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? QString() : name.mid(dot).toLower();
+}
+
+bool IsMediaName(const QString &name)
+{
+    const QString ext = LowerExtension(name);
+    if (ext.isEmpty())
+        return false;
+    const auto &list = MediaExtensions();
+    return std::find(list.begin(), list.end(), ext) != list.end();
+}
+
+TMediaName SplitMediaName(const QString &name)
+{
+    const qsizetype dash = name.indexOf(" - "_L1);
+    if (dash < 0)
+        return {QString(), FileTitle(name)};
+    return {name.left(dash), FileTitle(name.mid(dash + 3))};
+}
+
+} // namespace qbx

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <QString>
+
+#include <array>
+
+namespace qbx {
+
+// Extensions of the audio and music files whose names the scan turns into a
+// producer and a product, in the order they are checked.
+const std::array<QLatin1StringView, 42> &MediaExtensions();
+
+// The lower-cased extension of a file name: the text from its last "." on,
+// or "" when the name has no ".".
+QString LowerExtension(const QString &name);
+
+// True when the lower-cased extension of the name is in MediaExtensions().
+bool IsMediaName(const QString &name);
+
+struct TMediaName {
+    QString Producer;
+    QString Product;
+};
+
+// "Performer - Title.ext" gives the performer as producer and the title
+// without its extension as product (split at the first " - "); a name
+// without " - " gives an empty producer and the name without its extension.
+TMediaName SplitMediaName(const QString &name);
+
+} // namespace qbx

@@ -1,0 +1,63 @@
+#include "tree/SizeText.h"
+
+namespace qbx {
+namespace {
+
+struct UnitInfo {
+    const char16_t *text;
+    double divisor;
+    int decimals;
+};
+
+const UnitInfo kUnits[4] = {
+    {u" байт", 1.0, 0},
+    {u" кБ", 1024.0, 2},
+    {u" МБ", 1048576.0, 2},
+    {u" ГБ", 1073741824.0, 2},
+};
+
+int AutoUnit(int64_t size)
+{
+    if (size < 1024)
+        return SuByte;
+    if (size < 1048576)
+        return SuKByte;
+    if (size < 1073741824)
+        return SuMByte;
+    return SuGByte;
+}
+
+} // namespace
+
+QString SizeText(int64_t size, int sizeUnit, bool emptySize, const QLocale &locale)
+{
+    if (size == -1)
+        return QString();
+    if (size == 0)
+        return emptySize ? QString() : QStringLiteral("0");
+    int unit = sizeUnit;
+    if (unit == SuAuto)
+        unit = AutoUnit(size);
+    if (unit < SuByte || unit > SuGByte || size < 0)
+        unit = SuByte;
+    const UnitInfo &u = kUnits[unit];
+    const QString number = unit == SuByte
+                               ? locale.toString(qlonglong(size))
+                               : locale.toString(double(size) / u.divisor, 'f', u.decimals);
+    return number + QString::fromUtf16(u.text);
+}
+
+int ShownSizeUnit(const QString &shownText, int sizeUnit)
+{
+    if (shownText.isEmpty() || shownText == QLatin1String("0"))
+        return sizeUnit;
+    if (shownText.contains(QStringLiteral("ГБ")))
+        return SuGByte;
+    if (shownText.contains(QStringLiteral("МБ")))
+        return SuMByte;
+    if (shownText.contains(QStringLiteral("кБ")))
+        return SuKByte;
+    return SuByte;
+}
+
+} // namespace qbx
