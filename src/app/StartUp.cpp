@@ -15,7 +15,7 @@ QString EngineMissingText()
                           "Приложение не сможет работать и поэтому будет закрыто.");
 }
 
-bool EngineAvailable(const std::function<bool()> &initialise, IMessageBoxes &boxes)
+bool CheckEngine(const std::function<bool()> &initialise, IMessageBoxes &boxes)
 {
     if (initialise())
         return true;

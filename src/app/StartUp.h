@@ -17,6 +17,6 @@ QString EngineMissingText();
 // Start-up step 2: starts the table engine once. When it cannot start, shows
 // the engine-missing message (caption "Кварнис", error icon, OK) and returns
 // false: the program then ends without creating any window.
-bool EngineAvailable(const std::function<bool()> &initialise, IMessageBoxes &boxes);
+bool CheckEngine(const std::function<bool()> &initialise, IMessageBoxes &boxes);
 
 } // namespace qbx

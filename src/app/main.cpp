@@ -3,6 +3,8 @@
 #include "app/QtMessageBoxesGui.h"
 #include "app/StartUp.h"
 #include "engine/Engine.h"
+#include "platform/Translations.h"
+#include "storage/TableEngineSetup.h"
 
 #include <QApplication>
 
@@ -12,15 +14,14 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("qubrix"));
     QApplication::setApplicationDisplayName(qbx::AppTitle());
     QApplication::setWindowIcon(qbx::AppIcon());
+    // Standard buttons in Russian, also in the engine message below.
+    qbx::LoadQtTranslations(app);
 
     // Before any window exists the message box has no owner.
     qbx::TQtMessageBoxes boxes;
-    if (!qbx::EngineAvailable(&qbx::engine::Initialize, boxes))
+    if (!qbx::CheckEngine([] { return qbx::EngineAvailable(); }, boxes))
         return 1;
-
-    // The engine's Paradox driver defaults to the Cyrillic language driver:
-    // the catalogue-format code provides SetDefaultLanguageDriver and it is
-    // called here, before the first window.
+    qbx::SetDefaultLanguageDriver();
 
     qbx::TMainForm mainForm;
     mainForm.SetCommandLine(app.arguments().mid(1));

@@ -132,9 +132,9 @@ TEST(MenuLayout, PopupMenusAndTheirDefaults)
 TEST(StartUp, EngineFailureIsReportedAndEndsTheProgram)
 {
     ScriptedMessageBoxes boxes;
-    EXPECT_TRUE(EngineAvailable([] { return true; }, boxes));
+    EXPECT_TRUE(CheckEngine([] { return true; }, boxes));
     EXPECT_TRUE(boxes.shown.isEmpty());
-    EXPECT_FALSE(EngineAvailable([] { return false; }, boxes));
+    EXPECT_FALSE(CheckEngine([] { return false; }, boxes));
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text,
               QStringLiteral("На компьютере не установлена Borland Database Engine (BDE).\r"
