@@ -1,0 +1,272 @@
+#include "storage/TCatalogueFiles.h"
+
+#include "app/CommandState.h"
+#include "app/LongOperation.h"
+#include "app/MainShell.h"
+#include "app/MessageBoxes.h"
+#include "engine/Error.h"
+#include "engine/Table.h"
+#include "options/TOptions.h"
+#include "platform/Codec.h"
+#include "storage/CatalogueFields.h"
+#include "storage/CatalogueFormat.h"
+#include "storage/IStorageStatus.h"
+#include "tree/TCatalogueTree.h"
+#include "tree/TTree.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace qbx {
+namespace {
+
+const QString kCheckTitle = QStringLiteral("Проверка формата базы данных");
+const QString kOpenTitle = QStringLiteral("Открытие базы данных");
+const QString kOpenFilter =
+    QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Файлы сложных запросов (*.cdq)|*.cdq|"
+                   "Все файлы (*.*)|*.*");
+const QString kAddTitle = QStringLiteral("Добавление базы данных");
+const QString kAddFilter =
+    QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+
+QString FromTable(std::string_view bytes)
+{
+    return codec::FromCp1251(bytes);
+}
+
+} // namespace
+
+TCatalogueFiles::TCatalogueFiles(TCatalogueContext context) : c_(std::move(context))
+{
+    openDialog_.Title = kOpenTitle;
+    openDialog_.Filter = kOpenFilter;
+    openDialog_.InitialFolder = c_.options.DbFolder;
+}
+
+bool TCatalogueFiles::IsQueryFile(const QString &fileName) const
+{
+    return QFileInfo(fileName).suffix().toLower() == QLatin1String("cdq");
+}
+
+void TCatalogueFiles::WarnBadFormat(const QString &fileName)
+{
+    c_.boxes.Show(fileName +
+                      QStringLiteral("\rФайл базы данных недоступен или имеет неверный формат."
+                                     "\r\n\nПроверьте его содержимое."),
+                  kCheckTitle, TMsgIcon::Warning, MbOk);
+}
+
+void TCatalogueFiles::CreateDbClick()
+{
+    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+        c_.shell.hooks.EndLabelEdit();
+    if (c_.options.DbState != 0) {
+        CloseDbClick();
+        if (c_.options.DbState != 0)
+            return;
+    }
+    c_.options.FirstEntireView = true;
+    c_.options.TreeChanged = true;
+    c_.options.DbIsNew = true;
+    c_.options.DbName = QStringLiteral("Qubrix");
+    tableName_ = c_.options.DbFolder + c_.options.DbName + QStringLiteral(".db");
+    c_.options.DbTableName = tableName_;
+    c_.shell.SetDbState(2);
+    c_.commands.SetEnabled(cmd::SaveDbAction, true);
+}
+
+void TCatalogueFiles::OpenDbClick()
+{
+    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+        c_.shell.hooks.EndLabelEdit();
+    const QString previous = tableName_;
+    TOpenDialogState state = openDialog_;
+    state.FileName.clear();
+    const QString chosen = c_.dialogs.GetOpenFileName(state);
+    if (chosen.isEmpty())
+        return;
+    if (!IsQueryFile(chosen)) {
+        if (c_.options.DbState != 0) {
+            CloseDbClick();
+            if (c_.options.DbState != 0)
+                return;
+        }
+        tableName_ = chosen;
+    }
+    OpenChosen(chosen, previous);
+}
+
+void TCatalogueFiles::OpenFile(const QString &fileName)
+{
+    const QString previous = tableName_;
+    if (!IsQueryFile(fileName))
+        tableName_ = fileName;
+    OpenChosen(fileName, previous);
+}
+
+void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previous)
+{
+    if (IsQueryFile(fileName)) {
+        c_.options.QueryFilePending = true;
+        if (showQueryEditor)
+            showQueryEditor(fileName);
+        return;
+    }
+    const QFileInfo info(fileName);
+    c_.options.FirstEntireView = true;
+    c_.options.DbReadOnly = !info.isWritable();
+    c_.options.DbName = info.completeBaseName();
+
+    if (CheckTableFormat(tableName_, c_.status) == TfNotCatalogue) {
+        tableName_ = previous;
+        WarnBadFormat(fileName);
+        return;
+    }
+    c_.options.DbTableName = tableName_;
+    c_.shell.SetDbState(1);
+
+    const QString driver = TableLanguageDriver(tableName_);
+    if (driver.isEmpty() || driver == QLatin1String("ANCYRR"))
+        return;
+    bool recode;
+    if (c_.options.ConfirmRecode.isEmpty()) {
+        recode =
+            c_.boxes.Show(
+                fileName + QStringLiteral(
+                               "\rФайл базы данных был сохранён с использованием неверного "
+                               "языкового драйвера, вследствие чего возможен некорректный поиск "
+                               "русских букв.\r\n\nВы хотите открыть его в режиме редактирования "
+                               "для сохранения с использованием правильного языкового драйвера?"),
+                kCheckTitle, TMsgIcon::Warning, MbYesNo) == TMsgAnswer::Yes;
+    } else {
+        recode = c_.options.ConfirmRecode != QLatin1String("0");
+    }
+    if (recode) {
+        c_.shell.SetDbState(2);
+        c_.options.TreeChanged = true;
+        c_.commands.SetEnabled(cmd::SaveDbAction, true);
+    }
+}
+
+void TCatalogueFiles::AddDbClick()
+{
+    const QString previous = tableName_;
+    TOpenDialogState state = openDialog_;
+    state.FileName = tableName_;
+    state.Filter = kAddFilter;
+    state.Title = kAddTitle;
+    const QString chosen = c_.dialogs.GetOpenFileName(state);
+    if (!chosen.isEmpty()) {
+        tableName_ = chosen;
+        if (CheckTableFormat(tableName_, c_.status) != TfNotCatalogue) {
+            LoadTable(kAddTitle);
+            c_.options.TreeChanged = true;
+            c_.commands.SetEnabled(cmd::SaveDbAction, true);
+            if (c_.catalogue.Tree().Root()->HasChildren() && c_.expandRoot)
+                c_.expandRoot();
+        } else {
+            WarnBadFormat(chosen);
+        }
+    }
+    tableName_ = previous;
+}
+
+void TCatalogueFiles::LoadTable(const QString &title)
+{
+    c_.shell.FreezeCommands();
+    c_.status.SetStatusText(QStringLiteral("Подготовка к открытию базы данных"));
+    c_.status.ProcessPendingEvents();
+
+    TTree &tree = c_.catalogue.Tree();
+    // A first load fills an empty tree: the view then hears one reset instead
+    // of a signal per node. A merge into a shown tree keeps the view's
+    // expanded folders, so it inserts node by node.
+    struct BulkUpdate {
+        TTree *tree = nullptr;
+        void End()
+        {
+            if (tree)
+                tree->EndUpdate();
+            tree = nullptr;
+        }
+        ~BulkUpdate() { End(); }
+    } bulk;
+    if (!tree.Root()->HasChildren()) {
+        tree.BeginUpdate();
+        bulk.tree = &tree;
+    }
+
+    engine::Table table;
+    try {
+        table.Open(tableName_.toStdString(), engine::OpenMode::Exclusive);
+        const uint32_t count = table.RecordCount();
+        c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(count);
+        c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
+        for (bool more = table.First(); more && !c_.operation.OperationStopped();
+             more = table.Next()) {
+            c_.catalogue.InsertItem(
+                FromTable(table.ReadText(CfLabel)), FromTable(table.ReadText(CfPath)),
+                FromTable(table.ReadText(CfProducer)), FromTable(table.ReadText(CfProduct)),
+                FromTable(table.ReadText(CfVersion)),
+                ByteSizeFromField(table.ReadNumber(CfByteSize)),
+                FromTable(table.ReadText(CfDescription)), false);
+            c_.operation.StepOperation();
+            if (c_.options.ConflictAnswer == 1)
+                break;
+        }
+    } catch (const engine::Error &e) {
+        // What was read stays in the tree; the commands come back and the
+        // failure is reported with the file's name.
+        table.Close();
+        bulk.End();
+        c_.shell.RestoreCommands();
+        c_.boxes.Show(tableName_ + QStringLiteral("\rОшибка чтения базы данных.\r\n\n") +
+                          QString::fromStdString(e.what()),
+                      title, TMsgIcon::Error, MbOk);
+        return;
+    }
+    table.Close();
+    bulk.End();
+    c_.shell.RestoreCommands();
+}
+
+bool TCatalogueFiles::ShouldAskUnsaved() const
+{
+    return c_.commands.Enabled(cmd::SaveDbAction) &&
+           (!c_.options.DbIsNew || c_.catalogue.Tree().Root()->HasChildren());
+}
+
+void TCatalogueFiles::CloseDbClick()
+{
+    if (ShouldAskUnsaved()) {
+        c_.status.SetStatusText(QString());
+        TMsgAnswer answer;
+        if (c_.options.ConfirmUnsaved.isEmpty()) {
+            answer = c_.boxes.Show(QStringLiteral("База данных %1 была изменена.\rСохранить "
+                                                  "изменения?")
+                                       .arg(c_.options.DbName),
+                                   QStringLiteral("Закрытие базы данных"), TMsgIcon::Question,
+                                   MbYesNoCancel);
+        } else {
+            answer =
+                c_.options.ConfirmUnsaved == QLatin1String("0") ? TMsgAnswer::No : TMsgAnswer::Yes;
+        }
+        if (answer == TMsgAnswer::Cancel)
+            return;
+        if (answer == TMsgAnswer::Yes) {
+            if (c_.shell.hooks.SaveDb)
+                c_.shell.hooks.SaveDb();
+            if (c_.commands.Enabled(cmd::SaveDbAction))
+                return;
+        }
+    }
+    c_.status.SetStatusText(QStringLiteral("Закрытие базы данных"));
+    c_.status.ProcessPendingEvents();
+    c_.catalogue.Tree().ResetTree();
+    c_.searchTree.ResetTree();
+    c_.shell.SetDbState(0);
+}
+
+} // namespace qbx

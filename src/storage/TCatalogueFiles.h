@@ -1,0 +1,78 @@
+#pragma once
+
+#include "storage/IFileDialogs.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace qbx {
+
+class IMessageBoxes;
+class IStorageStatus;
+class TCatalogueTree;
+class TCommandState;
+class TLongOperation;
+class TMainShell;
+class TOptions;
+class TTree;
+
+// What the catalogue commands work with; everything is owned by the main
+// window and outlives this object.
+struct TCatalogueContext {
+    TOptions &options;
+    TMainShell &shell;
+    TCommandState &commands;
+    TLongOperation &operation;
+    IMessageBoxes &boxes;
+    IStorageStatus &status;
+    IFileDialogs &dialogs;
+    TCatalogueTree &catalogue; // the tree of MainTreeView
+    TTree &searchTree;         // the tree of SearchTreeView
+    // Expands MainTreeView's root when it is collapsed (after an Add).
+    std::function<void()> expandRoot;
+};
+
+// The File commands that bring a catalogue into the window and take it out
+// again: Create, Open (a catalogue, or a query file handed to the query
+// editor), Add and Close, and LoadTable, which reads a catalogue table into
+// the catalogue tree. The name of the main window's table object lives here.
+class TCatalogueFiles {
+public:
+    explicit TCatalogueFiles(TCatalogueContext context);
+
+    void CreateDbClick();
+    // The Open command: runs the open dialog.
+    void OpenDbClick();
+    // Opens a file named on the command line (already resolved), no dialog.
+    void OpenFile(const QString &fileName);
+    void AddDbClick();
+    void CloseDbClick();
+    // Reads the table named by TableName() into the catalogue tree; title is
+    // the operation's status title.
+    void LoadTable(const QString &title);
+
+    // The table object's file name.
+    const QString &TableName() const { return tableName_; }
+    void SetTableName(const QString &name) { tableName_ = name; }
+
+    // The open dialog as the Open command shows it.
+    const TOpenDialogState &OpenDialog() const { return openDialog_; }
+    void SetOpenDialogFolder(const QString &folder) { openDialog_.InitialFolder = folder; }
+
+    // Shows the complex-query dialog with a query file loaded (set by the
+    // query editor; until then a query file only sets QueryFilePending).
+    std::function<void(const QString &)> showQueryEditor;
+
+private:
+    void OpenChosen(const QString &fileName, const QString &previous);
+    bool IsQueryFile(const QString &fileName) const;
+    void WarnBadFormat(const QString &fileName);
+    bool ShouldAskUnsaved() const;
+
+    TCatalogueContext c_;
+    QString tableName_;
+    TOpenDialogState openDialog_;
+};
+
+} // namespace qbx

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "app/ShellFixture.h"
+#include "app/ShellStorageStatus.h"
+#include "engine/Table.h"
+#include "platform/Codec.h"
+#include "storage/CatalogueFields.h"
+#include "storage/TCatalogueFiles.h"
+#include "tree/ScriptedConflicts.h"
+#include "tree/TCatalogueTree.h"
+#include "tree/TTree.h"
+
+#include <QTemporaryDir>
+
+#include <deque>
+
+namespace qbx::test {
+
+// Open dialogs answered from a script; each request is recorded.
+class ScriptedFileDialogs : public IFileDialogs {
+public:
+    std::deque<QString> answers;
+    QList<TOpenDialogState> requests;
+
+    QString GetOpenFileName(const TOpenDialogState &state) override
+    {
+        requests.append(state);
+        if (answers.empty())
+            return QString();
+        QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+// One catalogue record as text.
+struct Rec {
+    QString label, path, producer, product, version;
+    double size;
+    QString description;
+};
+
+// The catalogue commands wired to the shell's core objects and real trees, as
+// the main window wires them, over a temporary folder.
+class CatalogueTest : public ShellTest {
+protected:
+    QTemporaryDir dir;
+    TTree mainTree, searchTree;
+    ScriptedConflicts conflicts;
+    TCatalogueTree catalogue{mainTree, options, conflicts};
+    TShellStorageStatus status{view, view, shell};
+    ScriptedFileDialogs dialogs;
+    int rootExpansions = 0;
+    TCatalogueFiles files{{options, shell, commands, operation, boxes, status, dialogs, catalogue,
+                           searchTree, [this] { ++rootExpansions; }}};
+
+    CatalogueTest()
+    {
+        options.DbFolder = dir.path() + QLatin1Char('/');
+        shell.hooks.LoadTable = [this] { files.LoadTable(QStringLiteral("Открытие базы данных")); };
+        shell.SetDbState(0);
+    }
+
+    QString PathOf(const QString &name) const { return dir.filePath(name); }
+
+    // Writes a catalogue table (current format unless integerSize).
+    QString Write(const QString &name, const QList<Rec> &records, bool integerSize = false,
+                  const std::string &driver = "ancyrr")
+    {
+        const QString path = PathOf(name);
+        engine::Table::Create(path.toStdString(), CatalogueFieldDefs(integerSize),
+                              {kCatalogueBlockKiB, driver});
+        engine::Table t;
+        t.Open(path.toStdString(), engine::OpenMode::Exclusive);
+        for (const Rec &r : records) {
+            const std::string s[] = {codec::ToCp1251(r.label),    codec::ToCp1251(r.path),
+                                     codec::ToCp1251(r.producer), codec::ToCp1251(r.product),
+                                     codec::ToCp1251(r.version),  codec::ToCp1251(r.description)};
+            auto text = [](const std::string &v) {
+                return v.empty() ? engine::Value::Null() : engine::Value::Text(v);
+            };
+            const engine::Value values[] = {text(s[0]), text(s[1]), text(s[2]),
+                                            text(s[3]), text(s[4]), engine::Value::Number(r.size),
+                                            text(s[5])};
+            t.Append(values);
+        }
+        return path;
+    }
+
+    // Every node below the root as "path|producer|size", in tree order.
+    QStringList Nodes() const
+    {
+        QStringList out;
+        std::function<void(const TTreeNode *, const QString &)> walk = [&](const TTreeNode *n,
+                                                                           const QString &prefix) {
+            for (int i = 0; i < n->ChildCount(); ++i) {
+                const TTreeNode *c = n->Child(i);
+                const QString p = prefix.isEmpty() ? c->Text() : prefix + u'\\' + c->Text();
+                const TItemDescription *d = c->Description();
+                out << p + u'|' + (d ? d->Producer : QString()) + u'|' +
+                           QString::number(d ? d->Size : 0);
+                walk(c, p);
+            }
+        };
+        walk(mainTree.Root(), QString());
+        return out;
+    }
+};
+
+} // namespace qbx::test

@@ -1,0 +1,233 @@
+#include "catalogue/CatalogueFixture.h"
+
+#include <QFile>
+
+using namespace qbx;
+using namespace qbx::test;
+
+namespace {
+
+const QList<Rec> kDisc = {
+    {"CD1", "", "", "", "", 0, ""},
+    {"CD1", "Музыка\\", "", "", "", 5000000000.0, ""},
+    {"CD1", "Музыка\\a.mp3", "Мелодия", "Альбом", "1.0", 4096, "песня"},
+};
+
+const QString kBadFormat =
+    "\rФайл базы данных недоступен или имеет неверный формат.\r\n\nПроверьте его содержимое.";
+
+} // namespace
+
+TEST_F(CatalogueTest, OpenChecksTheFileAndTheFirstEntireViewLoadsIt)
+{
+    const QString path = Write("cat.db", kDisc);
+    files.OpenFile(path);
+    EXPECT_EQ(options.DbState, 1);
+    EXPECT_EQ(options.DbName, "cat");
+    EXPECT_EQ(options.DbTableName, path);
+    EXPECT_FALSE(options.DbReadOnly);
+    EXPECT_TRUE(Nodes().isEmpty()) << "opening alone reads no record";
+
+    shell.SetDbState(2);
+    EXPECT_EQ(Nodes(), QStringList({"CD1||0", "CD1\\Музыка||5000000000",
+                                    "CD1\\Музыка\\a.mp3|Мелодия|4096"}));
+    EXPECT_EQ(options.TotalText, "Всего записей: 3");
+    EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
+    EXPECT_TRUE(commands.Enabled(cmd::AddDbAction)) << "commands are restored after the load";
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(CatalogueTest, FilesThatAreNoCatalogueAreRefusedWithTheFormatWarning)
+{
+    const QString good = Write("good.db", kDisc);
+    files.OpenFile(good);
+
+    // Another table, a missing file and a file that is no table at all.
+    const QString other = PathOf("other.db");
+    engine::Table::Create(other.toStdString(), {engine::FieldDef::Alpha("Name", 20)});
+    const QString text = PathOf("text.db");
+    QFile f(text);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a table at all");
+    f.close();
+
+    for (const QString &bad : {other, PathOf("missing.db"), text}) {
+        boxes.shown.clear();
+        files.OpenFile(bad);
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_EQ(boxes.shown[0].text, bad + kBadFormat);
+        EXPECT_EQ(boxes.shown[0].caption, "Проверка формата базы данных");
+        EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
+        EXPECT_EQ(files.TableName(), good) << "the table object points back at the old file";
+    }
+}
+
+TEST_F(CatalogueTest, LockedFileIsRefused)
+{
+    const QString path = Write("cat.db", kDisc);
+    engine::Table holder;
+    holder.Open(path.toStdString(), engine::OpenMode::Exclusive);
+    files.OpenFile(path);
+    EXPECT_EQ(options.DbState, 0);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text, path + kBadFormat);
+}
+
+TEST_F(CatalogueTest, OldFormatOpensAndLoadsAndEmptyCatalogueIsTheRootAlone)
+{
+    QList<Rec> old = kDisc;
+    old[1].size = 70000; // integer sizes
+    files.OpenFile(Write("old.db", old, true));
+    EXPECT_EQ(options.DbState, 1);
+    shell.SetDbState(2);
+    EXPECT_EQ(Nodes().size(), 3);
+
+    files.CloseDbClick();
+    files.OpenFile(Write("empty.db", {}));
+    shell.SetDbState(2);
+    EXPECT_TRUE(Nodes().isEmpty());
+    EXPECT_EQ(options.TotalText, "Всего записей: 0");
+}
+
+TEST_F(CatalogueTest, WrongLanguageDriverAsksOrFollowsConfirmRecode)
+{
+    const QString path = Write("latin.db", kDisc, false, "ascii");
+    const QString question =
+        path + "\rФайл базы данных был сохранён с использованием неверного языкового драйвера, "
+               "вследствие чего возможен некорректный поиск русских букв.\r\n\nВы хотите открыть "
+               "его в режиме редактирования для сохранения с использованием правильного "
+               "языкового драйвера?";
+
+    boxes.Answer(TMsgAnswer::No);
+    files.OpenFile(path);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text, question);
+    EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbYesNo));
+    EXPECT_EQ(options.DbState, 1);
+
+    files.CloseDbClick();
+    boxes.Answer(TMsgAnswer::Yes);
+    files.OpenFile(path);
+    EXPECT_EQ(options.DbState, 2) << "Yes opens for editing, loaded and marked changed";
+    EXPECT_EQ(Nodes().size(), 3);
+    EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
+    EXPECT_TRUE(options.TreeChanged);
+
+    options.ConfirmUnsaved = "0";
+    files.CloseDbClick();
+    boxes.shown.clear();
+    options.ConfirmRecode = "0";
+    files.OpenFile(path);
+    EXPECT_EQ(options.DbState, 1);
+    files.CloseDbClick();
+    options.ConfirmRecode = "1";
+    files.OpenFile(path);
+    EXPECT_EQ(options.DbState, 2);
+    EXPECT_TRUE(boxes.shown.isEmpty()) << "a stored answer asks nothing";
+}
+
+TEST_F(CatalogueTest, AddingTheOpenCatalogueToItselfMakesEveryRecordAConflict)
+{
+    const QString path = Write("cat.db", kDisc);
+    files.OpenFile(path);
+    shell.SetDbState(2);
+    conflicts.Answer(ConflictComplement);
+    conflicts.Answer(ConflictKeepAll);
+    dialogs.answers.push_back(path);
+    files.AddDbClick();
+
+    ASSERT_EQ(dialogs.requests.size(), 1);
+    EXPECT_EQ(dialogs.requests[0].Title, "Добавление базы данных");
+    EXPECT_EQ(dialogs.requests[0].Filter,
+              "Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+    EXPECT_EQ(dialogs.requests[0].FileName, path);
+    EXPECT_EQ(conflicts.asked, QStringList({"CD1", "CD1\\Музыка\\"}))
+        << "asked until an answer for all is given";
+    EXPECT_EQ(Nodes().size(), 3);
+    EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
+    EXPECT_EQ(options.ConflictAnswer, 0) << "the answer for all ends with the operation";
+    EXPECT_EQ(rootExpansions, 1);
+    EXPECT_EQ(files.TableName(), path);
+    EXPECT_EQ(files.OpenDialog().Title, "Открытие базы данных");
+}
+
+TEST_F(CatalogueTest, StopDuringLoadKeepsWhatWasRead)
+{
+    QList<Rec> many;
+    for (int i = 0; i < 500; ++i)
+        many.append({"CD", QString("f%1.txt").arg(i), "", "", "", double(i), ""});
+    files.OpenFile(Write("many.db", many));
+    qint64 now = 0;
+    operation.SetClock([&] { return now += 10; });
+    options.ConfirmInterrupt = false;
+    int runs = 0;
+    view.onEvents = [&] {
+        if (operation.Running() && ++runs == 3)
+            operation.CancelButtonClick();
+    };
+    shell.SetDbState(2);
+    const int loaded = Nodes().size();
+    EXPECT_GT(loaded, 1);
+    EXPECT_LT(loaded, 501);
+    EXPECT_TRUE(commands.Enabled(cmd::CloseDbAction));
+    EXPECT_FALSE(operation.Running());
+}
+
+TEST_F(CatalogueTest, EngineFailureDuringLoadIsReportedAndCommandsComeBack)
+{
+    const QString path = Write("cat.db", kDisc);
+    files.OpenFile(path);
+    QFile f(path);
+    ASSERT_TRUE(f.resize(100)); // the file is damaged after it was checked
+    shell.SetDbState(2);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(path + "\rОшибка чтения базы данных."));
+    EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
+    EXPECT_TRUE(commands.Enabled(cmd::CloseDbAction));
+    EXPECT_TRUE(view.popupEnabled);
+}
+
+TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpty)
+{
+    files.CreateDbClick();
+    EXPECT_EQ(options.DbState, 2);
+    EXPECT_EQ(files.TableName(), options.DbFolder + "Qubrix.db");
+    EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
+    files.CloseDbClick();
+    EXPECT_EQ(options.DbState, 0);
+    EXPECT_TRUE(boxes.shown.isEmpty()) << "a new catalogue holding only its root asks nothing";
+
+    files.OpenFile(Write("cat.db", kDisc));
+    shell.SetDbState(2);
+    commands.SetEnabled(cmd::SaveDbAction, true);
+    boxes.Answer(TMsgAnswer::Cancel);
+    files.CloseDbClick();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text, "База данных cat была изменена.\rСохранить изменения?");
+    EXPECT_EQ(boxes.shown[0].caption, "Закрытие базы данных");
+    EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbYesNoCancel));
+    EXPECT_EQ(options.DbState, 2) << "Cancel keeps the catalogue";
+
+    options.ConfirmUnsaved = "1"; // save silently; a save that fails keeps it open
+    files.CloseDbClick();
+    EXPECT_EQ(options.DbState, 2);
+
+    options.ConfirmUnsaved = "0";
+    files.CloseDbClick();
+    EXPECT_EQ(options.DbState, 0);
+    EXPECT_TRUE(Nodes().isEmpty());
+    EXPECT_EQ(boxes.shown.size(), 1);
+}
+
+TEST_F(CatalogueTest, QueryFilesGoToTheQueryEditorAndTheCatalogueStaysOpen)
+{
+    files.OpenFile(Write("cat.db", kDisc));
+    QString handed;
+    files.showQueryEditor = [&](const QString &f) { handed = f; };
+    dialogs.answers.push_back(PathOf("find.CDQ"));
+    files.OpenDbClick();
+    EXPECT_EQ(handed, PathOf("find.CDQ"));
+    EXPECT_TRUE(options.QueryFilePending);
+    EXPECT_EQ(options.DbState, 1);
+    EXPECT_EQ(options.DbName, "cat");
+}
