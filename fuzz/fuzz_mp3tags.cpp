@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const qbx::TProductInfo info = qbx::ReadMp3Tags(qbx::fuzz::WriteInput(".mp3", data, size));
+    const qbx::TProductInfo info = qbx::ReadMp3Tags(qbx::fuzz::WriteInput(data, size));
     if (info.Recognised !=
         !(info.Producer + info.Product + info.Version + info.Description).isEmpty())
         __builtin_trap();

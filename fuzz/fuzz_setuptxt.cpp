@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const qbx::TProductInfo info = qbx::ReadSetupTxt(qbx::fuzz::WriteInput(".txt", data, size));
+    const qbx::TProductInfo info = qbx::ReadSetupTxt(qbx::fuzz::WriteInput(data, size));
     if (info.Recognised && (info.Producer.isEmpty() || info.Product.isEmpty() ||
                             info.Version.isEmpty() || info.Description.isEmpty()))
         __builtin_trap();
