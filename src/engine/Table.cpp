@@ -308,12 +308,15 @@ void Table::AddBlock()
         throw Error(ErrTableFull, "Table is full.");
     const uint16_t number = uint16_t(header_.fileBlocks + 1);
     const uint16_t prev = blocks_.empty() ? 0 : blocks_.back().number;
-    file_.Resize(BlockOffset(number) + header_.BlockSize());
-    uint8_t bh[6];
-    PutU16(bh, 0);
-    PutU16(bh + 2, prev);
-    PutU16(bh + 4, uint16_t(-int(header_.recordSize)));
-    Put(BlockOffset(number), bh, sizeof bh);
+    // The new block goes to the file whole (zeros after its header) with one
+    // write, which also extends the file; records then land in pages that
+    // are already in the page cache.
+    std::vector<uint8_t> &block = buffer_;
+    std::memset(block.data(), 0, block.size());
+    PutU16(block.data(), 0);
+    PutU16(block.data() + 2, prev);
+    PutU16(block.data() + 4, uint16_t(-int(header_.recordSize)));
+    file_.WriteAt(BlockOffset(number), block.data(), block.size());
     if (prev != 0)
         PutWord(BlockOffset(prev), number);
     header_.fileBlocks = number;

@@ -18,6 +18,8 @@ struct Command {
 
 int RunDump(const std::vector<std::string> &arguments);
 int RunInfo(const std::vector<std::string> &arguments);
+// query FILE CONDITION: the rows meeting the condition, as dump prints them.
+int RunQuery(const std::vector<std::string> &arguments);
 
 // Writes all of `text` to stdout; throws when the output cannot be written.
 void WriteOut(const std::string &text);

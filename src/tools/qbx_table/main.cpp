@@ -14,6 +14,7 @@ namespace {
 const qbx::tools::Command kCommands[] = {
     {"dump", "FILE", 1, qbx::tools::RunDump},
     {"info", "FILE", 1, qbx::tools::RunInfo},
+    {"query", "FILE CONDITION", 2, qbx::tools::RunQuery},
 };
 
 int Usage()

@@ -1,0 +1,138 @@
+#include "storage/CatalogueFormat.h"
+
+#include "app/MessageBoxes.h"
+#include "engine/Error.h"
+#include "engine/Restructure.h"
+#include "engine/Table.h"
+#include "storage/CatalogueFields.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace qbx {
+
+namespace {
+
+std::string EnginePath(const QString &fileName)
+{
+    return QFile::encodeName(fileName).toStdString();
+}
+
+int FormatOfFields(const std::vector<engine::FieldDef> &fields)
+{
+    const auto &expected = CatalogueFields();
+    if (fields.size() != expected.size())
+        return TfNotCatalogue;
+    int format = TfCurrent;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const engine::FieldDef &f = fields[i];
+        const TCatalogueField &e = expected[i];
+        if (f.name != e.name || f.CharSize() != uint32_t(e.size))
+            return TfNotCatalogue;
+        if (i == CfByteSize && f.Kind() == engine::FieldKind::Integer)
+            format = TfOld;
+        else if (f.Kind() != e.type)
+            return TfNotCatalogue;
+    }
+    return format;
+}
+
+bool TryCreate(const QString &fileName)
+{
+    try {
+        engine::CreateOptions options;
+        options.blockKiB = kCatalogueBlockKiB;
+        engine::Table::Create(EnginePath(fileName), CatalogueFieldDefs(), options);
+        return true;
+    } catch (const engine::Error &) {
+        return false;
+    }
+}
+
+} // namespace
+
+int CheckTableFormat(const QString &fileName, IStorageStatus &status)
+{
+    status.SetStatusText(QStringLiteral("Проверка формата базы данных"));
+    status.ProcessPendingEvents();
+    int format = TfNotCatalogue;
+    try {
+        engine::Table table;
+        table.Open(EnginePath(fileName), engine::OpenMode::Shared);
+        format = FormatOfFields(table.Fields());
+    } catch (const engine::Error &) {
+        format = TfNotCatalogue;
+    }
+    status.SetStatusText(QString());
+    return format;
+}
+
+bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStatus &status)
+{
+    status.SetStatusText(QStringLiteral("Создание базы данных"));
+    status.ProcessPendingEvents();
+    bool created = TryCreate(tableName);
+    if (!created && !searchTable.isEmpty() && tableName == searchTable) {
+        // The temporary copy's name cannot be used: put the table inside a
+        // folder of that name instead.
+        QFile::remove(searchTable);
+        const QString fallback = searchTable + QLatin1Char('/') + QFileInfo(searchTable).fileName();
+        if (QDir().mkdir(searchTable)) {
+            searchTable = fallback;
+            tableName = fallback;
+            created = TryCreate(tableName);
+        }
+    }
+    status.SetStatusText(QString());
+    return created;
+}
+
+bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus &status)
+{
+    status.EnableCommands(false);
+    status.SetStatusText(QStringLiteral("Обновление формата базы данных"));
+    status.ProcessPendingEvents();
+    bool ok = true;
+    errorText.clear();
+    try {
+        engine::RestructureTable(EnginePath(fileName), CatalogueFieldDefs(false));
+        const QFileInfo info(fileName);
+        const QString suffix = info.suffix();
+        if (suffix != suffix.toLower()) {
+            const QString lower = fileName.left(fileName.size() - suffix.size()) + suffix.toLower();
+            if (QFile::rename(fileName, lower))
+                fileName = lower;
+        }
+    } catch (const engine::Error &e) {
+        ok = false;
+        errorText = QString::fromLocal8Bit(e.what());
+    }
+    status.EnableCommands(true);
+    status.SetStatusText(QString());
+    status.ProcessPendingEvents();
+    return ok;
+}
+
+QString TableLanguageDriver(const QString &fileName)
+{
+    // The name goes to the engine as it is: file names here are Unicode, so
+    // no detour through a temporary name with Latin letters is needed.
+    try {
+        return QString::fromLatin1(engine::LanguageDriverOfFile(EnginePath(fileName))).toUpper();
+    } catch (const engine::Error &) {
+        return QString();
+    }
+}
+
+void ReportTableFull(const QString &message, const QString &tableName, IStorageStatus &status,
+                     IMessageBoxes &boxes)
+{
+    if (message != QLatin1String("Table is full."))
+        return;
+    boxes.Show(tableName + QStringLiteral("\rТаблица заполнена до отказа. Сохраните данные в "
+                                          "другой файл."),
+               status.StatusText(), TMsgIcon::Error, MbOk);
+}
+
+} // namespace qbx

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "storage/IStorageStatus.h"
+
+#include <QString>
+
+namespace qbx {
+
+class IMessageBoxes;
+
+// Result of CheckTableFormat.
+enum TTableFormat : int {
+    TfNotCatalogue = 0, // not a catalogue, or the file cannot be opened
+    TfCurrent = 1,      // ByteSize is a number field
+    TfOld = 2,          // ByteSize is an integer field
+};
+
+// Tells a catalogue table from any other file: seven fields with the
+// catalogue's names (case included), types and sizes. Never raises; the
+// status text shows "Проверка формата базы данных" meanwhile and is empty
+// afterwards.
+int CheckTableFormat(const QString &fileName, IStorageStatus &status);
+
+// Creates an empty catalogue table named `tableName`, replacing any file.
+// When that name is the temporary copy's (`searchTable`) and creating it
+// fails, the file is deleted and the table goes one level down instead, into
+// a folder of that name: F becomes F/<F's own file name>; both names are
+// updated then. Returns false when no table could be created (the caller
+// sets StopState to 2).
+bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStatus &status);
+
+// Converts an old-format catalogue (integer ByteSize) to the current format
+// in place, then gives an upper-case extension lower case (fileName is
+// updated). On failure gives false and the engine's message in errorText.
+bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus &status);
+
+// The language driver of a table file, upper-cased ("" when the file
+// records none or cannot be read).
+QString TableLanguageDriver(const QString &fileName);
+
+// Reports an engine error whose text is exactly "Table is full." with an
+// error box naming the table; any other text is left to the caller.
+void ReportTableFull(const QString &message, const QString &tableName, IStorageStatus &status,
+                     IMessageBoxes &boxes);
+
+} // namespace qbx
