@@ -249,7 +249,7 @@ bool Registry::OpenKey(const QString &path, bool canCreate)
     if (!UsableKeyNames(keys))
         return false;
     if (pending_.empty())
-        root_.reset(); // see what other writers stored meanwhile
+        root_.reset();
     EnsureLoaded();
     if (!Walk(root_.get(), keys, false)) {
         if (!canCreate)
@@ -270,6 +270,8 @@ void Registry::CloseKey()
 
 bool Registry::KeyExists(const QString &path)
 {
+    if (pending_.empty())
+        root_.reset();
     EnsureLoaded();
     return Walk(root_.get(), SplitPath(path), false) != nullptr;
 }

@@ -50,7 +50,9 @@ struct RegKey {
 // value names compare ignoring case and keep the spelling they were created
 // with.
 //
-// Changes are kept in memory and written to the store file by CloseKey,
+// OpenKey and KeyExists look at the store afresh unless this object has
+// changes not yet written; the values of an open key are those it had when it
+// was opened. Changes are kept in memory and written to the store file by CloseKey,
 // Flush and the destructor (DeleteKey writes at once). Writing re-reads the
 // store and replays this object's changes on it, so two Registry objects on
 // the same hive do not undo each other's work. The file is written beside

@@ -1,6 +1,9 @@
 #include "options/TOptions.h"
 
+#include "options/IOptionsWindow.h"
 #include "platform/AppPaths.h"
+#include "platform/IniFile.h"
+#include "platform/Registry.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -11,15 +14,363 @@
 
 using namespace qbx;
 
-TEST(TOptionsSmoke, NoStoredOptionsGiveDefaults)
-{
+namespace {
+
+class FakeWindow : public IOptionsWindow {
+public:
+    bool maximized = false;
+    QRect rect{100, 50, 600, 450};
+    int leftPanel = 225;
+    int valueColumn = 245;
+    bool mainTreeVisible = true;
+    QString dbFolder = "untouched";
+    QString queryFolder = "untouched";
+
+    bool IsMaximized() const override { return maximized; }
+    void Maximize() override { maximized = true; }
+    QRect WindowRect() const override { return rect; }
+    void SetWindowRect(const QRect &r) override { rect = r; }
+    int LeftPanelWidth() const override { return leftPanel; }
+    void SetLeftPanelWidth(int w) override { leftPanel = w; }
+    int ValueColumnWidth() const override { return valueColumn; }
+    void SetValueColumnWidth(int w) override { valueColumn = w; }
+    bool IsMainTreeViewVisible() const override { return mainTreeVisible; }
+    void SetDbDialogsFolder(const QString &f) override { dbFolder = f; }
+    void SetQueryDialogsFolder(const QString &f) override { queryFolder = f; }
+};
+
+// A temporary executable folder and configuration home for one test.
+class TOptionsTest : public ::testing::Test {
+protected:
+    TOptionsTest() { paths::SetExecutablePathOverride(exeDir.path() + "/qubrix"); }
+    ~TOptionsTest() override { paths::SetExecutablePathOverride(QString()); }
+
+    QString Exe() const { return exeDir.path() + "/"; }
+    QByteArray IniText() const
+    {
+        QFile f(Exe() + "qubrix.ini");
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    static bool StoreExists() { return QFile::exists(Registry::StoreFileName(HKEY_CURRENT_USER)); }
+
+    // Every persisted option away from its default.
+    static void Change(TOptions &o)
+    {
+        o.SearchView = 3;
+        o.DbFolder = "/data/Каталоги/";
+        o.QryFolder = "/data/Запросы/";
+        o.MainGeometry = "Maximized";
+        o.PanelGeometry = "200,300,210,310";
+        o.SizeUnit = 4;
+        o.EmptySize = false;
+        o.ConfirmRecode = "1";
+        o.ConfirmInterrupt = o.ConfirmDelete = o.ConfirmOverwrite = o.ConfirmEffectless = false;
+        o.ConfirmResearch = o.ConfirmEdit = o.ConfirmReview = false;
+        o.ConfirmUnsaved = "0";
+        o.Confirm100 = "";
+        o.ConfirmHalf = "0";
+    }
+    static void ExpectChanged(const TOptions &o)
+    {
+        TOptions c(o);
+        Change(c);
+        EXPECT_EQ(o.SearchView, c.SearchView);
+        EXPECT_EQ(o.DbFolder, c.DbFolder);
+        EXPECT_EQ(o.QryFolder, c.QryFolder);
+        EXPECT_EQ(o.MainGeometry, c.MainGeometry);
+        EXPECT_EQ(o.PanelGeometry, c.PanelGeometry);
+        EXPECT_EQ(o.SizeUnit, c.SizeUnit);
+        EXPECT_EQ(o.EmptySize, c.EmptySize);
+        EXPECT_EQ(o.ConfirmRecode, c.ConfirmRecode);
+        EXPECT_EQ(o.ConfirmInterrupt, c.ConfirmInterrupt);
+        EXPECT_EQ(o.ConfirmDelete, c.ConfirmDelete);
+        EXPECT_EQ(o.ConfirmUnsaved, c.ConfirmUnsaved);
+        EXPECT_EQ(o.ConfirmOverwrite, c.ConfirmOverwrite);
+        EXPECT_EQ(o.ConfirmEffectless, c.ConfirmEffectless);
+        EXPECT_EQ(o.ConfirmResearch, c.ConfirmResearch);
+        EXPECT_EQ(o.Confirm100, c.Confirm100);
+        EXPECT_EQ(o.ConfirmHalf, c.ConfirmHalf);
+        EXPECT_EQ(o.ConfirmEdit, c.ConfirmEdit);
+        EXPECT_EQ(o.ConfirmReview, c.ConfirmReview);
+    }
+    static void ExpectDefaults(const TOptions &o)
+    {
+        EXPECT_EQ(o.SearchView, 0);
+        EXPECT_EQ(o.DbFolder, o.DefaultDbFolder);
+        EXPECT_EQ(o.QryFolder, o.DefaultQryFolder);
+        EXPECT_EQ(o.MainGeometry, "");
+        EXPECT_EQ(o.PanelGeometry, "");
+        EXPECT_EQ(o.SizeUnit, 0);
+        EXPECT_TRUE(o.EmptySize);
+        EXPECT_EQ(o.ConfirmRecode, "");
+        EXPECT_EQ(o.ConfirmUnsaved, "");
+        EXPECT_EQ(o.Confirm100, "1");
+        EXPECT_EQ(o.ConfirmHalf, "1");
+        EXPECT_TRUE(o.ConfirmInterrupt && o.ConfirmDelete && o.ConfirmOverwrite &&
+                    o.ConfirmEffectless && o.ConfirmResearch && o.ConfirmEdit && o.ConfirmReview);
+    }
+
     test::TempConfigHome home;
     QTemporaryDir exeDir;
-    paths::SetExecutablePathOverride(exeDir.path() + "/qubrix");
+    FakeWindow window;
+};
+
+} // namespace
+
+TEST_F(TOptionsTest, NothingStoredGivesDefaultsAndLeavesNoTrace)
+{
     TOptions o;
+    EXPECT_EQ(o.AppCaption, "Кварнис");
+    EXPECT_EQ(o.IniFileName, Exe() + "qubrix.ini");
+    EXPECT_EQ(o.HelpFile, Exe() + "qubrix.qch");
+    EXPECT_EQ(o.AppFolder, Exe());
+    EXPECT_EQ(o.DefaultDbFolder, Exe());
+    EXPECT_EQ(o.DefaultQryFolder, Exe());
+    EXPECT_TRUE(o.TempFolder.endsWith('/'));
+    Change(o);
     EXPECT_FALSE(o.Load());
+    ExpectDefaults(o);
     EXPECT_EQ(o.OptionsStore, -1);
-    EXPECT_EQ(o.DbFolder, exeDir.path() + "/");
-    EXPECT_EQ(o.IniFileName, exeDir.path() + "/qubrix.ini");
-    paths::SetExecutablePathOverride(QString());
+    o.MainGeometry = "1,2,3,4"; // remembered, but there is no place to write it
+    o.Save(window);
+    EXPECT_FALSE(StoreExists());
+    EXPECT_FALSE(QFile::exists(o.IniFileName));
+}
+
+TEST_F(TOptionsTest, IniRoundTripWithTheExactText)
+{
+    TOptions o;
+    o.SaveToIni();
+    EXPECT_EQ(o.OptionsStore, 1);
+    const QString f = Exe();
+    EXPECT_EQ(QString::fromUtf8(IniText()),
+              "[FOLDERS]\r\nDbFolder=" + f + "\r\nQryFolder=" + f +
+                  "\r\n\r\n"
+                  "[GEOMETRY]\r\nMainGeometry=\r\nPanelGeometry=\r\n\r\n"
+                  "[SIZE]\r\nSizeUnit=0\r\nEmptySize=1\r\n\r\n"
+                  "[CONFIRM]\r\nConfirmRecode=\r\nConfirmInterrupt=1\r\nConfirmDelete=1\r\n"
+                  "ConfirmUnsaved=\r\nConfirmOverwrite=1\r\nConfirmEffectless=1\r\n"
+                  "ConfirmResearch=1\r\nConfirm100=1\r\nConfirmHalf=1\r\nConfirmEdit=1\r\n"
+                  "ConfirmReview=1\r\n\r\n"
+                  "[MISC]\r\nSearchView=0\r\n");
+
+    Change(o);
+    o.SaveToIni();
+    EXPECT_TRUE(IniText().contains("[SIZE]\r\nSizeUnit=4\r\nEmptySize=0\r\n"));
+    TOptions back;
+    EXPECT_TRUE(back.Load());
+    EXPECT_EQ(back.OptionsStore, 1);
+    ExpectChanged(back);
+    EXPECT_FALSE(StoreExists());
+}
+
+TEST_F(TOptionsTest, HandWrittenIniIsReadLeniently)
+{
+    QFile f(Exe() + "qubrix.ini");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[folders]\nDbFolder=/no/slash\n[Size]\nSizeUnit=two\nEmptySize=0\n"
+            "[confirm]\nConfirmDelete=0\nConfirmHalf=\n[misc]\nSearchView=9\n");
+    f.close();
+    TOptions o;
+    EXPECT_TRUE(o.Load());
+    EXPECT_EQ(o.DbFolder, "/no/slash/");
+    EXPECT_EQ(o.QryFolder, Exe());
+    EXPECT_EQ(o.SizeUnit, 0); // not a number: its default alone
+    EXPECT_FALSE(o.EmptySize);
+    EXPECT_FALSE(o.ConfirmDelete);
+    EXPECT_TRUE(o.ConfirmInterrupt);
+    EXPECT_EQ(o.ConfirmHalf, "");
+    EXPECT_EQ(o.Confirm100, "1");
+    EXPECT_EQ(o.SearchView, 0); // outside the four presentations
+}
+
+TEST_F(TOptionsTest, RegistryRoundTripWithTypesAndOrder)
+{
+    TOptions o;
+    Change(o);
+    o.SaveToRegistry();
+    EXPECT_EQ(o.OptionsStore, 0);
+    {
+        Registry reg(HKEY_CURRENT_USER);
+        ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix", false));
+        EXPECT_EQ(reg.GetValueNames(), QStringList({"SearchView"}));
+        EXPECT_EQ(reg.GetKeyNames(), QStringList({"Folders", "Geometry", "Size", "Confirm"}));
+        ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix\\Size", false));
+        EXPECT_EQ(reg.GetValueNames(), QStringList({"SizeUnit", "EmptySize"}));
+        EXPECT_EQ(reg.ReadInteger("EmptySize"), 0);
+        ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix\\Confirm", false));
+        EXPECT_EQ(
+            reg.GetValueNames(),
+            QStringList({"ConfirmRecode", "ConfirmInterrupt", "ConfirmDelete", "ConfirmUnsaved",
+                         "ConfirmOverwrite", "ConfirmEffectless", "ConfirmResearch", "Confirm100",
+                         "ConfirmHalf", "ConfirmEdit", "ConfirmReview"}));
+        EXPECT_EQ(reg.GetDataType("ConfirmRecode"), RegDataType::String);
+        EXPECT_EQ(reg.GetDataType("ConfirmInterrupt"), RegDataType::Integer);
+    }
+    TOptions back;
+    EXPECT_TRUE(back.Load());
+    EXPECT_EQ(back.OptionsStore, 0);
+    ExpectChanged(back);
+    EXPECT_FALSE(QFile::exists(back.IniFileName));
+}
+
+TEST_F(TOptionsTest, WronglyTypedRegistryValueTakesItsDefaultAlone)
+{
+    {
+        Registry reg(HKEY_CURRENT_USER);
+        ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix", true));
+        reg.WriteString("SearchView", "2");
+        ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix\\Size", true));
+        reg.WriteString("SizeUnit", "3");
+        reg.WriteInteger("EmptySize", 0);
+        ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix\\Confirm", true));
+        reg.WriteInteger("Confirm100", 0);
+        reg.WriteString("ConfirmDelete", "0");
+        reg.WriteInteger("ConfirmEdit", 0);
+        reg.WriteString("ConfirmHalf", "");
+    }
+    TOptions o;
+    Change(o);
+    EXPECT_TRUE(o.LoadFromRegistry());
+    EXPECT_EQ(o.SearchView, 0);
+    EXPECT_EQ(o.SizeUnit, 0);
+    EXPECT_FALSE(o.EmptySize);
+    EXPECT_EQ(o.Confirm100, "1");
+    EXPECT_TRUE(o.ConfirmDelete);
+    EXPECT_FALSE(o.ConfirmEdit);
+    EXPECT_EQ(o.ConfirmHalf, "");
+    EXPECT_EQ(o.ConfirmUnsaved, ""); // missing text value
+    // Missing sub-keys: defaults, with the folders ending in "/".
+    EXPECT_EQ(o.DbFolder, Exe());
+    EXPECT_EQ(o.MainGeometry, "");
+}
+
+TEST_F(TOptionsTest, RemovalKeepsTheCompanyKeyOnlyWhileItHoldsMore)
+{
+    TOptions o;
+    o.SaveToRegistry();
+    EXPECT_TRUE(o.RemoveFromRegistry());
+    EXPECT_EQ(o.OptionsStore, -1);
+    Registry reg(HKEY_CURRENT_USER);
+    EXPECT_FALSE(reg.KeyExists("Software\\Tolvenar"));
+    EXPECT_TRUE(reg.KeyExists("Software"));
+    EXPECT_TRUE(o.RemoveFromRegistry()); // nothing there: still true
+
+    o.SaveToRegistry();
+    ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\OtherProduct", true));
+    reg.CloseKey();
+    EXPECT_TRUE(o.RemoveFromRegistry());
+    EXPECT_FALSE(reg.KeyExists("Software\\Tolvenar\\Qubrix"));
+    EXPECT_TRUE(reg.KeyExists("Software\\Tolvenar\\OtherProduct"));
+
+    // Removing the other place leaves OptionsStore alone.
+    o.SaveToRegistry();
+    EXPECT_TRUE(o.RemoveIniFile());
+    EXPECT_EQ(o.OptionsStore, 0);
+    o.SaveToIni();
+    EXPECT_TRUE(o.RemoveIniFile());
+    EXPECT_EQ(o.OptionsStore, -1);
+    EXPECT_FALSE(QFile::exists(o.IniFileName));
+}
+
+TEST_F(TOptionsTest, SaveWritesBackOnlyWhereTheOptionsCameFrom)
+{
+    TOptions o;
+    o.SaveToIni();
+    TOptions fromIni;
+    ASSERT_TRUE(fromIni.Load());
+    fromIni.MainGeometry = "0,0,1,1";
+    window.rect = QRect(7, 8, 640, 480);
+    fromIni.Save(window);
+    EXPECT_TRUE(IniText().contains("MainGeometry=7,8,640,480\r\n"));
+    EXPECT_TRUE(IniText().contains("PanelGeometry=\r\n")); // not remembered, stays so
+    EXPECT_FALSE(StoreExists());
+
+    ASSERT_TRUE(fromIni.RemoveIniFile());
+    fromIni.SaveToRegistry();
+    TOptions fromRegistry;
+    ASSERT_TRUE(fromRegistry.Load());
+    fromRegistry.PanelGeometry = "1,1,1,1";
+    fromRegistry.Save(window);
+    EXPECT_FALSE(QFile::exists(fromRegistry.IniFileName));
+    Registry reg(HKEY_CURRENT_USER);
+    ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix\\Geometry", false));
+    EXPECT_EQ(reg.ReadString("PanelGeometry"), "225,245,225,245");
+}
+
+TEST_F(TOptionsTest, GeometryTexts)
+{
+    TOptions o;
+    EXPECT_EQ(o.MainGeometryText(window), "100,50,600,450");
+    window.maximized = true;
+    EXPECT_EQ(o.MainGeometryText(window), "Maximized");
+
+    FakeWindow w;
+    o.ApplyMainGeometry(w); // empty: not remembered
+    EXPECT_EQ(w.rect, QRect(100, 50, 600, 450));
+    o.MainGeometry = "10,20,300"; // three items
+    o.ApplyMainGeometry(w);
+    EXPECT_EQ(w.rect, QRect(100, 50, 600, 450));
+    o.MainGeometry = "10,20,wide,400";
+    o.ApplyMainGeometry(w);
+    EXPECT_EQ(w.rect, QRect(10, 20, 600, 400));
+    EXPECT_FALSE(w.maximized);
+    o.MainGeometry = "maximized"; // only the exact word maximises
+    o.ApplyMainGeometry(w);
+    EXPECT_FALSE(w.maximized);
+    o.MainGeometry = "Maximized";
+    o.ApplyMainGeometry(w);
+    EXPECT_TRUE(w.maximized);
+}
+
+TEST_F(TOptionsTest, PanelGeometryFollowsTheVisibleTree)
+{
+    TOptions o;
+    o.PanelGeometry = "150,x,170,180";
+    window.mainTreeVisible = false;
+    o.ApplyPanelGeometry(window);
+    EXPECT_EQ(o.EntireTreeWidth, 150);
+    EXPECT_EQ(o.EntireValueWidth, 245);
+    EXPECT_EQ(window.leftPanel, 170);
+    EXPECT_EQ(window.valueColumn, 180);
+
+    window.valueColumn = 99;
+    EXPECT_EQ(o.PanelGeometryText(window), "150,245,170,99");
+    window.mainTreeVisible = true;
+    window.valueColumn = 77;
+    EXPECT_EQ(o.PanelGeometryText(window), "150,77,170,99");
+
+    o.PanelGeometry = "1,2,3";
+    o.ApplyPanelGeometry(window);
+    EXPECT_EQ(o.EntireTreeWidth, 150);
+    EXPECT_EQ(window.leftPanel, 170);
+}
+
+TEST_F(TOptionsTest, FoldersAreAppliedOnlyWhenTheyExist)
+{
+    TOptions o;
+    o.DbFolder = Exe();
+    o.QryFolder = Exe() + "missing/";
+    o.ApplyFolders(window);
+    EXPECT_EQ(window.dbFolder, Exe());
+    EXPECT_EQ(window.queryFolder, "untouched");
+}
+
+TEST_F(TOptionsTest, DriveScanPicksTheScanDialogsFolder)
+{
+    TVolume root{"/", "", "ext4", "/dev/sda1", true, false, false};
+    TVolume data{"/data/", "Data", "xfs", "/dev/sdb1", true, false, false};
+    TVolume cd{"/media/cd/", "DISC", "iso9660", "/dev/sr0", false, true, false};
+    TVolume proc{"/proc/", "", "proc", "proc", false, false, true};
+
+    TOptions withCd("Кварнис", {proc, root, cd, data});
+    EXPECT_EQ(withCd.CdRoot, "/media/cd/");
+    EXPECT_EQ(withCd.FixedDrives, "/\n/data/");
+    EXPECT_EQ(withCd.FixedDriveList(), QStringList({"/", "/data/"}));
+
+    TOptions noCd("Кварнис", {proc, data, root});
+    EXPECT_EQ(noCd.CdRoot, "/data/");
+    TOptions nothing("Кварнис", {proc});
+    EXPECT_EQ(nothing.CdRoot, "");
+    EXPECT_EQ(nothing.FixedDrives, "");
 }

@@ -1,0 +1,38 @@
+# Help of the program: the topic pages in shell/help are compiled by
+# qhelpgenerator into a Qt help file named like the executable with ".qch",
+# written beside the executable in the build tree and installed beside it
+# (the program looks for its help file next to itself).
+if(QBX_BUILD_GUI)
+  find_package(Qt6 REQUIRED COMPONENTS Help)
+  target_link_libraries(qbx_gui PUBLIC Qt6::Help)
+
+  find_package(Qt6 QUIET COMPONENTS Tools)
+  if(TARGET Qt6::qhelpgenerator)
+    set(QBX_QHELPGENERATOR Qt6::qhelpgenerator)
+  else()
+    find_program(QBX_QHELPGENERATOR_PROGRAM NAMES qhelpgenerator qhelpgenerator-qt6
+      HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_LIBEXECS}" "${QT6_INSTALL_PREFIX}/libexec"
+            /usr/lib/qt6/libexec /usr/lib/qt6/bin /usr/lib/${CMAKE_LIBRARY_ARCHITECTURE}/qt6/libexec
+      REQUIRED)
+    set(QBX_QHELPGENERATOR ${QBX_QHELPGENERATOR_PROGRAM})
+  endif()
+
+  set(qbx_help_dir ${CMAKE_CURRENT_LIST_DIR}/help)
+  file(GLOB qbx_help_sources CONFIGURE_DEPENDS ${qbx_help_dir}/*.htm ${qbx_help_dir}/*.css
+       ${qbx_help_dir}/*.png)
+  get_target_property(qbx_exe_dir qubrix RUNTIME_OUTPUT_DIRECTORY)
+  if(NOT qbx_exe_dir)
+    set(qbx_exe_dir ${CMAKE_CURRENT_BINARY_DIR})
+  endif()
+  set(qbx_help_file ${qbx_exe_dir}/qubrix.qch)
+  add_custom_command(OUTPUT ${qbx_help_file}
+    COMMAND ${QBX_QHELPGENERATOR} ${qbx_help_dir}/qubrix.qhp -o ${qbx_help_file}
+    DEPENDS ${qbx_help_dir}/qubrix.qhp ${qbx_help_sources}
+    COMMENT "Compiling the help file qubrix.qch"
+    VERBATIM)
+  add_custom_target(qbx_help ALL DEPENDS ${qbx_help_file})
+  add_dependencies(qubrix qbx_help)
+  install(FILES ${qbx_help_file} DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # Widget tests open the help file of the build tree.
+  set_property(GLOBAL PROPERTY QBX_HELP_FILE ${qbx_help_file})
+endif()

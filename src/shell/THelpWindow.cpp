@@ -1,0 +1,162 @@
+#include "shell/THelpWindow.h"
+
+#include "shell/THelpBrowserWidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QKeyEvent>
+#include <QSplitter>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace qbx {
+
+THelpWindow::THelpWindow(const QString &helpFile, QWidget *parent)
+    : QWidget(parent, Qt::Window), helpFile_(helpFile)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Помощь к программе"));
+    resize(800, 560);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto *toolBar = new QToolBar(this);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    layout->addWidget(toolBar);
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    browser_ = new THelpBrowserWidget(splitter_);
+    splitter_->addWidget(browser_);
+    layout->addWidget(splitter_, 1);
+
+    QAction *back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                                       QStringLiteral("Назад"), browser_, &QTextBrowser::backward);
+    back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    back->setEnabled(false);
+    QAction *forward =
+        toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Вперёд"),
+                           browser_, &QTextBrowser::forward);
+    forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    forward->setEnabled(false);
+    toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Содержание"),
+                       this, &THelpWindow::ShowHelpContents);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = browser_->documentTitle();
+        setWindowTitle(title.isEmpty() ? QStringLiteral("Помощь к программе")
+                                       : title + QStringLiteral(" - Помощь к программе"));
+        SyncContents();
+    });
+}
+
+THelpWindow::~THelpWindow() = default;
+
+void THelpWindow::OpenHelpFile()
+{
+    if (triedOpen_)
+        return;
+    triedOpen_ = true;
+    if (!HelpFileExists(helpFile_))
+        return;
+    // The engine needs a collection file to register the help file in; a
+    // private one in a temporary folder leaves no trace.
+    collectionDir_ = std::make_unique<QTemporaryDir>();
+    if (!collectionDir_->isValid())
+        return;
+    engine_ = new QHelpEngine(collectionDir_->filePath(QStringLiteral("help.qhc")), this);
+    engine_->setReadOnly(false);
+    // The engine resolves a relative name against its collection's folder.
+    const QString file = QFileInfo(helpFile_).absoluteFilePath();
+    if (!engine_->setupData() || !engine_->registerDocumentation(file)) {
+        qWarning("help: %s", qPrintable(engine_->error()));
+        return;
+    }
+    engine_->setupData();
+    opened_ = true;
+    browser_->SetHelpEngine(engine_);
+
+    QHelpContentWidget *contents = engine_->contentWidget();
+    contents->setObjectName(QStringLiteral("HelpContents"));
+    splitter_->insertWidget(0, contents);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({220, 580});
+    connect(contents, &QHelpContentWidget::linkActivated, this, &THelpWindow::ShowUrl);
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
+            &THelpWindow::SyncContents);
+}
+
+void THelpWindow::ShowHelpContents()
+{
+    ShowUrl(HelpContentsUrl());
+}
+
+void THelpWindow::ShowHelpTopic(int context)
+{
+    ShowUrl(HelpTopicUrl(context));
+}
+
+void THelpWindow::ShowUrl(const QUrl &url)
+{
+    OpenHelpFile();
+    if (opened_) {
+        browser_->setSource(url);
+    } else {
+        browser_->setHtml(QStringLiteral("<h2>Помощь недоступна</h2><p>Не удалось открыть файл "
+                                         "помощи <b>%1</b>.</p><p>Проверьте, что этот файл "
+                                         "находится рядом с программой и доступен для чтения.</p>")
+                              .arg(helpFile_.toHtmlEscaped()));
+        setWindowTitle(QStringLiteral("Помощь к программе"));
+    }
+    // A modal dialog blocks every other window; help asked for from inside one
+    // must then be modal itself to be readable.
+    QWidget *modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != wanted) {
+        hide();
+        setWindowModality(wanted);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void THelpWindow::SyncContents()
+{
+    if (!engine_)
+        return;
+    QHelpContentWidget *contents = engine_->contentWidget();
+    const QModelIndex index = contents->indexOf(browser_->source());
+    if (index.isValid())
+        contents->setCurrentIndex(index);
+}
+
+QUrl THelpWindow::CurrentUrl() const
+{
+    return opened_ ? browser_->source() : QUrl();
+}
+
+QString THelpWindow::CurrentTitle() const
+{
+    return browser_->documentTitle();
+}
+
+void THelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace qbx

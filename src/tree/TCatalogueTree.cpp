@@ -1,0 +1,166 @@
+#include "tree/TCatalogueTree.h"
+
+#include "options/TOptions.h"
+#include "storage/ConflictPrompt.h"
+#include "tree/CataloguePath.h"
+#include "tree/TTreeModel.h"
+
+#include <vector>
+
+namespace qbx {
+
+TCatalogueTree::TCatalogueTree(TTree &tree, TOptions &options, IConflictPrompt &prompt,
+                               TTreeModel *view)
+    : tree_(tree), options_(options), prompt_(prompt), view_(view)
+{
+}
+
+TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
+                                      const QString &producer, const QString &product,
+                                      const QString &version, int64_t size,
+                                      const QString &description, bool isFolder)
+{
+    // The label and the path form one path whose first component is the
+    // disc (an empty label makes the path's first component the disc).
+    joined_.resize(0);
+    joined_.append(label);
+    if (!label.isEmpty() && !path.isEmpty())
+        joined_.append(u'\\');
+    joined_.append(path);
+
+    QStringView rest(joined_);
+    TTreeNode *current = tree_.Root();
+    int level = 0;
+    bool created = false;
+    do {
+        // A node passed on the way to a deeper item is a folder, unless it
+        // is an archive holding its catalogued contents. An expanded folder
+        // keeps its image: the folder image follows the view.
+        if (level >= 2 && current->Image() != ImageFolderOpen && !IsArchiveName(current->Text()))
+            tree_.SetImage(current, ImageFolder);
+        bool markedFolder = false;
+        if (const qsizetype slash = rest.indexOf(u'\\'); slash >= 0 && slash == rest.size() - 1) {
+            rest.chop(1);
+            markedFolder = true;
+        }
+        const auto [component, tail] = SplitFirst(rest);
+        const int image = level == 0                   ? ImageDisc
+                          : (isFolder || markedFolder) ? ImageFolder
+                                                       : ImageFile;
+        const auto [node, isNew] = tree_.FindOrAddChild(current, component, image);
+        current = node;
+        created = isNew;
+        rest = tail;
+        ++level;
+    } while (!rest.isEmpty());
+
+    TItemDescription incoming =
+        TItemDescription::Make(producer, product, version, size, description);
+    if (!created)
+        ResolveConflict(current, joined_, incoming);
+    else if (!incoming.IsBlank())
+        tree_.SetDescription(current, std::make_unique<TItemDescription>(std::move(incoming)));
+    return current;
+}
+
+void TCatalogueTree::ResolveConflict(TTreeNode *node, const QString &fullPath,
+                                     const TItemDescription &incoming)
+{
+    uint8_t &answer = options_.ConflictAnswer;
+    // Even codes (and anything unknown) mean no answer for all yet.
+    if (answer > ConflictOverwriteAll || answer % 2 == 0) {
+        const uint8_t given = prompt_.AskConflict(fullPath);
+        answer = given >= ConflictCancel && given <= ConflictOverwriteAll ? given
+                                                                          : uint8_t(ConflictCancel);
+    }
+    const bool complement = answer == ConflictComplement || answer == ConflictComplementAll;
+    const bool overwrite = answer == ConflictOverwrite || answer == ConflictOverwriteAll;
+    if (!complement && !overwrite)
+        return;
+    TItemDescription *d = tree_.MutableDescription(node);
+    if (!d) {
+        if (!incoming.IsBlank())
+            tree_.SetDescription(node, std::make_unique<TItemDescription>(incoming));
+        return;
+    }
+    if (overwrite) {
+        *d = incoming;
+        return;
+    }
+    auto fill = [](QString &field, const QString &value) {
+        if (field.isEmpty())
+            field = value;
+    };
+    fill(d->Producer, incoming.Producer);
+    fill(d->Product, incoming.Product);
+    fill(d->Version, incoming.Version);
+    fill(d->Description, incoming.Description);
+    if (d->Size == 0)
+        d->Size = incoming.Size;
+}
+
+void TCatalogueTree::CopySubtree(const TTreeNode *node, const QString &label, const QString &path)
+{
+    if (options_.ConflictAnswer == ConflictCancel)
+        return;
+    // The children as they are now: a copy placed inside the original
+    // (a folder copied into itself) must not copy itself again.
+    std::vector<const TTreeNode *> children;
+    children.reserve(size_t(node->ChildCount()));
+    for (int i = 0; i < node->ChildCount(); ++i)
+        children.push_back(node->Child(i));
+    static const TItemDescription kNone;
+    const TItemDescription &d = node->Description() ? *node->Description() : kNone;
+    const int image = node->Image();
+    InsertItem(label, path, d.Producer, d.Product, d.Version, d.Size, d.Description,
+               image >= ImageDisc && image <= ImageFolderOpen);
+    if (options_.ConflictAnswer == ConflictCancel)
+        return;
+    for (const TTreeNode *child : children) {
+        QString childPath;
+        if (path.isEmpty())
+            childPath = child->Text();
+        else if (path.endsWith(u'\\'))
+            childPath = path + child->Text();
+        else
+            childPath = path + u'\\' + child->Text();
+        CopySubtree(child, label, childPath);
+    }
+}
+
+TTreeNode *TCatalogueTree::DeleteNode(TTreeNode *node)
+{
+    TTreeNode *parent = node->Parent();
+    if (!parent)
+        return nullptr; // the root stays
+    options_.EditState = 0;
+    const int row = node->Row();
+    const int count = parent->ChildCount();
+    TTreeNode *fallback = row + 1 < count ? parent->Child(row + 1)
+                          : row > 0       ? parent->Child(row - 1)
+                                          : parent;
+    bool heldSelection = false;
+    if (view_) {
+        auto inside = [node](const TTreeNode *n) {
+            for (; n; n = n->Parent())
+                if (n == node)
+                    return true;
+            return false;
+        };
+        heldSelection = inside(view_->CurrentNode());
+        for (const TTreeNode *n : view_->SelectedNodes())
+            heldSelection = heldSelection || inside(n);
+    }
+    tree_.FreeDescriptions(node);
+    tree_.RemoveNode(node);
+    if (fallback == parent && parent->Image() == ImageFolderOpen && !parent->HasChildren())
+        tree_.SetImage(parent, ImageFolder);
+    if (heldSelection)
+        view_->Select(fallback);
+    options_.TreeChanged = true;
+    if (OnTreeChanged)
+        OnTreeChanged();
+    return fallback;
+}
+
+} // namespace qbx

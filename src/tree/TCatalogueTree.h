@@ -1,0 +1,62 @@
+#pragma once
+
+#include "tree/TTree.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+namespace qbx {
+
+class IConflictPrompt;
+class TOptions;
+class TTreeModel;
+
+// The catalogue tree's operations: inserting catalogue records by disc label
+// and path (with the name-conflict question), copying and deleting subtrees.
+// Reads and updates TOptions::ConflictAnswer; callers stop their walk when it
+// becomes 1 and set it back to 0 when their operation ends.
+class TCatalogueTree {
+public:
+    // view (may be null) is the model of the catalogue tree's view; it gets
+    // the selection after a deletion.
+    TCatalogueTree(TTree &tree, TOptions &options, IConflictPrompt &prompt,
+                   TTreeModel *view = nullptr);
+
+    TTree &Tree() const { return tree_; }
+
+    // Called after a deletion changed the catalogue (enables saving and
+    // refreshes the description pane).
+    std::function<void()> OnTreeChanged;
+
+    // Inserts one catalogue record. path is below the disc, ending in "\\"
+    // for a folder; an empty path means the disc itself. Gives the node the
+    // record ended on.
+    TTreeNode *InsertItem(const QString &label, const QString &path, const QString &producer,
+                          const QString &product, const QString &version, int64_t size,
+                          const QString &description, bool isFolder);
+
+    // Inserts node and everything below it at the place named by label and
+    // path (path already ends with the node's own name). Stops when a
+    // conflict is answered with cancel.
+    void CopySubtree(const TTreeNode *node, const QString &label, const QString &path);
+
+    // Deletes node with its subtree. The next sibling, else the previous one,
+    // else the parent takes the selection when the deleted part held it; a
+    // parent folder left without children shows the collapsed image. Gives
+    // that fall-back node.
+    TTreeNode *DeleteNode(TTreeNode *node);
+
+private:
+    void ResolveConflict(TTreeNode *node, const QString &fullPath,
+                         const TItemDescription &incoming);
+
+    TTree &tree_;
+    TOptions &options_;
+    IConflictPrompt &prompt_;
+    TTreeModel *view_;
+    QString joined_; // reused buffer for the joined label and path
+};
+
+} // namespace qbx

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/TextRules.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace qbx {
+
+// The optional description a catalogue node owns.
+struct TItemDescription {
+    static constexpr qsizetype ProducerCapacity = 64;
+    static constexpr qsizetype ProductCapacity = 64;
+    static constexpr qsizetype VersionCapacity = 16;
+    static constexpr qsizetype DescriptionCapacity = 64;
+
+    QString Producer;
+    QString Product;
+    QString Version;
+    int64_t Size = 0; // bytes; 0 = unknown or none
+    QString Description;
+
+    // A description with every text cut to its capacity.
+    static TItemDescription Make(const QString &producer, const QString &product,
+                                 const QString &version, int64_t size, const QString &description)
+    {
+        return {text::Cut(producer, ProducerCapacity), text::Cut(product, ProductCapacity),
+                text::Cut(version, VersionCapacity), size,
+                text::Cut(description, DescriptionCapacity)};
+    }
+
+    // True when the values say nothing: four empty texts and size 0. Such an
+    // item carries no description at all.
+    bool IsBlank() const
+    {
+        return Producer.isEmpty() && Product.isEmpty() && Version.isEmpty() && Size == 0 &&
+               Description.isEmpty();
+    }
+
+    bool operator==(const TItemDescription &) const = default;
+};
+
+} // namespace qbx

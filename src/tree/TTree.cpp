@@ -1,0 +1,229 @@
+#include "tree/TTree.h"
+
+#include "platform/TextRules.h"
+#include "tree/NodeOrder.h"
+
+#include <algorithm>
+
+namespace qbx {
+namespace {
+
+// Lists shorter than this are searched by comparing cached hashes.
+constexpr size_t kIndexFrom = 8;
+
+std::unique_ptr<TTreeNode> *UpperBound(std::unique_ptr<TTreeNode> *first,
+                                       std::unique_ptr<TTreeNode> *last, const TTreeNode &node)
+{
+    return std::upper_bound(
+        first, last, node,
+        [](const TTreeNode &n, const std::unique_ptr<TTreeNode> &e) { return SiblingLess(n, *e); });
+}
+
+} // namespace
+
+TTree::TTree()
+{
+    ResetTree();
+}
+
+TTree::~TTree() = default;
+
+void TTree::ResetTree()
+{
+    const bool live = Live();
+    if (live)
+        observer_->BeforeReset();
+    root_.reset(new TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot));
+    root_->hash_ = text::FoldedHash(root_->text_);
+    if (live)
+        observer_->AfterReset();
+}
+
+TTreeNode *TTree::FindChild(const TTreeNode *parent, QStringView name) const
+{
+    if (!parent->children_)
+        return nullptr;
+    const uint32_t hash = text::FoldedHash(name);
+    const TChildList &list = *parent->children_;
+    if (list.index.IsBuilt())
+        return list.index.Find(name, hash);
+    for (const auto &n : list.nodes)
+        if (n->hash_ == hash && text::EqualFolded(n->text_, name))
+            return n.get();
+    return nullptr;
+}
+
+std::pair<TTreeNode *, bool> TTree::FindOrAddChild(TTreeNode *parent, QStringView name, int image)
+{
+    if (TTreeNode *found = FindChild(parent, name)) {
+        if (found->text_ != name)
+            Rename(found, name.toString());
+        return {found, false};
+    }
+    return {AddChild(parent, name.toString(), image), true};
+}
+
+TTreeNode *TTree::AddChild(TTreeNode *parent, const QString &name, int image)
+{
+    std::unique_ptr<TTreeNode> node(new TTreeNode(parent, name, uint8_t(image)));
+    node->hash_ = text::FoldedHash(name);
+    return Insert(parent, std::move(node));
+}
+
+TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
+{
+    TChildList &list = parent->Children();
+    auto &v = list.nodes;
+    TTreeNode *raw = node.get();
+    if (Live()) {
+        list.EnsureOrdered();
+        const size_t pos = size_t(UpperBound(v.data(), v.data() + v.size(), *raw) - v.data());
+        observer_->BeforeInsert(parent, int(pos));
+        v.insert(v.begin() + ptrdiff_t(pos), std::move(node));
+        ++list.ordered;
+        list.Renumber(pos);
+    } else {
+        // Bulk filling: append; the list stays ordered as long as names
+        // arrive in order (as they do from a saved catalogue).
+        const bool inOrder =
+            list.ordered == v.size() && (v.empty() || !SiblingLess(*raw, *v.back()));
+        raw->row_ = uint32_t(v.size());
+        v.push_back(std::move(node));
+        if (inOrder)
+            ++list.ordered;
+    }
+    if (list.index.IsBuilt()) {
+        list.index.Insert(raw);
+    } else if (v.size() >= kIndexFrom) {
+        for (const auto &n : v)
+            list.index.Insert(n.get());
+    }
+    if (Live())
+        observer_->AfterInsert();
+    return raw;
+}
+
+void TTree::Rename(TTreeNode *node, const QString &text)
+{
+    const uint32_t hash = text::FoldedHash(text);
+    TChildList *list = node->parent_ ? node->parent_->children_.get() : nullptr;
+    if (list && hash != node->hash_)
+        list->index.Erase(node);
+    const bool reindex = list && hash != node->hash_ && list->index.IsBuilt();
+    node->text_ = text;
+    node->hash_ = hash;
+    if (reindex)
+        list->index.Insert(node);
+    if (Live())
+        observer_->Changed(node);
+    Reposition(node);
+}
+
+void TTree::SetText(TTreeNode *node, const QString &text)
+{
+    if (node->text_ != text)
+        Rename(node, text);
+}
+
+void TTree::SetImage(TTreeNode *node, int image)
+{
+    if (node->image_ == image)
+        return;
+    const int oldKind = node->Kind();
+    node->image_ = uint8_t(image);
+    if (Live())
+        observer_->Changed(node);
+    if (node->Kind() != oldKind)
+        Reposition(node);
+}
+
+void TTree::Reposition(TTreeNode *node)
+{
+    TTreeNode *parent = node->parent_;
+    if (!parent)
+        return;
+    TChildList &list = *parent->children_;
+    const bool live = Live();
+    if (live)
+        list.EnsureOrdered();
+    auto &v = list.nodes;
+    const size_t r = node->row_;
+    const size_t end = list.ordered; // appended children find their place later
+    if (r >= end)
+        return;
+    std::unique_ptr<TTreeNode> *base = v.data();
+    size_t dest; // position before the move that the node goes in front of
+    if (r > 0 && SiblingLess(*node, *v[r - 1]))
+        dest = size_t(UpperBound(base, base + r, *node) - base);
+    else if (r + 1 < end && SiblingLess(*v[r + 1], *node))
+        dest = size_t(UpperBound(base + r + 1, base + end, *node) - base);
+    else
+        return;
+    if (live)
+        observer_->BeforeMove(parent, int(r), int(dest));
+    if (dest < r) {
+        std::rotate(v.begin() + ptrdiff_t(dest), v.begin() + ptrdiff_t(r),
+                    v.begin() + ptrdiff_t(r + 1));
+        list.Renumber(dest);
+    } else {
+        std::rotate(v.begin() + ptrdiff_t(r), v.begin() + ptrdiff_t(r + 1),
+                    v.begin() + ptrdiff_t(dest));
+        list.Renumber(r);
+    }
+    if (live)
+        observer_->AfterMove();
+}
+
+void TTree::SetDescription(TTreeNode *node, std::unique_ptr<TItemDescription> description)
+{
+    node->descr_ = std::move(description);
+}
+
+void TTree::SetFoundRecord(TTreeNode *node, std::unique_ptr<TFoundRecord> record)
+{
+    node->found_ = std::move(record);
+}
+
+void TTree::FreeDescriptions(TTreeNode *node)
+{
+    node->descr_.reset();
+    node->found_.reset();
+    if (node->children_)
+        for (const auto &child : node->children_->nodes)
+            FreeDescriptions(child.get());
+}
+
+void TTree::RemoveNode(TTreeNode *node)
+{
+    TTreeNode *parent = node->parent_;
+    if (!parent)
+        return;
+    TChildList &list = *parent->children_;
+    const bool live = Live();
+    if (live) {
+        list.EnsureOrdered();
+        observer_->BeforeRemove(parent, int(node->row_));
+    }
+    const size_t r = node->row_;
+    list.index.Erase(node);
+    list.nodes.erase(list.nodes.begin() + ptrdiff_t(r));
+    if (r < list.ordered)
+        --list.ordered;
+    list.Renumber(r);
+    if (live)
+        observer_->AfterRemove();
+}
+
+void TTree::BeginUpdate()
+{
+    if (updateDepth_++ == 0 && observer_)
+        observer_->BeforeReset();
+}
+
+void TTree::EndUpdate()
+{
+    if (--updateDepth_ == 0 && observer_)
+        observer_->AfterReset();
+}
+
+} // namespace qbx

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "tree/TTreeNode.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+#include <utility>
+
+namespace qbx {
+
+// Told of every change of a tree that a view can see, before and after it
+// happens (rows are positions among the siblings).
+class ITreeObserver {
+public:
+    virtual ~ITreeObserver() = default;
+    virtual void BeforeReset() = 0;
+    virtual void AfterReset() = 0;
+    virtual void BeforeInsert(TTreeNode *parent, int row) = 0;
+    virtual void AfterInsert() = 0;
+    virtual void BeforeRemove(TTreeNode *parent, int row) = 0;
+    virtual void AfterRemove() = 0;
+    // destRow counts positions before the move, as a view expects it.
+    virtual void BeforeMove(TTreeNode *parent, int row, int destRow) = 0;
+    virtual void AfterMove() = 0;
+    virtual void Changed(TTreeNode *node) = 0;
+};
+
+// One tree of nodes (the catalogue tree or the search-result tree) with one
+// root. Children are always in sibling order (SiblingLess) and are found by
+// case-folded name through a hash, so neither lookup nor insertion scans or
+// re-sorts a large folder.
+//
+// Filling many nodes: wrap the work in TTreeUpdate. Inside it the observer
+// hears one reset instead of a signal per node, and the order of a folder's
+// new children is settled once, when it is next looked at.
+class TTree {
+public:
+    TTree();
+    ~TTree();
+    TTree(const TTree &) = delete;
+    TTree &operator=(const TTree &) = delete;
+
+    TTreeNode *Root() const { return root_.get(); }
+
+    // Drops every node and every description or record, then makes a new
+    // root (text "\\", image 0, no data).
+    void ResetTree();
+
+    // Finds the child of parent whose name equals name ignoring case; a
+    // found child takes name as its spelling (and moves if that changes its
+    // place). Otherwise a new child with that name and image is added.
+    // Gives the node and whether it was created.
+    std::pair<TTreeNode *, bool> FindOrAddChild(TTreeNode *parent, QStringView name, int image);
+    TTreeNode *FindChild(const TTreeNode *parent, QStringView name) const;
+    // Adds a child even when a sibling of that name exists.
+    TTreeNode *AddChild(TTreeNode *parent, const QString &name, int image);
+
+    void SetText(TTreeNode *node, const QString &text);
+    // The node moves when its kind changes (folders come before files).
+    void SetImage(TTreeNode *node, int image);
+    void SetDescription(TTreeNode *node, std::unique_ptr<TItemDescription> description);
+    TItemDescription *MutableDescription(TTreeNode *node) { return node->descr_.get(); }
+    void SetFoundRecord(TTreeNode *node, std::unique_ptr<TFoundRecord> record);
+
+    // Releases the descriptions and records of node and every node below.
+    void FreeDescriptions(TTreeNode *node);
+    // Deletes node with its subtree; the root cannot be deleted.
+    void RemoveNode(TTreeNode *node);
+
+    void BeginUpdate();
+    void EndUpdate();
+    bool InUpdate() const { return updateDepth_ > 0; }
+
+    // The observer (a model) is told of every visible change.
+    void SetObserver(ITreeObserver *observer) { observer_ = observer; }
+
+private:
+    // A view is watching and must hear of each change at its exact row.
+    bool Live() const { return observer_ && updateDepth_ == 0; }
+    TTreeNode *Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node);
+    void Reposition(TTreeNode *node);
+    void Rename(TTreeNode *node, const QString &text);
+
+    std::unique_ptr<TTreeNode> root_;
+    ITreeObserver *observer_ = nullptr;
+    int updateDepth_ = 0;
+};
+
+// Brackets a bulk change of a tree (loading a catalogue, building results).
+class TTreeUpdate {
+public:
+    explicit TTreeUpdate(TTree &tree) : tree_(tree) { tree_.BeginUpdate(); }
+    ~TTreeUpdate() { tree_.EndUpdate(); }
+    TTreeUpdate(const TTreeUpdate &) = delete;
+    TTreeUpdate &operator=(const TTreeUpdate &) = delete;
+
+private:
+    TTree &tree_;
+};
+
+} // namespace qbx

@@ -1,0 +1,173 @@
+#include "tree/TTreeModel.h"
+
+#include <algorithm>
+
+namespace qbx {
+
+TTreeModel::TTreeModel(TTree &tree, QObject *parent)
+    : QAbstractItemModel(parent), tree_(tree), selection_(this)
+{
+    tree_.SetObserver(this);
+}
+
+TTreeModel::~TTreeModel()
+{
+    tree_.SetObserver(nullptr);
+}
+
+void TTreeModel::SetImageList(QList<QVariant> images)
+{
+    images_ = std::move(images);
+}
+
+TTreeNode *TTreeModel::NodeAt(const QModelIndex &index)
+{
+    return index.isValid() ? static_cast<TTreeNode *>(index.internalPointer()) : nullptr;
+}
+
+QModelIndex TTreeModel::IndexOf(const TTreeNode *node) const
+{
+    if (!node)
+        return {};
+    return createIndex(node->Row(), 0, const_cast<TTreeNode *>(node));
+}
+
+QModelIndex TTreeModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (column != 0 || row < 0)
+        return {};
+    if (!parent.isValid())
+        return row == 0 ? createIndex(0, 0, tree_.Root()) : QModelIndex();
+    const TTreeNode *p = NodeAt(parent);
+    if (parent.column() != 0 || row >= p->ChildCount())
+        return {};
+    return createIndex(row, 0, p->Child(row));
+}
+
+QModelIndex TTreeModel::parent(const QModelIndex &child) const
+{
+    const TTreeNode *n = NodeAt(child);
+    return n ? IndexOf(n->Parent()) : QModelIndex();
+}
+
+int TTreeModel::rowCount(const QModelIndex &parent) const
+{
+    if (!parent.isValid())
+        return 1;
+    return parent.column() == 0 ? NodeAt(parent)->ChildCount() : 0;
+}
+
+int TTreeModel::columnCount(const QModelIndex &) const
+{
+    return 1;
+}
+
+bool TTreeModel::hasChildren(const QModelIndex &parent) const
+{
+    return rowCount(parent) > 0;
+}
+
+QVariant TTreeModel::data(const QModelIndex &index, int role) const
+{
+    const TTreeNode *n = NodeAt(index);
+    if (!n)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return n->Text();
+    case Qt::DecorationRole:
+        return n->Image() < images_.size() ? images_[n->Image()] : QVariant();
+    case ImageRole:
+        return n->Image();
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags TTreeModel::flags(const QModelIndex &index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+std::vector<TTreeNode *> TTreeModel::SelectedNodes() const
+{
+    QModelIndexList indexes = selection_.selectedIndexes();
+    std::vector<TTreeNode *> nodes;
+    nodes.reserve(size_t(indexes.size()));
+    // Tree order: compare the chains of rows from the root down.
+    auto rows = [](const TTreeNode *n) {
+        std::vector<int> r;
+        for (; n; n = n->Parent())
+            r.push_back(n->Row());
+        std::reverse(r.begin(), r.end());
+        return r;
+    };
+    std::vector<std::pair<std::vector<int>, TTreeNode *>> keyed;
+    for (const QModelIndex &i : indexes)
+        keyed.emplace_back(rows(NodeAt(i)), NodeAt(i));
+    std::sort(keyed.begin(), keyed.end());
+    for (auto &k : keyed)
+        nodes.push_back(k.second);
+    return nodes;
+}
+
+TTreeNode *TTreeModel::CurrentNode() const
+{
+    return NodeAt(selection_.currentIndex());
+}
+
+void TTreeModel::Select(const TTreeNode *node)
+{
+    const QModelIndex i = IndexOf(node);
+    selection_.setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+}
+
+void TTreeModel::BeforeReset()
+{
+    beginResetModel();
+}
+
+void TTreeModel::AfterReset()
+{
+    endResetModel();
+}
+
+void TTreeModel::BeforeInsert(TTreeNode *parent, int row)
+{
+    beginInsertRows(IndexOf(parent), row, row);
+}
+
+void TTreeModel::AfterInsert()
+{
+    endInsertRows();
+}
+
+void TTreeModel::BeforeRemove(TTreeNode *parent, int row)
+{
+    beginRemoveRows(IndexOf(parent), row, row);
+}
+
+void TTreeModel::AfterRemove()
+{
+    endRemoveRows();
+}
+
+void TTreeModel::BeforeMove(TTreeNode *parent, int row, int destRow)
+{
+    const QModelIndex p = IndexOf(parent);
+    beginMoveRows(p, row, row, p, destRow);
+}
+
+void TTreeModel::AfterMove()
+{
+    endMoveRows();
+}
+
+void TTreeModel::Changed(TTreeNode *node)
+{
+    const QModelIndex i = IndexOf(node);
+    emit dataChanged(i, i);
+}
+
+} // namespace qbx

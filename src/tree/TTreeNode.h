@@ -1,0 +1,85 @@
+#pragma once
+
+#include "tree/TChildIndex.h"
+#include "tree/TFoundRecord.h"
+#include "tree/TItemDescription.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace qbx {
+
+// Image indexes of the tree image list; the image tells a node's kind.
+enum TNodeImage : uint8_t {
+    ImageRoot = 0,
+    ImageDisc = 1,
+    ImageFolder = 2,     // collapsed
+    ImageFolderOpen = 3, // expanded; counts as a folder wherever kinds are compared
+    ImageFile = 4,       // also an archive whose contents are catalogued below it
+};
+
+class TTreeNode;
+
+// Children of one node in sibling order. While a tree is filled in bulk,
+// new children are appended behind the ordered part and put in place the
+// next time anyone looks at the order, so a large folder is sorted once
+// instead of being shifted per insertion.
+struct TChildList {
+    std::vector<std::unique_ptr<TTreeNode>> nodes;
+    uint32_t ordered = 0; // nodes[0, ordered) are in sibling order
+    TChildIndex index;    // case-folded names, built once the list is long
+
+    void EnsureOrdered();
+    void Renumber(size_t from);
+};
+
+// One node of a catalogue or search-result tree. Nodes are created, changed
+// and deleted only through TTree, which keeps siblings in order and tells the
+// views; everything here is for reading.
+class TTreeNode {
+public:
+    TTreeNode(const TTreeNode &) = delete;
+    TTreeNode &operator=(const TTreeNode &) = delete;
+    ~TTreeNode();
+
+    const QString &Text() const { return text_; }
+    int Image() const { return image_; }
+    // Kind for comparisons: an expanded folder counts as a folder.
+    int Kind() const { return image_ == ImageFolderOpen ? int(ImageFolder) : int(image_); }
+    bool IsFolder() const { return Kind() == ImageFolder; }
+    TTreeNode *Parent() const { return parent_; }
+    // 0 for the root, 1 for a disc, 2 and deeper below.
+    int Level() const;
+
+    const TItemDescription *Description() const { return descr_.get(); }
+    const TFoundRecord *FoundRecord() const { return found_.get(); }
+
+    int ChildCount() const { return children_ ? int(children_->nodes.size()) : 0; }
+    bool HasChildren() const { return ChildCount() > 0; }
+    // The i-th child in sibling order.
+    TTreeNode *Child(int i) const;
+    // Position among the siblings (0 for the root).
+    int Row() const;
+
+    uint32_t NameHash() const { return hash_; }
+
+private:
+    friend class TTree;
+    friend struct TChildList;
+    TTreeNode(TTreeNode *parent, QString text, uint8_t image);
+    TChildList &Children();
+
+    QString text_;
+    TTreeNode *parent_ = nullptr;
+    std::unique_ptr<TChildList> children_; // only nodes that have had children
+    std::unique_ptr<TItemDescription> descr_;
+    std::unique_ptr<TFoundRecord> found_;
+    uint32_t row_ = 0;  // index in the parent's list
+    uint32_t hash_ = 0; // FoldedHash of the text
+    uint8_t image_ = ImageRoot;
+};
+
+} // namespace qbx

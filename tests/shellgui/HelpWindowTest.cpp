@@ -1,0 +1,50 @@
+#include "shell/THelpWindow.h"
+
+#include "shell/QStringPrinter.h"
+
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qbx::THelpWindow;
+
+// The help file compiled by the build opens at the asked topic, and every
+// topic page of the table is really inside it with a title of its own.
+TEST(HelpWindow, OpensTheBuiltHelpFileAtTopicsAndContents)
+{
+    THelpWindow window(QStringLiteral(QBX_BUILT_HELP_FILE));
+    window.ShowHelpTopic(qbx::HcTreeSearch);
+    ASSERT_TRUE(window.HelpFileOpened());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.CurrentUrl(), qbx::HelpTopicUrl(qbx::HcTreeSearch));
+    EXPECT_EQ(window.CurrentTitle(), QStringLiteral("Дерево результатов поиска"));
+
+    QStringList titles;
+    for (int context = 0; context < qbx::HelpTopicCount; ++context) {
+        window.ShowHelpTopic(context);
+        EXPECT_EQ(window.CurrentUrl(), qbx::HelpTopicUrl(context)) << context;
+        EXPECT_FALSE(window.CurrentTitle().isEmpty()) << context;
+        EXPECT_FALSE(titles.contains(window.CurrentTitle())) << context;
+        titles << window.CurrentTitle();
+    }
+
+    window.ShowHelpContents();
+    EXPECT_EQ(window.CurrentUrl(), qbx::HelpContentsUrl());
+    EXPECT_EQ(window.CurrentTitle(), QStringLiteral("Содержание"));
+}
+
+TEST(HelpWindow, MissingHelpFileIsReportedOnThePage)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("qubrix.qch"));
+    THelpWindow window(missing);
+    window.ShowHelpTopic(qbx::HcAboutApp);
+    EXPECT_FALSE(window.HelpFileOpened());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.findChild<QTextBrowser *>()->toPlainText().contains(missing));
+}
+
+} // namespace

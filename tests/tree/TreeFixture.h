@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ScriptedConflicts.h"
+#include "options/TOptions.h"
+#include "tree/TCatalogueTree.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace qbx::test {
+
+// A catalogue tree with scripted conflict answers and helpers that name
+// nodes by their full item path.
+class TreeFixture : public ::testing::Test {
+protected:
+    TTreeNode *Insert(const QString &label, const QString &path, const QString &producer = {},
+                      const QString &product = {}, const QString &version = {}, int64_t size = 0,
+                      const QString &description = {}, bool isFolder = false)
+    {
+        return catalogue.InsertItem(label, path, producer, product, version, size, description,
+                                    isFolder);
+    }
+
+    // The node at a full item path ("CD1\\Docs\\a.txt"), or null.
+    TTreeNode *Node(const QString &fullPath) const
+    {
+        TTreeNode *n = tree.Root();
+        for (const QString &part : fullPath.split(u'\\')) {
+            n = tree.FindChild(n, part);
+            if (!n)
+                return nullptr;
+        }
+        return n;
+    }
+
+    int Image(const QString &fullPath) const
+    {
+        const TTreeNode *n = Node(fullPath);
+        return n ? n->Image() : -1;
+    }
+
+    static QStringList Names(const TTreeNode *n)
+    {
+        QStringList names;
+        for (int i = 0; i < n->ChildCount(); ++i)
+            names.append(n->Child(i)->Text());
+        return names;
+    }
+
+    TOptions options;
+    ScriptedConflicts prompt;
+    TTree tree;
+    TCatalogueTree catalogue{tree, options, prompt};
+};
+
+} // namespace qbx::test

@@ -1,0 +1,178 @@
+#include "TreeFixture.h"
+
+#include "tree/TTreeModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QPersistentModelIndex>
+#include <QSignalSpy>
+
+namespace qbx::test {
+namespace {
+
+// Fails the running test for every complaint of the model tester.
+class ModelTesterWarnings {
+public:
+    ModelTesterWarnings() { previous_ = qInstallMessageHandler(&Handle); }
+    ~ModelTesterWarnings() { qInstallMessageHandler(previous_); }
+
+private:
+    static void Handle(QtMsgType type, const QMessageLogContext &ctx, const QString &msg)
+    {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            ADD_FAILURE() << (ctx.category ? ctx.category : "") << ": " << msg.toStdString();
+    }
+    QtMessageHandler previous_;
+};
+
+class TreeModel : public TreeFixture {
+protected:
+    // Every node's row in the model is its row in the tree, depth first.
+    void ExpectModelMatchesTree(const QModelIndex &index)
+    {
+        const TTreeNode *n = TTreeModel::NodeAt(index);
+        ASSERT_EQ(model.rowCount(index), n->ChildCount());
+        for (int i = 0; i < n->ChildCount(); ++i) {
+            const QModelIndex c = model.index(i, 0, index);
+            ASSERT_EQ(TTreeModel::NodeAt(c), n->Child(i));
+            ASSERT_EQ(model.parent(c), index);
+            ExpectModelMatchesTree(c);
+        }
+    }
+
+    ModelTesterWarnings warnings;
+    TTreeModel model{tree};
+    QAbstractItemModelTester tester{&model,
+                                    QAbstractItemModelTester::FailureReportingMode::Warning};
+};
+
+TEST_F(TreeModel, RootIsTheOnlyTopLevelRow)
+{
+    Insert("CD1", "a");
+    EXPECT_EQ(model.rowCount(), 1);
+    const QModelIndex root = model.index(0, 0);
+    EXPECT_EQ(model.data(root).toString(), "\\");
+    EXPECT_EQ(model.data(root, TTreeModel::ImageRole).toInt(), ImageRoot);
+    EXPECT_EQ(model.data(model.index(0, 0, root)).toString(), "CD1");
+    EXPECT_EQ(model.data(model.index(0, 0, root), TTreeModel::ImageRole).toInt(), ImageDisc);
+    model.SetImageList({QString("r"), QString("d")});
+    EXPECT_EQ(model.data(model.index(0, 0, root), Qt::DecorationRole).toString(), "d");
+}
+
+TEST_F(TreeModel, InsertionsArriveAtTheirSortedRows)
+{
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    for (int i = 0; i < 300; ++i) {
+        const QString name = QStringLiteral("f%1").arg(i * 7919 % 1000);
+        const int before = inserted.size();
+        TTreeNode *n = Insert("CD1", "Dir\\" + name);
+        if (inserted.size() > before) {
+            EXPECT_EQ(inserted.last().at(1).toInt(), n->Row());
+        }
+    }
+    ExpectModelMatchesTree(model.index(0, 0));
+}
+
+TEST_F(TreeModel, PersistentIndexesFollowMovesRenamesAndRemovals)
+{
+    for (const char *p : {"a", "b", "c", "d\\x", "e"})
+        Insert("CD1", p);
+    const QPersistentModelIndex e = model.IndexOf(Node("CD1\\e"));
+    const QPersistentModelIndex x = model.IndexOf(Node("CD1\\d\\x"));
+    QSignalSpy moved(&model, &QAbstractItemModel::rowsMoved);
+
+    Insert("CD1", "c\\inner"); // file c becomes a folder and moves up
+    EXPECT_EQ(moved.size(), 1);
+    tree.SetText(Node("CD1\\a"), "zz");
+    tree.SetText(Node("CD1\\zz"), "AA");
+    catalogue.DeleteNode(Node("CD1\\b"));
+
+    EXPECT_EQ(Names(Node("CD1")), (QStringList{"c", "d", "AA", "e"}));
+    EXPECT_EQ(TTreeModel::NodeAt(e), Node("CD1\\e"));
+    EXPECT_EQ(e.row(), 3);
+    EXPECT_EQ(TTreeModel::NodeAt(x), Node("CD1\\d\\x"));
+    ExpectModelMatchesTree(model.index(0, 0));
+
+    catalogue.DeleteNode(Node("CD1\\d"));
+    EXPECT_FALSE(x.isValid());
+}
+
+TEST_F(TreeModel, BulkUpdateIsOneResetAndResetTreeEmpties)
+{
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    {
+        TTreeUpdate update(tree);
+        for (int i = 999; i >= 0; --i)
+            Insert(QStringLiteral("CD%1").arg(i % 3), QStringLiteral("d%1\\f%2").arg(i % 5).arg(i));
+    }
+    EXPECT_EQ(resets.size(), 1);
+    EXPECT_EQ(inserted.size(), 0);
+    ExpectModelMatchesTree(model.index(0, 0));
+
+    tree.ResetTree();
+    EXPECT_EQ(resets.size(), 2);
+    EXPECT_EQ(tree.Root()->ChildCount(), 0);
+    EXPECT_EQ(model.rowCount(model.index(0, 0)), 0);
+}
+
+TEST_F(TreeModel, SelectedNodesComeInTreeOrder)
+{
+    for (const char *p : {"b", "a", "c\\"})
+        Insert("CD1", p);
+    auto *sel = model.SelectionModel();
+    sel->select(model.IndexOf(Node("CD1\\b")), QItemSelectionModel::Select);
+    sel->select(model.IndexOf(Node("CD1\\c")), QItemSelectionModel::Select);
+    sel->select(model.IndexOf(Node("CD1")), QItemSelectionModel::Select);
+    EXPECT_EQ(model.SelectedNodes(),
+              (std::vector<TTreeNode *>{Node("CD1"), Node("CD1\\c"), Node("CD1\\b")}));
+}
+
+using Tree = TreeFixture;
+
+TEST_F(Tree, LargeFolderFindsRemovesAndDuplicatesByFoldedName)
+{
+    TTreeNode *dir = Insert("CD1", "Dir\\");
+    for (int i = 0; i < 2000; ++i)
+        tree.FindOrAddChild(dir, QStringLiteral("Файл%1").arg(i), ImageFile);
+    for (int i = 0; i < 2000; i += 2)
+        tree.RemoveNode(tree.FindChild(dir, QStringLiteral("файл%1").arg(i)));
+    ASSERT_EQ(dir->ChildCount(), 1000);
+    for (int i = 0; i < 2000; ++i) {
+        const TTreeNode *n = tree.FindChild(dir, QStringLiteral("ФАЙЛ%1").arg(i));
+        EXPECT_EQ(n != nullptr, i % 2 == 1) << i;
+    }
+    for (int i = 0; i < dir->ChildCount(); ++i)
+        EXPECT_EQ(dir->Child(i)->Row(), i);
+
+    TTreeNode *twin = tree.AddChild(dir, "Файл1", ImageFile);
+    EXPECT_EQ(dir->ChildCount(), 1001);
+    tree.RemoveNode(tree.FindChild(dir, u"файл1"));
+    EXPECT_NE(tree.FindChild(dir, u"файл1"), nullptr);
+    (void)twin;
+}
+
+TEST_F(Tree, FreeDescriptionsReleasesTheWholeSubtree)
+{
+    Insert("CD1", "", "p");
+    Insert("CD1", "a\\b", "p");
+    TTreeNode *rec = tree.AddChild(Node("CD1\\a"), "r", ImageFile);
+    tree.SetFoundRecord(rec, std::make_unique<TFoundRecord>());
+    tree.FreeDescriptions(Node("CD1\\a"));
+    EXPECT_EQ(Node("CD1\\a\\b")->Description(), nullptr);
+    EXPECT_EQ(rec->FoundRecord(), nullptr);
+    EXPECT_NE(Node("CD1")->Description(), nullptr);
+}
+
+TEST(FoundRecord, TextsAreCutToTheirCapacities)
+{
+    const QString s(300, u'x');
+    const TFoundRecord r = TFoundRecord::Make(s, s, s, s, s, 1, s);
+    EXPECT_EQ(r.Label.size(), 32);
+    EXPECT_EQ(r.Path.size(), 255);
+    EXPECT_EQ(r.Producer.size(), 64);
+    EXPECT_EQ(r.Version.size(), 16);
+    EXPECT_EQ(r.Description.size(), 64);
+}
+
+} // namespace
+} // namespace qbx::test
