@@ -1,9 +1,32 @@
+#include "app/ImagesGui.h"
+#include "app/MainWindow.h"
+#include "app/QtMessageBoxesGui.h"
+#include "app/StartUp.h"
+#include "engine/Engine.h"
+#include "platform/Translations.h"
+#include "storage/TableEngineSetup.h"
+
 #include <QApplication>
 
-// Placeholder entry until the start-up sequence lands.
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Кварнис"));
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("qubrix"));
+    QApplication::setApplicationDisplayName(qbx::AppTitle());
+    QApplication::setWindowIcon(qbx::AppIcon());
+    // Standard buttons in Russian, also in the engine message below.
+    qbx::LoadQtTranslations(app);
+
+    // Before any window exists the message box has no owner.
+    qbx::TQtMessageBoxes boxes;
+    if (!qbx::CheckEngine([] { return qbx::EngineAvailable(); }, boxes))
+        return 1;
+    qbx::SetDefaultLanguageDriver();
+
+    qbx::TMainForm mainForm;
+    mainForm.SetCommandLine(app.arguments().mid(1));
+    mainForm.show();
+    const int result = app.exec();
+    qbx::engine::Shutdown();
+    return result;
 }

@@ -162,8 +162,7 @@ TProductInfo ReadMp3Tags(const QString &path)
         const qint64 size = file.Size();
         if (size > kV1Size) {
             std::array<char, kV1Size> block{};
-            file.Seek(size - kV1Size);
-            if (file.ReadUpTo(block.data(), kV1Size) == kV1Size &&
+            if (file.ReadUpToAt(block.data(), kV1Size, size - kV1Size) == kV1Size &&
                 std::memcmp(block.data(), "TAG", 3) == 0)
                 FillFromV1(std::string_view(block.data(), block.size()), info);
         }

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace qbx {
+
+namespace cmd {
+// The commands of the main window in list order. The order matters: every
+// command before AppOptionsAction is frozen during a long operation, the four
+// result presentations follow the values of SearchView and the five size
+// commands the values of SizeUnit.
+enum Id : int {
+    AddTreeAction,
+    CreateDbAction,
+    OpenDbAction,
+    AddDbAction,
+    SaveDbAction,
+    SaveDbAsAction,
+    SaveDbToAction,
+    CloseDbAction,
+    ExitAppAction,
+    AddSubitemAction,
+    RenameItemAction,
+    FolderFileAction,
+    CalculateSizeAction,
+    DeleteItemAction,
+    DeleteSubitemsAction,
+    PasteDescrAction,
+    CopyDescrAction,
+    EditDescrAction,
+    CutDescrAction,
+    DeleteDescrAction,
+    GlobalSearchAction,
+    LabelSearchAction,
+    PathSearchAction,
+    ExtensionSearchAction,
+    ProducerSearchAction,
+    ProductSearchAction,
+    VersionSearchAction,
+    SizeSearchAction,
+    DescrSearchAction,
+    ComplexSearchAction,
+    EntireViewAction,
+    FoundViewAction,
+    FoundViewStandardAction,
+    FoundViewProducerAction,
+    FoundViewListAction,
+    FoundViewLeafAction,
+    ExpandNodeAction,
+    ExpandNodesAction,
+    CollapseNodeAction,
+    CollapseNodesAction,
+    SizeByteAction,
+    SizeKByteAction,
+    SizeMByteAction,
+    SizeGByteAction,
+    SizeAutoAction,
+    AppOptionsAction,
+    DefaultOptionsAction,
+    HelpContentsAction,
+    AboutAppAction,
+    Count
+};
+} // namespace cmd
+
+// One command of the main window. Shortcuts are in QKeySequence's portable
+// form; the first one is the one menus show.
+struct TCommandDef {
+    QString name;     // "SaveDbAction"
+    QString category; // "File", "Edit", "Search", "View", "Tuning", "Help"
+    QString caption;  // menu text
+    QString hint;     // status-bar hint and tool tip
+    QStringList shortcuts;
+    QString handler; // "SaveDbClick"
+    int group = 0;   // radio group (0 = none); a grouped command is checkable
+    int tag = 0;
+    bool checked = false; // checked at start
+    int image = -1;       // tool-bar image index, -1 = none
+};
+
+using TCommandTable = std::array<TCommandDef, cmd::Count>;
+
+// The command table, in list order.
+const TCommandTable &CommandTable();
+
+// Index of the command with that name ("SaveDbAction"), or -1.
+int CommandIndex(const QString &name);
+
+// First and last commands of the result presentations and the size units.
+inline constexpr int FirstFoundViewSet = cmd::FoundViewStandardAction;
+inline constexpr int LastFoundViewSet = cmd::FoundViewLeafAction;
+inline constexpr int FirstSizeUnit = cmd::SizeByteAction;
+inline constexpr int LastSizeUnit = cmd::SizeAutoAction;
+
+} // namespace qbx

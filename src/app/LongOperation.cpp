@@ -1,0 +1,85 @@
+#include "app/LongOperation.h"
+
+#include "app/MessageBoxes.h"
+#include "options/TOptions.h"
+
+namespace qbx {
+
+QString InterruptQuestionText()
+{
+    return QStringLiteral(
+        "Принудительное завершение действия может привести к потере данных.\rВы уверены?");
+}
+
+TLongOperation::TLongOperation(TOptions &options, IOperationView &view, IMessageBoxes &boxes)
+    : options_(options), view_(view), boxes_(boxes)
+{
+    timer_.start();
+}
+
+qint64 TLongOperation::Now() const
+{
+    return clock_ ? clock_() : timer_.elapsed();
+}
+
+void TLongOperation::StartOperation(const QString &title, int count)
+{
+    maximum_ = count;
+    position_ = 0;
+    running_ = true;
+    options_.StopState = 0;
+    view_.ShowOperation(title, count);
+    lastEvents_ = Now();
+}
+
+void TLongOperation::StepOperation()
+{
+    ++position_;
+    // Running pending events (and repainting the progress bar) after every
+    // step would cost more than the steps themselves; a few dozen times a
+    // second keeps the window responsive.
+    const qint64 now = Now();
+    if (now - lastEvents_ < EventInterval)
+        return;
+    view_.SetProgress(position_);
+    view_.ProcessEvents();
+    lastEvents_ = Now();
+}
+
+bool TLongOperation::OperationStopped()
+{
+    if (terminating_)
+        return true;
+    if (options_.StopState == 2)
+        return true;
+    if (options_.StopState == 0)
+        return false;
+    if (options_.ConfirmInterrupt && boxes_.Show(InterruptQuestionText(), view_.StatusTitle(),
+                                                 TMsgIcon::Warning, MbYesNo) == TMsgAnswer::No) {
+        options_.StopState = 0;
+        return false;
+    }
+    options_.StopState = 2;
+    return true;
+}
+
+void TLongOperation::EndOperation()
+{
+    const bool wasRunning = running_;
+    running_ = false;
+    position_ = 0;
+    options_.StopState = 0;
+    view_.HideOperation();
+    if (wasRunning && terminating_) {
+        terminating_ = false;
+        view_.ContinueClose();
+    }
+}
+
+void TLongOperation::CancelButtonClick()
+{
+    options_.StopState = 1;
+    view_.FocusStatusBar();
+}
+
+} // namespace qbx

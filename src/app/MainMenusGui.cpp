@@ -1,0 +1,254 @@
+// The main window's commands, menus and tool bar, built from the command
+// table and the menu layouts.
+#include "app/MainWindow.h"
+
+#include "app/ImagesGui.h"
+#include "app/MenuLayout.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace qbx {
+
+namespace {
+
+// Help context numbers the help window reads from the widgets (F1).
+const char HelpContextProperty[] = "HelpContext";
+
+QList<QKeySequence> Shortcuts(const TCommandDef &def)
+{
+    QList<QKeySequence> keys;
+    for (const QString &s : def.shortcuts)
+        keys.append(QKeySequence(s, QKeySequence::PortableText));
+    return keys;
+}
+
+// Menu text of a command entry: the caption, and the first shortcut in the
+// shortcut column (the entry itself has no shortcut: the command's QAction
+// owns it, so that a key is never bound twice).
+QString EntryText(const TCommandDef &def)
+{
+    if (def.shortcuts.isEmpty())
+        return def.caption;
+    return def.caption + u'\t' +
+           QKeySequence(def.shortcuts.first(), QKeySequence::PortableText)
+               .toString(QKeySequence::NativeText);
+}
+
+} // namespace
+
+void TMainForm::CreateActions()
+{
+    const TCommandTable &table = CommandTable();
+    for (int i = 0; i < cmd::Count; ++i) {
+        const TCommandDef &def = table[i];
+        auto *a = new QAction(def.caption, this);
+        a->setObjectName(def.name);
+        a->setStatusTip(def.hint);
+        a->setToolTip(def.hint);
+        a->setShortcuts(Shortcuts(def));
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->setCheckable(def.group != 0);
+        a->setChecked(commands_.Checked(i));
+        a->setEnabled(commands_.Enabled(i));
+        if (def.image >= 0)
+            a->setIcon(ToolImage(def.image));
+        connect(a, &QAction::triggered, this,
+                [this, i](bool checked) { CommandTriggered(i, checked); });
+        addAction(a);
+        actions_[i] = a;
+    }
+    connect(&commands_, &TCommandState::CommandChanged, this, &TMainForm::UpdateCommand);
+    connect(&commands_, &TCommandState::ItemChanged, this, &TMainForm::UpdateItem);
+}
+
+void TMainForm::CommandTriggered(int command, bool checked)
+{
+    const TCommandDef &def = CommandTable()[command];
+    if (def.group != 0) {
+        // A radio entry stays checked when chosen again; the two view
+        // toggles (group 1) may both be off.
+        commands_.SetChecked(command, def.group == 1 ? checked : true);
+        UpdateCommand(command);
+    }
+    if (handlers_[command])
+        handlers_[command]();
+}
+
+void TMainForm::SetHandler(int command, std::function<void()> handler)
+{
+    handlers_[command] = std::move(handler);
+}
+
+void TMainForm::UpdateCommand(int command)
+{
+    const bool enabled = commands_.Enabled(command);
+    const bool checked = commands_.Checked(command);
+    actions_[command]->setEnabled(enabled);
+    actions_[command]->setChecked(checked);
+    for (QAction *entry : entries_[command]) {
+        entry->setEnabled(enabled);
+        entry->setChecked(checked);
+    }
+}
+
+void TMainForm::UpdateItem(int item)
+{
+    const bool enabled = commands_.ItemEnabled(static_cast<TUiItem>(item));
+    if (item == static_cast<int>(TUiItem::SimpleSearchToolButton)) {
+        simpleSearchButton_->setEnabled(enabled);
+        return;
+    }
+    if (QAction *a = itemActions_.value(item))
+        a->setEnabled(enabled);
+}
+
+QMenu *TMainForm::BuildMenu(const TMenuDef &def, QWidget *parent)
+{
+    auto *menu = new QMenu(def.caption, parent);
+    menu->setObjectName(def.name);
+    menu->menuAction()->setObjectName(def.name + QStringLiteral("Action"));
+    menu->menuAction()->setStatusTip(def.hint);
+    menu->setToolTipsVisible(false);
+    menus_.insert(def.name, menu);
+    for (const TMenuEntry &e : def.entries) {
+        if (e.IsSeparator()) {
+            menu->addSeparator();
+        } else if (e.subMenu >= 0) {
+            QMenu *sub = BuildMenu(def.subMenus[e.subMenu], menu);
+            menu->addMenu(sub);
+        } else {
+            const TCommandDef &c = CommandTable()[e.command];
+            auto *entry = new QAction(EntryText(c), menu);
+            entry->setObjectName(MenuEntryName(e.command, def.entryEnding));
+            entry->setStatusTip(c.hint);
+            entry->setCheckable(c.group != 0);
+            entry->setChecked(commands_.Checked(e.command));
+            entry->setEnabled(commands_.Enabled(e.command));
+            if (c.image >= 0 && def.entryEnding != QStringLiteral("MenuItem"))
+                entry->setIcon(ToolImage(c.image));
+            QAction *command = actions_[e.command];
+            connect(entry, &QAction::triggered, command, [command] { command->trigger(); });
+            // Keep the entry's check mark in step when the trigger changed nothing.
+            connect(entry, &QAction::triggered, this, [this, i = e.command] { UpdateCommand(i); });
+            menu->addAction(entry);
+            entries_[e.command].append(entry);
+            if (def.defaultCommand == e.command)
+                menu->setDefaultAction(entry);
+        }
+    }
+    return menu;
+}
+
+void TMainForm::CreateMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+    bar->setProperty(HelpContextProperty, 1);
+    for (const TMenuDef &def : MainMenuLayout()) {
+        QMenu *menu = BuildMenu(def, this);
+        bar->addMenu(menu);
+        if (def.name == QStringLiteral("ViewMenuItem"))
+            connect(menu, &QMenu::aboutToShow, this, [this] { shell_->ViewMenuItemClick(); });
+        else
+            connect(menu, &QMenu::aboutToShow, this, [this] { shell_->MainMenuItemClick(); });
+    }
+    itemActions_.insert(static_cast<int>(TUiItem::EditMenuItem),
+                        menus_.value(QStringLiteral("EditMenuItem"))->menuAction());
+    itemActions_.insert(static_cast<int>(TUiItem::SearchMenuItem),
+                        menus_.value(QStringLiteral("SearchMenuItem"))->menuAction());
+    itemActions_.insert(static_cast<int>(TUiItem::ViewMenuItem),
+                        menus_.value(QStringLiteral("ViewMenuItem"))->menuAction());
+    itemActions_.insert(static_cast<int>(TUiItem::FieldSearchMenuItem),
+                        menus_.value(QStringLiteral("FieldSearchMenuItem"))->menuAction());
+    itemActions_.insert(static_cast<int>(TUiItem::SizeUnitMenuItem),
+                        menus_.value(QStringLiteral("SizeUnitMenuItem"))->menuAction());
+
+    QMenu *tree = BuildMenu(TreePopupLayout(), this);
+    tree->setProperty(HelpContextProperty, 3);
+    BuildMenu(SearchPopupLayout(), this)->setProperty(HelpContextProperty, 2);
+    QMenu *view = BuildMenu(ViewPopupLayout(), this);
+    view->setProperty(HelpContextProperty, 2);
+    connect(view, &QMenu::aboutToShow, this, [this] { shell_->ViewPopupMenuPopup(); });
+    BuildMenu(SizePopupLayout(), this)->setProperty(HelpContextProperty, 6);
+}
+
+void TMainForm::SetSimpleSearchDefault(int command)
+{
+    shell_->SetSimpleSearchDefault(command);
+    QMenu *menu = menus_.value(QStringLiteral("SearchPopupMenu"));
+    for (QAction *entry : entries_[command]) {
+        if (entry->parent() == menu)
+            menu->setDefaultAction(entry);
+    }
+}
+
+void TMainForm::ShowTreePopup(QTreeView *tree, const QPoint &pos)
+{
+    if (!treePopupEnabled_)
+        return;
+    QMenu *menu = menus_.value(QStringLiteral("TreePopupMenu"));
+    const int def = shell_->TreePopupMenuPopup();
+    // Disabled commands are hidden rather than greyed.
+    for (QAction *a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        a->setVisible(a->isEnabled());
+        if (def >= 0 && entries_[def].contains(a))
+            menu->setDefaultAction(a);
+    }
+    menu->popup(tree->viewport()->mapToGlobal(pos));
+}
+
+void TMainForm::CreateToolBar()
+{
+    auto *bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(20, 20));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setProperty(HelpContextProperty, 2);
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    auto button = [this, bar](const char *name, int command) {
+        auto *b = new QToolButton(bar);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoRaise(true);
+        b->setMinimumSize(27, 26);
+        if (command >= 0)
+            b->setDefaultAction(actions_[command]);
+        bar->addWidget(b);
+        return b;
+    };
+    button("CreateDbToolButton", cmd::CreateDbAction);
+    button("OpenDbToolButton", cmd::OpenDbAction);
+    button("SaveDbToolButton", cmd::SaveDbAction);
+    bar->addSeparator();
+    button("AddTreeToolButton", cmd::AddTreeAction);
+    button("EditDescrToolButton", cmd::EditDescrAction);
+    bar->addSeparator();
+    simpleSearchButton_ = button("SimpleSearchToolButton", -1);
+    simpleSearchButton_->setIcon(ToolImage(5));
+    simpleSearchButton_->setToolTip(QStringLiteral("Простой поиск"));
+    simpleSearchButton_->setStatusTip(QStringLiteral("Простой поиск"));
+    simpleSearchButton_->setMenu(menus_.value(QStringLiteral("SearchPopupMenu")));
+    simpleSearchButton_->setPopupMode(QToolButton::MenuButtonPopup);
+    connect(simpleSearchButton_, &QToolButton::clicked, this,
+            [this] { shell_->SimpleSearchToolButtonClick(); });
+    button("ComplexSearchToolButton", cmd::ComplexSearchAction);
+    bar->addSeparator();
+    button("EntireViewToolButton", cmd::EntireViewAction);
+    QToolButton *found = button("FoundViewToolButton", cmd::FoundViewAction);
+    found->setMenu(menus_.value(QStringLiteral("ViewPopupMenu")));
+    found->setPopupMode(QToolButton::MenuButtonPopup);
+    bar->addSeparator();
+}
+
+} // namespace qbx

@@ -1,0 +1,302 @@
+#include "app/MainShell.h"
+
+#include "app/CommandLine.h"
+#include "app/LongOperation.h"
+#include "app/MessageBoxes.h"
+#include "options/TOptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace qbx {
+
+namespace {
+
+// Commands that follow the selection in modes 2 and 3 and are off otherwise.
+constexpr int SelectionCommands[] = {
+    cmd::AddTreeAction,        cmd::AddSubitemAction,    cmd::RenameItemAction,
+    cmd::FolderFileAction,     cmd::CalculateSizeAction, cmd::DeleteItemAction,
+    cmd::DeleteSubitemsAction, cmd::PasteDescrAction,    cmd::CopyDescrAction,
+    cmd::EditDescrAction,      cmd::CutDescrAction,      cmd::DeleteDescrAction,
+    cmd::ExpandNodeAction,     cmd::ExpandNodesAction,   cmd::CollapseNodeAction,
+    cmd::CollapseNodesAction};
+
+} // namespace
+
+TMainShell::TMainShell(TOptions &options, TCommandState &commands, IMainView &view,
+                       TLongOperation &operation, IMessageBoxes &boxes)
+    : options_(options), commands_(commands), view_(view), operation_(operation), boxes_(boxes)
+{
+}
+
+void TMainShell::ApplyModeCommands(int state)
+{
+    const bool open = state != 0;  // a catalogue is open
+    const bool shown = state >= 2; // a tree is shown
+
+    commands_.SetEnabled(cmd::AddDbAction, state == 2);
+    if (!open)
+        commands_.SetEnabled(cmd::SaveDbAction, false);
+    for (int c : {cmd::SaveDbAsAction, cmd::SaveDbToAction, cmd::CloseDbAction})
+        commands_.SetEnabled(c, open);
+    if (!shown) {
+        for (int c : SelectionCommands)
+            commands_.SetEnabled(c, false);
+    }
+    commands_.SetRangeEnabled(cmd::GlobalSearchAction, cmd::DescrSearchAction, open);
+
+    commands_.SetEnabled(cmd::EntireViewAction, open);
+    commands_.SetChecked(cmd::EntireViewAction, state == 2);
+    const bool results = state == 3 || (open && view_.SearchTreeHasResults());
+    commands_.SetEnabled(cmd::FoundViewAction, results);
+    commands_.SetChecked(cmd::FoundViewAction, state == 3);
+
+    commands_.SetRangeEnabled(FirstSizeUnit, LastSizeUnit, shown);
+    commands_.SetItemEnabled(TUiItem::EditMenuItem, shown);
+    commands_.SetItemEnabled(TUiItem::FieldSearchMenuItem, open);
+    commands_.SetItemEnabled(TUiItem::SizeUnitMenuItem, shown);
+    commands_.SetItemEnabled(TUiItem::SimpleSearchToolButton, open);
+}
+
+void TMainShell::SetDbState(int state)
+{
+    options_.StatusText.clear();
+    view_.AttachSelectionHandler(TTreeKind::None);
+
+    QString caption;
+    switch (state) {
+    case 0:
+        activeTree_ = TTreeKind::None;
+        options_.LastCondition.clear();
+        options_.TreeChanged = false;
+        options_.DbIsNew = false;
+        options_.DbReadOnly = false;
+        options_.FoundText.clear();
+        options_.TotalText.clear();
+        caption = options_.AppCaption;
+        break;
+    case 1:
+        activeTree_ = TTreeKind::None;
+        caption = options_.DbName + QStringLiteral(" - ") + options_.AppCaption;
+        break;
+    case 2:
+        activeTree_ = TTreeKind::Main;
+        caption = options_.DbName + QStringLiteral(" - ") + options_.AppCaption;
+        break;
+    default:
+        activeTree_ = TTreeKind::Search;
+        caption = options_.DbName + QStringLiteral(" (выборка) - ") + options_.AppCaption;
+        break;
+    }
+    view_.SetWindowCaption(caption);
+    ApplyModeCommands(state);
+
+    if (state == 2 && options_.FirstEntireView) {
+        options_.FirstEntireView = false;
+        if (!options_.DbIsNew && hooks.LoadTable)
+            hooks.LoadTable();
+        view_.ExpandAndSelectRoot();
+    }
+    if (state == 2 && hooks.SelectPath)
+        hooks.SelectPath(options_.EntireSelPath);
+
+    if (state >= 2) {
+        view_.ShowTree(activeTree_);
+        if (state == 2)
+            view_.SetPaneWidths(options_.EntireTreeWidth, options_.EntireValueWidth);
+        else
+            view_.SetPaneWidths(options_.FoundTreeWidth, options_.FoundValueWidth);
+    }
+    view_.ShowPanes(state >= 2);
+    view_.SetSplitterCursor(state >= 2);
+
+    commands_.SetEnabled(cmd::HelpContentsAction,
+                         !options_.HelpFile.isEmpty() && QFileInfo(options_.HelpFile).isFile());
+    operation_.EndOperation();
+    options_.DbState = static_cast<uint8_t>(state);
+
+    if (state >= 2) {
+        view_.FinishModeSwitch(activeTree_);
+        view_.AttachSelectionHandler(activeTree_);
+        if (hooks.SelectionChange)
+            hooks.SelectionChange(activeTree_);
+    }
+}
+
+void TMainShell::EnableCommands(bool enable)
+{
+    for (int i = 0; i < cmd::AppOptionsAction; ++i) {
+        if (!enable) {
+            remembered_[i] = commands_.Enabled(i);
+            commands_.SetEnabled(i, false);
+        } else {
+            commands_.SetEnabled(i, remembered_[i]);
+        }
+    }
+    frozen_ = !enable;
+    commands_.SetEnabled(cmd::ExitAppAction, true);
+    for (TUiItem item : {TUiItem::EditMenuItem, TUiItem::SearchMenuItem, TUiItem::ViewMenuItem,
+                         TUiItem::SimpleSearchToolButton})
+        commands_.SetItemEnabled(item, enable);
+}
+
+void TMainShell::FreezeCommands()
+{
+    EnableCommands(false);
+    view_.SetTreePopupEnabled(false);
+}
+
+void TMainShell::RestoreCommands()
+{
+    operation_.EndOperation();
+    EnableCommands(true);
+    view_.SetTreePopupEnabled(true);
+    options_.ConflictAnswer = 0;
+}
+
+void TMainShell::ShowStatusHint(const QString &hint)
+{
+    if (operation_.Running())
+        return;
+    view_.SetStatusPanelText(hint.isEmpty() ? options_.StatusText : hint);
+}
+
+void TMainShell::MainMenuItemClick()
+{
+    if (options_.DbState == 2 && hooks.EndLabelEdit)
+        hooks.EndLabelEdit();
+}
+
+void TMainShell::ViewMenuItemClick()
+{
+    MainMenuItemClick();
+    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, options_.DbState == 3);
+    commands_.SetChecked(SizeCommandShown(view_.SizeRowText(), options_.SizeUnit), true);
+}
+
+void TMainShell::ViewPopupMenuPopup()
+{
+    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, true);
+}
+
+int TMainShell::TreePopupMenuPopup()
+{
+    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, options_.DbState == 3);
+    if (commands_.Enabled(cmd::ExpandNodeAction))
+        return cmd::ExpandNodeAction;
+    if (commands_.Enabled(cmd::CollapseNodeAction))
+        return cmd::CollapseNodeAction;
+    return -1;
+}
+
+void TMainShell::SimpleSearchToolButtonClick()
+{
+    MainMenuItemClick();
+    if (hooks.RunCommand && commands_.Enabled(simpleSearchDefault_))
+        hooks.RunCommand(simpleSearchDefault_);
+}
+
+void TMainShell::SplitterMoved(int leftWidth)
+{
+    if (options_.DbState == 2)
+        options_.EntireTreeWidth = leftWidth;
+    else if (options_.DbState == 3)
+        options_.FoundTreeWidth = leftWidth;
+}
+
+bool TMainShell::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    const auto held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (key != Qt::Key_Escape || held != Qt::NoModifier || !operation_.Running())
+        return false;
+    operation_.CancelButtonClick();
+    return true;
+}
+
+TCloseAnswer TMainShell::FormClose()
+{
+    if (operation_.Running()) {
+        if (options_.ConfirmInterrupt &&
+            boxes_.Show(InterruptQuestionText(), view_.StatusPanelText(), TMsgIcon::Warning,
+                        MbYesNo) == TMsgAnswer::No)
+            return TCloseAnswer::Stay;
+        // The operation's loop is further up the call stack: let it stop at
+        // its next check and unwind before anything is saved or cleaned up.
+        operation_.SetTerminating();
+        return TCloseAnswer::AfterOperation;
+    }
+
+    if (commands_.Enabled(cmd::SaveDbAction) &&
+        (!options_.DbIsNew || view_.MainTreeHasMoreThanRoot())) {
+        view_.SetStatusPanelText(QString());
+        TMsgAnswer answer;
+        if (!options_.ConfirmUnsaved.isEmpty()) {
+            answer =
+                options_.ConfirmUnsaved == QStringLiteral("0") ? TMsgAnswer::No : TMsgAnswer::Yes;
+        } else {
+            answer = boxes_.Show(
+                QStringLiteral("База данных %1 была изменена.\rСохранить изменения?")
+                    .arg(options_.DbName),
+                QStringLiteral("Выход из программы"), TMsgIcon::Question, MbYesNoCancel);
+        }
+        if (answer == TMsgAnswer::Cancel)
+            return TCloseAnswer::Stay;
+        if (answer == TMsgAnswer::Yes) {
+            if (hooks.SaveDb)
+                hooks.SaveDb();
+            if (commands_.Enabled(cmd::SaveDbAction))
+                return TCloseAnswer::Stay;
+        }
+    }
+
+    if (!options_.SearchTable.isEmpty()) {
+        const QFileInfo table(options_.SearchTable);
+        QFile::remove(table.filePath());
+        // A temporary table that needed a folder of its own sits in a folder
+        // named like itself.
+        const QString own = table.fileName() + u'/' + table.fileName();
+        if (table.filePath().contains(own))
+            QDir().rmdir(table.path());
+        options_.SearchTable.clear();
+    }
+
+    if (hooks.SaveOptions)
+        hooks.SaveOptions();
+    return TCloseAnswer::Close;
+}
+
+void TMainShell::OpenCommandLine(const QStringList &arguments, const QString &currentDir)
+{
+    const TCommandLineFile file = ResolveCommandLine(arguments, options_.AppFolder, currentDir);
+    if (file.kind == TCommandLineFile::None)
+        return;
+    if (!file.folder.isEmpty())
+        QDir::setCurrent(file.folder);
+    if (file.kind == TCommandLineFile::Query) {
+        options_.QueryFilePending = true;
+        if (hooks.OpenQuery)
+            hooks.OpenQuery(file.path);
+    } else if (hooks.OpenCatalogue) {
+        hooks.OpenCatalogue(file.path);
+    }
+}
+
+int SizeCommandShown(const QString &sizeText, int sizeUnit)
+{
+    const QString text = sizeText.trimmed();
+    if (text.isEmpty() || text == QStringLiteral("0")) {
+        if (sizeUnit < 0 || sizeUnit > 4)
+            sizeUnit = 0;
+        return FirstSizeUnit + sizeUnit;
+    }
+    if (text.endsWith(QStringLiteral("ГБ")))
+        return cmd::SizeGByteAction;
+    if (text.endsWith(QStringLiteral("МБ")))
+        return cmd::SizeMByteAction;
+    if (text.endsWith(QStringLiteral("кБ")))
+        return cmd::SizeKByteAction;
+    return cmd::SizeByteAction;
+}
+
+} // namespace qbx

@@ -1,0 +1,165 @@
+#pragma once
+
+#include "app/CommandState.h"
+#include "app/LongOperation.h"
+#include "app/MainShell.h"
+#include "app/MainView.h"
+#include "app/QtMessageBoxesGui.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAbstractItemModel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QToolButton;
+class QTreeView;
+class QTreeWidget;
+
+namespace qbx {
+
+class TOptions;
+class TStatusPanelsWidget;
+struct TMenuDef;
+
+// The main window: tool bar, menus, popup menus, the two tree views and the
+// description list, the status bar with progress bar and Stop button. It owns
+// the widgets and the QActions and forwards to the core objects (command
+// state, mode logic, long operations); the handlers of the commands are
+// connected by the parts that implement them through SetHandler.
+class TMainForm : public QMainWindow, public IMainView, public IOperationView {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // --- for the parts that attach to the window -----------------------
+    TOptions &Options() { return *options_; }
+    TCommandState &Commands() { return commands_; }
+    TMainShell &Shell() { return *shell_; }
+    TLongOperation &Operation() { return *operation_; }
+    IMessageBoxes &MessageBoxes() { return boxes_; }
+
+    // The QAction of a command (objectName = the command's name). Its
+    // shortcuts work anywhere in the window; menu entries and tool buttons
+    // trigger it.
+    QAction *Action(int command) const { return actions_[command]; }
+    // Connects the handler of a command (the table's handler name says which
+    // one). A command without a handler does nothing when triggered.
+    void SetHandler(int command, std::function<void()> handler);
+    // A menu by name: "FileMenuItem".."HelpMenuItem", "FieldSearchMenuItem",
+    // "SizeUnitMenuItem", "TreePopupMenu", "SearchPopupMenu", "ViewPopupMenu",
+    // "SizePopupMenu".
+    QMenu *Menu(const QString &name) const { return menus_.value(name); }
+    // Makes a search command the default entry of SearchPopupMenu (the
+    // search a plain click on SimpleSearchToolButton runs).
+    void SetSimpleSearchDefault(int command);
+    // Gives a tree view its model and connects its selection to the
+    // selection-change hook.
+    void SetTreeModel(TTreeKind tree, QAbstractItemModel *model);
+    // The tree view of the current mode, or none.
+    QTreeView *ActiveTree() const;
+    // Arguments after the program name; the first is opened at first activation.
+    void SetCommandLine(const QStringList &arguments) { commandLine_ = arguments; }
+
+    QTreeView *MainTreeView() const { return mainTree_; }
+    QTreeView *SearchTreeView() const { return searchTree_; }
+    QTreeWidget *DescrListView() const { return descrList_; }
+    QWidget *LeftPanel() const { return leftPanel_; }
+    QWidget *RightPanel() const { return rightPanel_; }
+    QSplitter *Splitter() const { return splitter_; }
+    QPushButton *CancelButton() const { return cancelButton_; }
+    QProgressBar *ProgressBar() const { return progressBar_; }
+    TStatusPanelsWidget *StatusPanels() const { return panels_; }
+
+    // --- IMainView -------------------------------------------------------
+    void SetWindowCaption(const QString &caption) override;
+    void ShowPanes(bool shown) override;
+    void ShowTree(TTreeKind tree) override;
+    void SetPaneWidths(int treeWidth, int valueWidth) override;
+    void SetSplitterCursor(bool split) override;
+    bool SearchTreeHasResults() const override;
+    bool MainTreeHasMoreThanRoot() const override;
+    void AttachSelectionHandler(TTreeKind tree) override;
+    void ExpandAndSelectRoot() override;
+    void FinishModeSwitch(TTreeKind tree) override;
+    QString SizeRowText() const override;
+    QString StatusPanelText() const override;
+    void SetStatusPanelText(const QString &text) override;
+    void SetTreePopupEnabled(bool enabled) override;
+
+    // --- IOperationView --------------------------------------------------
+    void ShowOperation(const QString &title, int maximum) override;
+    void SetProgress(int position) override;
+    void HideOperation() override;
+    void ProcessEvents() override;
+    void FocusStatusBar() override;
+    QString StatusTitle() const override { return StatusPanelText(); }
+    void ContinueClose() override;
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void FormResize();
+    void ExitAppClick();
+    void SplitterMoved();
+
+    // Building the window (MainMenusGui.cpp).
+    void CreateActions();
+    void CreateMenus();
+    QMenu *BuildMenu(const TMenuDef &def, QWidget *parent);
+    void CreateToolBar();
+    void CreatePanes();
+    void CreateStatusBar();
+    void UpdateCommand(int command);
+    void UpdateItem(int item);
+    void CommandTriggered(int command, bool checked);
+    void ShowTreePopup(QTreeView *tree, const QPoint &pos);
+
+    std::unique_ptr<TOptions> options_;
+    TCommandState commands_;
+    TQtMessageBoxes boxes_;
+    std::unique_ptr<TLongOperation> operation_;
+    std::unique_ptr<TMainShell> shell_;
+
+    std::array<QAction *, cmd::Count> actions_{};
+    std::array<std::function<void()>, cmd::Count> handlers_;
+    // Menu entries of each command (one per menu it appears in).
+    std::array<QList<QAction *>, cmd::Count> entries_;
+    QHash<QString, QMenu *> menus_;
+    QHash<int, QAction *> itemActions_; // TUiItem -> menu action
+
+    QToolButton *simpleSearchButton_ = nullptr;
+    QWidget *leftPanel_ = nullptr;
+    QWidget *rightPanel_ = nullptr;
+    QSplitter *splitter_ = nullptr;
+    QTreeView *mainTree_ = nullptr;
+    QTreeView *searchTree_ = nullptr;
+    QTreeWidget *descrList_ = nullptr;
+    TStatusPanelsWidget *panels_ = nullptr;
+    QProgressBar *progressBar_ = nullptr;
+    QPushButton *cancelButton_ = nullptr;
+
+    TTreeKind attachedTree_ = TTreeKind::None;
+    bool treePopupEnabled_ = true;
+    bool shown_ = false;
+    bool activated_ = false;
+    QStringList commandLine_;
+};
+
+} // namespace qbx

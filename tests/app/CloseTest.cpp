@@ -1,0 +1,150 @@
+// Closing the main window: the interrupt and unsaved-changes questions, the
+// temporary search table, the options.
+#include "ShellFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace qbx::test {
+namespace {
+
+class CloseTest : public ShellTest {
+protected:
+    int saves = 0;
+    int optionSaves = 0;
+    bool saveSucceeds = true;
+
+    void SetUp() override
+    {
+        shell.hooks.SaveDb = [this] {
+            ++saves;
+            if (saveSucceeds)
+                commands.SetEnabled(cmd::SaveDbAction, false);
+        };
+        shell.hooks.SaveOptions = [this] { ++optionSaves; };
+        options.DbName = QStringLiteral("Диски");
+        shell.SetDbState(2);
+        commands.SetEnabled(cmd::SaveDbAction, true); // unsaved changes
+    }
+};
+
+TEST_F(CloseTest, SavedCatalogueClosesWithoutQuestions)
+{
+    commands.SetEnabled(cmd::SaveDbAction, false);
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(optionSaves, 1);
+}
+
+TEST_F(CloseTest, NewCatalogueHoldingOnlyItsRootAsksNothing)
+{
+    options.DbIsNew = true;
+    view.mainMoreThanRoot = false;
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(saves, 0);
+
+    view.mainMoreThanRoot = true;
+    boxes.Answer(TMsgAnswer::No);
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(boxes.shown.size(), 1);
+}
+
+TEST_F(CloseTest, UnsavedQuestionCancelKeepsTheWindowAndSavesNothing)
+{
+    view.status = QStringLiteral("Всего записей: 3");
+    boxes.Answer(TMsgAnswer::Cancel);
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text,
+              QStringLiteral("База данных Диски была изменена.\rСохранить изменения?"));
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Выход из программы"));
+    EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Question);
+    EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbYesNoCancel));
+    EXPECT_TRUE(view.status.isEmpty());
+    EXPECT_EQ(saves, 0);
+    EXPECT_EQ(optionSaves, 0);
+}
+
+TEST_F(CloseTest, YesSavesAndAFailedSaveKeepsTheWindow)
+{
+    boxes.Answer(TMsgAnswer::Yes);
+    saveSucceeds = false;
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(optionSaves, 0);
+
+    boxes.Answer(TMsgAnswer::Yes);
+    saveSucceeds = true;
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(saves, 2);
+    EXPECT_EQ(optionSaves, 1);
+}
+
+TEST_F(CloseTest, StoredUnsavedAnswerIsUsedWithoutAsking)
+{
+    options.ConfirmUnsaved = QStringLiteral("0");
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(saves, 0);
+
+    options.ConfirmUnsaved = QStringLiteral("1");
+    saveSucceeds = false;
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
+    EXPECT_EQ(saves, 1);
+    saveSucceeds = true;
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(CloseTest, RunningOperationIsAskedAboutAndUnwindsBeforeTheClose)
+{
+    commands.SetEnabled(cmd::SaveDbAction, false);
+    operation.StartOperation(QStringLiteral("Сохранение базы данных"), 100);
+    boxes.Answer(TMsgAnswer::No);
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Сохранение базы данных"));
+    EXPECT_FALSE(operation.OperationStopped());
+
+    boxes.Answer(TMsgAnswer::Yes);
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::AfterOperation);
+    EXPECT_EQ(optionSaves, 0);
+    EXPECT_TRUE(operation.OperationStopped()); // no second question
+    EXPECT_EQ(boxes.shown.size(), 2);
+    operation.EndOperation();
+    EXPECT_EQ(view.closesContinued, 1);
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+}
+
+TEST_F(CloseTest, RunningOperationWithoutConfirmationClosesAtOnce)
+{
+    commands.SetEnabled(cmd::SaveDbAction, false);
+    options.ConfirmInterrupt = false;
+    operation.StartOperation(QStringLiteral("Т"), 100);
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::AfterOperation);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(operation.OperationStopped());
+}
+
+TEST_F(CloseTest, TemporarySearchTableIsRemovedWithItsOwnFolder)
+{
+    commands.SetEnabled(cmd::SaveDbAction, false);
+    QTemporaryDir tmp;
+    const QString plain = tmp.filePath("Qbx1.tmp");
+    QFile(plain).open(QIODevice::WriteOnly);
+    options.SearchTable = plain;
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_FALSE(QFile::exists(plain));
+    EXPECT_TRUE(QDir(tmp.path()).exists());
+
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("Qbx2.db"));
+    const QString own = tmp.filePath("Qbx2.db/Qbx2.db");
+    QFile(own).open(QIODevice::WriteOnly);
+    options.SearchTable = own;
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_FALSE(QFile::exists(own));
+    EXPECT_FALSE(QDir(tmp.filePath("Qbx2.db")).exists());
+}
+
+} // namespace
+} // namespace qbx::test

@@ -1,0 +1,107 @@
+// The file named on the command line: which files open, how relative names
+// are re-based on the program's folder, and query files.
+#include "ShellFixture.h"
+
+#include "app/CommandLine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace qbx::test {
+namespace {
+
+class CommandLineTest : public ShellTest {
+protected:
+    QTemporaryDir app;  // the program's folder
+    QTemporaryDir work; // the current folder
+    QString oldCurrent = QDir::currentPath();
+
+    void TearDown() override { QDir::setCurrent(oldCurrent); }
+
+    static void Touch(const QString &path)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    QString AppFolder() const { return app.path() + u'/'; }
+};
+
+TEST_F(CommandLineTest, AbsoluteNamesOpenAsGivenAndCdqInAnyCaseIsAQuery)
+{
+    Touch(work.filePath("Диски.db"));
+    Touch(work.filePath("Q.CDQ"));
+    Touch(work.filePath("q.Cdq"));
+
+    TCommandLineFile f =
+        ResolveCommandLine({work.filePath("Диски.db")}, AppFolder(), QDir::currentPath());
+    EXPECT_EQ(f.kind, TCommandLineFile::Catalogue);
+    EXPECT_EQ(f.path, work.filePath("Диски.db"));
+
+    f = ResolveCommandLine({work.filePath("Q.CDQ"), work.filePath("Диски.db")}, AppFolder(),
+                           QDir::currentPath());
+    EXPECT_EQ(f.kind, TCommandLineFile::Query);
+    EXPECT_EQ(f.path, work.filePath("Q.CDQ"));
+    EXPECT_EQ(ResolveCommandLine({work.filePath("q.Cdq")}, AppFolder(), QDir::currentPath()).kind,
+              TCommandLineFile::Query);
+}
+
+TEST_F(CommandLineTest, MissingFilesAndFoldersOpenNothing)
+{
+    EXPECT_EQ(ResolveCommandLine({}, AppFolder(), work.path()).kind, TCommandLineFile::None);
+    EXPECT_EQ(ResolveCommandLine({work.filePath("none.db")}, AppFolder(), work.path()).kind,
+              TCommandLineFile::None);
+    EXPECT_EQ(ResolveCommandLine({work.path()}, AppFolder(), work.path()).kind,
+              TCommandLineFile::None);
+}
+
+TEST_F(CommandLineTest, RelativeNameIsTestedHereAndRebasedOnTheProgramFolder)
+{
+    Touch(work.filePath("cats/a.db"));
+    Touch(app.filePath("cats/a.db"));
+    const TCommandLineFile f = ResolveCommandLine({"cats/a.db"}, AppFolder(), work.path());
+    EXPECT_EQ(f.kind, TCommandLineFile::Catalogue);
+    EXPECT_EQ(f.path, app.filePath("cats/a.db"));
+    EXPECT_EQ(f.folder, app.filePath("cats"));
+
+    Touch(work.filePath("b.db"));
+    EXPECT_EQ(ResolveCommandLine({"b.db"}, AppFolder(), work.path()).path, app.filePath("b.db"));
+}
+
+TEST_F(CommandLineTest, RelativeNameKeepsItsFolderWhenTheProgramFolderLacksIt)
+{
+    Touch(work.filePath("only/here.db"));
+    const TCommandLineFile f = ResolveCommandLine({"only/here.db"}, AppFolder(), work.path());
+    EXPECT_EQ(f.kind, TCommandLineFile::Catalogue);
+    EXPECT_EQ(f.path, QStringLiteral("only/here.db"));
+    EXPECT_TRUE(f.folder.isEmpty());
+}
+
+TEST_F(CommandLineTest, QueryFileIsHandedToTheQueryEditor)
+{
+    Touch(app.filePath("q/Поиск.CDQ"));
+    Touch(work.filePath("q/Поиск.CDQ"));
+    options.AppFolder = AppFolder();
+    QString query, catalogue;
+    shell.hooks.OpenQuery = [&](const QString &p) { query = p; };
+    shell.hooks.OpenCatalogue = [&](const QString &p) { catalogue = p; };
+    shell.OpenCommandLine({"q/Поиск.CDQ"}, work.path());
+    EXPECT_TRUE(options.QueryFilePending);
+    EXPECT_EQ(query, app.filePath("q/Поиск.CDQ"));
+    EXPECT_TRUE(catalogue.isEmpty());
+    EXPECT_EQ(QDir::currentPath(), app.filePath("q"));
+}
+
+TEST_F(CommandLineTest, CatalogueIsOpenedWithoutTheDialog)
+{
+    Touch(work.filePath("d.db"));
+    QString catalogue;
+    shell.hooks.OpenCatalogue = [&](const QString &p) { catalogue = p; };
+    shell.OpenCommandLine({work.filePath("d.db")}, work.path());
+    EXPECT_EQ(catalogue, work.filePath("d.db"));
+    EXPECT_FALSE(options.QueryFilePending);
+}
+
+} // namespace
+} // namespace qbx::test

@@ -1,0 +1,256 @@
+// The window modes: enabled and checked commands, captions and panes of each
+// mode, and the freezing of commands around long operations.
+#include "ShellFixture.h"
+
+#include <QTemporaryDir>
+
+namespace qbx::test {
+namespace {
+
+// Expected enabled state per command in list order, groups separated by
+// blanks: '1' on, '0' off, '-' left as it was, 'r' on when search results
+// exist, 'h' on when the help file exists.
+struct ModeRow {
+    int state;
+    const char *commands;
+    bool entireChecked, foundChecked;
+    bool editMenu, fieldMenu, sizeMenu, simpleButton;
+    bool panes;
+    TTreeKind tree;
+    const char *caption;
+};
+
+//                 0  1-2 3 4  5-7 8  9-19        20-28     29 30 31 32-35 36-39 40-44 45-46 47 48
+const ModeRow Rows[] = {
+    {0, "0 -- 0 0 000 - 00000000000 000000000 - 0 0 ---- 0000 00000 -- h -", false, false, false,
+     false, false, false, false, TTreeKind::None, "Кварнис"},
+    {1, "0 -- 0 - 111 - 00000000000 111111111 - 1 r ---- 0000 00000 -- h -", false, false, false,
+     true, false, true, false, TTreeKind::None, "Диски - Кварнис"},
+    {2, "- -- 1 - 111 - ----------- 111111111 - 1 r ---- ---- 11111 -- h -", true, false, true,
+     true, true, true, true, TTreeKind::Main, "Диски - Кварнис"},
+    {3, "- -- 0 - 111 - ----------- 111111111 - 1 1 ---- ---- 11111 -- h -", false, true, true,
+     true, true, true, true, TTreeKind::Search, "Диски (выборка) - Кварнис"},
+};
+
+std::string Expected(const char *spec, bool before, bool results, bool help)
+{
+    std::string s;
+    for (const char *c = spec; *c; ++c) {
+        switch (*c) {
+        case ' ':
+            break;
+        case '-':
+            s += before ? '1' : '0';
+            break;
+        case 'r':
+            s += results ? '1' : '0';
+            break;
+        case 'h':
+            s += help ? '1' : '0';
+            break;
+        default:
+            s += *c;
+        }
+    }
+    return s;
+}
+
+TEST_F(ShellTest, EveryModeSetsItsCommandsCaptionAndPanes)
+{
+    QTemporaryDir dir;
+    options.DbName = QStringLiteral("Диски");
+    options.FirstEntireView = false;
+    options.EntireTreeWidth = 201;
+    options.EntireValueWidth = 202;
+    options.FoundTreeWidth = 301;
+    options.FoundValueWidth = 302;
+    for (const ModeRow &row : Rows) {
+        for (bool before : {true, false}) {
+            for (bool results : {false, true}) {
+                for (bool help : {false, true}) {
+                    SCOPED_TRACE(testing::Message() << "mode " << row.state << " before " << before
+                                                    << " results " << results << " help " << help);
+                    options.HelpFile = dir.filePath(help ? "help.qch" : "missing.qch");
+                    if (help) {
+                        QFile f(options.HelpFile);
+                        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                    }
+                    for (int i = 0; i < cmd::Count; ++i)
+                        commands.SetEnabled(i, before);
+                    view.searchResults = results;
+
+                    shell.SetDbState(row.state);
+
+                    EXPECT_EQ(EnabledMask(), Expected(row.commands, before, results, help));
+                    EXPECT_EQ(commands.Checked(cmd::EntireViewAction), row.entireChecked);
+                    EXPECT_EQ(commands.Checked(cmd::FoundViewAction), row.foundChecked);
+                    EXPECT_EQ(commands.ItemEnabled(TUiItem::EditMenuItem), row.editMenu);
+                    EXPECT_EQ(commands.ItemEnabled(TUiItem::FieldSearchMenuItem), row.fieldMenu);
+                    EXPECT_EQ(commands.ItemEnabled(TUiItem::SizeUnitMenuItem), row.sizeMenu);
+                    EXPECT_EQ(commands.ItemEnabled(TUiItem::SimpleSearchToolButton),
+                              row.simpleButton);
+                    EXPECT_EQ(view.panesShown, row.panes);
+                    EXPECT_EQ(view.splitCursor, row.panes);
+                    EXPECT_EQ(shell.ActiveTree(), row.tree);
+                    EXPECT_EQ(view.attached, row.tree);
+                    EXPECT_EQ(view.caption, QString::fromUtf8(row.caption));
+                    EXPECT_EQ(options.DbState, row.state);
+                    if (row.state == 2) {
+                        EXPECT_EQ(view.treeShown, TTreeKind::Main);
+                        EXPECT_EQ(view.treeWidth, 201);
+                        EXPECT_EQ(view.valueWidth, 202);
+                    } else if (row.state == 3) {
+                        EXPECT_EQ(view.treeShown, TTreeKind::Search);
+                        EXPECT_EQ(view.treeWidth, 301);
+                        EXPECT_EQ(view.valueWidth, 302);
+                    }
+                    QFile::remove(dir.filePath("help.qch"));
+                }
+            }
+        }
+    }
+}
+
+TEST_F(ShellTest, ModeZeroForgetsTheCatalogueAndModeSwitchEndsOperations)
+{
+    options.LastCondition = QStringLiteral("x");
+    options.TreeChanged = options.DbIsNew = options.DbReadOnly = true;
+    options.FoundText = options.TotalText = options.StatusText = QStringLiteral("t");
+    operation.StartOperation(QStringLiteral("Загрузка"), 10);
+    shell.SetDbState(0);
+    EXPECT_TRUE(options.LastCondition.isEmpty());
+    EXPECT_FALSE(options.TreeChanged || options.DbIsNew || options.DbReadOnly);
+    EXPECT_TRUE(options.FoundText.isEmpty() && options.TotalText.isEmpty());
+    EXPECT_TRUE(options.StatusText.isEmpty());
+    EXPECT_FALSE(operation.Running());
+    EXPECT_FALSE(view.operationShown);
+}
+
+TEST_F(ShellTest, FirstEntireViewLoadsTheTableOnceAndNotForANewCatalogue)
+{
+    int loads = 0, selections = 0;
+    QString selectedPath;
+    shell.hooks.LoadTable = [&] { ++loads; };
+    shell.hooks.SelectPath = [&](const QString &p) { selectedPath = p; };
+    shell.hooks.SelectionChange = [&](TTreeKind t) {
+        EXPECT_EQ(t, TTreeKind::Main);
+        ++selections;
+    };
+    options.EntireSelPath = QStringLiteral("DISC\\dir\\");
+    shell.SetDbState(2);
+    shell.SetDbState(1);
+    shell.SetDbState(2);
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(view.rootsExpanded, 1);
+    EXPECT_EQ(selections, 2);
+    EXPECT_EQ(selectedPath, QStringLiteral("DISC\\dir\\"));
+
+    options.FirstEntireView = true;
+    options.DbIsNew = true;
+    shell.SetDbState(2);
+    EXPECT_EQ(loads, 1);
+    EXPECT_FALSE(options.FirstEntireView);
+}
+
+TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
+{
+    shell.SetDbState(2);
+    commands.SetEnabled(cmd::RenameItemAction, true);
+    commands.SetEnabled(cmd::DeleteItemAction, false);
+    commands.SetEnabled(cmd::SaveDbAction, false);
+    commands.SetEnabled(cmd::ExitAppAction, false);
+    commands.SetEnabled(cmd::AboutAppAction, false);
+    const std::string before = EnabledMask();
+
+    shell.FreezeCommands();
+    EXPECT_TRUE(shell.CommandsFrozen());
+    EXPECT_FALSE(view.popupEnabled);
+    for (int i = 0; i < cmd::AppOptionsAction; ++i)
+        EXPECT_EQ(commands.Enabled(i), i == cmd::ExitAppAction)
+            << CommandTable()[i].name.toStdString();
+    EXPECT_TRUE(commands.Enabled(cmd::AppOptionsAction));
+    EXPECT_FALSE(commands.Enabled(cmd::AboutAppAction)); // left as it was
+    for (TUiItem item : {TUiItem::EditMenuItem, TUiItem::SearchMenuItem, TUiItem::ViewMenuItem,
+                         TUiItem::SimpleSearchToolButton})
+        EXPECT_FALSE(commands.ItemEnabled(item));
+
+    options.ConflictAnswer = 3;
+    shell.RestoreCommands();
+    std::string expected = before;
+    expected[cmd::ExitAppAction] = '1'; // closing stays possible
+    EXPECT_EQ(EnabledMask(), expected);
+    EXPECT_FALSE(commands.Enabled(cmd::DeleteItemAction));
+    EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
+    EXPECT_TRUE(view.popupEnabled);
+    EXPECT_EQ(options.ConflictAnswer, 0);
+    for (TUiItem item : {TUiItem::EditMenuItem, TUiItem::SearchMenuItem, TUiItem::ViewMenuItem,
+                         TUiItem::SimpleSearchToolButton})
+        EXPECT_TRUE(commands.ItemEnabled(item));
+}
+
+TEST_F(ShellTest, MenusOpeningSetThePresentationAndSizeCommands)
+{
+    shell.SetDbState(2);
+    int edits = 0;
+    shell.hooks.EndLabelEdit = [&] { ++edits; };
+
+    shell.ViewPopupMenuPopup();
+    EXPECT_TRUE(commands.Enabled(cmd::FoundViewLeafAction));
+    commands.SetEnabled(cmd::ExpandNodeAction, false);
+    commands.SetEnabled(cmd::CollapseNodeAction, true);
+    EXPECT_EQ(shell.TreePopupMenuPopup(), cmd::CollapseNodeAction);
+    for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
+        EXPECT_FALSE(commands.Enabled(c));
+    commands.SetEnabled(cmd::CollapseNodeAction, false);
+    EXPECT_EQ(shell.TreePopupMenuPopup(), -1);
+
+    view.sizeRow = QStringLiteral("1,5 МБ");
+    shell.ViewMenuItemClick();
+    EXPECT_EQ(edits, 1);
+    EXPECT_TRUE(commands.Checked(cmd::SizeMByteAction));
+    EXPECT_FALSE(commands.Checked(cmd::SizeByteAction));
+
+    shell.SetDbState(3);
+    shell.ViewMenuItemClick();
+    EXPECT_EQ(edits, 1); // only mode 2 has in-place edits
+    EXPECT_TRUE(commands.Enabled(cmd::FoundViewStandardAction));
+}
+
+TEST(SizeCommandShown, FollowsTheShownUnitOrTheOption)
+{
+    EXPECT_EQ(SizeCommandShown(QStringLiteral("2 ГБ"), 0), cmd::SizeGByteAction);
+    EXPECT_EQ(SizeCommandShown(QStringLiteral("700 кБ"), 3), cmd::SizeKByteAction);
+    EXPECT_EQ(SizeCommandShown(QStringLiteral("1 024 байт"), 4), cmd::SizeByteAction);
+    EXPECT_EQ(SizeCommandShown(QString(), 4), cmd::SizeAutoAction);
+    EXPECT_EQ(SizeCommandShown(QStringLiteral("0"), 2), cmd::SizeMByteAction);
+    EXPECT_EQ(SizeCommandShown(QString(), 9), cmd::SizeByteAction);
+    EXPECT_EQ(SizeCommandShown(QString(), -1), cmd::SizeByteAction);
+}
+
+TEST_F(ShellTest, SimpleSearchButtonRunsTheDefaultSearch)
+{
+    shell.SetDbState(1);
+    QList<int> run;
+    shell.hooks.RunCommand = [&](int c) { run.append(c); };
+    shell.SimpleSearchToolButtonClick();
+    shell.SetSimpleSearchDefault(cmd::SizeSearchAction);
+    shell.SimpleSearchToolButtonClick();
+    EXPECT_EQ(run, (QList<int>{cmd::GlobalSearchAction, cmd::SizeSearchAction}));
+}
+
+TEST_F(ShellTest, SplitterRemembersTheTreeWidthOfTheShownTree)
+{
+    shell.SetDbState(1);
+    shell.SplitterMoved(100);
+    EXPECT_EQ(options.EntireTreeWidth, 225);
+    EXPECT_EQ(options.FoundTreeWidth, 225);
+    shell.SetDbState(2);
+    shell.SplitterMoved(150);
+    shell.SetDbState(3);
+    shell.SplitterMoved(170);
+    EXPECT_EQ(options.EntireTreeWidth, 150);
+    EXPECT_EQ(options.FoundTreeWidth, 170);
+}
+
+} // namespace
+} // namespace qbx::test

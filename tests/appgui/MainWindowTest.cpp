@@ -1,0 +1,182 @@
+// The real main window on the offscreen platform: start-up, menus, tool bar,
+// keys and closing.
+#include "app/MainWindow.h"
+#include "app/CommandTable.h"
+#include "app/StatusPanelsWidget.h"
+#include "options/TOptions.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace qbx::test {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    TempConfigHome config;
+    std::unique_ptr<TMainForm> form;
+
+    void SetUp() override
+    {
+        form = std::make_unique<TMainForm>();
+        form->show();
+        QCoreApplication::processEvents();
+    }
+    void TearDown() override
+    {
+        form->close();
+        form.reset();
+    }
+    QAction *Entry(const char *name) const
+    {
+        return form->findChild<QAction *>(QString::fromLatin1(name));
+    }
+};
+
+TEST_F(MainWindowTest, StartsInModeZeroWithItsPanesAndRows)
+{
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Кварнис"));
+    EXPECT_EQ(form->Options().DbState, 0);
+    for (const char *name : {"MainTreeView", "SearchTreeView", "LeftPanel", "RightPanel"}) {
+        QWidget *w = form->findChild<QWidget *>(QString::fromLatin1(name));
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_FALSE(w->isVisible()) << name;
+    }
+    QTreeWidget *descr = form->DescrListView();
+    ASSERT_EQ(descr->topLevelItemCount(), 7);
+    EXPECT_EQ(descr->topLevelItem(0)->text(0), QStringLiteral("Метка компакт-диска"));
+    EXPECT_EQ(descr->topLevelItem(5)->text(0), QStringLiteral("Размер"));
+    EXPECT_EQ(descr->headerItem()->text(1), QStringLiteral("Значение"));
+    EXPECT_FALSE(form->ProgressBar()->isVisible());
+    EXPECT_FALSE(form->CancelButton()->isVisible());
+    EXPECT_FALSE(form->Action(cmd::SaveDbAction)->isEnabled());
+    EXPECT_TRUE(form->Action(cmd::OpenDbAction)->isEnabled());
+    EXPECT_FALSE(form->findChild<QToolButton *>("SimpleSearchToolButton")->isEnabled());
+    EXPECT_GE(form->minimumWidth(), form->StatusPanels()->PanelWidth(0) + 43);
+}
+
+TEST_F(MainWindowTest, MenusCarryCaptionsAcceleratorsAndShortcuts)
+{
+    QStringList titles;
+    for (QAction *a : form->menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"&Файл", "&Правка", "По&иск", "&Вид", "&Настройка", "По&мощь"}));
+    EXPECT_EQ(Entry("SaveDbMenuItem")->text(), QStringLiteral("Сохранить\tCtrl+S"));
+    EXPECT_EQ(Entry("AddDbMenuItem")->text(), QStringLiteral("Добавить..."));
+    EXPECT_EQ(Entry("SaveDbMenuItem")->statusTip(),
+              QStringLiteral("Сохранить текущую базу данных"));
+    EXPECT_EQ(form->Menu("FieldSearchMenuItem")->title(), QStringLiteral("Поиск по одному полю"));
+    EXPECT_EQ(form->Menu("SizeUnitMenuItem")->title(), QStringLiteral("Размер элементов"));
+    EXPECT_EQ(form->Action(cmd::PasteDescrAction)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(Qt::SHIFT | Qt::Key_Insert),
+                                   QKeySequence(Qt::CTRL | Qt::Key_V)}));
+    EXPECT_EQ(form->Action(cmd::CalculateSizeAction)->shortcut(), QKeySequence(Qt::Key_Equal));
+    EXPECT_EQ(form->Action(cmd::EditDescrAction)->shortcut(),
+              QKeySequence(Qt::ALT | Qt::Key_Enter));
+    // Entries never own a key: the command's action does, once.
+    EXPECT_TRUE(Entry("SaveDbMenuItem")->shortcut().isEmpty());
+    EXPECT_EQ(form->Menu("TreePopupMenu")->defaultAction(), Entry("ExpandNodePopupItem"));
+    EXPECT_EQ(form->Menu("SearchPopupMenu")->defaultAction(), Entry("GlobalSearchToolItem"));
+    EXPECT_NE(Entry("SizeAutoPopupItem"), nullptr);
+    EXPECT_NE(Entry("FoundViewLeafToolItem"), nullptr);
+}
+
+TEST_F(MainWindowTest, RadioEntriesStayCheckedAndFollowEachOther)
+{
+    form->Commands().SetEnabled(cmd::FoundViewListAction, true);
+    Entry("FoundViewListMenuItem")->trigger();
+    EXPECT_TRUE(form->Commands().Checked(cmd::FoundViewListAction));
+    EXPECT_FALSE(form->Commands().Checked(cmd::FoundViewStandardAction));
+    EXPECT_TRUE(Entry("FoundViewListToolItem")->isChecked());
+    EXPECT_FALSE(Entry("FoundViewStandardPopupItem")->isChecked());
+    Entry("FoundViewListMenuItem")->trigger();
+    EXPECT_TRUE(Entry("FoundViewListMenuItem")->isChecked());
+    EXPECT_TRUE(form->Action(cmd::FoundViewListAction)->isChecked());
+}
+
+TEST_F(MainWindowTest, HandlersRunWhenTheirCommandIsTriggered)
+{
+    int runs = 0;
+    form->SetHandler(cmd::OpenDbAction, [&] { ++runs; });
+    Entry("OpenDbMenuItem")->trigger();
+    form->findChild<QToolButton *>("OpenDbToolButton")->click();
+    EXPECT_EQ(runs, 2);
+    form->Commands().SetEnabled(cmd::OpenDbAction, false);
+    form->Action(cmd::OpenDbAction)->trigger();
+    EXPECT_EQ(runs, 2);
+}
+
+TEST_F(MainWindowTest, EscClicksStopOnlyWithoutModifiers)
+{
+    TLongOperation &op = form->Operation();
+    op.StartOperation(QStringLiteral("Открытие базы данных"), 10);
+    EXPECT_TRUE(form->CancelButton()->isVisible());
+    EXPECT_TRUE(form->ProgressBar()->isVisible());
+    EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Открытие базы данных"));
+
+    QTest::keyClick(form.get(), Qt::Key_Escape, Qt::ControlModifier);
+    EXPECT_EQ(form->Options().StopState, 0);
+    QTest::keyClick(form->DescrListView(), Qt::Key_Escape);
+    EXPECT_EQ(form->Options().StopState, 1);
+
+    op.EndOperation();
+    EXPECT_FALSE(form->CancelButton()->isVisible());
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    EXPECT_EQ(form->Options().StopState, 0);
+}
+
+TEST_F(MainWindowTest, ProgressBarAndStopLieOverTheStatusBar)
+{
+    form->resize(800, 500);
+    form->Operation().StartOperation(QStringLiteral("Т"), 10);
+    QCoreApplication::processEvents();
+    const QWidget *bar = form->ProgressBar()->parentWidget();
+    const int panel0 = form->StatusPanels()->x() + form->StatusPanels()->PanelWidth(0);
+    EXPECT_EQ(form->ProgressBar()->x(), panel0 + 2);
+    EXPECT_EQ(form->ProgressBar()->width(), bar->width() - panel0 - 34);
+    EXPECT_EQ(form->CancelButton()->x(), bar->width() - 32);
+    form->Operation().EndOperation();
+}
+
+TEST_F(MainWindowTest, TreePopupHidesDisabledCommands)
+{
+    form->Shell().SetDbState(2);
+    for (int c : {cmd::RenameItemAction, cmd::CollapseNodeAction})
+        form->Commands().SetEnabled(c, true);
+    emit form->MainTreeView()->customContextMenuRequested(QPoint(1, 1));
+    QMenu *menu = form->Menu("TreePopupMenu");
+    EXPECT_TRUE(Entry("RenameItemPopupItem")->isVisible());
+    EXPECT_FALSE(Entry("DeleteItemPopupItem")->isVisible());
+    EXPECT_FALSE(Entry("FoundViewStandardPopupItem")->isVisible()); // mode 2
+    EXPECT_EQ(menu->defaultAction(), Entry("CollapseNodePopupItem"));
+    menu->hide();
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindow)
+{
+    form->Action(cmd::ExitAppAction)->trigger();
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
+{
+    form->Options().ConfirmUnsaved = QStringLiteral("1"); // save without asking
+    form->Shell().SetDbState(2);
+    form->Commands().SetEnabled(cmd::SaveDbAction, true);
+    form->Action(cmd::ExitAppAction)->trigger();
+    EXPECT_TRUE(form->isVisible()); // nothing saved it
+    form->Commands().SetEnabled(cmd::SaveDbAction, false);
+}
+
+} // namespace
+} // namespace qbx::test
