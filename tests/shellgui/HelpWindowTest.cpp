@@ -2,6 +2,7 @@
 
 #include "shell/QStringPrinter.h"
 
+#include <QDialog>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -34,6 +35,22 @@ TEST(HelpWindow, OpensTheBuiltHelpFileAtTopicsAndContents)
     window.ShowHelpContents();
     EXPECT_EQ(window.CurrentUrl(), qbx::HelpContentsUrl());
     EXPECT_EQ(window.CurrentTitle(), QStringLiteral("Содержание"));
+}
+
+// Help asked for from a modal dialog must not be blocked by that dialog.
+TEST(HelpWindow, IsUsableFromAModalDialog)
+{
+    THelpWindow window(QStringLiteral(QBX_BUILT_HELP_FILE));
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    window.ShowHelpTopic(qbx::HcAddingTree);
+    EXPECT_EQ(window.windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(window.isVisible());
+    dialog.hide();
+    window.ShowHelpContents();
+    EXPECT_EQ(window.windowModality(), Qt::NonModal);
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(HelpWindow, MissingHelpFileIsReportedOnThePage)
