@@ -101,14 +101,13 @@ void TMainShell::SetDbState(int state)
     if (state == 2 && hooks.SelectPath)
         hooks.SelectPath(options_.EntireSelPath);
 
-    if (state >= 2) {
+    if (state >= 2)
         view_.ShowTree(activeTree_);
-        if (state == 2)
-            view_.SetPaneWidths(options_.EntireTreeWidth, options_.EntireValueWidth);
-        else
-            view_.SetPaneWidths(options_.FoundTreeWidth, options_.FoundValueWidth);
-    }
     view_.ShowPanes(state >= 2);
+    if (state == 2)
+        view_.SetPaneWidths(options_.EntireTreeWidth, options_.EntireValueWidth);
+    else if (state == 3)
+        view_.SetPaneWidths(options_.FoundTreeWidth, options_.FoundValueWidth);
     view_.SetSplitterCursor(state >= 2);
 
     commands_.SetEnabled(cmd::HelpContentsAction,

@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
+#include "platform/RegisterFileType.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -79,6 +80,11 @@ void TMainForm::FormCreate()
     setWindowIcon(AppIcon());
     setProperty(HelpContextProperty, 1);
 
+    RegisterFileType(QStringLiteral(".db"), QStringLiteral("QubrixDB"), 1,
+                     QStringLiteral("База данных по компакт-дискам"));
+    RegisterFileType(QStringLiteral(".cdq"), QStringLiteral("QubrixQ"), 2,
+                     QStringLiteral("Сложный запрос по компакт-дискам"));
+
     // The options' AppCaption is the window's caption, so it is set first.
     options_ = std::make_unique<TOptions>(windowTitle());
     options_->Load();
@@ -91,6 +97,7 @@ void TMainForm::FormCreate()
     CreatePanes();
     CreateStatusBar();
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
+    shell_->hooks.SaveOptions = [this] { options_->Save(*this); };
 
     // The design widths replace the options' initial pane widths; remembered
     // widths are applied at first activation.
@@ -161,6 +168,7 @@ void TMainForm::CreatePanes()
     splitter_->setStretchFactor(1, 1);
     leftPanel_->hide();
     rightPanel_->hide();
+    splitter_->installEventFilter(this);
     connect(splitter_, &QSplitter::splitterMoved, this, [this] { SplitterMoved(); });
     setCentralWidget(splitter_);
 }
@@ -219,11 +227,27 @@ void TMainForm::FormShow()
         widest = std::max(widest, fm.horizontalAdvance(def.hint));
     panels_->SetPanelWidth(0, widest + 5);
     setMinimumWidth(widest + 48);
+    // The design size assumed a narrower font; start wide enough for both
+    // status panels (remembered geometry is applied at first activation).
+    const int wanted = widest + 5 + 2 + panels_->PanelWidth(1) + 8;
+    if (width() < wanted) {
+        const QPoint centre = geometry().center();
+        resize(wanted, height());
+        move(centre - rect().center());
+    }
+
+    // The field names fit their column whatever the font.
+    int nameWidth = 120;
+    const QFontMetrics listFm(descrList_->font());
+    for (const char *name : DescrRowNames)
+        nameWidth = std::max(nameWidth, listFm.horizontalAdvance(QString::fromUtf8(name)) + 12);
+    descrList_->setColumnWidth(0, nameWidth);
 
     // Keys reach the window before its controls (Esc stops an operation).
     qApp->installEventFilter(this);
     shell_->SetDbState(0);
     FormResize();
+    options_->ApplyFolders(*this);
 }
 
 void TMainForm::FormActivate()
@@ -231,6 +255,8 @@ void TMainForm::FormActivate()
     if (activated_)
         return;
     activated_ = true;
+    options_->ApplyMainGeometry(*this);
+    options_->ApplyPanelGeometry(*this);
     const int view = options_->SearchView;
     commands_.SetChecked(FirstFoundViewSet + ((view >= 0 && view <= 3) ? view : 0), true);
     shell_->OpenCommandLine(commandLine_, QDir::currentPath());
@@ -300,6 +326,8 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             return true;
     } else if (watched == statusBar() && event->type() == QEvent::Resize) {
         FormResize();
+    } else if (watched == splitter_ && event->type() == QEvent::Resize && pendingLeftWidth_ >= 0) {
+        SetLeftPanelWidth(pendingLeftWidth_);
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -316,6 +344,8 @@ void TMainForm::ShowPanes(bool shown)
 {
     leftPanel_->setVisible(shown);
     rightPanel_->setVisible(shown);
+    if (shown && pendingLeftWidth_ >= 0)
+        SetLeftPanelWidth(pendingLeftWidth_);
 }
 
 void TMainForm::ShowTree(TTreeKind tree)
@@ -326,9 +356,8 @@ void TMainForm::ShowTree(TTreeKind tree)
 
 void TMainForm::SetPaneWidths(int treeWidth, int valueWidth)
 {
-    const int total = splitter_->width() - splitter_->handleWidth();
-    splitter_->setSizes({treeWidth, std::max(32, total - treeWidth)});
-    descrList_->setColumnWidth(1, valueWidth);
+    SetLeftPanelWidth(treeWidth);
+    SetValueColumnWidth(valueWidth);
 }
 
 void TMainForm::SetSplitterCursor(bool split)
@@ -421,6 +450,46 @@ void TMainForm::SetStatusPanelText(const QString &text)
 void TMainForm::SetTreePopupEnabled(bool enabled)
 {
     treePopupEnabled_ = enabled;
+}
+
+// --- IOptionsWindow ---------------------------------------------------------
+
+void TMainForm::SetWindowRect(const QRect &rect)
+{
+    move(rect.topLeft());
+    resize(rect.size());
+}
+
+int TMainForm::LeftPanelWidth() const
+{
+    return pendingLeftWidth_ >= 0 ? pendingLeftWidth_ : leftPanel_->width();
+}
+
+void TMainForm::SetLeftPanelWidth(int width)
+{
+    // QSplitter scales the sizes it is given to its own width, so an exact
+    // pane width needs the splitter's real width; until it has one (hidden
+    // or not yet laid out) the width waits.
+    const int total = splitter_->width() - splitter_->handleWidth();
+    if (!leftPanel_->isVisible() || total < width + rightPanel_->minimumWidth()) {
+        pendingLeftWidth_ = width;
+        return;
+    }
+    pendingLeftWidth_ = -1;
+    splitter_->setSizes({width, total - width});
+}
+
+int TMainForm::ValueColumnWidth() const
+{
+    return descrList_->columnWidth(1);
+}
+void TMainForm::SetValueColumnWidth(int width)
+{
+    descrList_->setColumnWidth(1, width);
+}
+bool TMainForm::IsMainTreeViewVisible() const
+{
+    return mainTree_->isVisibleTo(this);
 }
 
 // --- IOperationView ----------------------------------------------------------
