@@ -4,6 +4,7 @@
 #include "app/LongOperation.h"
 #include "app/MessageBoxes.h"
 #include "options/TOptions.h"
+#include "shell/Help.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,8 +111,7 @@ void TMainShell::SetDbState(int state)
         view_.SetPaneWidths(options_.FoundTreeWidth, options_.FoundValueWidth);
     view_.SetSplitterCursor(state >= 2);
 
-    commands_.SetEnabled(cmd::HelpContentsAction,
-                         !options_.HelpFile.isEmpty() && QFileInfo(options_.HelpFile).isFile());
+    commands_.SetEnabled(cmd::HelpContentsAction, HelpFileExists(options_.HelpFile));
     operation_.EndOperation();
     options_.DbState = static_cast<uint8_t>(state);
 
