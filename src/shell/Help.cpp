@@ -14,7 +14,7 @@ namespace {
 constexpr const char *HelpNamespace = "ru.tolvenar.qubrix";
 constexpr const char *HelpFolder = "help";
 constexpr const char *ContentsPage = "Contents.htm";
-constexpr const char *HelpContextProperty = "helpContext";
+constexpr const char *HelpContextProperty = "HelpContext";
 
 constexpr std::array<const char *, HelpTopicCount> TopicNames = {
     "UserIface",       "MainMenu",        "ToolBar",          "TreeView",      "TreeEdit",

@@ -50,7 +50,7 @@ QUrl HelpTopicUrl(int context);
 // The help command is offered only while the help file exists.
 bool HelpFileExists(const QString &helpFile);
 
-// Help contexts travel with the widgets as the dynamic property "helpContext".
+// Help contexts travel with the widgets as the dynamic property "HelpContext".
 void SetHelpContext(QObject *object, int context);
 
 // The help context of an object: its own, else the nearest ancestor's, else 0.

@@ -41,7 +41,8 @@ TAboutForm::TAboutForm(IHelp &help, QWidget *parent)
     logoImage_ = new QLabel(this);
     logoImage_->setObjectName(QStringLiteral("LogoImage"));
     logoImage_->setGeometry(Margin, Margin, LogoSize, LogoSize);
-    QIcon icon = QApplication::windowIcon();
+    // The main icon: the owner's (the main window's), else the application's.
+    QIcon icon = parent ? parent->windowIcon() : QApplication::windowIcon();
     if (icon.isNull())
         icon = style()->standardIcon(QStyle::SP_ComputerIcon);
     logoImage_->setPixmap(icon.pixmap(LogoSize, LogoSize));

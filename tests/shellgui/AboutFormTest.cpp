@@ -55,6 +55,19 @@ TEST(AboutForm, ShowsTheVersionTextSizedToIt)
     EXPECT_GT(label.left(), form.LogoImage()->geometry().right());
 }
 
+TEST(AboutForm, LogoIsTheOwnersMainIcon)
+{
+    RecordingHelp help;
+    QWidget owner;
+    QPixmap red(32, 32);
+    red.fill(Qt::red);
+    owner.setWindowIcon(QIcon(red));
+    TAboutForm form(help, &owner);
+    const QImage logo = form.LogoImage()->pixmap().toImage();
+    ASSERT_FALSE(logo.isNull());
+    EXPECT_EQ(logo.pixelColor(16, 16), QColor(Qt::red));
+}
+
 TEST(AboutForm, F1OpensItsTopicAndEnterOrEscCloses)
 {
     RecordingHelp help;
