@@ -130,8 +130,8 @@ void TDescriptionPane::UpdateCommands()
         s.AnyExpanded = s.AnyExpanded || expanded;
         s.AnyCollapsed = s.AnyCollapsed || !expanded;
         s.AnyChildren = s.AnyChildren || n->HasChildren();
-        s.AnyData = s.AnyData || (s.Mode == 3 ? n->FoundRecord() != nullptr
-                                              : n->Description() != nullptr);
+        s.AnyData =
+            s.AnyData || (s.Mode == 3 ? n->FoundRecord() != nullptr : n->Description() != nullptr);
     }
 
     // The rule table names its commands; their ids are looked up once.

@@ -152,9 +152,9 @@ void TDescriptionPaneGui::SetMainTreeReadOnly(bool readOnly)
 {
     // In-place editing starts with F2 or a click on the selected node; a
     // double click expands or opens instead.
-    form_.MainTreeView()->setEditTriggers(
-        readOnly ? QAbstractItemView::NoEditTriggers
-                 : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    form_.MainTreeView()->setEditTriggers(readOnly ? QAbstractItemView::NoEditTriggers
+                                                   : QAbstractItemView::EditKeyPressed |
+                                                         QAbstractItemView::SelectedClicked);
 }
 
 void TDescriptionPaneGui::SetStatusText(const QString &text)
