@@ -66,27 +66,6 @@ TEST_F(PaneFixture, PathsOfDiscsFoldersAndFiles)
     EXPECT_EQ(view.rows[1], "pack.zip");
 }
 
-TEST_F(PaneFixture, SizeRowFollowsUnitAndEmptySize)
-{
-    options.SizeUnit = SuAuto;
-    Show({a});
-    EXPECT_EQ(view.rows[5], "1,50 кБ");
-    options.SizeUnit = SuMByte;
-    Show({a});
-    EXPECT_EQ(view.rows[5], "0,00 МБ");
-
-    tree.MutableDescription(a)->Size = 0;
-    Show({a});
-    EXPECT_EQ(view.rows[5], "");
-    EXPECT_EQ(options.SelSize, 0);
-    options.EmptySize = false;
-    Show({a});
-    EXPECT_EQ(view.rows[5], "0");
-    // No size is empty whatever EmptySize says.
-    Show({soft});
-    EXPECT_EQ(view.rows[5], "");
-}
-
 TEST_F(PaneFixture, SizeUnitLastsUntilTheNextRefill)
 {
     int labelEditsEnded = 0;
@@ -136,6 +115,8 @@ TEST_F(PaneFixture, SizeUnitDoesNothingWithAnEmptySizeRow)
     // Shown as "0", the size is refilled but stays "0".
     options.EmptySize = false;
     Show({a});
+    EXPECT_EQ(view.rows[5], "0");
+    EXPECT_EQ(options.SelSize, 0);
     pane.SizeUnitClick(SuKByte);
     EXPECT_GT(view.rowWrites, writes);
     EXPECT_EQ(view.rows[5], "0");

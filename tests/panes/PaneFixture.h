@@ -2,6 +2,7 @@
 
 #include "app/CommandState.h"
 #include "options/TOptions.h"
+#include "tree/ItemCommandRules.h"
 #include "tree/TDescriptionPane.h"
 #include "tree/TTreeModel.h"
 
@@ -124,17 +125,10 @@ protected:
     // The item commands now enabled, without "Action", in command order.
     QStringList EnabledItemCommands() const
     {
-        static const int ids[] = {
-            cmd::AddTreeAction,        cmd::AddSubitemAction,    cmd::RenameItemAction,
-            cmd::FolderFileAction,     cmd::CalculateSizeAction, cmd::DeleteItemAction,
-            cmd::DeleteSubitemsAction, cmd::PasteDescrAction,    cmd::CopyDescrAction,
-            cmd::EditDescrAction,      cmd::CutDescrAction,      cmd::DeleteDescrAction,
-            cmd::ExpandNodeAction,     cmd::ExpandNodesAction,   cmd::CollapseNodeAction,
-            cmd::CollapseNodesAction};
         QStringList out;
-        for (int id : ids) {
-            if (commands.Enabled(id))
-                out << CommandTable()[id].name.chopped(6);
+        for (const TCommandEnable &c : ItemCommandStates(TSelectionSummary())) {
+            if (commands.Enabled(CommandIndex(c.Action)))
+                out << c.Action.chopped(6);
         }
         return out;
     }
