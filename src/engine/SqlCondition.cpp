@@ -178,8 +178,11 @@ bool SqlCondition::TextOf(const Operand &op, const uint8_t *record, std::string_
         out = op.text;
         return true;
     }
-    out = AlphaValue(record + op.layout.offset, op.layout.size);
-    return !out.empty();
+    const uint8_t *p = record + op.layout.offset;
+    if (op.layout.size == 0 || p[0] == 0)
+        return false; // empty is NULL; most optional fields are, so skip the scan
+    out = AlphaValue(p, op.layout.size);
+    return true;
 }
 
 bool SqlCondition::NumberOf(const Operand &op, const uint8_t *record, double &out) const
@@ -284,7 +287,10 @@ SqlTruth SqlCondition::Eval(uint32_t index, const uint8_t *record) const
         std::string_view text;
         if (!TextOf(operands_[node.left], record, text))
             return SqlTruth::Unknown;
-        const bool match = patterns_[node.pattern].Matches(text);
+        // A field's bytes past its text may be read by the scan.
+        const Operand &op = operands_[node.left];
+        const size_t readable = op.kind == Operand::Kind::Alpha ? op.layout.size : text.size();
+        const bool match = patterns_[node.pattern].Matches(text, readable);
         return FromBool(match != node.negated);
     }
     }

@@ -12,8 +12,9 @@
 // split at its "%" runs into segments; the first segment must match at the
 // start, the last at the end and each middle one is found leftmost in what
 // remains, which is exact for this pattern language and never backtracks.
-// Segments without "_" are searched with Boyer-Moore-Horspool, so "%text%"
-// is a plain substring search.
+// Middle segments without "_" are found by a word-at-a-time scan for their
+// first and last bytes (short segments) or by Boyer-Moore-Horspool (long
+// ones), so "%text%" is a plain substring search.
 namespace qbx::engine {
 
 class SqlPattern {
@@ -23,19 +24,30 @@ public:
     // `escape` is the escape byte, or -1 when there is none.
     SqlPattern(std::string_view pattern, int escape, const CharMap &map);
 
-    bool Matches(std::string_view text) const;
+    // `readable` (at least text.size()) is how many bytes from text.data()
+    // may be read: the scan looks a little past the text when it can.
+    bool Matches(std::string_view text, size_t readable = 0) const;
 
 private:
+    enum class Search { Naive, Words, Horspool, Never };
+
     struct Segment {
         std::string bytes;
-        std::vector<bool> any; // true where the pattern had "_"
+        std::vector<uint8_t> any; // 1 where the pattern had "_"
         bool hasAny = false;
-        std::vector<uint32_t> shift; // Horspool shifts by raw text byte (middle segments)
+        Search search = Search::Naive;
+        uint64_t first[2] = {0, 0};  // Words: the first and last byte's raw forms,
+        uint64_t last[2] = {0, 0};   // each repeated in all eight bytes
+        std::vector<uint32_t> shift; // Horspool: shift by raw text byte
     };
 
     bool MatchAt(const Segment &seg, const uint8_t *text) const;
-    size_t Find(const Segment &seg, const uint8_t *text, size_t lo, size_t hi) const;
-    void PrepareShift(Segment &seg) const;
+    size_t Find(const Segment &seg, const uint8_t *text, size_t lo, size_t hi,
+                size_t readable) const;
+    size_t FindWords(const Segment &seg, const uint8_t *text, size_t lo, size_t hi,
+                     size_t readable) const;
+    size_t FindHorspool(const Segment &seg, const uint8_t *text, size_t lo, size_t hi) const;
+    void PrepareSearch(Segment &seg) const;
 
     const uint8_t *map_;
     std::vector<Segment> segments_; // one when the pattern has no "%"

@@ -14,14 +14,15 @@ namespace qbx::engine {
 
 enum class OpenMode {
     Shared,    // read only; fails while someone holds the table exclusively
-    Exclusive, // read and append; fails while anyone else has the table open
+    Exclusive, // read and append (read only for a read-only file); fails
+               // while anyone else has the table open
 };
 
 // One value of a record to append. Text is in the table's code page.
 struct Value {
     enum class Kind : uint8_t { Null, Text, Number };
     Kind kind = Kind::Null;
-    std::string_view text;
+    std::string_view text; // not owned: keep the bytes alive until Append returns
     double number = 0;
 
     static Value Null() { return {}; }

@@ -2,21 +2,46 @@
 
 #include "scan/TInOutError.h"
 
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace qbx {
 
-ReadOnlyFile::ReadOnlyFile(const QString &path) : file_(path)
+ReadOnlyFile::ReadOnlyFile(const QString &path) : path_(path)
 {
-    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        Fail();
+    const QByteArray local = QFile::encodeName(path);
+    do {
+        fd_ = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
+    } while (fd_ < 0 && errno == EINTR);
+    if (fd_ < 0)
+        Fail(errno);
+}
+
+ReadOnlyFile::~ReadOnlyFile()
+{
+    ::close(fd_);
 }
 
 qint64 ReadOnlyFile::ReadUpTo(char *data, qint64 count)
 {
+    return ReadUpToAt(data, count, -1);
+}
+
+qint64 ReadOnlyFile::ReadUpToAt(char *data, qint64 count, qint64 position)
+{
     qint64 done = 0;
     while (done < count) {
-        const qint64 got = file_.read(data + done, count - done);
+        const auto want = size_t(count - done);
+        const ssize_t got = position < 0 ? ::read(fd_, data + done, want)
+                                         : ::pread(fd_, data + done, want, off_t(position + done));
+        if (got < 0 && errno == EINTR)
+            continue;
         if (got < 0)
-            Fail();
+            Fail(errno);
         if (got == 0)
             break;
         done += got;
@@ -24,20 +49,17 @@ qint64 ReadOnlyFile::ReadUpTo(char *data, qint64 count)
     return done;
 }
 
-qint64 ReadOnlyFile::Size() const
+qint64 ReadOnlyFile::Size()
 {
-    return file_.size();
+    const off_t end = ::lseek(fd_, 0, SEEK_END);
+    if (end < 0)
+        Fail(errno);
+    return qint64(end);
 }
 
-void ReadOnlyFile::Seek(qint64 position)
+void ReadOnlyFile::Fail(int error) const
 {
-    if (!file_.seek(position))
-        Fail();
-}
-
-void ReadOnlyFile::Fail() const
-{
-    throw TInOutError(file_.errorString(), file_.fileName());
+    throw TInOutError(QString::fromLocal8Bit(std::strerror(error)), path_);
 }
 
 } // namespace qbx

@@ -25,8 +25,8 @@ std::string GoodTable(const test::TempFolder &dir)
     Table t;
     t.Open(path, OpenMode::Exclusive);
     for (int i = 0; i < 60; ++i) {
-        const Value v[] = {Value::Text("row" + std::to_string(i)), Value::Number(i),
-                           Value::Number(-i), Value::Null()};
+        const std::string name = "row" + std::to_string(i);
+        const Value v[] = {Value::Text(name), Value::Number(i), Value::Number(-i), Value::Null()};
         t.Append(v);
     }
     return test::ReadBytes(path);

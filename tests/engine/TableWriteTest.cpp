@@ -192,7 +192,8 @@ TEST(TableWrite, RestructureTurnsIntegerSizesIntoNumbersKeepingData)
     Table t;
     t.Open(path, OpenMode::Exclusive);
     for (int i = 0; i < 200; ++i) {
-        const Value v[] = {Value::Text("L"), Value::Text("p" + std::to_string(i)),
+        const std::string path = "p" + std::to_string(i);
+        const Value v[] = {Value::Text("L"), Value::Text(path),
                            Value::Null(),    Value::Null(),
                            Value::Null(),    i == 7 ? Value::Null() : Value::Number(i * 1000 - 5),
                            Value::Text("d")};

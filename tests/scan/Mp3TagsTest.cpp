@@ -196,9 +196,9 @@ TEST_F(Mp3Tags, VersionOneNeedsAFileLongerThanItsBlock)
 TEST_F(Mp3Tags, UnreadableFileRaisesInputOutputError)
 {
     const QString missing = files.Path(QStringLiteral("missing.mp3"));
-    EXPECT_THROW(ReadMp3Tags(missing), TInOutError);
     try {
         ReadMp3Tags(missing);
+        ADD_FAILURE() << "no error raised";
     } catch (const TInOutError &e) {
         EXPECT_EQ(e.FileName(), missing);
     }

@@ -1,16 +1,30 @@
 #include "TagFiles.h"
 
-#include "platform/Codec.h"
-
 #include <QFile>
+#include <QStringEncoder>
 
 #include <stdexcept>
 
 namespace qbx::test {
 
+// Encoded by Qt's own converters, independent of the program's codec.
+static std::string Encode(const char *codePage, const QString &text)
+{
+    QStringEncoder encoder(codePage);
+    const QByteArray bytes = encoder.encode(text);
+    if (!encoder.isValid() || encoder.hasError())
+        throw std::runtime_error("text cannot be encoded for a test file");
+    return bytes.toStdString();
+}
+
 std::string Cp1251(const QString &text)
 {
-    return codec::ToCp1251(text);
+    return Encode("windows-1251", text);
+}
+
+std::string Cp866(const QString &text)
+{
+    return Encode("IBM866", text);
 }
 
 std::string Id3Frame(std::string_view id, std::string_view data)

@@ -11,6 +11,7 @@
 namespace qbx::test {
 
 std::string Cp1251(const QString &text);
+std::string Cp866(const QString &text);
 
 // A frame: identifier, 32-bit big-endian size, two flag bytes, data.
 std::string Id3Frame(std::string_view id, std::string_view data);
