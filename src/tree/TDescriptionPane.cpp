@@ -88,7 +88,7 @@ void TDescriptionPane::TreeViewChange()
         view_.SetMainTreeReadOnly(true);
         return;
     }
-    UpdateCommands();
+    SetItemCommands(selected);
 
     bool rootSelected = false;
     for (const TTreeNode *n : selected)
@@ -114,11 +114,14 @@ void TDescriptionPane::UpdateCommands()
 {
     if (view_.OperationRunning())
         return;
-    const TTreeKind kind = ActiveKind();
-    TTreeModel *model = ActiveModel();
-    const std::vector<TTreeNode *> selected =
-        model ? model->SelectedNodes() : std::vector<TTreeNode *>();
+    const TTreeModel *model = ActiveModel();
+    SetItemCommands(model ? model->SelectedNodes() : std::vector<TTreeNode *>());
+}
 
+void TDescriptionPane::SetItemCommands(const std::vector<TTreeNode *> &selected)
+{
+    const TTreeKind kind = ActiveKind();
+    const TTreeNode *root = ActiveModel() ? ActiveModel()->Tree().Root() : nullptr;
     TSelectionSummary s;
     s.Mode = options_.DbState;
     s.Count = int(selected.size());
@@ -126,7 +129,7 @@ void TDescriptionPane::UpdateCommands()
     s.ClipboardHasText = view_.ClipboardHasText();
     for (const TTreeNode *n : selected) {
         const bool expanded = n->HasChildren() && view_.IsExpanded(kind, n);
-        s.RootSelected = s.RootSelected || n == model->Tree().Root();
+        s.RootSelected = s.RootSelected || n == root;
         s.AnyExpanded = s.AnyExpanded || expanded;
         s.AnyCollapsed = s.AnyCollapsed || !expanded;
         s.AnyChildren = s.AnyChildren || n->HasChildren();

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace qbx {
 
@@ -109,6 +110,7 @@ public:
 
 private:
     void ShowRecord(const TDisplayRecord &record);
+    void SetItemCommands(const std::vector<TTreeNode *> &selected);
     void ExpandCollapse(bool expand, bool wholeSubtree);
     void CheckShownSizeCommand();
     int Presentation() const;
