@@ -271,6 +271,10 @@ void Table::StartWriting()
 {
     if (!file_.Writable())
         throw Error(ErrAccessDenied, "Table is open read only. Table: " + Path());
+    // A keyed table keeps its records in key order with a primary index
+    // beside it; appending at the end would break both.
+    if (header_.fileType != 2)
+        throw Error(ErrInvalidParameter, "Cannot append to a keyed table. Table: " + Path());
     // Reserve address space for the largest file the table may grow to;
     // only the pages the file covers are ever touched.
     const size_t size = header_.headerSize + size_t(kMaxBlocks) * header_.BlockSize();

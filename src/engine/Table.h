@@ -37,9 +37,10 @@ struct CreateOptions {
 };
 
 // A Paradox table file: open, read in stored order, append, create.
-// Reading keeps one block in a buffer; appending writes straight into the
-// file through a shared mapping, so every appended record is in the file at
-// once and the header and block counters always agree.
+// Reading keeps one block in a buffer. Appending posts each record to the
+// file at once: a new block is written whole, records and counters go
+// through a shared mapping of the file (or positioned writes when it cannot
+// be mapped), so the header and the block counts always agree on disk.
 class Table {
 public:
     static constexpr uint32_t kMaxBlocks = 65535;

@@ -62,7 +62,13 @@ THelpWindow::THelpWindow(const QString &helpFile, QWidget *parent)
     });
 }
 
-THelpWindow::~THelpWindow() = default;
+THelpWindow::~THelpWindow()
+{
+    // The engine's views go first, then the engine, and only then the folder
+    // that holds the engine's collection file.
+    delete splitter_;
+    delete engine_;
+}
 
 void THelpWindow::OpenHelpFile()
 {
