@@ -375,4 +375,14 @@ std::string LanguageDriverOfFile(const std::string &path)
     return t.LanguageDriverName();
 }
 
+uint32_t Table::ReadChainBlock(size_t index, uint8_t *buffer) const
+{
+    if (!IsOpen() || index >= blocks_.size())
+        throw Error(ErrInvalidParameter, "Invalid block index " + std::to_string(index) + ".");
+    const BlockRef &b = blocks_[index];
+    if (b.count > 0)
+        file_.ReadAt(BlockOffset(b.number) + 6, buffer, size_t(b.count) * header_.recordSize);
+    return b.count;
+}
+
 } // namespace qbx::engine

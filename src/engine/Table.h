@@ -78,6 +78,13 @@ public:
     // or Close.
     const uint8_t *RecordData() const { return onRecord_ ? record_ : nullptr; }
 
+    // Block-wise access for scans that read in parallel: the blocks of the
+    // chain in stored order; ReadChainBlock reads the records of block
+    // `index` into `buffer` (at least BlockSize() bytes) and gives their
+    // count. It only does positioned reads, so threads may call it at once.
+    size_t ChainLength() const { return blocks_.size(); }
+    uint32_t ReadChainBlock(size_t index, uint8_t *buffer) const;
+
     // Values of the current record. ReadText gives the bytes of an alpha
     // field ("" for NULL); ReadNumber the value of a number, money or
     // integer field (0 for NULL). Both throw for another field type.

@@ -166,6 +166,10 @@ TEST_F(QueryTest, RowsStayReadableAfterTheFileIsReplacedOrLocked)
     }
     MakeCatalogue("cat.db", {});
     ASSERT_TRUE(query.First());
+    engine::Query empty;
+    empty.Open(Select(file, R"(ByteSize >= 2048)"));
+    EXPECT_EQ(empty.RecordCount(), 0u);
+    EXPECT_FALSE(empty.First());
     EXPECT_EQ(query.ReadNumber(5), 700000000.0);
     query.Next();
     query.Next();
