@@ -9,6 +9,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -18,6 +19,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -154,8 +157,8 @@ private:
         Words({".txt", ".exe", ".dll", ".jpg", ".mp3", ".doc", ".pdf", ".zip", ".htm", ".avi",
                ".bmp", ".ini", ".cab", ".wav", ".rar", ".xls"});
     const std::vector<std::string> producers_ =
-        Words({"Microsoft", "Adobe", "Borland", "Corel", "Symantec", "Лаборатория Касперского",
-               "1С", "ABBYY", "Macromedia", "Nero AG"});
+        Words({"Microsoft", "Adobe", "Intel", "Corel", "Symantec", "Лаборатория Касперского", "1С",
+               "ABBYY", "Macromedia", "Nero AG"});
 };
 
 void WriteTable(const std::string &file, const std::vector<Row> &rows)

@@ -4,15 +4,17 @@
 #include "engine/Error.h"
 #include "engine/Query.h"
 #include "engine/Table.h"
-#include "engine/TableDump.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include <unistd.h>
 
 namespace qbx::test {
 namespace {
