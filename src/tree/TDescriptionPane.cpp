@@ -88,7 +88,7 @@ void TDescriptionPane::TreeViewChange()
         view_.SetMainTreeReadOnly(true);
         return;
     }
-    UpdateCommands();
+    SetItemCommands(selected);
 
     bool rootSelected = false;
     for (const TTreeNode *n : selected)
@@ -114,11 +114,14 @@ void TDescriptionPane::UpdateCommands()
 {
     if (view_.OperationRunning())
         return;
-    const TTreeKind kind = ActiveKind();
-    TTreeModel *model = ActiveModel();
-    const std::vector<TTreeNode *> selected =
-        model ? model->SelectedNodes() : std::vector<TTreeNode *>();
+    const TTreeModel *model = ActiveModel();
+    SetItemCommands(model ? model->SelectedNodes() : std::vector<TTreeNode *>());
+}
 
+void TDescriptionPane::SetItemCommands(const std::vector<TTreeNode *> &selected)
+{
+    const TTreeKind kind = ActiveKind();
+    const TTreeNode *root = ActiveModel() ? ActiveModel()->Tree().Root() : nullptr;
     TSelectionSummary s;
     s.Mode = options_.DbState;
     s.Count = int(selected.size());
@@ -126,7 +129,7 @@ void TDescriptionPane::UpdateCommands()
     s.ClipboardHasText = view_.ClipboardHasText();
     for (const TTreeNode *n : selected) {
         const bool expanded = n->HasChildren() && view_.IsExpanded(kind, n);
-        s.RootSelected = s.RootSelected || n == model->Tree().Root();
+        s.RootSelected = s.RootSelected || n == root;
         s.AnyExpanded = s.AnyExpanded || expanded;
         s.AnyCollapsed = s.AnyCollapsed || !expanded;
         s.AnyChildren = s.AnyChildren || n->HasChildren();
@@ -182,6 +185,24 @@ void TDescriptionPane::TreeViewCollapsed(TTreeKind tree, TTreeNode *node)
 {
     if (node && node->Image() == ImageFolderOpen)
         Model(tree).Tree().SetImage(node, ImageFolder);
+}
+
+void TDescriptionPane::TreeViewReset(TTreeKind tree)
+{
+    TTree &t = Model(tree).Tree();
+    // Only nodes with children can be open; a folder emptied by a deletion
+    // already shows the closed image.
+    std::vector<TTreeNode *> pending{t.Root()};
+    while (!pending.empty()) {
+        TTreeNode *n = pending.back();
+        pending.pop_back();
+        if (n->Image() == ImageFolderOpen)
+            t.SetImage(n, ImageFolder);
+        for (int i = 0; i < n->ChildCount(); ++i) {
+            if (n->Child(i)->HasChildren())
+                pending.push_back(n->Child(i));
+        }
+    }
 }
 
 void TDescriptionPane::ExpandCollapse(bool expand, bool wholeSubtree)

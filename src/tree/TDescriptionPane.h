@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace qbx {
 
@@ -82,6 +83,9 @@ public:
     // A folder of that tree's view was expanded or collapsed: its image follows.
     void TreeViewExpanded(TTreeKind tree, TTreeNode *node);
     void TreeViewCollapsed(TTreeKind tree, TTreeNode *node);
+    // The view of that tree was reset (a bulk change) and shows every node
+    // collapsed: open folder images go back to closed.
+    void TreeViewReset(TTreeKind tree);
     // "Развернуть", "Развернуть все", "Свернуть", "Свернуть все" on the
     // focused node of the visible tree.
     void ExpandNodeClick() { ExpandCollapse(true, false); }
@@ -106,6 +110,7 @@ public:
 
 private:
     void ShowRecord(const TDisplayRecord &record);
+    void SetItemCommands(const std::vector<TTreeNode *> &selected);
     void ExpandCollapse(bool expand, bool wholeSubtree);
     void CheckShownSizeCommand();
     int Presentation() const;

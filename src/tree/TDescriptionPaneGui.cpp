@@ -15,6 +15,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace qbx {
@@ -72,6 +73,8 @@ void TDescriptionPaneGui::ConnectTree(TTreeKind tree)
     connect(view, &QTreeView::collapsed, this, [this, tree](const QModelIndex &index) {
         pane_.TreeViewCollapsed(tree, TTreeModel::NodeAt(index));
     });
+    connect(&pane_.Model(tree), &QAbstractItemModel::modelReset, this,
+            [this, tree] { pane_.TreeViewReset(tree); });
     connect(view, &QAbstractItemView::doubleClicked, this, [this] { pane_.TreeViewDblClick(); });
     view->viewport()->installEventFilter(this);
 }
@@ -109,7 +112,9 @@ void TDescriptionPaneGui::TreeViewMouseDown(TTreeKind tree, const QPoint &pos)
     // The press selects the node under it before the tree's popup menu shows.
     QTreeView *view = View(tree);
     const QModelIndex index = view->indexAt(pos);
-    if (!index.isValid() || !view->visualRect(index).contains(pos))
+    QRect label = view->visualRect(index);
+    label.setWidth(std::min(label.width(), view->sizeHintForIndex(index).width()));
+    if (!index.isValid() || !label.contains(pos))
         return;
     TTreeModel &model = pane_.Model(tree);
     const TTreeNode *node = TTreeModel::NodeAt(index);

@@ -277,6 +277,10 @@ TEST_F(PaneFixture, ExpandAndCollapseCommandsAndFolderImages)
     pane.ExpandNodeClick();
     EXPECT_EQ(soft->Image(), ImageFolderOpen);
     EXPECT_EQ(view.rows[1], "Soft\\");
+
+    // A reset view shows everything collapsed again.
+    pane.TreeViewReset(TTreeKind::Main);
+    EXPECT_EQ(soft->Image(), ImageFolder);
 }
 
 TEST_F(PaneFixture, DoubleClicksOpenFilesAndTheEditor)

@@ -73,7 +73,9 @@ protected:
     QTreeView *View() const { return form.MainTreeView(); }
     QPoint At(const TTreeNode *node) const
     {
-        return View()->visualRect(mainModel.IndexOf(node)).center();
+        // On the node's image, near the start of its row.
+        const QRect r = View()->visualRect(mainModel.IndexOf(node));
+        return {r.left() + 8, r.center().y()};
     }
     void Click(const TTreeNode *node, Qt::KeyboardModifiers mods = {},
                Qt::MouseButton button = Qt::LeftButton)
@@ -161,6 +163,15 @@ TEST_F(PaneGui, FolderImagesFollowExpandAndCollapse)
     form.Action(cmd::ExpandNodeAction)->trigger();
     EXPECT_TRUE(Expanded(cd1));
     EXPECT_FALSE(Expanded(soft));
+
+    // A bulk change resets the view, which forgets what was open.
+    View()->expand(mainModel.IndexOf(soft));
+    {
+        TTreeUpdate update(tree);
+        tree.AddChild(soft, QStringLiteral("c.txt"), ImageFile);
+    }
+    EXPECT_FALSE(Expanded(soft));
+    EXPECT_EQ(soft->Image(), ImageFolder);
 }
 
 TEST_F(PaneGui, DoubleClickOpensFilesOnlyAndFoldersJustExpand)
