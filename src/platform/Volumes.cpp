@@ -169,10 +169,12 @@ QList<TVolume> MountedVolumes()
     QList<TVolume> result;
     result.reserve(volumes.size());
     for (TVolume &v : volumes) {
-        // A single file bound over another (containers do that) is no volume.
-        if (!QFileInfo(v.root).isDir())
-            continue;
         if (v.device.startsWith(QLatin1String("/dev/"))) {
+            // A single file bound over another (containers do that) is no
+            // volume. Only local devices are looked at: a stat on a network
+            // mount whose server is gone could hang.
+            if (!QFileInfo(v.root).isDir())
+                continue;
             const QString device = QFileInfo(v.device).canonicalFilePath();
             v.label = labels.value(device);
             if (v.fixed && IsRemovableDevice(device))

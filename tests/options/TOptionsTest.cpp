@@ -70,44 +70,41 @@ protected:
         o.Confirm100 = "";
         o.ConfirmHalf = "0";
     }
-    static void ExpectChanged(const TOptions &o)
+    // Every persisted option as text, in stored order, for whole comparisons.
+    static QStringList Persisted(const TOptions &o)
+    {
+        QStringList v{QString::number(o.SearchView),
+                      o.DbFolder,
+                      o.QryFolder,
+                      o.MainGeometry,
+                      o.PanelGeometry,
+                      QString::number(o.SizeUnit),
+                      o.ConfirmRecode,
+                      o.ConfirmUnsaved,
+                      o.Confirm100,
+                      o.ConfirmHalf};
+        for (bool b : {o.EmptySize, o.ConfirmInterrupt, o.ConfirmDelete, o.ConfirmOverwrite,
+                       o.ConfirmEffectless, o.ConfirmResearch, o.ConfirmEdit, o.ConfirmReview})
+            v << (b ? "1" : "0");
+        return v;
+    }
+    static QStringList Changed(const TOptions &o)
     {
         TOptions c(o);
         Change(c);
-        EXPECT_EQ(o.SearchView, c.SearchView);
-        EXPECT_EQ(o.DbFolder, c.DbFolder);
-        EXPECT_EQ(o.QryFolder, c.QryFolder);
-        EXPECT_EQ(o.MainGeometry, c.MainGeometry);
-        EXPECT_EQ(o.PanelGeometry, c.PanelGeometry);
-        EXPECT_EQ(o.SizeUnit, c.SizeUnit);
-        EXPECT_EQ(o.EmptySize, c.EmptySize);
-        EXPECT_EQ(o.ConfirmRecode, c.ConfirmRecode);
-        EXPECT_EQ(o.ConfirmInterrupt, c.ConfirmInterrupt);
-        EXPECT_EQ(o.ConfirmDelete, c.ConfirmDelete);
-        EXPECT_EQ(o.ConfirmUnsaved, c.ConfirmUnsaved);
-        EXPECT_EQ(o.ConfirmOverwrite, c.ConfirmOverwrite);
-        EXPECT_EQ(o.ConfirmEffectless, c.ConfirmEffectless);
-        EXPECT_EQ(o.ConfirmResearch, c.ConfirmResearch);
-        EXPECT_EQ(o.Confirm100, c.Confirm100);
-        EXPECT_EQ(o.ConfirmHalf, c.ConfirmHalf);
-        EXPECT_EQ(o.ConfirmEdit, c.ConfirmEdit);
-        EXPECT_EQ(o.ConfirmReview, c.ConfirmReview);
+        return Persisted(c);
     }
-    static void ExpectDefaults(const TOptions &o)
+    static QStringList Defaults(const TOptions &o)
     {
-        EXPECT_EQ(o.SearchView, 0);
-        EXPECT_EQ(o.DbFolder, o.DefaultDbFolder);
-        EXPECT_EQ(o.QryFolder, o.DefaultQryFolder);
-        EXPECT_EQ(o.MainGeometry, "");
-        EXPECT_EQ(o.PanelGeometry, "");
-        EXPECT_EQ(o.SizeUnit, 0);
-        EXPECT_TRUE(o.EmptySize);
-        EXPECT_EQ(o.ConfirmRecode, "");
-        EXPECT_EQ(o.ConfirmUnsaved, "");
-        EXPECT_EQ(o.Confirm100, "1");
-        EXPECT_EQ(o.ConfirmHalf, "1");
-        EXPECT_TRUE(o.ConfirmInterrupt && o.ConfirmDelete && o.ConfirmOverwrite &&
-                    o.ConfirmEffectless && o.ConfirmResearch && o.ConfirmEdit && o.ConfirmReview);
+        TOptions d(o);
+        d.SearchView = 0;
+        d.DbFolder = d.QryFolder = d.DefaultDbFolder;
+        d.MainGeometry = d.PanelGeometry = d.ConfirmRecode = d.ConfirmUnsaved = "";
+        d.SizeUnit = 0;
+        d.Confirm100 = d.ConfirmHalf = "1";
+        d.EmptySize = d.ConfirmInterrupt = d.ConfirmDelete = d.ConfirmOverwrite = true;
+        d.ConfirmEffectless = d.ConfirmResearch = d.ConfirmEdit = d.ConfirmReview = true;
+        return Persisted(d);
     }
 
     test::TempConfigHome home;
@@ -129,7 +126,7 @@ TEST_F(TOptionsTest, NothingStoredGivesDefaultsAndLeavesNoTrace)
     EXPECT_TRUE(o.TempFolder.endsWith('/'));
     Change(o);
     EXPECT_FALSE(o.Load());
-    ExpectDefaults(o);
+    EXPECT_EQ(Persisted(o), Defaults(o));
     EXPECT_EQ(o.OptionsStore, -1);
     o.MainGeometry = "1,2,3,4"; // remembered, but there is no place to write it
     o.Save(window);
@@ -160,7 +157,7 @@ TEST_F(TOptionsTest, IniRoundTripWithTheExactText)
     TOptions back;
     EXPECT_TRUE(back.Load());
     EXPECT_EQ(back.OptionsStore, 1);
-    ExpectChanged(back);
+    EXPECT_EQ(Persisted(back), Changed(back));
     EXPECT_FALSE(StoreExists());
 }
 
@@ -210,7 +207,7 @@ TEST_F(TOptionsTest, RegistryRoundTripWithTypesAndOrder)
     TOptions back;
     EXPECT_TRUE(back.Load());
     EXPECT_EQ(back.OptionsStore, 0);
-    ExpectChanged(back);
+    EXPECT_EQ(Persisted(back), Changed(back));
     EXPECT_FALSE(QFile::exists(back.IniFileName));
 }
 
