@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
+#include "storage/TCatalogueGui.h"
 #include "platform/RegisterFileType.h"
 #include "shell/Help.h"
 
@@ -96,6 +97,7 @@ void TMainForm::FormCreate()
     CreatePanes();
     CreateStatusBar();
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
+    catalogue_ = std::make_unique<TCatalogueGui>(*this);
     shell_->hooks.SaveOptions = [this] { options_->Save(*this); };
 
     // The design widths replace the options' initial pane widths; remembered

@@ -27,6 +27,7 @@ class QTreeWidget;
 namespace qbx {
 
 class TOptions;
+class TCatalogueGui;
 class TStatusPanelsWidget;
 struct TMenuDef;
 
@@ -48,6 +49,8 @@ public:
     TOptions &Options() { return *options_; }
     TCommandState &Commands() { return commands_; }
     TMainShell &Shell() { return *shell_; }
+    // The catalogue: trees, models, panes and the File commands.
+    TCatalogueGui &Catalogue() { return *catalogue_; }
     TLongOperation &Operation() { return *operation_; }
     IMessageBoxes &MessageBoxes() { return boxes_; }
 
@@ -157,6 +160,7 @@ private:
     TQtMessageBoxes boxes_;
     std::unique_ptr<TLongOperation> operation_;
     std::unique_ptr<TMainShell> shell_;
+    std::unique_ptr<TCatalogueGui> catalogue_;
 
     std::array<QAction *, cmd::Count> actions_{};
     std::array<std::function<void()>, cmd::Count> handlers_;

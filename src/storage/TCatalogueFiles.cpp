@@ -42,7 +42,6 @@ TCatalogueFiles::TCatalogueFiles(TCatalogueContext context) : c_(std::move(conte
 {
     openDialog_.Title = kOpenTitle;
     openDialog_.Filter = kOpenFilter;
-    openDialog_.InitialFolder = c_.options.DbFolder;
 }
 
 bool TCatalogueFiles::IsQueryFile(const QString &fileName) const
@@ -87,6 +86,8 @@ void TCatalogueFiles::OpenDbClick()
     const QString chosen = c_.dialogs.GetOpenFileName(state);
     if (chosen.isEmpty())
         return;
+    // The dialog opens where it was last used.
+    openDialog_.InitialFolder = QFileInfo(chosen).absolutePath() + QLatin1Char('/');
     if (!IsQueryFile(chosen)) {
         if (c_.options.DbState != 0) {
             CloseDbClick();

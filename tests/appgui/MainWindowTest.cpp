@@ -168,6 +168,7 @@ TEST_F(MainWindowTest, ProgressBarAndStopLieOverTheStatusBar)
 
 TEST_F(MainWindowTest, TreePopupHidesDisabledCommands)
 {
+    form->Options().FirstEntireView = false;
     form->Shell().SetDbState(2);
     for (int c : {cmd::RenameItemAction, cmd::CollapseNodeAction})
         form->Commands().SetEnabled(c, true);
@@ -188,6 +189,7 @@ TEST_F(MainWindowTest, EachModeShowsItsOwnPaneWidths)
     o.EntireValueWidth = 300;
     o.FoundTreeWidth = 260;
     o.FoundValueWidth = 200;
+    o.FirstEntireView = false;
     form->Shell().SetDbState(2);
     QCoreApplication::processEvents();
     EXPECT_TRUE(form->MainTreeView()->isVisible());
@@ -232,6 +234,7 @@ TEST_F(MainWindowTest, ExitClosesTheWindow)
 TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
 {
     form->Options().ConfirmUnsaved = QStringLiteral("1"); // save without asking
+    form->Options().FirstEntireView = false;
     form->Shell().SetDbState(2);
     form->Commands().SetEnabled(cmd::SaveDbAction, true);
     form->Action(cmd::ExitAppAction)->trigger();

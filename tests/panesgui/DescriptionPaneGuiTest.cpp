@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "options/TOptions.h"
 #include "support/TestSupport.h"
+#include "storage/TCatalogueGui.h"
 #include "tree/TDescriptionPaneGui.h"
 #include "tree/TTreeModel.h"
 
@@ -42,15 +43,13 @@ protected:
         a = AddFile("a.txt", "1.0");
         b = AddFile("b.txt", "2.0");
 
-        form.SetTreeModel(TTreeKind::Main, &mainModel);
-        form.SetTreeModel(TTreeKind::Search, &searchModel);
-        gui = std::make_unique<TDescriptionPaneGui>(form, mainModel, searchModel);
         gui->Pane().OpenOnDisc = [this](const QString &label, const QString &path) {
             opened << label + "|" + path;
         };
         form.show();
         QCoreApplication::processEvents();
         form.Options().DbName = QStringLiteral("Test");
+        form.Options().DbIsNew = true; // the tree above is the catalogue, not a file
         form.Shell().SetDbState(2);
         QCoreApplication::processEvents();
     }
@@ -58,7 +57,6 @@ protected:
     {
         if (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
-        gui.reset();
         form.close();
     }
 
@@ -94,12 +92,12 @@ protected:
     }
 
     TempConfigHome config;
-    TTree tree;
-    TTree results;
-    TTreeModel mainModel{tree};
-    TTreeModel searchModel{results};
     TMainForm form;
-    std::unique_ptr<TDescriptionPaneGui> gui;
+    // The window's own catalogue tree, models and pane.
+    TTree &tree = form.Catalogue().MainTree();
+    TTreeModel &mainModel = form.Catalogue().MainModel();
+    TTreeModel &searchModel = form.Catalogue().SearchModel();
+    TDescriptionPaneGui *gui = &form.Catalogue().Pane();
     TTreeNode *cd1 = nullptr, *soft = nullptr, *a = nullptr, *b = nullptr;
     QStringList opened;
 };

@@ -61,6 +61,7 @@ TEST_F(ShellServicesTest, HelpCommandOpensTheFocusedPartsTopicElseTheContents)
 {
     QAction *help = form->Action(cmd::HelpContentsAction);
     ASSERT_TRUE(help->isEnabled());
+    form->Options().FirstEntireView = false;
     form->Shell().SetDbState(2);
     form->MainTreeView()->setFocus();
     help->trigger();
