@@ -5,6 +5,7 @@
 #include "app/MessageBoxes.h"
 #include "options/TOptions.h"
 #include "shell/Help.h"
+#include "tree/SizeText.h"
 
 #include <QDir>
 #include <QFile>
@@ -283,19 +284,8 @@ void TMainShell::OpenCommandLine(const QStringList &arguments, const QString &cu
 
 int SizeCommandShown(const QString &sizeText, int sizeUnit)
 {
-    const QString text = sizeText.trimmed();
-    if (text.isEmpty() || text == QStringLiteral("0")) {
-        if (sizeUnit < 0 || sizeUnit > 4)
-            sizeUnit = 0;
-        return FirstSizeUnit + sizeUnit;
-    }
-    if (text.endsWith(QStringLiteral("ГБ")))
-        return cmd::SizeGByteAction;
-    if (text.endsWith(QStringLiteral("МБ")))
-        return cmd::SizeMByteAction;
-    if (text.endsWith(QStringLiteral("кБ")))
-        return cmd::SizeKByteAction;
-    return cmd::SizeByteAction;
+    const int unit = ShownSizeUnit(sizeText.trimmed(), sizeUnit);
+    return FirstSizeUnit + (unit >= SuByte && unit <= SuAuto ? unit : int(SuByte));
 }
 
 } // namespace qbx

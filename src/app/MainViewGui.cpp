@@ -5,6 +5,7 @@
 
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
+#include "tree/TTreeModel.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -85,6 +86,14 @@ void TMainForm::SetTreeModel(TTreeKind tree, QAbstractItemModel *model)
 {
     QTreeView *view = tree == TTreeKind::Main ? mainTree_ : searchTree_;
     view->setModel(model);
+    // A tree model keeps the selection itself, so the tree logic sees the
+    // view's selection without the view.
+    if (auto *treeModel = qobject_cast<TTreeModel *>(model)) {
+        QItemSelectionModel *own = view->selectionModel();
+        view->setSelectionModel(treeModel->SelectionModel());
+        if (own && own != treeModel->SelectionModel())
+            own->deleteLater();
+    }
     if (QItemSelectionModel *sel = view->selectionModel()) {
         connect(sel, &QItemSelectionModel::selectionChanged, this, [this, tree] {
             if (attachedTree_ == tree && shell_->hooks.SelectionChange)

@@ -37,9 +37,10 @@ struct CreateOptions {
 };
 
 // A Paradox table file: open, read in stored order, append, create.
-// Reading keeps one block in a buffer; appending writes straight into the
-// file through a shared mapping, so every appended record is in the file at
-// once and the header and block counters always agree.
+// Reading keeps one block in a buffer. Appending posts each record to the
+// file at once: a new block is written whole, records and counters go
+// through a shared mapping of the file (or positioned writes when it cannot
+// be mapped), so the header and the block counts always agree on disk.
 class Table {
 public:
     static constexpr uint32_t kMaxBlocks = 65535;
@@ -76,6 +77,13 @@ public:
     // cursor is not on a record. Valid until the next First, Next, Append
     // or Close.
     const uint8_t *RecordData() const { return onRecord_ ? record_ : nullptr; }
+
+    // Block-wise access for scans that read in parallel: the blocks of the
+    // chain in stored order; ReadChainBlock reads the records of block
+    // `index` into `buffer` (at least BlockSize() bytes) and gives their
+    // count. It only does positioned reads, so threads may call it at once.
+    size_t ChainLength() const { return blocks_.size(); }
+    uint32_t ReadChainBlock(size_t index, uint8_t *buffer) const;
 
     // Values of the current record. ReadText gives the bytes of an alpha
     // field ("" for NULL); ReadNumber the value of a number, money or
