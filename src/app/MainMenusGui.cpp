@@ -113,6 +113,9 @@ QMenu *TMainForm::BuildMenu(const TMenuDef &def, QWidget *parent)
     menu->menuAction()->setObjectName(def.name + QStringLiteral("Action"));
     menu->menuAction()->setStatusTip(def.hint);
     menu->setToolTipsVisible(false);
+    // A popup menu is a window of its own: its hints do not travel up to the
+    // main window by themselves.
+    menu->installEventFilter(this);
     menus_.insert(def.name, menu);
     for (const TMenuEntry &e : def.entries) {
         if (e.IsSeparator()) {

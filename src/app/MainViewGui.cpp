@@ -27,8 +27,10 @@ constexpr int SizeRow = 5; // row of the description list that shows the size
 
 void TMainForm::SetWindowCaption(const QString &caption)
 {
+    // The desktop's task list shows the window's own title, so that is the
+    // application title too. The application display name stays "Кварнис":
+    // Qt appends it to the titles of the other windows (the dialogs).
     setWindowTitle(caption);
-    QGuiApplication::setApplicationDisplayName(caption);
 }
 
 void TMainForm::ShowPanes(bool shown)

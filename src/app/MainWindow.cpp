@@ -318,6 +318,10 @@ bool TMainForm::event(QEvent *event)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::StatusTip && qobject_cast<QMenu *>(watched)) {
+        shell_->ShowStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         const auto *key = static_cast<QKeyEvent *>(event);

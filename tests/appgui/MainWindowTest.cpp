@@ -8,11 +8,12 @@
 
 #include <QAction>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -137,6 +138,21 @@ TEST_F(MainWindowTest, EscClicksStopOnlyWithoutModifiers)
     EXPECT_EQ(form->Options().StopState, 0);
 }
 
+TEST_F(MainWindowTest, HintsOfMenusAndButtonsReachStatusPanelZero)
+{
+    form->Options().StatusText = QStringLiteral("Всего записей: 7");
+    QStatusTipEvent tip(QStringLiteral("Выход из программы"));
+    QCoreApplication::sendEvent(form->Menu("FileMenuItem"), &tip);
+    EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Выход из программы"));
+    QStatusTipEvent none{QString()};
+    QCoreApplication::sendEvent(form.get(), &none);
+    EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Всего записей: 7"));
+    EXPECT_EQ(form->findChild<QToolButton *>("SaveDbToolButton")->toolTip(),
+              QStringLiteral("Сохранить текущую базу данных"));
+    EXPECT_EQ(form->findChild<QToolButton *>("SimpleSearchToolButton")->toolTip(),
+              QStringLiteral("Простой поиск"));
+}
+
 TEST_F(MainWindowTest, ProgressBarAndStopLieOverTheStatusBar)
 {
     form->resize(800, 500);
@@ -202,9 +218,8 @@ TEST_F(MainWindowTest, ClosingWritesTheOptionsBackToTheirPlace)
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QString text = QString::fromLatin1(ini.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("[GEOMETRY]"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("MainGeometry=%1,%2,640,480")
-                                  .arg(form->x())
-                                  .arg(form->y())))
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("MainGeometry=%1,%2,640,480").arg(form->x()).arg(form->y())))
         << text.toStdString();
 }
 
