@@ -12,11 +12,12 @@ namespace {
 constexpr size_t kIndexFrom = 8;
 
 std::unique_ptr<TTreeNode> *UpperBound(std::unique_ptr<TTreeNode> *first,
-                                       std::unique_ptr<TTreeNode> *last, const TTreeNode &node)
+                                       std::unique_ptr<TTreeNode> *last, const TTreeNode &node,
+                                       TSiblingOrder less)
 {
     return std::upper_bound(
         first, last, node,
-        [](const TTreeNode &n, const std::unique_ptr<TTreeNode> &e) { return SiblingLess(n, *e); });
+        [less](const TTreeNode &n, const std::unique_ptr<TTreeNode> &e) { return less(n, *e); });
 }
 
 } // namespace
@@ -74,12 +75,13 @@ TTreeNode *TTree::AddChild(TTreeNode *parent, const QString &name, int image)
 TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
 {
     ++version_;
-    TChildList &list = parent->Children();
+    TChildList &list = parent->Children(order_);
     auto &v = list.nodes;
     TTreeNode *raw = node.get();
     if (Live()) {
         list.EnsureOrdered();
-        const size_t pos = size_t(UpperBound(v.data(), v.data() + v.size(), *raw) - v.data());
+        const size_t pos =
+            size_t(UpperBound(v.data(), v.data() + v.size(), *raw, list.less) - v.data());
         observer_->BeforeInsert(parent, int(pos));
         v.insert(v.begin() + ptrdiff_t(pos), std::move(node));
         ++list.ordered;
@@ -87,8 +89,7 @@ TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
     } else {
         // Bulk filling: append; the list stays ordered as long as names
         // arrive in order (as they do from a saved catalogue).
-        const bool inOrder =
-            list.ordered == v.size() && (v.empty() || !SiblingLess(*raw, *v.back()));
+        const bool inOrder = list.ordered == v.size() && (v.empty() || !list.less(*raw, *v.back()));
         raw->row_ = uint32_t(v.size()) & TTreeNode::kMaxRow;
         v.push_back(std::move(node));
         if (inOrder)
@@ -155,8 +156,8 @@ void TTree::Reposition(TTreeNode *node)
     const size_t end = list.ordered; // appended children find their place later
     if (r >= end)
         return;
-    const bool earlier = r > 0 && SiblingLess(*node, *v[r - 1]);
-    if (!earlier && !(r + 1 < end && SiblingLess(*v[r + 1], *node)))
+    const bool earlier = r > 0 && list.less(*node, *v[r - 1]);
+    if (!earlier && !(r + 1 < end && list.less(*v[r + 1], *node)))
         return;
     if (!live) {
         // Bulk filling: leave the node where it is and let the list be
@@ -167,8 +168,8 @@ void TTree::Reposition(TTreeNode *node)
     }
     // The position before the move that the node goes in front of.
     std::unique_ptr<TTreeNode> *base = v.data();
-    const size_t dest = size_t((earlier ? UpperBound(base, base + r, *node)
-                                        : UpperBound(base + r + 1, base + end, *node)) -
+    const size_t dest = size_t((earlier ? UpperBound(base, base + r, *node, list.less)
+                                        : UpperBound(base + r + 1, base + end, *node, list.less)) -
                                base);
     observer_->BeforeMove(parent, int(r), int(dest));
     if (dest < r) {
@@ -221,6 +222,31 @@ void TTree::RemoveNode(TTreeNode *node)
     list.Renumber(r);
     if (live)
         observer_->AfterRemove();
+}
+
+void TTree::SetSiblingOrder(TSiblingOrder less)
+{
+    if (less == order_)
+        return;
+    ++version_;
+    const bool live = Live();
+    if (live)
+        observer_->BeforeReset();
+    order_ = less;
+    // Every list takes the new order and is settled when next looked at.
+    std::vector<TTreeNode *> pending{root_.get()};
+    while (!pending.empty()) {
+        TTreeNode *n = pending.back();
+        pending.pop_back();
+        if (!n->children_)
+            continue;
+        n->children_->less = less;
+        n->children_->ordered = 0;
+        for (const auto &c : n->children_->nodes)
+            pending.push_back(c.get());
+    }
+    if (live)
+        observer_->AfterReset();
 }
 
 void TTree::BeginUpdate()

@@ -1,7 +1,5 @@
 #include "tree/TTreeNode.h"
 
-#include "tree/NodeOrder.h"
-
 #include <algorithm>
 
 namespace qbx {
@@ -10,9 +8,8 @@ void TChildList::EnsureOrdered()
 {
     if (ordered == nodes.size())
         return;
-    auto less = [](const std::unique_ptr<TTreeNode> &a, const std::unique_ptr<TTreeNode> &b) {
-        return SiblingLess(*a, *b);
-    };
+    auto less = [order = this->less](const std::unique_ptr<TTreeNode> &a,
+                                     const std::unique_ptr<TTreeNode> &b) { return order(*a, *b); };
     const auto mid = nodes.begin() + ordered;
     if (!std::is_sorted(mid, nodes.end(), less))
         std::sort(mid, nodes.end(), less);
@@ -61,10 +58,12 @@ int TTreeNode::Row() const
     return int(row_);
 }
 
-TChildList &TTreeNode::Children()
+TChildList &TTreeNode::Children(TSiblingOrder less)
 {
-    if (!children_)
+    if (!children_) {
         children_ = std::make_unique<TChildList>();
+        children_->less = less;
+    }
     return *children_;
 }
 

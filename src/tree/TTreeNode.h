@@ -22,6 +22,9 @@ enum TNodeImage : uint8_t {
 
 class TTreeNode;
 
+// A strict order of siblings.
+using TSiblingOrder = bool (*)(const TTreeNode &a, const TTreeNode &b);
+
 // Children of one node in sibling order. While a tree is filled in bulk,
 // new children are appended behind the ordered part and put in place the
 // next time anyone looks at the order, so a large folder is sorted once
@@ -30,6 +33,7 @@ struct TChildList {
     std::vector<std::unique_ptr<TTreeNode>> nodes;
     uint32_t ordered = 0; // nodes[0, ordered) are in sibling order
     TChildIndex index;    // case-folded names, built once the list is long
+    TSiblingOrder less;   // the order of the tree
 
     void EnsureOrdered();
     void Renumber(size_t from);
@@ -73,7 +77,7 @@ private:
     friend class TTree;
     friend struct TChildList;
     TTreeNode(TTreeNode *parent, QString text, uint8_t image);
-    TChildList &Children();
+    TChildList &Children(TSiblingOrder less);
 
     QString text_;
     TTreeNode *parent_ = nullptr;

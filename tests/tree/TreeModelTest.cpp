@@ -115,6 +115,22 @@ TEST_F(TreeModel, BulkUpdateIsOneResetAndResetTreeEmpties)
     EXPECT_EQ(model.rowCount(model.index(0, 0)), 0);
 }
 
+TEST_F(TreeModel, AnotherSiblingOrderReordersEveryLevel)
+{
+    for (const char *p : {"b\\y", "b\\X", "A", "c"})
+        Insert("CD1", p);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    // Plain text order: case matters and kinds do not.
+    tree.SetSiblingOrder(
+        [](const TTreeNode &a, const TTreeNode &b) { return a.Text() < b.Text(); });
+    EXPECT_EQ(resets.size(), 1);
+    EXPECT_EQ(Names(Node("CD1")), (QStringList{"A", "b", "c"}));
+    EXPECT_EQ(Names(Node("CD1\\b")), (QStringList{"X", "y"}));
+    tree.AddChild(Node("CD1"), "B", ImageFile); // a result list may repeat a name
+    EXPECT_EQ(Names(Node("CD1")), (QStringList{"A", "B", "b", "c"}));
+    ExpectModelMatchesTree(model.index(0, 0));
+}
+
 TEST_F(TreeModel, SelectedNodesComeInTreeOrder)
 {
     for (const char *p : {"b", "a", "c\\"})
