@@ -9,6 +9,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -18,6 +19,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -154,8 +157,8 @@ private:
         Words({".txt", ".exe", ".dll", ".jpg", ".mp3", ".doc", ".pdf", ".zip", ".htm", ".avi",
                ".bmp", ".ini", ".cab", ".wav", ".rar", ".xls"});
     const std::vector<std::string> producers_ =
-        Words({"Microsoft", "Adobe", "Borland", "Corel", "Symantec", "Лаборатория Касперского",
-               "1С", "ABBYY", "Macromedia", "Nero AG"});
+        Words({"Microsoft", "Adobe", "Intel", "Corel", "Symantec", "Лаборатория Касперского", "1С",
+               "ABBYY", "Macromedia", "Nero AG"});
 };
 
 void WriteTable(const std::string &file, const std::vector<Row> &rows)
@@ -224,7 +227,7 @@ void Check(int rc, sqlite3 *db)
     }
 }
 
-double SqliteSearch(const std::vector<Row> &rows, uint32_t &found)
+Timing SqliteSearch(const std::vector<Row> &rows, uint32_t &found)
 {
     sqlite3 *db = nullptr;
     Check(sqlite3_open(":memory:", &db), db);
@@ -263,7 +266,7 @@ double SqliteSearch(const std::vector<Row> &rows, uint32_t &found)
     Check(sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr), db);
 
     const std::string sql = "SELECT * FROM cat WHERE " + Condition("(UPPER (%s) LIKE '%%%s%%')");
-    const auto start = Clock::now();
+    const Stopwatch watch;
     sqlite3_stmt *select = nullptr;
     Check(sqlite3_prepare_v2(db, sql.c_str(), -1, &select, nullptr), db);
     found = 0;
@@ -276,11 +279,11 @@ double SqliteSearch(const std::vector<Row> &rows, uint32_t &found)
     }
     Check(rc, db);
     sqlite3_finalize(select);
-    const double seconds = Seconds(start);
+    const Timing timing = watch.Stop();
     sqlite3_close(db);
     if (bytes == 0 && found > 0)
         std::puts("impossible");
-    return seconds;
+    return timing;
 }
 
 } // namespace
@@ -313,9 +316,9 @@ int main()
         found = Search(file);
         search = Best(search, watch.Stop());
     }
-    double sqliteSearch = 1e9;
+    Timing sqliteSearch{1e9, 1e9};
     for (int i = 0; i < 3; ++i)
-        sqliteSearch = std::min(sqliteSearch, SqliteSearch(rows, sqliteFound));
+        sqliteSearch = Best(sqliteSearch, SqliteSearch(rows, sqliteFound));
 
     std::printf("records: %zu count\n", records);
     std::printf("table_bytes: %llu bytes\n", (unsigned long long)fs::file_size(file));
@@ -327,8 +330,9 @@ int main()
     std::printf("search_seconds: %.3f s\n", search.wall);
     std::printf("search_cpu_seconds: %.3f s\n", search.cpu);
     std::printf("sqlite_search_rows: %u count\n", sqliteFound);
-    std::printf("sqlite_search_seconds: %.3f s\n", sqliteSearch);
-    std::printf("search_ratio_vs_sqlite: %.2f ratio\n", search.wall / sqliteSearch);
+    std::printf("sqlite_search_seconds: %.3f s\n", sqliteSearch.wall);
+    std::printf("sqlite_search_cpu_seconds: %.3f s\n", sqliteSearch.cpu);
+    std::printf("search_ratio_vs_sqlite: %.2f ratio\n", search.wall / sqliteSearch.wall);
     fs::remove_all(dir);
     return found == sqliteFound ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 
 #include "app/ImagesGui.h"
 #include "app/MenuLayout.h"
+#include "shell/Help.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -16,9 +17,6 @@
 namespace qbx {
 
 namespace {
-
-// Help context numbers the help window reads from the widgets (F1).
-const char HelpContextProperty[] = "HelpContext";
 
 QList<QKeySequence> Shortcuts(const TCommandDef &def)
 {
@@ -115,6 +113,9 @@ QMenu *TMainForm::BuildMenu(const TMenuDef &def, QWidget *parent)
     menu->menuAction()->setObjectName(def.name + QStringLiteral("Action"));
     menu->menuAction()->setStatusTip(def.hint);
     menu->setToolTipsVisible(false);
+    // A popup menu is a window of its own: its hints do not travel up to the
+    // main window by themselves.
+    menu->installEventFilter(this);
     menus_.insert(def.name, menu);
     for (const TMenuEntry &e : def.entries) {
         if (e.IsSeparator()) {
@@ -149,7 +150,7 @@ void TMainForm::CreateMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
-    bar->setProperty(HelpContextProperty, 1);
+    SetHelpContext(bar, 1);
     for (const TMenuDef &def : MainMenuLayout()) {
         QMenu *menu = BuildMenu(def, this);
         bar->addMenu(menu);
@@ -170,12 +171,12 @@ void TMainForm::CreateMenus()
                         menus_.value(QStringLiteral("SizeUnitMenuItem"))->menuAction());
 
     QMenu *tree = BuildMenu(TreePopupLayout(), this);
-    tree->setProperty(HelpContextProperty, 3);
-    BuildMenu(SearchPopupLayout(), this)->setProperty(HelpContextProperty, 2);
+    SetHelpContext(tree, 3);
+    SetHelpContext(BuildMenu(SearchPopupLayout(), this), 2);
     QMenu *view = BuildMenu(ViewPopupLayout(), this);
-    view->setProperty(HelpContextProperty, 2);
+    SetHelpContext(view, 2);
     connect(view, &QMenu::aboutToShow, this, [this] { shell_->ViewPopupMenuPopup(); });
-    BuildMenu(SizePopupLayout(), this)->setProperty(HelpContextProperty, 6);
+    SetHelpContext(BuildMenu(SizePopupLayout(), this), 6);
 }
 
 void TMainForm::SetSimpleSearchDefault(int command)
@@ -214,7 +215,7 @@ void TMainForm::CreateToolBar()
     bar->setIconSize(QSize(20, 20));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
-    bar->setProperty(HelpContextProperty, 2);
+    SetHelpContext(bar, 2);
     addToolBar(Qt::TopToolBarArea, bar);
 
     auto button = [this, bar](const char *name, int command) {

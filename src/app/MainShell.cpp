@@ -4,6 +4,8 @@
 #include "app/LongOperation.h"
 #include "app/MessageBoxes.h"
 #include "options/TOptions.h"
+#include "shell/Help.h"
+#include "tree/SizeText.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,18 +103,16 @@ void TMainShell::SetDbState(int state)
     if (state == 2 && hooks.SelectPath)
         hooks.SelectPath(options_.EntireSelPath);
 
-    if (state >= 2) {
+    if (state >= 2)
         view_.ShowTree(activeTree_);
-        if (state == 2)
-            view_.SetPaneWidths(options_.EntireTreeWidth, options_.EntireValueWidth);
-        else
-            view_.SetPaneWidths(options_.FoundTreeWidth, options_.FoundValueWidth);
-    }
     view_.ShowPanes(state >= 2);
+    if (state == 2)
+        view_.SetPaneWidths(options_.EntireTreeWidth, options_.EntireValueWidth);
+    else if (state == 3)
+        view_.SetPaneWidths(options_.FoundTreeWidth, options_.FoundValueWidth);
     view_.SetSplitterCursor(state >= 2);
 
-    commands_.SetEnabled(cmd::HelpContentsAction,
-                         !options_.HelpFile.isEmpty() && QFileInfo(options_.HelpFile).isFile());
+    commands_.SetEnabled(cmd::HelpContentsAction, HelpFileExists(options_.HelpFile));
     operation_.EndOperation();
     options_.DbState = static_cast<uint8_t>(state);
 
@@ -284,19 +284,8 @@ void TMainShell::OpenCommandLine(const QStringList &arguments, const QString &cu
 
 int SizeCommandShown(const QString &sizeText, int sizeUnit)
 {
-    const QString text = sizeText.trimmed();
-    if (text.isEmpty() || text == QStringLiteral("0")) {
-        if (sizeUnit < 0 || sizeUnit > 4)
-            sizeUnit = 0;
-        return FirstSizeUnit + sizeUnit;
-    }
-    if (text.endsWith(QStringLiteral("ГБ")))
-        return cmd::SizeGByteAction;
-    if (text.endsWith(QStringLiteral("МБ")))
-        return cmd::SizeMByteAction;
-    if (text.endsWith(QStringLiteral("кБ")))
-        return cmd::SizeKByteAction;
-    return cmd::SizeByteAction;
+    const int unit = ShownSizeUnit(sizeText.trimmed(), sizeUnit);
+    return FirstSizeUnit + (unit >= SuByte && unit <= SuAuto ? unit : int(SuByte));
 }
 
 } // namespace qbx

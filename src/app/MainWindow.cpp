@@ -5,6 +5,8 @@
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
+#include "platform/RegisterFileType.h"
+#include "shell/Help.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -30,11 +32,9 @@ namespace qbx {
 
 namespace {
 
-const char HelpContextProperty[] = "HelpContext";
 constexpr int DesignTreeWidth = 225;
 constexpr int DesignValueWidth = 245;
 constexpr int DescrRowCount = 7;
-constexpr int SizeRow = 5;
 
 // Display names of the catalogue table's seven fields, in schema order.
 const char *const DescrRowNames[DescrRowCount] = {"Метка компакт-диска",
@@ -54,7 +54,7 @@ void SetupTreeView(QTreeView *tree, const char *name, int helpContext)
     tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tree->setUniformRowHeights(true);
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    tree->setProperty(HelpContextProperty, helpContext);
+    SetHelpContext(tree, helpContext);
     tree->hide();
 }
 
@@ -77,7 +77,12 @@ void TMainForm::FormCreate()
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(AppTitle());
     setWindowIcon(AppIcon());
-    setProperty(HelpContextProperty, 1);
+    SetHelpContext(this, 1);
+
+    RegisterFileType(QStringLiteral(".db"), QStringLiteral("QubrixDB"), 1,
+                     QStringLiteral("База данных по компакт-дискам"));
+    RegisterFileType(QStringLiteral(".cdq"), QStringLiteral("QubrixQ"), 2,
+                     QStringLiteral("Сложный запрос по компакт-дискам"));
 
     // The options' AppCaption is the window's caption, so it is set first.
     options_ = std::make_unique<TOptions>(windowTitle());
@@ -91,6 +96,7 @@ void TMainForm::FormCreate()
     CreatePanes();
     CreateStatusBar();
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
+    shell_->hooks.SaveOptions = [this] { options_->Save(*this); };
 
     // The design widths replace the options' initial pane widths; remembered
     // widths are applied at first activation.
@@ -116,7 +122,7 @@ void TMainForm::CreatePanes()
     leftPanel_ = new QWidget(splitter_);
     leftPanel_->setObjectName(QStringLiteral("LeftPanel"));
     leftPanel_->setMinimumWidth(32);
-    leftPanel_->setProperty(HelpContextProperty, 3);
+    SetHelpContext(leftPanel_, 3);
     auto *leftLayout = new QVBoxLayout(leftPanel_);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     mainTree_ = new QTreeView(leftPanel_);
@@ -139,7 +145,7 @@ void TMainForm::CreatePanes()
     rightLayout->setContentsMargins(0, 0, 0, 0);
     descrList_ = new QTreeWidget(rightPanel_);
     descrList_->setObjectName(QStringLiteral("DescrListView"));
-    descrList_->setProperty(HelpContextProperty, 6);
+    SetHelpContext(descrList_, 6);
     descrList_->setColumnCount(2);
     descrList_->setHeaderLabels({QStringLiteral("Поле"), QStringLiteral("Значение")});
     descrList_->setRootIsDecorated(false);
@@ -161,6 +167,7 @@ void TMainForm::CreatePanes()
     splitter_->setStretchFactor(1, 1);
     leftPanel_->hide();
     rightPanel_->hide();
+    splitter_->installEventFilter(this);
     connect(splitter_, &QSplitter::splitterMoved, this, [this] { SplitterMoved(); });
     setCentralWidget(splitter_);
 }
@@ -170,7 +177,7 @@ void TMainForm::CreateStatusBar()
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(false);
-    bar->setProperty(HelpContextProperty, 7);
+    SetHelpContext(bar, 7);
     panels_ = new TStatusPanelsWidget(bar);
     panels_->setObjectName(QStringLiteral("StatusPanels"));
     bar->addWidget(panels_, 1);
@@ -181,13 +188,13 @@ void TMainForm::CreateStatusBar()
     progressBar_->setObjectName(QStringLiteral("ProgressBar"));
     progressBar_->setRange(0, 100);
     progressBar_->setTextVisible(false);
-    progressBar_->setProperty(HelpContextProperty, 7);
+    SetHelpContext(progressBar_, 7);
     progressBar_->hide();
 
     cancelButton_ = new QPushButton(QStringLiteral("Стоп"), bar);
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
     cancelButton_->setFocusPolicy(Qt::ClickFocus); // not a tab stop
-    cancelButton_->setProperty(HelpContextProperty, 7);
+    SetHelpContext(cancelButton_, 7);
     QFont small = cancelButton_->font();
     small.setPixelSize(9);
     cancelButton_->setFont(small);
@@ -219,11 +226,27 @@ void TMainForm::FormShow()
         widest = std::max(widest, fm.horizontalAdvance(def.hint));
     panels_->SetPanelWidth(0, widest + 5);
     setMinimumWidth(widest + 48);
+    // The design size assumed a narrower font; start wide enough for both
+    // status panels (remembered geometry is applied at first activation).
+    const int wanted = widest + 5 + 2 + panels_->PanelWidth(1) + 8;
+    if (width() < wanted) {
+        const QPoint centre = geometry().center();
+        resize(wanted, height());
+        move(centre - rect().center());
+    }
+
+    // The field names fit their column whatever the font.
+    int nameWidth = 120;
+    const QFontMetrics listFm(descrList_->font());
+    for (const char *name : DescrRowNames)
+        nameWidth = std::max(nameWidth, listFm.horizontalAdvance(QString::fromUtf8(name)) + 12);
+    descrList_->setColumnWidth(0, nameWidth);
 
     // Keys reach the window before its controls (Esc stops an operation).
     qApp->installEventFilter(this);
     shell_->SetDbState(0);
     FormResize();
+    options_->ApplyFolders(*this);
 }
 
 void TMainForm::FormActivate()
@@ -231,6 +254,8 @@ void TMainForm::FormActivate()
     if (activated_)
         return;
     activated_ = true;
+    options_->ApplyMainGeometry(*this);
+    options_->ApplyPanelGeometry(*this);
     const int view = options_->SearchView;
     commands_.SetChecked(FirstFoundViewSet + ((view >= 0 && view <= 3) ? view : 0), true);
     shell_->OpenCommandLine(commandLine_, QDir::currentPath());
@@ -293,6 +318,10 @@ bool TMainForm::event(QEvent *event)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::StatusTip && qobject_cast<QMenu *>(watched)) {
+        shell_->ShowStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         const auto *key = static_cast<QKeyEvent *>(event);
@@ -300,162 +329,10 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             return true;
     } else if (watched == statusBar() && event->type() == QEvent::Resize) {
         FormResize();
+    } else if (watched == splitter_ && event->type() == QEvent::Resize && pendingLeftWidth_ >= 0) {
+        SetLeftPanelWidth(pendingLeftWidth_);
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// --- IMainView ---------------------------------------------------------------
-
-void TMainForm::SetWindowCaption(const QString &caption)
-{
-    setWindowTitle(caption);
-    QGuiApplication::setApplicationDisplayName(caption);
-}
-
-void TMainForm::ShowPanes(bool shown)
-{
-    leftPanel_->setVisible(shown);
-    rightPanel_->setVisible(shown);
-}
-
-void TMainForm::ShowTree(TTreeKind tree)
-{
-    mainTree_->setVisible(tree == TTreeKind::Main);
-    searchTree_->setVisible(tree == TTreeKind::Search);
-}
-
-void TMainForm::SetPaneWidths(int treeWidth, int valueWidth)
-{
-    const int total = splitter_->width() - splitter_->handleWidth();
-    splitter_->setSizes({treeWidth, std::max(32, total - treeWidth)});
-    descrList_->setColumnWidth(1, valueWidth);
-}
-
-void TMainForm::SetSplitterCursor(bool split)
-{
-    if (QSplitterHandle *handle = splitter_->handle(1))
-        handle->setCursor(split ? Qt::SplitHCursor : Qt::ArrowCursor);
-}
-
-namespace {
-// A tree holds more than its root: the root has children or is not alone.
-bool MoreThanRoot(const QTreeView *tree)
-{
-    const QAbstractItemModel *m = tree->model();
-    if (!m || m->rowCount() == 0)
-        return false;
-    return m->rowCount() > 1 || m->rowCount(m->index(0, 0)) > 0;
-}
-} // namespace
-
-bool TMainForm::SearchTreeHasResults() const
-{
-    return MoreThanRoot(searchTree_);
-}
-bool TMainForm::MainTreeHasMoreThanRoot() const
-{
-    return MoreThanRoot(mainTree_);
-}
-
-void TMainForm::AttachSelectionHandler(TTreeKind tree)
-{
-    attachedTree_ = tree;
-}
-
-void TMainForm::SetTreeModel(TTreeKind tree, QAbstractItemModel *model)
-{
-    QTreeView *view = tree == TTreeKind::Main ? mainTree_ : searchTree_;
-    view->setModel(model);
-    if (QItemSelectionModel *sel = view->selectionModel()) {
-        connect(sel, &QItemSelectionModel::selectionChanged, this, [this, tree] {
-            if (attachedTree_ == tree && shell_->hooks.SelectionChange)
-                shell_->hooks.SelectionChange(tree);
-        });
-    }
-}
-
-QTreeView *TMainForm::ActiveTree() const
-{
-    switch (shell_->ActiveTree()) {
-    case TTreeKind::Main:
-        return mainTree_;
-    case TTreeKind::Search:
-        return searchTree_;
-    case TTreeKind::None:
-        break;
-    }
-    return nullptr;
-}
-
-void TMainForm::ExpandAndSelectRoot()
-{
-    const QAbstractItemModel *m = mainTree_->model();
-    if (!m || m->rowCount() == 0)
-        return;
-    const QModelIndex root = m->index(0, 0);
-    mainTree_->expand(root);
-    mainTree_->setCurrentIndex(root);
-}
-
-void TMainForm::FinishModeSwitch(TTreeKind tree)
-{
-    descrList_->viewport()->update();
-    if (QTreeView *view = tree == TTreeKind::Main ? mainTree_ : searchTree_; view->isVisible())
-        view->setFocus();
-}
-
-QString TMainForm::SizeRowText() const
-{
-    const QTreeWidgetItem *row = descrList_->topLevelItem(SizeRow);
-    return row ? row->text(1) : QString();
-}
-
-QString TMainForm::StatusPanelText() const
-{
-    return panels_->Text(0);
-}
-void TMainForm::SetStatusPanelText(const QString &text)
-{
-    panels_->SetText(0, text);
-}
-void TMainForm::SetTreePopupEnabled(bool enabled)
-{
-    treePopupEnabled_ = enabled;
-}
-
-// --- IOperationView ----------------------------------------------------------
-
-void TMainForm::ShowOperation(const QString &title, int maximum)
-{
-    panels_->SetText(0, title);
-    progressBar_->setRange(0, std::max(0, maximum));
-    progressBar_->setValue(0);
-    progressBar_->show();
-    cancelButton_->show();
-    FormResize();
-}
-
-void TMainForm::SetProgress(int position)
-{
-    progressBar_->setValue(position);
-}
-
-void TMainForm::HideOperation()
-{
-    panels_->SetText(0, QString());
-    progressBar_->setValue(0);
-    progressBar_->hide();
-    cancelButton_->hide();
-}
-
-void TMainForm::ProcessEvents()
-{
-    QCoreApplication::processEvents();
-}
-
-void TMainForm::FocusStatusBar()
-{
-    statusBar()->setFocus();
 }
 
 } // namespace qbx

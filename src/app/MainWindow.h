@@ -5,6 +5,7 @@
 #include "app/MainShell.h"
 #include "app/MainView.h"
 #include "app/QtMessageBoxesGui.h"
+#include "options/IOptionsWindow.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -34,7 +35,10 @@ struct TMenuDef;
 // the widgets and the QActions and forwards to the core objects (command
 // state, mode logic, long operations); the handlers of the commands are
 // connected by the parts that implement them through SetHandler.
-class TMainForm : public QMainWindow, public IMainView, public IOperationView {
+class TMainForm : public QMainWindow,
+                  public IMainView,
+                  public IOperationView,
+                  public IOptionsWindow {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget *parent = nullptr);
@@ -104,6 +108,23 @@ public:
     QString StatusTitle() const override { return StatusPanelText(); }
     void ContinueClose() override;
 
+    // --- IOptionsWindow ---------------------------------------------------
+    bool IsMaximized() const override { return isMaximized(); }
+    void Maximize() override { showMaximized(); }
+    QRect WindowRect() const override { return QRect(pos(), size()); }
+    void SetWindowRect(const QRect &rect) override;
+    int LeftPanelWidth() const override;
+    void SetLeftPanelWidth(int width) override;
+    int ValueColumnWidth() const override;
+    void SetValueColumnWidth(int width) override;
+    bool IsMainTreeViewVisible() const override;
+    void SetDbDialogsFolder(const QString &folder) override { dbDialogsFolder_ = folder; }
+    void SetQueryDialogsFolder(const QString &folder) override { queryDialogsFolder_ = folder; }
+    // Initial folders of the catalogue open/save dialogs and of the query
+    // dialog's open/save dialogs, set once at show time from the options.
+    QString DbDialogsFolder() const { return dbDialogsFolder_; }
+    QString QueryDialogsFolder() const { return queryDialogsFolder_; }
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -156,6 +177,9 @@ private:
     QPushButton *cancelButton_ = nullptr;
 
     TTreeKind attachedTree_ = TTreeKind::None;
+    int pendingLeftWidth_ = -1; // applied once the splitter has its real width
+    QString dbDialogsFolder_;
+    QString queryDialogsFolder_;
     bool treePopupEnabled_ = true;
     bool shown_ = false;
     bool activated_ = false;

@@ -4,6 +4,7 @@
 #include "app/StartUp.h"
 #include "engine/Engine.h"
 #include "platform/Translations.h"
+#include "shell/ShellServicesGui.h"
 #include "storage/TableEngineSetup.h"
 
 #include <QApplication>
@@ -24,6 +25,8 @@ int main(int argc, char **argv)
     qbx::SetDefaultLanguageDriver();
 
     qbx::TMainForm mainForm;
+    // Help window, About box, F1 in the menus and the folder picker.
+    qbx::TShellServicesGui shellServices(mainForm);
     mainForm.SetCommandLine(app.arguments().mid(1));
     mainForm.show();
     const int result = app.exec();

@@ -5,9 +5,21 @@
 #include "engine/SqlParser.h"
 #include "engine/Table.h"
 
-#include <cstring>
+#include <algorithm>
+#include <exception>
+#include <optional>
+#include <thread>
 
 namespace qbx::engine {
+
+namespace {
+
+// A thread gets at least this many blocks, and no more than this many
+// threads scan one table.
+constexpr size_t kBlocksPerThread = 32;
+constexpr size_t kMaxThreads = 4;
+
+} // namespace
 
 void Query::Open(std::string_view statement)
 {
@@ -31,28 +43,58 @@ void Query::Run(std::string_view statement)
     for (size_t i = 0; i < table.Fields().size(); ++i)
         sqlFields.push_back({table.Fields()[i].name, table.Layout()[i]});
     recordSize_ = table.RecordSize();
-    if (select.hasWhere) {
-        const SqlCondition condition(select.where, sqlFields, recordSize_);
-        for (bool ok = table.First(); ok; ok = table.Next())
-            if (condition.Matches(table.RecordData()))
-                AddRow(table.RecordData());
-    } else {
-        for (bool ok = table.First(); ok; ok = table.Next())
-            AddRow(table.RecordData());
-    }
+    std::optional<SqlCondition> condition;
+    if (select.hasWhere)
+        condition.emplace(select.where, sqlFields, recordSize_);
+    Scan(table, condition ? &*condition : nullptr);
     tableName_ = select.table;
     fields_ = table.Fields();
     layout_ = table.Layout();
     open_ = true;
 }
 
-void Query::AddRow(const uint8_t *record)
+void Query::Scan(const Table &table, const SqlCondition *condition)
 {
-    const uint32_t slot = count_ % kRowsPerChunk;
-    if (slot == 0)
-        chunks_.push_back(std::make_unique<uint8_t[]>(size_t(kRowsPerChunk) * recordSize_));
-    std::memcpy(chunks_.back().get() + size_t(slot) * recordSize_, record, recordSize_);
-    ++count_;
+    const size_t blocks = table.ChainLength();
+    const size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const size_t threads =
+        std::clamp<size_t>(blocks / kBlocksPerThread, 1, std::min(cores, kMaxThreads));
+    parts_.clear();
+    for (size_t i = 0; i < threads; ++i)
+        parts_.emplace_back(recordSize_);
+    std::vector<std::exception_ptr> errors(threads);
+    const auto scanPart = [&](size_t part) {
+        try {
+            std::vector<uint8_t> buffer(table.Header().BlockSize());
+            const size_t end = blocks * (part + 1) / threads;
+            for (size_t b = blocks * part / threads; b < end; ++b) {
+                const uint32_t n = table.ReadChainBlock(b, buffer.data());
+                const uint8_t *record = buffer.data();
+                for (uint32_t i = 0; i < n; ++i, record += recordSize_)
+                    if (!condition || condition->Matches(record))
+                        parts_[part].Add(record);
+            }
+        } catch (...) {
+            errors[part] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (size_t part = 1; part < threads; ++part) {
+        try {
+            workers.emplace_back(scanPart, part);
+        } catch (const std::system_error &) {
+            scanPart(part); // no thread to be had: scan it here
+        }
+    }
+    scanPart(0);
+    for (std::thread &t : workers)
+        t.join();
+    for (const std::exception_ptr &e : errors)
+        if (e)
+            std::rethrow_exception(e);
+    count_ = 0;
+    for (const SqlRowStore &p : parts_)
+        count_ += p.Count();
 }
 
 void Query::Close() noexcept
@@ -61,17 +103,21 @@ void Query::Close() noexcept
     tableName_.clear();
     fields_.clear();
     layout_.clear();
-    chunks_.clear();
+    parts_.clear();
     recordSize_ = 0;
     count_ = 0;
-    current_ = 0;
+    part_ = 0;
+    row_ = 0;
     onRow_ = false;
 }
 
 bool Query::First()
 {
-    current_ = 0;
-    onRow_ = count_ > 0;
+    part_ = 0;
+    row_ = 0;
+    while (part_ < parts_.size() && parts_[part_].Count() == 0)
+        ++part_;
+    onRow_ = part_ < parts_.size();
     return onRow_;
 }
 
@@ -79,15 +125,19 @@ bool Query::Next()
 {
     if (!onRow_)
         return false;
-    onRow_ = ++current_ < count_;
+    if (++row_ < parts_[part_].Count())
+        return true;
+    row_ = 0;
+    do
+        ++part_;
+    while (part_ < parts_.size() && parts_[part_].Count() == 0);
+    onRow_ = part_ < parts_.size();
     return onRow_;
 }
 
 const uint8_t *Query::RecordData() const
 {
-    if (!onRow_)
-        return nullptr;
-    return chunks_[current_ / kRowsPerChunk].get() + size_t(current_ % kRowsPerChunk) * recordSize_;
+    return onRow_ ? parts_[part_].Row(row_) : nullptr;
 }
 
 const FieldDef &Query::CheckedField(size_t field) const

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "engine/FieldCodec.h"
+#include "engine/SqlRowStore.h"
 #include "engine/TableHeader.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qbx::engine {
+
+class SqlCondition;
+class Table;
 
 // The result of a local SQL statement
 //   SELECT * FROM "file" [WHERE condition]
@@ -17,6 +20,8 @@ namespace qbx::engine {
 // the file's field definitions. The table is opened for reading only while
 // the statement runs; the rows found are kept in memory, so the result
 // stays readable after the file changes or is locked by someone else.
+// Large tables are scanned by a few threads, each over its own run of
+// blocks; the rows keep the stored order.
 class Query {
 public:
     Query() = default;
@@ -51,12 +56,8 @@ public:
     bool IsNull(size_t field) const;
 
 private:
-    // Rows are kept in chunks so that a large result never needs one huge
-    // block of memory or a copy on growth.
-    static constexpr uint32_t kRowsPerChunk = 4096;
-
     void Run(std::string_view statement);
-    void AddRow(const uint8_t *record);
+    void Scan(const Table &table, const SqlCondition *condition);
     const FieldDef &CheckedField(size_t field) const;
 
     bool open_ = false;
@@ -65,8 +66,9 @@ private:
     std::vector<FieldLayout> layout_;
     uint32_t recordSize_ = 0;
     uint32_t count_ = 0;
-    std::vector<std::unique_ptr<uint8_t[]>> chunks_;
-    uint32_t current_ = 0;
+    std::vector<SqlRowStore> parts_; // the rows of each scanning thread, in order
+    size_t part_ = 0;                // cursor: part and row within it
+    uint32_t row_ = 0;
     bool onRow_ = false;
 };
 

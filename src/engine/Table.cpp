@@ -271,6 +271,10 @@ void Table::StartWriting()
 {
     if (!file_.Writable())
         throw Error(ErrAccessDenied, "Table is open read only. Table: " + Path());
+    // A keyed table keeps its records in key order with a primary index
+    // beside it; appending at the end would break both.
+    if (header_.fileType != 2)
+        throw Error(ErrInvalidParameter, "Cannot append to a keyed table. Table: " + Path());
     // Reserve address space for the largest file the table may grow to;
     // only the pages the file covers are ever touched.
     const size_t size = header_.headerSize + size_t(kMaxBlocks) * header_.BlockSize();
@@ -369,6 +373,16 @@ std::string LanguageDriverOfFile(const std::string &path)
     Table t;
     t.Open(path, OpenMode::Shared);
     return t.LanguageDriverName();
+}
+
+uint32_t Table::ReadChainBlock(size_t index, uint8_t *buffer) const
+{
+    if (!IsOpen() || index >= blocks_.size())
+        throw Error(ErrInvalidParameter, "Invalid block index " + std::to_string(index) + ".");
+    const BlockRef &b = blocks_[index];
+    if (b.count > 0)
+        file_.ReadAt(BlockOffset(b.number) + 6, buffer, size_t(b.count) * header_.recordSize);
+    return b.count;
 }
 
 } // namespace qbx::engine

@@ -14,14 +14,15 @@ namespace qbx::engine {
 
 enum class OpenMode {
     Shared,    // read only; fails while someone holds the table exclusively
-    Exclusive, // read and append; fails while anyone else has the table open
+    Exclusive, // read and append (read only for a read-only file); fails
+               // while anyone else has the table open
 };
 
 // One value of a record to append. Text is in the table's code page.
 struct Value {
     enum class Kind : uint8_t { Null, Text, Number };
     Kind kind = Kind::Null;
-    std::string_view text;
+    std::string_view text; // not owned: keep the bytes alive until Append returns
     double number = 0;
 
     static Value Null() { return {}; }
@@ -36,9 +37,10 @@ struct CreateOptions {
 };
 
 // A Paradox table file: open, read in stored order, append, create.
-// Reading keeps one block in a buffer; appending writes straight into the
-// file through a shared mapping, so every appended record is in the file at
-// once and the header and block counters always agree.
+// Reading keeps one block in a buffer. Appending posts each record to the
+// file at once: a new block is written whole, records and counters go
+// through a shared mapping of the file (or positioned writes when it cannot
+// be mapped), so the header and the block counts always agree on disk.
 class Table {
 public:
     static constexpr uint32_t kMaxBlocks = 65535;
@@ -75,6 +77,13 @@ public:
     // cursor is not on a record. Valid until the next First, Next, Append
     // or Close.
     const uint8_t *RecordData() const { return onRecord_ ? record_ : nullptr; }
+
+    // Block-wise access for scans that read in parallel: the blocks of the
+    // chain in stored order; ReadChainBlock reads the records of block
+    // `index` into `buffer` (at least BlockSize() bytes) and gives their
+    // count. It only does positioned reads, so threads may call it at once.
+    size_t ChainLength() const { return blocks_.size(); }
+    uint32_t ReadChainBlock(size_t index, uint8_t *buffer) const;
 
     // Values of the current record. ReadText gives the bytes of an alpha
     // field ("" for NULL); ReadNumber the value of a number, money or

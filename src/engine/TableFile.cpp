@@ -58,6 +58,12 @@ void TableFile::Open(const std::string &path, bool writable, Lock lock)
     Close();
     path_ = path;
     fd_ = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    if (fd_ < 0 && writable && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+        // A read-only file (a catalogue on a CD, say) still opens for
+        // reading; appending to it then fails.
+        writable = false;
+        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    }
     if (fd_ < 0) {
         const int err = errno;
         throw Error(OpenErrorCode(err),

@@ -19,7 +19,8 @@ public:
     TableFile(const TableFile &) = delete;
     TableFile &operator=(const TableFile &) = delete;
 
-    // Opens an existing file for reading (and writing when `writable`) and
+    // Opens an existing file for reading (and writing when `writable` and
+    // the file permits it; see Writable()) and
     // takes the lock without waiting: a conflicting lock raises ErrLocked.
     void Open(const std::string &path, bool writable, Lock lock);
     // Creates or truncates the file, locked exclusively.

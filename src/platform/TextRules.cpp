@@ -12,8 +12,7 @@
 namespace qbx::text {
 namespace {
 
-// Every cased letter of 1251 lies below this code point.
-constexpr char16_t kTableEnd = 0x0500;
+constexpr char16_t kTableEnd = detail::kCaseTableEnd;
 
 struct CaseTables {
     std::array<char16_t, kTableEnd> upper{};
@@ -130,15 +129,10 @@ int Sign(int v)
 
 } // namespace
 
-char16_t UpperChar(char16_t c)
-{
-    return c < kTableEnd ? kCase.upper[c] : c;
-}
-
-char16_t LowerChar(char16_t c)
-{
-    return c < kTableEnd ? kCase.lower[c] : c;
-}
+// The case tables with external linkage, for the inline mapping of the
+// header.
+const std::array<char16_t, kTableEnd> detail::kUpperTable = kCase.upper;
+const std::array<char16_t, kTableEnd> detail::kLowerTable = kCase.lower;
 
 QString Upper(QStringView s)
 {

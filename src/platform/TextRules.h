@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <cstdint>
 
 // Text rules shared by the whole program: case mapping, the order of file
@@ -13,8 +14,22 @@
 // UPPER uses the same mapping on 1251 bytes.
 namespace qbx::text {
 
-char16_t UpperChar(char16_t c);
-char16_t LowerChar(char16_t c);
+namespace detail {
+// Every cased letter of 1251 lies below this code point.
+inline constexpr char16_t kCaseTableEnd = 0x0500;
+extern const std::array<char16_t, kCaseTableEnd> kUpperTable;
+extern const std::array<char16_t, kCaseTableEnd> kLowerTable;
+} // namespace detail
+
+inline char16_t UpperChar(char16_t c)
+{
+    return c < detail::kCaseTableEnd ? detail::kUpperTable[c] : c;
+}
+
+inline char16_t LowerChar(char16_t c)
+{
+    return c < detail::kCaseTableEnd ? detail::kLowerTable[c] : c;
+}
 
 QString Upper(QStringView s);
 QString Lower(QStringView s);

@@ -1,22 +1,12 @@
 #include "scan/MediaNames.h"
 
+#include "tree/CataloguePath.h"
+
 #include <algorithm>
 
 namespace qbx {
-namespace {
 
 using namespace Qt::Literals::StringLiterals;
-
-// The file-name part of s without its extension.
-QString FileTitle(const QString &s)
-{
-    const qsizetype slash = std::max(s.lastIndexOf(u'\\'), s.lastIndexOf(u'/'));
-    const QString name = s.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? name : name.left(dot);
-}
-
-} // namespace
 
 const std::array<QLatin1StringView, 42> &MediaExtensions()
 {

@@ -1,6 +1,7 @@
 #include "scan/Mp3Tags.h"
 
 #include "platform/Codec.h"
+#include "platform/TextRules.h"
 #include "scan/ReadOnlyFile.h"
 
 #include <algorithm>
@@ -106,11 +107,6 @@ void FillFromV1(std::string_view block, TProductInfo &info)
     }
 }
 
-bool IsTrimmed(char c)
-{
-    return static_cast<unsigned char>(c) <= 32;
-}
-
 } // namespace
 
 QString CleanTagText(std::string_view buffer, qint64 first, qint64 count, bool clean)
@@ -120,24 +116,12 @@ QString CleanTagText(std::string_view buffer, qint64 first, qint64 count, bool c
     const qint64 last = qint64(buffer.size()) - 1;
     const qint64 lo = std::clamp<qint64>(first, 0, last);
     const qint64 hi = std::clamp<qint64>(first + count - 1, lo, last);
-    std::string text(buffer.substr(std::size_t(lo), std::size_t(hi - lo + 1)));
-    if (clean) {
-        if (text.front() == '\0')
-            text.erase(0, text.rfind('\0') + 1);
-        const auto begin = std::find_if_not(text.begin(), text.end(), IsTrimmed);
-        const auto end = std::find_if_not(text.rbegin(), text.rend(), IsTrimmed).base();
-        std::string joined;
-        for (auto it = begin; it < end; ++it) {
-            if (*it == '\r' && it + 1 < end && it[1] == '\n') {
-                joined.push_back(' ');
-                ++it;
-            } else {
-                joined.push_back(*it);
-            }
-        }
-        text.swap(joined);
-    }
-    return codec::FromCp1251(text);
+    std::string_view text = buffer.substr(std::size_t(lo), std::size_t(hi - lo + 1));
+    if (!clean)
+        return codec::FromCp1251(text);
+    if (text.front() == '\0')
+        text.remove_prefix(text.rfind('\0') + 1);
+    return text::Trim(codec::FromCp1251(text)).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
 }
 
 TProductInfo ReadMp3Tags(const QString &path)

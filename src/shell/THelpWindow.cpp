@@ -8,9 +8,13 @@
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QSplitter>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -58,7 +62,13 @@ THelpWindow::THelpWindow(const QString &helpFile, QWidget *parent)
     });
 }
 
-THelpWindow::~THelpWindow() = default;
+THelpWindow::~THelpWindow()
+{
+    // The engine's views go first, then the engine, and only then the folder
+    // that holds the engine's collection file.
+    delete splitter_;
+    delete engine_;
+}
 
 void THelpWindow::OpenHelpFile()
 {
@@ -86,13 +96,42 @@ void THelpWindow::OpenHelpFile()
 
     QHelpContentWidget *contents = engine_->contentWidget();
     contents->setObjectName(QStringLiteral("HelpContents"));
-    splitter_->insertWidget(0, contents);
+    auto *tabs = new QTabWidget(splitter_);
+    tabs->addTab(contents, QStringLiteral("Содержание"));
+    tabs->addTab(CreateIndexPage(), QStringLiteral("Указатель"));
+    splitter_->insertWidget(0, tabs);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
-    splitter_->setSizes({220, 580});
+    splitter_->setSizes({250, 550});
     connect(contents, &QHelpContentWidget::linkActivated, this, &THelpWindow::ShowUrl);
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
             &THelpWindow::SyncContents);
+}
+
+QWidget *THelpWindow::CreateIndexPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    auto *filter = new QLineEdit(page);
+    filter->setObjectName(QStringLiteral("HelpIndexFilter"));
+    filter->setPlaceholderText(QStringLiteral("Искать в указателе"));
+    QHelpIndexWidget *index = engine_->indexWidget();
+    index->setObjectName(QStringLiteral("HelpIndex"));
+    layout->addWidget(filter);
+    layout->addWidget(index, 1);
+    connect(filter, &QLineEdit::textChanged, index,
+            [index](const QString &text) { index->filterIndices(text); });
+    connect(filter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    const auto showFirst = [this](const QList<QHelpLink> &documents) {
+        if (!documents.isEmpty())
+            ShowUrl(documents.first().url);
+    };
+    connect(index, &QHelpIndexWidget::documentActivated, this,
+            [showFirst](const QHelpLink &document) { showFirst({document}); });
+    connect(index, &QHelpIndexWidget::documentsActivated, this,
+            [showFirst](const QList<QHelpLink> &documents) { showFirst(documents); });
+    return page;
 }
 
 void THelpWindow::ShowHelpContents()

@@ -14,11 +14,10 @@ namespace qbx {
 
 class THelpBrowserWidget;
 
-// The program's own help window: the table of contents on the left, the page
-// on the right. It opens the help file lazily, at the first request, through a
-// private collection in a temporary folder, so nothing is written beside the
-// program or into the user's settings. When the file cannot be opened the
-// window says so on its page.
+// The program's own help window: the table of contents and the keyword index
+// on the left, the page on the right. It opens the help file lazily, at the first request, through
+// a private collection in a temporary folder, so nothing is written beside the program or into the
+// user's settings. When the file cannot be opened the window says so on its page.
 class THelpWindow : public QWidget, public IHelp {
     Q_OBJECT
 public:
@@ -39,6 +38,7 @@ protected:
 
 private:
     void OpenHelpFile();
+    QWidget *CreateIndexPage();
     void ShowUrl(const QUrl &url);
     void SyncContents();
 

@@ -28,16 +28,24 @@ TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
         joined_.append(u'\\');
     joined_.append(path);
 
-    QStringView rest(joined_);
-    TTreeNode *current = tree_.Root();
-    int level = 0;
+    // Records come grouped by folder: the components this path shares with
+    // the previous one lead to the same nodes, which are taken from the
+    // previous walk instead of being looked up again.
+    qsizetype start = 0;
+    size_t reused = 0;
+    if (chainVersion_ == tree_.Version())
+        reused = SharedComponents(start);
+    chain_.resize(reused);
+    TTreeNode *current = reused ? chain_.back() : tree_.Root();
+    for (size_t k = 1; k + 1 < reused; ++k) // levels 2 and deeper; current comes below
+        PassThrough(chain_[k]);
+
+    QStringView rest = QStringView(joined_).mid(start);
+    int level = int(reused);
     bool created = false;
     do {
-        // A node passed on the way to a deeper item is a folder, unless it
-        // is an archive holding its catalogued contents. An expanded folder
-        // keeps its image: the folder image follows the view.
-        if (level >= 2 && current->Image() != ImageFolderOpen && !IsArchiveName(current->Text()))
-            tree_.SetImage(current, ImageFolder);
+        if (level >= 2)
+            PassThrough(current);
         bool markedFolder = false;
         if (const qsizetype slash = rest.indexOf(u'\\'); slash >= 0 && slash == rest.size() - 1) {
             rest.chop(1);
@@ -50,6 +58,7 @@ TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
         const auto [node, isNew] = tree_.FindOrAddChild(current, component, image);
         current = node;
         created = isNew;
+        chain_.push_back(node);
         rest = tail;
         ++level;
     } while (!rest.isEmpty());
@@ -60,7 +69,41 @@ TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
         ResolveConflict(current, joined_, incoming);
     else if (!incoming.IsBlank())
         tree_.SetDescription(current, std::make_unique<TItemDescription>(std::move(incoming)));
+    previous_.swap(joined_);
+    chainVersion_ = tree_.Version();
     return current;
+}
+
+size_t TCatalogueTree::SharedComponents(qsizetype &start) const
+{
+    // Every "\\" of the common beginning closes a component both paths
+    // share, except a trailing one of the new path: its last component is
+    // always looked up, since the record's own node is found or created.
+    const QChar *a = joined_.constData();
+    const QChar *b = previous_.constData();
+    const qsizetype n = std::min(joined_.size(), previous_.size());
+    size_t shared = 0;
+    qsizetype afterLast = 0;
+    for (qsizetype i = 0; i < n && a[i] == b[i]; ++i) {
+        if (a[i] == u'\\' && i + 1 < joined_.size()) {
+            ++shared;
+            afterLast = i + 1;
+        }
+    }
+    if (shared > chain_.size())
+        return 0;
+    start = afterLast;
+    return shared;
+}
+
+void TCatalogueTree::PassThrough(TTreeNode *node)
+{
+    // A node passed on the way to a deeper item is a folder, unless it is an
+    // archive holding its catalogued contents. An expanded folder keeps its
+    // image: the folder image follows the view.
+    const int image = node->Image();
+    if (image != ImageFolder && image != ImageFolderOpen && !IsArchiveName(node->Text()))
+        tree_.SetImage(node, ImageFolder);
 }
 
 void TCatalogueTree::ResolveConflict(TTreeNode *node, const QString &fullPath,

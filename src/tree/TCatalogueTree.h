@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace qbx {
 
@@ -56,7 +57,15 @@ private:
     TOptions &options_;
     IConflictPrompt &prompt_;
     TTreeModel *view_;
-    QString joined_; // reused buffer for the joined label and path
+    size_t SharedComponents(qsizetype &start) const;
+    void PassThrough(TTreeNode *node);
+
+    QString joined_;   // the joined label and path of this insertion
+    QString previous_; // ... and of the previous one
+    // Nodes of the previous insertion's components, valid while the tree's
+    // version is chainVersion_.
+    std::vector<TTreeNode *> chain_;
+    uint64_t chainVersion_ = ~uint64_t(0);
 };
 
 } // namespace qbx

@@ -30,6 +30,7 @@ TTree::~TTree() = default;
 
 void TTree::ResetTree()
 {
+    ++version_;
     const bool live = Live();
     if (live)
         observer_->BeforeReset();
@@ -72,6 +73,7 @@ TTreeNode *TTree::AddChild(TTreeNode *parent, const QString &name, int image)
 
 TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
 {
+    ++version_;
     TChildList &list = parent->Children();
     auto &v = list.nodes;
     TTreeNode *raw = node.get();
@@ -105,6 +107,7 @@ TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
 
 void TTree::Rename(TTreeNode *node, const QString &text)
 {
+    ++version_;
     const uint32_t hash = text::FoldedHash(text);
     TChildList *list = node->parent_ ? node->parent_->children_.get() : nullptr;
     if (list && hash != node->hash_)
@@ -129,6 +132,7 @@ void TTree::SetImage(TTreeNode *node, int image)
 {
     if (node->image_ == image)
         return;
+    ++version_;
     const int oldKind = node->Kind();
     node->image_ = uint8_t(image);
     if (Live())
@@ -198,6 +202,7 @@ void TTree::RemoveNode(TTreeNode *node)
     TTreeNode *parent = node->parent_;
     if (!parent)
         return;
+    ++version_;
     TChildList &list = *parent->children_;
     const bool live = Live();
     if (live) {

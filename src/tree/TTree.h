@@ -73,6 +73,10 @@ public:
     void EndUpdate();
     bool InUpdate() const { return updateDepth_ > 0; }
 
+    // Grows with every change of the tree's shape, names or images, so that a
+    // caller may keep node pointers between calls while it is unchanged.
+    uint64_t Version() const { return version_; }
+
     // The observer (a model) is told of every visible change.
     void SetObserver(ITreeObserver *observer) { observer_ = observer; }
 
@@ -86,6 +90,7 @@ private:
     std::unique_ptr<TTreeNode> root_;
     ITreeObserver *observer_ = nullptr;
     int updateDepth_ = 0;
+    uint64_t version_ = 0;
 };
 
 // Brackets a bulk change of a tree (loading a catalogue, building results).

@@ -7,10 +7,13 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -135,6 +138,21 @@ TEST_F(MainWindowTest, EscClicksStopOnlyWithoutModifiers)
     EXPECT_EQ(form->Options().StopState, 0);
 }
 
+TEST_F(MainWindowTest, HintsOfMenusAndButtonsReachStatusPanelZero)
+{
+    form->Options().StatusText = QStringLiteral("Всего записей: 7");
+    QStatusTipEvent tip(QStringLiteral("Выход из программы"));
+    QCoreApplication::sendEvent(form->Menu("FileMenuItem"), &tip);
+    EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Выход из программы"));
+    QStatusTipEvent none{QString()};
+    QCoreApplication::sendEvent(form.get(), &none);
+    EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Всего записей: 7"));
+    EXPECT_EQ(form->findChild<QToolButton *>("SaveDbToolButton")->toolTip(),
+              QStringLiteral("Сохранить текущую базу данных"));
+    EXPECT_EQ(form->findChild<QToolButton *>("SimpleSearchToolButton")->toolTip(),
+              QStringLiteral("Простой поиск"));
+}
+
 TEST_F(MainWindowTest, ProgressBarAndStopLieOverTheStatusBar)
 {
     form->resize(800, 500);
@@ -160,6 +178,49 @@ TEST_F(MainWindowTest, TreePopupHidesDisabledCommands)
     EXPECT_FALSE(Entry("FoundViewStandardPopupItem")->isVisible()); // mode 2
     EXPECT_EQ(menu->defaultAction(), Entry("CollapseNodePopupItem"));
     menu->hide();
+}
+
+TEST_F(MainWindowTest, EachModeShowsItsOwnPaneWidths)
+{
+    form->resize(800, 500);
+    TOptions &o = form->Options();
+    o.EntireTreeWidth = 180;
+    o.EntireValueWidth = 300;
+    o.FoundTreeWidth = 260;
+    o.FoundValueWidth = 200;
+    form->Shell().SetDbState(2);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->MainTreeView()->isVisible());
+    EXPECT_FALSE(form->SearchTreeView()->isVisible());
+    EXPECT_EQ(form->LeftPanel()->width(), 180);
+    EXPECT_EQ(form->DescrListView()->columnWidth(1), 300);
+    form->Shell().SetDbState(3);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->SearchTreeView()->isVisible());
+    EXPECT_EQ(form->LeftPanel()->width(), 260);
+    EXPECT_EQ(form->DescrListView()->columnWidth(1), 200);
+    form->resize(900, 500); // the tree pane keeps its width
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->LeftPanel()->width(), 260);
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheOptionsBackToTheirPlace)
+{
+    QTemporaryDir dir;
+    TOptions &o = form->Options();
+    o.IniFileName = dir.filePath("qubrix.ini");
+    o.OptionsStore = 1;
+    o.MainGeometry = QStringLiteral("Maximized");
+    form->resize(640, 480);
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    QFile ini(o.IniFileName);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(ini.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("[GEOMETRY]"))) << text.toStdString();
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("MainGeometry=%1,%2,640,480").arg(form->x()).arg(form->y())))
+        << text.toStdString();
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindow)

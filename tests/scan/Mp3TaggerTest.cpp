@@ -136,7 +136,7 @@ TEST_F(Tagger, MutagenVersionTwoThreeWithVersionOneFillingGaps)
                 {"Title", "Artist", "1977", "v1 comment"});
 }
 
-TEST_F(Tagger, MutagenTagsThatAreNotReadOrReadOnlyInPart)
+TEST_F(Tagger, MutagenOtherVersionsUtf16AndLargeTags)
 {
     if (MutagenPython().isEmpty())
         GTEST_SKIP() << "python3-mutagen is not installed";

@@ -2,6 +2,11 @@
 
 #include "shell/QStringPrinter.h"
 
+#include <QCoreApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QHelpIndexWidget>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -34,6 +39,42 @@ TEST(HelpWindow, OpensTheBuiltHelpFileAtTopicsAndContents)
     window.ShowHelpContents();
     EXPECT_EQ(window.CurrentUrl(), qbx::HelpContentsUrl());
     EXPECT_EQ(window.CurrentTitle(), QStringLiteral("Содержание"));
+}
+
+TEST(HelpWindow, IndexKeywordLeadsToItsPage)
+{
+    THelpWindow window(QStringLiteral(QBX_BUILT_HELP_FILE));
+    window.ShowHelpContents();
+    auto *index = window.findChild<QHelpIndexWidget *>(QStringLiteral("HelpIndex"));
+    auto *filter = window.findChild<QLineEdit *>(QStringLiteral("HelpIndexFilter"));
+    ASSERT_NE(index, nullptr);
+    ASSERT_NE(filter, nullptr);
+    // The engine builds its index in the background.
+    QElapsedTimer timer;
+    timer.start();
+    while (index->model()->rowCount() == 0 && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    filter->setText(QStringLiteral("сканир"));
+    ASSERT_GE(index->model()->rowCount(), 1);
+    index->setCurrentIndex(index->model()->index(0, 0));
+    index->activateCurrentItem();
+    EXPECT_EQ(window.CurrentUrl(), qbx::HelpTopicUrl(qbx::HcAddingTree));
+}
+
+// Help asked for from a modal dialog must not be blocked by that dialog.
+TEST(HelpWindow, IsUsableFromAModalDialog)
+{
+    THelpWindow window(QStringLiteral(QBX_BUILT_HELP_FILE));
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    window.ShowHelpTopic(qbx::HcAddingTree);
+    EXPECT_EQ(window.windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(window.isVisible());
+    dialog.hide();
+    window.ShowHelpContents();
+    EXPECT_EQ(window.windowModality(), Qt::NonModal);
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(HelpWindow, MissingHelpFileIsReportedOnThePage)

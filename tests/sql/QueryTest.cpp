@@ -4,15 +4,17 @@
 #include "engine/Error.h"
 #include "engine/Query.h"
 #include "engine/Table.h"
-#include "engine/TableDump.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include <unistd.h>
 
 namespace qbx::test {
 namespace {
@@ -166,6 +168,10 @@ TEST_F(QueryTest, RowsStayReadableAfterTheFileIsReplacedOrLocked)
     }
     MakeCatalogue("cat.db", {});
     ASSERT_TRUE(query.First());
+    engine::Query empty;
+    empty.Open(Select(file, R"(ByteSize >= 2048)"));
+    EXPECT_EQ(empty.RecordCount(), 0u);
+    EXPECT_FALSE(empty.First());
     EXPECT_EQ(query.ReadNumber(5), 700000000.0);
     query.Next();
     query.Next();

@@ -183,6 +183,37 @@ TEST_F(InsertItem, UnknownAnswerFromThePromptCountsAsCancel)
     EXPECT_EQ(options.ConflictAnswer, ConflictCancel);
 }
 
+// Consecutive records share their folders; whatever happens to the tree
+// between two insertions, the second one must still land on live nodes.
+TEST_F(InsertItem, RecordsOfOneFolderInARowSurviveChangesBetweenThem)
+{
+    Insert("CD1", "A\\B\\one");
+    catalogue.DeleteNode(Node("CD1\\A"));
+    Insert("CD1", "A\\B\\two");
+    EXPECT_EQ(Names(Node("CD1\\A\\B")), QStringList{"two"});
+
+    tree.SetText(Node("CD1\\A\\B"), "C");
+    Insert("CD1", "A\\B\\three");
+    EXPECT_EQ(Names(Node("CD1\\A")), (QStringList{"B", "C"}));
+
+    tree.SetImage(Node("CD1\\A\\B"), ImageFile);
+    Insert("CD1", "A\\B\\four");
+    EXPECT_EQ(Image("CD1\\A\\B"), ImageFolder);
+
+    Insert("CD1", "A\\B\\x.zip");
+    Insert("CD1", "A\\B\\x.zip\\inner");
+    EXPECT_EQ(Image("CD1\\A\\B\\x.zip"), ImageFile);
+    Insert("CD1", "A\\B\\plain");
+    Insert("CD1", "A\\B\\plain\\inner");
+    EXPECT_EQ(Image("CD1\\A\\B\\plain"), ImageFolder);
+
+    tree.ResetTree();
+    Insert("CD1", "A\\B\\five");
+    EXPECT_EQ(FullItemPath(Node("CD1\\A\\B\\five")), "CD1\\A\\B\\five");
+    Insert("cd1", "a\\B\\six");
+    EXPECT_EQ(FullItemPath(Node("CD1\\A\\B\\six")), "cd1\\a\\B\\six");
+}
+
 TEST_F(InsertItem, ChildrenStayInSiblingOrderWhateverTheInsertionOrder)
 {
     const QStringList files = {"Яблоко.txt", "apple.txt", "10.txt", "1.txt", "ёж.txt",

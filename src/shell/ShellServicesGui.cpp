@@ -1,0 +1,55 @@
+#include "shell/ShellServicesGui.h"
+
+#include "app/CommandTable.h"
+#include "app/MainWindow.h"
+#include "options/TOptions.h"
+#include "shell/TAboutForm.h"
+#include "shell/TFolderPickerGui.h"
+#include "shell/THelpKeyGui.h"
+#include "shell/THelpWindow.h"
+
+#include <QApplication>
+#include <QMenu>
+
+namespace qbx {
+
+TShellServicesGui::TShellServicesGui(TMainForm &form)
+    : form_(form), helpWindow_(std::make_unique<THelpWindow>(form.Options().HelpFile)),
+      helpKeys_(std::make_unique<THelpKeyGui>(*helpWindow_)),
+      aboutForm_(std::make_unique<TAboutForm>(*helpWindow_, &form)),
+      folderPicker_(std::make_unique<TFolderPickerGui>(&form))
+{
+    form.SetHandler(cmd::HelpContentsAction, [this] { HelpContentsClick(); });
+    form.SetHandler(cmd::AboutAppAction, [this] { AboutAppClick(); });
+    // An open menu takes the keys: F1 there shows the menu's topic.
+    for (const char *name :
+         {"FileMenuItem", "EditMenuItem", "SearchMenuItem", "FieldSearchMenuItem", "ViewMenuItem",
+          "SizeUnitMenuItem", "TuningMenuItem", "HelpMenuItem", "TreePopupMenu", "SearchPopupMenu",
+          "ViewPopupMenu", "SizePopupMenu"})
+        helpKeys_->Watch(form.Menu(QString::fromLatin1(name)));
+}
+
+TShellServicesGui::~TShellServicesGui() = default;
+
+IHelp &TShellServicesGui::Help()
+{
+    return *helpWindow_;
+}
+
+IFolderPicker &TShellServicesGui::FolderPicker()
+{
+    return *folderPicker_;
+}
+
+void TShellServicesGui::HelpContentsClick()
+{
+    qbx::HelpContentsClick(*helpWindow_, QApplication::focusWidget(), &form_);
+}
+
+void TShellServicesGui::AboutAppClick()
+{
+    form_.SetStatusPanelText(QString());
+    aboutForm_->exec();
+}
+
+} // namespace qbx

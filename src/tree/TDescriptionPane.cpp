@@ -1,0 +1,247 @@
+#include "tree/TDescriptionPane.h"
+
+#include "app/CommandState.h"
+#include "app/MainShell.h"
+#include "options/TOptions.h"
+#include "tree/ItemCommandRules.h"
+#include "tree/NodeRecord.h"
+#include "tree/SizeText.h"
+#include "tree/TTreeModel.h"
+
+#include <QLocale>
+
+#include <vector>
+
+namespace qbx {
+
+TDescriptionPane::TDescriptionPane(TOptions &options, TCommandState &commands,
+                                   IDescriptionView &view, TTreeModel &mainModel,
+                                   TTreeModel &searchModel)
+    : options_(options), commands_(commands), view_(view), mainModel_(mainModel),
+      searchModel_(searchModel)
+{
+}
+
+TTreeKind TDescriptionPane::ActiveKind() const
+{
+    switch (options_.DbState) {
+    case 2:
+        return TTreeKind::Main;
+    case 3:
+        return TTreeKind::Search;
+    default:
+        return TTreeKind::None;
+    }
+}
+
+TTreeModel &TDescriptionPane::Model(TTreeKind tree) const
+{
+    return tree == TTreeKind::Search ? searchModel_ : mainModel_;
+}
+
+TTreeModel *TDescriptionPane::ActiveModel() const
+{
+    const TTreeKind kind = ActiveKind();
+    return kind == TTreeKind::None ? nullptr : &Model(kind);
+}
+
+int TDescriptionPane::Presentation() const
+{
+    for (int i = FirstFoundViewSet; i <= LastFoundViewSet; ++i) {
+        if (commands_.Checked(i))
+            return i - FirstFoundViewSet;
+    }
+    return -1;
+}
+
+void TDescriptionPane::ShowRecord(const TDisplayRecord &record)
+{
+    options_.SelSize = record.Size;
+    const auto rows =
+        record.Rows(SizeText(record.Size, options_.SizeUnit, options_.EmptySize, QLocale()));
+    for (int i = 0; i < RowCount; ++i)
+        view_.SetRowText(i, rows[size_t(i)]);
+}
+
+void TDescriptionPane::TreeViewChange()
+{
+    TTreeModel *model = ActiveModel();
+    const std::vector<TTreeNode *> selected =
+        model ? model->SelectedNodes() : std::vector<TTreeNode *>();
+    const TTreeNode *root = model ? model->Tree().Root() : nullptr;
+    const int mode = options_.DbState;
+    const int presentation = Presentation();
+
+    TDisplayRecord shown =
+        GetNodeRecord(selected.empty() ? nullptr : selected.front(), root, mode, presentation);
+    for (size_t i = 1; i < selected.size(); ++i) {
+        if (selected[i] == root) {
+            shown = TDisplayRecord();
+            break;
+        }
+        MergeDisplayRecord(shown, GetNodeRecord(selected[i], root, mode, presentation));
+    }
+    ShowRecord(shown);
+
+    if (view_.OperationRunning()) {
+        // The commands are frozen; only renaming is kept out.
+        view_.SetMainTreeReadOnly(true);
+        return;
+    }
+    SetItemCommands(selected);
+
+    bool rootSelected = false;
+    for (const TTreeNode *n : selected)
+        rootSelected = rootSelected || n == root;
+    view_.SetMainTreeReadOnly(rootSelected);
+
+    QString status;
+    if (selected.size() == 1 && rootSelected) {
+        if (mode == 3) {
+            status = options_.FoundText;
+        } else {
+            // Unsaved changes make the catalogue's totals stale.
+            if (commands_.Enabled(cmd::SaveDbAction))
+                options_.TotalText.clear();
+            status = options_.TotalText;
+        }
+    }
+    options_.StatusText = status;
+    view_.SetStatusText(status);
+}
+
+void TDescriptionPane::UpdateCommands()
+{
+    if (view_.OperationRunning())
+        return;
+    const TTreeModel *model = ActiveModel();
+    SetItemCommands(model ? model->SelectedNodes() : std::vector<TTreeNode *>());
+}
+
+void TDescriptionPane::SetItemCommands(const std::vector<TTreeNode *> &selected)
+{
+    const TTreeKind kind = ActiveKind();
+    const TTreeNode *root = ActiveModel() ? ActiveModel()->Tree().Root() : nullptr;
+    TSelectionSummary s;
+    s.Mode = options_.DbState;
+    s.Count = int(selected.size());
+    s.FirstImage = selected.empty() ? -1 : selected.front()->Image();
+    s.ClipboardHasText = view_.ClipboardHasText();
+    for (const TTreeNode *n : selected) {
+        const bool expanded = n->HasChildren() && view_.IsExpanded(kind, n);
+        s.RootSelected = s.RootSelected || n == root;
+        s.AnyExpanded = s.AnyExpanded || expanded;
+        s.AnyCollapsed = s.AnyCollapsed || !expanded;
+        s.AnyChildren = s.AnyChildren || n->HasChildren();
+        s.AnyData =
+            s.AnyData || (s.Mode == 3 ? n->FoundRecord() != nullptr : n->Description() != nullptr);
+    }
+
+    // The rule table names its commands; their ids are looked up once.
+    static const std::vector<int> ids = [] {
+        std::vector<int> v;
+        for (const TCommandEnable &c : ItemCommandStates(TSelectionSummary()))
+            v.push_back(CommandIndex(c.Action));
+        return v;
+    }();
+    const std::vector<TCommandEnable> states = ItemCommandStates(s);
+    for (size_t i = 0; i < states.size(); ++i)
+        commands_.SetEnabled(ids[i], states[i].Enabled);
+}
+
+int TDescriptionPane::ShownSizeUnit() const
+{
+    return qbx::ShownSizeUnit(view_.RowText(SizeRow), options_.SizeUnit);
+}
+
+void TDescriptionPane::CheckShownSizeCommand()
+{
+    commands_.SetChecked(SizeCommandShown(view_.RowText(SizeRow), options_.SizeUnit), true);
+}
+
+void TDescriptionPane::SizeUnitClick(int unit)
+{
+    if (options_.DbState == 2 && EndLabelEdit)
+        EndLabelEdit();
+    const bool nothingShown = options_.EmptySize && view_.RowText(SizeRow).isEmpty();
+    if (!nothingShown && unit != ShownSizeUnit()) {
+        const int kept = options_.SizeUnit;
+        options_.SizeUnit = unit;
+        TreeViewChange();
+        options_.SizeUnit = kept;
+    }
+    // The window checks a chosen size command before this runs; the check
+    // must name the unit the pane really shows.
+    CheckShownSizeCommand();
+}
+
+void TDescriptionPane::TreeViewExpanded(TTreeKind tree, TTreeNode *node)
+{
+    if (node && node->Image() == ImageFolder)
+        Model(tree).Tree().SetImage(node, ImageFolderOpen);
+}
+
+void TDescriptionPane::TreeViewCollapsed(TTreeKind tree, TTreeNode *node)
+{
+    if (node && node->Image() == ImageFolderOpen)
+        Model(tree).Tree().SetImage(node, ImageFolder);
+}
+
+void TDescriptionPane::TreeViewReset(TTreeKind tree)
+{
+    TTree &t = Model(tree).Tree();
+    // Only nodes with children can be open; a folder emptied by a deletion
+    // already shows the closed image.
+    std::vector<TTreeNode *> pending{t.Root()};
+    while (!pending.empty()) {
+        TTreeNode *n = pending.back();
+        pending.pop_back();
+        if (n->Image() == ImageFolderOpen)
+            t.SetImage(n, ImageFolder);
+        for (int i = 0; i < n->ChildCount(); ++i) {
+            if (n->Child(i)->HasChildren())
+                pending.push_back(n->Child(i));
+        }
+    }
+}
+
+void TDescriptionPane::ExpandCollapse(bool expand, bool wholeSubtree)
+{
+    TTreeModel *model = ActiveModel();
+    const TTreeNode *node = model ? model->CurrentNode() : nullptr;
+    if (node) {
+        if (expand)
+            view_.Expand(ActiveKind(), node, wholeSubtree);
+        else
+            view_.Collapse(ActiveKind(), node, wholeSubtree);
+    }
+    TreeViewChange();
+}
+
+void TDescriptionPane::TreeViewDblClick()
+{
+    TTreeModel *model = ActiveModel();
+    const TTreeNode *node = model ? model->CurrentNode() : nullptr;
+    if (node && node->Image() == ImageFile && OpenOnDisc)
+        OpenOnDisc(view_.RowText(LabelRow), view_.RowText(PathRow));
+}
+
+void TDescriptionPane::DescrListViewDblClick()
+{
+    if (!commands_.Enabled(cmd::EditDescrAction))
+        return;
+    const int row = view_.SelectedRow();
+    options_.EditFieldRow = uint8_t(row >= 0 && row < RowCount ? row : 2);
+    if (EditDescr)
+        EditDescr();
+}
+
+bool TDescriptionPane::DescrListViewMouseDown()
+{
+    if (view_.SelectedRow() != SizeRow)
+        return false;
+    CheckShownSizeCommand();
+    return true;
+}
+
+} // namespace qbx

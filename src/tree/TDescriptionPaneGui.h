@@ -1,0 +1,58 @@
+#pragma once
+
+#include "tree/TDescriptionPane.h"
+
+#include <QObject>
+
+class QTreeView;
+
+namespace qbx {
+
+class TMainForm;
+class TTreeModel;
+
+// Binds the description pane logic to the main window: DescrListView's
+// rows, both tree views (images, expand and collapse, double clicks, the
+// right-button press that selects a node before the tree's popup menu), the
+// expand/collapse and size commands, and the selection-change hook of the
+// window's shell.
+//
+// Construct it after form.SetTreeModel(...) has given both views their
+// models; destroy it before the form.
+class TDescriptionPaneGui : public QObject, private IDescriptionView {
+    Q_OBJECT
+public:
+    TDescriptionPaneGui(TMainForm &form, TTreeModel &mainModel, TTreeModel &searchModel);
+    ~TDescriptionPaneGui() override;
+
+    TDescriptionPane &Pane() { return pane_; }
+    // Refreshes the pane and the selection's commands (after any change of
+    // the tree or the selection made by code).
+    void TreeViewChange() { pane_.TreeViewChange(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void SetRowText(int row, const QString &text) override;
+    QString RowText(int row) const override;
+    int SelectedRow() const override;
+    void SetMainTreeReadOnly(bool readOnly) override;
+    void SetStatusText(const QString &text) override;
+    bool ClipboardHasText() const override;
+    bool OperationRunning() const override;
+    bool IsExpanded(TTreeKind tree, const TTreeNode *node) const override;
+    void Expand(TTreeKind tree, const TTreeNode *node, bool wholeSubtree) override;
+    void Collapse(TTreeKind tree, const TTreeNode *node, bool wholeSubtree) override;
+
+    QTreeView *View(TTreeKind tree) const;
+    void ConnectTree(TTreeKind tree);
+    void ConnectCommands();
+    void DescrListViewContextMenu(const QPoint &pos);
+    void TreeViewMouseDown(TTreeKind tree, const QPoint &pos);
+
+    TMainForm &form_;
+    TDescriptionPane pane_;
+};
+
+} // namespace qbx

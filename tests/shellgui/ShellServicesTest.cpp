@@ -1,0 +1,96 @@
+// The help and About commands of the real main window.
+#include "shell/ShellServicesGui.h"
+
+#include "app/CommandTable.h"
+#include "app/MainWindow.h"
+#include "options/TOptions.h"
+#include "platform/AppPaths.h"
+#include "shell/QStringPrinter.h"
+#include "shell/TAboutForm.h"
+#include "shell/THelpWindow.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace qbx;
+
+// A program folder holding the help file, the main window and its services.
+class ShellServicesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        paths::SetExecutablePathOverride(exeDir.filePath(QStringLiteral("qubrix")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(QBX_BUILT_HELP_FILE),
+                                exeDir.filePath(QStringLiteral("qubrix.qch"))));
+        form = std::make_unique<TMainForm>();
+        services = std::make_unique<TShellServicesGui>(*form);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+    }
+    void TearDown() override
+    {
+        services.reset();
+        form->close();
+        form.reset();
+        paths::SetExecutablePathOverride(QString());
+    }
+    THelpWindow *HelpWindow() const
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *help = qobject_cast<THelpWindow *>(w))
+                return help;
+        return nullptr;
+    }
+
+    test::TempConfigHome config;
+    QTemporaryDir exeDir;
+    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TShellServicesGui> services;
+};
+
+TEST_F(ShellServicesTest, HelpCommandOpensTheFocusedPartsTopicElseTheContents)
+{
+    QAction *help = form->Action(cmd::HelpContentsAction);
+    ASSERT_TRUE(help->isEnabled());
+    form->Shell().SetDbState(2);
+    form->MainTreeView()->setFocus();
+    help->trigger();
+    ASSERT_NE(HelpWindow(), nullptr);
+    EXPECT_EQ(HelpWindow()->CurrentUrl(), HelpTopicUrl(HcTreeEdit));
+
+    form->MainTreeView()->clearFocus();
+    QApplication::setActiveWindow(form.get());
+    help->trigger();
+    EXPECT_EQ(HelpWindow()->CurrentUrl(), HelpContentsUrl());
+}
+
+TEST_F(ShellServicesTest, HelpCommandIsOffWithoutTheHelpFile)
+{
+    QFile::remove(exeDir.filePath(QStringLiteral("qubrix.qch")));
+    form->Shell().SetDbState(0);
+    EXPECT_FALSE(form->Action(cmd::HelpContentsAction)->isEnabled());
+}
+
+TEST_F(ShellServicesTest, AboutCommandShowsTheAboutBoxModally)
+{
+    bool shownModal = false;
+    QTimer::singleShot(0, [&] {
+        auto *about = qobject_cast<TAboutForm *>(QApplication::activeModalWidget());
+        shownModal = about != nullptr;
+        if (about)
+            about->accept();
+    });
+    form->Action(cmd::AboutAppAction)->trigger();
+    EXPECT_TRUE(shownModal);
+}
+
+} // namespace
