@@ -89,7 +89,7 @@ TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
         // arrive in order (as they do from a saved catalogue).
         const bool inOrder =
             list.ordered == v.size() && (v.empty() || !SiblingLess(*raw, *v.back()));
-        raw->row_ = uint32_t(v.size());
+        raw->row_ = uint32_t(v.size()) & TTreeNode::kMaxRow;
         v.push_back(std::move(node));
         if (inOrder)
             ++list.ordered;
@@ -130,11 +130,11 @@ void TTree::SetText(TTreeNode *node, const QString &text)
 
 void TTree::SetImage(TTreeNode *node, int image)
 {
-    if (node->image_ == image)
+    if (node->image_ == unsigned(image) || image < ImageRoot || image > ImageFile)
         return;
     ++version_;
     const int oldKind = node->Kind();
-    node->image_ = uint8_t(image);
+    node->image_ = unsigned(image);
     if (Live())
         observer_->Changed(node);
     if (node->Kind() != oldKind)
@@ -180,18 +180,17 @@ void TTree::Reposition(TTreeNode *node)
 
 void TTree::SetDescription(TTreeNode *node, std::unique_ptr<TItemDescription> description)
 {
-    node->descr_ = std::move(description);
+    node->data_.Set(std::move(description));
 }
 
 void TTree::SetFoundRecord(TTreeNode *node, std::unique_ptr<TFoundRecord> record)
 {
-    node->found_ = std::move(record);
+    node->data_.Set(std::move(record));
 }
 
 void TTree::FreeDescriptions(TTreeNode *node)
 {
-    node->descr_.reset();
-    node->found_.reset();
+    node->data_.Reset();
     if (node->children_)
         for (const auto &child : node->children_->nodes)
             FreeDescriptions(child.get());

@@ -61,7 +61,7 @@ public:
     // The node moves when its kind changes (folders come before files).
     void SetImage(TTreeNode *node, int image);
     void SetDescription(TTreeNode *node, std::unique_ptr<TItemDescription> description);
-    TItemDescription *MutableDescription(TTreeNode *node) { return node->descr_.get(); }
+    TItemDescription *MutableDescription(TTreeNode *node) { return node->data_.Description(); }
     void SetFoundRecord(TTreeNode *node, std::unique_ptr<TFoundRecord> record);
 
     // Releases the descriptions and records of node and every node below.

@@ -28,12 +28,13 @@ void TChildList::EnsureOrdered()
 void TChildList::Renumber(size_t from)
 {
     for (size_t i = from; i < nodes.size(); ++i)
-        nodes[i]->row_ = uint32_t(i);
+        nodes[i]->row_ = uint32_t(i) & TTreeNode::kMaxRow;
 }
 
 TTreeNode::TTreeNode(TTreeNode *parent, QString text, uint8_t image)
     : text_(std::move(text)), parent_(parent), image_(image)
 {
+    static_assert(sizeof(TTreeNode) <= 56, "a node must stay within a 64-byte allocation");
 }
 
 TTreeNode::~TTreeNode() = default;

@@ -32,10 +32,10 @@ const ModeRow Rows[] = {
      true, true, true, true, TTreeKind::Search, "Диски (выборка) - Кварнис"},
 };
 
-std::string Expected(const char *spec, bool before, bool results, bool help)
+std::string Expected(const char *pattern, bool before, bool results, bool help)
 {
     std::string s;
-    for (const char *c = spec; *c; ++c) {
+    for (const char *c = pattern; *c; ++c) {
         switch (*c) {
         case ' ':
             break;

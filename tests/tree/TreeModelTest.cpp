@@ -163,16 +163,5 @@ TEST_F(Tree, FreeDescriptionsReleasesTheWholeSubtree)
     EXPECT_NE(Node("CD1")->Description(), nullptr);
 }
 
-TEST(FoundRecord, TextsAreCutToTheirCapacities)
-{
-    const QString s(300, u'x');
-    const TFoundRecord r = TFoundRecord::Make(s, s, s, s, s, 1, s);
-    EXPECT_EQ(r.Label.size(), 32);
-    EXPECT_EQ(r.Path.size(), 255);
-    EXPECT_EQ(r.Producer.size(), 64);
-    EXPECT_EQ(r.Version.size(), 16);
-    EXPECT_EQ(r.Description.size(), 64);
-}
-
 } // namespace
 } // namespace qbx::test
