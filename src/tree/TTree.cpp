@@ -155,16 +155,22 @@ void TTree::Reposition(TTreeNode *node)
     const size_t end = list.ordered; // appended children find their place later
     if (r >= end)
         return;
-    std::unique_ptr<TTreeNode> *base = v.data();
-    size_t dest; // position before the move that the node goes in front of
-    if (r > 0 && SiblingLess(*node, *v[r - 1]))
-        dest = size_t(UpperBound(base, base + r, *node) - base);
-    else if (r + 1 < end && SiblingLess(*v[r + 1], *node))
-        dest = size_t(UpperBound(base + r + 1, base + end, *node) - base);
-    else
+    const bool earlier = r > 0 && SiblingLess(*node, *v[r - 1]);
+    if (!earlier && !(r + 1 < end && SiblingLess(*v[r + 1], *node)))
         return;
-    if (live)
-        observer_->BeforeMove(parent, int(r), int(dest));
+    if (!live) {
+        // Bulk filling: leave the node where it is and let the list be
+        // settled once when it is next looked at, instead of shifting a
+        // large folder per change.
+        list.ordered = uint32_t(r);
+        return;
+    }
+    // The position before the move that the node goes in front of.
+    std::unique_ptr<TTreeNode> *base = v.data();
+    const size_t dest = size_t((earlier ? UpperBound(base, base + r, *node)
+                                        : UpperBound(base + r + 1, base + end, *node)) -
+                               base);
+    observer_->BeforeMove(parent, int(r), int(dest));
     if (dest < r) {
         std::rotate(v.begin() + ptrdiff_t(dest), v.begin() + ptrdiff_t(r),
                     v.begin() + ptrdiff_t(r + 1));
@@ -174,8 +180,7 @@ void TTree::Reposition(TTreeNode *node)
                     v.begin() + ptrdiff_t(dest));
         list.Renumber(r);
     }
-    if (live)
-        observer_->AfterMove();
+    observer_->AfterMove();
 }
 
 void TTree::SetDescription(TTreeNode *node, std::unique_ptr<TItemDescription> description)

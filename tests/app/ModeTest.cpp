@@ -188,6 +188,18 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
         EXPECT_TRUE(commands.ItemEnabled(item));
 }
 
+TEST_F(ShellTest, RepeatedFreezeAndStrayRestoreKeepTheCommandStates)
+{
+    shell.SetDbState(1);
+    const std::string before = EnabledMask();
+    shell.EnableCommands(true); // nothing was frozen
+    EXPECT_EQ(EnabledMask(), before);
+    shell.EnableCommands(false);
+    shell.EnableCommands(false);
+    shell.EnableCommands(true);
+    EXPECT_EQ(EnabledMask(), before);
+}
+
 TEST_F(ShellTest, MenusOpeningSetThePresentationAndSizeCommands)
 {
     shell.SetDbState(2);
