@@ -335,6 +335,25 @@ int main(int argc, char **argv)
     CountNodes(tree->Root());
     const double reinsertSeconds = Seconds(start);
 
+    // The same records in random order (as merged from an unsorted source):
+    // no folder is shared by consecutive records, and every list is settled
+    // from scattered insertions.
+    double scatteredSeconds = 0;
+    {
+        std::vector<size_t> order(c.records.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::shuffle(order.begin(), order.end(), std::mt19937_64(7));
+        qbx::TOptions scatteredOptions;
+        qbx::TTree scattered;
+        qbx::TCatalogueTree target(scattered, scatteredOptions, prompt);
+        const auto from = Clock::now();
+        for (const size_t i : order)
+            InsertRange(target, c, i, i + 1);
+        CountNodes(scattered.Root());
+        scatteredSeconds = Seconds(from);
+    }
+
     const double ours = OurFolder(c);
     const double plain = withPeer ? PlainFolder(c) : 0.0;
 
@@ -343,6 +362,7 @@ int main(int argc, char **argv)
     std::printf("insert_seconds: %.3f s\n", insertSeconds);
     std::printf("bytes_per_node: %.0f bytes\n", double(after - before) / double(nodes));
     std::printf("reinsert_seconds: %.3f s\n", reinsertSeconds);
+    std::printf("insert_scattered_seconds: %.3f s\n", scatteredSeconds);
     std::printf("one_folder_seconds: %.4f s\n", ours);
     std::printf("one_folder_plain_seconds: %.3f s\n", plain);
     std::printf("one_folder_speedup: %.1f x\n", plain / ours);

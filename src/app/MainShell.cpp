@@ -126,12 +126,17 @@ void TMainShell::SetDbState(int state)
 
 void TMainShell::EnableCommands(bool enable)
 {
-    for (int i = 0; i < cmd::AppOptionsAction; ++i) {
-        if (!enable) {
-            remembered_[i] = commands_.Enabled(i);
-            commands_.SetEnabled(i, false);
-        } else {
-            commands_.SetEnabled(i, remembered_[i]);
+    // Only the first freezing call remembers, and only a frozen state is
+    // restored: a repeated call must not turn the frozen states into the
+    // remembered ones, nor a stray restore disable every command.
+    if (enable != !frozen_) {
+        for (int i = 0; i < cmd::AppOptionsAction; ++i) {
+            if (!enable) {
+                remembered_[i] = commands_.Enabled(i);
+                commands_.SetEnabled(i, false);
+            } else {
+                commands_.SetEnabled(i, remembered_[i]);
+            }
         }
     }
     frozen_ = !enable;

@@ -59,7 +59,9 @@ public:
     // Switches the window to mode 0..3.
     void SetDbState(int state);
     // false: remembers and disables every command before AppOptionsAction;
-    // true: gives each its remembered state back. Exit stays enabled.
+    // true: gives each its remembered state back. Exit stays enabled. A
+    // repeated false keeps the first remembered states; a true without a
+    // false before it leaves the commands as they are.
     void EnableCommands(bool enable);
     // The long-operation frame around StartOperation..EndOperation: commands
     // frozen and the tree's popup menu taken away; then everything restored

@@ -13,11 +13,6 @@ namespace {
 // An INI file larger than this is not an options file; it is read as empty.
 constexpr qint64 kMaxIniSize = 16 * 1024 * 1024;
 
-bool SameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 QString Decode(const QByteArray &bytes)
 {
     QByteArray body = bytes;
@@ -60,6 +55,7 @@ IniFile IniFile::FromBytes(const QByteArray &bytes)
 void IniFile::Parse(const QByteArray &bytes)
 {
     sections_.clear();
+    sectionIndex_.clear();
     const QString text = Decode(bytes);
     Section *current = nullptr;
     for (QStringView raw : QStringView(text).split(QLatin1Char('\n'))) {
@@ -70,11 +66,7 @@ void IniFile::Parse(const QByteArray &bytes)
             const qsizetype close = line.indexOf(QLatin1Char(']'));
             const QString name =
                 (close < 0 ? line.mid(1) : line.mid(1, close - 1)).trimmed().toString();
-            current = FindSection(name);
-            if (!current) {
-                sections_.append(Section{name, {}});
-                current = &sections_.last();
-            }
+            current = &AddSection(name);
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -93,32 +85,50 @@ void IniFile::Parse(const QByteArray &bytes)
         const QString value = Unquote(line.mid(eq + 1).trimmed().toString());
         // A repeated key: the first one is the one that is read.
         if (!FindLine(*current, key))
-            current->lines.append(Line{key, value});
+            AddLine(*current, key, value);
     }
 }
 
 const IniFile::Section *IniFile::FindSection(const QString &name) const
 {
-    for (const Section &s : sections_)
-        if (SameName(s.name, name))
-            return &s;
-    return nullptr;
+    const auto it = sectionIndex_.constFind(name.toCaseFolded());
+    return it == sectionIndex_.constEnd() ? nullptr : &sections_[*it];
 }
 
-IniFile::Section *IniFile::FindSection(const QString &name)
+IniFile::Section &IniFile::AddSection(const QString &name)
 {
-    for (Section &s : sections_)
-        if (SameName(s.name, name))
-            return &s;
-    return nullptr;
+    const QString folded = name.toCaseFolded();
+    const auto it = sectionIndex_.constFind(folded);
+    if (it != sectionIndex_.constEnd())
+        return sections_[*it];
+    sectionIndex_.insert(folded, sections_.size());
+    sections_.append(Section{name, {}, {}});
+    return sections_.last();
 }
 
 const IniFile::Line *IniFile::FindLine(const Section &section, const QString &key)
 {
-    for (const Line &l : section.lines)
-        if (!l.key.isEmpty() && SameName(l.key, key))
-            return &l;
-    return nullptr;
+    const auto it = section.keyIndex.constFind(key.toCaseFolded());
+    return it == section.keyIndex.constEnd() ? nullptr : &section.lines[*it];
+}
+
+void IniFile::AddLine(Section &section, const QString &key, const QString &value)
+{
+    section.keyIndex.insert(key.toCaseFolded(), section.lines.size());
+    section.lines.append(Line{key, value});
+}
+
+void IniFile::Reindex()
+{
+    sectionIndex_.clear();
+    for (qsizetype i = 0; i < sections_.size(); ++i) {
+        Section &s = sections_[i];
+        sectionIndex_.insert(s.name.toCaseFolded(), i);
+        s.keyIndex.clear();
+        for (qsizetype j = 0; j < s.lines.size(); ++j)
+            if (!s.lines[j].key.isEmpty())
+                s.keyIndex.insert(s.lines[j].key.toCaseFolded(), j);
+    }
 }
 
 bool IniFile::SectionExists(const QString &section) const
@@ -172,18 +182,12 @@ bool IniFile::ReadBool(const QString &section, const QString &key, bool defaultV
 
 void IniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    Section *s = FindSection(section);
-    if (!s) {
-        sections_.append(Section{section, {}});
-        s = &sections_.last();
-    }
-    for (Line &l : s->lines) {
-        if (!l.key.isEmpty() && SameName(l.key, key)) {
-            l.value = value;
-            return;
-        }
-    }
-    s->lines.append(Line{key, value});
+    Section &s = AddSection(section);
+    const auto it = s.keyIndex.constFind(key.toCaseFolded());
+    if (it != s.keyIndex.constEnd())
+        s.lines[*it].value = value;
+    else
+        AddLine(s, key, value);
 }
 
 void IniFile::WriteInteger(const QString &section, const QString &key, int value)
@@ -198,27 +202,42 @@ void IniFile::WriteBool(const QString &section, const QString &key, bool value)
 
 void IniFile::DeleteKey(const QString &section, const QString &key)
 {
-    if (Section *s = FindSection(section))
-        s->lines.removeIf([&](const Line &l) { return !l.key.isEmpty() && SameName(l.key, key); });
+    const Section *s = FindSection(section);
+    const Line *l = s ? FindLine(*s, key) : nullptr;
+    if (!l)
+        return;
+    Section &owner = sections_[sectionIndex_.value(section.toCaseFolded())];
+    owner.lines.removeAt(l - owner.lines.constData());
+    Reindex();
 }
 
 void IniFile::EraseSection(const QString &section)
 {
-    sections_.removeIf([&](const Section &s) { return SameName(s.name, section); });
+    const auto it = sectionIndex_.constFind(section.toCaseFolded());
+    if (it == sectionIndex_.constEnd())
+        return;
+    sections_.removeAt(*it);
+    Reindex();
 }
 
 QByteArray IniFile::ToBytes() const
 {
+    // A line break would split the entry and could even start a section.
+    const auto oneLine = [](QString text) {
+        return text.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    };
     QString text;
     for (const Section &s : sections_) {
         if (!text.isEmpty())
             text += QLatin1String("\r\n");
-        text += QLatin1Char('[') + s.name + QLatin1String("]\r\n");
+        text += QLatin1Char('[') + oneLine(s.name) + QLatin1String("]\r\n");
         for (const Line &l : s.lines) {
             if (l.key.isEmpty())
-                text += l.value + QLatin1String("\r\n");
+                text += oneLine(l.value) + QLatin1String("\r\n");
             else
-                text += l.key + QLatin1Char('=') + l.value + QLatin1String("\r\n");
+                text +=
+                    oneLine(l.key) + QLatin1Char('=') + oneLine(l.value) + QLatin1String("\r\n");
         }
     }
     return text.toUtf8();

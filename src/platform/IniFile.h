@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,10 +18,12 @@ namespace qbx {
 // Reading accepts CR LF or LF line ends, a UTF-8 byte-order mark, and text
 // that is not UTF-8 (read as Windows-1251). Keys and values are trimmed and a
 // value enclosed in matching quotes loses them, as the profile API does.
-// Lines that are neither headers nor keys (comments) are kept.
+// Lines that are neither headers nor keys (comments) are kept. Lookups are
+// hashed, so reading a file takes time linear in its size.
 //
 // Writing produces UTF-8 with CR LF line ends and an empty line between
-// sections; UpdateFile writes beside the file and renames over it.
+// sections; a line break inside a key or value is written as a blank, so it
+// cannot split the entry. UpdateFile writes beside the file and renames over it.
 class IniFile {
 public:
     // Reads the file when it exists; a missing or unreadable file is empty.
@@ -64,15 +67,19 @@ private:
     struct Section {
         QString name;
         QList<Line> lines;
+        QHash<QString, qsizetype> keyIndex; // case-folded key -> position in lines
     };
 
     void Parse(const QByteArray &bytes);
     const Section *FindSection(const QString &name) const;
-    Section *FindSection(const QString &name);
+    Section &AddSection(const QString &name);
     static const Line *FindLine(const Section &section, const QString &key);
+    static void AddLine(Section &section, const QString &key, const QString &value);
+    void Reindex();
 
     QString fileName_;
     QList<Section> sections_;
+    QHash<QString, qsizetype> sectionIndex_; // case-folded name -> position in sections_
 };
 
 } // namespace qbx

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <vector>
+
 namespace qbx {
 
 namespace {
@@ -85,59 +87,25 @@ RegKey *Walk(RegKey *root, const QStringList &keys, bool create)
 {
     RegKey *key = root;
     for (const QString &name : keys) {
-        RegKey *next = key->FindSubKey(name);
-        if (!next) {
-            if (!create)
-                return nullptr;
-            key->subKeys.push_back(std::make_unique<RegKey>());
-            next = key->subKeys.back().get();
-            next->name = name;
-        }
+        RegKey *next = create ? key->AddSubKey(name) : key->FindSubKey(name);
+        if (!next)
+            return nullptr;
         key = next;
     }
     return key;
-}
-
-void SetValue(RegKey &key, const RegValue &value)
-{
-    for (RegValue &v : key.values) {
-        if (SameName(v.name, value.name)) {
-            const QString spelling = v.name;
-            v = value;
-            v.name = spelling;
-            return;
-        }
-    }
-    key.values.append(value);
-}
-
-void RemoveValue(RegKey &key, const QString &name)
-{
-    key.values.removeIf([&](const RegValue &v) { return SameName(v.name, name); });
-}
-
-bool RemoveSubKey(RegKey &parent, const QString &name)
-{
-    for (auto it = parent.subKeys.begin(); it != parent.subKeys.end(); ++it) {
-        if (SameName((*it)->name, name)) {
-            parent.subKeys.erase(it);
-            return true;
-        }
-    }
-    return false;
 }
 
 void SerializeKey(const RegKey &key, const QString &path, QByteArray &out)
 {
     if (!path.isEmpty())
         out += "K\t" + path.toUtf8() + '\n';
-    for (const RegValue &v : key.values) {
+    for (const RegValue &v : key.Values()) {
         if (v.type == RegDataType::Integer)
             out += "I\t" + Escape(v.name).toUtf8() + '\t' + QByteArray::number(v.number) + '\n';
         else
             out += "S\t" + Escape(v.name).toUtf8() + '\t' + Escape(v.text).toUtf8() + '\n';
     }
-    for (const auto &sub : key.subKeys) {
+    for (const auto &sub : key.SubKeys()) {
         const QString &name = sub->name;
         SerializeKey(*sub, path.isEmpty() ? name : path + QLatin1Char('\\') + name, out);
     }
@@ -164,18 +132,60 @@ std::unique_ptr<RegKey> ReadStoreFile(RegistryHive hive, bool *damaged)
 
 RegKey *RegKey::FindSubKey(const QString &keyName) const
 {
-    for (const auto &sub : subKeys)
-        if (SameName(sub->name, keyName))
-            return sub.get();
-    return nullptr;
+    return subKeyIndex_.value(keyName.toCaseFolded(), nullptr);
+}
+
+RegKey *RegKey::AddSubKey(const QString &keyName)
+{
+    RegKey *&slot = subKeyIndex_[keyName.toCaseFolded()];
+    if (!slot) {
+        subKeys_.push_back(std::make_unique<RegKey>());
+        slot = subKeys_.back().get();
+        slot->name = keyName;
+    }
+    return slot;
+}
+
+bool RegKey::RemoveSubKey(const QString &keyName)
+{
+    RegKey *key = subKeyIndex_.take(keyName.toCaseFolded());
+    if (!key)
+        return false;
+    std::erase_if(subKeys_, [key](const auto &sub) { return sub.get() == key; });
+    return true;
 }
 
 const RegValue *RegKey::FindValue(const QString &valueName) const
 {
-    for (const RegValue &v : values)
-        if (SameName(v.name, valueName))
-            return &v;
-    return nullptr;
+    const auto it = valueIndex_.constFind(valueName.toCaseFolded());
+    return it == valueIndex_.constEnd() ? nullptr : &values_[*it];
+}
+
+void RegKey::SetValue(const RegValue &value)
+{
+    const QString folded = value.name.toCaseFolded();
+    const auto it = valueIndex_.constFind(folded);
+    if (it == valueIndex_.constEnd()) {
+        valueIndex_.insert(folded, values_.size());
+        values_.append(value);
+        return;
+    }
+    RegValue &stored = values_[*it];
+    const QString spelling = stored.name;
+    stored = value;
+    stored.name = spelling;
+}
+
+bool RegKey::RemoveValue(const QString &valueName)
+{
+    const auto it = valueIndex_.constFind(valueName.toCaseFolded());
+    if (it == valueIndex_.constEnd())
+        return false;
+    values_.removeAt(*it);
+    valueIndex_.clear();
+    for (qsizetype i = 0; i < values_.size(); ++i)
+        valueIndex_.insert(values_[i].name.toCaseFolded(), i);
+    return true;
 }
 
 struct Registry::Change {
@@ -224,17 +234,17 @@ void Registry::Record(Change change)
         Walk(root_.get(), change.keys, true);
         break;
     case Change::SetValue:
-        SetValue(*Walk(root_.get(), change.keys, true), change.value);
+        Walk(root_.get(), change.keys, true)->SetValue(change.value);
         break;
     case Change::DeleteValue:
         if (RegKey *key = Walk(root_.get(), change.keys, false))
-            RemoveValue(*key, change.value.name);
+            key->RemoveValue(change.value.name);
         break;
     case Change::DeleteKey: {
         QStringList parentKeys = change.keys;
         const QString last = parentKeys.takeLast();
         if (RegKey *parent = Walk(root_.get(), parentKeys, false))
-            RemoveSubKey(*parent, last);
+            parent->RemoveSubKey(last);
         break;
     }
     }
@@ -298,14 +308,14 @@ bool Registry::DeleteKey(const QString &path)
 bool Registry::HasSubKeys() const
 {
     const RegKey *key = Current();
-    return key && !key->subKeys.empty();
+    return key && !key->SubKeys().empty();
 }
 
 QStringList Registry::GetKeyNames() const
 {
     QStringList names;
     if (const RegKey *key = Current())
-        for (const auto &sub : key->subKeys)
+        for (const auto &sub : key->SubKeys())
             names.append(sub->name);
     return names;
 }
@@ -314,7 +324,7 @@ QStringList Registry::GetValueNames() const
 {
     QStringList names;
     if (const RegKey *key = Current())
-        for (const RegValue &v : key->values)
+        for (const RegValue &v : key->Values())
             names.append(v.name);
     return names;
 }
@@ -436,14 +446,14 @@ std::unique_ptr<RegKey> Registry::ParseStore(const QByteArray &text, bool *heade
             // Values of an unusable key are dropped with it.
             key = UsableKeyNames(keys) ? Walk(root.get(), keys, true) : nullptr;
         } else if (key && kind == "S" && parts.size() == 3) {
-            SetValue(*key, {Unescape(QString::fromUtf8(parts[1])), RegDataType::String,
-                            Unescape(QString::fromUtf8(parts[2])), 0});
+            key->SetValue({Unescape(QString::fromUtf8(parts[1])), RegDataType::String,
+                           Unescape(QString::fromUtf8(parts[2])), 0});
         } else if (key && kind == "I" && parts.size() == 3) {
             bool ok = false;
             const qint32 n = parts[2].toInt(&ok);
             if (ok)
-                SetValue(*key, {Unescape(QString::fromUtf8(parts[1])), RegDataType::Integer,
-                                QString(), n});
+                key->SetValue(
+                    {Unescape(QString::fromUtf8(parts[1])), RegDataType::Integer, QString(), n});
         }
     }
     return root;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -31,14 +32,32 @@ struct RegValue {
 };
 
 // One key: its name as first written, its values in the order they were first
-// written and its sub-keys. Names of keys and values compare ignoring case.
-struct RegKey {
+// written and its sub-keys in the order they were created. Names of keys and
+// values compare ignoring case; lookups are hashed, so stores with many keys
+// or values are read in linear time.
+class RegKey {
+public:
     QString name;
-    QList<RegValue> values;
-    std::vector<std::unique_ptr<RegKey>> subKeys;
+
+    const QList<RegValue> &Values() const { return values_; }
+    const std::vector<std::unique_ptr<RegKey>> &SubKeys() const { return subKeys_; }
 
     RegKey *FindSubKey(const QString &keyName) const;
+    // The sub-key of that name, created when missing.
+    RegKey *AddSubKey(const QString &keyName);
+    bool RemoveSubKey(const QString &keyName);
+
     const RegValue *FindValue(const QString &valueName) const;
+    // Replaces the value of that name (keeping the name's first spelling) or
+    // appends it.
+    void SetValue(const RegValue &value);
+    bool RemoveValue(const QString &valueName);
+
+private:
+    QList<RegValue> values_;
+    QHash<QString, qsizetype> valueIndex_; // case-folded name -> position in values_
+    std::vector<std::unique_ptr<RegKey>> subKeys_;
+    QHash<QString, RegKey *> subKeyIndex_; // case-folded name -> key in subKeys_
 };
 
 // Access to one hive, shaped like the registry API: open a key (with or

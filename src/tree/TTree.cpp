@@ -12,11 +12,12 @@ namespace {
 constexpr size_t kIndexFrom = 8;
 
 std::unique_ptr<TTreeNode> *UpperBound(std::unique_ptr<TTreeNode> *first,
-                                       std::unique_ptr<TTreeNode> *last, const TTreeNode &node)
+                                       std::unique_ptr<TTreeNode> *last, const TTreeNode &node,
+                                       TSiblingOrder less)
 {
     return std::upper_bound(
         first, last, node,
-        [](const TTreeNode &n, const std::unique_ptr<TTreeNode> &e) { return SiblingLess(n, *e); });
+        [less](const TTreeNode &n, const std::unique_ptr<TTreeNode> &e) { return less(n, *e); });
 }
 
 } // namespace
@@ -74,12 +75,13 @@ TTreeNode *TTree::AddChild(TTreeNode *parent, const QString &name, int image)
 TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
 {
     ++version_;
-    TChildList &list = parent->Children();
+    TChildList &list = parent->Children(order_);
     auto &v = list.nodes;
     TTreeNode *raw = node.get();
     if (Live()) {
         list.EnsureOrdered();
-        const size_t pos = size_t(UpperBound(v.data(), v.data() + v.size(), *raw) - v.data());
+        const size_t pos =
+            size_t(UpperBound(v.data(), v.data() + v.size(), *raw, list.less) - v.data());
         observer_->BeforeInsert(parent, int(pos));
         v.insert(v.begin() + ptrdiff_t(pos), std::move(node));
         ++list.ordered;
@@ -87,9 +89,8 @@ TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
     } else {
         // Bulk filling: append; the list stays ordered as long as names
         // arrive in order (as they do from a saved catalogue).
-        const bool inOrder =
-            list.ordered == v.size() && (v.empty() || !SiblingLess(*raw, *v.back()));
-        raw->row_ = uint32_t(v.size());
+        const bool inOrder = list.ordered == v.size() && (v.empty() || !list.less(*raw, *v.back()));
+        raw->row_ = uint32_t(v.size()) & TTreeNode::kMaxRow;
         v.push_back(std::move(node));
         if (inOrder)
             ++list.ordered;
@@ -130,11 +131,11 @@ void TTree::SetText(TTreeNode *node, const QString &text)
 
 void TTree::SetImage(TTreeNode *node, int image)
 {
-    if (node->image_ == image)
+    if (node->image_ == unsigned(image) || image < ImageRoot || image > ImageFile)
         return;
     ++version_;
     const int oldKind = node->Kind();
-    node->image_ = uint8_t(image);
+    node->image_ = unsigned(image);
     if (Live())
         observer_->Changed(node);
     if (node->Kind() != oldKind)
@@ -155,16 +156,22 @@ void TTree::Reposition(TTreeNode *node)
     const size_t end = list.ordered; // appended children find their place later
     if (r >= end)
         return;
-    std::unique_ptr<TTreeNode> *base = v.data();
-    size_t dest; // position before the move that the node goes in front of
-    if (r > 0 && SiblingLess(*node, *v[r - 1]))
-        dest = size_t(UpperBound(base, base + r, *node) - base);
-    else if (r + 1 < end && SiblingLess(*v[r + 1], *node))
-        dest = size_t(UpperBound(base + r + 1, base + end, *node) - base);
-    else
+    const bool earlier = r > 0 && list.less(*node, *v[r - 1]);
+    if (!earlier && !(r + 1 < end && list.less(*v[r + 1], *node)))
         return;
-    if (live)
-        observer_->BeforeMove(parent, int(r), int(dest));
+    if (!live) {
+        // Bulk filling: leave the node where it is and let the list be
+        // settled once when it is next looked at, instead of shifting a
+        // large folder per change.
+        list.ordered = uint32_t(r);
+        return;
+    }
+    // The position before the move that the node goes in front of.
+    std::unique_ptr<TTreeNode> *base = v.data();
+    const size_t dest = size_t((earlier ? UpperBound(base, base + r, *node, list.less)
+                                        : UpperBound(base + r + 1, base + end, *node, list.less)) -
+                               base);
+    observer_->BeforeMove(parent, int(r), int(dest));
     if (dest < r) {
         std::rotate(v.begin() + ptrdiff_t(dest), v.begin() + ptrdiff_t(r),
                     v.begin() + ptrdiff_t(r + 1));
@@ -174,24 +181,22 @@ void TTree::Reposition(TTreeNode *node)
                     v.begin() + ptrdiff_t(dest));
         list.Renumber(r);
     }
-    if (live)
-        observer_->AfterMove();
+    observer_->AfterMove();
 }
 
 void TTree::SetDescription(TTreeNode *node, std::unique_ptr<TItemDescription> description)
 {
-    node->descr_ = std::move(description);
+    node->data_.Set(std::move(description));
 }
 
 void TTree::SetFoundRecord(TTreeNode *node, std::unique_ptr<TFoundRecord> record)
 {
-    node->found_ = std::move(record);
+    node->data_.Set(std::move(record));
 }
 
 void TTree::FreeDescriptions(TTreeNode *node)
 {
-    node->descr_.reset();
-    node->found_.reset();
+    node->data_.Reset();
     if (node->children_)
         for (const auto &child : node->children_->nodes)
             FreeDescriptions(child.get());
@@ -217,6 +222,31 @@ void TTree::RemoveNode(TTreeNode *node)
     list.Renumber(r);
     if (live)
         observer_->AfterRemove();
+}
+
+void TTree::SetSiblingOrder(TSiblingOrder less)
+{
+    if (less == order_)
+        return;
+    ++version_;
+    const bool live = Live();
+    if (live)
+        observer_->BeforeReset();
+    order_ = less;
+    // Every list takes the new order and is settled when next looked at.
+    std::vector<TTreeNode *> pending{root_.get()};
+    while (!pending.empty()) {
+        TTreeNode *n = pending.back();
+        pending.pop_back();
+        if (!n->children_)
+            continue;
+        n->children_->less = less;
+        n->children_->ordered = 0;
+        for (const auto &c : n->children_->nodes)
+            pending.push_back(c.get());
+    }
+    if (live)
+        observer_->AfterReset();
 }
 
 void TTree::BeginUpdate()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tree/NodeOrder.h"
 #include "tree/TTreeNode.h"
 
 #include <QString>
@@ -28,7 +29,7 @@ public:
 };
 
 // One tree of nodes (the catalogue tree or the search-result tree) with one
-// root. Children are always in sibling order (SiblingLess) and are found by
+// root. Children are always in sibling order (SiblingOrder) and are found by
 // case-folded name through a hash, so neither lookup nor insertion scans or
 // re-sorts a large folder.
 //
@@ -61,13 +62,19 @@ public:
     // The node moves when its kind changes (folders come before files).
     void SetImage(TTreeNode *node, int image);
     void SetDescription(TTreeNode *node, std::unique_ptr<TItemDescription> description);
-    TItemDescription *MutableDescription(TTreeNode *node) { return node->descr_.get(); }
+    TItemDescription *MutableDescription(TTreeNode *node) { return node->data_.Description(); }
     void SetFoundRecord(TTreeNode *node, std::unique_ptr<TFoundRecord> record);
 
     // Releases the descriptions and records of node and every node below.
     void FreeDescriptions(TTreeNode *node);
     // Deletes node with its subtree; the root cannot be deleted.
     void RemoveNode(TTreeNode *node);
+
+    // The order siblings are kept in; SiblingLess unless changed (the
+    // search results of some presentations are ordered by plain text). A
+    // change re-orders the whole tree and resets the views.
+    void SetSiblingOrder(TSiblingOrder less);
+    TSiblingOrder SiblingOrder() const { return order_; }
 
     void BeginUpdate();
     void EndUpdate();
@@ -91,6 +98,7 @@ private:
     ITreeObserver *observer_ = nullptr;
     int updateDepth_ = 0;
     uint64_t version_ = 0;
+    TSiblingOrder order_ = &SiblingLess;
 };
 
 // Brackets a bulk change of a tree (loading a catalogue, building results).

@@ -1,7 +1,5 @@
 #include "tree/TTreeNode.h"
 
-#include "tree/NodeOrder.h"
-
 #include <algorithm>
 
 namespace qbx {
@@ -10,9 +8,8 @@ void TChildList::EnsureOrdered()
 {
     if (ordered == nodes.size())
         return;
-    auto less = [](const std::unique_ptr<TTreeNode> &a, const std::unique_ptr<TTreeNode> &b) {
-        return SiblingLess(*a, *b);
-    };
+    auto less = [order = this->less](const std::unique_ptr<TTreeNode> &a,
+                                     const std::unique_ptr<TTreeNode> &b) { return order(*a, *b); };
     const auto mid = nodes.begin() + ordered;
     if (!std::is_sorted(mid, nodes.end(), less))
         std::sort(mid, nodes.end(), less);
@@ -28,12 +25,13 @@ void TChildList::EnsureOrdered()
 void TChildList::Renumber(size_t from)
 {
     for (size_t i = from; i < nodes.size(); ++i)
-        nodes[i]->row_ = uint32_t(i);
+        nodes[i]->row_ = uint32_t(i) & TTreeNode::kMaxRow;
 }
 
 TTreeNode::TTreeNode(TTreeNode *parent, QString text, uint8_t image)
     : text_(std::move(text)), parent_(parent), image_(image)
 {
+    static_assert(sizeof(TTreeNode) <= 56, "a node must stay within a 64-byte allocation");
 }
 
 TTreeNode::~TTreeNode() = default;
@@ -60,10 +58,12 @@ int TTreeNode::Row() const
     return int(row_);
 }
 
-TChildList &TTreeNode::Children()
+TChildList &TTreeNode::Children(TSiblingOrder less)
 {
-    if (!children_)
+    if (!children_) {
         children_ = std::make_unique<TChildList>();
+        children_->less = less;
+    }
     return *children_;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "tree/TChildIndex.h"
-#include "tree/TFoundRecord.h"
-#include "tree/TItemDescription.h"
+#include "tree/TNodeData.h"
 
 #include <QString>
 
@@ -23,6 +22,9 @@ enum TNodeImage : uint8_t {
 
 class TTreeNode;
 
+// A strict order of siblings.
+using TSiblingOrder = bool (*)(const TTreeNode &a, const TTreeNode &b);
+
 // Children of one node in sibling order. While a tree is filled in bulk,
 // new children are appended behind the ordered part and put in place the
 // next time anyone looks at the order, so a large folder is sorted once
@@ -31,6 +33,7 @@ struct TChildList {
     std::vector<std::unique_ptr<TTreeNode>> nodes;
     uint32_t ordered = 0; // nodes[0, ordered) are in sibling order
     TChildIndex index;    // case-folded names, built once the list is long
+    TSiblingOrder less;   // the order of the tree
 
     void EnsureOrdered();
     void Renumber(size_t from);
@@ -54,8 +57,9 @@ public:
     // 0 for the root, 1 for a disc, 2 and deeper below.
     int Level() const;
 
-    const TItemDescription *Description() const { return descr_.get(); }
-    const TFoundRecord *FoundRecord() const { return found_.get(); }
+    // A node carries at most one of the two.
+    const TItemDescription *Description() const { return data_.Description(); }
+    const TFoundRecord *FoundRecord() const { return data_.FoundRecord(); }
 
     int ChildCount() const { return children_ ? int(children_->nodes.size()) : 0; }
     bool HasChildren() const { return ChildCount() > 0; }
@@ -66,20 +70,22 @@ public:
 
     uint32_t NameHash() const { return hash_; }
 
+    // Rows are kept in 29 bits.
+    static constexpr uint32_t kMaxRow = (1u << 29) - 1;
+
 private:
     friend class TTree;
     friend struct TChildList;
     TTreeNode(TTreeNode *parent, QString text, uint8_t image);
-    TChildList &Children();
+    TChildList &Children(TSiblingOrder less);
 
     QString text_;
     TTreeNode *parent_ = nullptr;
     std::unique_ptr<TChildList> children_; // only nodes that have had children
-    std::unique_ptr<TItemDescription> descr_;
-    std::unique_ptr<TFoundRecord> found_;
-    uint32_t row_ = 0;  // index in the parent's list
+    TNodeData data_;
+    uint32_t row_ : 29 = 0; // index in the parent's list
+    uint32_t image_ : 3 = ImageRoot;
     uint32_t hash_ = 0; // FoldedHash of the text
-    uint8_t image_ = ImageRoot;
 };
 
 } // namespace qbx

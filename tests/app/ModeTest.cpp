@@ -32,10 +32,10 @@ const ModeRow Rows[] = {
      true, true, true, true, TTreeKind::Search, "Диски (выборка) - Кварнис"},
 };
 
-std::string Expected(const char *spec, bool before, bool results, bool help)
+std::string Expected(const char *pattern, bool before, bool results, bool help)
 {
     std::string s;
-    for (const char *c = spec; *c; ++c) {
+    for (const char *c = pattern; *c; ++c) {
         switch (*c) {
         case ' ':
             break;
@@ -186,6 +186,18 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
     for (TUiItem item : {TUiItem::EditMenuItem, TUiItem::SearchMenuItem, TUiItem::ViewMenuItem,
                          TUiItem::SimpleSearchToolButton})
         EXPECT_TRUE(commands.ItemEnabled(item));
+}
+
+TEST_F(ShellTest, RepeatedFreezeAndStrayRestoreKeepTheCommandStates)
+{
+    shell.SetDbState(1);
+    const std::string before = EnabledMask();
+    shell.EnableCommands(true); // nothing was frozen
+    EXPECT_EQ(EnabledMask(), before);
+    shell.EnableCommands(false);
+    shell.EnableCommands(false);
+    shell.EnableCommands(true);
+    EXPECT_EQ(EnabledMask(), before);
 }
 
 TEST_F(ShellTest, MenusOpeningSetThePresentationAndSizeCommands)

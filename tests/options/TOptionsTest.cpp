@@ -371,3 +371,18 @@ TEST_F(TOptionsTest, DriveScanPicksTheScanDialogsFolder)
     EXPECT_EQ(nothing.CdRoot, "");
     EXPECT_EQ(nothing.FixedDrives, "");
 }
+
+TEST_F(TOptionsTest, PlacesThatCannotBeWrittenAreSkippedSilently)
+{
+    TOptions o;
+    o.IniFileName = Exe() + "folder.ini";
+    ASSERT_TRUE(QDir().mkpath(o.IniFileName));
+    o.SaveToIni();
+    EXPECT_EQ(o.OptionsStore, 1); // still names the place
+    EXPECT_FALSE(o.RemoveIniFile());
+
+    ASSERT_TRUE(QDir().mkpath(Registry::StoreFileName(HKEY_CURRENT_USER)));
+    o.SaveToRegistry();
+    EXPECT_EQ(o.OptionsStore, 0);
+    EXPECT_FALSE(o.LoadFromRegistry());
+}

@@ -59,9 +59,9 @@ TEST(IniFile, FirstWriteGivesTheSpellingAndOrder)
     ini.WriteBool("Misc", "On", true);
     ini.WriteBool("misc", "Off", false);
     ini.WriteInteger("Misc", "N", -3);
-    ini.WriteString("keep", "B", "");
+    ini.WriteString("keep", "B", "x\r\n[Evil]"); // cannot start a section
     ini.DeleteKey("KEEP", "a");
-    EXPECT_EQ(ini.ToBytes(), QByteArray("[Keep]\r\n; note\r\nB=\r\n"
+    EXPECT_EQ(ini.ToBytes(), QByteArray("[Keep]\r\n; note\r\nB=x  [Evil]\r\n"
                                         "\r\n[FOLDERS]\r\nDbFolder=/c/\r\nQryFolder=/b/\r\n"
                                         "\r\n[Misc]\r\nOn=1\r\nOff=0\r\nN=-3\r\n"));
     ini.EraseSection("folders");

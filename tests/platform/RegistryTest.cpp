@@ -177,12 +177,10 @@ TEST(Registry, FailedWriteKeepsTheOldStore)
 TEST(Registry, StoreTextRoundTripsEveryNameAndValue)
 {
     RegKey root;
-    root.values.append({"", RegDataType::String, "a=b\tc\\\r\n", 0});
-    root.subKeys.push_back(std::make_unique<RegKey>());
-    RegKey &sub = *root.subKeys.back();
-    sub.name = "Ключ с пробелом";
-    sub.values.append({"min", RegDataType::Integer, {}, INT32_MIN});
-    sub.values.append({"max", RegDataType::Integer, {}, INT32_MAX});
+    root.SetValue({"", RegDataType::String, "a=b\tc\\\r\n", 0});
+    RegKey &sub = *root.AddSubKey("Ключ с пробелом");
+    sub.SetValue({"min", RegDataType::Integer, {}, INT32_MIN});
+    sub.SetValue({"max", RegDataType::Integer, {}, INT32_MAX});
     bool ok = false;
     const auto back = Registry::ParseStore(Registry::SerializeStore(root), &ok);
     EXPECT_TRUE(ok);

@@ -20,11 +20,8 @@ TEST_F(InsertItem, CreatesDiscFolderAndFileWithTheirImages)
     EXPECT_EQ(file->Description()->Size, 10);
     EXPECT_TRUE(prompt.asked.isEmpty()) << "passing existing nodes is no conflict";
     EXPECT_EQ(Image("CD1\\Docs"), ImageFolder);
-}
 
-TEST_F(InsertItem, IsFolderFlagMakesFolderWithoutTrailingBackslash)
-{
-    Insert("CD1", "Src", "", "", "", 0, "", true);
+    Insert("CD1", "Src", "", "", "", 0, "", true); // folder flag, no trailing "\\"
     EXPECT_EQ(Image("CD1\\Src"), ImageFolder);
 }
 
@@ -173,12 +170,9 @@ TEST_F(InsertItem, CancelLeavesTheNodeAndIsReportedInConflictAnswer)
     Insert("CD1", "a", "B");
     EXPECT_EQ(options.ConflictAnswer, ConflictCancel);
     EXPECT_EQ(Node("CD1\\a")->Description()->Producer, "A");
-}
 
-TEST_F(InsertItem, UnknownAnswerFromThePromptCountsAsCancel)
-{
-    Insert("CD1", "a", "A");
-    prompt.Answer(0);
+    options.ConflictAnswer = ConflictNotAsked;
+    prompt.Answer(0); // not an answer: taken as cancel
     Insert("CD1", "a", "B");
     EXPECT_EQ(options.ConflictAnswer, ConflictCancel);
 }

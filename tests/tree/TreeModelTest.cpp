@@ -115,6 +115,22 @@ TEST_F(TreeModel, BulkUpdateIsOneResetAndResetTreeEmpties)
     EXPECT_EQ(model.rowCount(model.index(0, 0)), 0);
 }
 
+TEST_F(TreeModel, AnotherSiblingOrderReordersEveryLevel)
+{
+    for (const char *p : {"b\\y", "b\\X", "A", "c"})
+        Insert("CD1", p);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    // Plain text order: case matters and kinds do not.
+    tree.SetSiblingOrder(
+        [](const TTreeNode &a, const TTreeNode &b) { return a.Text() < b.Text(); });
+    EXPECT_EQ(resets.size(), 1);
+    EXPECT_EQ(Names(Node("CD1")), (QStringList{"A", "b", "c"}));
+    EXPECT_EQ(Names(Node("CD1\\b")), (QStringList{"X", "y"}));
+    tree.AddChild(Node("CD1"), "B", ImageFile); // a result list may repeat a name
+    EXPECT_EQ(Names(Node("CD1")), (QStringList{"A", "B", "b", "c"}));
+    ExpectModelMatchesTree(model.index(0, 0));
+}
+
 TEST_F(TreeModel, SelectedNodesComeInTreeOrder)
 {
     for (const char *p : {"b", "a", "c\\"})
@@ -161,17 +177,6 @@ TEST_F(Tree, FreeDescriptionsReleasesTheWholeSubtree)
     EXPECT_EQ(Node("CD1\\a\\b")->Description(), nullptr);
     EXPECT_EQ(rec->FoundRecord(), nullptr);
     EXPECT_NE(Node("CD1")->Description(), nullptr);
-}
-
-TEST(FoundRecord, TextsAreCutToTheirCapacities)
-{
-    const QString s(300, u'x');
-    const TFoundRecord r = TFoundRecord::Make(s, s, s, s, s, 1, s);
-    EXPECT_EQ(r.Label.size(), 32);
-    EXPECT_EQ(r.Path.size(), 255);
-    EXPECT_EQ(r.Producer.size(), 64);
-    EXPECT_EQ(r.Version.size(), 16);
-    EXPECT_EQ(r.Description.size(), 64);
 }
 
 } // namespace
