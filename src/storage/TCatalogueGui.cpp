@@ -4,6 +4,7 @@
 #include "options/TOptions.h"
 
 #include <QTreeView>
+#include <QTreeWidget>
 
 namespace qbx {
 
@@ -12,7 +13,9 @@ TCatalogueGui::TCatalogueGui(TMainForm &form)
       catalogue_(mainTree_, form.Options(), conflictForm_, &mainModel_),
       status_(form, form, form.Shell()), dialogs_(&form),
       files_({form.Options(), form.Shell(), form.Commands(), form.Operation(), form.MessageBoxes(),
-              status_, dialogs_, catalogue_, searchTree_, [this] { ExpandRoot(); }})
+              status_, dialogs_, catalogue_, searchTree_, [this] { ExpandRoot(); }}),
+      views_(form.Options(), form.Shell(), form.Commands(), searchModel_,
+             [&form] { return form.DescrListView()->columnWidth(1); })
 {
     form.SetTreeModel(TTreeKind::Main, &mainModel_);
     form.SetTreeModel(TTreeKind::Search, &searchModel_);
@@ -33,6 +36,8 @@ TCatalogueGui::TCatalogueGui(TMainForm &form)
     });
     form.SetHandler(cmd::AddDbAction, [this] { files_.AddDbClick(); });
     form.SetHandler(cmd::CloseDbAction, [this] { files_.CloseDbClick(); });
+    form.SetHandler(cmd::EntireViewAction, [this] { views_.EntireViewClick(); });
+    form.SetHandler(cmd::FoundViewAction, [this] { views_.FoundViewClick(); });
 
     TShellHooks &hooks = form.Shell().hooks;
     hooks.LoadTable = [this] { files_.LoadTable(files_.OpenDialog().Title); };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ShellStorageStatus.h"
+#include "search/TViewSwitch.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TMessageForm.h"
 #include "storage/TQtFileDialogsGui.h"
@@ -17,7 +18,8 @@ class TMainForm;
 
 // Puts the catalogue into the main window: the two trees and their models in
 // MainTreeView and SearchTreeView, the name-conflict form, the description
-// pane, and the File commands that create, open, add and close catalogues.
+// pane, the File commands that create, open, add and close catalogues, and
+// the switch between the whole catalogue and the search results.
 class TCatalogueGui {
 public:
     explicit TCatalogueGui(TMainForm &form);
@@ -43,6 +45,7 @@ private:
     TShellStorageStatus status_;
     TQtFileDialogs dialogs_;
     TCatalogueFiles files_;
+    TViewSwitch views_;
     std::unique_ptr<TDescriptionPaneGui> pane_;
 };
 

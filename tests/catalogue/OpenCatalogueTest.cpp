@@ -1,5 +1,8 @@
 #include "catalogue/CatalogueFixture.h"
 
+#include "search/TViewSwitch.h"
+#include "tree/TTreeModel.h"
+
 #include <QFile>
 
 using namespace qbx;
@@ -230,4 +233,34 @@ TEST_F(CatalogueTest, QueryFilesGoToTheQueryEditorAndTheCatalogueStaysOpen)
     EXPECT_TRUE(options.QueryFilePending);
     EXPECT_EQ(options.DbState, 1);
     EXPECT_EQ(options.DbName, "cat");
+}
+
+TEST_F(CatalogueTest, ViewCommandsSwitchBetweenTheCatalogueAndNoPane)
+{
+    TTreeModel searchModel(searchTree);
+    int valueWidth = 250;
+    TViewSwitch views(options, shell, commands, searchModel, [&] { return valueWidth; });
+    files.OpenFile(Write("cat.db", kDisc));
+
+    commands.SetChecked(cmd::EntireViewAction, true); // as the window toggles it
+    views.EntireViewClick();
+    EXPECT_EQ(options.DbState, 2);
+    EXPECT_EQ(Nodes().size(), 3) << "the first entry loads the catalogue";
+
+    commands.SetChecked(cmd::EntireViewAction, false);
+    views.EntireViewClick();
+    EXPECT_EQ(options.DbState, 1);
+    commands.SetChecked(cmd::EntireViewAction, true);
+    views.EntireViewClick();
+    EXPECT_EQ(Nodes().size(), 3) << "the second entry does not load again";
+
+    commands.SetChecked(cmd::FoundViewAction, true);
+    views.FoundViewClick();
+    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.EntireValueWidth, 250) << "the catalogue view's column width is kept";
+    valueWidth = 180;
+    commands.SetChecked(cmd::EntireViewAction, true);
+    views.EntireViewClick();
+    EXPECT_EQ(options.DbState, 2);
+    EXPECT_EQ(options.FoundValueWidth, 180);
 }

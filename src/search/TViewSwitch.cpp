@@ -1,0 +1,57 @@
+#include "search/TViewSwitch.h"
+
+#include "app/CommandState.h"
+#include "app/MainShell.h"
+#include "options/TOptions.h"
+#include "tree/CataloguePath.h"
+#include "tree/NodePaths.h"
+#include "tree/TTreeModel.h"
+
+namespace qbx {
+
+TViewSwitch::TViewSwitch(TOptions &options, TMainShell &shell, TCommandState &commands,
+                         TTreeModel &searchModel, std::function<int()> valueColumnWidth)
+    : options_(options), shell_(shell), commands_(commands), searchModel_(searchModel),
+      valueColumnWidth_(std::move(valueColumnWidth))
+{
+}
+
+void TViewSwitch::EndLabelEdit()
+{
+    if (options_.DbState == 2 && shell_.hooks.EndLabelEdit)
+        shell_.hooks.EndLabelEdit();
+}
+
+void TViewSwitch::EntireViewClick()
+{
+    EndLabelEdit();
+    if (!commands_.Checked(cmd::EntireViewAction)) {
+        shell_.SetDbState(1);
+        return;
+    }
+    if (options_.DbState == 3) {
+        // Coming back from the results: the catalogue view selects the item
+        // that was selected among them.
+        options_.EntireSelPath.clear();
+        const auto selected = searchModel_.SelectedNodes();
+        if (selected.size() == 1 && selected.front()->Parent())
+            options_.EntireSelPath =
+                JoinPath(DiscLabel(selected.front()), ItemPath(selected.front()));
+        options_.FoundValueWidth = valueColumnWidth_();
+    }
+    shell_.SetDbState(2);
+}
+
+void TViewSwitch::FoundViewClick()
+{
+    EndLabelEdit();
+    if (commands_.Checked(cmd::FoundViewAction)) {
+        if (options_.DbState == 2)
+            options_.EntireValueWidth = valueColumnWidth_();
+        shell_.SetDbState(3);
+    } else {
+        shell_.SetDbState(1);
+    }
+}
+
+} // namespace qbx

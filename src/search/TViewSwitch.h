@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+
+namespace qbx {
+
+class TCommandState;
+class TMainShell;
+class TOptions;
+class TTreeModel;
+
+// The two view commands: "Всё содержимое" shows the whole catalogue (loading
+// it on the first entry), "Результаты поиска" the search results; unchecking
+// the shown one leaves the catalogue open with no pane.
+class TViewSwitch {
+public:
+    // valueColumnWidth reads the width of the description list's second
+    // column, which each view remembers for itself.
+    TViewSwitch(TOptions &options, TMainShell &shell, TCommandState &commands,
+                TTreeModel &searchModel, std::function<int()> valueColumnWidth);
+
+    // Handlers of EntireViewAction and FoundViewAction; the command's check
+    // has already been toggled when they run.
+    void EntireViewClick();
+    void FoundViewClick();
+
+private:
+    void EndLabelEdit();
+
+    TOptions &options_;
+    TMainShell &shell_;
+    TCommandState &commands_;
+    TTreeModel &searchModel_;
+    std::function<int()> valueColumnWidth_;
+};
+
+} // namespace qbx

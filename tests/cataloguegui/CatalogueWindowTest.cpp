@@ -1,0 +1,107 @@
+// A catalogue file opened in the real main window: the first entry to the
+// whole-catalogue view loads it, the tree and the description pane show it,
+// and closing empties the window again.
+#include "app/MainWindow.h"
+#include "engine/Table.h"
+#include "options/TOptions.h"
+#include "platform/Codec.h"
+#include "storage/CatalogueFields.h"
+#include "storage/TCatalogueGui.h"
+#include "support/TestSupport.h"
+#include "tree/NodePaths.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace qbx::test {
+namespace {
+
+QString WriteCatalogue(const QString &path)
+{
+    engine::Table::Create(path.toStdString(), CatalogueFieldDefs(), {kCatalogueBlockKiB, "ancyrr"});
+    engine::Table t;
+    t.Open(path.toStdString(), engine::OpenMode::Exclusive);
+    const std::string cd = codec::ToCp1251(QStringLiteral("Диск"));
+    const std::string dir = codec::ToCp1251(QStringLiteral("Игры\\"));
+    const std::string file = codec::ToCp1251(QStringLiteral("Игры\\setup.exe"));
+    const std::string maker = codec::ToCp1251(QStringLiteral("Фирма"));
+    using V = engine::Value;
+    const V rows[3][7] = {
+        {V::Text(cd), V::Null(), V::Null(), V::Null(), V::Null(), V::Number(0), V::Null()},
+        {V::Text(cd), V::Text(dir), V::Null(), V::Null(), V::Null(), V::Number(0), V::Null()},
+        {V::Text(cd), V::Text(file), V::Text(maker), V::Null(), V::Text("2.1"), V::Number(2048),
+         V::Null()},
+    };
+    for (const auto &row : rows)
+        t.Append(row);
+    return path;
+}
+
+class CatalogueWindow : public ::testing::Test {
+protected:
+    TempConfigHome config;
+    QTemporaryDir dir;
+    TMainForm form;
+
+    QString Row(int row) const { return form.DescrListView()->topLevelItem(row)->text(1); }
+};
+
+TEST_F(CatalogueWindow, OpenShowAndClose)
+{
+    form.show();
+    QApplication::processEvents();
+    const QString path = WriteCatalogue(dir.filePath(QStringLiteral("games.db")));
+    form.Catalogue().Files().OpenFile(path);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("games - Кварнис"));
+    EXPECT_TRUE(form.Action(cmd::EntireViewAction)->isEnabled());
+    EXPECT_FALSE(form.MainTreeView()->isVisible()) << "opening shows no pane yet";
+
+    form.Action(cmd::EntireViewAction)->trigger();
+    QApplication::processEvents();
+    ASSERT_TRUE(form.MainTreeView()->isVisible());
+    TTreeModel &model = form.Catalogue().MainModel();
+    const QModelIndex root = model.index(0, 0);
+    EXPECT_TRUE(form.MainTreeView()->isExpanded(root));
+    ASSERT_EQ(model.rowCount(root), 1);
+    EXPECT_EQ(model.index(0, 0, root).data().toString(), QStringLiteral("Диск"));
+    EXPECT_EQ(form.Options().TotalText, QStringLiteral("Всего записей: 3"));
+
+    TTree &tree = form.Catalogue().MainTree();
+    const TTreeNode *file = tree.Root()->Child(0)->Child(0)->Child(0);
+    model.Select(file);
+    QApplication::processEvents();
+    EXPECT_EQ(Row(0), QStringLiteral("Диск"));
+    EXPECT_EQ(Row(1), QStringLiteral("Игры\\setup.exe"));
+    EXPECT_EQ(Row(2), QStringLiteral("Фирма"));
+    EXPECT_EQ(Row(4), QStringLiteral("2.1"));
+    EXPECT_FALSE(Row(5).isEmpty());
+    EXPECT_TRUE(form.Action(cmd::RenameItemAction)->isEnabled());
+
+    form.Action(cmd::CloseDbAction)->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(form.Options().DbState, 0);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Кварнис"));
+    EXPECT_FALSE(form.Catalogue().MainTree().Root()->HasChildren());
+    form.close();
+}
+
+TEST_F(CatalogueWindow, CreateShowsAnEmptyChangedCatalogue)
+{
+    form.show();
+    form.Action(cmd::CreateDbAction)->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(form.Options().DbState, 2);
+    EXPECT_TRUE(form.MainTreeView()->isVisible());
+    EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Qubrix - Кварнис"));
+    form.Action(cmd::CloseDbAction)->trigger(); // nothing added: no question
+    EXPECT_EQ(form.Options().DbState, 0);
+    form.close();
+}
+
+} // namespace
+} // namespace qbx::test
