@@ -108,6 +108,9 @@ TableHeader ParseTableHeader(const uint8_t *data, size_t size, uint64_t fileSize
         Corrupt(fileName, "bad field count");
 
     const bool hasDataHeader = h.versionId >= 5;
+    // Level 4 and later keep a data header at 0x58..0x77 inside the header.
+    if (hasDataHeader && h.headerSize < 0x78)
+        Corrupt(fileName, "bad header size");
     const uint32_t encryption = hasDataHeader ? GetU32(data + 0x5C) : GetU32(data + 0x25);
     if (encryption != 0)
         throw Error(ErrEncrypted, "Table is encrypted; a password is required. Table: " + fileName);

@@ -75,6 +75,8 @@ TEST(TableDamage, EachBrokenHeaderValueIsRejected)
         {"record size off the fields", [](std::string &b) { Put16(b, 0, 99); }, ErrCorrupt},
         {"header past the file", [](std::string &b) { Put16(b, 2, 0xF000); }, ErrCorrupt},
         {"header too small", [](std::string &b) { Put16(b, 2, 0x20); }, ErrCorrupt},
+        {"header ends inside the data header", [](std::string &b) { Put16(b, 2, 0x5A); },
+         ErrCorrupt},
         {"block size 0", [](std::string &b) { b[5] = 0; }, ErrCorrupt},
         {"block size 64 KiB", [](std::string &b) { b[5] = 64; }, ErrCorrupt},
         {"keyed index file", [](std::string &b) { b[4] = 1; }, ErrCorrupt},
