@@ -1,4 +1,5 @@
 #include "shell/Help.h"
+#include "shell/RecordingHelp.h"
 
 #include "shell/QStringPrinter.h"
 
@@ -64,13 +65,7 @@ TEST(HelpCommand, EnabledOnlyWhileTheHelpFileExists)
     EXPECT_FALSE(HelpFileExists(file));
 }
 
-// Records what the help command asked the viewer for.
-class RecordingHelp : public IHelp {
-public:
-    void ShowHelpContents() override { shown.push_back(-1); }
-    void ShowHelpTopic(int context) override { shown.push_back(context); }
-    std::vector<int> shown;
-};
+using test::RecordingHelp;
 
 // A window with a tree panel holding a tree view and its in-place editor,
 // and a status bar: the parts carry contexts as the main window's do.

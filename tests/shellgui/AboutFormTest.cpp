@@ -2,6 +2,7 @@
 
 #include "shell/Help.h"
 #include "shell/QStringPrinter.h"
+#include "shell/RecordingHelp.h"
 #include "shell/VersionInfo.h"
 
 #include <QApplication>
@@ -18,12 +19,7 @@ namespace {
 
 using namespace qbx;
 
-class RecordingHelp : public IHelp {
-public:
-    void ShowHelpContents() override { shown.push_back(-1); }
-    void ShowHelpTopic(int context) override { shown.push_back(context); }
-    std::vector<int> shown;
-};
+using test::RecordingHelp;
 
 void PressKey(QWidget *target, int key)
 {

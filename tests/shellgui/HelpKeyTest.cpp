@@ -1,6 +1,7 @@
 #include "shell/THelpKeyGui.h"
 
 #include "shell/Help.h"
+#include "shell/RecordingHelp.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,12 +19,7 @@ namespace {
 
 using namespace qbx;
 
-class RecordingHelp : public IHelp {
-public:
-    void ShowHelpContents() override { shown.push_back(-1); }
-    void ShowHelpTopic(int context) override { shown.push_back(context); }
-    std::vector<int> shown;
-};
+using test::RecordingHelp;
 
 void PressF1(QWidget *target)
 {
