@@ -31,6 +31,8 @@ public:
     TCatalogueTree &Catalogue() { return catalogue_; }
     TCatalogueFiles &Files() { return files_; }
     TDescriptionPaneGui &Pane() { return *pane_; }
+    // The name-conflict form, for the operations that insert items.
+    IConflictPrompt &ConflictPrompt() { return conflictForm_; }
 
 private:
     void ExpandRoot();
