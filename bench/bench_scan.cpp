@@ -3,6 +3,7 @@
 // `find DIR -printf '%s\n'` on the same tree in the same run: the system
 // calls a walk with sizes cannot avoid.
 #include "app/MainWindow.h"
+#include "app/ScanAttachGui.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
 #include "scan/TScanForm.h"
@@ -189,7 +190,8 @@ int main(int argc, char **argv)
     Picker picker;
     picker.folder = QFile::decodeName(root.c_str());
     NoHelp help;
-    TScanGui scan(form, picker, help);
+    const auto scanGui = AttachScanGui(form, picker, help);
+    TScanGui &scan = *scanGui;
     form.show();
     QApplication::processEvents();
     form.Catalogue().Files().CreateDbClick();

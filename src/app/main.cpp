@@ -1,6 +1,7 @@
 #include "app/ImagesGui.h"
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxesGui.h"
+#include "app/ScanAttachGui.h"
 #include "app/StartUp.h"
 #include "engine/Engine.h"
 #include "platform/Translations.h"
@@ -29,7 +30,8 @@ int main(int argc, char **argv)
     // Help window, About box, F1 in the menus and the folder picker.
     qbx::TShellServicesGui shellServices(mainForm);
     // The scan dialog and the scan commands.
-    qbx::TScanGui scan(mainForm, shellServices.FolderPicker(), shellServices.Help());
+    const auto scan =
+        qbx::AttachScanGui(mainForm, shellServices.FolderPicker(), shellServices.Help());
     mainForm.SetCommandLine(app.arguments().mid(1));
     mainForm.show();
     const int result = app.exec();

@@ -8,7 +8,7 @@
 #include "scan/ScanNames.h"
 #include "scan/SetupTxt.h"
 #include "scan/TInOutError.h"
-#include "storage/ConflictPrompt.h"
+#include "session/ConflictPrompt.h"
 #include "tree/NodePaths.h"
 #include "tree/TTree.h"
 
@@ -232,8 +232,8 @@ void TFolderScan::ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info)
 {
     const uint8_t answer = options_.ScanAnswer;
     auto fresh = [&info] {
-        return std::make_unique<TItemDescription>(TItemDescription::Make(
-            info.Producer, info.Product, info.Version, 0, info.Description));
+        return std::make_unique<TItemDescription>(
+            TItemDescription::Make(info.Producer, info.Product, info.Version, 0, info.Description));
     };
     if (answer == ConflictNotAsked || answer == ConflictOverwrite ||
         answer == ConflictOverwriteAll) {
@@ -294,8 +294,8 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
                                       info.Description);
     };
     if (!existing) {
-        TTreeNode *node = tree_.AddChild(level.node, name,
-                                         level.node == tree_.Root() ? ImageDisc : ImageFile);
+        TTreeNode *node =
+            tree_.AddChild(level.node, name, level.node == tree_.Root() ? ImageDisc : ImageFile);
         level.Seen(node);
         if (describe) {
             TItemDescription d = fresh();

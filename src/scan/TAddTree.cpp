@@ -1,12 +1,12 @@
 #include "scan/TAddTree.h"
 
-#include "app/LongOperation.h"
-#include "app/MainShell.h"
-#include "app/MessageBoxes.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
 #include "platform/TextRules.h"
 #include "scan/FolderScan.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MessageBoxes.h"
 #include "tree/NodePaths.h"
 #include "tree/TTree.h"
 #include "tree/TTreeModel.h"
@@ -51,7 +51,9 @@ std::optional<QString> DriveRootLabel(const QString &folder, const QList<TVolume
     return std::nullopt;
 }
 
-TAddTree::TAddTree(TScanContext context) : c_(std::move(context)) {}
+TAddTree::TAddTree(TScanContext context) : c_(std::move(context))
+{
+}
 
 bool TAddTree::EnterFolder(const QString &folder)
 {
@@ -133,8 +135,8 @@ void TAddTree::CalculateSizeClick()
     if (TItemDescription *d = tree.MutableDescription(node))
         d->Size = size;
     else
-        tree.SetDescription(node, std::make_unique<TItemDescription>(
-                                      TItemDescription::Make({}, {}, {}, size, {})));
+        tree.SetDescription(
+            node, std::make_unique<TItemDescription>(TItemDescription::Make({}, {}, {}, size, {})));
     if (c_.treeChanged)
         c_.treeChanged();
 }

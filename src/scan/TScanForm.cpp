@@ -1,6 +1,6 @@
 #include "scan/TScanForm.h"
 
-#include "app/MessageText.h"
+#include "session/MessageText.h"
 #include "shell/FolderPicker.h"
 
 #include <QCheckBox>
@@ -44,15 +44,16 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
     folderSpeedButton_->setToolTip(QStringLiteral("Выберете папку для обработки"));
     folderSpeedButton_->setFocusPolicy(Qt::StrongFocus);
 
-    rootFolderCheckBox_ =
-        AddCheckBox("RootFolderCheckBox", QStringLiteral("&Начинать добавляемое дерево с указанной папки"),
-                    QStringLiteral("Начинать добавляемое дерево с указанной папки"));
+    rootFolderCheckBox_ = AddCheckBox(
+        "RootFolderCheckBox", QStringLiteral("&Начинать добавляемое дерево с указанной папки"),
+        QStringLiteral("Начинать добавляемое дерево с указанной папки"));
     recursionCheckBox_ = AddCheckBox(
         "RecursionCheckBox", QStringLiteral("Обрабатывать &вложенные папки"),
-        QStringLiteral("Добавлять файлы и папки не только из текущей папки,\r\nно и из вложенных в неё"));
-    addFilesCheckBox_ =
-        AddCheckBox("AddFilesCheckBox", QStringLiteral("&Добавлять не только папки, но и файлы"),
-                    QStringLiteral("Добавлять не только папки, но\r\nи файлы (иногда это излишне)"));
+        QStringLiteral(
+            "Добавлять файлы и папки не только из текущей папки,\r\nно и из вложенных в неё"));
+    addFilesCheckBox_ = AddCheckBox(
+        "AddFilesCheckBox", QStringLiteral("&Добавлять не только папки, но и файлы"),
+        QStringLiteral("Добавлять не только папки, но\r\nи файлы (иногда это излишне)"));
     autoSizeCheckBox_ = AddCheckBox(
         "AutoSizeCheckBox",
         QStringLiteral("Автоматически подсчитывать &размеры добавляемых элементов"),
@@ -68,8 +69,9 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
     autoDescrCheckBox_ = AddCheckBox(
         "AutoDescrCheckBox",
         QStringLiteral("Автоматически указывать о&писание распознаваемых продуктов"),
-        QStringLiteral("Автоматически указывать описание папки по файлу Setup.txt,\r\nфайлов *.mp3 - "
-                       "по их ярлыкам"));
+        QStringLiteral(
+            "Автоматически указывать описание папки по файлу Setup.txt,\r\nфайлов *.mp3 - "
+            "по их ярлыкам"));
 
     okButton_ = new QPushButton(QStringLiteral("O&K"), this);
     okButton_->setObjectName(QStringLiteral("OKButton"));

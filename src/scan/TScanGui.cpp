@@ -1,11 +1,9 @@
 #include "scan/TScanGui.h"
 
-#include "app/CommandTable.h"
-#include "app/MainWindow.h"
 #include "options/TOptions.h"
 #include "scan/TScanForm.h"
 #include "shell/Help.h"
-#include "storage/TCatalogueGui.h"
+#include "tree/TTreeModel.h"
 
 #include <QTreeView>
 
@@ -50,28 +48,16 @@ private:
     std::vector<const TTreeNode *> expanded_;
 };
 
-TScanGui::TScanGui(TMainForm &form, IFolderPicker &picker, IHelp &help) : form_(form)
+TScanGui::TScanGui(TScanGuiContext c)
 {
-    TCatalogueGui &catalogue = form.Catalogue();
-    scanForm_ = std::make_unique<TScanForm>(picker, form.Options().CdRoot, &form);
-    scanForm_->OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
-    view_ = std::make_unique<TScanTreeViewGui>(*form.MainTreeView(), catalogue.MainModel());
-    addTree_ = std::make_unique<TAddTree>(TScanContext{
-        form.Options(), form.Shell(), form.Operation(), form.MessageBoxes(),
-        catalogue.MainModel(), catalogue.ConflictPrompt(), *scanForm_, *view_, lister_,
-        [] { return MountedVolumes(); },
-        [&catalogue] {
-            if (catalogue.Catalogue().OnTreeChanged)
-                catalogue.Catalogue().OnTreeChanged();
-        }});
-    form.SetHandler(cmd::AddTreeAction, [this] { addTree_->AddTreeClick(); });
-    form.SetHandler(cmd::CalculateSizeAction, [this] { addTree_->CalculateSizeClick(); });
+    scanForm_ = std::make_unique<TScanForm>(c.picker, c.options.CdRoot, c.owner);
+    scanForm_->OnHelp = [&help = c.help](int topic) { help.ShowHelpTopic(topic); };
+    view_ = std::make_unique<TScanTreeViewGui>(c.mainTreeView, c.mainModel);
+    addTree_ = std::make_unique<TAddTree>(
+        TScanContext{c.options, c.shell, c.operation, c.boxes, c.mainModel, c.prompt, *scanForm_,
+                     *view_, lister_, [] { return MountedVolumes(); }, c.treeChanged});
 }
 
-TScanGui::~TScanGui()
-{
-    form_.SetHandler(cmd::AddTreeAction, nullptr);
-    form_.SetHandler(cmd::CalculateSizeAction, nullptr);
-}
+TScanGui::~TScanGui() = default;
 
 } // namespace qbx

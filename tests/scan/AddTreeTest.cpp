@@ -1,7 +1,7 @@
 #include "ScanFixture.h"
 
-#include "app/ShellFixture.h"
 #include "scan/TAddTree.h"
+#include "session/ShellFixture.h"
 #include "tree/TTreeModel.h"
 
 namespace qbx::test {
@@ -51,9 +51,8 @@ protected:
     RecordingTreeView treeView;
     QList<TVolume> volumes;
     int changes = 0;
-    TAddTree command{TScanContext{options, shell, operation, boxes, model, prompt, dialog,
-                                  treeView, lister, [this] { return volumes; },
-                                  [this] { ++changes; }}};
+    TAddTree command{TScanContext{options, shell, operation, boxes, model, prompt, dialog, treeView,
+                                  lister, [this] { return volumes; }, [this] { ++changes; }}};
 };
 
 TEST_F(AddTree, ScansUnderTheSelectedNodeAndSelectsTheNewFolder)
@@ -102,7 +101,8 @@ TEST_F(AddTree, CancelledDialogOrInaccessibleFolderChangesNothing)
     boxes.Answer(TMsgAnswer::Cancel);
     command.AddTreeClick();
     ASSERT_EQ(boxes.shown.size(), 2);
-    EXPECT_EQ(boxes.shown[0].text, FolderPath("Missing") + QStringLiteral("\rНет доступа к указанному ресурсу."));
+    EXPECT_EQ(boxes.shown[0].text,
+              FolderPath("Missing") + QStringLiteral("\rНет доступа к указанному ресурсу."));
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Добавление дерева файлов"));
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbRetryCancel));
@@ -124,6 +124,7 @@ TEST_F(AddTree, DriveRootsBecomeDiscsNamedByTheirLabel)
     EXPECT_NE(Node(QStringLiteral("GAMES\\Sub\\b.txt")), nullptr);
 
     volumes[0].label.clear();
+    Select(tree.Root());
     command.AddTreeClick();
     EXPECT_NE(Node(QStringLiteral("Безымянный\\a.txt")), nullptr);
 
@@ -157,13 +158,15 @@ TEST_F(AddTree, FailuresAndSkippedNamesAreReportedAfterTheWalk)
     dialog.settings.FolderPath = FolderPath("Docs");
     command.AddTreeClick();
     ASSERT_GE(boxes.shown.size(), 1);
-    EXPECT_EQ(boxes.shown[0].text, FolderPath("Docs") + QStringLiteral("\rНет доступа к указанному ресурсу."));
+    EXPECT_EQ(boxes.shown[0].text,
+              FolderPath("Docs") + QStringLiteral("\rНет доступа к указанному ресурсу."));
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbOk));
     EXPECT_EQ(model.SelectedNodes().front(), Node(QStringLiteral("CD\\Docs")));
     EXPECT_EQ(changes, 1) << "the closing steps run";
     EXPECT_EQ(options.StopState, 0);
-    if (boxes.shown.size() == 2) // the bad name may come after the failing folder
+    if (boxes.shown.size() == 2) { // the bad name may come after the failing folder
         EXPECT_TRUE(boxes.shown[1].text.contains(QStringLiteral("bad\uFFFD.txt")));
+    }
 }
 
 TEST_F(AddTree, CalculateSizeSumsTheSubItems)

@@ -24,8 +24,7 @@ TEST_F(FolderScan, DefaultOptionsAddEveryFolderAndFileWithTerminalSizes)
     TTreeNode *cd = Disc(QStringLiteral("CD"));
     EXPECT_EQ(Scan(cd, "Docs"), 600);
     EXPECT_EQ(scan.FirstAddedNode(), Node(QStringLiteral("CD\\Docs")));
-    EXPECT_EQ(Names(Node(QStringLiteral("CD\\Docs"))),
-              (QStringList{"Empty", "Sub", "a.txt"}));
+    EXPECT_EQ(Names(Node(QStringLiteral("CD\\Docs"))), (QStringList{"Empty", "Sub", "a.txt"}));
     EXPECT_EQ(Node(QStringLiteral("CD\\Docs"))->Image(), ImageFolder);
     EXPECT_EQ(Node(QStringLiteral("CD\\Docs\\a.txt"))->Image(), ImageFile);
     EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Sub\\Deep\\c.txt")), 300);
@@ -93,9 +92,9 @@ TEST_F(FolderScan, NamesTheCatalogueCannotHoldAreLeftOutAndReported)
     File("N/what?.txt", 10);
     File("N/x|y/inner.txt", 10);
     File("N/Bj\xC3\xB6rk - J\xC3\xB3ga.mp3", 1000, Audio(100));
-    File("N/\xE4\xB8\xAD\xE6\x96\x87.txt", 10);     // Chinese
-    File("N/bad\xFF.txt", 10);                      // not UTF-8
-    File("N/song \xF0\x9F\x8E\xB5.mp3", 10);        // emoji
+    File("N/\xE4\xB8\xAD\xE6\x96\x87.txt", 10); // Chinese
+    File("N/bad\xFF.txt", 10);                  // not UTF-8
+    File("N/song \xF0\x9F\x8E\xB5.mp3", 10);    // emoji
     File("N/tab\there.txt", 10);
     File("N/ok.txt", 5);
     settings.TerminalSize = false;

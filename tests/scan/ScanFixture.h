@@ -57,10 +57,12 @@ protected:
         QDir().mkpath(QFile::decodeName(path.substr(0, slash).c_str()));
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         ASSERT_GE(fd, 0) << path;
-        if (!contents.empty())
+        if (!contents.empty()) {
             ASSERT_EQ(::write(fd, contents.data(), contents.size()), ssize_t(contents.size()));
-        if (size > int64_t(contents.size()))
+        }
+        if (size > int64_t(contents.size())) {
             ASSERT_EQ(::ftruncate(fd, off_t(size)), 0);
+        }
         ::close(fd);
     }
     // The folder as the dialog gives it.
