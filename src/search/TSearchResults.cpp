@@ -1,9 +1,9 @@
 #include "search/TSearchResults.h"
 
-#include "app/CommandState.h"
-#include "app/LongOperation.h"
-#include "app/MainShell.h"
-#include "app/MessageBoxes.h"
+#include "session/CommandState.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MessageBoxes.h"
 #include "engine/Error.h"
 #include "engine/Query.h"
 #include "engine/Table.h"

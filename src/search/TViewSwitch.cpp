@@ -1,9 +1,9 @@
 #include "search/TViewSwitch.h"
 
-#include "app/CommandState.h"
-#include "app/MainShell.h"
 #include "options/TOptions.h"
 #include "search/TSearchResults.h"
+#include "session/CommandState.h"
+#include "session/MainShell.h"
 #include "tree/CataloguePath.h"
 #include "tree/NodePaths.h"
 #include "tree/NodeRecord.h"
