@@ -1,19 +1,20 @@
 #include "search/TSearchRunner.h"
 
-#include "session/CommandState.h"
-#include "session/LongOperation.h"
-#include "session/MainShell.h"
-#include "session/MessageBoxes.h"
 #include "engine/Engine.h"
 #include "engine/Error.h"
 #include "engine/Query.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
+#include "session/CommandState.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MessageBoxes.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <new>
+#include <optional>
 
 namespace qbx {
 
@@ -41,7 +42,7 @@ QString Unencodable(const QString &text)
         const QString ch = text.mid(i, pair ? 2 : 1);
         if (pair)
             ++i;
-        if (!codec::CanEncodeCp1251(ch) && !out.contains(ch))
+        if (!codec::ToCatalogueText(ch) && !out.contains(ch))
             out += ch;
     }
     return out;
@@ -101,10 +102,11 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
     c_.view.SetStatusPanelText(Title);
     c_.events.ProcessEvents();
 
-    bool encoded = true;
-    const std::string where = codec::ToCp1251(condition, &encoded);
+    // Typed text meets the catalogue's code page as names do: accents of
+    // letters that 1251 lacks are dropped.
+    const std::optional<QString> text = codec::ToCatalogueText(condition);
     c_.query.Close();
-    if (!encoded) {
+    if (!text) {
         // A search for a character the catalogue cannot hold would quietly
         // find nothing (or the wrong rows, had it become "?").
         c_.boxes.Show(QStringLiteral("Текст поиска содержит символы, которых не может быть в базе "
@@ -114,7 +116,7 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
     } else {
         const std::string statement = "SELECT * FROM \"" +
                                       QFile::encodeName(c_.options.SearchTable).toStdString() +
-                                      "\" WHERE " + where;
+                                      "\" WHERE " + codec::ToCp1251(*text);
         try {
             c_.query.Open(statement);
         } catch (const std::bad_alloc &) {

@@ -111,6 +111,10 @@ TEST_F(SearchRunnerTest, TextTheCatalogueCannotHoldIsRefused)
     EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("漢字")))
         << boxes.shown[0].text.toStdString();
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
+
+    // Accents of letters the catalogue lacks are dropped, as in names.
+    EXPECT_EQ(FoundPaths(QStringLiteral(R"((UPPER (Path) LIKE "%MÜSIC%"))")),
+              QStringList{"CD2|Music\\"});
 }
 
 TEST_F(SearchRunnerTest, PrivateDirectoryFollowsFreeSpace)
