@@ -16,11 +16,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <array>
 #include <cstdio>
@@ -203,7 +202,7 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     QTimer::singleShot(0, &form, [&] {
         TScanForm &dialog = scan.ScanForm();
-        QTest::keyClick(dialog.findChild<QLineEdit *>(QStringLiteral("FolderEdit")), Qt::Key_F4);
+        dialog.findChild<QToolButton *>(QStringLiteral("FolderSpeedButton"))->click();
         timer.start();
         dialog.findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
     });
