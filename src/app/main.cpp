@@ -4,6 +4,7 @@
 #include "app/StartUp.h"
 #include "engine/Engine.h"
 #include "platform/Translations.h"
+#include "search/TSearchGui.h"
 #include "shell/ShellServicesGui.h"
 #include "storage/TableEngineSetup.h"
 
@@ -27,6 +28,8 @@ int main(int argc, char **argv)
     qbx::TMainForm mainForm;
     // Help window, About box, F1 in the menus and the folder picker.
     qbx::TShellServicesGui shellServices(mainForm);
+    shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
+    shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
     mainForm.SetCommandLine(app.arguments().mid(1));
     mainForm.show();
     const int result = app.exec();
