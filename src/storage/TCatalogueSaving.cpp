@@ -3,13 +3,13 @@
 
 #include "storage/TCatalogueSaving.h"
 
-#include "app/CommandState.h"
-#include "app/MainShell.h"
-#include "app/MainView.h"
-#include "app/MessageBoxes.h"
 #include "options/TOptions.h"
+#include "session/CommandState.h"
+#include "session/IStorageStatus.h"
+#include "session/MainShell.h"
+#include "session/MainView.h"
+#include "session/MessageBoxes.h"
 #include "storage/CatalogueFormat.h"
-#include "storage/IStorageStatus.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TextTreeWriter.h"
 #include "tree/TTree.h"

@@ -3,16 +3,16 @@
 
 #include "storage/TCatalogueSaving.h"
 
-#include "app/CommandState.h"
-#include "app/LongOperation.h"
-#include "app/MainShell.h"
-#include "app/MessageBoxes.h"
 #include "engine/Error.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
 #include "platform/Volumes.h"
+#include "session/CommandState.h"
+#include "session/IStorageStatus.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MessageBoxes.h"
 #include "storage/CatalogueFormat.h"
-#include "storage/IStorageStatus.h"
 #include "storage/TCatalogueFiles.h"
 #include "tree/TTree.h"
 
