@@ -16,10 +16,7 @@ TSearchGui::TSearchGui(TMainForm &form, TCatalogueGui &catalogue)
     : form_(form), catalogue_(catalogue),
       runner_({form.Options(), form.Shell(), form.Commands(), form, form, form.MessageBoxes(),
                query_, [&catalogue] { return catalogue.Files().TableName(); },
-               [this] {
-                   if (makeSearchCopy)
-                       makeSearchCopy();
-               }}),
+               [&catalogue] { catalogue.Saving().MakeSearchCopy(); }}),
       results_({form.Options(), form.Shell(), form.Commands(), form, form, form.Operation(),
                 form.MessageBoxes(), runner_, catalogue.SearchModel(),
                 [&catalogue] { return catalogue.Files().TableName(); },

@@ -36,9 +36,6 @@ public:
     // the number of rows found, or -1 when the statement failed.
     int RunNewSearch(const QString &condition);
 
-    // Writes the temporary copy of the changed tree (set by the saving part).
-    std::function<void()> makeSearchCopy;
-
 private:
     void SelectPath(const QString &path);
 
