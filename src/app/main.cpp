@@ -6,6 +6,7 @@
 #include "platform/Translations.h"
 #include "search/TSearchGui.h"
 #include "shell/ShellServicesGui.h"
+#include "shell/THelpKeyGui.h"
 #include "storage/TableEngineSetup.h"
 
 #include <QApplication>
