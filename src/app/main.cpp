@@ -6,7 +6,9 @@
 #include "engine/Engine.h"
 #include "platform/Translations.h"
 #include "scan/TScanGui.h"
+#include "search/TSearchGui.h"
 #include "shell/ShellServicesGui.h"
+#include "shell/THelpKeyGui.h"
 #include "storage/TableEngineSetup.h"
 
 #include <QApplication>
@@ -29,6 +31,8 @@ int main(int argc, char **argv)
     qbx::TMainForm mainForm;
     // Help window, About box, F1 in the menus and the folder picker.
     qbx::TShellServicesGui shellServices(mainForm);
+    shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
+    shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
     // The scan dialog and the scan commands.
     const auto scan =
         qbx::AttachScanGui(mainForm, shellServices.FolderPicker(), shellServices.Help());
