@@ -52,11 +52,11 @@ void CloseCatalogue(TMainForm &form)
     QApplication::processEvents();
 }
 
-size_t CountNodes(const TTreeNode *n)
+size_t TreeSize(const TTreeNode *n)
 {
     size_t count = 1;
     for (int i = 0; i < n->ChildCount(); ++i)
-        count += CountNodes(n->Child(i));
+        count += TreeSize(n->Child(i));
     return count;
 }
 
@@ -84,11 +84,11 @@ int main(int argc, char **argv)
     double start = Now();
     OpenAndShow(form, addPath);
     const double bulkSeconds = Now() - start;
-    const size_t bulkNodes = CountNodes(tree.Root());
+    const size_t bulkNodes = TreeSize(tree.Root());
     CloseCatalogue(form);
 
     OpenAndShow(form, basePath);
-    const size_t baseNodes = CountNodes(tree.Root());
+    const size_t baseNodes = TreeSize(tree.Root());
     // The add dialog is answered as soon as it is shown; the time runs from
     // its answer to the merged tree being shown.
     QTimer::singleShot(0, [&] {
@@ -103,7 +103,7 @@ int main(int argc, char **argv)
     form.Action(cmd::AddDbAction)->trigger();
     QApplication::processEvents();
     const double mergeSeconds = Now() - start;
-    const size_t mergedNodes = CountNodes(tree.Root());
+    const size_t mergedNodes = TreeSize(tree.Root());
 
     // Every added node is there once, beside the open catalogue's; the
     // roots of both loads are counted in their sums once each.
