@@ -1,6 +1,6 @@
 #include "search/TComplexSearch.h"
 
-#include "app/MessageBoxes.h"
+#include "session/MessageBoxes.h"
 #include "options/TOptions.h"
 
 namespace qbx {

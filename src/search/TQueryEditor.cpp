@@ -1,6 +1,6 @@
 #include "search/TQueryEditor.h"
 
-#include "app/MessageBoxes.h"
+#include "session/MessageBoxes.h"
 #include "options/TOptions.h"
 #include "search/IQueryFileDialogs.h"
 #include "search/PendingSearchText.h"
