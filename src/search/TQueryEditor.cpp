@@ -302,7 +302,8 @@ void TQueryEditor::Drop(TQueryNode *dragged, TQueryNode *target)
 
 void TQueryEditor::LoadClick()
 {
-    openDialog_.InitialFolder = options_.QryFolder;
+    if (openDialog_.InitialFolder.isEmpty())
+        openDialog_.InitialFolder = options_.QryFolder;
     const QString name = dialogs_.GetOpenFileName(openDialog_);
     if (name.isEmpty())
         return;
@@ -336,7 +337,8 @@ bool TQueryEditor::ReadFile(const QString &fileName)
 
 void TQueryEditor::SaveClick()
 {
-    saveDialog_.InitialFolder = options_.QryFolder;
+    if (saveDialog_.InitialFolder.isEmpty())
+        saveDialog_.InitialFolder = options_.QryFolder;
     QString name = dialogs_.GetSaveFileName(saveDialog_, options_.ConfirmOverwrite);
     if (name.isEmpty())
         return;
