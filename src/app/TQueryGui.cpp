@@ -21,9 +21,7 @@ TQueryGui::TQueryGui(TMainForm &form, IHelp &help)
 {
     queryForm_.OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
     form.SetHandler(cmd::ComplexSearchAction, [this] { search_.ComplexSearchClick(); });
-    form.Catalogue().Files().showQueryEditor = [this](const QString &file) {
-        OpenQueryFile(file);
-    };
+    form.Catalogue().Files().showQueryEditor = [this](const QString &file) { OpenQueryFile(file); };
 }
 
 bool TQueryGui::ShowDialog()

@@ -1,12 +1,12 @@
 #include "search/TQueryEditor.h"
 
-#include "session/MessageBoxes.h"
 #include "options/TOptions.h"
 #include "search/IQueryFileDialogs.h"
 #include "search/PendingSearchText.h"
 #include "search/QueryComparison.h"
 #include "search/QueryCondition.h"
 #include "search/QueryFile.h"
+#include "session/MessageBoxes.h"
 #include "storage/CatalogueFields.h"
 
 #include <QFileInfo>
