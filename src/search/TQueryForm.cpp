@@ -319,8 +319,12 @@ bool TQueryForm::FormKeyDown(QObject *target, const QKeyEvent *event)
     case Qt::Key_Escape:
         return click(cancel_);
     case Qt::Key_Insert:
-        return click(mods & Qt::AltModifier ? addCompare_ : addBoolean_);
+        if (mods == Qt::NoModifier)
+            return click(addBoolean_);
+        return mods == Qt::AltModifier && click(addCompare_);
     case Qt::Key_Delete:
+        if (mods != Qt::NoModifier)
+            return false;
         // The key goes to the control with the focus: in the value edit or
         // the spin edit Del edits the text.
         if (target == value_ || target == number_ ||
