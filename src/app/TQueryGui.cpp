@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "options/TOptions.h"
+#include "search/TSearchGui.h"
 #include "shell/Help.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TCatalogueGui.h"
@@ -17,7 +18,13 @@ TQueryGui::TQueryGui(TMainForm &form, IHelp &help)
                        form.Shell().hooks.EndLabelEdit();
                },
                [this] { return ShowDialog(); }, [this] { return queryForm_.Condition(); },
-               [](const QString &) { return -1; }, [] { return false; }, [] {}})
+               [&form](const QString &condition) {
+                   form.Search().Runner().ExecuteSearch(condition);
+                   const engine::Query &query = form.Search().Query();
+                   return query.IsOpen() ? int(query.RecordCount()) : -1;
+               },
+               [&form] { return form.Search().Results().OpenResults(true); },
+               [&form] { form.Shell().SetDbState(3); }})
 {
     queryForm_.OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
     form.SetHandler(cmd::ComplexSearchAction, [this] { search_.ComplexSearchClick(); });

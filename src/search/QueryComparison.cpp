@@ -1,7 +1,7 @@
 #include "search/QueryComparison.h"
 
 #include "platform/TextRules.h"
-#include "search/PendingSearchText.h"
+#include "search/SearchConditions.h"
 #include "storage/CatalogueFields.h"
 
 #include <cmath>

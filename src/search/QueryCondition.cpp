@@ -1,6 +1,6 @@
 #include "search/QueryCondition.h"
 
-#include "search/PendingSearchText.h"
+#include "search/SearchConditions.h"
 #include "search/QueryComparison.h"
 #include "search/QueryTree.h"
 

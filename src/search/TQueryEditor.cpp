@@ -1,11 +1,12 @@
 #include "search/TQueryEditor.h"
 
 #include "options/TOptions.h"
+#include "platform/Codec.h"
 #include "search/IQueryFileDialogs.h"
-#include "search/PendingSearchText.h"
 #include "search/QueryComparison.h"
 #include "search/QueryCondition.h"
 #include "search/QueryFile.h"
+#include "search/SearchConditions.h"
 #include "session/MessageBoxes.h"
 #include "storage/CatalogueFields.h"
 
@@ -249,6 +250,10 @@ void TQueryEditor::CompareChange()
         // A line break would split the node's line in a query file.
         value = c_.value;
         value.replace(u'\r', u' ').replace(u'\n', u' ');
+        // Typed text meets the catalogue's code page as names do: accents
+        // that 1251 lacks are dropped. Text it cannot hold at all stays, and
+        // is refused when the query is saved or searched.
+        value = codec::ToCatalogueText(value).value_or(value);
     } else if (c_.unit >= 0 && c_.unit < QuerySizeUnits().size()) {
         value = QString::number(c_.number) + u' ' + QuerySizeUnits()[c_.unit];
     }

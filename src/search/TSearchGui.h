@@ -21,6 +21,8 @@ public:
 
     TSearchRunner &Runner() { return runner_; }
     TSearchResults &Results() { return results_; }
+    // The main window's query object: open after a statement that ran.
+    const engine::Query &Query() const { return query_; }
 
     // A new search with a condition (kind filter included) as the search
     // commands run it: the condition becomes LastCondition, the statement

@@ -108,6 +108,8 @@ TEST_F(QueryEditorTest, ComparisonControlsWriteAndReadTheCaption)
     EXPECT_EQ(text->Caption(), "[Производитель] СОДЕРЖИТ [soft]!");
     editor.ValueChange("");
     EXPECT_EQ(text->Caption(), "[НЕ ОПРЕДЕЛЕНО]");
+    editor.ValueChange("Björk");
+    EXPECT_EQ(text->Caption(), "[Производитель] СОДЕРЖИТ [Bjork]!");
     editor.ValueChange("a\r\nb");
     EXPECT_EQ(text->Caption(), "[Производитель] СОДЕРЖИТ [a  b]!");
 
@@ -306,6 +308,14 @@ TEST_F(QueryEditorTest, SavingAppendsTheExtensionAsksAndKeepsTheOldFileOnFailure
     EXPECT_EQ(boxes.shown.last().icon, TMsgIcon::Error);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), codec::ToCp1251Bytes("?\r\n\t[НЕ ОПРЕДЕЛЕНО]\r\n"));
+    saved.close();
+
+    // Text the file's code page cannot hold is refused before writing.
+    AddComparison(CfProduct, 0, "中");
+    dialogs.answers = {plain + ".cdq"};
+    editor.SaveClick();
+    EXPECT_EQ(boxes.shown.last().text, plain + ".cdq\rЗапрос содержит символы, которые нельзя "
+                                               "записать в файл сложного запроса.");
     EXPECT_TRUE(boxes.AllAnswersUsed());
 }
 
