@@ -5,7 +5,9 @@
 #include "app/TQueryGui.h"
 #include "engine/Engine.h"
 #include "platform/Translations.h"
+#include "search/TSearchGui.h"
 #include "shell/ShellServicesGui.h"
+#include "shell/THelpKeyGui.h"
 #include "storage/TableEngineSetup.h"
 
 #include <QApplication>
@@ -30,6 +32,8 @@ int main(int argc, char **argv)
     qbx::TShellServicesGui shellServices(mainForm);
     // The complex query editor and query files.
     qbx::TQueryGui queryGui(mainForm, shellServices.Help());
+    shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
+    shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
     mainForm.SetCommandLine(app.arguments().mid(1));
     mainForm.show();
     const int result = app.exec();
