@@ -3,6 +3,7 @@
 #include "app/QtMessageBoxesGui.h"
 #include "app/ScanAttachGui.h"
 #include "app/StartUp.h"
+#include "app/TQueryGui.h"
 #include "engine/Engine.h"
 #include "platform/Translations.h"
 #include "scan/TScanGui.h"
@@ -31,6 +32,8 @@ int main(int argc, char **argv)
     qbx::TMainForm mainForm;
     // Help window, About box, F1 in the menus and the folder picker.
     qbx::TShellServicesGui shellServices(mainForm);
+    // The complex query editor and query files.
+    qbx::TQueryGui queryGui(mainForm, shellServices.Help());
     shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
     shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
     // The scan dialog and the scan commands.
