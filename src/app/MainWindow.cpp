@@ -1,13 +1,13 @@
 #include "app/MainWindow.h"
 
-#include "app/CommandTable.h"
 #include "app/ImagesGui.h"
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
-#include "storage/TCatalogueGui.h"
 #include "platform/RegisterFileType.h"
+#include "session/CommandTable.h"
 #include "shell/Help.h"
+#include "storage/TCatalogueGui.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "shell/OptionsControls.h"
 
-#include "options/IOptionsWindow.h"
+#include "options/OptionsWindowSeam.h"
 #include "options/TOptions.h"
 
 namespace qbx {

@@ -1,7 +1,7 @@
 #include "shell/OptionsDialogLogic.h"
 
-#include "app/MessageBoxes.h"
-#include "options/IOptionsWindow.h"
+#include "session/MessageBoxes.h"
+#include "options/OptionsWindowSeam.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
 #include "platform/Registry.h"

@@ -1,9 +1,9 @@
 #include "shell/ShellServicesGui.h"
 
-#include "app/CommandTable.h"
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxesGui.h"
 #include "options/TOptions.h"
+#include "session/CommandTable.h"
 #include "shell/TAboutForm.h"
 #include "shell/TFolderPickerGui.h"
 #include "shell/THelpKeyGui.h"

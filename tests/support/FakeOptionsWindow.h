@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/IOptionsWindow.h"
+#include "options/OptionsWindowSeam.h"
 
 namespace qbx::test {
 
