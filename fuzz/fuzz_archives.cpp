@@ -9,7 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     qbx::TArchiveLimits limits;
     limits.MaxMembers = 10000;
-    const qbx::TArchiveListing listing = qbx::ListArchive(qbx::fuzz::WriteInput(data, size), limits);
+    const qbx::TArchiveListing listing =
+        qbx::ListArchive(qbx::fuzz::WriteInput(data, size), limits);
     if (listing.Status == qbx::TArchiveStatus::Unreadable && !listing.Members.empty())
         __builtin_trap();
     if (listing.Members.size() > size_t(limits.MaxMembers))

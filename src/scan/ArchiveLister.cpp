@@ -24,7 +24,7 @@ struct TSource {
     int Fd = -1;
     const std::function<bool()> *Stop = nullptr;
     bool Stopped = false;
-    char Buffer[64 * 1024];
+    char Buffer[8 * 1024];
 };
 
 la_ssize_t ReadBlock(struct archive *a, void *data, const void **block)
