@@ -1,9 +1,9 @@
-#include "app/ImagesGui.h"
+#include "app/ApplicationGui.h"
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxesGui.h"
 #include "app/StartUp.h"
+#include "app/TQueryGui.h"
 #include "engine/Engine.h"
-#include "platform/Translations.h"
 #include "search/TSearchGui.h"
 #include "shell/ShellServicesGui.h"
 #include "shell/THelpKeyGui.h"
@@ -14,11 +14,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("qubrix"));
-    QApplication::setApplicationDisplayName(qbx::AppTitle());
-    QApplication::setWindowIcon(qbx::AppIcon());
     // Standard buttons in Russian, also in the engine message below.
-    qbx::LoadQtTranslations(app);
+    qbx::SetUpApplication(app);
 
     // Before any window exists the message box has no owner.
     qbx::TQtMessageBoxes boxes;
@@ -29,6 +26,8 @@ int main(int argc, char **argv)
     qbx::TMainForm mainForm;
     // Help window, About box, F1 in the menus and the folder picker.
     qbx::TShellServicesGui shellServices(mainForm);
+    // The complex query editor and query files.
+    qbx::TQueryGui queryGui(mainForm, shellServices.Help());
     shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
     shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
     mainForm.SetCommandLine(app.arguments().mid(1));
