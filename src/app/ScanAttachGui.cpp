@@ -12,7 +12,7 @@ std::unique_ptr<TScanGui> AttachScanGui(TMainForm &form, IFolderPicker &picker, 
     TCatalogueGui &catalogue = form.Catalogue();
     auto scan = std::make_unique<TScanGui>(TScanGuiContext{
         form.Options(), form.Shell(), form.Operation(), form.MessageBoxes(), catalogue.MainModel(),
-        *form.MainTreeView(), catalogue.ConflictPrompt(), picker, help, &form, [&catalogue] {
+        *form.MainTreeView(), catalogue.ConflictForm(), picker, help, &form, [&catalogue] {
             if (catalogue.Catalogue().OnTreeChanged)
                 catalogue.Catalogue().OnTreeChanged();
         }});

@@ -34,8 +34,7 @@ public:
     TCatalogueFiles &Files() { return files_; }
     TCatalogueSaving &Saving() { return saving_; }
     TDescriptionPaneGui &Pane() { return *pane_; }
-    // The name-conflict form, for the operations that insert items.
-    IConflictPrompt &ConflictPrompt() { return conflictForm_; }
+    TMessageForm &ConflictForm() { return conflictForm_; }
 
 private:
     void ExpandRoot();
