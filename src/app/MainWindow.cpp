@@ -4,10 +4,11 @@
 #include "app/ImagesGui.h"
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
+#include "edit/TItemEditGui.h"
 #include "options/TOptions.h"
-#include "storage/TCatalogueGui.h"
 #include "platform/RegisterFileType.h"
 #include "shell/Help.h"
+#include "storage/TCatalogueGui.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -98,6 +99,7 @@ void TMainForm::FormCreate()
     CreateStatusBar();
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
     catalogue_ = std::make_unique<TCatalogueGui>(*this);
+    edit_ = std::make_unique<TItemEditGui>(*this);
     shell_->hooks.SaveOptions = [this] { options_->Save(*this); };
 
     // The design widths replace the options' initial pane widths; remembered

@@ -28,6 +28,7 @@ namespace qbx {
 
 class TOptions;
 class TCatalogueGui;
+class TItemEditGui;
 class TStatusPanelsWidget;
 struct TMenuDef;
 
@@ -51,6 +52,8 @@ public:
     TMainShell &Shell() { return *shell_; }
     // The catalogue: trees, models, panes and the File commands.
     TCatalogueGui &Catalogue() { return *catalogue_; }
+    // Editing items and descriptions.
+    TItemEditGui &Edit() { return *edit_; }
     TLongOperation &Operation() { return *operation_; }
     IMessageBoxes &MessageBoxes() { return boxes_; }
 
@@ -161,6 +164,7 @@ private:
     std::unique_ptr<TLongOperation> operation_;
     std::unique_ptr<TMainShell> shell_;
     std::unique_ptr<TCatalogueGui> catalogue_;
+    std::unique_ptr<TItemEditGui> edit_;
 
     std::array<QAction *, cmd::Count> actions_{};
     std::array<std::function<void()>, cmd::Count> handlers_;
