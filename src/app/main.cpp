@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxesGui.h"
 #include "app/StartUp.h"
+#include "edit/TItemEditGui.h"
 #include "engine/Engine.h"
 #include "platform/Translations.h"
 #include "shell/ShellServicesGui.h"
@@ -27,6 +28,9 @@ int main(int argc, char **argv)
     qbx::TMainForm mainForm;
     // Help window, About box, F1 in the menus and the folder picker.
     qbx::TShellServicesGui shellServices(mainForm);
+    mainForm.Edit().EditForm().OnHelp = [&shellServices](int context) {
+        shellServices.Help().ShowHelpTopic(context);
+    };
     mainForm.SetCommandLine(app.arguments().mid(1));
     mainForm.show();
     const int result = app.exec();
