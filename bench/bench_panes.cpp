@@ -4,8 +4,8 @@
 // images of a 1,000,000-node tree after a view reset, against a plain walk
 // that counts the same nodes.
 
-#include "app/CommandState.h"
 #include "options/TOptions.h"
+#include "session/CommandState.h"
 #include "tree/TDescriptionPane.h"
 #include "tree/TTreeModel.h"
 

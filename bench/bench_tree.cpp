@@ -5,7 +5,7 @@
 
 #include "options/TOptions.h"
 #include "platform/TextRules.h"
-#include "storage/ConflictPrompt.h"
+#include "session/ConflictPrompt.h"
 #include "tree/NodeOrder.h"
 #include "tree/TCatalogueTree.h"
 

@@ -1,12 +1,12 @@
 #include "app/MainWindow.h"
 
-#include "app/CommandTable.h"
 #include "app/ImagesGui.h"
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
 #include "edit/TItemEditGui.h"
 #include "options/TOptions.h"
 #include "platform/RegisterFileType.h"
+#include "session/CommandTable.h"
 #include "shell/Help.h"
 #include "storage/TCatalogueGui.h"
 

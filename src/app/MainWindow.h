@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/CommandState.h"
-#include "app/LongOperation.h"
-#include "app/MainShell.h"
-#include "app/MainView.h"
 #include "app/QtMessageBoxesGui.h"
-#include "options/IOptionsWindow.h"
+#include "options/OptionsWindowSeam.h"
+#include "session/CommandState.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MainView.h"
 
 #include <QHash>
 #include <QMainWindow>

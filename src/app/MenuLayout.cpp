@@ -1,6 +1,6 @@
 #include "app/MenuLayout.h"
 
-#include "app/CommandTable.h"
+#include "session/CommandTable.h"
 
 #include <initializer_list>
 

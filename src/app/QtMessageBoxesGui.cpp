@@ -1,6 +1,6 @@
 #include "app/QtMessageBoxesGui.h"
 
-#include "app/MessageText.h"
+#include "session/MessageText.h"
 
 #include <QMessageBox>
 

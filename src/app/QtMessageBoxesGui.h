@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBoxes.h"
+#include "session/MessageBoxes.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "app/StartUp.h"
 
-#include "app/MessageBoxes.h"
+#include "session/MessageBoxes.h"
 
 namespace qbx {
 

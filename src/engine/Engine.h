@@ -20,8 +20,9 @@ bool Initialize(std::string_view languageId = "0009");
 void Shutdown();
 bool IsInitialized();
 
-// Folder where queries keep temporary files; empty = the system's
-// temporary folder. Throws Error when the folder does not exist.
+// Folder where queries keep temporary files (the rows of a large result
+// beyond what is kept in memory); empty = the system's temporary folder.
+// Throws Error when the folder does not exist.
 void SetPrivateDirectory(const std::string &folder);
 std::string PrivateDirectory();
 

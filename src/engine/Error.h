@@ -18,6 +18,8 @@ enum ErrorCode : int {
     ErrSqlSyntax = 0x3302,      // a malformed SQL statement or condition
     ErrNotInitialized = 0x2A01, // the engine was not started
     ErrIo = 0x2403,             // reading or writing the file failed
+    ErrFileExists = 0x2404,     // a new file's name is taken
+    ErrDiskFull = 0x2405,       // no space left on the device
 };
 
 // The one exception type of the engine: an English message and a code.

@@ -1,11 +1,13 @@
 #include "engine/Query.h"
 
+#include "engine/Engine.h"
 #include "engine/Error.h"
 #include "engine/SqlCondition.h"
 #include "engine/SqlParser.h"
 #include "engine/Table.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 #include <optional>
 #include <thread>
@@ -18,6 +20,18 @@ namespace {
 // threads scan one table.
 constexpr size_t kBlocksPerThread = 32;
 constexpr size_t kMaxThreads = 4;
+
+// Where large results spill: the private directory the program chose, else
+// the system's temporary folder.
+std::string SpillFolder()
+{
+    std::string folder = PrivateDirectory();
+    if (folder.empty()) {
+        const char *tmp = std::getenv("TMPDIR");
+        folder = tmp && *tmp ? tmp : "/tmp";
+    }
+    return folder;
+}
 
 } // namespace
 
@@ -60,8 +74,9 @@ void Query::Scan(const Table &table, const SqlCondition *condition)
     const size_t threads =
         std::clamp<size_t>(blocks / kBlocksPerThread, 1, std::min(cores, kMaxThreads));
     parts_.clear();
+    const std::string spillFolder = SpillFolder();
     for (size_t i = 0; i < threads; ++i)
-        parts_.emplace_back(recordSize_);
+        parts_.emplace_back(recordSize_, spillFolder);
     std::vector<std::exception_ptr> errors(threads);
     const auto scanPart = [&](size_t part) {
         try {

@@ -4,10 +4,8 @@
 #include "engine/LanguageDriver.h"
 #include "engine/Table.h"
 
-#include <cstdio>
 #include <cstring>
-
-#include <unistd.h>
+#include <optional>
 
 namespace qbx::engine {
 
@@ -27,27 +25,12 @@ bool Convertible(const FieldDef &from, const FieldDef &to)
     return b == FieldKind::Float || (a == FieldKind::Integer && from.size <= to.size);
 }
 
-// Removes the half-written new table when the copy fails.
-class TempFileGuard {
-public:
-    explicit TempFileGuard(std::string path) : path_(std::move(path)) {}
-    ~TempFileGuard()
-    {
-        if (!path_.empty())
-            ::unlink(path_.c_str());
-    }
-    void Release() { path_.clear(); }
-
-private:
-    std::string path_;
-};
-
 } // namespace
 
-void RestructureTable(const std::string &path, const std::vector<FieldDef> &fields)
+void RestructureTable(const std::string &path, const std::vector<FieldDef> &fields, FileSystem &fs)
 {
     Table source;
-    source.Open(path, OpenMode::Exclusive); // held until the new file is in place
+    source.Open(path, OpenMode::Exclusive, fs); // held until the new file is in place
     const std::vector<FieldDef> &old = source.Fields();
     if (fields.size() != old.size())
         throw Error(ErrInvalidParameter, "Restructure needs one descriptor per field.");
@@ -61,11 +44,14 @@ void RestructureTable(const std::string &path, const std::vector<FieldDef> &fiel
     const std::string driver = source.LanguageDriverName();
     if (FindLanguageDriver(driver))
         options.driver = driver;
-    const std::string temp = path + ".restructure~";
-    TempFileGuard guard(temp);
-    Table::Create(temp, fields, options);
+    // The new table starts as an empty file with the old one's permissions,
+    // which creating the table over it keeps.
+    std::string temp;
+    CreateUniqueFile(fs, FolderOf(path), "." + FileNameOf(path) + ".", ".tmp", fs.Mode(path), temp);
+    FileRemover remover(fs, temp);
+    Table::Create(temp, fields, options, fs, FileNameOf(path));
     Table target;
-    target.Open(temp, OpenMode::Exclusive);
+    target.Open(temp, OpenMode::Exclusive, fs);
 
     std::vector<uint8_t> record(target.RecordSize());
     const std::vector<FieldLayout> &from = source.Layout();
@@ -91,11 +77,13 @@ void RestructureTable(const std::string &path, const std::vector<FieldDef> &fiel
         }
         target.AppendRaw(record.data());
     }
+    // The new file must be on the disk before it takes the old one's name:
+    // a crash after the rename must not leave a table with lost records.
+    target.Flush();
     target.Close();
-    if (std::rename(temp.c_str(), path.c_str()) != 0)
-        throw Error(ErrIo, "Cannot replace the table: " + std::string(std::strerror(errno)) +
-                               ". File: " + path);
-    guard.Release();
+    fs.Rename(temp, path);
+    remover.Release();
+    fs.FlushFolder(FolderOf(path));
 }
 
 } // namespace qbx::engine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FileSystem.h"
 #include "engine/TableHeader.h"
 
 #include <string>
@@ -12,9 +13,10 @@ namespace qbx::engine {
 // alpha to alpha (cut to the new size), any number or integer to a number
 // field, integers to integer fields when they fit. The new table is written
 // beside the old file, keeps its block size and language driver, and is
-// then renamed over it, so a failure leaves the old file as it was.
-// Throws Error (the table is locked by someone else, a conversion is not
-// possible, writing fails).
-void RestructureTable(const std::string &path, const std::vector<FieldDef> &fields);
+// flushed to the disk and then renamed over it, so a failure leaves the old
+// file as it was. Throws Error (the table is locked by someone else, a
+// conversion is not possible, writing fails).
+void RestructureTable(const std::string &path, const std::vector<FieldDef> &fields,
+                      FileSystem &fs = SystemFileSystem());
 
 } // namespace qbx::engine

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstring>
 #include <ctime>
+#include <functional>
+#include <optional>
 #include <utility>
 
 #include <sys/mman.h>
@@ -14,12 +16,6 @@
 namespace qbx::engine {
 
 namespace {
-
-std::string BaseName(const std::string &path)
-{
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 [[noreturn]] void BadValue(const FieldDef &f, const char *why)
 {
@@ -64,11 +60,12 @@ Table &Table::operator=(Table &&other) noexcept
     return *this;
 }
 
-void Table::Open(const std::string &path, OpenMode mode)
+void Table::Open(const std::string &path, OpenMode mode, FileSystem &fs)
 {
     Close();
     const bool exclusive = mode == OpenMode::Exclusive;
-    file_.Open(path, exclusive, exclusive ? TableFile::Lock::Exclusive : TableFile::Lock::Shared);
+    file_.Open(fs, path, exclusive,
+               exclusive ? TableFile::Lock::Exclusive : TableFile::Lock::Shared);
     try {
         const uint64_t fileSize = file_.Size();
         uint8_t fixed[kFixedHeaderSize];
@@ -88,7 +85,7 @@ void Table::Open(const std::string &path, OpenMode mode)
             layout_.push_back({f.type, offset, f.size});
             offset += f.size;
         }
-        WalkBlocks();
+        WalkBlocks(fileSize);
         buffer_.assign(header_.BlockSize(), 0);
         newRecord_.assign(header_.recordSize, 0);
     } catch (...) {
@@ -98,8 +95,10 @@ void Table::Open(const std::string &path, OpenMode mode)
 }
 
 // Follows the chain from the first block, at most fileBlocks steps, and
-// checks every link and per-block count before any record is read.
-void Table::WalkBlocks()
+// checks every link and per-block count before any record is read. A block
+// may pass the end of the file (a copy cut at its used length) as long as
+// the records it claims lie inside.
+void Table::WalkBlocks(uint64_t fileSize)
 {
     blocks_.clear();
     const uint32_t perBlock = header_.RecordsPerBlock();
@@ -113,6 +112,8 @@ void Table::WalkBlocks()
             corrupt("block link out of range");
         if (blocks_.size() >= header_.fileBlocks)
             corrupt("the block chain loops");
+        if (BlockOffset(number) + 6 > fileSize)
+            corrupt("the file is shorter than its blocks");
         uint8_t bh[6];
         file_.ReadAt(BlockOffset(number), bh, sizeof bh);
         const int lastOffset = int16_t(GetU16(bh + 4));
@@ -123,6 +124,8 @@ void Table::WalkBlocks()
             count = uint32_t(lastOffset) / header_.recordSize + 1;
             if (count > perBlock)
                 corrupt("too many records in block " + std::to_string(number));
+            if (BlockOffset(number) + 6 + uint64_t(count) * header_.recordSize > fileSize)
+                corrupt("the file is shorter than its blocks");
         }
         blocks_.push_back({uint16_t(number), uint16_t(count)});
         total += count;
@@ -132,8 +135,26 @@ void Table::WalkBlocks()
         corrupt("the record count differs from the blocks");
 }
 
+void Table::Flush()
+{
+    if (!writing_)
+        return;
+    if (map_) {
+        const uint64_t used = std::min<uint64_t>(mapSize_, file_.Size());
+        if (used > 0 && ::msync(map_, size_t(used), MS_SYNC) != 0)
+            throw Error(ErrIo, "Cannot write table to disk: " + std::string(std::strerror(errno)) +
+                                   ". File: " + Path());
+    }
+    file_.Flush();
+}
+
 void Table::Close() noexcept
 {
+    try {
+        Flush();
+    } catch (const Error &) {
+        // Close always succeeds; a caller that must know calls Flush first.
+    }
     Unmap();
     file_.Close();
     blocks_.clear();
@@ -277,8 +298,16 @@ void Table::StartWriting()
         throw Error(ErrInvalidParameter, "Cannot append to a keyed table. Table: " + Path());
     // Reserve address space for the largest file the table may grow to;
     // only the pages the file covers are ever touched.
+    // A file cut short inside its last block gets its full length back
+    // first: records land in that block, and a mapping must not touch pages
+    // past the end of the file.
+    const uint64_t blocksEnd = BlockOffset(header_.fileBlocks + 1);
+    if (file_.Size() < blocksEnd)
+        file_.Resize(blocksEnd);
     const size_t size = header_.headerSize + size_t(kMaxBlocks) * header_.BlockSize();
-    void *p = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, file_.Descriptor(), 0);
+    const int fd = file_.MapDescriptor();
+    void *p =
+        fd < 0 ? MAP_FAILED : ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
     if (p != MAP_FAILED) {
         map_ = static_cast<uint8_t *>(p);
         mapSize_ = size;
@@ -306,6 +335,15 @@ void Table::PutWord(uint64_t offset, uint16_t value)
     Put(offset, b, 2);
 }
 
+void Table::PutBlockCounters(const TableHeader &h)
+{
+    PutWord(HoFileBlocks, h.fileBlocks);
+    PutWord(HoMaxBlocks, h.fileBlocks);
+    PutWord(HoNextBlock, h.nextBlock);
+    PutWord(HoLastBlock, h.lastBlock);
+    PutWord(HoFirstBlock, h.firstBlock);
+}
+
 void Table::AddBlock()
 {
     if (header_.fileBlocks >= blockLimit_)
@@ -321,18 +359,27 @@ void Table::AddBlock()
     PutU16(block.data() + 2, prev);
     PutU16(block.data() + 4, uint16_t(-int(header_.recordSize)));
     file_.WriteAt(BlockOffset(number), block.data(), block.size());
-    if (prev != 0)
-        PutWord(BlockOffset(prev), number);
+    // The header counts the block before the chain links to it: cut off in
+    // between, the table has an unused block, never a link past its blocks.
+    const TableHeader before = header_;
     header_.fileBlocks = number;
     header_.nextBlock = uint16_t(header_.nextBlock + 1);
     header_.lastBlock = number;
     if (header_.firstBlock == 0)
         header_.firstBlock = number;
-    PutWord(HoFileBlocks, header_.fileBlocks);
-    PutWord(HoMaxBlocks, header_.fileBlocks);
-    PutWord(HoNextBlock, header_.nextBlock);
-    PutWord(HoLastBlock, header_.lastBlock);
-    PutWord(HoFirstBlock, header_.firstBlock);
+    try {
+        PutBlockCounters(header_);
+        if (prev != 0)
+            PutWord(BlockOffset(prev), number);
+    } catch (const Error &) {
+        header_ = before;
+        Restore([&] {
+            if (prev != 0)
+                PutWord(BlockOffset(prev), 0);
+            PutBlockCounters(header_);
+        });
+        throw;
+    }
     blocks_.push_back({number, 0});
 }
 
@@ -347,25 +394,63 @@ void Table::AppendRaw(const uint8_t *record)
     BlockRef &last = blocks_.back();
     const uint64_t block = BlockOffset(last.number);
     Put(block + 6 + uint64_t(last.count) * header_.recordSize, record, header_.recordSize);
+    // The block's count and the header's must agree: when the second write
+    // fails, the first is taken back.
+    const auto putCounts = [&](uint16_t count, uint32_t records) {
+        PutWord(block + 4, uint16_t((count - 1) * header_.recordSize));
+        uint8_t n[4];
+        PutU32(n, records);
+        Put(HoNumRecords, n, 4);
+    };
+    try {
+        putCounts(uint16_t(last.count + 1), header_.numRecords + 1);
+    } catch (const Error &) {
+        Restore([&] { putCounts(last.count, header_.numRecords); });
+        throw;
+    }
     ++last.count;
-    PutWord(block + 4, uint16_t((last.count - 1) * header_.recordSize));
     ++header_.numRecords;
-    uint8_t n[4];
-    PutU32(n, header_.numRecords);
-    Put(HoNumRecords, n, 4);
+}
+
+// Runs a write that takes back part of a failed one. It may fail as well
+// (the disk is gone): the first error is the one to report.
+void Table::Restore(const std::function<void()> &undo) noexcept
+{
+    try {
+        undo();
+    } catch (const Error &) {
+    }
 }
 
 void Table::Create(const std::string &path, const std::vector<FieldDef> &fields,
-                   const CreateOptions &options)
+                   const CreateOptions &options, FileSystem &fs, const std::string &tableName)
 {
     const std::string driver = options.driver.empty() ? DefaultLanguageDriver() : options.driver;
     if (!FindLanguageDriver(driver))
         throw Error(ErrInvalidParameter, "Unknown language driver: " + driver + ".");
-    const std::vector<uint8_t> header =
-        BuildTableHeader(fields, options.blockKiB, BaseName(path), driver);
-    TableFile file;
-    file.Create(path);
-    file.WriteAt(0, header.data(), header.size());
+    const std::vector<uint8_t> header = BuildTableHeader(
+        fields, options.blockKiB, tableName.empty() ? FileNameOf(path) : tableName, driver);
+    const std::optional<unsigned> mode = fs.Mode(path);
+    std::unique_ptr<File> old; // held, locked, until the new file is in its place
+    if (mode) {
+        old = fs.Open(path, true, FileLock::Exclusive);
+        if (!old->Writable())
+            throw Error(ErrAccessDenied,
+                        "Cannot create table: the file is read only. File: " + path);
+    }
+    std::string written = path;
+    std::unique_ptr<File> file =
+        mode ? CreateUniqueFile(fs, FolderOf(path), "." + FileNameOf(path) + ".", ".tmp", mode,
+                                written)
+             : fs.CreateNew(path, std::nullopt);
+    FileRemover remover(fs, written);
+    file->WriteAt(0, header.data(), header.size());
+    file->Flush();
+    file.reset();
+    if (mode)
+        fs.Rename(written, path);
+    remover.Release();
+    fs.FlushFolder(FolderOf(path));
 }
 
 std::string LanguageDriverOfFile(const std::string &path)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "engine/FieldCodec.h"
+#include "engine/FileSystem.h"
 #include "engine/TableFile.h"
 #include "engine/TableHeader.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,7 +57,14 @@ public:
 
     // Opens a table; checks the header and the whole block chain. Throws
     // Error when the file is missing, locked, encrypted, damaged or no table.
-    void Open(const std::string &path, OpenMode mode = OpenMode::Shared);
+    // A file cut short inside its last blocks opens as long as every record
+    // the chain claims lies inside it.
+    void Open(const std::string &path, OpenMode mode = OpenMode::Shared,
+              FileSystem &fs = SystemFileSystem());
+    // Forces what was appended to the disk; throws Error when it cannot.
+    void Flush();
+    // Closes the table, flushing first after an append (a failure of that
+    // flush is lost: call Flush first to learn of it).
     void Close() noexcept;
     bool IsOpen() const { return file_.IsOpen(); }
     const std::string &Path() const { return file_.Path(); }
@@ -100,9 +110,15 @@ public:
     // Highest block count the table may reach (at most kMaxBlocks).
     void SetBlockLimit(uint32_t blocks);
 
-    // Creates an empty unkeyed table, replacing any file of that name.
+    // Creates an empty unkeyed table, replacing any file of that name. An
+    // existing file is replaced only by a rename of the new, flushed file
+    // over it (keeping its permissions), so a failure leaves it as it was;
+    // a file that is read only or open elsewhere is refused. The header
+    // names the table `tableName`, or after the file when it is empty (a
+    // table written under a temporary name takes the final one's).
     static void Create(const std::string &path, const std::vector<FieldDef> &fields,
-                       const CreateOptions &options = {});
+                       const CreateOptions &options = {}, FileSystem &fs = SystemFileSystem(),
+                       const std::string &tableName = {});
 
 private:
     struct BlockRef {
@@ -110,7 +126,7 @@ private:
         uint16_t count;
     };
 
-    void WalkBlocks();
+    void WalkBlocks(uint64_t fileSize);
     bool LoadBlock(size_t index);
     const FieldDef &CheckedField(size_t field) const;
     uint64_t BlockOffset(uint32_t number) const;
@@ -118,6 +134,8 @@ private:
     void Put(uint64_t offset, const void *data, size_t size);
     void PutWord(uint64_t offset, uint16_t value);
     void AddBlock();
+    void PutBlockCounters(const TableHeader &h);
+    void Restore(const std::function<void()> &undo) noexcept;
     void Unmap() noexcept;
 
     TableFile file_;

@@ -158,10 +158,9 @@ TableHeader ParseTableHeader(const uint8_t *data, size_t size, uint64_t fileSize
                           static_cast<const uint8_t *>(nul) - (data + pos));
     }
 
-    // Block counters against the file length.
-    const uint64_t blocksEnd = uint64_t(h.headerSize) + uint64_t(h.fileBlocks) * h.BlockSize();
-    if (blocksEnd > fileSize)
-        Corrupt(fileName, "the file is shorter than its blocks");
+    // The block counters are checked against the file's length block by
+    // block when the chain is walked: a copy cut at the used length of its
+    // last block is still a whole table.
     if (h.firstBlock > h.fileBlocks || h.lastBlock > h.fileBlocks)
         Corrupt(fileName, "block number out of range");
     if (h.numRecords > uint64_t(h.fileBlocks) * h.RecordsPerBlock())

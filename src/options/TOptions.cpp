@@ -1,6 +1,6 @@
 #include "options/TOptions.h"
 
-#include "options/IOptionsWindow.h"
+#include "options/OptionsWindowSeam.h"
 #include "platform/AppPaths.h"
 #include "platform/IniFile.h"
 #include "platform/Registry.h"

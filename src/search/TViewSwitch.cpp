@@ -1,8 +1,8 @@
 #include "search/TViewSwitch.h"
 
-#include "app/CommandState.h"
-#include "app/MainShell.h"
 #include "options/TOptions.h"
+#include "session/CommandState.h"
+#include "session/MainShell.h"
 #include "tree/CataloguePath.h"
 #include "tree/NodePaths.h"
 #include "tree/TTreeModel.h"

@@ -1,8 +1,8 @@
 #include "shell/ShellServicesGui.h"
 
-#include "app/CommandTable.h"
 #include "app/MainWindow.h"
 #include "options/TOptions.h"
+#include "session/CommandTable.h"
 #include "shell/TAboutForm.h"
 #include "shell/TFolderPickerGui.h"
 #include "shell/THelpKeyGui.h"

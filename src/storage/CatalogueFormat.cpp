@@ -1,9 +1,9 @@
 #include "storage/CatalogueFormat.h"
 
-#include "app/MessageBoxes.h"
 #include "engine/Error.h"
 #include "engine/Restructure.h"
 #include "engine/Table.h"
+#include "session/MessageBoxes.h"
 #include "storage/CatalogueFields.h"
 
 #include <QDir>

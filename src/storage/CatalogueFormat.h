@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/IStorageStatus.h"
+#include "session/IStorageStatus.h"
 
 #include <QString>
 

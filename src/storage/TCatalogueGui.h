@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ShellStorageStatus.h"
 #include "search/TViewSwitch.h"
+#include "session/ShellStorageStatus.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TMessageForm.h"
 #include "storage/TQtFileDialogsGui.h"

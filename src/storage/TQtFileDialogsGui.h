@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/IFileDialogs.h"
+#include "session/IFileDialogs.h"
 
 class QWidget;
 

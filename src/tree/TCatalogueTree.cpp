@@ -1,7 +1,7 @@
 #include "tree/TCatalogueTree.h"
 
 #include "options/TOptions.h"
-#include "storage/ConflictPrompt.h"
+#include "session/ConflictPrompt.h"
 #include "tree/CataloguePath.h"
 #include "tree/TTreeModel.h"
 

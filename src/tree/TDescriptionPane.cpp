@@ -1,8 +1,8 @@
 #include "tree/TDescriptionPane.h"
 
-#include "app/CommandState.h"
-#include "app/MainShell.h"
 #include "options/TOptions.h"
+#include "session/CommandState.h"
+#include "session/MainShell.h"
 #include "tree/ItemCommandRules.h"
 #include "tree/NodeRecord.h"
 #include "tree/SizeText.h"

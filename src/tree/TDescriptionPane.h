@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainView.h"
+#include "session/MainView.h"
 #include "tree/DisplayRecord.h"
 
 #include <QString>

@@ -1,9 +1,9 @@
 // The real main window on the offscreen platform: start-up, menus, tool bar,
 // keys and closing.
 #include "app/MainWindow.h"
-#include "app/CommandTable.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
+#include "session/CommandTable.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

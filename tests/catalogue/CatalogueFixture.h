@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ShellFixture.h"
-#include "app/ShellStorageStatus.h"
 #include "engine/Table.h"
 #include "platform/Codec.h"
+#include "session/ShellFixture.h"
+#include "session/ShellStorageStatus.h"
 #include "storage/CatalogueFields.h"
 #include "storage/TCatalogueFiles.h"
 #include "tree/ScriptedConflicts.h"

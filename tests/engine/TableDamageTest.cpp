@@ -85,7 +85,12 @@ TEST(TableDamage, EachBrokenHeaderValueIsRejected)
         {"field count past the header", [](std::string &b) { Put16(b, 0x21, 255); }, ErrCorrupt},
         {"number of 4 bytes", [](std::string &b) { b[0x78 + 3] = 4; }, ErrCorrupt},
         {"unknown version", [](std::string &b) { b[0x39] = 0x20; }, ErrCorrupt},
-        {"more blocks than the file", [](std::string &b) { Put16(b, 0x0C, 9); }, ErrCorrupt},
+        {"chain into a block past the file",
+         [&](std::string &b) {
+             Put16(b, 0x0C, 9);
+             Put16(b, block3, 9);
+         },
+         ErrCorrupt},
         {"first block past the end", [](std::string &b) { Put16(b, 0x0E, 4); }, ErrCorrupt},
         {"more records than blocks hold", [](std::string &b) { b[6] = char(0xFF); }, ErrCorrupt},
         {"record count off the blocks", [](std::string &b) { b[6] = 59; }, ErrCorrupt},

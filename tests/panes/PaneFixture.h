@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CommandState.h"
 #include "options/TOptions.h"
+#include "session/CommandState.h"
 #include "tree/ItemCommandRules.h"
 #include "tree/TDescriptionPane.h"
 #include "tree/TTreeModel.h"

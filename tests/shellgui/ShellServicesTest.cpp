@@ -1,10 +1,10 @@
 // The help and About commands of the real main window.
 #include "shell/ShellServicesGui.h"
 
-#include "app/CommandTable.h"
 #include "app/MainWindow.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
+#include "session/CommandTable.h"
 #include "shell/QStringPrinter.h"
 #include "shell/TAboutForm.h"
 #include "shell/THelpWindow.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/ConflictPrompt.h"
+#include "session/ConflictPrompt.h"
 
 #include <QStringList>
 

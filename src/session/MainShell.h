@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CommandState.h"
-#include "app/MainView.h"
+#include "session/CommandState.h"
+#include "session/MainView.h"
 
 #include <QStringList>
 #include <QtCore/qnamespace.h>

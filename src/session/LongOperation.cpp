@@ -1,7 +1,7 @@
-#include "app/LongOperation.h"
+#include "session/LongOperation.h"
 
-#include "app/MessageBoxes.h"
 #include "options/TOptions.h"
+#include "session/MessageBoxes.h"
 
 namespace qbx {
 

@@ -2,7 +2,7 @@
 // are re-based on the program's folder, and query files.
 #include "ShellFixture.h"
 
-#include "app/CommandLine.h"
+#include "session/CommandLine.h"
 
 #include <QDir>
 #include <QFile>

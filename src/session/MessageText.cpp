@@ -1,4 +1,4 @@
-#include "app/MessageText.h"
+#include "session/MessageText.h"
 
 namespace qbx {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/LongOperation.h"
-#include "app/MainShell.h"
-#include "app/MainView.h"
-#include "storage/IStorageStatus.h"
+#include "session/IStorageStatus.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MainView.h"
 
 namespace qbx {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/CommandState.h"
-#include "app/LongOperation.h"
-#include "app/MainShell.h"
-#include "app/MainView.h"
 #include "options/TOptions.h"
+#include "session/CommandState.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MainView.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "app/MainShell.h"
+#include "session/MainShell.h"
 
-#include "app/CommandLine.h"
-#include "app/LongOperation.h"
-#include "app/MessageBoxes.h"
 #include "options/TOptions.h"
+#include "session/CommandLine.h"
+#include "session/LongOperation.h"
+#include "session/MessageBoxes.h"
 #include "shell/Help.h"
 #include "tree/SizeText.h"
 

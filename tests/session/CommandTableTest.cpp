@@ -1,9 +1,9 @@
 // The command table and the menus built from it: texts a user reads, keys,
 // tags that index options, and that every command is reachable.
-#include "app/CommandTable.h"
+#include "session/CommandTable.h"
 #include "app/MenuLayout.h"
-#include "app/MessageText.h"
 #include "app/StartUp.h"
+#include "session/MessageText.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "app/CommandTable.h"
+#include "session/CommandTable.h"
 
 namespace qbx {
 

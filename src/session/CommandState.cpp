@@ -1,4 +1,4 @@
-#include "app/CommandState.h"
+#include "session/CommandState.h"
 
 namespace qbx {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandTable.h"
+#include "session/CommandTable.h"
 
 #include <QObject>
 
