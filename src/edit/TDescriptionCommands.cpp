@@ -1,11 +1,11 @@
 #include "edit/TDescriptionCommands.h"
 
-#include "app/CommandState.h"
-#include "app/MessageBoxes.h"
 #include "edit/ItemNames.h"
 #include "edit/TEditValues.h"
 #include "edit/TItemOperations.h"
 #include "options/TOptions.h"
+#include "session/CommandState.h"
+#include "session/MessageBoxes.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTreeModel.h"
 

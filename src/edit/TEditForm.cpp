@@ -1,6 +1,6 @@
 #include "edit/TEditForm.h"
 
-#include "app/MessageBoxes.h"
+#include "session/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>

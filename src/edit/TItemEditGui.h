@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/CommandTable.h"
 #include "edit/IItemEditView.h"
 #include "edit/TDescriptionCommands.h"
 #include "edit/TEditForm.h"
 #include "edit/TItemOperations.h"
+#include "session/CommandTable.h"
 
 #include <QKeySequence>
 #include <QList>

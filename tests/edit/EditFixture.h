@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/CommandState.h"
 #include "edit/IItemEditView.h"
 #include "edit/TDescriptionCommands.h"
 #include "edit/TEditValues.h"
 #include "edit/TItemOperations.h"
 #include "options/TOptions.h"
 #include "panes/PaneFixture.h"
+#include "session/CommandState.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "tree/NodePaths.h"
 #include "tree/ScriptedConflicts.h"
