@@ -6,6 +6,7 @@
 #include "edit/TItemEditGui.h"
 #include "options/TOptions.h"
 #include "platform/RegisterFileType.h"
+#include "search/TSearchGui.h"
 #include "session/CommandTable.h"
 #include "shell/Help.h"
 #include "storage/TCatalogueGui.h"
@@ -99,6 +100,7 @@ void TMainForm::FormCreate()
     CreateStatusBar();
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
     catalogue_ = std::make_unique<TCatalogueGui>(*this);
+    search_ = std::make_unique<TSearchGui>(*this, *catalogue_);
     edit_ = std::make_unique<TItemEditGui>(*this);
     shell_->hooks.SaveOptions = [this] { options_->Save(*this); };
 

@@ -29,6 +29,7 @@ namespace qbx {
 class TOptions;
 class TCatalogueGui;
 class TItemEditGui;
+class TSearchGui;
 class TStatusPanelsWidget;
 struct TMenuDef;
 
@@ -54,6 +55,8 @@ public:
     TCatalogueGui &Catalogue() { return *catalogue_; }
     // Editing items and descriptions.
     TItemEditGui &Edit() { return *edit_; }
+    // The searches: query, runner and result views.
+    TSearchGui &Search() { return *search_; }
     TLongOperation &Operation() { return *operation_; }
     IMessageBoxes &MessageBoxes() { return boxes_; }
 
@@ -64,6 +67,9 @@ public:
     // Connects the handler of a command (the table's handler name says which
     // one). A command without a handler does nothing when triggered.
     void SetHandler(int command, std::function<void()> handler);
+    // Whether the command whose handler runs was checked before it was
+    // chosen (a radio entry is checked when its handler runs).
+    bool WasChecked() const { return wasChecked_; }
     // A menu by name: "FileMenuItem".."HelpMenuItem", "FieldSearchMenuItem",
     // "SizeUnitMenuItem", "TreePopupMenu", "SearchPopupMenu", "ViewPopupMenu",
     // "SizePopupMenu".
@@ -164,6 +170,7 @@ private:
     std::unique_ptr<TLongOperation> operation_;
     std::unique_ptr<TMainShell> shell_;
     std::unique_ptr<TCatalogueGui> catalogue_;
+    std::unique_ptr<TSearchGui> search_;
     std::unique_ptr<TItemEditGui> edit_;
 
     std::array<QAction *, cmd::Count> actions_{};
@@ -189,6 +196,7 @@ private:
     QString dbDialogsFolder_;
     QString queryDialogsFolder_;
     bool treePopupEnabled_ = true;
+    bool wasChecked_ = false;
     bool shown_ = false;
     bool activated_ = false;
     QStringList commandLine_;

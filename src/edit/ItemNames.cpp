@@ -49,10 +49,7 @@ QString MakeUniqueChildName(QString name, const TTree &tree, const TTreeNode *pa
 
 std::optional<QString> TypedText(const QString &text)
 {
-    // Until the codec's conversion lands: refuse what 1251 cannot hold.
-    if (codec::CanEncodeCp1251(text))
-        return text;
-    return std::nullopt;
+    return codec::ToCatalogueText(text);
 }
 
 TTreeNode *NodeByFullPath(const TTree &tree, QStringView fullPath)
