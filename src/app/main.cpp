@@ -5,7 +5,9 @@
 #include "edit/TItemEditGui.h"
 #include "engine/Engine.h"
 #include "platform/Translations.h"
+#include "search/TSearchGui.h"
 #include "shell/ShellServicesGui.h"
+#include "shell/THelpKeyGui.h"
 #include "storage/TableEngineSetup.h"
 
 #include <QApplication>
@@ -28,6 +30,8 @@ int main(int argc, char **argv)
     qbx::TMainForm mainForm;
     // Help window, About box, F1 in the menus and the folder picker.
     qbx::TShellServicesGui shellServices(mainForm);
+    shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
+    shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
     mainForm.Edit().EditForm().OnHelp = [&shellServices](int context) {
         shellServices.Help().ShowHelpTopic(context);
     };
