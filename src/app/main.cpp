@@ -4,6 +4,7 @@
 #include "app/ScanAttachGui.h"
 #include "app/StartUp.h"
 #include "app/TQueryGui.h"
+#include "edit/TItemEditGui.h"
 #include "engine/Engine.h"
 #include "scan/TScanGui.h"
 #include "search/TSearchGui.h"
@@ -32,6 +33,9 @@ int main(int argc, char **argv)
     qbx::TQueryGui queryGui(mainForm, shellServices.Help());
     shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
     shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
+    mainForm.Edit().EditForm().OnHelp = [&shellServices](int context) {
+        shellServices.Help().ShowHelpTopic(context);
+    };
     // The scan dialog and the scan commands.
     const auto scan =
         qbx::AttachScanGui(mainForm, shellServices.FolderPicker(), shellServices.Help());
