@@ -2,7 +2,8 @@
 // and switching to the whole-catalogue view: the table is read into the tree,
 // the root expanded and selected. The peer is the physical floor of the same
 // run: reading the file once from the page cache.
-#include "GeneratedCatalogue.h"
+#include "WindowBench.h"
+
 #include "app/MainWindow.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
@@ -27,20 +28,8 @@ using namespace qbx;
 
 namespace {
 
-long RssKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    long value = 0;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            status >> value;
-            return value;
-        }
-        status.ignore(4096, '\n');
-    }
-    return 0;
-}
+constexpr size_t kRecords = 1000000;
+constexpr int kDiscs = 20;
 
 double ReadFileSeconds(const std::string &path)
 {
@@ -59,14 +48,11 @@ double ReadFileSeconds(const std::string &path)
 
 int main(int argc, char **argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const bench::TWindowBenchEnvironment environment;
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("big.db")).toStdString();
-    std::printf("records: %zu\n", bench::WriteGeneratedCatalogue(path));
+    std::printf("records: %zu\n", bench::WriteCatalogue(path, 20261207, kRecords, kDiscs, "DISC_"));
     // Warm the page cache the same way for both measurements.
     ReadFileSeconds(path);
     const double readSeconds = ReadFileSeconds(path);
@@ -75,7 +61,7 @@ int main(int argc, char **argv)
     form.Options().ConfirmInterrupt = true;
     form.show();
     QApplication::processEvents();
-    const long rssBefore = RssKiB();
+    const long rssBefore = bench::ResidentKiB();
 
     QElapsedTimer timer;
     timer.start();
@@ -86,11 +72,11 @@ int main(int argc, char **argv)
 
     TTreeModel &model = form.Catalogue().MainModel();
     const bool ok = form.MainTreeView()->isExpanded(model.index(0, 0)) &&
-                    model.rowCount(model.index(0, 0)) == bench::kDiscs;
+                    model.rowCount(model.index(0, 0)) == kDiscs;
     std::printf("loaded_ok: %d\n", ok ? 1 : 0);
     std::printf("open_seconds: %.3f s\n", openSeconds);
-    std::printf("rss_mb: %.1f MB\n", double(RssKiB()) / 1024.0);
-    std::printf("rss_growth_mb: %.1f MB\n", double(RssKiB() - rssBefore) / 1024.0);
+    std::printf("rss_mb: %.1f MB\n", double(bench::ResidentKiB()) / 1024.0);
+    std::printf("rss_growth_mb: %.1f MB\n", double(bench::ResidentKiB() - rssBefore) / 1024.0);
     std::printf("read_seconds: %.3f s\n", readSeconds);
     std::printf("open_ratio_vs_read: %.1f\n", openSeconds / readSeconds);
     form.Options().ConfirmUnsaved = QStringLiteral("0");

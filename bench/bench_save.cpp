@@ -3,7 +3,8 @@
 // saved to a new file, which ends flushed to the disk. The peer in the same
 // run is copying a file of the same size with cp and flushing the copy, the
 // floor of writing those bytes safely. Also the text tree of the same tree.
-#include "GeneratedCatalogue.h"
+#include "WindowBench.h"
+
 #include "app/MainWindow.h"
 #include "options/TOptions.h"
 #include "session/CommandState.h"
@@ -68,7 +69,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("big.db"));
-    std::printf("records: %zu\n", bench::WriteGeneratedCatalogue(source.toStdString()));
+    std::printf("records: %zu\n",
+                bench::WriteCatalogue(source.toStdString(), 20261207, 1000000, 20, "DISC_"));
 
     TMainForm form;
     form.show();
