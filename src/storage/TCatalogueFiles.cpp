@@ -193,26 +193,20 @@ void TCatalogueFiles::LoadTable(const QString &title)
     else
         tree.BeginMerge();
 
-    engine::Table table;
     try {
-        table.Open(tableName_.toStdString(), engine::OpenMode::Exclusive);
-        const uint32_t count = table.RecordCount();
-        c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(count);
-        c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
-        TCatalogueReader reader(table);
-        for (bool more = table.First(); more && !c_.operation.OperationStopped();
-             more = table.Next()) {
-            const TCatalogueRecord &r = reader.Read();
-            c_.catalogue.InsertItem(r.Label, r.Path, r.Producer, r.Product, r.Version, r.Size,
-                                    r.Description, false);
-            c_.operation.StepOperation();
-            if (c_.options.ConflictAnswer == 1)
-                break;
-        }
+        ReadCatalogueTable(
+            tableName_, c_.catalogue,
+            [&](uint32_t count) {
+                c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(count);
+                c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
+            },
+            [&] {
+                c_.operation.StepOperation();
+                return c_.options.ConflictAnswer != 1 && !c_.operation.OperationStopped();
+            });
     } catch (const engine::Error &e) {
         // What was read stays in the tree; the commands come back and the
         // failure is reported with the file's name.
-        table.Close();
         bulk.End();
         c_.shell.RestoreCommands();
         c_.boxes.Show(tableName_ + QStringLiteral("\rОшибка чтения базы данных.\r\n\n") +
@@ -220,7 +214,6 @@ void TCatalogueFiles::LoadTable(const QString &title)
                       title, TMsgIcon::Error, MbOk);
         return;
     }
-    table.Close();
     bulk.End();
     c_.shell.RestoreCommands();
 }
