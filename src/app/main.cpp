@@ -3,6 +3,7 @@
 #include "app/QtMessageBoxesGui.h"
 #include "app/StartUp.h"
 #include "app/TQueryGui.h"
+#include "edit/TItemEditGui.h"
 #include "engine/Engine.h"
 #include "search/TSearchGui.h"
 #include "shell/ShellServicesGui.h"
@@ -30,6 +31,9 @@ int main(int argc, char **argv)
     qbx::TQueryGui queryGui(mainForm, shellServices.Help());
     shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
     shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
+    mainForm.Edit().EditForm().OnHelp = [&shellServices](int context) {
+        shellServices.Help().ShowHelpTopic(context);
+    };
     mainForm.SetCommandLine(app.arguments().mid(1));
     mainForm.show();
     const int result = app.exec();
