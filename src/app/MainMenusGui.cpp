@@ -43,7 +43,8 @@ QString EntryText(const TCommandDef &def)
 void TMainForm::CreateActions()
 {
     const TCommandTable &table = CommandTable();
-    for (int i = 0; i < cmd::Count; ++i) {
+    for (int index = 0; index < cmd::Count; ++index) {
+        const cmd::Id i = CommandAt(index);
         const TCommandDef &def = table[i];
         auto *a = new QAction(def.caption, this);
         a->setObjectName(def.name);
@@ -65,7 +66,7 @@ void TMainForm::CreateActions()
     connect(&commands_, &TCommandState::ItemChanged, this, &TMainForm::UpdateItem);
 }
 
-void TMainForm::CommandTriggered(int command, bool checked)
+void TMainForm::CommandTriggered(cmd::Id command, bool checked)
 {
     const TCommandDef &def = CommandTable()[command];
     if (def.group != 0) {
@@ -78,13 +79,14 @@ void TMainForm::CommandTriggered(int command, bool checked)
         handlers_[command]();
 }
 
-void TMainForm::SetHandler(int command, std::function<void()> handler)
+void TMainForm::SetHandler(cmd::Id command, std::function<void()> handler)
 {
     handlers_[command] = std::move(handler);
 }
 
-void TMainForm::UpdateCommand(int command)
+void TMainForm::UpdateCommand(int index)
 {
+    const cmd::Id command = CommandAt(index);
     const bool enabled = commands_.Enabled(command);
     const bool checked = commands_.Checked(command);
     actions_[command]->setEnabled(enabled);
@@ -124,13 +126,14 @@ QMenu *TMainForm::BuildMenu(const TMenuDef &def, QWidget *parent)
             QMenu *sub = BuildMenu(def.subMenus[e.subMenu], menu);
             menu->addMenu(sub);
         } else {
-            const TCommandDef &c = CommandTable()[e.command];
+            const cmd::Id id = CommandAt(e.command);
+            const TCommandDef &c = CommandTable()[id];
             auto *entry = new QAction(EntryText(c), menu);
             entry->setObjectName(MenuEntryName(e.command, def.entryEnding));
             entry->setStatusTip(c.hint);
             entry->setCheckable(c.group != 0);
-            entry->setChecked(commands_.Checked(e.command));
-            entry->setEnabled(commands_.Enabled(e.command));
+            entry->setChecked(commands_.Checked(id));
+            entry->setEnabled(commands_.Enabled(id));
             if (c.image >= 0 && def.entryEnding != QStringLiteral("MenuItem"))
                 entry->setIcon(ToolImage(c.image));
             QAction *command = actions_[e.command];
@@ -179,7 +182,7 @@ void TMainForm::CreateMenus()
     SetHelpContext(BuildMenu(SizePopupLayout(), this), 6);
 }
 
-void TMainForm::SetSimpleSearchDefault(int command)
+void TMainForm::SetSimpleSearchDefault(cmd::Id command)
 {
     shell_->SetSimpleSearchDefault(command);
     QMenu *menu = menus_.value(QStringLiteral("SearchPopupMenu"));
@@ -194,13 +197,13 @@ void TMainForm::ShowTreePopup(QTreeView *tree, const QPoint &pos)
     if (!treePopupEnabled_)
         return;
     QMenu *menu = menus_.value(QStringLiteral("TreePopupMenu"));
-    const int def = shell_->TreePopupMenuPopup();
+    const std::optional<cmd::Id> def = shell_->TreePopupMenuPopup();
     // Disabled commands are hidden rather than greyed.
     for (QAction *a : menu->actions()) {
         if (a->isSeparator())
             continue;
         a->setVisible(a->isEnabled());
-        if (def >= 0 && entries_[def].contains(a))
+        if (def && entries_[*def].contains(a))
             menu->setDefaultAction(a);
     }
     menu->popup(tree->viewport()->mapToGlobal(pos));

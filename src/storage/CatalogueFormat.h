@@ -26,7 +26,7 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status);
 // fails, the file is deleted and the table goes one level down instead, into
 // a folder of that name: F becomes F/<F's own file name>; both names are
 // updated then. Returns false when no table could be created (the caller
-// sets StopState to 2).
+// sets StopState to StopNow).
 bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStatus &status);
 
 // Converts an old-format catalogue (integer ByteSize) to the current format

@@ -59,11 +59,11 @@ void TCatalogueFiles::WarnBadFormat(const QString &fileName)
 
 void TCatalogueFiles::CreateDbClick()
 {
-    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
-    if (c_.options.DbState != 0) {
+    if (c_.options.DbState != DbNone) {
         CloseDbClick();
-        if (c_.options.DbState != 0)
+        if (c_.options.DbState != DbNone)
             return;
     }
     c_.options.FirstEntireView = true;
@@ -72,13 +72,13 @@ void TCatalogueFiles::CreateDbClick()
     c_.options.DbName = QStringLiteral("Qubrix");
     tableName_ = c_.options.DbFolder + c_.options.DbName + QStringLiteral(".db");
     c_.options.DbTableName = tableName_;
-    c_.shell.SetDbState(2);
+    c_.shell.SetDbState(DbEntire);
     c_.commands.SetEnabled(cmd::SaveDbAction, true);
 }
 
 void TCatalogueFiles::OpenDbClick()
 {
-    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     const QString previous = tableName_;
     TOpenDialogState state = openDialog_;
@@ -89,9 +89,9 @@ void TCatalogueFiles::OpenDbClick()
     // The dialog opens where it was last used.
     openDialog_.InitialFolder = QFileInfo(chosen).absolutePath() + QLatin1Char('/');
     if (!IsQueryFile(chosen)) {
-        if (c_.options.DbState != 0) {
+        if (c_.options.DbState != DbNone) {
             CloseDbClick();
-            if (c_.options.DbState != 0)
+            if (c_.options.DbState != DbNone)
                 return;
         }
         tableName_ = chosen;
@@ -126,7 +126,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
         return;
     }
     c_.options.DbTableName = tableName_;
-    c_.shell.SetDbState(1);
+    c_.shell.SetDbState(DbOpen);
 
     const QString driver = TableLanguageDriver(tableName_);
     if (driver.isEmpty() || driver == QLatin1String("ANCYRR"))
@@ -145,7 +145,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
         recode = c_.options.ConfirmRecode != QLatin1String("0");
     }
     if (recode) {
-        c_.shell.SetDbState(2);
+        c_.shell.SetDbState(DbEntire);
         c_.options.TreeChanged = true;
         c_.commands.SetEnabled(cmd::SaveDbAction, true);
     }
@@ -214,7 +214,7 @@ void TCatalogueFiles::LoadTable(const QString &title)
                 ByteSizeFromField(table.ReadNumber(CfByteSize)),
                 FromTable(table.ReadText(CfDescription)), false);
             c_.operation.StepOperation();
-            if (c_.options.ConflictAnswer == 1)
+            if (c_.options.ConflictAnswer == ConflictCancel)
                 break;
         }
     } catch (const engine::Error &e) {
@@ -267,7 +267,7 @@ void TCatalogueFiles::CloseDbClick()
     c_.status.ProcessPendingEvents();
     c_.catalogue.Tree().ResetTree();
     c_.searchTree.ResetTree();
-    c_.shell.SetDbState(0);
+    c_.shell.SetDbState(DbNone);
 }
 
 } // namespace qbx

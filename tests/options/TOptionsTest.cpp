@@ -127,7 +127,7 @@ TEST_F(TOptionsTest, NothingStoredGivesDefaultsAndLeavesNoTrace)
     Change(o);
     EXPECT_FALSE(o.Load());
     EXPECT_EQ(Persisted(o), Defaults(o));
-    EXPECT_EQ(o.OptionsStore, -1);
+    EXPECT_EQ(o.OptionsStore, StoreNowhere);
     o.MainGeometry = "1,2,3,4"; // remembered, but there is no place to write it
     o.Save(window);
     EXPECT_FALSE(StoreExists());
@@ -138,7 +138,7 @@ TEST_F(TOptionsTest, IniRoundTripWithTheExactText)
 {
     TOptions o;
     o.SaveToIni();
-    EXPECT_EQ(o.OptionsStore, 1);
+    EXPECT_EQ(o.OptionsStore, StoreIni);
     const QString f = Exe();
     EXPECT_EQ(QString::fromUtf8(IniText()),
               "[FOLDERS]\r\nDbFolder=" + f + "\r\nQryFolder=" + f +
@@ -156,7 +156,7 @@ TEST_F(TOptionsTest, IniRoundTripWithTheExactText)
     EXPECT_TRUE(IniText().contains("[SIZE]\r\nSizeUnit=4\r\nEmptySize=0\r\n"));
     TOptions back;
     EXPECT_TRUE(back.Load());
-    EXPECT_EQ(back.OptionsStore, 1);
+    EXPECT_EQ(back.OptionsStore, StoreIni);
     EXPECT_EQ(Persisted(back), Changed(back));
     EXPECT_FALSE(StoreExists());
 }
@@ -186,7 +186,7 @@ TEST_F(TOptionsTest, RegistryRoundTripWithTypesAndOrder)
     TOptions o;
     Change(o);
     o.SaveToRegistry();
-    EXPECT_EQ(o.OptionsStore, 0);
+    EXPECT_EQ(o.OptionsStore, StoreRegistry);
     {
         Registry reg(HKEY_CURRENT_USER);
         ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix", false));
@@ -206,7 +206,7 @@ TEST_F(TOptionsTest, RegistryRoundTripWithTypesAndOrder)
     }
     TOptions back;
     EXPECT_TRUE(back.Load());
-    EXPECT_EQ(back.OptionsStore, 0);
+    EXPECT_EQ(back.OptionsStore, StoreRegistry);
     EXPECT_EQ(Persisted(back), Changed(back));
     EXPECT_FALSE(QFile::exists(back.IniFileName));
 }
@@ -247,7 +247,7 @@ TEST_F(TOptionsTest, RemovalKeepsTheCompanyKeyOnlyWhileItHoldsMore)
     TOptions o;
     o.SaveToRegistry();
     EXPECT_TRUE(o.RemoveFromRegistry());
-    EXPECT_EQ(o.OptionsStore, -1);
+    EXPECT_EQ(o.OptionsStore, StoreNowhere);
     Registry reg(HKEY_CURRENT_USER);
     EXPECT_FALSE(reg.KeyExists("Software\\Tolvenar"));
     EXPECT_TRUE(reg.KeyExists("Software"));
@@ -263,10 +263,10 @@ TEST_F(TOptionsTest, RemovalKeepsTheCompanyKeyOnlyWhileItHoldsMore)
     // Removing the other place leaves OptionsStore alone.
     o.SaveToRegistry();
     EXPECT_TRUE(o.RemoveIniFile());
-    EXPECT_EQ(o.OptionsStore, 0);
+    EXPECT_EQ(o.OptionsStore, StoreRegistry);
     o.SaveToIni();
     EXPECT_TRUE(o.RemoveIniFile());
-    EXPECT_EQ(o.OptionsStore, -1);
+    EXPECT_EQ(o.OptionsStore, StoreNowhere);
     EXPECT_FALSE(QFile::exists(o.IniFileName));
 }
 
@@ -378,11 +378,11 @@ TEST_F(TOptionsTest, PlacesThatCannotBeWrittenAreSkippedSilently)
     o.IniFileName = Exe() + "folder.ini";
     ASSERT_TRUE(QDir().mkpath(o.IniFileName));
     o.SaveToIni();
-    EXPECT_EQ(o.OptionsStore, 1); // still names the place
+    EXPECT_EQ(o.OptionsStore, StoreIni); // still names the place
     EXPECT_FALSE(o.RemoveIniFile());
 
     ASSERT_TRUE(QDir().mkpath(Registry::StoreFileName(HKEY_CURRENT_USER)));
     o.SaveToRegistry();
-    EXPECT_EQ(o.OptionsStore, 0);
+    EXPECT_EQ(o.OptionsStore, StoreRegistry);
     EXPECT_FALSE(o.LoadFromRegistry());
 }
