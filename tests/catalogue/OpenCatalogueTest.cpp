@@ -148,7 +148,7 @@ TEST_F(CatalogueTest, AddingTheOpenCatalogueToItselfMakesEveryRecordAConflict)
         << "asked until an answer for all is given";
     EXPECT_EQ(Nodes().size(), 3);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-    EXPECT_EQ(options.ConflictAnswer, 0) << "the answer for all ends with the operation";
+    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked) << "the answer for all ends with the operation";
     EXPECT_EQ(rootExpansions, 1);
     EXPECT_EQ(files.TableName(), path);
     EXPECT_EQ(files.OpenDialog().Title, "Открытие базы данных");

@@ -175,7 +175,7 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
                          TUiItem::SimpleSearchToolButton})
         EXPECT_FALSE(commands.ItemEnabled(item));
 
-    options.ConflictAnswer = 3;
+    options.ConflictAnswer = ConflictKeepAll;
     shell.RestoreCommands();
     std::string expected = before;
     expected[cmd::ExitAppAction] = '1'; // closing stays possible
@@ -183,7 +183,7 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
     EXPECT_FALSE(commands.Enabled(cmd::DeleteItemAction));
     EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
     EXPECT_TRUE(view.popupEnabled);
-    EXPECT_EQ(options.ConflictAnswer, 0);
+    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked);
     for (TUiItem item : {TUiItem::EditMenuItem, TUiItem::SearchMenuItem, TUiItem::ViewMenuItem,
                          TUiItem::SimpleSearchToolButton})
         EXPECT_TRUE(commands.ItemEnabled(item));
