@@ -69,6 +69,7 @@ void TMainForm::CreateActions()
 void TMainForm::CommandTriggered(cmd::Id command, bool checked)
 {
     const TCommandDef &def = CommandTable()[command];
+    wasChecked_ = commands_.Checked(command);
     if (def.group != 0) {
         // A radio entry stays checked when chosen again; the two view
         // toggles (group 1) may both be off.

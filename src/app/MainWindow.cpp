@@ -5,6 +5,7 @@
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
 #include "platform/RegisterFileType.h"
+#include "search/TSearchGui.h"
 #include "session/CommandTable.h"
 #include "shell/Help.h"
 #include "storage/TCatalogueGui.h"
@@ -98,6 +99,7 @@ void TMainForm::FormCreate()
     CreateStatusBar();
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
     catalogue_ = std::make_unique<TCatalogueGui>(*this);
+    search_ = std::make_unique<TSearchGui>(*this, *catalogue_);
     shell_->hooks.SaveOptions = [this] { options_->Save(*this); };
 
     // The design widths replace the options' initial pane widths; remembered

@@ -28,6 +28,7 @@ namespace qbx {
 
 class TOptions;
 class TCatalogueGui;
+class TSearchGui;
 class TStatusPanelsWidget;
 struct TMenuDef;
 
@@ -51,6 +52,8 @@ public:
     TMainShell &Shell() { return *shell_; }
     // The catalogue: trees, models, panes and the File commands.
     TCatalogueGui &Catalogue() { return *catalogue_; }
+    // The searches: query, runner and result views.
+    TSearchGui &Search() { return *search_; }
     TLongOperation &Operation() { return *operation_; }
     IMessageBoxes &MessageBoxes() { return boxes_; }
 
@@ -61,6 +64,9 @@ public:
     // Connects the handler of a command (the table's handler name says which
     // one). A command without a handler does nothing when triggered.
     void SetHandler(cmd::Id command, std::function<void()> handler);
+    // Whether the command whose handler runs was checked before it was
+    // chosen (a radio entry is checked when its handler runs).
+    bool WasChecked() const { return wasChecked_; }
     // A menu by name: "FileMenuItem".."HelpMenuItem", "FieldSearchMenuItem",
     // "SizeUnitMenuItem", "TreePopupMenu", "SearchPopupMenu", "ViewPopupMenu",
     // "SizePopupMenu".
@@ -161,6 +167,7 @@ private:
     std::unique_ptr<TLongOperation> operation_;
     std::unique_ptr<TMainShell> shell_;
     std::unique_ptr<TCatalogueGui> catalogue_;
+    std::unique_ptr<TSearchGui> search_;
 
     std::array<QAction *, cmd::Count> actions_{};
     std::array<std::function<void()>, cmd::Count> handlers_;
@@ -185,6 +192,7 @@ private:
     QString dbDialogsFolder_;
     QString queryDialogsFolder_;
     bool treePopupEnabled_ = true;
+    bool wasChecked_ = false;
     bool shown_ = false;
     bool activated_ = false;
     QStringList commandLine_;

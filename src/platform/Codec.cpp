@@ -1,5 +1,7 @@
 #include "platform/Codec.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -124,6 +126,45 @@ QByteArray ToCp1251Bytes(const QString &text, bool *ok)
 {
     const std::string s = ToCp1251(text, ok);
     return QByteArray(s.data(), qsizetype(s.size()));
+}
+
+std::optional<QString> ToCatalogueText(const QString &text)
+{
+    if (CanEncodeCp1251(text))
+        return text;
+    // Composing first keeps letters that 1251 holds whole when they arrive
+    // as a base letter and a mark (a file system storing decomposed names).
+    const QString composed = text.normalized(QString::NormalizationForm_C);
+    QString out;
+    out.reserve(composed.size());
+    for (qsizetype i = 0; i < composed.size(); ++i) {
+        const QChar ch = composed.at(i);
+        if (Cp1251Byte(ch.unicode()) >= 0) {
+            out.append(ch);
+            continue;
+        }
+        if (ch.isMark())
+            continue;
+        if (ch.isSurrogate())
+            return std::nullopt;
+        for (const QChar part : QString(ch).normalized(QString::NormalizationForm_D)) {
+            if (part.isMark())
+                continue;
+            if (Cp1251Byte(part.unicode()) < 0)
+                return std::nullopt;
+            out.append(part);
+        }
+    }
+    return out;
+}
+
+std::optional<QString> FromUtf8Strict(std::string_view bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
 }
 
 std::string OemToAnsi(std::string_view bytes) { return ToCp1251(FromCp866(bytes)); }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,19 @@ bool CanEncodeCp1251(const QString &text);
 // refuse it.
 std::string ToCp1251(const QString &text, bool *ok = nullptr);
 QByteArray ToCp1251Bytes(const QString &text, bool *ok = nullptr);
+
+// Text entering the catalogue or a search (scanned names, typed names,
+// descriptions, search texts), made fit for 1251: a character 1251 lacks is
+// decomposed and its combining marks dropped, as a single-byte conversion gave
+// accented Latin letters their base letter ("Björk" becomes "Bjork"). Letters
+// that 1251 holds whole (Й, Ё) are kept, also when they arrive decomposed.
+// Gives nothing when some character still cannot be encoded (Chinese, emoji):
+// such text is refused, never turned into '?'.
+std::optional<QString> ToCatalogueText(const QString &text);
+
+// UTF-8 bytes (file names from the system) decoded strictly: nothing when the
+// bytes are not valid UTF-8.
+std::optional<QString> FromUtf8Strict(std::string_view bytes);
 
 // DOS 866 bytes converted to 1251 bytes (characters 1251 lacks become '?').
 std::string OemToAnsi(std::string_view bytes);

@@ -1,10 +1,12 @@
 #include "search/TViewSwitch.h"
 
 #include "options/TOptions.h"
+#include "search/TSearchResults.h"
 #include "session/CommandState.h"
 #include "session/MainShell.h"
 #include "tree/CataloguePath.h"
 #include "tree/NodePaths.h"
+#include "tree/NodeRecord.h"
 #include "tree/TTreeModel.h"
 
 namespace qbx {
@@ -34,9 +36,15 @@ void TViewSwitch::EntireViewClick()
         // that was selected among them.
         options_.EntireSelPath.clear();
         const auto selected = searchModel_.SelectedNodes();
-        if (selected.size() == 1 && selected.front()->Parent())
-            options_.EntireSelPath =
-                JoinPath(DiscLabel(selected.front()), ItemPath(selected.front()));
+        if (selected.size() == 1 && selected.front()->Parent()) {
+            // A standard result node stands where the item stands in the
+            // catalogue; in the other presentations only its record knows.
+            const TTreeNode *node = selected.front();
+            if (CurrentPresentation(commands_) == PresentStandard)
+                options_.EntireSelPath = JoinPath(DiscLabel(node), ItemPath(node));
+            else if (const TFoundRecord *record = node->FoundRecord())
+                options_.EntireSelPath = JoinPath(record->Label, record->Path);
+        }
         options_.FoundValueWidth = valueColumnWidth_();
     }
     shell_.SetDbState(DbEntire);

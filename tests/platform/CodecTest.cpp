@@ -32,3 +32,29 @@ TEST(Codec, OemTextBecomesAnsi)
     EXPECT_EQ(FromCp866(oem), QStringLiteral("Версия"));
     EXPECT_EQ(OemToAnsi(oem), ToCp1251(QStringLiteral("Версия")));
 }
+
+TEST(Codec, CatalogueTextDropsAccentsAndRefusesTheRest)
+{
+    EXPECT_EQ(ToCatalogueText(QStringLiteral("Björk - Jóga.mp3")),
+              QStringLiteral("Bjork - Joga.mp3"));
+    EXPECT_EQ(ToCatalogueText(QStringLiteral("Ça résiste à l'été ñ")),
+              QStringLiteral("Ca resiste a l'ete n"));
+    // Letters 1251 holds whole stay, also when they arrive decomposed.
+    EXPECT_EQ(ToCatalogueText(QStringLiteral("Йод ёж")), QStringLiteral("Йод ёж"));
+    EXPECT_EQ(ToCatalogueText(QStringLiteral("И\u0306од е\u0308ж o\u0308")),
+              QStringLiteral("Йод ёж o"));
+    EXPECT_EQ(ToCatalogueText(QString()), QString());
+    EXPECT_EQ(ToCatalogueText(QStringLiteral("Ёлка №5 — €")), QStringLiteral("Ёлка №5 — €"));
+    EXPECT_FALSE(ToCatalogueText(QStringLiteral("a\u4E2Db")));
+    EXPECT_FALSE(ToCatalogueText(QStringLiteral("song \U0001F3B5.mp3")));
+    EXPECT_FALSE(ToCatalogueText(QStringLiteral("Straße")));
+}
+
+TEST(Codec, StrictUtf8RefusesBrokenBytes)
+{
+    EXPECT_EQ(FromUtf8Strict("Bj\xC3\xB6rk"), QStringLiteral("Björk"));
+    EXPECT_EQ(FromUtf8Strict(""), QString());
+    EXPECT_FALSE(FromUtf8Strict("name\xFF.txt"));
+    EXPECT_FALSE(FromUtf8Strict("\xD0"));
+    EXPECT_FALSE(FromUtf8Strict("\xED\xA0\x80")); // an encoded surrogate
+}

@@ -1,0 +1,139 @@
+#include "search/TSearchResults.h"
+
+#include "engine/Error.h"
+#include "engine/Query.h"
+#include "engine/Table.h"
+#include "options/TOptions.h"
+#include "search/FoundRows.h"
+#include "search/TSearchRunner.h"
+#include "session/CommandState.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MessageBoxes.h"
+#include "tree/NodeRecord.h"
+#include "tree/TTreeModel.h"
+
+#include <QFile>
+
+namespace qbx {
+
+TSearchResults::TSearchResults(TResultsContext context) : c_(std::move(context))
+{
+}
+
+int CurrentPresentation(const TCommandState &commands)
+{
+    for (int i = FirstFoundViewSet; i <= LastFoundViewSet; ++i)
+        if (commands.Checked(CommandAt(i)))
+            return i - FirstFoundViewSet;
+    return -1;
+}
+
+qint64 TSearchResults::CatalogueRecordCount() const
+{
+    // A catalogue never saved has no table of its own yet: its temporary
+    // copy holds the records.
+    const QString file = c_.options.DbIsNew ? c_.options.SearchTable : c_.catalogueFile();
+    try {
+        engine::Table table;
+        table.Open(QFile::encodeName(file).toStdString(), engine::OpenMode::Shared);
+        return table.RecordCount();
+    } catch (const engine::Error &) {
+        return 0; // not known: the half question is not asked
+    }
+}
+
+bool TSearchResults::Confirmed(int found, bool newSearch)
+{
+    const auto wanted = [newSearch](const QString &option) {
+        return !option.isEmpty() && (newSearch || option == QStringLiteral("1"));
+    };
+    QString question;
+    if (found > 100 && wanted(c_.options.Confirm100)) {
+        question = QStringLiteral("В результате поиска было выбрано более 100 записей базы "
+                                  "данных.\rВы действительно хотите увидеть эти результаты?");
+    } else if (wanted(c_.options.ConfirmHalf)) {
+        const qint64 count = CatalogueRecordCount();
+        if (count >= 1 && found > count * 0.5)
+            question = QStringLiteral("В результате поиска было выбрано более половины записей "
+                                      "всей базы данных.\rВы действительно хотите увидеть эти "
+                                      "результаты?");
+    }
+    if (question.isEmpty())
+        return true;
+    c_.view.SetStatusPanelText(QString());
+    return c_.boxes.Show(question, QuestionTitle, TMsgIcon::Warning, MbYesNo) == TMsgAnswer::Yes;
+}
+
+bool TSearchResults::OpenResults(bool newSearch)
+{
+    c_.view.SetStatusPanelText(QStringLiteral("Подготовка к открытию результатов поиска"));
+    c_.events.ProcessEvents();
+
+    engine::Query &query = c_.runner.Query();
+    const int found = int(query.RecordCount());
+    if (!Confirmed(found, newSearch)) {
+        query.Close();
+        c_.view.SetStatusPanelText(QString());
+        return false;
+    }
+
+    c_.shell.SetDbState(DbOpen);
+    c_.shell.EnableCommands(false);
+    BuildTree(found);
+    query.Close();
+    c_.expandSearchRoot();
+    c_.searchModel.Select(c_.searchModel.Tree().Root());
+    c_.operation.EndOperation();
+    c_.shell.EnableCommands(true);
+    return true;
+}
+
+void TSearchResults::BuildTree(int found)
+{
+    TTree &tree = c_.searchModel.Tree();
+    const int presentation = std::max(CurrentPresentation(c_.commands), 0);
+    c_.options.FoundText = QStringLiteral("Найдено записей: %1").arg(found);
+    c_.operation.StartOperation(QStringLiteral("Открытие результатов поиска"), found);
+
+    // One reset of the view for the whole build; each sibling list is put
+    // in order once, when it is next looked at.
+    TTreeUpdate update(tree);
+    tree.ResetTree();
+    c_.options.EntireSelPath.clear();
+    SetPresentationOrder(tree, presentation);
+    engine::Query &query = c_.runner.Query();
+    for (bool row = query.First(); row; row = query.Next()) {
+        if (c_.operation.OperationStopped())
+            break;
+        AddFoundRow(tree, presentation, ReadFoundRecord(query));
+        c_.operation.StepOperation();
+    }
+}
+
+void TSearchResults::RerunSearch()
+{
+    c_.runner.ExecuteSearch(c_.options.LastCondition);
+    if (c_.runner.Query().IsOpen() && OpenResults(false))
+        c_.shell.SetDbState(DbFound);
+}
+
+void TSearchResults::FoundViewSetClick(cmd::Id sender, bool alreadyChecked)
+{
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+        c_.shell.hooks.EndLabelEdit();
+    if (alreadyChecked)
+        return;
+    c_.commands.SetChecked(sender, true);
+    if (!c_.commands.Enabled(cmd::FoundViewAction))
+        return;
+    if (c_.options.ConfirmReview &&
+        c_.boxes.Show(QStringLiteral("Изменить представление текущих результатов поиска\r(это "
+                                     "требует повторного обращения к базе данных)?"),
+                      QStringLiteral("Изменение представления результатов поиска"),
+                      TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
+        return;
+    RerunSearch();
+}
+
+} // namespace qbx

@@ -1,0 +1,137 @@
+#include "search/TSearchRunner.h"
+
+#include "engine/Engine.h"
+#include "engine/Error.h"
+#include "engine/Query.h"
+#include "options/TOptions.h"
+#include "platform/Codec.h"
+#include "session/CommandState.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MessageBoxes.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <new>
+#include <optional>
+
+namespace qbx {
+
+namespace {
+
+const QString kFailed =
+    QStringLiteral("В процессе выполнения запроса к базе данных возникла ошибка.");
+
+// The engine's messages are English; a message that quotes the statement
+// may carry single-byte text of the condition.
+QString EngineMessage(const char *what)
+{
+    const QByteArray bytes(what);
+    const QString utf8 = QString::fromUtf8(bytes);
+    return utf8.contains(QChar::ReplacementCharacter) ? codec::FromCp1251(bytes) : utf8;
+}
+
+// The characters of a text that the catalogue's code page cannot hold, each
+// once, in the order they occur.
+QString Unencodable(const QString &text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
+        const QString ch = text.mid(i, pair ? 2 : 1);
+        if (pair)
+            ++i;
+        if (!codec::ToCatalogueText(ch) && !out.contains(ch))
+            out += ch;
+    }
+    return out;
+}
+
+} // namespace
+
+TSearchRunner::TSearchRunner(TSearchContext context) : c_(std::move(context))
+{
+}
+
+void TSearchRunner::Report(const QString &text)
+{
+    c_.boxes.Show(text, Title, TMsgIcon::Error, MbOk);
+}
+
+void TSearchRunner::ExecuteSearch(const QString &condition)
+{
+    if (c_.commands.Enabled(cmd::SaveDbAction)) {
+        c_.makeSearchCopy();
+        // A copy that could not be written has been reported already, and a
+        // search of a missing or partly written copy would find wrong rows.
+        if (c_.options.TreeChanged || c_.options.SearchTable.isEmpty()) {
+            c_.query.Close();
+            return;
+        }
+        RunSearchQuery(condition);
+        return;
+    }
+    // The catalogue's own table is searched. A temporary copy named before
+    // (the tree has been saved since) keeps its name, so that it is still
+    // deleted when replaced or when the program ends.
+    const QString copy = c_.options.SearchTable;
+    c_.options.SearchTable = c_.catalogueFile();
+    RunSearchQuery(condition);
+    c_.options.SearchTable = copy;
+}
+
+void TSearchRunner::ChoosePrivateDirectory()
+{
+    const QFileInfo table(c_.options.SearchTable);
+    const qint64 size = table.exists() ? table.size() : -1;
+    const QString folder = qbx::ChoosePrivateDirectory(
+        size, c_.options.TempFolder, c_.options.AppFolder, c_.options.FixedDriveList(), c_.disk);
+    try {
+        engine::SetPrivateDirectory(QFile::encodeName(folder).toStdString());
+    } catch (const engine::Error &) {
+        // The engine keeps its previous folder; the search itself decides.
+    }
+}
+
+void TSearchRunner::RunSearchQuery(const QString &condition)
+{
+    ChoosePrivateDirectory();
+
+    c_.shell.EnableCommands(false);
+    c_.view.SetStatusPanelText(Title);
+    c_.events.ProcessEvents();
+
+    // Typed text meets the catalogue's code page as names do: accents of
+    // letters that 1251 lacks are dropped.
+    const std::optional<QString> text = codec::ToCatalogueText(condition);
+    c_.query.Close();
+    if (!text) {
+        // A search for a character the catalogue cannot hold would quietly
+        // find nothing (or the wrong rows, had it become "?").
+        c_.boxes.Show(QStringLiteral("Текст поиска содержит символы, которых не может быть в базе "
+                                     "данных: %1\r\n\nИзмените текст поиска.")
+                          .arg(Unencodable(condition)),
+                      Title, TMsgIcon::Warning, MbOk);
+    } else {
+        const std::string statement = "SELECT * FROM \"" +
+                                      QFile::encodeName(c_.options.SearchTable).toStdString() +
+                                      "\" WHERE " + codec::ToCp1251(*text);
+        try {
+            c_.query.Open(statement);
+        } catch (const std::bad_alloc &) {
+            c_.query.Close();
+            Report(kFailed + QStringLiteral("\r\n\nНедостаточно памяти."));
+        } catch (const std::exception &e) {
+            c_.query.Close();
+            const QString message = EngineMessage(e.what());
+            Report(message.isEmpty() ? kFailed : kFailed + QStringLiteral("\r\n\n") + message);
+        }
+    }
+
+    c_.shell.EnableCommands(true);
+    c_.view.SetStatusPanelText(QString());
+    c_.events.ProcessEvents();
+}
+
+} // namespace qbx

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "search/PrivateDirectory.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace qbx {
+
+namespace engine {
+class Query;
+}
+class IMainView;
+class IMessageBoxes;
+class IOperationView;
+class TCommandState;
+class TMainShell;
+class TOptions;
+
+// What running a search works with; everything outlives the runner.
+struct TSearchContext {
+    TOptions &options;
+    TMainShell &shell;       // freezes the commands while the statement runs
+    TCommandState &commands; // SaveDbAction enabled = unsaved changes
+    IMainView &view;         // status panel 0
+    IOperationView &events;  // lets pending window events run
+    IMessageBoxes &boxes;
+    engine::Query &query; // the main window's one query object
+    // The file name of the catalogue's own table.
+    std::function<QString()> catalogueFile;
+    // Brings the temporary copy of the changed tree up to date: rewrites it
+    // when TreeChanged is set, clears TreeChanged, and names it in
+    // SearchTable; a failure has been reported and sets TreeChanged again.
+    std::function<void()> makeSearchCopy;
+    TDiskSpace disk = TDiskSpace::System();
+};
+
+// Runs one search condition as the statement
+//   SELECT * FROM "table" WHERE condition
+// against the saved catalogue or, while the tree has unsaved changes,
+// against its temporary copy. Afterwards the query is either open on the
+// rows found (positioned before the first) or closed after a reported
+// failure.
+class TSearchRunner {
+public:
+    explicit TSearchRunner(TSearchContext context);
+
+    void ExecuteSearch(const QString &condition);
+    // Runs the statement against the table named by SearchTable.
+    void RunSearchQuery(const QString &condition);
+
+    engine::Query &Query() { return c_.query; }
+
+    static inline const QString Title = QStringLiteral("Поиск в базе данных");
+
+private:
+    void ChoosePrivateDirectory();
+    void Report(const QString &text);
+
+    TSearchContext c_;
+};
+
+} // namespace qbx

@@ -1,0 +1,153 @@
+// Running conditions against a real catalogue table or its temporary copy.
+#include "search/SearchFixture.h"
+
+#include "engine/Engine.h"
+
+using namespace qbx;
+using namespace qbx::test;
+
+namespace {
+
+const QList<Rec> kKinds = {
+    {"CD1", "", "", "", "", 0, ""},
+    {"CD1", "Docs\\", "", "", "", 0, ""},
+    {"CD1", "Docs\\a.txt", "", "", "", 10, ""},
+    {"CD2", "", "", "", "", 0, ""},
+    {"CD2", "b.txt", "", "", "", 20, ""},
+    {"CD2", "Music\\", "", "", "", 0, ""},
+};
+
+const QString kAll = QStringLiteral(R"((Label LIKE "%"))");
+const QString kFailed =
+    QStringLiteral("В процессе выполнения запроса к базе данных возникла ошибка.");
+
+using SearchRunnerTest = SearchTest;
+
+TEST_F(SearchRunnerTest, EveryKindFilterFindsItsRows)
+{
+    Open(kKinds);
+    struct Case {
+        bool discs, folders, files;
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {true,
+         true,
+         true,
+         {"CD1|", "CD1|Docs\\", "CD1|Docs\\a.txt", "CD2|", "CD2|b.txt", "CD2|Music\\"}},
+        {true, true, false, {"CD1|", "CD1|Docs\\", "CD2|", "CD2|Music\\"}},
+        {true, false, true, {"CD1|", "CD1|Docs\\a.txt", "CD2|", "CD2|b.txt"}},
+        {true, false, false, {"CD1|", "CD2|"}},
+        {false, true, true, {"CD1|Docs\\", "CD1|Docs\\a.txt", "CD2|b.txt", "CD2|Music\\"}},
+        {false, true, false, {"CD1|Docs\\", "CD2|Music\\"}},
+        {false, false, true, {"CD1|Docs\\a.txt", "CD2|b.txt"}},
+        {false, false, false, {}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(FoundPaths(kAll + KindFilter(c.discs, c.folders, c.files)), c.rows)
+            << c.discs << c.folders << c.files;
+
+    // The simple searches' texts find what they say.
+    const auto field = [](const char *f, const char *t) {
+        return FieldCondition(QString::fromLatin1(f), PrepareSearchText(QString::fromUtf8(t), true),
+                              true);
+    };
+    EXPECT_EQ(FoundPaths(field("Path", "*.TXT") + KindFilter(true, false, true)),
+              (QStringList{"CD1|Docs\\a.txt", "CD2|b.txt"}));
+    EXPECT_EQ(FoundPaths(GlobalCondition(PrepareSearchText("20", true), true)),
+              (QStringList{"CD2|b.txt"}));
+    EXPECT_EQ(FoundPaths(SizeRangeCondition(5, 15)), (QStringList{"CD1|Docs\\a.txt"}));
+    EXPECT_EQ(options.SearchTable, QString()) << "the catalogue is searched for one statement";
+    EXPECT_TRUE(commands.Enabled(cmd::OpenDbAction)) << "commands restored";
+    EXPECT_EQ(view.status, QString());
+}
+
+TEST_F(SearchRunnerTest, EngineErrorsAreReportedWithTheEngineMessage)
+{
+    Open(kKinds);
+    EXPECT_EQ(FoundPaths(QStringLiteral("(Label LIKE ")), QStringList{"<closed>"});
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(kFailed + QStringLiteral("\r\n\n")))
+        << boxes.shown[0].text.toStdString();
+    EXPECT_GT(boxes.shown[0].text.size(), kFailed.size() + 3) << "the engine's own message";
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Поиск в базе данных"));
+    EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
+    EXPECT_FALSE(shell.CommandsFrozen());
+}
+
+TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTemporaryCopy)
+{
+    Open(kKinds);
+    copyRecords = {{"NEW", "", "", "", "", 0, ""}, {"NEW", "x.txt", "", "", "", 1, ""}};
+    commands.SetEnabled(cmd::SaveDbAction, true);
+    options.TreeChanged = true;
+    EXPECT_EQ(FoundPaths(kAll + KindFilter(false, true, true)), QStringList{"NEW|x.txt"});
+    EXPECT_EQ(copiesWritten, 1);
+    const QString copy = options.SearchTable;
+    EXPECT_TRUE(copy.endsWith(QStringLiteral("Qbx1.tmp")));
+    // Unchanged since: the copy is not written again.
+    EXPECT_EQ(FoundPaths(kAll).size(), 2);
+    EXPECT_EQ(copiesWritten, 1);
+
+    // Saved: the catalogue's own file is searched, and the copy's name is
+    // kept so that it is still deleted later.
+    commands.SetEnabled(cmd::SaveDbAction, false);
+    EXPECT_EQ(FoundPaths(kAll).size(), 6);
+    EXPECT_EQ(options.SearchTable, copy);
+
+    // A copy that cannot be written is not searched.
+    commands.SetEnabled(cmd::SaveDbAction, true);
+    options.TreeChanged = true;
+    copyFails = true;
+    EXPECT_EQ(FoundPaths(kAll), QStringList{"<closed>"});
+    EXPECT_TRUE(boxes.shown.isEmpty()) << "the failed copy reported itself";
+}
+
+TEST_F(SearchRunnerTest, TextTheCatalogueCannotHoldIsRefused)
+{
+    Open(kKinds);
+    EXPECT_EQ(FoundPaths(QStringLiteral(R"((Label LIKE "%漢字%"))")), QStringList{"<closed>"});
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("漢字")))
+        << boxes.shown[0].text.toStdString();
+    EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
+
+    // Accents of letters the catalogue lacks are dropped, as in names.
+    EXPECT_EQ(FoundPaths(QStringLiteral(R"((UPPER (Path) LIKE "%MÜSIC%"))")),
+              QStringList{"CD2|Music\\"});
+}
+
+TEST_F(SearchRunnerTest, PrivateDirectoryFollowsFreeSpace)
+{
+    FakeDisks d;
+    const QString temp = "/tmp/", app = "/opt/q/";
+    const QStringList fixed = {"/", "/home/", "/data/", "/big/"};
+    d.volume = {{temp, "/"},          {app, "/"},           {"/", "/"},
+                {"/home/", "/home/"}, {"/data/", "/data/"}, {"/big/", "/big/"}};
+    d.free = {{temp, 100},    {app, 100},       {"/", 100},
+              {"/home/", 50}, {"/data/", 5000}, {"/big/", 9000}};
+    // Room enough in the temporary folder, or the table's size not known.
+    EXPECT_EQ(ChoosePrivateDirectory(90, temp, app, fixed, d.Space()), temp);
+    EXPECT_EQ(ChoosePrivateDirectory(-1, temp, app, fixed, d.Space()), temp);
+    // Short everywhere but on /data: the volume of both folders is skipped.
+    EXPECT_EQ(ChoosePrivateDirectory(1000, temp, app, fixed, d.Space()), "/data/");
+    // The program's folder has room.
+    d.free[app] = 2000;
+    EXPECT_EQ(ChoosePrivateDirectory(1000, temp, app, fixed, d.Space()), app);
+    // Nothing has room: the last drive tried.
+    d.free[app] = 10;
+    EXPECT_EQ(ChoosePrivateDirectory(100000, temp, app, fixed, d.Space()), "/big/");
+    // No drive to try: the program's folder stays.
+    EXPECT_EQ(ChoosePrivateDirectory(100000, temp, app, {"/"}, d.Space()), app);
+    // Free space not known for the temporary folder: no comparison.
+    d.free.remove(temp);
+    EXPECT_EQ(ChoosePrivateDirectory(100000, temp, app, fixed, d.Space()), temp);
+
+    // The runner hands the choice to the engine.
+    Open(kKinds);
+    disks.free = {{options.TempFolder, 1}, {options.AppFolder, 1 << 30}};
+    FoundPaths(kAll);
+    EXPECT_EQ(QString::fromStdString(engine::PrivateDirectory()), options.AppFolder);
+}
+
+} // namespace
