@@ -14,6 +14,19 @@ TCatalogueGui::TCatalogueGui(TMainForm &form)
       status_(form, form, form.Shell()), dialogs_(&form),
       files_({form.Options(), form.Shell(), form.Commands(), form.Operation(), form.MessageBoxes(),
               status_, dialogs_, catalogue_, searchTree_, [this] { ExpandRoot(); }}),
+      saveDialog_(&form), saving_({form.Options(),
+                                   form.Shell(),
+                                   form.Commands(),
+                                   form.Operation(),
+                                   form.MessageBoxes(),
+                                   status_,
+                                   form,
+                                   saveDialog_,
+                                   files_,
+                                   mainTree_,
+                                   searchTree_,
+                                   engine::SystemFileSystem(),
+                                   {}}),
       views_(form.Options(), form.Shell(), form.Commands(), searchModel_,
              [&form] { return form.DescrListView()->columnWidth(1); })
 {
@@ -35,12 +48,29 @@ TCatalogueGui::TCatalogueGui(TMainForm &form)
         files_.OpenDbClick();
     });
     form.SetHandler(cmd::AddDbAction, [this] { files_.AddDbClick(); });
+    const auto saveFolder = [this] {
+        if (saving_.Dialog().InitialFolder.isEmpty())
+            saving_.SetDialogFolder(form_.DbDialogsFolder());
+    };
+    form.SetHandler(cmd::SaveDbAction, [this, saveFolder] {
+        saveFolder();
+        saving_.SaveDbClick();
+    });
+    form.SetHandler(cmd::SaveDbAsAction, [this, saveFolder] {
+        saveFolder();
+        saving_.SaveDbAsClick();
+    });
+    form.SetHandler(cmd::SaveDbToAction, [this, saveFolder] {
+        saveFolder();
+        saving_.SaveDbToClick();
+    });
     form.SetHandler(cmd::CloseDbAction, [this] { files_.CloseDbClick(); });
     form.SetHandler(cmd::EntireViewAction, [this] { views_.EntireViewClick(); });
     form.SetHandler(cmd::FoundViewAction, [this] { views_.FoundViewClick(); });
 
     TShellHooks &hooks = form.Shell().hooks;
     hooks.LoadTable = [this] { files_.LoadTable(files_.OpenDialog().Title); };
+    hooks.SaveDb = [this] { saving_.SaveDbClick(); };
     hooks.OpenCatalogue = [this](const QString &file) { files_.OpenFile(file); };
     hooks.OpenQuery = [this](const QString &file) { files_.OpenFile(file); };
 }

@@ -3,8 +3,10 @@
 #include "search/TViewSwitch.h"
 #include "session/ShellStorageStatus.h"
 #include "storage/TCatalogueFiles.h"
+#include "storage/TCatalogueSaving.h"
 #include "storage/TMessageForm.h"
 #include "storage/TQtFileDialogsGui.h"
+#include "storage/TQtSaveDialogGui.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TDescriptionPaneGui.h"
 #include "tree/TTree.h"
@@ -18,8 +20,8 @@ class TMainForm;
 
 // Puts the catalogue into the main window: the two trees and their models in
 // MainTreeView and SearchTreeView, the name-conflict form, the description
-// pane, the File commands that create, open, add and close catalogues, and
-// the switch between the whole catalogue and the search results.
+// pane, the File commands that create, open, add, save and close catalogues,
+// and the switch between the whole catalogue and the search results.
 class TCatalogueGui {
 public:
     explicit TCatalogueGui(TMainForm &form);
@@ -30,6 +32,7 @@ public:
     TTreeModel &SearchModel() { return searchModel_; }
     TCatalogueTree &Catalogue() { return catalogue_; }
     TCatalogueFiles &Files() { return files_; }
+    TCatalogueSaving &Saving() { return saving_; }
     TDescriptionPaneGui &Pane() { return *pane_; }
 
 private:
@@ -45,6 +48,8 @@ private:
     TShellStorageStatus status_;
     TQtFileDialogs dialogs_;
     TCatalogueFiles files_;
+    TQtSaveDialog saveDialog_;
+    TCatalogueSaving saving_;
     TViewSwitch views_;
     std::unique_ptr<TDescriptionPaneGui> pane_;
 };

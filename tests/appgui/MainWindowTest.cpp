@@ -7,14 +7,17 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -235,10 +238,22 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
 {
     form->Options().ConfirmUnsaved = QStringLiteral("1"); // save without asking
     form->Options().FirstEntireView = false;
+    form->Options().DbReadOnly = true; // Save refuses a read-only catalogue
     form->Shell().SetDbState(DbEntire);
     form->Commands().SetEnabled(cmd::SaveDbAction, true);
+    // The save's warning is answered when it shows.
+    QString warning;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            warning = box->text();
+            box->accept();
+        }
+    });
+    answer.start(20);
     form->Action(cmd::ExitAppAction)->trigger();
-    EXPECT_TRUE(form->isVisible()); // nothing saved it
+    EXPECT_TRUE(warning.contains("Этот файл базы данных существует и доступен только для чтения."));
+    EXPECT_TRUE(form->isVisible()); // the save was refused
     form->Commands().SetEnabled(cmd::SaveDbAction, false);
 }
 

@@ -39,6 +39,13 @@ public:
     // Writes fail with `err` once files have grown by `bytes` more bytes.
     void FailWritesAfter(uint64_t bytes, int err = ENOSPC);
     void AllowMapping(bool allow) { allowMapping_ = allow; }
+    // No fault armed, nothing logged.
+    void Reset()
+    {
+        faults_ = {};
+        budgeted_ = false;
+        log_.clear();
+    }
 
     // Bytes by which written files have grown.
     uint64_t BytesWritten() const { return written_; }

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "engine/FileSystem.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace qbx {
+
+class TTreeNode;
+
+// What a writer asks between two nodes: whether to stop (the long
+// operation's OperationStopped) and to count a step (StepOperation).
+class IWriteProgress {
+public:
+    virtual ~IWriteProgress() = default;
+    virtual bool Stopped() = 0;
+    virtual void Step() = 0;
+};
+
+// Which records a tree gives.
+enum class TRecordSource {
+    // The catalogue tree: every node but the root with a description, and
+    // every node without one that has no children; Label is the disc's
+    // name, Path the item path, plus "\\" for a folder.
+    Catalogue,
+    // The search-result tree: the result record of every node that has one,
+    // with its seven values as they stand.
+    Results,
+};
+
+// How a write ended. A failure leaves the target exactly as it was.
+struct TWriteResult {
+    enum Outcome { Written, Stopped, Failed };
+    Outcome outcome = Failed;
+    uint32_t records = 0;  // records the written catalogue holds
+    int engineCode = 0;    // of a failure: the engine's error code...
+    QString engineMessage; // ...and its message
+    bool Ok() const { return outcome == Written; }
+};
+
+// The number of nodes below root and root itself (the progress maximum).
+int CountNodes(const TTreeNode *root);
+
+// Writes the records of the tree below root, in pre-order, into a new
+// catalogue table that replaces `target` (or is made under that name): the
+// table is written beside it, flushed, read back (it must hold every record
+// written) and only then renamed over the target.
+TWriteResult WriteCatalogueFile(const TTreeNode *root, TRecordSource source, const QString &target,
+                                IWriteProgress &progress,
+                                engine::FileSystem &fs = engine::SystemFileSystem());
+
+// Appends the records of the tree below root to the existing catalogue
+// `target`: a copy of it is made beside it, appended to, flushed, read back
+// and renamed over it, so that a failure or Stop leaves it as it was.
+TWriteResult AppendToCatalogueFile(const TTreeNode *root, TRecordSource source,
+                                   const QString &target, IWriteProgress &progress,
+                                   engine::FileSystem &fs = engine::SystemFileSystem());
+
+// Copies the file `source` over `target` in the same safe way (a catalogue
+// saved under a new name while it has no changes). Copying a file onto
+// itself does nothing.
+TWriteResult CopyCatalogueFile(const QString &source, const QString &target,
+                               engine::FileSystem &fs = engine::SystemFileSystem());
+
+// The file name as the engine takes it.
+std::string EngineFileName(const QString &fileName);
+
+} // namespace qbx

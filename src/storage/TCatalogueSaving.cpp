@@ -1,0 +1,221 @@
+// The save commands of TCatalogueSaving: Save, Save As and Save Into, with
+// their dialogs and questions.
+
+#include "storage/TCatalogueSaving.h"
+
+#include "options/TOptions.h"
+#include "session/CommandState.h"
+#include "session/IStorageStatus.h"
+#include "session/MainShell.h"
+#include "session/MainView.h"
+#include "session/MessageBoxes.h"
+#include "storage/CatalogueFormat.h"
+#include "storage/TCatalogueFiles.h"
+#include "storage/TextTreeWriter.h"
+#include "tree/TTree.h"
+
+#include <QFileInfo>
+
+namespace qbx {
+
+namespace {
+
+const QString kSaveTitle = QStringLiteral("Сохранение базы данных");
+const QString kResultsTitle = QStringLiteral("Сохранение результатов поиска");
+const QString kSaveIntoTitle = QStringLiteral("Сохранение добавлением в базу данных");
+const QString kSaveIntoFilter =
+    QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+constexpr int kTextFilter = 2;
+
+QString ExtensionOf(int filterIndex)
+{
+    return filterIndex == kTextFilter ? QStringLiteral(".txt") : QStringLiteral(".db");
+}
+
+// The name with its extension (from the last '.' of the file name on)
+// replaced by `extension`.
+QString ChangeExtension(const QString &name, const QString &extension)
+{
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return (dot > slash ? name.left(dot) : name) + extension;
+}
+
+QString ExtensionOfName(const QString &name)
+{
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > slash ? name.mid(dot) : QString();
+}
+
+} // namespace
+
+void TCatalogueSaving::SaveDbClick()
+{
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+        c_.shell.hooks.EndLabelEdit();
+    if (c_.options.DbIsNew) {
+        SaveDbAsClick(true);
+        return;
+    }
+    dialog_.Title = kSaveTitle;
+    if (c_.options.DbReadOnly) {
+        Warn(c_.files.TableName() +
+                 QStringLiteral("\rЭтот файл базы данных существует и доступен только для "
+                                "чтения.\r\n\nУкажите другое имя файла."),
+             dialog_.Title);
+        return;
+    }
+    WriteCatalogue(false);
+}
+
+TTree &TCatalogueSaving::ShownTree()
+{
+    return c_.options.DbState == DbFound ? c_.searchTree : c_.catalogue;
+}
+
+// With a catalogue open but no tree shown, the tree is not loaded yet: a
+// text tree or an append then reads the catalogue into the tree for the time
+// of the export. Gives whether it did.
+bool TCatalogueSaving::LoadForExport(const QString &title)
+{
+    if (c_.options.DbState != DbOpen || !c_.options.FirstEntireView || c_.options.DbIsNew ||
+        c_.catalogue.Root()->HasChildren())
+        return false;
+    c_.files.LoadTable(title);
+    return true;
+}
+
+// The tree read for an export goes again: the first switch to the entire
+// view loads it as always.
+void TCatalogueSaving::EndExport(bool loaded)
+{
+    if (loaded)
+        c_.catalogue.ResetTree();
+}
+
+void TCatalogueSaving::SaveDbAsClick(bool viaSave)
+{
+    const bool resultMode = c_.options.DbState == DbFound && !viaSave;
+    const QString table = c_.files.TableName();
+    QString extension = ExtensionOf(dialog_.FilterIndex);
+    TSaveDialogState state = dialog_;
+    if (resultMode) {
+        state.FileName =
+            table.left(table.size() - 3) + QLatin1Char(' ') + c_.options.ResultName + extension;
+        state.Title = kResultsTitle;
+    } else {
+        state.FileName = ChangeExtension(table, extension);
+        state.Title = kSaveTitle;
+    }
+    state.OverwritePrompt = c_.options.ConfirmOverwrite;
+    dialog_.Title = state.Title;
+    const TSaveDialogAnswer answer = c_.dialog.GetSaveFileName(state);
+    dialog_.OverwritePrompt = true;
+    if (answer.FileName.isEmpty())
+        return;
+    dialog_.FilterIndex = answer.FilterIndex;
+    dialog_.InitialFolder = QFileInfo(answer.FileName).absolutePath() + QLatin1Char('/');
+
+    extension = ExtensionOf(answer.FilterIndex);
+    QString name = answer.FileName;
+    if (ExtensionOfName(name).toLower() != extension) {
+        name = ChangeExtension(name, extension);
+        if (QFileInfo::exists(name) && c_.options.ConfirmOverwrite &&
+            c_.boxes.Show(name + QStringLiteral("\rФайл базы данных уже существует.\r\n\n"
+                                                "Заменить его?"),
+                          state.Title, TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
+            return;
+    }
+
+    if (answer.FilterIndex == kTextFilter) {
+        const bool loaded = LoadForExport(state.Title);
+        TTree &tree = ShownTree();
+        RunWrite(state.Title, tree, TRecordSource::Catalogue, [&](IWriteProgress &progress) {
+            return WriteTextTreeFile(tree.Root(), name, progress, c_.fs);
+        });
+        EndExport(loaded);
+        return;
+    }
+    if (resultMode) {
+        c_.files.SetTableName(name);
+        WriteSearchResults();
+        c_.files.SetTableName(table);
+        return;
+    }
+    c_.options.DbTableName = table;
+    c_.files.SetTableName(name);
+    if (!WriteCatalogue(false)) {
+        // The catalogue stays the file it was: nothing was written under
+        // the new name.
+        c_.files.SetTableName(table);
+        return;
+    }
+    c_.options.DbTableName = name;
+    c_.options.DbName = QFileInfo(name).completeBaseName();
+    c_.options.DbReadOnly = false;
+    c_.view.SetWindowCaption(c_.options.DbName + QStringLiteral(" - ") + c_.options.AppCaption);
+}
+
+void TCatalogueSaving::SaveDbToClick()
+{
+    TSaveDialogState state = dialog_;
+    state.Filter = kSaveIntoFilter;
+    state.FilterIndex = 1;
+    state.OverwritePrompt = false;
+    state.Title = kSaveIntoTitle;
+    state.FileName.clear();
+    const QString title = state.Title;
+    const TSaveDialogAnswer answer = c_.dialog.GetSaveFileName(state);
+    if (answer.FileName.isEmpty())
+        return;
+    dialog_.InitialFolder = QFileInfo(answer.FileName).absolutePath() + QLatin1Char('/');
+    QString name = answer.FileName;
+    if (name.right(3).toLower() != QLatin1String(".db"))
+        name += QStringLiteral(".db");
+    if (!QFileInfo::exists(name)) {
+        Warn(name + QStringLiteral("\rФайл базы данных не существует.\r\n\nПроверьте "
+                                   "правильность указания пути и имени файла."),
+             title);
+        return;
+    }
+    const int format = CheckTableFormat(name, c_.status);
+    if (format == TfNotCatalogue) {
+        Warn(name + QStringLiteral("\rФайл базы данных недоступен или имеет неверный формат."
+                                   "\r\n\nПроверьте его содержимое."),
+             title);
+        return;
+    }
+    if (format == TfOld) {
+        QString error;
+        const QString old = name;
+        if (!UpgradeCatalogueTable(name, error, c_.status)) {
+            Warn(old +
+                     QStringLiteral("\rФайл базы данных имеет старый формат, однако в "
+                                    "процессе\rобновления его структуры произошла ошибка."
+                                    "\r\n\n") +
+                     error + QStringLiteral("\r\n\nПоэтому текущая база данных не была сохранена."),
+                 title);
+            return;
+        }
+    }
+
+    const bool results = c_.options.DbState == DbFound;
+    const bool loaded = !results && LoadForExport(title);
+    TTree &tree = results ? c_.searchTree : c_.catalogue;
+    const TRecordSource source = results ? TRecordSource::Results : TRecordSource::Catalogue;
+    const qint64 grows = EstimatedCatalogueSize(CountNodes(tree.Root()));
+    if (HasRoomFor(QFileInfo(name).size() + grows, name, title)) {
+        const TWriteResult result = RunWrite(title, tree, source, [&](IWriteProgress &progress) {
+            return AppendToCatalogueFile(tree.Root(), source, name, progress, c_.fs);
+        });
+        if (result.Ok() && !results)
+            c_.options.TotalText =
+                QStringLiteral("Всего записей: ") + QString::number(result.records);
+    }
+    EndExport(loaded);
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.SelectionChange)
+        c_.shell.hooks.SelectionChange(TTreeKind::Main);
+}
+
+} // namespace qbx

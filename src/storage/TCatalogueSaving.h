@@ -1,0 +1,103 @@
+#pragma once
+
+#include "engine/FileSystem.h"
+#include "storage/CatalogueWriter.h"
+#include "storage/ISaveDialog.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace qbx {
+
+class IMainView;
+class IMessageBoxes;
+class IStorageStatus;
+class TCatalogueFiles;
+class TCommandState;
+class TLongOperation;
+class TMainShell;
+class TOptions;
+class TTree;
+
+// What saving works with; everything is owned by the main window and
+// outlives this object.
+struct TSavingContext {
+    TOptions &options;
+    TMainShell &shell;
+    TCommandState &commands;
+    TLongOperation &operation;
+    IMessageBoxes &boxes;
+    IStorageStatus &status;
+    IMainView &view;
+    ISaveDialog &dialog;
+    TCatalogueFiles &files; // holds the table object's file name
+    TTree &catalogue;       // the tree of MainTreeView
+    TTree &searchTree;      // the tree of SearchTreeView
+    // Every file write of saving goes through it (tests inject faults).
+    engine::FileSystem &fs = engine::SystemFileSystem();
+    // Free bytes of the file system holding a folder, -1 when unknown.
+    std::function<qint64(const QString &folder)> freeSpace;
+};
+
+// The save commands: Save, Save As (a catalogue, a text tree, or the search
+// results), Save Into (appending to another catalogue), and the temporary
+// copy of an edited tree that searches read. A save never puts the file it
+// replaces at risk: the new file is written beside it and renamed over it
+// only when it is whole on the disk; a failure or Stop leaves the old file
+// exactly as it was (see WriteCatalogueFile).
+class TCatalogueSaving {
+public:
+    explicit TCatalogueSaving(TSavingContext context);
+
+    // The command handlers. SaveDbClick also runs when a catalogue with
+    // changes is closed; afterwards SaveDbAction still enabled means that
+    // the save was refused, failed or stopped.
+    void SaveDbClick();
+    // viaSave: run by SaveDbClick for a new catalogue (the search results are
+    // then not what is saved).
+    void SaveDbAsClick(bool viaSave = false);
+    void SaveDbToClick();
+
+    // Writes MainTreeView's tree into the table the table object names, or,
+    // when the tree has no unsaved changes, copies the catalogue's file
+    // there. The temporary copy does not count as saving the catalogue.
+    // Gives true on success.
+    bool WriteCatalogue(bool temporary);
+    // Writes the result records of SearchTreeView into the table the table
+    // object names. Gives true on success.
+    bool WriteSearchResults();
+
+    // Brings the temporary copy of the catalogue tree that searches read up
+    // to date: when TreeChanged is set, the earlier copy is deleted and the
+    // tree is written to a new file "QbxXXXXXX.tmp" in TempFolder, whose
+    // name then is in TOptions::SearchTable. Gives true when SearchTable
+    // names an up-to-date copy; false after a failure (reported with an
+    // error box; TreeChanged is set again so that the next search retries).
+    // Call it before every search while SaveDbAction is enabled.
+    bool MakeSearchCopy();
+
+    // The save dialog as it was last shown (it keeps its state).
+    const TSaveDialogState &Dialog() const { return dialog_; }
+    void SetDialogFolder(const QString &folder) { dialog_.InitialFolder = folder; }
+
+private:
+    struct TFrame;
+    TWriteResult RunWrite(const QString &title, TTree &tree, TRecordSource source,
+                          const std::function<TWriteResult(IWriteProgress &)> &write);
+    bool HasRoomFor(qint64 bytes, const QString &target, const QString &title);
+    void ReportFailure(const TWriteResult &result, const QString &text, const QString &title);
+    bool LoadForExport(const QString &title);
+    void EndExport(bool loaded);
+    TTree &ShownTree();
+    void Warn(const QString &text, const QString &title);
+
+    TSavingContext c_;
+    TSaveDialogState dialog_;
+};
+
+// Bytes a catalogue table of that many nodes takes at most (one record per
+// node but the root, in whole 32 KiB blocks, and the header).
+qint64 EstimatedCatalogueSize(int nodes);
+
+} // namespace qbx

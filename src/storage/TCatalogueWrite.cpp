@@ -1,0 +1,203 @@
+// The writing half of TCatalogueSaving: the frame every save runs in, the
+// catalogue and result writes, and the temporary search copy.
+
+#include "storage/TCatalogueSaving.h"
+
+#include "engine/Error.h"
+#include "options/TOptions.h"
+#include "platform/AppPaths.h"
+#include "platform/Volumes.h"
+#include "session/CommandState.h"
+#include "session/IStorageStatus.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MessageBoxes.h"
+#include "storage/CatalogueFormat.h"
+#include "storage/TCatalogueFiles.h"
+#include "tree/TTree.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace qbx {
+
+namespace {
+
+const QString kSaveTitle = QStringLiteral("Сохранение базы данных");
+const QString kCatalogueError =
+    QStringLiteral("В процессе сохранения базы данных возникла ошибка.");
+const QString kResultsError =
+    QStringLiteral("В процессе сохранения результатов поиска возникла ошибка.");
+
+// Records per 32 KiB block of the 503-byte catalogue record, and the header.
+constexpr qint64 kRecordsPerBlock = (32768 - 6) / 503;
+constexpr qint64 kHeaderBytes = 0x800;
+
+class TOperationProgress : public IWriteProgress {
+public:
+    explicit TOperationProgress(TLongOperation &operation) : operation_(operation) {}
+    bool Stopped() override { return operation_.OperationStopped(); }
+    void Step() override { operation_.StepOperation(); }
+
+private:
+    TLongOperation &operation_;
+};
+
+} // namespace
+
+qint64 EstimatedCatalogueSize(int nodes)
+{
+    const qint64 records = nodes > 1 ? nodes - 1 : 0;
+    return kHeaderBytes + (records + kRecordsPerBlock - 1) / kRecordsPerBlock * 32768;
+}
+
+TCatalogueSaving::TCatalogueSaving(TSavingContext context) : c_(std::move(context))
+{
+    if (!c_.freeSpace)
+        c_.freeSpace = [](const QString &folder) { return FreeSpace(folder); };
+    dialog_.Title = kSaveTitle;
+    dialog_.Filter = QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Текстовые деревья "
+                                    "(*.txt)|*.txt|Все файлы (*.*)|*.*");
+}
+
+void TCatalogueSaving::Warn(const QString &text, const QString &title)
+{
+    c_.boxes.Show(text, title, TMsgIcon::Warning, MbOk);
+}
+
+// The free space of the target's file system must hold `bytes` when both
+// are known; otherwise the save is refused with a box naming the folder.
+bool TCatalogueSaving::HasRoomFor(qint64 bytes, const QString &target, const QString &title)
+{
+    const QString folder = QFileInfo(target).absolutePath();
+    const qint64 free = c_.freeSpace(folder);
+    if (bytes < 0 || free < 0 || free >= bytes)
+        return true;
+    c_.boxes.Show(QStringLiteral("Невозможно сохранить файл базы данных из-за недостатка "
+                                 "свободного места на диске %1.")
+                      .arg(QDir::toNativeSeparators(folder)),
+                  title, TMsgIcon::Error, MbOk);
+    return false;
+}
+
+void TCatalogueSaving::ReportFailure(const TWriteResult &result, const QString &text,
+                                     const QString &title)
+{
+    if (result.outcome == TWriteResult::Failed && result.engineCode == engine::ErrTableFull)
+        ReportTableFull(result.engineMessage, c_.files.TableName(), c_.status, c_.boxes);
+    c_.boxes.Show(text, title, TMsgIcon::Error, MbOk);
+}
+
+// The long-operation frame of a save: commands frozen and the popup menu
+// taken off, the status texts, progress over the tree's nodes, the error
+// box on failure, then everything given back. Any failure, even running
+// out of memory, ends as a failed save.
+TWriteResult TCatalogueSaving::RunWrite(const QString &title, TTree &tree, TRecordSource source,
+                                        const std::function<TWriteResult(IWriteProgress &)> &write)
+{
+    c_.shell.FreezeCommands();
+    c_.status.SetStatusText(QStringLiteral("Подготовка к сохранению базы данных"));
+    c_.status.ProcessPendingEvents();
+    c_.operation.StartOperation(title, CountNodes(tree.Root()));
+    TOperationProgress progress(c_.operation);
+    TWriteResult result;
+    try {
+        result = write(progress);
+    } catch (const std::exception &e) {
+        result.outcome = TWriteResult::Failed;
+        result.engineMessage = QString::fromLocal8Bit(e.what());
+    }
+    if (!result.Ok())
+        ReportFailure(result, source == TRecordSource::Results ? kResultsError : kCatalogueError,
+                      title);
+    c_.shell.RestoreCommands();
+    c_.operation.EndOperation();
+    return result;
+}
+
+bool TCatalogueSaving::WriteCatalogue(bool temporary)
+{
+    const QString target = c_.files.TableName();
+    const QString title = dialog_.Title;
+    if (!c_.commands.Enabled(cmd::SaveDbAction)) {
+        // The file on disk already holds the tree: copy it.
+        const QString source = c_.options.DbTableName;
+        if (!HasRoomFor(QFileInfo(source).size(), target, title)) {
+            c_.files.SetTableName(source);
+            return false;
+        }
+        const TWriteResult copied = CopyCatalogueFile(source, target, c_.fs);
+        if (!copied.Ok()) {
+            ReportFailure(copied, kCatalogueError, title);
+            c_.files.SetTableName(source);
+        }
+        return copied.Ok();
+    }
+
+    TTree &tree = c_.catalogue;
+    if (!HasRoomFor(EstimatedCatalogueSize(CountNodes(tree.Root())), target, title)) {
+        if (temporary)
+            c_.options.TreeChanged = true;
+        return false;
+    }
+    const TWriteResult result =
+        RunWrite(title, tree, TRecordSource::Catalogue, [&](IWriteProgress &progress) {
+            return WriteCatalogueFile(tree.Root(), TRecordSource::Catalogue, target, progress,
+                                      c_.fs);
+        });
+    if (result.Ok()) {
+        c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(result.records);
+        if (!temporary) {
+            c_.options.DbIsNew = false;
+            c_.commands.SetEnabled(cmd::SaveDbAction, false);
+        }
+    } else if (temporary) {
+        c_.options.TreeChanged = true;
+    }
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.SelectionChange)
+        c_.shell.hooks.SelectionChange(TTreeKind::Main);
+    return result.Ok();
+}
+
+bool TCatalogueSaving::WriteSearchResults()
+{
+    const QString target = c_.files.TableName();
+    TTree &tree = c_.searchTree;
+    const TWriteResult result =
+        RunWrite(dialog_.Title, tree, TRecordSource::Results, [&](IWriteProgress &progress) {
+            return WriteCatalogueFile(tree.Root(), TRecordSource::Results, target, progress, c_.fs);
+        });
+    return result.Ok();
+}
+
+bool TCatalogueSaving::MakeSearchCopy()
+{
+    if (!c_.options.TreeChanged)
+        return !c_.options.SearchTable.isEmpty();
+    c_.options.TreeChanged = false;
+    if (!c_.options.SearchTable.isEmpty()) {
+        try {
+            c_.fs.Remove(EngineFileName(c_.options.SearchTable));
+        } catch (const engine::Error &) {
+            // A copy that cannot be deleted stays behind; a new one is made.
+        }
+        c_.options.SearchTable.clear();
+    }
+    const QString copy = paths::CreateTempFile(c_.options.TempFolder);
+    if (copy.isEmpty()) {
+        c_.options.TreeChanged = true;
+        c_.boxes.Show(kCatalogueError, dialog_.Title, TMsgIcon::Error, MbOk);
+        return false;
+    }
+    c_.options.SearchTable = copy;
+    const QString own = c_.files.TableName();
+    c_.options.DbTableName = own;
+    c_.files.SetTableName(copy);
+    const bool ok = WriteCatalogue(true);
+    c_.files.SetTableName(own);
+    return ok;
+}
+
+} // namespace qbx

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "engine/FileSystem.h"
+#include "storage/CatalogueWriter.h"
+
+#include <QString>
+
+namespace qbx {
+
+class TTreeNode;
+
+// Writes the tree below root as a text tree: one line per node in pre-order,
+// expanded or not, each as many tabs as the node's level, its text and
+// CR LF, in code page 1251; the root's line is "\\". The file replaces
+// `target` only when it is whole (see TFileReplacement); a failure or Stop
+// leaves the target as it was.
+TWriteResult WriteTextTreeFile(const TTreeNode *root, const QString &target,
+                               IWriteProgress &progress,
+                               engine::FileSystem &fs = engine::SystemFileSystem());
+
+} // namespace qbx

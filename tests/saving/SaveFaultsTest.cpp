@@ -1,0 +1,148 @@
+// A save that fails anywhere, or is stopped, leaves the old catalogue byte
+// for byte, no file behind it, and the catalogue unsaved; the temporary
+// search copy follows the tree's changes.
+
+#include "saving/SavingFixture.h"
+
+#include <QFileInfo>
+
+using namespace qbx;
+using namespace qbx::test;
+using Call = FaultyFileSystem::Call;
+
+namespace {
+
+QList<Rec> ManyRecords(int count)
+{
+    QList<Rec> records;
+    for (int i = 0; i < count; ++i)
+        records.append(
+            {"CD", QString("папка%1\\файл%2.txt").arg(i % 7).arg(i), "", "", "", double(i), ""});
+    return records;
+}
+
+TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
+{
+    const QString path = Write("cat.db", ManyRecords(300));
+    OpenChanged(path);
+    catalogue.InsertItem("NEW", "", "", "", "", 0, "", false);
+    const QByteArray old = Bytes(path);
+    qint64 now = 0;
+    operation.SetClock([&] { return now += 10; });
+    options.ConfirmInterrupt = false;
+
+    struct Fault {
+        const char *what;
+        std::function<void()> arm;
+    };
+    const Fault faults[] = {
+        {"disk full at once", [&] { fs.FailWritesAfter(0); }},
+        {"disk full inside the records", [&] { fs.FailWritesAfter(40000); }},
+        {"write error", [&] { fs.FailCall(Call::WriteAt, 3); }},
+        {"flush fails", [&] { fs.FailCall(Call::Flush, 2); }},
+        {"rename refused", [&] { fs.FailCall(Call::Rename, 2, EPERM); }},
+        {"folder takes no new file", [&] { fs.FailCall(Call::CreateNew, 1, EACCES); }},
+        {"stopped",
+         [&] {
+             view.onEvents = [&] {
+                 if (operation.Running())
+                     operation.CancelButtonClick();
+             };
+         }},
+    };
+    for (const Fault &f : faults) {
+        SCOPED_TRACE(f.what);
+        fs.Reset();
+        view.onEvents = nullptr;
+        boxes.shown.clear();
+        f.arm();
+        saving.SaveDbClick();
+        EXPECT_EQ(Bytes(path), old);
+        EXPECT_EQ(FolderEntries(), QStringList{"cat.db"}) << "no file is left beside it";
+        EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_EQ(boxes.shown[0].text, "В процессе сохранения базы данных возникла ошибка.");
+        EXPECT_EQ(boxes.shown[0].caption, "Сохранение базы данных");
+        EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
+        EXPECT_TRUE(commands.Enabled(cmd::CloseDbAction));
+        EXPECT_TRUE(view.popupEnabled);
+        EXPECT_FALSE(operation.Running());
+    }
+
+    // Then the save goes through: flushed before the rename, the folder after.
+    fs.Reset();
+    view.onEvents = nullptr;
+    saving.SaveDbClick();
+    EXPECT_EQ(Records(path).size(), 301);
+    EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
+    const int rename = fs.Find("rename " + dir.path().toStdString() + "/.cat.db.");
+    ASSERT_GE(rename, 0);
+    EXPECT_TRUE(fs.Log()[size_t(rename)].ends_with(" " + path.toStdString()));
+    EXPECT_EQ(fs.Log()[size_t(rename) - 1].rfind("flush ", 0), 0u);
+    EXPECT_EQ(fs.Log()[size_t(rename) + 1], "flush-folder " + dir.path().toStdString());
+}
+
+TEST_F(SavingTest, SaveKeepsThePermissionsAndRemovesLeftoversOfAKilledSave)
+{
+    const QString path = Write("cat.db", ManyRecords(3));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    QFile leftover(PathOf(".cat.db.Ab3dE9.tmp"));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
+    OpenChanged(path);
+    saving.SaveDbClick();
+    EXPECT_EQ(FolderEntries(), QStringList{"cat.db"});
+    EXPECT_EQ(QFileInfo(path).permissions(), QFile::ReadOwner | QFile::WriteOwner |
+                                                 QFile::ReadUser | QFile::WriteUser |
+                                                 QFile::ReadGroup);
+}
+
+TEST_F(SavingTest, SaveIntoThatFailsLeavesTheTargetAsItWas)
+{
+    OpenChanged(Write("cat.db", ManyRecords(50)));
+    const QString target = Write("into.db", ManyRecords(20));
+    const QByteArray old = Bytes(target);
+    fs.FailWritesAfter(40000); // the copy fits, the block for the new records does not
+    saveDialog.answers.push_back({target, 1});
+    saving.SaveDbToClick();
+    EXPECT_EQ(Bytes(target), old);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text, "В процессе сохранения базы данных возникла ошибка.");
+    EXPECT_EQ(boxes.shown[0].caption, "Сохранение добавлением в базу данных");
+    EXPECT_EQ(FolderEntries(), QStringList({"cat.db", "into.db"}));
+}
+
+TEST_F(SavingTest, SearchCopyFollowsTheTreesChanges)
+{
+    const QString path = Write("cat.db", ManyRecords(10));
+    OpenChanged(path);
+    ASSERT_TRUE(saving.MakeSearchCopy());
+    const QString copy = options.SearchTable;
+    EXPECT_TRUE(QFileInfo(copy).fileName().startsWith("Qbx"));
+    EXPECT_EQ(QFileInfo(copy).absolutePath(), QFileInfo(options.TempFolder).absolutePath());
+    QStringList copied = Records(copy), own = Records(path);
+    copied.sort();
+    own.sort();
+    EXPECT_EQ(copied, own);
+    EXPECT_FALSE(options.TreeChanged);
+    EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction)) << "a search copy is no save";
+    EXPECT_EQ(files.TableName(), path);
+
+    const size_t logged = fs.Log().size();
+    EXPECT_TRUE(saving.MakeSearchCopy());
+    EXPECT_EQ(fs.Log().size(), logged) << "an unchanged tree is not copied again";
+
+    catalogue.InsertItem("NEW", "", "", "", "", 0, "", false);
+    options.TreeChanged = true;
+    fs.FailCall(Call::Rename, 2);
+    EXPECT_FALSE(saving.MakeSearchCopy());
+    EXPECT_TRUE(options.TreeChanged) << "the next search tries again";
+    EXPECT_FALSE(QFile::exists(copy));
+    ASSERT_EQ(boxes.shown.size(), 1);
+
+    EXPECT_TRUE(saving.MakeSearchCopy());
+    EXPECT_EQ(Records(options.SearchTable).size(), 11);
+    EXPECT_EQ(files.TableName(), path);
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "catalogue/CatalogueFixture.h"
+#include "shell/QStringPrinter.h"
+#include "storage/TCatalogueSaving.h"
+#include "support/FaultyFileSystem.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <deque>
+
+namespace qbx::test {
+
+// Save dialogs answered from a script; each request is recorded.
+class ScriptedSaveDialog : public ISaveDialog {
+public:
+    std::deque<TSaveDialogAnswer> answers;
+    QList<TSaveDialogState> requests;
+
+    TSaveDialogAnswer GetSaveFileName(const TSaveDialogState &state) override
+    {
+        requests.append(state);
+        if (answers.empty())
+            return {};
+        TSaveDialogAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+// The save commands wired like the catalogue commands, writing through a
+// file system that fails on cue, with a free space the test sets.
+class SavingTest : public CatalogueTest {
+protected:
+    ScriptedSaveDialog saveDialog;
+    FaultyFileSystem fs;
+    qint64 freeBytes = -1; // unknown
+    TCatalogueSaving saving{{options, shell, commands, operation, boxes, status, view, saveDialog,
+                             files, mainTree, searchTree, fs,
+                             [this](const QString &) { return freeBytes; }}};
+
+    SavingTest()
+    {
+        options.TempFolder = dir.path() + QLatin1Char('/');
+        shell.hooks.SaveDb = [this] { saving.SaveDbClick(); };
+    }
+
+    // Opens the catalogue in the entire view and marks it changed.
+    void OpenChanged(const QString &path)
+    {
+        files.OpenFile(path);
+        shell.SetDbState(DbEntire);
+        commands.SetEnabled(cmd::SaveDbAction, true);
+        options.TreeChanged = true;
+    }
+
+    static QByteArray Bytes(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // The records of a table as "label|path|producer|size".
+    static QStringList Records(const QString &path)
+    {
+        QStringList out;
+        engine::Table t;
+        t.Open(path.toStdString());
+        for (bool ok = t.First(); ok; ok = t.Next())
+            out << codec::FromCp1251(t.ReadText(CfLabel)) + u'|' +
+                       codec::FromCp1251(t.ReadText(CfPath)) + u'|' +
+                       codec::FromCp1251(t.ReadText(CfProducer)) + u'|' +
+                       QString::number(qint64(t.ReadNumber(CfByteSize)));
+        return out;
+    }
+
+    QStringList FolderEntries() const
+    {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+};
+
+} // namespace qbx::test
