@@ -4,7 +4,9 @@
 #include "app/StartUp.h"
 #include "engine/Engine.h"
 #include "platform/Translations.h"
+#include "search/TSearchGui.h"
 #include "shell/ShellServicesGui.h"
+#include "shell/THelpKeyGui.h"
 #include "storage/TableEngineSetup.h"
 
 #include <QApplication>
@@ -27,6 +29,8 @@ int main(int argc, char **argv)
     qbx::TMainForm mainForm;
     // Help window, About box, F1 in the menus and the folder picker.
     qbx::TShellServicesGui shellServices(mainForm);
+    shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
+    shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
     mainForm.SetCommandLine(app.arguments().mid(1));
     mainForm.show();
     const int result = app.exec();

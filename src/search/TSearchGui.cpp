@@ -3,8 +3,10 @@
 #include "app/MainWindow.h"
 #include "options/TOptions.h"
 #include "search/SelectByPath.h"
+#include "session/CommandTable.h"
 #include "storage/TCatalogueGui.h"
 
+#include <QAction>
 #include <QTimer>
 #include <QTreeView>
 
@@ -14,10 +16,7 @@ TSearchGui::TSearchGui(TMainForm &form, TCatalogueGui &catalogue)
     : form_(form), catalogue_(catalogue),
       runner_({form.Options(), form.Shell(), form.Commands(), form, form, form.MessageBoxes(),
                query_, [&catalogue] { return catalogue.Files().TableName(); },
-               [this] {
-                   if (makeSearchCopy)
-                       makeSearchCopy();
-               }}),
+               [&catalogue] { catalogue.Saving().MakeSearchCopy(); }}),
       results_({form.Options(), form.Shell(), form.Commands(), form, form, form.Operation(),
                 form.MessageBoxes(), runner_, catalogue.SearchModel(),
                 [&catalogue] { return catalogue.Files().TableName(); },
@@ -25,13 +24,30 @@ TSearchGui::TSearchGui(TMainForm &form, TCatalogueGui &catalogue)
                     const QModelIndex root =
                         catalogue.SearchModel().IndexOf(catalogue.SearchTree().Root());
                     form.SearchTreeView()->expand(root);
-                }})
+                }}),
+      stringForm_(&form), sizeForm_(&form),
+      simple_({form.Options(), form.Shell(), form.Commands(), form.MessageBoxes(), runner_,
+               results_, stringForm_, sizeForm_,
+               [&form](int command) { form.SetSimpleSearchDefault(command); }})
 {
     for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
         form.SetHandler(CommandAt(c), [this, c] {
             results_.FoundViewSetClick(CommandAt(c), form_.WasChecked());
         });
     form.Shell().hooks.SelectPath = [this](const QString &path) { SelectPath(path); };
+
+    form.SetHandler(cmd::GlobalSearchAction, [this] { simple_.GlobalSearchClick(); });
+    form.SetHandler(cmd::SizeSearchAction, [this] { simple_.SizeSearchClick(); });
+    for (int c = cmd::LabelSearchAction; c <= cmd::DescrSearchAction; ++c) {
+        const int tag = CommandTable()[c].tag;
+        if (FieldSearchOf(tag))
+            form.SetHandler(c, [this, tag] { simple_.FieldSearchClick(tag); });
+    }
+    form.Shell().hooks.RunCommand = [&form](int command) { form.Action(command)->trigger(); };
+    const auto open = [&form] { return form.Options().DbState != 0; };
+    stringForm_.catalogueOpen = open;
+    sizeForm_.catalogueOpen = open;
+    sizeForm_.sizeUnit = [&form] { return form.Options().SizeUnit; };
 }
 
 void TSearchGui::SelectPath(const QString &path)

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "engine/Query.h"
+#include "search/TSearchIntForm.h"
 #include "search/TSearchResults.h"
 #include "search/TSearchRunner.h"
+#include "search/TSearchStrForm.h"
+#include "search/TSimpleSearches.h"
 
 #include <functional>
 
@@ -14,22 +17,24 @@ class TMainForm;
 // Puts the searches into the main window: the one query object, the runner
 // that executes conditions against the catalogue or its temporary copy, the
 // result views in SearchTreeView with the four presentation commands, and
-// the selection of an item by its path in MainTreeView.
+// the selection of an item by its path in MainTreeView, and the simple
+// searches with their dialogs and the tool-bar button that repeats them.
 class TSearchGui {
 public:
     TSearchGui(TMainForm &form, TCatalogueGui &catalogue);
 
     TSearchRunner &Runner() { return runner_; }
     TSearchResults &Results() { return results_; }
+    TSimpleSearches &Simple() { return simple_; }
+    // The two simple-search dialogs.
+    TSearchStrForm &StringForm() { return stringForm_; }
+    TSearchIntForm &SizeForm() { return sizeForm_; }
 
     // A new search with a condition (kind filter included) as the search
     // commands run it: the condition becomes LastCondition, the statement
     // runs, and rows found are shown in mode 3 after the questions. Gives
     // the number of rows found, or -1 when the statement failed.
     int RunNewSearch(const QString &condition);
-
-    // Writes the temporary copy of the changed tree (set by the saving part).
-    std::function<void()> makeSearchCopy;
 
 private:
     void SelectPath(const QString &path);
@@ -39,6 +44,9 @@ private:
     engine::Query query_;
     TSearchRunner runner_;
     TSearchResults results_;
+    TSearchStrForm stringForm_;
+    TSearchIntForm sizeForm_;
+    TSimpleSearches simple_;
 };
 
 } // namespace qbx

@@ -182,8 +182,8 @@ void TCatalogueFiles::LoadTable(const QString &title)
 
     TTree &tree = c_.catalogue.Tree();
     // A first load fills an empty tree: the view then hears one reset instead
-    // of a signal per node. A merge into a shown tree keeps the view's
-    // expanded folders, so it inserts node by node.
+    // of a signal per node. A merge into a shown tree is one change of
+    // layout, which keeps the view's expanded folders and selection.
     struct BulkUpdate {
         TTree *tree = nullptr;
         void End()
@@ -193,11 +193,11 @@ void TCatalogueFiles::LoadTable(const QString &title)
             tree = nullptr;
         }
         ~BulkUpdate() { End(); }
-    } bulk;
-    if (!tree.Root()->HasChildren()) {
+    } bulk{&tree};
+    if (!tree.Root()->HasChildren())
         tree.BeginUpdate();
-        bulk.tree = &tree;
-    }
+    else
+        tree.BeginMerge();
 
     engine::Table table;
     try {

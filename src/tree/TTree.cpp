@@ -35,6 +35,8 @@ void TTree::ResetTree()
     const bool live = Live();
     if (live)
         observer_->BeforeReset();
+    else if (InLayoutChange())
+        observer_->Removing(root_.get());
     root_.reset(new TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot));
     root_->hash_ = text::FoldedHash(root_->text_);
     if (live)
@@ -85,12 +87,12 @@ TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
         observer_->BeforeInsert(parent, int(pos));
         v.insert(v.begin() + ptrdiff_t(pos), std::move(node));
         ++list.ordered;
-        list.Renumber(pos);
+        list.Placed(*raw, pos);
     } else {
         // Bulk filling: append; the list stays ordered as long as names
         // arrive in order (as they do from a saved catalogue).
         const bool inOrder = list.ordered == v.size() && (v.empty() || !list.less(*raw, *v.back()));
-        raw->row_ = uint32_t(v.size()) & TTreeNode::kMaxRow;
+        list.Placed(*raw, v.size());
         v.push_back(std::move(node));
         if (inOrder)
             ++list.ordered;
@@ -152,7 +154,7 @@ void TTree::Reposition(TTreeNode *node)
     if (live)
         list.EnsureOrdered();
     auto &v = list.nodes;
-    const size_t r = node->row_;
+    const size_t r = list.IndexOf(*node);
     const size_t end = list.ordered; // appended children find their place later
     if (r >= end)
         return;
@@ -210,11 +212,13 @@ void TTree::RemoveNode(TTreeNode *node)
     ++version_;
     TChildList &list = *parent->children_;
     const bool live = Live();
-    if (live) {
+    if (live)
         list.EnsureOrdered();
-        observer_->BeforeRemove(parent, int(node->row_));
-    }
-    const size_t r = node->row_;
+    const size_t r = list.IndexOf(*node);
+    if (live)
+        observer_->BeforeRemove(parent, int(r));
+    else if (InLayoutChange())
+        observer_->Removing(node);
     list.index.Erase(node);
     list.nodes.erase(list.nodes.begin() + ptrdiff_t(r));
     if (r < list.ordered)
@@ -249,16 +253,27 @@ void TTree::SetSiblingOrder(TSiblingOrder less)
         observer_->AfterReset();
 }
 
-void TTree::BeginUpdate()
+void TTree::Begin(Bracket kind)
 {
-    if (updateDepth_++ == 0 && observer_)
+    if (updateDepth_++ > 0)
+        return;
+    bracket_ = kind;
+    if (!observer_)
+        return;
+    if (kind == Bracket::Reset)
         observer_->BeforeReset();
+    else
+        observer_->BeforeLayoutChange();
 }
 
-void TTree::EndUpdate()
+void TTree::End()
 {
-    if (--updateDepth_ == 0 && observer_)
+    if (--updateDepth_ > 0 || !observer_)
+        return;
+    if (bracket_ == Bracket::Reset)
         observer_->AfterReset();
+    else
+        observer_->AfterLayoutChange();
 }
 
 } // namespace qbx

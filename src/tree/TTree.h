@@ -26,6 +26,13 @@ public:
     virtual void BeforeMove(TTreeNode *parent, int row, int destRow) = 0;
     virtual void AfterMove() = 0;
     virtual void Changed(TTreeNode *node) = 0;
+    // A merge (TTreeMerge) brackets many changes as one change of layout:
+    // the nodes that exist stay, so a view keeps its expanded folders and
+    // its selection; nothing is told per node in between except removals.
+    virtual void BeforeLayoutChange() = 0;
+    virtual void AfterLayoutChange() = 0;
+    // Inside a merge: node and everything below it are about to be deleted.
+    virtual void Removing(TTreeNode *node) = 0;
 };
 
 // One tree of nodes (the catalogue tree or the search-result tree) with one
@@ -33,9 +40,12 @@ public:
 // case-folded name through a hash, so neither lookup nor insertion scans or
 // re-sorts a large folder.
 //
-// Filling many nodes: wrap the work in TTreeUpdate. Inside it the observer
-// hears one reset instead of a signal per node, and the order of a folder's
-// new children is settled once, when it is next looked at.
+// Filling many nodes: wrap the work in TTreeUpdate (an empty or discarded
+// tree: the observer hears one reset) or TTreeMerge (a shown tree that keeps
+// its expanded folders and selection: one change of layout) instead of a
+// signal per node. Inside either the order of a folder's new children is
+// settled once, when it is next looked at. Brackets nest; the outermost one
+// decides what the observer hears.
 class TTree {
 public:
     TTree();
@@ -76,8 +86,11 @@ public:
     void SetSiblingOrder(TSiblingOrder less);
     TSiblingOrder SiblingOrder() const { return order_; }
 
-    void BeginUpdate();
-    void EndUpdate();
+    // Each End closes the innermost open bracket, whichever its kind.
+    void BeginUpdate() { Begin(Bracket::Reset); }
+    void EndUpdate() { End(); }
+    void BeginMerge() { Begin(Bracket::Layout); }
+    void EndMerge() { End(); }
     bool InUpdate() const { return updateDepth_ > 0; }
 
     // Grows with every change of the tree's shape, names or images, so that a
@@ -88,6 +101,14 @@ public:
     void SetObserver(ITreeObserver *observer) { observer_ = observer; }
 
 private:
+    enum class Bracket : uint8_t { Reset, Layout };
+    void Begin(Bracket kind);
+    void End();
+    // Inside a merge the observer must hear of removals.
+    bool InLayoutChange() const
+    {
+        return observer_ && updateDepth_ > 0 && bracket_ == Bracket::Layout;
+    }
     // A view is watching and must hear of each change at its exact row.
     bool Live() const { return observer_ && updateDepth_ == 0; }
     TTreeNode *Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node);
@@ -97,6 +118,7 @@ private:
     std::unique_ptr<TTreeNode> root_;
     ITreeObserver *observer_ = nullptr;
     int updateDepth_ = 0;
+    Bracket bracket_ = Bracket::Reset; // the outermost open bracket
     uint64_t version_ = 0;
     TSiblingOrder order_ = &SiblingLess;
 };
@@ -108,6 +130,18 @@ public:
     ~TTreeUpdate() { tree_.EndUpdate(); }
     TTreeUpdate(const TTreeUpdate &) = delete;
     TTreeUpdate &operator=(const TTreeUpdate &) = delete;
+
+private:
+    TTree &tree_;
+};
+
+// Brackets many changes of a shown tree (merging a catalogue into it).
+class TTreeMerge {
+public:
+    explicit TTreeMerge(TTree &tree) : tree_(tree) { tree_.BeginMerge(); }
+    ~TTreeMerge() { tree_.EndMerge(); }
+    TTreeMerge(const TTreeMerge &) = delete;
+    TTreeMerge &operator=(const TTreeMerge &) = delete;
 
 private:
     TTree &tree_;

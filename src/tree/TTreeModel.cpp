@@ -170,4 +170,38 @@ void TTreeModel::Changed(TTreeNode *node)
     emit dataChanged(i, i);
 }
 
+void TTreeModel::BeforeLayoutChange()
+{
+    emit layoutAboutToBeChanged();
+    // Asked after the signal: the views and the selection make the
+    // persistent indexes they need to survive the change in its handlers.
+    layoutFrom_ = persistentIndexList();
+    layoutNodes_.clear();
+    layoutNodes_.reserve(size_t(layoutFrom_.size()));
+    for (const QModelIndex &i : std::as_const(layoutFrom_))
+        layoutNodes_.push_back(NodeAt(i));
+}
+
+void TTreeModel::Removing(TTreeNode *node)
+{
+    for (TTreeNode *&n : layoutNodes_)
+        for (const TTreeNode *p = n; p; p = p->Parent())
+            if (p == node) {
+                n = nullptr;
+                break;
+            }
+}
+
+void TTreeModel::AfterLayoutChange()
+{
+    QModelIndexList to;
+    to.reserve(layoutFrom_.size());
+    for (const TTreeNode *n : layoutNodes_)
+        to.append(IndexOf(n));
+    changePersistentIndexList(layoutFrom_, to);
+    layoutFrom_.clear();
+    layoutNodes_.clear();
+    emit layoutChanged();
+}
+
 } // namespace qbx

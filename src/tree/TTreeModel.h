@@ -65,10 +65,17 @@ private:
     void BeforeMove(TTreeNode *parent, int row, int destRow) override;
     void AfterMove() override;
     void Changed(TTreeNode *node) override;
+    void BeforeLayoutChange() override;
+    void AfterLayoutChange() override;
+    void Removing(TTreeNode *node) override;
 
     TTree &tree_;
     QItemSelectionModel selection_;
     QList<QVariant> images_;
+    // During a change of layout: the persistent indexes and their nodes
+    // (null once deleted).
+    QModelIndexList layoutFrom_;
+    std::vector<TTreeNode *> layoutNodes_;
 };
 
 } // namespace qbx

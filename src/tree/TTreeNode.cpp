@@ -22,10 +22,27 @@ void TChildList::EnsureOrdered()
     Renumber(from);
 }
 
-void TChildList::Renumber(size_t from)
+void TChildList::EnsureNumbered()
 {
-    for (size_t i = from; i < nodes.size(); ++i)
+    for (size_t i = numbered; i < nodes.size(); ++i)
         nodes[i]->row_ = uint32_t(i) & TTreeNode::kMaxRow;
+    numbered = uint32_t(nodes.size());
+}
+
+size_t TChildList::IndexOf(const TTreeNode &node)
+{
+    // A row kept from before a change may still name the node's place; if
+    // not, the node lies in the part that has moved since it was numbered.
+    if (node.row_ >= nodes.size() || nodes[node.row_].get() != &node)
+        EnsureNumbered();
+    return node.row_;
+}
+
+void TChildList::Placed(TTreeNode &node, size_t pos)
+{
+    node.row_ = uint32_t(pos) & TTreeNode::kMaxRow;
+    if (numbered >= pos)
+        numbered = uint32_t(pos + 1);
 }
 
 TTreeNode::TTreeNode(TTreeNode *parent, QString text, uint8_t image)
@@ -54,8 +71,9 @@ int TTreeNode::Row() const
 {
     if (!parent_)
         return 0;
-    parent_->children_->EnsureOrdered();
-    return int(row_);
+    TChildList &list = *parent_->children_;
+    list.EnsureOrdered();
+    return int(list.IndexOf(*this));
 }
 
 TChildList &TTreeNode::Children(TSiblingOrder less)

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -28,15 +29,25 @@ using TSiblingOrder = bool (*)(const TTreeNode &a, const TTreeNode &b);
 // Children of one node in sibling order. While a tree is filled in bulk,
 // new children are appended behind the ordered part and put in place the
 // next time anyone looks at the order, so a large folder is sorted once
-// instead of being shifted per insertion.
+// instead of being shifted per insertion. Likewise the row a child keeps is
+// brought up to date only when a row is asked for: inserting into a large
+// folder with a view attached does not renumber every later sibling.
 struct TChildList {
     std::vector<std::unique_ptr<TTreeNode>> nodes;
-    uint32_t ordered = 0; // nodes[0, ordered) are in sibling order
-    TChildIndex index;    // case-folded names, built once the list is long
-    TSiblingOrder less;   // the order of the tree
+    uint32_t ordered = 0;  // nodes[0, ordered) are in sibling order
+    uint32_t numbered = 0; // nodes[0, numbered) know their row
+    TChildIndex index;     // case-folded names, built once the list is long
+    TSiblingOrder less;    // the order of the tree
 
     void EnsureOrdered();
-    void Renumber(size_t from);
+    // Rows from `from` on have changed.
+    void Renumber(size_t from) { numbered = std::min(numbered, uint32_t(from)); }
+    void EnsureNumbered();
+    // The node's index in this list, in whatever order the list is now.
+    size_t IndexOf(const TTreeNode &node);
+    // The node has just been put at `pos`: it and every earlier node know
+    // their rows, later ones have moved.
+    void Placed(TTreeNode &node, size_t pos);
 };
 
 // One node of a catalogue or search-result tree. Nodes are created, changed
@@ -83,7 +94,7 @@ private:
     TTreeNode *parent_ = nullptr;
     std::unique_ptr<TChildList> children_; // only nodes that have had children
     TNodeData data_;
-    uint32_t row_ : 29 = 0; // index in the parent's list
+    uint32_t row_ : 29 = 0; // index in the parent's list, see TChildList::numbered
     uint32_t image_ : 3 = ImageRoot;
     uint32_t hash_ = 0; // FoldedHash of the text
 };

@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -20,14 +22,15 @@
 namespace qbx::test {
 namespace {
 
-QString WriteCatalogue(const QString &path)
+QString WriteCatalogue(const QString &path, const QString &firstFile = QStringLiteral("setup.exe"),
+                       const QString &disc = QStringLiteral("Диск"))
 {
     engine::Table::Create(path.toStdString(), CatalogueFieldDefs(), {kCatalogueBlockKiB, "ancyrr"});
     engine::Table t;
     t.Open(path.toStdString(), engine::OpenMode::Exclusive);
-    const std::string cd = codec::ToCp1251(QStringLiteral("Диск"));
+    const std::string cd = codec::ToCp1251(disc);
     const std::string dir = codec::ToCp1251(QStringLiteral("Игры\\"));
-    const std::string file = codec::ToCp1251(QStringLiteral("Игры\\setup.exe"));
+    const std::string file = codec::ToCp1251(QStringLiteral("Игры\\") + firstFile);
     const std::string maker = codec::ToCp1251(QStringLiteral("Фирма"));
     using V = engine::Value;
     const V rows[3][7] = {
@@ -43,6 +46,17 @@ QString WriteCatalogue(const QString &path)
 
 class CatalogueWindow : public ::testing::Test {
 protected:
+    // Chooses `file` in the next open dialog as soon as it is shown.
+    static void AnswerFileDialog(const QString &file)
+    {
+        QTimer::singleShot(0, [file] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectFile(file);
+            static_cast<QDialog *>(dialog)->accept(); // public there
+        });
+    }
+
     TempConfigHome config;
     QTemporaryDir dir;
     TMainForm form;
@@ -100,6 +114,45 @@ TEST_F(CatalogueWindow, CreateShowsAnEmptyChangedCatalogue)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Qubrix - Кварнис"));
     form.Action(cmd::CloseDbAction)->trigger(); // nothing added: no question
     EXPECT_EQ(form.Options().DbState, DbNone);
+    form.close();
+}
+
+TEST_F(CatalogueWindow, AddKeepsExpandedFoldersAndTheSelection)
+{
+    form.show();
+    const QString path = WriteCatalogue(dir.filePath(QStringLiteral("games.db")));
+    form.Catalogue().Files().OpenFile(path);
+    form.Action(cmd::EntireViewAction)->trigger();
+    QApplication::processEvents();
+    TTreeModel &model = form.Catalogue().MainModel();
+    TTree &tree = form.Catalogue().MainTree();
+    QTreeView *view = form.MainTreeView();
+    const TTreeNode *games = tree.Root()->Child(0)->Child(0);
+    view->expand(model.IndexOf(games));
+    const TTreeNode *setup = games->Child(0);
+    model.Select(setup);
+
+    // The same disc with a file that comes before setup.exe, and a new disc
+    // that comes before the open one.
+    const QString more = WriteCatalogue(dir.filePath(QStringLiteral("more.db")),
+                                        QStringLiteral("alpha.exe"), QStringLiteral("Архив"));
+    WriteCatalogue(dir.filePath(QStringLiteral("same.db")), QStringLiteral("alpha.exe"));
+    for (const QString &added : {more, dir.filePath(QStringLiteral("same.db"))}) {
+        AnswerFileDialog(added);
+        form.Options().ConflictAnswer = ConflictKeepAll;
+        form.Action(cmd::AddDbAction)->trigger();
+        QApplication::processEvents();
+    }
+
+    ASSERT_EQ(model.rowCount(model.index(0, 0)), 2);
+    EXPECT_EQ(tree.Root()->Child(1)->Child(0), games);
+    EXPECT_TRUE(view->isExpanded(model.IndexOf(games)));
+    EXPECT_EQ(TTreeModel::NodeAt(view->currentIndex()), setup);
+    EXPECT_EQ(view->currentIndex().row(), 1) << "alpha.exe came before it";
+    EXPECT_EQ(model.SelectedNodes(), std::vector<TTreeNode *>{const_cast<TTreeNode *>(setup)});
+    EXPECT_EQ(Row(1), QStringLiteral("Игры\\setup.exe"));
+    EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
+    form.Options().ConfirmUnsaved = QStringLiteral("0");
     form.close();
 }
 

@@ -11,9 +11,11 @@
 #include "storage/TCatalogueGui.h"
 #include "support/TestSupport.h"
 #include "tree/NodePaths.h"
+#include "tree/TCatalogueTree.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -118,6 +120,18 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     QApplication::processEvents();
     EXPECT_EQ(options.DbState, DbFound);
     EXPECT_EQ(form.Catalogue().SearchTree().Root()->Child(0), node);
+
+    // An unsaved change is searched in the temporary copy of the tree.
+    form.Action(cmd::EntireViewAction)->trigger();
+    form.Catalogue().Catalogue().InsertItem(QStringLiteral("Диск"), QStringLiteral("new.txt"),
+                                            QStringLiteral("Фирма 2"), {}, {}, 1, {}, false);
+    form.Catalogue().Catalogue().OnTreeChanged();
+    ASSERT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
+    EXPECT_EQ(form.Search().RunNewSearch(condition), 2);
+    EXPECT_TRUE(options.SearchTable.startsWith(options.TempFolder)) << "the copy";
+    EXPECT_TRUE(QFileInfo::exists(options.SearchTable));
+    EXPECT_FALSE(options.TreeChanged);
+    EXPECT_EQ(options.DbState, 3);
 
     // Nothing found: the mode and the results stay.
     EXPECT_EQ(form.Search().RunNewSearch(QStringLiteral(R"((Label = "none"))")), 0);

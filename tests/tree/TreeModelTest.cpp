@@ -61,6 +61,8 @@ TEST_F(TreeModel, RootIsTheOnlyTopLevelRow)
 TEST_F(TreeModel, InsertionsArriveAtTheirSortedRows)
 {
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    Insert("CD1", "Dir\\f999");
+    const QPersistentModelIndex last = model.IndexOf(Node("CD1\\Dir\\f999"));
     for (int i = 0; i < 300; ++i) {
         const QString name = QStringLiteral("f%1").arg(i * 7919 % 1000);
         const int before = inserted.size();
@@ -70,6 +72,8 @@ TEST_F(TreeModel, InsertionsArriveAtTheirSortedRows)
         }
     }
     ExpectModelMatchesTree(model.index(0, 0));
+    EXPECT_EQ(last.row(), 300) << "the last name stays behind every later insertion";
+    EXPECT_EQ(Node("CD1\\Dir\\f999")->Row(), 300);
 }
 
 TEST_F(TreeModel, PersistentIndexesFollowMovesRenamesAndRemovals)
@@ -113,6 +117,44 @@ TEST_F(TreeModel, BulkUpdateIsOneResetAndResetTreeEmpties)
     EXPECT_EQ(resets.size(), 2);
     EXPECT_EQ(tree.Root()->ChildCount(), 0);
     EXPECT_EQ(model.rowCount(model.index(0, 0)), 0);
+}
+
+TEST_F(TreeModel, MergeIsOneLayoutChangeThatKeepsPersistentIndexes)
+{
+    for (const char *p : {"b\\x", "c", "d\\y"})
+        Insert("CD1", p);
+    const QPersistentModelIndex b = model.IndexOf(Node("CD1\\b"));
+    const QPersistentModelIndex x = model.IndexOf(Node("CD1\\b\\x"));
+    const QPersistentModelIndex c = model.IndexOf(Node("CD1\\c"));
+    const QPersistentModelIndex y = model.IndexOf(Node("CD1\\d\\y"));
+    QSignalSpy layouts(&model, &QAbstractItemModel::layoutChanged);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    {
+        TTreeMerge merge(tree);
+        for (int i = 0; i < 20; ++i)
+            Insert("CD1", QStringLiteral("b\\%1").arg(QChar(u'w' - i)));
+        Insert("CD0", "z");
+        Insert("CD1", "a\\");
+        {
+            TTreeUpdate inner(tree);    // an inner bracket adds no reset
+            Insert("CD1", "c\\inside"); // the file c becomes a folder
+        }
+        tree.RemoveNode(Node("CD1\\d"));
+    }
+    EXPECT_EQ(layouts.size(), 1);
+    EXPECT_EQ(inserted.size(), 0);
+    EXPECT_EQ(resets.size(), 0);
+    EXPECT_EQ(Names(Node("CD1")), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(TTreeModel::NodeAt(b), Node("CD1\\b"));
+    EXPECT_EQ(b.row(), 1);
+    EXPECT_EQ(b.parent().row(), 1) << "CD0 came first";
+    EXPECT_EQ(TTreeModel::NodeAt(x), Node("CD1\\b\\x"));
+    EXPECT_EQ(x.row(), 20);
+    EXPECT_EQ(TTreeModel::NodeAt(c), Node("CD1\\c"));
+    EXPECT_EQ(c.row(), 2);
+    EXPECT_FALSE(y.isValid()) << "removed with its folder";
+    ExpectModelMatchesTree(model.index(0, 0));
 }
 
 TEST_F(TreeModel, AnotherSiblingOrderReordersEveryLevel)

@@ -1,0 +1,207 @@
+#include "search/TSearchIntForm.h"
+
+#include "search/SearchConditions.h"
+#include "search/TSearchStrForm.h"
+#include "shell/Help.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace qbx {
+
+namespace {
+
+constexpr int kMaxUnits = std::numeric_limits<int>::max();
+
+QSpinBox *MakeSpin(const char *name, QWidget *parent)
+{
+    auto *spin = new QSpinBox(parent);
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setRange(0, kMaxUnits);
+    spin->setMinimumWidth(110);
+    return spin;
+}
+
+int ClampedUnits(int64_t units)
+{
+    return int(std::clamp<int64_t>(units, 0, kMaxUnits));
+}
+
+} // namespace
+
+TSearchIntForm::TSearchIntForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      exactButton_(new QRadioButton(QStringLiteral("Точно:"), this)),
+      rangeButton_(new QRadioButton(QStringLiteral("От"), this)),
+      exactSpinEdit_(MakeSpin("ExactSpinEdit", this)),
+      fromSpinEdit_(MakeSpin("FromSpinEdit", this)), toSpinEdit_(MakeSpin("ToSpinEdit", this)),
+      sizeComboBox_(new QComboBox(this)), viewComboBox_(MakeViewComboBox(this)),
+      okButton_(new QPushButton(QStringLiteral("O&K"), this)),
+      cancelButton_(new QPushButton(QStringLiteral("&Отмена"), this))
+{
+    setObjectName(QStringLiteral("SearchIntForm"));
+    setWindowTitle(QStringLiteral("Поиск в базе данных"));
+    setModal(true);
+    SetHelpContext(this, 12);
+    rangeButton_->setChecked(true);
+    auto *modes = new QButtonGroup(this);
+    modes->addButton(exactButton_);
+    modes->addButton(rangeButton_);
+    for (int u = 0; u < kSizeUnitCount; ++u)
+        sizeComboBox_->addItem(SizeUnitText(u));
+    sizeComboBox_->setObjectName(QStringLiteral("SizeComboBox"));
+    sizeComboBox_->setCurrentIndex(-1);
+    okButton_->setObjectName(QStringLiteral("OKButton"));
+    okButton_->setDefault(true);
+    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton_->setAutoDefault(false);
+
+    auto *sizeGroup = new QGroupBox(QStringLiteral("Введите размер продукта"), this);
+    sizeGroup->setObjectName(QStringLiteral("SizeRadioGroup"));
+    auto *grid = new QGridLayout(sizeGroup);
+    exactButton_->setParent(sizeGroup);
+    rangeButton_->setParent(sizeGroup);
+    grid->addWidget(exactButton_, 0, 0);
+    grid->addWidget(exactSpinEdit_, 0, 1);
+    grid->addWidget(rangeButton_, 1, 0);
+    grid->addWidget(fromSpinEdit_, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("до"), sizeGroup), 1, 2);
+    grid->addWidget(toSpinEdit_, 1, 3);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(sizeGroup);
+    auto *unit = new QHBoxLayout;
+    auto *sizeLabel = new QLabel(QStringLiteral("Укажите используемую единицу размера:"), this);
+    sizeLabel->setObjectName(QStringLiteral("SizeLabel"));
+    unit->addWidget(sizeLabel);
+    unit->addWidget(sizeComboBox_);
+    layout->addLayout(unit);
+    layout->addWidget(MakeKindBox(this, cdCheckBox_, folderCheckBox_, fileCheckBox_));
+    auto *view = new QHBoxLayout;
+    auto *viewLabel = new QLabel(QStringLiteral("Вид результатов:"), this);
+    viewLabel->setObjectName(QStringLiteral("ViewLabel"));
+    view->addWidget(viewLabel);
+    view->addWidget(viewComboBox_, 1);
+    layout->addLayout(view);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(modes, &QButtonGroup::buttonClicked, this, [this] { SizeRadioGroupClick(); });
+    for (QCheckBox *box : {cdCheckBox_, folderCheckBox_, fileCheckBox_})
+        connect(box, &QCheckBox::toggled, this, [this] { SearchParamsChange(); });
+    connect(fromSpinEdit_, &QSpinBox::valueChanged, this, [this] { FromSpinEditChange(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int TSearchIntForm::Unit() const
+{
+    return std::max(sizeComboBox_->currentIndex(), 0);
+}
+
+bool TSearchIntForm::Run(int view, TSizeSearchAnswer &answer)
+{
+    if (view >= 0 && view < viewComboBox_->count())
+        viewComboBox_->setCurrentIndex(view);
+    if (exec() != QDialog::Accepted)
+        return false;
+    const bool range = rangeButton_->isChecked();
+    answer.fromBytes = FromBytes;
+    answer.toBytes = ToBytes;
+    answer.from = range ? fromSpinEdit_->value() : exactSpinEdit_->value();
+    answer.to = range ? toSpinEdit_->value() : 0;
+    answer.unitText = SizeUnitText(Unit());
+    answer.kinds = {cdCheckBox_->isChecked(), folderCheckBox_->isChecked(),
+                    fileCheckBox_->isChecked(), viewComboBox_->currentIndex()};
+    return true;
+}
+
+void TSearchIntForm::showEvent(QShowEvent *event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TSearchIntForm::FormShow()
+{
+    const int64_t a = TextToInt64(FromBytes);
+    const int64_t b = TextToInt64(ToBytes);
+    const int unit = ChooseSizeUnit(sizeComboBox_->currentIndex(), sizeUnit ? sizeUnit() : 0, a, b);
+    {
+        const QSignalBlocker fromBlock(fromSpinEdit_);
+        const QSignalBlocker toBlock(toSpinEdit_);
+        fromSpinEdit_->setRange(0, kMaxUnits);
+        toSpinEdit_->setRange(0, kMaxUnits);
+        if (rangeButton_->isChecked()) {
+            fromSpinEdit_->setValue(ClampedUnits(BytesInUnit(a, unit)));
+            toSpinEdit_->setValue(ClampedUnits(BytesInUnit(b, unit)));
+        } else {
+            exactSpinEdit_->setValue(ClampedUnits(BytesInUnit(a, unit)));
+        }
+        sizeComboBox_->setCurrentIndex(unit);
+        SizeRadioGroupClick();
+    }
+    FromSpinEditChange();
+    (rangeButton_->isChecked() ? fromSpinEdit_ : exactSpinEdit_)->setFocus();
+}
+
+void TSearchIntForm::SizeRadioGroupClick()
+{
+    const bool range = rangeButton_->isChecked();
+    exactSpinEdit_->setEnabled(!range);
+    fromSpinEdit_->setEnabled(range);
+    toSpinEdit_->setEnabled(range);
+    SearchParamsChange();
+}
+
+void TSearchIntForm::FromSpinEditChange()
+{
+    // The upper bound follows the lower one up and cannot be left below it.
+    // The lower bound gets no upper limit of its own: a spin box would hold
+    // it down at once while the user types, and raising it raises the upper
+    // bound, so it never stays above that.
+    toSpinEdit_->setMinimum(fromSpinEdit_->value());
+}
+
+void TSearchIntForm::SearchParamsChange()
+{
+    const bool open = !catalogueOpen || catalogueOpen();
+    okButton_->setEnabled(
+        open && (exactButton_->isChecked() || rangeButton_->isChecked()) &&
+        (cdCheckBox_->isChecked() || folderCheckBox_->isChecked() || fileCheckBox_->isChecked()));
+}
+
+void TSearchIntForm::OKButtonClick()
+{
+    if (!okButton_->isEnabled())
+        return;
+    // At most 2147483647 units of 2^30 bytes: the product stays far inside
+    // 64 bits.
+    const int64_t unit = SizeUnitBytes(Unit());
+    if (rangeButton_->isChecked()) {
+        FromBytes = QString::number(int64_t(fromSpinEdit_->value()) * unit);
+        ToBytes = QString::number(int64_t(toSpinEdit_->value()) * unit);
+    } else {
+        FromBytes = QString::number(int64_t(exactSpinEdit_->value()) * unit);
+        ToBytes.clear();
+    }
+    accept();
+}
+
+} // namespace qbx

@@ -1,0 +1,231 @@
+#include "search/TSimpleSearches.h"
+
+#include "engine/Query.h"
+#include "options/TOptions.h"
+#include "platform/TextRules.h"
+#include "search/SearchConditions.h"
+#include "search/TSearchResults.h"
+#include "search/TSearchRunner.h"
+#include "session/CommandState.h"
+#include "session/MainShell.h"
+#include "session/MessageBoxes.h"
+
+#include <array>
+
+namespace qbx {
+
+namespace {
+
+const std::array<TFieldSearch, 7> &FieldSearches()
+{
+    static const std::array<TFieldSearch, 7> searches{{
+        {0, QStringLiteral("Label"), 32, QStringLiteral("метку компакт-диска:"),
+         QStringLiteral("В базе данных не описан компакт-диск с меткой \"%1\"."),
+         QStringLiteral("\rИскать другой компакт-диск?")},
+        {1, QStringLiteral("Path"), 255, QStringLiteral("полный путь к продукту:"),
+         QStringLiteral("В базе данных не описан продукт с полным путём \"%1\"."),
+         QStringLiteral("\rИскать по другому полному пути?")},
+        {7, QStringLiteral("Path"), 253, QStringLiteral("расширение файла продукта:"),
+         QStringLiteral("В базе данных не описан файл продукта с расширением \"%1\"."),
+         QStringLiteral("\rИскать по другому расширению?")},
+        {2, QStringLiteral("Producer"), 64, QStringLiteral("наименование производителя:"),
+         QStringLiteral("В базе данных не описан продукт, произведённый \"%1\"."),
+         QStringLiteral("\rИскать по другому производителю?")},
+        {3, QStringLiteral("Product"), 64, QStringLiteral("название продукта:"),
+         QStringLiteral("В базе данных не описан продукт под названием \"%1\"."),
+         QStringLiteral("\rИскать другой продукт?")},
+        {4, QStringLiteral("Version"), 16, QStringLiteral("версию продукта:"),
+         QStringLiteral("В базе данных не описан продукт версии \"%1\"."),
+         QStringLiteral("\rИскать по другой версии?")},
+        {6, QStringLiteral("Description"), 64, QStringLiteral("описание продукта:"),
+         QStringLiteral("В базе данных нет продукта, описанного как \"%1\"."),
+         QStringLiteral("\rИскать по другому описанию?")},
+    }};
+    return searches;
+}
+
+// The search command of a field search's tag.
+int FieldCommand(int tag)
+{
+    switch (tag) {
+    case 0:
+        return cmd::LabelSearchAction;
+    case 1:
+        return cmd::PathSearchAction;
+    case 7:
+        return cmd::ExtensionSearchAction;
+    case 2:
+        return cmd::ProducerSearchAction;
+    case 3:
+        return cmd::ProductSearchAction;
+    case 4:
+        return cmd::VersionSearchAction;
+    default:
+        return cmd::DescrSearchAction;
+    }
+}
+
+// "%1" replaced by the text as typed; arg() would also read "%" signs of
+// the text itself.
+QString Format(QString message, const QString &text)
+{
+    return message.replace(QStringLiteral("%1"), text);
+}
+
+} // namespace
+
+const TFieldSearch *FieldSearchOf(int tag)
+{
+    for (const TFieldSearch &f : FieldSearches())
+        if (f.tag == tag)
+            return &f;
+    return nullptr;
+}
+
+TSimpleSearches::TSimpleSearches(TSimpleSearchContext context) : c_(std::move(context))
+{
+}
+
+void TSimpleSearches::Begin(int command)
+{
+    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+        c_.shell.hooks.EndLabelEdit();
+    if (c_.setDefaultSearch)
+        c_.setDefaultSearch(command);
+}
+
+int TSimpleSearches::Run(const QString &condition)
+{
+    c_.runner.ExecuteSearch(condition);
+    return c_.runner.Query().IsOpen() ? int(c_.runner.Query().RecordCount()) : -1;
+}
+
+bool TSimpleSearches::AgainAfterNotFound(const QString &message, const QString &question)
+{
+    if (!c_.options.ConfirmResearch) {
+        c_.boxes.Show(message, Title, TMsgIcon::Warning, MbOk);
+        return false;
+    }
+    return c_.boxes.Show(message + question, Title, TMsgIcon::Warning, MbYesNo) == TMsgAnswer::Yes;
+}
+
+void TSimpleSearches::Show(int view)
+{
+    if (view >= 0 && view <= LastFoundViewSet - FirstFoundViewSet)
+        c_.commands.SetChecked(FirstFoundViewSet + view, true);
+    if (c_.results.OpenResults(true))
+        c_.shell.SetDbState(3);
+}
+
+void TSimpleSearches::GlobalSearchClick()
+{
+    Begin(cmd::GlobalSearchAction);
+    const TStringSearchSetup setup{10, QStringLiteral("Введите строку для поиска:"), 255};
+    TStringSearchAnswer answer;
+    for (;;) {
+        if (!c_.stringForm.Run(setup, c_.options.GlobalSearchText, CurrentPresentation(c_.commands),
+                               answer))
+            return;
+        c_.options.GlobalSearchText = answer.text;
+        const bool ignoreCase = !answer.caseSensitive;
+        const QString typed = answer.substring ? u'*' + answer.text + u'*' : answer.text;
+        const TPreparedText prepared = PrepareSearchText(typed, ignoreCase);
+        QString condition =
+            GlobalCondition(prepared, ignoreCase) +
+            KindFilter(answer.kinds.discs, answer.kinds.folders, answer.kinds.files);
+        int found = Run(condition);
+        if (found < 0)
+            return;
+        // "Ё" is often typed as "Е": nothing found with one, try the other.
+        if (found == 0 && text::Upper(typed).contains(u'Ё')) {
+            condition.replace(u'Ё', u'Е').replace(u'ё', u'е');
+            found = Run(condition);
+            if (found < 0)
+                return;
+        }
+        if (found > 0) {
+            c_.options.LastCondition = condition;
+            c_.options.ResultName = MakeFileName(c_.options.GlobalSearchText);
+            break;
+        }
+        if (!AgainAfterNotFound(Format(QStringLiteral("В базе данных не содержится строка \"%1\"."),
+                                       c_.options.GlobalSearchText),
+                                QStringLiteral("\rИскать другую строку?")))
+            return;
+    }
+    Show(answer.kinds.view);
+}
+
+void TSimpleSearches::FieldSearchClick(int tag)
+{
+    const TFieldSearch *field = FieldSearchOf(tag);
+    if (!field)
+        return;
+    Begin(FieldCommand(tag));
+    const TStringSearchSetup setup{11, QStringLiteral("Введите ") + field->prompt,
+                                   field->maxLength};
+    QString &remembered = c_.options.FieldSearchText[size_t(tag)];
+    TStringSearchAnswer answer;
+    for (;;) {
+        if (!c_.stringForm.Run(setup, remembered, CurrentPresentation(c_.commands), answer))
+            return;
+        remembered = answer.text;
+        const bool ignoreCase = !answer.caseSensitive;
+        QString typed = answer.text;
+        if (tag == 7 && !typed.contains(u'.'))
+            typed.prepend(u'.');
+        if (answer.substring)
+            typed = tag == 7 ? u'*' + typed : u'*' + typed + u'*';
+        const QString condition =
+            FieldCondition(field->field, PrepareSearchText(typed, ignoreCase), ignoreCase) +
+            KindFilter(answer.kinds.discs, answer.kinds.folders, answer.kinds.files);
+        const int found = Run(condition);
+        if (found < 0)
+            return;
+        if (found > 0) {
+            c_.options.LastCondition = condition;
+            c_.options.ResultName = MakeFileName(remembered);
+            break;
+        }
+        if (!AgainAfterNotFound(Format(field->notFound, remembered), field->question))
+            return;
+    }
+    Show(answer.kinds.view);
+}
+
+void TSimpleSearches::SizeSearchClick()
+{
+    Begin(cmd::SizeSearchAction);
+    TSizeSearchAnswer answer;
+    for (;;) {
+        if (!c_.sizeForm.Run(CurrentPresentation(c_.commands), answer))
+            return;
+        const bool range = !answer.toBytes.isEmpty();
+        const int64_t from = TextToInt64(answer.fromBytes);
+        const QString condition =
+            (range ? SizeRangeCondition(from, TextToInt64(answer.toBytes))
+                   : SizeExactCondition(from)) +
+            KindFilter(answer.kinds.discs, answer.kinds.folders, answer.kinds.files);
+        const int found = Run(condition);
+        if (found < 0)
+            return;
+        if (found > 0) {
+            c_.options.LastCondition = condition;
+            c_.options.ResultName = MakeFileName(answer.fromBytes);
+            break;
+        }
+        const QString message =
+            range ? QStringLiteral("В базе данных не описан продукт размером от %1 до %2 %3.")
+                        .arg(answer.from)
+                        .arg(answer.to)
+                        .arg(answer.unitText)
+                  : QStringLiteral("В базе данных не описан продукт размером %1 %2.")
+                        .arg(answer.from)
+                        .arg(answer.unitText);
+        if (!AgainAfterNotFound(message, QStringLiteral("\rИскать продукт другого размера?")))
+            return;
+    }
+    Show(answer.kinds.view);
+}
+
+} // namespace qbx

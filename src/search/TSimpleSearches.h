@@ -1,0 +1,71 @@
+#pragma once
+
+#include "search/SimpleSearchForms.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace qbx {
+
+class IMessageBoxes;
+class TCommandState;
+class TMainShell;
+class TOptions;
+class TSearchResults;
+class TSearchRunner;
+
+// What the simple searches work with; everything outlives them.
+struct TSimpleSearchContext {
+    TOptions &options;
+    TMainShell &shell;
+    TCommandState &commands;
+    IMessageBoxes &boxes;
+    TSearchRunner &runner;
+    TSearchResults &results;
+    IStringSearchForm &stringForm;
+    ISizeSearchForm &sizeForm;
+    // Makes a search command the default item of SearchPopupMenu, the
+    // search the tool-bar button repeats.
+    std::function<void(int command)> setDefaultSearch;
+};
+
+// One field of the one-field searches, by the search command's tag.
+struct TFieldSearch {
+    int tag;
+    QString field;    // the catalogue field searched
+    int maxLength;    // of the typed text
+    QString prompt;   // after "Введите "
+    QString notFound; // %1 = the typed text
+    QString question; // appended when the search may be repeated
+};
+// The field search of a tag (0..4, 6 and 7); nullptr for any other tag.
+const TFieldSearch *FieldSearchOf(int tag);
+
+// The global, one-field and size searches: each shows its dialog, runs its
+// condition, tells when nothing was found (offering the dialog again when
+// ConfirmResearch is on) and shows the rows found in the presentation chosen.
+class TSimpleSearches {
+public:
+    explicit TSimpleSearches(TSimpleSearchContext context);
+
+    void GlobalSearchClick();
+    // tag: the search command's tag (which field).
+    void FieldSearchClick(int tag);
+    void SizeSearchClick();
+
+    static inline const QString Title = QStringLiteral("Поиск в базе данных");
+
+private:
+    // The common start: label edit ended, the default item set.
+    void Begin(int command);
+    // Runs the condition; gives the rows found, or -1 after a reported error.
+    int Run(const QString &condition);
+    // Tells that nothing was found; true when the user wants to search again.
+    bool AgainAfterNotFound(const QString &message, const QString &question);
+    void Show(int view);
+
+    TSimpleSearchContext c_;
+};
+
+} // namespace qbx
