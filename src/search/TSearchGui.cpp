@@ -28,7 +28,7 @@ TSearchGui::TSearchGui(TMainForm &form, TCatalogueGui &catalogue)
       stringForm_(&form), sizeForm_(&form),
       simple_({form.Options(), form.Shell(), form.Commands(), form.MessageBoxes(), runner_,
                results_, stringForm_, sizeForm_,
-               [&form](int command) { form.SetSimpleSearchDefault(command); }})
+               [&form](int command) { form.SetSimpleSearchDefault(CommandAt(command)); }})
 {
     for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
         form.SetHandler(CommandAt(c), [this, c] {
@@ -41,10 +41,10 @@ TSearchGui::TSearchGui(TMainForm &form, TCatalogueGui &catalogue)
     for (int c = cmd::LabelSearchAction; c <= cmd::DescrSearchAction; ++c) {
         const int tag = CommandTable()[c].tag;
         if (FieldSearchOf(tag))
-            form.SetHandler(c, [this, tag] { simple_.FieldSearchClick(tag); });
+            form.SetHandler(CommandAt(c), [this, tag] { simple_.FieldSearchClick(tag); });
     }
-    form.Shell().hooks.RunCommand = [&form](int command) { form.Action(command)->trigger(); };
-    const auto open = [&form] { return form.Options().DbState != 0; };
+    form.Shell().hooks.RunCommand = [&form](cmd::Id command) { form.Action(command)->trigger(); };
+    const auto open = [&form] { return form.Options().DbState != DbNone; };
     stringForm_.catalogueOpen = open;
     sizeForm_.catalogueOpen = open;
     sizeForm_.sizeUnit = [&form] { return form.Options().SizeUnit; };

@@ -131,7 +131,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     EXPECT_TRUE(options.SearchTable.startsWith(options.TempFolder)) << "the copy";
     EXPECT_TRUE(QFileInfo::exists(options.SearchTable));
     EXPECT_FALSE(options.TreeChanged);
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
 
     // Nothing found: the mode and the results stay.
     EXPECT_EQ(form.Search().RunNewSearch(QStringLiteral(R"((Label = "none"))")), 0);
