@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxesGui.h"
 #include "app/StartUp.h"
+#include "app/TQueryGui.h"
 #include "engine/Engine.h"
 #include "platform/Translations.h"
 #include "search/TSearchGui.h"
@@ -29,6 +30,8 @@ int main(int argc, char **argv)
     qbx::TMainForm mainForm;
     // Help window, About box, F1 in the menus and the folder picker.
     qbx::TShellServicesGui shellServices(mainForm);
+    // The complex query editor and query files.
+    qbx::TQueryGui queryGui(mainForm, shellServices.Help());
     shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
     shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
     mainForm.SetCommandLine(app.arguments().mid(1));

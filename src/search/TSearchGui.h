@@ -25,6 +25,8 @@ public:
 
     TSearchRunner &Runner() { return runner_; }
     TSearchResults &Results() { return results_; }
+    // The main window's query object: open after a statement that ran.
+    const engine::Query &Query() const { return query_; }
     TSimpleSearches &Simple() { return simple_; }
     // The two simple-search dialogs.
     TSearchStrForm &StringForm() { return stringForm_; }

@@ -1,0 +1,38 @@
+#include "search/TComplexSearch.h"
+
+#include "session/MessageBoxes.h"
+#include "options/TOptions.h"
+
+namespace qbx {
+
+void TComplexSearch::ComplexSearchClick()
+{
+    if (c_.options.DbState == 2 && c_.endLabelEdit)
+        c_.endLabelEdit();
+    for (;;) {
+        if (!c_.showDialog())
+            return;
+        const QString condition = c_.condition();
+        const int found = c_.executeSearch(condition);
+        if (found < 0)
+            return;
+        if (found > 0) {
+            c_.options.LastCondition = condition;
+            c_.options.ResultName = QStringLiteral("Query");
+            if (c_.openResults())
+                c_.showResults();
+            return;
+        }
+        if (!c_.options.ConfirmResearch) {
+            c_.boxes.Show(QStringLiteral("В базе данных не описан искомый продукт."), Title,
+                          TMsgIcon::Warning, MbOk);
+            return;
+        }
+        if (c_.boxes.Show(QStringLiteral("В базе данных не описан искомый продукт.\r"
+                                         "Искать другой продукт?"),
+                          Title, TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
+            return;
+    }
+}
+
+} // namespace qbx

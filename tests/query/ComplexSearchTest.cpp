@@ -1,0 +1,95 @@
+// "Сложный поиск...": the dialog, the search, and the not-found question.
+#include "options/TOptions.h"
+#include "search/TComplexSearch.h"
+#include "shell/QStringPrinter.h"
+#include "support/ScriptedMessageBoxes.h"
+
+#include <QStringList>
+
+#include <deque>
+
+#include <gtest/gtest.h>
+
+namespace qbx::test {
+namespace {
+
+class ComplexSearchTest : public ::testing::Test {
+protected:
+    TOptions options;
+    ScriptedMessageBoxes boxes;
+    std::deque<bool> dialogAnswers;
+    std::deque<int> found;
+    bool showResults = true;
+    QStringList log;
+    TComplexSearch search{{options, boxes, [this] { log << "end edit"; },
+                           [this] {
+                               log << "dialog";
+                               const bool ok = dialogAnswers.front();
+                               dialogAnswers.pop_front();
+                               return ok;
+                           },
+                           [] { return QStringLiteral("(X)"); },
+                           [this](const QString &condition) {
+                               log << "search " + condition;
+                               const int n = found.front();
+                               found.pop_front();
+                               return n;
+                           },
+                           [this] {
+                               log << "open results";
+                               return showResults;
+                           },
+                           [this] { log << "mode 3"; }}};
+};
+
+TEST_F(ComplexSearchTest, RowsFoundBecomeTheResults)
+{
+    options.DbState = 2;
+    dialogAnswers = {true};
+    found = {3};
+    search.ComplexSearchClick();
+    EXPECT_EQ(log, QStringList({"end edit", "dialog", "search (X)", "open results", "mode 3"}));
+    EXPECT_EQ(options.LastCondition, "(X)");
+    EXPECT_EQ(options.ResultName, "Query");
+
+    // Declining to see the rows keeps the mode; Cancel and a failed
+    // statement stop at once.
+    log.clear();
+    options.DbState = 1;
+    showResults = false;
+    dialogAnswers = {true, false, true};
+    found = {3, -1};
+    search.ComplexSearchClick();
+    search.ComplexSearchClick();
+    search.ComplexSearchClick();
+    EXPECT_EQ(log, QStringList(
+                       {"dialog", "search (X)", "open results", "dialog", "dialog", "search (X)"}));
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(ComplexSearchTest, NothingFoundOffersAnotherSearchWithTheSameDialog)
+{
+    options.LastCondition = "old";
+    dialogAnswers = {true, true};
+    found = {0, 0};
+    boxes.Answer(TMsgAnswer::Yes);
+    boxes.Answer(TMsgAnswer::No);
+    search.ComplexSearchClick();
+    EXPECT_EQ(log, QStringList({"dialog", "search (X)", "dialog", "search (X)"}));
+    ASSERT_EQ(boxes.shown.size(), 2);
+    EXPECT_EQ(boxes.shown[0].text,
+              "В базе данных не описан искомый продукт.\rИскать другой продукт?");
+    EXPECT_EQ(boxes.shown[0].caption, "Поиск в базе данных");
+    EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
+    EXPECT_EQ(options.LastCondition, "old");
+
+    options.ConfirmResearch = false;
+    dialogAnswers = {true};
+    found = {0};
+    search.ComplexSearchClick();
+    EXPECT_EQ(boxes.shown.last().text, "В базе данных не описан искомый продукт.");
+    EXPECT_EQ(boxes.shown.last().buttons, unsigned(MbOk));
+}
+
+} // namespace
+} // namespace qbx::test

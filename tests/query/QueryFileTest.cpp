@@ -1,0 +1,124 @@
+// Query files: reading (levels, line ends, refusals) and crash-safe writing.
+#include "QueryCatalogue.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace qbx::test {
+namespace {
+
+QByteArray FileBytes(const QString &name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void WriteBytes(const QString &name, const QByteArray &bytes)
+{
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Each node as depth, kind and caption.
+QStringList Shape(const TQueryTree &tree)
+{
+    QStringList out;
+    tree.Visit([&out](TQueryNode &n) {
+        out << QStringLiteral("%1 %2 %3").arg(n.Depth()).arg(n.Kind()).arg(n.Caption());
+    });
+    return out;
+}
+
+TEST(QueryFileTest, SavedFileIsOneLinePerNodeIn1251WithTabsAndCrLf)
+{
+    TQueryTree tree;
+    tree.Top()->Set(kQueryAndCaption, QkAnd);
+    tree.Top()->AddChild("[Производитель] СОДЕРЖИТ [soft]", QkCompare);
+    tree.Top()->AddChild("[Размер] >= [100 МБ]", QkCompare);
+    bool ok = false;
+    EXPECT_EQ(QueryFileBytes(tree, &ok),
+              codec::ToCp1251Bytes("И\r\n"
+                                   "\t[Производитель] СОДЕРЖИТ [soft]\r\n"
+                                   "\t[Размер] >= [100 МБ]\r\n"));
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(QueryFileBytes(TQueryTree(), &ok), QByteArray("?\r\n"));
+
+    tree.Top()->AddChild("[Продукт] РАВНО [中]", QkCompare);
+    QueryFileBytes(tree, &ok);
+    EXPECT_FALSE(ok);
+}
+
+TEST(QueryFileTest, ReadingFollowsLevelsAndAnyLineEnd)
+{
+    const QTemporaryDir dir;
+    const QString name = dir.filePath("q.cdq");
+    WriteBytes(name, codec::ToCp1251Bytes("  И\r\n\tИЛИ\n\t\t[Размер] >= [100 МБ]\r\t\t[Размер] < "
+                                          "[1 кБ]\r\n \t[НЕ ОПРЕДЕЛЕНО]\n\tНЕ\r\n\t\tИ\n\t\t\t"
+                                          "[Версия] РАВНО [1]!\n\t?\r\n"));
+    // "?" below the top is no logic word: it must parse as a comparison.
+    EXPECT_FALSE(ReadQueryFile(name));
+
+    WriteBytes(name, codec::ToCp1251Bytes("  И\r\n\tИЛИ\n\t\t[Размер] >= [100 МБ]\r\t\t[Размер] < "
+                                          "[1 кБ]\r\n \t[НЕ ОПРЕДЕЛЕНО]\n\tНЕ\r\n\t\tИ\n\t\t\t"
+                                          "[Версия] РАВНО [1]!"));
+    const auto tree = ReadQueryFile(name);
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(Shape(*tree),
+              QStringList({"0 1 И", "1 2 ИЛИ", "2 4 [Размер] >= [100 МБ]", "2 4 [Размер] < [1 кБ]",
+                           "2 4 [НЕ ОПРЕДЕЛЕНО]", "1 3 НЕ", "2 1 И", "3 4 [Версия] РАВНО [1]!"}));
+
+    // What is saved reads back as the same tree.
+    bool ok = false;
+    WriteBytes(name, QueryFileBytes(*tree, &ok));
+    const auto again = ReadQueryFile(name);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(Shape(*again), Shape(*tree));
+}
+
+TEST(QueryFileTest, MalformedFilesAreRefused)
+{
+    const char *refused[] = {
+        "",                                        // no node
+        "И\n\t[Размер] < [1]\nИЛИ",                // two lines at level 0
+        "И\n\t\t[Размер] < [1]",                   // two levels deeper
+        "И\n\t[Размер] < [1]\n\n",                 // an empty line is a second top node
+        "[Размер] < [1]",                          // a comparison on top
+        "?\n\t[Размер] < [1]\n\t[Размер] < [2]",   // "?" with two children
+        "И\n\tНЕ\n\t\tИЛИ\n\t\tИЛИ",               // "НЕ" with two children
+        "И\n\t[Размер] < [1]\n\t\t[Размер] < [2]", // a comparison with a child
+        "И\n\tи",                                  // captions are exact
+        "И\n\t[Размер] РАВНО [1]",                 // an operator the field has not
+        "И\n\t",                                   // an empty caption
+    };
+    for (const char *text : refused)
+        EXPECT_FALSE(Tree(QString::fromUtf8(text))) << text;
+    EXPECT_FALSE(ReadQueryFile(QDir::temp().filePath("no-such-query-file.cdq")));
+    EXPECT_TRUE(Tree("НЕ"));
+    EXPECT_TRUE(Tree("ИЛИ\r\n"));
+}
+
+TEST(QueryFileTest, SavingWritesBesideAndKeepsTheOldFileOnFailure)
+{
+    const QTemporaryDir dir;
+    const QString name = dir.filePath("q.cdq");
+    QString error;
+    ASSERT_TRUE(WriteFileSafely(name, "old\r\n", &error)) << error.toStdString();
+    ASSERT_TRUE(WriteFileSafely(name, "new\r\n", &error)) << error.toStdString();
+    EXPECT_EQ(FileBytes(name), "new\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"q.cdq"}));
+
+    // A folder of that name cannot be replaced: the reason is given and
+    // nothing is left behind.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("d.cdq"));
+    EXPECT_FALSE(WriteFileSafely(dir.filePath("d.cdq"), "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"q.cdq"}));
+    EXPECT_FALSE(WriteFileSafely(dir.filePath("none/q.cdq"), "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+} // namespace
+} // namespace qbx::test
