@@ -136,7 +136,7 @@ void TQueryEditor::Refresh()
 void TQueryEditor::SearchParamsChange()
 {
     const bool query = model_.Tree().NodeCount() > 1 || model_.Top()->Kind() != QkTop;
-    c_.okEnabled = options_.DbState != 0 && query && (c_.cd || c_.folder || c_.file);
+    c_.okEnabled = options_.DbState != DbNone && query && (c_.cd || c_.folder || c_.file);
 }
 
 void TQueryEditor::AddBooleanClick()
