@@ -48,6 +48,9 @@ TTreeNode *AddStandard(TTree &tree, const QString &full)
     return current;
 }
 
+// A total order of texts the collation finds equal: character by
+// character, by the lower-case form, then a lower-case letter before its
+// upper-case form.
 int CaseOrder(QStringView a, QStringView b)
 {
     const qsizetype n = std::min(a.size(), b.size());
@@ -56,10 +59,11 @@ int CaseOrder(QStringView a, QStringView b)
         const char16_t cb = b[i].unicode();
         if (ca == cb)
             continue;
-        // Of two forms of one letter the lower-case one comes first.
-        if (text::LowerChar(ca) == text::LowerChar(cb))
-            return text::LowerChar(ca) == ca ? -1 : 1;
-        return ca < cb ? -1 : 1;
+        const char16_t la = text::LowerChar(ca);
+        const char16_t lb = text::LowerChar(cb);
+        if (la != lb)
+            return la < lb ? -1 : 1;
+        return la == ca ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }

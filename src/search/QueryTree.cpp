@@ -67,18 +67,6 @@ std::unique_ptr<TQueryTree> TQueryTree::Empty()
     return std::unique_ptr<TQueryTree>(new TQueryTree(EmptyTag{}));
 }
 
-void TQueryTree::Clear()
-{
-    top_ = std::make_unique<TQueryNode>(kQueryTopCaption, QkTop);
-}
-
-int TQueryTree::NodeCount() const
-{
-    int count = 0;
-    Visit([&count](TQueryNode &) { ++count; });
-    return count;
-}
-
 namespace {
 void VisitNode(TQueryNode &node, const std::function<void(TQueryNode &)> &visit)
 {

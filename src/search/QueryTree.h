@@ -82,9 +82,6 @@ public:
 
     TQueryNode *Top() const { return top_.get(); }
     void SetTop(std::unique_ptr<TQueryNode> top) { top_ = std::move(top); }
-    // Makes the tree the single top node "?" again.
-    void Clear();
-    int NodeCount() const;
 
     // Every node in tree order: a node, then its children in order.
     void Visit(const std::function<void(TQueryNode &)> &visit) const;

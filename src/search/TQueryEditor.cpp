@@ -90,7 +90,7 @@ void TQueryEditor::Refresh()
     const int kind = node.Kind();
     const bool roomBelow = node.Depth() < kMaxQueryDepth;
     c_.deleteItem = kind != QkTop;
-    c_.newEnabled = c_.saveEnabled = kind != QkTop || model_.Tree().NodeCount() > 1;
+    c_.newEnabled = c_.saveEnabled = kind != QkTop || model_.Top()->ChildCount() > 0;
     if (kind == QkCompare) {
         c_.addBoolean = c_.addCompare = false;
         c_.fieldEnabled = c_.operatorEnabled = true;
@@ -135,7 +135,8 @@ void TQueryEditor::Refresh()
 
 void TQueryEditor::SearchParamsChange()
 {
-    const bool query = model_.Tree().NodeCount() > 1 || model_.Top()->Kind() != QkTop;
+    // More than the bare "?": a child below it, or a logic node on top.
+    const bool query = model_.Top()->ChildCount() > 0 || model_.Top()->Kind() != QkTop;
     c_.okEnabled = options_.DbState != DbNone && query && (c_.cd || c_.folder || c_.file);
 }
 
