@@ -43,11 +43,6 @@ const ConfirmField kConfirmFields[] = {
     {"ConfirmReview", &TOptions::ConfirmReview, nullptr},
 };
 
-QString WithSlash(const QString &folder)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
 int ValidSearchView(int view)
 {
     return view >= 0 && view <= 3 ? view : 0;
@@ -165,8 +160,8 @@ bool TOptions::LoadFromRegistry()
         Read(reg, QStringLiteral("DbFolder"), DbFolder);
         Read(reg, QStringLiteral("QryFolder"), QryFolder);
     }
-    DbFolder = WithSlash(DbFolder);
-    QryFolder = WithSlash(QryFolder);
+    DbFolder = paths::WithSlash(DbFolder);
+    QryFolder = paths::WithSlash(QryFolder);
     if (reg.OpenKey(base + kGeometry, false)) {
         Read(reg, QStringLiteral("MainGeometry"), MainGeometry);
         Read(reg, QStringLiteral("PanelGeometry"), PanelGeometry);
@@ -192,8 +187,10 @@ bool TOptions::LoadFromIni()
     if (!QFileInfo::exists(IniFileName))
         return false;
     const IniFile ini(IniFileName);
-    DbFolder = WithSlash(ini.ReadString(kFolders, QStringLiteral("DbFolder"), DefaultDbFolder));
-    QryFolder = WithSlash(ini.ReadString(kFolders, QStringLiteral("QryFolder"), DefaultQryFolder));
+    DbFolder =
+        paths::WithSlash(ini.ReadString(kFolders, QStringLiteral("DbFolder"), DefaultDbFolder));
+    QryFolder =
+        paths::WithSlash(ini.ReadString(kFolders, QStringLiteral("QryFolder"), DefaultQryFolder));
     MainGeometry = ini.ReadString(kGeometry, QStringLiteral("MainGeometry"));
     PanelGeometry = ini.ReadString(kGeometry, QStringLiteral("PanelGeometry"));
     SizeUnit = ini.ReadInteger(kSize, QStringLiteral("SizeUnit"), 0);
@@ -212,10 +209,12 @@ bool TOptions::LoadFromIni()
     return true;
 }
 
-void TOptions::SaveToRegistry()
+bool TOptions::SaveToRegistry()
 {
-    RemoveFromRegistry();
+    // The old key goes in the same write as the new values: a store that
+    // cannot be written keeps the old options rather than none.
     Registry reg(HKEY_CURRENT_USER);
+    reg.DeleteKeyPending(RegistryKey);
     if (reg.OpenKey(RegistryKey, true))
         reg.WriteInteger(QStringLiteral("SearchView"), SearchView);
     const QString base = RegistryKey + QLatin1Char('\\');
@@ -239,14 +238,14 @@ void TOptions::SaveToRegistry()
                 reg.WriteString(QLatin1String(f.name), this->*f.text);
         }
     }
-    reg.CloseKey();
     OptionsStore = StoreRegistry;
+    return reg.Flush();
 }
 
-void TOptions::SaveToIni()
+bool TOptions::SaveToIni()
 {
-    RemoveIniFile();
-    IniFile ini(IniFileName);
+    // A new file replaces the old one only once it is written in full.
+    IniFile ini = IniFile::Empty(IniFileName);
     // The first key of each section is written under the section's name in
     // capitals, which gives the file its upper-case headers.
     ini.WriteString(kFolders.toUpper(), QStringLiteral("DbFolder"), DbFolder);
@@ -265,8 +264,9 @@ void TOptions::SaveToIni()
             ini.WriteString(section, QLatin1String(f.name), this->*f.text);
     }
     ini.WriteInteger(kMisc.toUpper(), QStringLiteral("SearchView"), SearchView);
-    ini.UpdateFile();
     OptionsStore = StoreIni;
+    // An installed program's configuration folder may not exist yet.
+    return QDir().mkpath(QFileInfo(IniFileName).absolutePath()) && ini.UpdateFile();
 }
 
 bool TOptions::RemoveFromRegistry()

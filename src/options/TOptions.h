@@ -15,7 +15,8 @@ namespace qbx {
 class IOptionsWindow;
 
 // The user's options (kept between runs in the registry store or in an INI
-// file beside the executable) and the working state of the current run that
+// file: beside a portable copy, in the configuration folder for an installed
+// program) and the working state of the current run that
 // the windows share. One instance is created with the main window and handed
 // by reference to every object that needs it.
 class TOptions {
@@ -28,7 +29,7 @@ public:
     TOptions(const QString &appCaption, const QList<TVolume> &volumes);
 
     // --- working state -------------------------------------------------
-    QString IniFileName; // executable path with ".ini"
+    QString IniFileName; // "qubrix.ini" beside a portable copy, else in the configuration folder
     QString AppCaption;  // caption in mode 0, end of every caption
     TDbState DbState = DbNone;
     QString CdRoot; // root of the first CD-ROM, else of the first fixed volume, else ""
@@ -89,7 +90,8 @@ public:
     bool ConfirmEdit = true;
     bool ConfirmReview = true;
 
-    // Defaults of DbFolder and QryFolder: the executable's folder, ending in "/".
+    // Defaults of DbFolder and QryFolder, ending in "/": the executable's
+    // folder for a portable copy, else the user's documents folder.
     QString DefaultDbFolder;
     QString DefaultQryFolder;
 
@@ -112,9 +114,13 @@ public:
     // remembered) and writes the options back to where they came from or
     // were last saved to; with OptionsStore StoreNowhere nothing is written.
     void Save(const IOptionsWindow &window);
-    // Replace what the place holds with all persisted options.
-    void SaveToRegistry();
-    void SaveToIni();
+    // Replace what the place holds with all persisted options, and make it
+    // the place written at exit. The new contents are written beside the old
+    // ones and take their place in one step, so a failure (a read-only
+    // folder, a full disc) leaves the old contents as they were and returns
+    // false.
+    bool SaveToRegistry();
+    bool SaveToIni();
     // True when the place holds nothing afterwards.
     bool RemoveFromRegistry();
     bool RemoveIniFile();

@@ -2,8 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <unistd.h>
 
 namespace qbx::paths {
 
@@ -15,21 +19,28 @@ QString &Override()
     return path;
 }
 
-QString WithSlash(const QString &folder)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
-// The executable's path with the extension of its file name replaced.
+// The executable's file name with its extension replaced.
 QString ChangeExtension(const QString &ext)
 {
     const QString path = ExecutablePath();
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    return (dot > slash ? path.left(dot) : path) + ext;
+    return path.mid(slash + 1, (dot > slash ? dot : path.size()) - slash - 1) + ext;
+}
+
+bool IsInstalledBinFolder(const QString &folder)
+{
+    const QDir dir(folder);
+    return dir.dirName() == QLatin1String("bin") &&
+           QFileInfo(dir.filePath(QStringLiteral("../share/qubrix"))).isDir();
 }
 
 } // namespace
+
+QString WithSlash(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
 
 QString ExecutablePath()
 {
@@ -50,19 +61,32 @@ QString AppFolder()
     return slash < 0 ? WithSlash(QDir::currentPath()) : path.left(slash + 1);
 }
 
+bool IsPortableCopy()
+{
+    const QString folder = AppFolder();
+    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0 &&
+           !IsInstalledBinFolder(folder);
+}
+
 QString DefaultDbFolder()
 {
-    return AppFolder();
+    if (IsPortableCopy())
+        return AppFolder();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return WithSlash(documents);
+    return WithSlash(QDir::homePath());
 }
 
 QString IniFileName()
 {
-    return ChangeExtension(QStringLiteral(".ini"));
+    return (IsPortableCopy() ? AppFolder() : ConfigFolder()) +
+           ChangeExtension(QStringLiteral(".ini"));
 }
 
 QString HelpFile()
 {
-    return ChangeExtension(QStringLiteral(".qch"));
+    return AppFolder() + ChangeExtension(QStringLiteral(".qch"));
 }
 
 QString ConfigFolder()
@@ -71,6 +95,14 @@ QString ConfigFolder()
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.config");
     return WithSlash(base) + QStringLiteral("Qubrix/");
+}
+
+QString ShownPath(const QString &path)
+{
+    const QString home = WithSlash(QDir::homePath());
+    if (home != QLatin1String("/") && path.startsWith(home))
+        return QStringLiteral("~/") + path.mid(home.size());
+    return path;
 }
 
 QString TempFolder()

@@ -11,18 +11,37 @@ namespace qbx::paths {
 QString ExecutablePath();
 void SetExecutablePathOverride(const QString &path);
 
+// The folder with a trailing "/" (added only when missing).
+QString WithSlash(const QString &folder);
+
 // The executable's folder, ending in "/".
 QString AppFolder();
-// Default folder of catalogues and query files: AppFolder().
+
+// A portable copy keeps its options file and working folders in its own
+// folder. A copy runs portable when the user may write into the executable's
+// folder and that folder is not the "bin" folder of an installed prefix (one
+// with "../share/qubrix/" beside it). An installed program (under /usr, or
+// "cmake --install" into any prefix) uses the user's places instead: even
+// when the user could write into the prefix, options do not belong there.
+bool IsPortableCopy();
+
+// Default folder of catalogues and query files: AppFolder() for a portable
+// copy; otherwise the user's documents folder, or the home folder when there
+// is no documents folder.
 QString DefaultDbFolder();
-// The executable's path with its extension (the part of the file name after
-// its last '.', if any) replaced by ".ini" / ".qch".
+// The options file, named like the executable with ".ini" (the extension of
+// its file name, the part after its last '.', if any, replaced): beside the
+// executable for a portable copy, else in ConfigFolder().
 QString IniFileName();
+// The executable's path with its extension replaced by ".qch".
 QString HelpFile();
 
 // The program's configuration folder (registry stores): $XDG_CONFIG_HOME, or
 // ~/.config when that is unset or relative, followed by "/Qubrix/".
 QString ConfigFolder();
+
+// A path as the user reads it in messages: the home folder shown as "~".
+QString ShownPath(const QString &path);
 
 // The system's temporary folder ($TMPDIR or /tmp), ending in "/".
 QString TempFolder();

@@ -1,9 +1,9 @@
 #include "platform/IniFile.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Codec.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace qbx {
@@ -41,7 +41,7 @@ QString Unquote(const QString &value)
 IniFile::IniFile(const QString &fileName) : fileName_(fileName)
 {
     QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxIniSize)
+    if (!fileName.isEmpty() && file.open(QIODevice::ReadOnly) && file.size() <= kMaxIniSize)
         Parse(file.readAll());
 }
 
@@ -49,6 +49,13 @@ IniFile IniFile::FromBytes(const QByteArray &bytes)
 {
     IniFile ini{QString()};
     ini.Parse(bytes);
+    return ini;
+}
+
+IniFile IniFile::Empty(const QString &fileName)
+{
+    IniFile ini = FromBytes(QByteArray());
+    ini.fileName_ = fileName;
     return ini;
 }
 
@@ -245,10 +252,7 @@ QByteArray IniFile::ToBytes() const
 
 bool IniFile::UpdateFile() const
 {
-    if (fileName_.isEmpty())
-        return false;
-    QSaveFile file(fileName_);
-    return file.open(QIODevice::WriteOnly) && file.write(ToBytes()) >= 0 && file.commit();
+    return WriteFileAtomically(fileName_, ToBytes());
 }
 
 } // namespace qbx

@@ -30,6 +30,9 @@ public:
     explicit IniFile(const QString &fileName);
     // An in-memory file parsed from bytes (no file name).
     static IniFile FromBytes(const QByteArray &bytes);
+    // An empty file that UpdateFile writes to fileName, replacing whatever
+    // that file holds only once the new text is safely on disc.
+    static IniFile Empty(const QString &fileName);
 
     QString FileName() const { return fileName_; }
 
@@ -56,7 +59,8 @@ public:
 
     // The file's text as UpdateFile writes it.
     QByteArray ToBytes() const;
-    // Writes the file atomically; false when it could not be written.
+    // Writes the file beside the old one, flushes it to disc and renames it
+    // over the old one; false (the old file untouched) when that failed.
     bool UpdateFile() const;
 
 private:

@@ -1,10 +1,10 @@
 #include "platform/Registry.h"
 
 #include "platform/AppPaths.h"
+#include "platform/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -288,6 +288,11 @@ bool Registry::KeyExists(const QString &path)
 
 bool Registry::DeleteKey(const QString &path)
 {
+    return DeleteKeyPending(path) && Flush();
+}
+
+bool Registry::DeleteKeyPending(const QString &path)
+{
     const QStringList keys = SplitPath(path);
     if (keys.isEmpty() || !KeyExists(path))
         return false;
@@ -302,7 +307,7 @@ bool Registry::DeleteKey(const QString &path)
         }
     }
     Record({Change::DeleteKey, keys, {}});
-    return Flush();
+    return true;
 }
 
 bool Registry::HasSubKeys() const
@@ -412,9 +417,7 @@ bool Registry::Flush()
         QFile::remove(fileName + QLatin1String(".bad"));
         QFile::copy(fileName, fileName + QLatin1String(".bad"));
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(SerializeStore(*root_)) < 0 ||
-        !file.commit()) {
+    if (!WriteFileAtomically(fileName, SerializeStore(*root_))) {
         root_ = ReadStoreFile(hive_, &damaged); // the store kept its old text
         return false;
     }

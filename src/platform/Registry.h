@@ -103,6 +103,11 @@ public:
     // Deletes the key with all its sub-keys and writes the store; true when
     // the key existed and the store was written. The root cannot be deleted.
     bool DeleteKey(const QString &path);
+    // The same, but the deletion stays pending with this object's other
+    // changes, so that replacing a key's contents is written by one Flush:
+    // either the store holds the new contents or it keeps the old ones.
+    // False when the key does not exist.
+    bool DeleteKeyPending(const QString &path);
 
     // About the current key (false / empty without one).
     bool HasSubKeys() const;

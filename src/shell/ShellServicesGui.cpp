@@ -1,12 +1,14 @@
 #include "shell/ShellServicesGui.h"
 
 #include "app/MainWindow.h"
+#include "app/QtMessageBoxesGui.h"
 #include "options/TOptions.h"
 #include "session/CommandTable.h"
 #include "shell/TAboutForm.h"
 #include "shell/TFolderPickerGui.h"
 #include "shell/THelpKeyGui.h"
 #include "shell/THelpWindow.h"
+#include "shell/TOptionsForm.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -27,6 +29,20 @@ TShellServicesGui::TShellServicesGui(TMainForm &form)
           "SizeUnitMenuItem", "TuningMenuItem", "HelpMenuItem", "TreePopupMenu", "SearchPopupMenu",
           "ViewPopupMenu", "SizePopupMenu"})
         helpKeys_->Watch(form.Menu(QString::fromLatin1(name)));
+
+    optionsBoxes_ = std::make_unique<TQtMessageBoxes>();
+    optionsForm_ =
+        std::make_unique<TOptionsForm>(form.Options(), form, *optionsBoxes_, *folderPicker_, &form);
+    optionsBoxes_->SetOwner(optionsForm_.get());
+    helpKeys_->Watch(optionsForm_.get());
+    optionsCommands_ = std::make_unique<TOptionsCommands>(
+        form.Options(), form.MessageBoxes(), [this] { optionsForm_->exec(); },
+        [this] {
+            if (form_.Shell().hooks.SelectionChange)
+                form_.Shell().hooks.SelectionChange(form_.Shell().ActiveTree());
+        });
+    form.SetHandler(cmd::AppOptionsAction, [this] { optionsCommands_->AppOptionsClick(); });
+    form.SetHandler(cmd::DefaultOptionsAction, [this] { optionsCommands_->DefaultOptionsClick(); });
 }
 
 TShellServicesGui::~TShellServicesGui() = default;

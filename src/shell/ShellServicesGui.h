@@ -14,10 +14,14 @@ class TFolderPickerGui;
 class THelpKeyGui;
 class THelpWindow;
 class TMainForm;
+class TOptionsCommands;
+class TOptionsForm;
+class TQtMessageBoxes;
 
 // The shell services of the running program, attached to the main window:
 // its help window (F1 and "Содержание"), the About box ("О программе..."),
-// F1 in the window's menus, and the folder picker. Made once at start-up,
+// F1 in the window's menus, the folder picker, and the options dialog with
+// the Tuning menu's two commands. Made once at start-up,
 // right after the main window, and kept as long as it.
 class TShellServicesGui {
 public:
@@ -31,6 +35,7 @@ public:
     IHelp &Help();
     IFolderPicker &FolderPicker();
     THelpKeyGui &HelpKeys() { return *helpKeys_; }
+    TOptionsForm &OptionsForm() { return *optionsForm_; }
 
     // The handlers of HelpContentsAction and AboutAppAction.
     void HelpContentsClick();
@@ -42,6 +47,10 @@ private:
     std::unique_ptr<THelpKeyGui> helpKeys_;
     std::unique_ptr<TAboutForm> aboutForm_;
     std::unique_ptr<TFolderPickerGui> folderPicker_;
+    // The options dialog's messages are owned by the dialog, in front of it.
+    std::unique_ptr<TQtMessageBoxes> optionsBoxes_;
+    std::unique_ptr<TOptionsForm> optionsForm_;
+    std::unique_ptr<TOptionsCommands> optionsCommands_;
 };
 
 } // namespace qbx

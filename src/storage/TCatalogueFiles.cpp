@@ -267,6 +267,8 @@ void TCatalogueFiles::CloseDbClick()
     c_.status.ProcessPendingEvents();
     c_.catalogue.Tree().ResetTree();
     c_.searchTree.ResetTree();
+    // The item to select on return to the catalogue was one of its results.
+    c_.options.EntireSelPath.clear();
     c_.shell.SetDbState(DbNone);
 }
 

@@ -1,14 +1,19 @@
 #include "options/TOptions.h"
 
-#include "options/OptionsWindowSeam.h"
 #include "platform/AppPaths.h"
 #include "platform/IniFile.h"
 #include "platform/Registry.h"
+#include "support/FakeOptionsWindow.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -16,28 +21,7 @@ using namespace qbx;
 
 namespace {
 
-class FakeWindow : public IOptionsWindow {
-public:
-    bool maximized = false;
-    QRect rect{100, 50, 600, 450};
-    int leftPanel = 225;
-    int valueColumn = 245;
-    bool mainTreeVisible = true;
-    QString dbFolder = "untouched";
-    QString queryFolder = "untouched";
-
-    bool IsMaximized() const override { return maximized; }
-    void Maximize() override { maximized = true; }
-    QRect WindowRect() const override { return rect; }
-    void SetWindowRect(const QRect &r) override { rect = r; }
-    int LeftPanelWidth() const override { return leftPanel; }
-    void SetLeftPanelWidth(int w) override { leftPanel = w; }
-    int ValueColumnWidth() const override { return valueColumn; }
-    void SetValueColumnWidth(int w) override { valueColumn = w; }
-    bool IsMainTreeViewVisible() const override { return mainTreeVisible; }
-    void SetDbDialogsFolder(const QString &f) override { dbFolder = f; }
-    void SetQueryDialogsFolder(const QString &f) override { queryFolder = f; }
-};
+using FakeWindow = test::FakeOptionsWindow;
 
 // A temporary executable folder and configuration home for one test.
 class TOptionsTest : public ::testing::Test {
@@ -377,12 +361,76 @@ TEST_F(TOptionsTest, PlacesThatCannotBeWrittenAreSkippedSilently)
     TOptions o;
     o.IniFileName = Exe() + "folder.ini";
     ASSERT_TRUE(QDir().mkpath(o.IniFileName));
-    o.SaveToIni();
+    EXPECT_FALSE(o.SaveToIni());
     EXPECT_EQ(o.OptionsStore, StoreIni); // still names the place
     EXPECT_FALSE(o.RemoveIniFile());
 
     ASSERT_TRUE(QDir().mkpath(Registry::StoreFileName(HKEY_CURRENT_USER)));
-    o.SaveToRegistry();
+    EXPECT_FALSE(o.SaveToRegistry());
     EXPECT_EQ(o.OptionsStore, StoreRegistry);
     EXPECT_FALSE(o.LoadFromRegistry());
+}
+
+TEST_F(TOptionsTest, SaveOnAFullDiscFailsAndKeepsTheOldContents)
+{
+    TOptions o;
+    ASSERT_TRUE(o.SaveToIni());
+    ASSERT_TRUE(o.SaveToRegistry());
+    const QByteArray oldIni = IniText();
+    QFile store(Registry::StoreFileName(HKEY_CURRENT_USER));
+    ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+    const QByteArray oldStore = store.readAll();
+    store.close();
+
+    Change(o);
+    {
+        test::FileSizeLimit full(64);
+        EXPECT_FALSE(o.SaveToIni());
+        EXPECT_FALSE(o.SaveToRegistry());
+    }
+    EXPECT_EQ(IniText(), oldIni);
+    ASSERT_TRUE(store.open(QIODevice::ReadOnly));
+    EXPECT_EQ(store.readAll(), oldStore);
+    EXPECT_EQ(QDir(Exe()).entryList(QDir::Files), QStringList({"qubrix.ini"})); // no leftovers
+    TOptions back;
+    EXPECT_TRUE(back.LoadFromIni());
+    EXPECT_EQ(Persisted(back), Defaults(back));
+}
+
+TEST_F(TOptionsTest, InstalledProgramKeepsItsOptionsInTheConfigurationFolder)
+{
+    // The layout "cmake --install" and the package give: bin/qubrix beside
+    // share/qubrix/.
+    ASSERT_TRUE(QDir(Exe()).mkpath("usr/bin") && QDir(Exe()).mkpath("usr/share/qubrix"));
+    paths::SetExecutablePathOverride(Exe() + "usr/bin/qubrix");
+    EXPECT_FALSE(paths::IsPortableCopy());
+    TOptions o;
+    EXPECT_EQ(o.IniFileName, home.path() + "/Qubrix/qubrix.ini");
+    EXPECT_EQ(o.HelpFile, Exe() + "usr/bin/qubrix.qch");
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(o.DefaultDbFolder,
+              QFileInfo(documents).isDir() ? documents + "/" : QDir::homePath() + "/");
+    EXPECT_EQ(o.DbFolder, o.DefaultDbFolder);
+    EXPECT_EQ(o.DefaultQryFolder, o.DefaultDbFolder);
+
+    Change(o);
+    ASSERT_TRUE(o.SaveToIni()); // creates the configuration folder
+    EXPECT_FALSE(QFile::exists(Exe() + "usr/bin/qubrix.ini"));
+    TOptions back;
+    EXPECT_TRUE(back.Load());
+    EXPECT_EQ(back.OptionsStore, StoreIni);
+    EXPECT_EQ(Persisted(back), Changed(back));
+    EXPECT_TRUE(back.RemoveIniFile());
+    EXPECT_FALSE(QFile::exists(o.IniFileName));
+}
+
+TEST_F(TOptionsTest, ExecutableInAReadOnlyFolderIsAnInstalledProgram)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write into any folder";
+    ASSERT_TRUE(QFile::setPermissions(Exe(), QFile::ReadOwner | QFile::ExeOwner));
+    TOptions o;
+    QFile::setPermissions(Exe(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(o.IniFileName, home.path() + "/Qubrix/qubrix.ini");
+    EXPECT_NE(o.DefaultDbFolder, Exe());
 }

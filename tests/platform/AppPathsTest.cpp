@@ -22,20 +22,37 @@ struct ExecutableAt {
 
 TEST(AppPaths, NamesFollowTheExecutable)
 {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/Кварнис.v2/";
+    ASSERT_TRUE(QDir().mkpath(folder));
     {
-        ExecutableAt exe("/opt/Кварнис.v2/qubrix");
-        EXPECT_EQ(paths::AppFolder(), "/opt/Кварнис.v2/");
-        EXPECT_EQ(paths::DefaultDbFolder(), "/opt/Кварнис.v2/");
-        EXPECT_EQ(paths::IniFileName(), "/opt/Кварнис.v2/qubrix.ini");
-        EXPECT_EQ(paths::HelpFile(), "/opt/Кварнис.v2/qubrix.qch");
+        // A copy in a folder of its own keeps everything beside itself.
+        ExecutableAt exe(folder + "qubrix");
+        EXPECT_TRUE(paths::IsPortableCopy());
+        EXPECT_EQ(paths::AppFolder(), folder);
+        EXPECT_EQ(paths::DefaultDbFolder(), folder);
+        EXPECT_EQ(paths::IniFileName(), folder + "qubrix.ini");
+        EXPECT_EQ(paths::HelpFile(), folder + "qubrix.qch");
     }
     {
-        ExecutableAt exe("/opt/Qubrix.EXE");
-        EXPECT_EQ(paths::IniFileName(), "/opt/Qubrix.ini");
+        ExecutableAt exe(folder + "Qubrix.EXE");
+        EXPECT_EQ(paths::IniFileName(), folder + "Qubrix.ini");
+    }
+    {
+        // A folder the user cannot write into (here: one that does not exist).
+        ExecutableAt exe("/nonexistent/Кварнис/qubrix");
+        EXPECT_FALSE(paths::IsPortableCopy());
+        EXPECT_EQ(paths::IniFileName(), paths::ConfigFolder() + "qubrix.ini");
+        EXPECT_EQ(paths::HelpFile(), "/nonexistent/Кварнис/qubrix.qch");
+        EXPECT_NE(paths::DefaultDbFolder(), "/nonexistent/Кварнис/");
+        EXPECT_TRUE(paths::DefaultDbFolder().endsWith('/'));
     }
     EXPECT_EQ(paths::ExecutablePath(), QCoreApplication::applicationFilePath());
     EXPECT_TRUE(paths::AppFolder().endsWith('/'));
     EXPECT_TRUE(paths::TempFolder().endsWith('/'));
+    EXPECT_EQ(paths::ShownPath(QDir::homePath() + "/.config/Qubrix/qubrix.ini"),
+              "~/.config/Qubrix/qubrix.ini");
+    EXPECT_EQ(paths::ShownPath("/etc/qubrix.ini"), "/etc/qubrix.ini");
 }
 
 TEST(AppPaths, ConfigFolderFollowsXdgConfigHome)

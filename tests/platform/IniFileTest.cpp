@@ -1,5 +1,7 @@
 #include "platform/IniFile.h"
 
+#include "support/FileSizeLimit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -86,4 +88,22 @@ TEST(IniFile, UpdateFileWritesWholeFilesOnly)
     EXPECT_FALSE(other.UpdateFile());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"Кварнис.ini"}));
     EXPECT_FALSE(IniFile::FromBytes("[S]\nk=v").UpdateFile()); // no file name
+}
+
+TEST(IniFile, AWriteCutShortLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString name = dir.path() + "/options.ini";
+    IniFile old = IniFile::Empty(name);
+    old.WriteString("Misc", "Key", "old");
+    ASSERT_TRUE(old.UpdateFile());
+    IniFile bigger = IniFile::Empty(name);
+    bigger.WriteString("Misc", "Key", QString(4000, 'x'));
+    {
+        // The disc takes the first 1000 bytes, then refuses.
+        test::FileSizeLimit full(1000);
+        EXPECT_FALSE(bigger.UpdateFile());
+    }
+    EXPECT_EQ(IniFile(name).ReadString("Misc", "Key"), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"options.ini"}));
 }

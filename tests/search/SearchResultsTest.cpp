@@ -256,6 +256,16 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
     EXPECT_EQ(SelectByPath(mainModel, QStringLiteral("cd1\\Docs")), nullptr);
     EXPECT_EQ(SelectByPath(mainModel, QStringLiteral("CD1\\Docs\\READ.ME")), nullptr);
     EXPECT_EQ(SelectByPath(mainModel, QString()), nullptr);
+
+    // Closing the catalogue drops the results and the item to return to.
+    ASSERT_TRUE(Search(QStringLiteral(R"((Path LIKE "%.me"))")));
+    searchModel.Select(searchTree.Root()->Child(0)->Child(0));
+    commands.SetChecked(cmd::EntireViewAction, true);
+    views.EntireViewClick();
+    EXPECT_FALSE(options.EntireSelPath.isEmpty());
+    files.CloseDbClick();
+    EXPECT_EQ(options.EntireSelPath, QString());
+    EXPECT_EQ(searchTree.Root()->ChildCount(), 0);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AppPaths.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
@@ -24,6 +26,16 @@ private:
     QTemporaryDir dir_;
     QByteArray old_;
     bool hadOld_ = false;
+};
+
+// The running executable seen in a temporary folder of its own while this
+// lives (its INI file, help file and default folders follow it).
+struct TempExecutable {
+    TempExecutable() { paths::SetExecutablePathOverride(dir.path() + "/qubrix"); }
+    ~TempExecutable() { paths::SetExecutablePathOverride(QString()); }
+    TempExecutable(const TempExecutable &) = delete;
+    TempExecutable &operator=(const TempExecutable &) = delete;
+    QTemporaryDir dir;
 };
 
 } // namespace qbx::test

@@ -1,0 +1,184 @@
+#include "shell/OptionsDialogLogic.h"
+
+#include "session/MessageBoxes.h"
+#include "options/OptionsWindowSeam.h"
+#include "options/TOptions.h"
+#include "platform/AppPaths.h"
+#include "platform/Registry.h"
+#include "shell/FolderPicker.h"
+
+#include <cassert>
+#include <utility>
+
+namespace qbx {
+
+namespace {
+
+const QString kLoadCaption = QStringLiteral("Загрузка параметров");
+const QString kSaveCaption = QStringLiteral("Сохранение параметров");
+const QString kRemoveCaption = QStringLiteral("Удаление параметров");
+const QString kDefaultCaption = QStringLiteral("Параметры по умолчанию");
+const QString kRegistryFrom = QStringLiteral("системного реестра Windows");
+const QString kRegistryInto = QStringLiteral("системный реестр Windows");
+
+} // namespace
+
+TOptionsPlaceTexts::TOptionsPlaceTexts(const QString &iniFileName, bool portable)
+    : iniShown(paths::ShownPath(iniFileName))
+{
+    storageLabel = QStringLiteral("По умолчанию настройки приложения считываются в следующем "
+                                  "порядке: сначала из системного реестра Windows, затем, если "
+                                  "их там затем нет, - из инициализационного файла %1; если "
+                                  "настройки считать ниоткуда не удалось, используются "
+                                  "настройки по умолчанию.")
+                       .arg(iniShown);
+    iniItem = QStringLiteral("Инициализационный файл %1").arg(iniShown);
+    folderLabel = QStringLiteral("По умолчанию рабочие папки приложения (папка с файлами баз "
+                                 "данных, папка с файлами сложных запросов) совпадают с %1.")
+                      .arg(portable ? QStringLiteral("папкой, где находится исполнимый файла "
+                                                     "приложения")
+                                    : QStringLiteral("папкой документов пользователя"));
+}
+
+TOptionsDialogLogic::TOptionsDialogLogic(TOptions &options, IOptionsWindow &mainWindow,
+                                         IMessageBoxes &boxes, IFolderPicker &folderPicker,
+                                         IOptionsDialogView &view)
+    : options_(options), mainWindow_(mainWindow), boxes_(boxes), folderPicker_(folderPicker),
+      view_(view), texts_(options.IniFileName, paths::IsPortableCopy())
+{
+}
+
+bool TOptionsDialogLogic::IniChosen() const
+{
+    return view_.Controls().storage == TStoragePlace::IniFile;
+}
+
+void TOptionsDialogLogic::FormShow()
+{
+    TOptionsControls c = view_.Controls();
+    OptionsToDialog(options_, c);
+    view_.SetControls(c);
+}
+
+void TOptionsDialogLogic::OKButtonClick()
+{
+    DialogToOptions(view_.Controls(), options_, mainWindow_);
+}
+
+void TOptionsDialogLogic::DefaultButtonClick()
+{
+    options_.SetDefaults();
+    FormShow();
+    boxes_.Show(QStringLiteral("Были успешно установлены значения параметров по умолчанию."),
+                kDefaultCaption, TMsgIcon::Information, MbOk);
+}
+
+void TOptionsDialogLogic::LoadButtonClick()
+{
+    const bool ini = IniChosen();
+    const QString place =
+        ini ? QStringLiteral("инициализационного файла ") + texts_.iniShown : kRegistryFrom;
+    const bool loaded = ini ? options_.LoadFromIni() : options_.LoadFromRegistry();
+    if (!loaded) {
+        boxes_.Show(QStringLiteral("Не удалось загрузить параметры из %1.").arg(place),
+                    kLoadCaption, TMsgIcon::Warning, MbOk);
+        return;
+    }
+    FormShow();
+    options_.ApplyMainGeometry(mainWindow_);
+    options_.ApplyPanelGeometry(mainWindow_);
+    view_.BringToFront();
+    boxes_.Show(QStringLiteral("Параметры были успешно загружены из %1.").arg(place), kLoadCaption,
+                TMsgIcon::Information, MbOk);
+}
+
+void TOptionsDialogLogic::SaveButtonClick()
+{
+    const bool ini = IniChosen();
+    DialogToOptions(view_.Controls(), options_, mainWindow_);
+    const bool saved = ini ? options_.SaveToIni() : options_.SaveToRegistry();
+    if (saved) {
+        const QString place =
+            ini ? QStringLiteral("инициализационный файл ") + texts_.iniShown : kRegistryInto;
+        boxes_.Show(QStringLiteral("Параметры были успешно сохранены в %1.").arg(place),
+                    kSaveCaption, TMsgIcon::Information, MbOk);
+    } else {
+        // The store of the registry is a file too: name it, so that the user
+        // can see which folder refused the write.
+        const QString place =
+            ini ? QStringLiteral("инициализационный файл ") + texts_.iniShown
+                : kRegistryInto + QStringLiteral(" (") +
+                      paths::ShownPath(Registry::StoreFileName(HKEY_CURRENT_USER)) +
+                      QLatin1Char(')');
+        boxes_.Show(QStringLiteral("Не удалось сохранить параметры в %1.").arg(place), kSaveCaption,
+                    TMsgIcon::Warning, MbOk);
+    }
+}
+
+void TOptionsDialogLogic::RemoveButtonClick()
+{
+    const bool ini = IniChosen();
+    const QString place =
+        ini ? QStringLiteral("инициализационного файла ") + texts_.iniShown : kRegistryFrom;
+    if (ini ? options_.RemoveIniFile() : options_.RemoveFromRegistry())
+        boxes_.Show(QStringLiteral("Параметры были успешно удалены из %1.").arg(place),
+                    kRemoveCaption, TMsgIcon::Information, MbOk);
+    else
+        boxes_.Show(QStringLiteral("Не удалось удалить параметры из %1.").arg(place),
+                    kRemoveCaption, TMsgIcon::Warning, MbOk);
+}
+
+void TOptionsDialogLogic::PickFolder(const QString &prompt, QString TOptionsControls::*edit)
+{
+    TOptionsControls c = view_.Controls();
+    QString folder = c.*edit;
+    if (!folderPicker_.PickFolder(prompt, folder))
+        return;
+    c.*edit = paths::WithSlash(folder);
+    view_.SetControls(c);
+}
+
+void TOptionsDialogLogic::DbSpeedButtonClick()
+{
+    PickFolder(QStringLiteral("Выберите папку с файлами баз данных:"), &TOptionsControls::dbFolder);
+}
+
+void TOptionsDialogLogic::QrySpeedButtonClick()
+{
+    PickFolder(QStringLiteral("Выберите папку с файлами сложных запросов:"),
+               &TOptionsControls::qryFolder);
+}
+
+void TOptionsDialogLogic::ConfirmCheckBoxClick(TConfirmPair pair)
+{
+    TOptionsControls c = view_.Controls();
+    qbx::ConfirmCheckBoxClick(c, pair);
+    view_.SetControls(c);
+}
+
+TOptionsCommands::TOptionsCommands(TOptions &options, IMessageBoxes &boxes,
+                                   std::function<void()> showDialog,
+                                   std::function<void()> refreshPane)
+    : options_(options), boxes_(boxes), showDialog_(std::move(showDialog)),
+      refreshPane_(std::move(refreshPane))
+{
+    assert(showDialog_ && refreshPane_);
+}
+
+void TOptionsCommands::AppOptionsClick()
+{
+    showDialog_();
+    if (options_.DbState == DbEntire || options_.DbState == DbFound)
+        refreshPane_();
+}
+
+void TOptionsCommands::DefaultOptionsClick()
+{
+    const TMsgAnswer answer = boxes_.Show(
+        QStringLiteral("Сейчас будут установлены значения параметров по умолчанию.\rПродолжить?"),
+        kDefaultCaption, TMsgIcon::Warning, MbOkCancel);
+    if (answer == TMsgAnswer::Ok)
+        options_.SetDefaults();
+}
+
+} // namespace qbx

@@ -1,0 +1,432 @@
+#include "shell/TOptionsForm.h"
+
+#include "shell/Help.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <tuple>
+
+namespace qbx {
+
+namespace {
+
+// Check boxes that show one boolean of the controls.
+struct BoolBox {
+    const char *name;
+    bool TOptionsControls::*field;
+};
+const BoolBox kBoolBoxes[] = {
+    {"MainGeometryCheckBox", &TOptionsControls::mainGeometry},
+    {"PanelGeometryCheckBox", &TOptionsControls::panelGeometry},
+    {"SizeCheckBox", &TOptionsControls::emptySize},
+    {"ConfirmRecodeCheckBox", &TOptionsControls::confirmRecode},
+    {"ConfirmInterruptCheckBox", &TOptionsControls::confirmInterrupt},
+    {"ConfirmDeleteCheckBox", &TOptionsControls::confirmDelete},
+    {"ConfirmUnsavedCheckBox", &TOptionsControls::confirmUnsaved},
+    {"ConfirmOverwriteCheckBox", &TOptionsControls::confirmOverwrite},
+    {"ConfirmEffectlessCheckBox", &TOptionsControls::confirmEffectless},
+    {"ConfirmResearchCheckBox", &TOptionsControls::confirmResearch},
+    {"Confirm100CheckBox", &TOptionsControls::confirm100},
+    {"ConfirmHalfCheckBox", &TOptionsControls::confirmHalf},
+    {"ConfirmEditCheckBox", &TOptionsControls::confirmEdit},
+    {"ConfirmReviewCheckBox", &TOptionsControls::confirmReview},
+};
+
+// The confirmation boxes in scroll-box order, with their dependent boxes.
+struct ConfirmRow {
+    const char *name;
+    const char *caption;
+    const char *dependentName = nullptr;
+    const char *dependentCaption = nullptr;
+    TDependentBox TOptionsControls::*dependent = nullptr;
+    TConfirmPair pair = TConfirmPair::Recode;
+};
+const ConfirmRow kConfirmRows[] = {
+    {"ConfirmRecodeCheckBox", "Открытие БД с неверной кодировкой", "RecodeCheckBox",
+     "на редактирование", &TOptionsControls::recode, TConfirmPair::Recode},
+    {"ConfirmInterruptCheckBox", "Прекращение длительной операции"},
+    {"ConfirmDeleteCheckBox", "Удаление элементов и подэлементов"},
+    {"ConfirmUnsavedCheckBox", "Закрытие несохранённой базы данных", "SaveCheckBox", "сохранять",
+     &TOptionsControls::save, TConfirmPair::Unsaved},
+    {"ConfirmOverwriteCheckBox", "Перезапись существующих файлов"},
+    {"ConfirmEffectlessCheckBox", "Обнаружение неэффективной логики"},
+    {"ConfirmResearchCheckBox", "Другой поиск, если не ничего найдено"},
+    {"Confirm100CheckBox", "Найдено более 100 записей", "More100CheckBox", "спрашивать повторно",
+     &TOptionsControls::more100, TConfirmPair::More100},
+    {"ConfirmHalfCheckBox", "Найдено более половины всех записей", "MoreHalfCheckBox",
+     "спрашивать повторно", &TOptionsControls::moreHalf, TConfirmPair::MoreHalf},
+    {"ConfirmEditCheckBox", "Редактирование результатов поиска"},
+    {"ConfirmReviewCheckBox", "Изменение вида результатов поиска"},
+};
+
+QLabel *AddLabel(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A titled group of radio buttons laid out in columns (filled top to bottom);
+// the button group's ids are the items' indexes.
+QGroupBox *AddRadioGroup(QWidget *parent, const char *name, const QString &title,
+                         const QStringList &items, int columns, QButtonGroup *&group)
+{
+    auto *box = new QGroupBox(title, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    group = new QButtonGroup(box);
+    auto *grid = new QGridLayout(box);
+    const int rows = int((items.size() + columns - 1) / columns);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *radio = new QRadioButton(items[i], box);
+        radio->setObjectName(QString::fromLatin1(name) + QString::number(i));
+        group->addButton(radio, i);
+        grid->addWidget(radio, i % rows, i / rows);
+    }
+    group->button(0)->setChecked(true);
+    return box;
+}
+
+void CheckItem(QButtonGroup *group, int index)
+{
+    if (QAbstractButton *button = group->button(index))
+        button->setChecked(true);
+}
+
+// A new page with its help context and the label that explains it on top;
+// returns the page's layout for the controls below the label.
+QVBoxLayout *NewPage(QWidget *&page, const char *name, int helpContext, const char *labelName,
+                     const QString &text)
+{
+    page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    SetHelpContext(page, helpContext);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(AddLabel(page, labelName, text));
+    return layout;
+}
+
+} // namespace
+
+TOptionsForm::TOptionsForm(TOptions &options, IOptionsWindow &mainWindow, IMessageBoxes &boxes,
+                           IFolderPicker &folderPicker, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      logic_(options, mainWindow, boxes, folderPicker, *this)
+{
+    FormCreate();
+}
+
+TOptionsForm::~TOptionsForm() = default;
+
+QCheckBox *TOptionsForm::AddCheckBox(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    boxes_.insert(box->objectName(), box);
+    return box;
+}
+
+void TOptionsForm::FormCreate()
+{
+    setObjectName(QStringLiteral("OptionsForm"));
+    setWindowTitle(QStringLiteral("Параметры"));
+    setWindowIcon(QApplication::windowIcon());
+    SetHelpContext(this, HcTuningOptions);
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("PageControl"));
+    // All six tabs stay visible, as on a page control with several rows.
+    pages_->setUsesScrollButtons(false);
+    const std::pair<QWidget *, const char *> pages[] = {
+        {CreateStoragePage(), "&Место хранения"},   {CreateFolderPage(), "&Рабочие папки"},
+        {CreateGeometryPage(), "&Геометрия окна"},  {CreateSizePage(), "&Единица размера"},
+        {CreateSearchPage(), "Результаты &поиска"}, {CreateConfirmPage(), "Под&тверждения"},
+    };
+    for (const auto &[page, caption] : pages)
+        pages_->addTab(page, QString::fromUtf8(caption));
+    // F1 on the tab bar shows the topic of the page it has chosen.
+    connect(pages_, &QTabWidget::currentChanged, this,
+            [this](int index) { SetHelpContext(pages_->tabBar(), HcTuningOptions + index); });
+    pages_->setCurrentIndex(0);
+    SetHelpContext(pages_->tabBar(), HcTuningOptions);
+
+    auto *defaultButton = new QPushButton(QStringLiteral("По &умолчанию"), this);
+    defaultButton->setObjectName(QStringLiteral("DefaultButton"));
+    defaultButton->setAutoDefault(false);
+    auto *okButton = new QPushButton(QStringLiteral("O&K"), this);
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setDefault(true);
+    auto *cancelButton = new QPushButton(QStringLiteral("&Отмена"), this);
+    cancelButton->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton->setAutoDefault(false);
+    connect(defaultButton, &QPushButton::clicked, this, [this] { logic_.DefaultButtonClick(); });
+    connect(okButton, &QPushButton::clicked, this, [this] {
+        logic_.OKButtonClick();
+        accept();
+    });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(defaultButton);
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(pages_);
+    layout->addLayout(buttons);
+    // A fixed border: the dialog keeps the size its contents need.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget *TOptionsForm::CreateStoragePage()
+{
+    QWidget *page = nullptr;
+    QVBoxLayout *layout = NewPage(page, "StorageTabSheet", HcTuningOptions, "StorageLabel",
+                                  logic_.Texts().storageLabel);
+    auto *row = new QHBoxLayout;
+    row->addWidget(
+        AddRadioGroup(page, "StorageRadioGroup", QStringLiteral("Место хранения"),
+                      {QStringLiteral("Системный реестр Windows"), logic_.Texts().iniItem}, 1,
+                      storageGroup_),
+        1);
+    auto *column = new QVBoxLayout;
+    using Click = void (TOptionsDialogLogic::*)();
+    const std::tuple<const char *, const char *, Click> buttons[] = {
+        {"LoadButton", "&Загрузить", &TOptionsDialogLogic::LoadButtonClick},
+        {"SaveButton", "&Сохранить", &TOptionsDialogLogic::SaveButtonClick},
+        {"RemoveButton", "&Удалить", &TOptionsDialogLogic::RemoveButtonClick}};
+    for (const auto &[name, caption, click] : buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(caption), page);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAutoDefault(false);
+        column->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, c = click] { (logic_.*c)(); });
+    }
+    column->addStretch(1);
+    row->addLayout(column);
+    layout->addLayout(row);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *TOptionsForm::CreateFolderPage()
+{
+    QWidget *page = nullptr;
+    QVBoxLayout *layout =
+        NewPage(page, "FolderTabSheet", HcTuningFolders, "FolderLabel", logic_.Texts().folderLabel);
+    const auto addFolder = [&](const char *labelName, const char *caption, const char *editName,
+                               const char *buttonName, const char *hint, QLineEdit *&edit,
+                               QToolButton *&button) {
+        layout->addWidget(AddLabel(page, labelName, QString::fromUtf8(caption)));
+        edit = new QLineEdit(page);
+        edit->setObjectName(QString::fromLatin1(editName));
+        edit->setReadOnly(true);
+        edit->installEventFilter(this);
+        button = new QToolButton(page);
+        button->setObjectName(QString::fromLatin1(buttonName));
+        button->setAutoRaise(true); // a flat button
+        button->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+        button->setToolTip(QString::fromUtf8(hint));
+        button->setStatusTip(QString::fromUtf8(hint));
+        auto *row = new QHBoxLayout;
+        row->addWidget(edit, 1);
+        row->addWidget(button);
+        layout->addLayout(row);
+    };
+    addFolder("DbFolderLabel", "Папка баз данных:", "DbFolderEdit", "DbSpeedButton",
+              "Выберите папку с файлами баз данных", dbFolderEdit_, dbSpeedButton_);
+    addFolder("QryFolderLabel", "Папка сложных запросов:", "QryFolderEdit", "QrySpeedButton",
+              "Выберите папку с файлами сложных запросов", qryFolderEdit_, qrySpeedButton_);
+    layout->addStretch(1);
+    connect(dbSpeedButton_, &QToolButton::clicked, this, [this] { logic_.DbSpeedButtonClick(); });
+    connect(qrySpeedButton_, &QToolButton::clicked, this, [this] { logic_.QrySpeedButtonClick(); });
+    return page;
+}
+
+QWidget *TOptionsForm::CreateGeometryPage()
+{
+    QWidget *page = nullptr;
+    QVBoxLayout *layout = NewPage(
+        page, "GeometryTabSheet", HcTuningGeometry, "GeometryLabel",
+        QStringLiteral("По умолчанию положение и размеры главного окна, а также ширина его левой "
+                       "и правой панелей (панели дерева и панели описания) не запоминаются между "
+                       "запусками приложения. Вы можете отметить, хотите ли вы запоминать эти "
+                       "параметры."));
+    layout->addWidget(
+        AddCheckBox(page, "MainGeometryCheckBox",
+                    QStringLiteral("Запоминать &положение и размеры главного окна приложения")));
+    layout->addWidget(
+        AddCheckBox(page, "PanelGeometryCheckBox",
+                    QStringLiteral("Запоминать &ширину панели дерева (ширину панели описания)")));
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *TOptionsForm::CreateSizePage()
+{
+    QWidget *page = nullptr;
+    QVBoxLayout *layout = NewPage(
+        page, "SizeTabSheet", HcTuningSize, "SizeLabel",
+        QStringLiteral("По умолчанию размеры элементов базы данных отображаются так же, как и "
+                       "хранятся - в байтах. Вы можете выбрать другую единицу измерения "
+                       "размера, или разрешить определять единицу размера автоматически (так, "
+                       "чтобы получалось число, большее единицы)."));
+    layout->addWidget(AddRadioGroup(
+        page, "SizeRadioGroup", QStringLiteral("Единица измерения размера"),
+        {QStringLiteral("Байты"), QStringLiteral("Килобайты (1024 байта)"),
+         QStringLiteral("Мегабайты (1024 кбайта)"), QStringLiteral("Гигабайты (1024 Мбайта)"),
+         QStringLiteral("Определять автоматически")},
+        2, sizeGroup_));
+    layout->addWidget(AddCheckBox(page, "SizeCheckBox",
+                                  QStringLiteral("Отображать размер, равный нулю, как пустую "
+                                                 "строку")));
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *TOptionsForm::CreateSearchPage()
+{
+    QWidget *page = nullptr;
+    QVBoxLayout *layout =
+        NewPage(page, "SeachTabSheet", HcTuningView, "SearchLabel",
+                QStringLiteral("По умолчанию результаты поиска отображаются в том же виде, что и "
+                               "содержимое базы данных в режиме редактирования. Вы можете выбрать "
+                               "другой вид представления результатов поиска."));
+    layout->addWidget(
+        AddRadioGroup(page, "SearchRadioGroup", QStringLiteral("Представление результатов поиска"),
+                      {QStringLiteral("Стандартные результаты поиска (многоуровневое дерево)"),
+                       QStringLiteral("В виде дерева с группировкой по производителям"),
+                       QStringLiteral("В виде списка полных путей элементов"),
+                       QStringLiteral("В виде списка оконечных элементов")},
+                      1, searchGroup_));
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *TOptionsForm::CreateConfirmPage()
+{
+    QWidget *page = nullptr;
+    QVBoxLayout *layout = NewPage(
+        page, "ConfirmTabSheet", HcTuningConfirm, "ConfirmLabel",
+        QStringLiteral("По умолчанию Вам придётся вручную подтверждать выполнение всех важных "
+                       "операций приложения. Вы можете отменить запрос некоторых "
+                       "подтверждений."));
+    scrollBox_ = new QScrollArea(page);
+    scrollBox_->setObjectName(QStringLiteral("ScrollBox"));
+    scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollBox_->setWidgetResizable(true);
+    auto *inner = new QWidget;
+    auto *grid = new QGridLayout(inner);
+    int row = 0;
+    for (const ConfirmRow &r : kConfirmRows) {
+        QCheckBox *main = AddCheckBox(inner, r.name, QString::fromUtf8(r.caption));
+        main->setChecked(true);
+        grid->addWidget(main, row, 0);
+        if (r.dependentName) {
+            QCheckBox *dependent =
+                AddCheckBox(inner, r.dependentName, QString::fromUtf8(r.dependentCaption));
+            dependent->setEnabled(false);
+            grid->addWidget(dependent, row, 1);
+            const TConfirmPair pair = r.pair;
+            connect(main, &QCheckBox::clicked, this,
+                    [this, pair] { logic_.ConfirmCheckBoxClick(pair); });
+        }
+        ++row;
+    }
+    grid->setColumnStretch(2, 1);
+    scrollBox_->setWidget(inner);
+    scrollBox_->setMinimumHeight(std::min(inner->sizeHint().height(), 160));
+    layout->addWidget(scrollBox_, 1);
+    scrollBox_->verticalScrollBar()->setValue(0);
+    return page;
+}
+
+TOptionsControls TOptionsForm::Controls() const
+{
+    TOptionsControls c;
+    c.storage = storageGroup_->checkedId() == 1 ? TStoragePlace::IniFile : TStoragePlace::Registry;
+    c.dbFolder = dbFolderEdit_->text();
+    c.qryFolder = qryFolderEdit_->text();
+    c.sizeUnit = std::max(0, sizeGroup_->checkedId());
+    c.searchView = std::max(0, searchGroup_->checkedId());
+    for (const BoolBox &b : kBoolBoxes)
+        c.*b.field = boxes_.value(QLatin1String(b.name))->isChecked();
+    for (const ConfirmRow &r : kConfirmRows) {
+        if (!r.dependentName)
+            continue;
+        const QCheckBox *box = boxes_.value(QLatin1String(r.dependentName));
+        c.*r.dependent = TDependentBox{box->isChecked(), box->isEnabled()};
+    }
+    return c;
+}
+
+void TOptionsForm::SetControls(const TOptionsControls &c)
+{
+    CheckItem(storageGroup_, int(c.storage));
+    dbFolderEdit_->setText(c.dbFolder);
+    qryFolderEdit_->setText(c.qryFolder);
+    CheckItem(sizeGroup_, c.sizeUnit);
+    CheckItem(searchGroup_, c.searchView);
+    for (const BoolBox &b : kBoolBoxes)
+        boxes_.value(QLatin1String(b.name))->setChecked(c.*b.field);
+    for (const ConfirmRow &r : kConfirmRows) {
+        if (!r.dependentName)
+            continue;
+        QCheckBox *box = boxes_.value(QLatin1String(r.dependentName));
+        box->setChecked((c.*r.dependent).checked);
+        box->setEnabled((c.*r.dependent).enabled);
+    }
+}
+
+void TOptionsForm::BringToFront()
+{
+    raise();
+    activateWindow();
+}
+
+void TOptionsForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    logic_.FormShow();
+}
+
+bool TOptionsForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // F4 or Alt+Down in a folder edit opens the folder button's picker, as on
+    // a drop-down list.
+    if (event->type() == QEvent::KeyPress &&
+        (watched == dbFolderEdit_ || watched == qryFolderEdit_)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods =
+            key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        if ((key->key() == Qt::Key_F4 && mods == Qt::NoModifier) ||
+            (key->key() == Qt::Key_Down && mods == Qt::AltModifier)) {
+            (watched == dbFolderEdit_ ? dbSpeedButton_ : qrySpeedButton_)->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace qbx

@@ -1,0 +1,143 @@
+#include "shell/TOptionsForm.h"
+
+#include "options/TOptions.h"
+#include "platform/AppPaths.h"
+#include "shell/Help.h"
+#include "shell/QStringPrinter.h"
+#include "support/FakeOptionsWindow.h"
+#include "support/ScriptedFolderPicker.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace qbx;
+
+class OptionsFormTest : public ::testing::Test {
+protected:
+    template <typename T> T *Child(const char *name) const
+    {
+        T *child = form->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    QCheckBox *Box(const char *name) const { return Child<QCheckBox>(name); }
+    static void Key(QWidget *target, int key, Qt::KeyboardModifiers mods)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, mods);
+        QApplication::sendEvent(target, &press);
+    }
+
+    test::TempConfigHome home;
+    test::TempExecutable exe; // before the options, which take their places from it
+    QTemporaryDir &exeDir = exe.dir;
+    TOptions options;
+    test::FakeOptionsWindow window;
+    test::ScriptedMessageBoxes boxes;
+    test::ScriptedFolderPicker picker;
+    std::unique_ptr<TOptionsForm> form =
+        std::make_unique<TOptionsForm>(options, window, boxes, picker);
+};
+
+TEST_F(OptionsFormTest, PagesControlsAndHelpContexts)
+{
+    EXPECT_EQ(form->windowTitle(), "Параметры");
+    EXPECT_EQ(HelpContextOf(form.get()), 13);
+    auto *pages = Child<QTabWidget>("PageControl");
+    const QStringList captions{"&Место хранения",  "&Рабочие папки",     "&Геометрия окна",
+                               "&Единица размера", "Результаты &поиска", "Под&тверждения"};
+    const char *names[] = {"StorageTabSheet", "FolderTabSheet", "GeometryTabSheet",
+                           "SizeTabSheet",    "SeachTabSheet",  "ConfirmTabSheet"};
+    ASSERT_EQ(pages->count(), 6);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(pages->tabText(i), captions[i]);
+        EXPECT_EQ(pages->widget(i)->objectName(), names[i]);
+        EXPECT_EQ(HelpContextOf(pages->widget(i)), 13 + i);
+    }
+    // A control gets its page's topic.
+    EXPECT_EQ(HelpContextOf(Box("ConfirmDeleteCheckBox")), 18);
+    EXPECT_EQ(Child<QRadioButton>("StorageRadioGroup1")->text(),
+              "Инициализационный файл " + paths::ShownPath(exeDir.path() + "/qubrix.ini"));
+    EXPECT_EQ(Child<QGroupBox>("SizeRadioGroup")->title(), "Единица измерения размера");
+    EXPECT_EQ(Child<QToolButton>("DbSpeedButton")->toolTip(),
+              "Выберите папку с файлами баз данных");
+    EXPECT_EQ(Child<QPushButton>("OKButton")->text(), "O&K");
+    EXPECT_EQ(Child<QPushButton>("DefaultButton")->text(), "По &умолчанию");
+    EXPECT_TRUE(Child<QLineEdit>("DbFolderEdit")->isReadOnly());
+    for (const char *dependent :
+         {"RecodeCheckBox", "SaveCheckBox", "More100CheckBox", "MoreHalfCheckBox"}) {
+        EXPECT_FALSE(Box(dependent)->isEnabled()) << dependent;
+        EXPECT_FALSE(Box(dependent)->isChecked()) << dependent;
+    }
+}
+
+TEST_F(OptionsFormTest, ShowingFillsTheControlsAndOkTakesThem)
+{
+    options.ConfirmUnsaved = "0";
+    options.SizeUnit = 4;
+    form->show();
+    EXPECT_EQ(Child<QLineEdit>("DbFolderEdit")->text(), exeDir.path() + "/");
+    EXPECT_TRUE(Child<QRadioButton>("SizeRadioGroup4")->isChecked());
+    EXPECT_FALSE(Box("ConfirmUnsavedCheckBox")->isChecked());
+    EXPECT_TRUE(Box("SaveCheckBox")->isEnabled());
+    EXPECT_TRUE(Box("More100CheckBox")->isChecked()); // Confirm100 "1"
+
+    // Clicking a main box brings its dependent box in line.
+    Box("ConfirmUnsavedCheckBox")->click();
+    EXPECT_FALSE(Box("SaveCheckBox")->isEnabled());
+    Box("Confirm100CheckBox")->click();
+    EXPECT_FALSE(Box("More100CheckBox")->isEnabled());
+    Child<QRadioButton>("SearchRadioGroup3")->setChecked(true);
+    Child<QPushButton>("OKButton")->click();
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(options.ConfirmUnsaved, "");
+    EXPECT_EQ(options.Confirm100, "");
+    EXPECT_EQ(options.SearchView, 3);
+    EXPECT_EQ(options.SizeUnit, 4);
+}
+
+TEST_F(OptionsFormTest, FolderEditsOpenThePickerWithF4AndAltDown)
+{
+    form->show();
+    auto *dbEdit = Child<QLineEdit>("DbFolderEdit");
+    auto *qryEdit = Child<QLineEdit>("QryFolderEdit");
+    picker.Answer("/srv/db");
+    Key(dbEdit, Qt::Key_F4, Qt::NoModifier);
+    EXPECT_EQ(dbEdit->text(), "/srv/db/");
+    picker.Answer("/srv/queries");
+    Key(qryEdit, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(qryEdit->text(), "/srv/queries/");
+    Key(qryEdit, Qt::Key_F4, Qt::ShiftModifier); // not the drop-down key
+    Key(qryEdit, Qt::Key_Down, Qt::NoModifier);
+    EXPECT_EQ(picker.prompts.size(), 2);
+}
+
+TEST_F(OptionsFormTest, ThePageLastShownStaysChosen)
+{
+    auto *pages = Child<QTabWidget>("PageControl");
+    EXPECT_EQ(pages->currentIndex(), 0);
+    form->show();
+    pages->setCurrentIndex(3);
+    EXPECT_EQ(HelpContextOf(pages->tabBar()), 16);
+    Child<QPushButton>("CancelButton")->click();
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+    form->show();
+    EXPECT_EQ(pages->currentIndex(), 3);
+}
+
+} // namespace
