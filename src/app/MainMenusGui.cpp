@@ -4,6 +4,7 @@
 
 #include "app/ImagesGui.h"
 #include "app/MenuLayout.h"
+#include "session/CommandBoundary.h"
 #include "shell/Help.h"
 
 #include <QAction>
@@ -77,7 +78,7 @@ void TMainForm::CommandTriggered(cmd::Id command, bool checked)
         UpdateCommand(command);
     }
     if (handlers_[command])
-        handlers_[command]();
+        RunAtCommandBoundary(handlers_[command], def.caption, *shell_, boxes_);
 }
 
 void TMainForm::SetHandler(cmd::Id command, std::function<void()> handler)

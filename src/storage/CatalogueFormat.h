@@ -38,9 +38,10 @@ bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus
 // records none or cannot be read).
 QString TableLanguageDriver(const QString &fileName);
 
-// Reports an engine error whose text is exactly "Table is full." with an
-// error box naming the table; any other text is left to the caller.
-void ReportTableFull(const QString &message, const QString &tableName, IStorageStatus &status,
+// Reports an engine error whose code is engine::ErrTableFull with an error
+// box naming the table; any other error is left to the caller. The code, not
+// the message text, decides.
+void ReportTableFull(int engineCode, const QString &tableName, IStorageStatus &status,
                      IMessageBoxes &boxes);
 
 } // namespace qbx

@@ -4,6 +4,7 @@
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
+#include "session/CommandBoundary.h"
 #include "session/CommandState.h"
 #include "session/IStorageStatus.h"
 #include "session/LongOperation.h"
@@ -18,6 +19,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <exception>
+#include <new>
 
 namespace qbx {
 namespace {
@@ -200,6 +203,7 @@ void TCatalogueFiles::LoadTable(const QString &title)
         tree.BeginMerge();
 
     engine::Table table;
+    QString failure;
     try {
         table.Open(tableName_.toStdString(), engine::OpenMode::Exclusive);
         const uint32_t count = table.RecordCount();
@@ -217,20 +221,20 @@ void TCatalogueFiles::LoadTable(const QString &title)
             if (c_.options.ConflictAnswer == ConflictCancel)
                 break;
         }
-    } catch (const engine::Error &e) {
-        // What was read stays in the tree; the commands come back and the
-        // failure is reported with the file's name.
-        table.Close();
-        bulk.End();
-        c_.shell.RestoreCommands();
-        c_.boxes.Show(tableName_ + QStringLiteral("\rОшибка чтения базы данных.\r\n\n") +
-                          QString::fromStdString(e.what()),
-                      title, TMsgIcon::Error, MbOk);
-        return;
+    } catch (const std::bad_alloc &) {
+        failure = OutOfMemoryText();
+    } catch (const std::exception &e) {
+        // The engine's errors and anything else that stops the reading.
+        failure = QString::fromStdString(e.what());
     }
+    // What was read stays in the tree; the commands come back and a failure
+    // is reported with the file's name.
     table.Close();
     bulk.End();
     c_.shell.RestoreCommands();
+    if (!failure.isNull())
+        c_.boxes.Show(tableName_ + QStringLiteral("\rОшибка чтения базы данных.\r\n\n") + failure,
+                      title, TMsgIcon::Error, MbOk);
 }
 
 bool TCatalogueFiles::ShouldAskUnsaved() const

@@ -85,8 +85,8 @@ bool TCatalogueSaving::HasRoomFor(qint64 bytes, const QString &target, const QSt
 void TCatalogueSaving::ReportFailure(const TWriteResult &result, const QString &text,
                                      const QString &title)
 {
-    if (result.outcome == TWriteResult::Failed && result.engineCode == engine::ErrTableFull)
-        ReportTableFull(result.engineMessage, c_.files.TableName(), c_.status, c_.boxes);
+    if (result.outcome == TWriteResult::Failed)
+        ReportTableFull(result.engineCode, c_.files.TableName(), c_.status, c_.boxes);
     c_.boxes.Show(text, title, TMsgIcon::Error, MbOk);
 }
 

@@ -290,7 +290,7 @@ TEST(OptionsCommands, DefaultsAfterTheQuestionAndPaneRefreshInTreeModes)
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbOkCancel));
 
-    for (uint8_t state : {0, 1, 2, 3}) {
+    for (TDbState state : {DbNone, DbOpen, DbEntire, DbFound}) {
         options.DbState = state;
         commands.AppOptionsClick();
     }
