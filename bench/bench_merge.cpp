@@ -15,8 +15,6 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include <time.h>
-
 #include <cstdio>
 #include <string>
 
@@ -27,15 +25,6 @@ namespace {
 constexpr size_t kRecords = 200000;
 constexpr size_t kBigFolder = 50000;
 constexpr int kDiscs = 10;
-
-// Processor time of this process: the benchmark machine is shared, and
-// waiting for a processor is not the program's cost.
-double Now()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
-}
 
 // Opens a catalogue and shows the whole tree, as the user does.
 void OpenAndShow(TMainForm &form, const QString &path)
@@ -81,9 +70,9 @@ int main(int argc, char **argv)
     const TTree &tree = form.Catalogue().MainTree();
 
     // The floor: the same records loaded in bulk into an empty tree.
-    double start = Now();
+    double start = bench::CpuSeconds();
     OpenAndShow(form, addPath);
-    const double bulkSeconds = Now() - start;
+    const double bulkSeconds = bench::CpuSeconds() - start;
     const size_t bulkNodes = TreeSize(tree.Root());
     CloseCatalogue(form);
 
@@ -96,13 +85,13 @@ int main(int argc, char **argv)
         if (!dialog)
             return;
         dialog->selectFile(addPath);
-        start = Now();
+        start = bench::CpuSeconds();
         static_cast<QDialog *>(dialog)->accept(); // public there
     });
     start = 0;
     form.Action(cmd::AddDbAction)->trigger();
     QApplication::processEvents();
-    const double mergeSeconds = Now() - start;
+    const double mergeSeconds = bench::CpuSeconds() - start;
     const size_t mergedNodes = TreeSize(tree.Root());
 
     // Every added node is there once, beside the open catalogue's; the

@@ -8,6 +8,8 @@
 #include "shell/Help.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QHash>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -121,6 +123,7 @@ QMenu *TMainForm::BuildMenu(const TMenuDef &def, QWidget *parent)
     // main window by themselves.
     menu->installEventFilter(this);
     menus_.insert(def.name, menu);
+    QHash<int, QActionGroup *> radioGroups;
     for (const TMenuEntry &e : def.entries) {
         if (e.IsSeparator()) {
             menu->addSeparator();
@@ -134,6 +137,18 @@ QMenu *TMainForm::BuildMenu(const TMenuDef &def, QWidget *parent)
             entry->setObjectName(MenuEntryName(e.command, def.entryEnding));
             entry->setStatusTip(c.hint);
             entry->setCheckable(c.group != 0);
+            // Groups from 2 up are radio groups: one entry of them is chosen.
+            // Group 1 (the two view toggles) stays a pair of check marks. The
+            // group only draws the radio indicator; the command state keeps
+            // which entry is checked.
+            if (c.group >= 2) {
+                QActionGroup *&group = radioGroups[c.group];
+                if (!group) {
+                    group = new QActionGroup(menu);
+                    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+                }
+                group->addAction(entry);
+            }
             entry->setChecked(commands_.Checked(id));
             entry->setEnabled(commands_.Enabled(id));
             if (c.image >= 0 && def.entryEnding != QStringLiteral("MenuItem"))
@@ -158,6 +173,7 @@ void TMainForm::CreateMenus()
     SetHelpContext(bar, 1);
     for (const TMenuDef &def : MainMenuLayout()) {
         QMenu *menu = BuildMenu(def, this);
+        SetHelpContext(menu, HcMainMenu);
         bar->addMenu(menu);
         if (def.name == QStringLiteral("ViewMenuItem"))
             connect(menu, &QMenu::aboutToShow, this, [this] { shell_->ViewMenuItemClick(); });
@@ -176,6 +192,8 @@ void TMainForm::CreateMenus()
                         menus_.value(QStringLiteral("SizeUnitMenuItem"))->menuAction());
 
     QMenu *tree = BuildMenu(TreePopupLayout(), this);
+    // Its separators stay where they are whatever entries are hidden.
+    tree->setSeparatorsCollapsible(false);
     SetHelpContext(tree, 3);
     SetHelpContext(BuildMenu(SearchPopupLayout(), this), 2);
     QMenu *view = BuildMenu(ViewPopupLayout(), this);
@@ -200,13 +218,18 @@ void TMainForm::ShowTreePopup(QTreeView *tree, const QPoint &pos)
         return;
     QMenu *menu = menus_.value(QStringLiteral("TreePopupMenu"));
     const std::optional<cmd::Id> def = shell_->TreePopupMenuPopup();
-    // Disabled commands are hidden rather than greyed.
-    for (QAction *a : menu->actions()) {
-        if (a->isSeparator())
-            continue;
-        a->setVisible(a->isEnabled());
-        if (def && entries_[*def].contains(a))
-            menu->setDefaultAction(a);
+    // Disabled commands are hidden rather than greyed. The command state
+    // decides: a hidden QAction reports itself disabled, so the entry's own
+    // state cannot bring it back.
+    for (int index = 0; index < cmd::Count; ++index) {
+        const cmd::Id command = CommandAt(index);
+        for (QAction *a : entries_[command]) {
+            if (a->parent() != menu)
+                continue;
+            a->setVisible(commands_.Enabled(command));
+            if (def && command == *def)
+                menu->setDefaultAction(a);
+        }
     }
     menu->popup(tree->viewport()->mapToGlobal(pos));
 }
@@ -227,6 +250,9 @@ void TMainForm::CreateToolBar()
         auto *b = new QToolButton(bar);
         b->setObjectName(QString::fromLatin1(name));
         b->setAutoRaise(true);
+        // Tool-bar buttons never hold the keyboard focus, so F1 and the keys
+        // of the tree keep going where the user works.
+        b->setFocusPolicy(Qt::NoFocus);
         b->setMinimumSize(27, 26);
         if (command >= 0)
             b->setDefaultAction(actions_[command]);

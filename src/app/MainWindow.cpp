@@ -79,7 +79,8 @@ void TMainForm::FormCreate()
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(AppTitle());
     setWindowIcon(AppIcon());
-    SetHelpContext(this, 1);
+    // No help context of its own: F1 with no control focused opens the
+    // contents; the menu bar carries the main menu's topic.
 
     RegisterFileType(QStringLiteral(".db"), QStringLiteral("QubrixDB"), 1,
                      QStringLiteral("База данных по компакт-дискам"));
@@ -332,6 +333,12 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (cancelButton_->isVisible() && shell_->FormKeyDown(key->key(), key->modifiers()))
             return true;
+    } else if (event->type() == QEvent::Show && operation_->Running() && watched->isWidgetType() &&
+               static_cast<QWidget *>(watched)->isModal()) {
+        // A question in the middle of an operation (a name conflict, the
+        // interrupt question) shows the progress as it is, not as it was at
+        // the last paced update.
+        operation_->ShowProgress();
     } else if (watched == statusBar() && event->type() == QEvent::Resize) {
         FormResize();
     } else if (watched == splitter_ && event->type() == QEvent::Resize && pendingLeftWidth_ >= 0) {

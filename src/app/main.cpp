@@ -1,10 +1,9 @@
-#include "app/ImagesGui.h"
+#include "app/ApplicationGui.h"
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxesGui.h"
 #include "app/StartUp.h"
 #include "app/TQueryGui.h"
 #include "engine/Engine.h"
-#include "platform/Translations.h"
 #include "search/TSearchGui.h"
 #include "shell/ShellServicesGui.h"
 #include "shell/THelpKeyGui.h"
@@ -15,11 +14,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("qubrix"));
-    QApplication::setApplicationDisplayName(qbx::AppTitle());
-    QApplication::setWindowIcon(qbx::AppIcon());
     // Standard buttons in Russian, also in the engine message below.
-    qbx::LoadQtTranslations(app);
+    qbx::SetUpApplication(app);
 
     // Before any window exists the message box has no owner.
     qbx::TQtMessageBoxes boxes;

@@ -86,7 +86,12 @@ QString IniFileName()
 
 QString HelpFile()
 {
-    return AppFolder() + ChangeExtension(QStringLiteral(".qch"));
+    const QString name = ChangeExtension(QStringLiteral(".qch"));
+    const QString beside = AppFolder() + name;
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString shared = QDir::cleanPath(AppFolder() + QStringLiteral("../share/qubrix/") + name);
+    return QFileInfo::exists(shared) ? shared : beside;
 }
 
 QString ConfigFolder()

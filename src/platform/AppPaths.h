@@ -33,7 +33,10 @@ QString DefaultDbFolder();
 // its file name, the part after its last '.', if any, replaced): beside the
 // executable for a portable copy, else in ConfigFolder().
 QString IniFileName();
-// The executable's path with its extension replaced by ".qch".
+// The help file, named like the executable with ".qch": beside the
+// executable when it is there (the build tree, a portable copy), else in
+// "../share/qubrix/" (an installed program); beside the executable when
+// neither exists (the help command is then not offered).
 QString HelpFile();
 
 // The program's configuration folder (registry stores): $XDG_CONFIG_HOME, or

@@ -4,7 +4,7 @@
 
 namespace qbx {
 
-bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes)
+bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes, QString *error)
 {
     if (fileName.isEmpty())
         return false;
@@ -12,14 +12,20 @@ bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes)
     // QSaveFile meets the error only when it closes, and commit() does not
     // look at it there, which would rename a cut-short file over the old one.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    const auto fail = [&file, error] {
+        if (error)
+            *error = file.errorString();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail();
     if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
+        const bool reported = fail();
         file.cancelWriting();
         file.commit(); // discards the new file
-        return false;
+        return reported;
     }
-    return file.commit();
+    return file.commit() || fail();
 }
 
 } // namespace qbx

@@ -9,7 +9,8 @@ namespace qbx {
 // any failure: the new text is written beside the file, flushed to disc and
 // then takes the file's name in one step. False (the old file untouched, no
 // stray file left) when any step failed: a read-only folder, a full disc, a
-// write cut short.
-bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes);
+// write cut short; *error (when given) then holds the system's reason.
+bool WriteFileAtomically(const QString &fileName, const QByteArray &bytes,
+                         QString *error = nullptr);
 
 } // namespace qbx

@@ -8,9 +8,10 @@ if(QBX_BUILD_GUI)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/qubrix-mime.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME qubrix.xml)
   # Refresh the desktop's caches when installing into the live system (not
-  # into a staging folder); a missing tool is not an error.
+  # into a staging folder, nor the package's, whose installation refreshes
+  # them through dpkg triggers); a missing tool is not an error.
   install(CODE [[
-    if(NOT DEFINED ENV{DESTDIR} OR "$ENV{DESTDIR}" STREQUAL "")
+    if(("$ENV{DESTDIR}" STREQUAL "") AND NOT CMAKE_INSTALL_PREFIX MATCHES "/_CPack_Packages/")
       find_program(QBX_UPDATE_MIME update-mime-database)
       if(QBX_UPDATE_MIME)
         execute_process(COMMAND ${QBX_UPDATE_MIME} "${CMAKE_INSTALL_PREFIX}/share/mime"

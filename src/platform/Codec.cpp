@@ -67,22 +67,43 @@ const std::array<Pair, 128> &Reverse()
     return r;
 }
 
-QString Decode(std::string_view bytes, const std::array<char16_t, 128> &high)
+using ByteChars = std::array<char16_t, 256>;
+
+// Characters of all 256 bytes: decoding is one lookup per byte, no branch.
+constexpr ByteChars AllBytes(const std::array<char16_t, 128> &high)
 {
-    QString out(qsizetype(bytes.size()), Qt::Uninitialized);
-    QChar *d = out.data();
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        *d++ = QChar(b < 0x80 ? char16_t(b) : high[b - 0x80]);
+    ByteChars all{};
+    for (size_t i = 0; i < 128; ++i) {
+        all[i] = char16_t(i);
+        all[128 + i] = high[i];
     }
+    return all;
+}
+
+constexpr ByteChars kCp1251All = AllBytes(kCp1251);
+constexpr ByteChars kCp866All = AllBytes(kCp866);
+
+void DecodeTo(std::string_view bytes, const ByteChars &chars, QChar *d)
+{
+    char16_t *out = reinterpret_cast<char16_t *>(d);
+    for (const char ch : bytes)
+        *out++ = chars[static_cast<unsigned char>(ch)];
+}
+
+QString Decode(std::string_view bytes, const ByteChars &chars)
+{
+    // Sized exactly: decoded texts are often kept, a million of them in a
+    // loaded catalogue.
+    QString out(qsizetype(bytes.size()), Qt::Uninitialized);
+    DecodeTo(bytes, chars, out.data());
     return out;
 }
 
 } // namespace
 
-QString FromCp1251(std::string_view bytes) { return Decode(bytes, kCp1251); }
+QString FromCp1251(std::string_view bytes) { return Decode(bytes, kCp1251All); }
 
-QString FromCp866(std::string_view bytes) { return Decode(bytes, kCp866); }
+QString FromCp866(std::string_view bytes) { return Decode(bytes, kCp866All); }
 
 int Cp1251Byte(char16_t c)
 {

@@ -80,7 +80,7 @@ TFoundRecord ReadFoundRecord(const engine::Query &query)
                               TextField(query, CfDescription));
 }
 
-TTreeNode *AddFoundRow(TTree &tree, int presentation, const TFoundRecord &record)
+TTreeNode *AddFoundRow(TTree &tree, int presentation, TFoundRecord record)
 {
     QString full = JoinPath(record.Label, record.Path);
     TTreeNode *node;
@@ -101,7 +101,7 @@ TTreeNode *AddFoundRow(TTree &tree, int presentation, const TFoundRecord &record
             node = tree.AddChild(root, LastComponent(full), image);
         }
     }
-    tree.SetFoundRecord(node, std::make_unique<TFoundRecord>(record));
+    tree.SetFoundRecord(node, std::make_unique<TFoundRecord>(std::move(record)));
     return node;
 }
 

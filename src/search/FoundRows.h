@@ -24,7 +24,7 @@ TFoundRecord ReadFoundRecord(const engine::Query &query);
 //  - list: a node per full item path (rows naming one item meet in one node);
 //  - leaf list: a node per row, named by the last component of its path.
 // The node reached or added takes the record. Gives that node.
-TTreeNode *AddFoundRow(TTree &tree, int presentation, const TFoundRecord &record);
+TTreeNode *AddFoundRow(TTree &tree, int presentation, TFoundRecord record);
 
 // The order of the result tree's siblings outside the standard presentation:
 // the texts alone, by the Russian collation and case-sensitive (a lower-case

@@ -5,7 +5,6 @@
 #include "search/QueryTree.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace qbx {
 
@@ -82,20 +81,6 @@ std::unique_ptr<TQueryTree> ReadQueryFile(const QString &fileName)
 QByteArray QueryFileBytes(const TQueryTree &tree, bool *ok)
 {
     return codec::ToCp1251Bytes(QueryTreeText(tree), ok);
-}
-
-bool WriteFileSafely(const QString &fileName, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(fileName);
-    // QSaveFile writes a temporary file beside the target, flushes it to disc
-    // on commit and only then renames it over the target.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
 }
 
 } // namespace qbx

@@ -32,9 +32,4 @@ std::unique_ptr<TQueryTree> ReadQueryFile(const QString &fileName);
 // character that Windows-1251 has not.
 QByteArray QueryFileBytes(const TQueryTree &tree, bool *ok);
 
-// Writes the bytes to a new file beside fileName, flushes it to disc and
-// renames it over fileName, so a failure leaves any old file as it was.
-// Gives false and the system's reason on failure.
-bool WriteFileSafely(const QString &fileName, const QByteArray &bytes, QString *error);
-
 } // namespace qbx

@@ -1,11 +1,11 @@
 #include "search/TQueryEditor.h"
 
 #include "options/TOptions.h"
+#include "platform/AtomicFile.h"
 #include "platform/Codec.h"
 #include "search/IQueryFileDialogs.h"
 #include "search/QueryComparison.h"
 #include "search/QueryCondition.h"
-#include "search/QueryFile.h"
 #include "search/SearchConditions.h"
 #include "session/MessageBoxes.h"
 #include "storage/CatalogueFields.h"
@@ -33,7 +33,10 @@ int KindOfWord(const QString &item)
 } // namespace
 
 TQueryEditor::TQueryEditor(TOptions &options, IMessageBoxes &boxes, IQueryFileDialogs &dialogs)
-    : writeFile(WriteFileSafely), options_(options), boxes_(boxes), dialogs_(dialogs)
+    : writeFile([](const QString &name, const QByteArray &bytes, QString *error) {
+          return WriteFileAtomically(name, bytes, error);
+      }),
+      options_(options), boxes_(boxes), dialogs_(dialogs)
 {
     openDialog_.Title = QStringLiteral("Загрузка сложного запроса");
     saveDialog_.Title = QStringLiteral("Сохранение сложного запроса");

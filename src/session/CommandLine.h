@@ -10,14 +10,14 @@ struct TCommandLineFile {
     enum Kind { None, Catalogue, Query };
     Kind kind = None;
     QString path;   // the name to open
-    QString folder; // folder the name was re-based on ("" = not re-based)
+    QString folder; // folder of a relative name once found ("" = name was absolute)
 };
 
-// Resolves the first argument: it must name an existing file (a relative name
-// tested against currentDir). A relative name is then re-based on appFolder
-// (its folder part appended to appFolder) when that folder exists. A name
-// whose extension is ".cdq" in any case is a query file, anything else a
-// catalogue. Further arguments are ignored.
+// Resolves the first argument, which must name an existing file. A relative
+// name is looked for in currentDir first and then below appFolder; the one
+// found becomes an absolute name and its folder the folder to change to. A
+// name whose extension is ".cdq" in any case is a query file, anything else
+// a catalogue. Further arguments are ignored.
 TCommandLineFile ResolveCommandLine(const QStringList &arguments, const QString &appFolder,
                                     const QString &currentDir);
 

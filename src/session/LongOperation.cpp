@@ -76,6 +76,12 @@ void TLongOperation::EndOperation()
     }
 }
 
+void TLongOperation::ShowProgress()
+{
+    if (running_)
+        view_.SetProgress(position_);
+}
+
 void TLongOperation::CancelButtonClick()
 {
     options_.StopState = StopPressed;

@@ -51,6 +51,9 @@ public:
     // when Stop was pressed and ConfirmInterrupt is on.
     bool OperationStopped();
     void EndOperation();
+    // Brings the progress bar up to the steps taken: StepOperation updates
+    // it only now and then, and a question must not show a stale value.
+    void ShowProgress();
     // "Стоп" (and Esc): StopState := StopPressed; noticed at the next OperationStopped.
     void CancelButtonClick();
 

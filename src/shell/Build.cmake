@@ -1,7 +1,8 @@
 # Help of the program: the topic pages in shell/help are compiled by
 # qhelpgenerator into a Qt help file named like the executable with ".qch",
-# written beside the executable in the build tree and installed beside it
-# (the program looks for its help file next to itself).
+# written beside the executable in the build tree and installed as a data
+# file into share/qubrix/ (the program looks beside itself first, then in
+# ../share/qubrix/).
 if(QBX_BUILD_GUI)
   find_package(Qt6 REQUIRED COMPONENTS Help)
   target_link_libraries(qbx_gui PUBLIC Qt6::Help)
@@ -32,7 +33,7 @@ if(QBX_BUILD_GUI)
     VERBATIM)
   add_custom_target(qbx_help ALL DEPENDS ${qbx_help_file})
   add_dependencies(qubrix qbx_help)
-  install(FILES ${qbx_help_file} DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${qbx_help_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/qubrix)
   # Widget tests open the help file of the build tree.
   set_property(GLOBAL PROPERTY QBX_HELP_FILE ${qbx_help_file})
 endif()

@@ -65,6 +65,11 @@ void SetHelpContext(QObject *object, int context)
         object->setProperty(HelpContextProperty, context);
 }
 
+bool HasHelpContext(const QObject *object)
+{
+    return object && object->property(HelpContextProperty).isValid();
+}
+
 int HelpContextOf(const QObject *object)
 {
     for (const QObject *o = object; o; o = o->parent()) {

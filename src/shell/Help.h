@@ -55,6 +55,8 @@ void SetHelpContext(QObject *object, int context);
 
 // The help context of an object: its own, else the nearest ancestor's, else 0.
 int HelpContextOf(const QObject *object);
+// The object itself (not an ancestor) carries a help context.
+bool HasHelpContext(const QObject *object);
 
 // The help context F1 shows in a window: that of the focused control when the
 // focus lies inside the window (the window itself does not count as a

@@ -34,8 +34,15 @@ bool THelpKeyGui::eventFilter(QObject *watched, QEvent *event)
         help_.ShowHelpTopic(context);
         return true;
     }
+    // The focused control's topic; else the window's own (a dialog's); a
+    // window without one (the main window) opens the contents.
     const QObject *focused = QApplication::focusWidget();
-    help_.ShowHelpTopic(FocusedHelpContext(focused, watched).value_or(HelpContextOf(watched)));
+    if (const auto context = FocusedHelpContext(focused, watched))
+        help_.ShowHelpTopic(*context);
+    else if (HasHelpContext(watched))
+        help_.ShowHelpTopic(HelpContextOf(watched));
+    else
+        help_.ShowHelpContents();
     return true;
 }
 

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace qbx {
 
@@ -104,6 +105,11 @@ void THelpWindow::OpenHelpFile()
     splitter_->setStretchFactor(1, 1);
     splitter_->setSizes({250, 550});
     connect(contents, &QHelpContentWidget::linkActivated, this, &THelpWindow::ShowUrl);
+    // One click on an entry opens it, as in other help viewers.
+    connect(contents, &QTreeView::clicked, this, [this](const QModelIndex &index) {
+        if (const QHelpContentItem *item = engine_->contentModel()->contentItemAt(index))
+            ShowUrl(item->url());
+    });
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
             &THelpWindow::SyncContents);
 }
@@ -156,15 +162,14 @@ void THelpWindow::ShowUrl(const QUrl &url)
                               .arg(helpFile_.toHtmlEscaped()));
         setWindowTitle(QStringLiteral("Помощь к программе"));
     }
-    // A modal dialog blocks every other window; help asked for from inside one
-    // must then be modal itself to be readable.
-    QWidget *modal = QApplication::activeModalWidget();
-    const Qt::WindowModality wanted = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
-    if (windowModality() != wanted) {
-        hide();
-        setWindowModality(wanted);
-    }
     show();
+    // A modal dialog blocks every window that is not its own. Help asked for
+    // from inside one is made that dialog's transient window, so it stays
+    // readable and can be closed while the dialog waits; help asked for
+    // elsewhere belongs to no window.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (QWindow *own = windowHandle())
+        own->setTransientParent(modal && modal != this ? modal->windowHandle() : nullptr);
     raise();
     activateWindow();
 }
@@ -175,8 +180,11 @@ void THelpWindow::SyncContents()
         return;
     QHelpContentWidget *contents = engine_->contentWidget();
     const QModelIndex index = contents->indexOf(browser_->source());
-    if (index.isValid())
+    if (index.isValid()) {
         contents->setCurrentIndex(index);
+        // The entry may lie in a closed chapter: open it so the mark shows.
+        contents->scrollTo(index);
+    }
 }
 
 QUrl THelpWindow::CurrentUrl() const

@@ -3,15 +3,14 @@
 #include "engine/Error.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
-#include "platform/Codec.h"
 #include "session/CommandBoundary.h"
 #include "session/CommandState.h"
 #include "session/IStorageStatus.h"
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
-#include "storage/CatalogueFields.h"
 #include "storage/CatalogueFormat.h"
+#include "storage/CatalogueReader.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
 
@@ -33,11 +32,6 @@ const QString kOpenFilter =
 const QString kAddTitle = QStringLiteral("Добавление базы данных");
 const QString kAddFilter =
     QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
-
-QString FromTable(std::string_view bytes)
-{
-    return codec::FromCp1251(bytes);
-}
 
 } // namespace
 
@@ -209,14 +203,12 @@ void TCatalogueFiles::LoadTable(const QString &title)
         const uint32_t count = table.RecordCount();
         c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(count);
         c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
+        TCatalogueReader reader(table);
         for (bool more = table.First(); more && !c_.operation.OperationStopped();
              more = table.Next()) {
-            c_.catalogue.InsertItem(
-                FromTable(table.ReadText(CfLabel)), FromTable(table.ReadText(CfPath)),
-                FromTable(table.ReadText(CfProducer)), FromTable(table.ReadText(CfProduct)),
-                FromTable(table.ReadText(CfVersion)),
-                ByteSizeFromField(table.ReadNumber(CfByteSize)),
-                FromTable(table.ReadText(CfDescription)), false);
+            const TCatalogueRecord &r = reader.Read();
+            c_.catalogue.InsertItem(r.Label, r.Path, r.Producer, r.Product, r.Version, r.Size,
+                                    r.Description, false);
             c_.operation.StepOperation();
             if (c_.options.ConflictAnswer == ConflictCancel)
                 break;

@@ -1,5 +1,7 @@
 #include "storage/TQtFileDialogsGui.h"
 
+#include "storage/TFileDialogModelGui.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -32,6 +34,7 @@ QString TQtFileDialogs::GetOpenFileName(const TOpenDialogState &state)
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(QtFilter(state.Filter).split(QStringLiteral(";;")));
+    PrepareFileDialog(dialog);
     if (!state.InitialFolder.isEmpty())
         dialog.setDirectory(state.InitialFolder);
     if (!state.FileName.isEmpty())

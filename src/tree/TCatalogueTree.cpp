@@ -5,6 +5,7 @@
 #include "tree/CataloguePath.h"
 #include "tree/TTreeModel.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace qbx {
@@ -79,13 +80,14 @@ size_t TCatalogueTree::SharedComponents(qsizetype &start) const
     // Every "\\" of the common beginning closes a component both paths
     // share, except a trailing one of the new path: its last component is
     // always looked up, since the record's own node is found or created.
-    const QChar *a = joined_.constData();
-    const QChar *b = previous_.constData();
-    const qsizetype n = std::min(joined_.size(), previous_.size());
+    const char16_t *a = reinterpret_cast<const char16_t *>(joined_.constData());
+    const char16_t *b = reinterpret_cast<const char16_t *>(previous_.constData());
+    // The new path's last character is left out: a "\\" there is trailing.
+    const qsizetype n = std::min(joined_.size() - 1, previous_.size());
     size_t shared = 0;
     qsizetype afterLast = 0;
     for (qsizetype i = 0; i < n && a[i] == b[i]; ++i) {
-        if (a[i] == u'\\' && i + 1 < joined_.size()) {
+        if (a[i] == u'\\') {
             ++shared;
             afterLast = i + 1;
         }

@@ -171,7 +171,9 @@ void TDescriptionPane::SizeUnitClick(int unit)
 
 void TDescriptionPane::TreeViewExpanded(TTreeKind tree, TTreeNode *node)
 {
-    if (node && node->Image() == ImageFolder)
+    // Expanding a whole subtree reports empty folders too; only a folder
+    // that really opens shows the open image.
+    if (node && node->Image() == ImageFolder && node->HasChildren())
         Model(tree).Tree().SetImage(node, ImageFolderOpen);
 }
 

@@ -1,12 +1,14 @@
 // The real main window on the offscreen platform: start-up, menus, tool bar,
 // keys and closing.
 #include "app/MainWindow.h"
+#include "app/ApplicationGui.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
 #include "session/CommandTable.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
@@ -255,6 +257,44 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
     EXPECT_TRUE(warning.contains("Этот файл базы данных существует и доступен только для чтения."));
     EXPECT_TRUE(form->isVisible()); // the save was refused
     form->Commands().SetEnabled(cmd::SaveDbAction, false);
+}
+
+TEST_F(MainWindowTest, PresentationAndSizeUnitEntriesAreRadioGroups)
+{
+    // Commands of groups 2 and up (result presentations, size units) are
+    // radio entries in every menu that shows them; nothing else is.
+    QStringList radioCommands;
+    for (const TCommandDef &def : CommandTable()) {
+        if (def.group >= 2)
+            radioCommands << def.name.chopped(6); // without "Action"
+    }
+    int radios = 0;
+    for (QAction *entry : form->findChildren<QAction *>()) {
+        QString name = entry->objectName();
+        if (name.endsWith(QStringLiteral("MenuItem")))
+            name.chop(8);
+        else if (name.endsWith(QStringLiteral("PopupItem")))
+            name.chop(9);
+        else if (name.endsWith(QStringLiteral("ToolItem")))
+            name.chop(8);
+        else
+            continue;
+        const bool inRadioGroup = entry->actionGroup() && entry->actionGroup()->isExclusive();
+        EXPECT_EQ(inRadioGroup, radioCommands.contains(name)) << qPrintable(entry->objectName());
+        radios += inRadioGroup;
+    }
+    // Four presentations in the View menu, the tree's popup and the view
+    // drop-down; five units in the View menu and the size popup.
+    EXPECT_EQ(radios, 4 * 3 + 5 * 2);
+}
+
+TEST_F(MainWindowTest, WindowTitlesGetNoApplicationNameAppended)
+{
+    SetUpApplication(*qApp);
+    // X11 appends an explicitly set display name to every window title; unset,
+    // Qt reports the application name in its place.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Кварнис"));
 }
 
 } // namespace

@@ -55,6 +55,23 @@ TEST(AppPaths, NamesFollowTheExecutable)
     EXPECT_EQ(paths::ShownPath("/etc/qubrix.ini"), "/etc/qubrix.ini");
 }
 
+TEST(AppPaths, HelpFileBesideTheExecutableElseInTheSharedDataFolder)
+{
+    QTemporaryDir prefix;
+    QDir dir(prefix.path());
+    ASSERT_TRUE(dir.mkpath("bin") && dir.mkpath("share/qubrix"));
+    ExecutableAt exe(prefix.path() + "/bin/qubrix");
+    EXPECT_EQ(paths::HelpFile(), prefix.path() + "/bin/qubrix.qch"); // neither exists
+    QFile shared(prefix.path() + "/share/qubrix/qubrix.qch");
+    ASSERT_TRUE(shared.open(QIODevice::WriteOnly));
+    shared.close();
+    EXPECT_EQ(paths::HelpFile(), prefix.path() + "/share/qubrix/qubrix.qch");
+    QFile beside(prefix.path() + "/bin/qubrix.qch");
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    beside.close();
+    EXPECT_EQ(paths::HelpFile(), prefix.path() + "/bin/qubrix.qch");
+}
+
 TEST(AppPaths, ConfigFolderFollowsXdgConfigHome)
 {
     const QByteArray old = qgetenv("XDG_CONFIG_HOME");

@@ -1,6 +1,9 @@
 // Query files: reading (levels, line ends, refusals) and crash-safe writing.
 #include "QueryCatalogue.h"
 
+#include "platform/AtomicFile.h"
+#include "support/FileSizeLimit.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -105,19 +108,21 @@ TEST(QueryFileTest, SavingWritesBesideAndKeepsTheOldFileOnFailure)
     const QTemporaryDir dir;
     const QString name = dir.filePath("q.cdq");
     QString error;
-    ASSERT_TRUE(WriteFileSafely(name, "old\r\n", &error)) << error.toStdString();
-    ASSERT_TRUE(WriteFileSafely(name, "new\r\n", &error)) << error.toStdString();
-    EXPECT_EQ(FileBytes(name), "new\r\n");
+    ASSERT_TRUE(WriteFileAtomically(name, "old\r\n", &error)) << error.toStdString();
+    {
+        // A full disc: the new file cannot be written, the old one stays.
+        const FileSizeLimit limit(16);
+        EXPECT_FALSE(WriteFileAtomically(name, QByteArray(1000, 'x'), &error));
+    }
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(FileBytes(name), "old\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"q.cdq"}));
 
-    // A folder of that name cannot be replaced: the reason is given and
-    // nothing is left behind.
     ASSERT_TRUE(QDir(dir.path()).mkdir("d.cdq"));
-    EXPECT_FALSE(WriteFileSafely(dir.filePath("d.cdq"), "x", &error));
+    error.clear();
+    EXPECT_FALSE(WriteFileAtomically(dir.filePath("d.cdq"), "x", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"q.cdq"}));
-    EXPECT_FALSE(WriteFileSafely(dir.filePath("none/q.cdq"), "x", &error));
-    EXPECT_FALSE(error.isEmpty());
 }
 
 } // namespace

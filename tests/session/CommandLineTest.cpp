@@ -1,5 +1,5 @@
 // The file named on the command line: which files open, how relative names
-// are re-based on the program's folder, and query files.
+// are found in the current folder or the program's folder, and query files.
 #include "ShellFixture.h"
 
 #include "session/CommandLine.h"
@@ -56,32 +56,33 @@ TEST_F(CommandLineTest, MissingFilesAndFoldersOpenNothing)
               TCommandLineFile::None);
 }
 
-TEST_F(CommandLineTest, RelativeNameIsTestedHereAndRebasedOnTheProgramFolder)
+TEST_F(CommandLineTest, RelativeNameIsFoundInTheCurrentFolderFirst)
 {
     Touch(work.filePath("cats/a.db"));
     Touch(app.filePath("cats/a.db"));
     const TCommandLineFile f = ResolveCommandLine({"cats/a.db"}, AppFolder(), work.path());
     EXPECT_EQ(f.kind, TCommandLineFile::Catalogue);
-    EXPECT_EQ(f.path, app.filePath("cats/a.db"));
-    EXPECT_EQ(f.folder, app.filePath("cats"));
+    EXPECT_EQ(f.path, work.filePath("cats/a.db"));
+    EXPECT_EQ(f.folder, work.filePath("cats"));
 
     Touch(work.filePath("b.db"));
-    EXPECT_EQ(ResolveCommandLine({"b.db"}, AppFolder(), work.path()).path, app.filePath("b.db"));
+    EXPECT_EQ(ResolveCommandLine({"./b.db"}, AppFolder(), work.path()).path, work.filePath("b.db"));
 }
 
-TEST_F(CommandLineTest, RelativeNameKeepsItsFolderWhenTheProgramFolderLacksIt)
+TEST_F(CommandLineTest, RelativeNameMissingHereIsTakenFromTheProgramFolder)
 {
-    Touch(work.filePath("only/here.db"));
-    const TCommandLineFile f = ResolveCommandLine({"only/here.db"}, AppFolder(), work.path());
+    Touch(app.filePath("cats/c.db"));
+    const TCommandLineFile f = ResolveCommandLine({"cats/c.db"}, AppFolder(), work.path());
     EXPECT_EQ(f.kind, TCommandLineFile::Catalogue);
-    EXPECT_EQ(f.path, QStringLiteral("only/here.db"));
-    EXPECT_TRUE(f.folder.isEmpty());
+    EXPECT_EQ(f.path, app.filePath("cats/c.db"));
+    EXPECT_EQ(f.folder, app.filePath("cats"));
+    EXPECT_EQ(ResolveCommandLine({"cats/none.db"}, AppFolder(), work.path()).kind,
+              TCommandLineFile::None);
 }
 
 TEST_F(CommandLineTest, QueryFileIsHandedToTheQueryEditor)
 {
     Touch(app.filePath("q/Поиск.CDQ"));
-    Touch(work.filePath("q/Поиск.CDQ"));
     options.AppFolder = AppFolder();
     QString query, catalogue;
     shell.hooks.OpenQuery = [&](const QString &p) { query = p; };

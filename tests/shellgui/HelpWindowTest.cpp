@@ -5,10 +5,14 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
 #include <QHelpIndexWidget>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -61,20 +65,67 @@ TEST(HelpWindow, IndexKeywordLeadsToItsPage)
     EXPECT_EQ(window.CurrentUrl(), qbx::HelpTopicUrl(qbx::HcAddingTree));
 }
 
-// Help asked for from a modal dialog must not be blocked by that dialog.
+// Records whether a window is blocked by a modal one.
+class BlockedWatch : public QObject {
+public:
+    bool blocked = false;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowBlocked)
+            blocked = true;
+        else if (event->type() == QEvent::WindowUnblocked)
+            blocked = false;
+        return false;
+    }
+};
+
+// Help asked for from a modal dialog can be used and closed while the dialog
+// waits, and is an ordinary window again once asked for elsewhere.
 TEST(HelpWindow, IsUsableFromAModalDialog)
 {
     THelpWindow window(QStringLiteral(QBX_BUILT_HELP_FILE));
+    window.ShowHelpContents();
+    BlockedWatch watch;
+    window.windowHandle()->installEventFilter(&watch);
     QDialog dialog;
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
+    EXPECT_TRUE(watch.blocked);
     window.ShowHelpTopic(qbx::HcAddingTree);
-    EXPECT_EQ(window.windowModality(), Qt::ApplicationModal);
+    EXPECT_FALSE(watch.blocked);
+    EXPECT_EQ(window.windowModality(), Qt::NonModal);
     EXPECT_TRUE(window.isVisible());
     dialog.hide();
     window.ShowHelpContents();
-    EXPECT_EQ(window.windowModality(), Qt::NonModal);
+    EXPECT_EQ(window.windowHandle()->transientParent(), nullptr);
+    EXPECT_FALSE(watch.blocked);
     EXPECT_TRUE(window.isVisible());
+}
+
+// The contents follow the page shown, and one click on an entry opens it.
+TEST(HelpWindow, ContentsFollowThePageAndOpenOnOneClick)
+{
+    THelpWindow window(QStringLiteral(QBX_BUILT_HELP_FILE));
+    window.ShowHelpTopic(qbx::HcAddingTree);
+    auto *contents = window.findChild<QHelpContentWidget *>(QStringLiteral("HelpContents"));
+    ASSERT_NE(contents, nullptr);
+    QTRY_VERIFY(contents->model()->rowCount() > 0);
+    const auto currentUrl = [contents] {
+        auto *model = static_cast<QHelpContentModel *>(contents->model());
+        const QHelpContentItem *item = model->contentItemAt(contents->currentIndex());
+        return item ? item->url() : QUrl();
+    };
+    QTRY_COMPARE(currentUrl(), qbx::HelpTopicUrl(qbx::HcAddingTree));
+    window.ShowHelpTopic(qbx::HcTreeView);
+    QTRY_COMPARE(currentUrl(), qbx::HelpTopicUrl(qbx::HcTreeView));
+
+    const QModelIndex target = contents->indexOf(qbx::HelpTopicUrl(qbx::HcStatusBar));
+    ASSERT_TRUE(target.isValid());
+    contents->scrollTo(target);
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                      contents->visualRect(target).center());
+    EXPECT_EQ(window.CurrentUrl(), qbx::HelpTopicUrl(qbx::HcStatusBar));
+    EXPECT_EQ(currentUrl(), qbx::HelpTopicUrl(qbx::HcStatusBar));
 }
 
 TEST(HelpWindow, MissingHelpFileIsReportedOnThePage)

@@ -14,7 +14,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -71,6 +73,21 @@ TEST_F(ShellServicesTest, HelpCommandOpensTheFocusedPartsTopicElseTheContents)
     form->MainTreeView()->clearFocus();
     QApplication::setActiveWindow(form.get());
     help->trigger();
+    EXPECT_EQ(HelpWindow()->CurrentUrl(), HelpContentsUrl());
+}
+
+// F1 with no catalogue open: nothing in the window holds the focus (tool-bar
+// buttons never take it), so the contents open, not a part's topic.
+TEST_F(ShellServicesTest, F1WithoutACatalogueOpensTheContents)
+{
+    for (QToolButton *button : form->findChildren<QToolButton *>()) {
+        if (button->parentWidget() && button->parentWidget()->objectName() == "ToolBar") {
+            EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << qPrintable(button->objectName());
+        }
+    }
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+    QTest::keyClick(target, Qt::Key_F1);
+    ASSERT_NE(HelpWindow(), nullptr);
     EXPECT_EQ(HelpWindow()->CurrentUrl(), HelpContentsUrl());
 }
 
