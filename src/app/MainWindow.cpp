@@ -3,6 +3,7 @@
 #include "app/ImagesGui.h"
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
+#include "edit/TItemEditGui.h"
 #include "options/TOptions.h"
 #include "platform/RegisterFileType.h"
 #include "search/TSearchGui.h"
@@ -101,6 +102,7 @@ void TMainForm::FormCreate()
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
     catalogue_ = std::make_unique<TCatalogueGui>(*this);
     search_ = std::make_unique<TSearchGui>(*this, *catalogue_);
+    edit_ = std::make_unique<TItemEditGui>(*this);
     shell_->hooks.SaveOptions = [this] { options_->Save(*this); };
 
     // The design widths replace the options' initial pane widths; remembered

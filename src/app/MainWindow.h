@@ -28,6 +28,7 @@ namespace qbx {
 
 class TOptions;
 class TCatalogueGui;
+class TItemEditGui;
 class TSearchGui;
 class TStatusPanelsWidget;
 struct TMenuDef;
@@ -52,6 +53,8 @@ public:
     TMainShell &Shell() { return *shell_; }
     // The catalogue: trees, models, panes and the File commands.
     TCatalogueGui &Catalogue() { return *catalogue_; }
+    // Editing items and descriptions.
+    TItemEditGui &Edit() { return *edit_; }
     // The searches: query, runner and result views.
     TSearchGui &Search() { return *search_; }
     TLongOperation &Operation() { return *operation_; }
@@ -168,6 +171,7 @@ private:
     std::unique_ptr<TMainShell> shell_;
     std::unique_ptr<TCatalogueGui> catalogue_;
     std::unique_ptr<TSearchGui> search_;
+    std::unique_ptr<TItemEditGui> edit_;
 
     std::array<QAction *, cmd::Count> actions_{};
     std::array<std::function<void()>, cmd::Count> handlers_;

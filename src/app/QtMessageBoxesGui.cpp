@@ -40,12 +40,16 @@ TMsgAnswer TQtMessageBoxes::Show(const QString &text, const QString &caption, TM
         shown |= QMessageBox::No;
     if (buttons & MbOk)
         shown |= QMessageBox::Ok;
+    if (buttons & MbRetry)
+        shown |= QMessageBox::Retry;
     if (buttons & MbCancel)
         shown |= QMessageBox::Cancel;
     if (!shown)
         shown = QMessageBox::Ok;
     box.setStandardButtons(shown);
-    box.setDefaultButton((buttons & MbYes) ? QMessageBox::Yes : QMessageBox::Ok);
+    box.setDefaultButton((buttons & MbYes)     ? QMessageBox::Yes
+                         : (buttons & MbRetry) ? QMessageBox::Retry
+                                               : QMessageBox::Ok);
     // Closing the box: Cancel when there is one, else No, else OK.
     if (buttons & MbCancel)
         box.setEscapeButton(QMessageBox::Cancel);
@@ -61,6 +65,8 @@ TMsgAnswer TQtMessageBoxes::Show(const QString &text, const QString &caption, TM
         return TMsgAnswer::No;
     case QMessageBox::Cancel:
         return TMsgAnswer::Cancel;
+    case QMessageBox::Retry:
+        return TMsgAnswer::Retry;
     default:
         return TMsgAnswer::Ok;
     }

@@ -1,9 +1,12 @@
 #include "app/ApplicationGui.h"
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxesGui.h"
+#include "app/ScanAttachGui.h"
 #include "app/StartUp.h"
 #include "app/TQueryGui.h"
+#include "edit/TItemEditGui.h"
 #include "engine/Engine.h"
+#include "scan/TScanGui.h"
 #include "search/TSearchGui.h"
 #include "shell/ShellServicesGui.h"
 #include "shell/THelpKeyGui.h"
@@ -30,6 +33,12 @@ int main(int argc, char **argv)
     qbx::TQueryGui queryGui(mainForm, shellServices.Help());
     shellServices.HelpKeys().Watch(&mainForm.Search().StringForm());
     shellServices.HelpKeys().Watch(&mainForm.Search().SizeForm());
+    mainForm.Edit().EditForm().OnHelp = [&shellServices](int context) {
+        shellServices.Help().ShowHelpTopic(context);
+    };
+    // The scan dialog and the scan commands.
+    const auto scan =
+        qbx::AttachScanGui(mainForm, shellServices.FolderPicker(), shellServices.Help());
     mainForm.SetCommandLine(app.arguments().mid(1));
     mainForm.show();
     const int result = app.exec();

@@ -234,6 +234,14 @@ std::string FileNameOf(const std::string &path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string ReplacementPrefix(const std::string &path)
+{
+    std::string prefix(1, '.');
+    prefix += FileNameOf(path);
+    prefix += '.';
+    return prefix;
+}
+
 std::unique_ptr<File> CreateUniqueFile(FileSystem &fs, const std::string &folder,
                                        const std::string &prefix, const std::string &suffix,
                                        std::optional<unsigned> mode, std::string &path)

@@ -66,6 +66,9 @@ FileSystem &SystemFileSystem();
 // The folder part of a file name ("." for a bare name) and the name in it.
 std::string FolderOf(const std::string &path);
 std::string FileNameOf(const std::string &path);
+// The start of the names of new files written beside `path` to replace it:
+// "." (hidden), the file's name and ".".
+std::string ReplacementPrefix(const std::string &path);
 
 // Creates a new file "<folder>/<prefix>XXXXXX<suffix>" with a name no file
 // has yet and gives it with its name in `path`.

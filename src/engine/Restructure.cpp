@@ -47,7 +47,7 @@ void RestructureTable(const std::string &path, const std::vector<FieldDef> &fiel
     // The new table starts as an empty file with the old one's permissions,
     // which creating the table over it keeps.
     std::string temp;
-    CreateUniqueFile(fs, FolderOf(path), "." + FileNameOf(path) + ".", ".tmp", fs.Mode(path), temp);
+    CreateUniqueFile(fs, FolderOf(path), ReplacementPrefix(path), ".tmp", fs.Mode(path), temp);
     FileRemover remover(fs, temp);
     Table::Create(temp, fields, options, fs, FileNameOf(path));
     Table target;

@@ -440,8 +440,7 @@ void Table::Create(const std::string &path, const std::vector<FieldDef> &fields,
     }
     std::string written = path;
     std::unique_ptr<File> file =
-        mode ? CreateUniqueFile(fs, FolderOf(path), "." + FileNameOf(path) + ".", ".tmp", mode,
-                                written)
+        mode ? CreateUniqueFile(fs, FolderOf(path), ReplacementPrefix(path), ".tmp", mode, written)
              : fs.CreateNew(path, std::nullopt);
     FileRemover remover(fs, written);
     file->WriteAt(0, header.data(), header.size());

@@ -15,7 +15,7 @@ ReadOnlyFile::ReadOnlyFile(const QString &path) : path_(path)
 {
     const QByteArray local = QFile::encodeName(path);
     do {
-        fd_ = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
+        fd_ = ::open(local.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0)
         Fail(errno);

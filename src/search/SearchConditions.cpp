@@ -1,7 +1,10 @@
 #include "search/SearchConditions.h"
 
+#include "platform/Codec.h"
 #include "platform/TextRules.h"
 #include "storage/CatalogueFields.h"
+
+#include <QFile>
 
 #include <limits>
 
@@ -220,6 +223,49 @@ QString SizeExactCondition(int64_t bytes)
 QString SizeRangeCondition(int64_t low, int64_t high)
 {
     return QStringLiteral("((ByteSize >= %1) AND (ByteSize <= %2))").arg(low).arg(high);
+}
+
+QString GlobalSearchCondition(const QString &text, bool substring, bool ignoreCase)
+{
+    const QString typed = substring ? u'*' + text + u'*' : text;
+    return GlobalCondition(PrepareSearchText(typed, ignoreCase), ignoreCase);
+}
+
+QString FieldSearchCondition(const QString &field, bool extension, const QString &text,
+                             bool substring, bool ignoreCase)
+{
+    QString typed = text;
+    if (extension && !typed.contains(u'.'))
+        typed.prepend(u'.');
+    if (substring)
+        typed = extension ? u'*' + typed : u'*' + typed + u'*';
+    return FieldCondition(field, PrepareSearchText(typed, ignoreCase), ignoreCase);
+}
+
+QString YoFallbackCondition(const QString &typed, const QString &condition)
+{
+    if (!text::Upper(typed).contains(u'Ё'))
+        return QString();
+    QString other = condition;
+    return other.replace(u'Ё', u'Е').replace(u'ё', u'е');
+}
+
+std::optional<std::string> SearchStatement(const QString &tableFile, const QString &condition)
+{
+    // Typed text meets the catalogue's code page as names do: accents of
+    // letters that 1251 lacks are dropped.
+    const std::optional<QString> text = codec::ToCatalogueText(condition);
+    if (!text)
+        return std::nullopt;
+    return "SELECT * FROM \"" + QFile::encodeName(tableFile).toStdString() + "\" WHERE " +
+           codec::ToCp1251(*text);
+}
+
+QString SearchErrorText(const char *what)
+{
+    const QByteArray bytes(what);
+    const QString utf8 = QString::fromUtf8(bytes);
+    return utf8.contains(QChar::ReplacementCharacter) ? codec::FromCp1251(bytes) : utf8;
 }
 
 } // namespace qbx

@@ -3,6 +3,8 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 // The pieces every search puts together into one WHERE condition of the
 // table engine's local SQL: prepared search texts, string tests on a field,
@@ -66,5 +68,28 @@ QString GlobalCondition(const TPreparedText &prepared, bool ignoreCase);
 // `(ByteSize = n)` and `((ByteSize >= low) AND (ByteSize <= high))`.
 QString SizeExactCondition(int64_t bytes);
 QString SizeRangeCondition(int64_t low, int64_t high);
+
+// The conditions of the simple searches for a typed text, before the kind
+// filter. substring: the text may occur anywhere (for an extension: at the
+// end of the path). ignoreCase: upper-cased on both sides.
+QString GlobalSearchCondition(const QString &text, bool substring, bool ignoreCase);
+// extension: the Path field searched for a file extension; a text without
+// "." gets one in front.
+QString FieldSearchCondition(const QString &field, bool extension, const QString &text,
+                             bool substring, bool ignoreCase);
+
+// "Ё" is often typed as "Е": when the typed text holds it, the condition with
+// every "Ё"/"ё" replaced, to be run when the first found nothing; else "".
+QString YoFallbackCondition(const QString &typed, const QString &condition);
+
+// The statement that finds the rows of a condition in a catalogue table,
+// in the table's code page; nothing when the condition holds characters that
+// the code page cannot (the search would quietly find wrong rows).
+std::optional<std::string> SearchStatement(const QString &tableFile, const QString &condition);
+
+// The text of the engine's message about a failed search. The messages are
+// English; one that quotes the statement may carry single-byte text of the
+// condition.
+QString SearchErrorText(const char *what);
 
 } // namespace qbx

@@ -5,6 +5,7 @@
 #include "engine/Query.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
+#include "search/SearchConditions.h"
 #include "session/CommandState.h"
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
@@ -22,15 +23,6 @@ namespace {
 
 const QString kFailed =
     QStringLiteral("В процессе выполнения запроса к базе данных возникла ошибка.");
-
-// The engine's messages are English; a message that quotes the statement
-// may carry single-byte text of the condition.
-QString EngineMessage(const char *what)
-{
-    const QByteArray bytes(what);
-    const QString utf8 = QString::fromUtf8(bytes);
-    return utf8.contains(QChar::ReplacementCharacter) ? codec::FromCp1251(bytes) : utf8;
-}
 
 // The characters of a text that the catalogue's code page cannot hold, each
 // once, in the order they occur.
@@ -102,11 +94,9 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
     c_.view.SetStatusPanelText(Title);
     c_.events.ProcessEvents();
 
-    // Typed text meets the catalogue's code page as names do: accents of
-    // letters that 1251 lacks are dropped.
-    const std::optional<QString> text = codec::ToCatalogueText(condition);
+    const std::optional<std::string> statement = SearchStatement(c_.options.SearchTable, condition);
     c_.query.Close();
-    if (!text) {
+    if (!statement) {
         // A search for a character the catalogue cannot hold would quietly
         // find nothing (or the wrong rows, had it become "?").
         c_.boxes.Show(QStringLiteral("Текст поиска содержит символы, которых не может быть в базе "
@@ -114,17 +104,14 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
                           .arg(Unencodable(condition)),
                       Title, TMsgIcon::Warning, MbOk);
     } else {
-        const std::string statement = "SELECT * FROM \"" +
-                                      QFile::encodeName(c_.options.SearchTable).toStdString() +
-                                      "\" WHERE " + codec::ToCp1251(*text);
         try {
-            c_.query.Open(statement);
+            c_.query.Open(*statement);
         } catch (const std::bad_alloc &) {
             c_.query.Close();
             Report(kFailed + QStringLiteral("\r\n\nНедостаточно памяти."));
         } catch (const std::exception &e) {
             c_.query.Close();
-            const QString message = EngineMessage(e.what());
+            const QString message = SearchErrorText(e.what());
             Report(message.isEmpty() ? kFailed : kFailed + QStringLiteral("\r\n\n") + message);
         }
     }

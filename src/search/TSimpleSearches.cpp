@@ -127,18 +127,15 @@ void TSimpleSearches::GlobalSearchClick()
                                answer))
             return;
         c_.options.GlobalSearchText = answer.text;
-        const bool ignoreCase = !answer.caseSensitive;
-        const QString typed = answer.substring ? u'*' + answer.text + u'*' : answer.text;
-        const TPreparedText prepared = PrepareSearchText(typed, ignoreCase);
         QString condition =
-            GlobalCondition(prepared, ignoreCase) +
+            GlobalSearchCondition(answer.text, answer.substring, !answer.caseSensitive) +
             KindFilter(answer.kinds.discs, answer.kinds.folders, answer.kinds.files);
         int found = Run(condition);
         if (found < 0)
             return;
-        // "Ё" is often typed as "Е": nothing found with one, try the other.
-        if (found == 0 && text::Upper(typed).contains(u'Ё')) {
-            condition.replace(u'Ё', u'Е').replace(u'ё', u'е');
+        if (const QString yo = YoFallbackCondition(answer.text, condition);
+            found == 0 && !yo.isEmpty()) {
+            condition = yo;
             found = Run(condition);
             if (found < 0)
                 return;
@@ -170,14 +167,9 @@ void TSimpleSearches::FieldSearchClick(int tag)
         if (!c_.stringForm.Run(setup, remembered, CurrentPresentation(c_.commands), answer))
             return;
         remembered = answer.text;
-        const bool ignoreCase = !answer.caseSensitive;
-        QString typed = answer.text;
-        if (tag == 7 && !typed.contains(u'.'))
-            typed.prepend(u'.');
-        if (answer.substring)
-            typed = tag == 7 ? u'*' + typed : u'*' + typed + u'*';
         const QString condition =
-            FieldCondition(field->field, PrepareSearchText(typed, ignoreCase), ignoreCase) +
+            FieldSearchCondition(field->field, tag == 7, answer.text, answer.substring,
+                                 !answer.caseSensitive) +
             KindFilter(answer.kinds.discs, answer.kinds.folders, answer.kinds.files);
         const int found = Run(condition);
         if (found < 0)

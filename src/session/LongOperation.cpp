@@ -22,9 +22,10 @@ qint64 TLongOperation::Now() const
     return clock_ ? clock_() : timer_.elapsed();
 }
 
-void TLongOperation::StartOperation(const QString &title, int count)
+void TLongOperation::StartOperation(const QString &title, int count, bool cycle)
 {
     maximum_ = count;
+    cycle_ = cycle;
     position_ = 0;
     running_ = true;
     options_.StopState = StopRunOn;
@@ -35,6 +36,8 @@ void TLongOperation::StartOperation(const QString &title, int count)
 void TLongOperation::StepOperation()
 {
     ++position_;
+    if (cycle_ && position_ > maximum_)
+        position_ = 0;
     // Running pending events (and repainting the progress bar) after every
     // step would cost more than the steps themselves; a few dozen times a
     // second keeps the window responsive.

@@ -43,7 +43,9 @@ public:
 
     TLongOperation(TOptions &options, IOperationView &view, IMessageBoxes &boxes);
 
-    void StartOperation(const QString &title, int count);
+    // With cycle set the progress starts again from 0 when it is full: it
+    // shows activity, not a fraction (the count of steps is not known).
+    void StartOperation(const QString &title, int count, bool cycle = false);
     // Advances the progress by one; lets pending events run when at least
     // EventInterval milliseconds passed since they last ran.
     void StepOperation();
@@ -80,6 +82,7 @@ private:
     qint64 lastEvents_ = 0;
     bool running_ = false;
     bool terminating_ = false;
+    bool cycle_ = false;
     int position_ = 0;
     int maximum_ = 100;
 };

@@ -13,14 +13,16 @@ enum TMsgButton : unsigned {
     MbCancel = 1u << 1,
     MbYes = 1u << 2,
     MbNo = 1u << 3,
+    MbRetry = 1u << 4,
     MbOkCancel = MbOk | MbCancel,
     MbYesNo = MbYes | MbNo,
     MbYesNoCancel = MbYes | MbNo | MbCancel,
+    MbRetryCancel = MbRetry | MbCancel,
 };
 
 // The button the user pressed (closing the box counts as Cancel, or as No
 // when there is no Cancel button, or as OK when OK is the only button).
-enum class TMsgAnswer { Ok, Cancel, Yes, No };
+enum class TMsgAnswer { Ok, Cancel, Yes, No, Retry };
 
 // Seam for every question and report the logic shows. The GUI shows a
 // standard message box owned by the main window; tests script the answers.

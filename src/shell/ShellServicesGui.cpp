@@ -9,6 +9,7 @@
 #include "shell/THelpKeyGui.h"
 #include "shell/THelpWindow.h"
 #include "shell/TOptionsForm.h"
+#include "storage/TCatalogueGui.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -23,6 +24,10 @@ TShellServicesGui::TShellServicesGui(TMainForm &form)
 {
     form.SetHandler(cmd::HelpContentsAction, [this] { HelpContentsClick(); });
     form.SetHandler(cmd::AboutAppAction, [this] { AboutAppClick(); });
+    // F1 in the name-conflict form opens its topic.
+    form.Catalogue().ConflictForm().OnHelp = [this](int topic) {
+        helpWindow_->ShowHelpTopic(topic);
+    };
     // An open menu takes the keys: F1 there shows the menu's topic.
     for (const char *name :
          {"FileMenuItem", "EditMenuItem", "SearchMenuItem", "FieldSearchMenuItem", "ViewMenuItem",

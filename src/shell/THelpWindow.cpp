@@ -10,6 +10,7 @@
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSplitter>
@@ -55,11 +56,13 @@ THelpWindow::THelpWindow(const QString &helpFile, QWidget *parent)
                        this, &THelpWindow::ShowHelpContents);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+    // The browser reports the new page before its source() names it: the
+    // contents follow the address the signal gives.
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
         const QString title = browser_->documentTitle();
         setWindowTitle(title.isEmpty() ? QStringLiteral("Помощь к программе")
                                        : title + QStringLiteral(" - Помощь к программе"));
-        SyncContents();
+        SyncContents(url);
     });
 }
 
@@ -111,7 +114,7 @@ void THelpWindow::OpenHelpFile()
             ShowUrl(item->url());
     });
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
-            &THelpWindow::SyncContents);
+            [this] { SyncContents(browser_->source()); });
 }
 
 QWidget *THelpWindow::CreateIndexPage()
@@ -174,14 +177,16 @@ void THelpWindow::ShowUrl(const QUrl &url)
     activateWindow();
 }
 
-void THelpWindow::SyncContents()
+void THelpWindow::SyncContents(const QUrl &shown)
 {
     if (!engine_)
         return;
     QHelpContentWidget *contents = engine_->contentWidget();
-    const QModelIndex index = contents->indexOf(browser_->source());
+    const QModelIndex index = contents->indexOf(shown);
     if (index.isValid()) {
-        contents->setCurrentIndex(index);
+        // The mark is the selection, not only the current entry: a click
+        // selected the entry it was on, and that must not stay marked.
+        contents->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         // The entry may lie in a closed chapter: open it so the mark shows.
         contents->scrollTo(index);
     }

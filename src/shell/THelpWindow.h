@@ -40,7 +40,8 @@ private:
     void OpenHelpFile();
     QWidget *CreateIndexPage();
     void ShowUrl(const QUrl &url);
-    void SyncContents();
+    // Marks the contents entry of the page shown.
+    void SyncContents(const QUrl &shown);
 
     QString helpFile_;
     bool triedOpen_ = false;

@@ -3,6 +3,7 @@
 #include "engine/Table.h"
 #include "platform/Codec.h"
 #include "storage/CatalogueFields.h"
+#include "tree/TCatalogueTree.h"
 
 namespace qbx {
 
@@ -30,6 +31,24 @@ const TCatalogueRecord &TCatalogueReader::Read()
     record_.Path = codec::FromCp1251(table_.ReadText(CfPath)); // differs on every record
     record_.Size = ByteSizeFromField(table_.ReadNumber(CfByteSize));
     return record_;
+}
+
+void ReadCatalogueTable(const QString &fileName, TCatalogueTree &catalogue,
+                        const std::function<void(uint32_t count)> &started,
+                        const std::function<bool()> &step)
+{
+    engine::Table table;
+    table.Open(fileName.toStdString(), engine::OpenMode::Exclusive);
+    if (started)
+        started(table.RecordCount());
+    TCatalogueReader reader(table);
+    for (bool more = table.First(); more; more = table.Next()) {
+        const TCatalogueRecord &r = reader.Read();
+        catalogue.InsertItem(r.Label, r.Path, r.Producer, r.Product, r.Version, r.Size,
+                             r.Description, false);
+        if (step && !step())
+            break;
+    }
 }
 
 } // namespace qbx

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace qbx {
@@ -11,6 +12,7 @@ namespace qbx {
 namespace engine {
 class Table;
 }
+class TCatalogueTree;
 
 // One record of a catalogue table as text.
 struct TCatalogueRecord {
@@ -47,5 +49,14 @@ private:
     TCatalogueRecord record_;
     std::array<Field, 5> last_;
 };
+
+// Reads the records of a catalogue table into a catalogue tree, in table
+// order. started gets the record count before the first record; step runs
+// after each record and ends the reading when it gives false. Throws
+// engine::Error when the table cannot be opened or read; what was read before
+// stays in the tree.
+void ReadCatalogueTable(const QString &fileName, TCatalogueTree &catalogue,
+                        const std::function<void(uint32_t count)> &started,
+                        const std::function<bool()> &step);
 
 } // namespace qbx

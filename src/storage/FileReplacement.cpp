@@ -33,9 +33,8 @@ TFileReplacement::TFileReplacement(engine::FileSystem &fs, const std::string &ta
         if (!oldFile_->Writable())
             throw engine::Error(engine::ErrAccessDenied, "The file is read only. File: " + target);
     }
-    newFile_ =
-        engine::CreateUniqueFile(fs, engine::FolderOf(target),
-                                 "." + engine::FileNameOf(target) + ".", ".tmp", mode, newPath_);
+    newFile_ = engine::CreateUniqueFile(fs, engine::FolderOf(target),
+                                        engine::ReplacementPrefix(target), ".tmp", mode, newPath_);
 }
 
 TFileReplacement::~TFileReplacement()

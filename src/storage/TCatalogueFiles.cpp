@@ -196,23 +196,19 @@ void TCatalogueFiles::LoadTable(const QString &title)
     else
         tree.BeginMerge();
 
-    engine::Table table;
     QString failure;
     try {
-        table.Open(tableName_.toStdString(), engine::OpenMode::Exclusive);
-        const uint32_t count = table.RecordCount();
-        c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(count);
-        c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
-        TCatalogueReader reader(table);
-        for (bool more = table.First(); more && !c_.operation.OperationStopped();
-             more = table.Next()) {
-            const TCatalogueRecord &r = reader.Read();
-            c_.catalogue.InsertItem(r.Label, r.Path, r.Producer, r.Product, r.Version, r.Size,
-                                    r.Description, false);
-            c_.operation.StepOperation();
-            if (c_.options.ConflictAnswer == ConflictCancel)
-                break;
-        }
+        ReadCatalogueTable(
+            tableName_, c_.catalogue,
+            [&](uint32_t count) {
+                c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(count);
+                c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
+            },
+            [&] {
+                c_.operation.StepOperation();
+                return c_.options.ConflictAnswer != ConflictCancel &&
+                       !c_.operation.OperationStopped();
+            });
     } catch (const std::bad_alloc &) {
         failure = OutOfMemoryText();
     } catch (const std::exception &e) {
@@ -221,7 +217,6 @@ void TCatalogueFiles::LoadTable(const QString &title)
     }
     // What was read stays in the tree; the commands come back and a failure
     // is reported with the file's name.
-    table.Close();
     bulk.End();
     c_.shell.RestoreCommands();
     if (!failure.isNull())

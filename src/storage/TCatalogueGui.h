@@ -34,6 +34,7 @@ public:
     TCatalogueFiles &Files() { return files_; }
     TCatalogueSaving &Saving() { return saving_; }
     TDescriptionPaneGui &Pane() { return *pane_; }
+    TMessageForm &ConflictForm() { return conflictForm_; }
 
 private:
     void ExpandRoot();

@@ -82,7 +82,6 @@ public:
     void SetDialogFolder(const QString &folder) { dialog_.InitialFolder = folder; }
 
 private:
-    struct TFrame;
     TWriteResult RunWrite(const QString &title, TTree &tree, TRecordSource source,
                           const std::function<TWriteResult(IWriteProgress &)> &write);
     bool HasRoomFor(qint64 bytes, const QString &target, const QString &title);

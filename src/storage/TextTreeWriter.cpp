@@ -44,8 +44,8 @@ private:
     uint64_t offset_ = 0;
 };
 
-// False when stopped.
-bool WriteLines(const TTreeNode *root, TLineSink &sink, IWriteProgress &progress)
+// False when stopped. sink.Line(level, text) takes each line.
+template <class Sink> bool WriteLines(const TTreeNode *root, Sink &sink, IWriteProgress &progress)
 {
     struct Frame {
         const TTreeNode *node;
@@ -98,6 +98,20 @@ TWriteResult WriteTextTreeFile(const TTreeNode *root, const QString &target,
         result.engineMessage = QString::fromStdString(e.what());
     }
     return result;
+}
+
+void ForEachTextTreeLine(const TTreeNode *root,
+                         const std::function<void(int level, const QString &text)> &line)
+{
+    struct Sink {
+        const std::function<void(int, const QString &)> &line;
+        void Line(int level, const QString &text) { line(level, text); }
+    } sink{line};
+    struct NoProgress : IWriteProgress {
+        void Step() override {}
+        bool Stopped() override { return false; }
+    } progress;
+    WriteLines(root, sink, progress);
 }
 
 } // namespace qbx

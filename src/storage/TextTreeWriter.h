@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace qbx {
 
 class TTreeNode;
@@ -17,5 +19,10 @@ class TTreeNode;
 TWriteResult WriteTextTreeFile(const TTreeNode *root, const QString &target,
                                IWriteProgress &progress,
                                engine::FileSystem &fs = engine::SystemFileSystem());
+
+// The lines of the same text tree handed one by one to line (level = the
+// number of tabs), without a file and in Unicode.
+void ForEachTextTreeLine(const TTreeNode *root,
+                         const std::function<void(int level, const QString &text)> &line);
 
 } // namespace qbx

@@ -87,7 +87,12 @@ QVariant TTreeModel::data(const QModelIndex &index, int role) const
 
 Qt::ItemFlags TTreeModel::flags(const QModelIndex &index) const
 {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (editable_ && NodeAt(index)->Parent())
+        return flags | Qt::ItemIsEditable | Qt::ItemIsDragEnabled;
+    return flags;
 }
 
 std::vector<TTreeNode *> TTreeModel::SelectedNodes() const

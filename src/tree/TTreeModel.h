@@ -37,6 +37,9 @@ public:
 
     // Decorations by image index (icons made by the widgets side).
     void SetImageList(QList<QVariant> images);
+    // Nodes below the root may be renamed in place and dragged (the
+    // catalogue tree); the view's editor and drops are handled outside.
+    void SetEditable(bool editable) { editable_ = editable; }
 
     QModelIndex IndexOf(const TTreeNode *node) const;
     static TTreeNode *NodeAt(const QModelIndex &index);
@@ -72,6 +75,7 @@ private:
     TTree &tree_;
     QItemSelectionModel selection_;
     QList<QVariant> images_;
+    bool editable_ = false;
     // During a change of layout: the persistent indexes and their nodes
     // (null once deleted).
     QModelIndexList layoutFrom_;

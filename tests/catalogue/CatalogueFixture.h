@@ -6,6 +6,7 @@
 #include "session/ShellStorageStatus.h"
 #include "storage/CatalogueFields.h"
 #include "storage/TCatalogueFiles.h"
+#include "support/CatalogueTable.h"
 #include "tree/ScriptedConflicts.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
@@ -31,13 +32,6 @@ public:
         answers.pop_front();
         return a;
     }
-};
-
-// One catalogue record as text.
-struct Rec {
-    QString label, path, producer, product, version;
-    double size;
-    QString description;
 };
 
 // The catalogue commands wired to the shell's core objects and real trees, as
@@ -68,22 +62,7 @@ protected:
                   const std::string &driver = "ancyrr")
     {
         const QString path = PathOf(name);
-        engine::Table::Create(path.toStdString(), CatalogueFieldDefs(integerSize),
-                              {kCatalogueBlockKiB, driver});
-        engine::Table t;
-        t.Open(path.toStdString(), engine::OpenMode::Exclusive);
-        for (const Rec &r : records) {
-            const std::string s[] = {codec::ToCp1251(r.label),    codec::ToCp1251(r.path),
-                                     codec::ToCp1251(r.producer), codec::ToCp1251(r.product),
-                                     codec::ToCp1251(r.version),  codec::ToCp1251(r.description)};
-            auto text = [](const std::string &v) {
-                return v.empty() ? engine::Value::Null() : engine::Value::Text(v);
-            };
-            const engine::Value values[] = {text(s[0]), text(s[1]), text(s[2]),
-                                            text(s[3]), text(s[4]), engine::Value::Number(r.size),
-                                            text(s[5])};
-            t.Append(values);
-        }
+        WriteCatalogueTable(path, records, integerSize, driver);
         return path;
     }
 

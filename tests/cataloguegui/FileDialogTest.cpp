@@ -46,21 +46,26 @@ TEST(FileDialog, ListsTypesAndSizesInRussianWithWholeColumns)
         ASSERT_NE(details, nullptr);
         const QAbstractItemModel *model = details->model();
         const QModelIndex root = details->rootIndex();
-        QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(root), 2, 5000);
+        (void)QTest::qWaitFor([&] { return model->rowCount(root) == 2; }, 5000);
+        EXPECT_EQ(model->rowCount(root), 2);
         for (int column = 1; column <= 2; ++column) {
             folderRow << Text(model, root, QStringLiteral("Диски"), column);
             fileRow << Text(model, root, QStringLiteral("catalogue.db"), column);
         }
         QHeaderView *header = details->header();
-        columnsWhole = true;
-        for (int column = 1; column < header->count(); ++column) {
-            if (header->sectionSize(column) <
-                    static_cast<QAbstractItemView *>(details)->sizeHintForColumn(column) ||
-                header->sectionSize(column) <
-                    header->fontMetrics().horizontalAdvance(
-                        model->headerData(column, Qt::Horizontal).toString()))
-                columnsWhole = false;
-        }
+        // The columns are fitted when the view lays itself out.
+        const auto whole = [&] {
+            for (int column = 1; column < header->count(); ++column) {
+                const QString title = model->headerData(column, Qt::Horizontal).toString();
+                if (header->sectionSize(column) <
+                        static_cast<QAbstractItemView *>(details)->sizeHintForColumn(column) ||
+                    header->sectionSize(column) < header->fontMetrics().horizontalAdvance(title))
+                    return false;
+            }
+            return true;
+        };
+        (void)QTest::qWaitFor(whole, 2000);
+        columnsWhole = whole();
         dialog->reject();
     });
     TQtFileDialogs dialogs(nullptr);

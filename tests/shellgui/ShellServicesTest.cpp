@@ -8,6 +8,8 @@
 #include "shell/QStringPrinter.h"
 #include "shell/TAboutForm.h"
 #include "shell/THelpWindow.h"
+#include "storage/TCatalogueGui.h"
+#include "storage/TMessageForm.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -89,6 +91,18 @@ TEST_F(ShellServicesTest, F1WithoutACatalogueOpensTheContents)
     QTest::keyClick(target, Qt::Key_F1);
     ASSERT_NE(HelpWindow(), nullptr);
     EXPECT_EQ(HelpWindow()->CurrentUrl(), HelpContentsUrl());
+}
+
+TEST_F(ShellServicesTest, F1InTheNameConflictFormOpensItsTopic)
+{
+    TMessageForm &conflict = form->Catalogue().ConflictForm();
+    QTimer::singleShot(0, [&] {
+        QTest::keyClick(&conflict, Qt::Key_F1);
+        conflict.reject();
+    });
+    conflict.AskConflict(QStringLiteral("Диск\\Игры\\"));
+    ASSERT_NE(HelpWindow(), nullptr);
+    EXPECT_EQ(HelpWindow()->CurrentUrl(), HelpTopicUrl(HcTreeEdit));
 }
 
 TEST_F(ShellServicesTest, HelpCommandIsOffWithoutTheHelpFile)

@@ -1,0 +1,114 @@
+// Saving a catalogue of 1,000,000 nodes from the real main window (offscreen):
+// the generated catalogue is opened, loaded into the tree, marked changed and
+// saved to a new file, which ends flushed to the disk. The peer in the same
+// run is copying a file of the same size with cp and flushing the copy, the
+// floor of writing those bytes safely. Also the text tree of the same tree.
+#include "WindowBench.h"
+
+#include "app/MainWindow.h"
+#include "options/TOptions.h"
+#include "session/CommandState.h"
+#include "session/LongOperation.h"
+#include "storage/TCatalogueGui.h"
+#include "storage/TextTreeWriter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace qbx;
+
+namespace {
+
+double Seconds(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e9;
+}
+
+// cp, then fsync of the copy.
+double CopySeconds(const QString &from, const QString &to)
+{
+    QElapsedTimer t;
+    t.start();
+    const QByteArray command = "cp '" + from.toLocal8Bit() + "' '" + to.toLocal8Bit() + "'";
+    if (std::system(command.constData()) != 0)
+        return -1;
+    const int fd = ::open(to.toLocal8Bit().constData(), O_RDONLY);
+    if (fd < 0 || ::fsync(fd) != 0)
+        return -1;
+    ::close(fd);
+    return Seconds(t);
+}
+
+class OperationProgress : public IWriteProgress {
+public:
+    explicit OperationProgress(TLongOperation &operation) : operation_(operation) {}
+    bool Stopped() override { return operation_.OperationStopped(); }
+    void Step() override { operation_.StepOperation(); }
+
+private:
+    TLongOperation &operation_;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("big.db"));
+    std::printf("records: %zu\n",
+                bench::WriteCatalogue(source.toStdString(), 20261207, 1000000, 20, "DISC_"));
+
+    TMainForm form;
+    form.show();
+    QApplication::processEvents();
+    form.Catalogue().Files().OpenFile(source);
+    form.Action(cmd::EntireViewAction)->trigger();
+    QApplication::processEvents();
+    const int nodes = CountNodes(form.Catalogue().MainTree().Root());
+    std::printf("nodes: %d\n", nodes);
+
+    // Marked changed, saved under a new name.
+    form.Commands().SetEnabled(cmd::SaveDbAction, true);
+    const QString saved = dir.filePath(QStringLiteral("saved.db"));
+    form.Catalogue().Files().SetTableName(saved);
+    QElapsedTimer timer;
+    timer.start();
+    const bool ok = form.Catalogue().Saving().WriteCatalogue(false);
+    const double saveSeconds = Seconds(timer);
+
+    const double copySeconds = CopySeconds(saved, dir.filePath(QStringLiteral("copy.db")));
+
+    TLongOperation &operation = form.Operation();
+    OperationProgress progress(operation);
+    timer.restart();
+    operation.StartOperation(QStringLiteral("Сохранение базы данных"), nodes);
+    const bool textOk = WriteTextTreeFile(form.Catalogue().MainTree().Root(),
+                                          dir.filePath(QStringLiteral("tree.txt")), progress)
+                            .Ok();
+    operation.EndOperation();
+    const double textSeconds = Seconds(timer);
+
+    std::printf("saved_ok: %d\n", ok && textOk ? 1 : 0);
+    std::printf("saved_mb: %.1f MB\n", double(QFileInfo(saved).size()) / 1048576.0);
+    std::printf("save_seconds: %.3f s\n", saveSeconds);
+    std::printf("cp_fsync_seconds: %.3f s\n", copySeconds);
+    std::printf("save_ratio_vs_cp: %.1f\n", saveSeconds / copySeconds);
+    std::printf("text_tree_seconds: %.3f s\n", textSeconds);
+    form.Options().ConfirmUnsaved = QStringLiteral("0");
+    form.close();
+    return ok && textOk ? 0 : 1;
+}

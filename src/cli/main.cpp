@@ -1,0 +1,95 @@
+// qubrix-cli: searches and exports catalogues from the command line.
+
+#include "cli/CliArgs.h"
+#include "cli/CliCatalogue.h"
+#include "cli/CliCommands.h"
+#include "cli/CliOutput.h"
+
+#include "app/Version.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <new>
+
+namespace {
+
+const char *const kUsage =
+    "Использование: qubrix-cli КОМАНДА [ПАРАМЕТРЫ]\n"
+    "Каталог компакт-дисков (*.db) из командной строки.\n"
+    "\n"
+    "Команды:\n"
+    "  search КАТАЛОГ ТЕКСТ   найти записи, содержащие текст (во всех полях)\n"
+    "      --field ПОЛЕ       искать в одном поле: label, path, ext, producer,\n"
+    "                         product, version, description\n"
+    "      --size N[ЕД]       записи размером ровно N (ЕД: b, k, m, g; без ТЕКСТА)\n"
+    "      --size-range ОТ ДО записи размером от ОТ до ДО (без ТЕКСТА)\n"
+    "      --case             различать прописные и строчные буквы\n"
+    "      --exact            текст совпадает с полем целиком\n"
+    "      --kinds СПИСОК     только discs, folders, files (через запятую)\n"
+    "      --sql УСЛОВИЕ      условие WHERE на языке запросов (без ТЕКСТА)\n"
+    "      --format ФОРМАТ    text (по умолчанию), tsv или json\n"
+    "  tree КАТАЛОГ           текстовое дерево каталога (табуляции по уровням)\n"
+    "      --disc МЕТКА       только один диск\n"
+    "\n"
+    "  --help                 показать эту справку\n"
+    "  --version              показать версию\n"
+    "\n"
+    "Код возврата: 0 - найдено, 1 - ничего не найдено, 2 - ошибка.\n";
+
+void Error(const QString &text)
+{
+    qbx::cli::Print(stderr, QStringLiteral("qubrix-cli: ") + text + u'\n');
+}
+
+int Run(const QStringList &args)
+{
+    using namespace qbx::cli;
+    if (args.isEmpty())
+        throw TUsageError("не указана команда");
+    const QString &command = args.first();
+    if (command == u"--help" || command == u"-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == u"--version") {
+        std::printf("qubrix-cli %s\n", QBX_VERSION_TEXT);
+        return 0;
+    }
+    const QStringList rest = args.mid(1);
+    if (rest.contains(QStringLiteral("--help"))) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == u"search")
+        return RunSearch(rest);
+    if (command == u"tree")
+        return RunTree(rest);
+    throw TUsageError("неизвестная команда «" + command.toStdString() + "»");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    try {
+        const int status = Run(args);
+        if (std::fflush(stdout) != 0) {
+            Error(QStringLiteral("не удалось вывести результат"));
+            return 2;
+        }
+        return status;
+    } catch (const qbx::cli::TUsageError &e) {
+        Error(QString::fromStdString(e.what()) + QStringLiteral(" (подробнее: qubrix-cli --help)"));
+    } catch (const qbx::cli::TCliError &e) {
+        Error(QString::fromStdString(e.what()));
+    } catch (const std::bad_alloc &) {
+        Error(QStringLiteral("недостаточно памяти"));
+    } catch (const std::exception &e) {
+        Error(QString::fromStdString(e.what()));
+    }
+    return 2;
+}

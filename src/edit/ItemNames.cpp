@@ -1,0 +1,68 @@
+#include "edit/ItemNames.h"
+
+#include "platform/Codec.h"
+#include "platform/TextRules.h"
+#include "tree/TTree.h"
+
+#include <QList>
+
+namespace qbx {
+
+TNameCheck CheckItemName(QStringView name)
+{
+    if (name.isEmpty())
+        return TNameCheck::Invalid;
+    const QString upper = text::Upper(name);
+    for (const char *reserved : {"AUX", "CON", "NUL", "PRN"}) {
+        if (upper == QLatin1String(reserved))
+            return TNameCheck::Invalid;
+    }
+    for (const QChar c : name) {
+        if (c.unicode() < 32 || QStringView(u"\"*/:<>?\\|").contains(c))
+            return TNameCheck::BadCharacters;
+    }
+    return TNameCheck::Ok;
+}
+
+QString MakeUniqueChildName(QString name, const TTree &tree, const TTreeNode *parent)
+{
+    while (tree.FindChild(parent, name)) {
+        const qsizetype space = name.lastIndexOf(u' ');
+        if (space < 0) {
+            name += QStringLiteral(" 1");
+        } else if (space == name.size() - 1) {
+            name += u'1';
+        } else {
+            bool number = false;
+            const qulonglong n = QStringView(name).mid(space + 1).toULongLong(&number);
+            // Only plain digits count: "+1" or " 1e3" are words.
+            for (const QChar c : QStringView(name).mid(space + 1))
+                number = number && c.isDigit() && c.unicode() < 128;
+            if (number)
+                name = name.left(space + 1) + QString::number(n + 1);
+            else
+                name += QStringLiteral(" 1");
+        }
+    }
+    return name;
+}
+
+std::optional<QString> TypedText(const QString &text)
+{
+    return codec::ToCatalogueText(text);
+}
+
+TTreeNode *NodeByFullPath(const TTree &tree, QStringView fullPath)
+{
+    TTreeNode *node = tree.Root();
+    if (fullPath.isEmpty())
+        return node;
+    for (const QStringView part : fullPath.split(u'\\')) {
+        node = tree.FindChild(node, part);
+        if (!node)
+            return nullptr;
+    }
+    return node;
+}
+
+} // namespace qbx

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "edit/TEditValues.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace qbx {
+
+class IMessageBoxes;
+
+// The description editor: label and path (read-only), the folder box,
+// producer, product, version, size with its unit, and the free description.
+// OK is enabled only while something differs from what was shown. Created
+// once and reused.
+class TEditForm : public QDialog, public IDescriptionEditor {
+    Q_OBJECT
+public:
+    // sizeUnit gives the SizeUnit option at each showing.
+    TEditForm(IMessageBoxes &boxes, std::function<int()> sizeUnit, QWidget *parent = nullptr);
+
+    bool Execute(TEditValues &values) override;
+
+    static constexpr int HelpContext = 9;
+    // F1: opens the help topic.
+    std::function<void(int topic)> OnHelp;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void FormShow();
+    void EditChange();
+    void FolderCheckBoxClick();
+    void OKButtonClick();
+    TEditControls Controls() const;
+    QWidget *FieldControl(TEditField field) const;
+
+    IMessageBoxes &boxes_;
+    std::function<int()> sizeUnit_;
+    TEditFormLogic logic_;
+    TEditValues *values_ = nullptr;
+    QLineEdit *labelEdit_;
+    QLineEdit *pathEdit_;
+    QCheckBox *folderCheckBox_;
+    QLineEdit *producerEdit_;
+    QLineEdit *productEdit_;
+    QLineEdit *versionEdit_;
+    QSpinBox *sizeSpinEdit_;
+    QComboBox *sizeComboBox_;
+    QLineEdit *descrEdit_;
+    QPushButton *okButton_;
+    QPushButton *cancelButton_;
+};
+
+} // namespace qbx

@@ -1,0 +1,368 @@
+#include "edit/TItemOperations.h"
+
+#include "edit/IItemEditView.h"
+#include "edit/ItemNames.h"
+#include "options/TOptions.h"
+#include "platform/TextRules.h"
+#include "session/CommandState.h"
+#include "session/ConflictPrompt.h"
+#include "session/MessageBoxes.h"
+#include "tree/CataloguePath.h"
+#include "tree/NodePaths.h"
+#include "tree/TCatalogueTree.h"
+#include "tree/TTreeModel.h"
+
+#include <unordered_set>
+
+namespace qbx {
+
+namespace {
+
+const QString kNameCheckCaption = QStringLiteral("Проверка имени элемента");
+
+bool Contains(const TTreeNode *ancestor, const TTreeNode *node)
+{
+    for (; node; node = node->Parent()) {
+        if (node == ancestor)
+            return true;
+    }
+    return false;
+}
+
+// A file whose name has no extension becomes a folder when it gets children.
+bool BecomesFolder(const TTreeNode *node, bool hadChildren)
+{
+    return node->Image() == ImageFile && !node->Text().contains(u'.') && !hadChildren;
+}
+
+} // namespace
+
+TItemOperations::TItemOperations(TDeps deps) : d_(deps)
+{
+}
+
+void TItemOperations::MarkChanged()
+{
+    d_.options.TreeChanged = true;
+    d_.commands.SetEnabled(cmd::SaveDbAction, true);
+}
+
+void TItemOperations::Refresh()
+{
+    if (TreeViewChange)
+        TreeViewChange();
+}
+
+std::vector<TTreeNode *> TItemOperations::TopSelected() const
+{
+    const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
+    const std::unordered_set<const TTreeNode *> set(selected.begin(), selected.end());
+    std::vector<TTreeNode *> top;
+    for (TTreeNode *n : selected) {
+        bool inside = false;
+        for (const TTreeNode *p = n->Parent(); p && !inside; p = p->Parent())
+            inside = set.count(p) > 0;
+        if (!inside)
+            top.push_back(n);
+    }
+    return top;
+}
+
+void TItemOperations::AddSubitemClick()
+{
+    EndLabelEdit();
+    const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
+    if (selected.size() != 1)
+        return;
+    TTreeNode *node = selected.front();
+    TTree &tree = d_.catalogue.Tree();
+    const bool isRoot = node == tree.Root();
+    const bool hadChildren = node->HasChildren();
+    const QString name = MakeUniqueChildName(
+        isRoot ? QStringLiteral("Новый") : QStringLiteral("Новый подэлемент"), tree, node);
+    tree.AddChild(node, name, isRoot ? ImageDisc : ImageFile);
+    if (!isRoot && BecomesFolder(node, hadChildren))
+        tree.SetImage(node, ImageFolder); // moves it among its siblings
+    d_.view.Expand(node);
+    MarkChanged();
+    Refresh();
+}
+
+void TItemOperations::RenameItemClick()
+{
+    EndLabelEdit();
+    const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
+    if (selected.size() != 1 || selected.front() == d_.catalogue.Tree().Root())
+        return;
+    d_.view.SetTreeReadOnly(false);
+    d_.view.StartLabelEdit(selected.front());
+}
+
+void TItemOperations::MainTreeViewEditing()
+{
+    d_.view.SetEditShortcuts(false);
+    d_.options.EditState = EditLabel;
+}
+
+QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newText)
+{
+    GiveShortcutsBack();
+    d_.view.SetTreeReadOnly(true);
+    const QString oldText = node->Text();
+    if (newText == oldText)
+        return oldText;
+    auto refuse = [this](const char *text) {
+        d_.boxes.Show(QString::fromUtf8(text), kNameCheckCaption, TMsgIcon::Warning, MbOk);
+    };
+    const std::optional<QString> typed = TypedText(newText);
+    if (!typed) {
+        refuse("Новое имя элемента содержит символы, которые нельзя сохранить в базе "
+               "данных.\rПереименование отменено.");
+        return oldText;
+    }
+    QString name = *typed;
+    switch (CheckItemName(name)) {
+    case TNameCheck::Invalid:
+        refuse("Новое имя элемента имеет недопустимое значение.\rПереименование отменено.");
+        return oldText;
+    case TNameCheck::BadCharacters:
+        refuse("Новое имя элемента содержит недопустимые символы.\rПереименование отменено.");
+        return oldText;
+    case TNameCheck::Ok:
+        break;
+    }
+    const TTreeNode *parent = node->Parent();
+    if (parent && !parent->Parent())
+        name = name.left(32); // a disc label fills the table's Label field
+    if (name == oldText)
+        return oldText;
+    d_.options.EditedLabel = JoinPath(FullItemPath(parent), name);
+    editedNode_ = node;
+    editedOldPath_ = FullItemPath(node);
+    MarkChanged();
+    d_.options.EditState = EditRenamePending;
+    d_.view.PostMessageHook();
+    return oldText;
+}
+
+void TItemOperations::GiveShortcutsBack()
+{
+    d_.view.SetEditShortcuts(true);
+}
+
+void TItemOperations::EndLabelEdit()
+{
+    if (d_.view.LabelEditorOpen())
+        d_.view.CloseLabelEditor();
+    if (d_.options.EditState == EditLabel) {
+        d_.options.EditState = EditNone;
+        GiveShortcutsBack();
+    }
+}
+
+void TItemOperations::MessageHook()
+{
+    switch (d_.options.EditState) {
+    case EditLabel:
+        // The edit was cancelled: no edited event gave the shortcuts back.
+        if (!d_.view.LabelEditorOpen()) {
+            d_.options.EditState = EditNone;
+            GiveShortcutsBack();
+        }
+        break;
+    case EditRenamePending:
+        d_.options.EditState = EditNone;
+        CarryOutRename();
+        break;
+    case EditFromResults: {
+        d_.options.EditState = EditNone;
+        if (d_.options.ConfirmEdit && d_.options.FirstEntireView &&
+            d_.boxes.Show(QStringLiteral("Вы действительно хотите перейти в режим "
+                                         "редактирования?"),
+                          QStringLiteral("Редактирование описания"), TMsgIcon::Question,
+                          MbYesNo) == TMsgAnswer::No)
+            break;
+        if (EntireViewClick)
+            EntireViewClick();
+        if (EditDescrClick)
+            EditDescrClick();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TItemOperations::AskEditorFromResults()
+{
+    d_.options.EditState = EditFromResults;
+    d_.view.PostMessageHook();
+}
+
+bool TItemOperations::IsExpanded(const TTreeNode *node) const
+{
+    return d_.view.IsExpanded(node);
+}
+
+void TItemOperations::CarryOutRename()
+{
+    TTree &tree = d_.catalogue.Tree();
+    TTreeNode *node = editedNode_;
+    editedNode_ = nullptr;
+    // The node is used only when it is still the one at its old place; a
+    // tree changed meanwhile drops the rename instead of touching a
+    // deleted node.
+    if (!node || NodeByFullPath(tree, editedOldPath_) != node)
+        return;
+    const QString label = d_.options.EditedLabel;
+    if (text::Upper(FullItemPath(node)) != text::Upper(label)) {
+        const auto [disc, path] = SplitFirst(label);
+        d_.catalogue.CopySubtree(node, disc, path);
+        if (d_.options.ConflictAnswer != ConflictCancel) {
+            TTreeNode *parent = node->Parent();
+            d_.catalogue.DeleteNode(node);
+            d_.model.Select(parent);
+            if (TTreeNode *renamed = NodeByFullPath(tree, label))
+                d_.model.Select(renamed);
+        }
+        d_.options.ConflictAnswer = ConflictNotAsked;
+    } else {
+        tree.SetText(node, LastComponentKeep(label));
+    }
+    Refresh();
+}
+
+bool TItemOperations::MainTreeViewDragOver(const TTreeNode *dragged, const TTreeNode *target) const
+{
+    if (!dragged || !target || target == dragged->Parent())
+        return false;
+    // Neither the dragged node nor anything below it.
+    return !Contains(dragged, target);
+}
+
+void TItemOperations::MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target)
+{
+    EndLabelEdit();
+    if (!MainTreeViewDragOver(dragged, target))
+        return;
+    const bool hadChildren = target->HasChildren();
+    const auto [label, path] = SplitFirst(FullItemPath(target) + u'\\' + dragged->Text());
+    d_.catalogue.CopySubtree(dragged, label, path);
+    MarkChanged();
+    if (d_.options.ConflictAnswer != ConflictCancel) {
+        d_.catalogue.DeleteNode(dragged);
+        d_.model.Select(target);
+        if (BecomesFolder(target, hadChildren))
+            d_.catalogue.Tree().SetImage(target, ImageFolder);
+    }
+    d_.options.ConflictAnswer = ConflictNotAsked;
+    Refresh();
+}
+
+void TItemOperations::FolderFileClick()
+{
+    EndLabelEdit();
+    const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
+    if (selected.size() != 1 || selected.front()->Image() < ImageFolder)
+        return;
+    TTreeNode *node = selected.front();
+    MarkChanged();
+    if (node->IsFolder())
+        d_.catalogue.Tree().SetImage(node, ImageFile);
+    else if (node->Image() == ImageFile)
+        d_.catalogue.Tree().SetImage(
+            node, node->HasChildren() && d_.view.IsExpanded(node) ? ImageFolderOpen : ImageFolder);
+    d_.model.Select(node);
+    Refresh();
+}
+
+void TItemOperations::DeleteItemClick()
+{
+    EndLabelEdit();
+    d_.options.StatusText.clear();
+    d_.view.SetStatusText(QString());
+    const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
+    const TTreeNode *root = d_.catalogue.Tree().Root();
+    if (selected.empty())
+        return;
+    for (const TTreeNode *n : selected) {
+        if (n == root)
+            return;
+    }
+    if (d_.options.ConfirmDelete) {
+        const QString what = selected.size() == 1
+                                 ? QStringLiteral("элемент \"%1\"").arg(selected.front()->Text())
+                                 : QStringLiteral("выбранные элементы");
+        if (d_.boxes.Show(QStringLiteral("Вы действительно хотите удалить %1?").arg(what),
+                          QStringLiteral("Удаление элемента"), TMsgIcon::Question,
+                          MbYesNo) != TMsgAnswer::Yes)
+            return;
+    }
+    // The node to select afterwards: the next sibling of the last node, else
+    // the previous sibling of the first, with their parent in reserve; else
+    // the parent of the first node.
+    const TTreeNode *first = selected.front();
+    const TTreeNode *last = selected.back();
+    TTreeNode *chosen = nullptr;
+    TTreeNode *reserve = nullptr;
+    if (last->Row() + 1 < last->Parent()->ChildCount()) {
+        chosen = last->Parent()->Child(last->Row() + 1);
+        reserve = last->Parent();
+    } else if (first->Row() > 0) {
+        chosen = first->Parent()->Child(first->Row() - 1);
+        reserve = first->Parent();
+    } else {
+        chosen = first->Parent();
+    }
+    // A node inside a deleted one goes with it; neither the chosen node nor
+    // the reserve may be among what is deleted.
+    const std::vector<TTreeNode *> top = TopSelected();
+    for (const TTreeNode *n : top) {
+        if (Contains(n, chosen))
+            chosen = nullptr;
+        if (Contains(n, reserve))
+            reserve = nullptr;
+    }
+    TTreeNode *fallback = top.front()->Parent();
+    for (TTreeNode *n : top)
+        d_.catalogue.DeleteNode(n);
+    d_.model.Select(chosen ? chosen : reserve ? reserve : fallback);
+    MarkChanged();
+    Refresh();
+}
+
+void TItemOperations::DeleteSubitemsClick()
+{
+    EndLabelEdit();
+    d_.options.StatusText.clear();
+    d_.view.SetStatusText(QString());
+    const std::vector<TTreeNode *> top = TopSelected();
+    if (top.empty())
+        return;
+    if (d_.options.ConfirmDelete) {
+        const QString what = d_.model.SelectedNodes().size() == 1
+                                 ? QStringLiteral("элемента \"%1\"").arg(top.front()->Text())
+                                 : QStringLiteral("выбранных элементов");
+        if (d_.boxes.Show(
+                QStringLiteral("Вы действительно хотите удалить все подэлементы %1?").arg(what),
+                QStringLiteral("Удаление подэлементов"), TMsgIcon::Question,
+                MbYesNo) == TMsgAnswer::No)
+            return;
+    }
+    d_.options.EditState = EditNone;
+    TTree &tree = d_.catalogue.Tree();
+    for (TTreeNode *node : top) {
+        // From the last child on, so no sibling list is shifted.
+        while (node->HasChildren()) {
+            TTreeNode *child = node->Child(node->ChildCount() - 1);
+            tree.FreeDescriptions(child);
+            tree.RemoveNode(child);
+        }
+        if (node->Image() == ImageFolderOpen)
+            tree.SetImage(node, ImageFolder);
+    }
+    MarkChanged();
+    Refresh();
+}
+
+} // namespace qbx

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace qbx {
+
+class IItemEditView;
+class IMessageBoxes;
+class TCatalogueTree;
+class TCommandState;
+class TOptions;
+class TTreeModel;
+class TTreeNode;
+
+// Values of TOptions::EditState.
+enum TEditState : uint8_t {
+    EditNone = 0,          // no edit in progress
+    EditLabel = 1,         // a node label is being edited in place
+    EditRenamePending = 2, // an accepted rename waits to be carried out
+    EditFromResults = 3,   // the description editor was asked for from the results
+};
+
+// The item commands of the catalogue tree (mode 2): adding, renaming in
+// place, turning folders into files and back, deleting items or what lies
+// below them, moving by drag and drop; and the message hook that finishes
+// what an edit leaves behind. Every change marks the catalogue unsaved.
+class TItemOperations {
+public:
+    struct TDeps {
+        TOptions &options;
+        TCommandState &commands;
+        TCatalogueTree &catalogue; // MainTreeView's tree and its operations
+        TTreeModel &model;         // MainTreeView's model and selection
+        IMessageBoxes &boxes;
+        IItemEditView &view;
+    };
+    explicit TItemOperations(TDeps deps);
+
+    // Refreshes the description pane and the selection's commands.
+    std::function<void()> TreeViewChange;
+    // "Всё содержимое" and the description editor, for the editor asked for
+    // from the search results.
+    std::function<void()> EntireViewClick;
+    std::function<void()> EditDescrClick;
+
+    void AddSubitemClick();
+    void RenameItemClick();
+    void FolderFileClick();
+    void DeleteItemClick();
+    void DeleteSubitemsClick();
+
+    // In-place label editing: it begins; it ends with a new text. Gives the
+    // text the node is to show now (the old one: an accepted rename is
+    // carried out later by MessageHook).
+    void MainTreeViewEditing();
+    QString MainTreeViewEdited(TTreeNode *node, const QString &newText);
+    // Ends an in-place edit of the label, discarding the edited text (every
+    // command does this first in mode 2).
+    void EndLabelEdit();
+
+    // Drag and drop: may dragged be dropped on target; drop it there.
+    bool MainTreeViewDragOver(const TTreeNode *dragged, const TTreeNode *target) const;
+    void MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target);
+
+    // Finishes by EditState what an edit left: shortcuts given back after a
+    // cancelled edit, the accepted rename, the editor asked for from the
+    // results.
+    void MessageHook();
+    // The description editor was asked for in the search results: the hook
+    // switches to the whole catalogue and opens it there.
+    void AskEditorFromResults();
+    bool IsExpanded(const TTreeNode *node) const;
+
+private:
+    void MarkChanged();
+    void Refresh();
+    void GiveShortcutsBack();
+    void CarryOutRename();
+    // The selected nodes that no other selected node contains, in tree order.
+    std::vector<TTreeNode *> TopSelected() const;
+
+    TDeps d_;
+    TTreeNode *editedNode_ = nullptr;
+    QString editedOldPath_; // EditedNode's full item path when the rename was accepted
+};
+
+} // namespace qbx

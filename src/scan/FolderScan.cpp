@@ -1,0 +1,356 @@
+#include "scan/FolderScan.h"
+
+#include "options/TOptions.h"
+#include "platform/TextRules.h"
+#include "scan/MediaNames.h"
+#include "scan/Mp3Tags.h"
+#include "scan/ReadOnlyFile.h"
+#include "scan/ScanNames.h"
+#include "scan/SetupTxt.h"
+#include "scan/TInOutError.h"
+#include "session/ConflictPrompt.h"
+#include "tree/NodePaths.h"
+#include "tree/TTree.h"
+
+#include <limits>
+#include <memory>
+#include <unordered_set>
+
+namespace qbx {
+namespace {
+
+// Folder totals saturate instead of overflowing.
+int64_t AddSize(int64_t total, int64_t size)
+{
+    constexpr int64_t max = std::numeric_limits<int64_t>::max();
+    return size > max - total ? max : total + size;
+}
+
+QString DisplayPath(const std::string &path)
+{
+    return QString::fromUtf8(path.data(), qsizetype(path.size()));
+}
+
+bool IsSetupTxt(const QString &name)
+{
+    return name.size() == 9 && text::Upper(name) == QLatin1StringView("SETUP.TXT");
+}
+
+void Complement(QString &field, const QString &value)
+{
+    if (field.isEmpty())
+        field = value;
+}
+
+} // namespace
+
+// One folder being walked: its node and the children its listing reached.
+struct TFolderScan::Level {
+    TTreeNode *node = nullptr;
+    // The node was made by this walk, so every child it has came from this
+    // listing.
+    bool nodeNew = false;
+    // For a node that existed before: the children this listing made or
+    // found, to tell a second entry of the same name (ignoring case) from an
+    // item the catalogue already had.
+    std::unordered_set<const TTreeNode *> seen;
+
+    bool SeenHere(const TTreeNode *child) const { return nodeNew || seen.count(child) > 0; }
+    void Seen(const TTreeNode *child)
+    {
+        if (!nodeNew && child)
+            seen.insert(child);
+    }
+};
+
+TFolderScan::TFolderScan(TTree &tree, TOptions &options, IConflictPrompt &prompt,
+                         IScanProgress &progress, IFolderLister &lister)
+    : tree_(tree), options_(options), prompt_(prompt), progress_(progress), lister_(lister)
+{
+}
+
+std::string LastFolderComponent(const std::string &folder)
+{
+    size_t end = folder.size();
+    while (end > 0 && folder[end - 1] == '/')
+        --end;
+    const size_t slash = folder.rfind('/', end == 0 ? 0 : end - 1);
+    const size_t begin = slash == std::string::npos ? 0 : slash + 1;
+    return end > begin ? folder.substr(begin, end - begin) : std::string();
+}
+
+int64_t TFolderScan::Run(TTreeNode *target, const TScanSettings &settings)
+{
+    settings_ = settings;
+    target_ = target;
+    firstAdded_ = nullptr;
+    failed_ = false;
+    skipped_.Clear();
+    std::string folder = settings.FolderPath.toStdString();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    QString name;
+    if (!settings.NoTopNode) {
+        if (settings.IsDriveRoot) {
+            name = settings.VolumeLabel;
+        } else {
+            const std::optional<QString> own = CatalogueName(LastFolderComponent(folder));
+            if (!own) {
+                skipped_.Add(DisplayPath(folder));
+                return 0;
+            }
+            name = *own;
+        }
+    }
+    return ScanFolder(target, folder, name, true);
+}
+
+bool TFolderScan::Stopped()
+{
+    return failed_ || options_.ConflictAnswer == ConflictCancel || progress_.OperationStopped();
+}
+
+void TFolderScan::Fail()
+{
+    // A stop the user asked for earlier is not reported as a failure.
+    if (options_.StopState != 2)
+        failed_ = true;
+    options_.StopState = 2;
+}
+
+bool TFolderScan::AskConflict(TTreeNode *node)
+{
+    uint8_t &answer = options_.ConflictAnswer;
+    if (answer > ConflictOverwriteAll || answer % 2 == 0) {
+        const uint8_t given = prompt_.AskConflict(FullItemPath(node));
+        answer = given >= ConflictCancel && given <= ConflictOverwriteAll ? given
+                                                                          : uint8_t(ConflictCancel);
+    }
+    return answer != ConflictCancel;
+}
+
+int64_t TFolderScan::ScanFolder(TTreeNode *parent, const std::string &folder, const QString &name,
+                                bool chosen)
+{
+    if (Stopped())
+        return 0;
+    Level level;
+    if (chosen && settings_.NoTopNode) {
+        level.node = parent;
+        options_.MarkFirstAdded = false;
+    } else {
+        const int image = parent == tree_.Root() ? ImageDisc : ImageFolder;
+        const auto [node, created] = tree_.FindOrAddChild(parent, name, image);
+        level.node = node;
+        level.nodeNew = created;
+        if (parent == target_ && options_.MarkFirstAdded) {
+            firstAdded_ = node;
+            options_.MarkFirstAdded = false;
+        }
+        if (created) {
+            options_.ScanAnswer = 0;
+        } else {
+            const bool goOn = AskConflict(node);
+            options_.ScanAnswer = options_.ConflictAnswer;
+            if (!goOn)
+                return 0;
+            if (options_.ScanAnswer == ConflictOverwrite ||
+                options_.ScanAnswer == ConflictOverwriteAll)
+                tree_.SetDescription(node, nullptr);
+        }
+        progress_.StepOperation();
+    }
+
+    TFolderListing listing;
+    if (!lister_.List(folder, listing)) {
+        Fail();
+        return 0;
+    }
+    int64_t total = 0;
+    std::string path;
+    for (size_t i = 0; i < listing.Count(); ++i) {
+        if (Stopped())
+            return total; // unfinished: the folder gets no size
+        const TFolderListing::Entry &entry = listing.At(i);
+        if (entry.kind == TEntryKind::Other)
+            continue;
+        const std::string_view bytes = listing.Name(i);
+        path.assign(folder).append(bytes);
+        const std::optional<QString> entryName = CatalogueName(bytes);
+        if (!entryName) {
+            skipped_.Add(DisplayPath(path));
+            continue;
+        }
+        if (entry.kind == TEntryKind::Folder) {
+            const TTreeNode *existing = tree_.FindChild(level.node, *entryName);
+            if (existing && level.SeenHere(existing)) {
+                skipped_.Add(DisplayPath(path));
+                continue;
+            }
+            const bool atTop = options_.ScanAtTop;
+            const uint8_t answer = options_.ScanAnswer;
+            options_.ScanAtTop = false;
+            total = AddSize(total, ScanFolder(level.node, path + '/', *entryName, false));
+            options_.ScanAtTop = atTop;
+            options_.ScanAnswer = answer;
+            if (!level.nodeNew)
+                level.Seen(existing ? existing : tree_.FindChild(level.node, *entryName));
+            if (failed_)
+                return total;
+        } else if (!AddFile(level, path, *entryName, entry.size, total)) {
+            return total;
+        }
+    }
+    // A walk that stopped inside the last sub-folder has not seen everything.
+    if (Stopped())
+        return total;
+    SetFolderSize(level.node, total);
+    return total;
+}
+
+bool TFolderScan::Recognise(TProductInfo (*reader)(const QString &), const std::string &path,
+                            TProductInfo &info)
+{
+    const QString file = DisplayPath(path);
+    try {
+        info = reader(file);
+    } catch (const TInOutError &) {
+        // A file that opens but cannot be made sense of is simply not
+        // recognised; one that cannot be opened stops the walk.
+        info = {};
+        try {
+            ReadOnlyFile probe(file);
+        } catch (const TInOutError &) {
+            Fail();
+            return false;
+        }
+    }
+    return true;
+}
+
+void TFolderScan::ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info)
+{
+    const uint8_t answer = options_.ScanAnswer;
+    auto fresh = [&info] {
+        return std::make_unique<TItemDescription>(
+            TItemDescription::Make(info.Producer, info.Product, info.Version, 0, info.Description));
+    };
+    if (answer == ConflictNotAsked || answer == ConflictOverwrite ||
+        answer == ConflictOverwriteAll) {
+        tree_.SetDescription(folderNode, fresh());
+    } else if (answer == ConflictComplement || answer == ConflictComplementAll) {
+        TItemDescription *d = tree_.MutableDescription(folderNode);
+        if (!d) {
+            tree_.SetDescription(folderNode, fresh());
+            return;
+        }
+        const TItemDescription read = *fresh();
+        Complement(d->Producer, read.Producer);
+        Complement(d->Product, read.Product);
+        Complement(d->Version, read.Version);
+        Complement(d->Description, read.Description);
+    }
+}
+
+// Adds the file's size to total. Gives false when the walk must stop (a
+// cancelled conflict, a file that cannot be opened).
+bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &name,
+                          int64_t fileSize, int64_t &total)
+{
+    const bool asNode = settings_.AddFiles && (settings_.Recursion || options_.ScanAtTop);
+    TTreeNode *existing = nullptr;
+    if (asNode) {
+        existing = tree_.FindChild(level.node, name);
+        if (existing && level.SeenHere(existing)) {
+            skipped_.Add(DisplayPath(path));
+            return true;
+        }
+    }
+    const int64_t size = settings_.AutoSize ? fileSize : 0;
+    total = AddSize(total, size);
+    if (level.node != tree_.Root() && settings_.AutoDescr && IsSetupTxt(name)) {
+        TProductInfo info;
+        if (!Recognise(&ReadSetupTxt, path, info))
+            return false;
+        if (info.Recognised)
+            ApplySetupTxt(level.node, info);
+    }
+    if (!asNode)
+        return true;
+
+    TProductInfo info;
+    if (settings_.AutoDescr) {
+        const QString ext = LowerExtension(name);
+        if (ext == QLatin1StringView(".mp3") && !Recognise(&ReadMp3Tags, path, info))
+            return false;
+        if (!info.Recognised && IsMediaName(name)) {
+            const TMediaName media = SplitMediaName(name);
+            info = {media.Producer, media.Product, {}, {}, true};
+        }
+    }
+    const bool describe = settings_.AutoSize || info.Recognised;
+    auto fresh = [&] {
+        return TItemDescription::Make(info.Producer, info.Product, info.Version, size,
+                                      info.Description);
+    };
+    if (!existing) {
+        TTreeNode *node =
+            tree_.AddChild(level.node, name, level.node == tree_.Root() ? ImageDisc : ImageFile);
+        level.Seen(node);
+        if (describe) {
+            TItemDescription d = fresh();
+            if (!d.IsBlank())
+                tree_.SetDescription(node, std::make_unique<TItemDescription>(std::move(d)));
+        }
+        progress_.StepOperation();
+        return true;
+    }
+
+    level.Seen(existing);
+    tree_.SetText(existing, name);
+    if (!AskConflict(existing))
+        return false;
+    const uint8_t answer = options_.ConflictAnswer;
+    const bool complement = answer == ConflictComplement || answer == ConflictComplementAll;
+    const bool overwrite = answer == ConflictOverwrite || answer == ConflictOverwriteAll;
+    if (overwrite)
+        tree_.SetDescription(existing, nullptr);
+    if ((complement || overwrite) && describe) {
+        TItemDescription incoming = fresh();
+        TItemDescription *d = tree_.MutableDescription(existing);
+        if (!d) {
+            if (!incoming.IsBlank())
+                tree_.SetDescription(existing,
+                                     std::make_unique<TItemDescription>(std::move(incoming)));
+        } else {
+            Complement(d->Producer, incoming.Producer);
+            Complement(d->Product, incoming.Product);
+            Complement(d->Version, incoming.Version);
+            if (d->Size == 0)
+                d->Size = incoming.Size;
+            Complement(d->Description, incoming.Description);
+        }
+    }
+    progress_.StepOperation();
+    return true;
+}
+
+void TFolderScan::SetFolderSize(TTreeNode *folderNode, int64_t total)
+{
+    if (folderNode == tree_.Root() || !settings_.AutoSize ||
+        (settings_.TerminalSize && folderNode->HasChildren()))
+        return;
+    TItemDescription *d = tree_.MutableDescription(folderNode);
+    if (d && d->Size != 0)
+        return;
+    const uint8_t answer = options_.ScanAnswer;
+    if (answer >= ConflictCancel && answer <= ConflictKeepAll)
+        return;
+    if (d)
+        d->Size = total;
+    else if (total != 0)
+        tree_.SetDescription(folderNode, std::make_unique<TItemDescription>(
+                                             TItemDescription::Make({}, {}, {}, total, {})));
+}
+
+} // namespace qbx

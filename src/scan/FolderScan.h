@@ -1,0 +1,85 @@
+#pragma once
+
+#include "scan/FolderLister.h"
+#include "scan/TScanSettings.h"
+#include "scan/TSkipReport.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+namespace qbx {
+
+class IConflictPrompt;
+class TOptions;
+class TTree;
+class TTreeNode;
+struct TProductInfo;
+
+// The walk's view of the long operation it runs in.
+class IScanProgress {
+public:
+    virtual ~IScanProgress() = default;
+    // True when the walk must stop now (Stop pressed and confirmed).
+    virtual bool OperationStopped() = 0;
+    // One folder or file node was made or found.
+    virtual void StepOperation() = 0;
+};
+
+// Walks a folder of the file system into the catalogue tree: a node for
+// every folder and (as asked) every file, sizes, descriptions from
+// SETUP.TXT and media files, and name conflicts with items that existed
+// before through the conflict prompt. Uses TOptions' scan working state
+// (MarkFirstAdded, ScanAtTop, ScanAnswer, ConflictAnswer, StopState).
+// Widget-free, so the command-line program runs the same walk.
+class TFolderScan {
+public:
+    TFolderScan(TTree &tree, TOptions &options, IConflictPrompt &prompt, IScanProgress &progress,
+                IFolderLister &lister);
+
+    // Walks settings.FolderPath below target. Gives the chosen folder's total
+    // of file sizes (what was walked of it when the walk stopped early).
+    int64_t Run(TTreeNode *target, const TScanSettings &settings);
+
+    // The node made or found for the chosen folder (the first under the
+    // target), or null.
+    TTreeNode *FirstAddedNode() const { return firstAdded_; }
+    // A folder could not be listed or a file could not be opened; the walk
+    // stopped there.
+    bool Failed() const { return failed_; }
+    const TSkipReport &Skipped() const { return skipped_; }
+
+private:
+    struct Level;
+
+    int64_t ScanFolder(TTreeNode *parent, const std::string &folder, const QString &name,
+                       bool chosen);
+    bool Stopped();
+    void Fail();
+    bool AskConflict(TTreeNode *node);
+    // Reads a recogniser's file; false when the file cannot be opened at all.
+    bool Recognise(TProductInfo (*reader)(const QString &), const std::string &path,
+                   TProductInfo &info);
+    void ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info);
+    bool AddFile(Level &level, const std::string &path, const QString &name, int64_t fileSize,
+                 int64_t &total);
+    void SetFolderSize(TTreeNode *folderNode, int64_t total);
+
+    TTree &tree_;
+    TOptions &options_;
+    IConflictPrompt &prompt_;
+    IScanProgress &progress_;
+    IFolderLister &lister_;
+    TScanSettings settings_;
+    TTreeNode *target_ = nullptr;
+    TTreeNode *firstAdded_ = nullptr;
+    bool failed_ = false;
+    TSkipReport skipped_;
+};
+
+// The catalogue name of the chosen folder: its last component, or "" when
+// the path has none ("/").
+std::string LastFolderComponent(const std::string &folder);
+
+} // namespace qbx

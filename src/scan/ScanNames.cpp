@@ -1,0 +1,55 @@
+#include "scan/ScanNames.h"
+
+#include "platform/Codec.h"
+
+namespace qbx {
+namespace {
+
+bool Forbidden(char16_t c)
+{
+    switch (c) {
+    case u'\\':
+    case u'/':
+    case u':':
+    case u'*':
+    case u'?':
+    case u'<':
+    case u'>':
+    case u'|':
+    case u'"':
+        return true;
+    default:
+        return c < 0x20 || c == 0x7F;
+    }
+}
+
+bool PlainAscii(std::string_view bytes)
+{
+    for (const char ch : bytes)
+        if (static_cast<unsigned char>(ch) >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<QString> CatalogueName(std::string_view bytes)
+{
+    std::optional<QString> name;
+    // Most names are plain ASCII: no decoding checks or conversion needed.
+    if (PlainAscii(bytes)) {
+        name = QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    } else {
+        name = codec::FromUtf8Strict(bytes);
+        if (name)
+            name = codec::ToCatalogueText(*name);
+    }
+    if (!name || name->isEmpty())
+        return std::nullopt;
+    for (const QChar ch : *name)
+        if (Forbidden(ch.unicode()))
+            return std::nullopt;
+    return name;
+}
+
+} // namespace qbx

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string_view>
+
+namespace qbx {
+
+// The catalogue name of a file-system entry: its bytes read as UTF-8 and
+// made fit for the catalogue's code page (accents dropped). Nothing when the
+// catalogue cannot hold the name: bytes that are not UTF-8, characters the
+// code page lacks even without accents, a character that separates or
+// matches paths (\ / : * ? < > | and the double quotation mark), a control
+// character (tabs and line breaks would break text trees and query files),
+// or nothing left at all.
+std::optional<QString> CatalogueName(std::string_view bytes);
+
+} // namespace qbx

@@ -1,0 +1,144 @@
+#include "scan/TAddTree.h"
+
+#include "options/TOptions.h"
+#include "platform/Codec.h"
+#include "platform/TextRules.h"
+#include "scan/FolderScan.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/MessageBoxes.h"
+#include "tree/NodePaths.h"
+#include "tree/TTree.h"
+#include "tree/TTreeModel.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace qbx {
+namespace {
+
+constexpr qsizetype LabelCapacity = 32;
+
+// The walk's progress through the long operation.
+class TOperationProgress : public IScanProgress {
+public:
+    explicit TOperationProgress(TLongOperation &operation) : operation_(operation) {}
+    bool OperationStopped() override { return operation_.OperationStopped(); }
+    void StepOperation() override { operation_.StepOperation(); }
+
+private:
+    TLongOperation &operation_;
+};
+
+QString NoAccessText(const QString &folder)
+{
+    return folder + QStringLiteral("\rНет доступа к указанному ресурсу.");
+}
+
+} // namespace
+
+std::optional<QString> DriveRootLabel(const QString &folder, const QList<TVolume> &volumes)
+{
+    const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+    const QString root = clean.endsWith(u'/') ? clean : clean + u'/';
+    for (const TVolume &volume : volumes) {
+        if (volume.root != root)
+            continue;
+        const std::optional<QString> label =
+            codec::ToCatalogueText(text::Trim(text::Cut(volume.label, LabelCapacity)));
+        return label && !label->isEmpty() ? *label : TAddTree::UnnamedLabel();
+    }
+    return std::nullopt;
+}
+
+TAddTree::TAddTree(TScanContext context) : c_(std::move(context))
+{
+}
+
+bool TAddTree::EnterFolder(const QString &folder)
+{
+    for (;;) {
+        if (CanListFolder(QFile::encodeName(folder).toStdString()))
+            return true;
+        if (c_.boxes.Show(NoAccessText(folder), Title(), TMsgIcon::Error, MbRetryCancel) !=
+            TMsgAnswer::Retry)
+            return false;
+    }
+}
+
+void TAddTree::AddTreeClick()
+{
+    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+        c_.shell.hooks.EndLabelEdit();
+    const std::vector<TTreeNode *> selected = c_.model.SelectedNodes();
+    if (selected.size() != 1)
+        return;
+    TTreeNode *target = selected.front();
+    TScanSettings settings;
+    if (!c_.dialog.Execute(FullItemPath(target), settings))
+        return;
+    if (!settings.FolderPath.endsWith(u'/'))
+        settings.FolderPath += u'/';
+    if (!EnterFolder(settings.FolderPath))
+        return;
+    const std::optional<QString> label = DriveRootLabel(settings.FolderPath, c_.volumes());
+    settings.IsDriveRoot = label.has_value();
+    settings.VolumeLabel = label.value_or(QString());
+    Scan(target, settings);
+}
+
+void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
+{
+    TTree &tree = c_.model.Tree();
+    c_.shell.FreezeCommands();
+    c_.operation.StartOperation(Title(), 100, true);
+    c_.options.MarkFirstAdded = true;
+    c_.options.ScanAnswer = 0;
+    c_.options.ScanAtTop = true;
+    const bool hadChildren = target->HasChildren();
+
+    TOperationProgress progress(c_.operation);
+    TFolderScan scan(tree, c_.options, c_.prompt, progress, c_.lister);
+    c_.view.BeginFill();
+    {
+        TTreeUpdate bulk(tree);
+        scan.Run(target, settings);
+        // A file without an extension that received contents is a folder.
+        if (target->Image() == ImageFile && !target->Text().contains(u'.') && !hadChildren)
+            tree.SetImage(target, ImageFolder);
+    }
+    c_.view.EndFill();
+    skipped_ = scan.Skipped();
+    if (scan.Failed())
+        c_.boxes.Show(NoAccessText(settings.FolderPath), Title(), TMsgIcon::Error, MbOk);
+
+    TTreeNode *selected = scan.FirstAddedNode() ? scan.FirstAddedNode() : target;
+    c_.model.Select(selected);
+    c_.view.Expand(selected);
+    c_.shell.RestoreCommands();
+    if (c_.treeChanged)
+        c_.treeChanged();
+    if (skipped_.Count() > 0)
+        c_.boxes.Show(skipped_.Text(), Title(), TMsgIcon::Warning, MbOk);
+}
+
+void TAddTree::CalculateSizeClick()
+{
+    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+        c_.shell.hooks.EndLabelEdit();
+    const std::vector<TTreeNode *> selected = c_.model.SelectedNodes();
+    if (selected.size() != 1)
+        return;
+    TTreeNode *node = selected.front();
+    TTree &tree = c_.model.Tree();
+    const int64_t size = SubtreeSize(node);
+    if (TItemDescription *d = tree.MutableDescription(node))
+        d->Size = size;
+    else
+        tree.SetDescription(
+            node, std::make_unique<TItemDescription>(TItemDescription::Make({}, {}, {}, size, {})));
+    if (c_.treeChanged)
+        c_.treeChanged();
+}
+
+} // namespace qbx

@@ -1,0 +1,215 @@
+#include "scan/TScanForm.h"
+
+#include "session/MessageText.h"
+#include "shell/FolderPicker.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace qbx {
+
+TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), picker_(picker),
+      folderPath_(initialFolder)
+{
+    setObjectName(QStringLiteral("ScanForm"));
+    setWindowTitle(QStringLiteral("Добавление дерева файлов"));
+    setModal(true);
+
+    treeNodeLabel_ = new QLabel(QStringLiteral("Элемент дерева:"), this);
+    treeNodeLabel_->setObjectName(QStringLiteral("TreeNodeLabel"));
+    treeNodeEdit_ = new QLineEdit(this);
+    treeNodeEdit_->setObjectName(QStringLiteral("TreeNodeEdit"));
+    treeNodeEdit_->setReadOnly(true);
+    treeNodeEdit_->setFocusPolicy(Qt::NoFocus);
+    folderLabel_ = new QLabel(QStringLiteral("Папка на диске:"), this);
+    folderLabel_->setObjectName(QStringLiteral("FolderLabel"));
+    folderEdit_ = new QLineEdit(this);
+    folderEdit_->setObjectName(QStringLiteral("FolderEdit"));
+    folderEdit_->setReadOnly(true);
+    folderEdit_->installEventFilter(this);
+    folderSpeedButton_ = new QToolButton(this);
+    folderSpeedButton_->setObjectName(QStringLiteral("FolderSpeedButton"));
+    folderSpeedButton_->setAutoRaise(true);
+    folderSpeedButton_->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    folderSpeedButton_->setToolTip(QStringLiteral("Выберете папку для обработки"));
+    folderSpeedButton_->setFocusPolicy(Qt::StrongFocus);
+
+    rootFolderCheckBox_ = AddCheckBox(
+        "RootFolderCheckBox", QStringLiteral("&Начинать добавляемое дерево с указанной папки"),
+        QStringLiteral("Начинать добавляемое дерево с указанной папки"));
+    recursionCheckBox_ = AddCheckBox(
+        "RecursionCheckBox", QStringLiteral("Обрабатывать &вложенные папки"),
+        QStringLiteral(
+            "Добавлять файлы и папки не только из текущей папки,\r\nно и из вложенных в неё"));
+    addFilesCheckBox_ = AddCheckBox(
+        "AddFilesCheckBox", QStringLiteral("&Добавлять не только папки, но и файлы"),
+        QStringLiteral("Добавлять не только папки, но\r\nи файлы (иногда это излишне)"));
+    autoSizeCheckBox_ = AddCheckBox(
+        "AutoSizeCheckBox",
+        QStringLiteral("Автоматически подсчитывать &размеры добавляемых элементов"),
+        QStringLiteral(
+            "Автоматически подсчитывать и выставлять размеры\r\nдобавляемых папок и файлов"));
+    terminalSizeCheckBox_ = AddCheckBox(
+        "TerminalSizeCheckBox", QStringLiteral("&только оконечных"),
+        QStringLiteral("Автоматически подсчитывать и выставлять размеры ТОЛЬКО оконечных папок и "
+                       "файлов\r\n(суммарные размеры родительских папок не подсчитывать)"));
+    terminalSizeLabel_ = new QLabel(this);
+    terminalSizeLabel_->setObjectName(QStringLiteral("TerminalSizeLabel"));
+    terminalSizeLabel_->setText(QStringLiteral("(                                     )"));
+    autoDescrCheckBox_ = AddCheckBox(
+        "AutoDescrCheckBox",
+        QStringLiteral("Автоматически указывать о&писание распознаваемых продуктов"),
+        QStringLiteral(
+            "Автоматически указывать описание папки по файлу Setup.txt,\r\nфайлов *.mp3 - "
+            "по их ярлыкам"));
+
+    okButton_ = new QPushButton(QStringLiteral("O&K"), this);
+    okButton_->setObjectName(QStringLiteral("OKButton"));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("&Отмена"), this);
+    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton_->setAutoDefault(false);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *paths = new QGridLayout;
+    paths->addWidget(treeNodeLabel_, 0, 0);
+    paths->addWidget(treeNodeEdit_, 0, 1, 1, 2);
+    paths->addWidget(folderLabel_, 1, 0);
+    paths->addWidget(folderEdit_, 1, 1);
+    paths->addWidget(folderSpeedButton_, 1, 2);
+    paths->setColumnMinimumWidth(1, 320);
+    layout->addLayout(paths);
+    for (QCheckBox *box : {rootFolderCheckBox_, recursionCheckBox_, addFilesCheckBox_})
+        layout->addWidget(box);
+    // "только оконечных" sits right of the size box, framed by the label's
+    // parentheses.
+    auto *sizes = new QHBoxLayout;
+    sizes->addWidget(autoSizeCheckBox_);
+    auto *frame = new QGridLayout;
+    frame->addWidget(terminalSizeLabel_, 0, 0);
+    frame->addWidget(terminalSizeCheckBox_, 0, 0, Qt::AlignCenter);
+    sizes->addLayout(frame);
+    sizes->addStretch();
+    layout->addLayout(sizes);
+    layout->addWidget(autoDescrCheckBox_);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(folderEdit_, folderSpeedButton_);
+    setTabOrder(folderSpeedButton_, rootFolderCheckBox_);
+    setTabOrder(rootFolderCheckBox_, recursionCheckBox_);
+    setTabOrder(recursionCheckBox_, addFilesCheckBox_);
+    setTabOrder(addFilesCheckBox_, autoSizeCheckBox_);
+    setTabOrder(autoSizeCheckBox_, terminalSizeCheckBox_);
+    setTabOrder(terminalSizeCheckBox_, autoDescrCheckBox_);
+    setTabOrder(autoDescrCheckBox_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+
+    connect(autoSizeCheckBox_, &QCheckBox::clicked, this, [this] { AutoSizeCheckBoxClick(); });
+    connect(folderSpeedButton_, &QToolButton::clicked, this, [this] { FolderSpeedButtonClick(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QCheckBox *TScanForm::AddCheckBox(const char *name, const QString &caption, const QString &hint)
+{
+    auto *box = new QCheckBox(caption, this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setToolTip(MessageDisplayText(hint));
+    box->setChecked(true);
+    return box;
+}
+
+bool TScanForm::Execute(const QString &treeNodePath, TScanSettings &settings)
+{
+    treeNodeEdit_->setText(treeNodePath);
+    if (exec() != QDialog::Accepted)
+        return false;
+    settings.FolderPath = folderPath_;
+    settings.NoTopNode = noTopNode_;
+    settings.Recursion = recursionCheckBox_->isChecked();
+    settings.AddFiles = addFilesCheckBox_->isChecked();
+    settings.AutoSize = autoSizeCheckBox_->isChecked();
+    settings.TerminalSize = terminalSizeCheckBox_->isChecked();
+    settings.AutoDescr = autoDescrCheckBox_->isChecked();
+    return true;
+}
+
+void TScanForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TScanForm::FormShow()
+{
+    folderEdit_->setText(folderPath_);
+    AutoSizeCheckBoxClick();
+    okButton_->setFocus();
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TScanForm::AutoSizeCheckBoxClick()
+{
+    const bool on = autoSizeCheckBox_->isChecked();
+    terminalSizeCheckBox_->setEnabled(on);
+    terminalSizeLabel_->setEnabled(on);
+}
+
+void TScanForm::FolderSpeedButtonClick()
+{
+    QString folder = folderEdit_->text();
+    if (!picker_.PickFolder(PickerPrompt(), folder))
+        return;
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    folderEdit_->setText(folder);
+}
+
+void TScanForm::OKButtonClick()
+{
+    noTopNode_ = !rootFolderCheckBox_->isChecked();
+    folderPath_ = folderEdit_->text();
+    accept();
+}
+
+bool TScanForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == folderEdit_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const auto mods = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_F4 && mods == Qt::NoModifier) ||
+            (key->key() == Qt::Key_Down && mods == Qt::AltModifier)) {
+            folderSpeedButton_->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TScanForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        if (OnHelp)
+            OnHelp(HelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace qbx

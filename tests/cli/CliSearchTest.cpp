@@ -1,0 +1,151 @@
+#include "CliFixture.h"
+
+#include "engine/Query.h"
+#include "search/FoundRows.h"
+#include "search/SearchConditions.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace qbx::test {
+namespace {
+
+class CliSearch : public CliTest {
+protected:
+    QString cat;
+
+    CliSearch()
+    {
+        cat = Write("cat.db", {{"DISC1", "", "", "", "", 0, ""},
+                               {"DISC1", "Games\\", "", "", "", 0, ""},
+                               {"DISC1", "Games\\Doom.exe", "Id", "Doom", "1.9", 2048, "shooter"},
+                               {"DISC1", "Games\\readme.TXT", "", "", "", 100, ""},
+                               {"DISC2", "", "", "", "", 0, ""},
+                               {"DISC2", "Ёлка.txt", "", "", "", 1048576, ""},
+                               {"DISC2", "doom2.wad", "", "", "", 4096, ""}});
+    }
+
+    // The rows the core finds for a condition, as tsv lines.
+    QStringList CoreRows(const QString &condition)
+    {
+        engine::Query q;
+        q.Open(*SearchStatement(cat, condition));
+        QStringList rows;
+        for (bool more = q.First(); more; more = q.Next()) {
+            const TFoundRecord r = ReadFoundRecord(q);
+            rows << QStringList{r.Label,      r.Path,    r.Producer,
+                                r.Product,    r.Version, QString::number(r.Size),
+                                r.Description}
+                        .join(u'\t');
+        }
+        return rows;
+    }
+
+    static QStringList Lines(const CliRun &r) { return r.out.split(u'\n', Qt::SkipEmptyParts); }
+};
+
+TEST_F(CliSearch, GivesTheRowsOfTheSimpleSearchConditions)
+{
+    const CliRun global = Run({"search", cat, "doom", "--format", "tsv"});
+    EXPECT_EQ(global.status, 0);
+    EXPECT_EQ(Lines(global), CoreRows(GlobalSearchCondition("doom", true, true)));
+    EXPECT_EQ(Lines(global).size(), 2);
+
+    const CliRun field = Run({"search", cat, "txt", "--field", "ext", "--format=tsv"});
+    EXPECT_EQ(Lines(field), CoreRows(FieldSearchCondition("Path", true, "txt", true, true)));
+    EXPECT_EQ(Lines(field).size(), 2);
+
+    const CliRun exact = Run({"search", cat, "DISC2", "--field", "label", "--exact", "--case",
+                              "--kinds", "discs", "--format", "tsv"});
+    EXPECT_EQ(Lines(exact), QStringList{"DISC2\t\t\t\t\t0\t"});
+
+    const CliRun range = Run({"search", cat, "--size-range", "2k", "1M", "--format", "tsv"});
+    EXPECT_EQ(Lines(range), CoreRows(SizeRangeCondition(2048, 1048576)));
+    EXPECT_EQ(Lines(range).size(), 3);
+
+    const CliRun sql = Run({"search", cat, "--sql", "ByteSize = 100", "--format", "tsv"});
+    EXPECT_EQ(Lines(sql), QStringList{"DISC1\tGames\\readme.TXT\t\t\t\t100\t"});
+}
+
+TEST_F(CliSearch, TriesYeForYoAndSaysNothingFoundWithStatusOne)
+{
+    const CliRun yo = Run({"search", cat, "ёлка", "--format", "tsv"});
+    EXPECT_EQ(yo.status, 0);
+    EXPECT_EQ(Lines(yo).size(), 1);
+
+    const CliRun none = Run({"search", cat, "nothing-like-this"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.out.isEmpty());
+    EXPECT_TRUE(none.err.isEmpty());
+    EXPECT_EQ(Run({"search", cat, "zzz", "--format", "json"}).out, "[]\n");
+}
+
+TEST_F(CliSearch, JsonIsAnArrayOfTheSevenFields)
+{
+    const CliRun r =
+        Run({"search", cat, "Doom.exe", "--exact", "--field", "path", "--format", "json"});
+    // No match: the path field holds "Games\Doom.exe".
+    EXPECT_EQ(r.status, 1);
+    const CliRun all = Run({"search", cat, "shooter", "--format", "json"});
+    ASSERT_EQ(all.status, 0);
+    const QJsonArray rows = QJsonDocument::fromJson(all.out.toUtf8()).array();
+    ASSERT_EQ(rows.size(), 1);
+    const QJsonObject o = rows[0].toObject();
+    EXPECT_EQ(o.keys().size(), 7);
+    EXPECT_EQ(o["Path"].toString(), "Games\\Doom.exe");
+    EXPECT_EQ(o["ByteSize"].toInteger(), 2048);
+    EXPECT_EQ(o["Producer"].toString(), "Id");
+}
+
+TEST_F(CliSearch, BadInputGivesOneLineAndStatusTwoAndLeavesTheFile)
+{
+    QFile other(PathOf("notes.db"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("not a table at all");
+    other.close();
+    const auto hash = [&] {
+        QFile f(cat);
+        f.open(QIODevice::ReadOnly);
+        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    };
+    const QByteArray before = hash();
+    const QList<QStringList> bad = {
+        {"search", PathOf("missing.db"), "x"},
+        {"search", PathOf("notes.db"), "x"},
+        {"search", dir.path(), "x"},
+        {"search", cat, "x", "--bogus"},
+        {"search", cat, "--sql", "Label LIKE"},
+        {"search", cat, "--sql", "NoSuchField = 1"},
+        {"search", cat, "--size", "12 parsecs"},
+        {"search", cat, "x", "--field", "colour"},
+        {"search", cat, "x", "--format", "xml"},
+        {"search", cat},
+        {"frobnicate"},
+        {},
+    };
+    for (const QStringList &args : bad) {
+        const CliRun r = Run(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith("qubrix-cli: ")) << r.err.toStdString();
+        EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
+    }
+    EXPECT_EQ(hash(), before);
+}
+
+TEST_F(CliSearch, HelpAndVersion)
+{
+    const CliRun help = Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains("search"));
+    EXPECT_TRUE(help.out.contains("tree"));
+    const CliRun version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.startsWith("qubrix-cli "));
+}
+
+} // namespace
+} // namespace qbx::test

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "edit/IItemEditView.h"
+#include "edit/TDescriptionCommands.h"
+#include "edit/TEditValues.h"
+#include "edit/TItemOperations.h"
+#include "options/TOptions.h"
+#include "panes/PaneFixture.h"
+#include "session/CommandState.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "tree/NodePaths.h"
+#include "tree/ScriptedConflicts.h"
+#include "tree/TCatalogueTree.h"
+#include "tree/TTreeModel.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <set>
+
+#include <gtest/gtest.h>
+
+namespace qbx::test {
+
+// MainTreeView as the item operations see it.
+class FakeItemView : public IItemEditView {
+public:
+    void StartLabelEdit(const TTreeNode *node) override
+    {
+        editing = node;
+        editorOpen = true;
+    }
+    bool LabelEditorOpen() const override { return editorOpen; }
+    void CloseLabelEditor() override { editorOpen = false; }
+    void SetTreeReadOnly(bool on) override { readOnly = on; }
+    void SetEditShortcuts(bool given) override { shortcutsGiven = given; }
+    bool IsExpanded(const TTreeNode *node) const override { return expanded.count(node) > 0; }
+    void Expand(const TTreeNode *node) override { expanded.insert(node); }
+    void SetStatusText(const QString &text) override { status = text; }
+    void PostMessageHook() override { ++hooksPosted; }
+
+    const TTreeNode *editing = nullptr;
+    bool editorOpen = false;
+    bool readOnly = true;
+    bool shortcutsGiven = true;
+    std::set<const TTreeNode *> expanded;
+    QString status = QStringLiteral("untouched");
+    int hooksPosted = 0;
+};
+
+class FakeClipboard : public IClipboardText {
+public:
+    bool HasText() const override { return has; }
+    QString Text() const override { return text; }
+    void SetText(const QString &t) override
+    {
+        text = t;
+        has = true;
+    }
+    bool has = false;
+    QString text;
+};
+
+class FakeEditor : public IDescriptionEditor {
+public:
+    // Gets the values as handed in; changes them as the user would; false cancels.
+    std::function<bool(TEditValues &)> script;
+    TEditValues shown;
+    int shows = 0;
+    bool Execute(TEditValues &values) override
+    {
+        ++shows;
+        shown = values;
+        return script ? script(values) : false;
+    }
+};
+
+// A catalogue tree with its model and the item and description commands over it.
+class EditFixture : public ::testing::Test {
+protected:
+    EditFixture()
+    {
+        options.DbState = 2;
+        options.ConfirmDelete = true;
+        options.SizeUnit = 0;
+        commands.SetEnabled(cmd::SaveDbAction, false);
+        paneView.pane = &pane;
+        items.TreeViewChange = [this] {
+            ++refreshes;
+            pane.TreeViewChange();
+        };
+        descriptions.TreeViewChange = items.TreeViewChange;
+    }
+
+    TTreeNode *Insert(const QString &label, const QString &path, const QString &producer = {},
+                      int64_t size = 0)
+    {
+        return catalogue.InsertItem(label, path, producer, {}, {}, size, {}, false);
+    }
+    TTreeNode *Node(const QString &fullPath) const
+    {
+        TTreeNode *n = tree.Root();
+        for (const QString &part : fullPath.split(u'\\')) {
+            n = tree.FindChild(n, part);
+            if (!n)
+                return nullptr;
+        }
+        return n;
+    }
+    static QStringList Names(const TTreeNode *n)
+    {
+        QStringList names;
+        for (int i = 0; i < n->ChildCount(); ++i)
+            names.append(n->Child(i)->Text());
+        return names;
+    }
+    // Selects the nodes (the first is the current one) and refills the pane.
+    void Select(std::initializer_list<const TTreeNode *> nodes)
+    {
+        QItemSelectionModel *sel = model.SelectionModel();
+        sel->clear();
+        for (const TTreeNode *n : nodes)
+            sel->select(model.IndexOf(n), QItemSelectionModel::Select);
+        if (nodes.size() > 0)
+            sel->setCurrentIndex(model.IndexOf(*nodes.begin()), QItemSelectionModel::NoUpdate);
+        pane.TreeViewChange();
+    }
+    QString Selected() const
+    {
+        QStringList s;
+        for (const TTreeNode *n : model.SelectedNodes())
+            s << (n == tree.Root() ? QStringLiteral("\\") : FullItemPath(n));
+        return s.join(u',');
+    }
+    bool Saveable() const { return commands.Enabled(cmd::SaveDbAction) && options.TreeChanged; }
+
+    TOptions options;
+    TCommandState commands;
+    ScriptedConflicts prompt;
+    ScriptedMessageBoxes boxes;
+    FakeItemView view;
+    FakeClipboard clipboard;
+    FakeEditor editor;
+    TTree tree;
+    TTreeModel model{tree};
+    TCatalogueTree catalogue{tree, options, prompt, &model};
+    TItemOperations items{{options, commands, catalogue, model, boxes, view}};
+    TTree results;
+    TTreeModel searchModel{results};
+    FakeDescriptionView paneView;
+    TDescriptionPane pane{options, commands, paneView, model, searchModel};
+    TDescriptionCommands descriptions{{options, commands, catalogue, model, items, editor,
+                                       clipboard, boxes,
+                                       [this](int r) { return paneView.rows[size_t(r)]; }}};
+    int refreshes = 0;
+};
+
+} // namespace qbx::test

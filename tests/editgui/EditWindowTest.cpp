@@ -1,0 +1,212 @@
+// Editing the catalogue in the real main window: keys reach the commands and
+// the in-place editor, questions are real message boxes, the description
+// editor is the real form.
+#include "app/MainWindow.h"
+#include "edit/ItemNames.h"
+#include "edit/TItemEditGui.h"
+#include "options/TOptions.h"
+#include "storage/TCatalogueGui.h"
+#include "support/TestSupport.h"
+#include "tree/NodePaths.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace qbx::test {
+namespace {
+
+class EditWindow : public ::testing::Test {
+protected:
+    EditWindow()
+    {
+        form.show();
+        form.Action(cmd::CreateDbAction)->trigger();
+        QApplication::processEvents();
+        tree().setFocus();
+    }
+    ~EditWindow() override
+    {
+        form.Options().ConfirmDelete = false;
+        form.Commands().SetEnabled(cmd::SaveDbAction, false); // no save question
+        form.close();
+    }
+
+    TTree &Tree() { return form.Catalogue().MainTree(); }
+    QTreeView &tree() { return *form.MainTreeView(); }
+    TTreeNode *Node(const QString &path) { return NodeByFullPath(Tree(), path); }
+    void Select(const TTreeNode *n)
+    {
+        form.Catalogue().MainModel().Select(n);
+        QApplication::processEvents();
+    }
+    void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QWidget *target = QApplication::focusWidget();
+        if (!target || !target->isVisible())
+            target = &tree(); // a closed dialog may keep the focus offscreen
+        QTest::keyClick(target, Qt::Key(key), mods);
+        QApplication::processEvents();
+    }
+    // Runs when the next modal window shows (it may show a few events later).
+    void OnModal(std::function<void(QWidget *)> act)
+    {
+        auto *timer = new QTimer(&form);
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+            if (QWidget *w = QApplication::activeModalWidget()) {
+                timer->deleteLater();
+                timer->stop();
+                act(w);
+            }
+        });
+        timer->start();
+    }
+    void AnswerBox(QMessageBox::StandardButton button, QString *text = nullptr)
+    {
+        OnModal([button, text](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            ASSERT_TRUE(box);
+            if (text)
+                *text = box->windowTitle() + u'|' + box->text();
+            box->button(button)->click();
+        });
+    }
+    QLineEdit *Editor()
+    {
+        return qobject_cast<QLineEdit *>(tree().indexWidget(tree().currentIndex()));
+    }
+
+    TempConfigHome config;
+    TMainForm form;
+};
+
+TEST_F(EditWindow, AddRenameWithF2AndDeleteWithTheQuestion)
+{
+    Select(Tree().Root());
+    Key(Qt::Key_Insert);
+    ASSERT_TRUE(Node("Новый"));
+    Select(Node("Новый"));
+    Key(Qt::Key_Insert);
+    Key(Qt::Key_Insert);
+    EXPECT_TRUE(Node("Новый\\Новый подэлемент 1"));
+    Select(Node("Новый\\Новый подэлемент"));
+
+    Key(Qt::Key_F2);
+    QLineEdit *editor = Editor();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(form.Options().EditState, 1);
+    EXPECT_TRUE(form.Action(cmd::DeleteItemAction)->shortcuts().isEmpty());
+    editor->selectAll();
+    editor->insert(QStringLiteral("Док")); // typed
+    // Ctrl+C and Del reach the edit box, not the commands.
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Док"));
+    editor->setCursorPosition(0);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    EXPECT_EQ(editor->text(), QStringLiteral("ок"));
+    editor->insert(QStringLiteral("Д"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(form.Options().EditState, 0);
+    EXPECT_FALSE(form.Action(cmd::DeleteItemAction)->shortcuts().isEmpty());
+    const TTreeNode *renamed = Node("Новый\\Док");
+    ASSERT_TRUE(renamed);
+    EXPECT_FALSE(Node("Новый\\Новый подэлемент"));
+    EXPECT_EQ(form.Catalogue().MainModel().CurrentNode(), renamed);
+
+    QString asked;
+    AnswerBox(QMessageBox::Yes, &asked);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(asked, QStringLiteral("Удаление элемента|Вы действительно хотите удалить элемент "
+                                    "\"Док\"?"));
+    EXPECT_FALSE(Node("Новый\\Док"));
+    EXPECT_EQ(form.Catalogue().MainModel().CurrentNode(), Node("Новый\\Новый подэлемент 1"));
+    EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
+}
+
+TEST_F(EditWindow, AnInvalidNameShowsTheWarningAndEscGivesTheShortcutsBack)
+{
+    Select(Tree().Root());
+    Key(Qt::Key_Insert);
+    Select(Node("Новый"));
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(Editor());
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(form.Options().EditState, 0);
+    EXPECT_FALSE(form.Action(cmd::CopyDescrAction)->shortcuts().isEmpty());
+
+    Key(Qt::Key_F2);
+    QLineEdit *editor = Editor();
+    ASSERT_TRUE(editor);
+    editor->setText(QStringLiteral("con"));
+    QString shown;
+    AnswerBox(QMessageBox::Ok, &shown);
+    QTest::keyClick(editor, Qt::Key_Return);
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    QTest::qWait(50);
+    EXPECT_EQ(shown, QStringLiteral("Проверка имени элемента|Новое имя элемента имеет недопустимое "
+                                    "значение.\nПереименование отменено."));
+    EXPECT_TRUE(Node("Новый"));
+    EXPECT_EQ(form.Options().EditState, 0);
+}
+
+TEST_F(EditWindow, TheDescriptionEditorKeepsAnUntouchedSizeExact)
+{
+    TCatalogueTree &cat = form.Catalogue().Catalogue();
+    TTreeNode *file = cat.InsertItem("CD", "a.bin", "Acme", "", "", 1536, "", false);
+    form.Options().SizeUnit = 4;
+    Select(file);
+    OnModal([](QWidget *w) {
+        auto *producer = w->findChild<QLineEdit *>(QStringLiteral("ProducerEdit"));
+        auto *ok = w->findChild<QPushButton *>(QStringLiteral("OKButton"));
+        auto *spin = w->findChild<QSpinBox *>(QStringLiteral("SizeSpinEdit"));
+        auto *unit = w->findChild<QComboBox *>(QStringLiteral("SizeComboBox"));
+        auto *folder = w->findChild<QCheckBox *>(QStringLiteral("FolderCheckBox"));
+        ASSERT_TRUE(producer && ok && spin && unit && folder);
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("Редактирование описания"));
+        EXPECT_EQ(producer->selectedText(), QStringLiteral("Acme"));
+        EXPECT_EQ(spin->value(), 2);
+        EXPECT_EQ(unit->currentText(), QStringLiteral("кБ"));
+        EXPECT_FALSE(folder->isChecked());
+        EXPECT_FALSE(ok->isEnabled());
+        auto *descr = w->findChild<QLineEdit *>(QStringLiteral("DescrEdit"));
+        descr->setText(QStringLiteral("Описание"));
+        EXPECT_TRUE(ok->isEnabled());
+        QTest::keyClick(descr, Qt::Key_Return);
+    });
+    Key(Qt::Key_Return, Qt::AltModifier);
+    ASSERT_TRUE(file->Description());
+    EXPECT_EQ(*file->Description(), TItemDescription::Make("Acme", "", "", 1536, "Описание"));
+    EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
+
+    // The clipboard round trip.
+    TTreeNode *other = cat.InsertItem("CD", "b.bin", "", "", "", 7, "", false);
+    // What an earlier edit box copied may linger on the offscreen clipboard.
+    QApplication::clipboard()->clear();
+    form.Action(cmd::CopyDescrAction)->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Acme\r\r\rОписание"));
+    Select(other);
+    form.Action(cmd::PasteDescrAction)->trigger();
+    ASSERT_TRUE(other->Description());
+    EXPECT_EQ(*other->Description(), TItemDescription::Make("Acme", "", "", 7, "Описание"));
+}
+
+} // namespace
+} // namespace qbx::test

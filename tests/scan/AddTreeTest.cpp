@@ -1,0 +1,192 @@
+#include "ScanFixture.h"
+
+#include "scan/TAddTree.h"
+#include "session/ShellFixture.h"
+#include "tree/TTreeModel.h"
+
+namespace qbx::test {
+namespace {
+
+class ScriptedScanDialog : public IScanDialog {
+public:
+    bool accept = true;
+    TScanSettings settings;
+    QStringList shownPaths;
+    bool Execute(const QString &treeNodePath, TScanSettings &out) override
+    {
+        shownPaths << treeNodePath;
+        if (accept)
+            out = settings;
+        return accept;
+    }
+};
+
+class RecordingTreeView : public IScanTreeView {
+public:
+    int fills = 0;
+    std::vector<const TTreeNode *> expanded;
+    void BeginFill() override { ++fills; }
+    void EndFill() override {}
+    void Expand(const TTreeNode *node) override { expanded.push_back(node); }
+};
+
+// The scan command with the shell's core objects and a catalogue tree.
+class AddTree : public ScanFixture {
+protected:
+    void SetUp() override
+    {
+        File("Docs/a.txt", 100);
+        File("Docs/Sub/b.txt", 200);
+        options.DbState = 2;
+    }
+    void Select(const TTreeNode *node) { model.Select(node); }
+
+    FakeMainView view;
+    ScriptedMessageBoxes boxes;
+    TCommandState commands;
+    TLongOperation operation{options, view, boxes};
+    TMainShell shell{options, commands, view, operation, boxes};
+    TTreeModel model{tree};
+    ScriptedScanDialog dialog;
+    RecordingTreeView treeView;
+    QList<TVolume> volumes;
+    int changes = 0;
+    TAddTree command{TScanContext{options, shell, operation, boxes, model, prompt, dialog, treeView,
+                                  lister, [this] { return volumes; }, [this] { ++changes; }}};
+};
+
+TEST_F(AddTree, ScansUnderTheSelectedNodeAndSelectsTheNewFolder)
+{
+    TTreeNode *cd = Disc(QStringLiteral("CD"));
+    Select(cd);
+    dialog.settings.FolderPath = FolderPath("Docs");
+    commands.SetEnabled(cmd::OpenDbAction, true);
+    operation.SetClock([t = qint64(0)]() mutable { return t += 100; });
+    command.AddTreeClick();
+    EXPECT_EQ(dialog.shownPaths, QStringList{QStringLiteral("CD")});
+    const TTreeNode *docs = Node(QStringLiteral("CD\\Docs"));
+    ASSERT_NE(docs, nullptr);
+    EXPECT_EQ(model.SelectedNodes(), std::vector<TTreeNode *>{const_cast<TTreeNode *>(docs)});
+    EXPECT_EQ(treeView.expanded, std::vector<const TTreeNode *>{docs});
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(commands.Enabled(cmd::OpenDbAction)) << "commands come back";
+    EXPECT_FALSE(view.operationShown);
+    EXPECT_EQ(options.ConflictAnswer, 0);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(AddTree, ProgressWrapsWhenFull)
+{
+    for (int i = 0; i < 150; ++i)
+        File("Many/f" + std::to_string(i), 1);
+    Select(tree.Root());
+    dialog.settings.FolderPath = FolderPath("Many");
+    operation.SetClock([t = qint64(0)]() mutable { return t += 100; });
+    command.AddTreeClick();
+    EXPECT_LT(view.progress, 100);
+    EXPECT_EQ(view.progress, 151 % 101) << "one step per node, starting again after 100";
+    EXPECT_EQ(Node(QStringLiteral("Many"))->ChildCount(), 150);
+}
+
+TEST_F(AddTree, CancelledDialogOrInaccessibleFolderChangesNothing)
+{
+    Select(tree.Root());
+    dialog.accept = false;
+    command.AddTreeClick();
+    EXPECT_FALSE(tree.Root()->HasChildren());
+
+    dialog.accept = true;
+    dialog.settings.FolderPath = FolderPath("Missing");
+    boxes.Answer(TMsgAnswer::Retry);
+    boxes.Answer(TMsgAnswer::Cancel);
+    command.AddTreeClick();
+    ASSERT_EQ(boxes.shown.size(), 2);
+    EXPECT_EQ(boxes.shown[0].text,
+              FolderPath("Missing") + QStringLiteral("\rНет доступа к указанному ресурсу."));
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Добавление дерева файлов"));
+    EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
+    EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbRetryCancel));
+    EXPECT_FALSE(tree.Root()->HasChildren());
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(treeView.fills, 0);
+}
+
+TEST_F(AddTree, DriveRootsBecomeDiscsNamedByTheirLabel)
+{
+    Select(tree.Root());
+    dialog.settings.FolderPath = FolderPath("Docs");
+    TVolume cd;
+    cd.root = FolderPath("Docs");
+    cd.label = QStringLiteral("GAMES");
+    volumes = {cd};
+    command.AddTreeClick();
+    EXPECT_EQ(Node(QStringLiteral("GAMES"))->Image(), ImageDisc);
+    EXPECT_NE(Node(QStringLiteral("GAMES\\Sub\\b.txt")), nullptr);
+
+    volumes[0].label.clear();
+    Select(tree.Root());
+    command.AddTreeClick();
+    EXPECT_NE(Node(QStringLiteral("Безымянный\\a.txt")), nullptr);
+
+    EXPECT_EQ(DriveRootLabel(FolderPath("Docs/Sub"), volumes), std::nullopt);
+    volumes[0].label = QStringLiteral("Ö") + QString(40, u'x');
+    EXPECT_EQ(DriveRootLabel(FolderPath("Docs"), volumes), QStringLiteral("O") + QString(31, u'x'));
+}
+
+TEST_F(AddTree, AFileTargetWithoutExtensionBecomesAFolder)
+{
+    TTreeNode *cd = Disc(QStringLiteral("CD"));
+    TTreeNode *plain = tree.AddChild(cd, QStringLiteral("Drivers"), ImageFile);
+    TTreeNode *dotted = tree.AddChild(cd, QStringLiteral("pack.zip"), ImageFile);
+    Folder("Nothing");
+    dialog.settings.FolderPath = FolderPath("Nothing");
+    dialog.settings.NoTopNode = true;
+    Select(plain);
+    command.AddTreeClick();
+    EXPECT_EQ(plain->Image(), ImageFolder) << "even when nothing was added";
+    Select(dotted);
+    command.AddTreeClick();
+    EXPECT_EQ(dotted->Image(), ImageFile);
+    EXPECT_EQ(model.SelectedNodes().front(), dotted);
+}
+
+TEST_F(AddTree, FailuresAndSkippedNamesAreReportedAfterTheWalk)
+{
+    File("Docs/bad\xFF.txt", 1);
+    lister.failing = Local("Docs/Sub/");
+    Select(Disc(QStringLiteral("CD")));
+    dialog.settings.FolderPath = FolderPath("Docs");
+    command.AddTreeClick();
+    ASSERT_GE(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text,
+              FolderPath("Docs") + QStringLiteral("\rНет доступа к указанному ресурсу."));
+    EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbOk));
+    EXPECT_EQ(model.SelectedNodes().front(), Node(QStringLiteral("CD\\Docs")));
+    EXPECT_EQ(changes, 1) << "the closing steps run";
+    EXPECT_EQ(options.StopState, 0);
+    if (boxes.shown.size() == 2) { // the bad name may come after the failing folder
+        EXPECT_TRUE(boxes.shown[1].text.contains(QStringLiteral("bad\uFFFD.txt")));
+    }
+}
+
+TEST_F(AddTree, CalculateSizeSumsTheSubItems)
+{
+    TTreeNode *cd = Disc(QStringLiteral("CD"));
+    TTreeNode *a = tree.AddChild(cd, QStringLiteral("A"), ImageFolder);
+    TTreeNode *b = tree.AddChild(cd, QStringLiteral("B"), ImageFolder);
+    auto sized = [](int64_t size) {
+        return std::make_unique<TItemDescription>(TItemDescription::Make({}, {}, {}, size, {}));
+    };
+    tree.SetDescription(a, sized(7));
+    tree.SetDescription(b, sized(9));
+    tree.SetDescription(tree.AddChild(a, QStringLiteral("x.bin"), ImageFile), sized(100));
+    tree.SetDescription(tree.AddChild(b, QStringLiteral("y.bin"), ImageFile), sized(200));
+    Select(cd);
+    command.CalculateSizeClick();
+    ASSERT_NE(cd->Description(), nullptr);
+    EXPECT_EQ(cd->Description()->Size, 300);
+    EXPECT_EQ(changes, 1);
+}
+
+} // namespace
+} // namespace qbx::test

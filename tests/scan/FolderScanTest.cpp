@@ -1,0 +1,262 @@
+#include "ScanFixture.h"
+
+#include "TagFiles.h"
+#include "platform/Codec.h"
+
+#include <sys/stat.h>
+
+namespace qbx::test {
+namespace {
+
+class FolderScan : public ScanFixture {
+protected:
+    void SetUp() override
+    {
+        File("Docs/a.txt", 100);
+        File("Docs/Sub/b.txt", 200);
+        File("Docs/Sub/Deep/c.txt", 300);
+        Folder("Docs/Empty");
+    }
+};
+
+TEST_F(FolderScan, DefaultOptionsAddEveryFolderAndFileWithTerminalSizes)
+{
+    TTreeNode *cd = Disc(QStringLiteral("CD"));
+    EXPECT_EQ(Scan(cd, "Docs"), 600);
+    EXPECT_EQ(scan.FirstAddedNode(), Node(QStringLiteral("CD\\Docs")));
+    EXPECT_EQ(Names(Node(QStringLiteral("CD\\Docs"))), (QStringList{"Empty", "Sub", "a.txt"}));
+    EXPECT_EQ(Node(QStringLiteral("CD\\Docs"))->Image(), ImageFolder);
+    EXPECT_EQ(Node(QStringLiteral("CD\\Docs\\a.txt"))->Image(), ImageFile);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Sub\\Deep\\c.txt")), 300);
+    // Only items without sub-items get sizes; an empty folder's total is 0.
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs")), -1);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Sub")), -1);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Empty")), -1);
+    EXPECT_EQ(progress.steps, 7); // four folders, three files
+    EXPECT_FALSE(scan.Failed());
+    EXPECT_EQ(scan.Skipped().Count(), 0);
+}
+
+TEST_F(FolderScan, SizeOptionsDecideWhichItemsGetSizes)
+{
+    settings.TerminalSize = false;
+    Scan(Disc(QStringLiteral("CD")), "Docs");
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs")), 600);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Sub")), 500);
+
+    // Without files, the folders that hold no sub-folders get every byte below.
+    tree.ResetTree();
+    settings.TerminalSize = true;
+    settings.AddFiles = false;
+    Scan(Disc(QStringLiteral("CD")), "Docs");
+    EXPECT_EQ(Node(QStringLiteral("CD\\Docs\\a.txt")), nullptr);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Sub\\Deep")), 300);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Sub")), -1);
+
+    tree.ResetTree();
+    settings.AddFiles = true;
+    settings.AutoSize = false;
+    Scan(Disc(QStringLiteral("CD")), "Docs");
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\a.txt")), -1) << "unrecognised files get nothing";
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Sub\\Deep")), -1);
+}
+
+TEST_F(FolderScan, RecursionOffAddsFilesOnlyFromTheChosenFolder)
+{
+    settings.Recursion = false;
+    Scan(Disc(QStringLiteral("CD")), "Docs");
+    EXPECT_NE(Node(QStringLiteral("CD\\Docs\\a.txt")), nullptr);
+    EXPECT_NE(Node(QStringLiteral("CD\\Docs\\Sub\\Deep")), nullptr);
+    EXPECT_EQ(Node(QStringLiteral("CD\\Docs\\Sub\\b.txt")), nullptr);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Sub\\Deep")), 300) << "files still count";
+}
+
+TEST_F(FolderScan, WithoutTopNodeTheEntriesGoUnderTheTarget)
+{
+    settings.NoTopNode = true;
+    TTreeNode *cd = Disc(QStringLiteral("CD"));
+    Scan(cd, "Docs");
+    EXPECT_EQ(Names(cd), (QStringList{"Empty", "Sub", "a.txt"}));
+    EXPECT_EQ(scan.FirstAddedNode(), nullptr);
+
+    // Under the catalogue root every entry is a disc, files too.
+    Scan(tree.Root(), "Docs/Sub");
+    EXPECT_EQ(Node(QStringLiteral("Deep"))->Image(), ImageDisc);
+    EXPECT_EQ(Node(QStringLiteral("b.txt"))->Image(), ImageDisc);
+    EXPECT_EQ(Size(QStringLiteral("b.txt")), 200);
+}
+
+TEST_F(FolderScan, NamesTheCatalogueCannotHoldAreLeftOutAndReported)
+{
+    File("N/a:b.txt", 10);
+    File("N/what?.txt", 10);
+    File("N/x|y/inner.txt", 10);
+    File("N/Bj\xC3\xB6rk - J\xC3\xB3ga.mp3", 1000, Audio(100));
+    File("N/\xE4\xB8\xAD\xE6\x96\x87.txt", 10); // Chinese
+    File("N/bad\xFF.txt", 10);                  // not UTF-8
+    File("N/song \xF0\x9F\x8E\xB5.mp3", 10);    // emoji
+    File("N/tab\there.txt", 10);
+    File("N/ok.txt", 5);
+    settings.TerminalSize = false;
+    EXPECT_EQ(Scan(Disc(QStringLiteral("CD")), "N"), 1005);
+    const TTreeNode *n = Node(QStringLiteral("CD\\N"));
+    EXPECT_EQ(Names(n), (QStringList{"Bjork - Joga.mp3", "ok.txt"}));
+    const TItemDescription *d = Node(QStringLiteral("CD\\N\\Bjork - Joga.mp3"))->Description();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->Producer, QStringLiteral("Bjork"));
+    EXPECT_EQ(d->Product, QStringLiteral("Joga"));
+    EXPECT_EQ(Size(QStringLiteral("CD\\N")), 1005) << "skipped files count in no total";
+    EXPECT_EQ(scan.Skipped().Count(), 7);
+    EXPECT_TRUE(scan.Skipped().Paths().contains(FolderPath("N") + QStringLiteral("x|y")));
+    EXPECT_TRUE(scan.Skipped().Paths().contains(FolderPath("N") + QStringLiteral("中文.txt")));
+    EXPECT_FALSE(scan.Skipped().Paths().join(u'\n').contains(QStringLiteral("inner.txt")));
+    const QString text = scan.Skipped().Text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Не добавлено в каталог элементов: 7.\r")));
+}
+
+TEST_F(FolderScan, NamesEqualIgnoringCaseAreCataloguedOnce)
+{
+    File("C/README", 10);
+    File("C/readme", 20);
+    File("C/Dir/x.txt", 1);
+    File("C/dir/y.txt", 2);
+    Scan(Disc(QStringLiteral("CD")), "C");
+    EXPECT_TRUE(prompt.asked.isEmpty());
+    EXPECT_EQ(Node(QStringLiteral("CD\\C"))->ChildCount(), 2);
+    const TTreeNode *d = Node(QStringLiteral("CD\\C\\dir"));
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->ChildCount(), 1) << "the second folder is not walked";
+    EXPECT_EQ(scan.Skipped().Count(), 2);
+
+    // A second scan of the same folder clashes only with what existed before.
+    prompt.Answer(ConflictKeepAll);
+    Scan(Disc(QStringLiteral("CD")), "C");
+    EXPECT_EQ(prompt.asked, QStringList{QStringLiteral("CD\\C")});
+    EXPECT_EQ(Node(QStringLiteral("CD\\C"))->ChildCount(), 2);
+    EXPECT_EQ(scan.Skipped().Count(), 2);
+}
+
+TEST_F(FolderScan, SecondScanAsksAndFollowsTheAnswers)
+{
+    TTreeNode *cd = Disc(QStringLiteral("CD"));
+    Scan(cd, "Docs");
+    TTreeNode *a = Node(QStringLiteral("CD\\Docs\\a.txt"));
+    tree.MutableDescription(a)->Producer = QStringLiteral("Kept");
+    tree.MutableDescription(a)->Size = 0;
+
+    prompt.Answer(ConflictComplementAll);
+    Scan(cd, "Docs");
+    EXPECT_EQ(prompt.asked, QStringList{QStringLiteral("CD\\Docs")});
+    EXPECT_EQ(a->Description()->Producer, QStringLiteral("Kept"));
+    EXPECT_EQ(a->Description()->Size, 100) << "a zero size is filled";
+    EXPECT_EQ(Names(Node(QStringLiteral("CD\\Docs"))), (QStringList{"Empty", "Sub", "a.txt"}));
+
+    // Overwrite for one item asks again at the next clash; cancel ends it.
+    prompt.asked.clear();
+    prompt.Answer(ConflictOverwrite);
+    prompt.Answer(ConflictCancel);
+    progress.steps = 0;
+    Scan(cd, "Docs");
+    EXPECT_EQ(prompt.asked.size(), 2);
+    EXPECT_EQ(options.ConflictAnswer, 0); // reset by the fixture, as the command does
+    EXPECT_EQ(a->Description()->Producer, QStringLiteral("Kept")) << "cancel changes nothing";
+}
+
+TEST_F(FolderScan, SetupTxtDescribesItsFolderInAnyLetterCase)
+{
+    const std::string setup = Cp1251(QStringLiteral(
+        "Производитель: Фирма\r\nПродукт: Игра\r\nВерсия: 1.0\r\nОписание: Лучшая\r\n"));
+    File("Soft/Game/SeTuP.tXt", 0, setup);
+    File("Soft/Game/game.exe", 50);
+    settings.TerminalSize = false;
+    Scan(Disc(QStringLiteral("CD")), "Soft");
+    const TTreeNode *game = Node(QStringLiteral("CD\\Soft\\Game"));
+    ASSERT_NE(game->Description(), nullptr);
+    EXPECT_EQ(game->Description()->Producer, QStringLiteral("Фирма"));
+    EXPECT_EQ(game->Description()->Description, QStringLiteral("Лучшая"));
+    EXPECT_EQ(game->Description()->Size, int64_t(50 + setup.size()));
+    EXPECT_NE(Node(QStringLiteral("CD\\Soft\\Game\\SeTuP.tXt")), nullptr);
+
+    tree.ResetTree();
+    settings.AutoDescr = false;
+    Scan(Disc(QStringLiteral("CD")), "Soft");
+    EXPECT_EQ(Node(QStringLiteral("CD\\Soft\\Game"))->Description()->Producer, QString());
+}
+
+TEST_F(FolderScan, LinksAndSpecialFilesCannotHangTheWalk)
+{
+    File("L/real.txt", 42);
+    Folder("L/sub");
+    ASSERT_EQ(::symlink("..", Local("L/sub/up").c_str()), 0);
+    ASSERT_EQ(::symlink("real.txt", Local("L/link.txt").c_str()), 0);
+    ASSERT_EQ(::symlink("nowhere", Local("L/broken").c_str()), 0);
+    ASSERT_EQ(::mkfifo(Local("L/a.mp3").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo(Local("L/SETUP.TXT").c_str(), 0644), 0);
+    settings.TerminalSize = false;
+    EXPECT_EQ(Scan(Disc(QStringLiteral("CD")), "L"), 84);
+    EXPECT_EQ(Names(Node(QStringLiteral("CD\\L"))), (QStringList{"sub", "link.txt", "real.txt"}));
+    EXPECT_EQ(Size(QStringLiteral("CD\\L\\link.txt")), 42);
+    EXPECT_EQ(Node(QStringLiteral("CD\\L\\sub"))->ChildCount(), 0);
+}
+
+TEST_F(FolderScan, SparseFilesCountWithTheirFullSize)
+{
+    constexpr int64_t fiveGiB = int64_t(5) << 30;
+    File("Big/disk.img", fiveGiB);
+    File("Big/small.bin", 1);
+    settings.TerminalSize = false;
+    EXPECT_EQ(Scan(Disc(QStringLiteral("CD")), "Big"), fiveGiB + 1);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Big\\disk.img")), fiveGiB);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Big")), fiveGiB + 1);
+}
+
+TEST_F(FolderScan, AFolderThatCannotBeListedStopsTheWalkKeepingTheRest)
+{
+    lister.failing = Local("Docs/Sub/");
+    settings.TerminalSize = false;
+    Scan(Disc(QStringLiteral("CD")), "Docs");
+    EXPECT_TRUE(scan.Failed());
+    EXPECT_EQ(options.StopState, 2);
+    EXPECT_NE(Node(QStringLiteral("CD\\Docs\\Sub")), nullptr) << "added nodes stay";
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs")), -1) << "an unfinished folder gets no size";
+
+    // The chosen folder itself.
+    options.StopState = 0;
+    tree.ResetTree();
+    lister.failing = Local("Docs/");
+    Scan(Disc(QStringLiteral("CD")), "Docs");
+    EXPECT_TRUE(scan.Failed());
+    EXPECT_NE(Node(QStringLiteral("CD\\Docs")), nullptr);
+}
+
+TEST_F(FolderScan, UnreadableFolderOfTheFileSystem)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder";
+    File("U/locked/x.txt", 1);
+    ASSERT_EQ(::chmod(Local("U/locked").c_str(), 0), 0);
+    Scan(Disc(QStringLiteral("CD")), "U");
+    ::chmod(Local("U/locked").c_str(), 0755);
+    EXPECT_TRUE(scan.Failed());
+}
+
+TEST_F(FolderScan, StopKeepsWhatWasAdded)
+{
+    progress.stopAfter = 3;
+    settings.TerminalSize = false;
+    Scan(Disc(QStringLiteral("CD")), "Docs");
+    EXPECT_FALSE(scan.Failed());
+    EXPECT_EQ(progress.steps, 3);
+    EXPECT_NE(Node(QStringLiteral("CD\\Docs")), nullptr);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs")), -1) << "an unfinished folder gets no size";
+}
+
+TEST(FolderComponent, LastComponentOfAFolderPath)
+{
+    EXPECT_EQ(LastFolderComponent("/media/cd/Docs/"), "Docs");
+    EXPECT_EQ(LastFolderComponent("/media/cd/Docs"), "Docs");
+    EXPECT_EQ(LastFolderComponent("/"), "");
+}
+
+} // namespace
+} // namespace qbx::test

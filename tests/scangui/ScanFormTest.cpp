@@ -1,0 +1,221 @@
+// The scan dialog on the offscreen platform, alone and in the main window.
+#include "app/MainWindow.h"
+#include "app/ScanAttachGui.h"
+#include "options/TOptions.h"
+#include "scan/TScanForm.h"
+#include "scan/TScanGui.h"
+#include "shell/QStringPrinter.h"
+#include "shell/RecordingHelp.h"
+#include "storage/TCatalogueGui.h"
+#include "support/ScriptedFolderPicker.h"
+#include "support/TestSupport.h"
+#include "tree/NodePaths.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace qbx::test {
+namespace {
+
+template <class W> W *Get(QWidget &parent, const char *name)
+{
+    W *w = parent.findChild<W *>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+class ScanFormTest : public ::testing::Test {
+protected:
+    ScriptedFolderPicker picker;
+    TScanForm form{picker, QStringLiteral("/media/cd/")};
+    TScanSettings settings;
+
+    QCheckBox *Box(const char *name) { return Get<QCheckBox>(form, name); }
+    // Runs act once the dialog is up, then closes it with OK.
+    bool RunWith(std::function<void()> act, bool ok = true)
+    {
+        QTimer::singleShot(0, &form, [this, act, ok] {
+            EXPECT_TRUE(form.isVisible());
+            act();
+            if (ok)
+                QTest::mouseClick(Get<QPushButton>(form, "OKButton"), Qt::LeftButton);
+            else
+                QTest::keyClick(&form, Qt::Key_Escape);
+        });
+        return form.Execute(QStringLiteral("CD\\Docs"), settings);
+    }
+};
+
+TEST_F(ScanFormTest, ControlsCaptionsHintsAndTabOrder)
+{
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Добавление дерева файлов"));
+    EXPECT_EQ(Get<QLabel>(form, "TreeNodeLabel")->text(), QStringLiteral("Элемент дерева:"));
+    EXPECT_EQ(Get<QLabel>(form, "FolderLabel")->text(), QStringLiteral("Папка на диске:"));
+    EXPECT_EQ(Box("RootFolderCheckBox")->text(),
+              QStringLiteral("&Начинать добавляемое дерево с указанной папки"));
+    EXPECT_EQ(Box("RecursionCheckBox")->toolTip(),
+              QStringLiteral("Добавлять файлы и папки не только из текущей папки,\nно и из "
+                             "вложенных в неё"));
+    EXPECT_EQ(Box("TerminalSizeCheckBox")->text(), QStringLiteral("&только оконечных"));
+    EXPECT_EQ(Box("AutoDescrCheckBox")->text(),
+              QStringLiteral("Автоматически указывать о&писание распознаваемых продуктов"));
+    EXPECT_EQ(Get<QToolButton>(form, "FolderSpeedButton")->toolTip(),
+              QStringLiteral("Выберете папку для обработки"));
+    EXPECT_EQ(Get<QPushButton>(form, "OKButton")->text(), QStringLiteral("O&K"));
+    EXPECT_EQ(Get<QPushButton>(form, "CancelButton")->text(), QStringLiteral("&Отмена"));
+    EXPECT_TRUE(Get<QLineEdit>(form, "FolderEdit")->isReadOnly());
+    EXPECT_EQ(Get<QLineEdit>(form, "TreeNodeEdit")->focusPolicy(), Qt::NoFocus);
+
+    QStringList order;
+    QWidget *w = Get<QWidget>(form, "FolderEdit");
+    for (int i = 0; i < 30 && order.size() < 10; ++i, w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+    EXPECT_EQ(order, (QStringList{"FolderEdit", "FolderSpeedButton", "RootFolderCheckBox",
+                                  "RecursionCheckBox", "AddFilesCheckBox", "AutoSizeCheckBox",
+                                  "TerminalSizeCheckBox", "AutoDescrCheckBox", "OKButton",
+                                  "CancelButton"}));
+}
+
+TEST_F(ScanFormTest, DefaultsFolderChoiceAndOptionsAtOK)
+{
+    picker.Answer(QStringLiteral("/srv/disc"));
+    picker.Answer(QStringLiteral("/srv/other/"));
+    QString shownPath, shownFolder;
+    bool okFocused = false;
+    EXPECT_TRUE(RunWith([&] {
+        shownPath = Get<QLineEdit>(form, "TreeNodeEdit")->text();
+        shownFolder = Get<QLineEdit>(form, "FolderEdit")->text();
+        okFocused = form.focusWidget() == Get<QPushButton>(form, "OKButton");
+        QLineEdit *edit = Get<QLineEdit>(form, "FolderEdit");
+        QTest::keyClick(edit, Qt::Key_F4);
+        EXPECT_EQ(edit->text(), QStringLiteral("/srv/disc/"));
+        QTest::keyClick(edit, Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(edit, Qt::Key_F4, Qt::ShiftModifier); // not the picker's key
+        Box("RootFolderCheckBox")->click();
+        Box("AutoSizeCheckBox")->click();
+        EXPECT_FALSE(Box("TerminalSizeCheckBox")->isEnabled());
+        EXPECT_FALSE(Get<QLabel>(form, "TerminalSizeLabel")->isEnabled());
+    }));
+    EXPECT_EQ(shownPath, QStringLiteral("CD\\Docs"));
+    EXPECT_EQ(shownFolder, QStringLiteral("/media/cd/"));
+    EXPECT_TRUE(okFocused);
+    EXPECT_EQ(picker.prompts,
+              (QStringList{"Выберете папку для обработки:", "Выберете папку для обработки:"}));
+    EXPECT_EQ(picker.startFolders, (QStringList{"/media/cd/", "/srv/disc/"}));
+    EXPECT_EQ(settings.FolderPath, QStringLiteral("/srv/other/"));
+    EXPECT_TRUE(settings.NoTopNode);
+    EXPECT_FALSE(settings.AutoSize);
+    EXPECT_TRUE(settings.TerminalSize && settings.Recursion && settings.AddFiles &&
+                settings.AutoDescr);
+}
+
+TEST_F(ScanFormTest, CancelForgetsTheFolderButBoxesKeepTheirState)
+{
+    picker.Answer(QStringLiteral("/srv/disc"));
+    EXPECT_FALSE(RunWith(
+        [&] {
+            QTest::keyClick(Get<QLineEdit>(form, "FolderEdit"), Qt::Key_F4);
+            Box("AddFilesCheckBox")->click();
+        },
+        false));
+    QString folder;
+    EXPECT_TRUE(RunWith([&] { folder = Get<QLineEdit>(form, "FolderEdit")->text(); }));
+    EXPECT_EQ(folder, QStringLiteral("/media/cd/"));
+    EXPECT_FALSE(settings.AddFiles);
+}
+
+TEST_F(ScanFormTest, F1OpensTheTopic)
+{
+    int topic = -1;
+    form.OnHelp = [&](int t) { topic = t; };
+    EXPECT_TRUE(RunWith([&] { QTest::keyClick(&form, Qt::Key_F1); }));
+    EXPECT_EQ(topic, 8);
+}
+
+// The command in the real main window: a new catalogue, a folder scanned
+// under its root, then the same folder again with the conflict form.
+TEST(ScanInMainWindow, AddsTheTreeAndAsksAboutExistingItems)
+{
+    TempConfigHome config;
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("Disc/Sub"));
+    QFile file(dir.filePath(QStringLiteral("Disc/Sub/b.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(200, 'x'));
+    file.close();
+
+    TMainForm form;
+    ScriptedFolderPicker picker;
+    RecordingHelp help;
+    const auto scanGui = AttachScanGui(form, picker, help);
+    TScanGui &scan = *scanGui;
+    form.show();
+    QApplication::processEvents();
+    form.Catalogue().Files().CreateDbClick();
+    form.Catalogue().MainModel().Select(form.Catalogue().MainTree().Root());
+    QApplication::processEvents();
+    ASSERT_TRUE(form.Action(cmd::AddTreeAction)->isEnabled());
+
+    picker.Answer(dir.filePath(QStringLiteral("Disc")));
+    QTimer::singleShot(0, &form, [&] {
+        TScanForm &dialog = scan.ScanForm();
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(Get<QLineEdit>(dialog, "FolderEdit"), Qt::Key_F4);
+        QTest::mouseClick(Get<QPushButton>(dialog, "OKButton"), Qt::LeftButton);
+    });
+    form.Action(cmd::AddTreeAction)->trigger();
+    TTree &tree = form.Catalogue().MainTree();
+    const TTreeNode *disc = tree.FindChild(tree.Root(), QStringLiteral("Disc"));
+    ASSERT_NE(disc, nullptr);
+    EXPECT_EQ(disc->Image(), ImageDisc);
+    EXPECT_EQ(form.Catalogue().MainModel().SelectedNodes().front(), disc);
+    EXPECT_TRUE(form.MainTreeView()->isExpanded(form.Catalogue().MainModel().IndexOf(disc)));
+    EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
+    EXPECT_FALSE(form.ProgressBar()->isVisible());
+
+    // Again from the root: the existing disc raises the conflict form; Esc
+    // cancels and nothing more happens.
+    form.Catalogue().MainModel().Select(tree.Root());
+    QApplication::processEvents();
+    bool conflictShown = false;
+    QTimer::singleShot(0, &form, [&] {
+        QTest::mouseClick(Get<QPushButton>(scan.ScanForm(), "OKButton"), Qt::LeftButton);
+    });
+    // The conflict form comes up once the scan runs.
+    int tries = 0;
+    std::function<void()> answer = [&] {
+        QWidget *conflict = QApplication::activeModalWidget();
+        if (!conflict || conflict->objectName() != QStringLiteral("MessageForm")) {
+            if (++tries > 500)
+                return;
+            QTimer::singleShot(20, &form, answer);
+            return;
+        }
+        conflictShown = true;
+        QTest::keyClick(conflict, Qt::Key_Escape);
+    };
+    QTimer::singleShot(20, &form, answer);
+    form.Action(cmd::AddTreeAction)->trigger();
+    EXPECT_TRUE(conflictShown);
+    EXPECT_EQ(form.Options().ConflictAnswer, 0);
+    EXPECT_TRUE(form.Action(cmd::AddTreeAction)->isEnabled());
+}
+
+} // namespace
+} // namespace qbx::test
