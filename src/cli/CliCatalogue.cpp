@@ -48,7 +48,7 @@ void CheckCatalogue(const QString &fileName)
                         QStringLiteral(": файл не является базой данных по компакт-дискам"));
 }
 
-TLoadedCatalogue::TLoadedCatalogue(uint8_t conflictAnswer)
+TLoadedCatalogue::TLoadedCatalogue(TConflictAnswer conflictAnswer)
     : options_(QStringLiteral("Кварнис"), {}), prompt_(conflictAnswer),
       catalogue_(tree_, options_, prompt_)
 {

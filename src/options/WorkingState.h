@@ -22,10 +22,10 @@ enum TStopState : uint8_t {
 
 // Where an in-place edit of a tree label stands (TOptions::EditState).
 enum TEditState : uint8_t {
-    EditNone = 0,       // no edit
-    EditActive = 1,     // a label is being edited
-    EditJustEnded = 2,  // an edit has just ended
-    EditEditorUsed = 3, // the description editor was used
+    EditNone = 0,          // no edit in progress
+    EditLabel = 1,         // a node label is being edited in place
+    EditRenamePending = 2, // an accepted rename waits to be carried out
+    EditFromResults = 3,   // the description editor was asked for from the results
 };
 
 // Answers to a name conflict (TOptions::ConflictAnswer); the "All" answers

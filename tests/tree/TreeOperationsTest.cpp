@@ -104,7 +104,7 @@ TEST_F(DeleteNode, ExpandedParentLeftEmptyShowsCollapsedImage)
 
 TEST_F(DeleteNode, MarksTheTreeChangedAndEndsEditing)
 {
-    options.EditState = EditActive;
+    options.EditState = EditLabel;
     viewed.OnTreeChanged = [this] { ++changes; };
     viewed.DeleteNode(Node("CD1\\D"));
     EXPECT_TRUE(options.TreeChanged);
