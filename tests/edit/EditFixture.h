@@ -103,12 +103,7 @@ protected:
     // Selects the nodes (the first is the current one) and refills the pane.
     void Select(std::initializer_list<const TTreeNode *> nodes)
     {
-        QItemSelectionModel *sel = model.SelectionModel();
-        sel->clear();
-        for (const TTreeNode *n : nodes)
-            sel->select(model.IndexOf(n), QItemSelectionModel::Select);
-        if (nodes.size() > 0)
-            sel->setCurrentIndex(model.IndexOf(*nodes.begin()), QItemSelectionModel::NoUpdate);
+        SelectNodes(model, nodes);
         pane.TreeViewChange();
     }
     QString Selected() const

@@ -2,11 +2,15 @@
 
 #include "tree/TItemDescription.h"
 #include "tree/TTree.h"
+#include "tree/TTreeModel.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <QItemSelectionModel>
+
 #include <functional>
+#include <initializer_list>
 
 namespace qbx::test {
 
@@ -29,6 +33,18 @@ inline QStringList ChildNames(const TTreeNode *n)
     for (int i = 0; i < n->ChildCount(); ++i)
         names.append(n->Child(i)->Text());
     return names;
+}
+
+// Makes exactly these nodes selected in the model; the first one is the
+// current node.
+inline void SelectNodes(TTreeModel &model, std::initializer_list<const TTreeNode *> nodes)
+{
+    QItemSelectionModel *sel = model.SelectionModel();
+    sel->clear();
+    for (const TTreeNode *n : nodes)
+        sel->select(model.IndexOf(n), QItemSelectionModel::Select);
+    if (nodes.size() > 0)
+        sel->setCurrentIndex(model.IndexOf(*nodes.begin()), QItemSelectionModel::NoUpdate);
 }
 
 // Every node below the root in tree order, each as its full item path, '|'
