@@ -2,6 +2,7 @@
 
 #include "options/TOptions.h"
 #include "session/CommandState.h"
+#include "support/TreeNodes.h"
 #include "tree/ItemCommandRules.h"
 #include "tree/TDescriptionPane.h"
 #include "tree/TTreeModel.h"
@@ -109,12 +110,7 @@ protected:
     // Makes exactly these nodes selected; the first one is the focused node.
     static void Select(TTreeModel &model, std::initializer_list<const TTreeNode *> nodes)
     {
-        QItemSelectionModel *sel = model.SelectionModel();
-        sel->clear();
-        for (const TTreeNode *n : nodes)
-            sel->select(model.IndexOf(n), QItemSelectionModel::Select);
-        if (nodes.size() > 0)
-            sel->setCurrentIndex(model.IndexOf(*nodes.begin()), QItemSelectionModel::NoUpdate);
+        SelectNodes(model, nodes);
     }
     void Show(std::initializer_list<const TTreeNode *> nodes)
     {

@@ -8,12 +8,6 @@ using namespace qbx::test;
 
 namespace {
 
-const QList<Rec> kDisc = {
-    {"CD1", "", "", "", "", 0, ""},
-    {"CD1", "Музыка\\", "", "", "", 5000000000.0, ""},
-    {"CD1", "Музыка\\a.mp3", "Мелодия", "Альбом", "1.0", 4096, "песня"},
-};
-
 const QString kSaveError = "В процессе сохранения базы данных возникла ошибка.";
 
 TEST_F(SavingTest, ANewCatalogueIsSavedAsItsRecordsInPreOrderAndLoadsBackTheSame)

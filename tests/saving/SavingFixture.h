@@ -8,24 +8,15 @@
 #include <QDir>
 #include <QFile>
 
-#include <deque>
-
 namespace qbx::test {
 
 // Save dialogs answered from a script; each request is recorded.
-class ScriptedSaveDialog : public ISaveDialog {
+class ScriptedSaveDialog : public ISaveDialog,
+                           public ScriptedAnswers<TSaveDialogAnswer, TSaveDialogState> {
 public:
-    std::deque<TSaveDialogAnswer> answers;
-    QList<TSaveDialogState> requests;
-
     TSaveDialogAnswer GetSaveFileName(const TSaveDialogState &state) override
     {
-        requests.append(state);
-        if (answers.empty())
-            return {};
-        TSaveDialogAnswer a = answers.front();
-        answers.pop_front();
-        return a;
+        return Next(state);
     }
 };
 
