@@ -58,7 +58,7 @@ void CheckCatalogue(const QString &fileName)
                         QStringLiteral(": файл не является базой данных по компакт-дискам"));
 }
 
-uint8_t ParseConflictAnswer(const QString &value)
+TConflictAnswer ParseConflictAnswer(const QString &value)
 {
     if (value == u"keep")
         return ConflictKeepAll;
@@ -72,7 +72,7 @@ uint8_t ParseConflictAnswer(const QString &value)
                       "» для --on-conflict (keep, complement, overwrite или fail)");
 }
 
-TLoadedCatalogue::TLoadedCatalogue(uint8_t conflictAnswer)
+TLoadedCatalogue::TLoadedCatalogue(TConflictAnswer conflictAnswer)
     : options_(QStringLiteral("Кварнис"), {}), prompt_(conflictAnswer),
       tree_(std::make_unique<TTree>()), catalogue_(*tree_, options_, prompt_)
 {
@@ -100,7 +100,7 @@ void TLoadedCatalogue::Load(const QString &fileName)
     CheckNotCancelled();
 }
 
-void TLoadedCatalogue::SetConflictAnswer(uint8_t answer)
+void TLoadedCatalogue::SetConflictAnswer(TConflictAnswer answer)
 {
     prompt_.SetAnswer(answer);
     options_.ConflictAnswer = ConflictNotAsked;

@@ -28,30 +28,30 @@ void CheckCatalogue(const QString &fileName);
 // about last.
 class TFixedConflictAnswer : public IConflictPrompt {
 public:
-    explicit TFixedConflictAnswer(uint8_t answer) : answer_(answer) {}
-    uint8_t AskConflict(const QString &fullItemPath) override
+    explicit TFixedConflictAnswer(TConflictAnswer answer) : answer_(answer) {}
+    TConflictAnswer AskConflict(const QString &fullItemPath) override
     {
         asked_ = fullItemPath;
         return answer_;
     }
-    void SetAnswer(uint8_t answer) { answer_ = answer; }
+    void SetAnswer(TConflictAnswer answer) { answer_ = answer; }
     const QString &LastAsked() const { return asked_; }
 
 private:
-    uint8_t answer_;
+    TConflictAnswer answer_;
     QString asked_;
 };
 
 // The conflict answer of --on-conflict: keep, complement, overwrite (each
 // for every item) or fail (cancel at the first conflict). Throws
 // TUsageError for any other value.
-uint8_t ParseConflictAnswer(const QString &value);
+TConflictAnswer ParseConflictAnswer(const QString &value);
 
 // A catalogue tree filled from catalogue tables, as the program's Open and
 // Add build it, and saved as the program saves it.
 class TLoadedCatalogue {
 public:
-    explicit TLoadedCatalogue(uint8_t conflictAnswer = ConflictKeepAll);
+    explicit TLoadedCatalogue(TConflictAnswer conflictAnswer = ConflictKeepAll);
     // The tree is left to the end of the process: freeing a million nodes
     // one by one would only delay the exit by a tenth of a second or more.
     ~TLoadedCatalogue();
@@ -62,7 +62,7 @@ public:
     // a conflict was answered with cancel.
     void Load(const QString &fileName);
     // The answer to conflicts from now on.
-    void SetConflictAnswer(uint8_t answer);
+    void SetConflictAnswer(TConflictAnswer answer);
     // Throws TCliError when a conflict was answered with cancel.
     void CheckNotCancelled() const;
 

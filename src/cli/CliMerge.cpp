@@ -13,7 +13,7 @@ int RunMerge(const QStringList &args)
         throw TUsageError("нужен хотя бы один аргумент: КАТАЛОГ");
     if (!a.Has("into"))
         throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
-    const uint8_t answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
+    const TConflictAnswer answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
     const QString into = a.Value("into");
 
     // An existing target is merged into as well, first; a catalogue named

@@ -81,7 +81,7 @@ int RunScan(const QStringList &args)
         throw TUsageError("нужен один аргумент: ПАПКА");
     if (!a.Has("into"))
         throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
-    const uint8_t answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
+    const TConflictAnswer answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
     TScanSettings settings = Settings(a);
 
     const QString folder = a.Positional().first();
