@@ -48,7 +48,7 @@ protected:
     {
         options.DbFolder = dir.path() + QLatin1Char('/');
         shell.hooks.LoadTable = [this] { files.LoadTable(QStringLiteral("Открытие базы данных")); };
-        shell.SetDbState(0);
+        shell.SetDbState(DbNone);
     }
 
     QString PathOf(const QString &name) const { return dir.filePath(name); }

@@ -81,7 +81,7 @@ class EditFixture : public ::testing::Test {
 protected:
     EditFixture()
     {
-        options.DbState = 2;
+        options.DbState = DbEntire;
         options.ConfirmDelete = true;
         options.SizeUnit = 0;
         commands.SetEnabled(cmd::SaveDbAction, false);

@@ -85,7 +85,7 @@ protected:
     PaneFixture()
     {
         view.pane = &pane;
-        options.DbState = 2;
+        options.DbState = DbEntire;
         options.SizeUnit = 0;
         options.EmptySize = true;
         TTreeNode *root = tree.Root();
@@ -114,7 +114,7 @@ protected:
     }
     void Show(std::initializer_list<const TTreeNode *> nodes)
     {
-        Select(options.DbState == 3 ? searchModel : mainModel, nodes);
+        Select(options.DbState == DbFound ? searchModel : mainModel, nodes);
         pane.TreeViewChange();
     }
 
@@ -123,8 +123,8 @@ protected:
     {
         QStringList out;
         for (const TCommandEnable &c : ItemCommandStates(TSelectionSummary())) {
-            if (commands.Enabled(CommandIndex(c.Action)))
-                out << c.Action.chopped(6);
+            if (commands.Enabled(c.Command))
+                out << CommandTable()[c.Command].name.chopped(6);
         }
         return out;
     }

@@ -41,7 +41,7 @@ protected:
     void OpenChanged(const QString &path)
     {
         files.OpenFile(path);
-        shell.SetDbState(2);
+        shell.SetDbState(DbEntire);
         commands.SetEnabled(cmd::SaveDbAction, true);
         options.TreeChanged = true;
     }

@@ -75,7 +75,7 @@ protected:
         options.ScanAtTop = true;
         options.ScanAnswer = 0;
         const int64_t total = scan.Run(target, settings);
-        options.ConflictAnswer = 0;
+        options.ConflictAnswer = ConflictNotAsked;
         return total;
     }
 
