@@ -96,7 +96,7 @@ void TMainForm::FormCreate()
     fileDialogs_ = std::make_unique<TQtFileDialogs>(this);
     saveDialog_ = std::make_unique<TQtSaveDialog>(this);
     session_ = std::make_unique<TSession>(
-        windowTitle(), TSessionPorts{*this, *this, boxes_, *conflictForm_, *fileDialogs_,
+        windowTitle(), TSessionPorts{*this, *this, *this, boxes_, *conflictForm_, *fileDialogs_,
                                      *saveDialog_, [this] { return descrList_->columnWidth(1); },
                                      [this] { ExpandMainRoot(); }});
     Options().Load();
@@ -110,7 +110,6 @@ void TMainForm::FormCreate()
     catalogue_ = std::make_unique<TCatalogueGui>(*this, *session_);
     search_ = std::make_unique<TSearchGui>(*this, *catalogue_);
     edit_ = std::make_unique<TItemEditGui>(*this);
-    Shell().hooks.SaveOptions = [this] { Options().Save(*this); };
 
     // The design widths replace the options' initial pane widths; remembered
     // widths are applied at first activation.

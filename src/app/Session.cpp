@@ -29,6 +29,7 @@ TSession::TSession(const QString &appCaption, TSessionPorts ports)
     // A query file opens like any file: the File commands hand it to the
     // query editor.
     hooks.OpenQuery = [this](const QString &file) { files_.OpenFile(file); };
+    hooks.SaveOptions = [this, &window = ports.optionsWindow] { options_.Save(window); };
 }
 
 } // namespace qbx

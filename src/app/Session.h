@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/FileSystem.h"
+#include "options/OptionsWindowSeam.h"
 #include "options/TOptions.h"
 #include "search/TViewSwitch.h"
 #include "session/CommandState.h"
@@ -29,6 +30,7 @@ class ISaveDialog;
 struct TSessionPorts {
     IMainView &view;
     IOperationView &operationView;
+    IOptionsWindow &optionsWindow; // the geometry the options save at close
     IMessageBoxes &boxes;
     IConflictPrompt &conflicts; // the name-conflict form
     IFileDialogs &fileDialogs;  // the open dialog
