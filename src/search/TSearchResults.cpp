@@ -24,7 +24,7 @@ TSearchResults::TSearchResults(TResultsContext context) : c_(std::move(context))
 int CurrentPresentation(const TCommandState &commands)
 {
     for (int i = FirstFoundViewSet; i <= LastFoundViewSet; ++i)
-        if (commands.Checked(i))
+        if (commands.Checked(CommandAt(i)))
             return i - FirstFoundViewSet;
     return -1;
 }
@@ -78,7 +78,7 @@ bool TSearchResults::OpenResults(bool newSearch)
         return false;
     }
 
-    c_.shell.SetDbState(1);
+    c_.shell.SetDbState(DbOpen);
     c_.shell.EnableCommands(false);
     BuildTree(found);
     query.Close();
@@ -99,28 +99,23 @@ void TSearchResults::BuildTree(int found)
     // One reset of the view for the whole build; each sibling list is put
     // in order once, when it is next looked at.
     TTreeUpdate update(tree);
-    tree.ResetTree();
     c_.options.EntireSelPath.clear();
-    SetPresentationOrder(tree, presentation);
-    engine::Query &query = c_.runner.Query();
-    for (bool row = query.First(); row; row = query.Next()) {
-        if (c_.operation.OperationStopped())
-            break;
-        AddFoundRow(tree, presentation, ReadFoundRecord(query));
+    FillResultTree(tree, presentation, c_.runner.Query(), [this] {
         c_.operation.StepOperation();
-    }
+        return !c_.operation.OperationStopped();
+    });
 }
 
 void TSearchResults::RerunSearch()
 {
     c_.runner.ExecuteSearch(c_.options.LastCondition);
     if (c_.runner.Query().IsOpen() && OpenResults(false))
-        c_.shell.SetDbState(3);
+        c_.shell.SetDbState(DbFound);
 }
 
-void TSearchResults::FoundViewSetClick(int sender, bool alreadyChecked)
+void TSearchResults::FoundViewSetClick(cmd::Id sender, bool alreadyChecked)
 {
-    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (alreadyChecked)
         return;
