@@ -1,5 +1,9 @@
 #include "cli/CliArgs.h"
 
+#include <QRegularExpression>
+
+#include <limits>
+
 namespace qbx::cli {
 
 TArgs::TArgs(const QStringList &args, const QStringList &valued, const QStringList &flags,
@@ -57,6 +61,23 @@ QStringList TArgs::Values(const QString &name) const
 {
     const auto it = values_.find(name);
     return it == values_.end() ? QStringList() : it->second;
+}
+
+// "N" or "N" followed by a unit: b, k/kb, m/mb, g/gb (powers of 1024).
+int64_t ParseSize(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d+)\\s*([kmg]?)b?$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = re.match(text.trimmed());
+    bool ok = m.hasMatch();
+    const qint64 value = ok ? m.captured(1).toLongLong(&ok) : 0;
+    if (!ok)
+        throw TUsageError("неверный размер «" + text.toStdString() + "»");
+    const QString unit = m.captured(2).toLower();
+    const int shift = unit == u"k" ? 10 : unit == u"m" ? 20 : unit == u"g" ? 30 : 0;
+    if (value > (std::numeric_limits<int64_t>::max() >> shift))
+        throw TUsageError("слишком большой размер «" + text.toStdString() + "»");
+    return int64_t(value) << shift;
 }
 
 } // namespace qbx::cli

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <map>
 #include <stdexcept>
 
@@ -32,5 +33,9 @@ private:
     std::map<QString, QStringList> values_;
     QStringList positional_;
 };
+
+// A size in bytes: "N", or N with a unit b, k/kb, m/mb, g/gb (powers of
+// 1024), any case. Throws TUsageError for anything else.
+int64_t ParseSize(const QString &text);
 
 } // namespace qbx::cli

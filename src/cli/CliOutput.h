@@ -3,8 +3,13 @@
 #include "tree/TFoundRecord.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
+
+namespace qbx::engine {
+class Query;
+}
 
 namespace qbx::cli {
 
@@ -15,6 +20,18 @@ TFormat ParseFormat(const QString &value);
 
 // Writes text to a stream in UTF-8.
 void Print(FILE *out, const QString &text);
+
+// The fields joined by tabs, with "\n" at the end; tabs and line ends
+// inside a field become blanks.
+QString TsvLine(const QStringList &fields);
+
+// A size with its unit for people: "0 байт", "100 байт", "2.00 кБ".
+QString HumanSize(int64_t bytes);
+
+// Builds the result tree of the query's rows in a presentation (the values
+// of TPresentation), as the program shows it, and writes it as lines: one
+// per node, a tab per level, the size of each item found.
+void PrintResultTree(engine::Query &query, int presentation);
 
 // Writes found records in a format: text (one item per line with its size
 // and product fields), tsv (the seven fields, tab-separated, one record per

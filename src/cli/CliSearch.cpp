@@ -5,11 +5,15 @@
 
 #include "engine/Query.h"
 #include "search/FoundRows.h"
+#include "search/QueryCondition.h"
+#include "search/QueryFile.h"
+#include "search/QueryTree.h"
 #include "search/SearchConditions.h"
+#include "tree/NodeRecord.h"
 
-#include <QRegularExpression>
+#include <QFileInfo>
 
-#include <limits>
+#include <memory>
 
 namespace qbx::cli {
 
@@ -40,40 +44,63 @@ const TFieldChoice &FieldOf(const QString &option)
                       "» (label, path, ext, producer, product, version, description)");
 }
 
-// "N" or "N" followed by a unit: b, k/kb, m/mb, g/gb (powers of 1024).
-int64_t ParseSize(const QString &text)
-{
-    static const QRegularExpression re(QStringLiteral("^(\\d+)\\s*([kmg]?)b?$"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = re.match(text.trimmed());
-    bool ok = m.hasMatch();
-    const qint64 value = ok ? m.captured(1).toLongLong(&ok) : 0;
-    if (!ok)
-        throw TUsageError("неверный размер «" + text.toStdString() + "»");
-    const QString unit = m.captured(2).toLower();
-    const int shift = unit == u"k" ? 10 : unit == u"m" ? 20 : unit == u"g" ? 30 : 0;
-    if (value > (std::numeric_limits<int64_t>::max() >> shift))
-        throw TUsageError("слишком большой размер «" + text.toStdString() + "»");
-    return int64_t(value) << shift;
-}
+// The kinds of items wanted (--kinds), all when not given.
+struct TKinds {
+    bool discs = true;
+    bool folders = true;
+    bool files = true;
+};
 
-QString Kinds(const QString &list)
+TKinds ParseKinds(const QString &list)
 {
-    bool discs = false, folders = false, files = false;
+    TKinds k{false, false, false};
     for (const QString &kind : list.split(u',', Qt::SkipEmptyParts)) {
         if (kind == u"discs")
-            discs = true;
+            k.discs = true;
         else if (kind == u"folders")
-            folders = true;
+            k.folders = true;
         else if (kind == u"files")
-            files = true;
+            k.files = true;
         else
             throw TUsageError("неизвестный вид «" + kind.toStdString() +
                               "» (discs, folders, files)");
     }
-    if (!discs && !folders && !files)
+    if (!k.discs && !k.folders && !k.files)
         throw TUsageError("в --kinds не выбран ни один вид");
-    return KindFilter(discs, folders, files);
+    return k;
+}
+
+constexpr const char *kViews[] = {"standard", "producer", "list", "leaf"};
+
+int ParseView(const QString &view)
+{
+    for (int p = PresentStandard; p <= PresentLeaves; ++p)
+        if (view == QLatin1String(kViews[p]))
+            return p;
+    throw TUsageError("неизвестное представление «" + view.toStdString() +
+                      "» (standard, producer, list, leaf)");
+}
+
+// The condition of a saved complex query, as the query dialog runs it.
+QString SavedQueryCondition(const QString &fileName, const TKinds &k)
+{
+    if (!QFileInfo::exists(fileName))
+        throw TCliError(fileName + QStringLiteral(": файл не найден"));
+    const std::unique_ptr<TQueryTree> tree = ReadQueryFile(fileName);
+    if (!tree)
+        throw TCliError(
+            fileName +
+            QStringLiteral(": файл сложного запроса недоступен или имеет неверный формат"));
+    bool undefined = false;
+    tree->Visit([&undefined](TQueryNode &node) {
+        undefined = undefined || node.Caption() == kQueryUndefinedCaption;
+    });
+    if (undefined)
+        throw TCliError(fileName + QStringLiteral(": в запросе не полностью определено сравнение"));
+    const QString condition = BuildCondition(*tree->Top());
+    if (condition.isEmpty())
+        throw TCliError(fileName + QStringLiteral(": с логической точки зрения запрос пуст"));
+    return QueryCondition(condition, k.discs, k.folders, k.files);
 }
 
 // Opens the query on the rows of a condition; throws TCliError.
@@ -96,30 +123,39 @@ void OpenSearch(engine::Query &query, const QString &catalogue, const QString &c
 
 int RunSearch(const QStringList &args)
 {
-    const TArgs a(args, {"field", "size", "kinds", "sql", "format"}, {"case", "exact"},
-                  {{"size-range", 2}});
+    const TArgs a(args, {"field", "size", "kinds", "sql", "query", "view", "format"},
+                  {"case", "exact"}, {{"size-range", 2}});
     const QStringList &pos = a.Positional();
     const bool bySize = a.Has("size") || a.Has("size-range");
     const bool bySql = a.Has("sql");
-    if (int(a.Has("size")) + int(a.Has("size-range")) + int(bySql) > 1)
-        throw TUsageError("--size, --size-range и --sql исключают друг друга");
-    const qsizetype wanted = bySize || bySql ? 1 : 2;
+    const bool byQuery = a.Has("query");
+    if (int(a.Has("size")) + int(a.Has("size-range")) + int(bySql) + int(byQuery) > 1)
+        throw TUsageError("--size, --size-range, --sql и --query исключают друг друга");
+    const qsizetype wanted = bySize || bySql || byQuery ? 1 : 2;
     if (pos.size() != wanted)
         throw TUsageError(wanted == 1 ? "нужен один аргумент: КАТАЛОГ"
                                       : "нужны два аргумента: КАТАЛОГ ТЕКСТ");
     const TFormat format = ParseFormat(a.Value("format", "text"));
-    const QString kinds = a.Has("kinds") ? Kinds(a.Value("kinds")) : QString();
+    const int view = a.Has("view") ? ParseView(a.Value("view")) : -1;
+    if (view >= 0 && format != TFormat::Text)
+        throw TUsageError("--view задаёт вид текстового вывода; tsv и json дают записи списком");
+    const TKinds kinds = a.Has("kinds") ? ParseKinds(a.Value("kinds")) : TKinds();
+    const QString kindFilter = KindFilter(kinds.discs, kinds.folders, kinds.files);
     const bool ignoreCase = !a.Has("case");
 
     QString condition;
     QString typed;
-    if (bySql) {
+    if (byQuery) {
+        condition = SavedQueryCondition(a.Value("query"), kinds);
+    } else if (bySql) {
         condition = a.Value("sql");
-    } else if (a.Has("size")) {
-        condition = SizeExactCondition(ParseSize(a.Value("size")));
-    } else if (a.Has("size-range")) {
+        if (!kindFilter.isEmpty())
+            condition = u'(' + condition + u')' + kindFilter;
+    } else if (bySize) {
         const QStringList range = a.Values("size-range");
-        condition = SizeRangeCondition(ParseSize(range[0]), ParseSize(range[1]));
+        condition = (a.Has("size") ? SizeExactCondition(ParseSize(a.Value("size")))
+                                   : SizeRangeCondition(ParseSize(range[0]), ParseSize(range[1]))) +
+                    kindFilter;
     } else {
         typed = pos[1];
         if (typed.isEmpty())
@@ -132,10 +168,8 @@ int RunSearch(const QStringList &args)
         } else {
             condition = GlobalSearchCondition(typed, substring, ignoreCase);
         }
+        condition += kindFilter;
     }
-    if (bySql && !kinds.isEmpty())
-        condition = u'(' + condition + u')';
-    condition += kinds;
 
     StartEngine();
     const QString catalogue = pos[0];
@@ -144,14 +178,18 @@ int RunSearch(const QStringList &args)
     OpenSearch(query, catalogue, condition);
     // As in the program, a global search for "Ё" that found nothing is
     // tried again with "Е".
-    if (query.RecordCount() == 0 && !bySql && !bySize && !a.Has("field")) {
+    if (query.RecordCount() == 0 && !typed.isEmpty() && !a.Has("field")) {
         if (const QString yo = YoFallbackCondition(typed, condition); !yo.isEmpty())
             OpenSearch(query, catalogue, yo);
     }
-    TRecordWriter writer(stdout, format);
-    for (bool more = query.First(); more; more = query.Next())
-        writer.Write(ReadFoundRecord(query));
-    writer.Finish();
+    if (view >= 0) {
+        PrintResultTree(query, view);
+    } else {
+        TRecordWriter writer(stdout, format);
+        for (bool more = query.First(); more; more = query.Next())
+            writer.Write(ReadFoundRecord(query));
+        writer.Finish();
+    }
     return query.RecordCount() > 0 ? 0 : 1;
 }
 

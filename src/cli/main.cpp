@@ -28,9 +28,20 @@ const char *const kUsage =
     "      --exact            текст совпадает с полем целиком\n"
     "      --kinds СПИСОК     только discs, folders, files (через запятую)\n"
     "      --sql УСЛОВИЕ      условие WHERE на языке запросов (без ТЕКСТА)\n"
+    "      --query ФАЙЛ.cdq   выполнить сохранённый сложный запрос (без ТЕКСТА)\n"
+    "      --view ВИД         вывести дерево результатов: standard, producer,\n"
+    "                         list или leaf (только для вывода text)\n"
     "      --format ФОРМАТ    text (по умолчанию), tsv или json\n"
     "  tree КАТАЛОГ           текстовое дерево каталога (табуляции по уровням)\n"
     "      --disc МЕТКА       только один диск\n"
+    "  stats КАТАЛОГ          папки, файлы и байты по дискам и всего,\n"
+    "                         10 самых больших файлов, 15 самых объёмных расширений\n"
+    "      --format ФОРМАТ    text (по умолчанию), tsv или json\n"
+    "  dupes КАТАЛОГ          файлы с одинаковым именем (без учёта регистра)\n"
+    "                         и размером, больше всего лишних байт - первыми\n"
+    "      --min-size N[ЕД]   только файлы не меньше N (по умолчанию 1 байт)\n"
+    "      --across-discs     только копии на разных дисках\n"
+    "      --format ФОРМАТ    text (по умолчанию), tsv или json\n"
     "\n"
     "  --help                 показать эту справку\n"
     "  --version              показать версию\n"
@@ -65,6 +76,10 @@ int Run(const QStringList &args)
         return RunSearch(rest);
     if (command == u"tree")
         return RunTree(rest);
+    if (command == u"stats")
+        return RunStats(rest);
+    if (command == u"dupes")
+        return RunDupes(rest);
     throw TUsageError("неизвестная команда «" + command.toStdString() + "»");
 }
 

@@ -9,6 +9,7 @@
 #include "scan/SetupTxt.h"
 #include "scan/TInOutError.h"
 #include "session/ConflictPrompt.h"
+#include "tree/CataloguePath.h"
 #include "tree/NodePaths.h"
 #include "tree/TTree.h"
 
@@ -26,11 +27,6 @@ int64_t AddSize(int64_t total, int64_t size)
     return size > max - total ? max : total + size;
 }
 
-QString DisplayPath(const std::string &path)
-{
-    return QString::fromUtf8(path.data(), qsizetype(path.size()));
-}
-
 bool IsSetupTxt(const QString &name)
 {
     return name.size() == 9 && text::Upper(name) == QLatin1StringView("SETUP.TXT");
@@ -44,28 +40,9 @@ void Complement(QString &field, const QString &value)
 
 } // namespace
 
-// One folder being walked: its node and the children its listing reached.
-struct TFolderScan::Level {
-    TTreeNode *node = nullptr;
-    // The node was made by this walk, so every child it has came from this
-    // listing.
-    bool nodeNew = false;
-    // For a node that existed before: the children this listing made or
-    // found, to tell a second entry of the same name (ignoring case) from an
-    // item the catalogue already had.
-    std::unordered_set<const TTreeNode *> seen;
-
-    bool SeenHere(const TTreeNode *child) const { return nodeNew || seen.count(child) > 0; }
-    void Seen(const TTreeNode *child)
-    {
-        if (!nodeNew && child)
-            seen.insert(child);
-    }
-};
-
 TFolderScan::TFolderScan(TTree &tree, TOptions &options, IConflictPrompt &prompt,
                          IScanProgress &progress, IFolderLister &lister)
-    : tree_(tree), options_(options), prompt_(prompt), progress_(progress), lister_(lister)
+    : tree_(tree), options_(options), prompt_(prompt), progress_(progress), source_(&lister)
 {
 }
 
@@ -85,6 +62,7 @@ int64_t TFolderScan::Run(TTreeNode *target, const TScanSettings &settings)
     target_ = target;
     firstAdded_ = nullptr;
     failed_ = false;
+    failedPath_.clear();
     skipped_.Clear();
     std::string folder = settings.FolderPath.toStdString();
     if (folder.empty() || folder.back() != '/')
@@ -96,7 +74,7 @@ int64_t TFolderScan::Run(TTreeNode *target, const TScanSettings &settings)
         } else {
             const std::optional<QString> own = CatalogueName(LastFolderComponent(folder));
             if (!own) {
-                skipped_.Add(DisplayPath(folder));
+                skipped_.Add(ShownPath(folder));
                 return 0;
             }
             name = *own;
@@ -110,11 +88,13 @@ bool TFolderScan::Stopped()
     return failed_ || options_.ConflictAnswer == ConflictCancel || progress_.OperationStopped();
 }
 
-void TFolderScan::Fail()
+void TFolderScan::Fail(const std::string &path)
 {
     // A stop the user asked for earlier is not reported as a failure.
-    if (options_.StopState != 2)
+    if (options_.StopState != 2) {
         failed_ = true;
+        failedPath_ = ShownPath(path);
+    }
     options_.StopState = 2;
 }
 
@@ -160,17 +140,23 @@ int64_t TFolderScan::ScanFolder(TTreeNode *parent, const std::string &folder, co
         }
         progress_.StepOperation();
     }
-
-    TFolderListing listing;
-    if (!lister_.List(folder, listing)) {
-        Fail();
-        return 0;
-    }
     int64_t total = 0;
+    if (WalkFolder(level, folder, total))
+        SetFolderSize(level.node, total);
+    return total;
+}
+
+bool TFolderScan::WalkFolder(Level &level, const std::string &folder, int64_t &total)
+{
+    TFolderListing listing;
+    if (!source_->List(folder, listing)) {
+        Fail(folder);
+        return false;
+    }
     std::string path;
     for (size_t i = 0; i < listing.Count(); ++i) {
         if (Stopped())
-            return total; // unfinished: the folder gets no size
+            return false; // unfinished: the folder gets no size
         const TFolderListing::Entry &entry = listing.At(i);
         if (entry.kind == TEntryKind::Other)
             continue;
@@ -178,13 +164,13 @@ int64_t TFolderScan::ScanFolder(TTreeNode *parent, const std::string &folder, co
         path.assign(folder).append(bytes);
         const std::optional<QString> entryName = CatalogueName(bytes);
         if (!entryName) {
-            skipped_.Add(DisplayPath(path));
+            skipped_.Add(ShownPath(path));
             continue;
         }
         if (entry.kind == TEntryKind::Folder) {
             const TTreeNode *existing = tree_.FindChild(level.node, *entryName);
             if (existing && level.SeenHere(existing)) {
-                skipped_.Add(DisplayPath(path));
+                skipped_.Add(ShownPath(path));
                 continue;
             }
             const bool atTop = options_.ScanAtTop;
@@ -196,22 +182,19 @@ int64_t TFolderScan::ScanFolder(TTreeNode *parent, const std::string &folder, co
             if (!level.nodeNew)
                 level.Seen(existing ? existing : tree_.FindChild(level.node, *entryName));
             if (failed_)
-                return total;
+                return false;
         } else if (!AddFile(level, path, *entryName, entry.size, total)) {
-            return total;
+            return false;
         }
     }
     // A walk that stopped inside the last sub-folder has not seen everything.
-    if (Stopped())
-        return total;
-    SetFolderSize(level.node, total);
-    return total;
+    return !Stopped();
 }
 
 bool TFolderScan::Recognise(TProductInfo (*reader)(const QString &), const std::string &path,
                             TProductInfo &info)
 {
-    const QString file = DisplayPath(path);
+    const QString file = ShownPath(path);
     try {
         info = reader(file);
     } catch (const TInOutError &) {
@@ -221,7 +204,7 @@ bool TFolderScan::Recognise(TProductInfo (*reader)(const QString &), const std::
         try {
             ReadOnlyFile probe(file);
         } catch (const TInOutError &) {
-            Fail();
+            Fail(path);
             return false;
         }
     }
@@ -262,13 +245,14 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
     if (asNode) {
         existing = tree_.FindChild(level.node, name);
         if (existing && level.SeenHere(existing)) {
-            skipped_.Add(DisplayPath(path));
+            skipped_.Add(ShownPath(path));
             return true;
         }
     }
     const int64_t size = settings_.AutoSize ? fileSize : 0;
     total = AddSize(total, size);
-    if (level.node != tree_.Root() && settings_.AutoDescr && IsSetupTxt(name)) {
+    // Members of an archive are never read, only listed.
+    if (level.node != tree_.Root() && settings_.AutoDescr && !inArchive_ && IsSetupTxt(name)) {
         TProductInfo info;
         if (!Recognise(&ReadSetupTxt, path, info))
             return false;
@@ -281,7 +265,7 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
     TProductInfo info;
     if (settings_.AutoDescr) {
         const QString ext = LowerExtension(name);
-        if (ext == QLatin1StringView(".mp3") && !Recognise(&ReadMp3Tags, path, info))
+        if (ext == QLatin1StringView(".mp3") && !inArchive_ && !Recognise(&ReadMp3Tags, path, info))
             return false;
         if (!info.Recognised && IsMediaName(name)) {
             const TMediaName media = SplitMediaName(name);
@@ -293,6 +277,7 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
         return TItemDescription::Make(info.Producer, info.Product, info.Version, size,
                                       info.Description);
     };
+    const bool archive = settings_.Archives && !inArchive_ && IsArchiveName(name);
     if (!existing) {
         TTreeNode *node =
             tree_.AddChild(level.node, name, level.node == tree_.Root() ? ImageDisc : ImageFile);
@@ -303,7 +288,7 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
                 tree_.SetDescription(node, std::make_unique<TItemDescription>(std::move(d)));
         }
         progress_.StepOperation();
-        return true;
+        return !archive || ScanArchive(node, true, path);
     }
 
     level.Seen(existing);
@@ -332,7 +317,7 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
         }
     }
     progress_.StepOperation();
-    return true;
+    return !archive || ScanArchive(existing, false, path);
 }
 
 void TFolderScan::SetFolderSize(TTreeNode *folderNode, int64_t total)

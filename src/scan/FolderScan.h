@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 
 namespace qbx {
 
@@ -48,15 +49,40 @@ public:
     // A folder could not be listed or a file could not be opened; the walk
     // stopped there.
     bool Failed() const { return failed_; }
+    // The folder or file that could not be read, as the user knows its path.
+    const QString &FailedPath() const { return failedPath_; }
     const TSkipReport &Skipped() const { return skipped_; }
 
 private:
-    struct Level;
+    // One folder being walked: its node and the children its listing reached.
+    struct Level {
+        TTreeNode *node = nullptr;
+        // The node was made by this walk, so every child it has came from this
+        // listing.
+        bool nodeNew = false;
+        // For a node that existed before: the children this listing made or
+        // found, to tell a second entry of the same name (ignoring case) from an
+        // item the catalogue already had.
+        std::unordered_set<const TTreeNode *> seen;
+
+        bool SeenHere(const TTreeNode *child) const { return nodeNew || seen.count(child) > 0; }
+        void Seen(const TTreeNode *child)
+        {
+            if (!nodeNew && child)
+                seen.insert(child);
+        }
+    };
 
     int64_t ScanFolder(TTreeNode *parent, const std::string &folder, const QString &name,
                        bool chosen);
+    // Walks the folder's entries into level's node, adding file sizes to
+    // total. False when the walk did not see every entry (stop, failure).
+    bool WalkFolder(Level &level, const std::string &folder, int64_t &total);
+    // Lists the archive file (path) into its node. False when the walk must
+    // stop.
+    bool ScanArchive(TTreeNode *node, bool created, const std::string &path);
     bool Stopped();
-    void Fail();
+    void Fail(const std::string &path);
     bool AskConflict(TTreeNode *node);
     // Reads a recogniser's file; false when the file cannot be opened at all.
     bool Recognise(TProductInfo (*reader)(const QString &), const std::string &path,
@@ -70,11 +96,15 @@ private:
     TOptions &options_;
     IConflictPrompt &prompt_;
     IScanProgress &progress_;
-    IFolderLister &lister_;
+    // Where folders are listed: the file system, or an archive while its
+    // members are walked.
+    IFolderLister *source_;
+    bool inArchive_ = false;
     TScanSettings settings_;
     TTreeNode *target_ = nullptr;
     TTreeNode *firstAdded_ = nullptr;
     bool failed_ = false;
+    QString failedPath_;
     TSkipReport skipped_;
 };
 

@@ -52,4 +52,9 @@ std::optional<QString> CatalogueName(std::string_view bytes)
     return name;
 }
 
+QString ShownPath(const std::string &path)
+{
+    return QString::fromUtf8(path.data(), qsizetype(path.size()));
+}
+
 } // namespace qbx

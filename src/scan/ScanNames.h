@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace qbx {
@@ -15,5 +16,8 @@ namespace qbx {
 // character (tabs and line breaks would break text trees and query files),
 // or nothing left at all.
 std::optional<QString> CatalogueName(std::string_view bytes);
+
+// A path of the file system (the system's bytes) as the user is shown it.
+QString ShownPath(const std::string &path);
 
 } // namespace qbx

@@ -110,7 +110,7 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
     c_.view.EndFill();
     skipped_ = scan.Skipped();
     if (scan.Failed())
-        c_.boxes.Show(NoAccessText(settings.FolderPath), Title(), TMsgIcon::Error, MbOk);
+        c_.boxes.Show(NoAccessText(scan.FailedPath()), Title(), TMsgIcon::Error, MbOk);
 
     TTreeNode *selected = scan.FirstAddedNode() ? scan.FirstAddedNode() : target;
     c_.model.Select(selected);
@@ -118,7 +118,7 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
     c_.shell.RestoreCommands();
     if (c_.treeChanged)
         c_.treeChanged();
-    if (skipped_.Count() > 0)
+    if (!skipped_.Empty())
         c_.boxes.Show(skipped_.Text(), Title(), TMsgIcon::Warning, MbOk);
 }
 

@@ -72,6 +72,11 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
         QStringLiteral(
             "Автоматически указывать описание папки по файлу Setup.txt,\r\nфайлов *.mp3 - "
             "по их ярлыкам"));
+    archivesCheckBox_ = AddCheckBox(
+        "ArchivesCheckBox", QStringLiteral("Заносить в каталог содержимое &архивов"),
+        QStringLiteral(
+            "Добавлять под файлом архива его папки и файлы (архивы не распаковываются)"));
+    archivesCheckBox_->setChecked(false);
 
     okButton_ = new QPushButton(QStringLiteral("O&K"), this);
     okButton_->setObjectName(QStringLiteral("OKButton"));
@@ -102,6 +107,7 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
     sizes->addStretch();
     layout->addLayout(sizes);
     layout->addWidget(autoDescrCheckBox_);
+    layout->addWidget(archivesCheckBox_);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(okButton_);
@@ -116,7 +122,8 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
     setTabOrder(addFilesCheckBox_, autoSizeCheckBox_);
     setTabOrder(autoSizeCheckBox_, terminalSizeCheckBox_);
     setTabOrder(terminalSizeCheckBox_, autoDescrCheckBox_);
-    setTabOrder(autoDescrCheckBox_, okButton_);
+    setTabOrder(autoDescrCheckBox_, archivesCheckBox_);
+    setTabOrder(archivesCheckBox_, okButton_);
     setTabOrder(okButton_, cancelButton_);
 
     connect(autoSizeCheckBox_, &QCheckBox::clicked, this, [this] { AutoSizeCheckBoxClick(); });
@@ -146,6 +153,7 @@ bool TScanForm::Execute(const QString &treeNodePath, TScanSettings &settings)
     settings.AutoSize = autoSizeCheckBox_->isChecked();
     settings.TerminalSize = terminalSizeCheckBox_->isChecked();
     settings.AutoDescr = autoDescrCheckBox_->isChecked();
+    settings.Archives = archivesCheckBox_->isChecked();
     return true;
 }
 

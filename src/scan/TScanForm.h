@@ -17,7 +17,7 @@ namespace qbx {
 class IFolderPicker;
 
 // The scan dialog: the target's path, the folder to scan (chosen only
-// through the folder picker) and the six options. Created once; the boxes
+// through the folder picker) and the scan options. Created once; the boxes
 // and the chosen folder keep their state for the whole run.
 class TScanForm : public QDialog, public IScanDialog {
     Q_OBJECT
@@ -65,6 +65,7 @@ private:
     QCheckBox *terminalSizeCheckBox_;
     QLabel *terminalSizeLabel_;
     QCheckBox *autoDescrCheckBox_;
+    QCheckBox *archivesCheckBox_;
     QPushButton *okButton_;
     QPushButton *cancelButton_;
 };

@@ -16,6 +16,7 @@ struct TScanSettings {
     bool AutoSize = true;     // sizes are recorded
     bool TerminalSize = true; // ... only for items without sub-items
     bool AutoDescr = true;    // SETUP.TXT and media files give descriptions
+    bool Archives = false;    // archives' members become the archives' children
 };
 
 } // namespace qbx

@@ -1,20 +1,50 @@
 #include "scan/TSkipReport.h"
 
 namespace qbx {
+namespace {
+
+void AppendPaths(QString &text, const TSkipReport::Group &group)
+{
+    text += group.count > TSkipReport::ShownPaths
+                ? QStringLiteral("\rПервые %1:").arg(TSkipReport::ShownPaths)
+                : QStringLiteral("\rСписок:");
+    for (const QString &path : group.paths)
+        text += u'\r' + path;
+}
+
+void AppendGroup(QString &text, const TSkipReport::Group &group, const QString &heading)
+{
+    if (group.count == 0)
+        return;
+    if (!text.isEmpty())
+        text += QStringLiteral("\r\r");
+    text += heading.arg(group.count);
+    AppendPaths(text, group);
+}
+
+} // namespace
+
+void TSkipReport::AddArchiveNames(const QString &archive, qint64 count)
+{
+    if (count > 0)
+        names_.Add(QStringLiteral("%1 (элементов архива: %2)").arg(archive, QString::number(count)),
+                   count);
+}
 
 QString TSkipReport::Text() const
 {
-    if (count_ == 0)
-        return {};
-    QString text =
-        QStringLiteral("Не добавлено в каталог элементов: %1.\rИх имена нельзя сохранить "
-                       "в каталоге (недопустимые или неподдерживаемые символы) или "
-                       "повторяют имена соседних элементов без учёта регистра букв.\r")
-            .arg(count_);
-    text += count_ > ShownPaths ? QStringLiteral("\rПервые %1:").arg(ShownPaths)
-                                : QStringLiteral("\rСписок:");
-    for (const QString &path : paths_)
-        text += u'\r' + path;
+    QString text;
+    AppendGroup(text, names_,
+                QStringLiteral("Не добавлено в каталог элементов: %1.\rИх имена нельзя сохранить "
+                               "в каталоге (недопустимые или неподдерживаемые символы) или "
+                               "повторяют имена соседних элементов без учёта регистра букв.\r"));
+    AppendGroup(text, unreadable_,
+                QStringLiteral("Архивов, содержимое которых не удалось прочитать: %1.\rОни "
+                               "повреждены, зашифрованы или их формат не поддерживается; в "
+                               "каталог они занесены без содержимого.\r"));
+    AppendGroup(text, capped_,
+                QStringLiteral("Архивов, содержимое которых занесено не полностью: %1.\rВ них "
+                               "слишком много элементов; занесены только первые.\r"));
     return text;
 }
 

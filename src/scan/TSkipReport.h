@@ -5,32 +5,46 @@
 
 namespace qbx {
 
-// Entries a scan left out because the catalogue cannot hold their names (or
-// because another entry of the folder has the same name ignoring case): how
-// many, and the first few paths to show the user.
+// What a scan left out, told to the user when it ends: entries whose names
+// the catalogue cannot hold (or that repeat a neighbour's name ignoring
+// case), archives whose contents could not be read, and archives listed only
+// up to the member cap. Each group keeps its count and the first few paths.
 class TSkipReport {
 public:
     static constexpr int ShownPaths = 10;
 
-    void Add(const QString &path)
-    {
-        if (count_++ < ShownPaths)
-            paths_.append(path);
-    }
-    void Clear()
-    {
-        count_ = 0;
-        paths_.clear();
-    }
-    qint64 Count() const { return count_; }
-    const QStringList &Paths() const { return paths_; }
+    struct Group {
+        qint64 count = 0;
+        QStringList paths;
+        void Add(const QString &path, qint64 n = 1)
+        {
+            if (count < ShownPaths)
+                paths.append(path);
+            count += n;
+        }
+    };
 
-    // The report shown when the scan ends; "" when nothing was skipped.
+    void Add(const QString &path) { names_.Add(path); }
+    // count members of the archive left out for their names.
+    void AddArchiveNames(const QString &archive, qint64 count);
+    void AddUnreadable(const QString &archive) { unreadable_.Add(archive); }
+    void AddCapped(const QString &archive) { capped_.Add(archive); }
+    void Clear() { *this = TSkipReport(); }
+
+    // The entries left out for their names.
+    qint64 Count() const { return names_.count; }
+    const QStringList &Paths() const { return names_.paths; }
+    const Group &Unreadable() const { return unreadable_; }
+    const Group &Capped() const { return capped_; }
+    bool Empty() const { return names_.count + unreadable_.count + capped_.count == 0; }
+
+    // The report shown when the scan ends; "" when there is nothing to tell.
     QString Text() const;
 
 private:
-    qint64 count_ = 0;
-    QStringList paths_;
+    Group names_;
+    Group unreadable_;
+    Group capped_;
 };
 
 } // namespace qbx

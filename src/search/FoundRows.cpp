@@ -130,4 +130,16 @@ void SetPresentationOrder(TTree &tree, int presentation)
     tree.SetSiblingOrder(presentation == PresentStandard ? &SiblingLess : &ResultTextLess);
 }
 
+void FillResultTree(TTree &tree, int presentation, engine::Query &query,
+                    const std::function<bool()> &step)
+{
+    tree.ResetTree();
+    SetPresentationOrder(tree, presentation);
+    for (bool row = query.First(); row; row = query.Next()) {
+        AddFoundRow(tree, presentation, ReadFoundRecord(query));
+        if (step && !step())
+            break;
+    }
+}
+
 } // namespace qbx

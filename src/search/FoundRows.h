@@ -4,6 +4,8 @@
 
 #include <QStringView>
 
+#include <functional>
+
 namespace qbx {
 
 namespace engine {
@@ -32,6 +34,13 @@ TTreeNode *AddFoundRow(TTree &tree, int presentation, TFoundRecord record);
 // Equal texts keep a fixed order by their records' label and path.
 int CompareResultTexts(QStringView a, QStringView b);
 bool ResultTextLess(const TTreeNode &a, const TTreeNode &b);
+
+// Empties the tree and fills it with the rows of the open query, from the
+// first, in a presentation (order and nodes as above). step runs after each
+// row and ends the filling when it gives false. Call it inside a
+// TTreeUpdate so that each sibling list is put in order once.
+void FillResultTree(TTree &tree, int presentation, engine::Query &query,
+                    const std::function<bool()> &step);
 
 // Makes the tree keep the sibling order of a presentation: the catalogue's
 // order for the standard one, ResultTextLess for the others.

@@ -99,16 +99,11 @@ void TSearchResults::BuildTree(int found)
     // One reset of the view for the whole build; each sibling list is put
     // in order once, when it is next looked at.
     TTreeUpdate update(tree);
-    tree.ResetTree();
     c_.options.EntireSelPath.clear();
-    SetPresentationOrder(tree, presentation);
-    engine::Query &query = c_.runner.Query();
-    for (bool row = query.First(); row; row = query.Next()) {
-        if (c_.operation.OperationStopped())
-            break;
-        AddFoundRow(tree, presentation, ReadFoundRecord(query));
+    FillResultTree(tree, presentation, c_.runner.Query(), [this] {
         c_.operation.StepOperation();
-    }
+        return !c_.operation.OperationStopped();
+    });
 }
 
 void TSearchResults::RerunSearch()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/Query.h"
+#include "search/FoundRows.h"
+#include "search/SearchConditions.h"
 #include "storage/TableEngineSetup.h"
 #include "support/CatalogueTable.h"
 
@@ -7,6 +10,14 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <ostream>
+
+// Failed comparisons show texts as text.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace qbx::test {
 
@@ -31,6 +42,36 @@ protected:
         WriteCatalogueTable(PathOf(name), records);
         return PathOf(name);
     }
+
+    // Two discs with folders, a described file, sizes, a name with "Ё".
+    static QList<Rec> SampleRecords()
+    {
+        return {{"DISC1", "", "", "", "", 0, ""},
+                {"DISC1", "Games\\", "", "", "", 0, ""},
+                {"DISC1", "Games\\Doom.exe", "Id", "Doom", "1.9", 2048, "shooter"},
+                {"DISC1", "Games\\readme.TXT", "", "", "", 100, ""},
+                {"DISC2", "", "", "", "", 0, ""},
+                {"DISC2", "Ёлка.txt", "", "", "", 1048576, ""},
+                {"DISC2", "doom2.wad", "", "", "", 4096, ""}};
+    }
+
+    // The rows the core finds for a condition, as tsv lines.
+    static QStringList CoreSearchRows(const QString &catalogue, const QString &condition)
+    {
+        engine::Query q;
+        q.Open(*SearchStatement(catalogue, condition));
+        QStringList rows;
+        for (bool more = q.First(); more; more = q.Next()) {
+            const TFoundRecord r = ReadFoundRecord(q);
+            rows << QStringList{r.Label,      r.Path,    r.Producer,
+                                r.Product,    r.Version, QString::number(r.Size),
+                                r.Description}
+                        .join(u'\t');
+        }
+        return rows;
+    }
+
+    static QStringList Lines(const CliRun &r) { return r.out.split(u'\n', Qt::SkipEmptyParts); }
 
     static CliRun Run(const QStringList &args)
     {

@@ -1,7 +1,5 @@
 #include "CliFixture.h"
 
-#include "engine/Query.h"
-#include "search/FoundRows.h"
 #include "search/SearchConditions.h"
 
 #include <QCryptographicHash>
@@ -15,36 +13,9 @@ namespace {
 
 class CliSearch : public CliTest {
 protected:
-    QString cat;
+    QString cat = Write("cat.db", SampleRecords());
 
-    CliSearch()
-    {
-        cat = Write("cat.db", {{"DISC1", "", "", "", "", 0, ""},
-                               {"DISC1", "Games\\", "", "", "", 0, ""},
-                               {"DISC1", "Games\\Doom.exe", "Id", "Doom", "1.9", 2048, "shooter"},
-                               {"DISC1", "Games\\readme.TXT", "", "", "", 100, ""},
-                               {"DISC2", "", "", "", "", 0, ""},
-                               {"DISC2", "Ёлка.txt", "", "", "", 1048576, ""},
-                               {"DISC2", "doom2.wad", "", "", "", 4096, ""}});
-    }
-
-    // The rows the core finds for a condition, as tsv lines.
-    QStringList CoreRows(const QString &condition)
-    {
-        engine::Query q;
-        q.Open(*SearchStatement(cat, condition));
-        QStringList rows;
-        for (bool more = q.First(); more; more = q.Next()) {
-            const TFoundRecord r = ReadFoundRecord(q);
-            rows << QStringList{r.Label,      r.Path,    r.Producer,
-                                r.Product,    r.Version, QString::number(r.Size),
-                                r.Description}
-                        .join(u'\t');
-        }
-        return rows;
-    }
-
-    static QStringList Lines(const CliRun &r) { return r.out.split(u'\n', Qt::SkipEmptyParts); }
+    QStringList CoreRows(const QString &condition) const { return CoreSearchRows(cat, condition); }
 };
 
 TEST_F(CliSearch, GivesTheRowsOfTheSimpleSearchConditions)

@@ -159,7 +159,8 @@ TEST_F(AddTree, FailuresAndSkippedNamesAreReportedAfterTheWalk)
     command.AddTreeClick();
     ASSERT_GE(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text,
-              FolderPath("Docs") + QStringLiteral("\rНет доступа к указанному ресурсу."));
+              FolderPath("Docs/Sub") + QStringLiteral("\rНет доступа к указанному ресурсу."))
+        << "the box names the folder that failed, not the chosen one";
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbOk));
     EXPECT_EQ(model.SelectedNodes().front(), Node(QStringLiteral("CD\\Docs")));
     EXPECT_EQ(changes, 1) << "the closing steps run";

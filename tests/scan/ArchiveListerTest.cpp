@@ -1,11 +1,11 @@
 // Archives are made at test time by the system's archivers, so the lister is
 // checked against what real tools write.
 #include "scan/ArchiveLister.h"
+#include "ArchiveTools.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -29,15 +29,10 @@ protected:
         std::fclose(f);
     }
 
-    // Runs a tool in the source folder; skips the test when it is missing.
+    // Runs a tool in the source folder.
     bool Run(const QString &program, const QStringList &args)
     {
-        if (QStandardPaths::findExecutable(program).isEmpty())
-            return false;
-        QProcess p;
-        p.setWorkingDirectory(src_.path());
-        p.start(program, args);
-        return p.waitForFinished(60000) && p.exitCode() == 0;
+        return test::RunTool(src_.path(), program, args);
     }
 
     QString Out(const QString &name) const { return out_.filePath(name); }

@@ -74,6 +74,11 @@ TEST_F(ScanFormTest, ControlsCaptionsHintsAndTabOrder)
     EXPECT_EQ(Box("TerminalSizeCheckBox")->text(), QStringLiteral("&только оконечных"));
     EXPECT_EQ(Box("AutoDescrCheckBox")->text(),
               QStringLiteral("Автоматически указывать о&писание распознаваемых продуктов"));
+    EXPECT_EQ(Box("ArchivesCheckBox")->text(),
+              QStringLiteral("Заносить в каталог содержимое &архивов"));
+    EXPECT_EQ(Box("ArchivesCheckBox")->toolTip(),
+              QStringLiteral("Добавлять под файлом архива его папки и файлы (архивы не "
+                             "распаковываются)"));
     EXPECT_EQ(Get<QToolButton>(form, "FolderSpeedButton")->toolTip(),
               QStringLiteral("Выберете папку для обработки"));
     EXPECT_EQ(Get<QPushButton>(form, "OKButton")->text(), QStringLiteral("O&K"));
@@ -83,13 +88,13 @@ TEST_F(ScanFormTest, ControlsCaptionsHintsAndTabOrder)
 
     QStringList order;
     QWidget *w = Get<QWidget>(form, "FolderEdit");
-    for (int i = 0; i < 30 && order.size() < 10; ++i, w = w->nextInFocusChain())
+    for (int i = 0; i < 30 && order.size() < 11; ++i, w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             order << w->objectName();
     EXPECT_EQ(order, (QStringList{"FolderEdit", "FolderSpeedButton", "RootFolderCheckBox",
                                   "RecursionCheckBox", "AddFilesCheckBox", "AutoSizeCheckBox",
-                                  "TerminalSizeCheckBox", "AutoDescrCheckBox", "OKButton",
-                                  "CancelButton"}));
+                                  "TerminalSizeCheckBox", "AutoDescrCheckBox", "ArchivesCheckBox",
+                                  "OKButton", "CancelButton"}));
 }
 
 TEST_F(ScanFormTest, DefaultsFolderChoiceAndOptionsAtOK)
@@ -123,6 +128,7 @@ TEST_F(ScanFormTest, DefaultsFolderChoiceAndOptionsAtOK)
     EXPECT_FALSE(settings.AutoSize);
     EXPECT_TRUE(settings.TerminalSize && settings.Recursion && settings.AddFiles &&
                 settings.AutoDescr);
+    EXPECT_FALSE(settings.Archives) << "archives are listed only when asked for";
 }
 
 TEST_F(ScanFormTest, CancelForgetsTheFolderButBoxesKeepTheirState)
@@ -132,12 +138,14 @@ TEST_F(ScanFormTest, CancelForgetsTheFolderButBoxesKeepTheirState)
         [&] {
             QTest::keyClick(Get<QLineEdit>(form, "FolderEdit"), Qt::Key_F4);
             Box("AddFilesCheckBox")->click();
+            Box("ArchivesCheckBox")->click();
         },
         false));
     QString folder;
     EXPECT_TRUE(RunWith([&] { folder = Get<QLineEdit>(form, "FolderEdit")->text(); }));
     EXPECT_EQ(folder, QStringLiteral("/media/cd/"));
     EXPECT_FALSE(settings.AddFiles);
+    EXPECT_TRUE(settings.Archives);
 }
 
 TEST_F(ScanFormTest, F1OpensTheTopic)
