@@ -58,7 +58,7 @@ public:
 
 class TKeepAll : public IConflictPrompt {
 public:
-    uint8_t AskConflict(const QString &) override { return ConflictKeepAll; }
+    TConflictAnswer AskConflict(const QString &) override { return ConflictKeepAll; }
 };
 
 // The catalogue's text tree file, as the program saves it.

@@ -94,7 +94,7 @@ void CloseInWindow(TMainForm &form)
 
 class KeepAll : public IConflictPrompt {
 public:
-    uint8_t AskConflict(const QString &) override { return ConflictKeepAll; }
+    TConflictAnswer AskConflict(const QString &) override { return ConflictKeepAll; }
 };
 
 // The steps of a load, each timed alone on the same table.

@@ -87,7 +87,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
 
     TOptions options(QStringLiteral("Кварнис"), {});
-    options.DbState = 2;
+    options.DbState = qbx::DbEntire;
     TCommandState commands;
     NullView view;
 

@@ -78,14 +78,15 @@ int main(int argc, char **argv)
     bool ok = true;
     double total = 0;
     for (int p = PresentStandard; p <= PresentLeaves; ++p) {
-        form.Commands().SetChecked(FirstFoundViewSet + p, true);
+        form.Commands().SetChecked(qbx::CommandAt(FirstFoundViewSet + p), true);
         timer.restart();
         const int found = form.Search().RunNewSearch(condition);
         QApplication::processEvents();
         const double seconds = Seconds(timer);
         total += seconds;
-        if (found != rows || options.DbState != 3 || !form.SearchTreeView()->isVisible()) {
-            std::printf("failed_%s: found %d, mode %d\n", names[p], found, options.DbState);
+        if (found != rows || options.DbState != qbx::DbFound ||
+            !form.SearchTreeView()->isVisible()) {
+            std::printf("failed_%s: found %d, mode %d\n", names[p], found, int(options.DbState));
             ok = false;
         }
         std::printf("search_to_tree_seconds_%s: %.3f s\n", names[p], seconds);
@@ -96,7 +97,7 @@ int main(int argc, char **argv)
 
     // Unsaved changes: the catalogue is loaded, changed, and the search
     // writes the temporary copy first.
-    form.Commands().SetChecked(FirstFoundViewSet + PresentStandard, true);
+    form.Commands().SetChecked(cmd::FoundViewStandardAction, true);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
     form.Catalogue().Catalogue().InsertItem(QStringLiteral("DISC_1"), QStringLiteral("new.txt"), {},

@@ -232,7 +232,10 @@ private:
 
 class AnswerComplementAll : public qbx::IConflictPrompt {
 public:
-    uint8_t AskConflict(const QString &) override { return qbx::ConflictComplementAll; }
+    qbx::TConflictAnswer AskConflict(const QString &) override
+    {
+        return qbx::ConflictComplementAll;
+    }
 };
 
 void InsertRange(qbx::TCatalogueTree &tree, const Catalogue &c, size_t from, size_t to)

@@ -2,6 +2,7 @@
 // built from every tree that passes. A tree that passes must give a
 // condition the engine's SQL parser accepts and can bind to the catalogue
 // fields; anything else is a fault and aborts.
+#include "FuzzCatalogue.h"
 #include "FuzzFile.h"
 
 #include "engine/Error.h"
@@ -19,17 +20,8 @@
 namespace {
 
 using namespace qbx::engine;
-
-const std::vector<SqlField> &Fields()
-{
-    static const std::vector<SqlField> fields = {
-        {"Label", {FtAlpha, 0, 32}},         {"Path", {FtAlpha, 32, 255}},
-        {"Producer", {FtAlpha, 287, 64}},    {"Product", {FtAlpha, 351, 64}},
-        {"Version", {FtAlpha, 415, 16}},     {"ByteSize", {FtNumber, 431, 8}},
-        {"Description", {FtAlpha, 439, 64}},
-    };
-    return fields;
-}
+using qbx::fuzz::CatalogueSqlFields;
+using qbx::fuzz::kCatalogueRecordSize;
 
 void CheckCondition(const qbx::TQueryTree &tree, unsigned kinds)
 {
@@ -38,8 +30,9 @@ void CheckCondition(const qbx::TQueryTree &tree, unsigned kinds)
         return;
     const QString full = qbx::QueryCondition(condition, kinds & 1, kinds & 2, kinds & 4);
     try {
-        const SqlCondition bound(ParseSqlCondition(qbx::codec::ToCp1251(full)), Fields(), 503);
-        std::vector<uint8_t> record(503, 0);
+        const SqlCondition bound(ParseSqlCondition(qbx::codec::ToCp1251(full)),
+                                 CatalogueSqlFields(), kCatalogueRecordSize);
+        std::vector<uint8_t> record(kCatalogueRecordSize, 0);
         (void)bound.Evaluate(record.data());
     } catch (const Error &e) {
         std::fprintf(stderr, "condition refused: %s\n%s\n", e.what(), full.toStdString().c_str());

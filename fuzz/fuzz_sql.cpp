@@ -1,5 +1,7 @@
 // Fuzz target for local SQL: the statement and condition parsers, binding to
 // the catalogue fields and evaluation on a few records.
+#include "FuzzCatalogue.h"
+
 #include "engine/Error.h"
 #include "engine/FieldCodec.h"
 #include "engine/SqlCondition.h"
@@ -14,21 +16,10 @@
 namespace {
 
 using namespace qbx::engine;
+using qbx::fuzz::CatalogueSqlFields;
+using qbx::fuzz::kCatalogueRecordSize;
 
-const std::vector<SqlField> &Fields()
-{
-    static const std::vector<SqlField> fields = {
-        {"Label", {FtAlpha, 0, 32}},         {"Path", {FtAlpha, 32, 255}},
-        {"Producer", {FtAlpha, 287, 64}},    {"Product", {FtAlpha, 351, 64}},
-        {"Version", {FtAlpha, 415, 16}},     {"ByteSize", {FtNumber, 431, 8}},
-        {"Description", {FtAlpha, 439, 64}},
-    };
-    return fields;
-}
-
-constexpr uint32_t kRecordSize = 503;
-
-const std::vector<std::array<uint8_t, kRecordSize>> &Records()
+const std::vector<std::array<uint8_t, kCatalogueRecordSize>> &Records()
 {
     static const auto records = [] {
         struct Row {
@@ -43,9 +34,9 @@ const std::vector<std::array<uint8_t, kRecordSize>> &Records()
             {"\xB8\xEB\xEA\xE0", "\xD4\xEE\xF2\xEE\\a.jpg", "", "x\"y", -1, false},
             {"", "", "", "", 0, false},
         };
-        std::vector<std::array<uint8_t, kRecordSize>> out;
+        std::vector<std::array<uint8_t, kCatalogueRecordSize>> out;
         for (const Row &r : rows) {
-            std::array<uint8_t, kRecordSize> rec{};
+            std::array<uint8_t, kCatalogueRecordSize> rec{};
             EncodeAlpha(rec.data() + 0, 32, r.label);
             EncodeAlpha(rec.data() + 32, 255, r.path);
             EncodeAlpha(rec.data() + 287, 64, r.producer);
@@ -59,14 +50,13 @@ const std::vector<std::array<uint8_t, kRecordSize>> &Records()
     return records;
 }
 
-void TryCondition(std::string_view text)
+// Binds a parsed condition to the catalogue fields and evaluates it on
+// every record.
+void Evaluate(const SqlExpr &expr)
 {
-    try {
-        const SqlCondition condition(ParseSqlCondition(text), Fields(), kRecordSize);
-        for (const auto &rec : Records())
-            (void)condition.Evaluate(rec.data());
-    } catch (const Error &) {
-    }
+    const SqlCondition condition(expr, CatalogueSqlFields(), kCatalogueRecordSize);
+    for (const auto &rec : Records())
+        (void)condition.Evaluate(rec.data());
 }
 
 } // namespace
@@ -74,14 +64,14 @@ void TryCondition(std::string_view text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
-    TryCondition(text);
+    try {
+        Evaluate(ParseSqlCondition(text));
+    } catch (const Error &) {
+    }
     try {
         const SqlSelect select = ParseSqlSelect(text);
-        if (select.hasWhere) {
-            const SqlCondition condition(select.where, Fields(), kRecordSize);
-            for (const auto &rec : Records())
-                (void)condition.Evaluate(rec.data());
-        }
+        if (select.hasWhere)
+            Evaluate(select.where);
     } catch (const Error &) {
     }
     return 0;

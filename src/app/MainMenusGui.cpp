@@ -4,6 +4,7 @@
 
 #include "app/ImagesGui.h"
 #include "app/MenuLayout.h"
+#include "session/CommandBoundary.h"
 #include "shell/Help.h"
 
 #include <QAction>
@@ -45,7 +46,8 @@ QString EntryText(const TCommandDef &def)
 void TMainForm::CreateActions()
 {
     const TCommandTable &table = CommandTable();
-    for (int i = 0; i < cmd::Count; ++i) {
+    for (int index = 0; index < cmd::Count; ++index) {
+        const cmd::Id i = CommandAt(index);
         const TCommandDef &def = table[i];
         auto *a = new QAction(def.caption, this);
         a->setObjectName(def.name);
@@ -67,7 +69,7 @@ void TMainForm::CreateActions()
     connect(&commands_, &TCommandState::ItemChanged, this, &TMainForm::UpdateItem);
 }
 
-void TMainForm::CommandTriggered(int command, bool checked)
+void TMainForm::CommandTriggered(cmd::Id command, bool checked)
 {
     const TCommandDef &def = CommandTable()[command];
     wasChecked_ = commands_.Checked(command);
@@ -78,16 +80,17 @@ void TMainForm::CommandTriggered(int command, bool checked)
         UpdateCommand(command);
     }
     if (handlers_[command])
-        handlers_[command]();
+        RunAtCommandBoundary(handlers_[command], def.caption, *shell_, boxes_);
 }
 
-void TMainForm::SetHandler(int command, std::function<void()> handler)
+void TMainForm::SetHandler(cmd::Id command, std::function<void()> handler)
 {
     handlers_[command] = std::move(handler);
 }
 
-void TMainForm::UpdateCommand(int command)
+void TMainForm::UpdateCommand(int index)
 {
+    const cmd::Id command = CommandAt(index);
     const bool enabled = commands_.Enabled(command);
     const bool checked = commands_.Checked(command);
     actions_[command]->setEnabled(enabled);
@@ -128,7 +131,8 @@ QMenu *TMainForm::BuildMenu(const TMenuDef &def, QWidget *parent)
             QMenu *sub = BuildMenu(def.subMenus[e.subMenu], menu);
             menu->addMenu(sub);
         } else {
-            const TCommandDef &c = CommandTable()[e.command];
+            const cmd::Id id = CommandAt(e.command);
+            const TCommandDef &c = CommandTable()[id];
             auto *entry = new QAction(EntryText(c), menu);
             entry->setObjectName(MenuEntryName(e.command, def.entryEnding));
             entry->setStatusTip(c.hint);
@@ -145,8 +149,8 @@ QMenu *TMainForm::BuildMenu(const TMenuDef &def, QWidget *parent)
                 }
                 group->addAction(entry);
             }
-            entry->setChecked(commands_.Checked(e.command));
-            entry->setEnabled(commands_.Enabled(e.command));
+            entry->setChecked(commands_.Checked(id));
+            entry->setEnabled(commands_.Enabled(id));
             if (c.image >= 0 && def.entryEnding != QStringLiteral("MenuItem"))
                 entry->setIcon(ToolImage(c.image));
             QAction *command = actions_[e.command];
@@ -198,7 +202,7 @@ void TMainForm::CreateMenus()
     SetHelpContext(BuildMenu(SizePopupLayout(), this), 6);
 }
 
-void TMainForm::SetSimpleSearchDefault(int command)
+void TMainForm::SetSimpleSearchDefault(cmd::Id command)
 {
     shell_->SetSimpleSearchDefault(command);
     QMenu *menu = menus_.value(QStringLiteral("SearchPopupMenu"));
@@ -213,16 +217,17 @@ void TMainForm::ShowTreePopup(QTreeView *tree, const QPoint &pos)
     if (!treePopupEnabled_)
         return;
     QMenu *menu = menus_.value(QStringLiteral("TreePopupMenu"));
-    const int def = shell_->TreePopupMenuPopup();
+    const std::optional<cmd::Id> def = shell_->TreePopupMenuPopup();
     // Disabled commands are hidden rather than greyed. The command state
     // decides: a hidden QAction reports itself disabled, so the entry's own
     // state cannot bring it back.
-    for (int command = 0; command < cmd::Count; ++command) {
+    for (int index = 0; index < cmd::Count; ++index) {
+        const cmd::Id command = CommandAt(index);
         for (QAction *a : entries_[command]) {
             if (a->parent() != menu)
                 continue;
             a->setVisible(commands_.Enabled(command));
-            if (command == def)
+            if (def && command == *def)
                 menu->setDefaultAction(a);
         }
     }

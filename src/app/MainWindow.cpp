@@ -251,7 +251,7 @@ void TMainForm::FormShow()
 
     // Keys reach the window before its controls (Esc stops an operation).
     qApp->installEventFilter(this);
-    shell_->SetDbState(0);
+    shell_->SetDbState(DbNone);
     FormResize();
     options_->ApplyFolders(*this);
 }
@@ -264,7 +264,8 @@ void TMainForm::FormActivate()
     options_->ApplyMainGeometry(*this);
     options_->ApplyPanelGeometry(*this);
     const int view = options_->SearchView;
-    commands_.SetChecked(FirstFoundViewSet + ((view >= 0 && view <= 3) ? view : 0), true);
+    commands_.SetChecked(CommandAt(FirstFoundViewSet + ((view >= 0 && view <= 3) ? view : 0)),
+                         true);
     shell_->OpenCommandLine(commandLine_, QDir::currentPath());
 }
 

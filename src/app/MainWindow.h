@@ -63,10 +63,10 @@ public:
     // The QAction of a command (objectName = the command's name). Its
     // shortcuts work anywhere in the window; menu entries and tool buttons
     // trigger it.
-    QAction *Action(int command) const { return actions_[command]; }
+    QAction *Action(cmd::Id command) const { return actions_[command]; }
     // Connects the handler of a command (the table's handler name says which
     // one). A command without a handler does nothing when triggered.
-    void SetHandler(int command, std::function<void()> handler);
+    void SetHandler(cmd::Id command, std::function<void()> handler);
     // Whether the command whose handler runs was checked before it was
     // chosen (a radio entry is checked when its handler runs).
     bool WasChecked() const { return wasChecked_; }
@@ -76,7 +76,7 @@ public:
     QMenu *Menu(const QString &name) const { return menus_.value(name); }
     // Makes a search command the default entry of SearchPopupMenu (the
     // search a plain click on SimpleSearchToolButton runs).
-    void SetSimpleSearchDefault(int command);
+    void SetSimpleSearchDefault(cmd::Id command);
     // Gives a tree view its model and connects its selection to the
     // selection-change hook.
     void SetTreeModel(TTreeKind tree, QAbstractItemModel *model);
@@ -159,9 +159,9 @@ private:
     void CreateToolBar();
     void CreatePanes();
     void CreateStatusBar();
-    void UpdateCommand(int command);
+    void UpdateCommand(int index);
     void UpdateItem(int item);
-    void CommandTriggered(int command, bool checked);
+    void CommandTriggered(cmd::Id command, bool checked);
     void ShowTreePopup(QTreeView *tree, const QPoint &pos);
 
     std::unique_ptr<TOptions> options_;

@@ -24,7 +24,7 @@ TQueryGui::TQueryGui(TMainForm &form, IHelp &help)
                    return query.IsOpen() ? int(query.RecordCount()) : -1;
                },
                [&form] { return form.Search().Results().OpenResults(true); },
-               [&form] { form.Shell().SetDbState(3); }})
+               [&form] { form.Shell().SetDbState(DbFound); }})
 {
     queryForm_.OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
     form.SetHandler(cmd::ComplexSearchAction, [this] { search_.ComplexSearchClick(); });

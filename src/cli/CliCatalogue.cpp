@@ -50,7 +50,7 @@ void CheckCatalogue(const QString &fileName)
                         QStringLiteral(": файл не является базой данных по компакт-дискам"));
 }
 
-TLoadedCatalogue::TLoadedCatalogue(uint8_t conflictAnswer)
+TLoadedCatalogue::TLoadedCatalogue(TConflictAnswer conflictAnswer)
     : options_(QStringLiteral("Кварнис"), {}), prompt_(conflictAnswer),
       tree_(std::make_unique<TTree>()), catalogue_(*tree_, options_, prompt_)
 {

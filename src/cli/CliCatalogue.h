@@ -27,18 +27,18 @@ void CheckCatalogue(const QString &fileName);
 // Answers every name conflict the same way.
 class TFixedConflictAnswer : public IConflictPrompt {
 public:
-    explicit TFixedConflictAnswer(uint8_t answer) : answer_(answer) {}
-    uint8_t AskConflict(const QString &) override { return answer_; }
+    explicit TFixedConflictAnswer(TConflictAnswer answer) : answer_(answer) {}
+    TConflictAnswer AskConflict(const QString &) override { return answer_; }
 
 private:
-    uint8_t answer_;
+    TConflictAnswer answer_;
 };
 
 // A catalogue tree filled from catalogue tables, as the program's Open and
 // Add build it.
 class TLoadedCatalogue {
 public:
-    explicit TLoadedCatalogue(uint8_t conflictAnswer = ConflictKeepAll);
+    explicit TLoadedCatalogue(TConflictAnswer conflictAnswer = ConflictKeepAll);
     // The tree is left to the end of the process: freeing a million nodes
     // one by one would only delay the exit by a tenth of a second or more.
     ~TLoadedCatalogue();

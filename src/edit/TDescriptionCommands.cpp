@@ -49,11 +49,11 @@ void TDescriptionCommands::Changed()
 
 void TDescriptionCommands::EditDescrClick()
 {
-    if (d_.options.DbState == 3) {
+    if (d_.options.DbState == DbFound) {
         d_.items.AskEditorFromResults();
         return;
     }
-    if (d_.options.DbState != 2)
+    if (d_.options.DbState != DbEntire)
         return;
     d_.items.EndLabelEdit();
     TEditValues v;
@@ -124,7 +124,7 @@ void TDescriptionCommands::EditDescrClick()
 
 void TDescriptionCommands::CopyDescrClick()
 {
-    if (d_.options.DbState == 2)
+    if (d_.options.DbState == DbEntire)
         d_.items.EndLabelEdit();
     d_.clipboard.SetText(
         DescriptionClipboardText(d_.rowText(2), d_.rowText(3), d_.rowText(4), d_.rowText(6)));
@@ -138,7 +138,7 @@ void TDescriptionCommands::CutDescrClick()
 
 void TDescriptionCommands::DeleteDescrClick()
 {
-    if (d_.options.DbState != 2)
+    if (d_.options.DbState != DbEntire)
         return;
     d_.items.EndLabelEdit();
     TTree &tree = d_.catalogue.Tree();
@@ -151,7 +151,7 @@ void TDescriptionCommands::DeleteDescrClick()
 
 void TDescriptionCommands::PasteDescrClick()
 {
-    if (d_.options.DbState != 2)
+    if (d_.options.DbState != DbEntire)
         return;
     d_.items.EndLabelEdit();
     if (!d_.clipboard.HasText())

@@ -82,7 +82,7 @@ TItemEditGui::TItemEditGui(TMainForm &form)
 TItemEditGui::~TItemEditGui()
 {
     form_.Shell().hooks.EndLabelEdit = nullptr;
-    for (int c :
+    for (cmd::Id c :
          {cmd::AddSubitemAction, cmd::RenameItemAction, cmd::FolderFileAction,
           cmd::DeleteItemAction, cmd::DeleteSubitemsAction, cmd::EditDescrAction,
           cmd::CopyDescrAction, cmd::CutDescrAction, cmd::PasteDescrAction, cmd::DeleteDescrAction})

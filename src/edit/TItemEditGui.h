@@ -71,7 +71,7 @@ private:
     TDescriptionCommands descriptions_;
     TLabelDelegateGui *delegate_;
     // The commands whose shortcuts a label edit takes away, with their shortcuts.
-    static constexpr std::array<int, 4> kEditKeyCommands = {
+    static constexpr std::array<cmd::Id, 4> kEditKeyCommands = {
         cmd::DeleteItemAction, cmd::PasteDescrAction, cmd::CopyDescrAction, cmd::CutDescrAction};
     std::array<QList<QKeySequence>, 4> takenShortcuts_;
     bool shortcutsTaken_ = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options/WorkingState.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -15,14 +17,6 @@ class TCommandState;
 class TOptions;
 class TTreeModel;
 class TTreeNode;
-
-// Values of TOptions::EditState.
-enum TEditState : uint8_t {
-    EditNone = 0,          // no edit in progress
-    EditLabel = 1,         // a node label is being edited in place
-    EditRenamePending = 2, // an accepted rename waits to be carried out
-    EditFromResults = 3,   // the description editor was asked for from the results
-};
 
 // The item commands of the catalogue tree (mode 2): adding, renaming in
 // place, turning folders into files and back, deleting items or what lies

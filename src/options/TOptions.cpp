@@ -178,7 +178,7 @@ bool TOptions::LoadFromRegistry()
                 Read(reg, QLatin1String(f.name), this->*f.text);
         }
     }
-    OptionsStore = 0;
+    OptionsStore = StoreRegistry;
     return true;
 }
 
@@ -205,7 +205,7 @@ bool TOptions::LoadFromIni()
             this->*f.text = ini.ReadString(kConfirm, name, defaults.*f.text);
     }
     SearchView = ValidSearchView(ini.ReadInteger(kMisc, QStringLiteral("SearchView"), 0));
-    OptionsStore = 1;
+    OptionsStore = StoreIni;
     return true;
 }
 
@@ -238,7 +238,7 @@ bool TOptions::SaveToRegistry()
                 reg.WriteString(QLatin1String(f.name), this->*f.text);
         }
     }
-    OptionsStore = 0;
+    OptionsStore = StoreRegistry;
     return reg.Flush();
 }
 
@@ -264,7 +264,7 @@ bool TOptions::SaveToIni()
             ini.WriteString(section, QLatin1String(f.name), this->*f.text);
     }
     ini.WriteInteger(kMisc.toUpper(), QStringLiteral("SearchView"), SearchView);
-    OptionsStore = 1;
+    OptionsStore = StoreIni;
     // An installed program's configuration folder may not exist yet.
     return QDir().mkpath(QFileInfo(IniFileName).absolutePath()) && ini.UpdateFile();
 }
@@ -277,16 +277,16 @@ bool TOptions::RemoveFromRegistry()
         reg.CloseKey();
         reg.DeleteKey(CompanyKey);
     }
-    if (OptionsStore == 0)
-        OptionsStore = -1;
+    if (OptionsStore == StoreRegistry)
+        OptionsStore = StoreNowhere;
     return removed;
 }
 
 bool TOptions::RemoveIniFile()
 {
     const bool removed = !QFileInfo::exists(IniFileName) || QFile::remove(IniFileName);
-    if (OptionsStore == 1)
-        OptionsStore = -1;
+    if (OptionsStore == StoreIni)
+        OptionsStore = StoreNowhere;
     return removed;
 }
 
@@ -296,9 +296,9 @@ void TOptions::Save(const IOptionsWindow &window)
         MainGeometry = MainGeometryText(window);
     if (!PanelGeometry.isEmpty())
         PanelGeometry = PanelGeometryText(window);
-    if (OptionsStore == 0)
+    if (OptionsStore == StoreRegistry)
         SaveToRegistry();
-    else if (OptionsStore == 1)
+    else if (OptionsStore == StoreIni)
         SaveToIni();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/WorkingState.h"
 #include "platform/Volumes.h"
 
 #include <QList>
@@ -28,12 +29,12 @@ public:
     TOptions(const QString &appCaption, const QList<TVolume> &volumes);
 
     // --- working state -------------------------------------------------
-    QString IniFileName;   // "qubrix.ini" beside a portable copy, else in the configuration folder
-    QString AppCaption;    // caption in mode 0, end of every caption
-    uint8_t DbState = 0;   // 0 none, 1 open, 2 entire view, 3 results
-    QString CdRoot;        // root of the first CD-ROM, else of the first fixed volume, else ""
-    uint8_t StopState = 0; // 0 run on, 1 Stop pressed, 2 stop
-    uint8_t EditState = 0; // 0 none, 1 editing, 2 just ended, 3 editor used
+    QString IniFileName; // "qubrix.ini" beside a portable copy, else in the configuration folder
+    QString AppCaption;  // caption in mode 0, end of every caption
+    TDbState DbState = DbNone;
+    QString CdRoot; // root of the first CD-ROM, else of the first fixed volume, else ""
+    TStopState StopState = StopRunOn;
+    TEditState EditState = EditNone;
     QString DbName = QStringLiteral("Qubrix");
     int EntireValueWidth = 245;
     int FoundValueWidth = 245;
@@ -59,12 +60,12 @@ public:
     QString FoundText;
     QString EntireSelPath;
     QString StatusText;
-    int OptionsStore = -1; // -1 nowhere, 0 registry, 1 INI file
+    TOptionsStore OptionsStore = StoreNowhere;
     QString DbTableName = QStringLiteral("Qubrix");
     QString SearchTable;
     QString TempFolder;
     QString TotalText;
-    uint8_t ConflictAnswer = 0; // 0 not asked, 1 cancel, 2/3 keep, 4/5 complement, 6/7 overwrite
+    TConflictAnswer ConflictAnswer = ConflictNotAsked;
     int EntireTreeWidth = 225;
     int FoundTreeWidth = 225;
     int64_t SelSize = 0;
@@ -111,7 +112,7 @@ public:
     void SetDefaults();
     // Refreshes the remembered geometry from the window (only where it is
     // remembered) and writes the options back to where they came from or
-    // were last saved to; with OptionsStore -1 nothing is written.
+    // were last saved to; with OptionsStore StoreNowhere nothing is written.
     void Save(const IOptionsWindow &window);
     // Replace what the place holds with all persisted options, and make it
     // the place written at exit. The new contents are written beside the old

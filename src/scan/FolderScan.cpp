@@ -91,20 +91,19 @@ bool TFolderScan::Stopped()
 void TFolderScan::Fail(const std::string &path)
 {
     // A stop the user asked for earlier is not reported as a failure.
-    if (options_.StopState != 2) {
+    if (options_.StopState != StopNow) {
         failed_ = true;
         failedPath_ = ShownPath(path);
     }
-    options_.StopState = 2;
+    options_.StopState = StopNow;
 }
 
 bool TFolderScan::AskConflict(TTreeNode *node)
 {
-    uint8_t &answer = options_.ConflictAnswer;
+    TConflictAnswer &answer = options_.ConflictAnswer;
     if (answer > ConflictOverwriteAll || answer % 2 == 0) {
-        const uint8_t given = prompt_.AskConflict(FullItemPath(node));
-        answer = given >= ConflictCancel && given <= ConflictOverwriteAll ? given
-                                                                          : uint8_t(ConflictCancel);
+        const TConflictAnswer given = prompt_.AskConflict(FullItemPath(node));
+        answer = given >= ConflictCancel && given <= ConflictOverwriteAll ? given : ConflictCancel;
     }
     return answer != ConflictCancel;
 }

@@ -43,7 +43,7 @@ bool TFolderScan::ScanArchive(TTreeNode *node, bool created, const std::string &
     source_ = &folders;
     inArchive_ = true;
     options_.ScanAtTop = false;
-    options_.ScanAnswer = created ? uint8_t(0) : options_.ConflictAnswer;
+    options_.ScanAnswer = created ? uint8_t(0) : uint8_t(options_.ConflictAnswer);
     Level level;
     level.node = node;
     level.nodeNew = created;

@@ -68,7 +68,7 @@ bool TAddTree::EnterFolder(const QString &folder)
 
 void TAddTree::AddTreeClick()
 {
-    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     const std::vector<TTreeNode *> selected = c_.model.SelectedNodes();
     if (selected.size() != 1)
@@ -124,7 +124,7 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
 
 void TAddTree::CalculateSizeClick()
 {
-    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     const std::vector<TTreeNode *> selected = c_.model.SelectedNodes();
     if (selected.size() != 1)

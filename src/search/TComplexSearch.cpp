@@ -1,13 +1,13 @@
 #include "search/TComplexSearch.h"
 
-#include "session/MessageBoxes.h"
 #include "options/TOptions.h"
+#include "session/MessageBoxes.h"
 
 namespace qbx {
 
 void TComplexSearch::ComplexSearchClick()
 {
-    if (c_.options.DbState == 2 && c_.endLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.endLabelEdit)
         c_.endLabelEdit();
     for (;;) {
         if (!c_.showDialog())

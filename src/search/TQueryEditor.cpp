@@ -140,7 +140,7 @@ void TQueryEditor::SearchParamsChange()
 {
     // More than the bare "?": a child below it, or a logic node on top.
     const bool query = model_.Top()->ChildCount() > 0 || model_.Top()->Kind() != QkTop;
-    c_.okEnabled = options_.DbState != 0 && query && (c_.cd || c_.folder || c_.file);
+    c_.okEnabled = options_.DbState != DbNone && query && (c_.cd || c_.folder || c_.file);
 }
 
 void TQueryEditor::AddBooleanClick()

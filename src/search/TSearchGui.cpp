@@ -28,10 +28,12 @@ TSearchGui::TSearchGui(TMainForm &form, TCatalogueGui &catalogue)
       stringForm_(&form), sizeForm_(&form),
       simple_({form.Options(), form.Shell(), form.Commands(), form.MessageBoxes(), runner_,
                results_, stringForm_, sizeForm_,
-               [&form](int command) { form.SetSimpleSearchDefault(command); }})
+               [&form](int command) { form.SetSimpleSearchDefault(CommandAt(command)); }})
 {
     for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
-        form.SetHandler(c, [this, c] { results_.FoundViewSetClick(c, form_.WasChecked()); });
+        form.SetHandler(CommandAt(c), [this, c] {
+            results_.FoundViewSetClick(CommandAt(c), form_.WasChecked());
+        });
     form.Shell().hooks.SelectPath = [this](const QString &path) { SelectPath(path); };
 
     form.SetHandler(cmd::GlobalSearchAction, [this] { simple_.GlobalSearchClick(); });
@@ -39,10 +41,10 @@ TSearchGui::TSearchGui(TMainForm &form, TCatalogueGui &catalogue)
     for (int c = cmd::LabelSearchAction; c <= cmd::DescrSearchAction; ++c) {
         const int tag = CommandTable()[c].tag;
         if (FieldSearchOf(tag))
-            form.SetHandler(c, [this, tag] { simple_.FieldSearchClick(tag); });
+            form.SetHandler(CommandAt(c), [this, tag] { simple_.FieldSearchClick(tag); });
     }
-    form.Shell().hooks.RunCommand = [&form](int command) { form.Action(command)->trigger(); };
-    const auto open = [&form] { return form.Options().DbState != 0; };
+    form.Shell().hooks.RunCommand = [&form](cmd::Id command) { form.Action(command)->trigger(); };
+    const auto open = [&form] { return form.Options().DbState != DbNone; };
     stringForm_.catalogueOpen = open;
     sizeForm_.catalogueOpen = open;
     sizeForm_.sizeUnit = [&form] { return form.Options().SizeUnit; };
@@ -66,7 +68,7 @@ int TSearchGui::RunNewSearch(const QString &condition)
         return -1;
     const int found = int(query_.RecordCount());
     if (found > 0 && results_.OpenResults(true))
-        form_.Shell().SetDbState(3);
+        form_.Shell().SetDbState(DbFound);
     return found;
 }
 

@@ -1,11 +1,9 @@
 #include "search/TSearchIntForm.h"
 
 #include "search/SearchConditions.h"
-#include "search/TSearchStrForm.h"
 #include "shell/Help.h"
 
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -47,9 +45,7 @@ TSearchIntForm::TSearchIntForm(QWidget *parent)
       rangeButton_(new QRadioButton(QStringLiteral("От"), this)),
       exactSpinEdit_(MakeSpin("ExactSpinEdit", this)),
       fromSpinEdit_(MakeSpin("FromSpinEdit", this)), toSpinEdit_(MakeSpin("ToSpinEdit", this)),
-      sizeComboBox_(new QComboBox(this)), viewComboBox_(MakeViewComboBox(this)),
-      okButton_(new QPushButton(QStringLiteral("O&K"), this)),
-      cancelButton_(new QPushButton(QStringLiteral("&Отмена"), this))
+      sizeComboBox_(new QComboBox(this)), kinds_(new TSearchKindsWidget(this))
 {
     setObjectName(QStringLiteral("SearchIntForm"));
     setWindowTitle(QStringLiteral("Поиск в базе данных"));
@@ -63,10 +59,6 @@ TSearchIntForm::TSearchIntForm(QWidget *parent)
         sizeComboBox_->addItem(SizeUnitText(u));
     sizeComboBox_->setObjectName(QStringLiteral("SizeComboBox"));
     sizeComboBox_->setCurrentIndex(-1);
-    okButton_->setObjectName(QStringLiteral("OKButton"));
-    okButton_->setDefault(true);
-    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
-    cancelButton_->setAutoDefault(false);
 
     auto *sizeGroup = new QGroupBox(QStringLiteral("Введите размер продукта"), this);
     sizeGroup->setObjectName(QStringLiteral("SizeRadioGroup"));
@@ -88,26 +80,13 @@ TSearchIntForm::TSearchIntForm(QWidget *parent)
     unit->addWidget(sizeLabel);
     unit->addWidget(sizeComboBox_);
     layout->addLayout(unit);
-    layout->addWidget(MakeKindBox(this, cdCheckBox_, folderCheckBox_, fileCheckBox_));
-    auto *view = new QHBoxLayout;
-    auto *viewLabel = new QLabel(QStringLiteral("Вид результатов:"), this);
-    viewLabel->setObjectName(QStringLiteral("ViewLabel"));
-    view->addWidget(viewLabel);
-    view->addWidget(viewComboBox_, 1);
-    layout->addLayout(view);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancelButton_);
-    layout->addLayout(buttons);
+    layout->addWidget(kinds_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(modes, &QButtonGroup::buttonClicked, this, [this] { SizeRadioGroupClick(); });
-    for (QCheckBox *box : {cdCheckBox_, folderCheckBox_, fileCheckBox_})
-        connect(box, &QCheckBox::toggled, this, [this] { SearchParamsChange(); });
+    connect(kinds_, &TSearchKindsWidget::KindsChanged, this, [this] { SearchParamsChange(); });
     connect(fromSpinEdit_, &QSpinBox::valueChanged, this, [this] { FromSpinEditChange(); });
-    connect(okButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(kinds_->OKButton(), &QPushButton::clicked, this, [this] { OKButtonClick(); });
 }
 
 int TSearchIntForm::Unit() const
@@ -117,8 +96,7 @@ int TSearchIntForm::Unit() const
 
 bool TSearchIntForm::Run(int view, TSizeSearchAnswer &answer)
 {
-    if (view >= 0 && view < viewComboBox_->count())
-        viewComboBox_->setCurrentIndex(view);
+    kinds_->SetView(view);
     if (exec() != QDialog::Accepted)
         return false;
     const bool range = rangeButton_->isChecked();
@@ -127,8 +105,7 @@ bool TSearchIntForm::Run(int view, TSizeSearchAnswer &answer)
     answer.from = range ? fromSpinEdit_->value() : exactSpinEdit_->value();
     answer.to = range ? toSpinEdit_->value() : 0;
     answer.unitText = SizeUnitText(Unit());
-    answer.kinds = {cdCheckBox_->isChecked(), folderCheckBox_->isChecked(),
-                    fileCheckBox_->isChecked(), viewComboBox_->currentIndex()};
+    answer.kinds = kinds_->Kinds();
     return true;
 }
 
@@ -182,14 +159,13 @@ void TSearchIntForm::FromSpinEditChange()
 void TSearchIntForm::SearchParamsChange()
 {
     const bool open = !catalogueOpen || catalogueOpen();
-    okButton_->setEnabled(
-        open && (exactButton_->isChecked() || rangeButton_->isChecked()) &&
-        (cdCheckBox_->isChecked() || folderCheckBox_->isChecked() || fileCheckBox_->isChecked()));
+    OKButton()->setEnabled(open && (exactButton_->isChecked() || rangeButton_->isChecked()) &&
+                           kinds_->AnyKind());
 }
 
 void TSearchIntForm::OKButtonClick()
 {
-    if (!okButton_->isEnabled())
+    if (!OKButton()->isEnabled())
         return;
     // At most 2147483647 units of 2^30 bytes: the product stays far inside
     // 64 bits.

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "search/SimpleSearchForms.h"
+#include "search/TSearchKindsWidget.h"
 
 #include <QDialog>
 
 #include <functional>
 
-class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QRadioButton;
@@ -39,7 +39,7 @@ public:
     QComboBox *SizeComboBox() const { return sizeComboBox_; }
     QRadioButton *ExactButton() const { return exactButton_; }
     QRadioButton *RangeButton() const { return rangeButton_; }
-    QPushButton *OKButton() const { return okButton_; }
+    QPushButton *OKButton() const { return kinds_->OKButton(); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -58,12 +58,7 @@ private:
     QSpinBox *fromSpinEdit_;
     QSpinBox *toSpinEdit_;
     QComboBox *sizeComboBox_;
-    QCheckBox *cdCheckBox_;
-    QCheckBox *folderCheckBox_;
-    QCheckBox *fileCheckBox_;
-    QComboBox *viewComboBox_;
-    QPushButton *okButton_;
-    QPushButton *cancelButton_;
+    TSearchKindsWidget *kinds_;
 };
 
 } // namespace qbx

@@ -24,7 +24,7 @@ TSearchResults::TSearchResults(TResultsContext context) : c_(std::move(context))
 int CurrentPresentation(const TCommandState &commands)
 {
     for (int i = FirstFoundViewSet; i <= LastFoundViewSet; ++i)
-        if (commands.Checked(i))
+        if (commands.Checked(CommandAt(i)))
             return i - FirstFoundViewSet;
     return -1;
 }
@@ -78,7 +78,7 @@ bool TSearchResults::OpenResults(bool newSearch)
         return false;
     }
 
-    c_.shell.SetDbState(1);
+    c_.shell.SetDbState(DbOpen);
     c_.shell.EnableCommands(false);
     BuildTree(found);
     query.Close();
@@ -110,12 +110,12 @@ void TSearchResults::RerunSearch()
 {
     c_.runner.ExecuteSearch(c_.options.LastCondition);
     if (c_.runner.Query().IsOpen() && OpenResults(false))
-        c_.shell.SetDbState(3);
+        c_.shell.SetDbState(DbFound);
 }
 
-void TSearchResults::FoundViewSetClick(int sender, bool alreadyChecked)
+void TSearchResults::FoundViewSetClick(cmd::Id sender, bool alreadyChecked)
 {
-    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (alreadyChecked)
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/CommandTable.h"
+
 #include <QString>
 
 #include <functional>
@@ -52,7 +54,7 @@ public:
 
     // Handler of the four presentation commands; alreadyChecked tells
     // whether the sender was checked before it was chosen.
-    void FoundViewSetClick(int sender, bool alreadyChecked);
+    void FoundViewSetClick(cmd::Id sender, bool alreadyChecked);
 
     static inline const QString QuestionTitle = QStringLiteral("Поиск в базе данных");
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "search/SimpleSearchForms.h"
+#include "search/TSearchKindsWidget.h"
 
 #include <QDialog>
 
@@ -31,7 +32,7 @@ public:
     std::function<bool()> catalogueOpen;
 
     QComboBox *SearchComboBox() const { return searchComboBox_; }
-    QPushButton *OKButton() const { return okButton_; }
+    QPushButton *OKButton() const { return kinds_->OKButton(); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -45,17 +46,7 @@ private:
     QComboBox *searchComboBox_;
     QCheckBox *caseCheckBox_;
     QCheckBox *substringCheckBox_;
-    QCheckBox *cdCheckBox_;
-    QCheckBox *folderCheckBox_;
-    QCheckBox *fileCheckBox_;
-    QComboBox *viewComboBox_;
-    QPushButton *okButton_;
-    QPushButton *cancelButton_;
+    TSearchKindsWidget *kinds_;
 };
-
-// The "Искать только" box and the "Вид результатов:" list, shared by both
-// search dialogs.
-QComboBox *MakeViewComboBox(QWidget *parent);
-QWidget *MakeKindBox(QWidget *parent, QCheckBox *&discs, QCheckBox *&folders, QCheckBox *&files);
 
 } // namespace qbx

@@ -88,7 +88,7 @@ TSimpleSearches::TSimpleSearches(TSimpleSearchContext context) : c_(std::move(co
 
 void TSimpleSearches::Begin(int command)
 {
-    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (c_.setDefaultSearch)
         c_.setDefaultSearch(command);
@@ -112,9 +112,9 @@ bool TSimpleSearches::AgainAfterNotFound(const QString &message, const QString &
 void TSimpleSearches::Show(int view)
 {
     if (view >= 0 && view <= LastFoundViewSet - FirstFoundViewSet)
-        c_.commands.SetChecked(FirstFoundViewSet + view, true);
+        c_.commands.SetChecked(CommandAt(FirstFoundViewSet + view), true);
     if (c_.results.OpenResults(true))
-        c_.shell.SetDbState(3);
+        c_.shell.SetDbState(DbFound);
 }
 
 void TSimpleSearches::GlobalSearchClick()

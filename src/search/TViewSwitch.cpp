@@ -20,7 +20,7 @@ TViewSwitch::TViewSwitch(TOptions &options, TMainShell &shell, TCommandState &co
 
 void TViewSwitch::EndLabelEdit()
 {
-    if (options_.DbState == 2 && shell_.hooks.EndLabelEdit)
+    if (options_.DbState == DbEntire && shell_.hooks.EndLabelEdit)
         shell_.hooks.EndLabelEdit();
 }
 
@@ -28,10 +28,10 @@ void TViewSwitch::EntireViewClick()
 {
     EndLabelEdit();
     if (!commands_.Checked(cmd::EntireViewAction)) {
-        shell_.SetDbState(1);
+        shell_.SetDbState(DbOpen);
         return;
     }
-    if (options_.DbState == 3) {
+    if (options_.DbState == DbFound) {
         // Coming back from the results: the catalogue view selects the item
         // that was selected among them.
         options_.EntireSelPath.clear();
@@ -47,18 +47,18 @@ void TViewSwitch::EntireViewClick()
         }
         options_.FoundValueWidth = valueColumnWidth_();
     }
-    shell_.SetDbState(2);
+    shell_.SetDbState(DbEntire);
 }
 
 void TViewSwitch::FoundViewClick()
 {
     EndLabelEdit();
     if (commands_.Checked(cmd::FoundViewAction)) {
-        if (options_.DbState == 2)
+        if (options_.DbState == DbEntire)
             options_.EntireValueWidth = valueColumnWidth_();
-        shell_.SetDbState(3);
+        shell_.SetDbState(DbFound);
     } else {
-        shell_.SetDbState(1);
+        shell_.SetDbState(DbOpen);
     }
 }
 

@@ -10,17 +10,17 @@ TCommandState::TCommandState()
         checked_[i] = CommandTable()[i].checked;
 }
 
-void TCommandState::SetEnabled(int command, bool on)
+void TCommandState::SetEnabled(cmd::Id command, bool on)
 {
-    if (enabled_[command] == on)
+    if (enabled_[Index(command)] == on)
         return;
-    enabled_[command] = on;
+    enabled_[Index(command)] = on;
     emit CommandChanged(command);
 }
 
-void TCommandState::SetChecked(int command, bool on)
+void TCommandState::SetChecked(cmd::Id command, bool on)
 {
-    const int group = CommandTable()[command].group;
+    const int group = CommandTable()[Index(command)].group;
     if (on && group != 0) {
         for (int i = 0; i < cmd::Count; ++i) {
             if (i != command && checked_[i] && CommandTable()[i].group == group) {
@@ -29,9 +29,9 @@ void TCommandState::SetChecked(int command, bool on)
             }
         }
     }
-    if (checked_[command] == on)
+    if (checked_[Index(command)] == on)
         return;
-    checked_[command] = on;
+    checked_[Index(command)] = on;
     emit CommandChanged(command);
 }
 
@@ -44,10 +44,10 @@ void TCommandState::SetItemEnabled(TUiItem item, bool on)
     emit ItemChanged(i);
 }
 
-void TCommandState::SetRangeEnabled(int first, int last, bool on)
+void TCommandState::SetRangeEnabled(cmd::Id first, cmd::Id last, bool on)
 {
     for (int i = first; i <= last; ++i)
-        SetEnabled(i, on);
+        SetEnabled(CommandAt(i), on);
 }
 
 } // namespace qbx

@@ -28,23 +28,29 @@ class TCommandState : public QObject {
 public:
     TCommandState(); // everything enabled, FoundViewStandardAction checked
 
-    bool Enabled(int command) const { return enabled_[command]; }
-    bool Checked(int command) const { return checked_[command]; }
+    bool Enabled(cmd::Id command) const { return enabled_[Index(command)]; }
+    bool Checked(cmd::Id command) const { return checked_[Index(command)]; }
     bool ItemEnabled(TUiItem item) const { return items_[static_cast<int>(item)]; }
 
-    void SetEnabled(int command, bool on);
+    void SetEnabled(cmd::Id command, bool on);
     // Checking a command of a radio group unchecks the others of its group.
-    void SetChecked(int command, bool on);
+    void SetChecked(cmd::Id command, bool on);
     void SetItemEnabled(TUiItem item, bool on);
 
     // Enables or disables the commands first..last (inclusive).
-    void SetRangeEnabled(int first, int last, bool on);
+    void SetRangeEnabled(cmd::Id first, cmd::Id last, bool on);
 
 signals:
     void CommandChanged(int command);
     void ItemChanged(int item);
 
 private:
+    static size_t Index(cmd::Id command)
+    {
+        QBX_CHECK(command >= 0 && command < cmd::Count, "command id outside the command table");
+        return static_cast<size_t>(command);
+    }
+
     std::array<bool, cmd::Count> enabled_{};
     std::array<bool, cmd::Count> checked_{};
     std::array<bool, static_cast<int>(TUiItem::Count)> items_{};

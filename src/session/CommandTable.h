@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Check.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +10,8 @@
 namespace qbx {
 
 namespace cmd {
-// The commands of the main window in list order. The order matters: every
+// The commands of the main window in list order; the command table is checked
+// against this order when it compiles. The order matters: every
 // command before AppOptionsAction is frozen during a long operation, the four
 // result presentations follow the values of SearchView and the five size
 // commands the values of SizeUnit.
@@ -86,13 +89,18 @@ using TCommandTable = std::array<TCommandDef, cmd::Count>;
 // The command table, in list order.
 const TCommandTable &CommandTable();
 
-// Index of the command with that name ("SaveDbAction"), or -1.
-int CommandIndex(const QString &name);
+// The command at a list position (a loop counter, a first command plus an
+// offset); a position outside the list is a programming error.
+inline cmd::Id CommandAt(int index)
+{
+    QBX_CHECK(index >= 0 && index < cmd::Count, "command id outside the command table");
+    return static_cast<cmd::Id>(index);
+}
 
 // First and last commands of the result presentations and the size units.
-inline constexpr int FirstFoundViewSet = cmd::FoundViewStandardAction;
-inline constexpr int LastFoundViewSet = cmd::FoundViewLeafAction;
-inline constexpr int FirstSizeUnit = cmd::SizeByteAction;
-inline constexpr int LastSizeUnit = cmd::SizeAutoAction;
+inline constexpr cmd::Id FirstFoundViewSet = cmd::FoundViewStandardAction;
+inline constexpr cmd::Id LastFoundViewSet = cmd::FoundViewLeafAction;
+inline constexpr cmd::Id FirstSizeUnit = cmd::SizeByteAction;
+inline constexpr cmd::Id LastSizeUnit = cmd::SizeAutoAction;
 
 } // namespace qbx

@@ -28,7 +28,7 @@ void TLongOperation::StartOperation(const QString &title, int count, bool cycle)
     cycle_ = cycle;
     position_ = 0;
     running_ = true;
-    options_.StopState = 0;
+    options_.StopState = StopRunOn;
     view_.ShowOperation(title, count);
     lastEvents_ = Now();
 }
@@ -53,16 +53,16 @@ bool TLongOperation::OperationStopped()
 {
     if (terminating_)
         return true;
-    if (options_.StopState == 2)
+    if (options_.StopState == StopNow)
         return true;
-    if (options_.StopState == 0)
+    if (options_.StopState == StopRunOn)
         return false;
     if (options_.ConfirmInterrupt && boxes_.Show(InterruptQuestionText(), view_.StatusTitle(),
                                                  TMsgIcon::Warning, MbYesNo) == TMsgAnswer::No) {
-        options_.StopState = 0;
+        options_.StopState = StopRunOn;
         return false;
     }
-    options_.StopState = 2;
+    options_.StopState = StopNow;
     return true;
 }
 
@@ -71,7 +71,7 @@ void TLongOperation::EndOperation()
     const bool wasRunning = running_;
     running_ = false;
     position_ = 0;
-    options_.StopState = 0;
+    options_.StopState = StopRunOn;
     view_.HideOperation();
     if (wasRunning && terminating_) {
         terminating_ = false;
@@ -87,7 +87,7 @@ void TLongOperation::ShowProgress()
 
 void TLongOperation::CancelButtonClick()
 {
-    options_.StopState = 1;
+    options_.StopState = StopPressed;
     view_.FocusStatusBar();
 }
 

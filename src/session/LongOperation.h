@@ -35,7 +35,7 @@ public:
 
 // The protocol every long operation follows: StartOperation, then per step
 // OperationStopped and StepOperation, then EndOperation. The cancel flag is
-// TOptions::StopState (0 run on, 1 Stop pressed, 2 stop).
+// TOptions::StopState (TStopState).
 class TLongOperation {
 public:
     // Milliseconds between two runs of pending events during an operation.
@@ -56,7 +56,7 @@ public:
     // Brings the progress bar up to the steps taken: StepOperation updates
     // it only now and then, and a question must not show a stale value.
     void ShowProgress();
-    // "Стоп" (and Esc): StopState := 1; noticed at the next OperationStopped.
+    // "Стоп" (and Esc): StopState := StopPressed; noticed at the next OperationStopped.
     void CancelButtonClick();
 
     bool Running() const { return running_; }

@@ -1,6 +1,7 @@
 #include "session/MainShell.h"
 
 #include "options/TOptions.h"
+#include "platform/Check.h"
 #include "session/CommandLine.h"
 #include "session/LongOperation.h"
 #include "session/MessageBoxes.h"
@@ -16,7 +17,7 @@ namespace qbx {
 namespace {
 
 // Commands that follow the selection in modes 2 and 3 and are off otherwise.
-constexpr int SelectionCommands[] = {
+constexpr cmd::Id SelectionCommands[] = {
     cmd::AddTreeAction,        cmd::AddSubitemAction,    cmd::RenameItemAction,
     cmd::FolderFileAction,     cmd::CalculateSizeAction, cmd::DeleteItemAction,
     cmd::DeleteSubitemsAction, cmd::PasteDescrAction,    cmd::CopyDescrAction,
@@ -32,27 +33,27 @@ TMainShell::TMainShell(TOptions &options, TCommandState &commands, IMainView &vi
 {
 }
 
-void TMainShell::ApplyModeCommands(int state)
+void TMainShell::ApplyModeCommands(TDbState state)
 {
-    const bool open = state != 0;  // a catalogue is open
-    const bool shown = state >= 2; // a tree is shown
+    const bool open = state != DbNone;                        // a catalogue is open
+    const bool shown = state == DbEntire || state == DbFound; // a tree is shown
 
-    commands_.SetEnabled(cmd::AddDbAction, state == 2);
+    commands_.SetEnabled(cmd::AddDbAction, state == DbEntire);
     if (!open)
         commands_.SetEnabled(cmd::SaveDbAction, false);
-    for (int c : {cmd::SaveDbAsAction, cmd::SaveDbToAction, cmd::CloseDbAction})
+    for (cmd::Id c : {cmd::SaveDbAsAction, cmd::SaveDbToAction, cmd::CloseDbAction})
         commands_.SetEnabled(c, open);
     if (!shown) {
-        for (int c : SelectionCommands)
+        for (cmd::Id c : SelectionCommands)
             commands_.SetEnabled(c, false);
     }
     commands_.SetRangeEnabled(cmd::GlobalSearchAction, cmd::DescrSearchAction, open);
 
     commands_.SetEnabled(cmd::EntireViewAction, open);
-    commands_.SetChecked(cmd::EntireViewAction, state == 2);
-    const bool results = state == 3 || (open && view_.SearchTreeHasResults());
+    commands_.SetChecked(cmd::EntireViewAction, state == DbEntire);
+    const bool results = state == DbFound || (open && view_.SearchTreeHasResults());
     commands_.SetEnabled(cmd::FoundViewAction, results);
-    commands_.SetChecked(cmd::FoundViewAction, state == 3);
+    commands_.SetChecked(cmd::FoundViewAction, state == DbFound);
 
     commands_.SetRangeEnabled(FirstSizeUnit, LastSizeUnit, shown);
     commands_.SetItemEnabled(TUiItem::EditMenuItem, shown);
@@ -61,14 +62,15 @@ void TMainShell::ApplyModeCommands(int state)
     commands_.SetItemEnabled(TUiItem::SimpleSearchToolButton, open);
 }
 
-void TMainShell::SetDbState(int state)
+void TMainShell::SetDbState(TDbState state)
 {
+    QBX_CHECK(state <= DbFound, "unknown mode");
     options_.StatusText.clear();
     view_.AttachSelectionHandler(TTreeKind::None);
 
     QString caption;
     switch (state) {
-    case 0:
+    case DbNone:
         activeTree_ = TTreeKind::None;
         options_.LastCondition.clear();
         options_.TreeChanged = false;
@@ -78,15 +80,15 @@ void TMainShell::SetDbState(int state)
         options_.TotalText.clear();
         caption = options_.AppCaption;
         break;
-    case 1:
+    case DbOpen:
         activeTree_ = TTreeKind::None;
         caption = options_.DbName + QStringLiteral(" - ") + options_.AppCaption;
         break;
-    case 2:
+    case DbEntire:
         activeTree_ = TTreeKind::Main;
         caption = options_.DbName + QStringLiteral(" - ") + options_.AppCaption;
         break;
-    default:
+    case DbFound:
         activeTree_ = TTreeKind::Search;
         caption = options_.DbName + QStringLiteral(" (выборка) - ") + options_.AppCaption;
         break;
@@ -94,29 +96,30 @@ void TMainShell::SetDbState(int state)
     view_.SetWindowCaption(caption);
     ApplyModeCommands(state);
 
-    if (state == 2 && options_.FirstEntireView) {
+    const bool shown = state == DbEntire || state == DbFound;
+    if (state == DbEntire && options_.FirstEntireView) {
         options_.FirstEntireView = false;
         if (!options_.DbIsNew && hooks.LoadTable)
             hooks.LoadTable();
         view_.ExpandAndSelectRoot();
     }
-    if (state == 2 && hooks.SelectPath)
+    if (state == DbEntire && hooks.SelectPath)
         hooks.SelectPath(options_.EntireSelPath);
 
-    if (state >= 2)
+    if (shown)
         view_.ShowTree(activeTree_);
-    view_.ShowPanes(state >= 2);
-    if (state == 2)
+    view_.ShowPanes(shown);
+    if (state == DbEntire)
         view_.SetPaneWidths(options_.EntireTreeWidth, options_.EntireValueWidth);
-    else if (state == 3)
+    else if (state == DbFound)
         view_.SetPaneWidths(options_.FoundTreeWidth, options_.FoundValueWidth);
-    view_.SetSplitterCursor(state >= 2);
+    view_.SetSplitterCursor(shown);
 
     commands_.SetEnabled(cmd::HelpContentsAction, HelpFileExists(options_.HelpFile));
     operation_.EndOperation();
-    options_.DbState = static_cast<uint8_t>(state);
+    options_.DbState = state;
 
-    if (state >= 2) {
+    if (shown) {
         view_.FinishModeSwitch(activeTree_);
         view_.AttachSelectionHandler(activeTree_);
         if (hooks.SelectionChange)
@@ -132,10 +135,10 @@ void TMainShell::EnableCommands(bool enable)
     if (enable != !frozen_) {
         for (int i = 0; i < cmd::AppOptionsAction; ++i) {
             if (!enable) {
-                remembered_[i] = commands_.Enabled(i);
-                commands_.SetEnabled(i, false);
+                remembered_[i] = commands_.Enabled(CommandAt(i));
+                commands_.SetEnabled(CommandAt(i), false);
             } else {
-                commands_.SetEnabled(i, remembered_[i]);
+                commands_.SetEnabled(CommandAt(i), remembered_[i]);
             }
         }
     }
@@ -157,7 +160,7 @@ void TMainShell::RestoreCommands()
     operation_.EndOperation();
     EnableCommands(true);
     view_.SetTreePopupEnabled(true);
-    options_.ConflictAnswer = 0;
+    options_.ConflictAnswer = ConflictNotAsked;
 }
 
 void TMainShell::ShowStatusHint(const QString &hint)
@@ -169,14 +172,14 @@ void TMainShell::ShowStatusHint(const QString &hint)
 
 void TMainShell::MainMenuItemClick()
 {
-    if (options_.DbState == 2 && hooks.EndLabelEdit)
+    if (options_.DbState == DbEntire && hooks.EndLabelEdit)
         hooks.EndLabelEdit();
 }
 
 void TMainShell::ViewMenuItemClick()
 {
     MainMenuItemClick();
-    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, options_.DbState == 3);
+    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, options_.DbState == DbFound);
     commands_.SetChecked(SizeCommandShown(view_.SizeRowText(), options_.SizeUnit), true);
 }
 
@@ -185,14 +188,14 @@ void TMainShell::ViewPopupMenuPopup()
     commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, true);
 }
 
-int TMainShell::TreePopupMenuPopup()
+std::optional<cmd::Id> TMainShell::TreePopupMenuPopup()
 {
-    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, options_.DbState == 3);
+    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, options_.DbState == DbFound);
     if (commands_.Enabled(cmd::ExpandNodeAction))
         return cmd::ExpandNodeAction;
     if (commands_.Enabled(cmd::CollapseNodeAction))
         return cmd::CollapseNodeAction;
-    return -1;
+    return std::nullopt;
 }
 
 void TMainShell::SimpleSearchToolButtonClick()
@@ -204,9 +207,9 @@ void TMainShell::SimpleSearchToolButtonClick()
 
 void TMainShell::SplitterMoved(int leftWidth)
 {
-    if (options_.DbState == 2)
+    if (options_.DbState == DbEntire)
         options_.EntireTreeWidth = leftWidth;
-    else if (options_.DbState == 3)
+    else if (options_.DbState == DbFound)
         options_.FoundTreeWidth = leftWidth;
 }
 
@@ -287,10 +290,10 @@ void TMainShell::OpenCommandLine(const QStringList &arguments, const QString &cu
     }
 }
 
-int SizeCommandShown(const QString &sizeText, int sizeUnit)
+cmd::Id SizeCommandShown(const QString &sizeText, int sizeUnit)
 {
     const int unit = ShownSizeUnit(sizeText.trimmed(), sizeUnit);
-    return FirstSizeUnit + (unit >= SuByte && unit <= SuAuto ? unit : int(SuByte));
+    return CommandAt(FirstSizeUnit + (unit >= SuByte && unit <= SuAuto ? unit : int(SuByte)));
 }
 
 } // namespace qbx

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/WorkingState.h"
 #include "session/CommandState.h"
 #include "session/MainView.h"
 
@@ -8,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace qbx {
 
@@ -36,7 +38,7 @@ struct TShellHooks {
     // and the commands that follow the selection.
     std::function<void(TTreeKind)> SelectionChange;
     // Runs a command's handler (the simple-search tool button's default search).
-    std::function<void(int command)> RunCommand;
+    std::function<void(cmd::Id command)> RunCommand;
 };
 
 // What closing the main window leads to.
@@ -56,8 +58,8 @@ public:
 
     TShellHooks hooks;
 
-    // Switches the window to mode 0..3.
-    void SetDbState(int state);
+    // Switches the window to a mode.
+    void SetDbState(TDbState state);
     // false: remembers and disables every command before AppOptionsAction;
     // true: gives each its remembered state back. Exit stays enabled. A
     // repeated false keeps the first remembered states; a true without a
@@ -81,14 +83,14 @@ public:
     // The drop-down of FoundViewToolButton opens.
     void ViewPopupMenuPopup();
     // TreePopupMenu opens: returns the command whose entry becomes the default
-    // one, or -1 to keep it. Afterwards an entry is shown exactly when its
+    // one, or none to keep it. Afterwards an entry is shown exactly when its
     // command is enabled.
-    int TreePopupMenuPopup();
+    std::optional<cmd::Id> TreePopupMenuPopup();
     // A plain click on SimpleSearchToolButton.
     void SimpleSearchToolButtonClick();
     // The search that a plain click on SimpleSearchToolButton runs.
-    int SimpleSearchDefault() const { return simpleSearchDefault_; }
-    void SetSimpleSearchDefault(int command) { simpleSearchDefault_ = command; }
+    cmd::Id SimpleSearchDefault() const { return simpleSearchDefault_; }
+    void SetSimpleSearchDefault(cmd::Id command) { simpleSearchDefault_ = command; }
 
     // The splitter was moved; leftWidth is LeftPanel's new width.
     void SplitterMoved(int leftWidth);
@@ -100,7 +102,7 @@ public:
     void OpenCommandLine(const QStringList &arguments, const QString &currentDir);
 
 private:
-    void ApplyModeCommands(int state);
+    void ApplyModeCommands(TDbState state);
 
     TOptions &options_;
     TCommandState &commands_;
@@ -110,12 +112,12 @@ private:
     TTreeKind activeTree_ = TTreeKind::None;
     std::array<bool, cmd::AppOptionsAction> remembered_{};
     bool frozen_ = false;
-    int simpleSearchDefault_ = cmd::GlobalSearchAction;
+    cmd::Id simpleSearchDefault_ = cmd::GlobalSearchAction;
 };
 
 // The size command (SizeByteAction..SizeAutoAction) of the unit a size text
 // shows: "ГБ", "МБ", "кБ", else bytes; an empty size or "0" gives sizeUnit
 // (a value outside 0..4 counts as bytes).
-int SizeCommandShown(const QString &sizeText, int sizeUnit);
+cmd::Id SizeCommandShown(const QString &sizeText, int sizeUnit);
 
 } // namespace qbx

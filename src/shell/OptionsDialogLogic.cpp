@@ -168,7 +168,7 @@ TOptionsCommands::TOptionsCommands(TOptions &options, IMessageBoxes &boxes,
 void TOptionsCommands::AppOptionsClick()
 {
     showDialog_();
-    if (options_.DbState == 2 || options_.DbState == 3)
+    if (options_.DbState == DbEntire || options_.DbState == DbFound)
         refreshPane_();
 }
 

@@ -1,6 +1,7 @@
 #include "shell/TOptionsForm.h"
 
 #include "shell/Help.h"
+#include "shell/OptionsPages.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -159,9 +160,12 @@ void TOptionsForm::FormCreate()
     // All six tabs stay visible, as on a page control with several rows.
     pages_->setUsesScrollButtons(false);
     const std::pair<QWidget *, const char *> pages[] = {
-        {CreateStoragePage(), "&Место хранения"},   {CreateFolderPage(), "&Рабочие папки"},
-        {CreateGeometryPage(), "&Геометрия окна"},  {CreateSizePage(), "&Единица размера"},
-        {CreateSearchPage(), "Результаты &поиска"}, {CreateConfirmPage(), "Под&тверждения"},
+        {CreateStoragePage(), "&Место хранения"},
+        {CreateFolderPage(), "&Рабочие папки"},
+        {CreateSimplePage(kGeometryPage), "&Геометрия окна"},
+        {CreateSimplePage(kSizePage, &sizeGroup_), "&Единица размера"},
+        {CreateSimplePage(kSearchPage, &searchGroup_), "Результаты &поиска"},
+        {CreateConfirmPage(), "Под&тверждения"},
     };
     for (const auto &[page, caption] : pages)
         pages_->addTab(page, QString::fromUtf8(caption));
@@ -264,62 +268,21 @@ QWidget *TOptionsForm::CreateFolderPage()
     return page;
 }
 
-QWidget *TOptionsForm::CreateGeometryPage()
-{
-    QWidget *page = nullptr;
-    QVBoxLayout *layout = NewPage(
-        page, "GeometryTabSheet", HcTuningGeometry, "GeometryLabel",
-        QStringLiteral("По умолчанию положение и размеры главного окна, а также ширина его левой "
-                       "и правой панелей (панели дерева и панели описания) не запоминаются между "
-                       "запусками приложения. Вы можете отметить, хотите ли вы запоминать эти "
-                       "параметры."));
-    layout->addWidget(
-        AddCheckBox(page, "MainGeometryCheckBox",
-                    QStringLiteral("Запоминать &положение и размеры главного окна приложения")));
-    layout->addWidget(
-        AddCheckBox(page, "PanelGeometryCheckBox",
-                    QStringLiteral("Запоминать &ширину панели дерева (ширину панели описания)")));
-    layout->addStretch(1);
-    return page;
-}
-
-QWidget *TOptionsForm::CreateSizePage()
-{
-    QWidget *page = nullptr;
-    QVBoxLayout *layout = NewPage(
-        page, "SizeTabSheet", HcTuningSize, "SizeLabel",
-        QStringLiteral("По умолчанию размеры элементов базы данных отображаются так же, как и "
-                       "хранятся - в байтах. Вы можете выбрать другую единицу измерения "
-                       "размера, или разрешить определять единицу размера автоматически (так, "
-                       "чтобы получалось число, большее единицы)."));
-    layout->addWidget(AddRadioGroup(
-        page, "SizeRadioGroup", QStringLiteral("Единица измерения размера"),
-        {QStringLiteral("Байты"), QStringLiteral("Килобайты (1024 байта)"),
-         QStringLiteral("Мегабайты (1024 кбайта)"), QStringLiteral("Гигабайты (1024 Мбайта)"),
-         QStringLiteral("Определять автоматически")},
-        2, sizeGroup_));
-    layout->addWidget(AddCheckBox(page, "SizeCheckBox",
-                                  QStringLiteral("Отображать размер, равный нулю, как пустую "
-                                                 "строку")));
-    layout->addStretch(1);
-    return page;
-}
-
-QWidget *TOptionsForm::CreateSearchPage()
+QWidget *TOptionsForm::CreateSimplePage(const TOptionsPageSpec &spec, QButtonGroup **radio)
 {
     QWidget *page = nullptr;
     QVBoxLayout *layout =
-        NewPage(page, "SeachTabSheet", HcTuningView, "SearchLabel",
-                QStringLiteral("По умолчанию результаты поиска отображаются в том же виде, что и "
-                               "содержимое базы данных в режиме редактирования. Вы можете выбрать "
-                               "другой вид представления результатов поиска."));
-    layout->addWidget(
-        AddRadioGroup(page, "SearchRadioGroup", QStringLiteral("Представление результатов поиска"),
-                      {QStringLiteral("Стандартные результаты поиска (многоуровневое дерево)"),
-                       QStringLiteral("В виде дерева с группировкой по производителям"),
-                       QStringLiteral("В виде списка полных путей элементов"),
-                       QStringLiteral("В виде списка оконечных элементов")},
-                      1, searchGroup_));
+        NewPage(page, spec.name, spec.helpContext, spec.labelName, QString::fromUtf8(spec.text));
+    if (spec.radioName) {
+        QButtonGroup *unused = nullptr;
+        QStringList items;
+        for (const char *item : spec.radioItems)
+            items << QString::fromUtf8(item);
+        layout->addWidget(AddRadioGroup(page, spec.radioName, QString::fromUtf8(spec.radioTitle),
+                                        items, spec.radioColumns, radio ? *radio : unused));
+    }
+    for (const auto &[name, caption] : spec.checkBoxes)
+        layout->addWidget(AddCheckBox(page, name, QString::fromUtf8(caption)));
     layout->addStretch(1);
     return page;
 }

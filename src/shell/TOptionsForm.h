@@ -16,6 +16,8 @@ class QToolButton;
 
 namespace qbx {
 
+struct TOptionsPageSpec;
+
 // The options dialog ("Параметры"): six pages of controls over the persisted
 // options, the storage buttons and the default, OK and Cancel buttons. It
 // only binds widgets; TOptionsDialogLogic does the work. Made once at
@@ -42,9 +44,8 @@ private:
     void FormCreate();
     QWidget *CreateStoragePage();
     QWidget *CreateFolderPage();
-    QWidget *CreateGeometryPage();
-    QWidget *CreateSizePage();
-    QWidget *CreateSearchPage();
+    // The page; its radio group, if any, is stored in *radio.
+    QWidget *CreateSimplePage(const TOptionsPageSpec &spec, QButtonGroup **radio = nullptr);
     QWidget *CreateConfirmPage();
     QCheckBox *AddCheckBox(QWidget *parent, const char *name, const QString &caption);
 

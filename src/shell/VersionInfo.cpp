@@ -1,6 +1,6 @@
 #include "shell/VersionInfo.h"
 
-#include "app/Version.h"
+#include "shell/Version.h"
 
 namespace qbx {
 

@@ -125,10 +125,10 @@ QString TableLanguageDriver(const QString &fileName)
     }
 }
 
-void ReportTableFull(const QString &message, const QString &tableName, IStorageStatus &status,
+void ReportTableFull(int engineCode, const QString &tableName, IStorageStatus &status,
                      IMessageBoxes &boxes)
 {
-    if (message != QLatin1String("Table is full."))
+    if (engineCode != engine::ErrTableFull)
         return;
     boxes.Show(tableName + QStringLiteral("\rТаблица заполнена до отказа. Сохраните данные в "
                                           "другой файл."),

@@ -26,7 +26,7 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status);
 // fails, the file is deleted and the table goes one level down instead, into
 // a folder of that name: F becomes F/<F's own file name>; both names are
 // updated then. Returns false when no table could be created (the caller
-// sets StopState to 2).
+// sets StopState to StopNow).
 bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStatus &status);
 
 // Converts an old-format catalogue (integer ByteSize) to the current format
@@ -38,9 +38,10 @@ bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus
 // records none or cannot be read).
 QString TableLanguageDriver(const QString &fileName);
 
-// Reports an engine error whose text is exactly "Table is full." with an
-// error box naming the table; any other text is left to the caller.
-void ReportTableFull(const QString &message, const QString &tableName, IStorageStatus &status,
+// Reports an engine error whose code is engine::ErrTableFull with an error
+// box naming the table; any other error is left to the caller. The code, not
+// the message text, decides.
+void ReportTableFull(int engineCode, const QString &tableName, IStorageStatus &status,
                      IMessageBoxes &boxes);
 
 } // namespace qbx

@@ -3,6 +3,7 @@
 #include "engine/Error.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
+#include "session/CommandBoundary.h"
 #include "session/CommandState.h"
 #include "session/IStorageStatus.h"
 #include "session/LongOperation.h"
@@ -17,6 +18,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <exception>
+#include <new>
 
 namespace qbx {
 namespace {
@@ -53,11 +56,11 @@ void TCatalogueFiles::WarnBadFormat(const QString &fileName)
 
 void TCatalogueFiles::CreateDbClick()
 {
-    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
-    if (c_.options.DbState != 0) {
+    if (c_.options.DbState != DbNone) {
         CloseDbClick();
-        if (c_.options.DbState != 0)
+        if (c_.options.DbState != DbNone)
             return;
     }
     c_.options.FirstEntireView = true;
@@ -66,13 +69,13 @@ void TCatalogueFiles::CreateDbClick()
     c_.options.DbName = QStringLiteral("Qubrix");
     tableName_ = c_.options.DbFolder + c_.options.DbName + QStringLiteral(".db");
     c_.options.DbTableName = tableName_;
-    c_.shell.SetDbState(2);
+    c_.shell.SetDbState(DbEntire);
     c_.commands.SetEnabled(cmd::SaveDbAction, true);
 }
 
 void TCatalogueFiles::OpenDbClick()
 {
-    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     const QString previous = tableName_;
     TOpenDialogState state = openDialog_;
@@ -83,9 +86,9 @@ void TCatalogueFiles::OpenDbClick()
     // The dialog opens where it was last used.
     openDialog_.InitialFolder = QFileInfo(chosen).absolutePath() + QLatin1Char('/');
     if (!IsQueryFile(chosen)) {
-        if (c_.options.DbState != 0) {
+        if (c_.options.DbState != DbNone) {
             CloseDbClick();
-            if (c_.options.DbState != 0)
+            if (c_.options.DbState != DbNone)
                 return;
         }
         tableName_ = chosen;
@@ -120,7 +123,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
         return;
     }
     c_.options.DbTableName = tableName_;
-    c_.shell.SetDbState(1);
+    c_.shell.SetDbState(DbOpen);
 
     const QString driver = TableLanguageDriver(tableName_);
     if (driver.isEmpty() || driver == QLatin1String("ANCYRR"))
@@ -139,7 +142,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
         recode = c_.options.ConfirmRecode != QLatin1String("0");
     }
     if (recode) {
-        c_.shell.SetDbState(2);
+        c_.shell.SetDbState(DbEntire);
         c_.options.TreeChanged = true;
         c_.commands.SetEnabled(cmd::SaveDbAction, true);
     }
@@ -193,6 +196,7 @@ void TCatalogueFiles::LoadTable(const QString &title)
     else
         tree.BeginMerge();
 
+    QString failure;
     try {
         ReadCatalogueTable(
             tableName_, c_.catalogue,
@@ -202,20 +206,22 @@ void TCatalogueFiles::LoadTable(const QString &title)
             },
             [&] {
                 c_.operation.StepOperation();
-                return c_.options.ConflictAnswer != 1 && !c_.operation.OperationStopped();
+                return c_.options.ConflictAnswer != ConflictCancel &&
+                       !c_.operation.OperationStopped();
             });
-    } catch (const engine::Error &e) {
-        // What was read stays in the tree; the commands come back and the
-        // failure is reported with the file's name.
-        bulk.End();
-        c_.shell.RestoreCommands();
-        c_.boxes.Show(tableName_ + QStringLiteral("\rОшибка чтения базы данных.\r\n\n") +
-                          QString::fromStdString(e.what()),
-                      title, TMsgIcon::Error, MbOk);
-        return;
+    } catch (const std::bad_alloc &) {
+        failure = OutOfMemoryText();
+    } catch (const std::exception &e) {
+        // The engine's errors and anything else that stops the reading.
+        failure = QString::fromStdString(e.what());
     }
+    // What was read stays in the tree; the commands come back and a failure
+    // is reported with the file's name.
     bulk.End();
     c_.shell.RestoreCommands();
+    if (!failure.isNull())
+        c_.boxes.Show(tableName_ + QStringLiteral("\rОшибка чтения базы данных.\r\n\n") + failure,
+                      title, TMsgIcon::Error, MbOk);
 }
 
 bool TCatalogueFiles::ShouldAskUnsaved() const
@@ -254,7 +260,7 @@ void TCatalogueFiles::CloseDbClick()
     c_.searchTree.ResetTree();
     // The item to select on return to the catalogue was one of its results.
     c_.options.EntireSelPath.clear();
-    c_.shell.SetDbState(0);
+    c_.shell.SetDbState(DbNone);
 }
 
 } // namespace qbx

@@ -52,7 +52,7 @@ QString ExtensionOfName(const QString &name)
 
 void TCatalogueSaving::SaveDbClick()
 {
-    if (c_.options.DbState == 2 && c_.shell.hooks.EndLabelEdit)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (c_.options.DbIsNew) {
         SaveDbAsClick(true);
@@ -71,7 +71,7 @@ void TCatalogueSaving::SaveDbClick()
 
 TTree &TCatalogueSaving::ShownTree()
 {
-    return c_.options.DbState == 3 ? c_.searchTree : c_.catalogue;
+    return c_.options.DbState == DbFound ? c_.searchTree : c_.catalogue;
 }
 
 // With a catalogue open but no tree shown, the tree is not loaded yet: a
@@ -79,7 +79,7 @@ TTree &TCatalogueSaving::ShownTree()
 // of the export. Gives whether it did.
 bool TCatalogueSaving::LoadForExport(const QString &title)
 {
-    if (c_.options.DbState != 1 || !c_.options.FirstEntireView || c_.options.DbIsNew ||
+    if (c_.options.DbState != DbOpen || !c_.options.FirstEntireView || c_.options.DbIsNew ||
         c_.catalogue.Root()->HasChildren())
         return false;
     c_.files.LoadTable(title);
@@ -96,7 +96,7 @@ void TCatalogueSaving::EndExport(bool loaded)
 
 void TCatalogueSaving::SaveDbAsClick(bool viaSave)
 {
-    const bool resultMode = c_.options.DbState == 3 && !viaSave;
+    const bool resultMode = c_.options.DbState == DbFound && !viaSave;
     const QString table = c_.files.TableName();
     QString extension = ExtensionOf(dialog_.FilterIndex);
     TSaveDialogState state = dialog_;
@@ -200,7 +200,7 @@ void TCatalogueSaving::SaveDbToClick()
         }
     }
 
-    const bool results = c_.options.DbState == 3;
+    const bool results = c_.options.DbState == DbFound;
     const bool loaded = !results && LoadForExport(title);
     TTree &tree = results ? c_.searchTree : c_.catalogue;
     const TRecordSource source = results ? TRecordSource::Results : TRecordSource::Catalogue;
@@ -214,7 +214,7 @@ void TCatalogueSaving::SaveDbToClick()
                 QStringLiteral("Всего записей: ") + QString::number(result.records);
     }
     EndExport(loaded);
-    if (c_.options.DbState == 2 && c_.shell.hooks.SelectionChange)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.SelectionChange)
         c_.shell.hooks.SelectionChange(TTreeKind::Main);
 }
 

@@ -85,8 +85,8 @@ bool TCatalogueSaving::HasRoomFor(qint64 bytes, const QString &target, const QSt
 void TCatalogueSaving::ReportFailure(const TWriteResult &result, const QString &text,
                                      const QString &title)
 {
-    if (result.outcome == TWriteResult::Failed && result.engineCode == engine::ErrTableFull)
-        ReportTableFull(result.engineMessage, c_.files.TableName(), c_.status, c_.boxes);
+    if (result.outcome == TWriteResult::Failed)
+        ReportTableFull(result.engineCode, c_.files.TableName(), c_.status, c_.boxes);
     c_.boxes.Show(text, title, TMsgIcon::Error, MbOk);
 }
 
@@ -156,7 +156,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     } else if (temporary) {
         c_.options.TreeChanged = true;
     }
-    if (c_.options.DbState == 2 && c_.shell.hooks.SelectionChange)
+    if (c_.options.DbState == DbEntire && c_.shell.hooks.SelectionChange)
         c_.shell.hooks.SelectionChange(TTreeKind::Main);
     return result.Ok();
 }

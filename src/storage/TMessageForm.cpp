@@ -60,16 +60,17 @@ TMessageForm::TMessageForm(QWidget *parent)
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-uint8_t TMessageForm::AskConflict(const QString &fullItemPath)
+TConflictAnswer TMessageForm::AskConflict(const QString &fullItemPath)
 {
     SetPath(fullItemPath);
     exec();
     return answer_;
 }
 
-void TMessageForm::Choose(uint8_t answer)
+void TMessageForm::Choose(TConflictAnswer answer)
 {
-    answer_ = uint8_t(answer + (allCheckBox_->isChecked() ? 1 : 0));
+    // Each "for all" answer follows its single answer.
+    answer_ = TConflictAnswer(answer + (allCheckBox_->isChecked() ? 1 : 0));
     accept();
 }
 

@@ -25,10 +25,10 @@ public:
     // The full item path of the existing item, shown in the question.
     void SetPath(const QString &path) { path_ = path; }
     // 1 cancel, 2/3 keep, 4/5 complement, 6/7 overwrite (odd: for all).
-    uint8_t Answer() const { return answer_; }
+    TConflictAnswer Answer() const { return answer_; }
 
     // Shows the form modally for path and gives the answer.
-    uint8_t AskConflict(const QString &fullItemPath) override;
+    TConflictAnswer AskConflict(const QString &fullItemPath) override;
 
     // F1: opens the help topic (the shell's help service).
     std::function<void(int topic)> OnHelp;
@@ -40,10 +40,10 @@ protected:
 
 private:
     void FormShow();
-    void Choose(uint8_t answer);
+    void Choose(TConflictAnswer answer);
 
     QString path_;
-    uint8_t answer_ = ConflictCancel;
+    TConflictAnswer answer_ = ConflictCancel;
     QLabel *iconImage_;
     QLabel *messageLabel_;
     QPushButton *overwriteButton_;

@@ -4,7 +4,7 @@ namespace qbx {
 
 std::vector<TCommandEnable> ItemCommandStates(const TSelectionSummary &s)
 {
-    const bool edit = s.Mode == 2;
+    const bool edit = s.Mode == DbEntire;
     const bool one = s.Count == 1;
     const bool some = s.Count >= 1;
     const bool notRoot = !s.RootSelected;
@@ -12,26 +12,24 @@ std::vector<TCommandEnable> ItemCommandStates(const TSelectionSummary &s)
     const bool discOrFolder = s.FirstImage >= 1 && s.FirstImage <= 3;
     const bool dataCmd = edit && some && notRoot && s.AnyData;
 
-    auto on = [](const char *name, bool enabled) {
-        return TCommandEnable{QString::fromLatin1(name), enabled};
-    };
+    auto on = [](cmd::Id command, bool enabled) { return TCommandEnable{command, enabled}; };
     return {
-        on("AddTreeAction", edit && one),
-        on("AddSubitemAction", edit && one),
-        on("RenameItemAction", edit && one && notRoot),
-        on("FolderFileAction", edit && one && folderOrFile),
-        on("CalculateSizeAction", edit && one && discOrFolder && s.AnyChildren),
-        on("DeleteItemAction", edit && some && notRoot),
-        on("DeleteSubitemsAction", edit && some && s.AnyChildren),
-        on("PasteDescrAction", edit && some && notRoot && s.ClipboardHasText),
-        on("CopyDescrAction", some && notRoot && s.AnyData),
-        on("EditDescrAction", notRoot && ((edit && some) || (s.Mode == 3 && one))),
-        on("CutDescrAction", dataCmd),
-        on("DeleteDescrAction", dataCmd),
-        on("ExpandNodeAction", some && s.AnyChildren && s.AnyCollapsed),
-        on("ExpandNodesAction", some && s.AnyChildren),
-        on("CollapseNodeAction", some && s.AnyChildren && s.AnyExpanded),
-        on("CollapseNodesAction", some && s.AnyChildren),
+        on(cmd::AddTreeAction, edit && one),
+        on(cmd::AddSubitemAction, edit && one),
+        on(cmd::RenameItemAction, edit && one && notRoot),
+        on(cmd::FolderFileAction, edit && one && folderOrFile),
+        on(cmd::CalculateSizeAction, edit && one && discOrFolder && s.AnyChildren),
+        on(cmd::DeleteItemAction, edit && some && notRoot),
+        on(cmd::DeleteSubitemsAction, edit && some && s.AnyChildren),
+        on(cmd::PasteDescrAction, edit && some && notRoot && s.ClipboardHasText),
+        on(cmd::CopyDescrAction, some && notRoot && s.AnyData),
+        on(cmd::EditDescrAction, notRoot && ((edit && some) || (s.Mode == DbFound && one))),
+        on(cmd::CutDescrAction, dataCmd),
+        on(cmd::DeleteDescrAction, dataCmd),
+        on(cmd::ExpandNodeAction, some && s.AnyChildren && s.AnyCollapsed),
+        on(cmd::ExpandNodesAction, some && s.AnyChildren),
+        on(cmd::CollapseNodeAction, some && s.AnyChildren && s.AnyExpanded),
+        on(cmd::CollapseNodesAction, some && s.AnyChildren),
     };
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "options/WorkingState.h"
+#include "session/CommandTable.h"
 
 #include <vector>
 
@@ -9,7 +10,7 @@ namespace qbx {
 // What the item commands' enabled state depends on: the mode and a summary of
 // the selected nodes of the visible tree.
 struct TSelectionSummary {
-    int Mode = 0;              // DbState
+    TDbState Mode = DbNone;
     int Count = 0;             // selected nodes
     bool RootSelected = false; // the visible tree's root is among them
     int FirstImage = -1;       // image index of the (first) selected node
@@ -21,7 +22,7 @@ struct TSelectionSummary {
 };
 
 struct TCommandEnable {
-    QString Action; // e.g. "RenameItemAction"
+    cmd::Id Command;
     bool Enabled;
 };
 

@@ -5,14 +5,14 @@
 
 namespace qbx {
 
-TDisplayRecord GetNodeRecord(const TTreeNode *node, const TTreeNode *activeRoot, int mode,
+TDisplayRecord GetNodeRecord(const TTreeNode *node, const TTreeNode *activeRoot, TDbState mode,
                              int presentation)
 {
     TDisplayRecord r;
     if (!node || node == activeRoot)
         return r;
 
-    const bool results = mode == 3;
+    const bool results = mode == DbFound;
     if (!results || presentation == PresentStandard) {
         r.Label = DiscLabel(node);
         r.Path = ItemPath(node);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/WorkingState.h"
 #include "tree/DisplayRecord.h"
 
 namespace qbx {
@@ -17,12 +18,12 @@ enum TPresentation : int {
 
 // What the description pane shows for a node of the visible tree. Nothing
 // (empty texts, size -1) for no node and for the visible tree's root. In the
-// catalogue tree (mode 2) and in standard results the label and path come
+// catalogue tree (DbEntire) and in standard results the label and path come
 // from the node's place (a folder's path ends in "\\"); in the producer
 // presentation a node shows its text as the producer. A node's own data then
 // takes over: a description gives producer, product, version, size and
-// description, a result record (mode 3) all seven values.
-TDisplayRecord GetNodeRecord(const TTreeNode *node, const TTreeNode *activeRoot, int mode,
+// description, a result record (DbFound) all seven values.
+TDisplayRecord GetNodeRecord(const TTreeNode *node, const TTreeNode *activeRoot, TDbState mode,
                              int presentation);
 
 } // namespace qbx

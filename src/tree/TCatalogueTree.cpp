@@ -111,12 +111,11 @@ void TCatalogueTree::PassThrough(TTreeNode *node)
 void TCatalogueTree::ResolveConflict(TTreeNode *node, const QString &fullPath,
                                      const TItemDescription &incoming)
 {
-    uint8_t &answer = options_.ConflictAnswer;
+    TConflictAnswer &answer = options_.ConflictAnswer;
     // Even codes (and anything unknown) mean no answer for all yet.
     if (answer > ConflictOverwriteAll || answer % 2 == 0) {
-        const uint8_t given = prompt_.AskConflict(fullPath);
-        answer = given >= ConflictCancel && given <= ConflictOverwriteAll ? given
-                                                                          : uint8_t(ConflictCancel);
+        const TConflictAnswer given = prompt_.AskConflict(fullPath);
+        answer = given >= ConflictCancel && given <= ConflictOverwriteAll ? given : ConflictCancel;
     }
     const bool complement = answer == ConflictComplement || answer == ConflictComplementAll;
     const bool overwrite = answer == ConflictOverwrite || answer == ConflictOverwriteAll;
@@ -178,7 +177,7 @@ TTreeNode *TCatalogueTree::DeleteNode(TTreeNode *node)
     TTreeNode *parent = node->Parent();
     if (!parent)
         return nullptr; // the root stays
-    options_.EditState = 0;
+    options_.EditState = EditNone;
     const int row = node->Row();
     const int count = parent->ChildCount();
     TTreeNode *fallback = row + 1 < count ? parent->Child(row + 1)

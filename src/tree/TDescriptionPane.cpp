@@ -25,13 +25,15 @@ TDescriptionPane::TDescriptionPane(TOptions &options, TCommandState &commands,
 TTreeKind TDescriptionPane::ActiveKind() const
 {
     switch (options_.DbState) {
-    case 2:
+    case DbEntire:
         return TTreeKind::Main;
-    case 3:
+    case DbFound:
         return TTreeKind::Search;
-    default:
-        return TTreeKind::None;
+    case DbNone:
+    case DbOpen:
+        break;
     }
+    return TTreeKind::None;
 }
 
 TTreeModel &TDescriptionPane::Model(TTreeKind tree) const
@@ -48,7 +50,7 @@ TTreeModel *TDescriptionPane::ActiveModel() const
 int TDescriptionPane::Presentation() const
 {
     for (int i = FirstFoundViewSet; i <= LastFoundViewSet; ++i) {
-        if (commands_.Checked(i))
+        if (commands_.Checked(CommandAt(i)))
             return i - FirstFoundViewSet;
     }
     return -1;
@@ -69,7 +71,7 @@ void TDescriptionPane::TreeViewChange()
     const std::vector<TTreeNode *> selected =
         model ? model->SelectedNodes() : std::vector<TTreeNode *>();
     const TTreeNode *root = model ? model->Tree().Root() : nullptr;
-    const int mode = options_.DbState;
+    const TDbState mode = options_.DbState;
     const int presentation = Presentation();
 
     TDisplayRecord shown =
@@ -97,7 +99,7 @@ void TDescriptionPane::TreeViewChange()
 
     QString status;
     if (selected.size() == 1 && rootSelected) {
-        if (mode == 3) {
+        if (mode == DbFound) {
             status = options_.FoundText;
         } else {
             // Unsaved changes make the catalogue's totals stale.
@@ -133,20 +135,12 @@ void TDescriptionPane::SetItemCommands(const std::vector<TTreeNode *> &selected)
         s.AnyExpanded = s.AnyExpanded || expanded;
         s.AnyCollapsed = s.AnyCollapsed || !expanded;
         s.AnyChildren = s.AnyChildren || n->HasChildren();
-        s.AnyData =
-            s.AnyData || (s.Mode == 3 ? n->FoundRecord() != nullptr : n->Description() != nullptr);
+        s.AnyData = s.AnyData ||
+                    (s.Mode == DbFound ? n->FoundRecord() != nullptr : n->Description() != nullptr);
     }
 
-    // The rule table names its commands; their ids are looked up once.
-    static const std::vector<int> ids = [] {
-        std::vector<int> v;
-        for (const TCommandEnable &c : ItemCommandStates(TSelectionSummary()))
-            v.push_back(CommandIndex(c.Action));
-        return v;
-    }();
-    const std::vector<TCommandEnable> states = ItemCommandStates(s);
-    for (size_t i = 0; i < states.size(); ++i)
-        commands_.SetEnabled(ids[i], states[i].Enabled);
+    for (const TCommandEnable &c : ItemCommandStates(s))
+        commands_.SetEnabled(c.Command, c.Enabled);
 }
 
 int TDescriptionPane::ShownSizeUnit() const
@@ -161,7 +155,7 @@ void TDescriptionPane::CheckShownSizeCommand()
 
 void TDescriptionPane::SizeUnitClick(int unit)
 {
-    if (options_.DbState == 2 && EndLabelEdit)
+    if (options_.DbState == DbEntire && EndLabelEdit)
         EndLabelEdit();
     const bool nothingShown = options_.EmptySize && view_.RowText(SizeRow).isEmpty();
     if (!nothingShown && unit != ShownSizeUnit()) {

@@ -56,7 +56,7 @@ TDescriptionPaneGui::~TDescriptionPaneGui()
 {
     form_.Shell().hooks.SelectionChange = nullptr;
     for (int c = cmd::ExpandNodeAction; c <= LastSizeUnit; ++c)
-        form_.SetHandler(c, nullptr);
+        form_.SetHandler(CommandAt(c), nullptr);
 }
 
 QTreeView *TDescriptionPaneGui::View(TTreeKind tree) const
@@ -86,7 +86,7 @@ void TDescriptionPaneGui::ConnectCommands()
     form_.SetHandler(cmd::CollapseNodeAction, [this] { pane_.CollapseNodeClick(); });
     form_.SetHandler(cmd::CollapseNodesAction, [this] { pane_.CollapseNodesClick(); });
     for (int c = FirstSizeUnit; c <= LastSizeUnit; ++c)
-        form_.SetHandler(c, [this, c] { pane_.SizeUnitClick(c - FirstSizeUnit); });
+        form_.SetHandler(CommandAt(c), [this, c] { pane_.SizeUnitClick(c - FirstSizeUnit); });
 }
 
 bool TDescriptionPaneGui::eventFilter(QObject *watched, QEvent *event)

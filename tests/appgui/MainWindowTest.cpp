@@ -54,7 +54,7 @@ protected:
 TEST_F(MainWindowTest, StartsInModeZeroWithItsPanesAndRows)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Кварнис"));
-    EXPECT_EQ(form->Options().DbState, 0);
+    EXPECT_EQ(form->Options().DbState, DbNone);
     for (const char *name : {"MainTreeView", "SearchTreeView", "LeftPanel", "RightPanel"}) {
         QWidget *w = form->findChild<QWidget *>(QString::fromLatin1(name));
         ASSERT_NE(w, nullptr) << name;
@@ -133,14 +133,14 @@ TEST_F(MainWindowTest, EscClicksStopOnlyWithoutModifiers)
     EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Открытие базы данных"));
 
     QTest::keyClick(form.get(), Qt::Key_Escape, Qt::ControlModifier);
-    EXPECT_EQ(form->Options().StopState, 0);
+    EXPECT_EQ(form->Options().StopState, StopRunOn);
     QTest::keyClick(form->DescrListView(), Qt::Key_Escape);
-    EXPECT_EQ(form->Options().StopState, 1);
+    EXPECT_EQ(form->Options().StopState, StopPressed);
 
     op.EndOperation();
     EXPECT_FALSE(form->CancelButton()->isVisible());
     QTest::keyClick(form.get(), Qt::Key_Escape);
-    EXPECT_EQ(form->Options().StopState, 0);
+    EXPECT_EQ(form->Options().StopState, StopRunOn);
 }
 
 TEST_F(MainWindowTest, HintsOfMenusAndButtonsReachStatusPanelZero)
@@ -174,8 +174,8 @@ TEST_F(MainWindowTest, ProgressBarAndStopLieOverTheStatusBar)
 TEST_F(MainWindowTest, TreePopupHidesDisabledCommands)
 {
     form->Options().FirstEntireView = false;
-    form->Shell().SetDbState(2);
-    for (int c : {cmd::RenameItemAction, cmd::CollapseNodeAction})
+    form->Shell().SetDbState(DbEntire);
+    for (cmd::Id c : {cmd::RenameItemAction, cmd::CollapseNodeAction})
         form->Commands().SetEnabled(c, true);
     emit form->MainTreeView()->customContextMenuRequested(QPoint(1, 1));
     QMenu *menu = form->Menu("TreePopupMenu");
@@ -195,13 +195,13 @@ TEST_F(MainWindowTest, EachModeShowsItsOwnPaneWidths)
     o.FoundTreeWidth = 260;
     o.FoundValueWidth = 200;
     o.FirstEntireView = false;
-    form->Shell().SetDbState(2);
+    form->Shell().SetDbState(DbEntire);
     QCoreApplication::processEvents();
     EXPECT_TRUE(form->MainTreeView()->isVisible());
     EXPECT_FALSE(form->SearchTreeView()->isVisible());
     EXPECT_EQ(form->LeftPanel()->width(), 180);
     EXPECT_EQ(form->DescrListView()->columnWidth(1), 300);
-    form->Shell().SetDbState(3);
+    form->Shell().SetDbState(DbFound);
     QCoreApplication::processEvents();
     EXPECT_TRUE(form->SearchTreeView()->isVisible());
     EXPECT_EQ(form->LeftPanel()->width(), 260);
@@ -216,7 +216,7 @@ TEST_F(MainWindowTest, ClosingWritesTheOptionsBackToTheirPlace)
     QTemporaryDir dir;
     TOptions &o = form->Options();
     o.IniFileName = dir.filePath("qubrix.ini");
-    o.OptionsStore = 1;
+    o.OptionsStore = StoreIni;
     o.MainGeometry = QStringLiteral("Maximized");
     form->resize(640, 480);
     form->close();
@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
     form->Options().ConfirmUnsaved = QStringLiteral("1"); // save without asking
     form->Options().FirstEntireView = false;
     form->Options().DbReadOnly = true; // Save refuses a read-only catalogue
-    form->Shell().SetDbState(2);
+    form->Shell().SetDbState(DbEntire);
     form->Commands().SetEnabled(cmd::SaveDbAction, true);
     // The save's warning is answered when it shows.
     QString warning;

@@ -56,7 +56,7 @@ TEST(QueryGuiTest, AQueryFileShowsTheEditorWithTheQueryLoaded)
     EXPECT_FALSE(okEnabled) << "no catalogue is open";
     EXPECT_FALSE(form.Options().QueryFilePending);
     EXPECT_EQ(help.shown, std::vector<int>({12}));
-    EXPECT_EQ(form.Options().DbState, 0);
+    EXPECT_EQ(form.Options().DbState, DbNone);
     form.close();
 }
 
@@ -90,7 +90,7 @@ TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
             t.Append(row);
     }
     form.Catalogue().Files().OpenFile(table);
-    ASSERT_EQ(options.DbState, 1);
+    ASSERT_EQ(options.DbState, DbOpen);
 
     // "[Размер] > [1 ГБ]" built with the dialog's keys and controls, then Enter.
     QTimer::singleShot(0, [&] {
@@ -111,7 +111,7 @@ TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
     QCoreApplication::processEvents();
     EXPECT_EQ(options.LastCondition, "(ByteSize > 1073741824)");
     EXPECT_EQ(options.ResultName, "Query");
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
     const TTreeNode *root = form.Catalogue().SearchTree().Root();
     ASSERT_EQ(root->ChildCount(), 1);
     ASSERT_EQ(root->Child(0)->ChildCount(), 1);

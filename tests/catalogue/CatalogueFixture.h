@@ -7,31 +7,27 @@
 #include "storage/CatalogueFields.h"
 #include "storage/TCatalogueFiles.h"
 #include "support/CatalogueTable.h"
+#include "support/ScriptedAnswers.h"
+#include "support/TreeNodes.h"
 #include "tree/ScriptedConflicts.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
 
 #include <QTemporaryDir>
 
-#include <deque>
-
 namespace qbx::test {
 
 // Open dialogs answered from a script; each request is recorded.
-class ScriptedFileDialogs : public IFileDialogs {
+class ScriptedFileDialogs : public IFileDialogs, public ScriptedAnswers<QString, TOpenDialogState> {
 public:
-    std::deque<QString> answers;
-    QList<TOpenDialogState> requests;
+    QString GetOpenFileName(const TOpenDialogState &state) override { return Next(state); }
+};
 
-    QString GetOpenFileName(const TOpenDialogState &state) override
-    {
-        requests.append(state);
-        if (answers.empty())
-            return QString();
-        QString a = answers.front();
-        answers.pop_front();
-        return a;
-    }
+// One disc with a folder (that has a size of its own) and a described file.
+inline const QList<Rec> kDisc = {
+    {"CD1", "", "", "", "", 0, ""},
+    {"CD1", "Музыка\\", "", "", "", 5000000000.0, ""},
+    {"CD1", "Музыка\\a.mp3", "Мелодия", "Альбом", "1.0", 4096, "песня"},
 };
 
 // The catalogue commands wired to the shell's core objects and real trees, as
@@ -52,7 +48,7 @@ protected:
     {
         options.DbFolder = dir.path() + QLatin1Char('/');
         shell.hooks.LoadTable = [this] { files.LoadTable(QStringLiteral("Открытие базы данных")); };
-        shell.SetDbState(0);
+        shell.SetDbState(DbNone);
     }
 
     QString PathOf(const QString &name) const { return dir.filePath(name); }
@@ -69,20 +65,10 @@ protected:
     // Every node below the root as "path|producer|size", in tree order.
     QStringList Nodes() const
     {
-        QStringList out;
-        std::function<void(const TTreeNode *, const QString &)> walk = [&](const TTreeNode *n,
-                                                                           const QString &prefix) {
-            for (int i = 0; i < n->ChildCount(); ++i) {
-                const TTreeNode *c = n->Child(i);
-                const QString p = prefix.isEmpty() ? c->Text() : prefix + u'\\' + c->Text();
-                const TItemDescription *d = c->Description();
-                out << p + u'|' + (d ? d->Producer : QString()) + u'|' +
-                           QString::number(d ? d->Size : 0);
-                walk(c, p);
-            }
-        };
-        walk(mainTree.Root(), QString());
-        return out;
+        return TreeLines(mainTree, [](const TTreeNode &n) {
+            const TItemDescription *d = n.Description();
+            return (d ? d->Producer : QString()) + u'|' + QString::number(d ? d->Size : 0);
+        });
     }
 };
 

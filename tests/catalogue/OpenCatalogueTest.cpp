@@ -10,12 +10,6 @@ using namespace qbx::test;
 
 namespace {
 
-const QList<Rec> kDisc = {
-    {"CD1", "", "", "", "", 0, ""},
-    {"CD1", "Музыка\\", "", "", "", 5000000000.0, ""},
-    {"CD1", "Музыка\\a.mp3", "Мелодия", "Альбом", "1.0", 4096, "песня"},
-};
-
 const QString kBadFormat =
     "\rФайл базы данных недоступен или имеет неверный формат.\r\n\nПроверьте его содержимое.";
 
@@ -25,13 +19,13 @@ TEST_F(CatalogueTest, OpenChecksTheFileAndTheFirstEntireViewLoadsIt)
 {
     const QString path = Write("cat.db", kDisc);
     files.OpenFile(path);
-    EXPECT_EQ(options.DbState, 1);
+    EXPECT_EQ(options.DbState, DbOpen);
     EXPECT_EQ(options.DbName, "cat");
     EXPECT_EQ(options.DbTableName, path);
     EXPECT_FALSE(options.DbReadOnly);
     EXPECT_TRUE(Nodes().isEmpty()) << "opening alone reads no record";
 
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     EXPECT_EQ(Nodes(), QStringList({"CD1||0", "CD1\\Музыка||5000000000",
                                     "CD1\\Музыка\\a.mp3|Мелодия|4096"}));
     EXPECT_EQ(options.TotalText, "Всего записей: 3");
@@ -71,7 +65,7 @@ TEST_F(CatalogueTest, LockedFileIsRefused)
     engine::Table holder;
     holder.Open(path.toStdString(), engine::OpenMode::Exclusive);
     files.OpenFile(path);
-    EXPECT_EQ(options.DbState, 0);
+    EXPECT_EQ(options.DbState, DbNone);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, path + kBadFormat);
 }
@@ -81,13 +75,13 @@ TEST_F(CatalogueTest, OldFormatOpensAndLoadsAndEmptyCatalogueIsTheRootAlone)
     QList<Rec> old = kDisc;
     old[1].size = 70000; // integer sizes
     files.OpenFile(Write("old.db", old, true));
-    EXPECT_EQ(options.DbState, 1);
-    shell.SetDbState(2);
+    EXPECT_EQ(options.DbState, DbOpen);
+    shell.SetDbState(DbEntire);
     EXPECT_EQ(Nodes().size(), 3);
 
     files.CloseDbClick();
     files.OpenFile(Write("empty.db", {}));
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     EXPECT_TRUE(Nodes().isEmpty());
     EXPECT_EQ(options.TotalText, "Всего записей: 0");
 }
@@ -106,12 +100,12 @@ TEST_F(CatalogueTest, WrongLanguageDriverAsksOrFollowsConfirmRecode)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, question);
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbYesNo));
-    EXPECT_EQ(options.DbState, 1);
+    EXPECT_EQ(options.DbState, DbOpen);
 
     files.CloseDbClick();
     boxes.Answer(TMsgAnswer::Yes);
     files.OpenFile(path);
-    EXPECT_EQ(options.DbState, 2) << "Yes opens for editing, loaded and marked changed";
+    EXPECT_EQ(options.DbState, DbEntire) << "Yes opens for editing, loaded and marked changed";
     EXPECT_EQ(Nodes().size(), 3);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
     EXPECT_TRUE(options.TreeChanged);
@@ -121,11 +115,11 @@ TEST_F(CatalogueTest, WrongLanguageDriverAsksOrFollowsConfirmRecode)
     boxes.shown.clear();
     options.ConfirmRecode = "0";
     files.OpenFile(path);
-    EXPECT_EQ(options.DbState, 1);
+    EXPECT_EQ(options.DbState, DbOpen);
     files.CloseDbClick();
     options.ConfirmRecode = "1";
     files.OpenFile(path);
-    EXPECT_EQ(options.DbState, 2);
+    EXPECT_EQ(options.DbState, DbEntire);
     EXPECT_TRUE(boxes.shown.isEmpty()) << "a stored answer asks nothing";
 }
 
@@ -133,7 +127,7 @@ TEST_F(CatalogueTest, AddingTheOpenCatalogueToItselfMakesEveryRecordAConflict)
 {
     const QString path = Write("cat.db", kDisc);
     files.OpenFile(path);
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     conflicts.Answer(ConflictComplement);
     conflicts.Answer(ConflictKeepAll);
     dialogs.answers.push_back(path);
@@ -148,7 +142,7 @@ TEST_F(CatalogueTest, AddingTheOpenCatalogueToItselfMakesEveryRecordAConflict)
         << "asked until an answer for all is given";
     EXPECT_EQ(Nodes().size(), 3);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-    EXPECT_EQ(options.ConflictAnswer, 0) << "the answer for all ends with the operation";
+    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked) << "the answer for all ends with the operation";
     EXPECT_EQ(rootExpansions, 1);
     EXPECT_EQ(files.TableName(), path);
     EXPECT_EQ(files.OpenDialog().Title, "Открытие базы данных");
@@ -168,7 +162,7 @@ TEST_F(CatalogueTest, StopDuringLoadKeepsWhatWasRead)
         if (operation.Running() && ++runs == 3)
             operation.CancelButtonClick();
     };
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     const int loaded = Nodes().size();
     EXPECT_GT(loaded, 1);
     EXPECT_LT(loaded, 501);
@@ -182,7 +176,7 @@ TEST_F(CatalogueTest, EngineFailureDuringLoadIsReportedAndCommandsComeBack)
     files.OpenFile(path);
     QFile f(path);
     ASSERT_TRUE(f.resize(100)); // the file is damaged after it was checked
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].text.startsWith(path + "\rОшибка чтения базы данных."));
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
@@ -193,15 +187,15 @@ TEST_F(CatalogueTest, EngineFailureDuringLoadIsReportedAndCommandsComeBack)
 TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpty)
 {
     files.CreateDbClick();
-    EXPECT_EQ(options.DbState, 2);
+    EXPECT_EQ(options.DbState, DbEntire);
     EXPECT_EQ(files.TableName(), options.DbFolder + "Qubrix.db");
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
     files.CloseDbClick();
-    EXPECT_EQ(options.DbState, 0);
+    EXPECT_EQ(options.DbState, DbNone);
     EXPECT_TRUE(boxes.shown.isEmpty()) << "a new catalogue holding only its root asks nothing";
 
     files.OpenFile(Write("cat.db", kDisc));
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     commands.SetEnabled(cmd::SaveDbAction, true);
     boxes.Answer(TMsgAnswer::Cancel);
     files.CloseDbClick();
@@ -209,15 +203,15 @@ TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpt
     EXPECT_EQ(boxes.shown[0].text, "База данных cat была изменена.\rСохранить изменения?");
     EXPECT_EQ(boxes.shown[0].caption, "Закрытие базы данных");
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbYesNoCancel));
-    EXPECT_EQ(options.DbState, 2) << "Cancel keeps the catalogue";
+    EXPECT_EQ(options.DbState, DbEntire) << "Cancel keeps the catalogue";
 
     options.ConfirmUnsaved = "1"; // save silently; a save that fails keeps it open
     files.CloseDbClick();
-    EXPECT_EQ(options.DbState, 2);
+    EXPECT_EQ(options.DbState, DbEntire);
 
     options.ConfirmUnsaved = "0";
     files.CloseDbClick();
-    EXPECT_EQ(options.DbState, 0);
+    EXPECT_EQ(options.DbState, DbNone);
     EXPECT_TRUE(Nodes().isEmpty());
     EXPECT_EQ(boxes.shown.size(), 1);
 }
@@ -231,7 +225,7 @@ TEST_F(CatalogueTest, QueryFilesGoToTheQueryEditorAndTheCatalogueStaysOpen)
     files.OpenDbClick();
     EXPECT_EQ(handed, PathOf("find.CDQ"));
     EXPECT_TRUE(options.QueryFilePending);
-    EXPECT_EQ(options.DbState, 1);
+    EXPECT_EQ(options.DbState, DbOpen);
     EXPECT_EQ(options.DbName, "cat");
 }
 
@@ -244,23 +238,23 @@ TEST_F(CatalogueTest, ViewCommandsSwitchBetweenTheCatalogueAndNoPane)
 
     commands.SetChecked(cmd::EntireViewAction, true); // as the window toggles it
     views.EntireViewClick();
-    EXPECT_EQ(options.DbState, 2);
+    EXPECT_EQ(options.DbState, DbEntire);
     EXPECT_EQ(Nodes().size(), 3) << "the first entry loads the catalogue";
 
     commands.SetChecked(cmd::EntireViewAction, false);
     views.EntireViewClick();
-    EXPECT_EQ(options.DbState, 1);
+    EXPECT_EQ(options.DbState, DbOpen);
     commands.SetChecked(cmd::EntireViewAction, true);
     views.EntireViewClick();
     EXPECT_EQ(Nodes().size(), 3) << "the second entry does not load again";
 
     commands.SetChecked(cmd::FoundViewAction, true);
     views.FoundViewClick();
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
     EXPECT_EQ(options.EntireValueWidth, 250) << "the catalogue view's column width is kept";
     valueWidth = 180;
     commands.SetChecked(cmd::EntireViewAction, true);
     views.EntireViewClick();
-    EXPECT_EQ(options.DbState, 2);
+    EXPECT_EQ(options.DbState, DbEntire);
     EXPECT_EQ(options.FoundValueWidth, 180);
 }

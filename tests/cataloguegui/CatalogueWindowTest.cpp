@@ -97,7 +97,7 @@ TEST_F(CatalogueWindow, OpenShowAndClose)
 
     form.Action(cmd::CloseDbAction)->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(form.Options().DbState, 0);
+    EXPECT_EQ(form.Options().DbState, DbNone);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Кварнис"));
     EXPECT_FALSE(form.Catalogue().MainTree().Root()->HasChildren());
     form.close();
@@ -108,12 +108,12 @@ TEST_F(CatalogueWindow, CreateShowsAnEmptyChangedCatalogue)
     form.show();
     form.Action(cmd::CreateDbAction)->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(form.Options().DbState, 2);
+    EXPECT_EQ(form.Options().DbState, DbEntire);
     EXPECT_TRUE(form.MainTreeView()->isVisible());
     EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Qubrix - Кварнис"));
     form.Action(cmd::CloseDbAction)->trigger(); // nothing added: no question
-    EXPECT_EQ(form.Options().DbState, 0);
+    EXPECT_EQ(form.Options().DbState, DbNone);
     form.close();
 }
 

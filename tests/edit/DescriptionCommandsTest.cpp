@@ -135,7 +135,7 @@ TEST_F(DescriptionCommands, CancelChangesNothingAndResultsDeferTheEditor)
     EXPECT_EQ(n->Description()->Producer, "P");
     EXPECT_FALSE(Saveable());
 
-    options.DbState = 3;
+    options.DbState = DbFound;
     descriptions.EditDescrClick();
     EXPECT_EQ(editor.shows, 1);
     EXPECT_EQ(options.EditState, EditFromResults);

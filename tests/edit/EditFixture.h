@@ -8,6 +8,7 @@
 #include "panes/PaneFixture.h"
 #include "session/CommandState.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "support/TreeNodes.h"
 #include "tree/NodePaths.h"
 #include "tree/ScriptedConflicts.h"
 #include "tree/TCatalogueTree.h"
@@ -80,7 +81,7 @@ class EditFixture : public ::testing::Test {
 protected:
     EditFixture()
     {
-        options.DbState = 2;
+        options.DbState = DbEntire;
         options.ConfirmDelete = true;
         options.SizeUnit = 0;
         commands.SetEnabled(cmd::SaveDbAction, false);
@@ -97,32 +98,12 @@ protected:
     {
         return catalogue.InsertItem(label, path, producer, {}, {}, size, {}, false);
     }
-    TTreeNode *Node(const QString &fullPath) const
-    {
-        TTreeNode *n = tree.Root();
-        for (const QString &part : fullPath.split(u'\\')) {
-            n = tree.FindChild(n, part);
-            if (!n)
-                return nullptr;
-        }
-        return n;
-    }
-    static QStringList Names(const TTreeNode *n)
-    {
-        QStringList names;
-        for (int i = 0; i < n->ChildCount(); ++i)
-            names.append(n->Child(i)->Text());
-        return names;
-    }
+    TTreeNode *Node(const QString &fullPath) const { return NodeAt(tree, fullPath); }
+    static QStringList Names(const TTreeNode *n) { return ChildNames(n); }
     // Selects the nodes (the first is the current one) and refills the pane.
     void Select(std::initializer_list<const TTreeNode *> nodes)
     {
-        QItemSelectionModel *sel = model.SelectionModel();
-        sel->clear();
-        for (const TTreeNode *n : nodes)
-            sel->select(model.IndexOf(n), QItemSelectionModel::Select);
-        if (nodes.size() > 0)
-            sel->setCurrentIndex(model.IndexOf(*nodes.begin()), QItemSelectionModel::NoUpdate);
+        SelectNodes(model, nodes);
         pane.TreeViewChange();
     }
     QString Selected() const

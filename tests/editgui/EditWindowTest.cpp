@@ -1,98 +1,15 @@
 // Editing the catalogue in the real main window: keys reach the commands and
 // the in-place editor, questions are real message boxes, the description
 // editor is the real form.
-#include "app/MainWindow.h"
-#include "edit/ItemNames.h"
-#include "edit/TItemEditGui.h"
-#include "options/TOptions.h"
-#include "storage/TCatalogueGui.h"
-#include "support/TestSupport.h"
-#include "tree/NodePaths.h"
+#include "EditWindow.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
-#include <QTimer>
-#include <QTreeView>
-
-#include <functional>
-
-#include <gtest/gtest.h>
 
 namespace qbx::test {
 namespace {
-
-class EditWindow : public ::testing::Test {
-protected:
-    EditWindow()
-    {
-        form.show();
-        form.Action(cmd::CreateDbAction)->trigger();
-        QApplication::processEvents();
-        tree().setFocus();
-    }
-    ~EditWindow() override
-    {
-        form.Options().ConfirmDelete = false;
-        form.Commands().SetEnabled(cmd::SaveDbAction, false); // no save question
-        form.close();
-    }
-
-    TTree &Tree() { return form.Catalogue().MainTree(); }
-    QTreeView &tree() { return *form.MainTreeView(); }
-    TTreeNode *Node(const QString &path) { return NodeByFullPath(Tree(), path); }
-    void Select(const TTreeNode *n)
-    {
-        form.Catalogue().MainModel().Select(n);
-        QApplication::processEvents();
-    }
-    void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        QWidget *target = QApplication::focusWidget();
-        if (!target || !target->isVisible())
-            target = &tree(); // a closed dialog may keep the focus offscreen
-        QTest::keyClick(target, Qt::Key(key), mods);
-        QApplication::processEvents();
-    }
-    // Runs when the next modal window shows (it may show a few events later).
-    void OnModal(std::function<void(QWidget *)> act)
-    {
-        auto *timer = new QTimer(&form);
-        timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
-            if (QWidget *w = QApplication::activeModalWidget()) {
-                timer->deleteLater();
-                timer->stop();
-                act(w);
-            }
-        });
-        timer->start();
-    }
-    void AnswerBox(QMessageBox::StandardButton button, QString *text = nullptr)
-    {
-        OnModal([button, text](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            ASSERT_TRUE(box);
-            if (text)
-                *text = box->windowTitle() + u'|' + box->text();
-            box->button(button)->click();
-        });
-    }
-    QLineEdit *Editor()
-    {
-        return qobject_cast<QLineEdit *>(tree().indexWidget(tree().currentIndex()));
-    }
-
-    TempConfigHome config;
-    TMainForm form;
-};
 
 TEST_F(EditWindow, AddRenameWithF2AndDeleteWithTheQuestion)
 {

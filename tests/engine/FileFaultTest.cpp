@@ -8,6 +8,7 @@
 #include "engine/Error.h"
 #include "engine/Restructure.h"
 #include "engine/Table.h"
+#include "support/Fixtures.h"
 
 #include <filesystem>
 
@@ -264,7 +265,7 @@ uint64_t UsedEnd(const std::string &bytes)
 TEST(FileFaults, ATableCutShortAfterItsLastRecordReadsFullyAndGrowsBack)
 {
     if (test::FixturePath("AREACODE.DB").empty())
-        GTEST_SKIP() << "no fixtures";
+        QBX_SKIP_WITHOUT_FIXTURES("AREACODE.DB");
     test::TempFolder dir;
     int cut = 0;
     for (const char *name : {"AREACODE.DB", "ORDERS.DB", "DECIMAL.DB", "long.db"}) {

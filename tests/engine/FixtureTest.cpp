@@ -1,10 +1,11 @@
-// Tables written by the original engine read back exactly as an independent
-// reader decoded them.
+// The fixture tables (written by other Paradox engines) read back exactly as
+// an independent reader decoded them.
 
 #include "EngineTestSupport.h"
 
 #include "engine/Error.h"
 #include "engine/Table.h"
+#include "support/Fixtures.h"
 
 #include <filesystem>
 
@@ -21,7 +22,7 @@ const char *const kFixtures[] = {"AREACODE.DB", "DECIMAL.DB", "ORDERS.DB",
 TEST(FixtureTables, EveryTableDumpsAsExpected)
 {
     if (test::FixturePath("AREACODE.DB").empty())
-        GTEST_SKIP() << "no fixtures";
+        QBX_SKIP_WITHOUT_FIXTURES("AREACODE.DB");
     for (const char *name : kFixtures) {
         SCOPED_TRACE(name);
         const std::string path = test::FixturePath(name);
@@ -33,7 +34,7 @@ TEST(FixtureTables, FieldKindsAndValues)
 {
     const std::string orders = test::FixturePath("ORDERS.DB");
     if (orders.empty())
-        GTEST_SKIP() << "no fixtures";
+        QBX_SKIP_WITHOUT_FIXTURES("ORDERS.DB");
     Table t;
     t.Open(orders);
     const auto &f = t.Fields();
@@ -67,7 +68,7 @@ TEST(FixtureTables, FieldKindsAndValues)
 TEST(FixtureTables, LanguageDrivers)
 {
     if (test::FixturePath("DECIMAL.DB").empty())
-        GTEST_SKIP() << "no fixtures";
+        QBX_SKIP_WITHOUT_FIXTURES("DECIMAL.DB");
     EXPECT_EQ(LanguageDriverOfFile(test::FixturePath("DECIMAL.DB")), "ANSII850");
     EXPECT_EQ(LanguageDriverOfFile(test::FixturePath("AREACODE.DB")), "ascii");
 }

@@ -5,6 +5,7 @@
 #include "PxlibOracle.h"
 
 #include "engine/Table.h"
+#include "support/Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -121,7 +122,7 @@ TEST(PxlibInterop, TheOracleAgreesWithTheFixtureDumps)
     for (const char *name : {"AREACODE.DB", "ORDERS.DB", "fk4.db", "long.db"}) {
         const std::string path = test::FixturePath(name);
         if (path.empty())
-            GTEST_SKIP() << "no fixtures";
+            QBX_SKIP_WITHOUT_FIXTURES(name);
         EXPECT_EQ(test::PxlibDump(path), test::ReadBytes(path + ".expected.txt")) << name;
     }
 }

@@ -111,7 +111,7 @@ TEST_F(TOptionsTest, NothingStoredGivesDefaultsAndLeavesNoTrace)
     Change(o);
     EXPECT_FALSE(o.Load());
     EXPECT_EQ(Persisted(o), Defaults(o));
-    EXPECT_EQ(o.OptionsStore, -1);
+    EXPECT_EQ(o.OptionsStore, StoreNowhere);
     o.MainGeometry = "1,2,3,4"; // remembered, but there is no place to write it
     o.Save(window);
     EXPECT_FALSE(StoreExists());
@@ -122,7 +122,7 @@ TEST_F(TOptionsTest, IniRoundTripWithTheExactText)
 {
     TOptions o;
     o.SaveToIni();
-    EXPECT_EQ(o.OptionsStore, 1);
+    EXPECT_EQ(o.OptionsStore, StoreIni);
     const QString f = Exe();
     EXPECT_EQ(QString::fromUtf8(IniText()),
               "[FOLDERS]\r\nDbFolder=" + f + "\r\nQryFolder=" + f +
@@ -140,7 +140,7 @@ TEST_F(TOptionsTest, IniRoundTripWithTheExactText)
     EXPECT_TRUE(IniText().contains("[SIZE]\r\nSizeUnit=4\r\nEmptySize=0\r\n"));
     TOptions back;
     EXPECT_TRUE(back.Load());
-    EXPECT_EQ(back.OptionsStore, 1);
+    EXPECT_EQ(back.OptionsStore, StoreIni);
     EXPECT_EQ(Persisted(back), Changed(back));
     EXPECT_FALSE(StoreExists());
 }
@@ -170,7 +170,7 @@ TEST_F(TOptionsTest, RegistryRoundTripWithTypesAndOrder)
     TOptions o;
     Change(o);
     o.SaveToRegistry();
-    EXPECT_EQ(o.OptionsStore, 0);
+    EXPECT_EQ(o.OptionsStore, StoreRegistry);
     {
         Registry reg(HKEY_CURRENT_USER);
         ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix", false));
@@ -190,7 +190,7 @@ TEST_F(TOptionsTest, RegistryRoundTripWithTypesAndOrder)
     }
     TOptions back;
     EXPECT_TRUE(back.Load());
-    EXPECT_EQ(back.OptionsStore, 0);
+    EXPECT_EQ(back.OptionsStore, StoreRegistry);
     EXPECT_EQ(Persisted(back), Changed(back));
     EXPECT_FALSE(QFile::exists(back.IniFileName));
 }
@@ -231,7 +231,7 @@ TEST_F(TOptionsTest, RemovalKeepsTheCompanyKeyOnlyWhileItHoldsMore)
     TOptions o;
     o.SaveToRegistry();
     EXPECT_TRUE(o.RemoveFromRegistry());
-    EXPECT_EQ(o.OptionsStore, -1);
+    EXPECT_EQ(o.OptionsStore, StoreNowhere);
     Registry reg(HKEY_CURRENT_USER);
     EXPECT_FALSE(reg.KeyExists("Software\\Tolvenar"));
     EXPECT_TRUE(reg.KeyExists("Software"));
@@ -247,10 +247,10 @@ TEST_F(TOptionsTest, RemovalKeepsTheCompanyKeyOnlyWhileItHoldsMore)
     // Removing the other place leaves OptionsStore alone.
     o.SaveToRegistry();
     EXPECT_TRUE(o.RemoveIniFile());
-    EXPECT_EQ(o.OptionsStore, 0);
+    EXPECT_EQ(o.OptionsStore, StoreRegistry);
     o.SaveToIni();
     EXPECT_TRUE(o.RemoveIniFile());
-    EXPECT_EQ(o.OptionsStore, -1);
+    EXPECT_EQ(o.OptionsStore, StoreNowhere);
     EXPECT_FALSE(QFile::exists(o.IniFileName));
 }
 
@@ -362,12 +362,12 @@ TEST_F(TOptionsTest, PlacesThatCannotBeWrittenAreSkippedSilently)
     o.IniFileName = Exe() + "folder.ini";
     ASSERT_TRUE(QDir().mkpath(o.IniFileName));
     EXPECT_FALSE(o.SaveToIni());
-    EXPECT_EQ(o.OptionsStore, 1); // still names the place
+    EXPECT_EQ(o.OptionsStore, StoreIni); // still names the place
     EXPECT_FALSE(o.RemoveIniFile());
 
     ASSERT_TRUE(QDir().mkpath(Registry::StoreFileName(HKEY_CURRENT_USER)));
     EXPECT_FALSE(o.SaveToRegistry());
-    EXPECT_EQ(o.OptionsStore, 0);
+    EXPECT_EQ(o.OptionsStore, StoreRegistry);
     EXPECT_FALSE(o.LoadFromRegistry());
 }
 
@@ -418,7 +418,7 @@ TEST_F(TOptionsTest, InstalledProgramKeepsItsOptionsInTheConfigurationFolder)
     EXPECT_FALSE(QFile::exists(Exe() + "usr/bin/qubrix.ini"));
     TOptions back;
     EXPECT_TRUE(back.Load());
-    EXPECT_EQ(back.OptionsStore, 1);
+    EXPECT_EQ(back.OptionsStore, StoreIni);
     EXPECT_EQ(Persisted(back), Changed(back));
     EXPECT_TRUE(back.RemoveIniFile());
     EXPECT_FALSE(QFile::exists(o.IniFileName));

@@ -91,7 +91,7 @@ TEST_F(PaneFixture, SizeUnitLastsUntilTheNextRefill)
     EXPECT_EQ(pane.ShownSizeUnit(), SuByte);
 
     // The results tree takes the unit as well; no label edit to end there.
-    options.DbState = 3;
+    options.DbState = DbFound;
     TTreeNode *f = results.AddChild(results.Root(), "f", ImageFile);
     results.SetFoundRecord(f, std::make_unique<TFoundRecord>(
                                   TFoundRecord::Make("CD9", "f", "", "", "", 3LL << 30, "")));
@@ -142,7 +142,7 @@ TEST_F(PaneFixture, StatusTextOnlyForTheRootAlone)
     EXPECT_EQ(view.status, "");
     EXPECT_TRUE(options.TotalText.isEmpty());
 
-    options.DbState = 3;
+    options.DbState = DbFound;
     options.FoundText = QStringLiteral("Найдено записей: 3");
     Show({results.Root()});
     EXPECT_EQ(view.status, options.FoundText);
@@ -153,7 +153,7 @@ TEST_F(PaneFixture, ItemCommandsFollowRealSelections)
 {
     struct Case {
         const char *what;
-        int mode;
+        TDbState mode;
         std::vector<const TTreeNode *> selected;
         bool clipboard;
         QStringList enabled;
@@ -168,64 +168,64 @@ TEST_F(PaneFixture, ItemCommandsFollowRealSelections)
 
     const std::vector<Case> cases = {
         {"expanded root",
-         2,
+         DbEntire,
          {tree.Root()},
          true,
          {"AddTree", "AddSubitem", "DeleteSubitems", "ExpandNodes", "CollapseNode",
           "CollapseNodes"}},
         {"collapsed folder",
-         2,
+         DbEntire,
          {soft},
          false,
          {"AddTree", "AddSubitem", "RenameItem", "FolderFile", "CalculateSize", "DeleteItem",
           "DeleteSubitems", "EditDescr", "ExpandNode", "ExpandNodes", "CollapseNodes"}},
         {"described file",
-         2,
+         DbEntire,
          {a},
          true,
          {"AddTree", "AddSubitem", "RenameItem", "FolderFile", "DeleteItem", "PasteDescr",
           "CopyDescr", "EditDescr", "CutDescr", "DeleteDescr"}},
         {"expanded disc",
-         2,
+         DbEntire,
          {cd1},
          false,
          {"AddTree", "AddSubitem", "RenameItem", "CalculateSize", "DeleteItem", "DeleteSubitems",
           "EditDescr", "ExpandNodes", "CollapseNode", "CollapseNodes"}},
         {"archive",
-         2,
+         DbEntire,
          {zip},
          false,
          {"AddTree", "AddSubitem", "RenameItem", "FolderFile", "DeleteItem", "DeleteSubitems",
           "EditDescr", "ExpandNode", "ExpandNodes", "CollapseNodes"}},
         {"empty folder",
-         2,
+         DbEntire,
          {empty},
          true,
          {"AddTree", "AddSubitem", "RenameItem", "FolderFile", "DeleteItem", "PasteDescr",
           "EditDescr"}},
         {"two files",
-         2,
+         DbEntire,
          {a, b},
          false,
          {"DeleteItem", "CopyDescr", "EditDescr", "CutDescr", "DeleteDescr"}},
         {"root and a file",
-         2,
+         DbEntire,
          {tree.Root(), a},
          true,
          {"DeleteSubitems", "ExpandNode", "ExpandNodes", "CollapseNode", "CollapseNodes"}},
-        {"nothing", 2, {}, true, {}},
-        {"result file", 3, {f1}, true, {"CopyDescr", "EditDescr"}},
-        {"two result files", 3, {f1, f2}, true, {"CopyDescr"}},
+        {"nothing", DbEntire, {}, true, {}},
+        {"result file", DbFound, {f1}, true, {"CopyDescr", "EditDescr"}},
+        {"two result files", DbFound, {f1, f2}, true, {"CopyDescr"}},
         {"result folder",
-         3,
+         DbFound,
          {docs},
          true,
          {"EditDescr", "ExpandNode", "ExpandNodes", "CollapseNodes"}},
     };
     for (const Case &c : cases) {
-        options.DbState = uint8_t(c.mode);
+        options.DbState = c.mode;
         view.clipboard = c.clipboard;
-        TTreeModel &model = c.mode == 3 ? searchModel : mainModel;
+        TTreeModel &model = c.mode == DbFound ? searchModel : mainModel;
         model.SelectionModel()->clear();
         for (const TTreeNode *n : c.selected)
             model.SelectionModel()->select(model.IndexOf(n), QItemSelectionModel::Select);
@@ -334,7 +334,7 @@ TEST_F(PaneFixture, RightPressOnlyOnTheSizeRowOffersUnits)
 
 TEST_F(PaneFixture, ResultNodesShowTheirRecordsByPresentation)
 {
-    options.DbState = 3;
+    options.DbState = DbFound;
     TTreeNode *disc = results.AddChild(results.Root(), "CD1", ImageDisc);
     TTreeNode *folder = results.AddChild(disc, "Docs", ImageFolder);
     TTreeNode *file = results.AddChild(folder, "r.txt", ImageFile);
@@ -349,12 +349,12 @@ TEST_F(PaneFixture, ResultNodesShowTheirRecordsByPresentation)
 
     // A producer group shows its name as the producer; a list node without
     // a record shows nothing.
-    EXPECT_EQ(GetNodeRecord(disc, root, 3, PresentProducer).Producer, "CD1");
-    EXPECT_EQ(GetNodeRecord(disc, root, 3, PresentProducer).Label, "");
-    EXPECT_EQ(GetNodeRecord(folder, root, 3, PresentList), TDisplayRecord());
-    EXPECT_EQ(GetNodeRecord(file, root, 3, PresentLeaves).Path, "Docs\\r.txt");
+    EXPECT_EQ(GetNodeRecord(disc, root, DbFound, PresentProducer).Producer, "CD1");
+    EXPECT_EQ(GetNodeRecord(disc, root, DbFound, PresentProducer).Label, "");
+    EXPECT_EQ(GetNodeRecord(folder, root, DbFound, PresentList), TDisplayRecord());
+    EXPECT_EQ(GetNodeRecord(file, root, DbFound, PresentLeaves).Path, "Docs\\r.txt");
     // In the catalogue tree a result record is not data.
-    EXPECT_EQ(GetNodeRecord(file, root, 2, PresentStandard).Producer, "");
+    EXPECT_EQ(GetNodeRecord(file, root, DbEntire, PresentStandard).Producer, "");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "options/TOptions.h"
 #include "session/CommandState.h"
+#include "support/TreeNodes.h"
 #include "tree/ItemCommandRules.h"
 #include "tree/TDescriptionPane.h"
 #include "tree/TTreeModel.h"
@@ -84,7 +85,7 @@ protected:
     PaneFixture()
     {
         view.pane = &pane;
-        options.DbState = 2;
+        options.DbState = DbEntire;
         options.SizeUnit = 0;
         options.EmptySize = true;
         TTreeNode *root = tree.Root();
@@ -109,16 +110,11 @@ protected:
     // Makes exactly these nodes selected; the first one is the focused node.
     static void Select(TTreeModel &model, std::initializer_list<const TTreeNode *> nodes)
     {
-        QItemSelectionModel *sel = model.SelectionModel();
-        sel->clear();
-        for (const TTreeNode *n : nodes)
-            sel->select(model.IndexOf(n), QItemSelectionModel::Select);
-        if (nodes.size() > 0)
-            sel->setCurrentIndex(model.IndexOf(*nodes.begin()), QItemSelectionModel::NoUpdate);
+        SelectNodes(model, nodes);
     }
     void Show(std::initializer_list<const TTreeNode *> nodes)
     {
-        Select(options.DbState == 3 ? searchModel : mainModel, nodes);
+        Select(options.DbState == DbFound ? searchModel : mainModel, nodes);
         pane.TreeViewChange();
     }
 
@@ -127,8 +123,8 @@ protected:
     {
         QStringList out;
         for (const TCommandEnable &c : ItemCommandStates(TSelectionSummary())) {
-            if (commands.Enabled(CommandIndex(c.Action)))
-                out << c.Action.chopped(6);
+            if (commands.Enabled(c.Command))
+                out << CommandTable()[c.Command].name.chopped(6);
         }
         return out;
     }

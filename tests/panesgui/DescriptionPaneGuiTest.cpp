@@ -2,8 +2,8 @@
 // double clicks and right-button presses through the views.
 #include "app/MainWindow.h"
 #include "options/TOptions.h"
-#include "support/TestSupport.h"
 #include "storage/TCatalogueGui.h"
+#include "support/TestSupport.h"
 #include "tree/TDescriptionPaneGui.h"
 #include "tree/TTreeModel.h"
 
@@ -50,7 +50,7 @@ protected:
         QCoreApplication::processEvents();
         form.Options().DbName = QStringLiteral("Test");
         form.Options().DbIsNew = true; // the tree above is the catalogue, not a file
-        form.Shell().SetDbState(2);
+        form.Shell().SetDbState(DbEntire);
         QCoreApplication::processEvents();
     }
     void TearDown() override

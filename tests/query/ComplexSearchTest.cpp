@@ -44,7 +44,7 @@ protected:
 
 TEST_F(ComplexSearchTest, RowsFoundBecomeTheResults)
 {
-    options.DbState = 2;
+    options.DbState = DbEntire;
     dialogAnswers = {true};
     found = {3};
     search.ComplexSearchClick();
@@ -55,7 +55,7 @@ TEST_F(ComplexSearchTest, RowsFoundBecomeTheResults)
     // Declining to see the rows keeps the mode; Cancel and a failed
     // statement stop at once.
     log.clear();
-    options.DbState = 1;
+    options.DbState = DbOpen;
     showResults = false;
     dialogAnswers = {true, false, true};
     found = {3, -1};

@@ -27,7 +27,7 @@ protected:
                                     QAbstractItemModelTester::FailureReportingMode::Fatal};
     QTemporaryDir dir;
 
-    QueryEditorTest() { options.DbState = 1; }
+    QueryEditorTest() { options.DbState = DbOpen; }
 
     TQueryNode *Top() { return editor.Model().Top(); }
     QString Text() { return QueryTreeText(editor.Model().Tree()); }
@@ -206,7 +206,7 @@ TEST_F(QueryEditorTest, OkNeedsACatalogueAQueryAndAKind)
     EXPECT_FALSE(editor.OkClick());
     editor.KindsChange(false, true, false);
     EXPECT_TRUE(C().okEnabled);
-    options.DbState = 0;
+    options.DbState = DbNone;
     editor.SearchParamsChange();
     EXPECT_FALSE(C().okEnabled);
 }

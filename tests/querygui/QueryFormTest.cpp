@@ -34,7 +34,7 @@ protected:
 
     QueryForm()
     {
-        options.DbState = 1;
+        options.DbState = DbOpen;
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }

@@ -8,12 +8,6 @@ using namespace qbx::test;
 
 namespace {
 
-const QList<Rec> kDisc = {
-    {"CD1", "", "", "", "", 0, ""},
-    {"CD1", "Музыка\\", "", "", "", 5000000000.0, ""},
-    {"CD1", "Музыка\\a.mp3", "Мелодия", "Альбом", "1.0", 4096, "песня"},
-};
-
 const QString kSaveError = "В процессе сохранения базы данных возникла ошибка.";
 
 TEST_F(SavingTest, ANewCatalogueIsSavedAsItsRecordsInPreOrderAndLoadsBackTheSame)
@@ -50,7 +44,7 @@ TEST_F(SavingTest, ANewCatalogueIsSavedAsItsRecordsInPreOrderAndLoadsBackTheSame
     files.CloseDbClick();
     EXPECT_TRUE(boxes.shown.isEmpty()) << "a saved catalogue closes without a question";
     files.OpenFile(saved);
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     EXPECT_EQ(Nodes(), before);
 }
 
@@ -110,13 +104,13 @@ TEST_F(SavingTest, TextTreeIsWrittenExactlyAndLeavesTheCatalogueAsItWas)
     options.ConfirmUnsaved = "0";
     files.CloseDbClick();
     files.OpenFile(path);
-    ASSERT_EQ(options.DbState, 1);
+    ASSERT_EQ(options.DbState, DbOpen);
     saveDialog.answers.push_back({PathOf("mode1.txt"), 2});
     saving.SaveDbAsClick();
     EXPECT_EQ(Bytes(PathOf("mode1.txt")), expected);
-    EXPECT_EQ(options.DbState, 1);
+    EXPECT_EQ(options.DbState, DbOpen);
     EXPECT_TRUE(Nodes().isEmpty());
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     EXPECT_EQ(Nodes().size(), 3);
 }
 
@@ -124,7 +118,7 @@ TEST_F(SavingTest, AnUnchangedCatalogueIsCopiedWhenTheFolderHasRoom)
 {
     const QString path = Write("cat.db", kDisc);
     files.OpenFile(path);
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     freeBytes = 100;
     saveDialog.answers.push_back({PathOf("copy.db"), 1});
     saving.SaveDbAsClick();
@@ -220,7 +214,7 @@ TEST_F(SavingTest, SaveIntoFromAnUnshownCatalogueWritesItsRecordsButNoRoot)
     saving.SaveDbToClick();
     EXPECT_EQ(Records(target),
               QStringList({"CD1|Музыка\\||5000000000", "CD1|Музыка\\a.mp3|Мелодия|4096"}));
-    EXPECT_EQ(options.DbState, 1);
+    EXPECT_EQ(options.DbState, DbOpen);
 }
 
 TEST_F(SavingTest, SearchResultsAreSavedAsTheirRecordsUnderTheResultName)
@@ -230,7 +224,7 @@ TEST_F(SavingTest, SearchResultsAreSavedAsTheirRecordsUnderTheResultName)
     TTreeNode *hit = searchTree.AddChild(group, "a.mp3", ImageFile);
     searchTree.SetFoundRecord(hit, std::make_unique<TFoundRecord>(TFoundRecord::Make(
                                        "CD1", "Музыка\\a.mp3", "Мелодия", "", "", 4096, "")));
-    shell.SetDbState(3);
+    shell.SetDbState(DbFound);
     saveDialog.answers.push_back({PathOf("found.db"), 1});
     saving.SaveDbAsClick();
     EXPECT_EQ(saveDialog.requests[0].Title, "Сохранение результатов поиска");
@@ -249,7 +243,7 @@ TEST_F(SavingTest, ClosingWithYesSavesAndAFailedSaveKeepsTheCatalogueOpen)
     fs.FailCall(FaultyFileSystem::Call::Rename, 1, EPERM);
     boxes.Answer(TMsgAnswer::Yes);
     files.CloseDbClick();
-    EXPECT_EQ(options.DbState, 2);
+    EXPECT_EQ(options.DbState, DbEntire);
     EXPECT_EQ(Bytes(path), old);
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[1].text, kSaveError);

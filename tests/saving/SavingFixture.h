@@ -8,24 +8,15 @@
 #include <QDir>
 #include <QFile>
 
-#include <deque>
-
 namespace qbx::test {
 
 // Save dialogs answered from a script; each request is recorded.
-class ScriptedSaveDialog : public ISaveDialog {
+class ScriptedSaveDialog : public ISaveDialog,
+                           public ScriptedAnswers<TSaveDialogAnswer, TSaveDialogState> {
 public:
-    std::deque<TSaveDialogAnswer> answers;
-    QList<TSaveDialogState> requests;
-
     TSaveDialogAnswer GetSaveFileName(const TSaveDialogState &state) override
     {
-        requests.append(state);
-        if (answers.empty())
-            return {};
-        TSaveDialogAnswer a = answers.front();
-        answers.pop_front();
-        return a;
+        return Next(state);
     }
 };
 
@@ -50,7 +41,7 @@ protected:
     void OpenChanged(const QString &path)
     {
         files.OpenFile(path);
-        shell.SetDbState(2);
+        shell.SetDbState(DbEntire);
         commands.SetEnabled(cmd::SaveDbAction, true);
         options.TreeChanged = true;
     }

@@ -37,7 +37,7 @@ protected:
     {
         File("Docs/a.txt", 100);
         File("Docs/Sub/b.txt", 200);
-        options.DbState = 2;
+        options.DbState = DbEntire;
     }
     void Select(const TTreeNode *node) { model.Select(node); }
 

@@ -221,7 +221,7 @@ TEST_F(FolderScan, AFolderThatCannotBeListedStopsTheWalkKeepingTheRest)
     EXPECT_EQ(Size(QStringLiteral("CD\\Docs")), -1) << "an unfinished folder gets no size";
 
     // The chosen folder itself.
-    options.StopState = 0;
+    options.StopState = StopRunOn;
     tree.ResetTree();
     lister.failing = Local("Docs/");
     Scan(Disc(QStringLiteral("CD")), "Docs");

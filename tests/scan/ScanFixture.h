@@ -1,20 +1,15 @@
 #pragma once
 
-#include "options/TOptions.h"
 #include "scan/FolderScan.h"
-#include "tree/ScriptedConflicts.h"
-#include "tree/TTree.h"
+#include "tree/TreeFixture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 namespace qbx::test {
 
@@ -41,7 +36,7 @@ public:
 };
 
 // A real folder tree in a temporary folder, scanned into a catalogue tree.
-class ScanFixture : public ::testing::Test {
+class ScanFixture : public TreeFixture {
 protected:
     // Path inside the temporary folder (the system's bytes).
     std::string Local(const std::string &rel) const
@@ -80,21 +75,10 @@ protected:
         options.ScanAtTop = true;
         options.ScanAnswer = 0;
         const int64_t total = scan.Run(target, settings);
-        options.ConflictAnswer = 0;
+        options.ConflictAnswer = ConflictNotAsked;
         return total;
     }
 
-    // The node at a full item path ("CD\\Docs\\a.txt"), or null.
-    TTreeNode *Node(const QString &fullPath) const
-    {
-        TTreeNode *n = tree.Root();
-        for (const QString &part : fullPath.split(u'\\')) {
-            n = tree.FindChild(n, part);
-            if (!n)
-                return nullptr;
-        }
-        return n;
-    }
     // The recorded size, or -1 when the node has no description.
     int64_t Size(const QString &fullPath) const
     {
@@ -102,18 +86,8 @@ protected:
         EXPECT_NE(n, nullptr) << fullPath.toStdString();
         return n && n->Description() ? n->Description()->Size : -1;
     }
-    static QStringList Names(const TTreeNode *n)
-    {
-        QStringList names;
-        for (int i = 0; i < n->ChildCount(); ++i)
-            names.append(n->Child(i)->Text());
-        return names;
-    }
 
     QTemporaryDir dir;
-    TOptions options{QStringLiteral("Кварнис"), {}};
-    ScriptedConflicts prompt;
-    TTree tree;
     CountingProgress progress;
     FailingLister lister;
     TScanSettings settings;

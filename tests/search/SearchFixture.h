@@ -82,11 +82,14 @@ protected:
             return false;
         if (!results.OpenResults(true))
             return false;
-        shell.SetDbState(3);
+        shell.SetDbState(DbFound);
         return true;
     }
 
-    void Present(int presentation) { commands.SetChecked(FirstFoundViewSet + presentation, true); }
+    void Present(int presentation)
+    {
+        commands.SetChecked(CommandAt(FirstFoundViewSet + presentation), true);
+    }
 
     // Every node of the result tree below the root as "text/image", with
     // two spaces per level below the first, in tree order.

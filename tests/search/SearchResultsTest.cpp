@@ -77,12 +77,12 @@ TEST_F(SearchResultsTest, MoreThanHalfTheCatalogueAsksSecond)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, kHalf);
     EXPECT_FALSE(query.IsOpen()) << "a declined result closes the query";
-    EXPECT_EQ(options.DbState, 1) << "the mode stays";
+    EXPECT_EQ(options.DbState, DbOpen) << "the mode stays";
 
     boxes.shown.clear();
     EXPECT_TRUE(Search(FirstRows(5)));
     EXPECT_TRUE(boxes.shown.isEmpty()) << "5 of 10 is not more than half";
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
     EXPECT_EQ(options.FoundText, QStringLiteral("Найдено записей: 5"));
 }
 
@@ -103,7 +103,7 @@ TEST_F(SearchResultsTest, DecliningKeepsTheShownResults)
     ASSERT_TRUE(Search(FirstRows(3)));
     boxes.Answer(TMsgAnswer::No);
     EXPECT_FALSE(Search(FirstRows(150)));
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
     EXPECT_EQ(searchTree.Root()->ChildCount(), 1) << "disc CD with its three files";
     EXPECT_EQ(options.FoundText, QStringLiteral("Найдено записей: 3"));
 }
@@ -146,7 +146,7 @@ TEST_F(SearchResultsTest, OtherPresentationsSortByTextAlone)
         << "zeta.txt and Zeta.txt are one item; case decides nothing else";
     const TTreeNode *zeta = searchTree.Root()->Child(3);
     EXPECT_EQ(zeta->FoundRecord()->Size, 4) << "the later row's record";
-    const TDisplayRecord shown = GetNodeRecord(zeta, searchTree.Root(), 3, PresentList);
+    const TDisplayRecord shown = GetNodeRecord(zeta, searchTree.Root(), DbFound, PresentList);
     EXPECT_EQ(shown.Path, QStringLiteral("b\\zeta.txt"));
     EXPECT_EQ(shown.Producer, QStringLiteral("Беркут"));
 
@@ -180,7 +180,7 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Изменение представления результатов поиска"));
     EXPECT_EQ(Results(), (QStringList{"CD1\\a.txt/4", "CD1\\b.txt/4"}));
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
 
     // Declined: the new presentation stays checked, the results stay.
     boxes.Answer(TMsgAnswer::No);
@@ -191,7 +191,7 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     // Choosing the checked one does nothing; without results only the
     // check moves.
     results.FoundViewSetClick(cmd::FoundViewLeafAction, true);
-    shell.SetDbState(0);
+    shell.SetDbState(DbNone);
     results.FoundViewSetClick(cmd::FoundViewProducerAction, false);
     EXPECT_EQ(CurrentPresentation(commands), PresentProducer);
     EXPECT_EQ(boxes.shown.size(), 2);
@@ -237,7 +237,7 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
         searchModel.Select(node);
         commands.SetChecked(cmd::EntireViewAction, true);
         views.EntireViewClick();
-        EXPECT_EQ(options.DbState, 2);
+        EXPECT_EQ(options.DbState, DbEntire);
         EXPECT_EQ(selectedText(), QStringLiteral("CD1\\Docs\\Read.me")) << presentation;
     }
 

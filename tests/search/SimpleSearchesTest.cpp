@@ -142,7 +142,7 @@ TEST_F(SimpleSearchesTest, NothingFoundOffersTheDialogAgain)
     EXPECT_EQ(boxes.shown[1].icon, TMsgIcon::Warning);
     EXPECT_EQ(stringForm.shown[1].text, QStringLiteral("foo")) << "shown again with its text";
     EXPECT_EQ(options.FieldSearchText[2], QStringLiteral("bar"));
-    EXPECT_EQ(options.DbState, 1);
+    EXPECT_EQ(options.DbState, DbOpen);
 
     // The global search, and a text holding "%" shown as typed.
     boxes.shown.clear();
@@ -158,7 +158,7 @@ TEST_F(SimpleSearchesTest, NothingFoundOffersTheDialogAgain)
     stringForm.answers = {Typed(QStringLiteral("nothing")), Typed(QStringLiteral("acme"))};
     boxes.Answer(TMsgAnswer::Yes);
     searches.FieldSearchClick(2);
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
     EXPECT_EQ(Results(), (QStringList{"CD1/1", "  Docs/2", "    readme.txt/4"}));
     EXPECT_EQ(options.LastCondition, QStringLiteral(R"((UPPER (Producer) LIKE "%ACME%"))"));
 
@@ -167,7 +167,7 @@ TEST_F(SimpleSearchesTest, NothingFoundOffersTheDialogAgain)
     stringForm.answers = {std::nullopt};
     searches.GlobalSearchClick();
     EXPECT_TRUE(boxes.shown.isEmpty());
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
 }
 
 TEST_F(SimpleSearchesTest, SizeSearches)

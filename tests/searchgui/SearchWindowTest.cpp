@@ -70,7 +70,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
         KindFilter(true, true, true);
     EXPECT_EQ(form.Search().RunNewSearch(condition), 1);
     QApplication::processEvents();
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
     EXPECT_EQ(options.LastCondition, condition);
     ASSERT_TRUE(form.SearchTreeView()->isVisible());
     EXPECT_FALSE(form.MainTreeView()->isVisible());
@@ -98,7 +98,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     ASSERT_EQ(model.rowCount(newRoot), 1);
     EXPECT_EQ(model.index(0, 0, newRoot).data().toString(),
               QStringLiteral("Диск\\Игры\\setup.exe"));
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
     // Choosing it again does not rebuild.
     const TTreeNode *node = form.Catalogue().SearchTree().Root()->Child(0);
     form.Action(cmd::FoundViewListAction)->trigger();
@@ -108,7 +108,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     model.Select(node);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(options.DbState, 2);
+    EXPECT_EQ(options.DbState, DbEntire);
     ASSERT_TRUE(form.MainTreeView()->isVisible());
     const auto selected = form.Catalogue().MainModel().SelectedNodes();
     ASSERT_EQ(selected.size(), 1u);
@@ -118,7 +118,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     // And to the results again, unchanged.
     form.Action(cmd::FoundViewAction)->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
     EXPECT_EQ(form.Catalogue().SearchTree().Root()->Child(0), node);
 
     // An unsaved change is searched in the temporary copy of the tree.
@@ -131,11 +131,11 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     EXPECT_TRUE(options.SearchTable.startsWith(options.TempFolder)) << "the copy";
     EXPECT_TRUE(QFileInfo::exists(options.SearchTable));
     EXPECT_FALSE(options.TreeChanged);
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
 
     // Nothing found: the mode and the results stay.
     EXPECT_EQ(form.Search().RunNewSearch(QStringLiteral(R"((Label = "none"))")), 0);
-    EXPECT_EQ(options.DbState, 3);
+    EXPECT_EQ(options.DbState, DbFound);
 }
 
 } // namespace

@@ -99,7 +99,7 @@ TEST_F(SimpleSearchDialogs, TextDialogHistoryOkAndTheRepeatButton)
     });
     form.Action(cmd::ProducerSearchAction)->trigger();
     EXPECT_FALSE(okWithoutKinds);
-    EXPECT_EQ(form.Options().DbState, 3);
+    EXPECT_EQ(form.Options().DbState, DbFound);
     EXPECT_EQ(form.Options().FieldSearchText[2], QStringLiteral("acme"));
 
     // The tool-bar button repeats the producer search with its last text;
@@ -150,7 +150,7 @@ TEST_F(SimpleSearchDialogs, SizeDialogRemembersItsUnitAndValues)
     EXPECT_EQ(shownUnit, 0) << "automatic with nothing remembered: bytes";
     EXPECT_EQ(dialog.FromBytes, QStringLiteral("2097152"));
     EXPECT_EQ(dialog.ToBytes, QStringLiteral("3145728"));
-    EXPECT_EQ(form.Options().DbState, 3);
+    EXPECT_EQ(form.Options().DbState, DbFound);
 
     int from = -1, to = -1;
     QString unit;

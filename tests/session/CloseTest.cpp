@@ -24,7 +24,7 @@ protected:
         };
         shell.hooks.SaveOptions = [this] { ++optionSaves; };
         options.DbName = QStringLiteral("Диски");
-        shell.SetDbState(2);
+        shell.SetDbState(DbEntire);
         commands.SetEnabled(cmd::SaveDbAction, true); // unsaved changes
     }
 };

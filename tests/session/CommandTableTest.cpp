@@ -34,7 +34,7 @@ TEST(CommandTable, OrderNamesAndHandlers)
         EXPECT_FALSE(d.hint.isEmpty());
     }
     EXPECT_EQ(names.size(), 49);
-    EXPECT_EQ(CommandIndex(QStringLiteral("SizeAutoAction")), cmd::SizeAutoAction);
+    EXPECT_EQ(C(cmd::SizeAutoAction).name, QStringLiteral("SizeAutoAction"));
     EXPECT_EQ(C(cmd::SizeSearchAction).handler, QStringLiteral("SizeSearchClick"));
     EXPECT_EQ(C(cmd::DescrSearchAction).handler, QStringLiteral("FieldSearchClick"));
 }

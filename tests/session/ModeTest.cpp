@@ -11,7 +11,7 @@ namespace {
 // blanks: '1' on, '0' off, '-' left as it was, 'r' on when search results
 // exist, 'h' on when the help file exists.
 struct ModeRow {
-    int state;
+    TDbState state;
     const char *commands;
     bool entireChecked, foundChecked;
     bool editMenu, fieldMenu, sizeMenu, simpleButton;
@@ -22,14 +22,14 @@ struct ModeRow {
 
 //                 0  1-2 3 4  5-7 8  9-19        20-28     29 30 31 32-35 36-39 40-44 45-46 47 48
 const ModeRow Rows[] = {
-    {0, "0 -- 0 0 000 - 00000000000 000000000 - 0 0 ---- 0000 00000 -- h -", false, false, false,
-     false, false, false, false, TTreeKind::None, "Кварнис"},
-    {1, "0 -- 0 - 111 - 00000000000 111111111 - 1 r ---- 0000 00000 -- h -", false, false, false,
-     true, false, true, false, TTreeKind::None, "Диски - Кварнис"},
-    {2, "- -- 1 - 111 - ----------- 111111111 - 1 r ---- ---- 11111 -- h -", true, false, true,
-     true, true, true, true, TTreeKind::Main, "Диски - Кварнис"},
-    {3, "- -- 0 - 111 - ----------- 111111111 - 1 1 ---- ---- 11111 -- h -", false, true, true,
-     true, true, true, true, TTreeKind::Search, "Диски (выборка) - Кварнис"},
+    {DbNone, "0 -- 0 0 000 - 00000000000 000000000 - 0 0 ---- 0000 00000 -- h -", false, false,
+     false, false, false, false, false, TTreeKind::None, "Кварнис"},
+    {DbOpen, "0 -- 0 - 111 - 00000000000 111111111 - 1 r ---- 0000 00000 -- h -", false, false,
+     false, true, false, true, false, TTreeKind::None, "Диски - Кварнис"},
+    {DbEntire, "- -- 1 - 111 - ----------- 111111111 - 1 r ---- ---- 11111 -- h -", true, false,
+     true, true, true, true, true, TTreeKind::Main, "Диски - Кварнис"},
+    {DbFound, "- -- 0 - 111 - ----------- 111111111 - 1 1 ---- ---- 11111 -- h -", false, true,
+     true, true, true, true, true, TTreeKind::Search, "Диски (выборка) - Кварнис"},
 };
 
 std::string Expected(const char *pattern, bool before, bool results, bool help)
@@ -68,15 +68,16 @@ TEST_F(ShellTest, EveryModeSetsItsCommandsCaptionAndPanes)
         for (bool before : {true, false}) {
             for (bool results : {false, true}) {
                 for (bool help : {false, true}) {
-                    SCOPED_TRACE(testing::Message() << "mode " << row.state << " before " << before
-                                                    << " results " << results << " help " << help);
+                    SCOPED_TRACE(testing::Message()
+                                 << "mode " << int(row.state) << " before " << before << " results "
+                                 << results << " help " << help);
                     options.HelpFile = dir.filePath(help ? "help.qch" : "missing.qch");
                     if (help) {
                         QFile f(options.HelpFile);
                         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
                     }
                     for (int i = 0; i < cmd::Count; ++i)
-                        commands.SetEnabled(i, before);
+                        commands.SetEnabled(CommandAt(i), before);
                     view.searchResults = results;
 
                     shell.SetDbState(row.state);
@@ -95,11 +96,11 @@ TEST_F(ShellTest, EveryModeSetsItsCommandsCaptionAndPanes)
                     EXPECT_EQ(view.attached, row.tree);
                     EXPECT_EQ(view.caption, QString::fromUtf8(row.caption));
                     EXPECT_EQ(options.DbState, row.state);
-                    if (row.state == 2) {
+                    if (row.state == DbEntire) {
                         EXPECT_EQ(view.treeShown, TTreeKind::Main);
                         EXPECT_EQ(view.treeWidth, 201);
                         EXPECT_EQ(view.valueWidth, 202);
-                    } else if (row.state == 3) {
+                    } else if (row.state == DbFound) {
                         EXPECT_EQ(view.treeShown, TTreeKind::Search);
                         EXPECT_EQ(view.treeWidth, 301);
                         EXPECT_EQ(view.valueWidth, 302);
@@ -117,7 +118,7 @@ TEST_F(ShellTest, ModeZeroForgetsTheCatalogueAndModeSwitchEndsOperations)
     options.TreeChanged = options.DbIsNew = options.DbReadOnly = true;
     options.FoundText = options.TotalText = options.StatusText = QStringLiteral("t");
     operation.StartOperation(QStringLiteral("Загрузка"), 10);
-    shell.SetDbState(0);
+    shell.SetDbState(DbNone);
     EXPECT_TRUE(options.LastCondition.isEmpty());
     EXPECT_FALSE(options.TreeChanged || options.DbIsNew || options.DbReadOnly);
     EXPECT_TRUE(options.FoundText.isEmpty() && options.TotalText.isEmpty());
@@ -137,9 +138,9 @@ TEST_F(ShellTest, FirstEntireViewLoadsTheTableOnceAndNotForANewCatalogue)
         ++selections;
     };
     options.EntireSelPath = QStringLiteral("DISC\\dir\\");
-    shell.SetDbState(2);
-    shell.SetDbState(1);
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
+    shell.SetDbState(DbOpen);
+    shell.SetDbState(DbEntire);
     EXPECT_EQ(loads, 1);
     EXPECT_EQ(view.rootsExpanded, 1);
     EXPECT_EQ(selections, 2);
@@ -147,14 +148,14 @@ TEST_F(ShellTest, FirstEntireViewLoadsTheTableOnceAndNotForANewCatalogue)
 
     options.FirstEntireView = true;
     options.DbIsNew = true;
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     EXPECT_EQ(loads, 1);
     EXPECT_FALSE(options.FirstEntireView);
 }
 
 TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
 {
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     commands.SetEnabled(cmd::RenameItemAction, true);
     commands.SetEnabled(cmd::DeleteItemAction, false);
     commands.SetEnabled(cmd::SaveDbAction, false);
@@ -166,7 +167,7 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
     EXPECT_TRUE(shell.CommandsFrozen());
     EXPECT_FALSE(view.popupEnabled);
     for (int i = 0; i < cmd::AppOptionsAction; ++i)
-        EXPECT_EQ(commands.Enabled(i), i == cmd::ExitAppAction)
+        EXPECT_EQ(commands.Enabled(CommandAt(i)), i == cmd::ExitAppAction)
             << CommandTable()[i].name.toStdString();
     EXPECT_TRUE(commands.Enabled(cmd::AppOptionsAction));
     EXPECT_FALSE(commands.Enabled(cmd::AboutAppAction)); // left as it was
@@ -174,7 +175,7 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
                          TUiItem::SimpleSearchToolButton})
         EXPECT_FALSE(commands.ItemEnabled(item));
 
-    options.ConflictAnswer = 3;
+    options.ConflictAnswer = ConflictKeepAll;
     shell.RestoreCommands();
     std::string expected = before;
     expected[cmd::ExitAppAction] = '1'; // closing stays possible
@@ -182,7 +183,7 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
     EXPECT_FALSE(commands.Enabled(cmd::DeleteItemAction));
     EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
     EXPECT_TRUE(view.popupEnabled);
-    EXPECT_EQ(options.ConflictAnswer, 0);
+    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked);
     for (TUiItem item : {TUiItem::EditMenuItem, TUiItem::SearchMenuItem, TUiItem::ViewMenuItem,
                          TUiItem::SimpleSearchToolButton})
         EXPECT_TRUE(commands.ItemEnabled(item));
@@ -190,7 +191,7 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
 
 TEST_F(ShellTest, RepeatedFreezeAndStrayRestoreKeepTheCommandStates)
 {
-    shell.SetDbState(1);
+    shell.SetDbState(DbOpen);
     const std::string before = EnabledMask();
     shell.EnableCommands(true); // nothing was frozen
     EXPECT_EQ(EnabledMask(), before);
@@ -202,7 +203,7 @@ TEST_F(ShellTest, RepeatedFreezeAndStrayRestoreKeepTheCommandStates)
 
 TEST_F(ShellTest, MenusOpeningSetThePresentationAndSizeCommands)
 {
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     int edits = 0;
     shell.hooks.EndLabelEdit = [&] { ++edits; };
 
@@ -212,9 +213,9 @@ TEST_F(ShellTest, MenusOpeningSetThePresentationAndSizeCommands)
     commands.SetEnabled(cmd::CollapseNodeAction, true);
     EXPECT_EQ(shell.TreePopupMenuPopup(), cmd::CollapseNodeAction);
     for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
-        EXPECT_FALSE(commands.Enabled(c));
+        EXPECT_FALSE(commands.Enabled(CommandAt(c)));
     commands.SetEnabled(cmd::CollapseNodeAction, false);
-    EXPECT_EQ(shell.TreePopupMenuPopup(), -1);
+    EXPECT_EQ(shell.TreePopupMenuPopup(), std::nullopt);
 
     view.sizeRow = QStringLiteral("1,5 МБ");
     shell.ViewMenuItemClick();
@@ -222,7 +223,7 @@ TEST_F(ShellTest, MenusOpeningSetThePresentationAndSizeCommands)
     EXPECT_TRUE(commands.Checked(cmd::SizeMByteAction));
     EXPECT_FALSE(commands.Checked(cmd::SizeByteAction));
 
-    shell.SetDbState(3);
+    shell.SetDbState(DbFound);
     shell.ViewMenuItemClick();
     EXPECT_EQ(edits, 1); // only mode 2 has in-place edits
     EXPECT_TRUE(commands.Enabled(cmd::FoundViewStandardAction));
@@ -241,9 +242,9 @@ TEST(SizeCommandShown, FollowsTheShownUnitOrTheOption)
 
 TEST_F(ShellTest, SimpleSearchButtonRunsTheDefaultSearch)
 {
-    shell.SetDbState(1);
+    shell.SetDbState(DbOpen);
     QList<int> run;
-    shell.hooks.RunCommand = [&](int c) { run.append(c); };
+    shell.hooks.RunCommand = [&](cmd::Id c) { run.append(c); };
     shell.SimpleSearchToolButtonClick();
     shell.SetSimpleSearchDefault(cmd::SizeSearchAction);
     shell.SimpleSearchToolButtonClick();
@@ -252,13 +253,13 @@ TEST_F(ShellTest, SimpleSearchButtonRunsTheDefaultSearch)
 
 TEST_F(ShellTest, SplitterRemembersTheTreeWidthOfTheShownTree)
 {
-    shell.SetDbState(1);
+    shell.SetDbState(DbOpen);
     shell.SplitterMoved(100);
     EXPECT_EQ(options.EntireTreeWidth, 225);
     EXPECT_EQ(options.FoundTreeWidth, 225);
-    shell.SetDbState(2);
+    shell.SetDbState(DbEntire);
     shell.SplitterMoved(150);
-    shell.SetDbState(3);
+    shell.SetDbState(DbFound);
     shell.SplitterMoved(170);
     EXPECT_EQ(options.EntireTreeWidth, 150);
     EXPECT_EQ(options.FoundTreeWidth, 170);

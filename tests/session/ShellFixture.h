@@ -88,7 +88,7 @@ protected:
     {
         std::string s;
         for (int i = 0; i < cmd::Count; ++i)
-            s += commands.Enabled(i) ? '1' : '0';
+            s += commands.Enabled(CommandAt(i)) ? '1' : '0';
         return s;
     }
 };

@@ -157,7 +157,7 @@ TEST_F(OptionsDialogTest, DefaultsStayInForceAfterCancel)
     EXPECT_EQ(boxes.shown[0].text, "Были успешно установлены значения параметров по умолчанию.");
     EXPECT_EQ(boxes.shown[0].caption, "Параметры по умолчанию");
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Information);
-    EXPECT_EQ(options.OptionsStore, -1); // nothing written
+    EXPECT_EQ(options.OptionsStore, StoreNowhere); // nothing written
     EXPECT_FALSE(QFile::exists(Ini()));
 }
 
@@ -172,27 +172,27 @@ TEST_F(OptionsDialogTest, SaveToIniThenRemoveFromRegistry)
     EXPECT_EQ(LastMessage(), "Параметры были успешно сохранены в " + ini + ".");
     EXPECT_EQ(boxes.shown.last().caption, "Сохранение параметров");
     EXPECT_EQ(options.SizeUnit, 2);
-    EXPECT_EQ(options.OptionsStore, 1);
+    EXPECT_EQ(options.OptionsStore, StoreIni);
 
     dialog.controls.storage = TStoragePlace::Registry;
     logic.RemoveButtonClick();
     EXPECT_EQ(LastMessage(), "Параметры были успешно удалены из системного реестра Windows.");
     EXPECT_EQ(boxes.shown.last().caption, "Удаление параметров");
     EXPECT_FALSE(Registry(HKEY_CURRENT_USER).KeyExists(TOptions::RegistryKey));
-    EXPECT_EQ(options.OptionsStore, 1); // exit still writes the INI file
+    EXPECT_EQ(options.OptionsStore, StoreIni); // exit still writes the INI file
 
     options.SizeUnit = 4;
     options.Save(window);
     TOptions back;
     EXPECT_TRUE(back.Load());
-    EXPECT_EQ(back.OptionsStore, 1);
+    EXPECT_EQ(back.OptionsStore, StoreIni);
     EXPECT_EQ(back.SizeUnit, 4);
 
     dialog.controls.storage = TStoragePlace::IniFile;
     logic.RemoveButtonClick();
     EXPECT_EQ(LastMessage(), "Параметры были успешно удалены из инициализационного файла " +
                                  paths::ShownPath(Ini()) + ".");
-    EXPECT_EQ(options.OptionsStore, -1);
+    EXPECT_EQ(options.OptionsStore, StoreNowhere);
     ASSERT_TRUE(QDir().mkpath(Ini())); // a folder in its place cannot be removed as a file
     logic.RemoveButtonClick();
     EXPECT_EQ(LastMessage(), "Не удалось удалить параметры из инициализационного файла " +
@@ -252,7 +252,7 @@ TEST_F(OptionsDialogTest, LoadMovesTheMainWindowAndKeepsTheDialogInFront)
     EXPECT_EQ(dialog.frontAfterMessages, 1); // in front before the message
     EXPECT_EQ(dialog.controls.sizeUnit, 1);
     EXPECT_TRUE(dialog.controls.mainGeometry);
-    EXPECT_EQ(options.OptionsStore, 0);
+    EXPECT_EQ(options.OptionsStore, StoreRegistry);
 }
 
 TEST_F(OptionsDialogTest, TextsNameTheRealIniFile)
@@ -290,7 +290,7 @@ TEST(OptionsCommands, DefaultsAfterTheQuestionAndPaneRefreshInTreeModes)
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbOkCancel));
 
-    for (uint8_t state : {0, 1, 2, 3}) {
+    for (TDbState state : {DbNone, DbOpen, DbEntire, DbFound}) {
         options.DbState = state;
         commands.AppOptionsClick();
     }

@@ -66,7 +66,7 @@ TEST_F(ShellServicesTest, HelpCommandOpensTheFocusedPartsTopicElseTheContents)
     QAction *help = form->Action(cmd::HelpContentsAction);
     ASSERT_TRUE(help->isEnabled());
     form->Options().FirstEntireView = false;
-    form->Shell().SetDbState(2);
+    form->Shell().SetDbState(DbEntire);
     form->MainTreeView()->setFocus();
     help->trigger();
     ASSERT_NE(HelpWindow(), nullptr);
@@ -108,7 +108,7 @@ TEST_F(ShellServicesTest, F1InTheNameConflictFormOpensItsTopic)
 TEST_F(ShellServicesTest, HelpCommandIsOffWithoutTheHelpFile)
 {
     QFile::remove(exeDir.filePath(QStringLiteral("qubrix.qch")));
-    form->Shell().SetDbState(0);
+    form->Shell().SetDbState(DbNone);
     EXPECT_FALSE(form->Action(cmd::HelpContentsAction)->isEnabled());
 }
 

@@ -4,6 +4,7 @@
 #include "engine/Error.h"
 #include "engine/Query.h"
 #include "engine/Table.h"
+#include "support/Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -266,7 +267,7 @@ TEST_F(QueryTest, ToolAgreesWithAnIndependentReadingOfARealTable)
 {
     const fs::path fixture = fs::path(QBX_FIXTURES_DIR) / "paradox" / "ORDERS.DB";
     if (!fs::exists(fixture))
-        GTEST_SKIP() << "no fixtures";
+        QBX_SKIP_WITHOUT_FIXTURES(fixture.string());
     // The records whose Terms are "FOB" and whose Payment Method is "Visa",
     // picked from the independent decoding and numbered from 0.
     std::ifstream in(fixture.string() + ".expected.txt", std::ios::binary);

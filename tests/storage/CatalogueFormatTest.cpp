@@ -2,6 +2,7 @@
 // language driver and the full-table report.
 
 #include "storage/CatalogueFormat.h"
+#include "engine/Error.h"
 #include "engine/Table.h"
 #include "storage/CatalogueFields.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -188,15 +189,15 @@ TEST(CatalogueFormat, LanguageDriverOfFilesUpperCased)
     }
 }
 
-TEST(CatalogueFormat, OnlyTheFullTableMessageIsReported)
+TEST(CatalogueFormat, OnlyTheFullTableErrorIsReported)
 {
     RecordingStatus status;
     status.SetStatusText("Сохранение");
     test::ScriptedMessageBoxes boxes;
-    ReportTableFull("Table is busy.", "/x/a.db", status, boxes);
-    ReportTableFull("table is full.", "/x/a.db", status, boxes);
+    ReportTableFull(engine::ErrLocked, "/x/a.db", status, boxes);
+    ReportTableFull(engine::ErrGeneral, "/x/a.db", status, boxes);
     EXPECT_TRUE(boxes.shown.isEmpty());
-    ReportTableFull("Table is full.", "/x/a.db", status, boxes);
+    ReportTableFull(engine::ErrTableFull, "/x/a.db", status, boxes);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text,
               "/x/a.db\rТаблица заполнена до отказа. Сохраните данные в другой файл.");

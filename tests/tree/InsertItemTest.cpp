@@ -172,7 +172,7 @@ TEST_F(InsertItem, CancelLeavesTheNodeAndIsReportedInConflictAnswer)
     EXPECT_EQ(Node("CD1\\a")->Description()->Producer, "A");
 
     options.ConflictAnswer = ConflictNotAsked;
-    prompt.Answer(0); // not an answer: taken as cancel
+    prompt.Answer(ConflictNotAsked); // not an answer: taken as cancel
     Insert("CD1", "a", "B");
     EXPECT_EQ(options.ConflictAnswer, ConflictCancel);
 }

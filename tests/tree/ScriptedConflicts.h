@@ -13,16 +13,16 @@ namespace qbx::test {
 // Name-conflict answers from a script; every path asked about is recorded.
 class ScriptedConflicts : public IConflictPrompt {
 public:
-    void Answer(uint8_t a) { answers_.push_back(a); }
+    void Answer(TConflictAnswer a) { answers_.push_back(a); }
 
-    uint8_t AskConflict(const QString &fullItemPath) override
+    TConflictAnswer AskConflict(const QString &fullItemPath) override
     {
         asked.append(fullItemPath);
         if (answers_.empty()) {
             ADD_FAILURE() << "unexpected conflict: " << fullItemPath.toStdString();
             return ConflictCancel;
         }
-        const uint8_t a = answers_.front();
+        const TConflictAnswer a = answers_.front();
         answers_.pop_front();
         return a;
     }
@@ -30,7 +30,7 @@ public:
     QStringList asked;
 
 private:
-    std::deque<uint8_t> answers_;
+    std::deque<TConflictAnswer> answers_;
 };
 
 } // namespace qbx::test

@@ -2,6 +2,7 @@
 
 #include "ScriptedConflicts.h"
 #include "options/TOptions.h"
+#include "support/TreeNodes.h"
 #include "tree/TCatalogueTree.h"
 
 #include <QStringList>
@@ -23,16 +24,7 @@ protected:
     }
 
     // The node at a full item path ("CD1\\Docs\\a.txt"), or null.
-    TTreeNode *Node(const QString &fullPath) const
-    {
-        TTreeNode *n = tree.Root();
-        for (const QString &part : fullPath.split(u'\\')) {
-            n = tree.FindChild(n, part);
-            if (!n)
-                return nullptr;
-        }
-        return n;
-    }
+    TTreeNode *Node(const QString &fullPath) const { return NodeAt(tree, fullPath); }
 
     int Image(const QString &fullPath) const
     {
@@ -40,15 +32,10 @@ protected:
         return n ? n->Image() : -1;
     }
 
-    static QStringList Names(const TTreeNode *n)
-    {
-        QStringList names;
-        for (int i = 0; i < n->ChildCount(); ++i)
-            names.append(n->Child(i)->Text());
-        return names;
-    }
+    static QStringList Names(const TTreeNode *n) { return ChildNames(n); }
 
-    TOptions options;
+    // No mounted volumes: nothing on this machine changes the results.
+    TOptions options{QStringLiteral("Кварнис"), {}};
     ScriptedConflicts prompt;
     TTree tree;
     TCatalogueTree catalogue{tree, options, prompt};

@@ -104,11 +104,11 @@ TEST_F(DeleteNode, ExpandedParentLeftEmptyShowsCollapsedImage)
 
 TEST_F(DeleteNode, MarksTheTreeChangedAndEndsEditing)
 {
-    options.EditState = 1;
+    options.EditState = EditLabel;
     viewed.OnTreeChanged = [this] { ++changes; };
     viewed.DeleteNode(Node("CD1\\D"));
     EXPECT_TRUE(options.TreeChanged);
-    EXPECT_EQ(options.EditState, 0);
+    EXPECT_EQ(options.EditState, EditNone);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(viewed.DeleteNode(tree.Root()), nullptr);
     EXPECT_EQ(tree.Root()->ChildCount(), 1);

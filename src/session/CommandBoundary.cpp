@@ -1,0 +1,44 @@
+#include "session/CommandBoundary.h"
+
+#include "session/MainShell.h"
+#include "session/MessageBoxes.h"
+
+#include <exception>
+#include <new>
+
+namespace qbx {
+
+QString OutOfMemoryText()
+{
+    return QStringLiteral("Недостаточно памяти для выполнения команды.");
+}
+
+QString CommandFailedText(const QString &what)
+{
+    QString text = QStringLiteral("Команда не выполнена из-за внутренней ошибки.");
+    if (!what.isEmpty())
+        text += QStringLiteral("\r\n\n") + what;
+    return text;
+}
+
+void RunAtCommandBoundary(const std::function<void()> &handler, const QString &caption,
+                          TMainShell &shell, IMessageBoxes &boxes)
+{
+    QString text;
+    try {
+        handler();
+        return;
+    } catch (const std::bad_alloc &) {
+        text = OutOfMemoryText();
+    } catch (const std::exception &e) {
+        text = CommandFailedText(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        text = CommandFailedText(QString());
+    }
+    // The handler may have stopped inside a long operation.
+    if (shell.CommandsFrozen())
+        shell.RestoreCommands();
+    boxes.Show(text, caption, TMsgIcon::Error, MbOk);
+}
+
+} // namespace qbx

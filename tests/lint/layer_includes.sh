@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# layer_includes.sh SRC_DIR EXCEPTIONS: fails when a source of src/ includes a
+# folder that is not below its own in the layering
+#   engine -> platform -> options -> session -> tree -> storage
+#          -> scan, search, edit, shell -> app
+# A folder may include itself and the folders before it; the four subsystem
+# folders of one rank do not include each other. EXCEPTIONS lists the
+# includes still waiting to be moved, one "file folder" pair a line; an entry
+# that no longer matches fails too, so the list only shrinks.
+set -u
+src="$1"; exceptions="$2"
+rank() {
+  case "$1" in
+    engine) echo 0 ;; platform) echo 1 ;; options) echo 2 ;; session) echo 3 ;;
+    tree) echo 4 ;; storage) echo 5 ;; scan|search|edit|shell) echo 6 ;; app) echo 7 ;;
+    *) echo -1 ;;
+  esac
+}
+allowed=$(grep -vE '^[[:space:]]*(#|$)' "$exceptions" | awk '{print $1" "$2}' | sort -u)
+found=""
+bad=0
+cd "$src" || exit 1
+for f in $(find engine platform options session tree storage scan search edit shell app \
+             -name '*.h' -o -name '*.cpp' 2>/dev/null | sort); do
+  own=${f%%/*}
+  own_rank=$(rank "$own")
+  while IFS= read -r dir; do
+    [ "$dir" = "$own" ] && continue
+    r=$(rank "$dir")
+    [ "$r" -lt 0 ] && continue
+    if [ "$r" -lt "$own_rank" ]; then continue; fi
+    if grep -qxF "$f $dir" <<<"$allowed"; then
+      found+="$f $dir"$'\n'
+      continue
+    fi
+    echo "$f includes $dir/, which is not below $own/"
+    bad=1
+  done < <(sed -nE 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([a-z]+)\/[^"]*".*/\1/p' "$f" | sort -u)
+done
+while IFS= read -r entry; do
+  [ -n "$entry" ] || continue
+  if ! grep -qxF "$entry" <<<"$found"; then
+    echo "stale exception (the include is gone; remove the line): $entry"
+    bad=1
+  fi
+done <<<"$allowed"
+if [ "$bad" -ne 0 ]; then
+  echo "Includes must point down the layers: engine, platform, options, session, tree, storage, then scan/search/edit/shell, then app."
+  exit 1
+fi
+echo "includes follow the layers"
