@@ -26,6 +26,12 @@ foreach(page IN LISTS qbx_man_pages)
 endforeach()
 add_custom_target(qbx_man_pages ALL DEPENDS ${qbx_man_files})
 install(FILES ${qbx_man_files} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Completion of qubrix-cli's commands, options and files, where bash loads it
+# on first use.
+if(TARGET qubrix-cli)
+  install(FILES ${qbx_packaging_dir}/qubrix-cli.bash-completion
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME qubrix-cli)
+endif()
 install(FILES ${qbx_packaging_dir}/copyright DESTINATION ${qbx_docdir})
 if(QBX_BUILD_GUI)
   install(FILES ${qbx_packaging_dir}/com.tolvenar.qubrix.metainfo.xml

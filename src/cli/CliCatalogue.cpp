@@ -1,9 +1,11 @@
 #include "cli/CliCatalogue.h"
 
+#include "cli/CliArgs.h"
 #include "engine/Error.h"
 #include "session/IStorageStatus.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/CatalogueReader.h"
+#include "storage/CatalogueWriter.h"
 #include "storage/TableEngineSetup.h"
 
 #include <QFileInfo>
@@ -27,6 +29,12 @@ private:
     QString text_;
 };
 
+class TNoWriteProgress : public IWriteProgress {
+public:
+    bool Stopped() override { return false; }
+    void Step() override {}
+};
+
 } // namespace
 
 void StartEngine()
@@ -48,6 +56,20 @@ void CheckCatalogue(const QString &fileName)
     if (CheckTableFormat(fileName, status) == TfNotCatalogue)
         throw TCliError(fileName +
                         QStringLiteral(": файл не является базой данных по компакт-дискам"));
+}
+
+TConflictAnswer ParseConflictAnswer(const QString &value)
+{
+    if (value == u"keep")
+        return ConflictKeepAll;
+    if (value == u"complement")
+        return ConflictComplementAll;
+    if (value == u"overwrite")
+        return ConflictOverwriteAll;
+    if (value == u"fail")
+        return ConflictCancel;
+    throw TUsageError("неизвестный ответ «" + value.toStdString() +
+                      "» для --on-conflict (keep, complement, overwrite или fail)");
 }
 
 TLoadedCatalogue::TLoadedCatalogue(TConflictAnswer conflictAnswer)
@@ -75,6 +97,32 @@ void TLoadedCatalogue::Load(const QString &fileName)
         throw TCliError(fileName + QStringLiteral(": ошибка чтения базы данных: ") +
                         QString::fromStdString(e.what()));
     }
+    CheckNotCancelled();
+}
+
+void TLoadedCatalogue::SetConflictAnswer(TConflictAnswer answer)
+{
+    prompt_.SetAnswer(answer);
+    options_.ConflictAnswer = ConflictNotAsked;
+}
+
+void TLoadedCatalogue::CheckNotCancelled() const
+{
+    if (options_.ConflictAnswer == ConflictCancel)
+        throw TCliError(QStringLiteral("«%1» уже есть в каталоге; каталог не изменён (ответ на "
+                                       "совпадение имён: --on-conflict keep, complement или "
+                                       "overwrite)")
+                            .arg(prompt_.LastAsked()));
+}
+
+void TLoadedCatalogue::Save(const QString &fileName)
+{
+    TNoWriteProgress progress;
+    const TWriteResult result =
+        WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);
+    if (!result.Ok())
+        throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") +
+                        result.engineMessage);
 }
 
 } // namespace qbx::cli

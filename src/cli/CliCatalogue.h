@@ -24,18 +24,31 @@ void StartEngine();
 // Throws TCliError unless fileName is a readable catalogue table.
 void CheckCatalogue(const QString &fileName);
 
-// Answers every name conflict the same way.
+// Answers every name conflict the same way and remembers the item asked
+// about last.
 class TFixedConflictAnswer : public IConflictPrompt {
 public:
     explicit TFixedConflictAnswer(TConflictAnswer answer) : answer_(answer) {}
-    TConflictAnswer AskConflict(const QString &) override { return answer_; }
+    TConflictAnswer AskConflict(const QString &fullItemPath) override
+    {
+        asked_ = fullItemPath;
+        return answer_;
+    }
+    void SetAnswer(TConflictAnswer answer) { answer_ = answer; }
+    const QString &LastAsked() const { return asked_; }
 
 private:
     TConflictAnswer answer_;
+    QString asked_;
 };
 
+// The conflict answer of --on-conflict: keep, complement, overwrite (each
+// for every item) or fail (cancel at the first conflict). Throws
+// TUsageError for any other value.
+TConflictAnswer ParseConflictAnswer(const QString &value);
+
 // A catalogue tree filled from catalogue tables, as the program's Open and
-// Add build it.
+// Add build it, and saved as the program saves it.
 class TLoadedCatalogue {
 public:
     explicit TLoadedCatalogue(TConflictAnswer conflictAnswer = ConflictKeepAll);
@@ -44,12 +57,22 @@ public:
     ~TLoadedCatalogue();
     TLoadedCatalogue(const TLoadedCatalogue &) = delete;
     TLoadedCatalogue &operator=(const TLoadedCatalogue &) = delete;
-    // Checks and reads one table into the tree; throws TCliError.
+
+    // Checks and reads one table into the tree; throws TCliError, also when
+    // a conflict was answered with cancel.
     void Load(const QString &fileName);
-    // True when a conflict was answered with cancel (--on-conflict fail).
-    bool Cancelled() const { return options_.ConflictAnswer == ConflictCancel; }
+    // The answer to conflicts from now on.
+    void SetConflictAnswer(TConflictAnswer answer);
+    // Throws TCliError when a conflict was answered with cancel.
+    void CheckNotCancelled() const;
+
+    // Writes the tree into fileName (new or replaced) beside it, flushed,
+    // read back and renamed over it; throws TCliError.
+    void Save(const QString &fileName);
 
     TTree &Tree() { return *tree_; }
+    TOptions &Options() { return options_; }
+    IConflictPrompt &Prompt() { return prompt_; }
 
 private:
     TOptions options_;

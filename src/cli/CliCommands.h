@@ -11,5 +11,7 @@ int RunSearch(const QStringList &args);
 int RunTree(const QStringList &args);
 int RunStats(const QStringList &args);
 int RunDupes(const QStringList &args);
+int RunScan(const QStringList &args);
+int RunMerge(const QStringList &args);
 
 } // namespace qbx::cli

@@ -42,6 +42,25 @@ const char *const kUsage =
     "      --min-size N[ЕД]   только файлы не меньше N (по умолчанию 1 байт)\n"
     "      --across-discs     только копии на разных дисках\n"
     "      --format ФОРМАТ    text (по умолчанию), tsv или json\n"
+    "  scan ПАПКА --into КАТАЛОГ\n"
+    "                         добавить дерево файлов папки в каталог (новый\n"
+    "                         или существующий) и сохранить его\n"
+    "      --under ПУТЬ       добавить под элемент каталога (МЕТКА\\папка)\n"
+    "      --label МЕТКА      имя добавляемого узла (иначе метка тома или имя папки)\n"
+    "      --no-top-node      не создавать узел для самой папки\n"
+    "      --files-top-only   файлы только из самой папки, из вложенных - папки\n"
+    "      --no-files         только папки\n"
+    "      --no-sizes         не заносить размеры\n"
+    "      --terminal-sizes   размеры только оконечных элементов (по умолчанию)\n"
+    "      --all-sizes        размеры и папок\n"
+    "      --no-recognise     не распознавать SETUP.TXT и медиафайлы\n"
+    "      --archives         заносить содержимое архивов\n"
+    "      --on-conflict ОТВЕТ  если элемент уже есть: keep, complement,\n"
+    "                         overwrite или fail (по умолчанию: ничего не менять)\n"
+    "  merge КАТАЛОГ... --into КАТАЛОГ\n"
+    "                         объединить каталоги (и КАТАЛОГ после --into, если\n"
+    "                         он есть) в КАТАЛОГ после --into\n"
+    "      --on-conflict ОТВЕТ  как у scan\n"
     "\n"
     "  --help                 показать эту справку\n"
     "  --version              показать версию\n"
@@ -80,6 +99,10 @@ int Run(const QStringList &args)
         return RunStats(rest);
     if (command == u"dupes")
         return RunDupes(rest);
+    if (command == u"scan")
+        return RunScan(rest);
+    if (command == u"merge")
+        return RunMerge(rest);
     throw TUsageError("неизвестная команда «" + command.toStdString() + "»");
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Codec.h"
 #include "platform/TextRules.h"
 #include "scan/FolderScan.h"
+#include "scan/ScanInto.h"
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
@@ -92,21 +93,10 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
     TTree &tree = c_.model.Tree();
     c_.shell.FreezeCommands();
     c_.operation.StartOperation(Title(), 100, true);
-    c_.options.MarkFirstAdded = true;
-    c_.options.ScanAnswer = 0;
-    c_.options.ScanAtTop = true;
-    const bool hadChildren = target->HasChildren();
-
     TOperationProgress progress(c_.operation);
     TFolderScan scan(tree, c_.options, c_.prompt, progress, c_.lister);
     c_.view.BeginFill();
-    {
-        TTreeUpdate bulk(tree);
-        scan.Run(target, settings);
-        // A file without an extension that received contents is a folder.
-        if (target->Image() == ImageFile && !target->Text().contains(u'.') && !hadChildren)
-            tree.SetImage(target, ImageFolder);
-    }
+    ScanInto(scan, tree, c_.options, target, settings);
     c_.view.EndFill();
     skipped_ = scan.Skipped();
     if (scan.Failed())

@@ -1,0 +1,47 @@
+#include "cli/CliArgs.h"
+#include "cli/CliCatalogue.h"
+#include "cli/CliCommands.h"
+
+#include <QFileInfo>
+
+namespace qbx::cli {
+
+int RunMerge(const QStringList &args)
+{
+    const TArgs a(args, {"into", "on-conflict"}, {});
+    if (a.Positional().isEmpty())
+        throw TUsageError("нужен хотя бы один аргумент: КАТАЛОГ");
+    if (!a.Has("into"))
+        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+    const TConflictAnswer answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
+    const QString into = a.Value("into");
+
+    // An existing target is merged into as well, first; a catalogue named
+    // twice is read once.
+    QStringList sources;
+    QStringList seen;
+    for (const QString &file :
+         (QFileInfo::exists(into) ? QStringList{into} : QStringList()) + a.Positional()) {
+        const QString canonical = QFileInfo(file).canonicalFilePath();
+        if (!canonical.isEmpty() && seen.contains(canonical))
+            continue;
+        seen << canonical;
+        sources << file;
+    }
+    StartEngine();
+    for (const QString &file : sources)
+        CheckCatalogue(file);
+
+    // The first catalogue is read as it is, as the program opens it; each
+    // further one is added with the chosen answer to name conflicts.
+    TLoadedCatalogue catalogue;
+    for (qsizetype i = 0; i < sources.size(); ++i) {
+        if (i == 1)
+            catalogue.SetConflictAnswer(answer);
+        catalogue.Load(sources[i]);
+    }
+    catalogue.Save(into);
+    return 0;
+}
+
+} // namespace qbx::cli

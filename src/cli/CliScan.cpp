@@ -1,0 +1,126 @@
+#include "cli/CliArgs.h"
+#include "cli/CliCatalogue.h"
+#include "cli/CliCommands.h"
+#include "cli/CliOutput.h"
+#include "cli/ScanProgress.h"
+
+#include "platform/Codec.h"
+#include "platform/TextRules.h"
+#include "platform/Volumes.h"
+#include "scan/FolderLister.h"
+#include "scan/FolderScan.h"
+#include "scan/ScanInto.h"
+#include "scan/TAddTree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace qbx::cli {
+
+namespace {
+
+constexpr qsizetype kLabelCapacity = 32;
+
+// The node at a full item path ("DISC\\folder"), names compared as the
+// catalogue compares them.
+TTreeNode *NodeAt(TTree &tree, const QString &path)
+{
+    TTreeNode *node = tree.Root();
+    for (const QString &name : path.split(u'\\', Qt::SkipEmptyParts)) {
+        node = tree.FindChild(node, name);
+        if (!node)
+            throw TCliError(QStringLiteral("в каталоге нет элемента «%1»").arg(path));
+    }
+    return node;
+}
+
+// The scan dialog's options from the flags; its defaults otherwise.
+TScanSettings Settings(const TArgs &a)
+{
+    TScanSettings s;
+    s.NoTopNode = a.Has("no-top-node");
+    s.Recursion = !a.Has("files-top-only");
+    s.AddFiles = !a.Has("no-files");
+    s.AutoSize = !a.Has("no-sizes");
+    s.TerminalSize = !a.Has("all-sizes");
+    s.AutoDescr = !a.Has("no-recognise");
+    s.Archives = a.Has("archives");
+    if (a.Has("terminal-sizes") && a.Has("all-sizes"))
+        throw TUsageError("--terminal-sizes и --all-sizes исключают друг друга");
+    return s;
+}
+
+// The name of the scanned folder's node: --label, else a drive root's
+// volume label, else (nothing) the folder's own name.
+void ChooseName(const TArgs &a, TScanSettings &s)
+{
+    if (a.Has("label")) {
+        const std::optional<QString> label =
+            codec::ToCatalogueText(text::Trim(text::Cut(a.Value("label"), kLabelCapacity)));
+        if (!label || label->isEmpty())
+            throw TUsageError("метку «" + a.Value("label").toStdString() +
+                              "» нельзя сохранить в каталоге");
+        s.IsDriveRoot = true;
+        s.VolumeLabel = *label;
+        return;
+    }
+    const std::optional<QString> label = DriveRootLabel(s.FolderPath, MountedVolumes());
+    s.IsDriveRoot = label.has_value();
+    s.VolumeLabel = label.value_or(QString());
+}
+
+} // namespace
+
+int RunScan(const QStringList &args)
+{
+    const TArgs a(args, {"into", "under", "label", "on-conflict"},
+                  {"no-files", "files-top-only", "no-sizes", "terminal-sizes", "all-sizes",
+                   "no-recognise", "no-top-node", "archives"});
+    if (a.Positional().size() != 1)
+        throw TUsageError("нужен один аргумент: ПАПКА");
+    if (!a.Has("into"))
+        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+    const TConflictAnswer answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
+    TScanSettings settings = Settings(a);
+
+    const QString folder = a.Positional().first();
+    const QFileInfo info(folder);
+    if (!info.exists())
+        throw TCliError(folder + QStringLiteral(": папка не найдена"));
+    if (!info.isDir())
+        throw TCliError(folder + QStringLiteral(": это не папка"));
+    settings.FolderPath = QDir::cleanPath(info.absoluteFilePath());
+    if (!settings.FolderPath.endsWith(u'/'))
+        settings.FolderPath += u'/';
+    if (!CanListFolder(QFile::encodeName(settings.FolderPath).toStdString()))
+        throw TCliError(folder + QStringLiteral(": нет доступа к папке"));
+    ChooseName(a, settings);
+
+    StartEngine();
+    const QString into = a.Value("into");
+    TLoadedCatalogue catalogue;
+    if (QFileInfo::exists(into))
+        catalogue.Load(into);
+    TTreeNode *target =
+        a.Has("under") ? NodeAt(catalogue.Tree(), a.Value("under")) : catalogue.Tree().Root();
+    catalogue.SetConflictAnswer(answer);
+
+    TSystemFolderLister lister;
+    TScanProgress progress;
+    TFolderScan scan(catalogue.Tree(), catalogue.Options(), catalogue.Prompt(), progress, lister);
+    ScanInto(scan, catalogue.Tree(), catalogue.Options(), target, settings);
+    catalogue.CheckNotCancelled();
+    // A walk cut short by an unreadable folder or file is not saved: the
+    // catalogue keeps what it had rather than a part of the folder.
+    if (scan.Failed())
+        throw TCliError(scan.FailedPath() + QStringLiteral(": нет доступа; каталог не изменён"));
+    catalogue.Save(into);
+    if (!scan.Skipped().Empty()) {
+        QString report = scan.Skipped().Text();
+        Print(stderr, report.replace(u'\r', u'\n') + u'\n');
+    }
+    return 0;
+}
+
+} // namespace qbx::cli

@@ -1,0 +1,31 @@
+#include "cli/ScanProgress.h"
+
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace qbx::cli {
+
+TScanProgress::TScanProgress() : shown_(isatty(STDERR_FILENO) == 1)
+{
+    timer_.start();
+}
+
+TScanProgress::~TScanProgress()
+{
+    if (printed_)
+        std::fputs("\n", stderr);
+}
+
+void TScanProgress::StepOperation()
+{
+    ++steps_;
+    if (!shown_ || timer_.elapsed() < 100)
+        return;
+    timer_.restart();
+    std::fprintf(stderr, "\rПросмотрено элементов: %lld", static_cast<long long>(steps_));
+    std::fflush(stderr);
+    printed_ = true;
+}
+
+} // namespace qbx::cli

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "scan/FolderScan.h"
+
+#include <QElapsedTimer>
+
+#include <cstdint>
+
+namespace qbx::cli {
+
+// The scan's progress as one line on standard error, rewritten in place at
+// most ten times a second, and only when standard error is a terminal (a
+// log file gets no progress lines). The walk is never stopped from here:
+// an interrupted process leaves the catalogue file as it was.
+class TScanProgress : public IScanProgress {
+public:
+    TScanProgress();
+    ~TScanProgress() override;
+    TScanProgress(const TScanProgress &) = delete;
+    TScanProgress &operator=(const TScanProgress &) = delete;
+
+    bool OperationStopped() override { return false; }
+    void StepOperation() override;
+
+private:
+    bool shown_;
+    bool printed_ = false;
+    int64_t steps_ = 0;
+    QElapsedTimer timer_;
+};
+
+} // namespace qbx::cli

@@ -1,0 +1,67 @@
+#include "CliFixture.h"
+
+#include <QFile>
+
+namespace qbx::test {
+namespace {
+
+class CliMerge : public CliTest {
+protected:
+    QString a =
+        Write("a.db", {{"A", "x.txt", "", "", "", 1, ""}, {"SHARED", "s.txt", "", "", "", 2, ""}});
+    QString b = Write("b.db", {{"B", "y.txt", "", "", "", 3, ""},
+                               {"shared", "s.txt", "Me", "", "", 2, ""},
+                               {"shared", "t.txt", "", "", "", 4, ""}});
+    QString c = PathOf("c.db");
+};
+
+TEST_F(CliMerge, MergesCataloguesIntoANewOneWithTheChosenAnswer)
+{
+    const CliRun r = Run({"merge", a, b, "--into", c, "--on-conflict", "complement"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(Run({"tree", c}).out,
+              "\\\n\tA\n\t\tx.txt\n\tB\n\t\ty.txt\n\tshared\n\t\ts.txt\n\t\tt.txt\n");
+    EXPECT_EQ(Run({"search", c, "Me", "--field", "producer", "--format", "tsv"}).out,
+              "shared\ts.txt\tMe\t\t\t2\t\n");
+    // The sources are as they were.
+    EXPECT_EQ(Run({"tree", b}).out, "\\\n\tB\n\t\ty.txt\n\tshared\n\t\ts.txt\n\t\tt.txt\n");
+}
+
+TEST_F(CliMerge, AnExistingTargetIsMergedIntoAndConflictsFailByDefault)
+{
+    ASSERT_EQ(Run({"merge", a, "--into", c}).status, 0);
+    const CliRun conflict = Run({"merge", b, "--into", c});
+    EXPECT_EQ(conflict.status, 2);
+    EXPECT_EQ(conflict.err, "qubrix-cli: «shared\\s.txt» уже есть в каталоге; каталог не изменён "
+                            "(ответ на совпадение имён: --on-conflict keep, complement или "
+                            "overwrite)\n");
+    EXPECT_EQ(Run({"tree", c}).out, "\\\n\tA\n\t\tx.txt\n\tSHARED\n\t\ts.txt\n");
+
+    EXPECT_EQ(Run({"merge", b, c, "--into", c, "--on-conflict", "keep"}).status, 0);
+    EXPECT_EQ(Run({"tree", c}).out,
+              "\\\n\tA\n\t\tx.txt\n\tB\n\t\ty.txt\n\tshared\n\t\ts.txt\n\t\tt.txt\n");
+    // Kept: the item that was there first keeps its values.
+    EXPECT_EQ(Run({"search", c, "Me"}).status, 1);
+}
+
+TEST_F(CliMerge, ABadSourceWritesNothing)
+{
+    QFile junk(PathOf("junk.db"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("definitely not a table");
+    junk.close();
+    for (const QStringList &args :
+         {QStringList{"merge", a, PathOf("junk.db"), "--into", c},
+          QStringList{"merge", a, PathOf("missing.db"), "--into", c},
+          QStringList{"merge", a, "--into", c, "--on-conflict", "sometimes"},
+          QStringList{"merge", a}, QStringList{"merge", "--into", c}}) {
+        const CliRun r = Run(args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(c));
+    }
+}
+
+} // namespace
+} // namespace qbx::test
