@@ -217,19 +217,46 @@ void TItemOperations::CarryOutRename()
     const QString label = d_.options.EditedLabel;
     if (text::Upper(FullItemPath(node)) != text::Upper(label)) {
         const auto [disc, path] = SplitFirst(label);
+        const std::vector<QString> expanded = ExpandedBelow(node);
         d_.catalogue.CopySubtree(node, disc, path);
         if (d_.options.ConflictAnswer != ConflictCancel) {
             TTreeNode *parent = node->Parent();
             d_.catalogue.DeleteNode(node);
             d_.model.Select(parent);
-            if (TTreeNode *renamed = NodeByFullPath(tree, label))
+            if (TTreeNode *renamed = NodeByFullPath(tree, label)) {
                 d_.model.Select(renamed);
+                // The copy shows what the renamed node showed: a rename
+                // should not fold up the folders the user had open.
+                for (const QString &rel : expanded)
+                    if (TTreeNode *n =
+                            NodeByFullPath(tree, rel.isEmpty() ? label : label + u'\\' + rel))
+                        d_.view.Expand(n);
+            }
         }
         d_.options.ConflictAnswer = ConflictNotAsked;
     } else {
         tree.SetText(node, LastComponentKeep(label));
     }
     Refresh();
+}
+
+std::vector<QString> TItemOperations::ExpandedBelow(const TTreeNode *top) const
+{
+    std::vector<QString> paths;
+    std::vector<std::pair<const TTreeNode *, QString>> pending{{top, QString()}};
+    while (!pending.empty()) {
+        auto [node, rel] = std::move(pending.back());
+        pending.pop_back();
+        if (!node->HasChildren() || !d_.view.IsExpanded(node))
+            continue; // what lies below a folded node is not shown
+        for (int i = 0; i < node->ChildCount(); ++i) {
+            const TTreeNode *child = node->Child(i);
+            pending.emplace_back(child,
+                                 rel.isEmpty() ? child->Text() : rel + u'\\' + child->Text());
+        }
+        paths.push_back(std::move(rel));
+    }
+    return paths;
 }
 
 bool TItemOperations::MainTreeViewDragOver(const TTreeNode *dragged, const TTreeNode *target) const

@@ -74,6 +74,10 @@ private:
     void Refresh();
     void GiveShortcutsBack();
     void CarryOutRename();
+    // The expanded nodes of the subtree below top (top included) whose
+    // ancestors up to top are expanded too, as item paths relative to top
+    // ("" for top itself).
+    std::vector<QString> ExpandedBelow(const TTreeNode *top) const;
     // The selected nodes that no other selected node contains, in tree order.
     std::vector<TTreeNode *> TopSelected() const;
 

@@ -112,7 +112,12 @@ TEST_F(Rename, InvalidNamesAreRefusedWithTheirBoxes)
 TEST_F(Rename, AcceptedNameIsCarriedOutByTheHook)
 {
     Insert("CD1", "docs\\a.txt", "Acme", 10);
+    Insert("CD1", "docs\\open\\b.txt");
+    Insert("CD1", "docs\\shut\\inner\\c.txt");
     TTreeNode *docs = Node("CD1\\docs");
+    // Expanded: docs, docs\open, and docs\shut\inner below a folded folder.
+    for (const char *path : {"CD1\\docs", "CD1\\docs\\open", "CD1\\docs\\shut\\inner"})
+        view.Expand(Node(path));
     Select({docs});
     items.MainTreeViewEditing();
     EXPECT_EQ(items.MainTreeViewEdited(docs, QStringLiteral("Папка ©")), "docs");
@@ -127,6 +132,25 @@ TEST_F(Rename, AcceptedNameIsCarriedOutByTheHook)
     ASSERT_TRUE(moved);
     EXPECT_EQ(moved->Description()->Producer, "Acme");
     EXPECT_EQ(Selected(), QStringLiteral("CD1\\Папка ©"));
+    // The copy is folded and unfolded as the renamed node was.
+    EXPECT_TRUE(items.IsExpanded(Node("CD1\\Папка ©")));
+    EXPECT_TRUE(items.IsExpanded(Node("CD1\\Папка ©\\open")));
+    EXPECT_FALSE(items.IsExpanded(Node("CD1\\Папка ©\\shut\\inner")))
+        << "hidden below a folded folder";
+    view.expanded.clear();
+    items.MainTreeViewEditing();
+    items.MainTreeViewEdited(Node("CD1\\Папка ©"), QStringLiteral("docs"));
+    items.MessageHook();
+    EXPECT_TRUE(view.expanded.empty()) << "a folded node stays folded";
+    for (const char *path : {"CD1\\docs", "CD1\\docs\\open"})
+        view.Expand(Node(path));
+    items.MainTreeViewEditing();
+    items.MainTreeViewEdited(Node("CD1\\docs"), QStringLiteral("Папка"));
+    items.MessageHook();
+    EXPECT_TRUE(items.IsExpanded(Node("CD1\\Папка")));
+    EXPECT_TRUE(items.IsExpanded(Node("CD1\\Папка\\open")));
+    EXPECT_FALSE(items.IsExpanded(Node("CD1\\Папка\\shut")));
+    EXPECT_EQ(view.expanded.size(), 4u) << "the two old nodes and their two copies";
 }
 
 TEST_F(Rename, LetterCaseOnlyKeepsTheNode)

@@ -92,7 +92,7 @@ protected:
     // Closes what is open, opens a catalogue file and shows its whole tree.
     void Open(const QString &path)
     {
-        if (form.Options().DbState != 0)
+        if (form.Options().DbState != DbNone)
             form.Action(cmd::CloseDbAction)->trigger();
         form.Catalogue().Files().OpenFile(path);
         form.Action(cmd::EntireViewAction)->trigger();
