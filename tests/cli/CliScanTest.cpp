@@ -1,4 +1,5 @@
 #include "CliFixture.h"
+#include "support/ArchiveTools.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -104,6 +105,20 @@ TEST_F(CliScan, NamesTheCatalogueCannotHoldAreReportedOnStandardError)
     EXPECT_EQ(Tree(), kScanned);
     EXPECT_TRUE(r.err.startsWith("Не добавлено в каталог элементов: 1.\n")) << r.err.toStdString();
     EXPECT_TRUE(r.err.endsWith(src + QString::fromUtf8("/汉字.txt\n"))) << r.err.toStdString();
+}
+
+TEST_F(CliScan, ArchiveMembersAreCataloguedOnRequestAndFound)
+{
+    File("Soft/src/docs/readme.txt", 5);
+    ASSERT_TRUE(RunTool(src + "/Soft/src", "zip", {"-qr", "../pack.zip", "docs"}));
+    ASSERT_TRUE(QDir(src + "/Soft/src").removeRecursively());
+    ASSERT_EQ(Run({"scan", src, "--into", cat}).status, 0);
+    EXPECT_EQ(Run({"search", cat, "readme"}).status, 1) << "archives stay closed by default";
+
+    ASSERT_EQ(Run({"scan", src, "--into", cat, "--archives", "--on-conflict", "complement"}).status,
+              0);
+    EXPECT_EQ(Run({"search", cat, "readme", "--format", "tsv"}).out,
+              "Disc\tSoft\\pack.zip\\docs\\readme.txt\t\t\t\t5\t\n");
 }
 
 TEST_F(CliScan, BadInputChangesNothing)
