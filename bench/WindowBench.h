@@ -24,6 +24,55 @@
 
 namespace qbx::bench {
 
+// Words of generated names: half Latin, half Cyrillic.
+inline constexpr std::array<const char16_t *, 8> kLatinWords = {
+    u"data", u"setup", u"music", u"photo", u"disk", u"video", u"docs", u"readme"};
+inline constexpr std::array<const char16_t *, 8> kCyrillicWords = {
+    u"отчёт", u"музыка", u"фото", u"архив", u"игры", u"книги", u"видео", u"письмо"};
+
+// A word and a number, the numbered form of the names of a generated tree.
+inline QString RandomName(std::mt19937_64 &rng)
+{
+    const bool latin = rng() % 2 != 0;
+    const char16_t *word = (latin ? kLatinWords : kCyrillicWords)[rng() % kLatinWords.size()];
+    return QString::fromUtf16(word) + QString::number(rng() % 1000);
+}
+
+// How a generated tree branches: a folder opens one time in folderOneIn
+// while the depth is below maxDepth and more than minBudget entries remain,
+// and gets shareMin + (0..shareSpread) entries of them.
+struct TTreeShape {
+    int maxDepth = 6;
+    size_t minBudget = 40;
+    unsigned folderOneIn = 8;
+    size_t shareMin = 20;
+    size_t shareSpread = 400;
+};
+
+// Generates `budget` entries below a folder: sink.Folder(path, name) makes a
+// folder and gives its path, sink.File(path, name) makes a file, and
+// sink.Full() ends the generation early. Names are unique in their folder.
+template <class Sink, class Path>
+void GenerateFolder(std::mt19937_64 &rng, const TTreeShape &shape, Sink &sink, const Path &path,
+                    int depth, size_t budget)
+{
+    size_t index = 0;
+    while (budget > 0 && !sink.Full()) {
+        const QString name = RandomName(rng) + u'_' + QString::number(index++);
+        if (depth < shape.maxDepth && budget > shape.minBudget && rng() % shape.folderOneIn == 0) {
+            const Path sub = sink.Folder(path, name);
+            --budget;
+            const size_t share =
+                std::min(budget, size_t(rng() % shape.shareSpread + shape.shareMin));
+            GenerateFolder(rng, shape, sink, sub, depth + 1, share);
+            budget -= share;
+        } else {
+            sink.File(path, name);
+            --budget;
+        }
+    }
+}
+
 class TCatalogueWriter {
 public:
     TCatalogueWriter(engine::Table &table, uint64_t seed, size_t records)
@@ -37,7 +86,7 @@ public:
     {
         label_ = label;
         Put("", 0, false);
-        Folder("", 0, budget - 1);
+        GenerateFolder(rng_, TTreeShape{}, *this, std::string(), 0, budget - 1);
     }
 
     // A folder three levels down on disc `label` with `count` files in
@@ -58,38 +107,23 @@ public:
                 rng_() % 3 == 0);
     }
 
+    // The generator's sink: records in the order a saved catalogue holds them.
+    bool Full() const { return written >= records_; }
+    std::string Folder(const std::string &path, const QString &name)
+    {
+        const std::string sub = path + codec::ToCp1251(name) + "\\";
+        Put(sub, 0, false);
+        return sub;
+    }
+    void File(const std::string &path, const QString &name)
+    {
+        Put(path + codec::ToCp1251(name) + kExt[rng_() % kExt.size()], int64_t(rng_() % 100000000),
+            rng_() % 3 == 0);
+    }
+
     size_t written = 0;
 
 private:
-    std::string Name()
-    {
-        if (rng_() % 2)
-            return kLatin[rng_() % kLatin.size()] + std::to_string(rng_() % 1000);
-        return codec::ToCp1251(QString::fromUtf16(kCyrillic[rng_() % kCyrillic.size()])) +
-               std::to_string(rng_() % 1000);
-    }
-
-    // Writes `budget` records below the folder `path`.
-    void Folder(const std::string &path, int depth, size_t budget)
-    {
-        size_t index = 0;
-        while (budget > 0 && written < records_) {
-            const std::string name = Name() + "_" + std::to_string(index++);
-            if (depth < 6 && budget > 40 && rng_() % 8 == 0) {
-                const std::string sub = path + name + "\\";
-                Put(sub, 0, false);
-                --budget;
-                const size_t share = std::min(budget, size_t(rng_() % 400 + 20));
-                Folder(sub, depth + 1, share);
-                budget -= share;
-            } else {
-                Put(path + name + kExt[rng_() % kExt.size()], int64_t(rng_() % 100000000),
-                    rng_() % 3 == 0);
-                --budget;
-            }
-        }
-    }
-
     void Put(const std::string &path, int64_t size, bool described)
     {
         using V = engine::Value;
@@ -107,10 +141,6 @@ private:
         ++written;
     }
 
-    static constexpr std::array<const char *, 8> kLatin = {"data", "setup", "music", "photo",
-                                                           "disk", "video", "docs",  "readme"};
-    static constexpr std::array<const char16_t *, 8> kCyrillic = {
-        u"отчёт", u"музыка", u"фото", u"архив", u"игры", u"книги", u"видео", u"письмо"};
     static constexpr std::array<const char *, 8> kExt = {".txt", ".mp3", ".exe", ".jpg",
                                                          ".doc", ".zip", ".avi", ".dll"};
 

@@ -62,10 +62,7 @@ private:
 
 int main(int argc, char **argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const bench::TWindowBenchEnvironment environment;
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("big.db"));

@@ -1,22 +1,33 @@
 #include "scan/ArchiveLister.h"
 
 #include "platform/Codec.h"
-
-#include <QHash>
-#include <QStringList>
+#include "platform/TextRules.h"
 
 #include <archive.h>
 #include <archive_entry.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <langinfo.h>
 #include <memory>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace qbx {
 
 namespace {
+
+// Archive readers turn every member's time into local time. Without TZ the C
+// library checks the time-zone file again at each conversion, which made up
+// a quarter of listing a zip. ":/etc/localtime" names the same default zone
+// and is read once. Set before main, while the process has one thread.
+[[maybe_unused]] const bool kTimeZonePinned = [] {
+    if (!std::getenv("TZ"))
+        ::setenv("TZ", ":/etc/localtime", 0);
+    return true;
+}();
 
 // The archive file, read through our own callbacks so that a stop request is
 // seen while libarchive decompresses a long member it is skipping.
@@ -24,7 +35,7 @@ struct TSource {
     int Fd = -1;
     const std::function<bool()> *Stop = nullptr;
     bool Stopped = false;
-    char Buffer[8 * 1024];
+    char Buffer[64 * 1024];
 };
 
 la_ssize_t ReadBlock(struct archive *a, void *data, const void **block)
@@ -101,6 +112,17 @@ void SupportFormats(struct archive *a)
 // Russian archivers wrote it, and any other name Windows-1251.
 QString MemberPath(struct archive *a, struct archive_entry *entry)
 {
+    // In a UTF-8 locale both kinds of names come as UTF-8 when they are
+    // valid UTF-8, so the costly conversion by way of wide characters that
+    // archive_entry_pathname_utf8 makes is needed only for the others.
+    static const bool utf8Locale = [] {
+        const char *codeset = ::nl_langinfo(CODESET);
+        return codeset && std::strcmp(codeset, "UTF-8") == 0;
+    }();
+    if (utf8Locale)
+        if (const char *raw = archive_entry_pathname(entry))
+            if (auto text = codec::FromUtf8Strict(raw))
+                return *text;
     if (const char *utf8 = archive_entry_pathname_utf8(entry))
         if (auto text = codec::FromUtf8Strict(utf8))
             return *text;
@@ -114,6 +136,9 @@ QString MemberPath(struct archive *a, struct archive_entry *entry)
     return codec::FromCp1251(std::string_view(raw));
 }
 
+// Builds the member tree. Members of one folder mostly come one after
+// another, so the folder part of the last path is remembered and only the
+// last component of the next path is looked up.
 class TListingBuilder {
 public:
     TListingBuilder(TArchiveListing &listing, const TArchiveLimits &limits)
@@ -125,60 +150,90 @@ public:
 
     // Adds one entry and the folders its path implies. False when the cap
     // was reached on the way.
-    bool Add(const QString &path, bool folder, std::uint64_t size)
+    bool Add(QString path, bool folder, std::uint64_t size)
     {
         // Windows archivers may separate folders with backslashes.
-        QString slashed = path;
-        slashed.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        const QStringList parts = slashed.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        QStringList names;
-        for (const QString &part : parts) {
-            if (part == QLatin1String("."))
-                continue;
-            const auto name = codec::ToCatalogueText(part);
-            if (part == QLatin1String("..") || !name || name->size() > limits_.MaxNameLength) {
-                ++listing_.SkippedNames;
-                return true;
-            }
-            names.append(*name);
-        }
-        if (names.isEmpty())
-            return true;
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        qsizetype end = path.size();
+        while (end > 0 && path[end - 1] == u'/')
+            --end;
+        const qsizetype slash = end > 0 ? path.lastIndexOf(u'/', end - 1) : -1;
+        const QStringView prefix = QStringView(path).left(slash < 0 ? 0 : slash);
+        const QStringView leaf = QStringView(path).mid(slash + 1, end - slash - 1);
+
         int parent = -1;
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            const bool last = i + 1 == names.size();
-            const bool isFolder = !last || folder;
-            const auto found = index_.constFind(Key(parent, names[i]));
-            if (found != index_.cend()) {
-                TArchiveMember &member = listing_.Members[size_t(*found)];
-                if (member.Folder != isFolder) {
-                    ++listing_.SkippedNames; // a file and a folder of one name
-                    return true;
-                }
-                if (last && !folder)
-                    member.Size = size; // a later copy of a file replaces it
-                parent = *found;
-                continue;
+        if (cached_ && prefix == cachedPrefix_) {
+            parent = cachedParent_;
+        } else {
+            for (const QStringView part : prefix.tokenize(u'/', Qt::SkipEmptyParts)) {
+                const TStep step = Step(parent, part, true, 0);
+                if (step != TStep::Added)
+                    return step == TStep::Skipped;
             }
-            if (Full())
-                return false;
-            const int index = int(listing_.Members.size());
-            listing_.Members.push_back({parent, names[i], isFolder, isFolder ? 0 : size});
-            index_.insert(Key(parent, names[i]), index);
-            parent = index;
+            cached_ = true;
+            cachedPrefix_ = prefix.toString();
+            cachedParent_ = parent;
         }
-        return true;
+        const TStep step = Step(parent, leaf, folder, size);
+        return step != TStep::Full;
     }
 
 private:
-    static QString Key(int parent, const QString &name)
+    enum class TStep { Added, Skipped, Full };
+
+    struct TKey {
+        int parent;
+        QString name;
+        bool operator==(const TKey &o) const
+        {
+            return parent == o.parent && text::EqualFolded(name, o.name);
+        }
+    };
+    struct TKeyHash {
+        size_t operator()(const TKey &k) const
+        {
+            return size_t(text::FoldedHash(k.name)) ^ (size_t(k.parent + 1) * 0x9E3779B97F4A7C15u);
+        }
+    };
+
+    // Finds or adds the member `part` of folder parent and makes it the
+    // parent of what follows. "." is no step at all.
+    TStep Step(int &parent, QStringView part, bool folder, std::uint64_t size)
     {
-        return QString::number(parent) + QLatin1Char('/') + name.toLower();
+        if (part.isEmpty() || part == u".")
+            return TStep::Added;
+        const auto name = codec::ToCatalogueText(part.toString());
+        if (part == u".." || !name || name->size() > limits_.MaxNameLength) {
+            ++listing_.SkippedNames;
+            return TStep::Skipped;
+        }
+        const auto found = index_.find(TKey{parent, *name});
+        if (found != index_.end()) {
+            TArchiveMember &member = listing_.Members[size_t(found->second)];
+            if (member.Folder != folder) {
+                ++listing_.SkippedNames; // a file and a folder of one name
+                return TStep::Skipped;
+            }
+            if (!folder)
+                member.Size = size; // a later copy of a file replaces it
+            parent = found->second;
+            return TStep::Added;
+        }
+        if (Full())
+            return TStep::Full;
+        const int index = int(listing_.Members.size());
+        listing_.Members.push_back({parent, *name, folder, folder ? 0 : size});
+        index_.emplace(TKey{parent, *name}, index);
+        parent = index;
+        return TStep::Added;
     }
 
     TArchiveListing &listing_;
     const TArchiveLimits &limits_;
-    QHash<QString, int> index_;
+    std::unordered_map<TKey, int, TKeyHash> index_;
+    bool cached_ = false;
+    QString cachedPrefix_;
+    int cachedParent_ = -1;
 };
 
 } // namespace

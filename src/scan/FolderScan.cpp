@@ -263,8 +263,7 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
 
     TProductInfo info;
     if (settings_.AutoDescr) {
-        const QString ext = LowerExtension(name);
-        if (ext == QLatin1StringView(".mp3") && !inArchive_ && !Recognise(&ReadMp3Tags, path, info))
+        if (HasExtension(name, QLatin1StringView(".mp3")) && !inArchive_ && !Recognise(&ReadMp3Tags, path, info))
             return false;
         if (!info.Recognised && IsMediaName(name)) {
             const TMediaName media = SplitMediaName(name);

@@ -21,19 +21,23 @@ const std::array<QLatin1StringView, 42> &MediaExtensions()
     return kExtensions;
 }
 
-QString LowerExtension(const QString &name)
+// Every name of a scan is checked, so nothing is allocated here.
+bool HasExtension(QStringView name, QLatin1StringView ext)
 {
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return dot < 0 ? QString() : name.mid(dot).toLower();
+    return name.size() >= ext.size() && name.endsWith(ext, Qt::CaseInsensitive) &&
+           name.lastIndexOf(u'.') == name.size() - ext.size();
 }
 
 bool IsMediaName(const QString &name)
 {
-    const QString ext = LowerExtension(name);
-    if (ext.isEmpty())
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot < 0)
         return false;
-    const auto &list = MediaExtensions();
-    return std::find(list.begin(), list.end(), ext) != list.end();
+    const QStringView ext = QStringView(name).mid(dot);
+    for (const QLatin1StringView e : MediaExtensions())
+        if (ext.size() == e.size() && ext.compare(e, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 
 TMediaName SplitMediaName(const QString &name)

@@ -2,6 +2,7 @@
 
 #include <QLatin1StringView>
 #include <QString>
+#include <QStringView>
 
 #include <array>
 
@@ -11,9 +12,9 @@ namespace qbx {
 // producer and a product, in the order they are checked.
 const std::array<QLatin1StringView, 42> &MediaExtensions();
 
-// The lower-cased extension of a file name: the text from its last "." on,
-// or "" when the name has no ".".
-QString LowerExtension(const QString &name);
+// True when the extension of the name (the text from its last "." on) is
+// ext, ignoring letter case; ext is lower case.
+bool HasExtension(QStringView name, QLatin1StringView ext);
 
 // True when the lower-cased extension of the name is in MediaExtensions().
 bool IsMediaName(const QString &name);

@@ -170,6 +170,20 @@ TEST_F(AddTree, FailuresAndSkippedNamesAreReportedAfterTheWalk)
     }
 }
 
+TEST_F(AddTree, AnUnreadableArchiveAloneIsReported)
+{
+    File("Docs/old.zip", 0, "not an archive");
+    Select(Disc(QStringLiteral("CD")));
+    dialog.settings.FolderPath = FolderPath("Docs");
+    dialog.settings.Archives = true;
+    command.AddTreeClick();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(
+        QStringLiteral("Архивов, содержимое которых не удалось прочитать: 1.")));
+    EXPECT_TRUE(boxes.shown[0].text.endsWith(FolderPath("Docs") + QStringLiteral("old.zip")));
+}
+
 TEST_F(AddTree, CalculateSizeSumsTheSubItems)
 {
     TTreeNode *cd = Disc(QStringLiteral("CD"));

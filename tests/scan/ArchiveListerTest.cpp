@@ -1,7 +1,7 @@
 // Archives are made at test time by the system's archivers, so the lister is
 // checked against what real tools write.
 #include "scan/ArchiveLister.h"
-#include "ArchiveTools.h"
+#include "support/ArchiveTools.h"
 
 #include <QDir>
 #include <QFile>

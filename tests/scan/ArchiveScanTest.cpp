@@ -1,7 +1,7 @@
 // Archives' members scanned into the catalogue below the archives' nodes.
-#include "ArchiveTools.h"
 #include "ScanFixture.h"
 #include "TagFiles.h"
+#include "support/ArchiveTools.h"
 
 #include "storage/CatalogueReader.h"
 #include "storage/CatalogueWriter.h"

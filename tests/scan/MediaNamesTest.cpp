@@ -34,6 +34,7 @@ TEST(MediaNames, ExtensionsAreComparedLowerCased)
     EXPECT_FALSE(IsMediaName("mp3"));
     EXPECT_FALSE(IsMediaName("song."));
     EXPECT_FALSE(IsMediaName(""));
-    EXPECT_EQ(LowerExtension("A.B.MP3"), ".mp3");
-    EXPECT_EQ(LowerExtension("README"), "");
+    EXPECT_TRUE(HasExtension(u"A.B.MP3", QLatin1StringView(".mp3")));
+    EXPECT_FALSE(HasExtension(u"A.mp3.B", QLatin1StringView(".mp3")));
+    EXPECT_FALSE(HasExtension(u"mp3", QLatin1StringView(".mp3")));
 }
