@@ -102,7 +102,7 @@ struct Steps {
     double decode = 0; // reading and decoding the records
     double find = 0;   // walking to every record's node when all exist
     double insert = 0; // creating the nodes and descriptions
-    double settle = 0; // putting every folder's children in order
+    double settle = 0; // putting every folder's children in order (on first look, after the open)
 };
 
 // Runs over every record of the table, calling step(record) for each, and
@@ -177,8 +177,10 @@ int main(int argc, char **argv)
     std::printf("find_parents_seconds: %.3f s\n", steps.find);
     std::printf("insert_nodes_seconds: %.3f s\n", steps.insert);
     std::printf("settle_order_seconds: %.3f s\n", steps.settle);
+    // A folder's children are put in order when it is first looked at, so
+    // the open itself settles only the folders the window shows.
     std::printf("window_seconds: %.3f s\n",
-                open.seconds - steps.decode - steps.find - steps.insert - steps.settle);
+                open.seconds - steps.decode - steps.find - steps.insert);
 
     bool ok = open.ok;
     if (!quick) {

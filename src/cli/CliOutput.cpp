@@ -51,14 +51,30 @@ QString HumanSize(int64_t bytes)
     return bytes == 0 ? QStringLiteral("0 байт") : SizeText(bytes, SuAuto, true, QLocale::c());
 }
 
+void TRecordWriter::AppendTsv(const QString &field)
+{
+    const qsizetype from = buffer_.size();
+    buffer_ += field.toUtf8();
+    // Names never hold tabs or line ends, but descriptions typed by hand
+    // might.
+    char *const end = buffer_.data() + buffer_.size();
+    for (char *c = buffer_.data() + from; c != end; ++c)
+        if (*c == '\t' || *c == '\n' || *c == '\r')
+            *c = ' ';
+}
+
 void TRecordWriter::Write(const TFoundRecord &r)
 {
-    QString line;
     switch (format_) {
     case TFormat::Tsv:
-        line = TsvLine({r.Label, r.Path, r.Producer, r.Product, r.Version, QString::number(r.Size),
-                        r.Description});
-        line.chop(1);
+        // The commonest output of scripts, so it goes straight into bytes.
+        for (const QString *field : {&r.Label, &r.Path, &r.Producer, &r.Product, &r.Version}) {
+            AppendTsv(*field);
+            buffer_ += '\t';
+        }
+        buffer_ += QByteArray::number(qint64(r.Size));
+        buffer_ += '\t';
+        AppendTsv(r.Description);
         break;
     case TFormat::Json: {
         const QJsonObject object{{QStringLiteral("Label"), r.Label},
@@ -68,12 +84,12 @@ void TRecordWriter::Write(const TFoundRecord &r)
                                  {QStringLiteral("Version"), r.Version},
                                  {QStringLiteral("ByteSize"), qint64(r.Size)},
                                  {QStringLiteral("Description"), r.Description}};
-        line = (first_ ? QStringLiteral("[") : QStringLiteral(",")) +
-               QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+        buffer_ += first_ ? '[' : ',';
+        buffer_ += QJsonDocument(object).toJson(QJsonDocument::Compact);
         break;
     }
     case TFormat::Text: {
-        line = r.Label + u'\\' + r.Path;
+        QString line = r.Label + u'\\' + r.Path;
         if (r.Size != 0)
             line += QStringLiteral("  (") + HumanSize(r.Size) + u')';
         QStringList product;
@@ -82,17 +98,27 @@ void TRecordWriter::Write(const TFoundRecord &r)
                 product << f;
         if (!product.isEmpty())
             line += QStringLiteral("  ") + product.join(QStringLiteral(" | "));
+        buffer_ += line.toUtf8();
         break;
     }
     }
+    buffer_ += '\n';
     first_ = false;
-    Print(out_, line + u'\n');
+    if (buffer_.size() >= (1 << 20))
+        Flush();
+}
+
+void TRecordWriter::Flush()
+{
+    std::fwrite(buffer_.constData(), 1, size_t(buffer_.size()), out_);
+    buffer_.clear();
 }
 
 void TRecordWriter::Finish()
 {
     if (format_ == TFormat::Json)
-        Print(out_, first_ ? QStringLiteral("[]\n") : QStringLiteral("]\n"));
+        buffer_ += first_ ? "[]\n" : "]\n";
+    Flush();
 }
 
 } // namespace qbx::cli

@@ -2,6 +2,7 @@
 
 #include "tree/TFoundRecord.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -40,13 +41,17 @@ class TRecordWriter {
 public:
     TRecordWriter(FILE *out, TFormat format) : out_(out), format_(format) {}
     void Write(const TFoundRecord &record);
-    // Ends the output (closes the JSON array).
+    // Ends the output (closes the JSON array) and writes what is buffered.
     void Finish();
 
 private:
+    void AppendTsv(const QString &field);
+    void Flush();
+
     FILE *out_;
     TFormat format_;
     bool first_ = true;
+    QByteArray buffer_;
 };
 
 } // namespace qbx::cli

@@ -185,20 +185,7 @@ void TDescriptionPane::TreeViewCollapsed(TTreeKind tree, TTreeNode *node)
 
 void TDescriptionPane::TreeViewReset(TTreeKind tree)
 {
-    TTree &t = Model(tree).Tree();
-    // Only nodes with children can be open; a folder emptied by a deletion
-    // already shows the closed image.
-    std::vector<TTreeNode *> pending{t.Root()};
-    while (!pending.empty()) {
-        TTreeNode *n = pending.back();
-        pending.pop_back();
-        if (n->Image() == ImageFolderOpen)
-            t.SetImage(n, ImageFolder);
-        for (int i = 0; i < n->ChildCount(); ++i) {
-            if (n->Child(i)->HasChildren())
-                pending.push_back(n->Child(i));
-        }
-    }
+    Model(tree).Tree().CloseFolders();
 }
 
 void TDescriptionPane::ExpandCollapse(bool expand, bool wholeSubtree)

@@ -38,6 +38,7 @@ void TTree::ResetTree()
     else if (InLayoutChange())
         observer_->Removing(root_.get());
     root_.reset(new TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot));
+    foldersOpened_ = false;
     root_->hash_ = text::FoldedHash(root_->text_);
     if (live)
         observer_->AfterReset();
@@ -70,6 +71,7 @@ std::pair<TTreeNode *, bool> TTree::FindOrAddChild(TTreeNode *parent, QStringVie
 TTreeNode *TTree::AddChild(TTreeNode *parent, const QString &name, int image)
 {
     std::unique_ptr<TTreeNode> node(new TTreeNode(parent, name, uint8_t(image)));
+    foldersOpened_ = foldersOpened_ || image == ImageFolderOpen;
     node->hash_ = text::FoldedHash(name);
     return Insert(parent, std::move(node));
 }
@@ -138,10 +140,29 @@ void TTree::SetImage(TTreeNode *node, int image)
     ++version_;
     const int oldKind = node->Kind();
     node->image_ = unsigned(image);
+    foldersOpened_ = foldersOpened_ || image == ImageFolderOpen;
     if (Live())
         observer_->Changed(node);
     if (node->Kind() != oldKind)
         Reposition(node);
+}
+
+void TTree::CloseFolders()
+{
+    if (!foldersOpened_)
+        return;
+    std::vector<TTreeNode *> pending{root_.get()};
+    while (!pending.empty()) {
+        TTreeNode *n = pending.back();
+        pending.pop_back();
+        if (n->image_ == ImageFolderOpen)
+            SetImage(n, ImageFolder);
+        if (n->children_)
+            for (const auto &c : n->children_->nodes)
+                if (c->children_ && !c->children_->nodes.empty())
+                    pending.push_back(c.get());
+    }
+    foldersOpened_ = false;
 }
 
 void TTree::Reposition(TTreeNode *node)

@@ -71,6 +71,11 @@ public:
     void SetText(TTreeNode *node, const QString &text);
     // The node moves when its kind changes (folders come before files).
     void SetImage(TTreeNode *node, int image);
+    // Gives every node that shows the open-folder image the closed one (a
+    // view that was reset has no expanded folders). Costs nothing when no
+    // folder was opened since the tree was made or last closed this way;
+    // otherwise it visits every node without settling any order.
+    void CloseFolders();
     void SetDescription(TTreeNode *node, std::unique_ptr<TItemDescription> description);
     TItemDescription *MutableDescription(TTreeNode *node) { return node->data_.Description(); }
     void SetFoundRecord(TTreeNode *node, std::unique_ptr<TFoundRecord> record);
@@ -121,6 +126,7 @@ private:
     Bracket bracket_ = Bracket::Reset; // the outermost open bracket
     uint64_t version_ = 0;
     TSiblingOrder order_ = &SiblingLess;
+    bool foldersOpened_ = false; // some node may show ImageFolderOpen
 };
 
 // Brackets a bulk change of a tree (loading a catalogue, building results).

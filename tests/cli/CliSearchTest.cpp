@@ -107,6 +107,13 @@ TEST_F(CliSearch, BadInputGivesOneLineAndStatusTwoAndLeavesTheFile)
     EXPECT_EQ(hash(), before);
 }
 
+TEST_F(CliTest, TsvKeepsOneRecordPerLineWhateverTheDescriptionHolds)
+{
+    const QString cat = Write("tabs.db", {{"D", "a.txt", "", "", "", 1, "one\ttwo\r\nthree"}});
+    const CliRun r = Run({"search", cat, "two", "--format", "tsv"});
+    EXPECT_EQ(r.out, "D\ta.txt\t\t\t\t1\tone two  three\n");
+}
+
 TEST_F(CliSearch, HelpAndVersion)
 {
     const CliRun help = Run({"--help"});

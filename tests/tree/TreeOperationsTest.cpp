@@ -116,6 +116,31 @@ TEST_F(DeleteNode, MarksTheTreeChangedAndEndsEditing)
 
 using TreeQueries = TreeFixture;
 
+TEST_F(TreeQueries, CloseFoldersClosesEveryOpenFolderAndOnlyThose)
+{
+    Insert("CD1", "A\\B\\C\\x");
+    Insert("CD1", "A\\D\\y");
+    Insert("CD2", "E\\z");
+    tree.CloseFolders(); // nothing was opened
+    EXPECT_EQ(Image("CD1\\A"), ImageFolder);
+    // An open folder below a closed one is found as well.
+    for (const char *p : {"CD1\\A\\B", "CD1\\A\\B\\C", "CD2\\E"})
+        tree.SetImage(Node(p), ImageFolderOpen);
+    tree.CloseFolders();
+    for (const char *p : {"CD1\\A\\B", "CD1\\A\\B\\C", "CD2\\E", "CD1\\A\\D"})
+        EXPECT_EQ(Image(p), ImageFolder) << p;
+    EXPECT_EQ(Image("CD1"), ImageDisc);
+    EXPECT_EQ(Image("CD1\\A\\B\\C\\x"), ImageFile);
+
+    // Opened again after a close, or created open.
+    tree.SetImage(Node("CD1\\A\\D"), ImageFolderOpen);
+    TTreeNode *added = tree.AddChild(Node("CD2\\E"), "F", ImageFolderOpen);
+    tree.AddChild(added, "g", ImageFile);
+    tree.CloseFolders();
+    EXPECT_EQ(Image("CD1\\A\\D"), ImageFolder);
+    EXPECT_EQ(added->Image(), ImageFolder);
+}
+
 TEST_F(TreeQueries, SubtreeSizeSumsFilesAndFoldersNotFoldersOwnSizes)
 {
     Insert("CD1", "F\\", "", "", "", 1000);
