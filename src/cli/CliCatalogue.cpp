@@ -2,6 +2,7 @@
 
 #include "cli/CliArgs.h"
 #include "engine/Error.h"
+#include "engine/Table.h"
 #include "session/IStorageStatus.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/CatalogueReader.h"
@@ -52,6 +53,14 @@ void CheckCatalogue(const QString &fileName)
         throw TCliError(fileName + QStringLiteral(": это папка, а не база данных"));
     if (!info.isReadable())
         throw TCliError(fileName + QStringLiteral(": нет доступа к файлу"));
+    // A table another program holds would pass for a file of another kind.
+    try {
+        engine::Table table;
+        table.Open(fileName.toStdString(), engine::OpenMode::Shared);
+    } catch (const engine::Error &e) {
+        if (e.code() == engine::ErrLocked)
+            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
+    }
     TSilentStatus status;
     if (CheckTableFormat(fileName, status) == TfNotCatalogue)
         throw TCliError(fileName +

@@ -110,6 +110,7 @@ int RunScan(const QStringList &args)
     TScanProgress progress;
     TFolderScan scan(catalogue.Tree(), catalogue.Options(), catalogue.Prompt(), progress, lister);
     ScanInto(scan, catalogue.Tree(), catalogue.Options(), target, settings);
+    progress.Done();
     catalogue.CheckNotCancelled();
     // A walk cut short by an unreadable folder or file is not saved: the
     // catalogue keeps what it had rather than a part of the folder.

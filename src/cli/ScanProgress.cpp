@@ -13,8 +13,14 @@ TScanProgress::TScanProgress() : shown_(isatty(STDERR_FILENO) == 1)
 
 TScanProgress::~TScanProgress()
 {
+    Done();
+}
+
+void TScanProgress::Done()
+{
     if (printed_)
         std::fputs("\n", stderr);
+    printed_ = false;
 }
 
 void TScanProgress::StepOperation()

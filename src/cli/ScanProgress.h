@@ -21,6 +21,8 @@ public:
 
     bool OperationStopped() override { return false; }
     void StepOperation() override;
+    // Ends the progress line, so that messages start on a line of their own.
+    void Done();
 
 private:
     bool shown_;
