@@ -178,28 +178,42 @@ int main(int argc, char **argv)
     TScanGui &scan = *scanGui;
     form.show();
     QApplication::processEvents();
-    form.Catalogue().Files().CreateDbClick();
+    // A new catalogue replaces the last round's without asking to save it.
+    form.Options().ConfirmUnsaved = QStringLiteral("0");
     TTree &tree = form.Catalogue().MainTree();
-    form.Catalogue().MainModel().Select(tree.Root());
-    QApplication::processEvents();
-    const long rssBefore = bench::ResidentKiB();
 
-    QElapsedTimer timer;
-    double cpuStart = 0;
-    QTimer::singleShot(0, &form, [&] {
-        TScanForm &dialog = scan.ScanForm();
-        dialog.findChild<QToolButton *>(QStringLiteral("FolderSpeedButton"))->click();
-        cpuStart = bench::CpuSeconds();
-        timer.start();
-        dialog.findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
-    });
-    form.Action(cmd::AddTreeAction)->trigger();
-    QApplication::processEvents();
-    const Timing scanned{double(timer.nsecsElapsed()) / 1e9, bench::CpuSeconds() - cpuStart};
+    // Each round scans into a new catalogue; the best of three is kept, as
+    // for the peer. The first round gives the memory growth.
+    Timing scanned{1e9, 1e9};
+    bool ok = true;
+    size_t nodes = 0;
+    double rssGrowthMb = 0;
+    for (int round = 0; round < 3; ++round) {
+        form.Catalogue().Files().CreateDbClick();
+        form.Catalogue().MainModel().Select(tree.Root());
+        QApplication::processEvents();
+        const long rssBefore = bench::ResidentKiB();
+        QElapsedTimer timer;
+        double cpuStart = 0;
+        QTimer::singleShot(0, &form, [&] {
+            TScanForm &dialog = scan.ScanForm();
+            dialog.findChild<QToolButton *>(QStringLiteral("FolderSpeedButton"))->click();
+            cpuStart = bench::CpuSeconds();
+            timer.start();
+            dialog.findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+        });
+        form.Action(cmd::AddTreeAction)->trigger();
+        QApplication::processEvents();
+        scanned.wall = std::min(scanned.wall, double(timer.nsecsElapsed()) / 1e9);
+        scanned.cpu = std::min(scanned.cpu, bench::CpuSeconds() - cpuStart);
+        // Less the root and the chosen folder.
+        nodes = size_t(CountNodes(tree.Root())) - 2;
+        ok = ok && nodes == writer.entries && scan.AddTree().Skipped().Empty();
+        if (round == 0)
+            rssGrowthMb =
+                double(bench::ResidentKiB() - rssBefore) / 1024.0 / (double(nodes) / 100000.0);
+    }
 
-    // Less the root and the chosen folder.
-    const size_t nodes = size_t(CountNodes(tree.Root())) - 2;
-    const bool ok = nodes == writer.entries && scan.AddTree().Skipped().Count() == 0;
     std::printf("scanned_ok: %d\n", ok ? 1 : 0);
     std::printf("nodes: %zu\n", nodes);
     std::printf("scan_seconds: %.3f s\n", scanned.wall);
@@ -209,9 +223,7 @@ int main(int argc, char **argv)
     std::printf("scan_cpu_seconds: %.3f s\n", scanned.cpu);
     std::printf("find_cpu_seconds: %.3f s\n", find.cpu);
     std::printf("scan_cpu_ratio_vs_find: %.2f\n", scanned.cpu / find.cpu);
-    std::printf("rss_growth_mb: %.1f MB per 100000 nodes\n",
-                double(bench::ResidentKiB() - rssBefore) / 1024.0 / (double(nodes) / 100000.0));
-    form.Options().ConfirmUnsaved = QStringLiteral("0");
+    std::printf("rss_growth_mb: %.1f MB per 100000 nodes\n", rssGrowthMb);
     form.close();
     return ok ? 0 : 1;
 }

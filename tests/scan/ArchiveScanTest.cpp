@@ -117,6 +117,17 @@ TEST_F(ArchiveScan, ASecondScanOfTheArchiveFollowsTheAnswers)
     EXPECT_EQ(readme->Description()->Producer, QStringLiteral("Kept"));
 }
 
+TEST_F(ArchiveScan, StopWhileAnArchiveIsReadEndsTheWalk)
+{
+    Folder("One");
+    ASSERT_TRUE(QFile::copy(FolderPath("Disc/Soft") + "pack.zip", FolderPath("One") + "pack.zip"));
+    progress.stopAfter = 2; // the folder and the archive's node are made
+    Scan(Disc(QStringLiteral("CD")), "One");
+    EXPECT_FALSE(Node(QStringLiteral("CD\\One\\pack.zip"))->HasChildren());
+    EXPECT_TRUE(scan.Skipped().Empty()) << "a stopped archive is not an unreadable one";
+    EXPECT_EQ(Size(QStringLiteral("CD\\One")), -1) << "an unfinished folder gets no size";
+}
+
 TEST_F(ArchiveScan, MembersSurviveSavingAndLoadingTheCatalogue)
 {
     Scan(Disc(QStringLiteral("CD")), "Disc");
