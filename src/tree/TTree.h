@@ -77,7 +77,15 @@ public:
     // otherwise it visits every node without settling any order.
     void CloseFolders();
     void SetDescription(TTreeNode *node, std::unique_ptr<TItemDescription> description);
-    TItemDescription *MutableDescription(TTreeNode *node) { return node->data_.Description(); }
+    void SetDescription(TTreeNode *node, const TItemDescription &description)
+    {
+        node->data_.Set(description);
+    }
+    // The node's description for changing in place; null when it has none.
+    TItemDescription *MutableDescription(TTreeNode *node)
+    {
+        return node->data_.MutableDescription();
+    }
     void SetFoundRecord(TTreeNode *node, std::unique_ptr<TFoundRecord> record);
 
     // Releases the descriptions and records of node and every node below.

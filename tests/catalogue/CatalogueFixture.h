@@ -66,7 +66,7 @@ protected:
     QStringList Nodes() const
     {
         return TreeLines(mainTree, [](const TTreeNode &n) {
-            const TItemDescription *d = n.Description();
+            const TDescriptionRef d = n.Description();
             return (d ? d->Producer : QString()) + u'|' + QString::number(d ? d->Size : 0);
         });
     }
