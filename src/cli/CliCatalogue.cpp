@@ -53,18 +53,15 @@ void CheckCatalogue(const QString &fileName)
         throw TCliError(fileName + QStringLiteral(": это папка, а не база данных"));
     if (!info.isReadable())
         throw TCliError(fileName + QStringLiteral(": нет доступа к файлу"));
-    // A table another program holds would pass for a file of another kind.
-    try {
-        engine::Table table;
-        table.Open(fileName.toStdString(), engine::OpenMode::Shared);
-    } catch (const engine::Error &e) {
-        if (e.code() == engine::ErrLocked)
-            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
-    }
     TSilentStatus status;
-    if (CheckTableFormat(fileName, status) == TfNotCatalogue)
+    QString reason;
+    if (CheckTableFormat(fileName, status, &reason) == TfNotCatalogue) {
+        // A table another program holds would pass for a file of another kind.
+        if (reason == TableProblemText(engine::ErrLocked))
+            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
         throw TCliError(fileName +
                         QStringLiteral(": файл не является базой данных по компакт-дискам"));
+    }
 }
 
 TConflictAnswer ParseConflictAnswer(const QString &value)

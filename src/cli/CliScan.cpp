@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 #include "cli/ScanProgress.h"
+#include "platform/EngineFileName.h"
 
 #include "platform/Codec.h"
 #include "platform/TextRules.h"
@@ -93,7 +94,7 @@ int RunScan(const QStringList &args)
     settings.FolderPath = QDir::cleanPath(info.absoluteFilePath());
     if (!settings.FolderPath.endsWith(u'/'))
         settings.FolderPath += u'/';
-    if (!CanListFolder(QFile::encodeName(settings.FolderPath).toStdString()))
+    if (!CanListFolder(EngineFileName(settings.FolderPath)))
         throw TCliError(folder + QStringLiteral(": нет доступа к папке"));
     ChooseName(a, settings);
 

@@ -1,4 +1,5 @@
 #include "edit/TEditForm.h"
+#include "tree/FieldCapacities.h"
 
 #include "session/MessageBoxes.h"
 
@@ -40,11 +41,12 @@ QLabel *Label(QWidget *parent, const char *name, const char *text, QWidget *budd
 TEditForm::TEditForm(IMessageBoxes &boxes, std::function<int()> sizeUnit, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), boxes_(boxes),
       sizeUnit_(std::move(sizeUnit)), labelEdit_(Edit(this, "LabelEdit", 11, true)),
-      pathEdit_(Edit(this, "PathEdit", 255, true)),
+      pathEdit_(Edit(this, "PathEdit", kPathCapacity, true)),
       folderCheckBox_(new QCheckBox(QStringLiteral("&Папка"), this)),
-      producerEdit_(Edit(this, "ProducerEdit", 64)), productEdit_(Edit(this, "ProductEdit", 64)),
-      versionEdit_(Edit(this, "VersionEdit", 16)), sizeSpinEdit_(new QSpinBox(this)),
-      sizeComboBox_(new QComboBox(this)), descrEdit_(Edit(this, "DescrEdit", 64)),
+      producerEdit_(Edit(this, "ProducerEdit", kProducerCapacity)),
+      productEdit_(Edit(this, "ProductEdit", kProductCapacity)),
+      versionEdit_(Edit(this, "VersionEdit", kVersionCapacity)), sizeSpinEdit_(new QSpinBox(this)),
+      sizeComboBox_(new QComboBox(this)), descrEdit_(Edit(this, "DescrEdit", kDescriptionCapacity)),
       okButton_(new QPushButton(QStringLiteral("O&K"), this)),
       cancelButton_(new QPushButton(QStringLiteral("&Отмена"), this))
 {

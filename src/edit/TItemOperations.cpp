@@ -1,4 +1,5 @@
 #include "edit/TItemOperations.h"
+#include "tree/FieldCapacities.h"
 
 #include "edit/IItemEditView.h"
 #include "edit/ItemNames.h"
@@ -133,7 +134,7 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
     }
     const TTreeNode *parent = node->Parent();
     if (parent && !parent->Parent())
-        name = name.left(32); // a disc label fills the table's Label field
+        name = name.left(kLabelCapacity); // a disc label fills the table's Label field
     if (name == oldText)
         return oldText;
     d_.options.EditedLabel = JoinPath(FullItemPath(parent), name);

@@ -1,4 +1,5 @@
 #include "scan/FolderScan.h"
+#include "platform/EngineFileName.h"
 
 #include "options/TOptions.h"
 #include "platform/TextRules.h"
@@ -64,7 +65,7 @@ int64_t TFolderScan::Run(TTreeNode *target, const TScanSettings &settings)
     failed_ = false;
     failedPath_.clear();
     skipped_.Clear();
-    std::string folder = settings.FolderPath.toStdString();
+    std::string folder = EngineFileName(settings.FolderPath);
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     QString name;
@@ -263,7 +264,8 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
 
     TProductInfo info;
     if (settings_.AutoDescr) {
-        if (HasExtension(name, QLatin1StringView(".mp3")) && !inArchive_ && !Recognise(&ReadMp3Tags, path, info))
+        if (HasExtension(name, QLatin1StringView(".mp3")) && !inArchive_ &&
+            !Recognise(&ReadMp3Tags, path, info))
             return false;
         if (!info.Recognised && IsMediaName(name)) {
             const TMediaName media = SplitMediaName(name);

@@ -1,4 +1,5 @@
 #include "scan/TAddTree.h"
+#include "platform/EngineFileName.h"
 
 #include "options/TOptions.h"
 #include "platform/Codec.h"
@@ -59,7 +60,7 @@ TAddTree::TAddTree(TScanContext context) : c_(std::move(context))
 bool TAddTree::EnterFolder(const QString &folder)
 {
     for (;;) {
-        if (CanListFolder(QFile::encodeName(folder).toStdString()))
+        if (CanListFolder(EngineFileName(folder)))
             return true;
         if (c_.boxes.Show(NoAccessText(folder), Title(), TMsgIcon::Error, MbRetryCancel) !=
             TMsgAnswer::Retry)

@@ -1,4 +1,5 @@
 #include "search/SearchConditions.h"
+#include "platform/EngineFileName.h"
 
 #include "platform/Codec.h"
 #include "platform/TextRules.h"
@@ -257,8 +258,7 @@ std::optional<std::string> SearchStatement(const QString &tableFile, const QStri
     const std::optional<QString> text = codec::ToCatalogueText(condition);
     if (!text)
         return std::nullopt;
-    return "SELECT * FROM \"" + QFile::encodeName(tableFile).toStdString() + "\" WHERE " +
-           codec::ToCp1251(*text);
+    return "SELECT * FROM \"" + EngineFileName(tableFile) + "\" WHERE " + codec::ToCp1251(*text);
 }
 
 QString SearchErrorText(const char *what)

@@ -1,4 +1,5 @@
 #include "search/TSearchResults.h"
+#include "platform/EngineFileName.h"
 
 #include "engine/Error.h"
 #include "engine/Query.h"
@@ -36,7 +37,7 @@ qint64 TSearchResults::CatalogueRecordCount() const
     const QString file = c_.options.DbIsNew ? c_.options.SearchTable : c_.catalogueFile();
     try {
         engine::Table table;
-        table.Open(QFile::encodeName(file).toStdString(), engine::OpenMode::Shared);
+        table.Open(EngineFileName(file), engine::OpenMode::Shared);
         return table.RecordCount();
     } catch (const engine::Error &) {
         return 0; // not known: the half question is not asked

@@ -1,4 +1,5 @@
 #include "search/TSearchRunner.h"
+#include "platform/EngineFileName.h"
 
 #include "engine/Engine.h"
 #include "engine/Error.h"
@@ -80,7 +81,7 @@ void TSearchRunner::ChoosePrivateDirectory()
     const QString folder = qbx::ChoosePrivateDirectory(
         size, c_.options.TempFolder, c_.options.AppFolder, c_.options.FixedDriveList(), c_.disk);
     try {
-        engine::SetPrivateDirectory(QFile::encodeName(folder).toStdString());
+        engine::SetPrivateDirectory(EngineFileName(folder));
     } catch (const engine::Error &) {
         // The engine keeps its previous folder; the search itself decides.
     }

@@ -1,4 +1,5 @@
 #include "search/TSimpleSearches.h"
+#include "tree/FieldCapacities.h"
 
 #include "engine/Query.h"
 #include "options/TOptions.h"
@@ -19,25 +20,27 @@ namespace {
 const std::array<TFieldSearch, 7> &FieldSearches()
 {
     static const std::array<TFieldSearch, 7> searches{{
-        {0, QStringLiteral("Label"), 32, QStringLiteral("метку компакт-диска:"),
+        {0, QStringLiteral("Label"), kLabelCapacity, QStringLiteral("метку компакт-диска:"),
          QStringLiteral("В базе данных не описан компакт-диск с меткой \"%1\"."),
          QStringLiteral("\rИскать другой компакт-диск?")},
-        {1, QStringLiteral("Path"), 255, QStringLiteral("полный путь к продукту:"),
+        {1, QStringLiteral("Path"), kPathCapacity, QStringLiteral("полный путь к продукту:"),
          QStringLiteral("В базе данных не описан продукт с полным путём \"%1\"."),
          QStringLiteral("\rИскать по другому полному пути?")},
-        {7, QStringLiteral("Path"), 253, QStringLiteral("расширение файла продукта:"),
+        {7, QStringLiteral("Path"), kPathCapacity - 2, QStringLiteral("расширение файла продукта:"),
          QStringLiteral("В базе данных не описан файл продукта с расширением \"%1\"."),
          QStringLiteral("\rИскать по другому расширению?")},
-        {2, QStringLiteral("Producer"), 64, QStringLiteral("наименование производителя:"),
+        {2, QStringLiteral("Producer"), kProducerCapacity,
+         QStringLiteral("наименование производителя:"),
          QStringLiteral("В базе данных не описан продукт, произведённый \"%1\"."),
          QStringLiteral("\rИскать по другому производителю?")},
-        {3, QStringLiteral("Product"), 64, QStringLiteral("название продукта:"),
+        {3, QStringLiteral("Product"), kProductCapacity, QStringLiteral("название продукта:"),
          QStringLiteral("В базе данных не описан продукт под названием \"%1\"."),
          QStringLiteral("\rИскать другой продукт?")},
-        {4, QStringLiteral("Version"), 16, QStringLiteral("версию продукта:"),
+        {4, QStringLiteral("Version"), kVersionCapacity, QStringLiteral("версию продукта:"),
          QStringLiteral("В базе данных не описан продукт версии \"%1\"."),
          QStringLiteral("\rИскать по другой версии?")},
-        {6, QStringLiteral("Description"), 64, QStringLiteral("описание продукта:"),
+        {6, QStringLiteral("Description"), kDescriptionCapacity,
+         QStringLiteral("описание продукта:"),
          QStringLiteral("В базе данных нет продукта, описанного как \"%1\"."),
          QStringLiteral("\rИскать по другому описанию?")},
     }};
@@ -120,7 +123,7 @@ void TSimpleSearches::Show(int view)
 void TSimpleSearches::GlobalSearchClick()
 {
     Begin(cmd::GlobalSearchAction);
-    const TStringSearchSetup setup{10, QStringLiteral("Введите строку для поиска:"), 255};
+    const TStringSearchSetup setup{10, QStringLiteral("Введите строку для поиска:"), kPathCapacity};
     TStringSearchAnswer answer;
     for (;;) {
         if (!c_.stringForm.Run(setup, c_.options.GlobalSearchText, CurrentPresentation(c_.commands),

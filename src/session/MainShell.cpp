@@ -243,27 +243,9 @@ TCloseAnswer TMainShell::FormClose()
         return TCloseAnswer::AfterOperation;
     }
 
-    if (commands_.Enabled(cmd::SaveDbAction) &&
-        (!options_.DbIsNew || view_.MainTreeHasMoreThanRoot())) {
-        view_.SetStatusPanelText(QString());
-        TMsgAnswer answer;
-        if (!options_.ConfirmUnsaved.isEmpty()) {
-            answer =
-                options_.ConfirmUnsaved == QStringLiteral("0") ? TMsgAnswer::No : TMsgAnswer::Yes;
-        } else {
-            answer = boxes_.Show(
-                QStringLiteral("База данных %1 была изменена.\rСохранить изменения?")
-                    .arg(options_.DbName),
-                QStringLiteral("Выход из программы"), TMsgIcon::Question, MbYesNoCancel);
-        }
-        if (answer == TMsgAnswer::Cancel)
-            return TCloseAnswer::Stay;
-        if (answer == TMsgAnswer::Yes) {
-            Call(hooks.SaveDb, "SaveDb");
-            if (commands_.Enabled(cmd::SaveDbAction))
-                return TCloseAnswer::Stay;
-        }
-    }
+    if (!SettleUnsavedChanges(QStringLiteral("Выход из программы"),
+                              view_.MainTreeHasMoreThanRoot()))
+        return TCloseAnswer::Stay;
 
     if (!options_.SearchTable.isEmpty()) {
         const QFileInfo table(options_.SearchTable);
@@ -278,6 +260,29 @@ TCloseAnswer TMainShell::FormClose()
 
     Call(hooks.SaveOptions, "SaveOptions");
     return TCloseAnswer::Close;
+}
+
+bool TMainShell::SettleUnsavedChanges(const QString &caption, bool hasItems)
+{
+    if (!commands_.Enabled(cmd::SaveDbAction) || (options_.DbIsNew && !hasItems))
+        return true;
+    view_.SetStatusPanelText(QString());
+    TMsgAnswer answer;
+    if (!options_.ConfirmUnsaved.isEmpty()) {
+        answer = options_.ConfirmUnsaved == QStringLiteral("0") ? TMsgAnswer::No : TMsgAnswer::Yes;
+    } else {
+        answer = boxes_.Show(QStringLiteral("База данных %1 была изменена.\rСохранить изменения?")
+                                 .arg(options_.DbName),
+                             caption, TMsgIcon::Question, MbYesNoCancel);
+    }
+    if (answer == TMsgAnswer::Cancel)
+        return false;
+    if (answer == TMsgAnswer::Yes) {
+        Call(hooks.SaveDb, "SaveDb");
+        // Save still enabled: the save was refused, failed or stopped.
+        return !commands_.Enabled(cmd::SaveDbAction);
+    }
+    return true;
 }
 
 void TMainShell::OpenCommandLine(const QStringList &arguments, const QString &currentDir)

@@ -101,6 +101,12 @@ public:
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // The window is asked to close.
     TCloseAnswer FormClose();
+    // Before a catalogue with unsaved changes leaves the window (closing the
+    // catalogue or the program; caption names which): asks whether to save,
+    // unless the options answer already, and saves on "Да". A new catalogue
+    // without items (hasItems false) has nothing to lose. Gives false when
+    // the catalogue must stay: "Отмена", or a save that failed.
+    bool SettleUnsavedChanges(const QString &caption, bool hasItems);
     // The first command-line argument, if any: opens the catalogue or query file.
     void OpenCommandLine(const QStringList &arguments, const QString &currentDir);
 

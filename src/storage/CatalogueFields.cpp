@@ -1,4 +1,5 @@
 #include "storage/CatalogueFields.h"
+#include "tree/FieldCapacities.h"
 
 #include <cmath>
 #include <limits>
@@ -9,13 +10,13 @@ const std::array<TCatalogueField, CfCount> &CatalogueFields()
 {
     using engine::FieldKind;
     static const std::array<TCatalogueField, CfCount> fields{{
-        {"Label", FieldKind::String, 32, QStringLiteral("Метка компакт-диска")},
-        {"Path", FieldKind::String, 255, QStringLiteral("Полный путь")},
-        {"Producer", FieldKind::String, 64, QStringLiteral("Производитель")},
-        {"Product", FieldKind::String, 64, QStringLiteral("Продукт")},
-        {"Version", FieldKind::String, 16, QStringLiteral("Версия")},
+        {"Label", FieldKind::String, kLabelCapacity, QStringLiteral("Метка компакт-диска")},
+        {"Path", FieldKind::String, kPathCapacity, QStringLiteral("Полный путь")},
+        {"Producer", FieldKind::String, kProducerCapacity, QStringLiteral("Производитель")},
+        {"Product", FieldKind::String, kProductCapacity, QStringLiteral("Продукт")},
+        {"Version", FieldKind::String, kVersionCapacity, QStringLiteral("Версия")},
         {"ByteSize", FieldKind::Float, 0, QStringLiteral("Размер")},
-        {"Description", FieldKind::String, 64, QStringLiteral("Описание")},
+        {"Description", FieldKind::String, kDescriptionCapacity, QStringLiteral("Описание")},
     }};
     return fields;
 }

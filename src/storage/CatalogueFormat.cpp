@@ -1,4 +1,5 @@
 #include "storage/CatalogueFormat.h"
+#include "platform/EngineFileName.h"
 
 #include "engine/Error.h"
 #include "engine/Restructure.h"
@@ -13,11 +14,6 @@
 namespace qbx {
 
 namespace {
-
-std::string EnginePath(const QString &fileName)
-{
-    return QFile::encodeName(fileName).toStdString();
-}
 
 int FormatOfFields(const std::vector<engine::FieldDef> &fields)
 {
@@ -43,7 +39,7 @@ bool TryCreate(const QString &fileName)
     try {
         engine::CreateOptions options;
         options.blockKiB = kCatalogueBlockKiB;
-        engine::Table::Create(EnginePath(fileName), CatalogueFieldDefs(), options);
+        engine::Table::Create(EngineFileName(fileName), CatalogueFieldDefs(), options);
         return true;
     } catch (const engine::Error &) {
         return false;
@@ -52,17 +48,39 @@ bool TryCreate(const QString &fileName)
 
 } // namespace
 
-int CheckTableFormat(const QString &fileName, IStorageStatus &status)
+QString TableProblemText(int engineCode)
 {
+    switch (engineCode) {
+    case engine::ErrFileNotFound:
+        return QStringLiteral("Файл не найден");
+    case engine::ErrAccessDenied:
+        return QStringLiteral("Нет доступа к файлу");
+    case engine::ErrLocked:
+        return QStringLiteral("Файл занят другой программой");
+    case engine::ErrCorrupt:
+        return QStringLiteral("Файл повреждён или не является таблицей");
+    case engine::ErrEncrypted:
+        return QStringLiteral("Таблица защищена паролем");
+    default:
+        return QStringLiteral("Ошибка чтения файла");
+    }
+}
+
+int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *reason)
+{
+    if (reason)
+        reason->clear();
     status.SetStatusText(QStringLiteral("Проверка формата базы данных"));
     status.ProcessPendingEvents();
     int format = TfNotCatalogue;
     try {
         engine::Table table;
-        table.Open(EnginePath(fileName), engine::OpenMode::Shared);
+        table.Open(EngineFileName(fileName), engine::OpenMode::Shared);
         format = FormatOfFields(table.Fields());
-    } catch (const engine::Error &) {
+    } catch (const engine::Error &e) {
         format = TfNotCatalogue;
+        if (reason)
+            *reason = TableProblemText(e.code());
     }
     status.SetStatusText(QString());
     return format;
@@ -96,7 +114,7 @@ bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus
     bool ok = true;
     errorText.clear();
     try {
-        engine::RestructureTable(EnginePath(fileName), CatalogueFieldDefs(false));
+        engine::RestructureTable(EngineFileName(fileName), CatalogueFieldDefs(false));
         const QFileInfo info(fileName);
         const QString suffix = info.suffix();
         if (suffix != suffix.toLower()) {
@@ -119,7 +137,8 @@ QString TableLanguageDriver(const QString &fileName)
     // The name goes to the engine as it is: file names here are Unicode, so
     // no detour through a temporary name with Latin letters is needed.
     try {
-        return QString::fromLatin1(engine::LanguageDriverOfFile(EnginePath(fileName))).toUpper();
+        return QString::fromLatin1(engine::LanguageDriverOfFile(EngineFileName(fileName)))
+            .toUpper();
     } catch (const engine::Error &) {
         return QString();
     }

@@ -18,8 +18,13 @@ enum TTableFormat : int {
 // Tells a catalogue table from any other file: seven fields with the
 // catalogue's names (case included), types and sizes. Never raises; the
 // status text shows "Проверка формата базы данных" meanwhile and is empty
-// afterwards.
-int CheckTableFormat(const QString &fileName, IStorageStatus &status);
+// afterwards. reason, when given, receives why the file could not be read
+// as a table at all ("Файл занят другой программой"...), or stays empty when
+// it is a table of another kind.
+int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *reason = nullptr);
+
+// The engine's error code as a reason a user reads.
+QString TableProblemText(int engineCode);
 
 // Creates an empty catalogue table named `tableName`, replacing any file.
 // When that name is the temporary copy's (`searchTable`) and creating it

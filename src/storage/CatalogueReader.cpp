@@ -1,4 +1,5 @@
 #include "storage/CatalogueReader.h"
+#include "platform/EngineFileName.h"
 
 #include "engine/Table.h"
 #include "platform/Codec.h"
@@ -38,7 +39,7 @@ void ReadCatalogueTable(const QString &fileName, TCatalogueTree &catalogue,
                         const std::function<bool()> &step)
 {
     engine::Table table;
-    table.Open(fileName.toStdString(), engine::OpenMode::Exclusive);
+    table.Open(EngineFileName(fileName), engine::OpenMode::Exclusive);
     if (started)
         started(table.RecordCount());
     TCatalogueReader reader(table);

@@ -194,11 +194,6 @@ void CreateCatalogueIn(const std::string &path, const std::string &finalName,
 
 } // namespace
 
-std::string EngineFileName(const QString &fileName)
-{
-    return QFile::encodeName(fileName).toStdString();
-}
-
 int CountNodes(const TTreeNode *root)
 {
     if (!root)

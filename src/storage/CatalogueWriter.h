@@ -2,6 +2,8 @@
 
 #include "engine/FileSystem.h"
 
+#include "platform/EngineFileName.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -63,8 +65,5 @@ TWriteResult AppendToCatalogueFile(const TTreeNode *root, TRecordSource source,
 // itself does nothing.
 TWriteResult CopyCatalogueFile(const QString &source, const QString &target,
                                engine::FileSystem &fs = engine::SystemFileSystem());
-
-// The file name as the engine takes it.
-std::string EngineFileName(const QString &fileName);
 
 } // namespace qbx

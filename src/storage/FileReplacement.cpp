@@ -1,4 +1,5 @@
 #include "storage/FileReplacement.h"
+#include "platform/EngineFileName.h"
 
 #include "engine/Error.h"
 
@@ -83,7 +84,7 @@ void RemoveReplacementLeftovers(engine::FileSystem &fs, const std::string &targe
         if (!IsLeftoverOf(entry, name))
             continue;
         try {
-            fs.Remove((folder + QLatin1Char('/') + entry).toStdString());
+            fs.Remove(EngineFileName(folder + QLatin1Char('/') + entry));
         } catch (const engine::Error &) {
         }
     }

@@ -117,9 +117,12 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
     c_.options.DbReadOnly = !info.isWritable();
     c_.options.DbName = info.completeBaseName();
 
-    if (CheckTableFormat(tableName_, c_.status) == TfNotCatalogue) {
+    QString reason;
+    if (CheckTableFormat(tableName_, c_.status, &reason) == TfNotCatalogue) {
         tableName_ = previous;
         WarnBadFormat(fileName);
+        // Why the file could not be read stays in the status bar.
+        c_.status.SetStatusText(reason);
         return;
     }
     c_.options.DbTableName = tableName_;
@@ -224,36 +227,11 @@ void TCatalogueFiles::LoadTable(const QString &title)
                       title, TMsgIcon::Error, MbOk);
 }
 
-bool TCatalogueFiles::ShouldAskUnsaved() const
-{
-    return c_.commands.Enabled(cmd::SaveDbAction) &&
-           (!c_.options.DbIsNew || c_.catalogue.Tree().Root()->HasChildren());
-}
-
 void TCatalogueFiles::CloseDbClick()
 {
-    if (ShouldAskUnsaved()) {
-        c_.status.SetStatusText(QString());
-        TMsgAnswer answer;
-        if (c_.options.ConfirmUnsaved.isEmpty()) {
-            answer = c_.boxes.Show(QStringLiteral("База данных %1 была изменена.\rСохранить "
-                                                  "изменения?")
-                                       .arg(c_.options.DbName),
-                                   QStringLiteral("Закрытие базы данных"), TMsgIcon::Question,
-                                   MbYesNoCancel);
-        } else {
-            answer =
-                c_.options.ConfirmUnsaved == QLatin1String("0") ? TMsgAnswer::No : TMsgAnswer::Yes;
-        }
-        if (answer == TMsgAnswer::Cancel)
-            return;
-        if (answer == TMsgAnswer::Yes) {
-            if (c_.shell.hooks.SaveDb)
-                c_.shell.hooks.SaveDb();
-            if (c_.commands.Enabled(cmd::SaveDbAction))
-                return;
-        }
-    }
+    if (!c_.shell.SettleUnsavedChanges(QStringLiteral("Закрытие базы данных"),
+                                       c_.catalogue.Tree().Root()->HasChildren()))
+        return;
     c_.status.SetStatusText(QStringLiteral("Закрытие базы данных"));
     c_.status.ProcessPendingEvents();
     c_.catalogue.Tree().ResetTree();

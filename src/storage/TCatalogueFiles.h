@@ -68,7 +68,6 @@ private:
     void OpenChosen(const QString &fileName, const QString &previous);
     bool IsQueryFile(const QString &fileName) const;
     void WarnBadFormat(const QString &fileName);
-    bool ShouldAskUnsaved() const;
 
     TCatalogueContext c_;
     QString tableName_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TextRules.h"
+#include "tree/FieldCapacities.h"
 
 #include <QString>
 
@@ -12,12 +13,12 @@ namespace qbx {
 // row it was made from. Unlike a description it exists even when every value
 // is empty.
 struct TFoundRecord {
-    static constexpr qsizetype LabelCapacity = 32;
-    static constexpr qsizetype PathCapacity = 255;
-    static constexpr qsizetype ProducerCapacity = 64;
-    static constexpr qsizetype ProductCapacity = 64;
-    static constexpr qsizetype VersionCapacity = 16;
-    static constexpr qsizetype DescriptionCapacity = 64;
+    static constexpr qsizetype LabelCapacity = kLabelCapacity;
+    static constexpr qsizetype PathCapacity = kPathCapacity;
+    static constexpr qsizetype ProducerCapacity = kProducerCapacity;
+    static constexpr qsizetype ProductCapacity = kProductCapacity;
+    static constexpr qsizetype VersionCapacity = kVersionCapacity;
+    static constexpr qsizetype DescriptionCapacity = kDescriptionCapacity;
 
     QString Label;
     QString Path;

@@ -48,9 +48,15 @@ TEST_F(CatalogueTest, FilesThatAreNoCatalogueAreRefusedWithTheFormatWarning)
     f.write("not a table at all");
     f.close();
 
-    for (const QString &bad : {other, PathOf("missing.db"), text}) {
+    // The status bar keeps why the engine could not read the file.
+    const QList<std::pair<QString, QString>> cases = {
+        {other, ""},
+        {PathOf("missing.db"), "Файл не найден"},
+        {text, "Файл повреждён или не является таблицей"}};
+    for (const auto &[bad, reason] : cases) {
         boxes.shown.clear();
         files.OpenFile(bad);
+        EXPECT_EQ(view.status, reason);
         ASSERT_EQ(boxes.shown.size(), 1);
         EXPECT_EQ(boxes.shown[0].text, bad + kBadFormat);
         EXPECT_EQ(boxes.shown[0].caption, "Проверка формата базы данных");
@@ -66,6 +72,7 @@ TEST_F(CatalogueTest, LockedFileIsRefused)
     holder.Open(path.toStdString(), engine::OpenMode::Exclusive);
     files.OpenFile(path);
     EXPECT_EQ(options.DbState, DbNone);
+    EXPECT_EQ(view.status, "Файл занят другой программой");
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, path + kBadFormat);
 }
@@ -142,7 +149,8 @@ TEST_F(CatalogueTest, AddingTheOpenCatalogueToItselfMakesEveryRecordAConflict)
         << "asked until an answer for all is given";
     EXPECT_EQ(Nodes().size(), 3);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked) << "the answer for all ends with the operation";
+    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked)
+        << "the answer for all ends with the operation";
     EXPECT_EQ(rootExpansions, 1);
     EXPECT_EQ(files.TableName(), path);
     EXPECT_EQ(files.OpenDialog().Title, "Открытие базы данных");
