@@ -5,7 +5,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 
-#include "app/Version.h"
+#include "shell/Version.h"
 
 #include <QCoreApplication>
 
