@@ -187,7 +187,7 @@ int RunSearch(const QStringList &args)
     } else {
         TRecordWriter writer(stdout, format);
         for (bool more = query.First(); more; more = query.Next())
-            writer.Write(ReadFoundRecord(query));
+            writer.Write(query);
         writer.Finish();
     }
     return query.RecordCount() > 0 ? 0 : 1;
