@@ -19,7 +19,9 @@ std::string EnginePath(const QString &fileName)
     return QFile::encodeName(fileName).toStdString();
 }
 
-int FormatOfFields(const std::vector<engine::FieldDef> &fields)
+} // namespace
+
+int TableFormatOfFields(const std::vector<engine::FieldDef> &fields)
 {
     const auto &expected = CatalogueFields();
     if (fields.size() != expected.size())
@@ -37,6 +39,8 @@ int FormatOfFields(const std::vector<engine::FieldDef> &fields)
     }
     return format;
 }
+
+namespace {
 
 bool TryCreate(const QString &fileName)
 {
@@ -60,7 +64,7 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status)
     try {
         engine::Table table;
         table.Open(EnginePath(fileName), engine::OpenMode::Shared);
-        format = FormatOfFields(table.Fields());
+        format = TableFormatOfFields(table.Fields());
     } catch (const engine::Error &) {
         format = TfNotCatalogue;
     }

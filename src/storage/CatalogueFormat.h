@@ -1,8 +1,11 @@
 #pragma once
 
+#include "engine/TableHeader.h"
 #include "session/IStorageStatus.h"
 
 #include <QString>
+
+#include <vector>
 
 namespace qbx {
 
@@ -20,6 +23,8 @@ enum TTableFormat : int {
 // status text shows "Проверка формата базы данных" meanwhile and is empty
 // afterwards.
 int CheckTableFormat(const QString &fileName, IStorageStatus &status);
+// The same test on the fields of a table already open.
+int TableFormatOfFields(const std::vector<engine::FieldDef> &fields);
 
 // Creates an empty catalogue table named `tableName`, replacing any file.
 // When that name is the temporary copy's (`searchTable`) and creating it
