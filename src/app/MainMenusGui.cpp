@@ -56,8 +56,8 @@ void TMainForm::CreateActions()
         a->setShortcuts(Shortcuts(def));
         a->setShortcutContext(Qt::WindowShortcut);
         a->setCheckable(def.group != 0);
-        a->setChecked(commands_.Checked(i));
-        a->setEnabled(commands_.Enabled(i));
+        a->setChecked(Commands().Checked(i));
+        a->setEnabled(Commands().Enabled(i));
         if (def.image >= 0)
             a->setIcon(ToolImage(def.image));
         connect(a, &QAction::triggered, this,
@@ -65,22 +65,22 @@ void TMainForm::CreateActions()
         addAction(a);
         actions_[i] = a;
     }
-    connect(&commands_, &TCommandState::CommandChanged, this, &TMainForm::UpdateCommand);
-    connect(&commands_, &TCommandState::ItemChanged, this, &TMainForm::UpdateItem);
+    connect(&Commands(), &TCommandState::CommandChanged, this, &TMainForm::UpdateCommand);
+    connect(&Commands(), &TCommandState::ItemChanged, this, &TMainForm::UpdateItem);
 }
 
 void TMainForm::CommandTriggered(cmd::Id command, bool checked)
 {
     const TCommandDef &def = CommandTable()[command];
-    wasChecked_ = commands_.Checked(command);
+    wasChecked_ = Commands().Checked(command);
     if (def.group != 0) {
         // A radio entry stays checked when chosen again; the two view
         // toggles (group 1) may both be off.
-        commands_.SetChecked(command, def.group == 1 ? checked : true);
+        Commands().SetChecked(command, def.group == 1 ? checked : true);
         UpdateCommand(command);
     }
     if (handlers_[command])
-        RunAtCommandBoundary(handlers_[command], def.caption, *shell_, boxes_);
+        RunAtCommandBoundary(handlers_[command], def.caption, Shell(), boxes_);
 }
 
 void TMainForm::SetHandler(cmd::Id command, std::function<void()> handler)
@@ -91,8 +91,8 @@ void TMainForm::SetHandler(cmd::Id command, std::function<void()> handler)
 void TMainForm::UpdateCommand(int index)
 {
     const cmd::Id command = CommandAt(index);
-    const bool enabled = commands_.Enabled(command);
-    const bool checked = commands_.Checked(command);
+    const bool enabled = Commands().Enabled(command);
+    const bool checked = Commands().Checked(command);
     actions_[command]->setEnabled(enabled);
     actions_[command]->setChecked(checked);
     for (QAction *entry : entries_[command]) {
@@ -103,7 +103,7 @@ void TMainForm::UpdateCommand(int index)
 
 void TMainForm::UpdateItem(int item)
 {
-    const bool enabled = commands_.ItemEnabled(static_cast<TUiItem>(item));
+    const bool enabled = Commands().ItemEnabled(static_cast<TUiItem>(item));
     if (item == static_cast<int>(TUiItem::SimpleSearchToolButton)) {
         simpleSearchButton_->setEnabled(enabled);
         return;
@@ -149,8 +149,8 @@ QMenu *TMainForm::BuildMenu(const TMenuDef &def, QWidget *parent)
                 }
                 group->addAction(entry);
             }
-            entry->setChecked(commands_.Checked(id));
-            entry->setEnabled(commands_.Enabled(id));
+            entry->setChecked(Commands().Checked(id));
+            entry->setEnabled(Commands().Enabled(id));
             if (c.image >= 0 && def.entryEnding != QStringLiteral("MenuItem"))
                 entry->setIcon(ToolImage(c.image));
             QAction *command = actions_[e.command];
@@ -176,9 +176,9 @@ void TMainForm::CreateMenus()
         SetHelpContext(menu, HcMainMenu);
         bar->addMenu(menu);
         if (def.name == QStringLiteral("ViewMenuItem"))
-            connect(menu, &QMenu::aboutToShow, this, [this] { shell_->ViewMenuItemClick(); });
+            connect(menu, &QMenu::aboutToShow, this, [this] { Shell().ViewMenuItemClick(); });
         else
-            connect(menu, &QMenu::aboutToShow, this, [this] { shell_->MainMenuItemClick(); });
+            connect(menu, &QMenu::aboutToShow, this, [this] { Shell().MainMenuItemClick(); });
     }
     itemActions_.insert(static_cast<int>(TUiItem::EditMenuItem),
                         menus_.value(QStringLiteral("EditMenuItem"))->menuAction());
@@ -198,13 +198,13 @@ void TMainForm::CreateMenus()
     SetHelpContext(BuildMenu(SearchPopupLayout(), this), 2);
     QMenu *view = BuildMenu(ViewPopupLayout(), this);
     SetHelpContext(view, 2);
-    connect(view, &QMenu::aboutToShow, this, [this] { shell_->ViewPopupMenuPopup(); });
+    connect(view, &QMenu::aboutToShow, this, [this] { Shell().ViewPopupMenuPopup(); });
     SetHelpContext(BuildMenu(SizePopupLayout(), this), 6);
 }
 
 void TMainForm::SetSimpleSearchDefault(cmd::Id command)
 {
-    shell_->SetSimpleSearchDefault(command);
+    Shell().SetSimpleSearchDefault(command);
     QMenu *menu = menus_.value(QStringLiteral("SearchPopupMenu"));
     for (QAction *entry : entries_[command]) {
         if (entry->parent() == menu)
@@ -217,7 +217,7 @@ void TMainForm::ShowTreePopup(QTreeView *tree, const QPoint &pos)
     if (!treePopupEnabled_)
         return;
     QMenu *menu = menus_.value(QStringLiteral("TreePopupMenu"));
-    const std::optional<cmd::Id> def = shell_->TreePopupMenuPopup();
+    const std::optional<cmd::Id> def = Shell().TreePopupMenuPopup();
     // Disabled commands are hidden rather than greyed. The command state
     // decides: a hidden QAction reports itself disabled, so the entry's own
     // state cannot bring it back.
@@ -226,7 +226,7 @@ void TMainForm::ShowTreePopup(QTreeView *tree, const QPoint &pos)
         for (QAction *a : entries_[command]) {
             if (a->parent() != menu)
                 continue;
-            a->setVisible(commands_.Enabled(command));
+            a->setVisible(Commands().Enabled(command));
             if (def && command == *def)
                 menu->setDefaultAction(a);
         }
@@ -273,7 +273,7 @@ void TMainForm::CreateToolBar()
     simpleSearchButton_->setMenu(menus_.value(QStringLiteral("SearchPopupMenu")));
     simpleSearchButton_->setPopupMode(QToolButton::MenuButtonPopup);
     connect(simpleSearchButton_, &QToolButton::clicked, this,
-            [this] { shell_->SimpleSearchToolButtonClick(); });
+            [this] { Shell().SimpleSearchToolButtonClick(); });
     button("ComplexSearchToolButton", cmd::ComplexSearchAction);
     bar->addSeparator();
     button("EntireViewToolButton", cmd::EntireViewAction);

@@ -98,15 +98,15 @@ void TMainForm::SetTreeModel(TTreeKind tree, QAbstractItemModel *model)
     }
     if (QItemSelectionModel *sel = view->selectionModel()) {
         connect(sel, &QItemSelectionModel::selectionChanged, this, [this, tree] {
-            if (attachedTree_ == tree && shell_->hooks.SelectionChange)
-                shell_->hooks.SelectionChange(tree);
+            if (attachedTree_ == tree && Shell().hooks.SelectionChange)
+                Shell().hooks.SelectionChange(tree);
         });
     }
 }
 
 QTreeView *TMainForm::ActiveTree() const
 {
-    switch (shell_->ActiveTree()) {
+    switch (session_->Shell().ActiveTree()) {
     case TTreeKind::Main:
         return mainTree_;
     case TTreeKind::Search:

@@ -10,6 +10,9 @@
 #include "session/CommandTable.h"
 #include "shell/Help.h"
 #include "storage/TCatalogueGui.h"
+#include "storage/TMessageForm.h"
+#include "storage/TQtFileDialogsGui.h"
+#include "storage/TQtSaveDialogGui.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -89,10 +92,14 @@ void TMainForm::FormCreate()
                      QStringLiteral("Сложный запрос по компакт-дискам"));
 
     // The options' AppCaption is the window's caption, so it is set first.
-    options_ = std::make_unique<TOptions>(windowTitle());
-    options_->Load();
-    operation_ = std::make_unique<TLongOperation>(*options_, *this, boxes_);
-    shell_ = std::make_unique<TMainShell>(*options_, commands_, *this, *operation_, boxes_);
+    conflictForm_ = std::make_unique<TMessageForm>(this);
+    fileDialogs_ = std::make_unique<TQtFileDialogs>(this);
+    saveDialog_ = std::make_unique<TQtSaveDialog>(this);
+    session_ = std::make_unique<TSession>(
+        windowTitle(), TSessionPorts{*this, *this, *this, boxes_, *conflictForm_, *fileDialogs_,
+                                     *saveDialog_, [this] { return descrList_->columnWidth(1); },
+                                     [this] { ExpandMainRoot(); }});
+    Options().Load();
 
     CreateActions();
     CreateMenus();
@@ -100,15 +107,14 @@ void TMainForm::FormCreate()
     CreatePanes();
     CreateStatusBar();
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
-    catalogue_ = std::make_unique<TCatalogueGui>(*this);
+    catalogue_ = std::make_unique<TCatalogueGui>(*this, *session_);
     search_ = std::make_unique<TSearchGui>(*this, *catalogue_);
     edit_ = std::make_unique<TItemEditGui>(*this);
-    shell_->hooks.SaveOptions = [this] { options_->Save(*this); };
 
     // The design widths replace the options' initial pane widths; remembered
     // widths are applied at first activation.
-    options_->EntireValueWidth = options_->FoundValueWidth = DesignValueWidth;
-    options_->EntireTreeWidth = options_->FoundTreeWidth = DesignTreeWidth;
+    Options().EntireValueWidth = Options().FoundValueWidth = DesignValueWidth;
+    Options().EntireTreeWidth = Options().FoundTreeWidth = DesignTreeWidth;
 
     resize(592, 404 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + 34);
     setMinimumHeight(400);
@@ -207,7 +213,7 @@ void TMainForm::CreateStatusBar()
     cancelButton_->setFont(small);
     cancelButton_->hide();
     connect(cancelButton_, &QPushButton::clicked, this,
-            [this] { operation_->CancelButtonClick(); });
+            [this] { Operation().CancelButtonClick(); });
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -251,9 +257,9 @@ void TMainForm::FormShow()
 
     // Keys reach the window before its controls (Esc stops an operation).
     qApp->installEventFilter(this);
-    shell_->SetDbState(DbNone);
+    Shell().SetDbState(DbNone);
     FormResize();
-    options_->ApplyFolders(*this);
+    Options().ApplyFolders(*this);
 }
 
 void TMainForm::FormActivate()
@@ -261,17 +267,17 @@ void TMainForm::FormActivate()
     if (activated_)
         return;
     activated_ = true;
-    options_->ApplyMainGeometry(*this);
-    options_->ApplyPanelGeometry(*this);
-    const int view = options_->SearchView;
-    commands_.SetChecked(CommandAt(FirstFoundViewSet + ((view >= 0 && view <= 3) ? view : 0)),
+    Options().ApplyMainGeometry(*this);
+    Options().ApplyPanelGeometry(*this);
+    const int view = Options().SearchView;
+    Commands().SetChecked(CommandAt(FirstFoundViewSet + ((view >= 0 && view <= 3) ? view : 0)),
                          true);
-    shell_->OpenCommandLine(commandLine_, QDir::currentPath());
+    Shell().OpenCommandLine(commandLine_, QDir::currentPath());
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    switch (shell_->FormClose()) {
+    switch (Shell().FormClose()) {
     case TCloseAnswer::Close:
         event->accept();
         break;
@@ -312,13 +318,13 @@ void TMainForm::FormResize()
 
 void TMainForm::SplitterMoved()
 {
-    shell_->SplitterMoved(leftPanel_->width());
+    Shell().SplitterMoved(leftPanel_->width());
 }
 
 bool TMainForm::event(QEvent *event)
 {
     if (event->type() == QEvent::StatusTip) {
-        shell_->ShowStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
+        Shell().ShowStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
@@ -327,26 +333,33 @@ bool TMainForm::event(QEvent *event)
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::StatusTip && qobject_cast<QMenu *>(watched)) {
-        shell_->ShowStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
+        Shell().ShowStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (cancelButton_->isVisible() && shell_->FormKeyDown(key->key(), key->modifiers()))
+        if (cancelButton_->isVisible() && Shell().FormKeyDown(key->key(), key->modifiers()))
             return true;
-    } else if (event->type() == QEvent::Show && operation_->Running() && watched->isWidgetType() &&
+    } else if (event->type() == QEvent::Show && Operation().Running() && watched->isWidgetType() &&
                static_cast<QWidget *>(watched)->isModal()) {
         // A question in the middle of an operation (a name conflict, the
         // interrupt question) shows the progress as it is, not as it was at
         // the last paced update.
-        operation_->ShowProgress();
+        Operation().ShowProgress();
     } else if (watched == statusBar() && event->type() == QEvent::Resize) {
         FormResize();
     } else if (watched == splitter_ && event->type() == QEvent::Resize && pendingLeftWidth_ >= 0) {
         SetLeftPanelWidth(pendingLeftWidth_);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ExpandMainRoot()
+{
+    const QModelIndex root = session_->MainModel().IndexOf(session_->MainTree().Root());
+    if (!mainTree_->isExpanded(root))
+        mainTree_->expand(root);
 }
 
 } // namespace qbx

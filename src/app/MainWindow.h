@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/QtMessageBoxesGui.h"
+#include "app/Session.h"
 #include "options/OptionsWindowSeam.h"
 #include "session/CommandState.h"
 #include "session/LongOperation.h"
@@ -26,8 +27,10 @@ class QTreeWidget;
 
 namespace qbx {
 
-class TOptions;
 class TCatalogueGui;
+class TMessageForm;
+class TQtFileDialogs;
+class TQtSaveDialog;
 class TItemEditGui;
 class TSearchGui;
 class TStatusPanelsWidget;
@@ -48,17 +51,21 @@ public:
     ~TMainForm() override;
 
     // --- for the parts that attach to the window -----------------------
-    TOptions &Options() { return *options_; }
-    TCommandState &Commands() { return commands_; }
-    TMainShell &Shell() { return *shell_; }
+    // The working state and core objects the window shows.
+    TSession &Session() { return *session_; }
+    TOptions &Options() { return session_->Options(); }
+    TCommandState &Commands() { return session_->Commands(); }
+    TMainShell &Shell() { return session_->Shell(); }
     // The catalogue: trees, models, panes and the File commands.
     TCatalogueGui &Catalogue() { return *catalogue_; }
     // Editing items and descriptions.
     TItemEditGui &Edit() { return *edit_; }
     // The searches: query, runner and result views.
     TSearchGui &Search() { return *search_; }
-    TLongOperation &Operation() { return *operation_; }
+    TLongOperation &Operation() { return session_->Operation(); }
     IMessageBoxes &MessageBoxes() { return boxes_; }
+    // The name-conflict form the catalogue tree asks through.
+    TMessageForm &ConflictForm() { return *conflictForm_; }
 
     // The QAction of a command (objectName = the command's name). Its
     // shortcuts work anywhere in the window; menu entries and tool buttons
@@ -162,13 +169,15 @@ private:
     void UpdateCommand(int index);
     void UpdateItem(int item);
     void CommandTriggered(cmd::Id command, bool checked);
+    void ExpandMainRoot();
     void ShowTreePopup(QTreeView *tree, const QPoint &pos);
 
-    std::unique_ptr<TOptions> options_;
-    TCommandState commands_;
     TQtMessageBoxes boxes_;
-    std::unique_ptr<TLongOperation> operation_;
-    std::unique_ptr<TMainShell> shell_;
+    std::unique_ptr<TMessageForm> conflictForm_;
+    std::unique_ptr<TQtFileDialogs> fileDialogs_;
+    std::unique_ptr<TQtSaveDialog> saveDialog_;
+    // Declared before the parts bound to it, so that it outlives them.
+    std::unique_ptr<TSession> session_;
     std::unique_ptr<TCatalogueGui> catalogue_;
     std::unique_ptr<TSearchGui> search_;
     std::unique_ptr<TItemEditGui> edit_;

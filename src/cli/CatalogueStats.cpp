@@ -15,7 +15,7 @@ namespace {
 
 int64_t OwnSize(const TTreeNode *node)
 {
-    const TItemDescription *d = node->Description();
+    const TDescriptionRef d = node->Description();
     return d && d->Size > 0 ? d->Size : 0;
 }
 

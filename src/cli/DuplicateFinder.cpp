@@ -57,7 +57,7 @@ TDuplicateFinder::TDuplicateFinder(const TTreeNode *root, int64_t minSize, bool 
             stack.push_back(node->Child(c));
         if (node->Kind() != ImageFile)
             continue;
-        const TItemDescription *d = node->Description();
+        const TDescriptionRef d = node->Description();
         if (d && d->Size >= least)
             candidates.push_back({d->Size, node->NameHash(), order++, node});
     }

@@ -6,14 +6,17 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <langinfo.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
+#include <vector>
 
 namespace qbx {
 
@@ -30,12 +33,46 @@ namespace {
 }();
 
 // The archive file, read through our own callbacks so that a stop request is
-// seen while libarchive decompresses a long member it is skipping.
+// seen while libarchive decompresses a long member it is skipping. Blocks are
+// small for the same reason.
+constexpr la_ssize_t kBlockSize = 8 * 1024;
+// A file up to this size is read whole once and served from memory: the zip
+// reader seeks to every member's header, and each seek would otherwise cost
+// a system call and a fresh block.
+constexpr off_t kWholeFileLimit = 4 * 1024 * 1024;
+
 struct TSource {
     int Fd = -1;
     const std::function<bool()> *Stop = nullptr;
     bool Stopped = false;
-    char Buffer[64 * 1024];
+    bool InMemory = false;
+    std::vector<char> Whole;
+    la_int64_t Position = 0; // in Whole
+    char Buffer[kBlockSize];
+
+    la_int64_t Size() const { return la_int64_t(Whole.size()); }
+
+    // Reads a small regular file whole; on any failure the file is read
+    // block by block instead.
+    void LoadSmallFile()
+    {
+        struct stat st {};
+        if (::fstat(Fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kWholeFileLimit)
+            return;
+        Whole.resize(size_t(st.st_size));
+        size_t got = 0;
+        while (got < Whole.size()) {
+            const ssize_t n = ::read(Fd, Whole.data() + got, Whole.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += size_t(n);
+        }
+        InMemory = got == Whole.size() && ::lseek(Fd, 0, SEEK_SET) == 0;
+        if (!InMemory)
+            Whole.clear();
+    }
 };
 
 la_ssize_t ReadBlock(struct archive *a, void *data, const void **block)
@@ -45,6 +82,13 @@ la_ssize_t ReadBlock(struct archive *a, void *data, const void **block)
         source->Stopped = true;
         archive_set_error(a, ECANCELED, "stopped");
         return -1;
+    }
+    if (source->InMemory) {
+        const la_int64_t left = std::max<la_int64_t>(0, source->Size() - source->Position);
+        const la_ssize_t n = la_ssize_t(std::min<la_int64_t>(left, kBlockSize));
+        *block = source->Whole.data() + (n > 0 ? source->Position : 0);
+        source->Position += n;
+        return n;
     }
     ssize_t got;
     do
@@ -60,13 +104,29 @@ la_ssize_t ReadBlock(struct archive *a, void *data, const void **block)
 
 la_int64_t SeekTo(struct archive *, void *data, la_int64_t offset, int whence)
 {
-    const off_t at = ::lseek(static_cast<TSource *>(data)->Fd, off_t(offset), whence);
+    auto *source = static_cast<TSource *>(data);
+    if (source->InMemory) {
+        const la_int64_t base = whence == SEEK_SET   ? 0
+                                : whence == SEEK_CUR ? source->Position
+                                                     : source->Size();
+        if (offset < -base)
+            return ARCHIVE_FATAL;
+        source->Position = base + offset;
+        return source->Position;
+    }
+    const off_t at = ::lseek(source->Fd, off_t(offset), whence);
     return at < 0 ? ARCHIVE_FATAL : la_int64_t(at);
 }
 
 la_int64_t SkipOver(struct archive *, void *data, la_int64_t request)
 {
     auto *source = static_cast<TSource *>(data);
+    if (source->InMemory) {
+        const la_int64_t left = std::max<la_int64_t>(0, source->Size() - source->Position);
+        const la_int64_t n = std::clamp<la_int64_t>(request, 0, left);
+        source->Position += n;
+        return n;
+    }
     const off_t from = ::lseek(source->Fd, 0, SEEK_CUR);
     if (from < 0)
         return 0;
@@ -258,6 +318,7 @@ TArchiveListing ListArchive(const QString &path, const TArchiveLimits &limits,
         int fd;
         ~FdCloser() { ::close(fd); }
     } closer{source->Fd};
+    source->LoadSmallFile();
     // Opened non-blocking so that a FIFO named like an archive cannot hang
     // the open; reading a regular file is unaffected.
 

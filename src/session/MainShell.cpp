@@ -16,6 +16,14 @@ namespace qbx {
 
 namespace {
 
+// Runs a hook the program cannot work without; an unconnected one is a
+// wiring fault and stops the program loudly.
+template <class Hook, class... Args> void Call(const Hook &hook, const char *name, Args &&...args)
+{
+    QBX_CHECK(bool(hook), name);
+    hook(std::forward<Args>(args)...);
+}
+
 // Commands that follow the selection in modes 2 and 3 and are off otherwise.
 constexpr cmd::Id SelectionCommands[] = {
     cmd::AddTreeAction,        cmd::AddSubitemAction,    cmd::RenameItemAction,
@@ -99,8 +107,8 @@ void TMainShell::SetDbState(TDbState state)
     const bool shown = state == DbEntire || state == DbFound;
     if (state == DbEntire && options_.FirstEntireView) {
         options_.FirstEntireView = false;
-        if (!options_.DbIsNew && hooks.LoadTable)
-            hooks.LoadTable();
+        if (!options_.DbIsNew)
+            Call(hooks.LoadTable, "LoadTable");
         view_.ExpandAndSelectRoot();
     }
     if (state == DbEntire && hooks.SelectPath)
@@ -251,8 +259,7 @@ TCloseAnswer TMainShell::FormClose()
         if (answer == TMsgAnswer::Cancel)
             return TCloseAnswer::Stay;
         if (answer == TMsgAnswer::Yes) {
-            if (hooks.SaveDb)
-                hooks.SaveDb();
+            Call(hooks.SaveDb, "SaveDb");
             if (commands_.Enabled(cmd::SaveDbAction))
                 return TCloseAnswer::Stay;
         }
@@ -269,8 +276,7 @@ TCloseAnswer TMainShell::FormClose()
         options_.SearchTable.clear();
     }
 
-    if (hooks.SaveOptions)
-        hooks.SaveOptions();
+    Call(hooks.SaveOptions, "SaveOptions");
     return TCloseAnswer::Close;
 }
 
@@ -283,10 +289,9 @@ void TMainShell::OpenCommandLine(const QStringList &arguments, const QString &cu
         QDir::setCurrent(file.folder);
     if (file.kind == TCommandLineFile::Query) {
         options_.QueryFilePending = true;
-        if (hooks.OpenQuery)
-            hooks.OpenQuery(file.path);
-    } else if (hooks.OpenCatalogue) {
-        hooks.OpenCatalogue(file.path);
+        Call(hooks.OpenQuery, "OpenQuery", file.path);
+    } else {
+        Call(hooks.OpenCatalogue, "OpenCatalogue", file.path);
     }
 }
 

@@ -17,8 +17,11 @@ class IMessageBoxes;
 class TLongOperation;
 class TOptions;
 
-// Work the shell hands to the parts that own it. Each is optional: an empty
-// hook means the part is not there yet and the step does nothing.
+// Work the shell hands to the parts that own it. The session connects
+// LoadTable, SaveDb, OpenCatalogue and OpenQuery, the window SaveOptions:
+// calling one of them unconnected stops the program (a wiring fault, never
+// silence). The others are notifications a part may listen to; unconnected,
+// nobody needs them (no label edit to end, no search results to select in).
 struct TShellHooks {
     // Ends an in-place label edit of MainTreeView, discarding the edited text.
     std::function<void()> EndLabelEdit;

@@ -101,7 +101,7 @@ private:
                              r->Description);
             return true;
         }
-        const TItemDescription *d = node->Description();
+        const TDescriptionRef d = node->Description();
         if (!d && node->HasChildren())
             return true; // made again from its descendants' paths when loaded
         std::string &path = fields_[CfPath];

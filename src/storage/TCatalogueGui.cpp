@@ -1,86 +1,54 @@
 #include "storage/TCatalogueGui.h"
 
 #include "app/MainWindow.h"
-#include "options/TOptions.h"
-
-#include <QTreeView>
-#include <QTreeWidget>
+#include "app/Session.h"
 
 namespace qbx {
 
-TCatalogueGui::TCatalogueGui(TMainForm &form)
-    : form_(form), conflictForm_(&form),
-      catalogue_(mainTree_, form.Options(), conflictForm_, &mainModel_),
-      status_(form, form, form.Shell()), dialogs_(&form),
-      files_({form.Options(), form.Shell(), form.Commands(), form.Operation(), form.MessageBoxes(),
-              status_, dialogs_, catalogue_, searchTree_, [this] { ExpandRoot(); }}),
-      saveDialog_(&form), saving_({form.Options(),
-                                   form.Shell(),
-                                   form.Commands(),
-                                   form.Operation(),
-                                   form.MessageBoxes(),
-                                   status_,
-                                   form,
-                                   saveDialog_,
-                                   files_,
-                                   mainTree_,
-                                   searchTree_,
-                                   engine::SystemFileSystem(),
-                                   {}}),
-      views_(form.Options(), form.Shell(), form.Commands(), searchModel_,
-             [&form] { return form.DescrListView()->columnWidth(1); })
+TCatalogueGui::TCatalogueGui(TMainForm &form, TSession &session) : form_(form), session_(session)
 {
-    form.SetTreeModel(TTreeKind::Main, &mainModel_);
-    form.SetTreeModel(TTreeKind::Search, &searchModel_);
-    pane_ = std::make_unique<TDescriptionPaneGui>(form, mainModel_, searchModel_);
-    // Every change of the catalogue tree marks the catalogue unsaved and
-    // refreshes the pane.
-    catalogue_.OnTreeChanged = [this] {
-        form_.Options().TreeChanged = true;
-        form_.Commands().SetEnabled(cmd::SaveDbAction, true);
-        pane_->TreeViewChange();
-    };
+    form.SetTreeModel(TTreeKind::Main, &session.MainModel());
+    form.SetTreeModel(TTreeKind::Search, &session.SearchModel());
+    pane_ = std::make_unique<TDescriptionPaneGui>(form, session.MainModel(), session.SearchModel());
+    session.AfterTreeChange = [this] { pane_->TreeViewChange(); };
 
-    form.SetHandler(cmd::CreateDbAction, [this] { files_.CreateDbClick(); });
-    form.SetHandler(cmd::OpenDbAction, [this] {
-        if (files_.OpenDialog().InitialFolder.isEmpty())
-            files_.SetOpenDialogFolder(form_.DbDialogsFolder());
-        files_.OpenDbClick();
+    TCatalogueFiles &files = session.Files();
+    TCatalogueSaving &saving = session.Saving();
+    form.SetHandler(cmd::CreateDbAction, [&files] { files.CreateDbClick(); });
+    form.SetHandler(cmd::OpenDbAction, [this, &files] {
+        if (files.OpenDialog().InitialFolder.isEmpty())
+            files.SetOpenDialogFolder(form_.DbDialogsFolder());
+        files.OpenDbClick();
     });
-    form.SetHandler(cmd::AddDbAction, [this] { files_.AddDbClick(); });
-    const auto saveFolder = [this] {
-        if (saving_.Dialog().InitialFolder.isEmpty())
-            saving_.SetDialogFolder(form_.DbDialogsFolder());
+    form.SetHandler(cmd::AddDbAction, [&files] { files.AddDbClick(); });
+    const auto saveFolder = [this, &saving] {
+        if (saving.Dialog().InitialFolder.isEmpty())
+            saving.SetDialogFolder(form_.DbDialogsFolder());
     };
-    form.SetHandler(cmd::SaveDbAction, [this, saveFolder] {
+    form.SetHandler(cmd::SaveDbAction, [saveFolder, &saving] {
         saveFolder();
-        saving_.SaveDbClick();
+        saving.SaveDbClick();
     });
-    form.SetHandler(cmd::SaveDbAsAction, [this, saveFolder] {
+    form.SetHandler(cmd::SaveDbAsAction, [saveFolder, &saving] {
         saveFolder();
-        saving_.SaveDbAsClick();
+        saving.SaveDbAsClick();
     });
-    form.SetHandler(cmd::SaveDbToAction, [this, saveFolder] {
+    form.SetHandler(cmd::SaveDbToAction, [saveFolder, &saving] {
         saveFolder();
-        saving_.SaveDbToClick();
+        saving.SaveDbToClick();
     });
-    form.SetHandler(cmd::CloseDbAction, [this] { files_.CloseDbClick(); });
-    form.SetHandler(cmd::EntireViewAction, [this] { views_.EntireViewClick(); });
-    form.SetHandler(cmd::FoundViewAction, [this] { views_.FoundViewClick(); });
-
-    TShellHooks &hooks = form.Shell().hooks;
-    hooks.LoadTable = [this] { files_.LoadTable(files_.OpenDialog().Title); };
-    hooks.SaveDb = [this] { saving_.SaveDbClick(); };
-    hooks.OpenCatalogue = [this](const QString &file) { files_.OpenFile(file); };
-    hooks.OpenQuery = [this](const QString &file) { files_.OpenFile(file); };
+    form.SetHandler(cmd::CloseDbAction, [&files] { files.CloseDbClick(); });
+    form.SetHandler(cmd::EntireViewAction, [&session] { session.Views().EntireViewClick(); });
+    form.SetHandler(cmd::FoundViewAction, [&session] { session.Views().FoundViewClick(); });
 }
 
-void TCatalogueGui::ExpandRoot()
-{
-    QTreeView *view = form_.MainTreeView();
-    const QModelIndex root = mainModel_.IndexOf(mainTree_.Root());
-    if (!view->isExpanded(root))
-        view->expand(root);
-}
+TTree &TCatalogueGui::MainTree() { return session_.MainTree(); }
+TTree &TCatalogueGui::SearchTree() { return session_.SearchTree(); }
+TTreeModel &TCatalogueGui::MainModel() { return session_.MainModel(); }
+TTreeModel &TCatalogueGui::SearchModel() { return session_.SearchModel(); }
+TCatalogueTree &TCatalogueGui::Catalogue() { return session_.Catalogue(); }
+TCatalogueFiles &TCatalogueGui::Files() { return session_.Files(); }
+TCatalogueSaving &TCatalogueGui::Saving() { return session_.Saving(); }
+TMessageForm &TCatalogueGui::ConflictForm() { return form_.ConflictForm(); }
 
 } // namespace qbx

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "search/TViewSwitch.h"
-#include "session/ShellStorageStatus.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TCatalogueSaving.h"
 #include "storage/TMessageForm.h"
-#include "storage/TQtFileDialogsGui.h"
-#include "storage/TQtSaveDialogGui.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TDescriptionPaneGui.h"
 #include "tree/TTree.h"
@@ -17,41 +14,29 @@
 namespace qbx {
 
 class TMainForm;
+class TSession;
 
-// Puts the catalogue into the main window: the two trees and their models in
-// MainTreeView and SearchTreeView, the name-conflict form, the description
-// pane, the File commands that create, open, add, save and close catalogues,
-// and the switch between the whole catalogue and the search results.
+// Binds the catalogue of the session to the main window: the two trees'
+// models in MainTreeView and SearchTreeView, the description pane, and the
+// File and view commands (create, open, add, save, close; the whole
+// catalogue or the search results).
 class TCatalogueGui {
 public:
-    explicit TCatalogueGui(TMainForm &form);
+    TCatalogueGui(TMainForm &form, TSession &session);
 
-    TTree &MainTree() { return mainTree_; }
-    TTree &SearchTree() { return searchTree_; }
-    TTreeModel &MainModel() { return mainModel_; }
-    TTreeModel &SearchModel() { return searchModel_; }
-    TCatalogueTree &Catalogue() { return catalogue_; }
-    TCatalogueFiles &Files() { return files_; }
-    TCatalogueSaving &Saving() { return saving_; }
+    TTree &MainTree();
+    TTree &SearchTree();
+    TTreeModel &MainModel();
+    TTreeModel &SearchModel();
+    TCatalogueTree &Catalogue();
+    TCatalogueFiles &Files();
+    TCatalogueSaving &Saving();
     TDescriptionPaneGui &Pane() { return *pane_; }
-    TMessageForm &ConflictForm() { return conflictForm_; }
+    TMessageForm &ConflictForm();
 
 private:
-    void ExpandRoot();
-
     TMainForm &form_;
-    TTree mainTree_;
-    TTree searchTree_;
-    TTreeModel mainModel_{mainTree_};
-    TTreeModel searchModel_{searchTree_};
-    TMessageForm conflictForm_;
-    TCatalogueTree catalogue_;
-    TShellStorageStatus status_;
-    TQtFileDialogs dialogs_;
-    TCatalogueFiles files_;
-    TQtSaveDialog saveDialog_;
-    TCatalogueSaving saving_;
-    TViewSwitch views_;
+    TSession &session_;
     std::unique_ptr<TDescriptionPaneGui> pane_;
 };
 

@@ -26,7 +26,7 @@ QString JoinUp(const TTreeNode *node, bool withDisc)
 
 int64_t OwnSize(const TTreeNode *node)
 {
-    const TItemDescription *d = node->Description();
+    const TDescriptionRef d = node->Description();
     return d && d->Size > 0 ? d->Size : 0;
 }
 

@@ -25,7 +25,7 @@ TDisplayRecord GetNodeRecord(const TTreeNode *node, const TTreeNode *activeRoot,
     if (results) {
         if (const TFoundRecord *f = node->FoundRecord())
             r = {f->Label, f->Path, f->Producer, f->Product, f->Version, f->Size, f->Description};
-    } else if (const TItemDescription *d = node->Description()) {
+    } else if (const TDescriptionRef d = node->Description()) {
         r.Producer = d->Producer;
         r.Product = d->Product;
         r.Version = d->Version;

@@ -69,7 +69,7 @@ TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
     if (!created)
         ResolveConflict(current, joined_, incoming);
     else if (!incoming.IsBlank())
-        tree_.SetDescription(current, std::make_unique<TItemDescription>(std::move(incoming)));
+        tree_.SetDescription(current, incoming);
     previous_.swap(joined_);
     chainVersion_ = tree_.Version();
     return current;
@@ -124,7 +124,7 @@ void TCatalogueTree::ResolveConflict(TTreeNode *node, const QString &fullPath,
     TItemDescription *d = tree_.MutableDescription(node);
     if (!d) {
         if (!incoming.IsBlank())
-            tree_.SetDescription(node, std::make_unique<TItemDescription>(incoming));
+            tree_.SetDescription(node, incoming);
         return;
     }
     if (overwrite) {
@@ -154,7 +154,8 @@ void TCatalogueTree::CopySubtree(const TTreeNode *node, const QString &label, co
     for (int i = 0; i < node->ChildCount(); ++i)
         children.push_back(node->Child(i));
     static const TItemDescription kNone;
-    const TItemDescription &d = node->Description() ? *node->Description() : kNone;
+    const TDescriptionRef own = node->Description();
+    const TItemDescription &d = own ? *own : kNone;
     const int image = node->Image();
     InsertItem(label, path, d.Producer, d.Product, d.Version, d.Size, d.Description,
                image >= ImageDisc && image <= ImageFolderOpen);

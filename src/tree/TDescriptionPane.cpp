@@ -135,8 +135,8 @@ void TDescriptionPane::SetItemCommands(const std::vector<TTreeNode *> &selected)
         s.AnyExpanded = s.AnyExpanded || expanded;
         s.AnyCollapsed = s.AnyCollapsed || !expanded;
         s.AnyChildren = s.AnyChildren || n->HasChildren();
-        s.AnyData = s.AnyData ||
-                    (s.Mode == DbFound ? n->FoundRecord() != nullptr : n->Description() != nullptr);
+        s.AnyData =
+            s.AnyData || (s.Mode == DbFound ? n->FoundRecord() != nullptr : n->HasDescription());
     }
 
     for (const TCommandEnable &c : ItemCommandStates(s))

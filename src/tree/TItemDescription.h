@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 
 namespace qbx {
@@ -39,6 +40,28 @@ struct TItemDescription {
     }
 
     bool operator==(const TItemDescription &) const = default;
+};
+
+// A node's description as read: it points at the node's own object, or holds
+// a copy of a description the node keeps as a bare size. Keep the reference
+// itself (not a pointer or reference taken from it) while using the values.
+class TDescriptionRef {
+public:
+    TDescriptionRef() = default;
+    explicit TDescriptionRef(const TItemDescription *full) : full_(full), has_(full != nullptr) {}
+    explicit TDescriptionRef(int64_t size) : has_(true) { sizeOnly_.Size = size; }
+
+    explicit operator bool() const { return has_; }
+    const TItemDescription *operator->() const { return full_ ? full_ : &sizeOnly_; }
+    // Within one expression only, when taken from a temporary reference.
+    const TItemDescription &operator*() const { return *operator->(); }
+    // Compares as a pointer would: equal to null without a description.
+    bool operator==(std::nullptr_t) const { return !has_; }
+
+private:
+    const TItemDescription *full_ = nullptr;
+    TItemDescription sizeOnly_;
+    bool has_ = false;
 };
 
 } // namespace qbx

@@ -38,6 +38,7 @@ void TTree::ResetTree()
     else if (InLayoutChange())
         observer_->Removing(root_.get());
     root_.reset(new TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot));
+    names_.Release();
     foldersOpened_ = false;
     root_->hash_ = text::FoldedHash(root_->text_);
     if (live)
@@ -46,9 +47,13 @@ void TTree::ResetTree()
 
 TTreeNode *TTree::FindChild(const TTreeNode *parent, QStringView name) const
 {
+    return FindHashed(parent, name, text::FoldedHash(name));
+}
+
+TTreeNode *TTree::FindHashed(const TTreeNode *parent, QStringView name, uint32_t hash) const
+{
     if (!parent->children_)
         return nullptr;
-    const uint32_t hash = text::FoldedHash(name);
     const TChildList &list = *parent->children_;
     if (list.index.IsBuilt())
         return list.index.Find(name, hash);
@@ -60,19 +65,26 @@ TTreeNode *TTree::FindChild(const TTreeNode *parent, QStringView name) const
 
 std::pair<TTreeNode *, bool> TTree::FindOrAddChild(TTreeNode *parent, QStringView name, int image)
 {
-    if (TTreeNode *found = FindChild(parent, name)) {
+    const uint32_t hash = text::FoldedHash(name);
+    if (TTreeNode *found = FindHashed(parent, name, hash)) {
         if (found->text_ != name)
             Rename(found, name.toString());
         return {found, false};
     }
-    return {AddChild(parent, name.toString(), image), true};
+    return {AddHashed(parent, names_.Make(name), hash, image), true};
 }
 
-TTreeNode *TTree::AddChild(TTreeNode *parent, const QString &name, int image)
+TTreeNode *TTree::AddChild(TTreeNode *parent, QString name, int image)
 {
-    std::unique_ptr<TTreeNode> node(new TTreeNode(parent, name, uint8_t(image)));
+    const uint32_t hash = text::FoldedHash(name);
+    return AddHashed(parent, std::move(name), hash, image);
+}
+
+TTreeNode *TTree::AddHashed(TTreeNode *parent, QString name, uint32_t hash, int image)
+{
+    std::unique_ptr<TTreeNode> node(new TTreeNode(parent, std::move(name), uint8_t(image)));
+    node->hash_ = hash;
     foldersOpened_ = foldersOpened_ || image == ImageFolderOpen;
-    node->hash_ = text::FoldedHash(name);
     return Insert(parent, std::move(node));
 }
 

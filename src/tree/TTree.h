@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tree/NodeOrder.h"
+#include "tree/TNameStore.h"
 #include "tree/TTreeNode.h"
 
 #include <QString>
@@ -66,7 +67,7 @@ public:
     std::pair<TTreeNode *, bool> FindOrAddChild(TTreeNode *parent, QStringView name, int image);
     TTreeNode *FindChild(const TTreeNode *parent, QStringView name) const;
     // Adds a child even when a sibling of that name exists.
-    TTreeNode *AddChild(TTreeNode *parent, const QString &name, int image);
+    TTreeNode *AddChild(TTreeNode *parent, QString name, int image);
 
     void SetText(TTreeNode *node, const QString &text);
     // The node moves when its kind changes (folders come before files).
@@ -77,7 +78,15 @@ public:
     // otherwise it visits every node without settling any order.
     void CloseFolders();
     void SetDescription(TTreeNode *node, std::unique_ptr<TItemDescription> description);
-    TItemDescription *MutableDescription(TTreeNode *node) { return node->data_.Description(); }
+    void SetDescription(TTreeNode *node, const TItemDescription &description)
+    {
+        node->data_.Set(description);
+    }
+    // The node's description for changing in place; null when it has none.
+    TItemDescription *MutableDescription(TTreeNode *node)
+    {
+        return node->data_.MutableDescription();
+    }
     void SetFoundRecord(TTreeNode *node, std::unique_ptr<TFoundRecord> record);
 
     // Releases the descriptions and records of node and every node below.
@@ -116,10 +125,14 @@ private:
     }
     // A view is watching and must hear of each change at its exact row.
     bool Live() const { return observer_ && updateDepth_ == 0; }
+    // hash is the FoldedHash of name.
+    TTreeNode *FindHashed(const TTreeNode *parent, QStringView name, uint32_t hash) const;
+    TTreeNode *AddHashed(TTreeNode *parent, QString name, uint32_t hash, int image);
     TTreeNode *Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node);
     void Reposition(TTreeNode *node);
     void Rename(TTreeNode *node, const QString &text);
 
+    TNameStore names_; // the names of found-or-added children
     std::unique_ptr<TTreeNode> root_;
     ITreeObserver *observer_ = nullptr;
     int updateDepth_ = 0;

@@ -69,7 +69,8 @@ public:
     int Level() const;
 
     // A node carries at most one of the two.
-    const TItemDescription *Description() const { return data_.Description(); }
+    bool HasDescription() const { return data_.HasDescription(); }
+    TDescriptionRef Description() const { return data_.Description(); }
     const TFoundRecord *FoundRecord() const { return data_.FoundRecord(); }
 
     int ChildCount() const { return children_ ? int(children_->nodes.size()) : 0; }

@@ -2,26 +2,17 @@
 
 #include "engine/Table.h"
 #include "platform/Codec.h"
-#include "session/ShellFixture.h"
-#include "session/ShellStorageStatus.h"
 #include "storage/CatalogueFields.h"
 #include "storage/TCatalogueFiles.h"
 #include "support/CatalogueTable.h"
-#include "support/ScriptedAnswers.h"
+#include "support/SessionFixture.h"
 #include "support/TreeNodes.h"
-#include "tree/ScriptedConflicts.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
 
 #include <QTemporaryDir>
 
 namespace qbx::test {
-
-// Open dialogs answered from a script; each request is recorded.
-class ScriptedFileDialogs : public IFileDialogs, public ScriptedAnswers<QString, TOpenDialogState> {
-public:
-    QString GetOpenFileName(const TOpenDialogState &state) override { return Next(state); }
-};
 
 // One disc with a folder (that has a size of its own) and a described file.
 inline const QList<Rec> kDisc = {
@@ -30,24 +21,15 @@ inline const QList<Rec> kDisc = {
     {"CD1", "Музыка\\a.mp3", "Мелодия", "Альбом", "1.0", 4096, "песня"},
 };
 
-// The catalogue commands wired to the shell's core objects and real trees, as
-// the main window wires them, over a temporary folder.
-class CatalogueTest : public ShellTest {
+// The catalogue commands of a session built with fake ports, over a
+// temporary folder.
+class CatalogueTest : public SessionTest {
 protected:
     QTemporaryDir dir;
-    TTree mainTree, searchTree;
-    ScriptedConflicts conflicts;
-    TCatalogueTree catalogue{mainTree, options, conflicts};
-    TShellStorageStatus status{view, view, shell};
-    ScriptedFileDialogs dialogs;
-    int rootExpansions = 0;
-    TCatalogueFiles files{{options, shell, commands, operation, boxes, status, dialogs, catalogue,
-                           searchTree, [this] { ++rootExpansions; }}};
 
     CatalogueTest()
     {
         options.DbFolder = dir.path() + QLatin1Char('/');
-        shell.hooks.LoadTable = [this] { files.LoadTable(QStringLiteral("Открытие базы данных")); };
         shell.SetDbState(DbNone);
     }
 
@@ -66,7 +48,7 @@ protected:
     QStringList Nodes() const
     {
         return TreeLines(mainTree, [](const TTreeNode &n) {
-            const TItemDescription *d = n.Description();
+            const TDescriptionRef d = n.Description();
             return (d ? d->Producer : QString()) + u'|' + QString::number(d ? d->Size : 0);
         });
     }

@@ -206,14 +206,17 @@ TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpt
     EXPECT_EQ(options.DbState, DbEntire) << "Cancel keeps the catalogue";
 
     options.ConfirmUnsaved = "1"; // save silently; a save that fails keeps it open
+    fs.FailWritesAfter(0);
     files.CloseDbClick();
     EXPECT_EQ(options.DbState, DbEntire);
+    EXPECT_EQ(boxes.shown.size(), 2) << "the failed save is reported";
+    fs.Reset();
 
     options.ConfirmUnsaved = "0";
     files.CloseDbClick();
     EXPECT_EQ(options.DbState, DbNone);
     EXPECT_TRUE(Nodes().isEmpty());
-    EXPECT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown.size(), 2);
 }
 
 TEST_F(CatalogueTest, QueryFilesGoToTheQueryEditorAndTheCatalogueStaysOpen)

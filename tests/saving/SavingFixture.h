@@ -3,39 +3,17 @@
 #include "catalogue/CatalogueFixture.h"
 #include "shell/QStringPrinter.h"
 #include "storage/TCatalogueSaving.h"
-#include "support/FaultyFileSystem.h"
 
 #include <QDir>
 #include <QFile>
 
 namespace qbx::test {
 
-// Save dialogs answered from a script; each request is recorded.
-class ScriptedSaveDialog : public ISaveDialog,
-                           public ScriptedAnswers<TSaveDialogAnswer, TSaveDialogState> {
-public:
-    TSaveDialogAnswer GetSaveFileName(const TSaveDialogState &state) override
-    {
-        return Next(state);
-    }
-};
-
-// The save commands wired like the catalogue commands, writing through a
-// file system that fails on cue, with a free space the test sets.
+// The save commands of the session, writing through a file system that
+// fails on cue, with a free space the test sets (freeBytes).
 class SavingTest : public CatalogueTest {
 protected:
-    ScriptedSaveDialog saveDialog;
-    FaultyFileSystem fs;
-    qint64 freeBytes = -1; // unknown
-    TCatalogueSaving saving{{options, shell, commands, operation, boxes, status, view, saveDialog,
-                             files, mainTree, searchTree, fs,
-                             [this](const QString &) { return freeBytes; }}};
-
-    SavingTest()
-    {
-        options.TempFolder = dir.path() + QLatin1Char('/');
-        shell.hooks.SaveDb = [this] { saving.SaveDbClick(); };
-    }
+    SavingTest() { options.TempFolder = dir.path() + QLatin1Char('/'); }
 
     // Opens the catalogue in the entire view and marks it changed.
     void OpenChanged(const QString &path)

@@ -101,7 +101,7 @@ TEST_F(FolderScan, NamesTheCatalogueCannotHoldAreLeftOutAndReported)
     EXPECT_EQ(Scan(Disc(QStringLiteral("CD")), "N"), 1005);
     const TTreeNode *n = Node(QStringLiteral("CD\\N"));
     EXPECT_EQ(Names(n), (QStringList{"Bjork - Joga.mp3", "ok.txt"}));
-    const TItemDescription *d = Node(QStringLiteral("CD\\N\\Bjork - Joga.mp3"))->Description();
+    const TDescriptionRef d = Node(QStringLiteral("CD\\N\\Bjork - Joga.mp3"))->Description();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->Producer, QStringLiteral("Bjork"));
     EXPECT_EQ(d->Product, QStringLiteral("Joga"));

@@ -29,7 +29,7 @@ struct FakeDisks {
 class SearchTest : public CatalogueTest {
 protected:
     engine::Query query;
-    TTreeModel searchModel{searchTree};
+    TTreeModel &searchModel = session.SearchModel();
     FakeDisks disks;
     QList<Rec> copyRecords;
     bool copyFails = false;

@@ -37,6 +37,13 @@ TEST_F(CloseTest, SavedCatalogueClosesWithoutQuestions)
     EXPECT_EQ(optionSaves, 1);
 }
 
+TEST_F(CloseTest, AnUnconnectedSaveStopsTheProgramInsteadOfKeepingTheWindowSilently)
+{
+    shell.hooks.SaveDb = nullptr;
+    boxes.Answer(TMsgAnswer::Yes);
+    EXPECT_DEATH(shell.FormClose(), "SaveDb");
+}
+
 TEST_F(CloseTest, NewCatalogueHoldingOnlyItsRootAsksNothing)
 {
     options.DbIsNew = true;

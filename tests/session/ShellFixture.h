@@ -83,6 +83,17 @@ protected:
     TLongOperation operation{options, view, boxes};
     TMainShell shell{options, commands, view, operation, boxes};
 
+    // The hooks the session and the window connect, as no-ops, so that the
+    // shell runs alone; tests that look at a hook connect their own.
+    ShellTest()
+    {
+        shell.hooks.LoadTable = [] {};
+        shell.hooks.SaveDb = [] {};
+        shell.hooks.SaveOptions = [] {};
+        shell.hooks.OpenCatalogue = [](const QString &) {};
+        shell.hooks.OpenQuery = [](const QString &) {};
+    }
+
     // Enabled state of every command, as a string of 0/1 in list order.
     std::string EnabledMask() const
     {

@@ -69,7 +69,7 @@ inline QStringList TreeLines(const TTree &tree,
 // A node's kind and every value of its description, '|' between them.
 inline QString KindAndDescription(const TTreeNode &n)
 {
-    const TItemDescription *d = n.Description();
+    const TDescriptionRef d = n.Description();
     const TItemDescription none;
     const TItemDescription &v = d ? *d : none;
     return QString::number(n.Kind()) + u'|' + v.Producer + u'|' + v.Product + u'|' + v.Version +

@@ -109,7 +109,7 @@ TEST_F(InsertItem, BlankIncomingValuesMakeNoDescription)
 TEST_F(InsertItem, TextsAreCutToTheirCapacities)
 {
     const QString longText(100, u'ж');
-    const TItemDescription *d =
+    const TDescriptionRef d =
         Insert("CD1", "a", longText, longText, longText, 5, longText)->Description();
     EXPECT_EQ(d->Producer.size(), 64);
     EXPECT_EQ(d->Product.size(), 64);
@@ -122,7 +122,7 @@ TEST_F(InsertItem, ComplementFillsOnlyEmptyParts)
     Insert("CD1", "a", "Maker", "", "", 0, "old");
     options.ConflictAnswer = ConflictComplementAll;
     Insert("CD1", "a", "Other", "Prod", "2.0", 99, "new");
-    const TItemDescription *d = Node("CD1\\a")->Description();
+    const TDescriptionRef d = Node("CD1\\a")->Description();
     EXPECT_EQ(*d, (TItemDescription{"Maker", "Prod", "2.0", 99, "old"}));
     EXPECT_TRUE(prompt.asked.isEmpty());
 }

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "engine/FileSystem.h"
+#include "options/OptionsWindowSeam.h"
+#include "options/TOptions.h"
+#include "search/TViewSwitch.h"
+#include "session/CommandState.h"
+#include "session/LongOperation.h"
+#include "session/MainShell.h"
+#include "session/ShellStorageStatus.h"
+#include "storage/TCatalogueFiles.h"
+#include "storage/TCatalogueSaving.h"
+#include "tree/TCatalogueTree.h"
+#include "tree/TTree.h"
+#include "tree/TTreeModel.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace qbx {
+
+class IConflictPrompt;
+class IFileDialogs;
+class IMessageBoxes;
+class ISaveDialog;
+
+// How the session reaches the window and the user. The window passes itself
+// and its dialogs; tests pass fakes that record and answer from scripts.
+struct TSessionPorts {
+    IMainView &view;
+    IOperationView &operationView;
+    IOptionsWindow &optionsWindow; // the geometry the options save at close
+    IMessageBoxes &boxes;
+    IConflictPrompt &conflicts; // the name-conflict form
+    IFileDialogs &fileDialogs;  // the open dialog
+    ISaveDialog &saveDialog;
+    // Width of the description list's value column, which each view remembers.
+    std::function<int()> valueColumnWidth;
+    // Expands MainTreeView's root when it is collapsed (after an Add).
+    std::function<void()> expandRoot;
+    // Every file write of saving goes through it (tests inject faults).
+    engine::FileSystem &fs = engine::SystemFileSystem();
+    // Free bytes of the file system holding a folder, -1 when unknown; empty
+    // asks the system.
+    std::function<qint64(const QString &folder)> freeSpace = {};
+};
+
+// One open window's working state and core objects, wired once: the options,
+// the command state, long operations and the mode logic, the catalogue tree
+// and the search results tree with their models, the File and save commands
+// and the view switch. It has no widgets; the window binds its controls to
+// it, and tests build it with fake ports.
+class TSession {
+public:
+    // appCaption: the window's caption, the options' AppCaption. The options
+    // are not loaded here (the window loads them; tests set them).
+    TSession(const QString &appCaption, TSessionPorts ports);
+    TSession(const TSession &) = delete;
+    TSession &operator=(const TSession &) = delete;
+
+    TOptions &Options() { return options_; }
+    TCommandState &Commands() { return commands_; }
+    TLongOperation &Operation() { return operation_; }
+    TMainShell &Shell() { return shell_; }
+    IMessageBoxes &MessageBoxes() { return boxes_; }
+
+    TTree &MainTree() { return mainTree_; }
+    TTree &SearchTree() { return searchTree_; }
+    TTreeModel &MainModel() { return mainModel_; }
+    TTreeModel &SearchModel() { return searchModel_; }
+    TCatalogueTree &Catalogue() { return catalogue_; }
+    TCatalogueFiles &Files() { return files_; }
+    TCatalogueSaving &Saving() { return saving_; }
+    TViewSwitch &Views() { return views_; }
+
+    // Runs after every change of the catalogue tree, once the catalogue is
+    // marked unsaved (the description pane refreshes itself here).
+    std::function<void()> AfterTreeChange;
+
+private:
+    TOptions options_;
+    TCommandState commands_;
+    IMessageBoxes &boxes_;
+    TLongOperation operation_;
+    TMainShell shell_;
+    TTree mainTree_;
+    TTree searchTree_;
+    TTreeModel mainModel_{mainTree_};
+    TTreeModel searchModel_{searchTree_};
+    TCatalogueTree catalogue_;
+    TShellStorageStatus status_;
+    TCatalogueFiles files_;
+    TCatalogueSaving saving_;
+    TViewSwitch views_;
+};
+
+} // namespace qbx
