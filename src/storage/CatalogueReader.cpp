@@ -13,7 +13,9 @@ void TCatalogueReader::Decode(size_t field, Field &last, QString &text)
     if (bytes.empty()) {
         text = QString();
     } else if (bytes == last.bytes) {
-        text = last.text;
+        // Usually still shared from the previous record: nothing to do.
+        if (text.constData() != last.text.constData())
+            text = last.text;
     } else {
         last.bytes.assign(bytes);
         last.text = codec::FromCp1251(bytes);
@@ -28,7 +30,7 @@ const TCatalogueRecord &TCatalogueReader::Read()
     Decode(CfProduct, last_[2], record_.Product);
     Decode(CfVersion, last_[3], record_.Version);
     Decode(CfDescription, last_[4], record_.Description);
-    record_.Path = codec::FromCp1251(table_.ReadText(CfPath)); // differs on every record
+    codec::FromCp1251(table_.ReadText(CfPath), record_.Path); // differs on every record
     record_.Size = ByteSizeFromField(table_.ReadNumber(CfByteSize));
     return record_;
 }

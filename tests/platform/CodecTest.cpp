@@ -34,6 +34,21 @@ TEST(Codec, Utf8OfCp1251BytesIsTheDecodedTextsUtf8)
     EXPECT_EQ(empty, "y");
 }
 
+TEST(Codec, DecodingIntoAStringLeavesItsCopiesAlone)
+{
+    QString out;
+    FromCp1251("long value \xc8\xe3\xf0\xfb", out);
+    EXPECT_EQ(out, QStringLiteral("long value Игры"));
+    const QString copy = out;
+    FromCp1251("ab", out);
+    EXPECT_EQ(out, "ab");
+    EXPECT_EQ(copy, QStringLiteral("long value Игры"));
+    FromCp1251("", out);
+    EXPECT_TRUE(out.isEmpty());
+    FromCp1251("longer than before", out);
+    EXPECT_EQ(out, "longer than before");
+}
+
 TEST(Codec, CyrillicLettersAndUnencodableText)
 {
     EXPECT_EQ(FromCp1251(std::string("\xCA\xE2\xE0\xF0\xED\xE8\xF1 \xA8\xB8")),
