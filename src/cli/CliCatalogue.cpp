@@ -3,7 +3,7 @@
 #include "cli/CliArgs.h"
 #include "engine/Error.h"
 #include "engine/Table.h"
-#include "session/IStorageStatus.h"
+#include "platform/EngineFileName.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/CatalogueReader.h"
 #include "storage/CatalogueWriter.h"
@@ -16,19 +16,6 @@
 namespace qbx::cli {
 
 namespace {
-
-// The storage functions report their steps to a status panel; here nobody
-// watches.
-class TSilentStatus : public IStorageStatus {
-public:
-    void SetStatusText(const QString &text) override { text_ = text; }
-    QString StatusText() const override { return text_; }
-    void ProcessPendingEvents() override {}
-    void EnableCommands(bool) override {}
-
-private:
-    QString text_;
-};
 
 class TNoWriteProgress : public IWriteProgress {
 public:
@@ -44,7 +31,7 @@ void StartEngine()
         throw TCliError(QStringLiteral("не удалось запустить ядро базы данных"));
 }
 
-void CheckCatalogue(const QString &fileName)
+void CheckCatalogueFile(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
@@ -53,15 +40,37 @@ void CheckCatalogue(const QString &fileName)
         throw TCliError(fileName + QStringLiteral(": это папка, а не база данных"));
     if (!info.isReadable())
         throw TCliError(fileName + QStringLiteral(": нет доступа к файлу"));
-    TSilentStatus status;
-    QString reason;
-    if (CheckTableFormat(fileName, status, &reason) == TfNotCatalogue) {
-        // A table another program holds would pass for a file of another kind.
-        if (reason == TableProblemText(engine::ErrLocked))
+}
+
+namespace {
+
+[[noreturn]] void NotCatalogue(const QString &fileName)
+{
+    throw TCliError(fileName + QStringLiteral(": файл не является базой данных по компакт-дискам"));
+}
+
+} // namespace
+
+void CheckCatalogue(const QString &fileName)
+{
+    CheckCatalogueFile(fileName);
+    // A table another program holds would pass for a file of another kind.
+    try {
+        engine::Table table;
+        table.Open(EngineFileName(fileName), engine::OpenMode::Shared);
+        CheckCatalogueFields(fileName, table.Fields());
+        return;
+    } catch (const engine::Error &e) {
+        if (e.code() == engine::ErrLocked)
             throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
-        throw TCliError(fileName +
-                        QStringLiteral(": файл не является базой данных по компакт-дискам"));
     }
+    NotCatalogue(fileName);
+}
+
+void CheckCatalogueFields(const QString &fileName, const std::vector<engine::FieldDef> &fields)
+{
+    if (TableFormatOfFields(fields) == TfNotCatalogue)
+        NotCatalogue(fileName);
 }
 
 TConflictAnswer ParseConflictAnswer(const QString &value)

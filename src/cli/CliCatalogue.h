@@ -5,10 +5,13 @@
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
 
+#include "engine/TableHeader.h"
+
 #include <QString>
 
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace qbx::cli {
 
@@ -23,6 +26,11 @@ void StartEngine();
 
 // Throws TCliError unless fileName is a readable catalogue table.
 void CheckCatalogue(const QString &fileName);
+// The parts of CheckCatalogue that need no reading of the table: the file
+// exists, is no folder and may be read.
+void CheckCatalogueFile(const QString &fileName);
+// The last part, on the fields of the table as a query read them.
+void CheckCatalogueFields(const QString &fileName, const std::vector<engine::FieldDef> &fields);
 
 // Answers every name conflict the same way and remembers the item asked
 // about last.

@@ -1,10 +1,16 @@
 #include "cli/CliOutput.h"
 
 #include "cli/CliArgs.h"
+#include "engine/Query.h"
+#include "platform/Codec.h"
+#include "search/FoundRows.h"
+#include "storage/CatalogueFields.h"
 #include "tree/SizeText.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <charconv>
 
 namespace qbx::cli {
 
@@ -51,16 +57,54 @@ QString HumanSize(int64_t bytes)
     return bytes == 0 ? QStringLiteral("0 байт") : SizeText(bytes, SuAuto, true, QLocale::c());
 }
 
+namespace {
+
+// Names never hold tabs or line ends, but descriptions typed by hand might.
+void BlankControls(QByteArray &buffer, qsizetype from)
+{
+    char *const end = buffer.data() + buffer.size();
+    for (char *c = buffer.data() + from; c != end; ++c)
+        if (*c == '\t' || *c == '\n' || *c == '\r')
+            *c = ' ';
+}
+
+} // namespace
+
 void TRecordWriter::AppendTsv(const QString &field)
 {
     const qsizetype from = buffer_.size();
     buffer_ += field.toUtf8();
-    // Names never hold tabs or line ends, but descriptions typed by hand
-    // might.
-    char *const end = buffer_.data() + buffer_.size();
-    for (char *c = buffer_.data() + from; c != end; ++c)
-        if (*c == '\t' || *c == '\n' || *c == '\r')
-            *c = ' ';
+    BlankControls(buffer_, from);
+}
+
+// A catalogue's fields hold no more characters than their capacities, so
+// the bytes are the record's texts as they are.
+void TRecordWriter::AppendTsvBytes(const engine::Query &query, size_t field)
+{
+    if (field >= query.Fields().size())
+        return;
+    const qsizetype from = buffer_.size();
+    codec::AppendCp1251AsUtf8(query.ReadText(field), buffer_);
+    BlankControls(buffer_, from);
+}
+
+void TRecordWriter::Write(const engine::Query &query)
+{
+    if (format_ != TFormat::Tsv) {
+        Write(ReadFoundRecord(query));
+        return;
+    }
+    for (const size_t field : {CfLabel, CfPath, CfProducer, CfProduct, CfVersion}) {
+        AppendTsvBytes(query, field);
+        buffer_ += '\t';
+    }
+    const bool hasSize = query.Fields().size() > CfByteSize;
+    char digits[24];
+    const qint64 size = hasSize ? ByteSizeFromField(query.ReadNumber(CfByteSize)) : 0;
+    buffer_.append(digits, std::to_chars(digits, digits + sizeof digits, size).ptr - digits);
+    buffer_ += '\t';
+    AppendTsvBytes(query, CfDescription);
+    EndRecord();
 }
 
 void TRecordWriter::Write(const TFoundRecord &r)
@@ -102,6 +146,11 @@ void TRecordWriter::Write(const TFoundRecord &r)
         break;
     }
     }
+    EndRecord();
+}
+
+void TRecordWriter::EndRecord()
+{
     buffer_ += '\n';
     first_ = false;
     if (buffer_.size() >= (1 << 20))

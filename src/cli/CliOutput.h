@@ -41,11 +41,16 @@ class TRecordWriter {
 public:
     TRecordWriter(FILE *out, TFormat format) : out_(out), format_(format) {}
     void Write(const TFoundRecord &record);
+    // Writes the query's current row; tsv goes from the row's bytes
+    // straight to UTF-8, with the same result.
+    void Write(const engine::Query &query);
     // Ends the output (closes the JSON array) and writes what is buffered.
     void Finish();
 
 private:
     void AppendTsv(const QString &field);
+    void AppendTsvBytes(const engine::Query &query, size_t field);
+    void EndRecord();
     void Flush();
 
     FILE *out_;

@@ -173,9 +173,17 @@ int RunSearch(const QStringList &args)
 
     StartEngine();
     const QString catalogue = pos[0];
-    CheckCatalogue(catalogue);
+    CheckCatalogueFile(catalogue);
     engine::Query query;
-    OpenSearch(query, catalogue, condition);
+    // The table is read once: the query's own fields tell a catalogue, and
+    // a query that fails is explained by the checks of the catalogue first.
+    try {
+        OpenSearch(query, catalogue, condition);
+    } catch (const TCliError &) {
+        CheckCatalogue(catalogue);
+        throw;
+    }
+    CheckCatalogueFields(catalogue, query.Fields());
     // As in the program, a global search for "Ё" that found nothing is
     // tried again with "Е".
     if (query.RecordCount() == 0 && !typed.isEmpty() && !a.Has("field")) {
@@ -187,7 +195,7 @@ int RunSearch(const QStringList &args)
     } else {
         TRecordWriter writer(stdout, format);
         for (bool more = query.First(); more; more = query.Next())
-            writer.Write(ReadFoundRecord(query));
+            writer.Write(query);
         writer.Finish();
     }
     return query.RecordCount() > 0 ? 0 : 1;

@@ -66,10 +66,13 @@ private:
     std::vector<FieldLayout> layout_;
     uint32_t recordSize_ = 0;
     uint32_t count_ = 0;
+    bool LoadRow();
+
     std::vector<SqlRowStore> parts_; // the rows of each scanning thread, in order
     size_t part_ = 0;                // cursor: part and row within it
     uint32_t row_ = 0;
     bool onRow_ = false;
+    std::vector<uint8_t> current_; // the bytes of the row the cursor is on
 };
 
 } // namespace qbx::engine

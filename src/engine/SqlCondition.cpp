@@ -284,13 +284,17 @@ SqlTruth SqlCondition::Eval(uint32_t index, const uint8_t *record) const
     case Node::Kind::IsNull:
         return IsNull(node, record);
     case Node::Kind::Like: {
-        std::string_view text;
-        if (!TextOf(operands_[node.left], record, text))
-            return SqlTruth::Unknown;
-        // A field's bytes past its text may be read by the scan.
         const Operand &op = operands_[node.left];
-        const size_t readable = op.kind == Operand::Kind::Alpha ? op.layout.size : text.size();
-        const bool match = patterns_[node.pattern].Matches(text, readable);
+        const SqlPattern &pattern = patterns_[node.pattern];
+        bool match = false;
+        if (op.kind == Operand::Kind::Alpha) {
+            const uint8_t *p = record + op.layout.offset;
+            if (op.layout.size == 0 || p[0] == 0)
+                return SqlTruth::Unknown; // empty is NULL
+            match = pattern.MatchesField(p, op.layout.size);
+        } else {
+            match = pattern.Matches(op.text);
+        }
         return FromBool(match != node.negated);
     }
     }

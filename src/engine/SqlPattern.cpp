@@ -60,6 +60,13 @@ SqlPattern::SqlPattern(std::string_view pattern, int escape, const CharMap &map)
         if (i > 0 && i + 1 < segments_.size())
             PrepareSearch(segments_[i]);
     }
+    // The end of a field's text is its first NUL. When no byte of the text
+    // searched for can match a NUL, a match that starts before the end lies
+    // wholly inside the text, so the end and the match can be looked for at
+    // once.
+    contains_ = segments_.size() == 3 && segments_[0].bytes.empty() && segments_[2].bytes.empty() &&
+                segments_[1].search == Search::Words &&
+                segments_[1].bytes.find(static_cast<char>(map_[0])) == std::string::npos;
 }
 
 void SqlPattern::PrepareSearch(Segment &seg) const
@@ -185,6 +192,42 @@ size_t SqlPattern::FindHorspool(const Segment &seg, const uint8_t *text, size_t 
         p += seg.shift[c];
     }
     return std::string_view::npos;
+}
+
+bool SqlPattern::MatchesField(const uint8_t *field, uint32_t size) const
+{
+    if (contains_)
+        return FieldContains(segments_[1], field, size);
+    const void *nul = std::memchr(field, 0, size);
+    const size_t n = nul ? size_t(static_cast<const uint8_t *>(nul) - field) : size;
+    return Matches({reinterpret_cast<const char *>(field), n}, size);
+}
+
+// The word scan of FindWords over a field, which also stops at the first
+// NUL: candidates at or after it are dropped, and no byte is read past the
+// field.
+bool SqlPattern::FieldContains(const Segment &seg, const uint8_t *field, uint32_t size) const
+{
+    const size_t m = seg.bytes.size();
+    size_t p = 0;
+    for (; p + (m - 1) + 8 <= size; p += 8) {
+        const uint64_t a = Load(field + p);
+        const uint64_t b = Load(field + p + m - 1);
+        uint64_t mask = (EqualBytes(a, seg.first[0]) | EqualBytes(a, seg.first[1])) &
+                        (EqualBytes(b, seg.last[0]) | EqualBytes(b, seg.last[1]));
+        const uint64_t end = EqualBytes(a, 0);
+        if (end)
+            mask &= (end & (~end + 1)) - 1; // the positions before the first NUL
+        for (; mask; mask &= mask - 1)
+            if (MatchAt(seg, field + p + (std::countr_zero(mask) >> 3)))
+                return true;
+        if (end)
+            return false;
+    }
+    for (; p + m <= size && field[p] != 0; ++p)
+        if (MatchAt(seg, field + p))
+            return true;
+    return false;
 }
 
 bool SqlPattern::Matches(std::string_view textView, size_t readable) const

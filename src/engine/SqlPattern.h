@@ -27,6 +27,10 @@ public:
     // `readable` (at least text.size()) is how many bytes from text.data()
     // may be read: the scan looks a little past the text when it can.
     bool Matches(std::string_view text, size_t readable = 0) const;
+    // Tests the text of an alpha field: the `size` bytes at `field` up to
+    // the first NUL. Never reads past the field. "%text%" is found in the
+    // same pass that looks for the end of the text.
+    bool MatchesField(const uint8_t *field, uint32_t size) const;
 
 private:
     enum class Search { Naive, Words, Horspool, Never };
@@ -47,11 +51,13 @@ private:
     size_t FindWords(const Segment &seg, const uint8_t *text, size_t lo, size_t hi,
                      size_t readable) const;
     size_t FindHorspool(const Segment &seg, const uint8_t *text, size_t lo, size_t hi) const;
+    bool FieldContains(const Segment &seg, const uint8_t *field, uint32_t size) const;
     void PrepareSearch(Segment &seg) const;
 
     const uint8_t *map_;
     std::vector<Segment> segments_; // one when the pattern has no "%"
     size_t minLength_ = 0;
+    bool contains_ = false; // "%text%" found by the word scan: see MatchesField
 };
 
 } // namespace qbx::engine

@@ -1,5 +1,6 @@
 #include "engine/SqlRowStore.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <fcntl.h>
@@ -9,6 +10,8 @@
 namespace qbx::engine {
 
 namespace {
+
+constexpr size_t kPage = 4096;
 
 // An unnamed file in `folder`: gone from the folder at once, and from the
 // disk when closed, even when the program is killed.
@@ -24,11 +27,49 @@ int OpenUnnamedFile(const std::string &folder)
     return fd;
 }
 
+// Bytes of a text field up to its last non-NUL byte: what must be kept for
+// the field to come back exactly.
+uint16_t KeptLength(const uint8_t *p, uint32_t size)
+{
+    uint32_t n = size;
+    for (; n >= 8; n -= 8) {
+        uint64_t w;
+        std::memcpy(&w, p + n - 8, 8);
+        if (w != 0)
+            break;
+    }
+    while (n > 0 && p[n - 1] == 0)
+        --n;
+    return uint16_t(n);
+}
+
 } // namespace
 
-SqlRowStore::SqlRowStore(uint32_t recordSize, std::string spillFolder, size_t memoryChunks)
+SqlRowStore::SqlRowStore(uint32_t recordSize, std::string spillFolder, size_t memoryChunks,
+                         std::vector<TextSpan> texts)
     : recordSize_(recordSize), spillFolder_(std::move(spillFolder)), memoryChunks_(memoryChunks)
 {
+    std::sort(texts.begin(), texts.end(),
+              [](const TextSpan &a, const TextSpan &b) { return a.offset < b.offset; });
+    uint32_t at = 0; // the record is covered up to here
+    for (const TextSpan &t : texts) {
+        // A span outside the record, overlapping another or too long for
+        // the length word is simply kept as raw bytes.
+        if (t.offset < at || t.offset > recordSize || t.size > recordSize - t.offset ||
+            t.size == 0 || t.size > UINT16_MAX)
+            continue;
+        if (t.offset > at)
+            pieces_.push_back({at, t.offset - at, false});
+        pieces_.push_back({t.offset, t.size, true});
+        at = t.offset + t.size;
+    }
+    if (at < recordSize)
+        pieces_.push_back({at, recordSize - at, false});
+    maxRowBytes_ = recordSize;
+    for (const Piece &p : pieces_)
+        maxRowBytes_ += p.text ? 2 : 0;
+    chunkBytes_ = std::max(kChunkBytes, (maxRowBytes_ + kPage - 1) / kPage * kPage);
+    used_ = chunkBytes_;
 }
 
 SqlRowStore::SpillFile::~SpillFile()
@@ -39,13 +80,55 @@ SqlRowStore::SpillFile::~SpillFile()
         ::close(fd);
 }
 
+void SqlRowStore::Add(const uint8_t *record)
+{
+    if (used_ + maxRowBytes_ > chunkBytes_) {
+        chunks_.push_back(NewChunk());
+        used_ = 0;
+    }
+    uint8_t *const start = chunks_.back() + used_;
+    uint8_t *d = start;
+    for (const Piece &p : pieces_) {
+        const uint8_t *s = record + p.offset;
+        if (!p.text) {
+            std::memcpy(d, s, p.size);
+            d += p.size;
+            continue;
+        }
+        const uint16_t kept = KeptLength(s, p.size);
+        std::memcpy(d, &kept, 2);
+        std::memcpy(d + 2, s, kept);
+        d += 2 + kept;
+    }
+    rows_.push_back(uint64_t(chunks_.size() - 1) * chunkBytes_ + used_);
+    used_ += size_t(d - start);
+}
+
+void SqlRowStore::CopyRow(uint32_t index, uint8_t *out) const
+{
+    const uint64_t at = rows_[index];
+    const uint8_t *s = chunks_[size_t(at / chunkBytes_)] + size_t(at % chunkBytes_);
+    for (const Piece &p : pieces_) {
+        uint8_t *d = out + p.offset;
+        if (!p.text) {
+            std::memcpy(d, s, p.size);
+            s += p.size;
+            continue;
+        }
+        uint16_t kept;
+        std::memcpy(&kept, s, 2);
+        std::memcpy(d, s + 2, kept);
+        std::memset(d + kept, 0, p.size - kept);
+        s += 2 + kept;
+    }
+}
+
 uint8_t *SqlRowStore::NewChunk()
 {
-    const size_t bytes = size_t(kRowsPerChunk) * recordSize_;
     if (memory_.size() >= memoryChunks_ && !spillFolder_.empty() && !spillFailed_)
-        if (uint8_t *chunk = SpillChunk(bytes))
+        if (uint8_t *chunk = SpillChunk(chunkBytes_))
             return chunk;
-    memory_.push_back(std::make_unique_for_overwrite<uint8_t[]>(bytes));
+    memory_.push_back(std::make_unique_for_overwrite<uint8_t[]>(chunkBytes_));
     return memory_.back().get();
 }
 
@@ -63,8 +146,7 @@ uint8_t *SqlRowStore::SpillChunk(size_t bytes)
         }
         spill_ = std::move(spill);
     }
-    // A chunk holds 4096 records, so its length is a whole number of pages
-    // and every chunk starts on a page boundary of the file.
+    // Chunks are whole pages, so each starts on a page boundary of the file.
     if (::posix_fallocate(spill_->fd, off_t(spill_->size), off_t(bytes)) != 0) {
         spillFailed_ = true;
         return nullptr;

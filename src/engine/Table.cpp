@@ -5,6 +5,7 @@
 #include "engine/LanguageDriver.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <functional>
@@ -55,6 +56,8 @@ Table &Table::operator=(Table &&other) noexcept
         blockLimit_ = other.blockLimit_;
         map_ = std::exchange(other.map_, nullptr);
         mapSize_ = std::exchange(other.mapSize_, 0);
+        readMap_ = std::exchange(other.readMap_, nullptr);
+        readMapSize_ = std::exchange(other.readMapSize_, 0);
         writing_ = std::exchange(other.writing_, false);
     }
     return *this;
@@ -170,6 +173,10 @@ void Table::Unmap() noexcept
         ::munmap(map_, mapSize_);
     map_ = nullptr;
     mapSize_ = 0;
+    if (readMap_)
+        ::munmap(const_cast<uint8_t *>(readMap_), readMapSize_);
+    readMap_ = nullptr;
+    readMapSize_ = 0;
 }
 
 std::string Table::LanguageDriverName() const
@@ -467,6 +474,35 @@ uint32_t Table::ReadChainBlock(size_t index, uint8_t *buffer) const
     if (b.count > 0)
         file_.ReadAt(BlockOffset(b.number) + 6, buffer, size_t(b.count) * header_.recordSize);
     return b.count;
+}
+
+void Table::MapForReading()
+{
+    if (readMap_ || !IsOpen())
+        return;
+    const int fd = file_.MapDescriptor();
+    const uint64_t size = file_.Size();
+    if (fd < 0 || size == 0 || size > SIZE_MAX)
+        return;
+    void *p = ::mmap(nullptr, size_t(size), PROT_READ, MAP_SHARED, fd, 0);
+    if (p == MAP_FAILED)
+        return; // the records are read with ReadChainBlock instead
+    // Scans go through the file once, front to back in each thread's run.
+    ::madvise(p, size_t(size), MADV_SEQUENTIAL);
+    readMap_ = static_cast<const uint8_t *>(p);
+    readMapSize_ = size_t(size);
+}
+
+const uint8_t *Table::MappedChainBlock(size_t index, uint32_t &count) const
+{
+    if (!readMap_ || index >= blocks_.size())
+        return nullptr;
+    const BlockRef &b = blocks_[index];
+    const uint64_t start = BlockOffset(b.number) + 6;
+    if (start + uint64_t(b.count) * header_.recordSize > readMapSize_)
+        return nullptr;
+    count = b.count;
+    return readMap_ + start;
 }
 
 } // namespace qbx::engine

@@ -94,6 +94,15 @@ public:
     // count. It only does positioned reads, so threads may call it at once.
     size_t ChainLength() const { return blocks_.size(); }
     uint32_t ReadChainBlock(size_t index, uint8_t *buffer) const;
+    // The same records in place: MapForReading maps the file read only (a
+    // file system that cannot be mapped leaves it unmapped); then
+    // MappedChainBlock gives the first record of block `index` inside the
+    // mapping with their count in `count`, or nullptr when the block lies
+    // outside it (read it with ReadChainBlock). Threads may call it at once.
+    // The mapping lasts until Close; the table's lock keeps other writers
+    // of the program from cutting the file short meanwhile.
+    void MapForReading();
+    const uint8_t *MappedChainBlock(size_t index, uint32_t &count) const;
 
     // Values of the current record. ReadText gives the bytes of an alpha
     // field ("" for NULL); ReadNumber the value of a number, money or
@@ -151,6 +160,8 @@ private:
     uint32_t blockLimit_ = kMaxBlocks;
     uint8_t *map_ = nullptr;
     size_t mapSize_ = 0;
+    const uint8_t *readMap_ = nullptr; // MapForReading's mapping
+    size_t readMapSize_ = 0;
     bool writing_ = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <utility>
 
 namespace qbx::codec {
@@ -100,6 +101,42 @@ void FromCp1251(std::string_view bytes, QString &out)
 {
     out.resize(qsizetype(bytes.size()));
     DecodeTo(bytes, kCp1251All, out.data());
+}
+
+void AppendCp1251AsUtf8(std::string_view bytes, QByteArray &out)
+{
+    // UTF-8 of each byte's character (all of them below U+10000): at most
+    // three bytes.
+    struct Utf8 {
+        char bytes[3];
+        uint8_t size;
+    };
+    static const std::array<Utf8, 256> table = [] {
+        std::array<Utf8, 256> t{};
+        for (size_t b = 0; b < 256; ++b) {
+            const char16_t c = kCp1251All[b];
+            Utf8 &u = t[b];
+            if (c < 0x80) {
+                u = {{char(c)}, 1};
+            } else if (c < 0x800) {
+                u = {{char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))}, 2};
+            } else {
+                u = {{char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)),
+                      char(0x80 | (c & 0x3F))},
+                     3};
+            }
+        }
+        return t;
+    }();
+    const qsizetype start = out.size();
+    out.resize(start + qsizetype(bytes.size()) * 3);
+    char *d = out.data() + start;
+    for (const char ch : bytes) {
+        const Utf8 &u = table[static_cast<unsigned char>(ch)];
+        std::memcpy(d, u.bytes, 3);
+        d += u.size;
+    }
+    out.truncate(qsizetype(d - out.constData()));
 }
 
 QString FromCp866(std::string_view bytes)

@@ -21,6 +21,10 @@ inline QString FromCp1251(const QByteArray &bytes)
     return FromCp1251(std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
+// Appends the UTF-8 form of 1251 bytes to `out`: the characters of
+// FromCp1251 without a QString in between, for output of many rows.
+void AppendCp1251AsUtf8(std::string_view bytes, QByteArray &out);
+
 QString FromCp866(std::string_view bytes);
 inline QString FromCp866(const QByteArray &bytes)
 {

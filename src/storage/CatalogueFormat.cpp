@@ -13,9 +13,7 @@
 
 namespace qbx {
 
-namespace {
-
-int FormatOfFields(const std::vector<engine::FieldDef> &fields)
+int TableFormatOfFields(const std::vector<engine::FieldDef> &fields)
 {
     const auto &expected = CatalogueFields();
     if (fields.size() != expected.size())
@@ -33,6 +31,8 @@ int FormatOfFields(const std::vector<engine::FieldDef> &fields)
     }
     return format;
 }
+
+namespace {
 
 bool TryCreate(const QString &fileName)
 {
@@ -76,7 +76,7 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *r
     try {
         engine::Table table;
         table.Open(EngineFileName(fileName), engine::OpenMode::Shared);
-        format = FormatOfFields(table.Fields());
+        format = TableFormatOfFields(table.Fields());
     } catch (const engine::Error &e) {
         format = TfNotCatalogue;
         if (reason)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "engine/TableHeader.h"
 #include "session/IStorageStatus.h"
 
 #include <QString>
+
+#include <vector>
 
 namespace qbx {
 
@@ -25,6 +28,8 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *r
 
 // The engine's error code as a reason a user reads.
 QString TableProblemText(int engineCode);
+// The same test on the fields of a table already open.
+int TableFormatOfFields(const std::vector<engine::FieldDef> &fields);
 
 // Creates an empty catalogue table named `tableName`, replacing any file.
 // When that name is the temporary copy's (`searchTable`) and creating it

@@ -14,6 +14,26 @@ TEST(Codec, Cp1251RoundTripsEveryByte)
     EXPECT_TRUE(ok);
 }
 
+TEST(Codec, Utf8OfCp1251BytesIsTheDecodedTextsUtf8)
+{
+    // Appended after what the buffer holds, every byte at once and each
+    // alone (one, two and three bytes of UTF-8; 0x98 has no character).
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    QByteArray out = "x";
+    AppendCp1251AsUtf8(all, out);
+    EXPECT_EQ(out, "x" + FromCp1251(all).toUtf8());
+    for (const char b : all) {
+        QByteArray one;
+        AppendCp1251AsUtf8(std::string_view(&b, 1), one);
+        EXPECT_EQ(one, FromCp1251(std::string(1, b)).toUtf8()) << int(uint8_t(b));
+    }
+    QByteArray empty = "y";
+    AppendCp1251AsUtf8({}, empty);
+    EXPECT_EQ(empty, "y");
+}
+
 TEST(Codec, DecodingIntoAStringLeavesItsCopiesAlone)
 {
     QString out;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 namespace qbx::test {
@@ -110,6 +111,37 @@ TEST(SqlLikeTest, UpperCasedScansOfLongTextsAgreeWithTheMatcher)
         ASSERT_EQ(compiled.Matches(std::string_view(buffer.data(), text.size()), buffer.size()),
                   ReferenceLike(upper, pattern))
             << "text " << text << " pattern " << pattern;
+    }
+}
+
+TEST(SqlLikeTest, FieldTestsEndAtTheFirstNulAndNeverReadPastTheField)
+{
+    // A field's text ends at its first NUL or fills the field; the bytes
+    // after a NUL may be left-overs, letters included, that never count.
+    // Each field is a heap block of its exact size, so a read past it shows
+    // under the address sanitizer.
+    std::mt19937 rng(4242);
+    const std::string textBytes = "aAbB\xB8\xA8"; // ё and Ё too
+    const std::string patternBytes = "%%%_AaBb\xA8\xB8";
+    const engine::CharMap *maps[] = {&engine::IdentityMap(), &engine::Cp1251UpperMap()};
+    for (int round = 0; round < 40000; ++round) {
+        const size_t size = 1 + rng() % 40;
+        const size_t length = rng() % (size + 1);
+        std::string pattern(1 + rng() % 9, ' ');
+        for (char &c : pattern)
+            c = patternBytes[rng() % patternBytes.size()];
+        const auto field = std::make_unique<uint8_t[]>(size);
+        for (size_t i = 0; i < size; ++i)
+            field[i] = i < length ? uint8_t(textBytes[rng() % textBytes.size()])
+                       : i == length || rng() % 4 == 0 ? 0
+                                                       : uint8_t(textBytes[rng() % 2]);
+        const engine::CharMap &map = *maps[round % 2];
+        std::string text(reinterpret_cast<const char *>(field.get()), length);
+        for (char &c : text)
+            c = static_cast<char>(map[static_cast<uint8_t>(c)]);
+        const engine::SqlPattern compiled(pattern, -1, map);
+        ASSERT_EQ(compiled.MatchesField(field.get(), uint32_t(size)), ReferenceLike(text, pattern))
+            << "text " << text << " pattern " << pattern << " size " << size;
     }
 }
 
