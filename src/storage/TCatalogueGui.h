@@ -1,6 +1,5 @@
 #pragma once
 
-#include "search/TViewSwitch.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TCatalogueSaving.h"
 #include "storage/TMessageForm.h"
