@@ -62,15 +62,20 @@ TEST_F(SavingTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewCatalogue)
     const QString target = Write("cat.db", {{"OLD", "", "", "", "", 1, ""}});
     const QByteArray old = Bytes(target);
 
-    // How long one save takes here, to spread the kills over it.
+    // How long one save takes here, to spread the kills over it. The first
+    // save also sorts the folders the tree has not sorted yet; the forked
+    // saves inherit a sorted tree, so only the second save is timed.
     const QString probe = PathOf("probe.db");
     NoProgress progress;
-    QElapsedTimer timer;
-    timer.start();
-    ASSERT_TRUE(
-        WriteCatalogueFile(mainTree.Root(), TRecordSource::Catalogue, probe, progress).Ok());
-    const qint64 saveMicros = std::max<qint64>(timer.nsecsElapsed() / 1000, 1000);
-    QFile::remove(probe);
+    qint64 saveMicros = 0;
+    for (int round = 0; round < 2; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        ASSERT_TRUE(
+            WriteCatalogueFile(mainTree.Root(), TRecordSource::Catalogue, probe, progress).Ok());
+        saveMicros = std::max<qint64>(timer.nsecsElapsed() / 1000, 1000);
+        QFile::remove(probe);
+    }
 
     std::mt19937 random(20261207);
     int oldSeen = 0, newSeen = 0;
