@@ -5,7 +5,8 @@
 
 namespace qbx::engine {
 
-// Error codes of the engine (the numbers the original engine used where known).
+// Error codes of the engine. The numbers are fixed: the program and its tests
+// compare them, so a code never changes its meaning.
 enum ErrorCode : int {
     ErrGeneral = 0x2100,
     ErrFileNotFound = 0x2401, // the file does not exist

@@ -26,8 +26,8 @@ enum class TMsgAnswer { Ok, Cancel, Yes, No, Retry };
 
 // Seam for every question and report the logic shows. The GUI shows a
 // standard message box owned by the main window; tests script the answers.
-// Texts are the system's own: a carriage return ("\r", or "\r\n") is a line
-// break when shown.
+// Texts use a carriage return ("\r", or "\r\n") as the line break, as the
+// program writes them everywhere; the GUI turns it into a new line.
 class IMessageBoxes {
 public:
     virtual ~IMessageBoxes() = default;
