@@ -6,6 +6,7 @@
 #include "tree/TTreeModel.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace qbx {
@@ -41,18 +42,23 @@ TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
     for (size_t k = 1; k + 1 < reused; ++k) // levels 2 and deeper; current comes below
         PassThrough(chain_[k]);
 
+    // The shared components' separators sit where the previous path had them.
+    bounds_.assign(previousBounds_.begin(), previousBounds_.begin() + qsizetype(reused));
+    const QChar *base = joined_.constData();
     QStringView rest = QStringView(joined_).mid(start);
     int level = int(reused);
     bool created = false;
     do {
         if (level >= 2)
             PassThrough(current);
-        bool markedFolder = false;
-        if (const qsizetype slash = rest.indexOf(u'\\'); slash >= 0 && slash == rest.size() - 1) {
-            rest.chop(1);
-            markedFolder = true;
-        }
-        const auto [component, tail] = SplitFirst(rest);
+        // One search finds the component's end; a "\\" that ends the path
+        // marks a folder and closes no further component.
+        const qsizetype slash = rest.indexOf(u'\\');
+        if (slash >= 0)
+            bounds_.push_back(qsizetype(rest.data() - base) + slash);
+        const bool markedFolder = slash >= 0 && slash == rest.size() - 1;
+        const QStringView component = slash >= 0 ? rest.left(slash) : rest;
+        const QStringView tail = slash >= 0 ? rest.mid(slash + 1) : QStringView();
         const int image = level == 0                   ? ImageDisc
                           : (isFolder || markedFolder) ? ImageFolder
                                                        : ImageFile;
@@ -71,6 +77,7 @@ TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
     else if (!incoming.IsBlank())
         tree_.SetDescription(current, incoming);
     previous_.swap(joined_);
+    previousBounds_.swap(bounds_);
     chainVersion_ = tree_.Version();
     return current;
 }
@@ -84,17 +91,23 @@ size_t TCatalogueTree::SharedComponents(qsizetype &start) const
     const char16_t *b = reinterpret_cast<const char16_t *>(previous_.constData());
     // The new path's last character is left out: a "\\" there is trailing.
     const qsizetype n = std::min(joined_.size() - 1, previous_.size());
-    size_t shared = 0;
-    qsizetype afterLast = 0;
-    for (qsizetype i = 0; i < n && a[i] == b[i]; ++i) {
-        if (a[i] == u'\\') {
-            ++shared;
-            afterLast = i + 1;
-        }
+    // Find the first difference four characters at a time, then count the
+    // previous path's separators before it from their remembered positions.
+    qsizetype m = 0;
+    for (; m + 4 <= n; m += 4) {
+        uint64_t x, y;
+        std::memcpy(&x, a + m, sizeof x);
+        std::memcpy(&y, b + m, sizeof y);
+        if (x != y)
+            break;
     }
+    while (m < n && a[m] == b[m])
+        ++m;
+    const auto end = std::lower_bound(previousBounds_.begin(), previousBounds_.end(), m);
+    const size_t shared = size_t(end - previousBounds_.begin());
     if (shared > chain_.size())
         return 0;
-    start = afterLast;
+    start = shared ? previousBounds_[shared - 1] + 1 : 0;
     return shared;
 }
 

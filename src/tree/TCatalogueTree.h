@@ -62,6 +62,9 @@ private:
 
     QString joined_;   // the joined label and path of this insertion
     QString previous_; // ... and of the previous one
+    // Positions of every "\\" in joined_ and in previous_, ascending.
+    std::vector<qsizetype> bounds_;
+    std::vector<qsizetype> previousBounds_;
     // Nodes of the previous insertion's components, valid while the tree's
     // version is chainVersion_.
     std::vector<TTreeNode *> chain_;

@@ -2,6 +2,8 @@
 
 #include "tree/NodePaths.h"
 
+#include <functional>
+
 namespace qbx::test {
 namespace {
 
@@ -206,6 +208,54 @@ TEST_F(InsertItem, RecordsOfOneFolderInARowSurviveChangesBetweenThem)
     EXPECT_EQ(FullItemPath(Node("CD1\\A\\B\\five")), "CD1\\A\\B\\five");
     Insert("cd1", "a\\B\\six");
     EXPECT_EQ(FullItemPath(Node("CD1\\A\\B\\six")), "cd1\\a\\B\\six");
+}
+
+// Each record reuses the folders it shares with the previous one. Paths that
+// agree in part of a name, differ just before or after a separator, end in
+// one, or hold empty names must reach the same nodes as a walk from the root.
+TEST_F(InsertItem, ReusingThePreviousRecordsFoldersReachesTheSameNodes)
+{
+    const QStringList names = {"", "A", "AB", "ABCD", "ABCDE", "ABCDEFGH", "a", "x.zip"};
+    QStringList paths = {"AB\\ABCD\\x", "AB\\ABCDE\\x", "ABCD\\x", "ABCDEFGH\\",
+                         "ABCDEFGH\\y", "A\\\\B",       "A\\\\",   "A\\",
+                         "A\\\\B\\",    "\\",           "\\\\"};
+    uint32_t seed = 7;
+    for (int i = 0; i < 400; ++i) {
+        QString p;
+        seed = seed * 1103515245u + 12345u;
+        const int depth = 1 + int(seed >> 28) % 4;
+        for (int d = 0; d < depth; ++d) {
+            seed = seed * 1103515245u + 12345u;
+            p += (d ? "\\" : "") + names[int(seed >> 24) % names.size()];
+        }
+        paths.append(seed & 1 ? p + "\\" : p);
+    }
+    options.ConflictAnswer = ConflictOverwriteAll;
+    TTree fresh;
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString label = i % 50 < 45 ? "CD1" : "";
+        Insert(label, paths[i], "", "", "", i + 1);
+        // A new catalogue object has no previous record to reuse.
+        TCatalogueTree walker(fresh, options, prompt);
+        walker.InsertItem(label, paths[i], "", "", "", i + 1, "", false);
+    }
+    std::function<QStringList(const TTreeNode *)> list = [&](const TTreeNode *n) {
+        QStringList out;
+        for (int i = 0; i < n->ChildCount(); ++i) {
+            const TTreeNode *c = n->Child(i);
+            const TDescriptionRef d = c->Description();
+            out << QStringLiteral("%1 %2 %3")
+                       .arg(FullItemPath(c))
+                       .arg(c->Image())
+                       .arg(d ? d->Size : -1);
+            out << list(c);
+        }
+        return out;
+    };
+    const QStringList reused = list(tree.Root());
+    EXPECT_GT(reused.size(), 100);
+    EXPECT_EQ(reused, list(fresh.Root()));
+    EXPECT_TRUE(prompt.asked.isEmpty());
 }
 
 TEST_F(InsertItem, ChildrenStayInSiblingOrderWhateverTheInsertionOrder)
