@@ -4,7 +4,7 @@
 
 namespace qbx {
 
-const TOptionsPageSpec kGeometryPage = {
+const TOptionsPageDef kGeometryPage = {
     "GeometryTabSheet",
     HcTuningGeometry,
     "GeometryLabel",
@@ -18,7 +18,7 @@ const TOptionsPageSpec kGeometryPage = {
     {{"MainGeometryCheckBox", "Запоминать &положение и размеры главного окна приложения"},
      {"PanelGeometryCheckBox", "Запоминать &ширину панели дерева (ширину панели описания)"}},
 };
-const TOptionsPageSpec kSizePage = {
+const TOptionsPageDef kSizePage = {
     "SizeTabSheet",
     HcTuningSize,
     "SizeLabel",
@@ -32,7 +32,7 @@ const TOptionsPageSpec kSizePage = {
     2,
     {{"SizeCheckBox", "Отображать размер, равный нулю, как пустую строку"}},
 };
-const TOptionsPageSpec kSearchPage = {
+const TOptionsPageDef kSearchPage = {
     "SeachTabSheet",
     HcTuningView,
     "SearchLabel",

@@ -7,7 +7,7 @@ namespace qbx {
 
 // A page of an explaining label, an optional group of radio buttons and check
 // boxes below it (texts in UTF-8).
-struct TOptionsPageSpec {
+struct TOptionsPageDef {
     const char *name;
     int helpContext;
     const char *labelName;
@@ -21,8 +21,8 @@ struct TOptionsPageSpec {
 
 // The pages of the options dialog made of a label, a radio group and check
 // boxes only.
-extern const TOptionsPageSpec kGeometryPage;
-extern const TOptionsPageSpec kSizePage;
-extern const TOptionsPageSpec kSearchPage;
+extern const TOptionsPageDef kGeometryPage;
+extern const TOptionsPageDef kSizePage;
+extern const TOptionsPageDef kSearchPage;
 
 } // namespace qbx

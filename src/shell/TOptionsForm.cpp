@@ -268,20 +268,20 @@ QWidget *TOptionsForm::CreateFolderPage()
     return page;
 }
 
-QWidget *TOptionsForm::CreateSimplePage(const TOptionsPageSpec &spec, QButtonGroup **radio)
+QWidget *TOptionsForm::CreateSimplePage(const TOptionsPageDef &def, QButtonGroup **radio)
 {
     QWidget *page = nullptr;
     QVBoxLayout *layout =
-        NewPage(page, spec.name, spec.helpContext, spec.labelName, QString::fromUtf8(spec.text));
-    if (spec.radioName) {
+        NewPage(page, def.name, def.helpContext, def.labelName, QString::fromUtf8(def.text));
+    if (def.radioName) {
         QButtonGroup *unused = nullptr;
         QStringList items;
-        for (const char *item : spec.radioItems)
+        for (const char *item : def.radioItems)
             items << QString::fromUtf8(item);
-        layout->addWidget(AddRadioGroup(page, spec.radioName, QString::fromUtf8(spec.radioTitle),
-                                        items, spec.radioColumns, radio ? *radio : unused));
+        layout->addWidget(AddRadioGroup(page, def.radioName, QString::fromUtf8(def.radioTitle),
+                                        items, def.radioColumns, radio ? *radio : unused));
     }
-    for (const auto &[name, caption] : spec.checkBoxes)
+    for (const auto &[name, caption] : def.checkBoxes)
         layout->addWidget(AddCheckBox(page, name, QString::fromUtf8(caption)));
     layout->addStretch(1);
     return page;

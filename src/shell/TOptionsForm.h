@@ -16,7 +16,7 @@ class QToolButton;
 
 namespace qbx {
 
-struct TOptionsPageSpec;
+struct TOptionsPageDef;
 
 // The options dialog ("Параметры"): six pages of controls over the persisted
 // options, the storage buttons and the default, OK and Cancel buttons. It
@@ -45,7 +45,7 @@ private:
     QWidget *CreateStoragePage();
     QWidget *CreateFolderPage();
     // The page; its radio group, if any, is stored in *radio.
-    QWidget *CreateSimplePage(const TOptionsPageSpec &spec, QButtonGroup **radio = nullptr);
+    QWidget *CreateSimplePage(const TOptionsPageDef &def, QButtonGroup **radio = nullptr);
     QWidget *CreateConfirmPage();
     QCheckBox *AddCheckBox(QWidget *parent, const char *name, const QString &caption);
 
