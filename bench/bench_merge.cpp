@@ -5,8 +5,8 @@
 #include "WindowBench.h"
 
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
-#include "storage/TCatalogueGui.h"
 
 #include <QAction>
 #include <QApplication>

@@ -10,11 +10,11 @@
 #include "WindowBench.h"
 
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "session/ConflictPrompt.h"
 #include "storage/CatalogueReader.h"
-#include "storage/TCatalogueGui.h"
 #include "tree/TCatalogueTree.h"
 
 #include <QAction>

@@ -6,10 +6,10 @@
 #include "WindowBench.h"
 
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "session/CommandState.h"
 #include "session/LongOperation.h"
-#include "storage/TCatalogueGui.h"
 #include "storage/TextTreeWriter.h"
 
 #include <QAction>

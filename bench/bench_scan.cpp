@@ -6,6 +6,7 @@
 
 #include "app/MainWindow.h"
 #include "app/ScanAttachGui.h"
+#include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
 #include "scan/TScanForm.h"
@@ -13,7 +14,6 @@
 #include "shell/FolderPicker.h"
 #include "shell/Help.h"
 #include "storage/CatalogueWriter.h"
-#include "storage/TCatalogueGui.h"
 
 #include <QAction>
 #include <QApplication>

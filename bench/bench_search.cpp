@@ -6,14 +6,14 @@
 #include "WindowBench.h"
 
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
+#include "app/TSearchGui.h"
 #include "engine/Query.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
 #include "search/SearchConditions.h"
-#include "search/TSearchGui.h"
 #include "storage/CatalogueFields.h"
-#include "storage/TCatalogueGui.h"
 #include "tree/NodeRecord.h"
 #include "tree/TCatalogueTree.h"
 

@@ -3,13 +3,13 @@
 #include "app/ImagesGui.h"
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
-#include "edit/TItemEditGui.h"
+#include "app/TCatalogueGui.h"
+#include "app/TItemEditGui.h"
+#include "app/TSearchGui.h"
 #include "options/TOptions.h"
 #include "platform/RegisterFileType.h"
-#include "search/TSearchGui.h"
 #include "session/CommandTable.h"
 #include "shell/Help.h"
-#include "storage/TCatalogueGui.h"
 #include "storage/TMessageForm.h"
 #include "storage/TQtFileDialogsGui.h"
 #include "storage/TQtSaveDialogGui.h"
@@ -96,9 +96,9 @@ void TMainForm::FormCreate()
     fileDialogs_ = std::make_unique<TQtFileDialogs>(this);
     saveDialog_ = std::make_unique<TQtSaveDialog>(this);
     session_ = std::make_unique<TSession>(
-        windowTitle(), TSessionPorts{*this, *this, *this, boxes_, *conflictForm_, *fileDialogs_,
-                                     *saveDialog_, [this] { return descrList_->columnWidth(1); },
-                                     [this] { ExpandMainRoot(); }});
+        windowTitle(),
+        TSessionPorts{*this, *this, *this, boxes_, *conflictForm_, *fileDialogs_, *saveDialog_,
+                      [this] { return descrList_->columnWidth(1); }, [this] { ExpandMainRoot(); }});
     Options().Load();
 
     CreateActions();
@@ -271,7 +271,7 @@ void TMainForm::FormActivate()
     Options().ApplyPanelGeometry(*this);
     const int view = Options().SearchView;
     Commands().SetChecked(CommandAt(FirstFoundViewSet + ((view >= 0 && view <= 3) ? view : 0)),
-                         true);
+                          true);
     Shell().OpenCommandLine(commandLine_, QDir::currentPath());
 }
 

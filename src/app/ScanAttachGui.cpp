@@ -1,9 +1,9 @@
 #include "app/ScanAttachGui.h"
 
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
 #include "scan/TScanGui.h"
 #include "session/CommandTable.h"
-#include "storage/TCatalogueGui.h"
 
 namespace qbx {
 

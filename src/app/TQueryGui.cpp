@@ -1,11 +1,11 @@
 #include "app/TQueryGui.h"
 
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
+#include "app/TSearchGui.h"
 #include "options/TOptions.h"
-#include "search/TSearchGui.h"
 #include "shell/Help.h"
 #include "storage/TCatalogueFiles.h"
-#include "storage/TCatalogueGui.h"
 
 namespace qbx {
 

@@ -127,4 +127,9 @@ QString CreateTempFile(const QString &folder)
     return QFileInfo(file.fileName()).absoluteFilePath();
 }
 
+bool HelpFileExists(const QString &helpFile)
+{
+    return !helpFile.isEmpty() && QFileInfo(helpFile).isFile();
+}
+
 } // namespace qbx::paths

@@ -39,6 +39,9 @@ QString IniFileName();
 // neither exists (the help command is then not offered).
 QString HelpFile();
 
+// The help command is offered only while the help file exists.
+bool HelpFileExists(const QString &helpFile);
+
 // The program's configuration folder (registry stores): $XDG_CONFIG_HOME, or
 // ~/.config when that is unset or relative, followed by "/Qubrix/".
 QString ConfigFolder();

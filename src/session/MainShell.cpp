@@ -1,12 +1,12 @@
 #include "session/MainShell.h"
 
+#include "options/SizeUnit.h"
 #include "options/TOptions.h"
+#include "platform/AppPaths.h"
 #include "platform/Check.h"
 #include "session/CommandLine.h"
 #include "session/LongOperation.h"
 #include "session/MessageBoxes.h"
-#include "shell/Help.h"
-#include "tree/SizeText.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,7 +123,7 @@ void TMainShell::SetDbState(TDbState state)
         view_.SetPaneWidths(options_.FoundTreeWidth, options_.FoundValueWidth);
     view_.SetSplitterCursor(shown);
 
-    commands_.SetEnabled(cmd::HelpContentsAction, HelpFileExists(options_.HelpFile));
+    commands_.SetEnabled(cmd::HelpContentsAction, paths::HelpFileExists(options_.HelpFile));
     operation_.EndOperation();
     options_.DbState = state;
 

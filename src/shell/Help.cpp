@@ -54,11 +54,6 @@ QUrl HelpTopicUrl(int context)
     return HelpPageUrl(name + QStringLiteral(".htm"));
 }
 
-bool HelpFileExists(const QString &helpFile)
-{
-    return !helpFile.isEmpty() && QFileInfo(helpFile).isFile();
-}
-
 void SetHelpContext(QObject *object, int context)
 {
     if (object)

@@ -47,9 +47,6 @@ QUrl HelpContentsUrl();
 // A context outside the table leads to the table of contents.
 QUrl HelpTopicUrl(int context);
 
-// The help command is offered only while the help file exists.
-bool HelpFileExists(const QString &helpFile);
-
 // Help contexts travel with the widgets as the dynamic property "HelpContext".
 void SetHelpContext(QObject *object, int context);
 

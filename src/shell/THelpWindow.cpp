@@ -1,5 +1,6 @@
 #include "shell/THelpWindow.h"
 
+#include "platform/AppPaths.h"
 #include "shell/THelpBrowserWidget.h"
 
 #include <QAction>
@@ -79,7 +80,7 @@ void THelpWindow::OpenHelpFile()
     if (triedOpen_)
         return;
     triedOpen_ = true;
-    if (!HelpFileExists(helpFile_))
+    if (!paths::HelpFileExists(helpFile_))
         return;
     // The engine needs a collection file to register the help file in; a
     // private one in a temporary folder leaves no trace.

@@ -1,6 +1,7 @@
 // The query editor in the real main window: a query file opened with the
 // Open command or named on the command line shows the editor with it loaded.
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
 #include "app/TQueryGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
@@ -12,7 +13,6 @@
 #include "shell/RecordingHelp.h"
 #include "storage/CatalogueFields.h"
 #include "storage/TCatalogueFiles.h"
-#include "storage/TCatalogueGui.h"
 #include "support/TestSupport.h"
 #include "tree/TTree.h"
 

@@ -2,11 +2,11 @@
 // whole-catalogue view loads it, the tree and the description pane show it,
 // and closing empties the window again.
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
 #include "storage/CatalogueFields.h"
-#include "storage/TCatalogueGui.h"
 #include "support/TestSupport.h"
 #include "tree/NodePaths.h"
 

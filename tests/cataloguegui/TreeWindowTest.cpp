@@ -1,13 +1,13 @@
 // The catalogue tree in the real main window: its popup menu, folder images
 // and the progress bar during a question.
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
 #include "session/CommandTable.h"
 #include "session/LongOperation.h"
 #include "storage/CatalogueFields.h"
-#include "storage/TCatalogueGui.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
+#include "app/TItemEditGui.h"
 #include "edit/ItemNames.h"
-#include "edit/TItemEditGui.h"
 #include "options/TOptions.h"
-#include "storage/TCatalogueGui.h"
-#include "support/TestSupport.h"
 #include "shell/QStringPrinter.h"
+#include "support/TestSupport.h"
 #include "support/TreeNodes.h"
 #include "tree/NodePaths.h"
 

@@ -2,8 +2,8 @@
 // for from the search results, in the real main window.
 #include "EditWindow.h"
 
+#include "app/TSearchGui.h"
 #include "search/SearchConditions.h"
-#include "search/TSearchGui.h"
 #include "support/CatalogueTable.h"
 
 #include <algorithm>

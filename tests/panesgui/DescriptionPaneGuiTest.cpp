@@ -1,10 +1,10 @@
 // The description pane bound to the real main window: selecting, expanding,
 // double clicks and right-button presses through the views.
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
+#include "app/TDescriptionPaneGui.h"
 #include "options/TOptions.h"
-#include "storage/TCatalogueGui.h"
 #include "support/TestSupport.h"
-#include "tree/TDescriptionPaneGui.h"
 #include "tree/TTreeModel.h"
 
 #include <QAction>

@@ -1,12 +1,12 @@
 // The scan dialog on the offscreen platform, alone and in the main window.
 #include "app/MainWindow.h"
 #include "app/ScanAttachGui.h"
+#include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "scan/TScanForm.h"
 #include "scan/TScanGui.h"
 #include "shell/QStringPrinter.h"
 #include "shell/RecordingHelp.h"
-#include "storage/TCatalogueGui.h"
 #include "support/ScriptedFolderPicker.h"
 #include "support/TestSupport.h"
 #include "tree/NodePaths.h"

@@ -2,13 +2,13 @@
 // the results shown in mode 3 with the pane's rows, another presentation,
 // and back to the same item in the catalogue.
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
+#include "app/TSearchGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
 #include "search/SearchConditions.h"
-#include "search/TSearchGui.h"
 #include "storage/CatalogueFields.h"
-#include "storage/TCatalogueGui.h"
 #include "support/TestSupport.h"
 #include "tree/NodePaths.h"
 #include "tree/TCatalogueTree.h"

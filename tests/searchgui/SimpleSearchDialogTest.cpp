@@ -1,12 +1,12 @@
 // The two simple-search dialogs and the tool-bar button in the real main
 // window: the dialogs are answered while they are shown.
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
+#include "app/TSearchGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
-#include "search/TSearchGui.h"
 #include "storage/CatalogueFields.h"
-#include "storage/TCatalogueGui.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

@@ -1,4 +1,5 @@
 #include "shell/Help.h"
+#include "platform/AppPaths.h"
 #include "shell/RecordingHelp.h"
 
 #include "shell/QStringPrinter.h"
@@ -54,15 +55,15 @@ TEST(HelpCommand, EnabledOnlyWhileTheHelpFileExists)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("qubrix.qch"));
-    EXPECT_FALSE(HelpFileExists(file));
-    EXPECT_FALSE(HelpFileExists(QString()));
-    EXPECT_FALSE(HelpFileExists(dir.path())); // a folder is no help file
+    EXPECT_FALSE(paths::HelpFileExists(file));
+    EXPECT_FALSE(paths::HelpFileExists(QString()));
+    EXPECT_FALSE(paths::HelpFileExists(dir.path())); // a folder is no help file
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    EXPECT_TRUE(HelpFileExists(file));
+    EXPECT_TRUE(paths::HelpFileExists(file));
     QFile::remove(file);
-    EXPECT_FALSE(HelpFileExists(file));
+    EXPECT_FALSE(paths::HelpFileExists(file));
 }
 
 using test::RecordingHelp;

@@ -1,14 +1,14 @@
 // The help and About commands of the real main window.
-#include "shell/ShellServicesGui.h"
+#include "app/ShellServicesGui.h"
 
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
 #include "session/CommandTable.h"
 #include "shell/QStringPrinter.h"
 #include "shell/TAboutForm.h"
 #include "shell/THelpWindow.h"
-#include "storage/TCatalogueGui.h"
 #include "storage/TMessageForm.h"
 #include "support/TestSupport.h"
 

@@ -1,11 +1,11 @@
-#include "edit/TItemEditGui.h"
+#include "app/TItemEditGui.h"
 
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
 #include "edit/ItemNames.h"
 #include "edit/TLabelDelegateGui.h"
 #include "edit/TreeFit.h"
 #include "options/TOptions.h"
-#include "storage/TCatalogueGui.h"
 #include "tree/NodePaths.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/TDescriptionPaneGui.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TCatalogueSaving.h"
 #include "storage/TMessageForm.h"
 #include "tree/TCatalogueTree.h"
-#include "tree/TDescriptionPaneGui.h"
 #include "tree/TTree.h"
 #include "tree/TTreeModel.h"
 

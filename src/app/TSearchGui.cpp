@@ -1,10 +1,10 @@
-#include "search/TSearchGui.h"
+#include "app/TSearchGui.h"
 
 #include "app/MainWindow.h"
+#include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "search/SelectByPath.h"
 #include "session/CommandTable.h"
-#include "storage/TCatalogueGui.h"
 
 #include <QAction>
 #include <QTimer>

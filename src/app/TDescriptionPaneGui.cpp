@@ -1,4 +1,4 @@
-#include "tree/TDescriptionPaneGui.h"
+#include "app/TDescriptionPaneGui.h"
 
 #include "app/ImagesGui.h"
 #include "app/MainWindow.h"

@@ -1,4 +1,4 @@
-#include "storage/TCatalogueGui.h"
+#include "app/TCatalogueGui.h"
 
 #include "app/MainWindow.h"
 #include "app/Session.h"
@@ -42,13 +42,37 @@ TCatalogueGui::TCatalogueGui(TMainForm &form, TSession &session) : form_(form), 
     form.SetHandler(cmd::FoundViewAction, [&session] { session.Views().FoundViewClick(); });
 }
 
-TTree &TCatalogueGui::MainTree() { return session_.MainTree(); }
-TTree &TCatalogueGui::SearchTree() { return session_.SearchTree(); }
-TTreeModel &TCatalogueGui::MainModel() { return session_.MainModel(); }
-TTreeModel &TCatalogueGui::SearchModel() { return session_.SearchModel(); }
-TCatalogueTree &TCatalogueGui::Catalogue() { return session_.Catalogue(); }
-TCatalogueFiles &TCatalogueGui::Files() { return session_.Files(); }
-TCatalogueSaving &TCatalogueGui::Saving() { return session_.Saving(); }
-TMessageForm &TCatalogueGui::ConflictForm() { return form_.ConflictForm(); }
+TTree &TCatalogueGui::MainTree()
+{
+    return session_.MainTree();
+}
+TTree &TCatalogueGui::SearchTree()
+{
+    return session_.SearchTree();
+}
+TTreeModel &TCatalogueGui::MainModel()
+{
+    return session_.MainModel();
+}
+TTreeModel &TCatalogueGui::SearchModel()
+{
+    return session_.SearchModel();
+}
+TCatalogueTree &TCatalogueGui::Catalogue()
+{
+    return session_.Catalogue();
+}
+TCatalogueFiles &TCatalogueGui::Files()
+{
+    return session_.Files();
+}
+TCatalogueSaving &TCatalogueGui::Saving()
+{
+    return session_.Saving();
+}
+TMessageForm &TCatalogueGui::ConflictForm()
+{
+    return form_.ConflictForm();
+}
 
 } // namespace qbx

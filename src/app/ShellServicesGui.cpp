@@ -1,7 +1,8 @@
-#include "shell/ShellServicesGui.h"
+#include "app/ShellServicesGui.h"
 
 #include "app/MainWindow.h"
 #include "app/QtMessageBoxesGui.h"
+#include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "session/CommandTable.h"
 #include "shell/TAboutForm.h"
@@ -9,7 +10,6 @@
 #include "shell/THelpKeyGui.h"
 #include "shell/THelpWindow.h"
 #include "shell/TOptionsForm.h"
-#include "storage/TCatalogueGui.h"
 
 #include <QApplication>
 #include <QMenu>
