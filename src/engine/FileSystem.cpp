@@ -132,12 +132,14 @@ class SystemFiles final : public FileSystem {
 public:
     std::unique_ptr<File> Open(const std::string &path, bool writable, FileLock lock) override
     {
-        int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+        // Non-blocking, so that opening a FIFO named like a table does not
+        // wait for a writer; such a file is refused below.
+        int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0 && writable && (errno == EACCES || errno == EROFS || errno == EPERM)) {
             // A read-only file (a catalogue on a CD, say) still opens for
             // reading; writing to it then fails.
             writable = false;
-            fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         }
         if (fd < 0) {
             const int err = errno;
@@ -150,6 +152,7 @@ public:
             ::close(fd);
             throw Error(ErrCorrupt, "Not a table file. File: " + path);
         }
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         TakeLock(fd, lock, path);
         return std::make_unique<SystemFile>(fd, writable, path);
     }

@@ -6,6 +6,9 @@
 #include "engine/Error.h"
 #include "engine/Table.h"
 
+#include <chrono>
+#include <future>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -80,6 +83,25 @@ TEST(TableLocks, FileLockedByAnotherProcess)
     EXPECT_EQ(OpenErrorCode(path, OpenMode::Exclusive), 0);
     for (int fd : {ready[0], ready[1], release[0], release[1]})
         close(fd);
+}
+
+TEST(TableLocks, AFifoNamedLikeATableIsRefusedWithoutWaitingForAWriter)
+{
+    test::TempFolder dir;
+    const std::string path = dir.File("pipe.db");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    for (const OpenMode mode : {OpenMode::Shared, OpenMode::Exclusive}) {
+        auto opened = std::async(std::launch::async, [&] { return OpenErrorCode(path, mode); });
+        if (opened.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            ADD_FAILURE() << "the open waits for a writer of the FIFO";
+            // A writer lets the blocked open go on, so the test can end.
+            const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+            opened.wait();
+            if (writer >= 0)
+                ::close(writer);
+        }
+        EXPECT_EQ(opened.get(), ErrCorrupt);
+    }
 }
 
 } // namespace
