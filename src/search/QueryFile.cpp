@@ -5,6 +5,7 @@
 #include "search/QueryTree.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace qbx {
 
@@ -66,6 +67,9 @@ std::unique_ptr<TQueryTree> ParseQueryText(const QString &text)
 
 std::unique_ptr<TQueryTree> ReadQueryFile(const QString &fileName)
 {
+    // Opening a FIFO would wait for a writer: only regular files are read.
+    if (!QFileInfo(fileName).isFile())
+        return nullptr;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;

@@ -6,6 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +109,23 @@ TEST(QueryFileTest, MalformedFilesAreRefused)
     EXPECT_FALSE(ReadQueryFile(QDir::temp().filePath("no-such-query-file.cdq")));
     EXPECT_TRUE(Tree("НЕ"));
     EXPECT_TRUE(Tree("ИЛИ\r\n"));
+}
+
+TEST(QueryFileTest, AFifoNamedLikeAQueryFileIsRefusedWithoutWaiting)
+{
+    const QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.filePath("pipe.cdq"));
+    ASSERT_EQ(::mkfifo(name.constData(), 0600), 0);
+    auto read = std::async(std::launch::async,
+                           [&] { return ReadQueryFile(QFile::decodeName(name)) == nullptr; });
+    if (read.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "reading waits for a writer of the FIFO";
+        // A writer that closes at once lets the blocked open go on.
+        const int writer = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+    }
+    EXPECT_TRUE(read.get());
 }
 
 TEST(QueryFileTest, SavingWritesBesideAndKeepsTheOldFileOnFailure)
