@@ -11,7 +11,7 @@
 #include "platform/Codec.h"
 #include "scan/TScanForm.h"
 #include "scan/TScanGui.h"
-#include "shell/FolderPicker.h"
+#include "session/FolderPicker.h"
 #include "shell/Help.h"
 #include "storage/CatalogueWriter.h"
 
