@@ -60,12 +60,12 @@ TCatalogueStats::TCatalogueStats(const TTreeNode *root)
                 extensions.push_back({it->first, 0, 0});
             TExtensionStats &ext = extensions[it->second];
             ++ext.files;
-            ext.bytes += size;
+            ext.bytes = AddSizes(ext.bytes, size);
             AddLargest(node, size);
         }
         total_.folders += stats.folders;
         total_.files += stats.files;
-        total_.bytes += stats.bytes;
+        total_.bytes = AddSizes(total_.bytes, stats.bytes);
         discs_.push_back(std::move(stats));
     }
     const auto more = [](const TExtensionStats &a, const TExtensionStats &b) {

@@ -115,7 +115,9 @@ int main(int argc, char *argv[])
     args.removeFirst();
     try {
         const int status = Run(args);
-        if (std::fflush(stdout) != 0) {
+        // A large block goes past stdio's buffer: its failed write shows
+        // only in the stream's error flag, not in the final flush.
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
             Error(QStringLiteral("не удалось вывести результат"));
             return 2;
         }

@@ -11,6 +11,7 @@
 #include "scan/TInOutError.h"
 #include "session/ConflictPrompt.h"
 #include "tree/CataloguePath.h"
+#include "tree/FieldCapacities.h"
 #include "tree/NodePaths.h"
 #include "tree/TTree.h"
 
@@ -84,6 +85,20 @@ int64_t TFolderScan::Run(TTreeNode *target, const TScanSettings &settings)
     return ScanFolder(target, folder, name, true);
 }
 
+bool TFolderScan::Level::PathFits(const QString &name, bool folder) const
+{
+    if (pathLength < 0)
+        return true;
+    // A folder's stored path ends in "\\".
+    const qsizetype length = (pathLength > 0 ? pathLength + 1 : 0) + name.size() + (folder ? 1 : 0);
+    return length <= kPathCapacity;
+}
+
+void TFolderScan::MeasurePath(Level &level) const
+{
+    level.pathLength = level.node == tree_.Root() ? -1 : ItemPath(level.node).size();
+}
+
 bool TFolderScan::Stopped()
 {
     return failed_ || options_.ConflictAnswer == ConflictCancel || progress_.OperationStopped();
@@ -140,6 +155,7 @@ int64_t TFolderScan::ScanFolder(TTreeNode *parent, const std::string &folder, co
         }
         progress_.StepOperation();
     }
+    MeasurePath(level);
     int64_t total = 0;
     if (WalkFolder(level, folder, total))
         SetFolderSize(level.node, total);
@@ -171,6 +187,10 @@ bool TFolderScan::WalkFolder(Level &level, const std::string &folder, int64_t &t
             const TTreeNode *existing = tree_.FindChild(level.node, *entryName);
             if (existing && level.SeenHere(existing)) {
                 skipped_.Add(ShownPath(path));
+                continue;
+            }
+            if (!level.PathFits(*entryName, true)) {
+                skipped_.AddTooLong(ShownPath(path));
                 continue;
             }
             const bool atTop = options_.ScanAtTop;
@@ -246,6 +266,10 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
         existing = tree_.FindChild(level.node, name);
         if (existing && level.SeenHere(existing)) {
             skipped_.Add(ShownPath(path));
+            return true;
+        }
+        if (!level.PathFits(name, false)) {
+            skipped_.AddTooLong(ShownPath(path));
             return true;
         }
     }

@@ -60,6 +60,9 @@ private:
         // The node was made by this walk, so every child it has came from this
         // listing.
         bool nodeNew = false;
+        // Characters of the node's path below its disc, which its children's
+        // paths extend; -1 for the root, whose children are discs.
+        qsizetype pathLength = -1;
         // For a node that existed before: the children this listing made or
         // found, to tell a second entry of the same name (ignoring case) from an
         // item the catalogue already had.
@@ -71,7 +74,11 @@ private:
             if (!nodeNew && child)
                 seen.insert(child);
         }
+        // Whether a child of this name fits the catalogue's path field.
+        bool PathFits(const QString &name, bool folder) const;
     };
+    // Sets level's path length from its node.
+    void MeasurePath(Level &level) const;
 
     int64_t ScanFolder(TTreeNode *parent, const std::string &folder, const QString &name,
                        bool chosen);

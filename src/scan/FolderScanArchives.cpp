@@ -47,6 +47,7 @@ bool TFolderScan::ScanArchive(TTreeNode *node, bool created, const std::string &
     Level level;
     level.node = node;
     level.nodeNew = created;
+    MeasurePath(level);
     int64_t total = 0;
     WalkFolder(level, path + '/', total);
     source_ = outer;

@@ -1,4 +1,5 @@
 #include "scan/TSkipReport.h"
+#include "tree/FieldCapacities.h"
 
 namespace qbx {
 namespace {
@@ -38,6 +39,10 @@ QString TSkipReport::Text() const
                 QStringLiteral("Не добавлено в каталог элементов: %1.\rИх имена нельзя сохранить "
                                "в каталоге (недопустимые или неподдерживаемые символы) или "
                                "повторяют имена соседних элементов без учёта регистра букв.\r"));
+    AppendGroup(text, tooLong_,
+                QStringLiteral("Не добавлено в каталог элементов со слишком длинным путём: %1.\r"
+                               "Путь элемента внутри диска в каталоге не может быть длиннее ") +
+                    QString::number(kPathCapacity) + QStringLiteral(" символов.\r"));
     AppendGroup(text, unreadable_,
                 QStringLiteral("Архивов, содержимое которых не удалось прочитать: %1.\rОни "
                                "повреждены, зашифрованы или их формат не поддерживается; в "

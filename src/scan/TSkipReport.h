@@ -29,6 +29,8 @@ public:
     void AddArchiveNames(const QString &archive, qint64 count);
     void AddUnreadable(const QString &archive) { unreadable_.Add(archive); }
     void AddCapped(const QString &archive) { capped_.Add(archive); }
+    // An entry whose path below its disc is longer than the catalogue holds.
+    void AddTooLong(const QString &path) { tooLong_.Add(path); }
     void Clear() { *this = TSkipReport(); }
 
     // The entries left out for their names.
@@ -36,13 +38,18 @@ public:
     const QStringList &Paths() const { return names_.paths; }
     const Group &Unreadable() const { return unreadable_; }
     const Group &Capped() const { return capped_; }
-    bool Empty() const { return names_.count + unreadable_.count + capped_.count == 0; }
+    const Group &TooLong() const { return tooLong_; }
+    bool Empty() const
+    {
+        return names_.count + tooLong_.count + unreadable_.count + capped_.count == 0;
+    }
 
     // The report shown when the scan ends; "" when there is nothing to tell.
     QString Text() const;
 
 private:
     Group names_;
+    Group tooLong_;
     Group unreadable_;
     Group capped_;
 };

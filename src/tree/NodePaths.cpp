@@ -58,7 +58,7 @@ int64_t SubtreeSize(const TTreeNode *node)
     int64_t sum = 0;
     for (int i = 0; i < node->ChildCount(); ++i) {
         const TTreeNode *child = node->Child(i);
-        sum += child->IsFolder() ? SubtreeSize(child) : OwnSize(child);
+        sum = AddSizes(sum, child->IsFolder() ? SubtreeSize(child) : OwnSize(child));
     }
     return sum;
 }

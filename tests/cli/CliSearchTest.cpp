@@ -114,6 +114,24 @@ TEST_F(CliTest, TsvKeepsOneRecordPerLineWhateverTheDescriptionHolds)
     EXPECT_EQ(r.out, "D\ta.txt\t\t\t\t1\tone two  three\n");
 }
 
+TEST_F(CliTest, OutputThatCannotBeWrittenIsAnError)
+{
+    // More than stdio buffers, so the write fails before the final flush.
+    QList<Rec> records;
+    for (int i = 0; i < 400; ++i)
+        records.append(
+            {"D", QStringLiteral("folder\\file number %1.txt").arg(i), "", "", "", 1, ""});
+    const QString cat = Write("many.db", records);
+    for (const char *format : {"tsv", "text"}) {
+        QProcess p;
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(QStringLiteral(QBX_CLI_PATH), {"search", cat, "file", "--format", format});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 2) << format;
+        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains("не удалось вывести"));
+    }
+}
+
 TEST_F(CliSearch, HelpAndVersion)
 {
     const CliRun help = Run({"--help"});

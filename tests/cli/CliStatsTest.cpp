@@ -130,5 +130,17 @@ TEST_F(CliTest, StatsAndDupesOfAnEmptyCatalogue)
     EXPECT_EQ(Run({"dupes", cat, "--format", "json"}).out, "[]\n");
 }
 
+TEST_F(CliTest, StatsOfHugeSizesHoldAtTheLargestSize)
+{
+    const QString cat = Write(
+        "huge.db", {{"A", "f.iso", "", "", "", 6e18, ""}, {"B", "g.iso", "", "", "", 6e18, ""}});
+    const CliRun tsv = Run({"stats", cat, "--format", "tsv"});
+    EXPECT_EQ(tsv.status, 0);
+    const QStringList lines = tsv.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines[0], "total\t2\t0\t2\t9223372036854775807");
+    EXPECT_TRUE(lines.contains("extension\t.iso\t2\t9223372036854775807"));
+}
+
 } // namespace
 } // namespace qbx::test

@@ -114,6 +114,25 @@ TEST_F(FolderScan, NamesTheCatalogueCannotHoldAreLeftOutAndReported)
     EXPECT_TRUE(text.startsWith(QStringLiteral("Не добавлено в каталог элементов: 7.\r")));
 }
 
+TEST_F(FolderScan, PathsLongerThanTheCatalogueHoldsAreLeftOutAndReported)
+{
+    // "L\\A\\B\\" below the disc takes 244 of the 255 characters of a path.
+    const std::string deep = "L/" + std::string(120, 'a') + '/' + std::string(120, 'b') + '/';
+    File(deep + "x.txt", 1);                          // 249
+    Folder(deep + std::string(10, 'f'));              // 255 with its "\\"
+    Folder(deep + std::string(11, 'g'));              // 256
+    File(deep + std::string(16, 'h') + ".txt", 1000); // 264
+    settings.TerminalSize = false;
+    TTreeNode *cd = Disc(QStringLiteral("CD"));
+    EXPECT_EQ(Scan(cd, "L"), 1);
+    const QString b = QStringLiteral("CD\\L\\") + QString(120, u'a') + u'\\' + QString(120, u'b');
+    EXPECT_EQ(Names(Node(b)), (QStringList{QString(10, u'f'), QStringLiteral("x.txt")}));
+    EXPECT_EQ(scan.Skipped().TooLong().count, 2);
+    EXPECT_EQ(scan.Skipped().Count(), 0);
+    EXPECT_TRUE(scan.Skipped().Text().startsWith(
+        QStringLiteral("Не добавлено в каталог элементов со слишком длинным путём: 2.\r")));
+}
+
 TEST_F(FolderScan, NamesEqualIgnoringCaseAreCataloguedOnce)
 {
     File("C/README", 10);

@@ -155,6 +155,13 @@ TEST_F(TreeQueries, SubtreeSizeSumsFilesAndFoldersNotFoldersOwnSizes)
     EXPECT_EQ(SubtreeSize(Node("CD1\\F\\Sub")), 5);
     EXPECT_EQ(SubtreeSize(Node("CD1\\F")), 10 + 5 + 7 + 40);
     EXPECT_EQ(SubtreeSize(Node("CD1\\F\\neg")), 0);
+
+    // Sizes near the largest one add up to the largest, not to a negative.
+    const int64_t huge = 6'000'000'000'000'000'000;
+    Insert("CD2", "big\\a", "", "", "", huge);
+    Insert("CD2", "big\\b", "", "", "", huge);
+    Insert("CD2", "c", "", "", "", huge);
+    EXPECT_EQ(SubtreeSize(Node("CD2")), std::numeric_limits<int64_t>::max());
 }
 
 TEST_F(TreeQueries, PathsOfNodes)
