@@ -5,6 +5,7 @@
 #include "WindowBench.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 
@@ -27,15 +28,17 @@ constexpr size_t kBigFolder = 50000;
 constexpr int kDiscs = 10;
 
 // Opens a catalogue and shows the whole tree, as the user does.
-void OpenAndShow(TMainForm &form, const QString &path)
+void OpenAndShow(TProgram &program, const QString &path)
 {
-    form.Catalogue().Files().OpenFile(path);
+    TMainForm &form = program.Window();
+    program.Catalogue().Files().OpenFile(path);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
 }
 
-void CloseCatalogue(TMainForm &form)
+void CloseCatalogue(TProgram &program)
 {
+    TMainForm &form = program.Window();
     form.Options().ConfirmUnsaved = QStringLiteral("0");
     form.Action(cmd::CloseDbAction)->trigger();
     QApplication::processEvents();
@@ -63,20 +66,21 @@ int main(int argc, char **argv)
         bench::WriteCatalogue(addPath.toStdString(), 2, kRecords, kDiscs, "ADD_", kBigFolder);
     std::printf("records: %zu\n", added);
 
-    TMainForm form;
+    TProgram program;
+    TMainForm &form = program.Window();
     form.Options().ConfirmInterrupt = true;
     form.show();
     QApplication::processEvents();
-    const TTree &tree = form.Catalogue().MainTree();
+    const TTree &tree = program.Catalogue().MainTree();
 
     // The floor: the same records loaded in bulk into an empty tree.
     double start = bench::CpuSeconds();
-    OpenAndShow(form, addPath);
+    OpenAndShow(program, addPath);
     const double bulkSeconds = bench::CpuSeconds() - start;
     const size_t bulkNodes = TreeSize(tree.Root());
-    CloseCatalogue(form);
+    CloseCatalogue(program);
 
-    OpenAndShow(form, basePath);
+    OpenAndShow(program, basePath);
     const size_t baseNodes = TreeSize(tree.Root());
     // The add dialog is answered as soon as it is shown; the time runs from
     // its answer to the merged tree being shown.
@@ -97,13 +101,13 @@ int main(int argc, char **argv)
     // Every added node is there once, beside the open catalogue's; the
     // roots of both loads are counted in their sums once each.
     const bool ok = start != 0 && mergedNodes + 1 == baseNodes + bulkNodes &&
-                    form.MainTreeView()->isExpanded(form.Catalogue().MainModel().index(0, 0));
+                    form.MainTreeView()->isExpanded(program.Catalogue().MainModel().index(0, 0));
     std::printf("merged_ok: %d\n", ok ? 1 : 0);
     std::printf("nodes_added: %zu count\n", bulkNodes - 1);
     std::printf("bulk_seconds: %.3f s\n", bulkSeconds);
     std::printf("merge_seconds: %.3f s\n", mergeSeconds);
     std::printf("merge_ratio_vs_bulk: %.1f\n", mergeSeconds / bulkSeconds);
-    CloseCatalogue(form);
+    CloseCatalogue(program);
     form.close();
     return ok ? 0 : 1;
 }

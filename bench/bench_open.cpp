@@ -10,6 +10,7 @@
 #include "WindowBench.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
@@ -65,28 +66,30 @@ struct OpenFigures {
     bool ok = false;
 };
 
-OpenFigures OpenInWindow(TMainForm &form, const QString &path)
+OpenFigures OpenInWindow(TProgram &program, const QString &path)
 {
+    TMainForm &form = program.Window();
     OpenFigures f;
     const long before = bench::ResidentKiB();
     QElapsedTimer wall;
     wall.start();
     const double start = bench::CpuSeconds();
-    form.Catalogue().Files().OpenFile(path);
+    program.Catalogue().Files().OpenFile(path);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
     f.seconds = bench::CpuSeconds() - start;
     f.wallSeconds = double(wall.nsecsElapsed()) / 1e9;
     f.residentGrowthKiB = bench::ResidentKiB() - before;
-    TTreeModel &model = form.Catalogue().MainModel();
-    f.nodes = TreeSize(form.Catalogue().MainTree().Root());
+    TTreeModel &model = program.Catalogue().MainModel();
+    f.nodes = TreeSize(program.Catalogue().MainTree().Root());
     f.ok = form.MainTreeView()->isExpanded(model.index(0, 0)) &&
            model.rowCount(model.index(0, 0)) == kDiscs;
     return f;
 }
 
-void CloseInWindow(TMainForm &form)
+void CloseInWindow(TProgram &program)
 {
+    TMainForm &form = program.Window();
     form.Options().ConfirmUnsaved = QStringLiteral("0");
     form.Action(cmd::CloseDbAction)->trigger();
     QApplication::processEvents();
@@ -157,12 +160,13 @@ int main(int argc, char **argv)
     ReadFileSeconds(path.toStdString());
     const double readSeconds = ReadFileSeconds(path.toStdString());
 
-    TMainForm form;
+    TProgram program;
+    TMainForm &form = program.Window();
     form.Options().ConfirmInterrupt = true;
     form.show();
     QApplication::processEvents();
-    const OpenFigures open = OpenInWindow(form, path);
-    CloseInWindow(form);
+    const OpenFigures open = OpenInWindow(program, path);
+    CloseInWindow(program);
     std::printf("loaded_ok: %d\n", open.ok ? 1 : 0);
     std::printf("nodes: %zu count\n", open.nodes);
     std::printf("open_seconds: %.3f s\n", open.seconds);
@@ -188,8 +192,8 @@ int main(int argc, char **argv)
         const QString large = dir.filePath(QStringLiteral("large.db"));
         bench::WriteCatalogue(large.toStdString(), 20261208, kLargeRecords, kDiscs, "DISC_");
         ReadFileSeconds(large.toStdString());
-        const OpenFigures open3 = OpenInWindow(form, large);
-        CloseInWindow(form);
+        const OpenFigures open3 = OpenInWindow(program, large);
+        CloseInWindow(program);
         std::printf("loaded_3m_ok: %d\n", open3.ok ? 1 : 0);
         std::printf("open_seconds_3m: %.3f s\n", open3.seconds);
         std::printf("open_wall_seconds_3m: %.3f s\n", open3.wallSeconds);

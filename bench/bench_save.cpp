@@ -6,6 +6,7 @@
 #include "WindowBench.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "session/CommandState.h"
@@ -69,22 +70,23 @@ int main(int argc, char **argv)
     std::printf("records: %zu\n",
                 bench::WriteCatalogue(source.toStdString(), 20261207, 1000000, 20, "DISC_"));
 
-    TMainForm form;
+    TProgram program;
+    TMainForm &form = program.Window();
     form.show();
     QApplication::processEvents();
-    form.Catalogue().Files().OpenFile(source);
+    program.Catalogue().Files().OpenFile(source);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
-    const int nodes = CountNodes(form.Catalogue().MainTree().Root());
+    const int nodes = CountNodes(program.Catalogue().MainTree().Root());
     std::printf("nodes: %d\n", nodes);
 
     // Marked changed, saved under a new name.
     form.Commands().SetEnabled(cmd::SaveDbAction, true);
     const QString saved = dir.filePath(QStringLiteral("saved.db"));
-    form.Catalogue().Files().SetTableName(saved);
+    program.Catalogue().Files().SetTableName(saved);
     QElapsedTimer timer;
     timer.start();
-    const bool ok = form.Catalogue().Saving().WriteCatalogue(false);
+    const bool ok = program.Catalogue().Saving().WriteCatalogue(false);
     const double saveSeconds = Seconds(timer);
 
     const double copySeconds = CopySeconds(saved, dir.filePath(QStringLiteral("copy.db")));
@@ -93,7 +95,7 @@ int main(int argc, char **argv)
     OperationProgress progress(operation);
     timer.restart();
     operation.StartOperation(QStringLiteral("Сохранение базы данных"), nodes);
-    const bool textOk = WriteTextTreeFile(form.Catalogue().MainTree().Root(),
+    const bool textOk = WriteTextTreeFile(program.Catalogue().MainTree().Root(),
                                           dir.filePath(QStringLiteral("tree.txt")), progress)
                             .Ok();
     operation.EndOperation();

@@ -5,13 +5,13 @@
 #include "WindowBench.h"
 
 #include "app/MainWindow.h"
-#include "app/ScanAttachGui.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
 #include "scan/TScanForm.h"
 #include "scan/TScanGui.h"
-#include "shell/FolderPicker.h"
+#include "session/FolderPicker.h"
 #include "shell/Help.h"
 #include "storage/CatalogueWriter.h"
 
@@ -170,17 +170,17 @@ int main(int argc, char **argv)
         find.cpu = std::min(find.cpu, t.cpu);
     }
 
-    TMainForm form;
     Picker picker;
     picker.folder = QFile::decodeName(root.c_str());
     NoHelp help;
-    const auto scanGui = AttachScanGui(form, picker, help);
-    TScanGui &scan = *scanGui;
+    TProgram program({&picker, &help});
+    TMainForm &form = program.Window();
+    TScanGui &scan = program.Scan();
     form.show();
     QApplication::processEvents();
     // A new catalogue replaces the last round's without asking to save it.
     form.Options().ConfirmUnsaved = QStringLiteral("0");
-    TTree &tree = form.Catalogue().MainTree();
+    TTree &tree = program.Catalogue().MainTree();
 
     // Each round scans into a new catalogue; the best of three is kept, as
     // for the peer. The first round gives the memory growth.
@@ -189,8 +189,8 @@ int main(int argc, char **argv)
     size_t nodes = 0;
     double rssGrowthMb = 0;
     for (int round = 0; round < 3; ++round) {
-        form.Catalogue().Files().CreateDbClick();
-        form.Catalogue().MainModel().Select(tree.Root());
+        program.Catalogue().Files().CreateDbClick();
+        program.Catalogue().MainModel().Select(tree.Root());
         QApplication::processEvents();
         const long rssBefore = bench::ResidentKiB();
         QElapsedTimer timer;

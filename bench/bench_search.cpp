@@ -6,6 +6,7 @@
 #include "WindowBench.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TSearchGui.h"
 #include "engine/Query.h"
@@ -66,13 +67,14 @@ int main(int argc, char **argv)
     query.Close();
     std::printf("rows_found: %d\n", rows);
 
-    TMainForm form;
+    TProgram program;
+    TMainForm &form = program.Window();
     TOptions &options = form.Options();
     options.Confirm100.clear();
     options.ConfirmHalf.clear();
     form.show();
     QApplication::processEvents();
-    form.Catalogue().Files().OpenFile(path);
+    program.Catalogue().Files().OpenFile(path);
 
     static const char *const names[] = {"standard", "producer", "list", "leaf"};
     bool ok = true;
@@ -80,7 +82,7 @@ int main(int argc, char **argv)
     for (int p = PresentStandard; p <= PresentLeaves; ++p) {
         form.Commands().SetChecked(qbx::CommandAt(FirstFoundViewSet + p), true);
         timer.restart();
-        const int found = form.Search().RunNewSearch(condition);
+        const int found = program.Search().RunNewSearch(condition);
         QApplication::processEvents();
         const double seconds = Seconds(timer);
         total += seconds;
@@ -100,11 +102,11 @@ int main(int argc, char **argv)
     form.Commands().SetChecked(cmd::FoundViewStandardAction, true);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
-    form.Catalogue().Catalogue().InsertItem(QStringLiteral("DISC_1"), QStringLiteral("new.txt"), {},
-                                            {}, {}, 1, {}, false);
-    form.Catalogue().Catalogue().OnTreeChanged();
+    program.Catalogue().Catalogue().InsertItem(QStringLiteral("DISC_1"), QStringLiteral("new.txt"),
+                                               {}, {}, {}, 1, {}, false);
+    program.Catalogue().Catalogue().OnTreeChanged();
     timer.restart();
-    const int found = form.Search().RunNewSearch(condition);
+    const int found = program.Search().RunNewSearch(condition);
     QApplication::processEvents();
     const double copySeconds = Seconds(timer);
     if (found != rows + 1 || options.SearchTable.isEmpty()) {

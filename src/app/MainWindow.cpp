@@ -3,16 +3,11 @@
 #include "app/ImagesGui.h"
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
-#include "app/TCatalogueGui.h"
-#include "app/TItemEditGui.h"
-#include "app/TSearchGui.h"
 #include "options/TOptions.h"
+#include "platform/Check.h"
 #include "platform/RegisterFileType.h"
 #include "session/CommandTable.h"
 #include "shell/Help.h"
-#include "storage/TMessageForm.h"
-#include "storage/TQtFileDialogsGui.h"
-#include "storage/TQtSaveDialogGui.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -68,19 +63,8 @@ void SetupTreeView(QTreeView *tree, const char *name, int helpContext)
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), boxes_(this)
 {
-    FormCreate();
-}
-
-TMainForm::~TMainForm()
-{
-    // The application-wide key filter must not outlive the window.
-    if (shown_)
-        qApp->removeEventFilter(this);
-}
-
-void TMainForm::FormCreate()
-{
     setObjectName(QStringLiteral("MainForm"));
+    // The options' AppCaption is the window's caption.
     setWindowTitle(AppTitle());
     setWindowIcon(AppIcon());
     // No help context of its own: F1 with no control focused opens the
@@ -90,26 +74,31 @@ void TMainForm::FormCreate()
                      QStringLiteral("База данных по компакт-дискам"));
     RegisterFileType(QStringLiteral(".cdq"), QStringLiteral("QubrixQ"), 2,
                      QStringLiteral("Сложный запрос по компакт-дискам"));
+}
 
-    // The options' AppCaption is the window's caption, so it is set first.
-    conflictForm_ = std::make_unique<TMessageForm>(this);
-    fileDialogs_ = std::make_unique<TQtFileDialogs>(this);
-    saveDialog_ = std::make_unique<TQtSaveDialog>(this);
-    session_ = std::make_unique<TSession>(
-        windowTitle(),
-        TSessionPorts{*this, *this, *this, boxes_, *conflictForm_, *fileDialogs_, *saveDialog_,
-                      [this] { return descrList_->columnWidth(1); }, [this] { ExpandMainRoot(); }});
-    Options().Load();
+TMainForm::~TMainForm()
+{
+    Detach();
+}
 
+void TMainForm::Detach()
+{
+    // The application-wide key filter reaches the session: it goes first.
+    if (filtering_)
+        qApp->removeEventFilter(this);
+    filtering_ = false;
+}
+
+void TMainForm::Attach(TSession &session)
+{
+    QBX_CHECK(!session_, "the window is attached to one session");
+    session_ = &session;
     CreateActions();
     CreateMenus();
     CreateToolBar();
     CreatePanes();
     CreateStatusBar();
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
-    catalogue_ = std::make_unique<TCatalogueGui>(*this, *session_);
-    search_ = std::make_unique<TSearchGui>(*this, *catalogue_);
-    edit_ = std::make_unique<TItemEditGui>(*this);
 
     // The design widths replace the options' initial pane widths; remembered
     // widths are applied at first activation.
@@ -257,6 +246,7 @@ void TMainForm::FormShow()
 
     // Keys reach the window before its controls (Esc stops an operation).
     qApp->installEventFilter(this);
+    filtering_ = true;
     Shell().SetDbState(DbNone);
     FormResize();
     Options().ApplyFolders(*this);

@@ -2,6 +2,8 @@
 
 #include "app/QtMessageBoxesGui.h"
 #include "app/Session.h"
+#include "app/WindowCommands.h"
+#include "app/WindowControls.h"
 #include "options/OptionsWindowSeam.h"
 #include "session/CommandState.h"
 #include "session/LongOperation.h"
@@ -27,77 +29,78 @@ class QTreeWidget;
 
 namespace qbx {
 
-class TCatalogueGui;
-class TMessageForm;
-class TQtFileDialogs;
-class TQtSaveDialog;
-class TItemEditGui;
-class TSearchGui;
 class TStatusPanelsWidget;
 struct TMenuDef;
 
 // The main window: tool bar, menus, popup menus, the two tree views and the
 // description list, the status bar with progress bar and Stop button. It owns
-// the widgets and the QActions and forwards to the core objects (command
-// state, mode logic, long operations); the handlers of the commands are
-// connected by the parts that implement them through SetHandler.
+// the widgets and the QActions and forwards to the session's core objects
+// (command state, mode logic, long operations). The program builds it, then
+// the session with the window as its view, then attaches the session; the
+// handlers of the commands are connected by the parts that implement them.
 class TMainForm : public QMainWindow,
                   public IMainView,
                   public IOperationView,
-                  public IOptionsWindow {
+                  public IOptionsWindow,
+                  public IWindowCommands,
+                  public IWindowControls {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    // --- for the parts that attach to the window -----------------------
+    // Builds the commands, menus, tool bar, panes and status bar on the
+    // session's command state and working state. Called once, before the
+    // parts bind to the window.
+    void Attach(TSession &session);
+    // Stops reacting to the session, before it goes (the application-wide
+    // key filter is removed).
+    void Detach();
+
     // The working state and core objects the window shows.
     TSession &Session() { return *session_; }
     TOptions &Options() { return session_->Options(); }
     TCommandState &Commands() { return session_->Commands(); }
     TMainShell &Shell() { return session_->Shell(); }
-    // The catalogue: trees, models, panes and the File commands.
-    TCatalogueGui &Catalogue() { return *catalogue_; }
-    // Editing items and descriptions.
-    TItemEditGui &Edit() { return *edit_; }
-    // The searches: query, runner and result views.
-    TSearchGui &Search() { return *search_; }
     TLongOperation &Operation() { return session_->Operation(); }
+    // Message boxes in front of the window.
     IMessageBoxes &MessageBoxes() { return boxes_; }
-    // The name-conflict form the catalogue tree asks through.
-    TMessageForm &ConflictForm() { return *conflictForm_; }
 
-    // The QAction of a command (objectName = the command's name). Its
-    // shortcuts work anywhere in the window; menu entries and tool buttons
-    // trigger it.
-    QAction *Action(cmd::Id command) const { return actions_[command]; }
-    // Connects the handler of a command (the table's handler name says which
-    // one). A command without a handler does nothing when triggered.
-    void SetHandler(cmd::Id command, std::function<void()> handler);
-    // Whether the command whose handler runs was checked before it was
-    // chosen (a radio entry is checked when its handler runs).
-    bool WasChecked() const { return wasChecked_; }
-    // A menu by name: "FileMenuItem".."HelpMenuItem", "FieldSearchMenuItem",
+    // --- IWindowCommands --------------------------------------------------
+    // Its shortcuts work anywhere in the window; menu entries and tool
+    // buttons trigger it.
+    QAction *Action(cmd::Id command) const override { return actions_[command]; }
+    // The table's handler name says which handler a command has. A command
+    // without a handler does nothing when triggered.
+    void SetHandler(cmd::Id command, std::function<void()> handler) override;
+    // A radio entry is checked when its handler runs.
+    bool WasChecked() const override { return wasChecked_; }
+    // "FileMenuItem".."HelpMenuItem", "FieldSearchMenuItem",
     // "SizeUnitMenuItem", "TreePopupMenu", "SearchPopupMenu", "ViewPopupMenu",
     // "SizePopupMenu".
-    QMenu *Menu(const QString &name) const { return menus_.value(name); }
-    // Makes a search command the default entry of SearchPopupMenu (the
-    // search a plain click on SimpleSearchToolButton runs).
-    void SetSimpleSearchDefault(cmd::Id command);
-    // Gives a tree view its model and connects its selection to the
-    // selection-change hook.
-    void SetTreeModel(TTreeKind tree, QAbstractItemModel *model);
-    // The tree view of the current mode, or none.
-    QTreeView *ActiveTree() const;
+    QMenu *Menu(const QString &name) const override { return menus_.value(name); }
+    // The search a plain click on SimpleSearchToolButton runs.
+    void SetSimpleSearchDefault(cmd::Id command) override;
+
+    // --- IWindowControls --------------------------------------------------
+    QWidget *DialogParent() override { return this; }
+    void SetTreeModel(TTreeKind tree, QAbstractItemModel *model) override;
+    QTreeView *ActiveTree() const override;
+    QTreeView *MainTreeView() const override { return mainTree_; }
+    QTreeView *SearchTreeView() const override { return searchTree_; }
+    QTreeWidget *DescrListView() const override { return descrList_; }
+    QWidget *LeftPanel() const override { return leftPanel_; }
+    QSplitter *Splitter() const override { return splitter_; }
+    // Set once at show time from the options.
+    QString DbDialogsFolder() const override { return dbDialogsFolder_; }
+    QString QueryDialogsFolder() const override { return queryDialogsFolder_; }
+
     // Arguments after the program name; the first is opened at first activation.
     void SetCommandLine(const QStringList &arguments) { commandLine_ = arguments; }
+    // Expands MainTreeView's root when it is collapsed.
+    void ExpandMainRoot();
 
-    QTreeView *MainTreeView() const { return mainTree_; }
-    QTreeView *SearchTreeView() const { return searchTree_; }
-    QTreeWidget *DescrListView() const { return descrList_; }
-    QWidget *LeftPanel() const { return leftPanel_; }
     QWidget *RightPanel() const { return rightPanel_; }
-    QSplitter *Splitter() const { return splitter_; }
     QPushButton *CancelButton() const { return cancelButton_; }
     QProgressBar *ProgressBar() const { return progressBar_; }
     TStatusPanelsWidget *StatusPanels() const { return panels_; }
@@ -139,10 +142,6 @@ public:
     bool IsMainTreeViewVisible() const override;
     void SetDbDialogsFolder(const QString &folder) override { dbDialogsFolder_ = folder; }
     void SetQueryDialogsFolder(const QString &folder) override { queryDialogsFolder_ = folder; }
-    // Initial folders of the catalogue open/save dialogs and of the query
-    // dialog's open/save dialogs, set once at show time from the options.
-    QString DbDialogsFolder() const { return dbDialogsFolder_; }
-    QString QueryDialogsFolder() const { return queryDialogsFolder_; }
 
 protected:
     bool event(QEvent *event) override;
@@ -152,7 +151,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void FormCreate();
     void FormShow();
     void FormActivate();
     void FormResize();
@@ -169,18 +167,10 @@ private:
     void UpdateCommand(int index);
     void UpdateItem(int item);
     void CommandTriggered(cmd::Id command, bool checked);
-    void ExpandMainRoot();
     void ShowTreePopup(QTreeView *tree, const QPoint &pos);
 
     TQtMessageBoxes boxes_;
-    std::unique_ptr<TMessageForm> conflictForm_;
-    std::unique_ptr<TQtFileDialogs> fileDialogs_;
-    std::unique_ptr<TQtSaveDialog> saveDialog_;
-    // Declared before the parts bound to it, so that it outlives them.
-    std::unique_ptr<TSession> session_;
-    std::unique_ptr<TCatalogueGui> catalogue_;
-    std::unique_ptr<TSearchGui> search_;
-    std::unique_ptr<TItemEditGui> edit_;
+    TSession *session_ = nullptr; // attached by the program
 
     std::array<QAction *, cmd::Count> actions_{};
     std::array<std::function<void()>, cmd::Count> handlers_;
@@ -207,6 +197,7 @@ private:
     bool treePopupEnabled_ = true;
     bool wasChecked_ = false;
     bool shown_ = false;
+    bool filtering_ = false; // the application-wide key filter is installed
     bool activated_ = false;
     QStringList commandLine_;
 };

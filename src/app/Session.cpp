@@ -3,8 +3,8 @@
 namespace qbx {
 
 TSession::TSession(const QString &appCaption, TSessionPorts ports)
-    : options_(appCaption), boxes_(ports.boxes),
-      operation_(options_, ports.operationView, ports.boxes),
+    : options_(appCaption), boxes_(ports.boxes), view_(ports.view),
+      operationView_(ports.operationView), operation_(options_, ports.operationView, ports.boxes),
       shell_(options_, commands_, ports.view, operation_, ports.boxes),
       catalogue_(mainTree_, options_, ports.conflicts, &mainModel_),
       status_(ports.view, ports.operationView, shell_),

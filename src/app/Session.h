@@ -54,7 +54,7 @@ struct TSessionPorts {
 class TSession {
 public:
     // appCaption: the window's caption, the options' AppCaption. The options
-    // are not loaded here (the window loads them; tests set them).
+    // are not loaded here (the program loads them; tests set them).
     TSession(const QString &appCaption, TSessionPorts ports);
     TSession(const TSession &) = delete;
     TSession &operator=(const TSession &) = delete;
@@ -64,6 +64,9 @@ public:
     TLongOperation &Operation() { return operation_; }
     TMainShell &Shell() { return shell_; }
     IMessageBoxes &MessageBoxes() { return boxes_; }
+    // The window as the mode logic and the long operations see it.
+    IMainView &View() { return view_; }
+    IOperationView &OperationView() { return operationView_; }
 
     TTree &MainTree() { return mainTree_; }
     TTree &SearchTree() { return searchTree_; }
@@ -82,6 +85,8 @@ private:
     TOptions options_;
     TCommandState commands_;
     IMessageBoxes &boxes_;
+    IMainView &view_;
+    IOperationView &operationView_;
     TLongOperation operation_;
     TMainShell shell_;
     TTree mainTree_;

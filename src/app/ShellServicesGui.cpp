@@ -1,8 +1,8 @@
 #include "app/ShellServicesGui.h"
 
-#include "app/MainWindow.h"
 #include "app/QtMessageBoxesGui.h"
-#include "app/TCatalogueGui.h"
+#include "app/Session.h"
+#include "app/WindowCommands.h"
 #include "options/TOptions.h"
 #include "session/CommandTable.h"
 #include "shell/TAboutForm.h"
@@ -16,38 +16,37 @@
 
 namespace qbx {
 
-TShellServicesGui::TShellServicesGui(TMainForm &form)
-    : form_(form), helpWindow_(std::make_unique<THelpWindow>(form.Options().HelpFile)),
+TShellServicesGui::TShellServicesGui(TSession &session, IWindowCommands &commands,
+                                     IOptionsWindow &window, QWidget *owner)
+    : session_(session), owner_(owner),
+      helpWindow_(std::make_unique<THelpWindow>(session.Options().HelpFile)),
       helpKeys_(std::make_unique<THelpKeyGui>(*helpWindow_)),
-      aboutForm_(std::make_unique<TAboutForm>(*helpWindow_, &form)),
-      folderPicker_(std::make_unique<TFolderPickerGui>(&form))
+      aboutForm_(std::make_unique<TAboutForm>(*helpWindow_, owner)),
+      folderPicker_(std::make_unique<TFolderPickerGui>(owner))
 {
-    form.SetHandler(cmd::HelpContentsAction, [this] { HelpContentsClick(); });
-    form.SetHandler(cmd::AboutAppAction, [this] { AboutAppClick(); });
-    // F1 in the name-conflict form opens its topic.
-    form.Catalogue().ConflictForm().OnHelp = [this](int topic) {
-        helpWindow_->ShowHelpTopic(topic);
-    };
+    commands.SetHandler(cmd::HelpContentsAction, [this] { HelpContentsClick(); });
+    commands.SetHandler(cmd::AboutAppAction, [this] { AboutAppClick(); });
     // An open menu takes the keys: F1 there shows the menu's topic.
     for (const char *name :
          {"FileMenuItem", "EditMenuItem", "SearchMenuItem", "FieldSearchMenuItem", "ViewMenuItem",
           "SizeUnitMenuItem", "TuningMenuItem", "HelpMenuItem", "TreePopupMenu", "SearchPopupMenu",
           "ViewPopupMenu", "SizePopupMenu"})
-        helpKeys_->Watch(form.Menu(QString::fromLatin1(name)));
+        helpKeys_->Watch(commands.Menu(QString::fromLatin1(name)));
 
     optionsBoxes_ = std::make_unique<TQtMessageBoxes>();
-    optionsForm_ =
-        std::make_unique<TOptionsForm>(form.Options(), form, *optionsBoxes_, *folderPicker_, &form);
+    optionsForm_ = std::make_unique<TOptionsForm>(session.Options(), window, *optionsBoxes_,
+                                                  *folderPicker_, owner);
     optionsBoxes_->SetOwner(optionsForm_.get());
     helpKeys_->Watch(optionsForm_.get());
     optionsCommands_ = std::make_unique<TOptionsCommands>(
-        form.Options(), form.MessageBoxes(), [this] { optionsForm_->exec(); },
+        session.Options(), session.MessageBoxes(), [this] { optionsForm_->exec(); },
         [this] {
-            if (form_.Shell().hooks.SelectionChange)
-                form_.Shell().hooks.SelectionChange(form_.Shell().ActiveTree());
+            if (session_.Shell().hooks.SelectionChange)
+                session_.Shell().hooks.SelectionChange(session_.Shell().ActiveTree());
         });
-    form.SetHandler(cmd::AppOptionsAction, [this] { optionsCommands_->AppOptionsClick(); });
-    form.SetHandler(cmd::DefaultOptionsAction, [this] { optionsCommands_->DefaultOptionsClick(); });
+    commands.SetHandler(cmd::AppOptionsAction, [this] { optionsCommands_->AppOptionsClick(); });
+    commands.SetHandler(cmd::DefaultOptionsAction,
+                        [this] { optionsCommands_->DefaultOptionsClick(); });
 }
 
 TShellServicesGui::~TShellServicesGui() = default;
@@ -64,12 +63,12 @@ IFolderPicker &TShellServicesGui::FolderPicker()
 
 void TShellServicesGui::HelpContentsClick()
 {
-    qbx::HelpContentsClick(*helpWindow_, QApplication::focusWidget(), &form_);
+    qbx::HelpContentsClick(*helpWindow_, QApplication::focusWidget(), owner_);
 }
 
 void TShellServicesGui::AboutAppClick()
 {
-    form_.SetStatusPanelText(QString());
+    session_.View().SetStatusPanelText(QString());
     aboutForm_->exec();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "shell/FolderPicker.h"
+#include "session/FolderPicker.h"
 #include "shell/Help.h"
 
 #include <QString>
+
+class QWidget;
 
 #include <memory>
 
@@ -13,7 +15,9 @@ class TAboutForm;
 class TFolderPickerGui;
 class THelpKeyGui;
 class THelpWindow;
-class TMainForm;
+class IOptionsWindow;
+class IWindowCommands;
+class TSession;
 class TOptionsCommands;
 class TOptionsForm;
 class TQtMessageBoxes;
@@ -21,11 +25,12 @@ class TQtMessageBoxes;
 // The shell services of the running program, attached to the main window:
 // its help window (F1 and "Содержание"), the About box ("О программе..."),
 // F1 in the window's menus, the folder picker, and the options dialog with
-// the Tuning menu's two commands. Made once at start-up,
-// right after the main window, and kept as long as it.
+// the Tuning menu's two commands. Made once at start-up, right after the
+// main window, and kept as long as it. owner: the window, the dialogs' parent.
 class TShellServicesGui {
 public:
-    explicit TShellServicesGui(TMainForm &form);
+    TShellServicesGui(TSession &session, IWindowCommands &commands, IOptionsWindow &window,
+                      QWidget *owner);
     ~TShellServicesGui();
     TShellServicesGui(const TShellServicesGui &) = delete;
     TShellServicesGui &operator=(const TShellServicesGui &) = delete;
@@ -42,7 +47,8 @@ public:
     void AboutAppClick();
 
 private:
-    TMainForm &form_;
+    TSession &session_;
+    QWidget *owner_;
     std::unique_ptr<THelpWindow> helpWindow_;
     std::unique_ptr<THelpKeyGui> helpKeys_;
     std::unique_ptr<TAboutForm> aboutForm_;

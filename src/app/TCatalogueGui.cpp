@@ -1,45 +1,48 @@
 #include "app/TCatalogueGui.h"
 
-#include "app/MainWindow.h"
 #include "app/Session.h"
+#include "app/WindowCommands.h"
+#include "app/WindowControls.h"
 
 namespace qbx {
 
-TCatalogueGui::TCatalogueGui(TMainForm &form, TSession &session) : form_(form), session_(session)
+TCatalogueGui::TCatalogueGui(TSession &session, IWindowCommands &commands,
+                             IWindowControls &controls)
+    : session_(session), controls_(controls)
 {
-    form.SetTreeModel(TTreeKind::Main, &session.MainModel());
-    form.SetTreeModel(TTreeKind::Search, &session.SearchModel());
-    pane_ = std::make_unique<TDescriptionPaneGui>(form, session.MainModel(), session.SearchModel());
+    controls.SetTreeModel(TTreeKind::Main, &session.MainModel());
+    controls.SetTreeModel(TTreeKind::Search, &session.SearchModel());
+    pane_ = std::make_unique<TDescriptionPaneGui>(session, commands, controls);
     session.AfterTreeChange = [this] { pane_->TreeViewChange(); };
 
     TCatalogueFiles &files = session.Files();
     TCatalogueSaving &saving = session.Saving();
-    form.SetHandler(cmd::CreateDbAction, [&files] { files.CreateDbClick(); });
-    form.SetHandler(cmd::OpenDbAction, [this, &files] {
+    commands.SetHandler(cmd::CreateDbAction, [&files] { files.CreateDbClick(); });
+    commands.SetHandler(cmd::OpenDbAction, [this, &files] {
         if (files.OpenDialog().InitialFolder.isEmpty())
-            files.SetOpenDialogFolder(form_.DbDialogsFolder());
+            files.SetOpenDialogFolder(controls_.DbDialogsFolder());
         files.OpenDbClick();
     });
-    form.SetHandler(cmd::AddDbAction, [&files] { files.AddDbClick(); });
+    commands.SetHandler(cmd::AddDbAction, [&files] { files.AddDbClick(); });
     const auto saveFolder = [this, &saving] {
         if (saving.Dialog().InitialFolder.isEmpty())
-            saving.SetDialogFolder(form_.DbDialogsFolder());
+            saving.SetDialogFolder(controls_.DbDialogsFolder());
     };
-    form.SetHandler(cmd::SaveDbAction, [saveFolder, &saving] {
+    commands.SetHandler(cmd::SaveDbAction, [saveFolder, &saving] {
         saveFolder();
         saving.SaveDbClick();
     });
-    form.SetHandler(cmd::SaveDbAsAction, [saveFolder, &saving] {
+    commands.SetHandler(cmd::SaveDbAsAction, [saveFolder, &saving] {
         saveFolder();
         saving.SaveDbAsClick();
     });
-    form.SetHandler(cmd::SaveDbToAction, [saveFolder, &saving] {
+    commands.SetHandler(cmd::SaveDbToAction, [saveFolder, &saving] {
         saveFolder();
         saving.SaveDbToClick();
     });
-    form.SetHandler(cmd::CloseDbAction, [&files] { files.CloseDbClick(); });
-    form.SetHandler(cmd::EntireViewAction, [&session] { session.Views().EntireViewClick(); });
-    form.SetHandler(cmd::FoundViewAction, [&session] { session.Views().FoundViewClick(); });
+    commands.SetHandler(cmd::CloseDbAction, [&files] { files.CloseDbClick(); });
+    commands.SetHandler(cmd::EntireViewAction, [&session] { session.Views().EntireViewClick(); });
+    commands.SetHandler(cmd::FoundViewAction, [&session] { session.Views().FoundViewClick(); });
 }
 
 TTree &TCatalogueGui::MainTree()
@@ -70,9 +73,4 @@ TCatalogueSaving &TCatalogueGui::Saving()
 {
     return session_.Saving();
 }
-TMessageForm &TCatalogueGui::ConflictForm()
-{
-    return form_.ConflictForm();
-}
-
 } // namespace qbx

@@ -3,7 +3,6 @@
 #include "app/TDescriptionPaneGui.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TCatalogueSaving.h"
-#include "storage/TMessageForm.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
 #include "tree/TTreeModel.h"
@@ -12,7 +11,8 @@
 
 namespace qbx {
 
-class TMainForm;
+class IWindowCommands;
+class IWindowControls;
 class TSession;
 
 // Binds the catalogue of the session to the main window: the two trees'
@@ -21,7 +21,7 @@ class TSession;
 // catalogue or the search results).
 class TCatalogueGui {
 public:
-    TCatalogueGui(TMainForm &form, TSession &session);
+    TCatalogueGui(TSession &session, IWindowCommands &commands, IWindowControls &controls);
 
     TTree &MainTree();
     TTree &SearchTree();
@@ -31,11 +31,10 @@ public:
     TCatalogueFiles &Files();
     TCatalogueSaving &Saving();
     TDescriptionPaneGui &Pane() { return *pane_; }
-    TMessageForm &ConflictForm();
 
 private:
-    TMainForm &form_;
     TSession &session_;
+    IWindowControls &controls_;
     std::unique_ptr<TDescriptionPaneGui> pane_;
 };
 

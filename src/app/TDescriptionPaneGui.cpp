@@ -1,7 +1,9 @@
 #include "app/TDescriptionPaneGui.h"
 
 #include "app/ImagesGui.h"
-#include "app/MainWindow.h"
+#include "app/Session.h"
+#include "app/WindowCommands.h"
+#include "app/WindowControls.h"
 #include "options/TOptions.h"
 #include "shell/ShellOpenGui.h"
 #include "tree/TTreeModel.h"
@@ -20,10 +22,14 @@
 
 namespace qbx {
 
-TDescriptionPaneGui::TDescriptionPaneGui(TMainForm &form, TTreeModel &mainModel,
-                                         TTreeModel &searchModel)
-    : form_(form), pane_(form.Options(), form.Commands(), *this, mainModel, searchModel)
+TDescriptionPaneGui::TDescriptionPaneGui(TSession &session, IWindowCommands &commands,
+                                         IWindowControls &controls)
+    : session_(session), commands_(commands), controls_(controls),
+      pane_(session.Options(), session.Commands(), *this, session.MainModel(),
+            session.SearchModel())
 {
+    TTreeModel &mainModel = session.MainModel();
+    TTreeModel &searchModel = session.SearchModel();
     QList<QVariant> images;
     for (int i = 0; i < TreeImageCount; ++i)
         images << QVariant(TreeImage(i));
@@ -31,21 +37,21 @@ TDescriptionPaneGui::TDescriptionPaneGui(TMainForm &form, TTreeModel &mainModel,
     searchModel.SetImageList(images);
 
     pane_.EndLabelEdit = [this] {
-        if (form_.Shell().hooks.EndLabelEdit)
-            form_.Shell().hooks.EndLabelEdit();
+        if (session_.Shell().hooks.EndLabelEdit)
+            session_.Shell().hooks.EndLabelEdit();
     };
     pane_.OpenOnDisc = [](const QString &label, const QString &path) {
         OpenOnDiscWithDesktop(label, path);
     };
     // Whoever implements the editor connects it as the command's handler.
-    pane_.EditDescr = [this] { form_.Action(cmd::EditDescrAction)->trigger(); };
-    form_.Shell().hooks.SelectionChange = [this](TTreeKind) { pane_.TreeViewChange(); };
+    pane_.EditDescr = [this] { commands_.Action(cmd::EditDescrAction)->trigger(); };
+    session_.Shell().hooks.SelectionChange = [this](TTreeKind) { pane_.TreeViewChange(); };
 
     ConnectTree(TTreeKind::Main);
     ConnectTree(TTreeKind::Search);
     ConnectCommands();
 
-    QTreeWidget *descr = form_.DescrListView();
+    QTreeWidget *descr = controls_.DescrListView();
     descr->viewport()->installEventFilter(this);
     descr->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(descr, &QWidget::customContextMenuRequested, this,
@@ -54,14 +60,14 @@ TDescriptionPaneGui::TDescriptionPaneGui(TMainForm &form, TTreeModel &mainModel,
 
 TDescriptionPaneGui::~TDescriptionPaneGui()
 {
-    form_.Shell().hooks.SelectionChange = nullptr;
+    session_.Shell().hooks.SelectionChange = nullptr;
     for (int c = cmd::ExpandNodeAction; c <= LastSizeUnit; ++c)
-        form_.SetHandler(CommandAt(c), nullptr);
+        commands_.SetHandler(CommandAt(c), nullptr);
 }
 
 QTreeView *TDescriptionPaneGui::View(TTreeKind tree) const
 {
-    return tree == TTreeKind::Search ? form_.SearchTreeView() : form_.MainTreeView();
+    return tree == TTreeKind::Search ? controls_.SearchTreeView() : controls_.MainTreeView();
 }
 
 void TDescriptionPaneGui::ConnectTree(TTreeKind tree)
@@ -81,12 +87,12 @@ void TDescriptionPaneGui::ConnectTree(TTreeKind tree)
 
 void TDescriptionPaneGui::ConnectCommands()
 {
-    form_.SetHandler(cmd::ExpandNodeAction, [this] { pane_.ExpandNodeClick(); });
-    form_.SetHandler(cmd::ExpandNodesAction, [this] { pane_.ExpandNodesClick(); });
-    form_.SetHandler(cmd::CollapseNodeAction, [this] { pane_.CollapseNodeClick(); });
-    form_.SetHandler(cmd::CollapseNodesAction, [this] { pane_.CollapseNodesClick(); });
+    commands_.SetHandler(cmd::ExpandNodeAction, [this] { pane_.ExpandNodeClick(); });
+    commands_.SetHandler(cmd::ExpandNodesAction, [this] { pane_.ExpandNodesClick(); });
+    commands_.SetHandler(cmd::CollapseNodeAction, [this] { pane_.CollapseNodeClick(); });
+    commands_.SetHandler(cmd::CollapseNodesAction, [this] { pane_.CollapseNodesClick(); });
     for (int c = FirstSizeUnit; c <= LastSizeUnit; ++c)
-        form_.SetHandler(CommandAt(c), [this, c] { pane_.SizeUnitClick(c - FirstSizeUnit); });
+        commands_.SetHandler(CommandAt(c), [this, c] { pane_.SizeUnitClick(c - FirstSizeUnit); });
 }
 
 bool TDescriptionPaneGui::eventFilter(QObject *watched, QEvent *event)
@@ -95,7 +101,7 @@ bool TDescriptionPaneGui::eventFilter(QObject *watched, QEvent *event)
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
         return QObject::eventFilter(watched, event);
     const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (watched == form_.DescrListView()->viewport()) {
+    if (watched == controls_.DescrListView()->viewport()) {
         if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton)
             pane_.DescrListViewDblClick();
     } else if (type == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
@@ -127,8 +133,8 @@ void TDescriptionPaneGui::DescrListViewContextMenu(const QPoint &pos)
 {
     if (!pane_.DescrListViewMouseDown())
         return;
-    if (QMenu *menu = form_.Menu(QStringLiteral("SizePopupMenu")))
-        menu->popup(form_.DescrListView()->viewport()->mapToGlobal(pos));
+    if (QMenu *menu = commands_.Menu(QStringLiteral("SizePopupMenu")))
+        menu->popup(controls_.DescrListView()->viewport()->mapToGlobal(pos));
 }
 
 // --- IDescriptionView ----------------------------------------------------------
@@ -136,19 +142,19 @@ void TDescriptionPaneGui::DescrListViewContextMenu(const QPoint &pos)
 void TDescriptionPaneGui::SetRowText(int row, const QString &text)
 {
     // The rows exist once the window has been shown.
-    if (QTreeWidgetItem *item = form_.DescrListView()->topLevelItem(row))
+    if (QTreeWidgetItem *item = controls_.DescrListView()->topLevelItem(row))
         item->setText(1, text);
 }
 
 QString TDescriptionPaneGui::RowText(int row) const
 {
-    const QTreeWidgetItem *item = form_.DescrListView()->topLevelItem(row);
+    const QTreeWidgetItem *item = controls_.DescrListView()->topLevelItem(row);
     return item ? item->text(1) : QString();
 }
 
 int TDescriptionPaneGui::SelectedRow() const
 {
-    const QTreeWidget *descr = form_.DescrListView();
+    const QTreeWidget *descr = controls_.DescrListView();
     const QList<QTreeWidgetItem *> items = descr->selectedItems();
     return items.isEmpty() ? -1 : descr->indexOfTopLevelItem(items.front());
 }
@@ -157,14 +163,14 @@ void TDescriptionPaneGui::SetMainTreeReadOnly(bool readOnly)
 {
     // In-place editing starts with F2 or a click on the selected node; a
     // double click expands or opens instead.
-    form_.MainTreeView()->setEditTriggers(readOnly ? QAbstractItemView::NoEditTriggers
-                                                   : QAbstractItemView::EditKeyPressed |
-                                                         QAbstractItemView::SelectedClicked);
+    controls_.MainTreeView()->setEditTriggers(readOnly ? QAbstractItemView::NoEditTriggers
+                                                       : QAbstractItemView::EditKeyPressed |
+                                                             QAbstractItemView::SelectedClicked);
 }
 
 void TDescriptionPaneGui::SetStatusText(const QString &text)
 {
-    form_.SetStatusPanelText(text);
+    session_.View().SetStatusPanelText(text);
 }
 
 bool TDescriptionPaneGui::ClipboardHasText() const
@@ -175,7 +181,7 @@ bool TDescriptionPaneGui::ClipboardHasText() const
 
 bool TDescriptionPaneGui::OperationRunning() const
 {
-    return form_.Operation().Running();
+    return session_.Operation().Running();
 }
 
 bool TDescriptionPaneGui::IsExpanded(TTreeKind tree, const TTreeNode *node) const

@@ -8,8 +8,9 @@ class QTreeView;
 
 namespace qbx {
 
-class TMainForm;
-class TTreeModel;
+class IWindowCommands;
+class IWindowControls;
+class TSession;
 
 // Binds the description pane logic to the main window: DescrListView's
 // rows, both tree views (images, expand and collapse, double clicks, the
@@ -17,12 +18,12 @@ class TTreeModel;
 // expand/collapse and size commands, and the selection-change hook of the
 // window's shell.
 //
-// Construct it after form.SetTreeModel(...) has given both views their
-// models; destroy it before the form.
+// Construct it after SetTreeModel(...) has given both views the session's
+// models; destroy it before the window.
 class TDescriptionPaneGui : public QObject, private IDescriptionView {
     Q_OBJECT
 public:
-    TDescriptionPaneGui(TMainForm &form, TTreeModel &mainModel, TTreeModel &searchModel);
+    TDescriptionPaneGui(TSession &session, IWindowCommands &commands, IWindowControls &controls);
     ~TDescriptionPaneGui() override;
 
     TDescriptionPane &Pane() { return pane_; }
@@ -51,7 +52,9 @@ private:
     void DescrListViewContextMenu(const QPoint &pos);
     void TreeViewMouseDown(TTreeKind tree, const QPoint &pos);
 
-    TMainForm &form_;
+    TSession &session_;
+    IWindowCommands &commands_;
+    IWindowControls &controls_;
     TDescriptionPane pane_;
 };
 

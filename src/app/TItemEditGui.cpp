@@ -1,7 +1,9 @@
 #include "app/TItemEditGui.h"
 
-#include "app/MainWindow.h"
-#include "app/TCatalogueGui.h"
+#include "app/Session.h"
+#include "app/TDescriptionPaneGui.h"
+#include "app/WindowCommands.h"
+#include "app/WindowControls.h"
 #include "edit/ItemNames.h"
 #include "edit/TLabelDelegateGui.h"
 #include "edit/TreeFit.h"
@@ -25,29 +27,32 @@
 
 namespace qbx {
 
-TItemEditGui::TItemEditGui(TMainForm &form)
-    : form_(form), editForm_(
-                       form.MessageBoxes(), [&form] { return form.Options().SizeUnit; }, &form),
-      items_({form.Options(), form.Commands(), form.Catalogue().Catalogue(),
-              form.Catalogue().MainModel(), form.MessageBoxes(), *this}),
-      descriptions_({form.Options(), form.Commands(), form.Catalogue().Catalogue(),
-                     form.Catalogue().MainModel(), items_, editForm_, *this, form.MessageBoxes(),
-                     [&form](int row) {
-                         const QTreeWidgetItem *item = form.DescrListView()->topLevelItem(row);
+TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
+                           TDescriptionPaneGui &pane)
+    : session_(session), commands_(commands), controls_(controls), pane_(pane),
+      editForm_(
+          session.MessageBoxes(), [&session] { return session.Options().SizeUnit; },
+          controls.DialogParent()),
+      items_({session.Options(), session.Commands(), session.Catalogue(), session.MainModel(),
+              session.MessageBoxes(), *this}),
+      descriptions_({session.Options(), session.Commands(), session.Catalogue(),
+                     session.MainModel(), items_, editForm_, *this, session.MessageBoxes(),
+                     [&controls](int row) {
+                         const QTreeWidgetItem *item = controls.DescrListView()->topLevelItem(row);
                          return item ? item->text(1) : QString();
                      }}),
       delegate_(new TLabelDelegateGui(this))
 {
-    items_.TreeViewChange = [this] { form_.Catalogue().Pane().TreeViewChange(); };
+    items_.TreeViewChange = [this] { pane_.TreeViewChange(); };
     descriptions_.TreeViewChange = items_.TreeViewChange;
     items_.EntireViewClick = [this] {
-        if (!form_.Commands().Checked(cmd::EntireViewAction))
-            form_.Action(cmd::EntireViewAction)->trigger();
+        if (!session_.Commands().Checked(cmd::EntireViewAction))
+            commands_.Action(cmd::EntireViewAction)->trigger();
     };
     items_.EditDescrClick = [this] { descriptions_.EditDescrClick(); };
-    form_.Shell().hooks.EndLabelEdit = [this] { items_.EndLabelEdit(); };
+    session_.Shell().hooks.EndLabelEdit = [this] { items_.EndLabelEdit(); };
 
-    form_.Catalogue().MainModel().SetEditable(true);
+    session_.MainModel().SetEditable(true);
     QTreeView *tree = Tree();
     tree->setItemDelegate(delegate_);
     delegate_->OnEditing = [this] { items_.MainTreeViewEditing(); };
@@ -68,44 +73,44 @@ TItemEditGui::TItemEditGui(TMainForm &form)
     // The item views would take the copy, cut, paste and delete keys for
     // themselves (copying a label); those keys belong to the commands.
     for (QWidget *view :
-         {static_cast<QWidget *>(tree), static_cast<QWidget *>(form_.SearchTreeView()),
-          static_cast<QWidget *>(form_.DescrListView())})
+         {static_cast<QWidget *>(tree), static_cast<QWidget *>(controls_.SearchTreeView()),
+          static_cast<QWidget *>(controls_.DescrListView())})
         view->installEventFilter(this);
-    if (QSplitterHandle *handle = form_.Splitter()->handle(1))
+    if (QSplitterHandle *handle = controls_.Splitter()->handle(1))
         handle->installEventFilter(this);
 
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
-            [this] { form_.Catalogue().Pane().Pane().UpdateCommands(); });
+            [this] { pane_.Pane().UpdateCommands(); });
     ConnectCommands();
 }
 
 TItemEditGui::~TItemEditGui()
 {
-    form_.Shell().hooks.EndLabelEdit = nullptr;
+    session_.Shell().hooks.EndLabelEdit = nullptr;
     for (cmd::Id c :
          {cmd::AddSubitemAction, cmd::RenameItemAction, cmd::FolderFileAction,
           cmd::DeleteItemAction, cmd::DeleteSubitemsAction, cmd::EditDescrAction,
           cmd::CopyDescrAction, cmd::CutDescrAction, cmd::PasteDescrAction, cmd::DeleteDescrAction})
-        form_.SetHandler(c, nullptr);
+        commands_.SetHandler(c, nullptr);
 }
 
 void TItemEditGui::ConnectCommands()
 {
-    form_.SetHandler(cmd::AddSubitemAction, [this] { items_.AddSubitemClick(); });
-    form_.SetHandler(cmd::RenameItemAction, [this] { items_.RenameItemClick(); });
-    form_.SetHandler(cmd::FolderFileAction, [this] { items_.FolderFileClick(); });
-    form_.SetHandler(cmd::DeleteItemAction, [this] { items_.DeleteItemClick(); });
-    form_.SetHandler(cmd::DeleteSubitemsAction, [this] { items_.DeleteSubitemsClick(); });
-    form_.SetHandler(cmd::EditDescrAction, [this] { descriptions_.EditDescrClick(); });
-    form_.SetHandler(cmd::CopyDescrAction, [this] { descriptions_.CopyDescrClick(); });
-    form_.SetHandler(cmd::CutDescrAction, [this] { descriptions_.CutDescrClick(); });
-    form_.SetHandler(cmd::PasteDescrAction, [this] { descriptions_.PasteDescrClick(); });
-    form_.SetHandler(cmd::DeleteDescrAction, [this] { descriptions_.DeleteDescrClick(); });
+    commands_.SetHandler(cmd::AddSubitemAction, [this] { items_.AddSubitemClick(); });
+    commands_.SetHandler(cmd::RenameItemAction, [this] { items_.RenameItemClick(); });
+    commands_.SetHandler(cmd::FolderFileAction, [this] { items_.FolderFileClick(); });
+    commands_.SetHandler(cmd::DeleteItemAction, [this] { items_.DeleteItemClick(); });
+    commands_.SetHandler(cmd::DeleteSubitemsAction, [this] { items_.DeleteSubitemsClick(); });
+    commands_.SetHandler(cmd::EditDescrAction, [this] { descriptions_.EditDescrClick(); });
+    commands_.SetHandler(cmd::CopyDescrAction, [this] { descriptions_.CopyDescrClick(); });
+    commands_.SetHandler(cmd::CutDescrAction, [this] { descriptions_.CutDescrClick(); });
+    commands_.SetHandler(cmd::PasteDescrAction, [this] { descriptions_.PasteDescrClick(); });
+    commands_.SetHandler(cmd::DeleteDescrAction, [this] { descriptions_.DeleteDescrClick(); });
 }
 
 QTreeView *TItemEditGui::Tree() const
 {
-    return form_.MainTreeView();
+    return controls_.MainTreeView();
 }
 
 void TItemEditGui::EditorClosed()
@@ -113,7 +118,7 @@ void TItemEditGui::EditorClosed()
     TTreeNode *node = pendingNode_;
     pendingNode_ = nullptr;
     // The node is taken only while it is still the one at its place.
-    if (node && NodeByFullPath(form_.Catalogue().MainTree(), pendingPath_) == node)
+    if (node && NodeByFullPath(session_.MainTree(), pendingPath_) == node)
         items_.MainTreeViewEdited(node, pendingText_);
     // A kept or refused text leaves the edit state to the hook.
     items_.MessageHook();
@@ -123,7 +128,7 @@ void TItemEditGui::EditorClosed()
 
 void TItemEditGui::StartLabelEdit(const TTreeNode *node)
 {
-    const QModelIndex index = form_.Catalogue().MainModel().IndexOf(node);
+    const QModelIndex index = session_.MainModel().IndexOf(node);
     Tree()->scrollTo(index);
     Tree()->edit(index);
 }
@@ -151,7 +156,7 @@ void TItemEditGui::SetEditShortcuts(bool given)
     if (given == !shortcutsTaken_)
         return;
     for (size_t i = 0; i < kEditKeyCommands.size(); ++i) {
-        QAction *action = form_.Action(kEditKeyCommands[i]);
+        QAction *action = commands_.Action(kEditKeyCommands[i]);
         if (given) {
             action->setShortcuts(takenShortcuts_[i]);
         } else {
@@ -164,17 +169,17 @@ void TItemEditGui::SetEditShortcuts(bool given)
 
 bool TItemEditGui::IsExpanded(const TTreeNode *node) const
 {
-    return Tree()->isExpanded(form_.Catalogue().MainModel().IndexOf(node));
+    return Tree()->isExpanded(session_.MainModel().IndexOf(node));
 }
 
 void TItemEditGui::Expand(const TTreeNode *node)
 {
-    Tree()->expand(form_.Catalogue().MainModel().IndexOf(node));
+    Tree()->expand(session_.MainModel().IndexOf(node));
 }
 
 void TItemEditGui::SetStatusText(const QString &text)
 {
-    form_.SetStatusPanelText(text);
+    session_.View().SetStatusPanelText(text);
 }
 
 void TItemEditGui::PostMessageHook()
@@ -223,7 +228,7 @@ bool TItemEditGui::DragOver(QDragMoveEvent *event)
         bar->setValue(bar->value() - bar->singleStep());
     else if (y > tree->viewport()->height() - 12)
         bar->setValue(bar->value() + bar->singleStep());
-    const TTreeNode *dragged = form_.Catalogue().MainModel().CurrentNode();
+    const TTreeNode *dragged = session_.MainModel().CurrentNode();
     const TTreeNode *target = NodeOnLabel(event->position().toPoint());
     return event->source() == tree && items_.MainTreeViewDragOver(dragged, target);
 }
@@ -258,7 +263,7 @@ bool TItemEditGui::eventFilter(QObject *watched, QEvent *event)
         }
         case QEvent::Drop: {
             auto *drop = static_cast<QDropEvent *>(event);
-            TTreeNode *dragged = form_.Catalogue().MainModel().CurrentNode();
+            TTreeNode *dragged = session_.MainModel().CurrentNode();
             TTreeNode *target = NodeOnLabel(drop->position().toPoint());
             // The tree is changed here; the drag's source must not remove anything.
             drop->setDropAction(Qt::CopyAction);
@@ -267,7 +272,7 @@ bool TItemEditGui::eventFilter(QObject *watched, QEvent *event)
                 QMetaObject::invokeMethod(
                     this,
                     [this, path = FullItemPath(dragged), targetPath = FullItemPath(target)] {
-                        TTree &t = form_.Catalogue().MainTree();
+                        TTree &t = session_.MainTree();
                         TTreeNode *d = NodeByFullPath(t, path);
                         TTreeNode *tg = NodeByFullPath(t, targetPath);
                         if (d && tg)
@@ -281,7 +286,7 @@ bool TItemEditGui::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (type == QEvent::MouseButtonDblClick &&
                static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
-               form_.Options().EditState == EditNone) {
+               session_.Options().EditState == EditNone) {
         FitTreePane();
         return true;
     }
@@ -290,7 +295,7 @@ bool TItemEditGui::eventFilter(QObject *watched, QEvent *event)
 
 void TItemEditGui::FitTreePane()
 {
-    QTreeView *tree = form_.ActiveTree();
+    QTreeView *tree = controls_.ActiveTree();
     if (!tree || !tree->model())
         return;
     auto *model = static_cast<TTreeModel *>(tree->model());
@@ -301,8 +306,8 @@ void TItemEditGui::FitTreePane()
             return tree->sizeHintForIndex(model->IndexOf(n)).width();
         });
     const int frame = tree->width() - tree->viewport()->width();
-    form_.SetLeftPanelWidth(contents + frame + 4);
-    form_.Shell().SplitterMoved(form_.LeftPanel()->width());
+    controls_.SetLeftPanelWidth(contents + frame + 4);
+    session_.Shell().SplitterMoved(controls_.LeftPanel()->width());
 }
 
 } // namespace qbx

@@ -17,19 +17,23 @@ class QTreeView;
 
 namespace qbx {
 
+class IWindowCommands;
+class IWindowControls;
+class TDescriptionPaneGui;
 class TLabelDelegateGui;
-class TMainForm;
+class TSession;
 
 // Binds the editing of the catalogue to the main window: the item and
 // description commands, in-place renaming in MainTreeView (its editor and
 // the shortcuts taken away meanwhile), drag and drop of items, the double
 // click on the splitter that fits the tree pane, the clipboard and the
 // description editor. Construct it after the catalogue is attached to the
-// window; destroy it before the window.
+// window (the pane shows what editing changes); destroy it before the window.
 class TItemEditGui : public QObject, private IItemEditView, private IClipboardText {
     Q_OBJECT
 public:
-    explicit TItemEditGui(TMainForm &form);
+    TItemEditGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
+                 TDescriptionPaneGui &pane);
     ~TItemEditGui() override;
 
     TItemOperations &Items() { return items_; }
@@ -65,7 +69,10 @@ private:
     // The edit box is gone: an edit that ended with a text is checked now.
     void EditorClosed();
 
-    TMainForm &form_;
+    TSession &session_;
+    IWindowCommands &commands_;
+    IWindowControls &controls_;
+    TDescriptionPaneGui &pane_;
     TEditForm editForm_;
     TItemOperations items_;
     TDescriptionCommands descriptions_;

@@ -1,43 +1,45 @@
 #include "app/TQueryGui.h"
 
-#include "app/MainWindow.h"
-#include "app/TCatalogueGui.h"
+#include "app/Session.h"
 #include "app/TSearchGui.h"
+#include "app/WindowCommands.h"
+#include "app/WindowControls.h"
 #include "options/TOptions.h"
 #include "shell/Help.h"
 #include "storage/TCatalogueFiles.h"
 
 namespace qbx {
 
-TQueryGui::TQueryGui(TMainForm &form, IHelp &help)
-    : form_(form), dialogs_(&queryForm_),
-      queryForm_(form.Options(), form.MessageBoxes(), dialogs_, &form),
-      search_({form.Options(), form.MessageBoxes(),
-               [&form] {
-                   if (form.Shell().hooks.EndLabelEdit)
-                       form.Shell().hooks.EndLabelEdit();
+TQueryGui::TQueryGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
+                     TSearchGui &searches, IHelp &help)
+    : controls_(controls), dialogs_(&queryForm_),
+      queryForm_(session.Options(), session.MessageBoxes(), dialogs_, controls.DialogParent()),
+      search_({session.Options(), session.MessageBoxes(),
+               [&session] {
+                   if (session.Shell().hooks.EndLabelEdit)
+                       session.Shell().hooks.EndLabelEdit();
                },
                [this] { return ShowDialog(); }, [this] { return queryForm_.Condition(); },
-               [&form](const QString &condition) {
-                   form.Search().Runner().ExecuteSearch(condition);
-                   const engine::Query &query = form.Search().Query();
+               [&searches](const QString &condition) {
+                   searches.Runner().ExecuteSearch(condition);
+                   const engine::Query &query = searches.Query();
                    return query.IsOpen() ? int(query.RecordCount()) : -1;
                },
-               [&form] { return form.Search().Results().OpenResults(true); },
-               [&form] { form.Shell().SetDbState(DbFound); }})
+               [&searches] { return searches.Results().OpenResults(true); },
+               [&session] { session.Shell().SetDbState(DbFound); }})
 {
     queryForm_.OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
-    form.SetHandler(cmd::ComplexSearchAction, [this] { search_.ComplexSearchClick(); });
-    form.Catalogue().Files().showQueryEditor = [this](const QString &file) { OpenQueryFile(file); };
+    commands.SetHandler(cmd::ComplexSearchAction, [this] { search_.ComplexSearchClick(); });
+    session.Files().showQueryEditor = [this](const QString &file) { OpenQueryFile(file); };
 }
 
 bool TQueryGui::ShowDialog()
 {
     TQueryEditor &editor = queryForm_.Editor();
     if (editor.OpenDialog().InitialFolder.isEmpty())
-        editor.OpenDialog().InitialFolder = form_.QueryDialogsFolder();
+        editor.OpenDialog().InitialFolder = controls_.QueryDialogsFolder();
     if (editor.SaveDialog().InitialFolder.isEmpty())
-        editor.SaveDialog().InitialFolder = form_.QueryDialogsFolder();
+        editor.SaveDialog().InitialFolder = controls_.QueryDialogsFolder();
     return queryForm_.exec() == QDialog::Accepted;
 }
 

@@ -7,14 +7,18 @@
 namespace qbx {
 
 class IHelp;
-class TMainForm;
+class IWindowCommands;
+class IWindowControls;
+class TSearchGui;
+class TSession;
 
 // Puts the complex query editor into the main window: the query dialog
 // (created once, so its tree lasts for the run), "Сложный поиск...", and the
 // query files handed over by the Open command and the command line.
 class TQueryGui {
 public:
-    TQueryGui(TMainForm &form, IHelp &help);
+    TQueryGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
+              TSearchGui &searches, IHelp &help);
 
     TQueryForm &Form() { return queryForm_; }
 
@@ -25,7 +29,7 @@ public:
 private:
     bool ShowDialog();
 
-    TMainForm &form_;
+    IWindowControls &controls_;
     TQueryFileDialogsGui dialogs_;
     TQueryForm queryForm_;
     TComplexSearch search_;

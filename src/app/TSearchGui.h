@@ -11,8 +11,9 @@
 
 namespace qbx {
 
-class TCatalogueGui;
-class TMainForm;
+class IWindowCommands;
+class IWindowControls;
+class TSession;
 
 // Puts the searches into the main window: the one query object, the runner
 // that executes conditions against the catalogue or its temporary copy, the
@@ -21,7 +22,7 @@ class TMainForm;
 // searches with their dialogs and the tool-bar button that repeats them.
 class TSearchGui {
 public:
-    TSearchGui(TMainForm &form, TCatalogueGui &catalogue);
+    TSearchGui(TSession &session, IWindowCommands &commands, IWindowControls &controls);
 
     TSearchRunner &Runner() { return runner_; }
     TSearchResults &Results() { return results_; }
@@ -41,8 +42,9 @@ public:
 private:
     void SelectPath(const QString &path);
 
-    TMainForm &form_;
-    TCatalogueGui &catalogue_;
+    TSession &session_;
+    IWindowCommands &commands_;
+    IWindowControls &controls_;
     engine::Query query_;
     TSearchRunner runner_;
     TSearchResults results_;

@@ -1,7 +1,7 @@
 #include "scan/TScanForm.h"
 
 #include "session/MessageText.h"
-#include "shell/FolderPicker.h"
+#include "session/FolderPicker.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

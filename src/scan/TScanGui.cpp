@@ -2,7 +2,7 @@
 
 #include "options/TOptions.h"
 #include "scan/TScanForm.h"
-#include "shell/Help.h"
+#include "session/HelpContext.h"
 #include "tree/TTreeModel.h"
 
 #include <QTreeView>

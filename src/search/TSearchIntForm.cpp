@@ -1,7 +1,7 @@
 #include "search/TSearchIntForm.h"
 
 #include "search/SearchConditions.h"
-#include "shell/Help.h"
+#include "session/HelpContext.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "search/TSearchStrForm.h"
 
 #include "platform/TextRules.h"
-#include "shell/Help.h"
+#include "session/HelpContext.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
 #include "platform/Registry.h"
-#include "shell/FolderPicker.h"
+#include "session/FolderPicker.h"
 
 #include <cassert>
 #include <utility>

@@ -2,6 +2,7 @@
 // keys and closing.
 #include "app/MainWindow.h"
 #include "app/ApplicationGui.h"
+#include "app/ProgramGui.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
 #include "session/CommandTable.h"
@@ -32,18 +33,20 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     TempConfigHome config;
-    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TProgram> program;
+    TMainForm *form = nullptr;
 
     void SetUp() override
     {
-        form = std::make_unique<TMainForm>();
+        program = std::make_unique<TProgram>();
+        form = &program->Window();
         form->show();
         QCoreApplication::processEvents();
     }
     void TearDown() override
     {
         form->close();
-        form.reset();
+        program.reset();
     }
     QAction *Entry(const char *name) const
     {
@@ -132,14 +135,14 @@ TEST_F(MainWindowTest, EscClicksStopOnlyWithoutModifiers)
     EXPECT_TRUE(form->ProgressBar()->isVisible());
     EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Открытие базы данных"));
 
-    QTest::keyClick(form.get(), Qt::Key_Escape, Qt::ControlModifier);
+    QTest::keyClick(form, Qt::Key_Escape, Qt::ControlModifier);
     EXPECT_EQ(form->Options().StopState, StopRunOn);
     QTest::keyClick(form->DescrListView(), Qt::Key_Escape);
     EXPECT_EQ(form->Options().StopState, StopPressed);
 
     op.EndOperation();
     EXPECT_FALSE(form->CancelButton()->isVisible());
-    QTest::keyClick(form.get(), Qt::Key_Escape);
+    QTest::keyClick(form, Qt::Key_Escape);
     EXPECT_EQ(form->Options().StopState, StopRunOn);
 }
 
@@ -150,7 +153,7 @@ TEST_F(MainWindowTest, HintsOfMenusAndButtonsReachStatusPanelZero)
     QCoreApplication::sendEvent(form->Menu("FileMenuItem"), &tip);
     EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Выход из программы"));
     QStatusTipEvent none{QString()};
-    QCoreApplication::sendEvent(form.get(), &none);
+    QCoreApplication::sendEvent(form, &none);
     EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Всего записей: 7"));
     EXPECT_EQ(form->findChild<QToolButton *>("SaveDbToolButton")->toolTip(),
               QStringLiteral("Сохранить текущую базу данных"));

@@ -1,6 +1,7 @@
 // The query editor in the real main window: a query file opened with the
 // Open command or named on the command line shows the editor with it loaded.
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TQueryGui.h"
 #include "engine/Table.h"
@@ -30,9 +31,10 @@ namespace {
 TEST(QueryGuiTest, AQueryFileShowsTheEditorWithTheQueryLoaded)
 {
     TempConfigHome config;
-    TMainForm form;
     RecordingHelp help;
-    TQueryGui query(form, help);
+    TProgram program({nullptr, &help});
+    TMainForm &form = program.Window();
+    TQueryGui &query = program.Query();
     form.show();
     QCoreApplication::processEvents();
 
@@ -51,7 +53,7 @@ TEST(QueryGuiTest, AQueryFileShowsTheEditorWithTheQueryLoaded)
         QTest::keyClick(dialog.findChild<QTreeView *>("QueryTreeView"), Qt::Key_F1);
         dialog.reject();
     });
-    form.Catalogue().Files().OpenFile(name);
+    program.Catalogue().Files().OpenFile(name);
     EXPECT_EQ(shown, "ИЛИ\r\n\t[Продукт] РАВНО [x]\r\n\tНЕ\r\n");
     EXPECT_FALSE(okEnabled) << "no catalogue is open";
     EXPECT_FALSE(form.Options().QueryFilePending);
@@ -63,9 +65,10 @@ TEST(QueryGuiTest, AQueryFileShowsTheEditorWithTheQueryLoaded)
 TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
 {
     TempConfigHome config;
-    TMainForm form;
     RecordingHelp help;
-    TQueryGui query(form, help);
+    TProgram program({nullptr, &help});
+    TMainForm &form = program.Window();
+    TQueryGui &query = program.Query();
     form.show();
     QCoreApplication::processEvents();
     TOptions &options = form.Options();
@@ -89,7 +92,7 @@ TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
         for (const auto &row : rows)
             t.Append(row);
     }
-    form.Catalogue().Files().OpenFile(table);
+    program.Catalogue().Files().OpenFile(table);
     ASSERT_EQ(options.DbState, DbOpen);
 
     // "[Размер] > [1 ГБ]" built with the dialog's keys and controls, then Enter.
@@ -112,7 +115,7 @@ TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
     EXPECT_EQ(options.LastCondition, "(ByteSize > 1073741824)");
     EXPECT_EQ(options.ResultName, "Query");
     EXPECT_EQ(options.DbState, DbFound);
-    const TTreeNode *root = form.Catalogue().SearchTree().Root();
+    const TTreeNode *root = program.Catalogue().SearchTree().Root();
     ASSERT_EQ(root->ChildCount(), 1);
     ASSERT_EQ(root->Child(0)->ChildCount(), 1);
     EXPECT_EQ(root->Child(0)->Child(0)->Text(), "big.iso");

@@ -2,6 +2,7 @@
 // whole-catalogue view loads it, the tree and the description pane show it,
 // and closing empties the window again.
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
@@ -59,7 +60,8 @@ protected:
 
     TempConfigHome config;
     QTemporaryDir dir;
-    TMainForm form;
+    TProgram program;
+    TMainForm &form = program.Window();
 
     QString Row(int row) const { return form.DescrListView()->topLevelItem(row)->text(1); }
 };
@@ -69,7 +71,7 @@ TEST_F(CatalogueWindow, OpenShowAndClose)
     form.show();
     QApplication::processEvents();
     const QString path = WriteCatalogue(dir.filePath(QStringLiteral("games.db")));
-    form.Catalogue().Files().OpenFile(path);
+    program.Catalogue().Files().OpenFile(path);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("games - Кварнис"));
     EXPECT_TRUE(form.Action(cmd::EntireViewAction)->isEnabled());
     EXPECT_FALSE(form.MainTreeView()->isVisible()) << "opening shows no pane yet";
@@ -77,14 +79,14 @@ TEST_F(CatalogueWindow, OpenShowAndClose)
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
     ASSERT_TRUE(form.MainTreeView()->isVisible());
-    TTreeModel &model = form.Catalogue().MainModel();
+    TTreeModel &model = program.Catalogue().MainModel();
     const QModelIndex root = model.index(0, 0);
     EXPECT_TRUE(form.MainTreeView()->isExpanded(root));
     ASSERT_EQ(model.rowCount(root), 1);
     EXPECT_EQ(model.index(0, 0, root).data().toString(), QStringLiteral("Диск"));
     EXPECT_EQ(form.Options().TotalText, QStringLiteral("Всего записей: 3"));
 
-    TTree &tree = form.Catalogue().MainTree();
+    TTree &tree = program.Catalogue().MainTree();
     const TTreeNode *file = tree.Root()->Child(0)->Child(0)->Child(0);
     model.Select(file);
     QApplication::processEvents();
@@ -99,7 +101,7 @@ TEST_F(CatalogueWindow, OpenShowAndClose)
     QApplication::processEvents();
     EXPECT_EQ(form.Options().DbState, DbNone);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Кварнис"));
-    EXPECT_FALSE(form.Catalogue().MainTree().Root()->HasChildren());
+    EXPECT_FALSE(program.Catalogue().MainTree().Root()->HasChildren());
     form.close();
 }
 
@@ -121,11 +123,11 @@ TEST_F(CatalogueWindow, AddKeepsExpandedFoldersAndTheSelection)
 {
     form.show();
     const QString path = WriteCatalogue(dir.filePath(QStringLiteral("games.db")));
-    form.Catalogue().Files().OpenFile(path);
+    program.Catalogue().Files().OpenFile(path);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
-    TTreeModel &model = form.Catalogue().MainModel();
-    TTree &tree = form.Catalogue().MainTree();
+    TTreeModel &model = program.Catalogue().MainModel();
+    TTree &tree = program.Catalogue().MainTree();
     QTreeView *view = form.MainTreeView();
     const TTreeNode *games = tree.Root()->Child(0)->Child(0);
     view->expand(model.IndexOf(games));

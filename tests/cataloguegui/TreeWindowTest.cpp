@@ -1,6 +1,7 @@
 // The catalogue tree in the real main window: its popup menu, folder images
 // and the progress bar during a question.
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
@@ -53,7 +54,8 @@ class TreeWindow : public ::testing::Test {
 protected:
     TempConfigHome config;
     QTemporaryDir dir;
-    TMainForm form;
+    TProgram program;
+    TMainForm &form = program.Window();
 
     void SetUp() override
     {
@@ -61,21 +63,21 @@ protected:
         QApplication::processEvents();
         const QString path = dir.filePath(QStringLiteral("games.db"));
         WriteCatalogue(path);
-        form.Catalogue().Files().OpenFile(path);
+        program.Catalogue().Files().OpenFile(path);
         form.Action(cmd::EntireViewAction)->trigger();
         QApplication::processEvents();
     }
     void TearDown() override { form.close(); }
 
-    TTreeNode *Disc() { return form.Catalogue().MainTree().Root()->Child(0); }
+    TTreeNode *Disc() { return program.Catalogue().MainTree().Root()->Child(0); }
 
     // Opens the tree's popup menu on the node and gives the entries shown.
     QStringList PopupOn(TTreeNode *node)
     {
-        form.Catalogue().MainModel().Select(node);
+        program.Catalogue().MainModel().Select(node);
         QApplication::processEvents();
         QTreeView *tree = form.MainTreeView();
-        const QRect rect = tree->visualRect(form.Catalogue().MainModel().IndexOf(node));
+        const QRect rect = tree->visualRect(program.Catalogue().MainModel().IndexOf(node));
         emit tree->customContextMenuRequested(rect.center());
         auto *menu = form.findChild<QMenu *>(QStringLiteral("TreePopupMenu"));
         QStringList shown;
@@ -114,7 +116,7 @@ TEST_F(TreeWindow, PopupEntriesFollowTheCommandsAfterExpandingAll)
 
 TEST_F(TreeWindow, ExpandingAllOpensOnlyFoldersWithChildren)
 {
-    form.Catalogue().MainModel().Select(Disc());
+    program.Catalogue().MainModel().Select(Disc());
     form.Action(cmd::ExpandNodesAction)->trigger();
     QApplication::processEvents();
     TTreeNode *games = Disc()->Child(0);

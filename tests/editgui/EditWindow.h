@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TItemEditGui.h"
 #include "edit/ItemNames.h"
@@ -41,7 +42,7 @@ protected:
         form.close();
     }
 
-    TTree &Tree() { return form.Catalogue().MainTree(); }
+    TTree &Tree() { return program.Catalogue().MainTree(); }
     QTreeView &tree() { return *form.MainTreeView(); }
     TTreeNode *Node(const QString &path) { return NodeByFullPath(Tree(), path); }
     // Selects the node as a click would, giving the tree the focus (a closed
@@ -50,7 +51,7 @@ protected:
     {
         form.activateWindow();
         tree().setFocus();
-        form.Catalogue().MainModel().Select(n);
+        program.Catalogue().MainModel().Select(n);
         QApplication::processEvents();
     }
     void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
@@ -94,7 +95,7 @@ protected:
     {
         if (form.Options().DbState != DbNone)
             form.Action(cmd::CloseDbAction)->trigger();
-        form.Catalogue().Files().OpenFile(path);
+        program.Catalogue().Files().OpenFile(path);
         form.Action(cmd::EntireViewAction)->trigger();
         QApplication::processEvents();
         tree().setFocus();
@@ -112,7 +113,8 @@ protected:
 
     TempConfigHome config;
     QTemporaryDir dir;
-    TMainForm form;
+    TProgram program;
+    TMainForm &form = program.Window();
 };
 
 // The main window with a new catalogue in the entire view.

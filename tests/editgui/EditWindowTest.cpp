@@ -45,7 +45,7 @@ TEST_F(EditWindow, AddRenameWithF2AndDeleteWithTheQuestion)
     const TTreeNode *renamed = Node("Новый\\Док");
     ASSERT_TRUE(renamed);
     EXPECT_FALSE(Node("Новый\\Новый подэлемент"));
-    EXPECT_EQ(form.Catalogue().MainModel().CurrentNode(), renamed);
+    EXPECT_EQ(program.Catalogue().MainModel().CurrentNode(), renamed);
 
     QString asked;
     AnswerBox(QMessageBox::Yes, &asked);
@@ -53,7 +53,7 @@ TEST_F(EditWindow, AddRenameWithF2AndDeleteWithTheQuestion)
     EXPECT_EQ(asked, QStringLiteral("Удаление элемента|Вы действительно хотите удалить элемент "
                                     "\"Док\"?"));
     EXPECT_FALSE(Node("Новый\\Док"));
-    EXPECT_EQ(form.Catalogue().MainModel().CurrentNode(), Node("Новый\\Новый подэлемент 1"));
+    EXPECT_EQ(program.Catalogue().MainModel().CurrentNode(), Node("Новый\\Новый подэлемент 1"));
     EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
 }
 
@@ -86,7 +86,7 @@ TEST_F(EditWindow, AnInvalidNameShowsTheWarningAndEscGivesTheShortcutsBack)
 
 TEST_F(EditWindow, TheDescriptionEditorKeepsAnUntouchedSizeExact)
 {
-    TCatalogueTree &cat = form.Catalogue().Catalogue();
+    TCatalogueTree &cat = program.Catalogue().Catalogue();
     TTreeNode *file = cat.InsertItem("CD", "a.bin", "Acme", "", "", 1536, "", false);
     form.Options().SizeUnit = 4;
     Select(file);

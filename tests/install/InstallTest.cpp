@@ -1,6 +1,7 @@
 // The program installed into a temporary prefix: where its files lie, and
 // that the installed program starts and finds its help file.
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
 #include "session/CommandTable.h"
@@ -74,7 +75,8 @@ TEST_F(InstallTest, InstalledProgramFindsItsHelpAndKeepsOptionsWithTheUser)
     EXPECT_EQ(paths::HelpFile(), Path("share/qubrix/qubrix.qch"));
     EXPECT_EQ(paths::IniFileName(), config.path() + "/Qubrix/qubrix.ini");
     {
-        auto form = std::make_unique<TMainForm>();
+        TProgram program;
+        TMainForm *form = &program.Window();
         form->show();
         QCoreApplication::processEvents();
         EXPECT_TRUE(form->Action(cmd::HelpContentsAction)->isEnabled());

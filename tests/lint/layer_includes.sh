@@ -44,6 +44,16 @@ while IFS= read -r entry; do
     bad=1
   fi
 done <<<"$allowed"
+# The parts bound to the window get the session and the window's narrow
+# interfaces (IWindowCommands, IWindowControls), never the window itself: only
+# the window's own files and the composition root include it.
+for f in $(grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"app/MainWindow.h"' app); do
+  case "$f" in
+    app/MainWindow.cpp|app/MainMenusGui.cpp|app/MainViewGui.cpp|app/ProgramGui.cpp|app/main.cpp) ;;
+    *) echo "$f includes app/MainWindow.h; bind to the session and the window's interfaces instead"
+       bad=1 ;;
+  esac
+done
 if [ "$bad" -ne 0 ]; then
   echo "Includes must point down the layers: engine, platform, options, session, tree, storage, then scan/search/edit/shell, then app."
   exit 1

@@ -1,6 +1,7 @@
 // The description pane bound to the real main window: selecting, expanding,
 // double clicks and right-button presses through the views.
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TDescriptionPaneGui.h"
 #include "options/TOptions.h"
@@ -92,12 +93,13 @@ protected:
     }
 
     TempConfigHome config;
-    TMainForm form;
+    TProgram program;
+    TMainForm &form = program.Window();
     // The window's own catalogue tree, models and pane.
-    TTree &tree = form.Catalogue().MainTree();
-    TTreeModel &mainModel = form.Catalogue().MainModel();
-    TTreeModel &searchModel = form.Catalogue().SearchModel();
-    TDescriptionPaneGui *gui = &form.Catalogue().Pane();
+    TTree &tree = program.Catalogue().MainTree();
+    TTreeModel &mainModel = program.Catalogue().MainModel();
+    TTreeModel &searchModel = program.Catalogue().SearchModel();
+    TDescriptionPaneGui *gui = &program.Catalogue().Pane();
     TTreeNode *cd1 = nullptr, *soft = nullptr, *a = nullptr, *b = nullptr;
     QStringList opened;
 };

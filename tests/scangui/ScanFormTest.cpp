@@ -1,6 +1,6 @@
 // The scan dialog on the offscreen platform, alone and in the main window.
 #include "app/MainWindow.h"
-#include "app/ScanAttachGui.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "scan/TScanForm.h"
@@ -168,15 +168,15 @@ TEST(ScanInMainWindow, AddsTheTreeAndAsksAboutExistingItems)
     file.write(QByteArray(200, 'x'));
     file.close();
 
-    TMainForm form;
     ScriptedFolderPicker picker;
     RecordingHelp help;
-    const auto scanGui = AttachScanGui(form, picker, help);
-    TScanGui &scan = *scanGui;
+    TProgram program({&picker, &help});
+    TMainForm &form = program.Window();
+    TScanGui &scan = program.Scan();
     form.show();
     QApplication::processEvents();
-    form.Catalogue().Files().CreateDbClick();
-    form.Catalogue().MainModel().Select(form.Catalogue().MainTree().Root());
+    program.Catalogue().Files().CreateDbClick();
+    program.Catalogue().MainModel().Select(program.Catalogue().MainTree().Root());
     QApplication::processEvents();
     ASSERT_TRUE(form.Action(cmd::AddTreeAction)->isEnabled());
 
@@ -188,18 +188,18 @@ TEST(ScanInMainWindow, AddsTheTreeAndAsksAboutExistingItems)
         QTest::mouseClick(Get<QPushButton>(dialog, "OKButton"), Qt::LeftButton);
     });
     form.Action(cmd::AddTreeAction)->trigger();
-    TTree &tree = form.Catalogue().MainTree();
+    TTree &tree = program.Catalogue().MainTree();
     const TTreeNode *disc = tree.FindChild(tree.Root(), QStringLiteral("Disc"));
     ASSERT_NE(disc, nullptr);
     EXPECT_EQ(disc->Image(), ImageDisc);
-    EXPECT_EQ(form.Catalogue().MainModel().SelectedNodes().front(), disc);
-    EXPECT_TRUE(form.MainTreeView()->isExpanded(form.Catalogue().MainModel().IndexOf(disc)));
+    EXPECT_EQ(program.Catalogue().MainModel().SelectedNodes().front(), disc);
+    EXPECT_TRUE(form.MainTreeView()->isExpanded(program.Catalogue().MainModel().IndexOf(disc)));
     EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
     EXPECT_FALSE(form.ProgressBar()->isVisible());
 
     // Again from the root: the existing disc raises the conflict form; Esc
     // cancels and nothing more happens.
-    form.Catalogue().MainModel().Select(tree.Root());
+    program.Catalogue().MainModel().Select(tree.Root());
     QApplication::processEvents();
     bool conflictShown = false;
     QTimer::singleShot(0, &form, [&] {

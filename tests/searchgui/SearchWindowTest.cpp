@@ -2,6 +2,7 @@
 // the results shown in mode 3 with the pane's rows, another presentation,
 // and back to the same item in the catalogue.
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TSearchGui.h"
 #include "engine/Table.h"
@@ -49,7 +50,8 @@ class SearchWindow : public ::testing::Test {
 protected:
     TempConfigHome config;
     QTemporaryDir dir;
-    TMainForm form;
+    TProgram program;
+    TMainForm &form = program.Window();
 
     QString Row(int row) const { return form.DescrListView()->topLevelItem(row)->text(1); }
 };
@@ -62,13 +64,13 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     options.Confirm100.clear();
     options.ConfirmHalf.clear();
     options.ConfirmReview = false;
-    form.Catalogue().Files().OpenFile(WriteCatalogue(dir.filePath(QStringLiteral("games.db"))));
+    program.Catalogue().Files().OpenFile(WriteCatalogue(dir.filePath(QStringLiteral("games.db"))));
 
     const QString condition =
         FieldCondition(QStringLiteral("Producer"), PrepareSearchText(QStringLiteral("*фир*"), true),
                        true) +
         KindFilter(true, true, true);
-    EXPECT_EQ(form.Search().RunNewSearch(condition), 1);
+    EXPECT_EQ(program.Search().RunNewSearch(condition), 1);
     QApplication::processEvents();
     EXPECT_EQ(options.DbState, DbFound);
     EXPECT_EQ(options.LastCondition, condition);
@@ -77,13 +79,13 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("games (выборка) - Кварнис"));
     EXPECT_TRUE(form.Action(cmd::FoundViewAction)->isChecked());
 
-    TTreeModel &model = form.Catalogue().SearchModel();
+    TTreeModel &model = program.Catalogue().SearchModel();
     const QModelIndex root = model.index(0, 0);
     EXPECT_TRUE(form.SearchTreeView()->isExpanded(root));
     ASSERT_EQ(model.rowCount(root), 1);
     EXPECT_EQ(model.index(0, 0, root).data().toString(), QStringLiteral("Диск"));
 
-    const TTreeNode *file = form.Catalogue().SearchTree().Root()->Child(0)->Child(0)->Child(0);
+    const TTreeNode *file = program.Catalogue().SearchTree().Root()->Child(0)->Child(0)->Child(0);
     model.Select(file);
     QApplication::processEvents();
     EXPECT_EQ(Row(0), QStringLiteral("Диск"));
@@ -100,9 +102,9 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
               QStringLiteral("Диск\\Игры\\setup.exe"));
     EXPECT_EQ(options.DbState, DbFound);
     // Choosing it again does not rebuild.
-    const TTreeNode *node = form.Catalogue().SearchTree().Root()->Child(0);
+    const TTreeNode *node = program.Catalogue().SearchTree().Root()->Child(0);
     form.Action(cmd::FoundViewListAction)->trigger();
-    EXPECT_EQ(form.Catalogue().SearchTree().Root()->Child(0), node);
+    EXPECT_EQ(program.Catalogue().SearchTree().Root()->Child(0), node);
 
     // Back to the whole catalogue, on the same item.
     model.Select(node);
@@ -110,7 +112,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     QApplication::processEvents();
     EXPECT_EQ(options.DbState, DbEntire);
     ASSERT_TRUE(form.MainTreeView()->isVisible());
-    const auto selected = form.Catalogue().MainModel().SelectedNodes();
+    const auto selected = program.Catalogue().MainModel().SelectedNodes();
     ASSERT_EQ(selected.size(), 1u);
     EXPECT_EQ(FullItemPath(selected.front()), QStringLiteral("Диск\\Игры\\setup.exe"));
     EXPECT_EQ(Row(2), QStringLiteral("Фирма"));
@@ -119,22 +121,22 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     form.Action(cmd::FoundViewAction)->trigger();
     QApplication::processEvents();
     EXPECT_EQ(options.DbState, DbFound);
-    EXPECT_EQ(form.Catalogue().SearchTree().Root()->Child(0), node);
+    EXPECT_EQ(program.Catalogue().SearchTree().Root()->Child(0), node);
 
     // An unsaved change is searched in the temporary copy of the tree.
     form.Action(cmd::EntireViewAction)->trigger();
-    form.Catalogue().Catalogue().InsertItem(QStringLiteral("Диск"), QStringLiteral("new.txt"),
-                                            QStringLiteral("Фирма 2"), {}, {}, 1, {}, false);
-    form.Catalogue().Catalogue().OnTreeChanged();
+    program.Catalogue().Catalogue().InsertItem(QStringLiteral("Диск"), QStringLiteral("new.txt"),
+                                               QStringLiteral("Фирма 2"), {}, {}, 1, {}, false);
+    program.Catalogue().Catalogue().OnTreeChanged();
     ASSERT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
-    EXPECT_EQ(form.Search().RunNewSearch(condition), 2);
+    EXPECT_EQ(program.Search().RunNewSearch(condition), 2);
     EXPECT_TRUE(options.SearchTable.startsWith(options.TempFolder)) << "the copy";
     EXPECT_TRUE(QFileInfo::exists(options.SearchTable));
     EXPECT_FALSE(options.TreeChanged);
     EXPECT_EQ(options.DbState, DbFound);
 
     // Nothing found: the mode and the results stay.
-    EXPECT_EQ(form.Search().RunNewSearch(QStringLiteral(R"((Label = "none"))")), 0);
+    EXPECT_EQ(program.Search().RunNewSearch(QStringLiteral(R"((Label = "none"))")), 0);
     EXPECT_EQ(options.DbState, DbFound);
 }
 

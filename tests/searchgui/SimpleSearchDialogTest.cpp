@@ -1,6 +1,7 @@
 // The two simple-search dialogs and the tool-bar button in the real main
 // window: the dialogs are answered while they are shown.
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TSearchGui.h"
 #include "engine/Table.h"
@@ -72,7 +73,8 @@ class SimpleSearchDialogs : public ::testing::Test {
 protected:
     TempConfigHome config;
     QTemporaryDir dir;
-    TMainForm form;
+    TProgram program;
+    TMainForm &form = program.Window();
 
     SimpleSearchDialogs()
     {
@@ -80,13 +82,13 @@ protected:
         QApplication::processEvents();
         form.Options().Confirm100.clear();
         form.Options().ConfirmHalf.clear();
-        form.Catalogue().Files().OpenFile(WriteCatalogue(dir.filePath(QStringLiteral("c.db"))));
+        program.Catalogue().Files().OpenFile(WriteCatalogue(dir.filePath(QStringLiteral("c.db"))));
     }
 };
 
 TEST_F(SimpleSearchDialogs, TextDialogHistoryOkAndTheRepeatButton)
 {
-    TSearchStrForm &dialog = form.Search().StringForm();
+    TSearchStrForm &dialog = program.Search().StringForm();
     bool okWithoutKinds = true;
     WhenShown(dialog, [&] {
         dialog.SearchComboBox()->setEditText(QStringLiteral("abc"));
@@ -137,7 +139,7 @@ TEST_F(SimpleSearchDialogs, TextDialogHistoryOkAndTheRepeatButton)
 TEST_F(SimpleSearchDialogs, SizeDialogRemembersItsUnitAndValues)
 {
     form.Options().SizeUnit = 4;
-    TSearchIntForm &dialog = form.Search().SizeForm();
+    TSearchIntForm &dialog = program.Search().SizeForm();
     int shownUnit = -2;
     WhenShown(dialog, [&] {
         shownUnit = dialog.SizeComboBox()->currentIndex();

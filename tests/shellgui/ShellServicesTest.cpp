@@ -2,6 +2,7 @@
 #include "app/ShellServicesGui.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
@@ -35,16 +36,15 @@ protected:
         paths::SetExecutablePathOverride(exeDir.filePath(QStringLiteral("qubrix")));
         ASSERT_TRUE(QFile::copy(QStringLiteral(QBX_BUILT_HELP_FILE),
                                 exeDir.filePath(QStringLiteral("qubrix.qch"))));
-        form = std::make_unique<TMainForm>();
-        services = std::make_unique<TShellServicesGui>(*form);
+        program = std::make_unique<TProgram>();
+        form = &program->Window();
         form->show();
-        QApplication::setActiveWindow(form.get());
+        QApplication::setActiveWindow(form);
     }
     void TearDown() override
     {
-        services.reset();
         form->close();
-        form.reset();
+        program.reset();
         paths::SetExecutablePathOverride(QString());
     }
     THelpWindow *HelpWindow() const
@@ -57,8 +57,8 @@ protected:
 
     test::TempConfigHome config;
     QTemporaryDir exeDir;
-    std::unique_ptr<TMainForm> form;
-    std::unique_ptr<TShellServicesGui> services;
+    std::unique_ptr<TProgram> program;
+    TMainForm *form = nullptr;
 };
 
 TEST_F(ShellServicesTest, HelpCommandOpensTheFocusedPartsTopicElseTheContents)
@@ -73,7 +73,7 @@ TEST_F(ShellServicesTest, HelpCommandOpensTheFocusedPartsTopicElseTheContents)
     EXPECT_EQ(HelpWindow()->CurrentUrl(), HelpTopicUrl(HcTreeEdit));
 
     form->MainTreeView()->clearFocus();
-    QApplication::setActiveWindow(form.get());
+    QApplication::setActiveWindow(form);
     help->trigger();
     EXPECT_EQ(HelpWindow()->CurrentUrl(), HelpContentsUrl());
 }
@@ -87,7 +87,7 @@ TEST_F(ShellServicesTest, F1WithoutACatalogueOpensTheContents)
             EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << qPrintable(button->objectName());
         }
     }
-    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : form;
     QTest::keyClick(target, Qt::Key_F1);
     ASSERT_NE(HelpWindow(), nullptr);
     EXPECT_EQ(HelpWindow()->CurrentUrl(), HelpContentsUrl());
@@ -95,7 +95,7 @@ TEST_F(ShellServicesTest, F1WithoutACatalogueOpensTheContents)
 
 TEST_F(ShellServicesTest, F1InTheNameConflictFormOpensItsTopic)
 {
-    TMessageForm &conflict = form->Catalogue().ConflictForm();
+    TMessageForm &conflict = program->ConflictForm();
     QTimer::singleShot(0, [&] {
         QTest::keyClick(&conflict, Qt::Key_F1);
         conflict.reject();

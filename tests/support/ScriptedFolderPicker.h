@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FolderPicker.h"
+#include "session/FolderPicker.h"
 
 #include <QStringList>
 
