@@ -2,9 +2,11 @@
 
 #include "shell/QStringPrinter.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -34,17 +36,19 @@ TEST(FolderPicker, OpensAtTheGivenFolderWithThePromptAsTitle)
 
     TFolderPickerGui picker(nullptr);
     QString folder = root.path() + QLatin1Char('/');
-    QString title, start;
+    QString title, start, type;
     WhenDialogShows([&](QFileDialog *dialog) {
         title = dialog->windowTitle();
         start = dialog->directory().absolutePath();
+        type = dialog->iconProvider()->type(QFileInfo(chosen));
         dialog->setDirectory(chosen);
         QMetaObject::invokeMethod(dialog, "accept");
     });
     EXPECT_TRUE(picker.PickFolder(QStringLiteral("Выберите папку с файлами баз данных:"), folder));
     EXPECT_EQ(title, QStringLiteral("Выберите папку с файлами баз данных:"));
     EXPECT_EQ(start, QDir(root.path()).absolutePath());
-    EXPECT_EQ(folder, chosen); // no trailing separator: callers add it
+    EXPECT_EQ(type, QStringLiteral("Папка")); // the type column speaks Russian too
+    EXPECT_EQ(folder, chosen);                // no trailing separator: callers add it
 }
 
 TEST(FolderPicker, CancelLeavesTheFolderText)
