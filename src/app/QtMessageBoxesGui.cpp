@@ -47,9 +47,10 @@ TMsgAnswer TQtMessageBoxes::Show(const QString &text, const QString &caption, TM
     if (!shown)
         shown = QMessageBox::Ok;
     box.setStandardButtons(shown);
-    box.setDefaultButton((buttons & MbYes)     ? QMessageBox::Yes
-                         : (buttons & MbRetry) ? QMessageBox::Retry
-                                               : QMessageBox::Ok);
+    box.setDefaultButton((buttons & MbDefaultNo) && (buttons & MbNo) ? QMessageBox::No
+                         : (buttons & MbYes)                         ? QMessageBox::Yes
+                         : (buttons & MbRetry)                       ? QMessageBox::Retry
+                                                                     : QMessageBox::Ok);
     // Closing the box: Cancel when there is one, else No, else OK.
     if (buttons & MbCancel)
         box.setEscapeButton(QMessageBox::Cancel);

@@ -20,6 +20,10 @@ namespace qbx {
 namespace {
 
 const QString kNameCheckCaption = QStringLiteral("Проверка имени элемента");
+// The table cuts a longer path when the catalogue is saved: the item would
+// come back under another name, or merged with another item.
+const QString kPathTooLong =
+    QStringLiteral("Путь элемента внутри диска в каталоге не может быть длиннее 255 символов.");
 
 bool Contains(const TTreeNode *ancestor, const TTreeNode *node)
 {
@@ -81,6 +85,11 @@ void TItemOperations::AddSubitemClick()
     const bool hadChildren = node->HasChildren();
     const QString name = MakeUniqueChildName(
         isRoot ? QStringLiteral("Новый") : QStringLiteral("Новый подэлемент"), tree, node);
+    const qsizetype above = ItemPath(node).size();
+    if (!isRoot && (above > 0 ? above + 1 : 0) + name.size() > kPathCapacity) {
+        WarnPathTooLong(QStringLiteral("Добавление подэлемента"));
+        return;
+    }
     tree.AddChild(node, name, isRoot ? ImageDisc : ImageFile);
     if (!isRoot && BecomesFolder(node, hadChildren))
         tree.SetImage(node, ImageFolder); // moves it among its siblings
@@ -137,6 +146,10 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
         name = name.left(kLabelCapacity); // a disc label fills the table's Label field
     if (name == oldText)
         return oldText;
+    if (!SubtreePathsFit(node, parent, name)) {
+        WarnPathTooLong(kNameCheckCaption);
+        return oldText;
+    }
     d_.options.EditedLabel = JoinPath(FullItemPath(parent), name);
     editedNode_ = node;
     editedOldPath_ = FullItemPath(node);
@@ -144,6 +157,11 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
     d_.options.EditState = EditRenamePending;
     d_.view.PostMessageHook();
     return oldText;
+}
+
+void TItemOperations::WarnPathTooLong(const QString &caption)
+{
+    d_.boxes.Show(kPathTooLong, caption, TMsgIcon::Warning, MbOk);
 }
 
 void TItemOperations::GiveShortcutsBack()
@@ -273,8 +291,15 @@ void TItemOperations::MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target
     EndLabelEdit();
     if (!MainTreeViewDragOver(dragged, target))
         return;
+    // Dropped on the root the item becomes a disc, whose label is cut to the
+    // table's Label field as a renamed disc's is.
+    const QString name = target->Parent() ? dragged->Text() : dragged->Text().left(kLabelCapacity);
+    if (!SubtreePathsFit(dragged, target, name)) {
+        WarnPathTooLong(QStringLiteral("Перемещение элемента"));
+        return;
+    }
     const bool hadChildren = target->HasChildren();
-    const auto [label, path] = SplitFirst(FullItemPath(target) + u'\\' + dragged->Text());
+    const auto [label, path] = SplitFirst(FullItemPath(target) + u'\\' + name);
     d_.catalogue.CopySubtree(dragged, label, path);
     MarkChanged();
     if (d_.options.ConflictAnswer != ConflictCancel) {

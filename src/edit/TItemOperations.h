@@ -73,6 +73,9 @@ private:
     void MarkChanged();
     void Refresh();
     void GiveShortcutsBack();
+    // A rename, move or new item would give a path longer than the table's
+    // Path field holds: it is refused with this warning.
+    void WarnPathTooLong(const QString &caption);
     void CarryOutRename();
     // The expanded nodes of the subtree below top (top included) whose
     // ancestors up to top are expanded too, as item paths relative to top

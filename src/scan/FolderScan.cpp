@@ -40,6 +40,14 @@ void Complement(QString &field, const QString &value)
         field = value;
 }
 
+// A name straight below the catalogue root is a disc label: it is cut to the
+// table's Label field, as a renamed disc's label is, and the cut name meets
+// the discs already there as any name does.
+QString DiscName(const QString &name)
+{
+    return name.left(kLabelCapacity);
+}
+
 } // namespace
 
 TFolderScan::TFolderScan(TTree &tree, TOptions &options, IConflictPrompt &prompt,
@@ -79,7 +87,7 @@ int64_t TFolderScan::Run(TTreeNode *target, const TScanSettings &settings)
                 skipped_.Add(ShownPath(folder));
                 return 0;
             }
-            name = *own;
+            name = target == tree_.Root() ? DiscName(*own) : *own;
         }
     }
     return ScanFolder(target, folder, name, true);
@@ -178,11 +186,13 @@ bool TFolderScan::WalkFolder(Level &level, const std::string &folder, int64_t &t
             continue;
         const std::string_view bytes = listing.Name(i);
         path.assign(folder).append(bytes);
-        const std::optional<QString> entryName = CatalogueName(bytes);
+        std::optional<QString> entryName = CatalogueName(bytes);
         if (!entryName) {
             skipped_.Add(ShownPath(path));
             continue;
         }
+        if (level.node == tree_.Root())
+            *entryName = DiscName(*entryName);
         if (entry.kind == TEntryKind::Folder) {
             const TTreeNode *existing = tree_.FindChild(level.node, *entryName);
             if (existing && level.SeenHere(existing)) {

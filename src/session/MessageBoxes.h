@@ -14,6 +14,9 @@ enum TMsgButton : unsigned {
     MbYes = 1u << 2,
     MbNo = 1u << 3,
     MbRetry = 1u << 4,
+    // Not a button: No, not Yes, is the default (a question whose Yes
+    // loses data).
+    MbDefaultNo = 1u << 5,
     MbOkCancel = MbOk | MbCancel,
     MbYesNo = MbYes | MbNo,
     MbYesNoCancel = MbYes | MbNo | MbCancel,

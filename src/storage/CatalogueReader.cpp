@@ -36,7 +36,7 @@ const TCatalogueRecord &TCatalogueReader::Read()
     return record_;
 }
 
-void ReadCatalogueTable(const QString &fileName, TCatalogueTree &catalogue,
+bool ReadCatalogueTable(const QString &fileName, TCatalogueTree &catalogue,
                         const std::function<void(uint32_t count)> &started,
                         const std::function<bool()> &step)
 {
@@ -50,8 +50,9 @@ void ReadCatalogueTable(const QString &fileName, TCatalogueTree &catalogue,
         catalogue.InsertItem(r.Label, r.Path, r.Producer, r.Product, r.Version, r.Size,
                              r.Description, false);
         if (step && !step())
-            break;
+            return false;
     }
+    return true;
 }
 
 } // namespace qbx

@@ -52,10 +52,12 @@ private:
 
 // Reads the records of a catalogue table into a catalogue tree, in table
 // order. started gets the record count before the first record; step runs
-// after each record and ends the reading when it gives false. Throws
-// engine::Error when the table cannot be opened or read; what was read before
-// stays in the tree.
-void ReadCatalogueTable(const QString &fileName, TCatalogueTree &catalogue,
+// after each record and ends the reading when it gives false. Gives true
+// when the reading went to the end, false when step ended it (even at the
+// last record: a record a cancelled conflict kept out was not all taken in).
+// Throws engine::Error when the table cannot be opened or read; what was
+// read before stays in the tree.
+bool ReadCatalogueTable(const QString &fileName, TCatalogueTree &catalogue,
                         const std::function<void(uint32_t count)> &started,
                         const std::function<bool()> &step);
 

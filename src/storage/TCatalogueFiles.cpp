@@ -33,7 +33,29 @@ const QString kAddTitle = QStringLiteral("Добавление базы данн
 const QString kAddFilter =
     QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
 
+// One spelling per file, so that a save to the same file under another
+// spelling ("./a.db", a link) is still known as that file.
+QString FileKey(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
 } // namespace
+
+bool TCatalogueFiles::HoldsMore(const QString &fileName) const
+{
+    return !holdingMore_.isEmpty() && holdingMore_.contains(FileKey(fileName));
+}
+
+void TCatalogueFiles::SetHoldsMore(const QString &fileName, bool holdsMore)
+{
+    const QString key = FileKey(fileName);
+    holdingMore_.removeAll(key);
+    if (holdsMore)
+        holdingMore_.append(key);
+}
 
 TCatalogueFiles::TCatalogueFiles(TCatalogueContext context) : c_(std::move(context))
 {
@@ -63,6 +85,7 @@ void TCatalogueFiles::CreateDbClick()
         if (c_.options.DbState != DbNone)
             return;
     }
+    holdingMore_.clear();
     c_.options.FirstEntireView = true;
     c_.options.TreeChanged = true;
     c_.options.DbIsNew = true;
@@ -125,6 +148,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
         c_.status.SetStatusText(reason);
         return;
     }
+    holdingMore_.clear();
     c_.options.DbTableName = tableName_;
     c_.shell.SetDbState(DbOpen);
 
@@ -162,7 +186,8 @@ void TCatalogueFiles::AddDbClick()
     if (!chosen.isEmpty()) {
         tableName_ = chosen;
         if (CheckTableFormat(tableName_, c_.status) != TfNotCatalogue) {
-            LoadTable(kAddTitle);
+            // An incomplete merge leaves the open file's own records whole.
+            ReadTable(kAddTitle);
             c_.options.TreeChanged = true;
             c_.commands.SetEnabled(cmd::SaveDbAction, true);
             if (c_.catalogue.Tree().Root()->HasChildren() && c_.expandRoot)
@@ -175,6 +200,11 @@ void TCatalogueFiles::AddDbClick()
 }
 
 void TCatalogueFiles::LoadTable(const QString &title)
+{
+    SetHoldsMore(tableName_, !ReadTable(title));
+}
+
+bool TCatalogueFiles::ReadTable(const QString &title)
 {
     c_.shell.FreezeCommands();
     c_.status.SetStatusText(QStringLiteral("Подготовка к открытию базы данных"));
@@ -200,8 +230,9 @@ void TCatalogueFiles::LoadTable(const QString &title)
         tree.BeginMerge();
 
     QString failure;
+    bool complete = false;
     try {
-        ReadCatalogueTable(
+        complete = ReadCatalogueTable(
             tableName_, c_.catalogue,
             [&](uint32_t count) {
                 c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(count);
@@ -225,6 +256,7 @@ void TCatalogueFiles::LoadTable(const QString &title)
     if (!failure.isNull())
         c_.boxes.Show(tableName_ + QStringLiteral("\rОшибка чтения базы данных.\r\n\n") + failure,
                       title, TMsgIcon::Error, MbOk);
+    return complete;
 }
 
 void TCatalogueFiles::CloseDbClick()
@@ -236,6 +268,7 @@ void TCatalogueFiles::CloseDbClick()
     c_.status.ProcessPendingEvents();
     c_.catalogue.Tree().ResetTree();
     c_.searchTree.ResetTree();
+    holdingMore_.clear();
     // The item to select on return to the catalogue was one of its results.
     c_.options.EntireSelPath.clear();
     c_.shell.SetDbState(DbNone);

@@ -3,6 +3,7 @@
 #include "session/IFileDialogs.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -48,9 +49,18 @@ public:
     void OpenFile(const QString &fileName);
     void AddDbClick();
     void CloseDbClick();
-    // Reads the table named by TableName() into the catalogue tree; title is
-    // the operation's status title.
+    // The first load of the open catalogue: reads the table named by
+    // TableName() into the catalogue tree; title is the operation's status
+    // title. A load stopped or failed partway keeps what it read, and the
+    // file is then remembered as holding more than the tree (HoldsMore).
     void LoadTable(const QString &title);
+
+    // Whether the file holds records the catalogue tree lacks, so that
+    // writing the tree over it loses them: the open catalogue's file after
+    // an incomplete first load, and a copy of it that Save As made. Close,
+    // Create and Open forget them all.
+    bool HoldsMore(const QString &fileName) const;
+    void SetHoldsMore(const QString &fileName, bool holdsMore);
 
     // The table object's file name.
     const QString &TableName() const { return tableName_; }
@@ -68,10 +78,14 @@ private:
     void OpenChosen(const QString &fileName, const QString &previous);
     bool IsQueryFile(const QString &fileName) const;
     void WarnBadFormat(const QString &fileName);
+    // Reads the table named by TableName() into the tree; gives whether
+    // every record was read.
+    bool ReadTable(const QString &title);
 
     TCatalogueContext c_;
     QString tableName_;
     TOpenDialogState openDialog_;
+    QStringList holdingMore_; // absolute file names, see HoldsMore
 };
 
 } // namespace qbx

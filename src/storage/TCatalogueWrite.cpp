@@ -132,9 +132,22 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
         if (!copied.Ok()) {
             ReportFailure(copied, kCatalogueError, title);
             c_.files.SetTableName(source);
+        } else if (c_.files.HoldsMore(source)) {
+            c_.files.SetHoldsMore(target, true); // the copy holds what the tree lacks too
         }
         return copied.Ok();
     }
+    // The file holds records the tree lacks (its load was stopped or failed):
+    // the user decides whether the tree replaces them. The name is the
+    // file's, the open catalogue's except after Save As to another file.
+    const bool overPartial = !temporary && c_.files.HoldsMore(target);
+    if (overPartial &&
+        c_.boxes.Show(QStringLiteral("База данных %1 загружена не полностью. Если сохранить её "
+                                     "в тот же файл, незагруженные записи будут потеряны. "
+                                     "Сохранить?")
+                          .arg(QFileInfo(target).completeBaseName()),
+                      title, TMsgIcon::Warning, MbYesNo | MbDefaultNo) != TMsgAnswer::Yes)
+        return false;
 
     TTree &tree = c_.catalogue;
     if (!HasRoomFor(EstimatedCatalogueSize(CountNodes(tree.Root())), target, title)) {
@@ -152,6 +165,8 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
         if (!temporary) {
             c_.options.DbIsNew = false;
             c_.commands.SetEnabled(cmd::SaveDbAction, false);
+            if (overPartial)
+                c_.files.SetHoldsMore(target, false); // the user chose to replace it
         }
     } else if (temporary) {
         c_.options.TreeChanged = true;

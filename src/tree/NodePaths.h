@@ -16,6 +16,16 @@ QString ItemPath(const TTreeNode *node);
 QString FullItemPath(const TTreeNode *node);
 QString DiscLabel(const TTreeNode *node);
 
+// The longest stored path (the table's Path field) in node's subtree,
+// counted from the node's own name on: for every node of the subtree its
+// path relative to node's parent, plus the "\\" a folder's path ends in.
+// Whatever path the node is placed under, the longest stored path of its
+// subtree is that path, a "\\" and this. One walk, no path strings built.
+qsizetype LongestStoredTail(const TTreeNode *node);
+// Whether node's subtree, with node named `name` and placed below parent,
+// keeps every stored path within the table's Path field.
+bool SubtreePathsFit(const TTreeNode *node, const TTreeNode *parent, const QString &name);
+
 // The size of an item computed from the tree: a node without children has
 // its own size; otherwise folder children contribute their subtree size and
 // every other child its own size (a folder's own size is then not used).

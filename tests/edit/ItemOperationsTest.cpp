@@ -266,6 +266,59 @@ TEST_F(DragDrop, CancelledConflictKeepsTheDraggedNode)
     EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked);
 }
 
+using LongPath = EditFixture;
+
+// Paths below a disc longer than the table's Path field (255 characters)
+// would be cut when saved: renames, moves and new items that make one are
+// refused, and nothing changes.
+TEST_F(LongPath, RenameMoveAndNewItemAreRefused)
+{
+    const QString tooLong =
+        QStringLiteral("Путь элемента внутри диска в каталоге не может быть длиннее 255 символов.");
+    // An empty folder whose stored path "docs\\eee...\\" is 255 characters.
+    const QString deep = QString(249, u'e');
+    Insert("CD1", "docs\\" + deep + "\\");
+    Insert("CD1", "docs\\a.txt");
+    Insert("CD2", "x\\");
+    TTreeNode *docs = Node("CD1\\docs");
+
+    EXPECT_EQ(items.MainTreeViewEdited(docs, "docs1"), "docs");
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text, tooLong);
+    EXPECT_EQ(boxes.shown[0].caption, kNameCaption);
+    EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
+    EXPECT_EQ(options.EditState, EditNone);
+    EXPECT_EQ(view.hooksPosted, 0);
+    EXPECT_FALSE(Saveable());
+    items.MainTreeViewEdited(docs, "DOCS"); // as long as before: fits
+    items.MessageHook();
+    EXPECT_EQ(docs->Text(), "DOCS");
+
+    items.MainTreeViewDragDrop(docs, Node("CD2\\x"));
+    ASSERT_EQ(boxes.shown.size(), 2);
+    EXPECT_EQ(boxes.shown[1].text, tooLong);
+    EXPECT_EQ(boxes.shown[1].caption, "Перемещение элемента");
+    EXPECT_EQ(Names(Node("CD1")), QStringList({"DOCS"}));
+    EXPECT_FALSE(Node("CD2\\x")->HasChildren());
+    items.MainTreeViewDragDrop(docs, Node("CD2")); // straight below a disc: fits
+    EXPECT_TRUE(Node("CD2\\DOCS\\" + deep));
+
+    Select({Node("CD2\\DOCS\\" + deep)});
+    items.AddSubitemClick();
+    ASSERT_EQ(boxes.shown.size(), 3);
+    EXPECT_EQ(boxes.shown[2].caption, "Добавление подэлемента");
+    EXPECT_FALSE(Node("CD2\\DOCS\\" + deep)->HasChildren());
+}
+
+TEST_F(DragDrop, OntoTheRootTheLabelIsCutTo32Characters)
+{
+    const QString forty = QString(40, u'Д');
+    Insert("CD1", forty + "\\a.txt");
+    items.MainTreeViewDragDrop(Node("CD1\\" + forty), tree.Root());
+    EXPECT_TRUE(Node(forty.left(32) + "\\a.txt"));
+    EXPECT_FALSE(Node("CD1")->HasChildren());
+}
+
 using Delete = EditFixture;
 
 TEST_F(Delete, AsksAndSelectsTheNextSibling)

@@ -86,6 +86,26 @@ TEST_F(FolderScan, WithoutTopNodeTheEntriesGoUnderTheTarget)
     EXPECT_EQ(Size(QStringLiteral("b.txt")), 200);
 }
 
+TEST_F(FolderScan, UnderTheRootNamesAreCutToTheLabelFieldAndThenMeetTheDiscs)
+{
+    const std::string forty(40, 'a');
+    File("R/" + forty + "/x.txt", 1);
+    File("R/" + std::string(36, 'b') + ".txt", 2);
+    File("T/" + std::string(33, 'c') + "/y.txt", 3);
+    Disc(QString(32, u'b'));
+    settings.NoTopNode = true;
+    prompt.Answer(ConflictKeep);
+    Scan(tree.Root(), "R");
+    EXPECT_EQ(prompt.asked, QStringList{QString(32, u'b')}) << "the cut name meets the disc";
+    // With the top node a folder's own name becomes the disc: cut as well.
+    settings.NoTopNode = false;
+    Scan(tree.Root(), "T/" + std::string(33, 'c'));
+    EXPECT_EQ(Names(tree.Root()),
+              (QStringList{QString(32, u'a'), QString(32, u'b'), QString(32, u'c')}));
+    EXPECT_TRUE(Node(QString(32, u'a') + QStringLiteral("\\x.txt")));
+    EXPECT_TRUE(Node(QString(32, u'c') + QStringLiteral("\\y.txt")));
+}
+
 TEST_F(FolderScan, NamesTheCatalogueCannotHoldAreLeftOutAndReported)
 {
     File("N/a:b.txt", 10);
