@@ -55,6 +55,9 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
     session_.MainModel().SetEditable(true);
     QTreeView *tree = Tree();
     tree->setItemDelegate(delegate_);
+    // Long work (a scan, a load, a save) walks the tree while it lets events
+    // through: the tree must not change under it.
+    delegate_->CanEdit = [this] { return !session_.Operation().Running(); };
     delegate_->OnEditing = [this] { items_.MainTreeViewEditing(); };
     delegate_->OnEdited = [this](TTreeNode *node, const QString &text) {
         // The name is checked once the edit box is gone: a message box
@@ -228,6 +231,8 @@ bool TItemEditGui::DragOver(QDragMoveEvent *event)
         bar->setValue(bar->value() - bar->singleStep());
     else if (y > tree->viewport()->height() - 12)
         bar->setValue(bar->value() + bar->singleStep());
+    if (session_.Operation().Running())
+        return false; // long work walks the tree: nothing moves meanwhile
     const TTreeNode *dragged = session_.MainModel().CurrentNode();
     const TTreeNode *target = NodeOnLabel(event->position().toPoint());
     return event->source() == tree && items_.MainTreeViewDragOver(dragged, target);
@@ -268,10 +273,14 @@ bool TItemEditGui::eventFilter(QObject *watched, QEvent *event)
             // The tree is changed here; the drag's source must not remove anything.
             drop->setDropAction(Qt::CopyAction);
             drop->accept();
-            if (drop->source() == Tree() && items_.MainTreeViewDragOver(dragged, target))
+            if (drop->source() == Tree() && !session_.Operation().Running() &&
+                items_.MainTreeViewDragOver(dragged, target))
                 QMetaObject::invokeMethod(
                     this,
                     [this, path = FullItemPath(dragged), targetPath = FullItemPath(target)] {
+                        // Long work may have begun before the move's turn.
+                        if (session_.Operation().Running())
+                            return;
                         TTree &t = session_.MainTree();
                         TTreeNode *d = NodeByFullPath(t, path);
                         TTreeNode *tg = NodeByFullPath(t, targetPath);

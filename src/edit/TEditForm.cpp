@@ -40,7 +40,7 @@ QLabel *Label(QWidget *parent, const char *name, const char *text, QWidget *budd
 
 TEditForm::TEditForm(IMessageBoxes &boxes, std::function<int()> sizeUnit, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), boxes_(boxes),
-      sizeUnit_(std::move(sizeUnit)), labelEdit_(Edit(this, "LabelEdit", 11, true)),
+      sizeUnit_(std::move(sizeUnit)), labelEdit_(Edit(this, "LabelEdit", kLabelCapacity, true)),
       pathEdit_(Edit(this, "PathEdit", kPathCapacity, true)),
       folderCheckBox_(new QCheckBox(QStringLiteral("&Папка"), this)),
       producerEdit_(Edit(this, "ProducerEdit", kProducerCapacity)),

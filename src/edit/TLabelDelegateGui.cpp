@@ -13,6 +13,8 @@ TLabelDelegateGui::TLabelDelegateGui(QObject *parent) : QStyledItemDelegate(pare
 QWidget *TLabelDelegateGui::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                          const QModelIndex &index) const
 {
+    if (CanEdit && !CanEdit())
+        return nullptr;
     QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
     editor_ = editor;
     if (OnEditing)

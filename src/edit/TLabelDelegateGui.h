@@ -17,6 +17,8 @@ class TLabelDelegateGui : public QStyledItemDelegate {
 public:
     explicit TLabelDelegateGui(QObject *parent = nullptr);
 
+    // Whether a label edit may begin now; none opens when it answers false.
+    std::function<bool()> CanEdit;
     // A label edit begins; it ends with a new text; the edit box is gone.
     std::function<void()> OnEditing;
     std::function<void(TTreeNode *, const QString &)> OnEdited;

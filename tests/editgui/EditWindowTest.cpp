@@ -125,5 +125,31 @@ TEST_F(EditWindow, TheDescriptionEditorKeepsAnUntouchedSizeExact)
     EXPECT_EQ(*other->Description(), TItemDescription::Make("Acme", "", "", 7, "Описание"));
 }
 
+TEST_F(EditWindow, TheEditorShowsAWholeLabelAndNoLabelEditOpensDuringLongWork)
+{
+    const QString label = QStringLiteral("Диск с очень длинной меткой 0123");
+    ASSERT_EQ(label.size(), 32);
+    TTreeNode *disc =
+        program.Catalogue().Catalogue().InsertItem(label, "", "", "", "", 0, "", false);
+    Select(disc);
+    QString shown;
+    OnModal([&shown](QWidget *w) {
+        shown = w->findChild<QLineEdit *>(QStringLiteral("LabelEdit"))->text();
+        static_cast<QDialog *>(w)->reject();
+    });
+    Key(Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(shown, label);
+
+    // A scan, load or save walks the tree while it lets events through.
+    const QModelIndex index = program.Catalogue().MainModel().IndexOf(disc);
+    TLongOperation &operation = program.Session().Operation();
+    operation.StartOperation(QStringLiteral("Сохранение"), 10);
+    tree().edit(index);
+    EXPECT_EQ(Editor(), nullptr);
+    operation.EndOperation();
+    tree().edit(index);
+    EXPECT_NE(Editor(), nullptr);
+}
+
 } // namespace
 } // namespace qbx::test
