@@ -3,6 +3,7 @@
 #include "platform/Codec.h"
 #include "platform/TextRules.h"
 #include "tree/TTree.h"
+#include "tree/TTreeNode.h"
 
 #include <QList>
 
@@ -63,6 +64,26 @@ TTreeNode *NodeByFullPath(const TTree &tree, QStringView fullPath)
             return nullptr;
     }
     return node;
+}
+
+std::vector<QString> ExpandedPathsBelow(const TTreeNode *top,
+                                        const std::function<bool(const TTreeNode *)> &isExpanded)
+{
+    std::vector<QString> paths;
+    std::vector<std::pair<const TTreeNode *, QString>> pending{{top, QString()}};
+    while (!pending.empty()) {
+        auto [node, rel] = std::move(pending.back());
+        pending.pop_back();
+        if (!node->HasChildren() || !isExpanded(node))
+            continue; // what lies below a folded node is not shown
+        for (int i = 0; i < node->ChildCount(); ++i) {
+            const TTreeNode *child = node->Child(i);
+            pending.emplace_back(child,
+                                 rel.isEmpty() ? child->Text() : rel + u'\\' + child->Text());
+        }
+        paths.push_back(std::move(rel));
+    }
+    return paths;
 }
 
 } // namespace qbx

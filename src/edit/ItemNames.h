@@ -3,7 +3,9 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace qbx {
 
@@ -33,5 +35,11 @@ std::optional<QString> TypedText(const QString &text);
 // The node at a full item path ("CD1\\Docs\\a.txt") of the tree, found ignoring
 // letter case; null when there is none. An empty path gives the root.
 TTreeNode *NodeByFullPath(const TTree &tree, QStringView fullPath);
+
+// The expanded nodes of the subtree below top (top included) whose
+// ancestors up to top are expanded too, as item paths relative to top
+// ("" for top itself).
+std::vector<QString> ExpandedPathsBelow(const TTreeNode *top,
+                                        const std::function<bool(const TTreeNode *)> &isExpanded);
 
 } // namespace qbx

@@ -236,7 +236,8 @@ void TItemOperations::CarryOutRename()
     const QString label = d_.options.EditedLabel;
     if (text::Upper(FullItemPath(node)) != text::Upper(label)) {
         const auto [disc, path] = SplitFirst(label);
-        const std::vector<QString> expanded = ExpandedBelow(node);
+        const std::vector<QString> expanded =
+            ExpandedPathsBelow(node, [this](const TTreeNode *n) { return d_.view.IsExpanded(n); });
         d_.catalogue.CopySubtree(node, disc, path);
         if (d_.options.ConflictAnswer != ConflictCancel) {
             TTreeNode *parent = node->Parent();
@@ -257,25 +258,6 @@ void TItemOperations::CarryOutRename()
         tree.SetText(node, LastComponentKeep(label));
     }
     Refresh();
-}
-
-std::vector<QString> TItemOperations::ExpandedBelow(const TTreeNode *top) const
-{
-    std::vector<QString> paths;
-    std::vector<std::pair<const TTreeNode *, QString>> pending{{top, QString()}};
-    while (!pending.empty()) {
-        auto [node, rel] = std::move(pending.back());
-        pending.pop_back();
-        if (!node->HasChildren() || !d_.view.IsExpanded(node))
-            continue; // what lies below a folded node is not shown
-        for (int i = 0; i < node->ChildCount(); ++i) {
-            const TTreeNode *child = node->Child(i);
-            pending.emplace_back(child,
-                                 rel.isEmpty() ? child->Text() : rel + u'\\' + child->Text());
-        }
-        paths.push_back(std::move(rel));
-    }
-    return paths;
 }
 
 bool TItemOperations::MainTreeViewDragOver(const TTreeNode *dragged, const TTreeNode *target) const

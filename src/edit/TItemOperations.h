@@ -77,10 +77,6 @@ private:
     // Path field holds: it is refused with this warning.
     void WarnPathTooLong(const QString &caption);
     void CarryOutRename();
-    // The expanded nodes of the subtree below top (top included) whose
-    // ancestors up to top are expanded too, as item paths relative to top
-    // ("" for top itself).
-    std::vector<QString> ExpandedBelow(const TTreeNode *top) const;
     // The selected nodes that no other selected node contains, in tree order.
     std::vector<TTreeNode *> TopSelected() const;
 
