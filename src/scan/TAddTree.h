@@ -35,7 +35,7 @@ public:
 class IScanTreeView {
 public:
     virtual ~IScanTreeView() = default;
-    // Nodes are about to be added in bulk (the view hears one reset): the
+    // Nodes are about to be added in bulk (the view may hear a reset): the
     // view remembers which folders are expanded ...
     virtual void BeginFill() = 0;
     // ... and expands them again when the filling ends.
