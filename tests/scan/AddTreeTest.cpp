@@ -4,6 +4,8 @@
 #include "session/ShellFixture.h"
 #include "tree/TTreeModel.h"
 
+#include <QSignalSpy>
+
 namespace qbx::test {
 namespace {
 
@@ -62,7 +64,9 @@ TEST_F(AddTree, ScansUnderTheSelectedNodeAndSelectsTheNewFolder)
     dialog.settings.FolderPath = FolderPath("Docs");
     commands.SetEnabled(cmd::OpenDbAction, true);
     operation.SetClock([t = qint64(0)]() mutable { return t += 100; });
+    QSignalSpy resets(&model, &QAbstractItemModel::modelAboutToBeReset);
     command.AddTreeClick();
+    EXPECT_EQ(resets.count(), 0) << "the shown catalogue stays on screen during the scan";
     EXPECT_EQ(dialog.shownPaths, QStringList{QStringLiteral("CD")});
     const TTreeNode *docs = Node(QStringLiteral("CD\\Docs"));
     ASSERT_NE(docs, nullptr);
