@@ -301,6 +301,11 @@ void TItemOperations::FolderFileClick()
     if (selected.size() != 1 || selected.front()->Image() < ImageFolder)
         return;
     TTreeNode *node = selected.front();
+    // A folder's stored path ends in "\\": it must still fit the Path field.
+    if (node->Image() == ImageFile && ItemPath(node).size() + 1 > kPathCapacity) {
+        WarnPathTooLong(QStringLiteral("Преобразовать папку/файл"));
+        return;
+    }
     MarkChanged();
     if (node->IsFolder())
         d_.catalogue.Tree().SetImage(node, ImageFile);

@@ -308,6 +308,14 @@ TEST_F(LongPath, RenameMoveAndNewItemAreRefused)
     ASSERT_EQ(boxes.shown.size(), 3);
     EXPECT_EQ(boxes.shown[2].caption, "Добавление подэлемента");
     EXPECT_FALSE(Node("CD2\\DOCS\\" + deep)->HasChildren());
+
+    // A file whose path fills the field would become a folder one longer.
+    TTreeNode *file = Insert("CD3", "docs\\" + QString(250, u'f'));
+    Select({file});
+    items.FolderFileClick();
+    ASSERT_EQ(boxes.shown.size(), 4);
+    EXPECT_EQ(boxes.shown[3].text, tooLong);
+    EXPECT_EQ(file->Image(), ImageFile);
 }
 
 TEST_F(DragDrop, OntoTheRootTheLabelIsCutTo32Characters)
