@@ -82,10 +82,14 @@ public:
     void SetDialogFolder(const QString &folder) { dialog_.InitialFolder = folder; }
 
 private:
-    TWriteResult RunWrite(const QString &title, TTree &tree, TRecordSource source,
+    // target: the file written, named in the reasons a failure is given.
+    TWriteResult RunWrite(const QString &title, const QString &target, TTree &tree,
+                          TRecordSource source,
                           const std::function<TWriteResult(IWriteProgress &)> &write);
     bool HasRoomFor(qint64 bytes, const QString &target, const QString &title);
-    void ReportFailure(const TWriteResult &result, const QString &text, const QString &title);
+    void ReportNoRoom(const QString &target, const QString &title);
+    void ReportFailure(const TWriteResult &result, const QString &target, const QString &text,
+                       const QString &title);
     bool LoadForExport(const QString &title);
     void EndExport(bool loaded);
     TTree &ShownTree();
