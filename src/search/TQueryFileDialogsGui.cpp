@@ -1,5 +1,6 @@
 #include "search/TQueryFileDialogsGui.h"
 
+#include "storage/TFileDialogModelGui.h"
 #include "storage/TQtFileDialogsGui.h"
 
 #include <QFileDialog>
@@ -15,6 +16,7 @@ QString TQueryFileDialogsGui::Run(const TOpenDialogState &state, bool save, bool
     if (save && !askOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(TQtFileDialogs::QtFilter(state.Filter).split(QStringLiteral(";;")));
+    PrepareFileDialog(dialog);
     if (!state.InitialFolder.isEmpty())
         dialog.setDirectory(state.InitialFolder);
     if (!state.FileName.isEmpty())

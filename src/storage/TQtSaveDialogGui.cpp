@@ -1,5 +1,6 @@
 #include "storage/TQtSaveDialogGui.h"
 
+#include "storage/TFileDialogModelGui.h"
 #include "storage/TQtFileDialogsGui.h"
 
 #include <QFileDialog>
@@ -19,6 +20,7 @@ TSaveDialogAnswer TQtSaveDialog::GetSaveFileName(const TSaveDialogState &state)
     if (state.FilterIndex >= 1 && state.FilterIndex <= filters.size())
         dialog.selectNameFilter(filters[state.FilterIndex - 1]);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !state.OverwritePrompt);
+    PrepareFileDialog(dialog);
     if (!state.InitialFolder.isEmpty())
         dialog.setDirectory(state.InitialFolder);
     if (!state.FileName.isEmpty())

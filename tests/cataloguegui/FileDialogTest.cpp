@@ -1,6 +1,9 @@
-// The open dialog drawn by Qt: Russian type and size texts, columns that show
+// The file dialogs drawn by Qt: Russian type and size texts, columns that show
 // their contents whole.
+#include "search/TQueryFileDialogsGui.h"
+#include "shell/QStringPrinter.h"
 #include "storage/TQtFileDialogsGui.h"
+#include "storage/TQtSaveDialogGui.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,6 +15,8 @@
 #include <QTreeView>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace qbx::test {
 namespace {
@@ -26,18 +31,24 @@ QString Text(const QAbstractItemModel *model, const QModelIndex &parent, const Q
     return QStringLiteral("<missing %1>").arg(name);
 }
 
-TEST(FileDialog, ListsTypesAndSizesInRussianWithWholeColumns)
+struct TShownList {
+    QStringList folderRow, fileRow;
+    bool columnsWhole = false;
+};
+
+// Shows a Qt-drawn file dialog on a folder holding one subfolder and one
+// file, and reads the type and size texts of its detail list.
+TShownList ShowOn(const std::function<void(const QString &folder)> &show)
 {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Диски")));
+    EXPECT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Диски")));
     QFile file(dir.filePath(QStringLiteral("catalogue.db")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(35 * 1024 + 512, 'x'));
     file.close();
 
-    QStringList folderRow, fileRow;
-    bool columnsWhole = false;
+    TShownList shown;
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -49,8 +60,8 @@ TEST(FileDialog, ListsTypesAndSizesInRussianWithWholeColumns)
         (void)QTest::qWaitFor([&] { return model->rowCount(root) == 2; }, 5000);
         EXPECT_EQ(model->rowCount(root), 2);
         for (int column = 1; column <= 2; ++column) {
-            folderRow << Text(model, root, QStringLiteral("Диски"), column);
-            fileRow << Text(model, root, QStringLiteral("catalogue.db"), column);
+            shown.folderRow << Text(model, root, QStringLiteral("Диски"), column);
+            shown.fileRow << Text(model, root, QStringLiteral("catalogue.db"), column);
         }
         QHeaderView *header = details->header();
         // The columns are fitted when the view lays itself out.
@@ -65,17 +76,60 @@ TEST(FileDialog, ListsTypesAndSizesInRussianWithWholeColumns)
             return true;
         };
         (void)QTest::qWaitFor(whole, 2000);
-        columnsWhole = whole();
+        shown.columnsWhole = whole();
         dialog->reject();
     });
-    TQtFileDialogs dialogs(nullptr);
-    const QString chosen = dialogs.GetOpenFileName(
-        {QStringLiteral("Открыть"), QStringLiteral("Все файлы (*.*)|*.*"), dir.path(), QString()});
-    EXPECT_TRUE(chosen.isEmpty());
-    EXPECT_EQ(folderRow, (QStringList{QString(), QStringLiteral("Папка")}));
-    EXPECT_EQ(fileRow, (QStringList{QStringLiteral("35,50 кБ"), QStringLiteral("Файл «DB»")}));
-    EXPECT_TRUE(columnsWhole);
+    show(dir.path());
     QLocale::setDefault(QLocale::c());
+    return shown;
+}
+
+void ExpectRussian(const TShownList &shown)
+{
+    EXPECT_EQ(shown.folderRow, (QStringList{QString(), QStringLiteral("Папка")}));
+    EXPECT_EQ(shown.fileRow,
+              (QStringList{QStringLiteral("35,50 кБ"), QStringLiteral("Файл «DB»")}));
+    EXPECT_TRUE(shown.columnsWhole);
+}
+
+const QString AllFiles = QStringLiteral("Все файлы (*.*)|*.*");
+
+TEST(FileDialog, ListsTypesAndSizesInRussianWithWholeColumns)
+{
+    ExpectRussian(ShowOn([](const QString &folder) {
+        TQtFileDialogs dialogs(nullptr);
+        EXPECT_TRUE(
+            dialogs.GetOpenFileName({QStringLiteral("Открыть"), AllFiles, folder, QString()})
+                .isEmpty());
+    }));
+}
+
+// The save dialog of the catalogue and both dialogs of the query editor list
+// the folder the same way as the open dialog.
+TEST(FileDialog, SaveAndQueryDialogsListInRussianToo)
+{
+    ExpectRussian(ShowOn([](const QString &folder) {
+        TQtSaveDialog dialog(nullptr);
+        TSaveDialogState state;
+        state.Title = QStringLiteral("Сохранение базы данных");
+        state.Filter = AllFiles;
+        state.InitialFolder = folder;
+        EXPECT_TRUE(dialog.GetSaveFileName(state).FileName.isEmpty());
+    }));
+    TQueryFileDialogsGui queries(nullptr);
+    ExpectRussian(ShowOn([&](const QString &folder) {
+        EXPECT_TRUE(queries
+                        .GetOpenFileName({QStringLiteral("Загрузка сложного запроса"), AllFiles,
+                                          folder, QString()})
+                        .isEmpty());
+    }));
+    ExpectRussian(ShowOn([&](const QString &folder) {
+        EXPECT_TRUE(queries
+                        .GetSaveFileName({QStringLiteral("Сохранение сложного запроса"), AllFiles,
+                                          folder, QString()},
+                                         true)
+                        .isEmpty());
+    }));
 }
 
 } // namespace

@@ -2,13 +2,13 @@
 
 #include "shell/QStringPrinter.h"
 
-#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,13 @@ TEST(FolderPicker, OpensAtTheGivenFolderWithThePromptAsTitle)
     WhenDialogShows([&](QFileDialog *dialog) {
         title = dialog->windowTitle();
         start = dialog->directory().absolutePath();
-        type = dialog->iconProvider()->type(QFileInfo(chosen));
+        dialog->setViewMode(QFileDialog::Detail);
+        auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        ASSERT_NE(details, nullptr);
+        const QAbstractItemModel *model = details->model();
+        const QModelIndex listed = details->rootIndex();
+        (void)QTest::qWaitFor([&] { return model->rowCount(listed) == 1; }, 5000);
+        type = model->index(0, 2, listed).data().toString();
         dialog->setDirectory(chosen);
         QMetaObject::invokeMethod(dialog, "accept");
     });
