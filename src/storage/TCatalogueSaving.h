@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace qbx {
 
@@ -74,7 +75,9 @@ public:
     // name then is in TOptions::SearchTable. Gives true when SearchTable
     // names an up-to-date copy; false after a failure (reported with an
     // error box; TreeChanged is set again so that the next search retries).
-    // Call it before every search while SaveDbAction is enabled.
+    // Call it before every search while SaveDbAction is enabled. The first
+    // copy of a run also removes the copies that programs killed before
+    // they could delete theirs left in the temporary folder.
     bool MakeSearchCopy();
 
     // The save dialog as it was last shown (it keeps its state).
@@ -97,6 +100,11 @@ private:
 
     TSavingContext c_;
     TSaveDialogState dialog_;
+    // The current temporary copy, held open with a shared lock for as long
+    // as it is in use, so that another copy of the program knows it is not
+    // a leftover.
+    std::unique_ptr<engine::File> copyHold_;
+    bool sweptTempFolder_ = false;
 };
 
 // Bytes a catalogue table of that many nodes takes at most (one record per

@@ -13,6 +13,7 @@
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
 #include "storage/CatalogueFormat.h"
+#include "storage/FileReplacement.h"
 #include "storage/TCatalogueFiles.h"
 #include "tree/TTree.h"
 
@@ -216,6 +217,11 @@ bool TCatalogueSaving::MakeSearchCopy()
     if (!c_.options.TreeChanged)
         return !c_.options.SearchTable.isEmpty();
     c_.options.TreeChanged = false;
+    copyHold_.reset();
+    if (!sweptTempFolder_) {
+        sweptTempFolder_ = true;
+        RemoveStaleSearchCopies(c_.fs, c_.options.TempFolder);
+    }
     if (!c_.options.SearchTable.isEmpty()) {
         try {
             c_.fs.Remove(EngineFileName(c_.options.SearchTable));
@@ -236,6 +242,14 @@ bool TCatalogueSaving::MakeSearchCopy()
     c_.files.SetTableName(copy);
     const bool ok = WriteCatalogue(true);
     c_.files.SetTableName(own);
+    if (ok) {
+        try {
+            copyHold_ = c_.fs.Open(EngineFileName(copy), false, engine::FileLock::Shared);
+        } catch (const engine::Error &) {
+            // Unheld, the copy may be taken for a leftover after a while;
+            // a search then reports the missing table.
+        }
+    }
     return ok;
 }
 

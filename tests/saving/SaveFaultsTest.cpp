@@ -4,6 +4,9 @@
 
 #include "saving/SavingFixture.h"
 
+#include "engine/Error.h"
+
+#include <QDateTime>
 #include <QFileInfo>
 
 using namespace qbx;
@@ -197,4 +200,35 @@ TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
     saving.SaveDbClick();
     EXPECT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(Records(path).size(), 4);
+}
+
+TEST_F(SavingTest, CopiesThatKilledProgramsLeftInTheTemporaryFolderGo)
+{
+    const QString temp = dir.path() + "/temp";
+    ASSERT_TRUE(QDir().mkpath(temp));
+    options.TempFolder = temp + '/';
+    const auto make = [&](const QString &name, int ageSeconds) {
+        QFile f(temp + '/' + name);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                  QFileDevice::FileModificationTime));
+    };
+    make("QbxAb3dE9.tmp", 3600);             // left by a killed program
+    make(".QbxAb3dE9.tmp.Zx81Qp.tmp", 3600); // its half-written replacement
+    make("QbxFresh1.tmp", 10);               // another program is making it
+    make("QbxHeld12.tmp", 3600);             // another program uses it
+    make("Qbxnotours.txt", 3600);            // not a copy
+    const std::unique_ptr<engine::File> held = engine::SystemFileSystem().Open(
+        EngineFileName(temp + "/QbxHeld12.tmp"), false, engine::FileLock::Shared);
+
+    OpenChanged(Write("cat.db", ManyRecords(3)));
+    ASSERT_TRUE(saving.MakeSearchCopy());
+    const QString own = QFileInfo(options.SearchTable).fileName();
+    QStringList left = QDir(temp).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    left.removeAll(own);
+    EXPECT_EQ(left, QStringList({"QbxFresh1.tmp", "QbxHeld12.tmp", "Qbxnotours.txt"}));
+    // The program holds its own copy in the same way while it uses it.
+    EXPECT_THROW(engine::SystemFileSystem().Open(EngineFileName(options.SearchTable), false,
+                                                 engine::FileLock::Exclusive),
+                 engine::Error);
 }
