@@ -54,6 +54,10 @@ void SetupTreeView(QTreeView *tree, const char *name, int helpContext)
     tree->setIndentation(19);
     tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tree->setUniformRowHeights(true);
+    // Deep or long labels are shown whole, with a horizontal scroll bar,
+    // instead of being cut to the pane's width.
+    tree->header()->setStretchLastSection(false);
+    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
     SetHelpContext(tree, helpContext);
     tree->hide();
