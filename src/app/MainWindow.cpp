@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ImagesGui.h"
+#include "app/PaneTreeWidget.h"
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
@@ -54,10 +55,6 @@ void SetupTreeView(QTreeView *tree, const char *name, int helpContext)
     tree->setIndentation(19);
     tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tree->setUniformRowHeights(true);
-    // Deep or long labels are shown whole, with a horizontal scroll bar,
-    // instead of being cut to the pane's width.
-    tree->header()->setStretchLastSection(false);
-    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
     SetHelpContext(tree, helpContext);
     tree->hide();
@@ -131,10 +128,10 @@ void TMainForm::CreatePanes()
     SetHelpContext(leftPanel_, 3);
     auto *leftLayout = new QVBoxLayout(leftPanel_);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    mainTree_ = new QTreeView(leftPanel_);
+    mainTree_ = new TPaneTreeWidget(leftPanel_);
     SetupTreeView(mainTree_, "MainTreeView", 4);
     mainTree_->setDragEnabled(true);
-    searchTree_ = new QTreeView(leftPanel_);
+    searchTree_ = new TPaneTreeWidget(leftPanel_);
     SetupTreeView(searchTree_, "SearchTreeView", 5);
     searchTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     leftLayout->addWidget(mainTree_);

@@ -193,6 +193,16 @@ TEST_F(PaneGui, DeepLabelsScrollInsteadOfBeingCut)
     ASSERT_GT(needed, View()->viewport()->width()); // more than the pane shows
     EXPECT_GE(View()->header()->sectionSize(0), needed);
     EXPECT_GT(View()->horizontalScrollBar()->maximum(), 0);
+
+    // Short labels keep the row as wide as the pane: a click right of a
+    // label still selects its node.
+    form.Action(cmd::CollapseNodesAction)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_GE(View()->header()->sectionSize(0), View()->viewport()->width());
+    const QRect row = View()->visualRect(mainModel.IndexOf(cd1));
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {},
+                      {View()->viewport()->width() - 4, row.center().y()});
+    EXPECT_EQ(mainModel.SelectedNodes(), std::vector<TTreeNode *>{cd1});
 }
 
 TEST_F(PaneGui, DoubleClickOpensFilesOnlyAndFoldersJustExpand)
