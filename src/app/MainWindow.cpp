@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ImagesGui.h"
+#include "app/PaneTreeWidget.h"
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
@@ -127,10 +128,10 @@ void TMainForm::CreatePanes()
     SetHelpContext(leftPanel_, 3);
     auto *leftLayout = new QVBoxLayout(leftPanel_);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    mainTree_ = new QTreeView(leftPanel_);
+    mainTree_ = new TPaneTreeWidget(leftPanel_);
     SetupTreeView(mainTree_, "MainTreeView", 4);
     mainTree_->setDragEnabled(true);
-    searchTree_ = new QTreeView(leftPanel_);
+    searchTree_ = new TPaneTreeWidget(leftPanel_);
     SetupTreeView(searchTree_, "SearchTreeView", 5);
     searchTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     leftLayout->addWidget(mainTree_);

@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -172,6 +174,35 @@ TEST_F(PaneGui, FolderImagesFollowExpandAndCollapse)
     }
     EXPECT_FALSE(Expanded(soft));
     EXPECT_EQ(soft->Image(), ImageFolder);
+}
+
+// A label deep in a narrow pane is not cut to nothing: the tree scrolls
+// sideways to show it whole.
+TEST_F(PaneGui, DeepLabelsScrollInsteadOfBeingCut)
+{
+    TTreeNode *deep = soft;
+    for (int level = 0; level < 12; ++level)
+        deep = tree.AddChild(deep, QStringLiteral("Папка %1").arg(level), ImageFolder);
+    TTreeNode *file = tree.AddChild(deep, QStringLiteral("Очень длинное имя файла.txt"), ImageFile);
+    mainModel.Select(cd1);
+    form.Action(cmd::ExpandNodesAction)->trigger();
+    QCoreApplication::processEvents();
+
+    const QRect label = View()->visualRect(mainModel.IndexOf(file));
+    const int needed = label.left() + View()->fontMetrics().horizontalAdvance(file->Text());
+    ASSERT_GT(needed, View()->viewport()->width()); // more than the pane shows
+    EXPECT_GE(View()->header()->sectionSize(0), needed);
+    EXPECT_GT(View()->horizontalScrollBar()->maximum(), 0);
+
+    // Short labels keep the row as wide as the pane: a click right of a
+    // label still selects its node.
+    form.Action(cmd::CollapseNodesAction)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_GE(View()->header()->sectionSize(0), View()->viewport()->width());
+    const QRect row = View()->visualRect(mainModel.IndexOf(cd1));
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {},
+                      {View()->viewport()->width() - 4, row.center().y()});
+    EXPECT_EQ(mainModel.SelectedNodes(), std::vector<TTreeNode *>{cd1});
 }
 
 TEST_F(PaneGui, DoubleClickOpensFilesOnlyAndFoldersJustExpand)
