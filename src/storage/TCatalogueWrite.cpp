@@ -92,10 +92,18 @@ void TCatalogueSaving::ReportFailure(const TWriteResult &result, const QString &
 {
     if (result.outcome == TWriteResult::Failed) {
         ReportTableFull(result.engineCode, target, c_.status, c_.boxes);
-        // The disk filled up while the file was written: say so, as when
-        // the space is found missing before the save.
+        // The reasons a user can act on come first: the disk filled up while
+        // the file was written (told as when the space is found missing
+        // before the save), no write permission, another program's lock.
         if (result.engineCode == engine::ErrDiskFull)
             ReportNoRoom(target, title);
+        else if (result.engineCode == engine::ErrAccessDenied)
+            c_.boxes.Show(target + QStringLiteral("\rНет прав на запись в файл базы данных или "
+                                                  "в его папку."),
+                          title, TMsgIcon::Error, MbOk);
+        else if (result.engineCode == engine::ErrLocked)
+            c_.boxes.Show(target + QStringLiteral("\rФайл занят другой программой."), title,
+                          TMsgIcon::Error, MbOk);
     }
     c_.boxes.Show(text, title, TMsgIcon::Error, MbOk);
 }

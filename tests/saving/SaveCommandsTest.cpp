@@ -245,13 +245,13 @@ TEST_F(SavingTest, ClosingWithYesSavesAndAFailedSaveKeepsTheCatalogueOpen)
     files.CloseDbClick();
     EXPECT_EQ(options.DbState, DbEntire);
     EXPECT_EQ(Bytes(path), old);
-    ASSERT_EQ(boxes.shown.size(), 2);
-    EXPECT_EQ(boxes.shown[1].text, kSaveError);
+    ASSERT_EQ(boxes.shown.size(), 3); // the question, the reason, the failure
+    EXPECT_EQ(boxes.shown[2].text, kSaveError);
 
     boxes.Answer(TMsgAnswer::Yes);
     EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
     EXPECT_EQ(Records(path).size(), 3);
-    EXPECT_EQ(boxes.shown[2].caption, "Выход из программы");
+    EXPECT_EQ(boxes.shown[3].caption, "Выход из программы");
 }
 
 } // namespace

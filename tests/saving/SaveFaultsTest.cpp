@@ -38,14 +38,15 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
         const char *what;
         std::function<void()> arm;
         bool diskFull = false;
+        bool denied = false;
     };
     const Fault faults[] = {
         {"disk full at once", [&] { fs.FailWritesAfter(0); }, true},
         {"disk full inside the records", [&] { fs.FailWritesAfter(40000); }, true},
         {"write error", [&] { fs.FailCall(Call::WriteAt, 3); }},
         {"flush fails", [&] { fs.FailCall(Call::Flush, 2); }},
-        {"rename refused", [&] { fs.FailCall(Call::Rename, 2, EPERM); }},
-        {"folder takes no new file", [&] { fs.FailCall(Call::CreateNew, 1, EACCES); }},
+        {"rename refused", [&] { fs.FailCall(Call::Rename, 2, EPERM); }, false, true},
+        {"folder takes no new file", [&] { fs.FailCall(Call::CreateNew, 1, EACCES); }, false, true},
         {"stopped",
          [&] {
              view.onEvents = [&] {
@@ -67,10 +68,13 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
         EXPECT_EQ(Bytes(path), old);
         EXPECT_EQ(FolderEntries(), QStringList{"cat.db"}) << "no file is left beside it";
         EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-        // A disk that fills up is named as the reason first.
-        ASSERT_EQ(boxes.shown.size(), f.diskFull ? 2 : 1);
+        // A full disk or a refused write is named as the reason first.
+        ASSERT_EQ(boxes.shown.size(), f.diskFull || f.denied ? 2 : 1);
         if (f.diskFull) {
             EXPECT_EQ(boxes.shown.front().text, noRoom);
+        } else if (f.denied) {
+            EXPECT_EQ(boxes.shown.front().text,
+                      path + "\rНет прав на запись в файл базы данных или в его папку.");
         }
         EXPECT_EQ(boxes.shown.back().text, "В процессе сохранения базы данных возникла ошибка.");
         EXPECT_EQ(boxes.shown.back().caption, "Сохранение базы данных");
