@@ -263,6 +263,8 @@ void TMainForm::FormActivate()
     const int view = Options().SearchView;
     Commands().SetChecked(CommandAt(FirstFoundViewSet + ((view >= 0 && view <= 3) ? view : 0)),
                           true);
+    if (!Options().LoadWarning.isEmpty())
+        MessageBoxes().Show(Options().LoadWarning, Options().AppCaption, TMsgIcon::Warning, MbOk);
     Shell().OpenCommandLine(commandLine_, QDir::currentPath());
 }
 

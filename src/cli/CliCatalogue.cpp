@@ -130,8 +130,11 @@ void TLoadedCatalogue::CheckNotCancelled() const
                             .arg(prompt_.LastAsked()));
 }
 
-void TLoadedCatalogue::Save(const QString &fileName)
+void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
 {
+    if (FileStampOf(fileName) != before)
+        throw TCliError(fileName + QStringLiteral(": файл изменён другой программой во время "
+                                                  "работы; каталог не сохранён"));
     TNoWriteProgress progress;
     const TWriteResult result =
         WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);

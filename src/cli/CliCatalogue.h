@@ -1,6 +1,7 @@
 #pragma once
 
 #include "options/TOptions.h"
+#include "platform/FileStamp.h"
 #include "session/ConflictPrompt.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
@@ -75,8 +76,11 @@ public:
     void CheckNotCancelled() const;
 
     // Writes the tree into fileName (new or replaced) beside it, flushed,
-    // read back and renamed over it; throws TCliError.
-    void Save(const QString &fileName);
+    // read back and renamed over it; throws TCliError. `before` is the
+    // file's stamp taken before it was read: when another program wrote or
+    // replaced the file since, nothing is written, so that its work is not
+    // silently undone.
+    void Save(const QString &fileName, const TFileStamp &before);
 
     TTree &Tree() { return *tree_; }
     TOptions &Options() { return options_; }

@@ -15,6 +15,7 @@ int RunMerge(const QStringList &args)
         throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
     const TConflictAnswer answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
     const QString into = a.Value("into");
+    const TFileStamp before = FileStampOf(into);
 
     // An existing target is merged into as well, first; a catalogue named
     // twice is read once.
@@ -40,7 +41,7 @@ int RunMerge(const QStringList &args)
             catalogue.SetConflictAnswer(answer);
         catalogue.Load(sources[i]);
     }
-    catalogue.Save(into);
+    catalogue.Save(into, before);
     return 0;
 }
 

@@ -100,6 +100,7 @@ int RunScan(const QStringList &args)
 
     StartEngine();
     const QString into = a.Value("into");
+    const TFileStamp before = FileStampOf(into);
     TLoadedCatalogue catalogue;
     if (QFileInfo::exists(into))
         catalogue.Load(into);
@@ -117,7 +118,7 @@ int RunScan(const QStringList &args)
     // catalogue keeps what it had rather than a part of the folder.
     if (scan.Failed())
         throw TCliError(scan.FailedPath() + QStringLiteral(": нет доступа; каталог не изменён"));
-    catalogue.Save(into);
+    catalogue.Save(into, before);
     if (!scan.Skipped().Empty()) {
         QString report = scan.Skipped().Text();
         Print(stderr, report.replace(u'\r', u'\n') + u'\n');

@@ -187,6 +187,14 @@ bool TOptions::LoadFromIni()
     if (!QFileInfo::exists(IniFileName))
         return false;
     const IniFile ini(IniFileName);
+    if (ini.Unreadable()) {
+        LoadWarning =
+            IniFileName + QStringLiteral("\rФайл параметров программы не удаётся прочитать: нет "
+                                         "доступа, или это не файл параметров.\r\n\nПрограмма "
+                                         "работает с параметрами по умолчанию и не изменит этот "
+                                         "файл при выходе.");
+        return false;
+    }
     DbFolder =
         paths::WithSlash(ini.ReadString(kFolders, QStringLiteral("DbFolder"), DefaultDbFolder));
     QryFolder =

@@ -61,6 +61,9 @@ public:
     QString EntireSelPath;
     QString StatusText;
     TOptionsStore OptionsStore = StoreNowhere;
+    // Why the stored options could not be read at start, for the window to
+    // tell; empty when nothing is wrong.
+    QString LoadWarning;
     QString DbTableName = QStringLiteral("Qubrix");
     QString SearchTable;
     QString TempFolder;
@@ -106,7 +109,9 @@ public:
     bool Load();
     // False (nothing changed) when the registry key does not exist.
     bool LoadFromRegistry();
-    // False (nothing changed) when the INI file does not exist.
+    // False (nothing changed) when the INI file does not exist; also when
+    // it cannot be read, which LoadWarning then tells, so that the file is
+    // not replaced by defaults at exit.
     bool LoadFromIni();
     // Gives every persisted option its default; working state stays.
     void SetDefaults();

@@ -4,13 +4,14 @@
 #include "platform/Codec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace qbx {
 
 namespace {
 
-// An INI file larger than this is not an options file; it is read as empty.
+// An INI file larger than this is not an options file; it is not read.
 constexpr qint64 kMaxIniSize = 16 * 1024 * 1024;
 
 QString Decode(const QByteArray &bytes)
@@ -40,9 +41,17 @@ QString Unquote(const QString &value)
 
 IniFile::IniFile(const QString &fileName) : fileName_(fileName)
 {
+    if (fileName.isEmpty())
+        return;
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return;
     QFile file(fileName);
-    if (!fileName.isEmpty() && file.open(QIODevice::ReadOnly) && file.size() <= kMaxIniSize)
-        Parse(file.readAll());
+    if (!info.isFile() || info.size() > kMaxIniSize || !file.open(QIODevice::ReadOnly)) {
+        unreadable_ = true;
+        return;
+    }
+    Parse(file.readAll());
 }
 
 IniFile IniFile::FromBytes(const QByteArray &bytes)

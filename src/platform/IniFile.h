@@ -28,6 +28,10 @@ class IniFile {
 public:
     // Reads the file when it exists; a missing or unreadable file is empty.
     explicit IniFile(const QString &fileName);
+    // The file exists but could not be read (no permission, not a plain
+    // file, or larger than an options file can be): writing this object
+    // back would replace text it never saw.
+    bool Unreadable() const { return unreadable_; }
     // An in-memory file parsed from bytes (no file name).
     static IniFile FromBytes(const QByteArray &bytes);
     // An empty file that UpdateFile writes to fileName, replacing whatever
@@ -82,6 +86,7 @@ private:
     void Reindex();
 
     QString fileName_;
+    bool unreadable_ = false;
     QList<Section> sections_;
     QHash<QString, qsizetype> sectionIndex_; // case-folded name -> position in sections_
 };

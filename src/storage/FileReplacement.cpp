@@ -3,7 +3,10 @@
 
 #include "engine/Error.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QString>
 
 #include <vector>
@@ -13,6 +16,9 @@ namespace qbx {
 namespace {
 
 constexpr size_t kCopyChunk = size_t(1) << 20;
+// A search copy younger than this may still be on its way to being held by
+// the program that made it.
+constexpr qint64 kStaleCopySeconds = 10 * 60;
 
 // New files of a replacement of a file named `name`, and the ones the table
 // engine makes beside those while it creates a table in them.
@@ -21,6 +27,15 @@ bool IsLeftoverOf(const QString &entry, const QString &name)
     return entry.endsWith(QLatin1String(".tmp")) &&
            (entry.startsWith(QLatin1Char('.') + name + QLatin1Char('.')) ||
             entry.startsWith(QLatin1String("..") + name + QLatin1Char('.')));
+}
+
+// A search copy, "Qbx" and six characters then ".tmp", or a file written
+// beside one to replace it (see ReplacementPrefix).
+bool IsSearchCopy(const QString &entry)
+{
+    static const QRegularExpression copy(
+        QStringLiteral("^\\.{0,2}Qbx[A-Za-z0-9]{6}\\.tmp(\\.[A-Za-z0-9]{6}\\.tmp)?$"));
+    return copy.match(entry).hasMatch();
 }
 
 } // namespace
@@ -85,6 +100,26 @@ void RemoveReplacementLeftovers(engine::FileSystem &fs, const std::string &targe
             continue;
         try {
             fs.Remove(EngineFileName(folder + QLatin1Char('/') + entry));
+        } catch (const engine::Error &) {
+        }
+    }
+}
+
+void RemoveStaleSearchCopies(engine::FileSystem &fs, const QString &folder)
+{
+    if (folder.isEmpty())
+        return;
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-kStaleCopySeconds);
+    const QFileInfoList entries = QDir(folder).entryInfoList(
+        {QStringLiteral("*Qbx*.tmp")}, QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    for (const QFileInfo &entry : entries) {
+        if (!IsSearchCopy(entry.fileName()) || entry.lastModified().toUTC() > before)
+            continue;
+        const std::string path = EngineFileName(entry.absoluteFilePath());
+        try {
+            // Held by a running program: its lock refuses this one.
+            fs.Open(path, false, engine::FileLock::Exclusive).reset();
+            fs.Remove(path);
         } catch (const engine::Error &) {
         }
     }

@@ -2,6 +2,8 @@
 
 #include "engine/FileSystem.h"
 
+#include <QString>
+
 #include <memory>
 #include <string>
 
@@ -52,5 +54,12 @@ private:
 // Removes what replacements of `target` left behind when the program was
 // killed before they ended. Failures are ignored.
 void RemoveReplacementLeftovers(engine::FileSystem &fs, const std::string &target);
+
+// Removes from the temporary folder the search copies ("QbxXXXXXX.tmp") and
+// their half-written replacements that programs killed before they could
+// delete them left behind: those that are a while old and that no running
+// program holds (a program holds its copy with a shared lock while it uses
+// it). Failures are ignored.
+void RemoveStaleSearchCopies(engine::FileSystem &fs, const QString &folder);
 
 } // namespace qbx

@@ -57,6 +57,20 @@ void TCatalogueFiles::SetHoldsMore(const QString &fileName, bool holdsMore)
         holdingMore_.append(key);
 }
 
+void TCatalogueFiles::RememberOnDisk(const QString &fileName)
+{
+    stampKey_ = FileKey(fileName);
+    stamp_ = FileStampOf(stampKey_);
+}
+
+bool TCatalogueFiles::ChangedOnDisk(const QString &fileName) const
+{
+    if (stampKey_.isEmpty() || FileKey(fileName) != stampKey_)
+        return false;
+    const TFileStamp now = FileStampOf(stampKey_);
+    return now.exists && now != stamp_;
+}
+
 TCatalogueFiles::TCatalogueFiles(TCatalogueContext context) : c_(std::move(context))
 {
     openDialog_.Title = kOpenTitle;
@@ -86,6 +100,7 @@ void TCatalogueFiles::CreateDbClick()
             return;
     }
     holdingMore_.clear();
+    stampKey_.clear();
     c_.options.FirstEntireView = true;
     c_.options.TreeChanged = true;
     c_.options.DbIsNew = true;
@@ -149,6 +164,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
         return;
     }
     holdingMore_.clear();
+    stampKey_.clear();
     c_.options.DbTableName = tableName_;
     c_.shell.SetDbState(DbOpen);
 
@@ -201,6 +217,7 @@ void TCatalogueFiles::AddDbClick()
 
 void TCatalogueFiles::LoadTable(const QString &title)
 {
+    RememberOnDisk(tableName_);
     SetHoldsMore(tableName_, !ReadTable(title));
 }
 
@@ -269,6 +286,7 @@ void TCatalogueFiles::CloseDbClick()
     c_.catalogue.Tree().ResetTree();
     c_.searchTree.ResetTree();
     holdingMore_.clear();
+    stampKey_.clear();
     // The item to select on return to the catalogue was one of its results.
     c_.options.EntireSelPath.clear();
     c_.shell.SetDbState(DbNone);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileStamp.h"
 #include "session/IFileDialogs.h"
 
 #include <QString>
@@ -62,6 +63,15 @@ public:
     bool HoldsMore(const QString &fileName) const;
     void SetHoldsMore(const QString &fileName, bool holdsMore);
 
+    // The state of the file on disk that the catalogue tree was read from or
+    // last written to: another program (a second copy of this one) that
+    // writes or replaces the file meanwhile changes it, and writing the tree
+    // over the file would then silently undo that program's work.
+    void RememberOnDisk(const QString &fileName);
+    // True when fileName is the remembered file and it still exists but is
+    // no longer as it was remembered.
+    bool ChangedOnDisk(const QString &fileName) const;
+
     // The table object's file name.
     const QString &TableName() const { return tableName_; }
     void SetTableName(const QString &name) { tableName_ = name; }
@@ -86,6 +96,8 @@ private:
     QString tableName_;
     TOpenDialogState openDialog_;
     QStringList holdingMore_; // absolute file names, see HoldsMore
+    QString stampKey_;        // see RememberOnDisk
+    TFileStamp stamp_;
 };
 
 } // namespace qbx

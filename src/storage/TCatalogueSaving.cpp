@@ -131,7 +131,7 @@ void TCatalogueSaving::SaveDbAsClick(bool viaSave)
     if (answer.FilterIndex == kTextFilter) {
         const bool loaded = LoadForExport(state.Title);
         TTree &tree = ShownTree();
-        RunWrite(state.Title, tree, TRecordSource::Catalogue, [&](IWriteProgress &progress) {
+        RunWrite(state.Title, name, tree, TRecordSource::Catalogue, [&](IWriteProgress &progress) {
             return WriteTextTreeFile(tree.Root(), name, progress, c_.fs);
         });
         EndExport(loaded);
@@ -206,9 +206,10 @@ void TCatalogueSaving::SaveDbToClick()
     const TRecordSource source = results ? TRecordSource::Results : TRecordSource::Catalogue;
     const qint64 grows = EstimatedCatalogueSize(CountNodes(tree.Root()));
     if (HasRoomFor(QFileInfo(name).size() + grows, name, title)) {
-        const TWriteResult result = RunWrite(title, tree, source, [&](IWriteProgress &progress) {
-            return AppendToCatalogueFile(tree.Root(), source, name, progress, c_.fs);
-        });
+        const TWriteResult result =
+            RunWrite(title, name, tree, source, [&](IWriteProgress &progress) {
+                return AppendToCatalogueFile(tree.Root(), source, name, progress, c_.fs);
+            });
         if (result.Ok() && !results)
             c_.options.TotalText =
                 QStringLiteral("Всего записей: ") + QString::number(result.records);

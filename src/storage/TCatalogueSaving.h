@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace qbx {
 
@@ -74,7 +75,9 @@ public:
     // name then is in TOptions::SearchTable. Gives true when SearchTable
     // names an up-to-date copy; false after a failure (reported with an
     // error box; TreeChanged is set again so that the next search retries).
-    // Call it before every search while SaveDbAction is enabled.
+    // Call it before every search while SaveDbAction is enabled. The first
+    // copy of a run also removes the copies that programs killed before
+    // they could delete theirs left in the temporary folder.
     bool MakeSearchCopy();
 
     // The save dialog as it was last shown (it keeps its state).
@@ -82,10 +85,14 @@ public:
     void SetDialogFolder(const QString &folder) { dialog_.InitialFolder = folder; }
 
 private:
-    TWriteResult RunWrite(const QString &title, TTree &tree, TRecordSource source,
+    // target: the file written, named in the reasons a failure is given.
+    TWriteResult RunWrite(const QString &title, const QString &target, TTree &tree,
+                          TRecordSource source,
                           const std::function<TWriteResult(IWriteProgress &)> &write);
     bool HasRoomFor(qint64 bytes, const QString &target, const QString &title);
-    void ReportFailure(const TWriteResult &result, const QString &text, const QString &title);
+    void ReportNoRoom(const QString &target, const QString &title);
+    void ReportFailure(const TWriteResult &result, const QString &target, const QString &text,
+                       const QString &title);
     bool LoadForExport(const QString &title);
     void EndExport(bool loaded);
     TTree &ShownTree();
@@ -93,6 +100,11 @@ private:
 
     TSavingContext c_;
     TSaveDialogState dialog_;
+    // The current temporary copy, held open with a shared lock for as long
+    // as it is in use, so that another copy of the program knows it is not
+    // a leftover.
+    std::unique_ptr<engine::File> copyHold_;
+    bool sweptTempFolder_ = false;
 };
 
 // Bytes a catalogue table of that many nodes takes at most (one record per

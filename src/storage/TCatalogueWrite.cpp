@@ -13,6 +13,7 @@
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
 #include "storage/CatalogueFormat.h"
+#include "storage/FileReplacement.h"
 #include "storage/TCatalogueFiles.h"
 #include "tree/TTree.h"
 
@@ -71,22 +72,31 @@ void TCatalogueSaving::Warn(const QString &text, const QString &title)
 // are known; otherwise the save is refused with a box naming the folder.
 bool TCatalogueSaving::HasRoomFor(qint64 bytes, const QString &target, const QString &title)
 {
-    const QString folder = QFileInfo(target).absolutePath();
-    const qint64 free = c_.freeSpace(folder);
+    const qint64 free = c_.freeSpace(QFileInfo(target).absolutePath());
     if (bytes < 0 || free < 0 || free >= bytes)
         return true;
-    c_.boxes.Show(QStringLiteral("Невозможно сохранить файл базы данных из-за недостатка "
-                                 "свободного места на диске %1.")
-                      .arg(QDir::toNativeSeparators(folder)),
-                  title, TMsgIcon::Error, MbOk);
+    ReportNoRoom(target, title);
     return false;
 }
 
-void TCatalogueSaving::ReportFailure(const TWriteResult &result, const QString &text,
-                                     const QString &title)
+void TCatalogueSaving::ReportNoRoom(const QString &target, const QString &title)
 {
-    if (result.outcome == TWriteResult::Failed)
-        ReportTableFull(result.engineCode, c_.files.TableName(), c_.status, c_.boxes);
+    c_.boxes.Show(QStringLiteral("Невозможно сохранить файл базы данных из-за недостатка "
+                                 "свободного места на диске %1.")
+                      .arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath())),
+                  title, TMsgIcon::Error, MbOk);
+}
+
+void TCatalogueSaving::ReportFailure(const TWriteResult &result, const QString &target,
+                                     const QString &text, const QString &title)
+{
+    if (result.outcome == TWriteResult::Failed) {
+        ReportTableFull(result.engineCode, target, c_.status, c_.boxes);
+        // The disk filled up while the file was written: say so, as when
+        // the space is found missing before the save.
+        if (result.engineCode == engine::ErrDiskFull)
+            ReportNoRoom(target, title);
+    }
     c_.boxes.Show(text, title, TMsgIcon::Error, MbOk);
 }
 
@@ -94,7 +104,8 @@ void TCatalogueSaving::ReportFailure(const TWriteResult &result, const QString &
 // taken off, the status texts, progress over the tree's nodes, the error
 // box on failure, then everything given back. Any failure, even running
 // out of memory, ends as a failed save.
-TWriteResult TCatalogueSaving::RunWrite(const QString &title, TTree &tree, TRecordSource source,
+TWriteResult TCatalogueSaving::RunWrite(const QString &title, const QString &target, TTree &tree,
+                                        TRecordSource source,
                                         const std::function<TWriteResult(IWriteProgress &)> &write)
 {
     c_.shell.FreezeCommands();
@@ -110,8 +121,8 @@ TWriteResult TCatalogueSaving::RunWrite(const QString &title, TTree &tree, TReco
         result.engineMessage = QString::fromLocal8Bit(e.what());
     }
     if (!result.Ok())
-        ReportFailure(result, source == TRecordSource::Results ? kResultsError : kCatalogueError,
-                      title);
+        ReportFailure(result, target,
+                      source == TRecordSource::Results ? kResultsError : kCatalogueError, title);
     c_.shell.RestoreCommands();
     c_.operation.EndOperation();
     return result;
@@ -130,10 +141,12 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
         }
         const TWriteResult copied = CopyCatalogueFile(source, target, c_.fs);
         if (!copied.Ok()) {
-            ReportFailure(copied, kCatalogueError, title);
+            ReportFailure(copied, target, kCatalogueError, title);
             c_.files.SetTableName(source);
-        } else if (c_.files.HoldsMore(source)) {
-            c_.files.SetHoldsMore(target, true); // the copy holds what the tree lacks too
+        } else {
+            if (c_.files.HoldsMore(source))
+                c_.files.SetHoldsMore(target, true); // the copy holds what the tree lacks too
+            c_.files.RememberOnDisk(target);
         }
         return copied.Ok();
     }
@@ -149,6 +162,17 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
                       title, TMsgIcon::Warning, MbYesNo | MbDefaultNo) != TMsgAnswer::Yes)
         return false;
 
+    // Another program (a second copy of this one) wrote or replaced the
+    // file since the tree was read: the user decides whether the tree
+    // replaces what it wrote.
+    if (!temporary && c_.files.ChangedOnDisk(target) &&
+        c_.boxes.Show(target + QStringLiteral("\rФайл базы данных был изменён другой "
+                                              "программой после того, как был открыт.\r\n\n"
+                                              "Если сохранить, эти изменения будут потеряны. "
+                                              "Сохранить?"),
+                      title, TMsgIcon::Warning, MbYesNo | MbDefaultNo) != TMsgAnswer::Yes)
+        return false;
+
     TTree &tree = c_.catalogue;
     if (!HasRoomFor(EstimatedCatalogueSize(CountNodes(tree.Root())), target, title)) {
         if (temporary)
@@ -156,7 +180,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
         return false;
     }
     const TWriteResult result =
-        RunWrite(title, tree, TRecordSource::Catalogue, [&](IWriteProgress &progress) {
+        RunWrite(title, target, tree, TRecordSource::Catalogue, [&](IWriteProgress &progress) {
             return WriteCatalogueFile(tree.Root(), TRecordSource::Catalogue, target, progress,
                                       c_.fs);
         });
@@ -167,6 +191,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
             c_.commands.SetEnabled(cmd::SaveDbAction, false);
             if (overPartial)
                 c_.files.SetHoldsMore(target, false); // the user chose to replace it
+            c_.files.RememberOnDisk(target);
         }
     } else if (temporary) {
         c_.options.TreeChanged = true;
@@ -180,8 +205,8 @@ bool TCatalogueSaving::WriteSearchResults()
 {
     const QString target = c_.files.TableName();
     TTree &tree = c_.searchTree;
-    const TWriteResult result =
-        RunWrite(dialog_.Title, tree, TRecordSource::Results, [&](IWriteProgress &progress) {
+    const TWriteResult result = RunWrite(
+        dialog_.Title, target, tree, TRecordSource::Results, [&](IWriteProgress &progress) {
             return WriteCatalogueFile(tree.Root(), TRecordSource::Results, target, progress, c_.fs);
         });
     return result.Ok();
@@ -192,6 +217,11 @@ bool TCatalogueSaving::MakeSearchCopy()
     if (!c_.options.TreeChanged)
         return !c_.options.SearchTable.isEmpty();
     c_.options.TreeChanged = false;
+    copyHold_.reset();
+    if (!sweptTempFolder_) {
+        sweptTempFolder_ = true;
+        RemoveStaleSearchCopies(c_.fs, c_.options.TempFolder);
+    }
     if (!c_.options.SearchTable.isEmpty()) {
         try {
             c_.fs.Remove(EngineFileName(c_.options.SearchTable));
@@ -212,6 +242,14 @@ bool TCatalogueSaving::MakeSearchCopy()
     c_.files.SetTableName(copy);
     const bool ok = WriteCatalogue(true);
     c_.files.SetTableName(own);
+    if (ok) {
+        try {
+            copyHold_ = c_.fs.Open(EngineFileName(copy), false, engine::FileLock::Shared);
+        } catch (const engine::Error &) {
+            // Unheld, the copy may be taken for a leftover after a while;
+            // a search then reports the missing table.
+        }
+    }
     return ok;
 }
 

@@ -217,14 +217,15 @@ TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpt
     fs.FailWritesAfter(0);
     files.CloseDbClick();
     EXPECT_EQ(options.DbState, DbEntire);
-    EXPECT_EQ(boxes.shown.size(), 2) << "the failed save is reported";
+    // The failed save is reported, with the full disk as its reason.
+    EXPECT_EQ(boxes.shown.size(), 3);
     fs.Reset();
 
     options.ConfirmUnsaved = "0";
     files.CloseDbClick();
     EXPECT_EQ(options.DbState, DbNone);
     EXPECT_TRUE(Nodes().isEmpty());
-    EXPECT_EQ(boxes.shown.size(), 2);
+    EXPECT_EQ(boxes.shown.size(), 3);
 }
 
 TEST_F(CatalogueTest, QueryFilesGoToTheQueryEditorAndTheCatalogueStaysOpen)

@@ -371,6 +371,36 @@ TEST_F(TOptionsTest, PlacesThatCannotBeWrittenAreSkippedSilently)
     EXPECT_FALSE(o.LoadFromRegistry());
 }
 
+TEST_F(TOptionsTest, AnIniThatCannotBeReadIsReportedAndNeverReplacedByDefaults)
+{
+    TOptions o;
+    const QString warning =
+        o.IniFileName + "\rФайл параметров программы не удаётся прочитать: нет доступа, или это "
+                        "не файл параметров.\r\n\nПрограмма работает с параметрами по "
+                        "умолчанию и не изменит этот файл при выходе.";
+    // The user's options followed by more text than an options file holds.
+    QFile ini(o.IniFileName);
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[SIZE]\r\nSizeUnit=4\r\n");
+    ASSERT_TRUE(ini.resize(17 * 1024 * 1024));
+    ini.close();
+    const QByteArray before = IniText();
+
+    EXPECT_FALSE(o.Load());
+    EXPECT_EQ(o.LoadWarning, warning);
+    EXPECT_EQ(Persisted(o), Defaults(o));
+    EXPECT_EQ(o.OptionsStore, StoreNowhere);
+    o.Save(window);
+    EXPECT_EQ(IniText(), before);
+
+    // A folder in the INI file's place is told the same way.
+    ASSERT_TRUE(QFile::remove(o.IniFileName));
+    ASSERT_TRUE(QDir().mkpath(o.IniFileName));
+    TOptions folder;
+    EXPECT_FALSE(folder.Load());
+    EXPECT_EQ(folder.LoadWarning, warning);
+}
+
 TEST_F(TOptionsTest, SaveOnAFullDiscFailsAndKeepsTheOldContents)
 {
     TOptions o;

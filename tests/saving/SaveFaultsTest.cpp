@@ -4,6 +4,9 @@
 
 #include "saving/SavingFixture.h"
 
+#include "engine/Error.h"
+
+#include <QDateTime>
 #include <QFileInfo>
 
 using namespace qbx;
@@ -34,10 +37,11 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
     struct Fault {
         const char *what;
         std::function<void()> arm;
+        bool diskFull = false;
     };
     const Fault faults[] = {
-        {"disk full at once", [&] { fs.FailWritesAfter(0); }},
-        {"disk full inside the records", [&] { fs.FailWritesAfter(40000); }},
+        {"disk full at once", [&] { fs.FailWritesAfter(0); }, true},
+        {"disk full inside the records", [&] { fs.FailWritesAfter(40000); }, true},
         {"write error", [&] { fs.FailCall(Call::WriteAt, 3); }},
         {"flush fails", [&] { fs.FailCall(Call::Flush, 2); }},
         {"rename refused", [&] { fs.FailCall(Call::Rename, 2, EPERM); }},
@@ -50,6 +54,9 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
              };
          }},
     };
+    const QString noRoom = QString("Невозможно сохранить файл базы данных из-за недостатка "
+                                   "свободного места на диске %1.")
+                               .arg(dir.path());
     for (const Fault &f : faults) {
         SCOPED_TRACE(f.what);
         fs.Reset();
@@ -60,10 +67,14 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
         EXPECT_EQ(Bytes(path), old);
         EXPECT_EQ(FolderEntries(), QStringList{"cat.db"}) << "no file is left beside it";
         EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-        ASSERT_EQ(boxes.shown.size(), 1);
-        EXPECT_EQ(boxes.shown[0].text, "В процессе сохранения базы данных возникла ошибка.");
-        EXPECT_EQ(boxes.shown[0].caption, "Сохранение базы данных");
-        EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
+        // A disk that fills up is named as the reason first.
+        ASSERT_EQ(boxes.shown.size(), f.diskFull ? 2 : 1);
+        if (f.diskFull) {
+            EXPECT_EQ(boxes.shown.front().text, noRoom);
+        }
+        EXPECT_EQ(boxes.shown.back().text, "В процессе сохранения базы данных возникла ошибка.");
+        EXPECT_EQ(boxes.shown.back().caption, "Сохранение базы данных");
+        EXPECT_EQ(boxes.shown.back().icon, TMsgIcon::Error);
         EXPECT_TRUE(commands.Enabled(cmd::CloseDbAction));
         EXPECT_TRUE(view.popupEnabled);
         EXPECT_FALSE(operation.Running());
@@ -106,9 +117,13 @@ TEST_F(SavingTest, SaveIntoThatFailsLeavesTheTargetAsItWas)
     saveDialog.answers.push_back({target, 1});
     saving.SaveDbToClick();
     EXPECT_EQ(Bytes(target), old);
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(boxes.shown[0].text, "В процессе сохранения базы данных возникла ошибка.");
-    EXPECT_EQ(boxes.shown[0].caption, "Сохранение добавлением в базу данных");
+    // The reason first, naming the target's folder, then the failure.
+    ASSERT_EQ(boxes.shown.size(), 2);
+    EXPECT_EQ(boxes.shown[0].text, "Невозможно сохранить файл базы данных из-за недостатка "
+                                   "свободного места на диске " +
+                                       dir.path() + ".");
+    EXPECT_EQ(boxes.shown[1].text, "В процессе сохранения базы данных возникла ошибка.");
+    EXPECT_EQ(boxes.shown[1].caption, "Сохранение добавлением в базу данных");
     EXPECT_EQ(FolderEntries(), QStringList({"cat.db", "into.db"}));
 }
 
@@ -146,3 +161,74 @@ TEST_F(SavingTest, SearchCopyFollowsTheTreesChanges)
 }
 
 } // namespace
+
+TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
+{
+    const QString path = Write("cat.db", kDisc);
+    OpenChanged(path);
+    catalogue.InsertItem("NEW", "", "", "", "", 0, "", false);
+    // A second copy of the program saves its own catalogue into the file.
+    const QString other = Write("other.db", {{"OTHER", "", "", "", "", 0, ""}});
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(other, path));
+    const QByteArray theirs = Bytes(path);
+
+    const QString question = path + "\rФайл базы данных был изменён другой программой после "
+                                    "того, как был открыт.\r\n\nЕсли сохранить, эти изменения "
+                                    "будут потеряны. Сохранить?";
+    boxes.Answer(TMsgAnswer::No);
+    saving.SaveDbClick();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text, question);
+    EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
+    EXPECT_EQ(Bytes(path), theirs) << "No keeps the other program's file";
+    EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
+
+    boxes.Answer(TMsgAnswer::Yes);
+    saving.SaveDbClick();
+    EXPECT_EQ(boxes.shown.size(), 2);
+    EXPECT_TRUE(Records(path).contains("NEW|||0"));
+    EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
+
+    // Its own saves do not count as another program's; a file deleted
+    // meanwhile loses nothing when the tree is written again.
+    catalogue.InsertItem("NEXT", "", "", "", "", 0, "", false);
+    commands.SetEnabled(cmd::SaveDbAction, true);
+    saving.SaveDbClick();
+    ASSERT_TRUE(QFile::remove(path));
+    commands.SetEnabled(cmd::SaveDbAction, true);
+    saving.SaveDbClick();
+    EXPECT_EQ(boxes.shown.size(), 2);
+    EXPECT_EQ(Records(path).size(), 4);
+}
+
+TEST_F(SavingTest, CopiesThatKilledProgramsLeftInTheTemporaryFolderGo)
+{
+    const QString temp = dir.path() + "/temp";
+    ASSERT_TRUE(QDir().mkpath(temp));
+    options.TempFolder = temp + '/';
+    const auto make = [&](const QString &name, int ageSeconds) {
+        QFile f(temp + '/' + name);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                  QFileDevice::FileModificationTime));
+    };
+    make("QbxAb3dE9.tmp", 3600);             // left by a killed program
+    make(".QbxAb3dE9.tmp.Zx81Qp.tmp", 3600); // its half-written replacement
+    make("QbxFresh1.tmp", 10);               // another program is making it
+    make("QbxHeld12.tmp", 3600);             // another program uses it
+    make("Qbxnotours.txt", 3600);            // not a copy
+    const std::unique_ptr<engine::File> held = engine::SystemFileSystem().Open(
+        EngineFileName(temp + "/QbxHeld12.tmp"), false, engine::FileLock::Shared);
+
+    OpenChanged(Write("cat.db", ManyRecords(3)));
+    ASSERT_TRUE(saving.MakeSearchCopy());
+    const QString own = QFileInfo(options.SearchTable).fileName();
+    QStringList left = QDir(temp).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    left.removeAll(own);
+    EXPECT_EQ(left, QStringList({"QbxFresh1.tmp", "QbxHeld12.tmp", "Qbxnotours.txt"}));
+    // The program holds its own copy in the same way while it uses it.
+    EXPECT_THROW(engine::SystemFileSystem().Open(EngineFileName(options.SearchTable), false,
+                                                 engine::FileLock::Exclusive),
+                 engine::Error);
+}
