@@ -138,9 +138,17 @@ void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
     TNoWriteProgress progress;
     const TWriteResult result =
         WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);
-    if (!result.Ok())
-        throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") +
-                        result.engineMessage);
+    if (result.Ok())
+        return;
+    // The reasons a user can act on are told in words; others by the
+    // engine's own message.
+    const int code = result.engineCode;
+    const bool known =
+        code == engine::ErrDiskFull || code == engine::ErrAccessDenied || code == engine::ErrLocked;
+    QString reason = known ? TableProblemText(code) : result.engineMessage;
+    if (known)
+        reason[0] = reason[0].toLower();
+    throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") + reason);
 }
 
 } // namespace qbx::cli

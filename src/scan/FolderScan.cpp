@@ -182,10 +182,12 @@ bool TFolderScan::WalkFolder(Level &level, const std::string &folder, int64_t &t
         if (Stopped())
             return false; // unfinished: the folder gets no size
         const TFolderListing::Entry &entry = listing.At(i);
-        if (entry.kind == TEntryKind::Other)
-            continue;
         const std::string_view bytes = listing.Name(i);
         path.assign(folder).append(bytes);
+        if (entry.kind == TEntryKind::Other) {
+            skipped_.AddSpecial(ShownPath(path));
+            continue;
+        }
         std::optional<QString> entryName = CatalogueName(bytes);
         if (!entryName) {
             skipped_.Add(ShownPath(path));

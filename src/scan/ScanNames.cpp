@@ -54,7 +54,13 @@ std::optional<QString> CatalogueName(std::string_view bytes)
 
 QString ShownPath(const std::string &path)
 {
-    return QString::fromUtf8(path.data(), qsizetype(path.size()));
+    // A line break or tab in a name would split the lists of the scan's
+    // report; it shows as the mark of a character that cannot be shown.
+    QString shown = QString::fromUtf8(path.data(), qsizetype(path.size()));
+    for (QChar &c : shown)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QChar::ReplacementCharacter;
+    return shown;
 }
 
 } // namespace qbx

@@ -17,7 +17,8 @@ namespace qbx {
 // or nothing left at all.
 std::optional<QString> CatalogueName(std::string_view bytes);
 
-// A path of the file system (the system's bytes) as the user is shown it.
+// A path of the file system (the system's bytes) as the user is shown it, on
+// one line: control characters show as U+FFFD, as bytes that are not UTF-8.
 QString ShownPath(const std::string &path);
 
 } // namespace qbx

@@ -7,8 +7,9 @@ namespace qbx {
 
 // What a scan left out, told to the user when it ends: entries whose names
 // the catalogue cannot hold (or that repeat a neighbour's name ignoring
-// case), archives whose contents could not be read, and archives listed only
-// up to the member cap. Each group keeps its count and the first few paths.
+// case), special entries (links to folders, broken links, FIFOs, sockets,
+// devices), archives whose contents could not be read, and archives listed
+// only up to the member cap. Each group keeps its count and the first few paths.
 class TSkipReport {
 public:
     static constexpr int ShownPaths = 10;
@@ -31,6 +32,9 @@ public:
     void AddCapped(const QString &archive) { capped_.Add(archive); }
     // An entry whose path below its disc is longer than the catalogue holds.
     void AddTooLong(const QString &path) { tooLong_.Add(path); }
+    // A link to a folder, a broken link, a FIFO, socket or device: neither a
+    // file nor a folder that the catalogue could hold.
+    void AddSpecial(const QString &path) { special_.Add(path); }
     void Clear() { *this = TSkipReport(); }
 
     // The entries left out for their names.
@@ -39,9 +43,11 @@ public:
     const Group &Unreadable() const { return unreadable_; }
     const Group &Capped() const { return capped_; }
     const Group &TooLong() const { return tooLong_; }
+    const Group &Special() const { return special_; }
     bool Empty() const
     {
-        return names_.count + tooLong_.count + unreadable_.count + capped_.count == 0;
+        return names_.count + tooLong_.count + special_.count + unreadable_.count + capped_.count ==
+               0;
     }
 
     // The report shown when the scan ends; "" when there is nothing to tell.
@@ -50,6 +56,7 @@ public:
 private:
     Group names_;
     Group tooLong_;
+    Group special_;
     Group unreadable_;
     Group capped_;
 };

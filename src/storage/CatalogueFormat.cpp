@@ -61,6 +61,8 @@ QString TableProblemText(int engineCode)
         return QStringLiteral("Файл повреждён или не является таблицей");
     case engine::ErrEncrypted:
         return QStringLiteral("Таблица защищена паролем");
+    case engine::ErrDiskFull:
+        return QStringLiteral("Недостаточно места на диске");
     default:
         return QStringLiteral("Ошибка чтения файла");
     }

@@ -116,6 +116,7 @@ TEST_F(FolderScan, NamesTheCatalogueCannotHoldAreLeftOutAndReported)
     File("N/bad\xFF.txt", 10);                  // not UTF-8
     File("N/song \xF0\x9F\x8E\xB5.mp3", 10);    // emoji
     File("N/tab\there.txt", 10);
+    File("N/new\nline.txt", 10);
     File("N/ok.txt", 5);
     settings.TerminalSize = false;
     EXPECT_EQ(Scan(Disc(QStringLiteral("CD")), "N"), 1005);
@@ -126,12 +127,15 @@ TEST_F(FolderScan, NamesTheCatalogueCannotHoldAreLeftOutAndReported)
     EXPECT_EQ(d->Producer, QStringLiteral("Bjork"));
     EXPECT_EQ(d->Product, QStringLiteral("Joga"));
     EXPECT_EQ(Size(QStringLiteral("CD\\N")), 1005) << "skipped files count in no total";
-    EXPECT_EQ(scan.Skipped().Count(), 7);
+    EXPECT_EQ(scan.Skipped().Count(), 8);
+    // Each path stays on its line of the report.
+    EXPECT_TRUE(
+        scan.Skipped().Paths().contains(FolderPath("N") + QStringLiteral("new\uFFFDline.txt")));
     EXPECT_TRUE(scan.Skipped().Paths().contains(FolderPath("N") + QStringLiteral("x|y")));
     EXPECT_TRUE(scan.Skipped().Paths().contains(FolderPath("N") + QStringLiteral("中文.txt")));
     EXPECT_FALSE(scan.Skipped().Paths().join(u'\n').contains(QStringLiteral("inner.txt")));
     const QString text = scan.Skipped().Text();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Не добавлено в каталог элементов: 7.\r")));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Не добавлено в каталог элементов: 8.\r")));
 }
 
 TEST_F(FolderScan, PathsLongerThanTheCatalogueHoldsAreLeftOutAndReported)
@@ -149,7 +153,7 @@ TEST_F(FolderScan, PathsLongerThanTheCatalogueHoldsAreLeftOutAndReported)
     EXPECT_EQ(Names(Node(b)), (QStringList{QString(10, u'f'), QStringLiteral("x.txt")}));
     EXPECT_EQ(scan.Skipped().TooLong().count, 2);
     EXPECT_EQ(scan.Skipped().Count(), 0);
-    EXPECT_TRUE(scan.Skipped().Text().startsWith(
+    EXPECT_TRUE(scan.Skipped().Text().contains(
         QStringLiteral("Не добавлено в каталог элементов со слишком длинным путём: 2.\r")));
 }
 
@@ -236,6 +240,14 @@ TEST_F(FolderScan, LinksAndSpecialFilesCannotHangTheWalk)
     EXPECT_EQ(Names(Node(QStringLiteral("CD\\L"))), (QStringList{"sub", "link.txt", "real.txt"}));
     EXPECT_EQ(Size(QStringLiteral("CD\\L\\link.txt")), 42);
     EXPECT_EQ(Node(QStringLiteral("CD\\L\\sub"))->ChildCount(), 0);
+    // What was left out is told, not dropped silently.
+    const TSkipReport::Group &special = scan.Skipped().Special();
+    EXPECT_EQ(special.count, 4);
+    EXPECT_TRUE(special.paths.contains(FolderPath("L/sub") + "up"));
+    EXPECT_TRUE(special.paths.contains(FolderPath("L") + "a.mp3"));
+    EXPECT_TRUE(scan.Skipped().Text().contains(
+        "Не добавлено в каталог особых элементов: 4.\rЭто ссылки на папки, ссылки, ведущие в "
+        "никуда, каналы, сокеты и устройства.\r"));
 }
 
 TEST_F(FolderScan, SparseFilesCountWithTheirFullSize)
