@@ -1,6 +1,7 @@
 #include "app/PaneTreeWidget.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -10,6 +11,18 @@ TPaneTreeWidget::TPaneTreeWidget(QWidget *parent) : QTreeView(parent)
 {
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void TPaneTreeWidget::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    QScrollBar *sideways = horizontalScrollBar();
+    const int kept = sideways->value();
+    QTreeView::scrollTo(index, hint);
+    sideways->setValue(kept);
+    // The item's rectangle starts at its image, after the indentation.
+    const int start = visualRect(index).left();
+    if (index.isValid() && (start < 0 || start > viewport()->width() - indentation()))
+        sideways->setValue(kept + start - indentation());
 }
 
 int TPaneTreeWidget::sizeHintForColumn(int column) const

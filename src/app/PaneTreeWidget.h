@@ -12,6 +12,12 @@ class TPaneTreeWidget : public QTreeView {
 public:
     explicit TPaneTreeWidget(QWidget *parent = nullptr);
 
+    // Scrolls the rows as the tree view does, but sideways only as far as
+    // needed to show where the item begins: the plain view jumps back to the
+    // left edge whenever its column is wider than the pane, hiding the deep
+    // label just clicked.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
 protected:
     int sizeHintForColumn(int column) const override;
 };

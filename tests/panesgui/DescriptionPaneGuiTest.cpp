@@ -192,7 +192,26 @@ TEST_F(PaneGui, DeepLabelsScrollInsteadOfBeingCut)
     const int needed = label.left() + View()->fontMetrics().horizontalAdvance(file->Text());
     ASSERT_GT(needed, View()->viewport()->width()); // more than the pane shows
     EXPECT_GE(View()->header()->sectionSize(0), needed);
-    EXPECT_GT(View()->horizontalScrollBar()->maximum(), 0);
+    QScrollBar *sideways = View()->horizontalScrollBar();
+    ASSERT_GT(sideways->maximum(), 0);
+
+    // Scrolled to the deep label, a click on it keeps it in view instead of
+    // jumping back to the left edge (the view scrolls to a clicked item a
+    // moment after the press).
+    sideways->setValue(sideways->maximum());
+    QCoreApplication::processEvents();
+    const QRect shown = View()->visualRect(mainModel.IndexOf(file));
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {},
+                      {shown.left() + 30, shown.center().y()});
+    QTest::qWait(QApplication::doubleClickInterval() + 150);
+    EXPECT_EQ(mainModel.SelectedNodes(), std::vector<TTreeNode *>{file});
+    EXPECT_EQ(sideways->value(), sideways->maximum());
+    // Going to a node whose image lies left of the pane brings it into view.
+    mainModel.Select(cd1);
+    View()->scrollTo(mainModel.IndexOf(cd1));
+    const int cd1Start = View()->visualRect(mainModel.IndexOf(cd1)).left();
+    EXPECT_GE(cd1Start, 0);
+    EXPECT_LT(cd1Start, View()->viewport()->width());
 
     // Short labels keep the row as wide as the pane: a click right of a
     // label still selects its node.
