@@ -15,6 +15,12 @@ namespace qbx {
 
 namespace {
 
+// Told at start about a place of the options that exists but cannot be read.
+const QString kUnreadableStore =
+    QStringLiteral("\rФайл параметров программы не удаётся прочитать: нет доступа, или это не "
+                   "файл параметров.\r\n\nПрограмма работает с параметрами по умолчанию и не "
+                   "изменит этот файл при выходе.");
+
 // Sub-keys of the registry key and sections of the INI file.
 const QString kFolders = QStringLiteral("Folders");
 const QString kGeometry = QStringLiteral("Geometry");
@@ -148,8 +154,11 @@ bool TOptions::Load()
 bool TOptions::LoadFromRegistry()
 {
     Registry reg(HKEY_CURRENT_USER);
-    if (!reg.OpenKey(RegistryKey, false))
+    if (!reg.OpenKey(RegistryKey, false)) {
+        if (Registry::StoreUnreadable(HKEY_CURRENT_USER))
+            LoadWarning = Registry::StoreFileName(HKEY_CURRENT_USER) + kUnreadableStore;
         return false;
+    }
     // Every value starts from its default, so a missing sub-key or a value
     // of the wrong type leaves the default in place.
     SetDefaults();
@@ -188,11 +197,7 @@ bool TOptions::LoadFromIni()
         return false;
     const IniFile ini(IniFileName);
     if (ini.Unreadable()) {
-        LoadWarning =
-            IniFileName + QStringLiteral("\rФайл параметров программы не удаётся прочитать: нет "
-                                         "доступа, или это не файл параметров.\r\n\nПрограмма "
-                                         "работает с параметрами по умолчанию и не изменит этот "
-                                         "файл при выходе.");
+        LoadWarning = IniFileName + kUnreadableStore;
         return false;
     }
     DbFolder =

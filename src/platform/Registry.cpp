@@ -211,6 +211,19 @@ QString Registry::StoreFileName(RegistryHive hive)
     return paths::ConfigFolder() + QLatin1String(name);
 }
 
+bool Registry::StoreUnreadable(RegistryHive hive)
+{
+    QFile file(StoreFileName(hive));
+    if (!file.exists())
+        return false;
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    bool damaged = false;
+    file.close();
+    ReadStoreFile(hive, &damaged);
+    return damaged;
+}
+
 void Registry::EnsureLoaded()
 {
     if (!root_) {

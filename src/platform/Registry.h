@@ -89,6 +89,10 @@ public:
 
     // The store file of a hive under the current $XDG_CONFIG_HOME.
     static QString StoreFileName(RegistryHive hive);
+    // The hive's store file exists but cannot be read as a store (no
+    // permission, too large, or not a store's text): it reads as empty, and
+    // it is kept as it is until something is written to the hive.
+    static bool StoreUnreadable(RegistryHive hive);
 
     // Makes the key the current key. Without canCreate a missing key is not
     // created and false is returned (the previous current key is closed).

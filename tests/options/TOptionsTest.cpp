@@ -399,6 +399,22 @@ TEST_F(TOptionsTest, AnIniThatCannotBeReadIsReportedAndNeverReplacedByDefaults)
     TOptions folder;
     EXPECT_FALSE(folder.Load());
     EXPECT_EQ(folder.LoadWarning, warning);
+
+    // So is a registry store that is not a store's text, which stays as it
+    // was at exit.
+    ASSERT_TRUE(QDir().rmdir(o.IniFileName));
+    const QString store = Registry::StoreFileName(HKEY_CURRENT_USER);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(store).path()));
+    QFile junk(store);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("\x01\x02 not a store\n");
+    junk.close();
+    TOptions damaged;
+    EXPECT_FALSE(damaged.Load());
+    EXPECT_EQ(damaged.LoadWarning, store + warning.mid(o.IniFileName.size()));
+    damaged.Save(window);
+    ASSERT_TRUE(junk.open(QIODevice::ReadOnly));
+    EXPECT_EQ(junk.readAll(), "\x01\x02 not a store\n");
 }
 
 TEST_F(TOptionsTest, SaveOnAFullDiscFailsAndKeepsTheOldContents)
