@@ -11,6 +11,7 @@
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
+#include "storage/CatalogueFormat.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -110,6 +111,13 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
         } catch (const std::bad_alloc &) {
             c_.query.Close();
             Report(kFailed + QStringLiteral("\r\n\nНедостаточно памяти."));
+        } catch (const engine::Error &e) {
+            c_.query.Close();
+            // A file problem in words; a statement's own error as the engine
+            // words it.
+            const QString message =
+                e.code() == engine::ErrSqlSyntax ? SearchErrorText(e.what()) : EngineErrorText(e);
+            Report(message.isEmpty() ? kFailed : kFailed + QStringLiteral("\r\n\n") + message);
         } catch (const std::exception &e) {
             c_.query.Close();
             const QString message = SearchErrorText(e.what());

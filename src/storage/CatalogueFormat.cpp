@@ -68,6 +68,22 @@ QString TableProblemText(int engineCode)
     }
 }
 
+QString EngineErrorText(const engine::Error &error)
+{
+    switch (error.code()) {
+    case engine::ErrFileNotFound:
+    case engine::ErrAccessDenied:
+    case engine::ErrLocked:
+    case engine::ErrCorrupt:
+    case engine::ErrEncrypted:
+    case engine::ErrDiskFull:
+    case engine::ErrIo:
+        return TableProblemText(error.code()) + u'.';
+    default:
+        return QString::fromUtf8(error.what());
+    }
+}
+
 int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *reason)
 {
     if (reason)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Error.h"
 #include "engine/TableHeader.h"
 #include "session/IStorageStatus.h"
 
@@ -28,6 +29,10 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *r
 
 // The engine's error code as a reason a user reads.
 QString TableProblemText(int engineCode);
+// What a user reads of an engine error: the reason in words when it is about
+// the file (missing, refused, busy, damaged, protected, a full disc, a failed
+// read or write), else the engine's own message (a statement's syntax).
+QString EngineErrorText(const engine::Error &error);
 // The same test on the fields of a table already open.
 int TableFormatOfFields(const std::vector<engine::FieldDef> &fields);
 

@@ -262,8 +262,10 @@ bool TCatalogueFiles::ReadTable(const QString &title)
             });
     } catch (const std::bad_alloc &) {
         failure = OutOfMemoryText();
+    } catch (const engine::Error &e) {
+        failure = EngineErrorText(e);
     } catch (const std::exception &e) {
-        // The engine's errors and anything else that stops the reading.
+        // Anything else that stops the reading.
         failure = QString::fromStdString(e.what());
     }
     // What was read stays in the tree; the commands come back and a failure

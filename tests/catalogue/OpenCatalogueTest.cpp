@@ -186,7 +186,8 @@ TEST_F(CatalogueTest, EngineFailureDuringLoadIsReportedAndCommandsComeBack)
     ASSERT_TRUE(f.resize(100)); // the file is damaged after it was checked
     shell.SetDbState(DbEntire);
     ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_TRUE(boxes.shown[0].text.startsWith(path + "\rОшибка чтения базы данных."));
+    EXPECT_EQ(boxes.shown[0].text, path + "\rОшибка чтения базы данных.\r\n\n"
+                                          "Файл повреждён или не является таблицей.");
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
     EXPECT_TRUE(commands.Enabled(cmd::CloseDbAction));
     EXPECT_TRUE(view.popupEnabled);

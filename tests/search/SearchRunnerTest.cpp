@@ -73,6 +73,12 @@ TEST_F(SearchRunnerTest, EngineErrorsAreReportedWithTheEngineMessage)
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Поиск в базе данных"));
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
     EXPECT_FALSE(shell.CommandsFrozen());
+
+    // A file problem is told in words, not in the engine's English.
+    ASSERT_TRUE(QFile::remove(files.TableName()));
+    FoundPaths(QStringLiteral("(Label LIKE '%')"));
+    ASSERT_EQ(boxes.shown.size(), 2);
+    EXPECT_EQ(boxes.shown[1].text, kFailed + QStringLiteral("\r\n\nФайл не найден."));
 }
 
 TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTemporaryCopy)
