@@ -238,10 +238,18 @@ void TItemOperations::CarryOutRename()
         const auto [disc, path] = SplitFirst(label);
         const std::vector<QString> expanded =
             ExpandedPathsBelow(node, [this](const TTreeNode *n) { return d_.view.IsExpanded(n); });
-        d_.catalogue.CopySubtree(node, disc, path);
-        if (d_.options.ConflictAnswer != ConflictCancel) {
-            TTreeNode *parent = node->Parent();
-            d_.catalogue.DeleteNode(node);
+        TTreeNode *parent = node->Parent();
+        bool moved = false;
+        {
+            // The copy and the removal reach the view as one change, not as
+            // a row insertion per copied node.
+            TTreeMerge merge(tree);
+            d_.catalogue.CopySubtree(node, disc, path);
+            moved = d_.options.ConflictAnswer != ConflictCancel;
+            if (moved)
+                d_.catalogue.DeleteNodes({node});
+        }
+        if (moved) {
             d_.model.Select(parent);
             if (TTreeNode *renamed = NodeByFullPath(tree, label)) {
                 d_.model.Select(renamed);
@@ -282,13 +290,21 @@ void TItemOperations::MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target
     }
     const bool hadChildren = target->HasChildren();
     const auto [label, path] = SplitFirst(FullItemPath(target) + u'\\' + name);
-    d_.catalogue.CopySubtree(dragged, label, path);
+    TTree &tree = d_.catalogue.Tree();
+    bool moved = false;
+    {
+        // One change of the view, not a row insertion per copied node.
+        TTreeMerge merge(tree);
+        d_.catalogue.CopySubtree(dragged, label, path);
+        moved = d_.options.ConflictAnswer != ConflictCancel;
+        if (moved)
+            d_.catalogue.DeleteNodes({dragged});
+    }
     MarkChanged();
-    if (d_.options.ConflictAnswer != ConflictCancel) {
-        d_.catalogue.DeleteNode(dragged);
+    if (moved) {
         d_.model.Select(target);
         if (BecomesFolder(target, hadChildren))
-            d_.catalogue.Tree().SetImage(target, ImageFolder);
+            tree.SetImage(target, ImageFolder);
     }
     d_.options.ConflictAnswer = ConflictNotAsked;
     Refresh();
@@ -364,8 +380,7 @@ void TItemOperations::DeleteItemClick()
             reserve = nullptr;
     }
     TTreeNode *fallback = top.front()->Parent();
-    for (TTreeNode *n : top)
-        d_.catalogue.DeleteNode(n);
+    d_.catalogue.DeleteNodes(top);
     d_.model.Select(chosen ? chosen : reserve ? reserve : fallback);
     MarkChanged();
     Refresh();
@@ -391,15 +406,19 @@ void TItemOperations::DeleteSubitemsClick()
     }
     d_.options.EditState = EditNone;
     TTree &tree = d_.catalogue.Tree();
-    for (TTreeNode *node : top) {
-        // From the last child on, so no sibling list is shifted.
-        while (node->HasChildren()) {
-            TTreeNode *child = node->Child(node->ChildCount() - 1);
-            tree.FreeDescriptions(child);
-            tree.RemoveNode(child);
+    {
+        // One change of the view for all of it, not a row removal per child.
+        TTreeMerge merge(tree);
+        for (TTreeNode *node : top) {
+            // From the last child on, so no sibling list is shifted.
+            while (node->HasChildren()) {
+                TTreeNode *child = node->Child(node->ChildCount() - 1);
+                tree.FreeDescriptions(child);
+                tree.RemoveNode(child);
+            }
+            if (node->Image() == ImageFolderOpen)
+                tree.SetImage(node, ImageFolder);
         }
-        if (node->Image() == ImageFolderOpen)
-            tree.SetImage(node, ImageFolder);
     }
     MarkChanged();
     Refresh();

@@ -221,4 +221,27 @@ TTreeNode *TCatalogueTree::DeleteNode(TTreeNode *node)
     return fallback;
 }
 
+void TCatalogueTree::DeleteNodes(const std::vector<TTreeNode *> &nodes)
+{
+    options_.EditState = EditNone;
+    {
+        TTreeMerge merge(tree_);
+        std::vector<TTreeNode *> parents;
+        for (TTreeNode *node : nodes) {
+            tree_.FreeDescriptions(node);
+            if (node->Parent())
+                parents.push_back(node->Parent());
+        }
+        tree_.RemoveNodes(nodes); // the root stays
+        for (TTreeNode *parent : parents)
+            if (parent->Image() == ImageFolderOpen && !parent->HasChildren())
+                tree_.SetImage(parent, ImageFolder);
+    }
+    options_.TreeChanged = true;
+    // Inside a caller's bracket the view still holds the deleted nodes: the
+    // caller refreshes once the bracket is closed.
+    if (OnTreeChanged && !tree_.InUpdate())
+        OnTreeChanged();
+}
+
 } // namespace qbx

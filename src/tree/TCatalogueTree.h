@@ -48,6 +48,12 @@ public:
     // parent folder left without children shows the collapsed image. Gives
     // that fall-back node.
     TTreeNode *DeleteNode(TTreeNode *node);
+    // Deletes several nodes, none inside another, as one change of the
+    // view (a row removal per node would cost the view a pass over all its
+    // persistent indexes each). Parent folders left without children show
+    // the collapsed image; the caller chooses the selection afterwards.
+    // Inside an open TTreeMerge the caller also refreshes the pane after it.
+    void DeleteNodes(const std::vector<TTreeNode *> &nodes);
 
 private:
     void ResolveConflict(TTreeNode *node, const QString &fullPath,

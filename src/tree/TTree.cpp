@@ -4,6 +4,7 @@
 #include "tree/NodeOrder.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace qbx {
 namespace {
@@ -237,6 +238,19 @@ void TTree::FreeDescriptions(TTreeNode *node)
             FreeDescriptions(child.get());
 }
 
+void TTree::VisitSubtree(const TTreeNode *node, const std::function<void(const TTreeNode *)> &visit)
+{
+    std::vector<const TTreeNode *> pending{node};
+    while (!pending.empty()) {
+        const TTreeNode *n = pending.back();
+        pending.pop_back();
+        visit(n);
+        if (n->children_)
+            for (const auto &child : n->children_->nodes)
+                pending.push_back(child.get());
+    }
+}
+
 void TTree::RemoveNode(TTreeNode *node)
 {
     TTreeNode *parent = node->parent_;
@@ -259,6 +273,46 @@ void TTree::RemoveNode(TTreeNode *node)
     list.Renumber(r);
     if (live)
         observer_->AfterRemove();
+}
+
+void TTree::RemoveNodes(const std::vector<TTreeNode *> &nodes)
+{
+    Begin(Bracket::Layout);
+    std::unordered_set<const TTreeNode *> doomed;
+    std::vector<TTreeNode *> parents;
+    for (TTreeNode *node : nodes) {
+        TTreeNode *parent = node->parent_;
+        if (!parent || !doomed.insert(node).second)
+            continue;
+        if (InLayoutChange())
+            observer_->Removing(node);
+        parent->children_->index.Erase(node);
+        parents.push_back(parent);
+    }
+    std::sort(parents.begin(), parents.end());
+    parents.erase(std::unique(parents.begin(), parents.end()), parents.end());
+    for (TTreeNode *parent : parents) {
+        TChildList &list = *parent->children_;
+        size_t kept = 0;
+        size_t keptOrdered = 0;
+        size_t firstGone = list.nodes.size();
+        for (size_t i = 0; i < list.nodes.size(); ++i) {
+            if (doomed.count(list.nodes[i].get()) > 0) {
+                firstGone = std::min(firstGone, i);
+                continue;
+            }
+            if (i < list.ordered)
+                ++keptOrdered;
+            if (kept != i)
+                list.nodes[kept] = std::move(list.nodes[i]);
+            ++kept;
+        }
+        list.nodes.resize(kept); // deletes the removed subtrees
+        list.ordered = uint32_t(keptOrdered);
+        list.Renumber(firstGone);
+    }
+    ++version_;
+    End();
 }
 
 void TTree::SetSiblingOrder(TSiblingOrder less)

@@ -7,8 +7,10 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace qbx {
 
@@ -91,8 +93,16 @@ public:
 
     // Releases the descriptions and records of node and every node below.
     void FreeDescriptions(TTreeNode *node);
+    // Calls visit for node and every node below it, in no particular order
+    // and without settling any folder's order.
+    static void VisitSubtree(const TTreeNode *node,
+                             const std::function<void(const TTreeNode *)> &visit);
     // Deletes node with its subtree; the root cannot be deleted.
     void RemoveNode(TTreeNode *node);
+    // Deletes several nodes with their subtrees, none inside another, as one
+    // change of layout; each sibling list is compacted once, so removing many
+    // siblings of a large folder costs one pass over it.
+    void RemoveNodes(const std::vector<TTreeNode *> &nodes);
 
     // The order siblings are kept in; SiblingLess unless changed (the
     // search results of some presentations are ordered by plain text). A

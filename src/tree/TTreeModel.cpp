@@ -183,18 +183,26 @@ void TTreeModel::BeforeLayoutChange()
     layoutFrom_ = persistentIndexList();
     layoutNodes_.clear();
     layoutNodes_.reserve(size_t(layoutFrom_.size()));
-    for (const QModelIndex &i : std::as_const(layoutFrom_))
+    layoutPlaces_.clear();
+    layoutPlaces_.reserve(size_t(layoutFrom_.size()));
+    for (const QModelIndex &i : std::as_const(layoutFrom_)) {
+        layoutPlaces_.emplace(NodeAt(i), layoutNodes_.size());
         layoutNodes_.push_back(NodeAt(i));
+    }
 }
 
 void TTreeModel::Removing(TTreeNode *node)
 {
-    for (TTreeNode *&n : layoutNodes_)
-        for (const TTreeNode *p = n; p; p = p->Parent())
-            if (p == node) {
-                n = nullptr;
-                break;
-            }
+    if (layoutPlaces_.empty())
+        return;
+    // The places of deleted nodes are dropped too: a node made later in the
+    // same change may get a deleted one's address.
+    TTree::VisitSubtree(node, [this](const TTreeNode *n) {
+        const auto [from, to] = layoutPlaces_.equal_range(n);
+        for (auto it = from; it != to; ++it)
+            layoutNodes_[it->second] = nullptr;
+        layoutPlaces_.erase(from, to);
+    });
 }
 
 void TTreeModel::AfterLayoutChange()
@@ -206,6 +214,7 @@ void TTreeModel::AfterLayoutChange()
     changePersistentIndexList(layoutFrom_, to);
     layoutFrom_.clear();
     layoutNodes_.clear();
+    layoutPlaces_.clear();
     emit layoutChanged();
 }
 

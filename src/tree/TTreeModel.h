@@ -7,6 +7,7 @@
 #include <QList>
 #include <QVariant>
 
+#include <unordered_map>
 #include <vector>
 
 namespace qbx {
@@ -80,6 +81,9 @@ private:
     // (null once deleted).
     QModelIndexList layoutFrom_;
     std::vector<TTreeNode *> layoutNodes_;
+    // Where each of those nodes stands in layoutNodes_, so that a removal
+    // costs what it removes rather than a pass over every persistent index.
+    std::unordered_multimap<const TTreeNode *, size_t> layoutPlaces_;
 };
 
 } // namespace qbx

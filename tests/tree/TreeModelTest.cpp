@@ -157,6 +157,45 @@ TEST_F(TreeModel, MergeIsOneLayoutChangeThatKeepsPersistentIndexes)
     ExpectModelMatchesTree(model.index(0, 0));
 }
 
+TEST_F(TreeModel, RemovingManyNodesIsOneLayoutChangeThatKeepsTheRest)
+{
+    for (int i = 0; i < 30; ++i)
+        Insert("CD1", QStringLiteral("f\\n%1").arg(i, 2, 10, QChar(u'0')));
+    Insert("CD1", "g\\deep\\x");
+    std::vector<TTreeNode *> doomed;
+    {
+        TTreeMerge merge(tree); // new siblings wait unsorted behind the ordered ones
+        Insert("CD1", "f\\a_late");
+        Insert("CD1", "f\\z_late");
+        for (int i = 0; i < 30; i += 3)
+            doomed.push_back(Node(QStringLiteral("CD1\\f\\n%1").arg(i, 2, 10, QChar(u'0'))));
+        doomed.push_back(Node("CD1\\f\\z_late"));
+    }
+    doomed.push_back(Node("CD1\\g\\deep"));
+    const QPersistentModelIndex kept = model.IndexOf(Node("CD1\\f\\n29"));
+    const QPersistentModelIndex gone = model.IndexOf(Node("CD1\\f\\n27"));
+    const QPersistentModelIndex below = model.IndexOf(Node("CD1\\g\\deep\\x"));
+    QSignalSpy layouts(&model, &QAbstractItemModel::layoutChanged);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+    tree.RemoveNodes(doomed);
+    EXPECT_EQ(layouts.size(), 1);
+    EXPECT_EQ(removed.size(), 0);
+    const TTreeNode *f = Node("CD1\\f");
+    ASSERT_EQ(f->ChildCount(), 21);
+    EXPECT_EQ(f->Child(0)->Text(), "a_late");
+    EXPECT_EQ(f->Child(1)->Text(), "n01");
+    for (int i = 0; i < f->ChildCount(); ++i)
+        EXPECT_EQ(f->Child(i)->Row(), i);
+    EXPECT_EQ(tree.FindChild(f, u"N03"), nullptr);
+    EXPECT_EQ(tree.FindChild(f, u"N04"), f->Child(3));
+    EXPECT_EQ(TTreeModel::NodeAt(kept), f->Child(20));
+    EXPECT_EQ(kept.row(), 20);
+    EXPECT_FALSE(gone.isValid());
+    EXPECT_FALSE(below.isValid()) << "removed with its folder";
+    EXPECT_EQ(Node("CD1\\g")->ChildCount(), 0);
+    ExpectModelMatchesTree(model.index(0, 0));
+}
+
 TEST_F(TreeModel, AnotherSiblingOrderReordersEveryLevel)
 {
     for (const char *p : {"b\\y", "b\\X", "A", "c"})
