@@ -44,6 +44,24 @@ void CheckCatalogueFile(const QString &fileName)
 
 namespace {
 
+// The reasons a user can act on are told in words; others by the engine's
+// own message.
+QString Reason(int engineCode, const QString &engineMessage)
+{
+    switch (engineCode) {
+    case engine::ErrAccessDenied:
+    case engine::ErrLocked:
+    case engine::ErrCorrupt:
+    case engine::ErrDiskFull: {
+        QString reason = TableProblemText(engineCode);
+        reason[0] = reason[0].toLower();
+        return reason;
+    }
+    default:
+        return engineMessage;
+    }
+}
+
 [[noreturn]] void NotCatalogue(const QString &fileName)
 {
     throw TCliError(fileName + QStringLiteral(": файл не является базой данных по компакт-дискам"));
@@ -109,8 +127,12 @@ void TLoadedCatalogue::Load(const QString &fileName)
         ReadCatalogueTable(fileName, catalogue_, {},
                            [this] { return options_.ConflictAnswer != ConflictCancel; });
     } catch (const engine::Error &e) {
+        // Another program may take the table between the check and the
+        // reading (the check shares it, reading needs it alone).
+        if (e.code() == engine::ErrLocked)
+            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
         throw TCliError(fileName + QStringLiteral(": ошибка чтения базы данных: ") +
-                        QString::fromStdString(e.what()));
+                        Reason(e.code(), QString::fromUtf8(e.what())));
     }
     CheckNotCancelled();
 }
@@ -140,15 +162,8 @@ void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
         WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);
     if (result.Ok())
         return;
-    // The reasons a user can act on are told in words; others by the
-    // engine's own message.
-    const int code = result.engineCode;
-    const bool known =
-        code == engine::ErrDiskFull || code == engine::ErrAccessDenied || code == engine::ErrLocked;
-    QString reason = known ? TableProblemText(code) : result.engineMessage;
-    if (known)
-        reason[0] = reason[0].toLower();
-    throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") + reason);
+    throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") +
+                    Reason(result.engineCode, result.engineMessage));
 }
 
 } // namespace qbx::cli
