@@ -132,6 +132,32 @@ TEST_F(CliTest, OutputThatCannotBeWrittenIsAnError)
     }
 }
 
+TEST_F(CliSearch, SqlErrorsPointIntoTheConditionAsTyped)
+{
+    // The statement around the condition holds the file name: its length
+    // must not shift the position the user is shown.
+    for (const QStringList &extra : {QStringList(), QStringList{"--kinds", "files"}}) {
+        const CliRun r = Run(QStringList{"search", cat, "--sql", "Nope = 1"} + extra);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "qubrix-cli: ошибка в условии --sql в позиции 1: Unknown field "
+                         "\"Nope\"\n");
+    }
+    EXPECT_TRUE(
+        Run({"search", cat, "--sql", "Label = \"x\" AND Nope = 1"}).err.contains("в позиции 17:"));
+}
+
+TEST_F(CliSearch, TextOptionsWithoutTextAreRefusedNotIgnored)
+{
+    for (const QStringList &args :
+         {QStringList{"--size", "2k", "--exact"}, QStringList{"--sql", "ByteSize = 2048", "--case"},
+          QStringList{"--size-range", "1", "2", "--field", "path"}}) {
+        const CliRun r = Run(QStringList{"search", cat} + args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("--field, --case и --exact относятся только к поиску текста"))
+            << r.err.toStdString();
+    }
+}
+
 TEST_F(CliSearch, HelpAndVersion)
 {
     const CliRun help = Run({"--help"});
