@@ -91,6 +91,15 @@ void CheckCatalogueFields(const QString &fileName, const std::vector<engine::Fie
         NotCatalogue(fileName);
 }
 
+void CheckSaveTarget(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+    const QFileInfo folder(QFileInfo(fileName).absolutePath());
+    if (!folder.isDir())
+        throw TCliError(folder.filePath() + QStringLiteral(": папка не найдена"));
+}
+
 TConflictAnswer ParseConflictAnswer(const QString &value)
 {
     if (value == u"keep")
