@@ -11,16 +11,53 @@
 
 #include <QFileInfo>
 
+#include <csignal>
+#include <iterator>
+
 #include <vector>
 
 namespace qbx::cli {
 
 namespace {
 
-class TNoWriteProgress : public IWriteProgress {
+volatile std::sig_atomic_t gStopSignal = 0;
+
+extern "C" void OnStopSignal(int signal)
+{
+    gStopSignal = signal;
+}
+
+// While a catalogue is written, Ctrl-C, a hang-up or a termination stops the
+// writing, so that the half-written file beside the catalogue is removed
+// rather than left behind; the signal then ends the process as it would have.
+class TSignalStop : public IWriteProgress {
 public:
-    bool Stopped() override { return false; }
+    TSignalStop()
+    {
+        for (size_t i = 0; i < std::size(kSignals); ++i) {
+            struct sigaction action {};
+            action.sa_handler = OnStopSignal;
+            sigemptyset(&action.sa_mask);
+            sigaction(kSignals[i], nullptr, &old_[i]);
+            // A signal the caller ignores (nohup) stays ignored.
+            if (old_[i].sa_handler != SIG_IGN)
+                sigaction(kSignals[i], &action, nullptr);
+        }
+    }
+    ~TSignalStop() override
+    {
+        for (size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &old_[i], nullptr);
+    }
+    TSignalStop(const TSignalStop &) = delete;
+    TSignalStop &operator=(const TSignalStop &) = delete;
+
+    bool Stopped() override { return gStopSignal != 0; }
     void Step() override {}
+
+private:
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction old_[std::size(kSignals)]{};
 };
 
 } // namespace
@@ -166,9 +203,13 @@ void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
     if (FileStampOf(fileName) != before)
         throw TCliError(fileName + QStringLiteral(": файл изменён другой программой во время "
                                                   "работы; каталог не сохранён"));
-    TNoWriteProgress progress;
-    const TWriteResult result =
-        WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);
+    TWriteResult result;
+    {
+        TSignalStop progress;
+        result = WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);
+    }
+    if (gStopSignal != 0)
+        std::raise(gStopSignal);
     if (result.Ok())
         return;
     throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") +
