@@ -182,10 +182,18 @@ int RunSearch(const QStringList &args)
             typedFrom = 1;
         }
     } else if (bySize) {
-        const QStringList range = a.Values("size-range");
-        condition = (a.Has("size") ? SizeExactCondition(ParseSize(a.Value("size")))
-                                   : SizeRangeCondition(ParseSize(range[0]), ParseSize(range[1]))) +
-                    kindFilter;
+        if (a.Has("size")) {
+            condition = SizeExactCondition(ParseSize(a.Value("size")));
+        } else {
+            const QStringList range = a.Values("size-range");
+            const int64_t low = ParseSize(range[0]);
+            const int64_t high = ParseSize(range[1]);
+            // Not "nothing found": a script could not tell it from a typo.
+            if (low > high)
+                throw TUsageError("в --size-range ОТ больше ДО");
+            condition = SizeRangeCondition(low, high);
+        }
+        condition += kindFilter;
     } else {
         typed = pos[1];
         if (typed.isEmpty())

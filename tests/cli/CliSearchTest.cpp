@@ -91,6 +91,7 @@ TEST_F(CliSearch, BadInputGivesOneLineAndStatusTwoAndLeavesTheFile)
         {"search", cat, "--sql", "Label LIKE"},
         {"search", cat, "--sql", "NoSuchField = 1"},
         {"search", cat, "--size", "12 parsecs"},
+        {"search", cat, "--size-range", "2k", "1k"},
         {"search", cat, "x", "--field", "colour"},
         {"search", cat, "x", "--format", "xml"},
         {"search", cat},
