@@ -11,16 +11,53 @@
 
 #include <QFileInfo>
 
+#include <csignal>
+#include <iterator>
+
 #include <vector>
 
 namespace qbx::cli {
 
 namespace {
 
-class TNoWriteProgress : public IWriteProgress {
+volatile std::sig_atomic_t gStopSignal = 0;
+
+extern "C" void OnStopSignal(int signal)
+{
+    gStopSignal = signal;
+}
+
+// While a catalogue is written, Ctrl-C, a hang-up or a termination stops the
+// writing, so that the half-written file beside the catalogue is removed
+// rather than left behind; the signal then ends the process as it would have.
+class TSignalStop : public IWriteProgress {
 public:
-    bool Stopped() override { return false; }
+    TSignalStop()
+    {
+        for (size_t i = 0; i < std::size(kSignals); ++i) {
+            struct sigaction action {};
+            action.sa_handler = OnStopSignal;
+            sigemptyset(&action.sa_mask);
+            sigaction(kSignals[i], nullptr, &old_[i]);
+            // A signal the caller ignores (nohup) stays ignored.
+            if (old_[i].sa_handler != SIG_IGN)
+                sigaction(kSignals[i], &action, nullptr);
+        }
+    }
+    ~TSignalStop() override
+    {
+        for (size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &old_[i], nullptr);
+    }
+    TSignalStop(const TSignalStop &) = delete;
+    TSignalStop &operator=(const TSignalStop &) = delete;
+
+    bool Stopped() override { return gStopSignal != 0; }
     void Step() override {}
+
+private:
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction old_[std::size(kSignals)]{};
 };
 
 } // namespace
@@ -43,6 +80,24 @@ void CheckCatalogueFile(const QString &fileName)
 }
 
 namespace {
+
+// The reasons a user can act on are told in words; others by the engine's
+// own message.
+QString Reason(int engineCode, const QString &engineMessage)
+{
+    switch (engineCode) {
+    case engine::ErrAccessDenied:
+    case engine::ErrLocked:
+    case engine::ErrCorrupt:
+    case engine::ErrDiskFull: {
+        QString reason = TableProblemText(engineCode);
+        reason[0] = reason[0].toLower();
+        return reason;
+    }
+    default:
+        return engineMessage;
+    }
+}
 
 [[noreturn]] void NotCatalogue(const QString &fileName)
 {
@@ -71,6 +126,15 @@ void CheckCatalogueFields(const QString &fileName, const std::vector<engine::Fie
 {
     if (TableFormatOfFields(fields) == TfNotCatalogue)
         NotCatalogue(fileName);
+}
+
+void CheckSaveTarget(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+    const QFileInfo folder(QFileInfo(fileName).absolutePath());
+    if (!folder.isDir())
+        throw TCliError(folder.filePath() + QStringLiteral(": папка не найдена"));
 }
 
 TConflictAnswer ParseConflictAnswer(const QString &value)
@@ -109,8 +173,12 @@ void TLoadedCatalogue::Load(const QString &fileName)
         ReadCatalogueTable(fileName, catalogue_, {},
                            [this] { return options_.ConflictAnswer != ConflictCancel; });
     } catch (const engine::Error &e) {
+        // Another program may take the table between the check and the
+        // reading (the check shares it, reading needs it alone).
+        if (e.code() == engine::ErrLocked)
+            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
         throw TCliError(fileName + QStringLiteral(": ошибка чтения базы данных: ") +
-                        QString::fromStdString(e.what()));
+                        Reason(e.code(), QString::fromUtf8(e.what())));
     }
     CheckNotCancelled();
 }
@@ -135,20 +203,17 @@ void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
     if (FileStampOf(fileName) != before)
         throw TCliError(fileName + QStringLiteral(": файл изменён другой программой во время "
                                                   "работы; каталог не сохранён"));
-    TNoWriteProgress progress;
-    const TWriteResult result =
-        WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);
+    TWriteResult result;
+    {
+        TSignalStop progress;
+        result = WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);
+    }
+    if (gStopSignal != 0)
+        std::raise(gStopSignal);
     if (result.Ok())
         return;
-    // The reasons a user can act on are told in words; others by the
-    // engine's own message.
-    const int code = result.engineCode;
-    const bool known =
-        code == engine::ErrDiskFull || code == engine::ErrAccessDenied || code == engine::ErrLocked;
-    QString reason = known ? TableProblemText(code) : result.engineMessage;
-    if (known)
-        reason[0] = reason[0].toLower();
-    throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") + reason);
+    throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") +
+                    Reason(result.engineCode, result.engineMessage));
 }
 
 } // namespace qbx::cli

@@ -33,6 +33,10 @@ void CheckCatalogueFile(const QString &fileName);
 // The last part, on the fields of the table as a query read them.
 void CheckCatalogueFields(const QString &fileName, const std::vector<engine::FieldDef> &fields);
 
+// Throws unless a catalogue may be written as fileName: a name is given and
+// its folder exists. Checked before the work, so that none is done in vain.
+void CheckSaveTarget(const QString &fileName);
+
 // Answers every name conflict the same way and remembers the item asked
 // about last.
 class TFixedConflictAnswer : public IConflictPrompt {

@@ -15,6 +15,7 @@ int RunMerge(const QStringList &args)
         throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
     const TConflictAnswer answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
     const QString into = a.Value("into");
+    CheckSaveTarget(into);
     const TFileStamp before = FileStampOf(into);
 
     // An existing target is merged into as well, first; a catalogue named

@@ -100,6 +100,7 @@ int RunScan(const QStringList &args)
 
     StartEngine();
     const QString into = a.Value("into");
+    CheckSaveTarget(into);
     const TFileStamp before = FileStampOf(into);
     TLoadedCatalogue catalogue;
     if (QFileInfo::exists(into))

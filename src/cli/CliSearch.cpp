@@ -12,6 +12,9 @@
 #include "tree/NodeRecord.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -103,8 +106,25 @@ QString SavedQueryCondition(const QString &fileName, const TKinds &k)
     return QueryCondition(condition, k.discs, k.folders, k.files);
 }
 
-// Opens the query on the rows of a condition; throws TCliError.
-void OpenSearch(engine::Query &query, const QString &catalogue, const QString &condition)
+// The engine's error in a condition of --sql, its position counted in the
+// condition as typed rather than in the whole statement around it.
+QString SqlConditionError(const QString &message, qsizetype conditionStart)
+{
+    static const QRegularExpression re(QStringLiteral("^(.*) at position (\\d+)\\.?$"));
+    const QRegularExpressionMatch m = re.match(message);
+    if (!m.hasMatch())
+        return QStringLiteral("ошибка в условии --sql: ") + message;
+    const qsizetype position = std::max<qsizetype>(1, m.captured(2).toLongLong() - conditionStart);
+    return QStringLiteral("ошибка в условии --sql в позиции %1: %2")
+        .arg(position)
+        .arg(m.captured(1));
+}
+
+// Opens the query on the rows of a condition; throws TCliError. typedFrom:
+// where the text typed after --sql begins in the condition, or -1 when the
+// condition is built here.
+void OpenSearch(engine::Query &query, const QString &catalogue, const QString &condition,
+                qsizetype typedFrom = -1)
 {
     const std::optional<std::string> statement = SearchStatement(catalogue, condition);
     if (!statement)
@@ -114,8 +134,11 @@ void OpenSearch(engine::Query &query, const QString &catalogue, const QString &c
         query.Open(*statement);
     } catch (const std::exception &e) {
         query.Close();
-        throw TCliError(QStringLiteral("ошибка запроса к базе данных: ") +
-                        SearchErrorText(e.what()).simplified());
+        const QString message = SearchErrorText(e.what()).simplified();
+        if (typedFrom >= 0)
+            throw TCliError(SqlConditionError(
+                message, qsizetype(SearchStatement(catalogue, QString())->size()) + typedFrom));
+        throw TCliError(QStringLiteral("ошибка запроса к базе данных: ") + message);
     }
 }
 
@@ -132,6 +155,9 @@ int RunSearch(const QStringList &args)
     if (int(a.Has("size")) + int(a.Has("size-range")) + int(bySql) + int(byQuery) > 1)
         throw TUsageError("--size, --size-range, --sql и --query исключают друг друга");
     const qsizetype wanted = bySize || bySql || byQuery ? 1 : 2;
+    // Left unused they would let a script believe it searched what it did not.
+    if (wanted == 1 && (a.Has("field") || a.Has("case") || a.Has("exact")))
+        throw TUsageError("--field, --case и --exact относятся только к поиску текста");
     if (pos.size() != wanted)
         throw TUsageError(wanted == 1 ? "нужен один аргумент: КАТАЛОГ"
                                       : "нужны два аргумента: КАТАЛОГ ТЕКСТ");
@@ -145,17 +171,29 @@ int RunSearch(const QStringList &args)
 
     QString condition;
     QString typed;
+    qsizetype typedFrom = -1;
     if (byQuery) {
         condition = SavedQueryCondition(a.Value("query"), kinds);
     } else if (bySql) {
         condition = a.Value("sql");
-        if (!kindFilter.isEmpty())
+        typedFrom = 0;
+        if (!kindFilter.isEmpty()) {
             condition = u'(' + condition + u')' + kindFilter;
+            typedFrom = 1;
+        }
     } else if (bySize) {
-        const QStringList range = a.Values("size-range");
-        condition = (a.Has("size") ? SizeExactCondition(ParseSize(a.Value("size")))
-                                   : SizeRangeCondition(ParseSize(range[0]), ParseSize(range[1]))) +
-                    kindFilter;
+        if (a.Has("size")) {
+            condition = SizeExactCondition(ParseSize(a.Value("size")));
+        } else {
+            const QStringList range = a.Values("size-range");
+            const int64_t low = ParseSize(range[0]);
+            const int64_t high = ParseSize(range[1]);
+            // Not "nothing found": a script could not tell it from a typo.
+            if (low > high)
+                throw TUsageError("в --size-range ОТ больше ДО");
+            condition = SizeRangeCondition(low, high);
+        }
+        condition += kindFilter;
     } else {
         typed = pos[1];
         if (typed.isEmpty())
@@ -178,7 +216,7 @@ int RunSearch(const QStringList &args)
     // The table is read once: the query's own fields tell a catalogue, and
     // a query that fails is explained by the checks of the catalogue first.
     try {
-        OpenSearch(query, catalogue, condition);
+        OpenSearch(query, catalogue, condition, typedFrom);
     } catch (const TCliError &) {
         CheckCatalogue(catalogue);
         throw;

@@ -43,6 +43,10 @@ TEST_F(CliTest, BashCompletesCommandsOptionsValuesAndFiles)
     EXPECT_EQ(Complete(d, {"qubrix-cli", "scan", ""}), QStringList({"folder"}));
     EXPECT_EQ(Complete(d, {"qubrix-cli", "merge", "a.db", "--on-conflict", ""}),
               QStringList({"complement", "fail", "keep", "overwrite"}));
+    // Values that are no file names offer none.
+    EXPECT_EQ(Complete(d, {"qubrix-cli", "search", "a.db", "--size-range", "1", ""}),
+              QStringList());
+    EXPECT_EQ(Complete(d, {"qubrix-cli", "--version", ""}), QStringList());
 }
 
 TEST_F(CliTest, CompletionKnowsEveryOptionTheHelpNames)

@@ -1,6 +1,11 @@
 #include "CliFixture.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
+
+#include <csignal>
 
 namespace qbx::test {
 namespace {
@@ -61,6 +66,30 @@ TEST_F(CliMerge, ABadSourceWritesNothing)
         EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(c));
     }
+}
+
+TEST_F(CliTest, CtrlCWhileWritingLeavesNoHalfWrittenFileBehind)
+{
+    QList<Rec> records;
+    for (int i = 0; i < 200000; ++i)
+        records.append({"D", QStringLiteral("folder %1\\file %2.txt").arg(i / 50).arg(i), "", "",
+                        "", double(i), ""});
+    const QString source = Write("big.db", records);
+    QProcess p;
+    p.start(QStringLiteral(QBX_CLI_PATH), {"merge", source, "--into", PathOf("copy.db")});
+    ASSERT_TRUE(p.waitForStarted());
+    // Interrupted once the file beside the target is being written.
+    const QDir folder(dir.path());
+    QElapsedTimer timer;
+    timer.start();
+    while (folder.entryList(QDir::Files | QDir::Hidden).size() < 2 &&
+           p.state() == QProcess::Running && timer.elapsed() < 30000)
+        QThread::usleep(200);
+    ::kill(pid_t(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    if (p.exitStatus() == QProcess::NormalExit)
+        GTEST_SKIP() << "the writing ended before the interruption";
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList({"big.db"}));
 }
 
 } // namespace

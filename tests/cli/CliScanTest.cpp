@@ -154,6 +154,22 @@ TEST_F(CliScan, BadInputChangesNothing)
               QStringList({"cat.db", "junk.db"}));
 }
 
+TEST_F(CliScan, ATargetThatCannotBeWrittenIsToldInWordsBeforeTheWork)
+{
+    const QString nowhere = PathOf("nowhere");
+    for (const QStringList &args : {QStringList{"scan", src, "--into", nowhere + "/new.db"},
+                                    QStringList{"merge", cat, "--into", nowhere + "/new.db"}}) {
+        const CliRun r = Run(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "qubrix-cli: " + nowhere + ": папка не найдена\n");
+    }
+    const CliRun empty = Run({"scan", src, "--into", ""});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_TRUE(empty.err.startsWith("qubrix-cli: не указан каталог: --into КАТАЛОГ.db"))
+        << empty.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
 TEST_F(CliScan, ACatalogueInUseByAnotherProgramIsLeftAlone)
 {
     ASSERT_EQ(Run({"scan", src + "/Docs", "--into", cat}).status, 0);

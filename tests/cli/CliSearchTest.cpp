@@ -91,6 +91,7 @@ TEST_F(CliSearch, BadInputGivesOneLineAndStatusTwoAndLeavesTheFile)
         {"search", cat, "--sql", "Label LIKE"},
         {"search", cat, "--sql", "NoSuchField = 1"},
         {"search", cat, "--size", "12 parsecs"},
+        {"search", cat, "--size-range", "2k", "1k"},
         {"search", cat, "x", "--field", "colour"},
         {"search", cat, "x", "--format", "xml"},
         {"search", cat},
@@ -129,6 +130,32 @@ TEST_F(CliTest, OutputThatCannotBeWrittenIsAnError)
         ASSERT_TRUE(p.waitForFinished(60000));
         EXPECT_EQ(p.exitCode(), 2) << format;
         EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains("не удалось вывести"));
+    }
+}
+
+TEST_F(CliSearch, SqlErrorsPointIntoTheConditionAsTyped)
+{
+    // The statement around the condition holds the file name: its length
+    // must not shift the position the user is shown.
+    for (const QStringList &extra : {QStringList(), QStringList{"--kinds", "files"}}) {
+        const CliRun r = Run(QStringList{"search", cat, "--sql", "Nope = 1"} + extra);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "qubrix-cli: ошибка в условии --sql в позиции 1: Unknown field "
+                         "\"Nope\"\n");
+    }
+    EXPECT_TRUE(
+        Run({"search", cat, "--sql", "Label = \"x\" AND Nope = 1"}).err.contains("в позиции 17:"));
+}
+
+TEST_F(CliSearch, TextOptionsWithoutTextAreRefusedNotIgnored)
+{
+    for (const QStringList &args :
+         {QStringList{"--size", "2k", "--exact"}, QStringList{"--sql", "ByteSize = 2048", "--case"},
+          QStringList{"--size-range", "1", "2", "--field", "path"}}) {
+        const CliRun r = Run(QStringList{"search", cat} + args);
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("--field, --case и --exact относятся только к поиску текста"))
+            << r.err.toStdString();
     }
 }
 

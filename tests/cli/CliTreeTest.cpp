@@ -1,5 +1,7 @@
 #include "CliFixture.h"
 
+#include "engine/Table.h"
+
 namespace qbx::test {
 namespace {
 
@@ -20,6 +22,20 @@ TEST_F(CliTest, TreePrintsTheTextTreeOfSavingByLevels)
     const CliRun missing = Run({"tree", cat, "--disc", "C"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(missing.err.contains("C"));
+}
+
+TEST_F(CliTest, ACatalogueAnotherProgramReadsIsReportedBusyInWords)
+{
+    // A reader shares the table, which lets the format check pass but not
+    // the reading that needs the table alone.
+    const QString cat = Write("cat.db", SampleRecords());
+    engine::Table reader;
+    reader.Open(cat.toStdString(), engine::OpenMode::Shared);
+    for (const char *command : {"tree", "stats", "dupes"}) {
+        const CliRun r = Run({command, cat});
+        EXPECT_EQ(r.status, 2) << command;
+        EXPECT_EQ(r.err, "qubrix-cli: " + cat + ": файл занят другой программой\n") << command;
+    }
 }
 
 } // namespace
