@@ -1,7 +1,8 @@
 // Item commands on a large catalogue in the real main window (offscreen), the
 // way the user gives them: "Развернуть все" and "Свернуть все" on a disc of
 // about 150,000 items and on a folder of 50,000 files, "Удалить" of 10,000
-// selected siblings and of the folder itself, a rename of a disc (the rename
+// selected siblings, dragging the folder onto another disc and deleting it
+// there, a rename of an expanded disc (the rename
 // the in-place editor carries out) and "Рассчитать размер" on a disc. The peer,
 // measured in the same run, is loading the whole catalogue into the window.
 #include "WindowBench.h"
@@ -105,27 +106,43 @@ int main(int argc, char **argv)
     std::printf("delete_siblings_seconds: %.3f s\n", deleteSiblings);
     const bool siblingsGone = big->ChildCount() == int(kBigFolder - kSelected);
 
+    // The folder dragged onto another disc (it lands there at its top level).
+    TItemOperations &items = program.Edit().Items();
     big = NodeByFullPath(tree, bigPath);
+    model.Select(big);
+    const double drag = Time([&] { items.MainTreeViewDragDrop(big, tree.Root()->Child(2)); });
+    std::printf("drag_folder_seconds: %.3f s\n", drag);
+    const QString movedPath = QStringLiteral("DISC_3\\2004");
+    const bool dragged =
+        NodeByFullPath(tree, movedPath) != nullptr && NodeByFullPath(tree, bigPath) == nullptr;
+
+    big = NodeByFullPath(tree, movedPath);
     model.Select(big);
     const double deleteFolder = Time(trigger(cmd::DeleteItemAction));
     std::printf("delete_folder_seconds: %.3f s\n", deleteFolder);
-    const bool folderGone = NodeByFullPath(tree, bigPath) == nullptr;
+    const bool folderGone = NodeByFullPath(tree, movedPath) == nullptr;
 
     model.Select(disc);
     const double calculate = Time(trigger(cmd::CalculateSizeAction));
     std::printf("calculate_size_seconds: %.3f s\n", calculate);
 
-    // A rename as the in-place editor ends it: checked, then carried out by the hook.
-    TItemOperations &items = program.Edit().Items();
+    // A rename as the in-place editor ends it: checked, then carried out by
+    // the hook; the disc is expanded throughout and stays so.
     TTreeNode *first = tree.Root()->Child(0);
+    model.Select(first);
+    form.Action(cmd::ExpandNodesAction)->trigger();
     const double rename = Time([&] {
         items.MainTreeViewEdited(first, QStringLiteral("RENAMED"));
         items.MessageHook();
     });
     std::printf("rename_disc_seconds: %.3f s\n", rename);
-    const bool renamed = NodeByFullPath(tree, QStringLiteral("RENAMED")) != nullptr;
+    const TTreeNode *renamedNode = NodeByFullPath(tree, QStringLiteral("RENAMED"));
+    const TTreeNode *renamedChild =
+        renamedNode && renamedNode->HasChildren() ? renamedNode->Child(0) : nullptr;
+    const bool renamed = renamedChild && renamedChild->HasChildren() &&
+                         form.MainTreeView()->isExpanded(model.IndexOf(renamedChild));
 
-    const bool ok = siblingsGone && folderGone && renamed;
+    const bool ok = siblingsGone && dragged && folderGone && renamed;
     std::printf("items_ok: %d\n", ok ? 1 : 0);
     std::printf("delete_siblings_ratio_vs_open: %.2f\n", deleteSiblings / open);
     std::printf("rename_disc_ratio_vs_open: %.2f\n", rename / open);

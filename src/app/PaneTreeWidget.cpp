@@ -25,6 +25,14 @@ void TPaneTreeWidget::scrollTo(const QModelIndex &index, ScrollHint hint)
         sideways->setValue(kept + start - indentation());
 }
 
+void TPaneTreeWidget::ExpandMany(const QModelIndexList &indexes)
+{
+    // With a layout pending, expanding only records the index.
+    scheduleDelayedItemsLayout();
+    for (const QModelIndex &index : indexes)
+        expand(index);
+}
+
 int TPaneTreeWidget::sizeHintForColumn(int column) const
 {
     return std::max(QTreeView::sizeHintForColumn(column), viewport()->width());

@@ -17,6 +17,9 @@ public:
     // left edge whenever its column is wider than the pane, hiding the deep
     // label just clicked.
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    // Expands every index and lays the rows out once afterwards: expanding
+    // them one by one would measure every shown row again for each index.
+    void ExpandMany(const QModelIndexList &indexes);
 
 protected:
     int sizeHintForColumn(int column) const override;

@@ -1,5 +1,6 @@
 #include "app/TItemEditGui.h"
 
+#include "app/PaneTreeWidget.h"
 #include "app/Session.h"
 #include "app/TDescriptionPaneGui.h"
 #include "app/WindowCommands.h"
@@ -178,6 +179,20 @@ bool TItemEditGui::IsExpanded(const TTreeNode *node) const
 void TItemEditGui::Expand(const TTreeNode *node)
 {
     Tree()->expand(session_.MainModel().IndexOf(node));
+}
+
+void TItemEditGui::ExpandNodes(const std::vector<const TTreeNode *> &nodes)
+{
+    auto *pane = dynamic_cast<TPaneTreeWidget *>(Tree());
+    if (!pane) {
+        IItemEditView::ExpandNodes(nodes);
+        return;
+    }
+    QModelIndexList indexes;
+    indexes.reserve(qsizetype(nodes.size()));
+    for (const TTreeNode *n : nodes)
+        indexes.append(session_.MainModel().IndexOf(n));
+    pane->ExpandMany(indexes);
 }
 
 void TItemEditGui::SetStatusText(const QString &text)

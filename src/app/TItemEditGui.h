@@ -52,6 +52,7 @@ private:
     void SetEditShortcuts(bool given) override;
     bool IsExpanded(const TTreeNode *node) const override;
     void Expand(const TTreeNode *node) override;
+    void ExpandNodes(const std::vector<const TTreeNode *> &nodes) override;
     void SetStatusText(const QString &text) override;
     void PostMessageHook() override;
     // IClipboardText

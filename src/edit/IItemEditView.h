@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace qbx {
 
 class TTreeNode;
@@ -27,6 +29,12 @@ public:
     virtual bool IsExpanded(const TTreeNode *node) const = 0;
     // Expands the node one level.
     virtual void Expand(const TTreeNode *node) = 0;
+    // Expands each node one level; a view lays its rows out once for all.
+    virtual void ExpandNodes(const std::vector<const TTreeNode *> &nodes)
+    {
+        for (const TTreeNode *n : nodes)
+            Expand(n);
+    }
     // Status panel 0.
     virtual void SetStatusText(const QString &text) = 0;
     // Asks for MessageHook to run once the events now pending have been

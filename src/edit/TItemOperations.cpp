@@ -255,10 +255,12 @@ void TItemOperations::CarryOutRename()
                 d_.model.Select(renamed);
                 // The copy shows what the renamed node showed: a rename
                 // should not fold up the folders the user had open.
+                std::vector<const TTreeNode *> open;
                 for (const QString &rel : expanded)
                     if (TTreeNode *n =
                             NodeByFullPath(tree, rel.isEmpty() ? label : label + u'\\' + rel))
-                        d_.view.Expand(n);
+                        open.push_back(n);
+                d_.view.ExpandNodes(open);
             }
         }
         d_.options.ConflictAnswer = ConflictNotAsked;

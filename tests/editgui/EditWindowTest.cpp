@@ -57,6 +57,42 @@ TEST_F(EditWindow, AddRenameWithF2AndDeleteWithTheQuestion)
     EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
 }
 
+TEST_F(EditWindow, RenamingKeepsOpenFoldersOpenAndSelectedSiblingsGoTogether)
+{
+    Select(Tree().Root());
+    Key(Qt::Key_Insert);
+    Select(Node("Новый"));
+    for (int i = 0; i < 4; ++i)
+        Key(Qt::Key_Insert);
+    Select(Node("Новый\\Новый подэлемент"));
+    Key(Qt::Key_Insert);
+    TTreeModel &model = program.Catalogue().MainModel();
+    tree().expand(model.IndexOf(Node("Новый\\Новый подэлемент")));
+    Select(Node("Новый"));
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(Editor());
+    Editor()->setText(QStringLiteral("Диск"));
+    QTest::keyClick(Editor(), Qt::Key_Return);
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    const TTreeNode *folder = Node("Диск\\Новый подэлемент");
+    ASSERT_TRUE(folder);
+    EXPECT_TRUE(tree().isExpanded(model.IndexOf(Node("Диск"))));
+    EXPECT_TRUE(tree().isExpanded(model.IndexOf(folder)));
+    EXPECT_EQ(folder->Image(), ImageFolderOpen);
+
+    // Three of the four siblings (the folder among them) deleted at once.
+    const TTreeNode *disc = Node("Диск");
+    model.SelectionModel()->select(
+        QItemSelection(model.IndexOf(disc->Child(0)), model.IndexOf(disc->Child(2))),
+        QItemSelectionModel::ClearAndSelect);
+    form.Options().ConfirmDelete = false;
+    Key(Qt::Key_Delete);
+    ASSERT_EQ(disc->ChildCount(), 1);
+    EXPECT_EQ(model.CurrentNode(), disc->Child(0));
+    EXPECT_EQ(tree().model()->rowCount(model.IndexOf(disc)), 1);
+}
+
 TEST_F(EditWindow, AnInvalidNameShowsTheWarningAndEscGivesTheShortcutsBack)
 {
     Select(Tree().Root());
