@@ -13,6 +13,7 @@
 #include "app/TItemEditGui.h"
 #include "edit/ItemNames.h"
 #include "options/TOptions.h"
+#include "storage/CatalogueWriter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,14 +41,6 @@ double Time(const std::function<void()> &step)
     return bench::CpuSeconds() - start;
 }
 
-size_t TreeSize(const TTreeNode *n)
-{
-    size_t count = 1;
-    for (int i = 0; i < n->ChildCount(); ++i)
-        count += TreeSize(n->Child(i));
-    return count;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -67,17 +60,17 @@ int main(int argc, char **argv)
     options.ConfirmInterrupt = true;
     form.show();
     QApplication::processEvents();
-    TTreeModel &model = program.Catalogue().MainModel();
-    const TTree &tree = program.Catalogue().MainTree();
+    TTreeModel &model = program.Session().MainModel();
+    const TTree &tree = program.Session().MainTree();
     auto trigger = [&](cmd::Id id) { return [&form, id] { form.Action(id)->trigger(); }; };
 
     const double open = Time([&] {
-        program.Catalogue().Files().OpenFile(path);
+        program.Session().Files().OpenFile(path);
         form.Action(cmd::EntireViewAction)->trigger();
     });
     const TTreeNode *disc = tree.Root()->Child(0);
-    std::printf("nodes: %zu count\n", TreeSize(tree.Root()));
-    std::printf("disc_nodes: %zu count\n", TreeSize(disc));
+    std::printf("nodes: %zu count\n", size_t(CountNodes(tree.Root())));
+    std::printf("disc_nodes: %zu count\n", size_t(CountNodes(disc)));
     std::printf("open_seconds: %.3f s\n", open);
 
     model.Select(disc);

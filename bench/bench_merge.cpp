@@ -8,6 +8,7 @@
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "options/TOptions.h"
+#include "storage/CatalogueWriter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,7 +32,7 @@ constexpr int kDiscs = 10;
 void OpenAndShow(TProgram &program, const QString &path)
 {
     TMainForm &form = program.Window();
-    program.Catalogue().Files().OpenFile(path);
+    program.Session().Files().OpenFile(path);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
 }
@@ -42,14 +43,6 @@ void CloseCatalogue(TProgram &program)
     form.Options().ConfirmUnsaved = QStringLiteral("0");
     form.Action(cmd::CloseDbAction)->trigger();
     QApplication::processEvents();
-}
-
-size_t TreeSize(const TTreeNode *n)
-{
-    size_t count = 1;
-    for (int i = 0; i < n->ChildCount(); ++i)
-        count += TreeSize(n->Child(i));
-    return count;
 }
 
 } // namespace
@@ -71,17 +64,17 @@ int main(int argc, char **argv)
     form.Options().ConfirmInterrupt = true;
     form.show();
     QApplication::processEvents();
-    const TTree &tree = program.Catalogue().MainTree();
+    const TTree &tree = program.Session().MainTree();
 
     // The floor: the same records loaded in bulk into an empty tree.
     double start = bench::CpuSeconds();
     OpenAndShow(program, addPath);
     const double bulkSeconds = bench::CpuSeconds() - start;
-    const size_t bulkNodes = TreeSize(tree.Root());
+    const size_t bulkNodes = size_t(CountNodes(tree.Root()));
     CloseCatalogue(program);
 
     OpenAndShow(program, basePath);
-    const size_t baseNodes = TreeSize(tree.Root());
+    const size_t baseNodes = size_t(CountNodes(tree.Root()));
     // The add dialog is answered as soon as it is shown; the time runs from
     // its answer to the merged tree being shown.
     QTimer::singleShot(0, [&] {
@@ -96,12 +89,12 @@ int main(int argc, char **argv)
     form.Action(cmd::AddDbAction)->trigger();
     QApplication::processEvents();
     const double mergeSeconds = bench::CpuSeconds() - start;
-    const size_t mergedNodes = TreeSize(tree.Root());
+    const size_t mergedNodes = size_t(CountNodes(tree.Root()));
 
     // Every added node is there once, beside the open catalogue's; the
     // roots of both loads are counted in their sums once each.
     const bool ok = start != 0 && mergedNodes + 1 == baseNodes + bulkNodes &&
-                    form.MainTreeView()->isExpanded(program.Catalogue().MainModel().index(0, 0));
+                    form.MainTreeView()->isExpanded(program.Session().MainModel().index(0, 0));
     std::printf("merged_ok: %d\n", ok ? 1 : 0);
     std::printf("nodes_added: %zu count\n", bulkNodes - 1);
     std::printf("bulk_seconds: %.3f s\n", bulkSeconds);

@@ -16,6 +16,7 @@
 #include "options/TOptions.h"
 #include "session/ConflictPrompt.h"
 #include "storage/CatalogueReader.h"
+#include "storage/CatalogueWriter.h"
 #include "tree/TCatalogueTree.h"
 
 #include <QAction>
@@ -50,14 +51,6 @@ double ReadFileSeconds(const std::string &path)
     return bench::CpuSeconds() - start;
 }
 
-size_t TreeSize(const TTreeNode *n)
-{
-    size_t count = 1;
-    for (int i = 0; i < n->ChildCount(); ++i)
-        count += TreeSize(n->Child(i));
-    return count;
-}
-
 struct OpenFigures {
     double seconds = 0;
     double wallSeconds = 0;
@@ -74,14 +67,14 @@ OpenFigures OpenInWindow(TProgram &program, const QString &path)
     QElapsedTimer wall;
     wall.start();
     const double start = bench::CpuSeconds();
-    program.Catalogue().Files().OpenFile(path);
+    program.Session().Files().OpenFile(path);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
     f.seconds = bench::CpuSeconds() - start;
     f.wallSeconds = double(wall.nsecsElapsed()) / 1e9;
     f.residentGrowthKiB = bench::ResidentKiB() - before;
-    TTreeModel &model = program.Catalogue().MainModel();
-    f.nodes = TreeSize(program.Catalogue().MainTree().Root());
+    TTreeModel &model = program.Session().MainModel();
+    f.nodes = size_t(CountNodes(program.Session().MainTree().Root()));
     f.ok = form.MainTreeView()->isExpanded(model.index(0, 0)) &&
            model.rowCount(model.index(0, 0)) == kDiscs;
     return f;
@@ -137,7 +130,7 @@ Steps MeasureSteps(const std::string &path)
         TTreeUpdate update(tree);
         s.insert = EachRecord(path, insert) - s.decode;
         const double start = bench::CpuSeconds();
-        TreeSize(tree.Root());
+        CountNodes(tree.Root()); // the walk settles every sibling list
         s.settle = bench::CpuSeconds() - start;
         s.find = EachRecord(path, insert) - s.decode;
     }

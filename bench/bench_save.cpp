@@ -74,19 +74,19 @@ int main(int argc, char **argv)
     TMainForm &form = program.Window();
     form.show();
     QApplication::processEvents();
-    program.Catalogue().Files().OpenFile(source);
+    program.Session().Files().OpenFile(source);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
-    const int nodes = CountNodes(program.Catalogue().MainTree().Root());
+    const int nodes = CountNodes(program.Session().MainTree().Root());
     std::printf("nodes: %d\n", nodes);
 
     // Marked changed, saved under a new name.
     form.Commands().SetEnabled(cmd::SaveDbAction, true);
     const QString saved = dir.filePath(QStringLiteral("saved.db"));
-    program.Catalogue().Files().SetTableName(saved);
+    program.Session().Files().SetTableName(saved);
     QElapsedTimer timer;
     timer.start();
-    const bool ok = program.Catalogue().Saving().WriteCatalogue(false);
+    const bool ok = program.Session().Saving().WriteCatalogue(false);
     const double saveSeconds = Seconds(timer);
 
     const double copySeconds = CopySeconds(saved, dir.filePath(QStringLiteral("copy.db")));
@@ -95,7 +95,7 @@ int main(int argc, char **argv)
     OperationProgress progress(operation);
     timer.restart();
     operation.StartOperation(QStringLiteral("Сохранение базы данных"), nodes);
-    const bool textOk = WriteTextTreeFile(program.Catalogue().MainTree().Root(),
+    const bool textOk = WriteTextTreeFile(program.Session().MainTree().Root(),
                                           dir.filePath(QStringLiteral("tree.txt")), progress)
                             .Ok();
     operation.EndOperation();

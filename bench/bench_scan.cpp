@@ -180,7 +180,7 @@ int main(int argc, char **argv)
     QApplication::processEvents();
     // A new catalogue replaces the last round's without asking to save it.
     form.Options().ConfirmUnsaved = QStringLiteral("0");
-    TTree &tree = program.Catalogue().MainTree();
+    TTree &tree = program.Session().MainTree();
 
     // Each round scans into a new catalogue; the best of three is kept, as
     // for the peer. The first round gives the memory growth.
@@ -189,8 +189,8 @@ int main(int argc, char **argv)
     size_t nodes = 0;
     double rssGrowthMb = 0;
     for (int round = 0; round < 3; ++round) {
-        program.Catalogue().Files().CreateDbClick();
-        program.Catalogue().MainModel().Select(tree.Root());
+        program.Session().Files().CreateDbClick();
+        program.Session().MainModel().Select(tree.Root());
         QApplication::processEvents();
         const long rssBefore = bench::ResidentKiB();
         QElapsedTimer timer;

@@ -74,7 +74,7 @@ int main(int argc, char **argv)
     options.ConfirmHalf.clear();
     form.show();
     QApplication::processEvents();
-    program.Catalogue().Files().OpenFile(path);
+    program.Session().Files().OpenFile(path);
 
     static const char *const names[] = {"standard", "producer", "list", "leaf"};
     bool ok = true;
@@ -102,9 +102,9 @@ int main(int argc, char **argv)
     form.Commands().SetChecked(cmd::FoundViewStandardAction, true);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
-    program.Catalogue().Catalogue().InsertItem(QStringLiteral("DISC_1"), QStringLiteral("new.txt"),
+    program.Session().Catalogue().InsertItem(QStringLiteral("DISC_1"), QStringLiteral("new.txt"),
                                                {}, {}, {}, 1, {}, false);
-    program.Catalogue().Catalogue().OnTreeChanged();
+    program.Session().Catalogue().OnTreeChanged();
     timer.restart();
     const int found = program.Search().RunNewSearch(condition);
     QApplication::processEvents();

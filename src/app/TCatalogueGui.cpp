@@ -8,7 +8,7 @@ namespace qbx {
 
 TCatalogueGui::TCatalogueGui(TSession &session, IWindowCommands &commands,
                              IWindowControls &controls)
-    : session_(session), controls_(controls)
+    : controls_(controls)
 {
     controls.SetTreeModel(TTreeKind::Main, &session.MainModel());
     controls.SetTreeModel(TTreeKind::Search, &session.SearchModel());
@@ -45,32 +45,4 @@ TCatalogueGui::TCatalogueGui(TSession &session, IWindowCommands &commands,
     commands.SetHandler(cmd::FoundViewAction, [&session] { session.Views().FoundViewClick(); });
 }
 
-TTree &TCatalogueGui::MainTree()
-{
-    return session_.MainTree();
-}
-TTree &TCatalogueGui::SearchTree()
-{
-    return session_.SearchTree();
-}
-TTreeModel &TCatalogueGui::MainModel()
-{
-    return session_.MainModel();
-}
-TTreeModel &TCatalogueGui::SearchModel()
-{
-    return session_.SearchModel();
-}
-TCatalogueTree &TCatalogueGui::Catalogue()
-{
-    return session_.Catalogue();
-}
-TCatalogueFiles &TCatalogueGui::Files()
-{
-    return session_.Files();
-}
-TCatalogueSaving &TCatalogueGui::Saving()
-{
-    return session_.Saving();
-}
 } // namespace qbx

@@ -239,17 +239,7 @@ void TItemOperations::CarryOutRename()
         const std::vector<QString> expanded =
             ExpandedPathsBelow(node, [this](const TTreeNode *n) { return d_.view.IsExpanded(n); });
         TTreeNode *parent = node->Parent();
-        bool moved = false;
-        {
-            // The copy and the removal reach the view as one change, not as
-            // a row insertion per copied node.
-            TTreeMerge merge(tree);
-            d_.catalogue.CopySubtree(node, disc, path);
-            moved = d_.options.ConflictAnswer != ConflictCancel;
-            if (moved)
-                d_.catalogue.DeleteNodes({node});
-        }
-        if (moved) {
+        if (d_.catalogue.MoveSubtree(node, disc, path)) {
             d_.model.Select(parent);
             if (TTreeNode *renamed = NodeByFullPath(tree, label)) {
                 d_.model.Select(renamed);
@@ -292,21 +282,12 @@ void TItemOperations::MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target
     }
     const bool hadChildren = target->HasChildren();
     const auto [label, path] = SplitFirst(FullItemPath(target) + u'\\' + name);
-    TTree &tree = d_.catalogue.Tree();
-    bool moved = false;
-    {
-        // One change of the view, not a row insertion per copied node.
-        TTreeMerge merge(tree);
-        d_.catalogue.CopySubtree(dragged, label, path);
-        moved = d_.options.ConflictAnswer != ConflictCancel;
-        if (moved)
-            d_.catalogue.DeleteNodes({dragged});
-    }
+    const bool moved = d_.catalogue.MoveSubtree(dragged, label, path);
     MarkChanged();
     if (moved) {
         d_.model.Select(target);
         if (BecomesFolder(target, hadChildren))
-            tree.SetImage(target, ImageFolder);
+            d_.catalogue.Tree().SetImage(target, ImageFolder);
     }
     d_.options.ConflictAnswer = ConflictNotAsked;
     Refresh();

@@ -244,4 +244,15 @@ void TCatalogueTree::DeleteNodes(const std::vector<TTreeNode *> &nodes)
         OnTreeChanged();
 }
 
+bool TCatalogueTree::MoveSubtree(TTreeNode *node, const QString &label, const QString &path)
+{
+    // One change of the view, not a row insertion per copied node.
+    TTreeMerge merge(tree_);
+    CopySubtree(node, label, path);
+    if (options_.ConflictAnswer == ConflictCancel)
+        return false;
+    DeleteNodes({node});
+    return true;
+}
+
 } // namespace qbx

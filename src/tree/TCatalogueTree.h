@@ -54,6 +54,11 @@ public:
     // the collapsed image; the caller chooses the selection afterwards.
     // Inside an open TTreeMerge the caller also refreshes the pane after it.
     void DeleteNodes(const std::vector<TTreeNode *> &nodes);
+    // Moves node with its subtree to the place named by label and path (a
+    // rename or a drag): a copy there, then the original deleted, unless a
+    // conflict was answered with cancel. The view hears one change for all
+    // of it. Gives whether the node moved; the caller resets ConflictAnswer.
+    bool MoveSubtree(TTreeNode *node, const QString &label, const QString &path);
 
 private:
     void ResolveConflict(TTreeNode *node, const QString &fullPath,

@@ -53,7 +53,7 @@ TEST(QueryGuiTest, AQueryFileShowsTheEditorWithTheQueryLoaded)
         QTest::keyClick(dialog.findChild<QTreeView *>("QueryTreeView"), Qt::Key_F1);
         dialog.reject();
     });
-    program.Catalogue().Files().OpenFile(name);
+    program.Session().Files().OpenFile(name);
     EXPECT_EQ(shown, "ИЛИ\r\n\t[Продукт] РАВНО [x]\r\n\tНЕ\r\n");
     EXPECT_FALSE(okEnabled) << "no catalogue is open";
     EXPECT_FALSE(form.Options().QueryFilePending);
@@ -92,7 +92,7 @@ TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
         for (const auto &row : rows)
             t.Append(row);
     }
-    program.Catalogue().Files().OpenFile(table);
+    program.Session().Files().OpenFile(table);
     ASSERT_EQ(options.DbState, DbOpen);
 
     // "[Размер] > [1 ГБ]" built with the dialog's keys and controls, then Enter.
@@ -115,7 +115,7 @@ TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
     EXPECT_EQ(options.LastCondition, "(ByteSize > 1073741824)");
     EXPECT_EQ(options.ResultName, "Query");
     EXPECT_EQ(options.DbState, DbFound);
-    const TTreeNode *root = program.Catalogue().SearchTree().Root();
+    const TTreeNode *root = program.Session().SearchTree().Root();
     ASSERT_EQ(root->ChildCount(), 1);
     ASSERT_EQ(root->Child(0)->ChildCount(), 1);
     EXPECT_EQ(root->Child(0)->Child(0)->Text(), "big.iso");

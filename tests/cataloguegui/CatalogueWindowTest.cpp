@@ -71,7 +71,7 @@ TEST_F(CatalogueWindow, OpenShowAndClose)
     form.show();
     QApplication::processEvents();
     const QString path = WriteCatalogue(dir.filePath(QStringLiteral("games.db")));
-    program.Catalogue().Files().OpenFile(path);
+    program.Session().Files().OpenFile(path);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("games - Кварнис"));
     EXPECT_TRUE(form.Action(cmd::EntireViewAction)->isEnabled());
     EXPECT_FALSE(form.MainTreeView()->isVisible()) << "opening shows no pane yet";
@@ -79,14 +79,14 @@ TEST_F(CatalogueWindow, OpenShowAndClose)
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
     ASSERT_TRUE(form.MainTreeView()->isVisible());
-    TTreeModel &model = program.Catalogue().MainModel();
+    TTreeModel &model = program.Session().MainModel();
     const QModelIndex root = model.index(0, 0);
     EXPECT_TRUE(form.MainTreeView()->isExpanded(root));
     ASSERT_EQ(model.rowCount(root), 1);
     EXPECT_EQ(model.index(0, 0, root).data().toString(), QStringLiteral("Диск"));
     EXPECT_EQ(form.Options().TotalText, QStringLiteral("Всего записей: 3"));
 
-    TTree &tree = program.Catalogue().MainTree();
+    TTree &tree = program.Session().MainTree();
     const TTreeNode *file = tree.Root()->Child(0)->Child(0)->Child(0);
     model.Select(file);
     QApplication::processEvents();
@@ -101,7 +101,7 @@ TEST_F(CatalogueWindow, OpenShowAndClose)
     QApplication::processEvents();
     EXPECT_EQ(form.Options().DbState, DbNone);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Кварнис"));
-    EXPECT_FALSE(program.Catalogue().MainTree().Root()->HasChildren());
+    EXPECT_FALSE(program.Session().MainTree().Root()->HasChildren());
     form.close();
 }
 
@@ -123,11 +123,11 @@ TEST_F(CatalogueWindow, AddKeepsExpandedFoldersAndTheSelection)
 {
     form.show();
     const QString path = WriteCatalogue(dir.filePath(QStringLiteral("games.db")));
-    program.Catalogue().Files().OpenFile(path);
+    program.Session().Files().OpenFile(path);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
-    TTreeModel &model = program.Catalogue().MainModel();
-    TTree &tree = program.Catalogue().MainTree();
+    TTreeModel &model = program.Session().MainModel();
+    TTree &tree = program.Session().MainTree();
     QTreeView *view = form.MainTreeView();
     const TTreeNode *games = tree.Root()->Child(0)->Child(0);
     view->expand(model.IndexOf(games));

@@ -63,21 +63,21 @@ protected:
         QApplication::processEvents();
         const QString path = dir.filePath(QStringLiteral("games.db"));
         WriteCatalogue(path);
-        program.Catalogue().Files().OpenFile(path);
+        program.Session().Files().OpenFile(path);
         form.Action(cmd::EntireViewAction)->trigger();
         QApplication::processEvents();
     }
     void TearDown() override { form.close(); }
 
-    TTreeNode *Disc() { return program.Catalogue().MainTree().Root()->Child(0); }
+    TTreeNode *Disc() { return program.Session().MainTree().Root()->Child(0); }
 
     // Opens the tree's popup menu on the node and gives the entries shown.
     QStringList PopupOn(TTreeNode *node)
     {
-        program.Catalogue().MainModel().Select(node);
+        program.Session().MainModel().Select(node);
         QApplication::processEvents();
         QTreeView *tree = form.MainTreeView();
-        const QRect rect = tree->visualRect(program.Catalogue().MainModel().IndexOf(node));
+        const QRect rect = tree->visualRect(program.Session().MainModel().IndexOf(node));
         emit tree->customContextMenuRequested(rect.center());
         auto *menu = form.findChild<QMenu *>(QStringLiteral("TreePopupMenu"));
         QStringList shown;
@@ -116,7 +116,7 @@ TEST_F(TreeWindow, PopupEntriesFollowTheCommandsAfterExpandingAll)
 
 TEST_F(TreeWindow, ExpandingAllOpensOnlyFoldersWithChildren)
 {
-    program.Catalogue().MainModel().Select(Disc());
+    program.Session().MainModel().Select(Disc());
     form.Action(cmd::ExpandNodesAction)->trigger();
     QApplication::processEvents();
     TTreeNode *games = Disc()->Child(0);

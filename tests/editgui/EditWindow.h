@@ -42,7 +42,7 @@ protected:
         form.close();
     }
 
-    TTree &Tree() { return program.Catalogue().MainTree(); }
+    TTree &Tree() { return program.Session().MainTree(); }
     QTreeView &tree() { return *form.MainTreeView(); }
     TTreeNode *Node(const QString &path) { return NodeByFullPath(Tree(), path); }
     // Selects the node as a click would, giving the tree the focus (a closed
@@ -51,7 +51,7 @@ protected:
     {
         form.activateWindow();
         tree().setFocus();
-        program.Catalogue().MainModel().Select(n);
+        program.Session().MainModel().Select(n);
         QApplication::processEvents();
     }
     void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
@@ -95,7 +95,7 @@ protected:
     {
         if (form.Options().DbState != DbNone)
             form.Action(cmd::CloseDbAction)->trigger();
-        program.Catalogue().Files().OpenFile(path);
+        program.Session().Files().OpenFile(path);
         form.Action(cmd::EntireViewAction)->trigger();
         QApplication::processEvents();
         tree().setFocus();

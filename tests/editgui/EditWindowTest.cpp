@@ -45,7 +45,7 @@ TEST_F(EditWindow, AddRenameWithF2AndDeleteWithTheQuestion)
     const TTreeNode *renamed = Node("Новый\\Док");
     ASSERT_TRUE(renamed);
     EXPECT_FALSE(Node("Новый\\Новый подэлемент"));
-    EXPECT_EQ(program.Catalogue().MainModel().CurrentNode(), renamed);
+    EXPECT_EQ(program.Session().MainModel().CurrentNode(), renamed);
 
     QString asked;
     AnswerBox(QMessageBox::Yes, &asked);
@@ -53,7 +53,7 @@ TEST_F(EditWindow, AddRenameWithF2AndDeleteWithTheQuestion)
     EXPECT_EQ(asked, QStringLiteral("Удаление элемента|Вы действительно хотите удалить элемент "
                                     "\"Док\"?"));
     EXPECT_FALSE(Node("Новый\\Док"));
-    EXPECT_EQ(program.Catalogue().MainModel().CurrentNode(), Node("Новый\\Новый подэлемент 1"));
+    EXPECT_EQ(program.Session().MainModel().CurrentNode(), Node("Новый\\Новый подэлемент 1"));
     EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
 }
 
@@ -66,7 +66,7 @@ TEST_F(EditWindow, RenamingKeepsOpenFoldersOpenAndSelectedSiblingsGoTogether)
         Key(Qt::Key_Insert);
     Select(Node("Новый\\Новый подэлемент"));
     Key(Qt::Key_Insert);
-    TTreeModel &model = program.Catalogue().MainModel();
+    TTreeModel &model = program.Session().MainModel();
     tree().expand(model.IndexOf(Node("Новый\\Новый подэлемент")));
     Select(Node("Новый"));
     Key(Qt::Key_F2);
@@ -122,7 +122,7 @@ TEST_F(EditWindow, AnInvalidNameShowsTheWarningAndEscGivesTheShortcutsBack)
 
 TEST_F(EditWindow, TheDescriptionEditorKeepsAnUntouchedSizeExact)
 {
-    TCatalogueTree &cat = program.Catalogue().Catalogue();
+    TCatalogueTree &cat = program.Session().Catalogue();
     TTreeNode *file = cat.InsertItem("CD", "a.bin", "Acme", "", "", 1536, "", false);
     form.Options().SizeUnit = 4;
     Select(file);
@@ -165,8 +165,7 @@ TEST_F(EditWindow, TheEditorShowsAWholeLabelAndNoLabelEditOpensDuringLongWork)
 {
     const QString label = QStringLiteral("Диск с очень длинной меткой 0123");
     ASSERT_EQ(label.size(), 32);
-    TTreeNode *disc =
-        program.Catalogue().Catalogue().InsertItem(label, "", "", "", "", 0, "", false);
+    TTreeNode *disc = program.Session().Catalogue().InsertItem(label, "", "", "", "", 0, "", false);
     Select(disc);
     QString shown;
     OnModal([&shown](QWidget *w) {
@@ -177,7 +176,7 @@ TEST_F(EditWindow, TheEditorShowsAWholeLabelAndNoLabelEditOpensDuringLongWork)
     EXPECT_EQ(shown, label);
 
     // A scan, load or save walks the tree while it lets events through.
-    const QModelIndex index = program.Catalogue().MainModel().IndexOf(disc);
+    const QModelIndex index = program.Session().MainModel().IndexOf(disc);
     TLongOperation &operation = program.Session().Operation();
     operation.StartOperation(QStringLiteral("Сохранение"), 10);
     tree().edit(index);

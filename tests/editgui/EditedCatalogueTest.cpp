@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, TheEditorAskedForInTheResultsEditsTheItemInTheCatalogue)
     const QString path = dir.filePath(QStringLiteral("discs.db"));
     WriteCatalogueTable(path, kDiscs);
     TOptions &options = form.Options();
-    program.Catalogue().Files().OpenFile(path);
+    program.Session().Files().OpenFile(path);
     options.Confirm100.clear();
     options.ConfirmHalf.clear();
     options.ConfirmReview = false;
@@ -123,9 +123,9 @@ TEST_F(MainWindowTest, TheEditorAskedForInTheResultsEditsTheItemInTheCatalogue)
     QApplication::processEvents();
     ASSERT_EQ(options.DbState, DbFound);
     const TTreeNode *found =
-        NodeAt(program.Catalogue().SearchTree(), QStringLiteral("CD1\\Docs\\a.txt"));
+        NodeAt(program.Session().SearchTree(), QStringLiteral("CD1\\Docs\\a.txt"));
     ASSERT_TRUE(found);
-    program.Catalogue().SearchModel().Select(found);
+    program.Session().SearchModel().Select(found);
     form.SearchTreeView()->setFocus();
     QApplication::processEvents();
 
@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, TheEditorAskedForInTheResultsEditsTheItemInTheCatalogue)
     ASSERT_TRUE(item && item->Description());
     EXPECT_EQ(*item->Description(),
               TItemDescription::Make("Фирма", "Office", "1.0", 1536, "правка"));
-    EXPECT_EQ(program.Catalogue().MainModel().CurrentNode(), item);
+    EXPECT_EQ(program.Session().MainModel().CurrentNode(), item);
     EXPECT_TRUE(form.MainTreeView()->isVisible());
     EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
     // Nothing else changed.

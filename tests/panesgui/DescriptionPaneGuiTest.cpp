@@ -98,9 +98,9 @@ protected:
     TProgram program;
     TMainForm &form = program.Window();
     // The window's own catalogue tree, models and pane.
-    TTree &tree = program.Catalogue().MainTree();
-    TTreeModel &mainModel = program.Catalogue().MainModel();
-    TTreeModel &searchModel = program.Catalogue().SearchModel();
+    TTree &tree = program.Session().MainTree();
+    TTreeModel &mainModel = program.Session().MainModel();
+    TTreeModel &searchModel = program.Session().SearchModel();
     TDescriptionPaneGui *gui = &program.Catalogue().Pane();
     TTreeNode *cd1 = nullptr, *soft = nullptr, *a = nullptr, *b = nullptr;
     QStringList opened;

@@ -175,8 +175,8 @@ TEST(ScanInMainWindow, AddsTheTreeAndAsksAboutExistingItems)
     TScanGui &scan = program.Scan();
     form.show();
     QApplication::processEvents();
-    program.Catalogue().Files().CreateDbClick();
-    program.Catalogue().MainModel().Select(program.Catalogue().MainTree().Root());
+    program.Session().Files().CreateDbClick();
+    program.Session().MainModel().Select(program.Session().MainTree().Root());
     QApplication::processEvents();
     ASSERT_TRUE(form.Action(cmd::AddTreeAction)->isEnabled());
 
@@ -188,18 +188,18 @@ TEST(ScanInMainWindow, AddsTheTreeAndAsksAboutExistingItems)
         QTest::mouseClick(Get<QPushButton>(dialog, "OKButton"), Qt::LeftButton);
     });
     form.Action(cmd::AddTreeAction)->trigger();
-    TTree &tree = program.Catalogue().MainTree();
+    TTree &tree = program.Session().MainTree();
     const TTreeNode *disc = tree.FindChild(tree.Root(), QStringLiteral("Disc"));
     ASSERT_NE(disc, nullptr);
     EXPECT_EQ(disc->Image(), ImageDisc);
-    EXPECT_EQ(program.Catalogue().MainModel().SelectedNodes().front(), disc);
-    EXPECT_TRUE(form.MainTreeView()->isExpanded(program.Catalogue().MainModel().IndexOf(disc)));
+    EXPECT_EQ(program.Session().MainModel().SelectedNodes().front(), disc);
+    EXPECT_TRUE(form.MainTreeView()->isExpanded(program.Session().MainModel().IndexOf(disc)));
     EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
     EXPECT_FALSE(form.ProgressBar()->isVisible());
 
     // Again from the root: the existing disc raises the conflict form; Esc
     // cancels and nothing more happens.
-    program.Catalogue().MainModel().Select(tree.Root());
+    program.Session().MainModel().Select(tree.Root());
     QApplication::processEvents();
     bool conflictShown = false;
     QTimer::singleShot(0, &form, [&] {

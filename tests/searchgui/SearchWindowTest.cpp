@@ -64,7 +64,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     options.Confirm100.clear();
     options.ConfirmHalf.clear();
     options.ConfirmReview = false;
-    program.Catalogue().Files().OpenFile(WriteCatalogue(dir.filePath(QStringLiteral("games.db"))));
+    program.Session().Files().OpenFile(WriteCatalogue(dir.filePath(QStringLiteral("games.db"))));
 
     const QString condition =
         FieldCondition(QStringLiteral("Producer"), PrepareSearchText(QStringLiteral("*фир*"), true),
@@ -79,13 +79,13 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("games (выборка) - Кварнис"));
     EXPECT_TRUE(form.Action(cmd::FoundViewAction)->isChecked());
 
-    TTreeModel &model = program.Catalogue().SearchModel();
+    TTreeModel &model = program.Session().SearchModel();
     const QModelIndex root = model.index(0, 0);
     EXPECT_TRUE(form.SearchTreeView()->isExpanded(root));
     ASSERT_EQ(model.rowCount(root), 1);
     EXPECT_EQ(model.index(0, 0, root).data().toString(), QStringLiteral("Диск"));
 
-    const TTreeNode *file = program.Catalogue().SearchTree().Root()->Child(0)->Child(0)->Child(0);
+    const TTreeNode *file = program.Session().SearchTree().Root()->Child(0)->Child(0)->Child(0);
     model.Select(file);
     QApplication::processEvents();
     EXPECT_EQ(Row(0), QStringLiteral("Диск"));
@@ -102,9 +102,9 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
               QStringLiteral("Диск\\Игры\\setup.exe"));
     EXPECT_EQ(options.DbState, DbFound);
     // Choosing it again does not rebuild.
-    const TTreeNode *node = program.Catalogue().SearchTree().Root()->Child(0);
+    const TTreeNode *node = program.Session().SearchTree().Root()->Child(0);
     form.Action(cmd::FoundViewListAction)->trigger();
-    EXPECT_EQ(program.Catalogue().SearchTree().Root()->Child(0), node);
+    EXPECT_EQ(program.Session().SearchTree().Root()->Child(0), node);
 
     // Back to the whole catalogue, on the same item.
     model.Select(node);
@@ -112,7 +112,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     QApplication::processEvents();
     EXPECT_EQ(options.DbState, DbEntire);
     ASSERT_TRUE(form.MainTreeView()->isVisible());
-    const auto selected = program.Catalogue().MainModel().SelectedNodes();
+    const auto selected = program.Session().MainModel().SelectedNodes();
     ASSERT_EQ(selected.size(), 1u);
     EXPECT_EQ(FullItemPath(selected.front()), QStringLiteral("Диск\\Игры\\setup.exe"));
     EXPECT_EQ(Row(2), QStringLiteral("Фирма"));
@@ -121,13 +121,13 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     form.Action(cmd::FoundViewAction)->trigger();
     QApplication::processEvents();
     EXPECT_EQ(options.DbState, DbFound);
-    EXPECT_EQ(program.Catalogue().SearchTree().Root()->Child(0), node);
+    EXPECT_EQ(program.Session().SearchTree().Root()->Child(0), node);
 
     // An unsaved change is searched in the temporary copy of the tree.
     form.Action(cmd::EntireViewAction)->trigger();
-    program.Catalogue().Catalogue().InsertItem(QStringLiteral("Диск"), QStringLiteral("new.txt"),
-                                               QStringLiteral("Фирма 2"), {}, {}, 1, {}, false);
-    program.Catalogue().Catalogue().OnTreeChanged();
+    program.Session().Catalogue().InsertItem(QStringLiteral("Диск"), QStringLiteral("new.txt"),
+                                             QStringLiteral("Фирма 2"), {}, {}, 1, {}, false);
+    program.Session().Catalogue().OnTreeChanged();
     ASSERT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
     EXPECT_EQ(program.Search().RunNewSearch(condition), 2);
     EXPECT_TRUE(options.SearchTable.startsWith(options.TempFolder)) << "the copy";

@@ -82,7 +82,7 @@ protected:
         QApplication::processEvents();
         form.Options().Confirm100.clear();
         form.Options().ConfirmHalf.clear();
-        program.Catalogue().Files().OpenFile(WriteCatalogue(dir.filePath(QStringLiteral("c.db"))));
+        program.Session().Files().OpenFile(WriteCatalogue(dir.filePath(QStringLiteral("c.db"))));
     }
 };
 
