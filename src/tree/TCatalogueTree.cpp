@@ -209,10 +209,7 @@ TTreeNode *TCatalogueTree::DeleteNode(TTreeNode *node)
         for (const TTreeNode *n : view_->SelectedNodes())
             heldSelection = heldSelection || inside(n);
     }
-    tree_.FreeDescriptions(node);
-    tree_.RemoveNode(node);
-    if (fallback == parent && parent->Image() == ImageFolderOpen && !parent->HasChildren())
-        tree_.SetImage(parent, ImageFolder);
+    RemoveSubtrees({node});
     if (heldSelection)
         view_->Select(fallback);
     options_.TreeChanged = true;
@@ -224,24 +221,27 @@ TTreeNode *TCatalogueTree::DeleteNode(TTreeNode *node)
 void TCatalogueTree::DeleteNodes(const std::vector<TTreeNode *> &nodes)
 {
     options_.EditState = EditNone;
-    {
-        TTreeMerge merge(tree_);
-        std::vector<TTreeNode *> parents;
-        for (TTreeNode *node : nodes) {
-            tree_.FreeDescriptions(node);
-            if (node->Parent())
-                parents.push_back(node->Parent());
-        }
-        tree_.RemoveNodes(nodes); // the root stays
-        for (TTreeNode *parent : parents)
-            if (parent->Image() == ImageFolderOpen && !parent->HasChildren())
-                tree_.SetImage(parent, ImageFolder);
-    }
+    RemoveSubtrees(nodes);
     options_.TreeChanged = true;
     // Inside a caller's bracket the view still holds the deleted nodes: the
     // caller refreshes once the bracket is closed.
     if (OnTreeChanged && !tree_.InUpdate())
         OnTreeChanged();
+}
+
+void TCatalogueTree::RemoveSubtrees(const std::vector<TTreeNode *> &nodes)
+{
+    TTreeMerge merge(tree_);
+    std::vector<TTreeNode *> parents;
+    for (TTreeNode *node : nodes) {
+        tree_.FreeDescriptions(node);
+        if (node->Parent())
+            parents.push_back(node->Parent());
+    }
+    tree_.RemoveNodes(nodes); // the root stays
+    for (TTreeNode *parent : parents)
+        if (parent->Image() == ImageFolderOpen && !parent->HasChildren())
+            tree_.SetImage(parent, ImageFolder);
 }
 
 bool TCatalogueTree::MoveSubtree(TTreeNode *node, const QString &label, const QString &path)

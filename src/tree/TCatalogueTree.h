@@ -61,6 +61,9 @@ public:
     bool MoveSubtree(TTreeNode *node, const QString &label, const QString &path);
 
 private:
+    // Takes the nodes (none inside another) out with their subtrees as one
+    // change of the view; parent folders left empty show the collapsed image.
+    void RemoveSubtrees(const std::vector<TTreeNode *> &nodes);
     void ResolveConflict(TTreeNode *node, const QString &fullPath,
                          const TItemDescription &incoming);
 
