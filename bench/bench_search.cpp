@@ -1,8 +1,8 @@
 // A global search in the real main window (offscreen) over the generated
 // catalogue of 1,000,000 records for "txt", which finds about 110,000 rows, from the statement to
 // the shown result tree, in each of the four presentations; then the same search with unsaved
-// changes, which first writes the temporary copy of the tree. The peer is the engine's query alone,
-// run on the same statement.
+// changes, which reads the records from the tree itself. The peer is the engine's query alone, run
+// on the same statement.
 #include "WindowBench.h"
 
 #include "app/MainWindow.h"
@@ -79,6 +79,7 @@ int main(int argc, char **argv)
     static const char *const names[] = {"standard", "producer", "list", "leaf"};
     bool ok = true;
     double total = 0;
+    double builds[4] = {};
     for (int p = PresentStandard; p <= PresentLeaves; ++p) {
         form.Commands().SetChecked(qbx::CommandAt(FirstFoundViewSet + p), true);
         timer.restart();
@@ -92,9 +93,12 @@ int main(int argc, char **argv)
             ok = false;
         }
         std::printf("search_to_tree_seconds_%s: %.3f s\n", names[p], seconds);
-        std::printf("tree_build_seconds_%s: %.3f s\n", names[p], seconds - querySeconds);
+        builds[p] = seconds - querySeconds;
+        std::printf("tree_build_seconds_%s: %.3f s\n", names[p], builds[p]);
     }
     std::printf("query_seconds: %.3f s\n", querySeconds);
+    for (int p = PresentStandard; p <= PresentLeaves; ++p)
+        std::printf("build_ratio_vs_query_%s: %.2f\n", names[p], builds[p] / querySeconds);
     std::printf("build_ratio_vs_query: %.1f\n", total / 4 / querySeconds);
 
     // Unsaved changes: the catalogue is loaded, changed, and the search
@@ -109,11 +113,12 @@ int main(int argc, char **argv)
     const int found = program.Search().RunNewSearch(condition);
     QApplication::processEvents();
     const double copySeconds = Seconds(timer);
-    if (found != rows + 1 || options.SearchTable.isEmpty()) {
+    if (found != rows + 1) {
         std::printf("failed_copy: found %d\n", found);
         ok = false;
     }
     std::printf("search_copy_seconds: %.3f s\n", copySeconds);
+    std::printf("search_copy_ratio_vs_query: %.2f\n", copySeconds / querySeconds);
     std::printf("search_ok: %d\n", ok ? 1 : 0);
 
     options.ConfirmUnsaved = QStringLiteral("0");

@@ -18,7 +18,7 @@ TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowCont
       runner_({session.Options(), session.Shell(), session.Commands(), session.View(),
                session.OperationView(), session.MessageBoxes(), query_,
                [&session] { return session.Files().TableName(); },
-               [&session] { session.Saving().MakeSearchCopy(); }}),
+               session.MainTree()}),
       results_({session.Options(), session.Shell(), session.Commands(), session.View(),
                 session.OperationView(), session.Operation(), session.MessageBoxes(), runner_,
                 session.SearchModel(), [&session] { return session.Files().TableName(); },

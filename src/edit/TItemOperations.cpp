@@ -234,7 +234,15 @@ void TItemOperations::CarryOutRename()
     if (!node || NodeByFullPath(tree, editedOldPath_) != node)
         return;
     const QString label = d_.options.EditedLabel;
-    if (text::Upper(FullItemPath(node)) != text::Upper(label)) {
+    const QString name = LastComponentKeep(label);
+    if (text::Upper(FullItemPath(node)) != text::Upper(label) &&
+        !tree.FindChild(node->Parent(), name)) {
+        // No sibling has the new name, so nothing merges: moving the subtree
+        // would make the same nodes again below the new name. The node is
+        // renamed where it is, and its folders stay open as they are.
+        tree.SetText(node, name);
+        d_.model.Select(node);
+    } else if (text::Upper(FullItemPath(node)) != text::Upper(label)) {
         const auto [disc, path] = SplitFirst(label);
         const std::vector<QString> expanded =
             ExpandedPathsBelow(node, [this](const TTreeNode *n) { return d_.view.IsExpanded(n); });
@@ -255,7 +263,7 @@ void TItemOperations::CarryOutRename()
         }
         d_.options.ConflictAnswer = ConflictNotAsked;
     } else {
-        tree.SetText(node, LastComponentKeep(label));
+        tree.SetText(node, name);
     }
     Refresh();
 }

@@ -2,6 +2,8 @@
 
 #include "engine/Engine.h"
 #include "engine/Error.h"
+#include "engine/FeedScan.h"
+#include "engine/RecordCodec.h"
 #include "engine/SqlCondition.h"
 #include "engine/SqlParser.h"
 #include "engine/Table.h"
@@ -59,6 +61,53 @@ void Query::Open(std::string_view statement)
     }
 }
 
+void Query::Open(std::string_view statement, const std::vector<FieldDef> &fields,
+                 RecordFeed &feed)
+{
+    Close();
+    try {
+        RunFeed(statement, fields, feed);
+    } catch (...) {
+        Close();
+        throw;
+    }
+}
+
+void Query::RunFeed(std::string_view statement, const std::vector<FieldDef> &fields,
+                    RecordFeed &feed)
+{
+    const SqlSelect select = ParseSqlSelect(statement);
+    fields_ = fields;
+    layout_ = LayoutOf(fields_);
+    recordSize_ = 0;
+    std::vector<SqlField> sqlFields;
+    sqlFields.reserve(fields_.size());
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        sqlFields.push_back({fields_[i].name, layout_[i]});
+        recordSize_ += fields_[i].size;
+    }
+    if (recordSize_ == 0)
+        throw Error(ErrInvalidParameter, "A record has no fields.");
+    std::optional<SqlCondition> condition;
+    if (select.hasWhere)
+        condition.emplace(select.where, sqlFields, recordSize_);
+    parts_.clear();
+    parts_.emplace_back(recordSize_, SpillFolder(), SqlRowStore::kMemoryChunks, TextSpans());
+    scanned_ = ScanFeed(feed, recordSize_, condition ? &*condition : nullptr, parts_[0]);
+    count_ = parts_[0].Count();
+    tableName_ = select.table;
+    open_ = true;
+}
+
+std::vector<SqlRowStore::TextSpan> Query::TextSpans() const
+{
+    std::vector<SqlRowStore::TextSpan> texts;
+    for (const FieldLayout &f : layout_)
+        if (f.type == FtAlpha)
+            texts.push_back({f.offset, f.size});
+    return texts;
+}
+
 void Query::Run(std::string_view statement)
 {
     const SqlSelect select = ParseSqlSelect(statement);
@@ -70,6 +119,7 @@ void Query::Run(std::string_view statement)
     for (size_t i = 0; i < table.Fields().size(); ++i)
         sqlFields.push_back({table.Fields()[i].name, table.Layout()[i]});
     recordSize_ = table.RecordSize();
+    layout_ = table.Layout();
     std::optional<SqlCondition> condition;
     if (select.hasWhere)
         condition.emplace(select.where, sqlFields, recordSize_);
@@ -89,10 +139,7 @@ void Query::Scan(const Table &table, const SqlCondition *condition)
         std::clamp<size_t>(blocks / kBlocksPerThread, 1, std::min(cores, kMaxThreads));
     parts_.clear();
     const std::string spillFolder = SpillFolder();
-    std::vector<SqlRowStore::TextSpan> texts;
-    for (const FieldLayout &f : table.Layout())
-        if (f.type == FtAlpha)
-            texts.push_back({f.offset, f.size});
+    const std::vector<SqlRowStore::TextSpan> texts = TextSpans();
     for (size_t i = 0; i < threads; ++i)
         parts_.emplace_back(recordSize_, spillFolder, SqlRowStore::kMemoryChunks, texts);
     std::vector<std::exception_ptr> errors(threads);
@@ -137,6 +184,7 @@ void Query::Scan(const Table &table, const SqlCondition *condition)
     count_ = 0;
     for (const SqlRowStore &p : parts_)
         count_ += p.Count();
+    scanned_ = table.RecordCount();
 }
 
 void Query::Close() noexcept
@@ -148,6 +196,7 @@ void Query::Close() noexcept
     parts_.clear();
     recordSize_ = 0;
     count_ = 0;
+    scanned_ = 0;
     part_ = 0;
     row_ = 0;
     onRow_ = false;

@@ -11,6 +11,7 @@
 
 namespace qbx::engine {
 
+class RecordFeed;
 class SqlCondition;
 class Table;
 
@@ -31,6 +32,11 @@ public:
     // error when the file is missing, locked or no table. The query is
     // closed first, and stays closed after a failure.
     void Open(std::string_view statement);
+    // Runs the statement over the records of a feed instead of the file
+    // named after FROM: a table of these fields holding the feed's records
+    // gives exactly the same rows. Throws as above, and what the feed
+    // throws.
+    void Open(std::string_view statement, const std::vector<FieldDef> &fields, RecordFeed &feed);
     void Close() noexcept;
     bool IsOpen() const { return open_; }
 
@@ -40,6 +46,8 @@ public:
     const std::vector<FieldLayout> &Layout() const { return layout_; }
     uint32_t RecordSize() const { return recordSize_; }
     uint32_t RecordCount() const { return count_; }
+    // The records the statement looked at: all of the table or feed.
+    uint32_t ScannedCount() const { return scanned_; }
 
     // Cursor over the rows found. First and Next return false when there is
     // no (further) row.
@@ -57,6 +65,9 @@ public:
 
 private:
     void Run(std::string_view statement);
+    void RunFeed(std::string_view statement, const std::vector<FieldDef> &fields,
+                 RecordFeed &feed);
+    std::vector<SqlRowStore::TextSpan> TextSpans() const;
     void Scan(const Table &table, const SqlCondition *condition);
     const FieldDef &CheckedField(size_t field) const;
 
@@ -66,6 +77,7 @@ private:
     std::vector<FieldLayout> layout_;
     uint32_t recordSize_ = 0;
     uint32_t count_ = 0;
+    uint32_t scanned_ = 0;
     bool LoadRow();
 
     std::vector<SqlRowStore> parts_; // the rows of each scanning thread, in order

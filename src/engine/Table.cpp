@@ -16,24 +16,6 @@
 
 namespace qbx::engine {
 
-namespace {
-
-[[noreturn]] void BadValue(const FieldDef &f, const char *why)
-{
-    throw Error(ErrInvalidParameter, std::string(why) + ". Field: " + f.name);
-}
-
-// Integer value of `v` for an integer field, checked against the range the
-// encoding can hold (its lowest value is the NULL pattern).
-int64_t IntegerValue(const FieldDef &f, double v, int64_t max)
-{
-    if (!(v == std::trunc(v)) || v < double(-max) || v > double(max))
-        BadValue(f, "Value out of range for an integer field");
-    return int64_t(v);
-}
-
-} // namespace
-
 Table::Table(Table &&other) noexcept
 {
     *this = std::move(other);
@@ -59,6 +41,9 @@ Table &Table::operator=(Table &&other) noexcept
         readMap_ = std::exchange(other.readMap_, nullptr);
         readMapSize_ = std::exchange(other.readMapSize_, 0);
         writing_ = std::exchange(other.writing_, false);
+        bulk_ = std::exchange(other.bulk_, false);
+        pending_ = std::move(other.pending_);
+        pendingCount_ = std::exchange(other.pendingCount_, 0);
     }
     return *this;
 }
@@ -82,12 +67,7 @@ void Table::Open(const std::string &path, OpenMode mode, FileSystem &fs)
             std::max<uint64_t>(kFixedHeaderSize, std::min<uint64_t>(headerSize, fileSize)));
         file_.ReadAt(0, raw.data(), raw.size());
         header_ = ParseTableHeader(raw.data(), raw.size(), fileSize, path);
-        layout_.clear();
-        uint32_t offset = 0;
-        for (const FieldDef &f : header_.fields) {
-            layout_.push_back({f.type, offset, f.size});
-            offset += f.size;
-        }
+        layout_ = LayoutOf(header_.fields);
         WalkBlocks(fileSize);
         buffer_.assign(header_.BlockSize(), 0);
         newRecord_.assign(header_.recordSize, 0);
@@ -142,6 +122,16 @@ void Table::Flush()
 {
     if (!writing_)
         return;
+    if (bulk_) {
+        try {
+            WritePending();
+        } catch (const Error &) {
+            // The records not written are not counted either.
+            header_.numRecords -= pendingCount_;
+            pendingCount_ = 0;
+            throw;
+        }
+    }
     if (map_) {
         const uint64_t used = std::min<uint64_t>(mapSize_, file_.Size());
         if (used > 0 && ::msync(map_, size_t(used), MS_SYNC) != 0)
@@ -164,6 +154,9 @@ void Table::Close() noexcept
     onRecord_ = false;
     record_ = nullptr;
     writing_ = false;
+    bulk_ = false;
+    pending_.clear();
+    pendingCount_ = 0;
     blockLimit_ = kMaxBlocks;
 }
 
@@ -270,28 +263,7 @@ void Table::Append(std::span<const Value> values)
     if (values.size() != header_.fields.size())
         throw Error(ErrInvalidParameter, "Wrong number of field values.");
     uint8_t *rec = newRecord_.data();
-    for (size_t i = 0; i < values.size(); ++i) {
-        const FieldDef &f = header_.fields[i];
-        const Value &v = values[i];
-        uint8_t *p = rec + layout_[i].offset;
-        if (v.kind == Value::Kind::Null) {
-            EncodeNull(p, f.size);
-        } else if (f.type == FtAlpha) {
-            if (v.kind != Value::Kind::Text)
-                BadValue(f, "A number cannot go into a text field");
-            EncodeAlpha(p, f.size, v.text);
-        } else if (v.kind != Value::Kind::Number) {
-            BadValue(f, "Text cannot go into a number field");
-        } else if (f.type == FtNumber || f.type == FtMoney) {
-            EncodeNumber(p, v.number);
-        } else if (f.type == FtLong || f.type == FtAutoInc || f.type == FtDate) {
-            EncodeLong(p, int32_t(IntegerValue(f, v.number, INT32_MAX)));
-        } else if (f.type == FtShort) {
-            EncodeShort(p, int16_t(IntegerValue(f, v.number, INT16_MAX)));
-        } else {
-            BadValue(f, "Only an empty value can go into a field of this type");
-        }
-    }
+    EncodeRecord(header_.fields, layout_, values, rec);
     AppendRaw(rec);
 }
 
@@ -351,20 +323,23 @@ void Table::PutBlockCounters(const TableHeader &h)
     PutWord(HoFirstBlock, h.firstBlock);
 }
 
-void Table::AddBlock()
+void Table::AddBlock(const uint8_t *records, uint16_t count)
 {
     if (header_.fileBlocks >= blockLimit_)
         throw Error(ErrTableFull, "Table is full.");
     const uint16_t number = uint16_t(header_.fileBlocks + 1);
     const uint16_t prev = blocks_.empty() ? 0 : blocks_.back().number;
-    // The new block goes to the file whole (zeros after its header) with one
-    // write, which also extends the file; records then land in pages that
-    // are already in the page cache.
+    // The new block goes to the file whole (its records, zeros after them)
+    // with one write, which also extends the file; records appended one by
+    // one then land in pages that are already in the page cache.
     std::vector<uint8_t> &block = buffer_;
-    std::memset(block.data(), 0, block.size());
+    const size_t bytes = size_t(count) * header_.recordSize;
+    if (count > 0)
+        std::memcpy(block.data() + 6, records, bytes);
+    std::memset(block.data() + 6 + bytes, 0, block.size() - 6 - bytes);
     PutU16(block.data(), 0);
     PutU16(block.data() + 2, prev);
-    PutU16(block.data() + 4, uint16_t(-int(header_.recordSize)));
+    PutU16(block.data() + 4, uint16_t((int(count) - 1) * int(header_.recordSize)));
     file_.WriteAt(BlockOffset(number), block.data(), block.size());
     // The header counts the block before the chain links to it: cut off in
     // between, the table has an unused block, never a link past its blocks.
@@ -387,7 +362,29 @@ void Table::AddBlock()
         });
         throw;
     }
-    blocks_.push_back({number, 0});
+    blocks_.push_back({number, count});
+}
+
+void Table::StartBulkAppend()
+{
+    if (!writing_)
+        StartWriting();
+    bulk_ = true;
+    pending_.assign(header_.BlockSize(), 0);
+    pendingCount_ = 0;
+}
+
+// Writes the records collected in bulk as a new block, then the record
+// count: the file never counts a record it does not hold.
+void Table::WritePending()
+{
+    if (pendingCount_ == 0)
+        return;
+    AddBlock(pending_.data(), uint16_t(pendingCount_));
+    pendingCount_ = 0;
+    uint8_t n[4];
+    PutU32(n, header_.numRecords);
+    Put(HoNumRecords, n, 4);
 }
 
 void Table::AppendRaw(const uint8_t *record)
@@ -396,6 +393,15 @@ void Table::AppendRaw(const uint8_t *record)
         StartWriting();
     onRecord_ = false; // the cursor's block buffer may no longer match the file
     record_ = nullptr;
+    if (bulk_) {
+        if (pendingCount_ == header_.RecordsPerBlock())
+            WritePending();
+        std::memcpy(pending_.data() + size_t(pendingCount_) * header_.recordSize, record,
+                    header_.recordSize);
+        ++pendingCount_;
+        ++header_.numRecords;
+        return;
+    }
     if (blocks_.empty() || blocks_.back().count >= header_.RecordsPerBlock())
         AddBlock();
     BlockRef &last = blocks_.back();

@@ -2,6 +2,7 @@
 
 #include "engine/FieldCodec.h"
 #include "engine/FileSystem.h"
+#include "engine/RecordCodec.h"
 #include "engine/TableFile.h"
 #include "engine/TableHeader.h"
 
@@ -19,18 +20,6 @@ enum class OpenMode {
     Shared,    // read only; fails while someone holds the table exclusively
     Exclusive, // read and append (read only for a read-only file); fails
                // while anyone else has the table open
-};
-
-// One value of a record to append. Text is in the table's code page.
-struct Value {
-    enum class Kind : uint8_t { Null, Text, Number };
-    Kind kind = Kind::Null;
-    std::string_view text; // not owned: keep the bytes alive until Append returns
-    double number = 0;
-
-    static Value Null() { return {}; }
-    static Value Text(std::string_view t) { return {Kind::Text, t, 0}; }
-    static Value Number(double d) { return {Kind::Number, {}, d}; }
 };
 
 // Settings of a new table.
@@ -116,6 +105,11 @@ public:
     // the block limit.
     void Append(std::span<const Value> values);
     void AppendRaw(const uint8_t *record);
+    // From now on until Close, appended records collect in memory and go to
+    // the file a whole block at a time; Flush writes the last, partial one.
+    // For a table written beside the file it will replace: in between, the
+    // file holds whole blocks only and counts only the records they hold.
+    void StartBulkAppend();
     // Highest block count the table may reach (at most kMaxBlocks).
     void SetBlockLimit(uint32_t blocks);
 
@@ -142,7 +136,8 @@ private:
     void StartWriting();
     void Put(uint64_t offset, const void *data, size_t size);
     void PutWord(uint64_t offset, uint16_t value);
-    void AddBlock();
+    void AddBlock(const uint8_t *records = nullptr, uint16_t count = 0);
+    void WritePending();
     void PutBlockCounters(const TableHeader &h);
     void Restore(const std::function<void()> &undo) noexcept;
     void Unmap() noexcept;
@@ -163,6 +158,9 @@ private:
     const uint8_t *readMap_ = nullptr; // MapForReading's mapping
     size_t readMapSize_ = 0;
     bool writing_ = false;
+    bool bulk_ = false;
+    std::vector<uint8_t> pending_; // StartBulkAppend: the records of the next block
+    uint32_t pendingCount_ = 0;
 };
 
 // Language driver ID of a table file (see Table::LanguageDriverName).

@@ -98,22 +98,66 @@ public:
                 ++rank;
             rank_[chars[i]] = rank;
         }
+        MakeKeyBytes(coll, lowest);
     }
 
     uint16_t Rank(char16_t lowered) const { return lowered < kTableEnd ? rank_[lowered] : 0; }
 
+    // The rank as a key byte, 0 for none. A rank stands for one first-level
+    // weight when every character that has it weighs as one character at
+    // the first level (a space and a no-break space, е and ё): where the
+    // bytes of two names first differ, their first first-level difference
+    // is, and the collator decides by it as the bytes do. A character that
+    // expands into several weights, and a rank that does not fit a byte,
+    // give none.
+    uint8_t KeyByte(char16_t lowered) const { return lowered < kTableEnd ? key_[lowered] : 0; }
+
 private:
+    void MakeKeyBytes(const QCollator &coll, const QString &lowest)
+    {
+        std::vector<std::vector<char16_t>> holders(kTableEnd);
+        for (size_t c = 0; c < rank_.size(); ++c)
+            if (rank_[c] != 0 && rank_[c] <= 0xFF)
+                holders[rank_[c]].push_back(char16_t(c));
+        for (size_t r = 1; r < holders.size(); ++r) {
+            const std::vector<char16_t> &chars = holders[r];
+            bool single = true;
+            for (size_t i = 1; i < chars.size() && single; ++i)
+                single = OneWeight(coll, chars[0], chars[i], lowest) &&
+                         OneWeight(coll, chars[i], chars[0], lowest);
+            if (!single)
+                continue;
+            for (const char16_t c : chars)
+                key_[c] = uint8_t(r);
+        }
+    }
+
     static bool Ignorable(const QCollator &coll, char16_t c)
     {
         const QString s(QChar{c});
         if (coll.compare(s, QString()) == 0)
             return true;
         // Without a first-level weight of its own the character cannot put
-        // "ca" before "b" and "cb" after "a" at the same time otherwise.
-        return coll.compare(s + u'a', u"b") < 0 && coll.compare(s + u'b', u"a") > 0;
+        // "cx" before "y" and "cy" after "x" at the same time otherwise, for
+        // two letters x < y other than itself.
+        const bool ab = c == u'a' || c == u'b';
+        const QString x = ab ? QStringLiteral("x") : QStringLiteral("a");
+        const QString y = ab ? QStringLiteral("y") : QStringLiteral("b");
+        return coll.compare(s + x, y) < 0 && coll.compare(s + y, x) > 0;
+    }
+
+    // Whether `c`, of the same first-level weight as `other`, is one weight:
+    // followed by the lowest character it comes before `other` followed by
+    // two of them. Were it `other`'s weight and another, that other weight
+    // would come first and put it after.
+    static bool OneWeight(const QCollator &coll, char16_t c, char16_t other, const QString &lowest)
+    {
+        return coll.compare(QString(QChar(c)) + lowest, QString(QChar(other)) + lowest + lowest) <
+               0;
     }
 
     std::array<uint16_t, kTableEnd> rank_{};
+    std::array<uint8_t, kTableEnd> key_{};
 };
 
 const PrimaryRanks &Ranks()
@@ -181,6 +225,27 @@ int CompareFileNames(QStringView a, QStringView b)
     if (ranks.Rank(next) != 0)
         return aLonger ? 1 : -1;
     return detail::CompareByCollator(a, b);
+}
+
+bool AppendFileNameKey(QStringView name, std::string &key)
+{
+    // The order of two keyed names is decided at their first different
+    // lower-case character, by two different ranks, or by one name
+    // continuing the other with a ranked character: exactly where the key
+    // bytes first differ, or where the shorter key ends.
+    const PrimaryRanks &ranks = Ranks();
+    const size_t start = key.size();
+    key.resize(start + size_t(name.size()));
+    char *out = key.data() + start;
+    for (const QChar ch : name) {
+        const uint8_t b = ranks.KeyByte(LowerChar(ch.unicode()));
+        if (b == 0) {
+            key.resize(start);
+            return false;
+        }
+        *out++ = char(b);
+    }
+    return true;
 }
 
 uint32_t FoldedHash(QStringView s)

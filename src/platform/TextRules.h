@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 // Text rules shared by the whole program: case mapping, the order of file
 // names and the case-folded keys used for lookups. The catalogue holds only
@@ -39,6 +40,16 @@ QString Lower(QStringView s);
 // system's), so the order is the same on every machine. Gives -1, 0 or 1; 0
 // only when the collation finds no difference at all.
 int CompareFileNames(QStringView a, QStringView b);
+
+// Appends to `key` bytes that put names in the order of CompareFileNames,
+// to sort many names without comparing them character by character: when
+// the keys of two names differ, the names are in the order of their keys
+// (unsigned bytes, a key before every longer key it begins); equal keys
+// leave the order to CompareFileNames (е and ё, for one, have one byte:
+// names that differ only there are told apart by the collation). Gives
+// false, leaving `key` as it was, for a name the bytes cannot place (one
+// with a character the collation ignores or expands into several).
+bool AppendFileNameKey(QStringView name, std::string &key);
 
 // Case-folded key for lookups: two names are the same item when their
 // upper-cased forms are equal. The hash is that of the upper-cased form.

@@ -125,9 +125,17 @@ bool ResultTextLess(const TTreeNode &a, const TTreeNode &b)
     return CaseOrder(ra->Path, rb->Path) < 0;
 }
 
+bool ResultTextKey(const TTreeNode &node, std::string &key)
+{
+    return text::AppendFileNameKey(node.Text(), key);
+}
+
 void SetPresentationOrder(TTree &tree, int presentation)
 {
-    tree.SetSiblingOrder(presentation == PresentStandard ? &SiblingLess : &ResultTextLess);
+    if (presentation == PresentStandard)
+        tree.SetSiblingOrder(&SiblingLess, &SiblingKey);
+    else
+        tree.SetSiblingOrder(&ResultTextLess, &ResultTextKey);
 }
 
 void FillResultTree(TTree &tree, int presentation, engine::Query &query,

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <string>
 
 namespace qbx {
 
@@ -34,6 +35,8 @@ TTreeNode *AddFoundRow(TTree &tree, int presentation, TFoundRecord record);
 // Equal texts keep a fixed order by their records' label and path.
 int CompareResultTexts(QStringView a, QStringView b);
 bool ResultTextLess(const TTreeNode &a, const TTreeNode &b);
+// Its sort key (TSortKey): the text's AppendFileNameKey.
+bool ResultTextKey(const TTreeNode &node, std::string &key);
 
 // Empties the tree and fills it with the rows of the open query, from the
 // first, in a presentation (order and nodes as above). step runs after each

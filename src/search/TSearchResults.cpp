@@ -32,9 +32,11 @@ int CurrentPresentation(const TCommandState &commands)
 
 qint64 TSearchResults::CatalogueRecordCount() const
 {
-    // A catalogue never saved has no table of its own yet: its temporary
-    // copy holds the records.
-    const QString file = c_.options.DbIsNew ? c_.options.SearchTable : c_.catalogueFile();
+    // A catalogue never saved has no table of its own yet: the search went
+    // over the records of its tree, and counted them.
+    if (c_.options.DbIsNew)
+        return c_.runner.Query().ScannedCount();
+    const QString file = c_.catalogueFile();
     try {
         engine::Table table;
         table.Open(EngineFileName(file), engine::OpenMode::Shared);

@@ -3,6 +3,7 @@
 
 #include "engine/Engine.h"
 #include "engine/Error.h"
+#include "engine/FileSystem.h"
 #include "engine/Query.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
@@ -12,6 +13,9 @@
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
 #include "storage/CatalogueFormat.h"
+#include "storage/FileReplacement.h"
+#include "storage/TreeRecords.h"
+#include "tree/TTree.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -56,29 +60,27 @@ void TSearchRunner::Report(const QString &text)
 void TSearchRunner::ExecuteSearch(const QString &condition)
 {
     if (c_.commands.Enabled(cmd::SaveDbAction)) {
-        c_.makeSearchCopy();
-        // A copy that could not be written has been reported already, and a
-        // search of a missing or partly written copy would find wrong rows.
-        if (c_.options.TreeChanged || c_.options.SearchTable.isEmpty()) {
-            c_.query.Close();
-            return;
+        // Earlier versions searched a temporary copy of the tree; copies
+        // that killed programs left behind go once per run.
+        if (!sweptTempFolder_) {
+            sweptTempFolder_ = true;
+            RemoveStaleSearchCopies(engine::SystemFileSystem(), c_.options.TempFolder);
         }
-        RunSearchQuery(condition);
+        // Unsaved changes: the tree's records are searched as saving would
+        // write them, straight from memory.
+        TTreeRecordFeed feed(c_.catalogue.Root(), TRecordSource::Catalogue);
+        RunSearchQuery(c_.catalogueFile(), condition, &feed);
         return;
     }
-    // The catalogue's own table is searched. A temporary copy named before
-    // (the tree has been saved since) keeps its name, so that it is still
-    // deleted when replaced or when the program ends.
-    const QString copy = c_.options.SearchTable;
-    c_.options.SearchTable = c_.catalogueFile();
-    RunSearchQuery(condition);
-    c_.options.SearchTable = copy;
+    RunSearchQuery(c_.catalogueFile(), condition, nullptr);
 }
 
-void TSearchRunner::ChoosePrivateDirectory()
+void TSearchRunner::ChoosePrivateDirectory(const QString &table)
 {
-    const QFileInfo table(c_.options.SearchTable);
-    const qint64 size = table.exists() ? table.size() : -1;
+    // Rows found are kept in the private directory when there are many:
+    // the table's size tells how many there can be.
+    const QFileInfo file(table);
+    const qint64 size = file.exists() ? file.size() : -1;
     const QString folder = qbx::ChoosePrivateDirectory(
         size, c_.options.TempFolder, c_.options.AppFolder, c_.options.FixedDriveList(), c_.disk);
     try {
@@ -88,15 +90,16 @@ void TSearchRunner::ChoosePrivateDirectory()
     }
 }
 
-void TSearchRunner::RunSearchQuery(const QString &condition)
+void TSearchRunner::RunSearchQuery(const QString &table, const QString &condition,
+                                   TTreeRecordFeed *feed)
 {
-    ChoosePrivateDirectory();
+    ChoosePrivateDirectory(table);
 
     c_.shell.EnableCommands(false);
     c_.view.SetStatusPanelText(Title);
     c_.events.ProcessEvents();
 
-    const std::optional<std::string> statement = SearchStatement(c_.options.SearchTable, condition);
+    const std::optional<std::string> statement = SearchStatement(table, condition);
     c_.query.Close();
     if (!statement) {
         // A search for a character the catalogue cannot hold would quietly
@@ -107,7 +110,10 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
                       Title, TMsgIcon::Warning, MbOk);
     } else {
         try {
-            c_.query.Open(*statement);
+            if (feed)
+                c_.query.Open(*statement, feed->Fields(), *feed);
+            else
+                c_.query.Open(*statement);
         } catch (const std::bad_alloc &) {
             c_.query.Close();
             Report(kFailed + QStringLiteral("\r\n\nНедостаточно памяти."));

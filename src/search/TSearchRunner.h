@@ -17,6 +17,8 @@ class IOperationView;
 class TCommandState;
 class TMainShell;
 class TOptions;
+class TTree;
+class TTreeRecordFeed;
 
 // What running a search works with; everything outlives the runner.
 struct TSearchContext {
@@ -29,36 +31,39 @@ struct TSearchContext {
     engine::Query &query; // the main window's one query object
     // The file name of the catalogue's own table.
     std::function<QString()> catalogueFile;
-    // Brings the temporary copy of the changed tree up to date: rewrites it
-    // when TreeChanged is set, clears TreeChanged, and names it in
-    // SearchTable; a failure has been reported and sets TreeChanged again.
-    std::function<void()> makeSearchCopy;
+    // The catalogue tree: while it has unsaved changes, the records saving
+    // it would write are searched, read from the tree itself.
+    const TTree &catalogue;
     TDiskSpace disk = TDiskSpace::System();
 };
 
 // Runs one search condition as the statement
 //   SELECT * FROM "table" WHERE condition
 // against the saved catalogue or, while the tree has unsaved changes,
-// against its temporary copy. Afterwards the query is either open on the
-// rows found (positioned before the first) or closed after a reported
-// failure.
+// against the records the tree would be saved as (the same rows in the
+// same order, without writing them anywhere). Afterwards the query is
+// either open on the rows found (positioned before the first) or closed
+// after a reported failure.
 class TSearchRunner {
 public:
     explicit TSearchRunner(TSearchContext context);
 
     void ExecuteSearch(const QString &condition);
-    // Runs the statement against the table named by SearchTable.
-    void RunSearchQuery(const QString &condition);
 
     engine::Query &Query() { return c_.query; }
 
     static inline const QString Title = QStringLiteral("Поиск в базе данных");
 
 private:
-    void ChoosePrivateDirectory();
+    // Runs the statement over the table file, or over the feed's records
+    // when one is given.
+    void RunSearchQuery(const QString &table, const QString &condition,
+                        TTreeRecordFeed *feed);
+    void ChoosePrivateDirectory(const QString &table);
     void Report(const QString &text);
 
     TSearchContext c_;
+    bool sweptTempFolder_ = false;
 };
 
 } // namespace qbx

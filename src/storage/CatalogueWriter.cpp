@@ -19,131 +19,14 @@ namespace qbx {
 
 namespace {
 
-// Appends the text in 1251 to out, without a temporary string per value.
-void AppendCp1251(std::string &out, const QString &text)
-{
-    for (const QChar ch : text) {
-        const int b = codec::Cp1251Byte(ch.unicode());
-        out.push_back(b < 0 ? '?' : char(b));
-    }
-}
-
-void SetCp1251(std::string &out, const QString &text)
-{
-    out.clear();
-    AppendCp1251(out, text);
-}
-
-// Walks a tree in pre-order and appends its records. The label and path
-// bytes are kept as the walk goes down and up, so a record costs no string
-// allocation.
-class TRecordWalk {
+// Appends each record to a table.
+class TTableTarget final : public IRecordTarget {
 public:
-    TRecordWalk(engine::Table &table, TRecordSource source, IWriteProgress &progress)
-        : table_(table), source_(source), progress_(progress)
-    {
-    }
-
-    // False when stopped. Throws engine::Error when an append fails.
-    bool Run(const TTreeNode *root)
-    {
-        struct Frame {
-            const TTreeNode *node;
-            int next;
-            size_t pathLength;
-        };
-        std::vector<Frame> stack;
-        if (!Visit(root))
-            return false;
-        stack.push_back({root, 0, 0});
-        while (!stack.empty()) {
-            Frame &top = stack.back();
-            if (top.next >= top.node->ChildCount()) {
-                path_.resize(top.pathLength);
-                stack.pop_back();
-                continue;
-            }
-            const TTreeNode *child = top.node->Child(top.next++);
-            const size_t pathLength = path_.size();
-            Enter(child);
-            if (!Visit(child))
-                return false;
-            stack.push_back({child, 0, pathLength});
-        }
-        return true;
-    }
+    explicit TTableTarget(engine::Table &table) : table_(table) {}
+    void Put(std::span<const engine::Value> values) override { table_.Append(values); }
 
 private:
-    // Sets label and path for a node one level below the previous frame.
-    void Enter(const TTreeNode *node)
-    {
-        const int level = node->Level();
-        if (level == 1) {
-            SetCp1251(label_, node->Text());
-            path_.clear();
-        } else {
-            if (level > 2)
-                path_.push_back('\\');
-            AppendCp1251(path_, node->Text());
-        }
-    }
-
-    bool Visit(const TTreeNode *node)
-    {
-        if (progress_.Stopped())
-            return false;
-        progress_.Step();
-        if (node->Level() == 0)
-            return true;
-        if (source_ == TRecordSource::Results) {
-            if (const TFoundRecord *r = node->FoundRecord())
-                AppendRecord(r->Label, r->Path, r->Producer, r->Product, r->Version, r->Size,
-                             r->Description);
-            return true;
-        }
-        const TDescriptionRef d = node->Description();
-        if (!d && node->HasChildren())
-            return true; // made again from its descendants' paths when loaded
-        std::string &path = fields_[CfPath];
-        path = path_;
-        if (node->IsFolder())
-            path.push_back('\\');
-        fields_[CfLabel] = label_;
-        const QString none;
-        AppendFields(d ? d->Producer : none, d ? d->Product : none, d ? d->Version : none,
-                     d ? d->Size : 0, d ? d->Description : none);
-        return true;
-    }
-
-    void AppendRecord(const QString &label, const QString &path, const QString &producer,
-                      const QString &product, const QString &version, int64_t size,
-                      const QString &description)
-    {
-        SetCp1251(fields_[CfLabel], label);
-        SetCp1251(fields_[CfPath], path);
-        AppendFields(producer, product, version, size, description);
-    }
-
-    void AppendFields(const QString &producer, const QString &product, const QString &version,
-                      int64_t size, const QString &description)
-    {
-        SetCp1251(fields_[CfProducer], producer);
-        SetCp1251(fields_[CfProduct], product);
-        SetCp1251(fields_[CfVersion], version);
-        SetCp1251(fields_[CfDescription], description);
-        std::array<engine::Value, CfCount> values;
-        for (int i = 0; i < CfCount; ++i)
-            values[size_t(i)] = engine::Value::Text(fields_[size_t(i)]);
-        values[CfByteSize] = engine::Value::Number(ByteSizeToField(size));
-        table_.Append(values);
-    }
-
     engine::Table &table_;
-    TRecordSource source_;
-    IWriteProgress &progress_;
-    std::string label_;
-    std::string path_;
-    std::array<std::string, CfCount> fields_;
 };
 
 // Appends the tree's records to the table file at `path`, flushes it and
@@ -154,8 +37,11 @@ TWriteResult AppendAndCheck(const TTreeNode *root, TRecordSource source, const s
     TWriteResult result;
     engine::Table table;
     table.Open(path, engine::OpenMode::Exclusive, fs);
-    TRecordWalk walk(table, source, progress);
-    if (!walk.Run(root)) {
+    // The table is written beside the file it replaces: records go to it a
+    // whole block at a time.
+    table.StartBulkAppend();
+    TTableTarget target(table);
+    if (!WalkTreeRecords(root, source, target, progress)) {
         result.outcome = TWriteResult::Stopped;
         return result;
     }

@@ -3,6 +3,7 @@
 #include "engine/FileSystem.h"
 
 #include "platform/EngineFileName.h"
+#include "storage/TreeRecords.h"
 
 #include <QString>
 
@@ -11,26 +12,6 @@
 namespace qbx {
 
 class TTreeNode;
-
-// What a writer asks between two nodes: whether to stop (the long
-// operation's OperationStopped) and to count a step (StepOperation).
-class IWriteProgress {
-public:
-    virtual ~IWriteProgress() = default;
-    virtual bool Stopped() = 0;
-    virtual void Step() = 0;
-};
-
-// Which records a tree gives.
-enum class TRecordSource {
-    // The catalogue tree: every node but the root with a description, and
-    // every node without one that has no children; Label is the disc's
-    // name, Path the item path, plus "\\" for a folder.
-    Catalogue,
-    // The search-result tree: the result record of every node that has one,
-    // with its seven values as they stand.
-    Results,
-};
 
 // How a write ended. A failure leaves the target exactly as it was.
 struct TWriteResult {

@@ -56,10 +56,10 @@ private:
 void RemoveReplacementLeftovers(engine::FileSystem &fs, const std::string &target);
 
 // Removes from the temporary folder the search copies ("QbxXXXXXX.tmp") and
-// their half-written replacements that programs killed before they could
-// delete them left behind: those that are a while old and that no running
-// program holds (a program holds its copy with a shared lock while it uses
-// it). Failures are ignored.
+// their half-written replacements that killed programs of earlier versions
+// left behind: those that are a while old and that no running program holds
+// (such a program held its copy with a shared lock while it used it).
+// Failures are ignored.
 void RemoveStaleSearchCopies(engine::FileSystem &fs, const QString &folder);
 
 } // namespace qbx

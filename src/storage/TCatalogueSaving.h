@@ -69,17 +69,6 @@ public:
     // object names. Gives true on success.
     bool WriteSearchResults();
 
-    // Brings the temporary copy of the catalogue tree that searches read up
-    // to date: when TreeChanged is set, the earlier copy is deleted and the
-    // tree is written to a new file "QbxXXXXXX.tmp" in TempFolder, whose
-    // name then is in TOptions::SearchTable. Gives true when SearchTable
-    // names an up-to-date copy; false after a failure (reported with an
-    // error box; TreeChanged is set again so that the next search retries).
-    // Call it before every search while SaveDbAction is enabled. The first
-    // copy of a run also removes the copies that programs killed before
-    // they could delete theirs left in the temporary folder.
-    bool MakeSearchCopy();
-
     // The save dialog as it was last shown (it keeps its state).
     const TSaveDialogState &Dialog() const { return dialog_; }
     void SetDialogFolder(const QString &folder) { dialog_.InitialFolder = folder; }
@@ -100,11 +89,6 @@ private:
 
     TSavingContext c_;
     TSaveDialogState dialog_;
-    // The current temporary copy, held open with a shared lock for as long
-    // as it is in use, so that another copy of the program knows it is not
-    // a leftover.
-    std::unique_ptr<engine::File> copyHold_;
-    bool sweptTempFolder_ = false;
 };
 
 // Bytes a catalogue table of that many nodes takes at most (one record per

@@ -220,45 +220,4 @@ bool TCatalogueSaving::WriteSearchResults()
     return result.Ok();
 }
 
-bool TCatalogueSaving::MakeSearchCopy()
-{
-    if (!c_.options.TreeChanged)
-        return !c_.options.SearchTable.isEmpty();
-    c_.options.TreeChanged = false;
-    copyHold_.reset();
-    if (!sweptTempFolder_) {
-        sweptTempFolder_ = true;
-        RemoveStaleSearchCopies(c_.fs, c_.options.TempFolder);
-    }
-    if (!c_.options.SearchTable.isEmpty()) {
-        try {
-            c_.fs.Remove(EngineFileName(c_.options.SearchTable));
-        } catch (const engine::Error &) {
-            // A copy that cannot be deleted stays behind; a new one is made.
-        }
-        c_.options.SearchTable.clear();
-    }
-    const QString copy = paths::CreateTempFile(c_.options.TempFolder);
-    if (copy.isEmpty()) {
-        c_.options.TreeChanged = true;
-        c_.boxes.Show(kCatalogueError, dialog_.Title, TMsgIcon::Error, MbOk);
-        return false;
-    }
-    c_.options.SearchTable = copy;
-    const QString own = c_.files.TableName();
-    c_.options.DbTableName = own;
-    c_.files.SetTableName(copy);
-    const bool ok = WriteCatalogue(true);
-    c_.files.SetTableName(own);
-    if (ok) {
-        try {
-            copyHold_ = c_.fs.Open(EngineFileName(copy), false, engine::FileLock::Shared);
-        } catch (const engine::Error &) {
-            // Unheld, the copy may be taken for a leftover after a while;
-            // a search then reports the missing table.
-        }
-    }
-    return ok;
-}
-
 } // namespace qbx

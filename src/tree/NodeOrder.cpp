@@ -42,4 +42,13 @@ bool SiblingLess(const TTreeNode &a, const TTreeNode &b)
     return ta < tb;
 }
 
+bool SiblingKey(const TTreeNode &node, std::string &key)
+{
+    key.push_back(char(node.Kind()));
+    if (text::AppendFileNameKey(node.Text(), key))
+        return true;
+    key.pop_back();
+    return false;
+}
+
 } // namespace qbx

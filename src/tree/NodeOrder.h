@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace qbx {
 
 class TTreeNode;
@@ -18,5 +20,7 @@ int TreeViewCompare(const TTreeNode &a, const TTreeNode &b);
 // names the collation finds equal put in a fixed order by their characters
 // so that the order never depends on the order of insertion.
 bool SiblingLess(const TTreeNode &a, const TTreeNode &b);
+// Its sort key (TSortKey): the kind, then the name's AppendFileNameKey.
+bool SiblingKey(const TTreeNode &node, std::string &key);
 
 } // namespace qbx

@@ -92,7 +92,7 @@ TTreeNode *TTree::AddHashed(TTreeNode *parent, QString name, uint32_t hash, int 
 TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
 {
     ++version_;
-    TChildList &list = parent->Children(order_);
+    TChildList &list = parent->Children(order_, key_);
     auto &v = list.nodes;
     TTreeNode *raw = node.get();
     if (Live()) {
@@ -315,7 +315,7 @@ void TTree::RemoveNodes(const std::vector<TTreeNode *> &nodes)
     End();
 }
 
-void TTree::SetSiblingOrder(TSiblingOrder less)
+void TTree::SetSiblingOrder(TSiblingOrder less, TSortKey key)
 {
     if (less == order_)
         return;
@@ -324,6 +324,7 @@ void TTree::SetSiblingOrder(TSiblingOrder less)
     if (live)
         observer_->BeforeReset();
     order_ = less;
+    key_ = key;
     // Every list takes the new order and is settled when next looked at.
     std::vector<TTreeNode *> pending{root_.get()};
     while (!pending.empty()) {
@@ -332,6 +333,7 @@ void TTree::SetSiblingOrder(TSiblingOrder less)
         if (!n->children_)
             continue;
         n->children_->less = less;
+        n->children_->key = key;
         n->children_->ordered = 0;
         for (const auto &c : n->children_->nodes)
             pending.push_back(c.get());

@@ -106,8 +106,9 @@ public:
 
     // The order siblings are kept in; SiblingLess unless changed (the
     // search results of some presentations are ordered by plain text). A
-    // change re-orders the whole tree and resets the views.
-    void SetSiblingOrder(TSiblingOrder less);
+    // change re-orders the whole tree and resets the views. key, when
+    // given, gives the nodes' keys of that order for sorting long lists.
+    void SetSiblingOrder(TSiblingOrder less, TSortKey key = nullptr);
     TSiblingOrder SiblingOrder() const { return order_; }
 
     // Each End closes the innermost open bracket, whichever its kind.
@@ -149,6 +150,7 @@ private:
     Bracket bracket_ = Bracket::Reset; // the outermost open bracket
     uint64_t version_ = 0;
     TSiblingOrder order_ = &SiblingLess;
+    TSortKey key_ = &SiblingKey;
     bool foldersOpened_ = false; // some node may show ImageFolderOpen
 };
 

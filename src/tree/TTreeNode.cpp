@@ -1,8 +1,60 @@
 #include "tree/TTreeNode.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qbx {
+
+namespace {
+
+// Lists this long are sorted by keys (when the order has them).
+constexpr size_t kKeyedFrom = 16;
+
+using NodeIt = std::vector<std::unique_ptr<TTreeNode>>::iterator;
+
+// Sorts [first, last) by the order, with each node's key made once.
+// Where two keys differ they decide, as the order itself would; otherwise
+// the order is asked.
+void KeyedSort(NodeIt first, NodeIt last, TSiblingOrder less, TSortKey key)
+{
+    struct Item {
+        uint32_t index;  // in [first, last)
+        uint32_t offset; // of the key in `keys`
+        uint32_t length;
+        bool keyed;
+    };
+    std::string keys;
+    std::vector<Item> items;
+    items.reserve(size_t(last - first));
+    for (NodeIt it = first; it != last; ++it) {
+        const size_t offset = keys.size();
+        const bool keyed = key(**it, keys);
+        items.push_back({uint32_t(it - first), uint32_t(offset),
+                         uint32_t(keys.size() - offset), keyed});
+    }
+    const char *base = keys.data();
+    const auto before = [&](const Item &a, const Item &b) {
+        if (a.keyed && b.keyed) {
+            const int c = std::memcmp(base + a.offset, base + b.offset,
+                                      std::min(a.length, b.length));
+            if (c != 0)
+                return c < 0;
+            if (a.length != b.length)
+                return a.length < b.length;
+        }
+        return less(*first[a.index], *first[b.index]);
+    };
+    if (std::is_sorted(items.begin(), items.end(), before))
+        return;
+    std::sort(items.begin(), items.end(), before);
+    std::vector<std::unique_ptr<TTreeNode>> sorted;
+    sorted.reserve(items.size());
+    for (const Item &item : items)
+        sorted.push_back(std::move(first[item.index]));
+    std::move(sorted.begin(), sorted.end(), first);
+}
+
+} // namespace
 
 void TChildList::EnsureOrdered()
 {
@@ -11,7 +63,9 @@ void TChildList::EnsureOrdered()
     auto less = [order = this->less](const std::unique_ptr<TTreeNode> &a,
                                      const std::unique_ptr<TTreeNode> &b) { return order(*a, *b); };
     const auto mid = nodes.begin() + ordered;
-    if (!std::is_sorted(mid, nodes.end(), less))
+    if (key && size_t(nodes.end() - mid) >= kKeyedFrom)
+        KeyedSort(mid, nodes.end(), this->less, key);
+    else if (!std::is_sorted(mid, nodes.end(), less))
         std::sort(mid, nodes.end(), less);
     size_t from = ordered;
     if (ordered > 0 && less(*mid, *(mid - 1))) {
@@ -76,11 +130,12 @@ int TTreeNode::Row() const
     return int(list.IndexOf(*this));
 }
 
-TChildList &TTreeNode::Children(TSiblingOrder less)
+TChildList &TTreeNode::Children(TSiblingOrder less, TSortKey key)
 {
     if (!children_) {
         children_ = std::make_unique<TChildList>();
         children_->less = less;
+        children_->key = key;
     }
     return *children_;
 }

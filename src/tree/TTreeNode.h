@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace qbx {
@@ -25,6 +26,12 @@ class TTreeNode;
 
 // A strict order of siblings.
 using TSiblingOrder = bool (*)(const TTreeNode &a, const TTreeNode &b);
+// Appends a node's sort key for an order, to sort a long list with one key
+// per node instead of comparing texts at every step: nodes whose keys
+// differ are in the order of their keys (unsigned bytes, a key before every
+// longer key it begins); equal keys leave it to the order itself. Gives
+// false, appending nothing, for a node without a key.
+using TSortKey = bool (*)(const TTreeNode &node, std::string &key);
 
 // Children of one node in sibling order. While a tree is filled in bulk,
 // new children are appended behind the ordered part and put in place the
@@ -38,6 +45,7 @@ struct TChildList {
     uint32_t numbered = 0; // nodes[0, numbered) know their row
     TChildIndex index;     // case-folded names, built once the list is long
     TSiblingOrder less;    // the order of the tree
+    TSortKey key;          // its keys, or null
 
     void EnsureOrdered();
     // Rows from `from` on have changed.
@@ -89,7 +97,7 @@ private:
     friend class TTree;
     friend struct TChildList;
     TTreeNode(TTreeNode *parent, QString text, uint8_t image);
-    TChildList &Children(TSiblingOrder less);
+    TChildList &Children(TSiblingOrder less, TSortKey key);
 
     QString text_;
     TTreeNode *parent_ = nullptr;

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 namespace qbx::text {
 namespace {
 
@@ -62,6 +65,50 @@ TEST(TextRules, QuickOrderAgreesWithTheCollator)
         ASSERT_EQ(CompareFileNames(a, b), detail::CompareByCollator(a, b))
             << a.toStdString() << " | " << b.toStdString();
     }
+}
+
+// Sort keys stand for the comparison: where two keys differ, they give its
+// answer; a name without a key is one the comparison must look at itself.
+TEST(TextRules, FileNameKeysOrderAsTheComparison)
+{
+    const QString alphabet =
+        QStringLiteral("aAbBzZ09-_. ,()[]~!еЕёЁжЖяЯйЙиИьЪґҐїЇіІўЎ\u00AD\u00A0…№™«»'\"’“");
+    QRandomGenerator rng(7);
+    auto make = [&] {
+        QString s;
+        const int n = int(rng.bounded(0, 7));
+        for (int i = 0; i < n; ++i)
+            s += alphabet[int(rng.bounded(alphabet.size()))];
+        return s;
+    };
+    int keyed = 0;
+    for (int i = 0; i < 40000; ++i) {
+        const QString a = make();
+        const QString b = rng.bounded(2) ? make() : a.left(int(rng.bounded(a.size() + 1))) + make();
+        std::string ka = "x", kb;
+        const bool hasA = AppendFileNameKey(a, ka);
+        const bool hasB = AppendFileNameKey(b, kb);
+        EXPECT_EQ(ka.size(), hasA ? size_t(a.size()) + 1 : 1u) << "appended, or left as it was";
+        if (!hasA || !hasB)
+            continue;
+        ++keyed;
+        const std::string_view va = std::string_view(ka).substr(1);
+        if (va == kb)
+            continue;
+        const int byKey = std::lexicographical_compare(
+                              va.begin(), va.end(), kb.begin(), kb.end(),
+                              [](char x, char y) { return uint8_t(x) < uint8_t(y); })
+                              ? -1
+                              : 1;
+        ASSERT_EQ(byKey, CompareFileNames(a, b)) << a.toStdString() << " | " << b.toStdString();
+    }
+    EXPECT_GT(keyed, 3000) << "names without rare signs have keys";
+    std::string ye, yo;
+    ASSERT_TRUE(AppendFileNameKey(u"ёж", yo));
+    ASSERT_TRUE(AppendFileNameKey(u"Еж", ye));
+    EXPECT_EQ(ye, yo) << "ё weighs as е: the collation tells them apart";
+    EXPECT_TRUE(AppendFileNameKey(u"Docs", ye));
+    EXPECT_TRUE(AppendFileNameKey(u"", ye));
 }
 
 TEST(TextRules, TrimAndCut)

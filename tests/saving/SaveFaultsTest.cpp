@@ -131,39 +131,6 @@ TEST_F(SavingTest, SaveIntoThatFailsLeavesTheTargetAsItWas)
     EXPECT_EQ(FolderEntries(), QStringList({"cat.db", "into.db"}));
 }
 
-TEST_F(SavingTest, SearchCopyFollowsTheTreesChanges)
-{
-    const QString path = Write("cat.db", ManyRecords(10));
-    OpenChanged(path);
-    ASSERT_TRUE(saving.MakeSearchCopy());
-    const QString copy = options.SearchTable;
-    EXPECT_TRUE(QFileInfo(copy).fileName().startsWith("Qbx"));
-    EXPECT_EQ(QFileInfo(copy).absolutePath(), QFileInfo(options.TempFolder).absolutePath());
-    QStringList copied = Records(copy), own = Records(path);
-    copied.sort();
-    own.sort();
-    EXPECT_EQ(copied, own);
-    EXPECT_FALSE(options.TreeChanged);
-    EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction)) << "a search copy is no save";
-    EXPECT_EQ(files.TableName(), path);
-
-    const size_t logged = fs.Log().size();
-    EXPECT_TRUE(saving.MakeSearchCopy());
-    EXPECT_EQ(fs.Log().size(), logged) << "an unchanged tree is not copied again";
-
-    catalogue.InsertItem("NEW", "", "", "", "", 0, "", false);
-    options.TreeChanged = true;
-    fs.FailCall(Call::Rename, 2);
-    EXPECT_FALSE(saving.MakeSearchCopy());
-    EXPECT_TRUE(options.TreeChanged) << "the next search tries again";
-    EXPECT_FALSE(QFile::exists(copy));
-    ASSERT_EQ(boxes.shown.size(), 1);
-
-    EXPECT_TRUE(saving.MakeSearchCopy());
-    EXPECT_EQ(Records(options.SearchTable).size(), 11);
-    EXPECT_EQ(files.TableName(), path);
-}
-
 } // namespace
 
 TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
@@ -204,35 +171,4 @@ TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
     saving.SaveDbClick();
     EXPECT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(Records(path).size(), 4);
-}
-
-TEST_F(SavingTest, CopiesThatKilledProgramsLeftInTheTemporaryFolderGo)
-{
-    const QString temp = dir.path() + "/temp";
-    ASSERT_TRUE(QDir().mkpath(temp));
-    options.TempFolder = temp + '/';
-    const auto make = [&](const QString &name, int ageSeconds) {
-        QFile f(temp + '/' + name);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        EXPECT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
-                                  QFileDevice::FileModificationTime));
-    };
-    make("QbxAb3dE9.tmp", 3600);             // left by a killed program
-    make(".QbxAb3dE9.tmp.Zx81Qp.tmp", 3600); // its half-written replacement
-    make("QbxFresh1.tmp", 10);               // another program is making it
-    make("QbxHeld12.tmp", 3600);             // another program uses it
-    make("Qbxnotours.txt", 3600);            // not a copy
-    const std::unique_ptr<engine::File> held = engine::SystemFileSystem().Open(
-        EngineFileName(temp + "/QbxHeld12.tmp"), false, engine::FileLock::Shared);
-
-    OpenChanged(Write("cat.db", ManyRecords(3)));
-    ASSERT_TRUE(saving.MakeSearchCopy());
-    const QString own = QFileInfo(options.SearchTable).fileName();
-    QStringList left = QDir(temp).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    left.removeAll(own);
-    EXPECT_EQ(left, QStringList({"QbxFresh1.tmp", "QbxHeld12.tmp", "Qbxnotours.txt"}));
-    // The program holds its own copy in the same way while it uses it.
-    EXPECT_THROW(engine::SystemFileSystem().Open(EngineFileName(options.SearchTable), false,
-                                                 engine::FileLock::Exclusive),
-                 engine::Error);
 }

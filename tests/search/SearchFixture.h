@@ -24,21 +24,16 @@ struct FakeDisks {
 };
 
 // The search runner and the result views wired to the catalogue commands
-// of CatalogueTest, as the main window wires them. The temporary copy of a
-// changed tree is written from `copyRecords`.
+// of CatalogueTest, as the main window wires them.
 class SearchTest : public CatalogueTest {
 protected:
     engine::Query query;
     TTreeModel &searchModel = session.SearchModel();
     FakeDisks disks;
-    QList<Rec> copyRecords;
-    bool copyFails = false;
-    int copiesWritten = 0;
     int searchRootExpansions = 0;
 
     TSearchRunner runner{{options, shell, commands, view, view, boxes, query,
-                          [this] { return files.TableName(); }, [this] { MakeCopy(); },
-                          disks.Space()}};
+                          [this] { return files.TableName(); }, mainTree, disks.Space()}};
     TSearchResults results{{options, shell, commands, view, view, operation, boxes, runner,
                             searchModel, [this] { return files.TableName(); },
                             [this] { ++searchRootExpansions; }}};
@@ -53,23 +48,21 @@ protected:
         options.ConfirmHalf.clear();
     }
 
-    void MakeCopy()
-    {
-        if (!options.TreeChanged)
-            return;
-        options.TreeChanged = false;
-        if (copyFails) {
-            options.TreeChanged = true;
-            return;
-        }
-        ++copiesWritten;
-        options.SearchTable = Write(QStringLiteral("Qbx%1.tmp").arg(copiesWritten), copyRecords);
-    }
-
     // Opens a catalogue of these records in mode 1.
     void Open(const QList<Rec> &records)
     {
         files.OpenFile(Write(QStringLiteral("cat.db"), records));
+    }
+
+    // The catalogue of these records, read into the tree and changed there
+    // by `change`: the changes are not saved.
+    void OpenChanged(const QList<Rec> &records, const std::function<void()> &change)
+    {
+        Open(records);
+        shell.SetDbState(DbEntire);
+        change();
+        commands.SetEnabled(cmd::SaveDbAction, true);
+        options.TreeChanged = true;
     }
 
     // A search as the simple searches run it: the condition, then the

@@ -172,7 +172,9 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     EXPECT_EQ(Results(), (QStringList{"CD1/1", "  a.txt/4"}));
 
     // The catalogue changed since; the user picks the list and confirms.
-    copyRecords = {{"CD1", "a.txt", "", "", "", 1, ""}, {"CD1", "b.txt", "", "", "", 1, ""}};
+    shell.SetDbState(DbEntire);
+    catalogue.InsertItem("CD1", "b.txt", "", "", "", 1, "", false);
+    shell.SetDbState(DbFound);
     commands.SetEnabled(cmd::SaveDbAction, true);
     options.TreeChanged = true;
     boxes.Answer(TMsgAnswer::Yes);

@@ -2,6 +2,11 @@
 #include "search/SearchFixture.h"
 
 #include "engine/Engine.h"
+#include "engine/FileSystem.h"
+#include "platform/EngineFileName.h"
+
+#include <QDateTime>
+#include <QDir>
 
 using namespace qbx;
 using namespace qbx::test;
@@ -81,32 +86,51 @@ TEST_F(SearchRunnerTest, EngineErrorsAreReportedWithTheEngineMessage)
     EXPECT_EQ(boxes.shown[1].text, kFailed + QStringLiteral("\r\n\nФайл не найден."));
 }
 
-TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTemporaryCopy)
+TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTreeWithoutAFile)
 {
-    Open(kKinds);
-    copyRecords = {{"NEW", "", "", "", "", 0, ""}, {"NEW", "x.txt", "", "", "", 1, ""}};
-    commands.SetEnabled(cmd::SaveDbAction, true);
-    options.TreeChanged = true;
-    EXPECT_EQ(FoundPaths(kAll + KindFilter(false, true, true)), QStringList{"NEW|x.txt"});
-    EXPECT_EQ(copiesWritten, 1);
-    const QString copy = options.SearchTable;
-    EXPECT_TRUE(copy.endsWith(QStringLiteral("Qbx1.tmp")));
-    // Unchanged since: the copy is not written again.
-    EXPECT_EQ(FoundPaths(kAll).size(), 2);
-    EXPECT_EQ(copiesWritten, 1);
+    OpenChanged(kKinds, [this] {
+        catalogue.InsertItem("NEW", "x.txt", "", "", "", 1, "", false);
+        catalogue.DeleteNode(mainTree.Root()->Child(0)); // CD1
+    });
+    const QStringList before = QDir(options.TempFolder).entryList(QDir::Files);
+    EXPECT_EQ(FoundPaths(kAll + KindFilter(false, true, true)),
+              (QStringList{"CD2|Music\\", "CD2|b.txt", "NEW|x.txt"}));
+    runner.ExecuteSearch(kAll);
+    EXPECT_EQ(query.ScannedCount(), 3u) << "the tree's records (discs with items give none)";
+    EXPECT_EQ(QDir(options.TempFolder).entryList(QDir::Files), before) << "no copy written";
+    EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction)) << "a search is no save";
 
-    // Saved: the catalogue's own file is searched, and the copy's name is
-    // kept so that it is still deleted later.
+    // Saved: the catalogue's own file is searched, with the same rows.
     commands.SetEnabled(cmd::SaveDbAction, false);
     EXPECT_EQ(FoundPaths(kAll).size(), 6);
-    EXPECT_EQ(options.SearchTable, copy);
-
-    // A copy that cannot be written is not searched.
     commands.SetEnabled(cmd::SaveDbAction, true);
-    options.TreeChanged = true;
-    copyFails = true;
-    EXPECT_EQ(FoundPaths(kAll), QStringList{"<closed>"});
-    EXPECT_TRUE(boxes.shown.isEmpty()) << "the failed copy reported itself";
+    EXPECT_EQ(FoundPaths(kAll).size(), 3);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(SearchRunnerTest, CopiesThatKilledProgramsOfEarlierVersionsLeftGo)
+{
+    const QString temp = dir.path() + "/temp";
+    ASSERT_TRUE(QDir().mkpath(temp));
+    options.TempFolder = temp + '/';
+    const auto make = [&](const QString &name, int ageSeconds) {
+        QFile f(temp + '/' + name);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                  QFileDevice::FileModificationTime));
+    };
+    make("QbxAb3dE9.tmp", 3600);             // left by a killed program
+    make(".QbxAb3dE9.tmp.Zx81Qp.tmp", 3600); // its half-written replacement
+    make("QbxFresh1.tmp", 10);               // another program is making it
+    make("QbxHeld12.tmp", 3600);             // another program uses it
+    make("Qbxnotours.txt", 3600);            // not a copy
+    const std::unique_ptr<engine::File> held = engine::SystemFileSystem().Open(
+        EngineFileName(temp + "/QbxHeld12.tmp"), false, engine::FileLock::Shared);
+
+    OpenChanged(kKinds, [this] { catalogue.InsertItem("NEW", "", "", "", "", 0, "", false); });
+    EXPECT_EQ(FoundPaths(kAll).size(), 4);
+    EXPECT_EQ(QDir(temp).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"QbxFresh1.tmp", "QbxHeld12.tmp", "Qbxnotours.txt"}));
 }
 
 TEST_F(SearchRunnerTest, TextTheCatalogueCannotHoldIsRefused)

@@ -2,6 +2,11 @@
 
 #include "tree/NodePaths.h"
 
+#include "platform/TextRules.h"
+
+#include <QRandomGenerator>
+#include <QSet>
+
 #include <functional>
 
 namespace qbx::test {
@@ -295,6 +300,50 @@ TEST_F(InsertItem, BulkFillingInAnyOrderGivesTheSameTreeAsOneByOne)
         for (int k = 0; k < b->Child(i)->ChildCount(); ++k)
             EXPECT_EQ(b->Child(i)->Child(k)->Row(), k);
     }
+}
+
+// A long list filled in bulk is sorted by keys made once per name; names
+// the keys cannot place (ё, characters the collation weighs alike) and equal
+// keys are compared in full. The order must be the one insertion one by one
+// keeps.
+TEST_F(InsertItem, LongListsSortedByKeysKeepTheOrderOfOneByOne)
+{
+    const QString alphabet = QStringLiteral("aAbBzZ019-_. ()~еЕёЁжЖяЯйЙьЪґїЇі…№«'");
+    QRandomGenerator rng(11);
+    QStringList paths;
+    QSet<QString> seen; // one item per name, so no conflict is asked
+    for (int i = 0; i < 2000; ++i) {
+        QString name;
+        const int n = int(rng.bounded(1, 6));
+        for (int k = 0; k < n; ++k)
+            name += alphabet[int(rng.bounded(alphabet.size()))];
+        name = name.trimmed();
+        if (name.isEmpty() || seen.contains(text::Upper(name)))
+            continue;
+        seen.insert(text::Upper(name));
+        paths.append(rng.bounded(4) == 0 ? name + u'\\' : name);
+    }
+    TTree single;
+    TCatalogueTree one(single, options, prompt);
+    for (const QString &p : paths)
+        one.InsertItem("CD1", p, "", "", "", 0, "", false);
+    TTree bulk;
+    TCatalogueTree other(bulk, options, prompt);
+    {
+        TTreeUpdate update(bulk);
+        for (auto it = paths.rbegin(); it != paths.rend(); ++it)
+            other.InsertItem("CD1", *it, "", "", "", 0, "", false);
+    }
+    const TTreeNode *a = single.FindChild(single.Root(), u"CD1");
+    const TTreeNode *b = bulk.FindChild(bulk.Root(), u"CD1");
+    ASSERT_GT(a->ChildCount(), 100);
+    const auto kinds = [](const TTreeNode *n) {
+        QStringList out;
+        for (int i = 0; i < n->ChildCount(); ++i)
+            out << n->Child(i)->Text() + u'/' + QString::number(n->Child(i)->Kind());
+        return out;
+    };
+    EXPECT_EQ(kinds(a), kinds(b));
 }
 
 } // namespace

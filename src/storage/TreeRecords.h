@@ -1,0 +1,65 @@
+#pragma once
+
+#include "engine/RecordCodec.h"
+#include "engine/RecordFeed.h"
+
+#include <span>
+#include <vector>
+
+namespace qbx {
+
+class TTreeNode;
+
+// What a walk over a tree asks between two nodes: whether to stop (the long
+// operation's OperationStopped) and to count a step (StepOperation).
+class IWriteProgress {
+public:
+    virtual ~IWriteProgress() = default;
+    virtual bool Stopped() = 0;
+    virtual void Step() = 0;
+};
+
+// Which records a tree gives.
+enum class TRecordSource {
+    // The catalogue tree: every node but the root with a description, and
+    // every node without one that has no children; Label is the disc's
+    // name, Path the item path, plus "\\" for a folder.
+    Catalogue,
+    // The search-result tree: the result record of every node that has one,
+    // with its seven values as they stand.
+    Results,
+};
+
+// Receives a tree's records: one value per catalogue field, texts in 1251.
+class IRecordTarget {
+public:
+    virtual void Put(std::span<const engine::Value> values) = 0;
+
+protected:
+    ~IRecordTarget() = default;
+};
+
+// Gives the records of the tree below root to the target, in pre-order:
+// the records a saved catalogue holds, in its order. False when progress
+// said stop.
+bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, IRecordTarget &target,
+                     IWriteProgress &progress);
+
+// The records of a tree offered to a query as the catalogue table that
+// saving the tree would write: a search of unsaved changes reads them from
+// the tree itself. The tree must not change while the query runs.
+class TTreeRecordFeed final : public engine::RecordFeed {
+public:
+    TTreeRecordFeed(const TTreeNode *root, TRecordSource source);
+    void Run(engine::RecordSink &sink) override;
+    // The fields of the records (those of a catalogue table).
+    const std::vector<engine::FieldDef> &Fields() const { return fields_; }
+
+private:
+    const TTreeNode *root_;
+    TRecordSource source_;
+    std::vector<engine::FieldDef> fields_;
+    std::vector<engine::FieldLayout> layout_;
+};
+
+} // namespace qbx

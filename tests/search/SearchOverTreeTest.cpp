@@ -1,0 +1,243 @@
+// A search of unsaved changes reads the records from the tree instead of a
+// file. Whatever the condition, it must find exactly what the same
+// statement finds in the tree saved to a table: the same rows, in the same
+// order, byte for byte.
+#include "engine/Error.h"
+#include "engine/Query.h"
+#include "options/TOptions.h"
+#include "platform/EngineFileName.h"
+#include "search/QueryCondition.h"
+#include "search/SearchConditions.h"
+#include "session/ConflictPrompt.h"
+#include "storage/CatalogueWriter.h"
+#include "storage/TreeRecords.h"
+#include "tree/TCatalogueTree.h"
+#include "tree/TTree.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace qbx;
+
+namespace {
+
+class KeepBoth : public IConflictPrompt {
+public:
+    TConflictAnswer AskConflict(const QString &) override { return ConflictKeepAll; }
+};
+
+class NoStop : public IWriteProgress {
+public:
+    bool Stopped() override { return false; }
+    void Step() override {}
+};
+
+// Every row of an open query as its bytes, in order.
+std::vector<std::string> Rows(engine::Query &query)
+{
+    std::vector<std::string> rows;
+    for (bool row = query.First(); row; row = query.Next())
+        rows.emplace_back(reinterpret_cast<const char *>(query.RecordData()),
+                          query.RecordSize());
+    return rows;
+}
+
+class SearchOverTreeTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    TOptions options;
+    KeepBoth prompt;
+    TTree tree;
+    TCatalogueTree catalogue{tree, options, prompt};
+
+    // A catalogue with Latin and Cyrillic names in both cases, folders,
+    // archives, descriptions and sizes, then edited as a user would.
+    void Fill()
+    {
+        static const char16_t *const words[] = {u"Фото", u"фото", u"ФОТО", u"Ёлка", u"ёлка",
+                                                u"data", u"Data", u"READ_ME", u"100%",
+                                                u"отчёт", u"Setup", u"a_b"};
+        static const char16_t *const ext[] = {u".txt", u".TXT", u".mp3", u".Зип", u".zip",
+                                              u""};
+        std::mt19937 rng(7);
+        const auto word = [&] { return QString::fromUtf16(words[rng() % std::size(words)]); };
+        for (int disc = 0; disc < 4; ++disc) {
+            const QString label = QString::fromUtf16(disc % 2 ? u"Диск_" : u"cd_") +
+                                  QString::number(disc);
+            catalogue.InsertItem(label, QString(), QString(), QString(), QString(), 0, QString(),
+                                 false);
+            for (int i = 0; i < 150; ++i) {
+                QString path;
+                const int depth = int(rng() % 3);
+                for (int d = 0; d < depth; ++d)
+                    path += word() + QString::number(rng() % 3) + u'\\';
+                const bool folder = rng() % 6 == 0;
+                if (!folder)
+                    path += word() + QString::number(i) + QString::fromUtf16(ext[rng() % 6]);
+                const bool described = rng() % 4 == 0;
+                catalogue.InsertItem(label, path, described ? word() : QString(),
+                                     described && rng() % 2 ? word() : QString(),
+                                     described ? QStringLiteral("1.0") : QString(),
+                                     rng() % 5 == 0 ? 0 : int64_t(rng() % 100000),
+                                     described && rng() % 2 ? word() + QStringLiteral(" песня") : QString(),
+                                     folder);
+            }
+        }
+        // Edits: a new disc, a rename, a deletion.
+        catalogue.InsertItem(QStringLiteral("Новый"), QStringLiteral("Фото\\new.TXT"),
+                             QStringLiteral("Мелодия"), QString(), QString(), 4096,
+                             QStringLiteral("ёлка"), false);
+        tree.SetText(tree.Root()->Child(0)->Child(0), QStringLiteral("Переименован.txt"));
+        catalogue.DeleteNode(tree.Root()->Child(1)->Child(2));
+    }
+
+    // The rows the condition finds in the tree saved to a file, and over
+    // the tree's own records.
+    // Gives the number of rows found.
+    size_t ExpectSameRows(const QString &condition)
+    {
+        SCOPED_TRACE(condition.toStdString());
+        const QString file = dir.filePath(QStringLiteral("saved.db"));
+        const std::optional<std::string> statement = SearchStatement(file, condition);
+        if (!statement) {
+            ADD_FAILURE() << "no statement";
+            return 0;
+        }
+        engine::Query saved, unsaved;
+        try {
+            saved.Open(*statement);
+        } catch (const engine::Error &e) {
+            ADD_FAILURE() << e.what();
+            return 0;
+        }
+        TTreeRecordFeed feed(tree.Root(), TRecordSource::Catalogue);
+        unsaved.Open(*statement, feed.Fields(), feed);
+        EXPECT_EQ(unsaved.Fields().size(), saved.Fields().size());
+        EXPECT_EQ(unsaved.RecordSize(), saved.RecordSize());
+        EXPECT_EQ(unsaved.ScannedCount(), saved.ScannedCount());
+        const std::vector<std::string> rows = Rows(saved);
+        EXPECT_EQ(Rows(unsaved), rows);
+        return rows.size();
+    }
+};
+
+TEST_F(SearchOverTreeTest, EveryKindOfConditionFindsWhatTheSavedTreeGives)
+{
+    Fill();
+    NoStop progress;
+    const QString file = dir.filePath(QStringLiteral("saved.db"));
+    ASSERT_TRUE(WriteCatalogueFile(tree.Root(), TRecordSource::Catalogue, file, progress).Ok());
+
+    const auto global = [](const char *text, bool substring, bool ignoreCase) {
+        return GlobalSearchCondition(QString::fromUtf8(text), substring, ignoreCase);
+    };
+    const auto field = [](const char *name, bool extension, const char *text, bool ignoreCase) {
+        return FieldSearchCondition(QString::fromLatin1(name), extension,
+                                    QString::fromUtf8(text), true, ignoreCase);
+    };
+    const QStringList conditions = {
+        global("txt", true, true),
+        global("фото", true, true),
+        global("фото", true, false),
+        global("ЁЛКА", true, true),
+        global("4096", false, true),
+        global("100%", true, true),
+        global("a_b", true, true),
+        global("f?to*", false, true),
+        field("Label", false, "диск", true),
+        field("Label", false, "CD", false),
+        field("Path", true, "txt", true),
+        field("Path", true, "зип", true),
+        field("Path", false, "read_me", false),
+        field("Producer", false, "ёлка", true),
+        field("Product", false, "DATA", true),
+        field("Version", false, "1.0", false),
+        field("Description", false, "песня", true),
+        SizeExactCondition(4096),
+        SizeRangeCondition(1000, 50000),
+        SizeRangeCondition(0, 0),
+        QueryCondition(QStringLiteral(R"(((UPPER (Path) LIKE "%ФОТО%") AND (NOT ((ByteSize > 100) OR (Producer IS NULL)))) OR ((Label = "cd_0") AND ((Description LIKE "%песня") OR (Version >= "1"))))"), true, true, true),
+        QueryCondition(QStringLiteral(R"((Path LIKE "%!_%" ESCAPE "!") AND (NOT (Path LIKE "%\")))"), true, false, true),
+        QueryCondition(QStringLiteral(R"((Path LIKE "_о%") OR (UPPER (Path) LIKE "Ё%"))"), true, true, false),
+        QStringLiteral(R"((Label LIKE "%"))") + KindFilter(false, true, false),
+    };
+    int finding = 0;
+    for (const QString &condition : conditions)
+        finding += ExpectSameRows(condition) > 0 ? 1 : 0;
+    EXPECT_GE(finding, conditions.size() - 3) << "the conditions find rows to compare";
+}
+
+TEST_F(SearchOverTreeTest, AnEmptyTreeAndAWrongConditionBehaveAsTheirFiles)
+{
+    NoStop progress;
+    const QString file = dir.filePath(QStringLiteral("saved.db"));
+    ASSERT_TRUE(WriteCatalogueFile(tree.Root(), TRecordSource::Catalogue, file, progress).Ok());
+    ExpectSameRows(QStringLiteral(R"((Label LIKE "%"))"));
+
+    // A condition the engine refuses is refused over the tree as well, and
+    // leaves the query closed.
+    Fill();
+    const std::string statement = *SearchStatement(file, QStringLiteral("(Nothing = 1)"));
+    engine::Query query;
+    TTreeRecordFeed feed(tree.Root(), TRecordSource::Catalogue);
+    EXPECT_THROW(query.Open(statement, feed.Fields(), feed), engine::Error);
+    EXPECT_FALSE(query.IsOpen());
+}
+
+// A feed that fails part way: the query stays closed and the error comes
+// through, whichever side was busy.
+class FailingFeed : public engine::RecordFeed {
+public:
+    explicit FailingFeed(int after) : after_(after) {}
+    void Run(engine::RecordSink &sink) override
+    {
+        for (int i = 0;; ++i) {
+            if (i == after_)
+                throw engine::Error(engine::ErrIo, "feed failed");
+            std::memset(sink.Next(), 'a', 8);
+        }
+    }
+
+private:
+    int after_;
+};
+
+TEST(RecordFeedTest, ManyRecordsKeepTheirOrderAndAFailingFeedClosesTheQuery)
+{
+    // More records than a few batches, numbered: every one matches and the
+    // order is the feed's.
+    class Numbers : public engine::RecordFeed {
+    public:
+        void Run(engine::RecordSink &sink) override
+        {
+            for (int i = 0; i < 100000; ++i) {
+                const std::string text = std::to_string(i);
+                uint8_t *record = sink.Next();
+                std::memset(record, 0, 8);
+                std::memcpy(record, text.data(), text.size());
+            }
+        }
+    } numbers;
+    const std::vector<engine::FieldDef> fields{engine::FieldDef::Alpha("Name", 8)};
+    engine::Query query;
+    query.Open(R"(SELECT * FROM "x" WHERE (Name LIKE "%7"))", fields, numbers);
+    ASSERT_EQ(query.RecordCount(), 10000u);
+    EXPECT_EQ(query.ScannedCount(), 100000u);
+    int expected = 7;
+    for (bool row = query.First(); row; row = query.Next(), expected += 10)
+        ASSERT_EQ(query.ReadText(0), std::to_string(expected));
+
+    for (const int after : {0, 5, 50000}) {
+        FailingFeed failing(after);
+        EXPECT_THROW(query.Open(R"(SELECT * FROM "x")", fields, failing), engine::Error);
+        EXPECT_FALSE(query.IsOpen());
+    }
+}
+
+} // namespace
