@@ -16,11 +16,12 @@ namespace qbx::engine {
 
 namespace {
 
-// Batches small enough that the records a feed writes are still in the
-// shared cache when the other core matches them, and enough of them that
-// neither side waits for the other's every batch.
-constexpr size_t kBatchBytes = size_t(64) << 10;
-constexpr size_t kBatches = 4;
+// Batches small enough that the records a feed writes are still in a
+// cache when the other core matches them, large enough that a hand-over
+// (which may wait for the other thread to be scheduled) is rare, and
+// enough of them that neither side waits for the other's every batch.
+constexpr size_t kBatchBytes = size_t(256) << 10;
+constexpr size_t kBatches = 6;
 
 // A ring of batches between the feed (the producer, on the calling thread)
 // and the matcher.

@@ -4,6 +4,7 @@
 #include "tree/NodeOrder.h"
 
 #include <algorithm>
+#include <system_error>
 #include <unordered_set>
 
 namespace qbx {
@@ -28,7 +29,11 @@ TTree::TTree()
     ResetTree();
 }
 
-TTree::~TTree() = default;
+TTree::~TTree()
+{
+    if (disposal_.joinable())
+        disposal_.join();
+}
 
 void TTree::ResetTree()
 {
@@ -38,7 +43,21 @@ void TTree::ResetTree()
         observer_->BeforeReset();
     else if (InLayoutChange())
         observer_->Removing(root_.get());
-    root_.reset(new TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot));
+    std::unique_ptr<TTreeNode> old =
+        std::exchange(root_, std::unique_ptr<TTreeNode>(
+                                 new TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot)));
+    if (old && old->HasChildren()) {
+        // Nothing refers to the old nodes any more (the views have heard of
+        // the reset); their texts are shared strings, safe to release on
+        // another thread. One old tree is freed at a time.
+        if (disposal_.joinable())
+            disposal_.join();
+        try {
+            disposal_ = std::thread([doomed = std::move(old)]() mutable { doomed.reset(); });
+        } catch (const std::system_error &) {
+            // No thread to be had: `old` is freed here.
+        }
+    }
     names_.Release();
     foldersOpened_ = false;
     root_->hash_ = text::FoldedHash(root_->text_);

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -145,6 +146,9 @@ private:
 
     TNameStore names_; // the names of found-or-added children
     std::unique_ptr<TTreeNode> root_;
+    // Frees the nodes of the tree a reset replaced: a tree of a million
+    // nodes takes a while to free, and nothing needs to wait for it.
+    std::thread disposal_;
     ITreeObserver *observer_ = nullptr;
     int updateDepth_ = 0;
     Bracket bracket_ = Bracket::Reset; // the outermost open bracket
