@@ -58,8 +58,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "catalogue of discs, drives and folders")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Qubrix (Кварнис) records every folder and file of a disc, drive or folder
 with its size, recognises installable products, the tags of MP3, FLAC, Ogg,
 M4A and other audio files and media file names, and keeps the catalogue in
-one Paradox table file (*.db). Catalogues are browsed and edited as trees, merged, exported as text trees and searched
-by all fields, by one field, by a size range or by saved nested queries.
+one Paradox table file (*.db). Catalogues are browsed and edited as trees,
+merged, exported as text trees and searched by all fields, by one field, by
+a size range or by saved nested queries.
 The user interface is Russian.
 .
 The package also holds qbx-table, which prints table files as text.")
