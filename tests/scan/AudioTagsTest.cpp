@@ -88,12 +88,13 @@ TEST_F(AudioTags, UntaggedUnknownAndDamagedFilesAreNotRecognised)
                          .Recognised);
     }
 
-    // A name says FLAC, the contents say nothing known: only the head is read.
+    // A name says FLAC, the contents say nothing known: only the head is read
+    // (one window of the reader).
     int64_t bytesRead = 0;
     EXPECT_FALSE(ReadAudioTags(files.Write("zeros.flac", std::string(1 << 20, '\0')), TTagLimits{},
                                &bytesRead)
                      .Recognised);
-    EXPECT_LE(bytesRead, 512);
+    EXPECT_LE(bytesRead, 4096);
     EXPECT_FALSE(ReadAudioTags(files.Write("empty.ogg", "")).Recognised);
 
     // A FLAC file cut inside its comment block.
