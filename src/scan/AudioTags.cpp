@@ -2,6 +2,7 @@
 
 #include "platform/Codec.h"
 #include "platform/TextRules.h"
+#include "scan/AsfHeaderCheck.h"
 #include "scan/DsfTagFile.h"
 #include "scan/MediaNames.h"
 #include "scan/TagStream.h"
@@ -11,6 +12,7 @@
 #include <taglib/asffile.h>
 #include <taglib/flacfile.h>
 #include <taglib/id3v2framefactory.h>
+#include <taglib/id3v2tag.h>
 #include <taglib/mp4file.h>
 #include <taglib/mpcfile.h>
 #include <taglib/mpegfile.h>
@@ -158,7 +160,9 @@ TFormat Detect(TTagStream &stream)
 
 TFormat DetectFromStart(TTagStream &stream)
 {
-    const TFormat format = Detect(stream);
+    TFormat format = Detect(stream);
+    if (format == TFormat::Asf && !AsfHeaderHoldsTogether(stream))
+        format = TFormat::Unknown;
     // Some parsers (RIFF) take the position they start at as the file's.
     stream.seek(0);
     return format;
@@ -222,13 +226,29 @@ QString CatalogueText(const TagLib::String &tagText)
     return codec::ToCatalogueText(text::Trim(text)).value_or(QString());
 }
 
-TProductInfo InfoOf(const TagLib::Tag &tag)
+// The year of an ID3 version 2.4 tag that carries it, against the
+// standard, in a version 2.3 "TYER" frame (some taggers write it so).
+unsigned StrayYear(TagLib::File &file)
 {
+    auto *mpeg = dynamic_cast<TagLib::MPEG::File *>(&file);
+    if (!mpeg || !mpeg->hasID3v2Tag())
+        return 0;
+    const TagLib::ID3v2::FrameList &frames = mpeg->ID3v2Tag()->frameListMap()["TYER"];
+    if (frames.isEmpty())
+        return 0;
+    const int year = frames.front()->toString().toInt();
+    return year > 0 ? unsigned(year) : 0;
+}
+
+TProductInfo InfoOf(TagLib::File &file)
+{
+    const TagLib::Tag &tag = *file.tag();
     TProductInfo info;
     info.Producer = CatalogueText(tag.artist());
     info.Product = CatalogueText(tag.title());
-    if (tag.year() != 0)
-        info.Version = QString::number(tag.year());
+    const unsigned year = tag.year() != 0 ? tag.year() : StrayYear(file);
+    if (year != 0)
+        info.Version = QString::number(year);
     info.Description = CatalogueText(tag.comment());
     info.Recognised = !info.Producer.isEmpty() || !info.Product.isEmpty() ||
                       !info.Version.isEmpty() || !info.Description.isEmpty();
@@ -260,7 +280,7 @@ TProductInfo ReadAudioTags(const QString &path, const TTagLimits &limits, int64_
         // Tags of a file that ended early, or whose reading was cut off at a
         // limit, may be half read; they are not taken.
         if (file && file->isValid() && !stream.Cut() && file->tag())
-            info = InfoOf(*file->tag());
+            info = InfoOf(*file);
     } catch (const std::bad_alloc &) {
         info = {};
     }

@@ -122,6 +122,14 @@ TEST_F(AudioTags, BlocksClaimingHugeSizesCostNoMoreThanTheFile)
         ReadAudioTags(files.Write("huge.m4a", broken), TTagLimits{}, &bytesRead);
         EXPECT_LE(bytesRead, int64_t(broken.size()) * 2);
     }
+    // An ASF attribute list claims 65,535 entries in a few bytes: TagLib
+    // would read (and keep) that many; the file is not handed to it.
+    std::string wma = Bytes(Sample(TSampleFormat::Asf, tags));
+    const size_t extended = wma.find("\x40\xA4\xD0\xD2\x07\xE3\xD2\x11");
+    ASSERT_NE(extended, std::string::npos);
+    wma.replace(extended + 24, 2, "\xFF\xFF");
+    EXPECT_FALSE(ReadAudioTags(files.Write("many.wma", wma)).Recognised);
+
     // The 32-bit Vorbis comment count claims four billion comments.
     std::string ogg = Bytes(Sample(TSampleFormat::OggVorbis, tags));
     const size_t vendor = ogg.find("qbx test");
