@@ -1,63 +1,35 @@
 #include "cli/CliCatalogue.h"
 
 #include "cli/CliArgs.h"
+#include "cli/StopSignals.h"
 #include "engine/Error.h"
 #include "engine/Table.h"
 #include "platform/EngineFileName.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/CatalogueReader.h"
 #include "storage/CatalogueWriter.h"
+#include "storage/FileReplacement.h"
 #include "storage/TableEngineSetup.h"
 
+#include <QFile>
 #include <QFileInfo>
 
-#include <csignal>
-#include <iterator>
-
 #include <vector>
+
+#include <unistd.h>
 
 namespace qbx::cli {
 
 namespace {
 
-volatile std::sig_atomic_t gStopSignal = 0;
-
-extern "C" void OnStopSignal(int signal)
-{
-    gStopSignal = signal;
-}
-
-// While a catalogue is written, Ctrl-C, a hang-up or a termination stops the
-// writing, so that the half-written file beside the catalogue is removed
-// rather than left behind; the signal then ends the process as it would have.
+// A write that a stop signal ends early, removing its half-written file.
 class TSignalStop : public IWriteProgress {
 public:
-    TSignalStop()
-    {
-        for (size_t i = 0; i < std::size(kSignals); ++i) {
-            struct sigaction action {};
-            action.sa_handler = OnStopSignal;
-            sigemptyset(&action.sa_mask);
-            sigaction(kSignals[i], nullptr, &old_[i]);
-            // A signal the caller ignores (nohup) stays ignored.
-            if (old_[i].sa_handler != SIG_IGN)
-                sigaction(kSignals[i], &action, nullptr);
-        }
-    }
-    ~TSignalStop() override
-    {
-        for (size_t i = 0; i < std::size(kSignals); ++i)
-            sigaction(kSignals[i], &old_[i], nullptr);
-    }
-    TSignalStop(const TSignalStop &) = delete;
-    TSignalStop &operator=(const TSignalStop &) = delete;
-
-    bool Stopped() override { return gStopSignal != 0; }
+    bool Stopped() override { return TStopSignals::Requested(); }
     void Step() override {}
 
 private:
-    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-    struct sigaction old_[std::size(kSignals)]{};
+    TStopSignals signals_;
 };
 
 } // namespace
@@ -81,22 +53,12 @@ void CheckCatalogueFile(const QString &fileName)
 
 namespace {
 
-// The reasons a user can act on are told in words; others by the engine's
-// own message.
-QString Reason(int engineCode, const QString &engineMessage)
+// The engine's reason, in words, to follow a colon.
+QString Reason(int engineCode)
 {
-    switch (engineCode) {
-    case engine::ErrAccessDenied:
-    case engine::ErrLocked:
-    case engine::ErrCorrupt:
-    case engine::ErrDiskFull: {
-        QString reason = TableProblemText(engineCode);
-        reason[0] = reason[0].toLower();
-        return reason;
-    }
-    default:
-        return engineMessage;
-    }
+    QString reason = TableProblemText(engineCode);
+    reason[0] = reason[0].toLower();
+    return reason;
 }
 
 [[noreturn]] void NotCatalogue(const QString &fileName)
@@ -128,6 +90,26 @@ void CheckCatalogueFields(const QString &fileName, const std::vector<engine::Fie
         NotCatalogue(fileName);
 }
 
+namespace {
+
+// What keeps this program from replacing the file, in words naming the file
+// or its folder (the new file is made in the folder, so the folder must
+// take new files even when the old file is writable); "" when nothing does.
+QString WriteProblem(const QString &name)
+{
+    // Through a symbolic link the file it points to is replaced.
+    const QString fileName = QFile::decodeName(FollowLinks(EngineFileName(name)).c_str());
+    const QFileInfo info(fileName);
+    const QString folder = info.absolutePath();
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return folder + QStringLiteral(": нет прав на запись в папку");
+    if (info.exists() && ::access(QFile::encodeName(fileName).constData(), W_OK) != 0)
+        return fileName + QStringLiteral(": нет прав на запись в файл");
+    return QString();
+}
+
+} // namespace
+
 void CheckSaveTarget(const QString &fileName)
 {
     if (fileName.isEmpty())
@@ -135,6 +117,8 @@ void CheckSaveTarget(const QString &fileName)
     const QFileInfo folder(QFileInfo(fileName).absolutePath());
     if (!folder.isDir())
         throw TCliError(folder.filePath() + QStringLiteral(": папка не найдена"));
+    if (const QString problem = WriteProblem(fileName); !problem.isEmpty())
+        throw TCliError(problem);
 }
 
 TConflictAnswer ParseConflictAnswer(const QString &value)
@@ -170,16 +154,18 @@ void TLoadedCatalogue::Load(const QString &fileName)
     // Large folders get their order once, at the end, not per insertion.
     const TTreeUpdate bulk(*tree_);
     try {
-        ReadCatalogueTable(fileName, catalogue_, {},
-                           [this] { return options_.ConflictAnswer != ConflictCancel; });
+        ReadCatalogueTable(fileName, catalogue_, {}, [this] {
+            return options_.ConflictAnswer != ConflictCancel && !TStopSignals::Requested();
+        });
     } catch (const engine::Error &e) {
         // Another program may take the table between the check and the
         // reading (the check shares it, reading needs it alone).
         if (e.code() == engine::ErrLocked)
             throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
         throw TCliError(fileName + QStringLiteral(": ошибка чтения базы данных: ") +
-                        Reason(e.code(), QString::fromUtf8(e.what())));
+                        Reason(e.code()));
     }
+    TStopSignals::EndIfRequested();
     CheckNotCancelled();
 }
 
@@ -208,12 +194,15 @@ void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
         TSignalStop progress;
         result = WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);
     }
-    if (gStopSignal != 0)
-        std::raise(gStopSignal);
+    TStopSignals::EndIfRequested();
     if (result.Ok())
         return;
+    if (result.engineCode == engine::ErrAccessDenied) {
+        if (const QString problem = WriteProblem(fileName); !problem.isEmpty())
+            throw TCliError(problem + QStringLiteral("; каталог не сохранён"));
+    }
     throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") +
-                    Reason(result.engineCode, result.engineMessage));
+                    Reason(result.engineCode));
 }
 
 } // namespace qbx::cli

@@ -4,6 +4,7 @@
 #include "cli/CliOutput.h"
 #include "cli/DuplicateFinder.h"
 
+#include "platform/TextRules.h"
 #include "tree/NodePaths.h"
 #include "tree/TTreeNode.h"
 
@@ -33,11 +34,11 @@ QString Text(const std::vector<TDuplicateGroup> &groups)
     QString out;
     for (const TDuplicateGroup &g : groups) {
         out += QStringLiteral("%1: %2 × %3, лишние %4\n")
-                   .arg(g.files.front()->Text())
+                   .arg(text::Visible(g.files.front()->Text()))
                    .arg(g.files.size())
                    .arg(HumanSize(g.size), HumanSize(g.Wasted()));
         for (const TTreeNode *f : g.files)
-            out += QStringLiteral("  ") + FullItemPath(f) + u'\n';
+            out += QStringLiteral("  ") + text::Visible(FullItemPath(f)) + u'\n';
         out += u'\n';
     }
     const int64_t wasted = TotalWasted(groups);

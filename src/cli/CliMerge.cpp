@@ -1,6 +1,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliCatalogue.h"
 #include "cli/CliCommands.h"
+#include "cli/StopSignals.h"
 
 #include <QFileInfo>
 
@@ -17,6 +18,8 @@ int RunMerge(const QStringList &args)
     const QString into = a.Value("into");
     CheckSaveTarget(into);
     const TFileStamp before = FileStampOf(into);
+    // From here on Ctrl-C stops the work, and nothing is written.
+    const TStopSignals stop;
 
     // An existing target is merged into as well, first; a catalogue named
     // twice is read once.

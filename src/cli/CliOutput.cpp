@@ -3,6 +3,7 @@
 #include "cli/CliArgs.h"
 #include "engine/Query.h"
 #include "platform/Codec.h"
+#include "platform/TextRules.h"
 #include "search/FoundRows.h"
 #include "storage/CatalogueFields.h"
 #include "tree/SizeText.h"
@@ -142,7 +143,8 @@ void TRecordWriter::Write(const TFoundRecord &r)
                 product << f;
         if (!product.isEmpty())
             line += QStringLiteral("  ") + product.join(QStringLiteral(" | "));
-        buffer_ += line.toUtf8();
+        // For people: nothing in a name may hide or reorder the line.
+        buffer_ += text::Visible(line).toUtf8();
         break;
     }
     }

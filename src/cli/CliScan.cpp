@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 #include "cli/ScanProgress.h"
+#include "cli/StopSignals.h"
 #include "platform/EngineFileName.h"
 
 #include "platform/Codec.h"
@@ -47,6 +48,7 @@ TScanSettings Settings(const TArgs &a)
     s.TerminalSize = !a.Has("all-sizes");
     s.AutoDescr = !a.Has("no-recognise");
     s.Archives = a.Has("archives");
+    s.KeepGoing = a.Has("keep-going");
     if (a.Has("terminal-sizes") && a.Has("all-sizes"))
         throw TUsageError("--terminal-sizes и --all-sizes исключают друг друга");
     return s;
@@ -77,7 +79,7 @@ int RunScan(const QStringList &args)
 {
     const TArgs a(args, {"into", "under", "label", "on-conflict"},
                   {"no-files", "files-top-only", "no-sizes", "terminal-sizes", "all-sizes",
-                   "no-recognise", "no-top-node", "archives"});
+                   "no-recognise", "no-top-node", "archives", "keep-going"});
     if (a.Positional().size() != 1)
         throw TUsageError("нужен один аргумент: ПАПКА");
     if (!a.Has("into"))
@@ -98,6 +100,8 @@ int RunScan(const QStringList &args)
         throw TCliError(folder + QStringLiteral(": нет доступа к папке"));
     ChooseName(a, settings);
 
+    // From here on Ctrl-C stops the work, and nothing is written.
+    const TStopSignals stop;
     StartEngine();
     const QString into = a.Value("into");
     CheckSaveTarget(into);
@@ -114,17 +118,20 @@ int RunScan(const QStringList &args)
     TFolderScan scan(catalogue.Tree(), catalogue.Options(), catalogue.Prompt(), progress, lister);
     ScanInto(scan, catalogue.Tree(), catalogue.Options(), target, settings);
     progress.Done();
+    TStopSignals::EndIfRequested();
     catalogue.CheckNotCancelled();
     // A walk cut short by an unreadable folder or file is not saved: the
     // catalogue keeps what it had rather than a part of the folder.
     if (scan.Failed())
         throw TCliError(scan.FailedPath() + QStringLiteral(": нет доступа; каталог не изменён"));
     catalogue.Save(into, before);
-    if (!scan.Skipped().Empty()) {
-        QString report = scan.Skipped().Text();
-        Print(stderr, report.replace(u'\r', u'\n') + u'\n');
-    }
-    return 0;
+    if (scan.Skipped().Empty())
+        return 0;
+    QString report = scan.Skipped().Text();
+    Print(stderr, report.replace(u'\r', u'\n') + u'\n');
+    // Going on past read failures, the caller learns that something is
+    // missing from the status too.
+    return settings.KeepGoing ? 1 : 0;
 }
 
 } // namespace qbx::cli

@@ -3,16 +3,18 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 
+#include "engine/Error.h"
 #include "engine/Query.h"
 #include "search/FoundRows.h"
 #include "search/QueryCondition.h"
 #include "search/QueryFile.h"
 #include "search/QueryTree.h"
 #include "search/SearchConditions.h"
+#include "search/SqlErrorText.h"
+#include "storage/CatalogueFormat.h"
 #include "tree/NodeRecord.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -106,18 +108,15 @@ QString SavedQueryCondition(const QString &fileName, const TKinds &k)
     return QueryCondition(condition, k.discs, k.folders, k.files);
 }
 
-// The engine's error in a condition of --sql, its position counted in the
-// condition as typed rather than in the whole statement around it.
+// The engine's error in a condition of --sql, in words, its position counted
+// in the condition as typed rather than in the whole statement around it.
 QString SqlConditionError(const QString &message, qsizetype conditionStart)
 {
-    static const QRegularExpression re(QStringLiteral("^(.*) at position (\\d+)\\.?$"));
-    const QRegularExpressionMatch m = re.match(message);
-    if (!m.hasMatch())
-        return QStringLiteral("ошибка в условии --sql: ") + message;
-    const qsizetype position = std::max<qsizetype>(1, m.captured(2).toLongLong() - conditionStart);
-    return QStringLiteral("ошибка в условии --sql в позиции %1: %2")
-        .arg(position)
-        .arg(m.captured(1));
+    const TSqlProblem problem = SqlProblem(message);
+    if (problem.position <= 0)
+        return QStringLiteral("ошибка в условии --sql: ") + problem.text;
+    const qsizetype position = std::max<qsizetype>(1, problem.position - conditionStart);
+    return QStringLiteral("ошибка в условии --sql в позиции %1: %2").arg(position).arg(problem.text);
 }
 
 // Opens the query on the rows of a condition; throws TCliError. typedFrom:
@@ -132,13 +131,16 @@ void OpenSearch(engine::Query &query, const QString &catalogue, const QString &c
             QStringLiteral("текст поиска содержит символы, которых не может быть в базе данных"));
     try {
         query.Open(*statement);
-    } catch (const std::exception &e) {
+    } catch (const engine::Error &e) {
         query.Close();
+        if (e.code() != engine::ErrSqlSyntax)
+            throw TCliError(catalogue + QStringLiteral(": ") + TableProblemText(e.code()).toLower());
         const QString message = SearchErrorText(e.what()).simplified();
         if (typedFrom >= 0)
             throw TCliError(SqlConditionError(
                 message, qsizetype(SearchStatement(catalogue, QString())->size()) + typedFrom));
-        throw TCliError(QStringLiteral("ошибка запроса к базе данных: ") + message);
+        throw TCliError(QStringLiteral("ошибка запроса к базе данных: ") +
+                        SqlProblem(message).text);
     }
 }
 

@@ -34,7 +34,7 @@ int RunTree(const QStringList &args)
             --level;
         }
         buffer.append(level, '\t');
-        buffer += line.toUtf8();
+        buffer += text::Visible(line).toUtf8(); // tabs are the tree's own
         buffer += '\n';
         if (buffer.size() >= (1 << 20)) {
             std::fwrite(buffer.constData(), 1, size_t(buffer.size()), stdout);

@@ -1,4 +1,5 @@
 #include "cli/ScanProgress.h"
+#include "cli/StopSignals.h"
 
 #include <cstdio>
 
@@ -21,6 +22,11 @@ void TScanProgress::Done()
     if (printed_)
         std::fputs("\n", stderr);
     printed_ = false;
+}
+
+bool TScanProgress::OperationStopped()
+{
+    return TStopSignals::Requested();
 }
 
 void TScanProgress::StepOperation()

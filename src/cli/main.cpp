@@ -5,7 +5,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 
+#include "engine/Error.h"
 #include "shell/Version.h"
+#include "storage/CatalogueFormat.h"
 
 #include <QCoreApplication>
 
@@ -56,6 +58,9 @@ const char *const kUsage =
     "      --all-sizes        размеры и папок\n"
     "      --no-recognise     не распознавать SETUP.TXT и медиафайлы\n"
     "      --archives         заносить содержимое архивов\n"
+    "      --keep-going       не останавливаться на нечитаемых файлах и папках:\n"
+    "                         файлы заносятся без распознавания, папки - без\n"
+    "                         содержимого; код возврата 1, если что-то не занесено\n"
     "      --on-conflict ОТВЕТ  если элемент уже есть: keep, complement,\n"
     "                         overwrite или fail (по умолчанию: ничего не менять)\n"
     "  merge КАТАЛОГ... --into КАТАЛОГ\n"
@@ -127,6 +132,9 @@ int main(int argc, char *argv[])
         Error(QString::fromStdString(e.what()) + QStringLiteral(" (подробнее: qubrix-cli --help)"));
     } catch (const qbx::cli::TCliError &e) {
         Error(QString::fromStdString(e.what()));
+    } catch (const qbx::engine::Error &e) {
+        // The engine's messages are English: its reason in words.
+        Error(qbx::TableProblemText(e.code()).toLower());
     } catch (const std::bad_alloc &) {
         Error(QStringLiteral("недостаточно памяти"));
     } catch (const std::exception &e) {

@@ -2,6 +2,8 @@
 
 #include "platform/Codec.h"
 #include "platform/TextRules.h"
+#include "tree/FieldCapacities.h"
+#include "tree/NodePaths.h"
 #include "tree/TTree.h"
 #include "tree/TTreeNode.h"
 
@@ -84,6 +86,19 @@ std::vector<QString> ExpandedPathsBelow(const TTreeNode *top,
         paths.push_back(std::move(rel));
     }
     return paths;
+}
+
+QString PathTooLongText()
+{
+    // The table cuts a longer path when the catalogue is saved: the item
+    // would come back under another name, or merged with another item.
+    return QStringLiteral("Путь элемента внутри диска в каталоге не может быть длиннее %1 символов.")
+        .arg(kPathCapacity);
+}
+
+bool FitsAsFolder(const TTreeNode *node)
+{
+    return ItemPath(node).size() + 1 <= kPathCapacity;
 }
 
 } // namespace qbx

@@ -20,10 +20,6 @@ namespace qbx {
 namespace {
 
 const QString kNameCheckCaption = QStringLiteral("Проверка имени элемента");
-// The table cuts a longer path when the catalogue is saved: the item would
-// come back under another name, or merged with another item.
-const QString kPathTooLong =
-    QStringLiteral("Путь элемента внутри диска в каталоге не может быть длиннее 255 символов.");
 
 bool Contains(const TTreeNode *ancestor, const TTreeNode *node)
 {
@@ -161,7 +157,7 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
 
 void TItemOperations::WarnPathTooLong(const QString &caption)
 {
-    d_.boxes.Show(kPathTooLong, caption, TMsgIcon::Warning, MbOk);
+    d_.boxes.Show(PathTooLongText(), caption, TMsgIcon::Warning, MbOk);
 }
 
 void TItemOperations::GiveShortcutsBack()
@@ -301,7 +297,7 @@ void TItemOperations::FolderFileClick()
         return;
     TTreeNode *node = selected.front();
     // A folder's stored path ends in "\\": it must still fit the Path field.
-    if (node->Image() == ImageFile && ItemPath(node).size() + 1 > kPathCapacity) {
+    if (node->Image() == ImageFile && !FitsAsFolder(node)) {
         WarnPathTooLong(QStringLiteral("Преобразовать папку/файл"));
         return;
     }

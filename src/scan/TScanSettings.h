@@ -17,6 +17,10 @@ struct TScanSettings {
     bool TerminalSize = true; // ... only for items without sub-items
     bool AutoDescr = true;    // SETUP.TXT and media files give descriptions
     bool Archives = false;    // archives' members become the archives' children
+    // A file that cannot be read is catalogued without recognition and a
+    // folder that cannot be listed without contents, both reported, instead
+    // of the scan stopping there (the command line's --keep-going).
+    bool KeepGoing = false;
 };
 
 } // namespace qbx

@@ -7,6 +7,7 @@
 #include "options/TOptions.h"
 #include "platform/Codec.h"
 #include "search/SearchConditions.h"
+#include "search/SqlErrorText.h"
 #include "session/CommandState.h"
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
@@ -113,15 +114,16 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
             Report(kFailed + QStringLiteral("\r\n\nНедостаточно памяти."));
         } catch (const engine::Error &e) {
             c_.query.Close();
-            // A file problem in words; a statement's own error as the engine
-            // words it.
-            const QString message =
-                e.code() == engine::ErrSqlSyntax ? SearchErrorText(e.what()) : EngineErrorText(e);
-            Report(message.isEmpty() ? kFailed : kFailed + QStringLiteral("\r\n\n") + message);
-        } catch (const std::exception &e) {
+            // A file problem in words; a statement's own error in words too.
+            QString message = EngineErrorText(e);
+            if (e.code() == engine::ErrSqlSyntax) {
+                message = SqlProblem(SearchErrorText(e.what())).text + u'.';
+                message[0] = message[0].toUpper();
+            }
+            Report(kFailed + QStringLiteral("\r\n\n") + message);
+        } catch (const std::exception &) {
             c_.query.Close();
-            const QString message = SearchErrorText(e.what());
-            Report(message.isEmpty() ? kFailed : kFailed + QStringLiteral("\r\n\n") + message);
+            Report(kFailed);
         }
     }
 

@@ -3,6 +3,7 @@
 
 #include "engine/Error.h"
 #include "engine/Restructure.h"
+#include "storage/FileReplacement.h"
 #include "engine/Table.h"
 #include "session/MessageBoxes.h"
 #include "storage/CatalogueFields.h"
@@ -63,25 +64,27 @@ QString TableProblemText(int engineCode)
         return QStringLiteral("Таблица защищена паролем");
     case engine::ErrDiskFull:
         return QStringLiteral("Недостаточно места на диске");
+    case engine::ErrTableFull:
+        return QStringLiteral("Таблица базы данных заполнена");
+    case engine::ErrFileExists:
+        return QStringLiteral("Файл с таким именем уже существует");
+    case engine::ErrSqlSyntax:
+        return QStringLiteral("Ошибка в условии запроса");
+    case engine::ErrIo:
+        return QStringLiteral("Ошибка чтения или записи файла");
     default:
-        return QStringLiteral("Ошибка чтения файла");
+        return QStringLiteral("Внутренняя ошибка ядра базы данных");
     }
+}
+
+QString EngineErrorText(int engineCode)
+{
+    return TableProblemText(engineCode) + u'.';
 }
 
 QString EngineErrorText(const engine::Error &error)
 {
-    switch (error.code()) {
-    case engine::ErrFileNotFound:
-    case engine::ErrAccessDenied:
-    case engine::ErrLocked:
-    case engine::ErrCorrupt:
-    case engine::ErrEncrypted:
-    case engine::ErrDiskFull:
-    case engine::ErrIo:
-        return TableProblemText(error.code()) + u'.';
-    default:
-        return QString::fromUtf8(error.what());
-    }
+    return EngineErrorText(error.code());
 }
 
 int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *reason)
@@ -132,7 +135,8 @@ bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus
     bool ok = true;
     errorText.clear();
     try {
-        engine::RestructureTable(EngineFileName(fileName), CatalogueFieldDefs(false));
+        // Through a symbolic link the file it points to is rewritten.
+        engine::RestructureTable(FollowLinks(EngineFileName(fileName)), CatalogueFieldDefs(false));
         const QFileInfo info(fileName);
         const QString suffix = info.suffix();
         if (suffix != suffix.toLower()) {
@@ -142,7 +146,7 @@ bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus
         }
     } catch (const engine::Error &e) {
         ok = false;
-        errorText = QString::fromLocal8Bit(e.what());
+        errorText = EngineErrorText(e);
     }
     status.EnableCommands(true);
     status.SetStatusText(QString());

@@ -71,6 +71,12 @@ bool TCatalogueFiles::ChangedOnDisk(const QString &fileName) const
     return now.exists && now != stamp_;
 }
 
+bool TCatalogueFiles::CurrentOnDisk(const QString &fileName) const
+{
+    return !stampKey_.isEmpty() && FileKey(fileName) == stampKey_ &&
+           FileStampOf(stampKey_) == stamp_;
+}
+
 TCatalogueFiles::TCatalogueFiles(TCatalogueContext context) : c_(std::move(context))
 {
     openDialog_.Title = kOpenTitle;

@@ -206,10 +206,15 @@ void TCatalogueSaving::SaveDbToClick()
     const TRecordSource source = results ? TRecordSource::Results : TRecordSource::Catalogue;
     const qint64 grows = EstimatedCatalogueSize(CountNodes(tree.Root()));
     if (HasRoomFor(QFileInfo(name).size() + grows, name, title)) {
+        // Appending to the open catalogue's own file is this program's change:
+        // the next Save must not take it for another program's.
+        const bool ownFile = c_.files.CurrentOnDisk(name);
         const TWriteResult result =
             RunWrite(title, name, tree, source, [&](IWriteProgress &progress) {
                 return AppendToCatalogueFile(tree.Root(), source, name, progress, c_.fs);
             });
+        if (result.Ok() && ownFile)
+            c_.files.RememberOnDisk(name);
         if (result.Ok() && !results)
             c_.options.TotalText =
                 QStringLiteral("Всего записей: ") + QString::number(result.records);

@@ -1,5 +1,7 @@
 #include "storage/TMessageForm.h"
 
+#include "platform/TextRules.h"
+
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +20,7 @@ const QString kQuestion =
 
 QString ExistsText(const QString &path)
 {
-    return QStringLiteral("Элемент \"") + path + QStringLiteral("\" уже существует.");
+    return QStringLiteral("Элемент \"") + text::Visible(path) + QStringLiteral("\" уже существует.");
 }
 
 } // namespace
