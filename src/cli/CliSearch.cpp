@@ -116,7 +116,9 @@ QString SqlConditionError(const QString &message, qsizetype conditionStart)
     if (problem.position <= 0)
         return QStringLiteral("ошибка в условии --sql: ") + problem.text;
     const qsizetype position = std::max<qsizetype>(1, problem.position - conditionStart);
-    return QStringLiteral("ошибка в условии --sql в позиции %1: %2").arg(position).arg(problem.text);
+    return QStringLiteral("ошибка в условии --sql в позиции %1: %2")
+        .arg(position)
+        .arg(problem.text);
 }
 
 // Opens the query on the rows of a condition; throws TCliError. typedFrom:
@@ -134,7 +136,8 @@ void OpenSearch(engine::Query &query, const QString &catalogue, const QString &c
     } catch (const engine::Error &e) {
         query.Close();
         if (e.code() != engine::ErrSqlSyntax)
-            throw TCliError(catalogue + QStringLiteral(": ") + TableProblemText(e.code()).toLower());
+            throw TCliError(catalogue + QStringLiteral(": ") +
+                            TableProblemText(e.code()).toLower());
         const QString message = SearchErrorText(e.what()).simplified();
         if (typedFrom >= 0)
             throw TCliError(SqlConditionError(

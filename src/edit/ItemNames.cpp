@@ -92,7 +92,8 @@ QString PathTooLongText()
 {
     // The table cuts a longer path when the catalogue is saved: the item
     // would come back under another name, or merged with another item.
-    return QStringLiteral("Путь элемента внутри диска в каталоге не может быть длиннее %1 символов.")
+    return QStringLiteral(
+               "Путь элемента внутри диска в каталоге не может быть длиннее %1 символов.")
         .arg(kPathCapacity);
 }
 

@@ -10,7 +10,8 @@ namespace qbx {
 // case), special entries (links to folders, broken links, FIFOs, sockets,
 // devices), entries that vanished during the walk, archives whose contents
 // could not be read, archives listed only up to the member cap, and what a
-// scan that goes on past read failures could not read. Each group keeps its count and the first few paths.
+// scan that goes on past read failures could not read. Each group keeps its
+// count and the first few paths.
 class TSkipReport {
 public:
     static constexpr int ShownPaths = 10;

@@ -104,9 +104,8 @@ QString Translate(const QString &problem)
 
 TSqlProblem SqlProblem(const QString &engineMessage)
 {
-    static const QRegularExpression at(
-        QStringLiteral("^(.*) at position (\\d+)\\.?$"),
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression at(QStringLiteral("^(.*) at position (\\d+)\\.?$"),
+                                       QRegularExpression::DotMatchesEverythingOption);
     TSqlProblem problem;
     QString text = engineMessage.trimmed();
     const QRegularExpressionMatch m = at.match(text);

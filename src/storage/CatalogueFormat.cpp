@@ -3,10 +3,10 @@
 
 #include "engine/Error.h"
 #include "engine/Restructure.h"
-#include "storage/FileReplacement.h"
 #include "engine/Table.h"
 #include "session/MessageBoxes.h"
 #include "storage/CatalogueFields.h"
+#include "storage/FileReplacement.h"
 
 #include <QDir>
 #include <QFile>

@@ -68,7 +68,8 @@ bool HeldByAProgram(int fd)
 // user's); otherwise it keeps this program's.
 void KeepOwner(const std::string &target, const std::string &newPath)
 {
-    struct stat old {}, made {};
+    struct stat old {
+    }, made{};
     if (::stat(target.c_str(), &old) != 0 || ::stat(newPath.c_str(), &made) != 0)
         return;
     if (old.st_uid == made.st_uid && old.st_gid == made.st_gid)

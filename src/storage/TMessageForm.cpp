@@ -20,7 +20,8 @@ const QString kQuestion =
 
 QString ExistsText(const QString &path)
 {
-    return QStringLiteral("Элемент \"") + text::Visible(path) + QStringLiteral("\" уже существует.");
+    return QStringLiteral("Элемент \"") + text::Visible(path) +
+           QStringLiteral("\" уже существует.");
 }
 
 } // namespace

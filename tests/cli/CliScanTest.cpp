@@ -211,8 +211,8 @@ TEST_F(CliScan, KeepGoingCataloguesWhatCannotBeReadAndSaysSo)
     File("Music/song.mp3", 500);
     File("Locked/x.txt", 1);
     ASSERT_TRUE(QFile::setPermissions(src + "/Music/song.mp3", {}));
-    ASSERT_TRUE(QFile::setPermissions(src + "/Locked", QFile::ReadOwner | QFile::WriteOwner |
-                                                            QFile::ExeOwner));
+    ASSERT_TRUE(QFile::setPermissions(src + "/Locked",
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
     const CliRun stopped = RunAsNobody({"scan", src, "--into", cat});
     EXPECT_EQ(stopped.status, 2) << stopped.err.toStdString();
@@ -220,7 +220,8 @@ TEST_F(CliScan, KeepGoingCataloguesWhatCannotBeReadAndSaysSo)
 
     const CliRun r = RunAsNobody({"scan", src, "--into", cat, "--keep-going"});
     EXPECT_EQ(r.status, 1) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains("Файлов, которые не удалось прочитать: 1.\n")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Файлов, которые не удалось прочитать: 1.\n"))
+        << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(src + "/Music/song.mp3\n"));
     EXPECT_TRUE(r.err.contains("Папок, содержимое которых не удалось прочитать: 1.\n"));
     EXPECT_TRUE(r.err.contains(src + "/Locked/\n"));
@@ -230,7 +231,8 @@ TEST_F(CliScan, KeepGoingCataloguesWhatCannotBeReadAndSaysSo)
     EXPECT_TRUE(Tree().contains("\t\tLocked\n"));
 
     // With nothing left out the status is 0.
-    ASSERT_TRUE(QFile::setPermissions(src + "/Music/song.mp3", QFile::ReadOwner | QFile::ReadOther));
+    ASSERT_TRUE(
+        QFile::setPermissions(src + "/Music/song.mp3", QFile::ReadOwner | QFile::ReadOther));
     ASSERT_TRUE(QFile::setPermissions(src + "/Locked", QFileDevice::Permissions(0x7755)));
     EXPECT_EQ(RunAsNobody({"scan", src, "--into", PathOf("all.db"), "--keep-going"}).status, 0);
 }

@@ -45,14 +45,13 @@ TEST_F(CliSearch, AccentedTextFindsTheNamesItWasStoredAs)
 {
     const QString music = Write("music.db", {{"CD", "", "", "", "", 0, ""},
                                              {"CD", "Bjork - Joga.mp3", "Bjork", "", "", 5, ""}});
-    for (const QStringList &extra :
-         {QStringList{}, QStringList{"--field", "path"}, QStringList{"--field", "producer"},
-          QStringList{"--case"}}) {
+    for (const QStringList &extra : {QStringList{}, QStringList{"--field", "path"},
+                                     QStringList{"--field", "producer"}, QStringList{"--case"}}) {
         const CliRun r = Run(QStringList{"search", music, "Björk", "--format", "tsv"} + extra);
         EXPECT_EQ(Lines(r).size(), 1) << extra.join(u' ').toStdString();
     }
-    const CliRun exact = Run({"search", music, "Björk - Jóga.mp3", "--field", "path", "--exact",
-                              "--format", "tsv"});
+    const CliRun exact =
+        Run({"search", music, "Björk - Jóga.mp3", "--field", "path", "--exact", "--format", "tsv"});
     EXPECT_EQ(Lines(exact).size(), 1);
 }
 

@@ -43,7 +43,8 @@ TEST_F(SavingTest, ASaveLeavesTheNewFileAnotherProgramIsWritingAlone)
     const QString fresh = PathOf("fresh.db");
     TFileReplacement other(engine::SystemFileSystem(), fresh.toStdString());
     NoStop progress;
-    EXPECT_TRUE(WriteCatalogueFile(mainTree.Root(), TRecordSource::Catalogue, fresh, progress).Ok());
+    EXPECT_TRUE(
+        WriteCatalogueFile(mainTree.Root(), TRecordSource::Catalogue, fresh, progress).Ok());
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(other.NewPath())));
 }
 

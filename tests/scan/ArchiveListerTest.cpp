@@ -177,8 +177,8 @@ TEST_F(ArchiveListerTest, NamesEqualIgnoringCaseAndUnreadableNamesAreLeftOutAndT
     MakeFile("Docs/a.txt");
     MakeFile("docs/b.txt");
     MakeFile("badXX.txt");
-    ASSERT_TRUE(Run("zip", {"-q", "-r", Out("case.zip"), "Readme.txt", "README.TXT", "Docs",
-                            "docs", "badXX.txt"}));
+    ASSERT_TRUE(Run("zip", {"-q", "-r", Out("case.zip"), "Readme.txt", "README.TXT", "Docs", "docs",
+                            "badXX.txt"}));
     QFile zip(Out("case.zip"));
     ASSERT_TRUE(zip.open(QIODevice::ReadWrite));
     QByteArray bytes = zip.readAll();

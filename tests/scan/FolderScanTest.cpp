@@ -48,8 +48,8 @@ TEST_F(FolderScan, EmptyFilesAndFoldersGetTheSizeZero)
     File("Z/sub/empty.dat", 0);
     settings.TerminalSize = false;
     Scan(Disc(QStringLiteral("CD")), "Z");
-    for (const char *item : {"CD\\Z", "CD\\Z\\empty.txt", "CD\\Z\\none", "CD\\Z\\sub",
-                             "CD\\Z\\sub\\empty.dat"})
+    for (const char *item :
+         {"CD\\Z", "CD\\Z\\empty.txt", "CD\\Z\\none", "CD\\Z\\sub", "CD\\Z\\sub\\empty.dat"})
         EXPECT_EQ(Size(QString::fromUtf8(item)), 0) << item;
 
     // Complementing an item without a description gives it one, also of 0.

@@ -46,9 +46,9 @@ TEST(SearchConditionsTest, TypedTextIsConvertedBeforeItIsUpperCased)
 {
     // Upper-casing first would leave "ö" and "ó", which the conversion then
     // turns into lower-case "o": nothing would match UPPER (F).
-    EXPECT_EQ(FieldSearchCondition(QStringLiteral("Path"), false, QStringLiteral("Björk"), true,
-                                   true),
-              QStringLiteral(R"((UPPER (Path) LIKE "%BJORK%"))"));
+    EXPECT_EQ(
+        FieldSearchCondition(QStringLiteral("Path"), false, QStringLiteral("Björk"), true, true),
+        QStringLiteral(R"((UPPER (Path) LIKE "%BJORK%"))"));
     EXPECT_EQ(FieldSearchCondition(QStringLiteral("Path"), true, QStringLiteral("Jóga.mp3"), false,
                                    false),
               QStringLiteral(R"((Path LIKE "Joga.mp3"))"));

@@ -92,16 +92,26 @@ TEST_F(SearchRunnerTest, EverySyntaxErrorOfTheEngineHasItsWords)
     Open(kKinds);
     // One malformed condition for each report of the engine's SQL reader.
     const char *const conditions[] = {
-        "Label LIKE",                     "Nope = 1",
-        "Label = 'x",                     "ByteSize LIKE \"a\"",
-        "UPPER (ByteSize) = \"A\"",     "Label LIKE Path",
-        "Label = 1",                      "(Label = \"a\"))",
-        "Label LIKE \"a\" ESCAPE \"ab\"", "Label LIKE \"a\" ESCAPE 1",
-        "ByteSize = 1e999",               "ByteSize = 12abc",
-        "Label = #",                      "Label = !",
-        "Label ~ 1",                      "ByteSize = - Label",
-        "T. = 1",                         "UPPER Label = 1",
-        "Label IS 1",                     "Label \x01 = 1",
+        "Label LIKE",
+        "Nope = 1",
+        "Label = 'x",
+        "ByteSize LIKE \"a\"",
+        "UPPER (ByteSize) = \"A\"",
+        "Label LIKE Path",
+        "Label = 1",
+        "(Label = \"a\"))",
+        "Label LIKE \"a\" ESCAPE \"ab\"",
+        "Label LIKE \"a\" ESCAPE 1",
+        "ByteSize = 1e999",
+        "ByteSize = 12abc",
+        "Label = #",
+        "Label = !",
+        "Label ~ 1",
+        "ByteSize = - Label",
+        "T. = 1",
+        "UPPER Label = 1",
+        "Label IS 1",
+        "Label \x01 = 1",
     };
     for (const char *condition : conditions) {
         SCOPED_TRACE(condition);
