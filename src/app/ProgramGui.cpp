@@ -31,7 +31,7 @@ TProgram::TProgram(TProgramSeams seams)
     session_ = std::make_unique<TSession>(
         window.windowTitle(),
         TSessionPorts{window, window, window, window.MessageBoxes(), *conflictForm_, *fileDialogs_,
-                      *saveDialog_, [&window] { return window.DescrListView()->columnWidth(1); },
+                      *saveDialog_, [&window] { return window.ValueColumnWidth(); },
                       [&window] { window.ExpandMainRoot(); }});
     TSession &session = *session_;
     session.Options().Load();

@@ -116,6 +116,7 @@ void TMainShell::SetDbState(TDbState state)
 
     if (shown)
         view_.ShowTree(activeTree_);
+    view_.ShowOpenHint(state == DbOpen);
     view_.ShowPanes(shown);
     if (state == DbEntire)
         view_.SetPaneWidths(options_.EntireTreeWidth, options_.EntireValueWidth);
