@@ -3,6 +3,7 @@
 
 #include "options/TOptions.h"
 #include "platform/TextRules.h"
+#include "scan/AudioTags.h"
 #include "scan/MediaNames.h"
 #include "scan/Mp3Tags.h"
 #include "scan/ReadOnlyFile.h"
@@ -322,12 +323,28 @@ TFolderScan::TRead TFolderScan::Recognise(TProductInfo (*reader)(const QString &
             }
             if (settings_.KeepGoing) {
                 skipped_.AddUnreadFile(file);
-                return TRead::Read;
+                return TRead::Unread;
             }
             Fail(path);
             return TRead::Failed;
         }
     }
+    return TRead::Read;
+}
+
+TFolderScan::TRead TFolderScan::ReadTags(const std::string &path, const QString &name,
+                                         TProductInfo &info)
+{
+    // An MP3 file the ID3 reader recognises keeps exactly its values; TagLib
+    // reads only what that reader cannot (ID3 2.4, UTF-16 texts).
+    const bool mp3 = HasExtension(name, QLatin1StringView(".mp3"));
+    if (mp3) {
+        const TRead read = Recognise(&ReadMp3Tags, path, info);
+        if (read != TRead::Read)
+            return read;
+    }
+    if (!info.Recognised && settings_.ExtraTags && (mp3 || IsTaggedAudioName(name)))
+        return Recognise(&ReadAudioTags, path, info);
     return TRead::Read;
 }
 
@@ -379,7 +396,7 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
     if (level.node != tree_.Root() && settings_.AutoDescr && !inArchive_ && IsSetupTxt(name)) {
         TProductInfo info;
         const TRead read = Recognise(&ReadSetupTxt, path, info);
-        if (read != TRead::Read)
+        if (read == TRead::Vanished || read == TRead::Failed)
             return read == TRead::Vanished;
         if (info.Recognised)
             ApplySetupTxt(level.node, info);
@@ -390,9 +407,9 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
     }
 
     TProductInfo info;
-    if (settings_.AutoDescr && HasExtension(name, QLatin1StringView(".mp3")) && !inArchive_) {
-        const TRead read = Recognise(&ReadMp3Tags, path, info);
-        if (read != TRead::Read)
+    if (settings_.AutoDescr && !inArchive_) {
+        const TRead read = ReadTags(path, name, info);
+        if (read == TRead::Vanished || read == TRead::Failed)
             return read == TRead::Vanished;
     }
     total = AddSize(total, size);

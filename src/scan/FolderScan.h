@@ -98,12 +98,15 @@ private:
     bool Stopped();
     void Fail(const std::string &path);
     bool AskConflict(TTreeNode *node);
-    // How reading a recogniser's file went: read (or not made sense of, or
-    // unreadable while the walk goes on past that), gone, or failed (the walk
-    // stops).
-    enum class TRead { Read, Vanished, Failed };
+    // How reading a recogniser's file went: read (or not made sense of),
+    // unreadable while the walk goes on past that (reported once), gone, or
+    // failed (the walk stops).
+    enum class TRead { Read, Unread, Vanished, Failed };
     TRead Recognise(TProductInfo (*reader)(const QString &), const std::string &path,
                     TProductInfo &info);
+    // Reads the tags of an audio file by its name: the ID3 reader for MP3,
+    // then (when asked for) TagLib.
+    TRead ReadTags(const std::string &path, const QString &name, TProductInfo &info);
     void ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info);
     bool AddFile(Level &level, const std::string &path, const QString &name, int64_t fileSize,
                  int64_t &total);
