@@ -11,8 +11,9 @@ void SetUpApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("qubrix"));
     QApplication::setWindowIcon(AppIcon());
-    // Standard buttons in Russian.
-    LoadQtTranslations(app);
+    // The language of the user's messages locale: Russian (with Qt's Russian
+    // standard buttons) or the English translation.
+    InstallLanguage(app, LanguageFromEnvironment(ProcessEnvironment));
 }
 
 } // namespace qbx

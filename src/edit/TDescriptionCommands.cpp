@@ -8,6 +8,7 @@
 #include "session/MessageBoxes.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTreeModel.h"
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -160,9 +161,9 @@ void TDescriptionCommands::PasteDescrClick()
     for (QString &value : values) {
         const std::optional<QString> typed = TypedText(value);
         if (!typed) {
-            d_.boxes.Show(QStringLiteral("Описание в буфере обмена содержит символы, которые "
+            d_.boxes.Show(QCoreApplication::translate("TDescriptionCommands", "Описание в буфере обмена содержит символы, которые "
                                          "нельзя сохранить в базе данных.\rВставка отменена."),
-                          QStringLiteral("Вставка описания"), TMsgIcon::Warning, MbOk);
+                          QCoreApplication::translate("TDescriptionCommands", "Вставка описания"), TMsgIcon::Warning, MbOk);
             return;
         }
         value = *typed;

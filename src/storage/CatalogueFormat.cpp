@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -52,19 +53,19 @@ QString TableProblemText(int engineCode)
 {
     switch (engineCode) {
     case engine::ErrFileNotFound:
-        return QStringLiteral("Файл не найден");
+        return QCoreApplication::translate("CatalogueFormat", "Файл не найден");
     case engine::ErrAccessDenied:
-        return QStringLiteral("Нет доступа к файлу");
+        return QCoreApplication::translate("CatalogueFormat", "Нет доступа к файлу");
     case engine::ErrLocked:
-        return QStringLiteral("Файл занят другой программой");
+        return QCoreApplication::translate("CatalogueFormat", "Файл занят другой программой");
     case engine::ErrCorrupt:
-        return QStringLiteral("Файл повреждён или не является таблицей");
+        return QCoreApplication::translate("CatalogueFormat", "Файл повреждён или не является таблицей");
     case engine::ErrEncrypted:
-        return QStringLiteral("Таблица защищена паролем");
+        return QCoreApplication::translate("CatalogueFormat", "Таблица защищена паролем");
     case engine::ErrDiskFull:
-        return QStringLiteral("Недостаточно места на диске");
+        return QCoreApplication::translate("CatalogueFormat", "Недостаточно места на диске");
     default:
-        return QStringLiteral("Ошибка чтения файла");
+        return QCoreApplication::translate("CatalogueFormat", "Ошибка чтения файла");
     }
 }
 
@@ -88,7 +89,7 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *r
 {
     if (reason)
         reason->clear();
-    status.SetStatusText(QStringLiteral("Проверка формата базы данных"));
+    status.SetStatusText(QCoreApplication::translate("CatalogueFormat", "Проверка формата базы данных"));
     status.ProcessPendingEvents();
     int format = TfNotCatalogue;
     try {
@@ -106,7 +107,7 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *r
 
 bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStatus &status)
 {
-    status.SetStatusText(QStringLiteral("Создание базы данных"));
+    status.SetStatusText(QCoreApplication::translate("CatalogueFormat", "Создание базы данных"));
     status.ProcessPendingEvents();
     bool created = TryCreate(tableName);
     if (!created && !searchTable.isEmpty() && tableName == searchTable) {
@@ -127,7 +128,7 @@ bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStat
 bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus &status)
 {
     status.EnableCommands(false);
-    status.SetStatusText(QStringLiteral("Обновление формата базы данных"));
+    status.SetStatusText(QCoreApplication::translate("CatalogueFormat", "Обновление формата базы данных"));
     status.ProcessPendingEvents();
     bool ok = true;
     errorText.clear();
@@ -167,7 +168,7 @@ void ReportTableFull(int engineCode, const QString &tableName, IStorageStatus &s
 {
     if (engineCode != engine::ErrTableFull)
         return;
-    boxes.Show(tableName + QStringLiteral("\rТаблица заполнена до отказа. Сохраните данные в "
+    boxes.Show(tableName + QCoreApplication::translate("CatalogueFormat", "\rТаблица заполнена до отказа. Сохраните данные в "
                                           "другой файл."),
                status.StatusText(), TMsgIcon::Error, MbOk);
 }

@@ -1,0 +1,1062 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ru_RU">
+<context>
+    <name>CatalogueFormat</name>
+    <message>
+        <source>Файл не найден</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Нет доступа к файлу</source>
+        <translation>No access to the file</translation>
+    </message>
+    <message>
+        <source>Файл занят другой программой</source>
+        <translation>The file is in use by another program</translation>
+    </message>
+    <message>
+        <source>Файл повреждён или не является таблицей</source>
+        <translation>The file is damaged or is not a table</translation>
+    </message>
+    <message>
+        <source>Таблица защищена паролем</source>
+        <translation>The table is protected by a password</translation>
+    </message>
+    <message>
+        <source>Недостаточно места на диске</source>
+        <translation>Not enough space on the disc</translation>
+    </message>
+    <message>
+        <source>Ошибка чтения файла</source>
+        <translation>Error reading the file</translation>
+    </message>
+    <message>
+        <source>Проверка формата базы данных</source>
+        <translation>Checking the catalogue format</translation>
+    </message>
+    <message>
+        <source>Создание базы данных</source>
+        <translation>Creating the catalogue</translation>
+    </message>
+    <message>
+        <source>Обновление формата базы данных</source>
+        <translation>Updating the catalogue format</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Таблица заполнена до отказа. Сохраните данные в другой файл.</source>
+        <translation><byte value="xd"/>The table is full. Save the data in another file.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandBoundary</name>
+    <message>
+        <source>Недостаточно памяти для выполнения команды.</source>
+        <translation>There is not enough memory to carry out the command.</translation>
+    </message>
+    <message>
+        <source>Команда не выполнена из-за внутренней ошибки.</source>
+        <translation>The command was not carried out because of an internal error.</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Добавить дерево файлов...</source>
+        <translation>Add File Tree...</translation>
+    </message>
+    <message>
+        <source>Добавить дерево файлов и папок</source>
+        <translation>Add a tree of files and folders</translation>
+    </message>
+    <message>
+        <source>Создать</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Создать новую базу данных</source>
+        <translation>Create a new catalogue</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Открыть существующую базу данных</source>
+        <translation>Open an existing catalogue</translation>
+    </message>
+    <message>
+        <source>Добавить...</source>
+        <translation>Add...</translation>
+    </message>
+    <message>
+        <source>Добавить существующую базу данных к текущей</source>
+        <translation>Add an existing catalogue to the current one</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить текущую базу данных</source>
+        <translation>Save the current catalogue</translation>
+    </message>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Сохранить текущую базу данных под новым именем</source>
+        <translation>Save the current catalogue under a new name</translation>
+    </message>
+    <message>
+        <source>Сохранить в...</source>
+        <translation>Save Into...</translation>
+    </message>
+    <message>
+        <source>Сохранить текущую базу данных добавлением в существующую</source>
+        <translation>Save the current catalogue by adding it to an existing one</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Закрыть текущую базу данных</source>
+        <translation>Close the current catalogue</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Выход из программы</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <source>Добавить подэлемент</source>
+        <translation>Add Subitem</translation>
+    </message>
+    <message>
+        <source>Добавить подэлемент в дерево</source>
+        <translation>Add a subitem to the tree</translation>
+    </message>
+    <message>
+        <source>Переименовать элемент</source>
+        <translation>Rename Item</translation>
+    </message>
+    <message>
+        <source>Переименовать элемент дерева</source>
+        <translation>Rename the tree item</translation>
+    </message>
+    <message>
+        <source>Преобразовать папку/файл</source>
+        <translation>Folder/File</translation>
+    </message>
+    <message>
+        <source>Преобразовать папку в файл или наоборот</source>
+        <translation>Turn a folder into a file or a file into a folder</translation>
+    </message>
+    <message>
+        <source>Рассчитать размер</source>
+        <translation>Calculate Size</translation>
+    </message>
+    <message>
+        <source>Рассчитать размер диска или папки по сумме размеров подэлементов</source>
+        <translation>Calculate the size of a disc or folder as the sum of its subitems&apos; sizes</translation>
+    </message>
+    <message>
+        <source>Удалить элемент(ы)...</source>
+        <translation>Delete Item(s)...</translation>
+    </message>
+    <message>
+        <source>Удалить элемент(ы) из дерева</source>
+        <translation>Delete the item(s) from the tree</translation>
+    </message>
+    <message>
+        <source>Удалить все подэлементы...</source>
+        <translation>Delete All Subitems...</translation>
+    </message>
+    <message>
+        <source>Удалить все подэлементы из дерева</source>
+        <translation>Delete all subitems from the tree</translation>
+    </message>
+    <message>
+        <source>Вставить описание</source>
+        <translation>Paste Description</translation>
+    </message>
+    <message>
+        <source>Вставить описание элемента дерева из буфера обмена</source>
+        <translation>Paste the tree item&apos;s description from the clipboard</translation>
+    </message>
+    <message>
+        <source>Копировать описание</source>
+        <translation>Copy Description</translation>
+    </message>
+    <message>
+        <source>Копировать описание элемента дерева в буфер обмена</source>
+        <translation>Copy the tree item&apos;s description to the clipboard</translation>
+    </message>
+    <message>
+        <source>Изменить описание...</source>
+        <translation>Edit Description...</translation>
+    </message>
+    <message>
+        <source>Изменить описание элемента дерева</source>
+        <translation>Edit the tree item&apos;s description</translation>
+    </message>
+    <message>
+        <source>Вырезать описание</source>
+        <translation>Cut Description</translation>
+    </message>
+    <message>
+        <source>Вырезать описание элемента дерева и поместить его в буфер обмена</source>
+        <translation>Cut the tree item&apos;s description to the clipboard</translation>
+    </message>
+    <message>
+        <source>Удалить описание</source>
+        <translation>Delete Description</translation>
+    </message>
+    <message>
+        <source>Удалить описание элемента дерева</source>
+        <translation>Delete the tree item&apos;s description</translation>
+    </message>
+    <message>
+        <source>Глобальный поиск...</source>
+        <translation>Global Search...</translation>
+    </message>
+    <message>
+        <source>Глобальный поиск в текущей базе данных</source>
+        <translation>Search the whole current catalogue</translation>
+    </message>
+    <message>
+        <source>Метка компакт-диска...</source>
+        <translation>Disc Label...</translation>
+    </message>
+    <message>
+        <source>Поиск в текущей базе данных по метке компакт-диска</source>
+        <translation>Search the current catalogue by disc label</translation>
+    </message>
+    <message>
+        <source>Полный путь...</source>
+        <translation>Full Path...</translation>
+    </message>
+    <message>
+        <source>Поиск в текущей базе данных по полному пути</source>
+        <translation>Search the current catalogue by full path</translation>
+    </message>
+    <message>
+        <source>Расширение файла...</source>
+        <translation>File Extension...</translation>
+    </message>
+    <message>
+        <source>Поиск в текущей базе данных по расширению файла</source>
+        <translation>Search the current catalogue by file extension</translation>
+    </message>
+    <message>
+        <source>Производитель...</source>
+        <translation>Producer...</translation>
+    </message>
+    <message>
+        <source>Поиск в текущей базе данных по производителю</source>
+        <translation>Search the current catalogue by producer</translation>
+    </message>
+    <message>
+        <source>Продукт...</source>
+        <translation>Product...</translation>
+    </message>
+    <message>
+        <source>Поиск в текущей базе данных по продукту</source>
+        <translation>Search the current catalogue by product</translation>
+    </message>
+    <message>
+        <source>Версия...</source>
+        <translation>Version...</translation>
+    </message>
+    <message>
+        <source>Поиск в текущей базе данных по версии</source>
+        <translation>Search the current catalogue by version</translation>
+    </message>
+    <message>
+        <source>Размер...</source>
+        <translation>Size...</translation>
+    </message>
+    <message>
+        <source>Поиск в текущей базе данных по размеру</source>
+        <translation>Search the current catalogue by size</translation>
+    </message>
+    <message>
+        <source>Описание...</source>
+        <translation>Description...</translation>
+    </message>
+    <message>
+        <source>Поиск в текущей базе данных по описанию</source>
+        <translation>Search the current catalogue by description</translation>
+    </message>
+    <message>
+        <source>Сложный поиск...</source>
+        <translation>Complex Search...</translation>
+    </message>
+    <message>
+        <source>Сложный поиск в текущей базе данных</source>
+        <translation>Complex search in the current catalogue</translation>
+    </message>
+    <message>
+        <source>Всё содержимое</source>
+        <translation>Entire Catalogue</translation>
+    </message>
+    <message>
+        <source>Режим просмотра и редактирования всей базы данных</source>
+        <translation>View and edit the entire catalogue</translation>
+    </message>
+    <message>
+        <source>Результаты поиска</source>
+        <translation>Search Results</translation>
+    </message>
+    <message>
+        <source>Режим просмотра результатов поиска в базе данных</source>
+        <translation>View the results of a search in the catalogue</translation>
+    </message>
+    <message>
+        <source>Стандартные результаты</source>
+        <translation>Standard Results</translation>
+    </message>
+    <message>
+        <source>Стандартное представление результатов поиска в виде дерева файлов</source>
+        <translation>Show the search results as a tree of files</translation>
+    </message>
+    <message>
+        <source>По производителям</source>
+        <translation>By Producer</translation>
+    </message>
+    <message>
+        <source>Иерархическое представление результатов поиска с группировкой по производителям</source>
+        <translation>Show the search results as a hierarchy grouped by producer</translation>
+    </message>
+    <message>
+        <source>В виде списка</source>
+        <translation>As a List</translation>
+    </message>
+    <message>
+        <source>Представление результатов поиска в виде списка полных путей</source>
+        <translation>Show the search results as a list of full paths</translation>
+    </message>
+    <message>
+        <source>В виде списка листьев</source>
+        <translation>As a List of Leaves</translation>
+    </message>
+    <message>
+        <source>Представление результатов поиска в виде списка оконечных элементов</source>
+        <translation>Show the search results as a list of end items</translation>
+    </message>
+    <message>
+        <source>Развернуть</source>
+        <translation>Expand</translation>
+    </message>
+    <message>
+        <source>Показать подэлементы текущего элемента дерева</source>
+        <translation>Show the subitems of the current tree item</translation>
+    </message>
+    <message>
+        <source>Развернуть все</source>
+        <translation>Expand All</translation>
+    </message>
+    <message>
+        <source>Показать все подэлементы текущего элемента дерева</source>
+        <translation>Show all subitems of the current tree item</translation>
+    </message>
+    <message>
+        <source>Свернуть</source>
+        <translation>Collapse</translation>
+    </message>
+    <message>
+        <source>Скрыть подэлементы текущего элемента дерева</source>
+        <translation>Hide the subitems of the current tree item</translation>
+    </message>
+    <message>
+        <source>Свернуть все</source>
+        <translation>Collapse All</translation>
+    </message>
+    <message>
+        <source>Скрыть все подэлементы текущего элемента дерева</source>
+        <translation>Hide all subitems of the current tree item</translation>
+    </message>
+    <message>
+        <source>Байты</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Отображение всех размеров элементов в байтах</source>
+        <translation>Show all item sizes in bytes</translation>
+    </message>
+    <message>
+        <source>Килобайты</source>
+        <translation>Kilobytes</translation>
+    </message>
+    <message>
+        <source>Отображение всех размеров элементов в килобайтах</source>
+        <translation>Show all item sizes in kilobytes</translation>
+    </message>
+    <message>
+        <source>Мегабайты</source>
+        <translation>Megabytes</translation>
+    </message>
+    <message>
+        <source>Отображение всех размеров элементов в мегабайтах</source>
+        <translation>Show all item sizes in megabytes</translation>
+    </message>
+    <message>
+        <source>Гигабайты</source>
+        <translation>Gigabytes</translation>
+    </message>
+    <message>
+        <source>Отображение всех размеров элементов в гигабайтах</source>
+        <translation>Show all item sizes in gigabytes</translation>
+    </message>
+    <message>
+        <source>Автоматически</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Автоматическое определение оптимальной единицы размера элемента</source>
+        <translation>Choose the best size unit for each item automatically</translation>
+    </message>
+    <message>
+        <source>Параметры...</source>
+        <translation>Options...</translation>
+    </message>
+    <message>
+        <source>Работа с параметрами программы</source>
+        <translation>Work with the program&apos;s options</translation>
+    </message>
+    <message>
+        <source>По умолчанию...</source>
+        <translation>Defaults...</translation>
+    </message>
+    <message>
+        <source>Установка значений параметров по умолчанию</source>
+        <translation>Reset the options to their default values</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Содержание помощи к программе</source>
+        <translation>Contents of the program&apos;s help</translation>
+    </message>
+    <message>
+        <source>О программе...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>Краткая информация о программе</source>
+        <translation>Brief information about the program</translation>
+    </message>
+</context>
+<context>
+    <name>LongOperation</name>
+    <message>
+        <source>Принудительное завершение действия может привести к потере данных.<byte value="xd"/>Вы уверены?</source>
+        <translation>Stopping the operation by force may lose data.<byte value="xd"/>Are you sure?</translation>
+    </message>
+</context>
+<context>
+    <name>MainShell</name>
+    <message>
+        <source> (выборка) - </source>
+        <translation> (search results) - </translation>
+    </message>
+    <message>
+        <source>Выход из программы</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <source>База данных %1 была изменена.<byte value="xd"/>Сохранить изменения?</source>
+        <translation>The catalogue %1 has been changed.<byte value="xd"/>Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Простой поиск</source>
+        <translation>Simple search</translation>
+    </message>
+    <message>
+        <source>Метка компакт-диска</source>
+        <translation>Disc label</translation>
+    </message>
+    <message>
+        <source>Полный путь</source>
+        <translation>Full path</translation>
+    </message>
+    <message>
+        <source>Производитель</source>
+        <translation>Producer</translation>
+    </message>
+    <message>
+        <source>Продукт</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Версия</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Размер</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Поле</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>База данных открыта.
+
+Чтобы увидеть её содержимое, выберите «Вид» → «Всё содержимое» (Ctrl+E).
+Чтобы найти в ней элементы, выберите «Поиск» → «Глобальный поиск...» (Ctrl+F) или другой поиск.</source>
+        <translation>The catalogue is open.
+
+To see its contents, choose &quot;View&quot; → &quot;Entire Catalogue&quot; (Ctrl+E).
+To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; (Ctrl+F) or another search.</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Работа с файлами баз данных</source>
+        <translation>Work with catalogue files</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Работа с деревом текущей базы данных</source>
+        <translation>Work with the tree of the current catalogue</translation>
+    </message>
+    <message>
+        <source>По&amp;иск</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>Поиск в текущей базе данных</source>
+        <translation>Search the current catalogue</translation>
+    </message>
+    <message>
+        <source>Поиск по одному полю</source>
+        <translation>Search by One Field</translation>
+    </message>
+    <message>
+        <source>Поиск в текущей базе данных по одному из полей</source>
+        <translation>Search the current catalogue by one of its fields</translation>
+    </message>
+    <message>
+        <source>&amp;Вид</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Представление дерева базы данных</source>
+        <translation>How the catalogue&apos;s tree is shown</translation>
+    </message>
+    <message>
+        <source>Размер элементов</source>
+        <translation>Item Size</translation>
+    </message>
+    <message>
+        <source>Временная смена единицы измерения размера элементов</source>
+        <translation>Change the unit of item sizes for now</translation>
+    </message>
+    <message>
+        <source>&amp;Настройка</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>Настройка особенностей программы под пользователя</source>
+        <translation>Adapt the program to your needs</translation>
+    </message>
+    <message>
+        <source>По&amp;мощь</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Помощь к программе</source>
+        <translation>Help for the program</translation>
+    </message>
+</context>
+<context>
+    <name>SizeText</name>
+    <message>
+        <source> ГБ</source>
+        <translation> GB</translation>
+    </message>
+    <message>
+        <source> МБ</source>
+        <translation> MB</translation>
+    </message>
+    <message>
+        <source> кБ</source>
+        <translation> KB</translation>
+    </message>
+    <message>
+        <source> байт</source>
+        <translation> bytes</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>Кварнис</source>
+        <translation>Qubrix</translation>
+    </message>
+    <message>
+        <source>На компьютере не установлена Borland Database Engine (BDE).<byte value="xd"/>Приложение не сможет работать и поэтому будет закрыто.</source>
+        <translation>The Borland Database Engine (BDE) is not installed on this computer.<byte value="xd"/>The program cannot work and will now close.</translation>
+    </message>
+</context>
+<context>
+    <name>TCatalogueFiles</name>
+    <message>
+        <source>Проверка формата базы данных</source>
+        <translation>Checking the catalogue format</translation>
+    </message>
+    <message>
+        <source>Открытие базы данных</source>
+        <translation>Opening a catalogue</translation>
+    </message>
+    <message>
+        <source>Базы данных по компакт-дискам (*.db)|*.db|Файлы сложных запросов (*.cdq)|*.cdq|Все файлы (*.*)|*.*</source>
+        <translation>Disc catalogues (*.db)|*.db|Complex queries (*.cdq)|*.cdq|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Добавление базы данных</source>
+        <translation>Adding a catalogue</translation>
+    </message>
+    <message>
+        <source>Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*</source>
+        <translation>Disc catalogues (*.db)|*.db|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Файл базы данных недоступен или имеет неверный формат.<byte value="xd"/>
+
+Проверьте его содержимое.</source>
+        <translation><byte value="xd"/>The catalogue file cannot be read or has a wrong format.<byte value="xd"/>
+
+Check its contents.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Файл базы данных был сохранён с использованием неверного языкового драйвера, вследствие чего возможен некорректный поиск русских букв.<byte value="xd"/>
+
+Вы хотите открыть его в режиме редактирования для сохранения с использованием правильного языкового драйвера?</source>
+        <translation><byte value="xd"/>The catalogue file was saved with a wrong language driver, so searching for Russian letters may go wrong.<byte value="xd"/>
+
+Do you want to open it for editing, so that it can be saved with the right language driver?</translation>
+    </message>
+    <message>
+        <source>Подготовка к открытию базы данных</source>
+        <translation>Preparing to open the catalogue</translation>
+    </message>
+    <message>
+        <source>Всего записей: </source>
+        <translation>Total records: </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Ошибка чтения базы данных.<byte value="xd"/>
+
+</source>
+        <translation><byte value="xd"/>Error reading the catalogue.<byte value="xd"/>
+
+</translation>
+    </message>
+    <message>
+        <source>Закрытие базы данных</source>
+        <translation>Closing the catalogue</translation>
+    </message>
+</context>
+<context>
+    <name>TCatalogueSaving</name>
+    <message>
+        <source>Сохранение базы данных</source>
+        <translation>Saving the catalogue</translation>
+    </message>
+    <message>
+        <source>Сохранение результатов поиска</source>
+        <translation>Saving the search results</translation>
+    </message>
+    <message>
+        <source>Сохранение добавлением в базу данных</source>
+        <translation>Saving into a catalogue</translation>
+    </message>
+    <message>
+        <source>Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*</source>
+        <translation>Disc catalogues (*.db)|*.db|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Этот файл базы данных существует и доступен только для чтения.<byte value="xd"/>
+
+Укажите другое имя файла.</source>
+        <translation><byte value="xd"/>This catalogue file exists and is read-only.<byte value="xd"/>
+
+Give another file name.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Файл базы данных уже существует.<byte value="xd"/>
+
+Заменить его?</source>
+        <translation><byte value="xd"/>The catalogue file already exists.<byte value="xd"/>
+
+Replace it?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Файл базы данных не существует.<byte value="xd"/>
+
+Проверьте правильность указания пути и имени файла.</source>
+        <translation><byte value="xd"/>The catalogue file does not exist.<byte value="xd"/>
+
+Check the path and the file name.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Файл базы данных недоступен или имеет неверный формат.<byte value="xd"/>
+
+Проверьте его содержимое.</source>
+        <translation><byte value="xd"/>The catalogue file cannot be read or has a wrong format.<byte value="xd"/>
+
+Check its contents.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Файл базы данных имеет старый формат, однако в процессе<byte value="xd"/>обновления его структуры произошла ошибка.<byte value="xd"/>
+
+</source>
+        <translation><byte value="xd"/>The catalogue file has an old format, and an error occurred<byte value="xd"/>while its structure was being updated.<byte value="xd"/>
+
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+
+Поэтому текущая база данных не была сохранена.</source>
+        <translation><byte value="xd"/>
+
+So the current catalogue was not saved.</translation>
+    </message>
+    <message>
+        <source>Всего записей: </source>
+        <translation>Total records: </translation>
+    </message>
+</context>
+<context>
+    <name>TCatalogueWrite</name>
+    <message>
+        <source>Сохранение базы данных</source>
+        <translation>Saving the catalogue</translation>
+    </message>
+    <message>
+        <source>В процессе сохранения базы данных возникла ошибка.</source>
+        <translation>An error occurred while saving the catalogue.</translation>
+    </message>
+    <message>
+        <source>В процессе сохранения результатов поиска возникла ошибка.</source>
+        <translation>An error occurred while saving the search results.</translation>
+    </message>
+    <message>
+        <source>Базы данных по компакт-дискам (*.db)|*.db|Текстовые деревья (*.txt)|*.txt|Все файлы (*.*)|*.*</source>
+        <translation>Disc catalogues (*.db)|*.db|Text trees (*.txt)|*.txt|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Невозможно сохранить файл базы данных из-за недостатка свободного места на диске %1.</source>
+        <translation>The catalogue file cannot be saved: there is not enough free space on the disc %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Нет прав на запись в файл базы данных или в его папку.</source>
+        <translation><byte value="xd"/>No permission to write the catalogue file or its folder.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Файл занят другой программой.</source>
+        <translation><byte value="xd"/>The file is in use by another program.</translation>
+    </message>
+    <message>
+        <source>Подготовка к сохранению базы данных</source>
+        <translation>Preparing to save the catalogue</translation>
+    </message>
+    <message>
+        <source>База данных %1 загружена не полностью. Если сохранить её в тот же файл, незагруженные записи будут потеряны. Сохранить?</source>
+        <translation>The catalogue %1 was not loaded completely. If you save it into the same file, the records that were not loaded will be lost. Save?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Файл базы данных был изменён другой программой после того, как был открыт.<byte value="xd"/>
+
+Если сохранить, эти изменения будут потеряны. Сохранить?</source>
+        <translation><byte value="xd"/>The catalogue file was changed by another program after it was opened.<byte value="xd"/>
+
+If you save, those changes will be lost. Save?</translation>
+    </message>
+    <message>
+        <source>Всего записей: </source>
+        <translation>Total records: </translation>
+    </message>
+</context>
+<context>
+    <name>TDescriptionCommands</name>
+    <message>
+        <source>Описание в буфере обмена содержит символы, которые нельзя сохранить в базе данных.<byte value="xd"/>Вставка отменена.</source>
+        <translation>The description in the clipboard contains characters that cannot be stored in the catalogue.<byte value="xd"/>Pasting cancelled.</translation>
+    </message>
+    <message>
+        <source>Вставка описания</source>
+        <translation>Paste Description</translation>
+    </message>
+</context>
+<context>
+    <name>TEditForm</name>
+    <message>
+        <source>&amp;Папка</source>
+        <translation>&amp;Folder</translation>
+    </message>
+    <message>
+        <source>&amp;Отмена</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Редактирование описания</source>
+        <translation>Edit Description</translation>
+    </message>
+    <message>
+        <source>байт</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>кБ</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>МБ</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>ГБ</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Метка компакт-диска:</source>
+        <translation>Disc label:</translation>
+    </message>
+    <message>
+        <source>Полный путь:</source>
+        <translation>Full path:</translation>
+    </message>
+    <message>
+        <source>Производитель:</source>
+        <translation>Producer:</translation>
+    </message>
+    <message>
+        <source>Продукт:</source>
+        <translation>Product:</translation>
+    </message>
+    <message>
+        <source>Версия:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Размер:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Описание:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Описание содержит символы, которые нельзя сохранить в базе данных.</source>
+        <translation>The description contains characters that cannot be stored in the catalogue.</translation>
+    </message>
+</context>
+<context>
+    <name>TFileDialogModel</name>
+    <message>
+        <source>Диск</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>Папка</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Файл «%1»</source>
+        <translation>%1 file</translation>
+    </message>
+</context>
+<context>
+    <name>TItemOperations</name>
+    <message>
+        <source>Проверка имени элемента</source>
+        <translation>Item Name Check</translation>
+    </message>
+    <message>
+        <source>Путь элемента внутри диска в каталоге не может быть длиннее 255 символов.</source>
+        <translation>The path of an item inside a disc in the catalogue cannot be longer than 255 characters.</translation>
+    </message>
+    <message>
+        <source>Новый</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Новый подэлемент</source>
+        <translation>New subitem</translation>
+    </message>
+    <message>
+        <source>Добавление подэлемента</source>
+        <translation>Adding a Subitem</translation>
+    </message>
+    <message>
+        <source>Новое имя элемента содержит символы, которые нельзя сохранить в базе данных.<byte value="xd"/>Переименование отменено.</source>
+        <translation>The new item name contains characters that cannot be stored in the catalogue.<byte value="xd"/>Renaming cancelled.</translation>
+    </message>
+    <message>
+        <source>Новое имя элемента имеет недопустимое значение.<byte value="xd"/>Переименование отменено.</source>
+        <translation>The new item name is not valid.<byte value="xd"/>Renaming cancelled.</translation>
+    </message>
+    <message>
+        <source>Новое имя элемента содержит недопустимые символы (\, / или управляющие символы).<byte value="xd"/>Переименование отменено.</source>
+        <translation>The new item name contains characters that are not allowed (\, / or control characters).<byte value="xd"/>Renaming cancelled.</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите перейти в режим редактирования?</source>
+        <translation>Do you really want to switch to editing mode?</translation>
+    </message>
+    <message>
+        <source>Редактирование описания</source>
+        <translation>Edit Description</translation>
+    </message>
+    <message>
+        <source>Перемещение элемента</source>
+        <translation>Moving an Item</translation>
+    </message>
+    <message>
+        <source>Преобразовать папку/файл</source>
+        <translation>Folder/File</translation>
+    </message>
+    <message>
+        <source>элемент &quot;%1&quot;</source>
+        <translation>the item &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>выбранные элементы</source>
+        <translation>the selected items</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите удалить %1?</source>
+        <translation>Do you really want to delete %1?</translation>
+    </message>
+    <message>
+        <source>Удаление элемента</source>
+        <translation>Deleting an Item</translation>
+    </message>
+    <message>
+        <source>элемента &quot;%1&quot;</source>
+        <translation>of the item &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>выбранных элементов</source>
+        <translation>of the selected items</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите удалить все подэлементы %1?</source>
+        <translation>Do you really want to delete all subitems %1?</translation>
+    </message>
+    <message>
+        <source>Удаление подэлементов</source>
+        <translation>Deleting Subitems</translation>
+    </message>
+</context>
+<context>
+    <name>TMessageForm</name>
+    <message>
+        <source>Заменить, дополнить, сохранить его описание или прекратить операцию?</source>
+        <translation>Replace it, complement it, keep its description, or stop the operation?</translation>
+    </message>
+    <message>
+        <source>Элемент &quot;</source>
+        <translation>The item &quot;</translation>
+    </message>
+    <message>
+        <source>&quot; уже существует.</source>
+        <translation>&quot; already exists.</translation>
+    </message>
+    <message>
+        <source>&amp;Заменить</source>
+        <translation>&amp;Replace</translation>
+    </message>
+    <message>
+        <source>&amp;Дополнить</source>
+        <translation>C&amp;omplement</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Keep</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Принять выбор для всех конфликтующих элементов</source>
+        <translation>&amp;Apply this choice to all conflicting items</translation>
+    </message>
+    <message>
+        <source>Перенос элементов</source>
+        <translation>Moving Items</translation>
+    </message>
+</context>
+<context>
+    <name>TOptions</name>
+    <message>
+        <source><byte value="xd"/>Файл параметров программы не удаётся прочитать: нет доступа, или это не файл параметров.<byte value="xd"/>
+
+Программа работает с параметрами по умолчанию и не изменит этот файл при выходе.</source>
+        <translation><byte value="xd"/>The program&apos;s options file cannot be read: there is no access, or it is not an options file.<byte value="xd"/>
+
+The program works with the default options and will not change this file on exit.</translation>
+    </message>
+</context>
+<context>
+    <name>TQtFileDialogs</name>
+    <message>
+        <source>
+Файл доступен только для чтения.
+Выберите другой файл.</source>
+        <translation>
+The file is read-only.
+Choose another file.</translation>
+    </message>
+</context>
+<context>
+    <name>TQtSaveDialog</name>
+    <message>
+        <source>
+Файл доступен только для чтения.
+Выберите другой файл.</source>
+        <translation>
+The file is read-only.
+Choose another file.</translation>
+    </message>
+</context>
+</TS>
