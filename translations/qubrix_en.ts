@@ -631,6 +631,32 @@ To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; 
     </message>
 </context>
 <context>
+    <name>TAboutForm</name>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>О&amp;К</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Закрыть это окно</source>
+        <translation>Close this window</translation>
+    </message>
+</context>
+<context>
+    <name>TAddTree</name>
+    <message>
+        <source><byte value="xd"/>Нет доступа к указанному ресурсу.</source>
+        <translation><byte value="xd"/>The resource cannot be accessed.</translation>
+    </message>
+    <message>
+        <source>Добавление дерева файлов</source>
+        <translation>Add File Tree</translation>
+    </message>
+</context>
+<context>
     <name>TCatalogueFiles</name>
     <message>
         <source>Проверка формата базы данных</source>
@@ -905,6 +931,41 @@ If you save, those changes will be lost. Save?</translation>
     </message>
 </context>
 <context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Помощь к программе</source>
+        <translation>Program Help</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Вперёд</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Содержание</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source> - Помощь к программе</source>
+        <translation> - Program Help</translation>
+    </message>
+    <message>
+        <source>Указатель</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Искать в указателе</source>
+        <translation>Search the index</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Помощь недоступна&lt;/h2&gt;&lt;p&gt;Не удалось открыть файл помощи &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Проверьте, что этот файл находится рядом с программой и доступен для чтения.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be opened.&lt;/p&gt;&lt;p&gt;Check that the file lies beside the program and can be read.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>TItemOperations</name>
     <message>
         <source>Проверка имени элемента</source>
@@ -1057,6 +1118,145 @@ Choose another file.</translation>
         <translation>
 The file is read-only.
 Choose another file.</translation>
+    </message>
+</context>
+<context>
+    <name>TScanForm</name>
+    <message>
+        <source>Добавление дерева файлов</source>
+        <translation>Add File Tree</translation>
+    </message>
+    <message>
+        <source>Элемент дерева:</source>
+        <translation>Tree item:</translation>
+    </message>
+    <message>
+        <source>Папка на диске:</source>
+        <translation>Folder on disc:</translation>
+    </message>
+    <message>
+        <source>Выберете папку для обработки</source>
+        <translation>Choose the folder to add</translation>
+    </message>
+    <message>
+        <source>&amp;Начинать добавляемое дерево с указанной папки</source>
+        <translation>&amp;Start the added tree with the given folder</translation>
+    </message>
+    <message>
+        <source>Начинать добавляемое дерево с указанной папки</source>
+        <translation>Start the added tree with the given folder</translation>
+    </message>
+    <message>
+        <source>Обрабатывать &amp;вложенные папки</source>
+        <translation>Include sub<translation>Include &amp;subfolders</translation>amp;folders</translation>
+    </message>
+    <message>
+        <source>Добавлять файлы и папки не только из текущей папки,<byte value="xd"/>
+но и из вложенных в неё</source>
+        <translation>Add files and folders not only from this folder,<byte value="xd"/>
+but also from the folders inside it</translation>
+    </message>
+    <message>
+        <source>&amp;Добавлять не только папки, но и файлы</source>
+        <translation>A&amp;dd files as well as folders</translation>
+    </message>
+    <message>
+        <source>Добавлять не только папки, но<byte value="xd"/>
+и файлы (иногда это излишне)</source>
+        <translation>Add files as well as folders<byte value="xd"/>
+(sometimes this is more than needed)</translation>
+    </message>
+    <message>
+        <source>Автоматически подсчитывать &amp;размеры добавляемых элементов</source>
+        <translation>Calculate the si&amp;zes of the added items automatically</translation>
+    </message>
+    <message>
+        <source>Автоматически подсчитывать и выставлять размеры<byte value="xd"/>
+добавляемых папок и файлов</source>
+        <translation>Calculate and set the sizes<byte value="xd"/>
+of the added folders and files automatically</translation>
+    </message>
+    <message>
+        <source>&amp;только оконечных</source>
+        <translation>&amp;end items only</translation>
+    </message>
+    <message>
+        <source>Автоматически подсчитывать и выставлять размеры ТОЛЬКО оконечных папок и файлов<byte value="xd"/>
+(суммарные размеры родительских папок не подсчитывать)</source>
+        <translation>Calculate and set the sizes of end folders and files ONLY<byte value="xd"/>
+(do not add up the sizes of their parent folders)</translation>
+    </message>
+    <message>
+        <source>Автоматически указывать о&amp;писание распознаваемых продуктов</source>
+        <translation>Describe recognised &amp;products automatically</translation>
+    </message>
+    <message>
+        <source>Автоматически указывать описание папки по файлу Setup.txt,<byte value="xd"/>
+файлов *.mp3 - по их ярлыкам</source>
+        <translation>Describe a folder from its Setup.txt file,<byte value="xd"/>
+and *.mp3 files from their tags, automatically</translation>
+    </message>
+    <message>
+        <source>Заносить в каталог содержимое &amp;архивов</source>
+        <translation>Catalogue the contents of &amp;archives</translation>
+    </message>
+    <message>
+        <source>Добавлять под файлом архива его папки и файлы (архивы не распаковываются)</source>
+        <translation>Add an archive&apos;s folders and files under the archive file (archives are not unpacked)</translation>
+    </message>
+    <message>
+        <source>&amp;Отмена</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Выберете папку для обработки:</source>
+        <translation>Choose the folder to add:</translation>
+    </message>
+</context>
+<context>
+    <name>TSkipReport</name>
+    <message>
+        <source><byte value="xd"/>Первые %1:</source>
+        <translation><byte value="xd"/>The first %1:</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Список:</source>
+        <translation><byte value="xd"/>List:</translation>
+    </message>
+    <message>
+        <source>%1 (элементов архива: %2)</source>
+        <translation>%1 (archive items: %2)</translation>
+    </message>
+    <message>
+        <source>Не добавлено в каталог элементов: %1.<byte value="xd"/>Их имена нельзя сохранить в каталоге (символ \, управляющие или неподдерживаемые символы) или повторяют имена соседних элементов без учёта регистра букв.<byte value="xd"/></source>
+        <translation>Items not added to the catalogue: %1.<byte value="xd"/>Their names cannot be stored in the catalogue (the \ character, control or unsupported characters) or repeat the names of neighbouring items when letter case is ignored.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Не добавлено в каталог элементов со слишком длинным путём: %1.<byte value="xd"/>Путь элемента внутри диска в каталоге не может быть длиннее </source>
+        <translation>Items not added to the catalogue because their path is too long: %1.<byte value="xd"/>The path of an item inside a disc in the catalogue cannot be longer than </translation>
+    </message>
+    <message>
+        <source> символов.<byte value="xd"/></source>
+        <translation> characters.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Не добавлено в каталог особых элементов: %1.<byte value="xd"/>Это ссылки на папки, ссылки, ведущие в никуда, каналы, сокеты и устройства.<byte value="xd"/></source>
+        <translation>Special items not added to the catalogue: %1.<byte value="xd"/>These are links to folders, links that lead nowhere, pipes, sockets and devices.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Архивов, содержимое которых не удалось прочитать: %1.<byte value="xd"/>Они повреждены, зашифрованы или их формат не поддерживается; в каталог они занесены без содержимого.<byte value="xd"/></source>
+        <translation>Archives whose contents could not be read: %1.<byte value="xd"/>They are damaged, encrypted or in an unsupported format; they were catalogued without their contents.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Архивов, содержимое которых занесено не полностью: %1.<byte value="xd"/>В них слишком много элементов; занесены только первые.<byte value="xd"/></source>
+        <translation>Archives whose contents were catalogued only in part: %1.<byte value="xd"/>They hold too many items; only the first ones were catalogued.<byte value="xd"/></translation>
+    </message>
+</context>
+<context>
+    <name>VersionInfo</name>
+    <message>
+        <source><byte value="xd"/>Версия </source>
+        <translation><byte value="xd"/>Version </translation>
     </message>
 </context>
 </TS>

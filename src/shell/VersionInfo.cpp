@@ -1,6 +1,7 @@
 #include "shell/VersionInfo.h"
 
 #include "shell/Version.h"
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -50,7 +51,7 @@ QString AboutText(const TVersionInfo &info)
             notice += QLatin1Char(' ');
         notice += info.LegalTrademarks;
     }
-    return info.FileDescription + QStringLiteral("\rВерсия ") + info.FileVersion +
+    return info.FileDescription + QCoreApplication::translate("VersionInfo", "\rВерсия ") + info.FileVersion +
            QStringLiteral("\r\n\n") + notice + QStringLiteral("\r");
 }
 
