@@ -1148,7 +1148,7 @@ Choose another file.</translation>
     </message>
     <message>
         <source>Обрабатывать &amp;вложенные папки</source>
-        <translation>Include sub<translation>Include &amp;subfolders</translation>amp;folders</translation>
+        <translation>Include sub&amp;folders</translation>
     </message>
     <message>
         <source>Добавлять файлы и папки не только из текущей папки,<byte value="xd"/>
