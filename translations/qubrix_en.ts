@@ -601,6 +601,105 @@ To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; 
     </message>
 </context>
 <context>
+    <name>OptionsDialogLogic</name>
+    <message>
+        <source>Загрузка параметров</source>
+        <translation>Loading Options</translation>
+    </message>
+    <message>
+        <source>Сохранение параметров</source>
+        <translation>Saving Options</translation>
+    </message>
+    <message>
+        <source>Удаление параметров</source>
+        <translation>Removing Options</translation>
+    </message>
+    <message>
+        <source>Параметры по умолчанию</source>
+        <translation>Default Options</translation>
+    </message>
+    <message>
+        <source>хранилища настроек %1</source>
+        <translation>the settings store %1</translation>
+    </message>
+    <message>
+        <source>хранилище настроек %1</source>
+        <translation>the settings store %1</translation>
+    </message>
+    <message>
+        <source>По умолчанию настройки приложения считываются в следующем порядке: сначала из хранилища настроек %1, затем, если их там затем нет, - из инициализационного файла %2; если настройки считать ниоткуда не удалось, используются настройки по умолчанию.</source>
+        <translation>By default the program reads its settings in this order: first from the settings store %1, then, if they are not there, from the initialisation file %2; if the settings cannot be read from anywhere, the default settings are used.</translation>
+    </message>
+    <message>
+        <source>Хранилище настроек %1</source>
+        <translation>Settings store %1</translation>
+    </message>
+    <message>
+        <source>Инициализационный файл %1</source>
+        <translation>Initialisation file %1</translation>
+    </message>
+    <message>
+        <source>По умолчанию рабочие папки приложения (папка с файлами баз данных, папка с файлами сложных запросов) совпадают с %1.</source>
+        <translation>By default the program&apos;s working folders (the folder of catalogue files and the folder of complex query files) are %1.</translation>
+    </message>
+    <message>
+        <source>папкой, где находится исполнимый файла приложения</source>
+        <translation>the folder that holds the program&apos;s executable file</translation>
+    </message>
+    <message>
+        <source>папкой документов пользователя</source>
+        <translation>the user&apos;s documents folder</translation>
+    </message>
+    <message>
+        <source>Были успешно установлены значения параметров по умолчанию.</source>
+        <translation>The options have been set to their default values.</translation>
+    </message>
+    <message>
+        <source>инициализационного файла </source>
+        <translation>the initialisation file </translation>
+    </message>
+    <message>
+        <source>Не удалось загрузить параметры из %1.</source>
+        <translation>The options could not be loaded from %1.</translation>
+    </message>
+    <message>
+        <source>Параметры были успешно загружены из %1.</source>
+        <translation>The options have been loaded from %1.</translation>
+    </message>
+    <message>
+        <source>инициализационный файл </source>
+        <translation>the initialisation file </translation>
+    </message>
+    <message>
+        <source>Параметры были успешно сохранены в %1.</source>
+        <translation>The options have been saved to %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить параметры в %1.</source>
+        <translation>The options could not be saved to %1.</translation>
+    </message>
+    <message>
+        <source>Параметры были успешно удалены из %1.</source>
+        <translation>The options have been removed from %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось удалить параметры из %1.</source>
+        <translation>The options could not be removed from %1.</translation>
+    </message>
+    <message>
+        <source>Выберите папку с файлами баз данных:</source>
+        <translation>Choose the folder of catalogue files:</translation>
+    </message>
+    <message>
+        <source>Выберите папку с файлами сложных запросов:</source>
+        <translation>Choose the folder of complex query files:</translation>
+    </message>
+    <message>
+        <source>Сейчас будут установлены значения параметров по умолчанию.<byte value="xd"/>Продолжить?</source>
+        <translation>The options will now be set to their default values.<byte value="xd"/>Continue?</translation>
+    </message>
+</context>
+<context>
     <name>SizeText</name>
     <message>
         <source> ГБ</source>
@@ -1096,6 +1195,221 @@ If you save, those changes will be lost. Save?</translation>
         <translation><byte value="xd"/>The program&apos;s options file cannot be read: there is no access, or it is not an options file.<byte value="xd"/>
 
 The program works with the default options and will not change this file on exit.</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsForm</name>
+    <message>
+        <source>По умолчанию положение и размеры главного окна, а также ширина его левой и правой панелей (панели дерева и панели описания) не запоминаются между запусками приложения. Вы можете отметить, хотите ли вы запоминать эти параметры.</source>
+        <translation>By default the position and size of the main window, and the widths of its left and right panels (the tree panel and the description panel), are not remembered between runs of the program. You can choose to remember them.</translation>
+    </message>
+    <message>
+        <source>Запоминать &amp;положение и размеры главного окна приложения</source>
+        <translation>Remember the &amp;position and size of the program&apos;s main window</translation>
+    </message>
+    <message>
+        <source>Запоминать &amp;ширину панели дерева (ширину панели описания)</source>
+        <translation>Remember the &amp;width of the tree panel (and of the description panel)</translation>
+    </message>
+    <message>
+        <source>По умолчанию размеры элементов базы данных отображаются так же, как и хранятся - в байтах. Вы можете выбрать другую единицу измерения размера, или разрешить определять единицу размера автоматически (так, чтобы получалось число, большее единицы).</source>
+        <translation>By default item sizes in the catalogue are shown as they are stored - in bytes. You can choose another size unit, or let the unit be chosen automatically (so that the number is greater than one).</translation>
+    </message>
+    <message>
+        <source>Единица измерения размера</source>
+        <translation>Size unit</translation>
+    </message>
+    <message>
+        <source>Байты</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Килобайты (1024 байта)</source>
+        <translation>Kilobytes (1024 bytes)</translation>
+    </message>
+    <message>
+        <source>Мегабайты (1024 кбайта)</source>
+        <translation>Megabytes (1024 KB)</translation>
+    </message>
+    <message>
+        <source>Гигабайты (1024 Мбайта)</source>
+        <translation>Gigabytes (1024 MB)</translation>
+    </message>
+    <message>
+        <source>Определять автоматически</source>
+        <translation>Choose automatically</translation>
+    </message>
+    <message>
+        <source>Отображать размер, равный нулю, как пустую строку</source>
+        <translation>Show a size of zero as an empty string</translation>
+    </message>
+    <message>
+        <source>По умолчанию результаты поиска отображаются в том же виде, что и содержимое базы данных в режиме редактирования. Вы можете выбрать другой вид представления результатов поиска.</source>
+        <translation>By default search results are shown the same way as the catalogue&apos;s contents in editing mode. You can choose another way of showing the search results.</translation>
+    </message>
+    <message>
+        <source>Представление результатов поиска</source>
+        <translation>How search results are shown</translation>
+    </message>
+    <message>
+        <source>Стандартные результаты поиска (многоуровневое дерево)</source>
+        <translation>Standard search results (a tree of several levels)</translation>
+    </message>
+    <message>
+        <source>В виде дерева с группировкой по производителям</source>
+        <translation>As a tree grouped by producer</translation>
+    </message>
+    <message>
+        <source>В виде списка полных путей элементов</source>
+        <translation>As a list of the items&apos; full paths</translation>
+    </message>
+    <message>
+        <source>В виде списка оконечных элементов</source>
+        <translation>As a list of end items</translation>
+    </message>
+    <message>
+        <source>Открытие БД с неверной кодировкой</source>
+        <translation>Opening a catalogue with a wrong encoding</translation>
+    </message>
+    <message>
+        <source>на редактирование</source>
+        <translation>for editing</translation>
+    </message>
+    <message>
+        <source>Прекращение длительной операции</source>
+        <translation>Stopping a long operation</translation>
+    </message>
+    <message>
+        <source>Удаление элементов и подэлементов</source>
+        <translation>Deleting items and subitems</translation>
+    </message>
+    <message>
+        <source>Закрытие несохранённой базы данных</source>
+        <translation>Closing an unsaved catalogue</translation>
+    </message>
+    <message>
+        <source>сохранять</source>
+        <translation>save</translation>
+    </message>
+    <message>
+        <source>Перезапись существующих файлов</source>
+        <translation>Overwriting existing files</translation>
+    </message>
+    <message>
+        <source>Обнаружение неэффективной логики</source>
+        <translation>Finding ineffective logic</translation>
+    </message>
+    <message>
+        <source>Другой поиск, если не ничего найдено</source>
+        <translation>Another search when nothing was found</translation>
+    </message>
+    <message>
+        <source>Найдено более 100 записей</source>
+        <translation>More than 100 records found</translation>
+    </message>
+    <message>
+        <source>спрашивать повторно</source>
+        <translation>ask again</translation>
+    </message>
+    <message>
+        <source>Найдено более половины всех записей</source>
+        <translation>More than half of all records found</translation>
+    </message>
+    <message>
+        <source>Редактирование результатов поиска</source>
+        <translation>Editing search results</translation>
+    </message>
+    <message>
+        <source>Изменение вида результатов поиска</source>
+        <translation>Changing how search results are shown</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>&amp;Место хранения</source>
+        <translation>St&amp;orage</translation>
+    </message>
+    <message>
+        <source>&amp;Рабочие папки</source>
+        <translation>&amp;Folders</translation>
+    </message>
+    <message>
+        <source>&amp;Геометрия окна</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>&amp;Единица размера</source>
+        <translation>Si&amp;ze Unit</translation>
+    </message>
+    <message>
+        <source>Результаты &amp;поиска</source>
+        <translation>Search &amp;Results</translation>
+    </message>
+    <message>
+        <source>Под&amp;тверждения</source>
+        <translation>Co&amp;nfirmations</translation>
+    </message>
+    <message>
+        <source>По &amp;умолчанию</source>
+        <translation>&amp;Defaults</translation>
+    </message>
+    <message>
+        <source>&amp;Отмена</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Место хранения</source>
+        <translation>Storage place</translation>
+    </message>
+    <message>
+        <source>&amp;Загрузить</source>
+        <translation>&amp;Load</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Удалить</source>
+        <translation>Re&amp;move</translation>
+    </message>
+    <message>
+        <source>Папка баз данных:</source>
+        <translation>Catalogue folder:</translation>
+    </message>
+    <message>
+        <source>Выберите папку с файлами баз данных</source>
+        <translation>Choose the folder of catalogue files</translation>
+    </message>
+    <message>
+        <source>Папка сложных запросов:</source>
+        <translation>Complex query folder:</translation>
+    </message>
+    <message>
+        <source>Выберите папку с файлами сложных запросов</source>
+        <translation>Choose the folder of complex query files</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса</source>
+        <translation>Interface language</translation>
+    </message>
+    <message>
+        <source>Как в системе</source>
+        <translation>As in the system</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса сменится при следующем запуске программы.</source>
+        <translation>The interface language changes the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>По умолчанию Вам придётся вручную подтверждать выполнение всех важных операций приложения. Вы можете отменить запрос некоторых подтверждений.</source>
+        <translation>By default you have to confirm every important operation of the program. You can turn some of these confirmations off.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "app/ApplicationGui.h"
 
 #include "app/ImagesGui.h"
+#include "options/TOptions.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
@@ -11,9 +12,13 @@ void SetUpApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("qubrix"));
     QApplication::setWindowIcon(AppIcon());
-    // The language of the user's messages locale: Russian (with Qt's Russian
-    // standard buttons) or the English translation.
-    InstallLanguage(app, LanguageFromEnvironment(ProcessEnvironment));
+    // The language the user chose in the options, else the one of the
+    // messages locale: Russian (with Qt's Russian standard buttons) or the
+    // English translation. Read before any window exists, so a change made in
+    // the options dialog applies at the next start.
+    TOptions options;
+    options.Load();
+    InstallLanguage(app, ChooseLanguage(LanguageChoice(options.Language), ProcessEnvironment));
 }
 
 } // namespace qbx

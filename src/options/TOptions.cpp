@@ -52,6 +52,12 @@ const ConfirmField kConfirmFields[] = {
     {"ConfirmReview", &TOptions::ConfirmReview, nullptr},
 };
 
+// A stored language outside 0..2 loads as 0 (as the system's).
+int ValidLanguage(int language)
+{
+    return language >= 0 && language <= 2 ? language : 0;
+}
+
 int ValidSearchView(int view)
 {
     return view >= 0 && view <= 3 ? view : 0;
@@ -133,6 +139,7 @@ void TOptions::SetDefaults()
     PanelGeometry.clear();
     SizeUnit = 0;
     EmptySize = true;
+    Language = 0;
     ConfirmRecode.clear();
     ConfirmInterrupt = true;
     ConfirmDelete = true;
@@ -167,6 +174,8 @@ bool TOptions::LoadFromRegistry()
     SetDefaults();
     Read(reg, QStringLiteral("SearchView"), SearchView);
     SearchView = ValidSearchView(SearchView);
+    Read(reg, QStringLiteral("Language"), Language);
+    Language = ValidLanguage(Language);
     const QString base = RegistryKey + QLatin1Char('\\');
     if (reg.OpenKey(base + kFolders, false)) {
         Read(reg, QStringLiteral("DbFolder"), DbFolder);
@@ -221,6 +230,7 @@ bool TOptions::LoadFromIni()
             this->*f.text = ini.ReadString(kConfirm, name, defaults.*f.text);
     }
     SearchView = ValidSearchView(ini.ReadInteger(kMisc, QStringLiteral("SearchView"), 0));
+    Language = ValidLanguage(ini.ReadInteger(kMisc, QStringLiteral("Language"), 0));
     OptionsStore = StoreIni;
     return true;
 }
@@ -231,8 +241,11 @@ bool TOptions::SaveToRegistry()
     // cannot be written keeps the old options rather than none.
     Registry reg(HKEY_CURRENT_USER);
     reg.DeleteKeyPending(RegistryKey);
-    if (reg.OpenKey(RegistryKey, true))
+    if (reg.OpenKey(RegistryKey, true)) {
         reg.WriteInteger(QStringLiteral("SearchView"), SearchView);
+        if (Language != 0)
+            reg.WriteInteger(QStringLiteral("Language"), Language);
+    }
     const QString base = RegistryKey + QLatin1Char('\\');
     if (reg.OpenKey(base + kFolders, true)) {
         reg.WriteString(QStringLiteral("DbFolder"), DbFolder);
@@ -280,6 +293,8 @@ bool TOptions::SaveToIni()
             ini.WriteString(section, QLatin1String(f.name), this->*f.text);
     }
     ini.WriteInteger(kMisc.toUpper(), QStringLiteral("SearchView"), SearchView);
+    if (Language != 0)
+        ini.WriteInteger(kMisc, QStringLiteral("Language"), Language);
     OptionsStore = StoreIni;
     // An installed program's configuration folder may not exist yet.
     return QDir().mkpath(QFileInfo(IniFileName).absolutePath()) && ini.UpdateFile();

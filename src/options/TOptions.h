@@ -81,6 +81,11 @@ public:
     QString PanelGeometry;
     int SizeUnit = 0;
     bool EmptySize = true;
+    // The language of the user interface (LanguageChoice: 0 as the system's,
+    // 1 Russian, 2 English); read at start-up, so a change applies at the
+    // next start. Stored only when not 0, so that the stores of users who
+    // never chose hold exactly the keys they always held.
+    int Language = 0;
     QString ConfirmRecode;
     bool ConfirmInterrupt = true;
     bool ConfirmDelete = true;
