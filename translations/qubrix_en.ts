@@ -1573,4 +1573,398 @@ and *.mp3 files from their tags, automatically</translation>
         <translation><byte value="xd"/>Version </translation>
     </message>
 </context>
+<context>
+    <name>qubrix-cli</name>
+    <message>
+        <source>неизвестный параметр «--</source>
+        <translation>unknown option «--</translation>
+    </message>
+    <message>
+        <source>параметр «--</source>
+        <translation>option «--</translation>
+    </message>
+    <message>
+        <source>» не принимает значения</source>
+        <translation>» takes no value</translation>
+    </message>
+    <message>
+        <source>параметру «--</source>
+        <translation>option «--</translation>
+    </message>
+    <message>
+        <source>» не хватает значения</source>
+        <translation>» needs a value</translation>
+    </message>
+    <message>
+        <source>неверный размер «</source>
+        <translation>invalid size «</translation>
+    </message>
+    <message>
+        <source>слишком большой размер «</source>
+        <translation>size too large «</translation>
+    </message>
+    <message>
+        <source>не удалось запустить ядро базы данных</source>
+        <translation>the database engine could not be started</translation>
+    </message>
+    <message>
+        <source>: файл не найден</source>
+        <translation>: file not found</translation>
+    </message>
+    <message>
+        <source>: это папка, а не база данных</source>
+        <translation>: this is a folder, not a catalogue</translation>
+    </message>
+    <message>
+        <source>: нет доступа к файлу</source>
+        <translation>: no access to the file</translation>
+    </message>
+    <message>
+        <source>: файл не является базой данных по компакт-дискам</source>
+        <translation>: the file is not a disc catalogue</translation>
+    </message>
+    <message>
+        <source>: файл занят другой программой</source>
+        <translation>: the file is in use by another program</translation>
+    </message>
+    <message>
+        <source>не указан каталог: --into КАТАЛОГ.db</source>
+        <translation>no catalogue given: --into CATALOGUE.db</translation>
+    </message>
+    <message>
+        <source>: папка не найдена</source>
+        <translation>: folder not found</translation>
+    </message>
+    <message>
+        <source>неизвестный ответ «</source>
+        <translation>unknown answer «</translation>
+    </message>
+    <message>
+        <source>» для --on-conflict (keep, complement, overwrite или fail)</source>
+        <translation>» for --on-conflict (keep, complement, overwrite or fail)</translation>
+    </message>
+    <message>
+        <source>Кварнис</source>
+        <translation>Qubrix</translation>
+    </message>
+    <message>
+        <source>: ошибка чтения базы данных: </source>
+        <translation>: error reading the catalogue: </translation>
+    </message>
+    <message>
+        <source>«%1» уже есть в каталоге; каталог не изменён (ответ на совпадение имён: --on-conflict keep, complement или overwrite)</source>
+        <translation>&quot;%1&quot; is already in the catalogue; the catalogue is unchanged (the answer to a name clash: --on-conflict keep, complement or overwrite)</translation>
+    </message>
+    <message>
+        <source>: файл изменён другой программой во время работы; каталог не сохранён</source>
+        <translation>: the file was changed by another program meanwhile; the catalogue was not saved</translation>
+    </message>
+    <message>
+        <source>: не удалось сохранить каталог: </source>
+        <translation>: the catalogue could not be saved: </translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3, лишние %4
+</source>
+        <translation>%1: %2 × %3, %4 redundant
+</translation>
+    </message>
+    <message>
+        <source>Групп: %1, лишние: %2 (%3 байт)
+</source>
+        <translation>Groups: %1, redundant: %2 (%3 bytes)
+</translation>
+    </message>
+    <message>
+        <source>нужен один аргумент: КАТАЛОГ</source>
+        <translation>one argument needed: CATALOGUE</translation>
+    </message>
+    <message>
+        <source>нужен хотя бы один аргумент: КАТАЛОГ</source>
+        <translation>at least one argument needed: CATALOGUE</translation>
+    </message>
+    <message>
+        <source>неизвестный формат «</source>
+        <translation>unknown format «</translation>
+    </message>
+    <message>
+        <source>» (text, tsv или json)</source>
+        <translation>» (text, tsv or json)</translation>
+    </message>
+    <message>
+        <source>0 байт</source>
+        <translation>0 bytes</translation>
+    </message>
+    <message>
+        <source>в каталоге нет элемента «%1»</source>
+        <translation>the catalogue has no item &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--terminal-sizes и --all-sizes исключают друг друга</source>
+        <translation>--terminal-sizes and --all-sizes exclude each other</translation>
+    </message>
+    <message>
+        <source>метку «</source>
+        <translation>the label «</translation>
+    </message>
+    <message>
+        <source>» нельзя сохранить в каталоге</source>
+        <translation>» cannot be stored in the catalogue</translation>
+    </message>
+    <message>
+        <source>нужен один аргумент: ПАПКА</source>
+        <translation>one argument needed: FOLDER</translation>
+    </message>
+    <message>
+        <source>: это не папка</source>
+        <translation>: not a folder</translation>
+    </message>
+    <message>
+        <source>: нет доступа к папке</source>
+        <translation>: no access to the folder</translation>
+    </message>
+    <message>
+        <source>: нет доступа; каталог не изменён</source>
+        <translation>: no access; the catalogue is unchanged</translation>
+    </message>
+    <message>
+        <source>неизвестное поле «</source>
+        <translation>unknown field «</translation>
+    </message>
+    <message>
+        <source>неизвестный вид «</source>
+        <translation>unknown kind «</translation>
+    </message>
+    <message>
+        <source>в --kinds не выбран ни один вид</source>
+        <translation>--kinds chooses no kind</translation>
+    </message>
+    <message>
+        <source>неизвестное представление «</source>
+        <translation>unknown presentation «</translation>
+    </message>
+    <message>
+        <source>: файл сложного запроса недоступен или имеет неверный формат</source>
+        <translation>: the complex query file cannot be read or has a wrong format</translation>
+    </message>
+    <message>
+        <source>: в запросе не полностью определено сравнение</source>
+        <translation>: a comparison in the query is not complete</translation>
+    </message>
+    <message>
+        <source>: с логической точки зрения запрос пуст</source>
+        <translation>: logically the query is empty</translation>
+    </message>
+    <message>
+        <source>ошибка в условии --sql: </source>
+        <translation>error in the --sql condition: </translation>
+    </message>
+    <message>
+        <source>ошибка в условии --sql в позиции %1: %2</source>
+        <translation>error in the --sql condition at position %1: %2</translation>
+    </message>
+    <message>
+        <source>текст поиска содержит символы, которых не может быть в базе данных</source>
+        <translation>the search text holds characters that a catalogue cannot hold</translation>
+    </message>
+    <message>
+        <source>ошибка запроса к базе данных: </source>
+        <translation>catalogue query error: </translation>
+    </message>
+    <message>
+        <source>--size, --size-range, --sql и --query исключают друг друга</source>
+        <translation>--size, --size-range, --sql and --query exclude each other</translation>
+    </message>
+    <message>
+        <source>--field, --case и --exact относятся только к поиску текста</source>
+        <translation>--field, --case and --exact apply to a text search only</translation>
+    </message>
+    <message>
+        <source>нужны два аргумента: КАТАЛОГ ТЕКСТ</source>
+        <translation>two arguments needed: CATALOGUE TEXT</translation>
+    </message>
+    <message>
+        <source>--view задаёт вид текстового вывода; tsv и json дают записи списком</source>
+        <translation>--view shapes the text output; tsv and json give the records as a list</translation>
+    </message>
+    <message>
+        <source>в --size-range ОТ больше ДО</source>
+        <translation>in --size-range FROM is greater than TO</translation>
+    </message>
+    <message>
+        <source>пустой текст поиска</source>
+        <translation>empty search text</translation>
+    </message>
+    <message>
+        <source>Дисков: %1, папок: %2, файлов: %3, размер: %4 (%5 байт)
+</source>
+        <translation>Discs: %1, folders: %2, files: %3, size: %4 (%5 bytes)
+</translation>
+    </message>
+    <message>
+        <source>Диск</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>Папок</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Файлов</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Размер</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Самые большие файлы</source>
+        <translation>Largest files</translation>
+    </message>
+    <message>
+        <source>Расширение</source>
+        <translation>Extension</translation>
+    </message>
+    <message>
+        <source>(нет)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>в каталоге нет диска с меткой «%1»</source>
+        <translation>the catalogue has no disc labelled &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Использование: qubrix-cli КОМАНДА [ПАРАМЕТРЫ]
+Каталог компакт-дисков (*.db) из командной строки.
+
+Команды:
+  search КАТАЛОГ ТЕКСТ   найти записи, содержащие текст (во всех полях)
+      --field ПОЛЕ       искать в одном поле: label, path, ext, producer,
+                         product, version, description
+      --size N[ЕД]       записи размером ровно N (ЕД: b, k, m, g; без ТЕКСТА)
+      --size-range ОТ ДО записи размером от ОТ до ДО (без ТЕКСТА)
+      --case             различать прописные и строчные буквы
+      --exact            текст совпадает с полем целиком
+                         (--field, --case, --exact - только с ТЕКСТОМ)
+      --kinds СПИСОК     только discs, folders, files (через запятую)
+      --sql УСЛОВИЕ      условие WHERE на языке запросов (без ТЕКСТА)
+      --query ФАЙЛ.cdq   выполнить сохранённый сложный запрос (без ТЕКСТА)
+      --view ВИД         вывести дерево результатов: standard, producer,
+                         list или leaf (только для вывода text)
+      --format ФОРМАТ    text (по умолчанию), tsv или json
+  tree КАТАЛОГ           текстовое дерево каталога (табуляции по уровням)
+      --disc МЕТКА       только один диск
+  stats КАТАЛОГ          папки, файлы и байты по дискам и всего,
+                         10 самых больших файлов, 15 самых объёмных расширений
+      --format ФОРМАТ    text (по умолчанию), tsv или json
+  dupes КАТАЛОГ          файлы с одинаковым именем (без учёта регистра)
+                         и размером, больше всего лишних байт - первыми
+      --min-size N[ЕД]   только файлы не меньше N (по умолчанию 1 байт)
+      --across-discs     только копии на разных дисках
+      --format ФОРМАТ    text (по умолчанию), tsv или json
+  scan ПАПКА --into КАТАЛОГ
+                         добавить дерево файлов папки в каталог (новый
+                         или существующий) и сохранить его
+      --under ПУТЬ       добавить под элемент каталога (МЕТКА\папка)
+      --label МЕТКА      имя добавляемого узла (иначе метка тома или имя папки)
+      --no-top-node      не создавать узел для самой папки
+      --files-top-only   файлы только из самой папки, из вложенных - папки
+      --no-files         только папки
+      --no-sizes         не заносить размеры
+      --terminal-sizes   размеры только оконечных элементов (по умолчанию)
+      --all-sizes        размеры и папок
+      --no-recognise     не распознавать SETUP.TXT и медиафайлы
+      --archives         заносить содержимое архивов
+      --on-conflict ОТВЕТ  если элемент уже есть: keep, complement,
+                         overwrite или fail (по умолчанию: ничего не менять)
+  merge КАТАЛОГ... --into КАТАЛОГ
+                         объединить каталоги (и КАТАЛОГ после --into, если
+                         он есть) в КАТАЛОГ после --into
+      --on-conflict ОТВЕТ  как у scan
+
+  --help                 показать эту справку
+  --version              показать версию
+
+Код возврата: 0 - найдено, 1 - ничего не найдено (search, dupes), 2 - ошибка.
+</source>
+        <translation>Usage: qubrix-cli COMMAND [OPTIONS]
+A catalogue of discs (*.db) from the command line.
+
+Commands:
+  search CATALOGUE TEXT  find the records that contain the text (in any field)
+      --field FIELD      search one field: label, path, ext, producer,
+                         product, version, description
+      --size N[UNIT]     records of exactly N (UNIT: b, k, m, g; no TEXT)
+      --size-range FROM TO records from FROM to TO in size (no TEXT)
+      --case             tell capital and small letters apart
+      --exact            the text matches the whole field
+                         (--field, --case, --exact - with TEXT only)
+      --kinds LIST       only discs, folders, files (comma-separated)
+      --sql CONDITION    a WHERE condition in the query language (no TEXT)
+      --query FILE.cdq   run a saved complex query (no TEXT)
+      --view VIEW        print the result tree: standard, producer,
+                         list or leaf (text output only)
+      --format FORMAT    text (the default), tsv or json
+  tree CATALOGUE         the catalogue as a text tree (a tab per level)
+      --disc LABEL       one disc only
+  stats CATALOGUE        folders, files and bytes per disc and in total,
+                         the 10 largest files, the 15 largest extensions
+      --format FORMAT    text (the default), tsv or json
+  dupes CATALOGUE        files with the same name (ignoring case) and size,
+                         the most redundant bytes first
+      --min-size N[UNIT] only files of at least N (the default: 1 byte)
+      --across-discs     only copies on different discs
+      --format FORMAT    text (the default), tsv or json
+  scan FOLDER --into CATALOGUE
+                         add the folder&apos;s file tree to the catalogue (new
+                         or existing) and save it
+      --under PATH       add under an item of the catalogue (LABEL\folder)
+      --label LABEL      the name of the added node (else the volume label
+                         or the folder&apos;s name)
+      --no-top-node      no node for the folder itself
+      --files-top-only   files from the folder itself only, folders from below
+      --no-files         folders only
+      --no-sizes         no sizes
+      --terminal-sizes   sizes of end items only (the default)
+      --all-sizes        sizes of folders too
+      --no-recognise     do not recognise SETUP.TXT and media files
+      --archives         catalogue the contents of archives
+      --on-conflict ANSWER  when an item exists: keep, complement,
+                         overwrite or fail (the default: change nothing)
+  merge CATALOGUE... --into CATALOGUE
+                         merge the catalogues (and the CATALOGUE after --into,
+                         if it exists) into the CATALOGUE after --into
+      --on-conflict ANSWER  as for scan
+
+  --help                 show this help
+  --version              show the version
+
+Exit status: 0 - found, 1 - nothing found (search, dupes), 2 - error.
+</translation>
+    </message>
+    <message>
+        <source>не указана команда</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>неизвестная команда «</source>
+        <translation>unknown command «</translation>
+    </message>
+    <message>
+        <source>не удалось вывести результат</source>
+        <translation>the result could not be written</translation>
+    </message>
+    <message>
+        <source> (подробнее: qubrix-cli --help)</source>
+        <translation> (more: qubrix-cli --help)</translation>
+    </message>
+    <message>
+        <source>недостаточно памяти</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Просмотрено элементов: %1</source>
+        <translation><byte value="xd"/>Items looked at: %1</translation>
+    </message>
+</context>
 </TS>

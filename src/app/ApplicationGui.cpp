@@ -1,8 +1,7 @@
 #include "app/ApplicationGui.h"
 
 #include "app/ImagesGui.h"
-#include "options/TOptions.h"
-#include "platform/Translations.h"
+#include "options/InterfaceLanguage.h"
 
 #include <QApplication>
 
@@ -16,9 +15,7 @@ void SetUpApplication(QApplication &app)
     // messages locale: Russian (with Qt's Russian standard buttons) or the
     // English translation. Read before any window exists, so a change made in
     // the options dialog applies at the next start.
-    TOptions options;
-    options.Load();
-    InstallLanguage(app, ChooseLanguage(LanguageChoice(options.Language), ProcessEnvironment));
+    InstallLanguage(app, ChosenLanguage());
 }
 
 } // namespace qbx

@@ -15,6 +15,7 @@
 #include <iterator>
 
 #include <vector>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -65,18 +66,18 @@ private:
 void StartEngine()
 {
     if (!EngineAvailable())
-        throw TCliError(QStringLiteral("не удалось запустить ядро базы данных"));
+        throw TCliError(QCoreApplication::translate("qubrix-cli", "не удалось запустить ядро базы данных"));
 }
 
 void CheckCatalogueFile(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
-        throw TCliError(fileName + QStringLiteral(": файл не найден"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл не найден"));
     if (info.isDir())
-        throw TCliError(fileName + QStringLiteral(": это папка, а не база данных"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": это папка, а не база данных"));
     if (!info.isReadable())
-        throw TCliError(fileName + QStringLiteral(": нет доступа к файлу"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": нет доступа к файлу"));
 }
 
 namespace {
@@ -101,7 +102,7 @@ QString Reason(int engineCode, const QString &engineMessage)
 
 [[noreturn]] void NotCatalogue(const QString &fileName)
 {
-    throw TCliError(fileName + QStringLiteral(": файл не является базой данных по компакт-дискам"));
+    throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл не является базой данных по компакт-дискам"));
 }
 
 } // namespace
@@ -117,7 +118,7 @@ void CheckCatalogue(const QString &fileName)
         return;
     } catch (const engine::Error &e) {
         if (e.code() == engine::ErrLocked)
-            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
+            throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл занят другой программой"));
     }
     NotCatalogue(fileName);
 }
@@ -131,10 +132,10 @@ void CheckCatalogueFields(const QString &fileName, const std::vector<engine::Fie
 void CheckSaveTarget(const QString &fileName)
 {
     if (fileName.isEmpty())
-        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "не указан каталог: --into КАТАЛОГ.db")));
     const QFileInfo folder(QFileInfo(fileName).absolutePath());
     if (!folder.isDir())
-        throw TCliError(folder.filePath() + QStringLiteral(": папка не найдена"));
+        throw TCliError(folder.filePath() + QCoreApplication::translate("qubrix-cli", ": папка не найдена"));
 }
 
 TConflictAnswer ParseConflictAnswer(const QString &value)
@@ -147,12 +148,12 @@ TConflictAnswer ParseConflictAnswer(const QString &value)
         return ConflictOverwriteAll;
     if (value == u"fail")
         return ConflictCancel;
-    throw TUsageError("неизвестный ответ «" + value.toStdString() +
-                      "» для --on-conflict (keep, complement, overwrite или fail)");
+    throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неизвестный ответ «")) + value.toStdString() +
+                      CliText(QT_TRANSLATE_NOOP("qubrix-cli", "» для --on-conflict (keep, complement, overwrite или fail)")));
 }
 
 TLoadedCatalogue::TLoadedCatalogue(TConflictAnswer conflictAnswer)
-    : options_(QStringLiteral("Кварнис"), {}), prompt_(conflictAnswer),
+    : options_(QCoreApplication::translate("qubrix-cli", "Кварнис"), {}), prompt_(conflictAnswer),
       tree_(std::make_unique<TTree>()), catalogue_(*tree_, options_, prompt_)
 {
 }
@@ -176,8 +177,8 @@ void TLoadedCatalogue::Load(const QString &fileName)
         // Another program may take the table between the check and the
         // reading (the check shares it, reading needs it alone).
         if (e.code() == engine::ErrLocked)
-            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
-        throw TCliError(fileName + QStringLiteral(": ошибка чтения базы данных: ") +
+            throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл занят другой программой"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": ошибка чтения базы данных: ") +
                         Reason(e.code(), QString::fromUtf8(e.what())));
     }
     CheckNotCancelled();
@@ -192,7 +193,7 @@ void TLoadedCatalogue::SetConflictAnswer(TConflictAnswer answer)
 void TLoadedCatalogue::CheckNotCancelled() const
 {
     if (options_.ConflictAnswer == ConflictCancel)
-        throw TCliError(QStringLiteral("«%1» уже есть в каталоге; каталог не изменён (ответ на "
+        throw TCliError(QCoreApplication::translate("qubrix-cli", "«%1» уже есть в каталоге; каталог не изменён (ответ на "
                                        "совпадение имён: --on-conflict keep, complement или "
                                        "overwrite)")
                             .arg(prompt_.LastAsked()));
@@ -201,7 +202,7 @@ void TLoadedCatalogue::CheckNotCancelled() const
 void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
 {
     if (FileStampOf(fileName) != before)
-        throw TCliError(fileName + QStringLiteral(": файл изменён другой программой во время "
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл изменён другой программой во время "
                                                   "работы; каталог не сохранён"));
     TWriteResult result;
     {
@@ -212,7 +213,7 @@ void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
         std::raise(gStopSignal);
     if (result.Ok())
         return;
-    throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") +
+    throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": не удалось сохранить каталог: ") +
                     Reason(result.engineCode, result.engineMessage));
 }
 
