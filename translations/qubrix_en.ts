@@ -700,6 +700,25 @@ To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; 
     </message>
 </context>
 <context>
+    <name>SimpleSearchForms</name>
+    <message>
+        <source>байт</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>кБ</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>МБ</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>ГБ</source>
+        <translation>GB</translation>
+    </message>
+</context>
+<context>
     <name>SizeText</name>
     <message>
         <source> ГБ</source>
@@ -934,6 +953,21 @@ If you save, those changes will be lost. Save?</translation>
     <message>
         <source>Всего записей: </source>
         <translation>Total records: </translation>
+    </message>
+</context>
+<context>
+    <name>TComplexSearch</name>
+    <message>
+        <source>В базе данных не описан искомый продукт.</source>
+        <translation>The catalogue does not describe the product you are looking for.</translation>
+    </message>
+    <message>
+        <source>В базе данных не описан искомый продукт.<byte value="xd"/>Искать другой продукт?</source>
+        <translation>The catalogue does not describe the product you are looking for.<byte value="xd"/>Search for another product?</translation>
+    </message>
+    <message>
+        <source>Поиск в базе данных</source>
+        <translation>Catalogue Search</translation>
     </message>
 </context>
 <context>
@@ -1435,6 +1469,171 @@ Choose another file.</translation>
     </message>
 </context>
 <context>
+    <name>TQueryEditor</name>
+    <message>
+        <source>Запрос по компакт-дискам (*.cdq)|*.cdq|Все файлы (*.*)|*.*</source>
+        <translation>Disc queries (*.cdq)|*.cdq|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Проверка запроса</source>
+        <translation>Query Check</translation>
+    </message>
+    <message>
+        <source>Загрузка сложного запроса</source>
+        <translation>Loading a Complex Query</translation>
+    </message>
+    <message>
+        <source>Сохранение сложного запроса</source>
+        <translation>Saving a Complex Query</translation>
+    </message>
+    <message>
+        <source>В дереве запроса неэффективно использован оператор %1.<byte value="xd"/>Пропустить?</source>
+        <translation>The operator %1 is used ineffectively in the query tree.<byte value="xd"/>Skip it?</translation>
+    </message>
+    <message>
+        <source>В дереве запроса неэффективно использован оператор НЕ.<byte value="xd"/>Пропустить?</source>
+        <translation>The operator NOT is used ineffectively in the query tree.<byte value="xd"/>Skip it?</translation>
+    </message>
+    <message>
+        <source>В дереве запроса не полностью определено сравнение.<byte value="xd"/>Необходимо это исправить.</source>
+        <translation>A comparison in the query tree is not complete.<byte value="xd"/>It must be corrected.</translation>
+    </message>
+    <message>
+        <source>С логической точки зрения запрос пуст,<byte value="xd"/>и поэтому он не будет выполнен.</source>
+        <translation>Logically the query is empty,<byte value="xd"/>so it will not be run.</translation>
+    </message>
+</context>
+<context>
+    <name>TQueryEditorFiles</name>
+    <message>
+        <source><byte value="xd"/>Файл сложного запроса недоступен или имеет неверный формат.<byte value="xd"/>
+
+Проверьте его содержимое.</source>
+        <translation><byte value="xd"/>The complex query file cannot be read or has a wrong format.<byte value="xd"/>
+
+Check its contents.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Файл сложного запроса уже существует.<byte value="xd"/>
+
+Заменить его?</source>
+        <translation><byte value="xd"/>The complex query file already exists.<byte value="xd"/>
+
+Replace it?</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Запрос содержит символы, которые нельзя записать в файл сложного запроса.</source>
+        <translation><byte value="xd"/>The query contains characters that cannot be written to a complex query file.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Не удалось записать файл сложного запроса.<byte value="xd"/>
+
+</source>
+        <translation><byte value="xd"/>The complex query file could not be written.<byte value="xd"/>
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>TQueryForm</name>
+    <message>
+        <source>Поиск в базе данных</source>
+        <translation>Catalogue Search</translation>
+    </message>
+    <message>
+        <source>&amp;Логика</source>
+        <translation>&amp;Logic</translation>
+    </message>
+    <message>
+        <source>Добавить логический элемент (Ins)</source>
+        <translation>Add a logical element (Ins)</translation>
+    </message>
+    <message>
+        <source>&amp;Сравнение</source>
+        <translation>Co&amp;mparison</translation>
+    </message>
+    <message>
+        <source>Добавить элемент сравнения (Alt+Ins)</source>
+        <translation>Add a comparison element (Alt+Ins)</translation>
+    </message>
+    <message>
+        <source>&amp;Элемент</source>
+        <translation>&amp;Item</translation>
+    </message>
+    <message>
+        <source>Удалить элемент (Del)</source>
+        <translation>Delete the element (Del)</translation>
+    </message>
+    <message>
+        <source>Л&amp;евый операнд</source>
+        <translation>Le&amp;ft operand</translation>
+    </message>
+    <message>
+        <source>О&amp;ператор</source>
+        <translation>&amp;Operator</translation>
+    </message>
+    <message>
+        <source>П&amp;равый операнд</source>
+        <translation>&amp;Right operand</translation>
+    </message>
+    <message>
+        <source>&amp;Учитывать регистр символов</source>
+        <translation>Matc&amp;h case</translation>
+    </message>
+    <message>
+        <source>Искать только</source>
+        <translation>Search only</translation>
+    </message>
+    <message>
+        <source>&amp;Компакт-диски</source>
+        <translation>&amp;Discs</translation>
+    </message>
+    <message>
+        <source>&amp;Папки</source>
+        <translation>Fold&amp;ers</translation>
+    </message>
+    <message>
+        <source>&amp;Файлы</source>
+        <translation>File&amp;s</translation>
+    </message>
+    <message>
+        <source>&amp;Новый</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Создать новый запрос (Ctrl+N)</source>
+        <translation>Create a new query (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>&amp;Загрузить...</source>
+        <translation>Lo&amp;ad...</translation>
+    </message>
+    <message>
+        <source>Загрузить запрос из файла (Ctrl+O)</source>
+        <translation>Load a query from a file (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Со&amp;хранить...</source>
+        <translation>Sa&amp;ve...</translation>
+    </message>
+    <message>
+        <source>Сохранить запрос в файл (Ctrl+S)</source>
+        <translation>Save the query to a file (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Проверить запрос и начать поиск</source>
+        <translation>Check the query and start the search</translation>
+    </message>
+    <message>
+        <source>&amp;Отмена</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Отменить поиск и закрыть окно</source>
+        <translation>Cancel the search and close the window</translation>
+    </message>
+</context>
+<context>
     <name>TScanForm</name>
     <message>
         <source>Добавление дерева файлов</source>
@@ -1525,6 +1724,280 @@ and *.mp3 files from their tags, automatically</translation>
     <message>
         <source>Выберете папку для обработки:</source>
         <translation>Choose the folder to add:</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchIntForm</name>
+    <message>
+        <source>Точно:</source>
+        <translation>Exactly:</translation>
+    </message>
+    <message>
+        <source>От</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Поиск в базе данных</source>
+        <translation>Catalogue Search</translation>
+    </message>
+    <message>
+        <source>Введите размер продукта</source>
+        <translation>Enter the product&apos;s size</translation>
+    </message>
+    <message>
+        <source>до</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Укажите используемую единицу размера:</source>
+        <translation>Choose the size unit:</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchKindsWidget</name>
+    <message>
+        <source>&amp;Отмена</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Стандартные результаты</source>
+        <translation>Standard results</translation>
+    </message>
+    <message>
+        <source>По производителям</source>
+        <translation>By producer</translation>
+    </message>
+    <message>
+        <source>В виде списка</source>
+        <translation>As a list</translation>
+    </message>
+    <message>
+        <source>В виде списка листьев</source>
+        <translation>As a list of leaves</translation>
+    </message>
+    <message>
+        <source>Искать только</source>
+        <translation>Search only</translation>
+    </message>
+    <message>
+        <source>&amp;Компакт-диски</source>
+        <translation>&amp;Discs</translation>
+    </message>
+    <message>
+        <source>&amp;Папки</source>
+        <translation>&amp;Folders</translation>
+    </message>
+    <message>
+        <source>&amp;Файлы</source>
+        <translation>F&amp;iles</translation>
+    </message>
+    <message>
+        <source>Вид результатов:</source>
+        <translation>Results view:</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchResults</name>
+    <message>
+        <source>В результате поиска было выбрано более 100 записей базы данных.<byte value="xd"/>Вы действительно хотите увидеть эти результаты?</source>
+        <translation>The search selected more than 100 records of the catalogue.<byte value="xd"/>Do you really want to see these results?</translation>
+    </message>
+    <message>
+        <source>В результате поиска было выбрано более половины записей всей базы данных.<byte value="xd"/>Вы действительно хотите увидеть эти результаты?</source>
+        <translation>The search selected more than half of all records of the catalogue.<byte value="xd"/>Do you really want to see these results?</translation>
+    </message>
+    <message>
+        <source>Подготовка к открытию результатов поиска</source>
+        <translation>Preparing to open the search results</translation>
+    </message>
+    <message>
+        <source>Найдено записей: %1</source>
+        <translation>Records found: %1</translation>
+    </message>
+    <message>
+        <source>Открытие результатов поиска</source>
+        <translation>Opening the search results</translation>
+    </message>
+    <message>
+        <source>Изменить представление текущих результатов поиска<byte value="xd"/>(это требует повторного обращения к базе данных)?</source>
+        <translation>Change the presentation of the current search results<byte value="xd"/>(this needs the catalogue to be queried again)?</translation>
+    </message>
+    <message>
+        <source>Изменение представления результатов поиска</source>
+        <translation>Changing the Presentation of Search Results</translation>
+    </message>
+    <message>
+        <source>Поиск в базе данных</source>
+        <translation>Catalogue Search</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchRunner</name>
+    <message>
+        <source>В процессе выполнения запроса к базе данных возникла ошибка.</source>
+        <translation>An error occurred while querying the catalogue.</translation>
+    </message>
+    <message>
+        <source>Текст поиска содержит символы, которых не может быть в базе данных: %1<byte value="xd"/>
+
+Измените текст поиска.</source>
+        <translation>The search text contains characters that a catalogue cannot hold: %1<byte value="xd"/>
+
+Change the search text.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+
+Недостаточно памяти.</source>
+        <translation><byte value="xd"/>
+
+Out of memory.</translation>
+    </message>
+    <message>
+        <source>Поиск в базе данных</source>
+        <translation>Catalogue Search</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchStrForm</name>
+    <message>
+        <source>&amp;Учитывать регистр символов</source>
+        <translation>Matc&amp;h case</translation>
+    </message>
+    <message>
+        <source>&amp;Искать как подстроку</source>
+        <translation>Search as a &amp;substring</translation>
+    </message>
+    <message>
+        <source>Поиск в базе данных</source>
+        <translation>Catalogue Search</translation>
+    </message>
+    <message>
+        <source>Учитывать регистр введённых символов</source>
+        <translation>Tell capital and small letters apart in the typed text</translation>
+    </message>
+    <message>
+        <source>Искать введённый текст как подстроку (*текст*)</source>
+        <translation>Search for the typed text as a substring (*text*)</translation>
+    </message>
+</context>
+<context>
+    <name>TSimpleSearches</name>
+    <message>
+        <source>метку компакт-диска:</source>
+        <translation>the disc label:</translation>
+    </message>
+    <message>
+        <source>В базе данных не описан компакт-диск с меткой &quot;%1&quot;.</source>
+        <translation>The catalogue does not describe a disc labelled &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Искать другой компакт-диск?</source>
+        <translation><byte value="xd"/>Search for another disc?</translation>
+    </message>
+    <message>
+        <source>полный путь к продукту:</source>
+        <translation>the product&apos;s full path:</translation>
+    </message>
+    <message>
+        <source>В базе данных не описан продукт с полным путём &quot;%1&quot;.</source>
+        <translation>The catalogue does not describe a product with the full path &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Искать по другому полному пути?</source>
+        <translation><byte value="xd"/>Search for another full path?</translation>
+    </message>
+    <message>
+        <source>расширение файла продукта:</source>
+        <translation>the extension of the product&apos;s file:</translation>
+    </message>
+    <message>
+        <source>В базе данных не описан файл продукта с расширением &quot;%1&quot;.</source>
+        <translation>The catalogue does not describe a product file with the extension &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Искать по другому расширению?</source>
+        <translation><byte value="xd"/>Search for another extension?</translation>
+    </message>
+    <message>
+        <source>наименование производителя:</source>
+        <translation>the producer&apos;s name:</translation>
+    </message>
+    <message>
+        <source>В базе данных не описан продукт, произведённый &quot;%1&quot;.</source>
+        <translation>The catalogue does not describe a product made by &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Искать по другому производителю?</source>
+        <translation><byte value="xd"/>Search for another producer?</translation>
+    </message>
+    <message>
+        <source>название продукта:</source>
+        <translation>the product&apos;s name:</translation>
+    </message>
+    <message>
+        <source>В базе данных не описан продукт под названием &quot;%1&quot;.</source>
+        <translation>The catalogue does not describe a product named &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Искать другой продукт?</source>
+        <translation><byte value="xd"/>Search for another product?</translation>
+    </message>
+    <message>
+        <source>версию продукта:</source>
+        <translation>the product&apos;s version:</translation>
+    </message>
+    <message>
+        <source>В базе данных не описан продукт версии &quot;%1&quot;.</source>
+        <translation>The catalogue does not describe a product of version &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Искать по другой версии?</source>
+        <translation><byte value="xd"/>Search for another version?</translation>
+    </message>
+    <message>
+        <source>описание продукта:</source>
+        <translation>the product&apos;s description:</translation>
+    </message>
+    <message>
+        <source>В базе данных нет продукта, описанного как &quot;%1&quot;.</source>
+        <translation>The catalogue has no product described as &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Искать по другому описанию?</source>
+        <translation><byte value="xd"/>Search for another description?</translation>
+    </message>
+    <message>
+        <source>Введите строку для поиска:</source>
+        <translation>Enter the text to search for:</translation>
+    </message>
+    <message>
+        <source>В базе данных не содержится строка &quot;%1&quot;.</source>
+        <translation>The catalogue does not contain the text &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Искать другую строку?</source>
+        <translation><byte value="xd"/>Search for another text?</translation>
+    </message>
+    <message>
+        <source>Введите </source>
+        <translation>Enter </translation>
+    </message>
+    <message>
+        <source>В базе данных не описан продукт размером от %1 до %2 %3.</source>
+        <translation>The catalogue does not describe a product from %1 to %2 %3 in size.</translation>
+    </message>
+    <message>
+        <source>В базе данных не описан продукт размером %1 %2.</source>
+        <translation>The catalogue does not describe a product of %1 %2.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Искать продукт другого размера?</source>
+        <translation><byte value="xd"/>Search for a product of another size?</translation>
+    </message>
+    <message>
+        <source>Поиск в базе данных</source>
+        <translation>Catalogue Search</translation>
     </message>
 </context>
 <context>

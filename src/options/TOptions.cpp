@@ -103,6 +103,11 @@ std::optional<std::array<std::optional<int>, 4>> FourItems(const QString &text)
 
 } // namespace
 
+QString DefaultAppCaption()
+{
+    return QCoreApplication::translate("StartUp", "Кварнис");
+}
+
 TOptions::TOptions(const QString &appCaption) : TOptions(appCaption, MountedVolumes())
 {
 }

@@ -19,12 +19,15 @@ class IOptionsWindow;
 // program) and the working state of the current run that
 // the windows share. One instance is created with the main window and handed
 // by reference to every object that needs it.
+// The program's name in the user's language ("Кварнис", "Qubrix").
+QString DefaultAppCaption();
+
 class TOptions {
 public:
     // Sets every field to its initial value (including the drive scan of the
     // mounted volumes) and ends with SetDefaults. appCaption is the main
     // window's caption.
-    explicit TOptions(const QString &appCaption = QStringLiteral("Кварнис"));
+    explicit TOptions(const QString &appCaption = DefaultAppCaption());
     // The same with the drive scan run over the given volumes.
     TOptions(const QString &appCaption, const QList<TVolume> &volumes);
 
