@@ -1,7 +1,10 @@
 #include "platform/Translations.h"
+#include "platform/AppPaths.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QMap>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -82,4 +85,20 @@ TEST(Translations, EnglishReplacesTheRussianTextsAndBackAgain)
     ASSERT_TRUE(qbx::InstallLanguage(app, qbx::UiLanguage::Russian));
     EXPECT_EQ(QCoreApplication::translate("Commands", "Создать"), QStringLiteral("Создать"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+}
+
+TEST(Translations, EnglishHasItsOwnHelpFileBesideTheRussianOne)
+{
+    RussianAfterwards restore;
+    QTemporaryDir dir;
+    qbx::paths::SetExecutablePathOverride(dir.path() + "/qubrix");
+    QFile(dir.path() + "/qubrix.qch").open(QIODevice::WriteOnly);
+    ASSERT_TRUE(qbx::InstallLanguage(*QCoreApplication::instance(), qbx::UiLanguage::English));
+    // No English help yet: the Russian file is better than none.
+    EXPECT_EQ(qbx::paths::HelpFile(), dir.path() + "/qubrix.qch");
+    QFile(dir.path() + "/qubrix_en.qch").open(QIODevice::WriteOnly);
+    EXPECT_EQ(qbx::paths::HelpFile(), dir.path() + "/qubrix_en.qch");
+    qbx::InstallLanguage(*QCoreApplication::instance(), qbx::UiLanguage::Russian);
+    EXPECT_EQ(qbx::paths::HelpFile(), dir.path() + "/qubrix.qch");
+    qbx::paths::SetExecutablePathOverride(QString());
 }
