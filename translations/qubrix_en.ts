@@ -2045,6 +2045,14 @@ Out of memory.</translation>
         <source><byte value="xd"/>Версия </source>
         <translation><byte value="xd"/>Version </translation>
     </message>
+    <message>
+        <source>Кварнис</source>
+        <translation>Qubrix</translation>
+    </message>
+    <message>
+        <source>Кварнис - каталог компакт-дисков, дисков и папок</source>
+        <translation>Qubrix - a catalogue of discs, drives and folders</translation>
+    </message>
 </context>
 <context>
     <name>qubrix-cli</name>
