@@ -1109,14 +1109,6 @@ If you save, those changes will be lost. Save?</translation>
         <translation>The path of an item inside a disc in the catalogue cannot be longer than 255 characters.</translation>
     </message>
     <message>
-        <source>Новый</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Новый подэлемент</source>
-        <translation>New subitem</translation>
-    </message>
-    <message>
         <source>Добавление подэлемента</source>
         <translation>Adding a Subitem</translation>
     </message>

@@ -90,7 +90,8 @@ void TItemOperations::AddSubitemClick()
     const bool isRoot = node == tree.Root();
     const bool hadChildren = node->HasChildren();
     const QString name = MakeUniqueChildName(
-        isRoot ? QCoreApplication::translate("TItemOperations", "Новый") : QCoreApplication::translate("TItemOperations", "Новый подэлемент"), tree, node);
+        // The names are stored in the catalogue: the same in every language.
+        isRoot ? QStringLiteral("Новый") : QStringLiteral("Новый подэлемент"), tree, node);
     const qsizetype above = ItemPath(node).size();
     if (!isRoot && (above > 0 ? above + 1 : 0) + name.size() > kPathCapacity) {
         WarnPathTooLong(QCoreApplication::translate("TItemOperations", "Добавление подэлемента"));
