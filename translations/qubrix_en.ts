@@ -1418,22 +1418,6 @@ The program works with the default options and will not change this file on exit
         <translation>Choose the folder of complex query files</translation>
     </message>
     <message>
-        <source>Язык интерфейса</source>
-        <translation>Interface language</translation>
-    </message>
-    <message>
-        <source>Как в системе</source>
-        <translation>As in the system</translation>
-    </message>
-    <message>
-        <source>Русский</source>
-        <translation>Русский</translation>
-    </message>
-    <message>
-        <source>Язык интерфейса сменится при следующем запуске программы.</source>
-        <translation>The interface language changes the next time the program starts.</translation>
-    </message>
-    <message>
         <source>По умолчанию Вам придётся вручную подтверждать выполнение всех важных операций приложения. Вы можете отменить запрос некоторых подтверждений.</source>
         <translation>By default you have to confirm every important operation of the program. You can turn some of these confirmations off.</translation>
     </message>

@@ -1,14 +1,10 @@
 #include "options/InterfaceLanguage.h"
 
-#include "options/TOptions.h"
-
 namespace qbx {
 
 UiLanguage ChosenLanguage()
 {
-    TOptions options;
-    options.Load();
-    return ChooseLanguage(LanguageChoice(options.Language), ProcessEnvironment);
+    return LanguageFromEnvironment(ProcessEnvironment);
 }
 
 } // namespace qbx

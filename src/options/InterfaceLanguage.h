@@ -4,9 +4,7 @@
 
 namespace qbx {
 
-// The language the program starts in: the interface language the user chose
-// in the options, else the one of the messages locale. The options are read
-// from their usual place (the store, else the INI file).
+// The language the program starts in: the one of the messages locale.
 UiLanguage ChosenLanguage();
 
 } // namespace qbx

@@ -52,12 +52,6 @@ const ConfirmField kConfirmFields[] = {
     {"ConfirmReview", &TOptions::ConfirmReview, nullptr},
 };
 
-// A stored language outside 0..2 loads as 0 (as the system's).
-int ValidLanguage(int language)
-{
-    return language >= 0 && language <= 2 ? language : 0;
-}
-
 int ValidSearchView(int view)
 {
     return view >= 0 && view <= 3 ? view : 0;
@@ -103,11 +97,6 @@ std::optional<std::array<std::optional<int>, 4>> FourItems(const QString &text)
 
 } // namespace
 
-QString DefaultAppCaption()
-{
-    return QCoreApplication::translate("StartUp", "Кварнис");
-}
-
 TOptions::TOptions(const QString &appCaption) : TOptions(appCaption, MountedVolumes())
 {
 }
@@ -144,7 +133,6 @@ void TOptions::SetDefaults()
     PanelGeometry.clear();
     SizeUnit = 0;
     EmptySize = true;
-    Language = 0;
     ConfirmRecode.clear();
     ConfirmInterrupt = true;
     ConfirmDelete = true;
@@ -179,8 +167,6 @@ bool TOptions::LoadFromRegistry()
     SetDefaults();
     Read(reg, QStringLiteral("SearchView"), SearchView);
     SearchView = ValidSearchView(SearchView);
-    Read(reg, QStringLiteral("Language"), Language);
-    Language = ValidLanguage(Language);
     const QString base = RegistryKey + QLatin1Char('\\');
     if (reg.OpenKey(base + kFolders, false)) {
         Read(reg, QStringLiteral("DbFolder"), DbFolder);
@@ -235,7 +221,6 @@ bool TOptions::LoadFromIni()
             this->*f.text = ini.ReadString(kConfirm, name, defaults.*f.text);
     }
     SearchView = ValidSearchView(ini.ReadInteger(kMisc, QStringLiteral("SearchView"), 0));
-    Language = ValidLanguage(ini.ReadInteger(kMisc, QStringLiteral("Language"), 0));
     OptionsStore = StoreIni;
     return true;
 }
@@ -246,11 +231,8 @@ bool TOptions::SaveToRegistry()
     // cannot be written keeps the old options rather than none.
     Registry reg(HKEY_CURRENT_USER);
     reg.DeleteKeyPending(RegistryKey);
-    if (reg.OpenKey(RegistryKey, true)) {
+    if (reg.OpenKey(RegistryKey, true))
         reg.WriteInteger(QStringLiteral("SearchView"), SearchView);
-        if (Language != 0)
-            reg.WriteInteger(QStringLiteral("Language"), Language);
-    }
     const QString base = RegistryKey + QLatin1Char('\\');
     if (reg.OpenKey(base + kFolders, true)) {
         reg.WriteString(QStringLiteral("DbFolder"), DbFolder);
@@ -298,8 +280,6 @@ bool TOptions::SaveToIni()
             ini.WriteString(section, QLatin1String(f.name), this->*f.text);
     }
     ini.WriteInteger(kMisc.toUpper(), QStringLiteral("SearchView"), SearchView);
-    if (Language != 0)
-        ini.WriteInteger(kMisc, QStringLiteral("Language"), Language);
     OptionsStore = StoreIni;
     // An installed program's configuration folder may not exist yet.
     return QDir().mkpath(QFileInfo(IniFileName).absolutePath()) && ini.UpdateFile();

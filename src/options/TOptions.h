@@ -19,15 +19,12 @@ class IOptionsWindow;
 // program) and the working state of the current run that
 // the windows share. One instance is created with the main window and handed
 // by reference to every object that needs it.
-// The program's name in the user's language ("Кварнис", "Qubrix").
-QString DefaultAppCaption();
-
 class TOptions {
 public:
     // Sets every field to its initial value (including the drive scan of the
     // mounted volumes) and ends with SetDefaults. appCaption is the main
     // window's caption.
-    explicit TOptions(const QString &appCaption = DefaultAppCaption());
+    explicit TOptions(const QString &appCaption = QStringLiteral("Кварнис"));
     // The same with the drive scan run over the given volumes.
     TOptions(const QString &appCaption, const QList<TVolume> &volumes);
 
@@ -84,11 +81,6 @@ public:
     QString PanelGeometry;
     int SizeUnit = 0;
     bool EmptySize = true;
-    // The language of the user interface (LanguageChoice: 0 as the system's,
-    // 1 Russian, 2 English); read at start-up, so a change applies at the
-    // next start. Stored only when not 0, so that the stores of users who
-    // never chose hold exactly the keys they always held.
-    int Language = 0;
     QString ConfirmRecode;
     bool ConfirmInterrupt = true;
     bool ConfirmDelete = true;

@@ -36,9 +36,7 @@ QString IniFileName();
 // The help file, named like the executable with ".qch": beside the
 // executable when it is there (the build tree, a portable copy), else in
 // "../share/qubrix/" (an installed program); beside the executable when
-// neither exists (the help command is then not offered). When the program
-// speaks English, the English help ("qubrix_en.qch") found the same way
-// comes first.
+// neither exists (the help command is then not offered).
 QString HelpFile();
 
 // The help command is offered only while the help file exists.

@@ -33,7 +33,6 @@ struct TOptionsControls {
     int sizeUnit = 0;                                // SizeRadioGroup
     bool emptySize = true;                           // SizeCheckBox
     int searchView = 0;                              // SearchRadioGroup
-    int language = 0;                                // LanguageRadioGroup
 
     // The main confirmation boxes, in their order in the scroll box.
     bool confirmRecode = true;

@@ -480,30 +480,3 @@ TEST_F(TOptionsTest, ExecutableInAReadOnlyFolderIsAnInstalledProgram)
     EXPECT_EQ(o.IniFileName, home.path() + "/Qubrix/qubrix.ini");
     EXPECT_NE(o.DefaultDbFolder, Exe());
 }
-
-TEST_F(TOptionsTest, InterfaceLanguageIsStoredOnlyOnceChosen)
-{
-    TOptions o;
-    o.Language = 2;
-    o.SaveToIni();
-    EXPECT_TRUE(IniText().endsWith("[MISC]\r\nSearchView=0\r\nLanguage=2\r\n"));
-    TOptions back;
-    EXPECT_TRUE(back.Load());
-    EXPECT_EQ(back.Language, 2);
-
-    back.Language = 1;
-    back.SaveToRegistry();
-    {
-        Registry reg(HKEY_CURRENT_USER);
-        ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix", false));
-        EXPECT_EQ(reg.GetValueNames(), QStringList({"SearchView", "Language"}));
-        // A value no version wrote means "as the system's".
-        reg.WriteInteger("Language", 7);
-        ASSERT_TRUE(reg.Flush());
-    }
-    TOptions fromStore;
-    EXPECT_TRUE(fromStore.LoadFromRegistry());
-    EXPECT_EQ(fromStore.Language, 0);
-    fromStore.SetDefaults();
-    EXPECT_EQ(fromStore.Language, 0);
-}

@@ -92,11 +92,11 @@ TEST(Translations, EnglishHasItsOwnHelpFileBesideTheRussianOne)
     RussianAfterwards restore;
     QTemporaryDir dir;
     qbx::paths::SetExecutablePathOverride(dir.path() + "/qubrix");
-    QFile(dir.path() + "/qubrix.qch").open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(dir.path() + "/qubrix.qch").open(QIODevice::WriteOnly));
     ASSERT_TRUE(qbx::InstallLanguage(*QCoreApplication::instance(), qbx::UiLanguage::English));
     // No English help yet: the Russian file is better than none.
     EXPECT_EQ(qbx::paths::HelpFile(), dir.path() + "/qubrix.qch");
-    QFile(dir.path() + "/qubrix_en.qch").open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(dir.path() + "/qubrix_en.qch").open(QIODevice::WriteOnly));
     EXPECT_EQ(qbx::paths::HelpFile(), dir.path() + "/qubrix_en.qch");
     qbx::InstallLanguage(*QCoreApplication::instance(), qbx::UiLanguage::Russian);
     EXPECT_EQ(qbx::paths::HelpFile(), dir.path() + "/qubrix.qch");

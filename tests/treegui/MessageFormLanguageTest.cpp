@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,8 @@ TEST(MessageFormLanguage, ConflictFormMessageAndSizesInEnglish)
     {
         TMessageForm form;
         form.SetPath(QStringLiteral("CD1\\Docs\\"));
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         EXPECT_EQ(form.windowTitle(), "Moving Items");
         EXPECT_EQ(form.findChild<QPushButton *>("OverwriteButton")->text(), "&Replace");
         EXPECT_EQ(form.findChild<QPushButton *>("KeepButton")->text(), "&Keep");
