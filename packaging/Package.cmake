@@ -75,7 +75,7 @@ M4A and other audio files and media file names, and keeps the catalogue in
 one Paradox table file (*.db). Catalogues are browsed and edited as trees,
 merged, exported as text trees and searched by all fields, by one field, by
 a size range or by saved nested queries.
-The user interface is Russian.
+The user interface is Russian or English, following the desktop's language.
 .
 The package also holds qbx-table, which prints table files as text.")
 # Libraries from the binaries (dpkg-shlibdeps); plugins that Qt loads at run

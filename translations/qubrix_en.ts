@@ -2291,6 +2291,30 @@ Out of memory.</translation>
         <translation>the catalogue has no disc labelled &quot;%1&quot;</translation>
     </message>
     <message>
+        <source>не указана команда</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>неизвестная команда «</source>
+        <translation>unknown command «</translation>
+    </message>
+    <message>
+        <source>не удалось вывести результат</source>
+        <translation>the result could not be written</translation>
+    </message>
+    <message>
+        <source> (подробнее: qubrix-cli --help)</source>
+        <translation> (more: qubrix-cli --help)</translation>
+    </message>
+    <message>
+        <source>недостаточно памяти</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>Просмотрено элементов: %1</source>
+        <translation><byte value="xd"/>Items looked at: %1</translation>
+    </message>
+    <message>
         <source>Использование: qubrix-cli КОМАНДА [ПАРАМЕТРЫ]
 Каталог компакт-дисков (*.db) из командной строки.
 
@@ -2331,6 +2355,7 @@ Out of memory.</translation>
       --terminal-sizes   размеры только оконечных элементов (по умолчанию)
       --all-sizes        размеры и папок
       --no-recognise     не распознавать SETUP.TXT и медиафайлы
+      --no-extra-tags    не читать теги FLAC, Ogg, M4A и других форматов
       --archives         заносить содержимое архивов
       --on-conflict ОТВЕТ  если элемент уже есть: keep, complement,
                          overwrite или fail (по умолчанию: ничего не менять)
@@ -2385,6 +2410,7 @@ Commands:
       --terminal-sizes   sizes of end items only (the default)
       --all-sizes        sizes of folders too
       --no-recognise     do not recognise SETUP.TXT and media files
+      --no-extra-tags    do not read the tags of FLAC, Ogg, M4A and other formats
       --archives         catalogue the contents of archives
       --on-conflict ANSWER  when an item exists: keep, complement,
                          overwrite or fail (the default: change nothing)
@@ -2398,30 +2424,6 @@ Commands:
 
 Exit status: 0 - found, 1 - nothing found (search, dupes), 2 - error.
 </translation>
-    </message>
-    <message>
-        <source>не указана команда</source>
-        <translation>no command given</translation>
-    </message>
-    <message>
-        <source>неизвестная команда «</source>
-        <translation>unknown command «</translation>
-    </message>
-    <message>
-        <source>не удалось вывести результат</source>
-        <translation>the result could not be written</translation>
-    </message>
-    <message>
-        <source> (подробнее: qubrix-cli --help)</source>
-        <translation> (more: qubrix-cli --help)</translation>
-    </message>
-    <message>
-        <source>недостаточно памяти</source>
-        <translation>out of memory</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>Просмотрено элементов: %1</source>
-        <translation><byte value="xd"/>Items looked at: %1</translation>
     </message>
 </context>
 </TS>
