@@ -39,6 +39,8 @@ TEST_F(MainWindowLanguageTest, EnglishWindowThenRussianAgain)
     {
         TProgram program;
         TMainForm &form = program.Window();
+        form.show();
+        QCoreApplication::processEvents();
         EXPECT_EQ(form.windowTitle(), QStringLiteral("Qubrix"));
         EXPECT_EQ(MenuTitles(form), (QStringList{"&File", "&Edit", "&Search", "&View", "&Tools",
                                                  "&Help"}));
@@ -49,8 +51,10 @@ TEST_F(MainWindowLanguageTest, EnglishWindowThenRussianAgain)
         EXPECT_EQ(form.Menu("FieldSearchMenuItem")->title(), QStringLiteral("Search by One Field"));
         EXPECT_EQ(form.findChild<QToolButton *>("SimpleSearchToolButton")->toolTip(),
                   QStringLiteral("Simple search"));
+        ASSERT_EQ(form.DescrListView()->topLevelItemCount(), 7);
         EXPECT_EQ(form.DescrListView()->topLevelItem(0)->text(0), QStringLiteral("Disc label"));
         EXPECT_EQ(form.DescrListView()->headerItem()->text(1), QStringLiteral("Value"));
+        form.close();
     }
 
     // The tables built for English are built again for Russian.
@@ -61,6 +65,7 @@ TEST_F(MainWindowLanguageTest, EnglishWindowThenRussianAgain)
     EXPECT_EQ(MenuTitles(form),
               (QStringList{"&Файл", "&Правка", "По&иск", "&Вид", "&Настройка", "По&мощь"}));
     EXPECT_EQ(CommandTable()[cmd::SaveDbAction].caption, QStringLiteral("Сохранить"));
+    form.close();
 }
 
 } // namespace
