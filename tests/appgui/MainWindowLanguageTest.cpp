@@ -54,7 +54,6 @@ TEST_F(MainWindowLanguageTest, EnglishWindowThenRussianAgain)
         ASSERT_EQ(form.DescrListView()->topLevelItemCount(), 7);
         EXPECT_EQ(form.DescrListView()->topLevelItem(0)->text(0), QStringLiteral("Disc label"));
         EXPECT_EQ(form.DescrListView()->headerItem()->text(1), QStringLiteral("Value"));
-        form.close();
     }
 
     // The tables built for English are built again for Russian.
@@ -65,7 +64,6 @@ TEST_F(MainWindowLanguageTest, EnglishWindowThenRussianAgain)
     EXPECT_EQ(MenuTitles(form),
               (QStringList{"&Файл", "&Правка", "По&иск", "&Вид", "&Настройка", "По&мощь"}));
     EXPECT_EQ(CommandTable()[cmd::SaveDbAction].caption, QStringLiteral("Сохранить"));
-    form.close();
 }
 
 } // namespace
