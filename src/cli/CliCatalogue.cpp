@@ -15,6 +15,7 @@
 #include <QFileInfo>
 
 #include <vector>
+#include <QCoreApplication>
 
 #include <unistd.h>
 
@@ -37,18 +38,18 @@ private:
 void StartEngine()
 {
     if (!EngineAvailable())
-        throw TCliError(QStringLiteral("не удалось запустить ядро базы данных"));
+        throw TCliError(QCoreApplication::translate("qubrix-cli", "не удалось запустить ядро базы данных"));
 }
 
 void CheckCatalogueFile(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
-        throw TCliError(fileName + QStringLiteral(": файл не найден"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл не найден"));
     if (info.isDir())
-        throw TCliError(fileName + QStringLiteral(": это папка, а не база данных"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": это папка, а не база данных"));
     if (!info.isReadable())
-        throw TCliError(fileName + QStringLiteral(": нет доступа к файлу"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": нет доступа к файлу"));
 }
 
 namespace {
@@ -63,7 +64,7 @@ QString Reason(int engineCode)
 
 [[noreturn]] void NotCatalogue(const QString &fileName)
 {
-    throw TCliError(fileName + QStringLiteral(": файл не является базой данных по компакт-дискам"));
+    throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл не является базой данных по компакт-дискам"));
 }
 
 } // namespace
@@ -79,7 +80,7 @@ void CheckCatalogue(const QString &fileName)
         return;
     } catch (const engine::Error &e) {
         if (e.code() == engine::ErrLocked)
-            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
+            throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл занят другой программой"));
     }
     NotCatalogue(fileName);
 }
@@ -102,9 +103,9 @@ QString WriteProblem(const QString &name)
     const QFileInfo info(fileName);
     const QString folder = info.absolutePath();
     if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
-        return folder + QStringLiteral(": нет прав на запись в папку");
+        return folder + QCoreApplication::translate("qubrix-cli", ": нет прав на запись в папку");
     if (info.exists() && ::access(QFile::encodeName(fileName).constData(), W_OK) != 0)
-        return fileName + QStringLiteral(": нет прав на запись в файл");
+        return fileName + QCoreApplication::translate("qubrix-cli", ": нет прав на запись в файл");
     return QString();
 }
 
@@ -113,10 +114,10 @@ QString WriteProblem(const QString &name)
 void CheckSaveTarget(const QString &fileName)
 {
     if (fileName.isEmpty())
-        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "не указан каталог: --into КАТАЛОГ.db")));
     const QFileInfo folder(QFileInfo(fileName).absolutePath());
     if (!folder.isDir())
-        throw TCliError(folder.filePath() + QStringLiteral(": папка не найдена"));
+        throw TCliError(folder.filePath() + QCoreApplication::translate("qubrix-cli", ": папка не найдена"));
     if (const QString problem = WriteProblem(fileName); !problem.isEmpty())
         throw TCliError(problem);
 }
@@ -131,12 +132,12 @@ TConflictAnswer ParseConflictAnswer(const QString &value)
         return ConflictOverwriteAll;
     if (value == u"fail")
         return ConflictCancel;
-    throw TUsageError("неизвестный ответ «" + value.toStdString() +
-                      "» для --on-conflict (keep, complement, overwrite или fail)");
+    throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неизвестный ответ «")) + value.toStdString() +
+                      CliText(QT_TRANSLATE_NOOP("qubrix-cli", "» для --on-conflict (keep, complement, overwrite или fail)")));
 }
 
 TLoadedCatalogue::TLoadedCatalogue(TConflictAnswer conflictAnswer)
-    : options_(QStringLiteral("Кварнис"), {}), prompt_(conflictAnswer),
+    : options_(QCoreApplication::translate("qubrix-cli", "Кварнис"), {}), prompt_(conflictAnswer),
       tree_(std::make_unique<TTree>()), catalogue_(*tree_, options_, prompt_)
 {
 }
@@ -161,8 +162,8 @@ void TLoadedCatalogue::Load(const QString &fileName)
         // Another program may take the table between the check and the
         // reading (the check shares it, reading needs it alone).
         if (e.code() == engine::ErrLocked)
-            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
-        throw TCliError(fileName + QStringLiteral(": ошибка чтения базы данных: ") +
+            throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл занят другой программой"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": ошибка чтения базы данных: ") +
                         Reason(e.code()));
     }
     TStopSignals::EndIfRequested();
@@ -178,7 +179,7 @@ void TLoadedCatalogue::SetConflictAnswer(TConflictAnswer answer)
 void TLoadedCatalogue::CheckNotCancelled() const
 {
     if (options_.ConflictAnswer == ConflictCancel)
-        throw TCliError(QStringLiteral("«%1» уже есть в каталоге; каталог не изменён (ответ на "
+        throw TCliError(QCoreApplication::translate("qubrix-cli", "«%1» уже есть в каталоге; каталог не изменён (ответ на "
                                        "совпадение имён: --on-conflict keep, complement или "
                                        "overwrite)")
                             .arg(prompt_.LastAsked()));
@@ -187,7 +188,7 @@ void TLoadedCatalogue::CheckNotCancelled() const
 void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
 {
     if (FileStampOf(fileName) != before)
-        throw TCliError(fileName + QStringLiteral(": файл изменён другой программой во время "
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл изменён другой программой во время "
                                                   "работы; каталог не сохранён"));
     TWriteResult result;
     {
@@ -199,9 +200,9 @@ void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
         return;
     if (result.engineCode == engine::ErrAccessDenied) {
         if (const QString problem = WriteProblem(fileName); !problem.isEmpty())
-            throw TCliError(problem + QStringLiteral("; каталог не сохранён"));
+            throw TCliError(problem + QCoreApplication::translate("qubrix-cli", "; каталог не сохранён"));
     }
-    throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") +
+    throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": не удалось сохранить каталог: ") +
                     Reason(result.engineCode));
 }
 

@@ -4,6 +4,7 @@
 #include "cli/StopSignals.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -11,9 +12,9 @@ int RunMerge(const QStringList &args)
 {
     const TArgs a(args, {"into", "on-conflict"}, {});
     if (a.Positional().isEmpty())
-        throw TUsageError("нужен хотя бы один аргумент: КАТАЛОГ");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужен хотя бы один аргумент: КАТАЛОГ")));
     if (!a.Has("into"))
-        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "не указан каталог: --into КАТАЛОГ.db")));
     const TConflictAnswer answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
     const QString into = a.Value("into");
     CheckSaveTarget(into);

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 
 #include <charconv>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -33,7 +34,7 @@ TFormat ParseFormat(const QString &value)
         return TFormat::Tsv;
     if (value == QLatin1String("json"))
         return TFormat::Json;
-    throw TUsageError("неизвестный формат «" + value.toStdString() + "» (text, tsv или json)");
+    throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неизвестный формат «")) + value.toStdString() + CliText(QT_TRANSLATE_NOOP("qubrix-cli", "» (text, tsv или json)")));
 }
 
 void Print(FILE *out, const QString &text)
@@ -55,7 +56,7 @@ QString TsvLine(const QStringList &fields)
 
 QString HumanSize(int64_t bytes)
 {
-    return bytes == 0 ? QStringLiteral("0 байт") : SizeText(bytes, SuAuto, true, QLocale::c());
+    return bytes == 0 ? QCoreApplication::translate("qubrix-cli", "0 байт") : SizeText(bytes, SuAuto, true, QLocale::c());
 }
 
 namespace {

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -32,7 +33,7 @@ TTreeNode *NodeAt(TTree &tree, const QString &path)
     for (const QString &name : path.split(u'\\', Qt::SkipEmptyParts)) {
         node = tree.FindChild(node, name);
         if (!node)
-            throw TCliError(QStringLiteral("в каталоге нет элемента «%1»").arg(path));
+            throw TCliError(QCoreApplication::translate("qubrix-cli", "в каталоге нет элемента «%1»").arg(path));
     }
     return node;
 }
@@ -51,7 +52,7 @@ TScanSettings Settings(const TArgs &a)
     s.Archives = a.Has("archives");
     s.KeepGoing = a.Has("keep-going");
     if (a.Has("terminal-sizes") && a.Has("all-sizes"))
-        throw TUsageError("--terminal-sizes и --all-sizes исключают друг друга");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "--terminal-sizes и --all-sizes исключают друг друга")));
     return s;
 }
 
@@ -63,8 +64,8 @@ void ChooseName(const TArgs &a, TScanSettings &s)
         const std::optional<QString> label =
             codec::ToCatalogueText(text::Trim(text::Cut(a.Value("label"), kLabelCapacity)));
         if (!label || label->isEmpty())
-            throw TUsageError("метку «" + a.Value("label").toStdString() +
-                              "» нельзя сохранить в каталоге");
+            throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "метку «")) + a.Value("label").toStdString() +
+                              CliText(QT_TRANSLATE_NOOP("qubrix-cli", "» нельзя сохранить в каталоге")));
         s.IsDriveRoot = true;
         s.VolumeLabel = *label;
         return;
@@ -82,23 +83,23 @@ int RunScan(const QStringList &args)
                   {"no-files", "files-top-only", "no-sizes", "terminal-sizes", "all-sizes",
                    "no-recognise", "no-extra-tags", "no-top-node", "archives", "keep-going"});
     if (a.Positional().size() != 1)
-        throw TUsageError("нужен один аргумент: ПАПКА");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужен один аргумент: ПАПКА")));
     if (!a.Has("into"))
-        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "не указан каталог: --into КАТАЛОГ.db")));
     const TConflictAnswer answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
     TScanSettings settings = Settings(a);
 
     const QString folder = a.Positional().first();
     const QFileInfo info(folder);
     if (!info.exists())
-        throw TCliError(folder + QStringLiteral(": папка не найдена"));
+        throw TCliError(folder + QCoreApplication::translate("qubrix-cli", ": папка не найдена"));
     if (!info.isDir())
-        throw TCliError(folder + QStringLiteral(": это не папка"));
+        throw TCliError(folder + QCoreApplication::translate("qubrix-cli", ": это не папка"));
     settings.FolderPath = QDir::cleanPath(info.absoluteFilePath());
     if (!settings.FolderPath.endsWith(u'/'))
         settings.FolderPath += u'/';
     if (!CanListFolder(EngineFileName(settings.FolderPath)))
-        throw TCliError(folder + QStringLiteral(": нет доступа к папке"));
+        throw TCliError(folder + QCoreApplication::translate("qubrix-cli", ": нет доступа к папке"));
     ChooseName(a, settings);
 
     // From here on Ctrl-C stops the work, and nothing is written.
@@ -124,7 +125,7 @@ int RunScan(const QStringList &args)
     // A walk cut short by an unreadable folder or file is not saved: the
     // catalogue keeps what it had rather than a part of the folder.
     if (scan.Failed())
-        throw TCliError(scan.FailedPath() + QStringLiteral(": нет доступа; каталог не изменён"));
+        throw TCliError(scan.FailedPath() + QCoreApplication::translate("qubrix-cli", ": нет доступа; каталог не изменён"));
     catalogue.Save(into, before);
     if (scan.Skipped().Empty())
         return 0;

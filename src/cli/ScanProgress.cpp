@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -35,7 +36,9 @@ void TScanProgress::StepOperation()
     if (!shown_ || timer_.elapsed() < 100)
         return;
     timer_.restart();
-    std::fprintf(stderr, "\rПросмотрено элементов: %lld", static_cast<long long>(steps_));
+    std::fputs(qPrintable(QCoreApplication::translate("qubrix-cli", "\rПросмотрено элементов: %1")
+                               .arg(static_cast<long long>(steps_))),
+               stderr);
     std::fflush(stderr);
     printed_ = true;
 }

@@ -7,6 +7,7 @@
 #include "tree/TTree.h"
 #include "tree/TTreeNode.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace qbx {
@@ -96,8 +97,7 @@ QString PathTooLongText()
 {
     // The table cuts a longer path when the catalogue is saved: the item
     // would come back under another name, or merged with another item.
-    return QStringLiteral(
-               "Путь элемента внутри диска в каталоге не может быть длиннее %1 символов.")
+    return QCoreApplication::translate("ItemNames", "Путь элемента внутри диска в каталоге не может быть длиннее %1 символов.")
         .arg(kPathCapacity);
 }
 

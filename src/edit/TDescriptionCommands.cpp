@@ -8,6 +8,7 @@
 #include "session/MessageBoxes.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTreeModel.h"
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -110,7 +111,7 @@ void TDescriptionCommands::EditDescrClick()
         d_.commands.SetEnabled(cmd::SaveDbAction, true);
     }
     if (tooLong)
-        d_.boxes.Show(PathTooLongText(), QStringLiteral("Редактирование описания"),
+        d_.boxes.Show(PathTooLongText(), QCoreApplication::translate("TDescriptionCommands", "Редактирование описания"),
                       TMsgIcon::Warning, MbOk);
     if (!v.DescrChanged) {
         if (v.KindChange && TreeViewChange)
@@ -167,9 +168,9 @@ void TDescriptionCommands::PasteDescrClick()
     for (QString &value : values) {
         const std::optional<QString> typed = TypedText(value);
         if (!typed) {
-            d_.boxes.Show(QStringLiteral("Описание в буфере обмена содержит символы, которые "
+            d_.boxes.Show(QCoreApplication::translate("TDescriptionCommands", "Описание в буфере обмена содержит символы, которые "
                                          "нельзя сохранить в базе данных.\rВставка отменена."),
-                          QStringLiteral("Вставка описания"), TMsgIcon::Warning, MbOk);
+                          QCoreApplication::translate("TDescriptionCommands", "Вставка описания"), TMsgIcon::Warning, MbOk);
             return;
         }
         value = *typed;

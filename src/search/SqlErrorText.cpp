@@ -1,5 +1,6 @@
 #include "search/SqlErrorText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <array>
@@ -13,18 +14,18 @@ namespace {
 QString Expected(const QString &what)
 {
     static const std::array<std::pair<const char *, const char *>, 8> words{{
-        {"the table file name in quotes", "имя файла таблицы в кавычках"},
-        {"the escape character in quotes", "знак экранирования в кавычках"},
-        {"a comparison operator, LIKE or IS", "знак сравнения, LIKE или IS"},
-        {"a field name after \".\"", "имя поля после «.»"},
-        {"\"(\" after UPPER", "«(» после UPPER"},
-        {"a field name, a string or a number", "имя поля, строка или число"},
-        {"a number after the sign", "число после знака"},
-        {"end of statement", "конец условия"},
+        {"the table file name in quotes", QT_TRANSLATE_NOOP("SqlErrorText", "имя файла таблицы в кавычках")},
+        {"the escape character in quotes", QT_TRANSLATE_NOOP("SqlErrorText", "знак экранирования в кавычках")},
+        {"a comparison operator, LIKE or IS", QT_TRANSLATE_NOOP("SqlErrorText", "знак сравнения, LIKE или IS")},
+        {"a field name after \".\"", QT_TRANSLATE_NOOP("SqlErrorText", "имя поля после «.»")},
+        {"\"(\" after UPPER", QT_TRANSLATE_NOOP("SqlErrorText", "«(» после UPPER")},
+        {"a field name, a string or a number", QT_TRANSLATE_NOOP("SqlErrorText", "имя поля, строка или число")},
+        {"a number after the sign", QT_TRANSLATE_NOOP("SqlErrorText", "число после знака")},
+        {"end of statement", QT_TRANSLATE_NOOP("SqlErrorText", "конец условия")},
     }};
     for (const auto &[english, russian] : words) {
         if (what == QLatin1String(english))
-            return QString::fromUtf8(russian);
+            return QCoreApplication::translate("SqlErrorText", russian);
     }
     return what; // a keyword or a quoted character: the same in any language
 }
@@ -33,9 +34,9 @@ QString Expected(const QString &what)
 QString Lexeme(const QString &what)
 {
     if (what == QLatin1String("end of statement"))
-        return QStringLiteral("конец условия");
+        return QCoreApplication::translate("SqlErrorText", "конец условия");
     if (what.startsWith(QLatin1String("string ")))
-        return QStringLiteral("строка ") + what.mid(7);
+        return QCoreApplication::translate("SqlErrorText", "строка ") + what.mid(7);
     return what;
 }
 
@@ -48,32 +49,32 @@ QString Translate(const QString &problem)
     static const Form forms[] = {
         {QRegularExpression(QStringLiteral("^Expected (.*?) but found (.*)$")),
          [](const QRegularExpressionMatch &m) {
-             return QStringLiteral("ожидалось %1, а найдено: %2")
+             return QCoreApplication::translate("SqlErrorText", "ожидалось %1, а найдено: %2")
                  .arg(Expected(m.captured(1)), Lexeme(m.captured(2)));
          }},
         {QRegularExpression(QStringLiteral("^Unexpected (.*) after the condition$")),
          [](const QRegularExpressionMatch &m) {
-             return QStringLiteral("лишнее после условия: %1").arg(Lexeme(m.captured(1)));
+             return QCoreApplication::translate("SqlErrorText", "лишнее после условия: %1").arg(Lexeme(m.captured(1)));
          }},
         {QRegularExpression(QStringLiteral("^Unknown field (.*)$")),
          [](const QRegularExpressionMatch &m) {
-             return QStringLiteral("неизвестное поле %1").arg(m.captured(1));
+             return QCoreApplication::translate("SqlErrorText", "неизвестное поле %1").arg(m.captured(1));
          }},
         {QRegularExpression(QStringLiteral("^Field (.*) lies outside the record$")),
          [](const QRegularExpressionMatch &m) {
-             return QStringLiteral("поле %1 лежит за пределами записи").arg(m.captured(1));
+             return QCoreApplication::translate("SqlErrorText", "поле %1 лежит за пределами записи").arg(m.captured(1));
          }},
         {QRegularExpression(QStringLiteral("^Invalid number (.*)$")),
          [](const QRegularExpressionMatch &m) {
-             return QStringLiteral("неверное число %1").arg(m.captured(1));
+             return QCoreApplication::translate("SqlErrorText", "неверное число %1").arg(m.captured(1));
          }},
         {QRegularExpression(QStringLiteral("^Invalid character with code (\\d+)$")),
          [](const QRegularExpressionMatch &m) {
-             return QStringLiteral("недопустимый символ с кодом %1").arg(m.captured(1));
+             return QCoreApplication::translate("SqlErrorText", "недопустимый символ с кодом %1").arg(m.captured(1));
          }},
         {QRegularExpression(QStringLiteral("^Invalid character (.*)$")),
          [](const QRegularExpressionMatch &m) {
-             return QStringLiteral("недопустимый символ %1").arg(m.captured(1));
+             return QCoreApplication::translate("SqlErrorText", "недопустимый символ %1").arg(m.captured(1));
          }},
     };
     for (const Form &form : forms) {
@@ -82,22 +83,20 @@ QString Translate(const QString &problem)
             return form.text(m);
     }
     static const std::array<std::pair<const char *, const char *>, 8> fixed{{
-        {"Condition nested too deeply", "условие вложено слишком глубоко"},
-        {"The escape character must be one character",
-         "знак экранирования должен быть одним символом"},
-        {"UPPER needs a text value", "UPPER применяется только к тексту"},
-        {"LIKE needs a text value", "LIKE применяется только к тексту"},
-        {"The LIKE pattern must be a string constant",
-         "образец LIKE должен быть строкой в кавычках"},
-        {"Type mismatch in comparison", "сравниваются значения разных типов"},
-        {"Number out of range", "число вне допустимых пределов"},
-        {"Unterminated string constant", "строка не закрыта кавычкой"},
+        {"Condition nested too deeply", QT_TRANSLATE_NOOP("SqlErrorText", "условие вложено слишком глубоко")},
+        {"The escape character must be one character", QT_TRANSLATE_NOOP("SqlErrorText", "знак экранирования должен быть одним символом")},
+        {"UPPER needs a text value", QT_TRANSLATE_NOOP("SqlErrorText", "UPPER применяется только к тексту")},
+        {"LIKE needs a text value", QT_TRANSLATE_NOOP("SqlErrorText", "LIKE применяется только к тексту")},
+        {"The LIKE pattern must be a string constant", QT_TRANSLATE_NOOP("SqlErrorText", "образец LIKE должен быть строкой в кавычках")},
+        {"Type mismatch in comparison", QT_TRANSLATE_NOOP("SqlErrorText", "сравниваются значения разных типов")},
+        {"Number out of range", QT_TRANSLATE_NOOP("SqlErrorText", "число вне допустимых пределов")},
+        {"Unterminated string constant", QT_TRANSLATE_NOOP("SqlErrorText", "строка не закрыта кавычкой")},
     }};
     for (const auto &[english, russian] : fixed) {
         if (problem == QLatin1String(english))
-            return QString::fromUtf8(russian);
+            return QCoreApplication::translate("SqlErrorText", russian);
     }
-    return QStringLiteral("неверное условие");
+    return QCoreApplication::translate("SqlErrorText", "неверное условие");
 }
 
 } // namespace

@@ -19,13 +19,16 @@
 
 #include <new>
 #include <optional>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kFailed =
-    QStringLiteral("В процессе выполнения запроса к базе данных возникла ошибка.");
+QString kFailed()
+{
+    return QCoreApplication::translate("TSearchRunner", "В процессе выполнения запроса к базе данных возникла ошибка.");
+}
 
 // The characters of a text that the catalogue's code page cannot hold, each
 // once, in the order they occur.
@@ -102,7 +105,7 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
     if (!statement) {
         // A search for a character the catalogue cannot hold would quietly
         // find nothing (or the wrong rows, had it become "?").
-        c_.boxes.Show(QStringLiteral("Текст поиска содержит символы, которых не может быть в базе "
+        c_.boxes.Show(QCoreApplication::translate("TSearchRunner", "Текст поиска содержит символы, которых не может быть в базе "
                                      "данных: %1\r\n\nИзмените текст поиска.")
                           .arg(Unencodable(condition)),
                       Title, TMsgIcon::Warning, MbOk);
@@ -111,7 +114,7 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
             c_.query.Open(*statement);
         } catch (const std::bad_alloc &) {
             c_.query.Close();
-            Report(kFailed + QStringLiteral("\r\n\nНедостаточно памяти."));
+            Report(kFailed() + QCoreApplication::translate("TSearchRunner", "\r\n\nНедостаточно памяти."));
         } catch (const engine::Error &e) {
             c_.query.Close();
             // A file problem in words; a statement's own error in words too.
@@ -120,10 +123,10 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
                 message = SqlProblem(SearchErrorText(e.what())).text + u'.';
                 message[0] = message[0].toUpper();
             }
-            Report(kFailed + QStringLiteral("\r\n\n") + message);
+            Report(kFailed() + QStringLiteral("\r\n\n") + message);
         } catch (const std::exception &) {
             c_.query.Close();
-            Report(kFailed);
+            Report(kFailed());
         }
     }
 

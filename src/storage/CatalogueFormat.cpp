@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -53,27 +54,27 @@ QString TableProblemText(int engineCode)
 {
     switch (engineCode) {
     case engine::ErrFileNotFound:
-        return QStringLiteral("Файл не найден");
+        return QCoreApplication::translate("CatalogueFormat", "Файл не найден");
     case engine::ErrAccessDenied:
-        return QStringLiteral("Нет доступа к файлу");
+        return QCoreApplication::translate("CatalogueFormat", "Нет доступа к файлу");
     case engine::ErrLocked:
-        return QStringLiteral("Файл занят другой программой");
+        return QCoreApplication::translate("CatalogueFormat", "Файл занят другой программой");
     case engine::ErrCorrupt:
-        return QStringLiteral("Файл повреждён или не является таблицей");
+        return QCoreApplication::translate("CatalogueFormat", "Файл повреждён или не является таблицей");
     case engine::ErrEncrypted:
-        return QStringLiteral("Таблица защищена паролем");
+        return QCoreApplication::translate("CatalogueFormat", "Таблица защищена паролем");
     case engine::ErrDiskFull:
-        return QStringLiteral("Недостаточно места на диске");
+        return QCoreApplication::translate("CatalogueFormat", "Недостаточно места на диске");
     case engine::ErrTableFull:
-        return QStringLiteral("Таблица базы данных заполнена");
+        return QCoreApplication::translate("CatalogueFormat", "Таблица базы данных заполнена");
     case engine::ErrFileExists:
-        return QStringLiteral("Файл с таким именем уже существует");
+        return QCoreApplication::translate("CatalogueFormat", "Файл с таким именем уже существует");
     case engine::ErrSqlSyntax:
-        return QStringLiteral("Ошибка в условии запроса");
+        return QCoreApplication::translate("CatalogueFormat", "Ошибка в условии запроса");
     case engine::ErrIo:
-        return QStringLiteral("Ошибка чтения или записи файла");
+        return QCoreApplication::translate("CatalogueFormat", "Ошибка чтения или записи файла");
     default:
-        return QStringLiteral("Внутренняя ошибка ядра базы данных");
+        return QCoreApplication::translate("CatalogueFormat", "Внутренняя ошибка ядра базы данных");
     }
 }
 
@@ -91,7 +92,7 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *r
 {
     if (reason)
         reason->clear();
-    status.SetStatusText(QStringLiteral("Проверка формата базы данных"));
+    status.SetStatusText(QCoreApplication::translate("CatalogueFormat", "Проверка формата базы данных"));
     status.ProcessPendingEvents();
     int format = TfNotCatalogue;
     try {
@@ -109,7 +110,7 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *r
 
 bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStatus &status)
 {
-    status.SetStatusText(QStringLiteral("Создание базы данных"));
+    status.SetStatusText(QCoreApplication::translate("CatalogueFormat", "Создание базы данных"));
     status.ProcessPendingEvents();
     bool created = TryCreate(tableName);
     if (!created && !searchTable.isEmpty() && tableName == searchTable) {
@@ -130,7 +131,7 @@ bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStat
 bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus &status)
 {
     status.EnableCommands(false);
-    status.SetStatusText(QStringLiteral("Обновление формата базы данных"));
+    status.SetStatusText(QCoreApplication::translate("CatalogueFormat", "Обновление формата базы данных"));
     status.ProcessPendingEvents();
     bool ok = true;
     errorText.clear();
@@ -171,7 +172,7 @@ void ReportTableFull(int engineCode, const QString &tableName, IStorageStatus &s
 {
     if (engineCode != engine::ErrTableFull)
         return;
-    boxes.Show(tableName + QStringLiteral("\rТаблица заполнена до отказа. Сохраните данные в "
+    boxes.Show(tableName + QCoreApplication::translate("CatalogueFormat", "\rТаблица заполнена до отказа. Сохраните данные в "
                                           "другой файл."),
                status.StatusText(), TMsgIcon::Error, MbOk);
 }
