@@ -10,16 +10,19 @@
 #include <QFileInfo>
 
 #include <optional>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
 // Told at start about a place of the options that exists but cannot be read.
-const QString kUnreadableStore =
-    QStringLiteral("\rФайл параметров программы не удаётся прочитать: нет доступа, или это не "
+QString kUnreadableStore()
+{
+    return QCoreApplication::translate("TOptions", "\rФайл параметров программы не удаётся прочитать: нет доступа, или это не "
                    "файл параметров.\r\n\nПрограмма работает с параметрами по умолчанию и не "
                    "изменит этот файл при выходе.");
+}
 
 // Sub-keys of the registry key and sections of the INI file.
 const QString kFolders = QStringLiteral("Folders");
@@ -156,7 +159,7 @@ bool TOptions::LoadFromRegistry()
     Registry reg(HKEY_CURRENT_USER);
     if (!reg.OpenKey(RegistryKey, false)) {
         if (Registry::StoreUnreadable(HKEY_CURRENT_USER))
-            LoadWarning = Registry::StoreFileName(HKEY_CURRENT_USER) + kUnreadableStore;
+            LoadWarning = Registry::StoreFileName(HKEY_CURRENT_USER) + kUnreadableStore();
         return false;
     }
     // Every value starts from its default, so a missing sub-key or a value
@@ -197,7 +200,7 @@ bool TOptions::LoadFromIni()
         return false;
     const IniFile ini(IniFileName);
     if (ini.Unreadable()) {
-        LoadWarning = IniFileName + kUnreadableStore;
+        LoadWarning = IniFileName + kUnreadableStore();
         return false;
     }
     DbFolder =

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -54,7 +55,7 @@ public:
     void FieldSearchClick(int tag);
     void SizeSearchClick();
 
-    static inline const QString Title = QStringLiteral("Поиск в базе данных");
+    static inline const QString Title = QCoreApplication::translate("TSimpleSearches", "Поиск в базе данных");
 
 private:
     // The common start: label edit ended, the default item set.

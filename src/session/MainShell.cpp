@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -98,7 +99,7 @@ void TMainShell::SetDbState(TDbState state)
         break;
     case DbFound:
         activeTree_ = TTreeKind::Search;
-        caption = options_.DbName + QStringLiteral(" (выборка) - ") + options_.AppCaption;
+        caption = options_.DbName + QCoreApplication::translate("MainShell", " (выборка) - ") + options_.AppCaption;
         break;
     }
     view_.SetWindowCaption(caption);
@@ -244,7 +245,7 @@ TCloseAnswer TMainShell::FormClose()
         return TCloseAnswer::AfterOperation;
     }
 
-    if (!SettleUnsavedChanges(QStringLiteral("Выход из программы"),
+    if (!SettleUnsavedChanges(QCoreApplication::translate("MainShell", "Выход из программы"),
                               view_.MainTreeHasMoreThanRoot()))
         return TCloseAnswer::Stay;
 
@@ -272,7 +273,7 @@ bool TMainShell::SettleUnsavedChanges(const QString &caption, bool hasItems)
     if (!options_.ConfirmUnsaved.isEmpty()) {
         answer = options_.ConfirmUnsaved == QStringLiteral("0") ? TMsgAnswer::No : TMsgAnswer::Yes;
     } else {
-        answer = boxes_.Show(QStringLiteral("База данных %1 была изменена.\rСохранить изменения?")
+        answer = boxes_.Show(QCoreApplication::translate("MainShell", "База данных %1 была изменена.\rСохранить изменения?")
                                  .arg(options_.DbName),
                              caption, TMsgIcon::Question, MbYesNoCancel);
     }
