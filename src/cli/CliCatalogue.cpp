@@ -152,8 +152,8 @@ TConflictAnswer ParseConflictAnswer(const QString &value)
 }
 
 TLoadedCatalogue::TLoadedCatalogue(TConflictAnswer conflictAnswer)
-    : options_(QStringLiteral("Кварнис"), {}), prompt_(conflictAnswer),
-      tree_(std::make_unique<TTree>()), catalogue_(*tree_, options_, prompt_)
+    : prompt_(conflictAnswer), tree_(std::make_unique<TTree>()),
+      catalogue_(*tree_, answers_, prompt_)
 {
 }
 
@@ -171,7 +171,7 @@ void TLoadedCatalogue::Load(const QString &fileName)
     const TTreeUpdate bulk(*tree_);
     try {
         ReadCatalogueTable(fileName, catalogue_, {},
-                           [this] { return options_.ConflictAnswer != ConflictCancel; });
+                           [this] { return !answers_.Cancelled(); });
     } catch (const engine::Error &e) {
         // Another program may take the table between the check and the
         // reading (the check shares it, reading needs it alone).
@@ -186,12 +186,12 @@ void TLoadedCatalogue::Load(const QString &fileName)
 void TLoadedCatalogue::SetConflictAnswer(TConflictAnswer answer)
 {
     prompt_.SetAnswer(answer);
-    options_.ConflictAnswer = ConflictNotAsked;
+    answers_.ConflictAnswer = ConflictNotAsked;
 }
 
 void TLoadedCatalogue::CheckNotCancelled() const
 {
-    if (options_.ConflictAnswer == ConflictCancel)
+    if (answers_.Cancelled())
         throw TCliError(QStringLiteral("«%1» уже есть в каталоге; каталог не изменён (ответ на "
                                        "совпадение имён: --on-conflict keep, complement или "
                                        "overwrite)")

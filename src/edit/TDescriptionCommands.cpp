@@ -3,9 +3,11 @@
 #include "edit/ItemNames.h"
 #include "edit/TEditValues.h"
 #include "edit/TItemOperations.h"
-#include "options/TOptions.h"
 #include "session/CommandState.h"
 #include "session/MessageBoxes.h"
+#include "session/WindowState.h"
+#include "storage/CatalogueDocument.h"
+#include "tree/TDescriptionPane.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTreeModel.h"
 
@@ -41,7 +43,7 @@ TDescriptionCommands::TDescriptionCommands(TDeps deps) : d_(std::move(deps))
 
 void TDescriptionCommands::Changed()
 {
-    d_.options.TreeChanged = true;
+    d_.document.TreeChanged = true;
     d_.commands.SetEnabled(cmd::SaveDbAction, true);
     if (TreeViewChange)
         TreeViewChange();
@@ -49,11 +51,11 @@ void TDescriptionCommands::Changed()
 
 void TDescriptionCommands::EditDescrClick()
 {
-    if (d_.options.DbState == DbFound) {
+    if (d_.window.DbState() == DbFound) {
         d_.items.AskEditorFromResults();
         return;
     }
-    if (d_.options.DbState != DbEntire)
+    if (d_.window.DbState() != DbEntire)
         return;
     d_.items.EndLabelEdit();
     TEditValues v;
@@ -62,9 +64,9 @@ void TDescriptionCommands::EditDescrClick()
     v.Producer = d_.rowText(2);
     v.Product = d_.rowText(3);
     v.Version = d_.rowText(4);
-    v.Size = d_.options.SelSize;
+    v.Size = d_.pane.SelSize;
     v.Descr = d_.rowText(6);
-    switch (d_.options.EditFieldRow) {
+    switch (d_.pane.EditFieldRow) {
     case 0:
         v.FirstControl = FieldLabel;
         break;
@@ -102,7 +104,7 @@ void TDescriptionCommands::EditDescrClick()
                 tree.SetImage(n, n->HasChildren() && d_.items.IsExpanded(n) ? ImageFolderOpen
                                                                             : ImageFolder);
         }
-        d_.options.TreeChanged = true;
+        d_.document.TreeChanged = true;
         d_.commands.SetEnabled(cmd::SaveDbAction, true);
     }
     if (!v.DescrChanged) {
@@ -124,7 +126,7 @@ void TDescriptionCommands::EditDescrClick()
 
 void TDescriptionCommands::CopyDescrClick()
 {
-    if (d_.options.DbState == DbEntire)
+    if (d_.window.DbState() == DbEntire)
         d_.items.EndLabelEdit();
     d_.clipboard.SetText(
         DescriptionClipboardText(d_.rowText(2), d_.rowText(3), d_.rowText(4), d_.rowText(6)));
@@ -138,7 +140,7 @@ void TDescriptionCommands::CutDescrClick()
 
 void TDescriptionCommands::DeleteDescrClick()
 {
-    if (d_.options.DbState != DbEntire)
+    if (d_.window.DbState() != DbEntire)
         return;
     d_.items.EndLabelEdit();
     TTree &tree = d_.catalogue.Tree();
@@ -151,7 +153,7 @@ void TDescriptionCommands::DeleteDescrClick()
 
 void TDescriptionCommands::PasteDescrClick()
 {
-    if (d_.options.DbState != DbEntire)
+    if (d_.window.DbState() != DbEntire)
         return;
     d_.items.EndLabelEdit();
     if (!d_.clipboard.HasText())

@@ -1,17 +1,13 @@
 #include "scan/ScanInto.h"
 
-#include "options/TOptions.h"
 #include "scan/FolderScan.h"
 #include "tree/TTree.h"
 
 namespace qbx {
 
-void ScanInto(TFolderScan &scan, TTree &tree, TOptions &options, TTreeNode *target,
+void ScanInto(TFolderScan &scan, TTree &tree, TTreeNode *target,
               const TScanSettings &settings)
 {
-    options.MarkFirstAdded = true;
-    options.ScanAnswer = 0;
-    options.ScanAtTop = true;
     const bool hadChildren = target->HasChildren();
     // A tree that shows a catalogue goes on showing it while the scan fills
     // it, with one change of layout at the end; an empty tree is filled under

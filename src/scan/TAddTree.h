@@ -16,7 +16,6 @@ class IConflictPrompt;
 class IMessageBoxes;
 class TLongOperation;
 class TMainShell;
-class TOptions;
 class TTree;
 class TTreeModel;
 class TTreeNode;
@@ -46,7 +45,6 @@ public:
 
 // What the scan commands work with; everything outlives this object.
 struct TScanContext {
-    TOptions &options;
     TMainShell &shell;
     TLongOperation &operation;
     IMessageBoxes &boxes;

@@ -4,7 +4,7 @@
 #include "engine/Engine.h"
 #include "engine/Error.h"
 #include "engine/Query.h"
-#include "options/TOptions.h"
+#include "options/TEnvironment.h"
 #include "platform/Codec.h"
 #include "search/SearchConditions.h"
 #include "session/CommandState.h"
@@ -56,31 +56,28 @@ void TSearchRunner::Report(const QString &text)
 void TSearchRunner::ExecuteSearch(const QString &condition)
 {
     if (c_.commands.Enabled(cmd::SaveDbAction)) {
-        c_.makeSearchCopy();
+        const QString copy = c_.makeSearchCopy();
         // A copy that could not be written has been reported already, and a
         // search of a missing or partly written copy would find wrong rows.
-        if (c_.options.TreeChanged || c_.options.SearchTable.isEmpty()) {
+        if (copy.isEmpty()) {
             c_.query.Close();
+            searched_.clear();
             return;
         }
-        RunSearchQuery(condition);
+        RunSearchQuery(condition, copy);
         return;
     }
-    // The catalogue's own table is searched. A temporary copy named before
-    // (the tree has been saved since) keeps its name, so that it is still
-    // deleted when replaced or when the program ends.
-    const QString copy = c_.options.SearchTable;
-    c_.options.SearchTable = c_.catalogueFile();
-    RunSearchQuery(condition);
-    c_.options.SearchTable = copy;
+    // The catalogue's own table is searched.
+    RunSearchQuery(condition, c_.catalogueFile());
 }
 
-void TSearchRunner::ChoosePrivateDirectory()
+void TSearchRunner::ChoosePrivateDirectory(const QString &tableName)
 {
-    const QFileInfo table(c_.options.SearchTable);
+    const QFileInfo table(tableName);
     const qint64 size = table.exists() ? table.size() : -1;
     const QString folder = qbx::ChoosePrivateDirectory(
-        size, c_.options.TempFolder, c_.options.AppFolder, c_.options.FixedDriveList(), c_.disk);
+        size, c_.environment.TempFolder, c_.environment.AppFolder,
+        c_.environment.FixedDriveList(), c_.disk);
     try {
         engine::SetPrivateDirectory(EngineFileName(folder));
     } catch (const engine::Error &) {
@@ -88,15 +85,16 @@ void TSearchRunner::ChoosePrivateDirectory()
     }
 }
 
-void TSearchRunner::RunSearchQuery(const QString &condition)
+void TSearchRunner::RunSearchQuery(const QString &condition, const QString &table)
 {
-    ChoosePrivateDirectory();
+    searched_ = table;
+    ChoosePrivateDirectory(table);
 
     c_.shell.EnableCommands(false);
     c_.view.SetStatusPanelText(Title);
     c_.events.ProcessEvents();
 
-    const std::optional<std::string> statement = SearchStatement(c_.options.SearchTable, condition);
+    const std::optional<std::string> statement = SearchStatement(table, condition);
     c_.query.Close();
     if (!statement) {
         // A search for a character the catalogue cannot hold would quietly

@@ -129,11 +129,12 @@ QVBoxLayout *NewPage(QWidget *&page, const char *name, int helpContext, const ch
 
 } // namespace
 
-TOptionsForm::TOptionsForm(TOptions &options, IOptionsWindow &mainWindow, IMessageBoxes &boxes,
+TOptionsForm::TOptionsForm(TOptionsStorage &storage, TPaneWidths &panes,
+                           IOptionsWindow &mainWindow, IMessageBoxes &boxes,
                            IFolderPicker &folderPicker, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      logic_(options, mainWindow, boxes, folderPicker, *this)
+      logic_(storage, panes, mainWindow, boxes, folderPicker, *this)
 {
     FormCreate();
 }

@@ -4,6 +4,7 @@
 #include "storage/TCatalogueSaving.h"
 
 #include "engine/Error.h"
+#include "options/TEnvironment.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
 #include "platform/Volumes.h"
@@ -18,6 +19,7 @@
 #include "tree/TTree.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <exception>
@@ -142,7 +144,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     const QString title = dialog_.Title;
     if (!c_.commands.Enabled(cmd::SaveDbAction)) {
         // The file on disk already holds the tree: copy it.
-        const QString source = c_.options.DbTableName;
+        const QString source = c_.files.Document().FileName;
         if (!HasRoomFor(QFileInfo(source).size(), target, title)) {
             c_.files.SetTableName(source);
             return false;
@@ -184,7 +186,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     TTree &tree = c_.catalogue;
     if (!HasRoomFor(EstimatedCatalogueSize(CountNodes(tree.Root())), target, title)) {
         if (temporary)
-            c_.options.TreeChanged = true;
+            c_.files.Document().TreeChanged = true;
         return false;
     }
     const TWriteResult result =
@@ -193,18 +195,18 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
                                       c_.fs);
         });
     if (result.Ok()) {
-        c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(result.records);
+        c_.shell.State().TotalText = QStringLiteral("Всего записей: ") + QString::number(result.records);
         if (!temporary) {
-            c_.options.DbIsNew = false;
+            c_.files.Document().DbIsNew = false;
             c_.commands.SetEnabled(cmd::SaveDbAction, false);
             if (overPartial)
                 c_.files.SetHoldsMore(target, false); // the user chose to replace it
             c_.files.RememberOnDisk(target);
         }
     } else if (temporary) {
-        c_.options.TreeChanged = true;
+        c_.files.Document().TreeChanged = true;
     }
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.SelectionChange)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.SelectionChange)
         c_.shell.hooks.SelectionChange(TTreeKind::Main);
     return result.Ok();
 }
@@ -220,33 +222,34 @@ bool TCatalogueSaving::WriteSearchResults()
     return result.Ok();
 }
 
-bool TCatalogueSaving::MakeSearchCopy()
+QString TCatalogueSaving::MakeSearchCopy()
 {
-    if (!c_.options.TreeChanged)
-        return !c_.options.SearchTable.isEmpty();
-    c_.options.TreeChanged = false;
+    TCatalogueDocument &document = c_.files.Document();
+    if (!document.TreeChanged)
+        return searchCopy_;
+    document.TreeChanged = false;
     copyHold_.reset();
     if (!sweptTempFolder_) {
         sweptTempFolder_ = true;
-        RemoveStaleSearchCopies(c_.fs, c_.options.TempFolder);
+        RemoveStaleSearchCopies(c_.fs, c_.environment.TempFolder);
     }
-    if (!c_.options.SearchTable.isEmpty()) {
+    if (!searchCopy_.isEmpty()) {
         try {
-            c_.fs.Remove(EngineFileName(c_.options.SearchTable));
+            c_.fs.Remove(EngineFileName(searchCopy_));
         } catch (const engine::Error &) {
             // A copy that cannot be deleted stays behind; a new one is made.
         }
-        c_.options.SearchTable.clear();
+        searchCopy_.clear();
     }
-    const QString copy = paths::CreateTempFile(c_.options.TempFolder);
+    const QString copy = paths::CreateTempFile(c_.environment.TempFolder);
     if (copy.isEmpty()) {
-        c_.options.TreeChanged = true;
+        document.TreeChanged = true;
         c_.boxes.Show(kCatalogueError, dialog_.Title, TMsgIcon::Error, MbOk);
-        return false;
+        return QString();
     }
-    c_.options.SearchTable = copy;
+    searchCopy_ = copy;
     const QString own = c_.files.TableName();
-    c_.options.DbTableName = own;
+    document.FileName = own;
     c_.files.SetTableName(copy);
     const bool ok = WriteCatalogue(true);
     c_.files.SetTableName(own);
@@ -258,7 +261,25 @@ bool TCatalogueSaving::MakeSearchCopy()
             // a search then reports the missing table.
         }
     }
-    return ok;
+    return ok ? copy : QString();
+}
+
+void TCatalogueSaving::RemoveSearchCopy()
+{
+    if (searchCopy_.isEmpty())
+        return;
+    copyHold_.reset();
+    RemoveTemporaryTable(searchCopy_);
+    searchCopy_.clear();
+}
+
+void RemoveTemporaryTable(const QString &tableName)
+{
+    const QFileInfo table(tableName);
+    QFile::remove(table.filePath());
+    const QString own = table.fileName() + u'/' + table.fileName();
+    if (table.filePath().contains(own))
+        QDir().rmdir(table.path());
 }
 
 } // namespace qbx

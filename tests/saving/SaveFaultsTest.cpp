@@ -135,32 +135,32 @@ TEST_F(SavingTest, SearchCopyFollowsTheTreesChanges)
 {
     const QString path = Write("cat.db", ManyRecords(10));
     OpenChanged(path);
-    ASSERT_TRUE(saving.MakeSearchCopy());
-    const QString copy = options.SearchTable;
+    ASSERT_FALSE(saving.MakeSearchCopy().isEmpty());
+    const QString copy = saving.SearchCopy();
     EXPECT_TRUE(QFileInfo(copy).fileName().startsWith("Qbx"));
-    EXPECT_EQ(QFileInfo(copy).absolutePath(), QFileInfo(options.TempFolder).absolutePath());
+    EXPECT_EQ(QFileInfo(copy).absolutePath(), QFileInfo(environment.TempFolder).absolutePath());
     QStringList copied = Records(copy), own = Records(path);
     copied.sort();
     own.sort();
     EXPECT_EQ(copied, own);
-    EXPECT_FALSE(options.TreeChanged);
+    EXPECT_FALSE(document.TreeChanged);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction)) << "a search copy is no save";
     EXPECT_EQ(files.TableName(), path);
 
     const size_t logged = fs.Log().size();
-    EXPECT_TRUE(saving.MakeSearchCopy());
+    EXPECT_FALSE(saving.MakeSearchCopy().isEmpty());
     EXPECT_EQ(fs.Log().size(), logged) << "an unchanged tree is not copied again";
 
     catalogue.InsertItem("NEW", "", "", "", "", 0, "", false);
-    options.TreeChanged = true;
+    document.TreeChanged = true;
     fs.FailCall(Call::Rename, 2);
-    EXPECT_FALSE(saving.MakeSearchCopy());
-    EXPECT_TRUE(options.TreeChanged) << "the next search tries again";
+    EXPECT_TRUE(saving.MakeSearchCopy().isEmpty());
+    EXPECT_TRUE(document.TreeChanged) << "the next search tries again";
     EXPECT_FALSE(QFile::exists(copy));
     ASSERT_EQ(boxes.shown.size(), 1);
 
-    EXPECT_TRUE(saving.MakeSearchCopy());
-    EXPECT_EQ(Records(options.SearchTable).size(), 11);
+    EXPECT_FALSE(saving.MakeSearchCopy().isEmpty());
+    EXPECT_EQ(Records(saving.SearchCopy()).size(), 11);
     EXPECT_EQ(files.TableName(), path);
 }
 
@@ -210,7 +210,7 @@ TEST_F(SavingTest, CopiesThatKilledProgramsLeftInTheTemporaryFolderGo)
 {
     const QString temp = dir.path() + "/temp";
     ASSERT_TRUE(QDir().mkpath(temp));
-    options.TempFolder = temp + '/';
+    environment.TempFolder = temp + '/';
     const auto make = [&](const QString &name, int ageSeconds) {
         QFile f(temp + '/' + name);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
@@ -226,13 +226,13 @@ TEST_F(SavingTest, CopiesThatKilledProgramsLeftInTheTemporaryFolderGo)
         EngineFileName(temp + "/QbxHeld12.tmp"), false, engine::FileLock::Shared);
 
     OpenChanged(Write("cat.db", ManyRecords(3)));
-    ASSERT_TRUE(saving.MakeSearchCopy());
-    const QString own = QFileInfo(options.SearchTable).fileName();
+    ASSERT_FALSE(saving.MakeSearchCopy().isEmpty());
+    const QString own = QFileInfo(saving.SearchCopy()).fileName();
     QStringList left = QDir(temp).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     left.removeAll(own);
     EXPECT_EQ(left, QStringList({"QbxFresh1.tmp", "QbxHeld12.tmp", "Qbxnotours.txt"}));
     // The program holds its own copy in the same way while it uses it.
-    EXPECT_THROW(engine::SystemFileSystem().Open(EngineFileName(options.SearchTable), false,
+    EXPECT_THROW(engine::SystemFileSystem().Open(EngineFileName(saving.SearchCopy()), false,
                                                  engine::FileLock::Exclusive),
                  engine::Error);
 }

@@ -201,7 +201,7 @@ TEST_F(FolderScan, SecondScanAsksAndFollowsTheAnswers)
     progress.steps = 0;
     Scan(cd, "Docs");
     EXPECT_EQ(prompt.asked.size(), 2);
-    EXPECT_EQ(options.ConflictAnswer, 0); // reset by the fixture, as the command does
+    EXPECT_EQ(answers.ConflictAnswer, 0); // reset by the fixture, as the command does
     EXPECT_EQ(a->Description()->Producer, QStringLiteral("Kept")) << "cancel changes nothing";
 }
 
@@ -267,12 +267,10 @@ TEST_F(FolderScan, AFolderThatCannotBeListedStopsTheWalkKeepingTheRest)
     settings.TerminalSize = false;
     Scan(Disc(QStringLiteral("CD")), "Docs");
     EXPECT_TRUE(scan.Failed());
-    EXPECT_EQ(options.StopState, 2);
     EXPECT_NE(Node(QStringLiteral("CD\\Docs\\Sub")), nullptr) << "added nodes stay";
     EXPECT_EQ(Size(QStringLiteral("CD\\Docs")), -1) << "an unfinished folder gets no size";
 
     // The chosen folder itself.
-    options.StopState = StopRunOn;
     tree.ResetTree();
     lister.failing = Local("Docs/");
     Scan(Disc(QStringLiteral("CD")), "Docs");

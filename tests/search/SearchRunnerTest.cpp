@@ -57,7 +57,8 @@ TEST_F(SearchRunnerTest, EveryKindFilterFindsItsRows)
     EXPECT_EQ(FoundPaths(GlobalCondition(PrepareSearchText("20", true), true)),
               (QStringList{"CD2|b.txt"}));
     EXPECT_EQ(FoundPaths(SizeRangeCondition(5, 15)), (QStringList{"CD1|Docs\\a.txt"}));
-    EXPECT_EQ(options.SearchTable, QString()) << "the catalogue is searched for one statement";
+    EXPECT_EQ(runner.SearchedTable(), files.TableName()) << "the catalogue is searched";
+    EXPECT_EQ(copiesWritten, 0) << "no copy without unsaved changes";
     EXPECT_TRUE(commands.Enabled(cmd::OpenDbAction)) << "commands restored";
     EXPECT_EQ(view.status, QString());
 }
@@ -86,24 +87,25 @@ TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTemporaryCopy)
     Open(kKinds);
     copyRecords = {{"NEW", "", "", "", "", 0, ""}, {"NEW", "x.txt", "", "", "", 1, ""}};
     commands.SetEnabled(cmd::SaveDbAction, true);
-    options.TreeChanged = true;
+    document.TreeChanged = true;
     EXPECT_EQ(FoundPaths(kAll + KindFilter(false, true, true)), QStringList{"NEW|x.txt"});
     EXPECT_EQ(copiesWritten, 1);
-    const QString copy = options.SearchTable;
+    const QString copy = runner.SearchedTable();
     EXPECT_TRUE(copy.endsWith(QStringLiteral("Qbx1.tmp")));
     // Unchanged since: the copy is not written again.
     EXPECT_EQ(FoundPaths(kAll).size(), 2);
     EXPECT_EQ(copiesWritten, 1);
 
-    // Saved: the catalogue's own file is searched, and the copy's name is
-    // kept so that it is still deleted later.
+    // Saved: the catalogue's own file is searched, and the copy is left to
+    // its maker (the saving), which still deletes it later.
     commands.SetEnabled(cmd::SaveDbAction, false);
     EXPECT_EQ(FoundPaths(kAll).size(), 6);
-    EXPECT_EQ(options.SearchTable, copy);
+    EXPECT_EQ(runner.SearchedTable(), files.TableName());
+    EXPECT_EQ(searchCopy, copy);
 
     // A copy that cannot be written is not searched.
     commands.SetEnabled(cmd::SaveDbAction, true);
-    options.TreeChanged = true;
+    document.TreeChanged = true;
     copyFails = true;
     EXPECT_EQ(FoundPaths(kAll), QStringList{"<closed>"});
     EXPECT_TRUE(boxes.shown.isEmpty()) << "the failed copy reported itself";
@@ -151,9 +153,9 @@ TEST_F(SearchRunnerTest, PrivateDirectoryFollowsFreeSpace)
 
     // The runner hands the choice to the engine.
     Open(kKinds);
-    disks.free = {{options.TempFolder, 1}, {options.AppFolder, 1 << 30}};
+    disks.free = {{environment.TempFolder, 1}, {environment.AppFolder, 1 << 30}};
     FoundPaths(kAll);
-    EXPECT_EQ(QString::fromStdString(engine::PrivateDirectory()), options.AppFolder);
+    EXPECT_EQ(QString::fromStdString(engine::PrivateDirectory()), environment.AppFolder);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "shell/TOptionsForm.h"
 
 #include "options/TOptions.h"
+#include "support/StoredOptions.h"
 #include "platform/AppPaths.h"
 #include "shell/Help.h"
 #include "shell/QStringPrinter.h"
@@ -46,12 +47,12 @@ protected:
     test::TempConfigHome home;
     test::TempExecutable exe; // before the options, which take their places from it
     QTemporaryDir &exeDir = exe.dir;
-    TOptions options;
+    test::StoredOptions options;
     test::FakeOptionsWindow window;
     test::ScriptedMessageBoxes boxes;
     test::ScriptedFolderPicker picker;
     std::unique_ptr<TOptionsForm> form =
-        std::make_unique<TOptionsForm>(options, window, boxes, picker);
+        std::make_unique<TOptionsForm>(options.storage, options.panes, window, boxes, picker);
 };
 
 TEST_F(OptionsFormTest, PagesControlsAndHelpContexts)
