@@ -10,6 +10,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -39,6 +40,12 @@ void TMainForm::ShowPanes(bool shown)
     rightPanel_->setVisible(shown);
     if (shown && pendingLeftWidth_ >= 0)
         SetLeftPanelWidth(pendingLeftWidth_);
+}
+
+void TMainForm::ShowOpenHint(bool shown)
+{
+    openHint_->setVisible(shown);
+    splitter_->setVisible(!shown);
 }
 
 void TMainForm::ShowTree(TTreeKind tree)
@@ -182,11 +189,12 @@ void TMainForm::SetLeftPanelWidth(int width)
 
 int TMainForm::ValueColumnWidth() const
 {
-    return descrList_->columnWidth(1);
+    return valueWidth_;
 }
 void TMainForm::SetValueColumnWidth(int width)
 {
-    descrList_->setColumnWidth(1, width);
+    valueWidth_ = width;
+    FitValueColumn();
 }
 bool TMainForm::IsMainTreeViewVisible() const
 {

@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -161,6 +162,17 @@ void TMainForm::CreatePanes()
     descrList_->header()->setStretchLastSection(false);
     descrList_->setColumnWidth(0, 120);
     descrList_->setColumnWidth(1, DesignValueWidth);
+    // "Значение" reaches the pane's right edge; the width the user gives it
+    // (or the options remember) is what it keeps in a narrower pane.
+    connect(descrList_->header(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int size) {
+                if (fittingValue_)
+                    return;
+                if (section == 1)
+                    valueWidth_ = size;
+                FitValueColumn();
+            });
+    descrList_->viewport()->installEventFilter(this);
     QFont font = descrList_->font();
     font.setPixelSize(12);
     descrList_->setFont(font);
@@ -174,7 +186,37 @@ void TMainForm::CreatePanes()
     rightPanel_->hide();
     splitter_->installEventFilter(this);
     connect(splitter_, &QSplitter::splitterMoved, this, [this] { SplitterMoved(); });
-    setCentralWidget(splitter_);
+
+    // With a catalogue open and no pane shown the window would be empty:
+    // it says how to see the contents or search them.
+    auto *central = new QWidget(this);
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->addWidget(splitter_);
+    openHint_ = new QLabel(OpenHintText(), central);
+    openHint_->setObjectName(QStringLiteral("OpenHintLabel"));
+    openHint_->setAlignment(Qt::AlignCenter);
+    openHint_->setWordWrap(true);
+    openHint_->setMargin(16);
+    openHint_->setForegroundRole(QPalette::PlaceholderText);
+    openHint_->hide();
+    centralLayout->addWidget(openHint_);
+    setCentralWidget(central);
+}
+
+QString TMainForm::OpenHintText()
+{
+    return QStringLiteral("База данных открыта.\n\nЧтобы увидеть её содержимое, выберите "
+                          "«Вид» → «Всё содержимое» (Ctrl+E).\nЧтобы найти в ней элементы, "
+                          "выберите «Поиск» → «Глобальный поиск...» (Ctrl+F) или другой поиск.");
+}
+
+void TMainForm::FitValueColumn()
+{
+    const int room = descrList_->viewport()->width() - descrList_->columnWidth(0);
+    fittingValue_ = true;
+    descrList_->header()->resizeSection(1, std::max(valueWidth_, room));
+    fittingValue_ = false;
 }
 
 void TMainForm::CreateStatusBar()
@@ -305,7 +347,7 @@ void TMainForm::FormResize()
     if (!progressBar_->isVisible())
         return;
     const QStatusBar *bar = statusBar();
-    const int panel0 = panels_->PanelWidth(0) + panels_->x();
+    const int panel0 = panels_->ShownWidth(0) + panels_->x();
     const int h = bar->height();
     progressBar_->setGeometry(panel0 + 2, 2, std::max(0, bar->width() - panel0 - 34), h - 4);
     cancelButton_->setGeometry(bar->width() - 32, 3, 31, std::max(15, h - 6));
@@ -343,6 +385,8 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         // interrupt question) shows the progress as it is, not as it was at
         // the last paced update.
         Operation().ShowProgress();
+    } else if (descrList_ && watched == descrList_->viewport() && event->type() == QEvent::Resize) {
+        FitValueColumn();
     } else if (watched == statusBar() && event->type() == QEvent::Resize) {
         FormResize();
     } else if (watched == splitter_ && event->type() == QEvent::Resize && pendingLeftWidth_ >= 0) {

@@ -19,6 +19,7 @@
 #include <memory>
 
 class QAbstractItemModel;
+class QLabel;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -109,6 +110,7 @@ public:
     // --- IMainView -------------------------------------------------------
     void SetWindowCaption(const QString &caption) override;
     void ShowPanes(bool shown) override;
+    void ShowOpenHint(bool shown) override;
     void ShowTree(TTreeKind tree) override;
     void SetPaneWidths(int treeWidth, int valueWidth) override;
     void SetSplitterCursor(bool split) override;
@@ -157,6 +159,10 @@ private:
     void FormResize();
     void ExitAppClick();
     void SplitterMoved();
+    // The value column fills the description list, never narrower than
+    // valueWidth_.
+    void FitValueColumn();
+    static QString OpenHintText();
 
     // Building the window (MainMenusGui.cpp).
     void CreateActions();
@@ -187,6 +193,9 @@ private:
     QTreeView *mainTree_ = nullptr;
     QTreeView *searchTree_ = nullptr;
     QTreeWidget *descrList_ = nullptr;
+    QLabel *openHint_ = nullptr;
+    int valueWidth_ = 0;        // the value column's own width (remembered)
+    bool fittingValue_ = false; // FitValueColumn is resizing the column
     TStatusPanelsWidget *panels_ = nullptr;
     QProgressBar *progressBar_ = nullptr;
     QPushButton *cancelButton_ = nullptr;

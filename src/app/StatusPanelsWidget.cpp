@@ -2,11 +2,16 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace qbx {
 
 namespace {
 constexpr int PanelGap = 2;
 constexpr int TextMargin = 3;
+// Panel 1 gives way to panel 0 down to this width, so that both panels stay
+// whole at the window's smallest width.
+constexpr int LeastPanel1 = 32;
 } // namespace
 
 TStatusPanelsWidget::TStatusPanelsWidget(QWidget *parent) : QWidget(parent)
@@ -29,6 +34,15 @@ void TStatusPanelsWidget::SetPanelWidth(int panel, int width)
     update();
 }
 
+int TStatusPanelsWidget::ShownWidth(int panel) const
+{
+    // Panel 0 keeps its width as long as panel 1 keeps LeastPanel1; panel 1
+    // takes the rest of the bar.
+    const int room = std::max(0, width() - PanelGap);
+    const int panel1 = std::min(room, std::max(LeastPanel1, room - widths_[0]));
+    return panel == 0 ? room - panel1 : panel1;
+}
+
 QSize TStatusPanelsWidget::sizeHint() const
 {
     return {widths_[0] + PanelGap + widths_[1], fontMetrics().height() + 4};
@@ -44,7 +58,7 @@ void TStatusPanelsWidget::paintEvent(QPaintEvent *)
     QPainter p(this);
     int left = 0;
     for (int i = 0; i < 2; ++i) {
-        const QRect r(left, 0, widths_[i], height());
+        const QRect r(left, 0, ShownWidth(i), height());
         // A sunken panel: dark top and left edges, light bottom and right.
         p.setPen(palette().color(QPalette::Mid));
         p.drawLine(r.topLeft(), r.topRight());
@@ -56,7 +70,7 @@ void TStatusPanelsWidget::paintEvent(QPaintEvent *)
         const QRect textRect = r.adjusted(TextMargin, 0, -TextMargin, 0);
         p.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
                    fontMetrics().elidedText(texts_[i], Qt::ElideRight, textRect.width()));
-        left += widths_[i] + PanelGap;
+        left += ShownWidth(i) + PanelGap;
     }
 }
 

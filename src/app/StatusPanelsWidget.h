@@ -9,7 +9,9 @@ namespace qbx {
 
 // The two text panels of the main window's status bar: panel 0 (hints,
 // operation titles, record counts) with a width set at show time, and
-// panel 1, 150 pixels wide. Text that does not fit is cut with an ellipsis.
+// panel 1, 150 pixels wide. Together they fill the bar: panel 1 takes what
+// panel 0 leaves and, in a narrow window, gives way to it down to a small
+// width first. Text that does not fit is cut with an ellipsis.
 class TStatusPanelsWidget : public QWidget {
     Q_OBJECT
 public:
@@ -17,8 +19,10 @@ public:
 
     QString Text(int panel) const { return texts_[panel]; }
     void SetText(int panel, const QString &text);
+    // The width a panel is given; the width it is shown with in the bar.
     int PanelWidth(int panel) const { return widths_[panel]; }
     void SetPanelWidth(int panel, int width);
+    int ShownWidth(int panel) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

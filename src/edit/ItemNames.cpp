@@ -18,8 +18,12 @@ TNameCheck CheckItemName(QStringView name)
         if (upper == QLatin1String(reserved))
             return TNameCheck::Invalid;
     }
+    // "\\" separates the catalogue's path components and "/" those of the
+    // disc the item stands for; control characters would break text trees
+    // and query files. Everything else Linux allows in a file name is an
+    // ordinary character.
     for (const QChar c : name) {
-        if (c.unicode() < 32 || QStringView(u"\"*/:<>?\\|").contains(c))
+        if (c.unicode() < 32 || c.unicode() == 0x7F || c == u'\\' || c == u'/')
             return TNameCheck::BadCharacters;
     }
     return TNameCheck::Ok;

@@ -16,7 +16,7 @@ class TTreeNode;
 enum class TNameCheck {
     Ok,
     Invalid,      // empty, or a reserved device name (AUX, CON, NUL, PRN)
-    BadCharacters // a control character or one of " * / : < > ? \ |
+    BadCharacters // a control character, "\\" or "/"
 };
 
 TNameCheck CheckItemName(QStringView name);

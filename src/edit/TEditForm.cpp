@@ -1,4 +1,5 @@
 #include "edit/TEditForm.h"
+#include "session/DialogFlags.h"
 #include "tree/FieldCapacities.h"
 
 #include "session/MessageBoxes.h"
@@ -39,8 +40,8 @@ QLabel *Label(QWidget *parent, const char *name, const char *text, QWidget *budd
 } // namespace
 
 TEditForm::TEditForm(IMessageBoxes &boxes, std::function<int()> sizeUnit, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), boxes_(boxes),
-      sizeUnit_(std::move(sizeUnit)), labelEdit_(Edit(this, "LabelEdit", kLabelCapacity, true)),
+    : QDialog(parent, FixedDialogFlags), boxes_(boxes), sizeUnit_(std::move(sizeUnit)),
+      labelEdit_(Edit(this, "LabelEdit", kLabelCapacity, true)),
       pathEdit_(Edit(this, "PathEdit", kPathCapacity, true)),
       folderCheckBox_(new QCheckBox(QStringLiteral("&Папка"), this)),
       producerEdit_(Edit(this, "ProducerEdit", kProducerCapacity)),

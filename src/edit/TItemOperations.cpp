@@ -139,7 +139,8 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
         refuse("Новое имя элемента имеет недопустимое значение.\rПереименование отменено.");
         return oldText;
     case TNameCheck::BadCharacters:
-        refuse("Новое имя элемента содержит недопустимые символы.\rПереименование отменено.");
+        refuse("Новое имя элемента содержит недопустимые символы (\\, / или управляющие "
+               "символы).\rПереименование отменено.");
         return oldText;
     case TNameCheck::Ok:
         break;
@@ -340,11 +341,12 @@ void TItemOperations::DeleteItemClick()
                           MbYesNo) != TMsgAnswer::Yes)
             return;
     }
-    // The node to select afterwards: the next sibling of the last node, else
-    // the previous sibling of the first, with their parent in reserve; else
-    // the parent of the first node.
-    const TTreeNode *first = selected.front();
-    const TTreeNode *last = selected.back();
+    // The node to select afterwards: the next sibling of the last node
+    // selected, else the previous sibling of the first, with their parent in
+    // reserve; else the parent of the first node.
+    const std::vector<TTreeNode *> picked = d_.model.SelectedNodesInSelectionOrder();
+    const TTreeNode *first = picked.front();
+    const TTreeNode *last = picked.back();
     TTreeNode *chosen = nullptr;
     TTreeNode *reserve = nullptr;
     if (last->Row() + 1 < last->Parent()->ChildCount()) {

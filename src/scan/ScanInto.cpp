@@ -9,17 +9,11 @@ void ScanInto(TFolderScan &scan, TTree &tree, TTreeNode *target,
               const TScanSettings &settings)
 {
     const bool hadChildren = target->HasChildren();
-    // A tree that shows a catalogue goes on showing it while the scan fills
-    // it, with one change of layout at the end; an empty tree is filled under
-    // one reset.
-    struct Bracket {
-        TTree &tree;
-        ~Bracket() { tree.EndUpdate(); }
-    } bracket{tree};
-    if (tree.Root()->HasChildren())
-        tree.BeginMerge();
-    else
-        tree.BeginUpdate();
+    // The tree goes on showing the catalogue while the scan fills it, its
+    // root too when the catalogue is empty (a reset would blank the view
+    // until the end, as if the catalogue were gone): one change of layout at
+    // the end shows what was added.
+    TTreeMerge merge(tree);
     scan.Run(target, settings);
     if (target->Image() == ImageFile && !target->Text().contains(u'.') && !hadChildren)
         tree.SetImage(target, ImageFolder);

@@ -5,22 +5,15 @@
 namespace qbx {
 namespace {
 
+// The catalogue separates the components of its paths with "\\"; a name
+// holding one could not be told apart from a path. "/" never comes from the
+// file system or an archive listing (it separates their paths too). Control
+// characters would break the lines of text trees, query files and reports.
+// Every other character Linux allows in a name (":", "*", "?", "<", ">", "|",
+// the double quotation mark) is an ordinary character of the catalogue.
 bool Forbidden(char16_t c)
 {
-    switch (c) {
-    case u'\\':
-    case u'/':
-    case u':':
-    case u'*':
-    case u'?':
-    case u'<':
-    case u'>':
-    case u'|':
-    case u'"':
-        return true;
-    default:
-        return c < 0x20 || c == 0x7F;
-    }
+    return c == u'\\' || c == u'/' || c < 0x20 || c == 0x7F;
 }
 
 bool PlainAscii(std::string_view bytes)

@@ -20,6 +20,9 @@ namespace qbx {
 namespace {
 
 constexpr qsizetype LabelCapacity = 32;
+// A message box wraps its text at words, at about 500 pixels; a longer path
+// would be cut at the box's edge. This many characters fit on a line.
+constexpr int ReportPathWidth = 56;
 
 // The walk's progress through the long operation.
 class TOperationProgress : public IScanProgress {
@@ -112,7 +115,7 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
     if (c_.treeChanged)
         c_.treeChanged();
     if (!skipped_.Empty())
-        c_.boxes.Show(skipped_.Text(), Title(), TMsgIcon::Warning, MbOk);
+        c_.boxes.Show(skipped_.Text(ReportPathWidth), Title(), TMsgIcon::Warning, MbOk);
 }
 
 void TAddTree::CalculateSizeClick()

@@ -39,7 +39,8 @@ public:
     virtual void BeginFill() = 0;
     // ... and expands them again when the filling ends.
     virtual void EndFill() = 0;
-    // Expands the node one level.
+    // Expands the node one level and scrolls it to the top of the view, so
+    // that its first level shows below it.
     virtual void Expand(const TTreeNode *node) = 0;
 };
 

@@ -1,4 +1,5 @@
 #include "scan/TScanForm.h"
+#include "session/DialogFlags.h"
 
 #include "session/MessageText.h"
 #include "session/FolderPicker.h"
@@ -18,8 +19,7 @@
 namespace qbx {
 
 TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), picker_(picker),
-      folderPath_(initialFolder)
+    : QDialog(parent, FixedDialogFlags), picker_(picker), folderPath_(initialFolder)
 {
     setObjectName(QStringLiteral("ScanForm"));
     setWindowTitle(QStringLiteral("Добавление дерева файлов"));
@@ -103,6 +103,10 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
     auto *frame = new QGridLayout;
     frame->addWidget(terminalSizeLabel_, 0, 0);
     frame->addWidget(terminalSizeCheckBox_, 0, 0, Qt::AlignCenter);
+    // The frame only draws: clicks on it and on the box it frames go to the
+    // box, which lies on top of it.
+    terminalSizeLabel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    terminalSizeCheckBox_->raise();
     sizes->addLayout(frame);
     sizes->addStretch();
     layout->addLayout(sizes);

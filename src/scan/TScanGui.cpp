@@ -28,7 +28,12 @@ public:
             view_.expand(model_.IndexOf(node));
         expanded_.clear();
     }
-    void Expand(const TTreeNode *node) override { view_.expand(model_.IndexOf(node)); }
+    void Expand(const TTreeNode *node) override
+    {
+        const QModelIndex index = model_.IndexOf(node);
+        view_.expand(index);
+        view_.scrollTo(index, QAbstractItemView::PositionAtTop);
+    }
 
 private:
     // Parents come before their children, so each expands inside an expanded

@@ -1,26 +1,41 @@
 #include "scan/TSkipReport.h"
 #include "tree/FieldCapacities.h"
 
+#include <algorithm>
+
 namespace qbx {
+
+QString ShortenPath(const QString &path, int width)
+{
+    if (width <= 0 || path.size() <= width)
+        return path;
+    // The end names the entry and the start the place it lies in: the
+    // middle goes. The end keeps the larger share.
+    const int tail = std::max(1, (width - 1) * 3 / 5);
+    const int head = std::max(0, width - 1 - tail);
+    return path.left(head) + QChar(0x2026) + path.right(tail);
+}
+
 namespace {
 
-void AppendPaths(QString &text, const TSkipReport::Group &group)
+void AppendPaths(QString &text, const TSkipReport::Group &group, int pathWidth)
 {
     text += group.count > TSkipReport::ShownPaths
                 ? QStringLiteral("\rПервые %1:").arg(TSkipReport::ShownPaths)
                 : QStringLiteral("\rСписок:");
     for (const QString &path : group.paths)
-        text += u'\r' + path;
+        text += u'\r' + ShortenPath(path, pathWidth);
 }
 
-void AppendGroup(QString &text, const TSkipReport::Group &group, const QString &heading)
+void AppendGroup(QString &text, const TSkipReport::Group &group, const QString &heading,
+                 int pathWidth)
 {
     if (group.count == 0)
         return;
     if (!text.isEmpty())
         text += QStringLiteral("\r\r");
     text += heading.arg(group.count);
-    AppendPaths(text, group);
+    AppendPaths(text, group, pathWidth);
 }
 
 } // namespace
@@ -32,27 +47,32 @@ void TSkipReport::AddArchiveNames(const QString &archive, qint64 count)
                    count);
 }
 
-QString TSkipReport::Text() const
+QString TSkipReport::Text(int pathWidth) const
 {
     QString text;
     AppendGroup(text, names_,
                 QStringLiteral("Не добавлено в каталог элементов: %1.\rИх имена нельзя сохранить "
-                               "в каталоге (недопустимые или неподдерживаемые символы) или "
-                               "повторяют имена соседних элементов без учёта регистра букв.\r"));
+                               "в каталоге (символ \\, управляющие или неподдерживаемые символы) "
+                               "или повторяют имена соседних элементов без учёта регистра букв.\r"),
+                pathWidth);
     AppendGroup(text, tooLong_,
                 QStringLiteral("Не добавлено в каталог элементов со слишком длинным путём: %1.\r"
                                "Путь элемента внутри диска в каталоге не может быть длиннее ") +
-                    QString::number(kPathCapacity) + QStringLiteral(" символов.\r"));
+                    QString::number(kPathCapacity) + QStringLiteral(" символов.\r"),
+                pathWidth);
     AppendGroup(text, special_,
                 QStringLiteral("Не добавлено в каталог особых элементов: %1.\rЭто ссылки на "
-                               "папки, ссылки, ведущие в никуда, каналы, сокеты и устройства.\r"));
+                               "папки, ссылки, ведущие в никуда, каналы, сокеты и устройства.\r"),
+                pathWidth);
     AppendGroup(text, unreadable_,
                 QStringLiteral("Архивов, содержимое которых не удалось прочитать: %1.\rОни "
                                "повреждены, зашифрованы или их формат не поддерживается; в "
-                               "каталог они занесены без содержимого.\r"));
+                               "каталог они занесены без содержимого.\r"),
+                pathWidth);
     AppendGroup(text, capped_,
                 QStringLiteral("Архивов, содержимое которых занесено не полностью: %1.\rВ них "
-                               "слишком много элементов; занесены только первые.\r"));
+                               "слишком много элементов; занесены только первые.\r"),
+                pathWidth);
     return text;
 }
 

@@ -5,6 +5,10 @@
 
 namespace qbx {
 
+// path cut to width characters by putting "…" in place of its middle; as it
+// is when it fits or width is 0.
+QString ShortenPath(const QString &path, int width);
+
 // What a scan left out, told to the user when it ends: entries whose names
 // the catalogue cannot hold (or that repeat a neighbour's name ignoring
 // case), special entries (links to folders, broken links, FIFOs, sockets,
@@ -51,7 +55,9 @@ public:
     }
 
     // The report shown when the scan ends; "" when there is nothing to tell.
-    QString Text() const;
+    // With a pathWidth, longer paths are shortened to it in the middle
+    // (ShortenPath), so that a message box can show each on one line.
+    QString Text(int pathWidth = 0) const;
 
 private:
     Group names_;

@@ -1,4 +1,5 @@
 #include "search/TSearchIntForm.h"
+#include "session/DialogFlags.h"
 
 #include "search/SearchConditions.h"
 #include "session/HelpContext.h"
@@ -29,6 +30,9 @@ QSpinBox *MakeSpin(const char *name, QWidget *parent)
     spin->setObjectName(QString::fromLatin1(name));
     spin->setRange(0, kMaxUnits);
     spin->setMinimumWidth(110);
+    // A value typed outside the bounds is brought to the nearest bound when
+    // the box is left ("до" below "от" becomes "от"), not thrown away.
+    spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     return spin;
 }
 
@@ -40,7 +44,7 @@ int ClampedUnits(int64_t units)
 } // namespace
 
 TSearchIntForm::TSearchIntForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, FixedDialogFlags),
       exactButton_(new QRadioButton(QStringLiteral("Точно:"), this)),
       rangeButton_(new QRadioButton(QStringLiteral("От"), this)),
       exactSpinEdit_(MakeSpin("ExactSpinEdit", this)),

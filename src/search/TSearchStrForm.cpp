@@ -1,4 +1,5 @@
 #include "search/TSearchStrForm.h"
+#include "session/DialogFlags.h"
 
 #include "platform/TextRules.h"
 #include "session/HelpContext.h"
@@ -13,8 +14,8 @@
 namespace qbx {
 
 TSearchStrForm::TSearchStrForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      promptLabel_(new QLabel(this)), searchComboBox_(new QComboBox(this)),
+    : QDialog(parent, FixedDialogFlags), promptLabel_(new QLabel(this)),
+      searchComboBox_(new QComboBox(this)),
       caseCheckBox_(new QCheckBox(QStringLiteral("&Учитывать регистр символов"), this)),
       substringCheckBox_(new QCheckBox(QStringLiteral("&Искать как подстроку"), this)),
       kinds_(new TSearchKindsWidget(this))

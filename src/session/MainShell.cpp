@@ -105,6 +105,7 @@ void TMainShell::SetDbState(TDbState state)
 
     if (shown)
         view_.ShowTree(activeTree_);
+    view_.ShowOpenHint(state == DbOpen);
     view_.ShowPanes(shown);
     if (state == DbEntire)
         view_.SetPaneWidths(state_.Panes.EntireTreeWidth, state_.Panes.EntireValueWidth);

@@ -17,6 +17,9 @@ public:
     virtual void SetWindowCaption(const QString &caption) = 0;
     // LeftPanel, Splitter and RightPanel shown or hidden.
     virtual void ShowPanes(bool shown) = 0;
+    // The hint that tells how to show or search an open catalogue whose
+    // contents are not shown (mode 1), in place of the panes.
+    virtual void ShowOpenHint(bool shown) = 0;
     // Which tree view LeftPanel shows (the other one is hidden).
     virtual void ShowTree(TTreeKind tree) = 0;
     // LeftPanel width and the width of the description list's second column.

@@ -21,8 +21,20 @@ const QString kLoadCaption = QStringLiteral("Загрузка параметро
 const QString kSaveCaption = QStringLiteral("Сохранение параметров");
 const QString kRemoveCaption = QStringLiteral("Удаление параметров");
 const QString kDefaultCaption = QStringLiteral("Параметры по умолчанию");
-const QString kRegistryFrom = QStringLiteral("системного реестра Windows");
-const QString kRegistryInto = QStringLiteral("системный реестр Windows");
+// The options' own store (the layer that stands for the system registry),
+// named by its file.
+QString StoreShown()
+{
+    return paths::ShownPath(Registry::StoreFileName(HKEY_CURRENT_USER));
+}
+QString RegistryFrom()
+{
+    return QStringLiteral("хранилища настроек %1").arg(StoreShown());
+}
+QString RegistryInto()
+{
+    return QStringLiteral("хранилище настроек %1").arg(StoreShown());
+}
 
 } // namespace
 
@@ -30,11 +42,12 @@ TOptionsPlaceTexts::TOptionsPlaceTexts(const QString &iniFileName, bool portable
     : iniShown(paths::ShownPath(iniFileName))
 {
     storageLabel = QStringLiteral("По умолчанию настройки приложения считываются в следующем "
-                                  "порядке: сначала из системного реестра Windows, затем, если "
-                                  "их там затем нет, - из инициализационного файла %1; если "
+                                  "порядке: сначала из хранилища настроек %1, затем, если "
+                                  "их там затем нет, - из инициализационного файла %2; если "
                                   "настройки считать ниоткуда не удалось, используются "
                                   "настройки по умолчанию.")
-                       .arg(iniShown);
+                       .arg(StoreShown(), iniShown);
+    storeItem = QStringLiteral("Хранилище настроек %1").arg(StoreShown());
     iniItem = QStringLiteral("Инициализационный файл %1").arg(iniShown);
     folderLabel = QStringLiteral("По умолчанию рабочие папки приложения (папка с файлами баз "
                                  "данных, папка с файлами сложных запросов) совпадают с %1.")
@@ -80,7 +93,7 @@ void TOptionsDialogLogic::LoadButtonClick()
 {
     const bool ini = IniChosen();
     const QString place =
-        ini ? QStringLiteral("инициализационного файла ") + texts_.iniShown : kRegistryFrom;
+        ini ? QStringLiteral("инициализационного файла ") + texts_.iniShown : RegistryFrom();
     const bool loaded = ini ? storage_.LoadFromIni() : storage_.LoadFromRegistry();
     if (!loaded) {
         boxes_.Show(QStringLiteral("Не удалось загрузить параметры из %1.").arg(place),
@@ -102,17 +115,14 @@ void TOptionsDialogLogic::SaveButtonClick()
     const bool saved = ini ? storage_.SaveToIni() : storage_.SaveToRegistry();
     if (saved) {
         const QString place =
-            ini ? QStringLiteral("инициализационный файл ") + texts_.iniShown : kRegistryInto;
+            ini ? QStringLiteral("инициализационный файл ") + texts_.iniShown : RegistryInto();
         boxes_.Show(QStringLiteral("Параметры были успешно сохранены в %1.").arg(place),
                     kSaveCaption, TMsgIcon::Information, MbOk);
     } else {
-        // The store of the registry is a file too: name it, so that the user
-        // can see which folder refused the write.
+        // Both places are named by their files, so that the user can see
+        // which folder refused the write.
         const QString place =
-            ini ? QStringLiteral("инициализационный файл ") + texts_.iniShown
-                : kRegistryInto + QStringLiteral(" (") +
-                      paths::ShownPath(Registry::StoreFileName(HKEY_CURRENT_USER)) +
-                      QLatin1Char(')');
+            ini ? QStringLiteral("инициализационный файл ") + texts_.iniShown : RegistryInto();
         boxes_.Show(QStringLiteral("Не удалось сохранить параметры в %1.").arg(place), kSaveCaption,
                     TMsgIcon::Warning, MbOk);
     }
@@ -122,7 +132,7 @@ void TOptionsDialogLogic::RemoveButtonClick()
 {
     const bool ini = IniChosen();
     const QString place =
-        ini ? QStringLiteral("инициализационного файла ") + texts_.iniShown : kRegistryFrom;
+        ini ? QStringLiteral("инициализационного файла ") + texts_.iniShown : RegistryFrom();
     if (ini ? storage_.RemoveIniFile() : storage_.RemoveFromRegistry())
         boxes_.Show(QStringLiteral("Параметры были успешно удалены из %1.").arg(place),
                     kRemoveCaption, TMsgIcon::Information, MbOk);

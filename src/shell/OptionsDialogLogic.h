@@ -32,6 +32,7 @@ struct TOptionsPlaceTexts {
     explicit TOptionsPlaceTexts(const QString &iniFileName, bool portable);
 
     QString storageLabel; // StorageLabel
+    QString storeItem;    // StorageRadioGroup's first item
     QString iniItem;      // StorageRadioGroup's second item
     QString folderLabel;  // FolderLabel
     QString iniShown;     // the INI file as the messages name it

@@ -1,4 +1,5 @@
 #include "shell/TAboutForm.h"
+#include "session/DialogFlags.h"
 
 #include "shell/Help.h"
 #include "shell/VersionInfo.h"
@@ -32,7 +33,7 @@ QString LabelText(QString text)
 } // namespace
 
 TAboutForm::TAboutForm(IHelp &help, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), help_(help)
+    : QDialog(parent, AnswerDialogFlags), help_(help)
 {
     setObjectName(QStringLiteral("AboutForm"));
     setWindowTitle(QStringLiteral("О программе"));

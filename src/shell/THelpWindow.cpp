@@ -2,6 +2,7 @@
 
 #include "platform/AppPaths.h"
 #include "shell/THelpBrowserWidget.h"
+#include "shell/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -166,12 +168,28 @@ void THelpWindow::ShowUrl(const QUrl &url)
                               .arg(helpFile_.toHtmlEscaped()));
         setWindowTitle(QStringLiteral("Помощь к программе"));
     }
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!placed_) {
+        // The first showing goes over the window that asked for help, wholly
+        // on its screen; later ones keep where the user put it.
+        QWidget *asking = modal ? modal : QApplication::activeWindow();
+        if (asking == this)
+            asking = nullptr;
+        const QScreen *screen = asking ? asking->screen() : this->screen();
+        if (screen) {
+            // The frame is not known before the first showing: allow for a
+            // title bar and borders.
+            const QSize frame = size() + QSize(10, 40);
+            move(PlaceOver(frame, asking ? asking->frameGeometry() : QRect(),
+                           screen->availableGeometry()));
+        }
+        placed_ = true;
+    }
     show();
     // A modal dialog blocks every window that is not its own. Help asked for
     // from inside one is made that dialog's transient window, so it stays
     // readable and can be closed while the dialog waits; help asked for
     // elsewhere belongs to no window.
-    QWidget *modal = QApplication::activeModalWidget();
     if (QWindow *own = windowHandle())
         own->setTransientParent(modal && modal != this ? modal->windowHandle() : nullptr);
     raise();

@@ -45,6 +45,7 @@ private:
 
     QString helpFile_;
     bool triedOpen_ = false;
+    bool placed_ = false; // placed over the asking window at its first showing
     bool opened_ = false;
     std::unique_ptr<QTemporaryDir> collectionDir_;
     QHelpEngine *engine_ = nullptr;

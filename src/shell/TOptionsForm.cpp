@@ -1,4 +1,5 @@
 #include "shell/TOptionsForm.h"
+#include "session/DialogFlags.h"
 
 #include "shell/Help.h"
 #include "shell/OptionsPages.h"
@@ -132,8 +133,7 @@ QVBoxLayout *NewPage(QWidget *&page, const char *name, int helpContext, const ch
 TOptionsForm::TOptionsForm(TOptionsStorage &storage, TPaneWidths &panes,
                            IOptionsWindow &mainWindow, IMessageBoxes &boxes,
                            IFolderPicker &folderPicker, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, FixedDialogFlags),
       logic_(storage, panes, mainWindow, boxes, folderPicker, *this)
 {
     FormCreate();
@@ -210,11 +210,10 @@ QWidget *TOptionsForm::CreateStoragePage()
     QVBoxLayout *layout = NewPage(page, "StorageTabSheet", HcTuningOptions, "StorageLabel",
                                   logic_.Texts().storageLabel);
     auto *row = new QHBoxLayout;
-    row->addWidget(
-        AddRadioGroup(page, "StorageRadioGroup", QStringLiteral("Место хранения"),
-                      {QStringLiteral("Системный реестр Windows"), logic_.Texts().iniItem}, 1,
-                      storageGroup_),
-        1);
+    row->addWidget(AddRadioGroup(page, "StorageRadioGroup", QStringLiteral("Место хранения"),
+                                 {logic_.Texts().storeItem, logic_.Texts().iniItem}, 1,
+                                 storageGroup_),
+                   1);
     auto *column = new QVBoxLayout;
     using Click = void (TOptionsDialogLogic::*)();
     const std::tuple<const char *, const char *, Click> buttons[] = {

@@ -116,10 +116,16 @@ bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
     dialog_.FilterIndex = answer.FilterIndex;
     dialog_.InitialFolder = QFileInfo(answer.FileName).absolutePath() + QLatin1Char('/');
 
-    extension = ExtensionOf(answer.FilterIndex);
+    // A typed extension of one of the offered formats chooses that format,
+    // whichever filter is selected; any other typed extension stays and
+    // the filter's is added to it.
     QString name = answer.FileName;
-    if (ExtensionOfName(name).toLower() != extension) {
-        name = ChangeExtension(name, extension);
+    const QString typed = ExtensionOfName(name).toLower();
+    const bool text = typed == ExtensionOf(kTextFilter) ||
+                      (typed != ExtensionOf(1) && answer.FilterIndex == kTextFilter);
+    extension = text ? ExtensionOf(kTextFilter) : ExtensionOf(1);
+    if (typed != extension) {
+        name += extension;
         if (QFileInfo::exists(name) && c_.options.ConfirmOverwrite &&
             c_.boxes.Show(name + QStringLiteral("\rФайл базы данных уже существует.\r\n\n"
                                                 "Заменить его?"),
@@ -127,7 +133,7 @@ bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
             return false;
     }
 
-    if (answer.FilterIndex == kTextFilter) {
+    if (text) {
         const bool loaded = LoadForExport(state.Title);
         TTree &tree = ShownTree();
         RunWrite(state.Title, name, tree, TRecordSource::Catalogue, [&](IWriteProgress &progress) {

@@ -1,4 +1,5 @@
 #include "storage/TMessageForm.h"
+#include "session/DialogFlags.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -24,8 +25,8 @@ QString ExistsText(const QString &path)
 } // namespace
 
 TMessageForm::TMessageForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      iconImage_(new QLabel(this)), messageLabel_(new QLabel(this)),
+    : QDialog(parent, AnswerDialogFlags), iconImage_(new QLabel(this)),
+      messageLabel_(new QLabel(this)),
       overwriteButton_(new QPushButton(QStringLiteral("&Заменить"), this)),
       complementButton_(new QPushButton(QStringLiteral("&Дополнить"), this)),
       keepButton_(new QPushButton(QStringLiteral("&Сохранить"), this)),

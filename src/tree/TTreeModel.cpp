@@ -1,6 +1,7 @@
 #include "tree/TTreeModel.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace qbx {
 
@@ -114,6 +115,18 @@ std::vector<TTreeNode *> TTreeModel::SelectedNodes() const
     std::sort(keyed.begin(), keyed.end());
     for (auto &k : keyed)
         nodes.push_back(k.second);
+    return nodes;
+}
+
+std::vector<TTreeNode *> TTreeModel::SelectedNodesInSelectionOrder() const
+{
+    // The selection keeps its ranges in the order they were made.
+    std::vector<TTreeNode *> nodes;
+    std::unordered_set<const TTreeNode *> seen;
+    for (const QItemSelectionRange &range : selection_.selection())
+        for (const QModelIndex &i : range.indexes())
+            if (i.column() == 0 && seen.insert(NodeAt(i)).second)
+                nodes.push_back(NodeAt(i));
     return nodes;
 }
 

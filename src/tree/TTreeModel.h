@@ -47,6 +47,9 @@ public:
 
     // Selected nodes in tree order; the current (focused) node.
     std::vector<TTreeNode *> SelectedNodes() const;
+    // Selected nodes in the order the user selected them (a range picked
+    // with Shift counts top to bottom).
+    std::vector<TTreeNode *> SelectedNodesInSelectionOrder() const;
     TTreeNode *CurrentNode() const;
     // Makes node the only selected node and the current one.
     void Select(const TTreeNode *node);

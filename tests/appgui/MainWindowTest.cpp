@@ -11,12 +11,15 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -167,7 +170,7 @@ TEST_F(MainWindowTest, ProgressBarAndStopLieOverTheStatusBar)
     form->Operation().StartOperation(QStringLiteral("Т"), 10);
     QCoreApplication::processEvents();
     const QWidget *bar = form->ProgressBar()->parentWidget();
-    const int panel0 = form->StatusPanels()->x() + form->StatusPanels()->PanelWidth(0);
+    const int panel0 = form->StatusPanels()->x() + form->StatusPanels()->ShownWidth(0);
     EXPECT_EQ(form->ProgressBar()->x(), panel0 + 2);
     EXPECT_EQ(form->ProgressBar()->width(), bar->width() - panel0 - 34);
     EXPECT_EQ(form->CancelButton()->x(), bar->width() - 32);
@@ -203,15 +206,88 @@ TEST_F(MainWindowTest, EachModeShowsItsOwnPaneWidths)
     EXPECT_TRUE(form->MainTreeView()->isVisible());
     EXPECT_FALSE(form->SearchTreeView()->isVisible());
     EXPECT_EQ(form->LeftPanel()->width(), 180);
-    EXPECT_EQ(form->DescrListView()->columnWidth(1), 300);
+    EXPECT_EQ(form->ValueColumnWidth(), 300);
+    EXPECT_GE(form->DescrListView()->columnWidth(1), 300);
     form->Shell().SetDbState(DbFound);
     QCoreApplication::processEvents();
     EXPECT_TRUE(form->SearchTreeView()->isVisible());
     EXPECT_EQ(form->LeftPanel()->width(), 260);
-    EXPECT_EQ(form->DescrListView()->columnWidth(1), 200);
+    EXPECT_EQ(form->ValueColumnWidth(), 200);
     form->resize(900, 500); // the tree pane keeps its width
     QCoreApplication::processEvents();
     EXPECT_EQ(form->LeftPanel()->width(), 260);
+}
+
+// The value column and the status panels fill the window at any size; at
+// the smallest size both panels are whole.
+TEST_F(MainWindowTest, LayoutFollowsTheWindowSize)
+{
+    TOptions &o = form->Options();
+    o.EntireValueWidth = 245;
+    o.FirstEntireView = false;
+    form->Shell().SetDbState(DbEntire);
+    QTreeWidget *descr = form->DescrListView();
+    const TStatusPanelsWidget *panels = form->StatusPanels();
+    for (const QSize size : {QSize(1200, 800), QSize(900, 600), form->minimumSize()}) {
+        form->resize(size);
+        QCoreApplication::processEvents();
+        SCOPED_TRACE(testing::Message() << form->width() << "x" << form->height());
+        EXPECT_EQ(descr->columnWidth(0) + descr->columnWidth(1),
+                  std::max(descr->viewport()->width(), descr->columnWidth(0) + 245));
+        EXPECT_EQ(form->ValueColumnWidth(), 245) << "the remembered width stays";
+        EXPECT_EQ(panels->ShownWidth(0) + 2 + panels->ShownWidth(1), panels->width());
+        EXPECT_GE(panels->ShownWidth(1), 32);
+        EXPECT_LE(panels->x() + panels->width(), form->statusBar()->width());
+    }
+    form->resize(1200, 800);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panels->ShownWidth(0), panels->PanelWidth(0)) << "panel 0 keeps its width";
+    EXPECT_GT(panels->ShownWidth(1), 150) << "panel 1 reaches the right edge";
+    // At the smallest width the longest hint still fits panel 0.
+    form->resize(form->minimumSize());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panels->ShownWidth(0), panels->PanelWidth(0));
+}
+
+// An open catalogue shows no pane until asked: the empty window says how.
+TEST_F(MainWindowTest, AnOpenCatalogueWithoutPanesShowsAHint)
+{
+    auto *hint = form->findChild<QLabel *>(QStringLiteral("OpenHintLabel"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_FALSE(hint->isVisible());
+    form->Shell().SetDbState(DbOpen);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_TRUE(hint->text().contains(QStringLiteral("«Всё содержимое» (Ctrl+E)")));
+    EXPECT_TRUE(hint->text().contains(QStringLiteral("«Глобальный поиск...» (Ctrl+F)")));
+    form->Session().Document().FirstEntireView = false;
+    form->Shell().SetDbState(DbEntire);
+    EXPECT_FALSE(hint->isVisible());
+    EXPECT_TRUE(form->MainTreeView()->isVisible());
+    form->Shell().SetDbState(DbNone);
+    EXPECT_FALSE(hint->isVisible());
+}
+
+// The title bars ask for no minimise or maximise on dialogs, and for no
+// buttons at all on the forms answered by their own buttons.
+TEST_F(MainWindowTest, DialogsAskForTheirTitleBarButtons)
+{
+    int checked = 0;
+    for (const QDialog *dialog : form->findChildren<QDialog *>()) {
+        const QString name = dialog->objectName();
+        if (name.isEmpty() || name == QStringLiteral("QueryForm"))
+            continue; // Qt's own dialogs; the query editor can be resized
+        SCOPED_TRACE(name.toStdString());
+        const Qt::WindowFlags f = dialog->windowFlags();
+        EXPECT_TRUE(f.testFlag(Qt::CustomizeWindowHint));
+        EXPECT_TRUE(f.testFlag(Qt::WindowTitleHint));
+        EXPECT_FALSE(f.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(f.testFlag(Qt::WindowMaximizeButtonHint));
+        const bool answered =
+            name == QStringLiteral("MessageForm") || name == QStringLiteral("AboutForm");
+        EXPECT_EQ(f.testFlag(Qt::WindowCloseButtonHint), !answered);
+        ++checked;
+    }
+    EXPECT_GE(checked, 7) << "scan, both searches, editor, options, About, conflict";
 }
 
 TEST_F(MainWindowTest, ClosingWritesTheOptionsBackToTheirPlace)

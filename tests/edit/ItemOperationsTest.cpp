@@ -24,10 +24,13 @@ TEST(ItemNames, ReservedNamesAndForbiddenCharacters)
 {
     for (const char *bad : {"", "con", "Aux", "NUL", "prn"})
         EXPECT_EQ(CheckItemName(QString::fromUtf8(bad)), TNameCheck::Invalid) << bad;
-    for (const char *bad :
-         {"a?b", "a:b", "a\"b", "a*b", "a/b", "a<b", "a>b", "a\\b", "a|b", "a\tb"})
+    for (const char *bad : {"a/b", "a\\b", "a\tb",
+                            "a\x7f"
+                            "b"})
         EXPECT_EQ(CheckItemName(QString::fromUtf8(bad)), TNameCheck::BadCharacters) << bad;
-    for (const char *good : {"console", "Папка", "№ 1 ©", "a.b"})
+    // Characters that Linux allows in file names are ordinary in names.
+    for (const char *good :
+         {"console", "Папка", "№ 1 ©", "a.b", "Dpkg::BuildTypes.3perl.gz", "a?b*", "<a>|\"b\""})
         EXPECT_EQ(CheckItemName(QString::fromUtf8(good)), TNameCheck::Ok) << good;
 }
 
@@ -83,8 +86,10 @@ TEST_F(Rename, InvalidNamesAreRefusedWithTheirBoxes)
     } cases[] = {
         {"", "Новое имя элемента имеет недопустимое значение.\rПереименование отменено."},
         {"con", "Новое имя элемента имеет недопустимое значение.\rПереименование отменено."},
-        {"a?b", "Новое имя элемента содержит недопустимые символы.\rПереименование отменено."},
-        {"a:b", "Новое имя элемента содержит недопустимые символы.\rПереименование отменено."},
+        {"a\\b", "Новое имя элемента содержит недопустимые символы (\\, / или управляющие "
+                 "символы).\rПереименование отменено."},
+        {"a/b", "Новое имя элемента содержит недопустимые символы (\\, / или управляющие "
+                "символы).\rПереименование отменено."},
         {"文档", "Новое имя элемента содержит символы, которые нельзя сохранить в базе "
                  "данных.\rПереименование отменено."},
     };
@@ -107,6 +112,17 @@ TEST_F(Rename, InvalidNamesAreRefusedWithTheirBoxes)
     }
     EXPECT_EQ(docs->Text(), "docs");
     EXPECT_FALSE(Saveable());
+}
+
+TEST_F(Rename, NamesWithCharactersLinuxAllowsAreAccepted)
+{
+    TTreeNode *docs = Insert("CD1", "docs\\");
+    Select({docs});
+    items.MainTreeViewEditing();
+    EXPECT_EQ(items.MainTreeViewEdited(docs, QStringLiteral("a:b*c?<d>|\"e\"")), "docs");
+    EXPECT_TRUE(boxes.shown.empty());
+    items.MessageHook();
+    EXPECT_EQ(Names(Node("CD1")), QStringList({"a:b*c?<d>|\"e\""}));
 }
 
 TEST_F(Rename, AcceptedNameIsCarriedOutByTheHook)
@@ -360,6 +376,26 @@ TEST_F(Delete, AsksAndSelectsTheNextSibling)
     Select({Node("CD1\\a.txt")});
     items.DeleteItemClick();
     EXPECT_EQ(Selected(), QStringLiteral("CD1")); // the parent
+}
+
+// The node to select afterwards follows the order the nodes were selected
+// in, not their order in the tree.
+TEST_F(Delete, TheNextNodeFollowsTheSelectionOrder)
+{
+    for (const char *n : {"a", "b", "c", "d", "e", "f"})
+        Insert("CD1", QString::fromLatin1(n) + ".txt");
+    options.ConfirmDelete = false;
+    Select({Node("CD1\\d.txt"), Node("CD1\\b.txt")});
+    EXPECT_EQ(model.SelectedNodesInSelectionOrder(),
+              (std::vector<TTreeNode *>{Node("CD1\\d.txt"), Node("CD1\\b.txt")}));
+    items.DeleteItemClick();
+    EXPECT_EQ(Names(Node("CD1")), QStringList({"a.txt", "c.txt", "e.txt", "f.txt"}));
+    EXPECT_EQ(Selected(), QStringLiteral("CD1\\c.txt")) << "after b, the last one selected";
+
+    // In the tree f is last and has no next sibling; selected last is c.
+    Select({Node("CD1\\f.txt"), Node("CD1\\c.txt")});
+    items.DeleteItemClick();
+    EXPECT_EQ(Selected(), QStringLiteral("CD1\\e.txt"));
 }
 
 TEST_F(Delete, AFolderTogetherWithAFileInsideIt)

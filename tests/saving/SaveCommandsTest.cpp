@@ -3,6 +3,8 @@
 
 #include "saving/SavingFixture.h"
 
+#include <QFileInfo>
+
 using namespace qbx;
 using namespace qbx::test;
 
@@ -71,12 +73,40 @@ TEST_F(SavingTest, SaveAsKeepsATypedExtensionAndAsksBeforeReplacingWhenItAddsOne
     EXPECT_EQ(files.TableName(), PathOf("Upper.DB"));
 
     options.ConfirmOverwrite = false; // neither the dialog nor the command asks
-    saveDialog.answers.push_back({PathOf("other.txt"), 3});
+    saveDialog.answers.push_back({PathOf("other"), 3});
     saving.SaveDbAsClick();
     EXPECT_FALSE(saveDialog.requests.back().OverwritePrompt);
     EXPECT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(Records(other).size(), 2);
     EXPECT_EQ(document.DbName, "other");
+}
+
+// The typed extension of an offered format chooses it whatever filter is
+// selected; another typed extension is kept and the filter's added.
+TEST_F(SavingTest, SaveAsFollowsATypedExtension)
+{
+    const QString path = Write("c2.db", kDisc);
+    OpenChanged(path);
+    saveDialog.answers.push_back({PathOf("c2.txt"), 1});
+    saving.SaveDbAsClick();
+    EXPECT_TRUE(boxes.shown.isEmpty()) << "the open catalogue is not offered for replacing";
+    EXPECT_EQ(Bytes(PathOf("c2.txt")),
+              codec::ToCp1251Bytes("\\\r\n\tCD1\r\n\t\tМузыка\r\n\t\t\ta.mp3\r\n"));
+    EXPECT_EQ(files.TableName(), path);
+
+    saveDialog.answers.push_back({PathOf("c3.DB"), 2});
+    saving.SaveDbAsClick();
+    EXPECT_EQ(Records(PathOf("c3.DB")).size(), 2);
+    EXPECT_EQ(files.TableName(), PathOf("c3.DB"));
+
+    commands.SetEnabled(cmd::SaveDbAction, true);
+    saveDialog.answers.push_back({PathOf("disc.list"), 1});
+    saving.SaveDbAsClick();
+    EXPECT_EQ(files.TableName(), PathOf("disc.list.db"));
+    saveDialog.answers.push_back({PathOf("tree.v2"), 2});
+    saving.SaveDbAsClick();
+    EXPECT_TRUE(QFileInfo::exists(PathOf("tree.v2.txt")));
+    EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
 TEST_F(SavingTest, TextTreeIsWrittenExactlyAndLeavesTheCatalogueAsItWas)

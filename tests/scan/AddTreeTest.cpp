@@ -1,6 +1,7 @@
 #include "ScanFixture.h"
 
 #include "scan/TAddTree.h"
+#include "scan/TSkipReport.h"
 #include "session/ShellFixture.h"
 #include "tree/TTreeModel.h"
 
@@ -179,6 +180,28 @@ TEST_F(AddTree, FailuresAndSkippedNamesAreReportedAfterTheWalk)
     if (boxes.shown.size() == 2) { // the bad name may come after the failing folder
         EXPECT_TRUE(boxes.shown[1].text.contains(QStringLiteral("bad\uFFFD.txt")));
     }
+}
+
+// A message box cannot break a path without spaces: long ones lose their
+// middle, never their start or the entry's own name.
+TEST_F(AddTree, LongPathsOfTheReportAreShortenedInTheMiddle)
+{
+    const std::string deep = "Docs/" + std::string(70, 'd');
+    File(deep + "/back\\slash-with-a-long-name.txt", 1);
+    Select(Disc(QStringLiteral("CD")));
+    dialog.settings.FolderPath = FolderPath("Docs");
+    command.AddTreeClick();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    const QStringList lines = boxes.shown[0].text.split(u'\r');
+    const QString full = FolderPath(deep) + QStringLiteral("back\\slash-with-a-long-name.txt");
+    const QString shown = lines.last();
+    EXPECT_EQ(shown, ShortenPath(full, 56));
+    EXPECT_EQ(shown.size(), 56);
+    EXPECT_TRUE(shown.contains(QChar(0x2026)));
+    EXPECT_TRUE(full.startsWith(shown.section(QChar(0x2026), 0, 0)));
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("slash-with-a-long-name.txt")));
+    EXPECT_EQ(ShortenPath(QStringLiteral("/short/path"), 56), QStringLiteral("/short/path"));
+    EXPECT_EQ(ShortenPath(full, 0), full) << "the whole path where lines are not limited";
 }
 
 TEST_F(AddTree, AnUnreadableArchiveAloneIsReported)

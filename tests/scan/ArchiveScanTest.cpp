@@ -15,7 +15,8 @@ namespace {
 class ArchiveScan : public ScanFixture {
 protected:
     // Disc/Soft holds a zip with folders, a SETUP.TXT, a nested zip and two
-    // names the catalogue cannot hold; a tar.bz2; a file that only looks
+    // names, one with ":" (an ordinary character) and one the catalogue
+    // cannot hold; a tar.bz2; a file that only looks
     // like a zip; and a plain file.
     void SetUp() override
     {
@@ -55,7 +56,7 @@ TEST_F(ArchiveScan, MembersBecomeChildrenOfTheArchiveOnlyWhenAskedFor)
     const TTreeNode *pack = Node(QStringLiteral("CD\\Disc\\Soft\\pack.zip"));
     ASSERT_NE(pack, nullptr);
     EXPECT_EQ(pack->Image(), ImageFile);
-    EXPECT_EQ(Names(pack), (QStringList{"docs", "inner.zip", "SETUP.TXT"}));
+    EXPECT_EQ(Names(pack), (QStringList{"docs", "a:b.txt", "inner.zip", "SETUP.TXT"}));
     EXPECT_EQ(Node(QStringLiteral("CD\\Disc\\Soft\\pack.zip\\docs"))->Image(), ImageFolder);
     EXPECT_EQ(Size(QStringLiteral("CD\\Disc\\Soft\\pack.zip\\docs\\old\\x.txt")), 300);
     EXPECT_EQ(Size(QStringLiteral("CD\\Disc\\Soft\\pack.zip\\docs")), 305);
@@ -72,13 +73,13 @@ TEST_F(ArchiveScan, MembersBecomeChildrenOfTheArchiveOnlyWhenAskedFor)
     EXPECT_EQ(Size(QStringLiteral("CD\\Disc\\Soft")), files);
     EXPECT_EQ(total, files);
 
-    // The unreadable archive stays a plain file; it and the two names are
+    // The unreadable archive stays a plain file; it and the Chinese name are
     // in the report.
     EXPECT_FALSE(Node(QStringLiteral("CD\\Disc\\Soft\\broken.zip"))->HasChildren());
     EXPECT_EQ(scan.Skipped().Unreadable().paths,
               QStringList{FolderPath("Disc/Soft") + "broken.zip"});
-    EXPECT_EQ(scan.Skipped().Count(), 2);
-    EXPECT_TRUE(scan.Skipped().Paths().contains(FolderPath("Disc/Soft") + "pack.zip/a:b.txt"));
+    EXPECT_EQ(scan.Skipped().Count(), 1);
+    EXPECT_FALSE(scan.Skipped().Paths().join(u'\n').contains(QStringLiteral("a:b.txt")));
     EXPECT_TRUE(scan.Skipped().Text().contains(QStringLiteral("не удалось прочитать: 1")));
     EXPECT_FALSE(scan.Failed());
 }

@@ -10,6 +10,8 @@
 #include "support/ScriptedFolderPicker.h"
 #include "support/TestSupport.h"
 #include "tree/NodePaths.h"
+#include "tree/TTree.h"
+#include "tree/TTreeModel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -148,6 +151,28 @@ TEST_F(ScanFormTest, CancelForgetsTheFolderButBoxesKeepTheirState)
     EXPECT_TRUE(settings.Archives);
 }
 
+// A click goes to whatever lies under the pointer in the dialog, as the
+// window system delivers it: a frame drawn over a box must not take it.
+TEST_F(ScanFormTest, EveryBoxSwitchesByAClickOnItsMarkAndOnItsCaption)
+{
+    EXPECT_TRUE(RunWith([&] {
+        for (QCheckBox *box : form.findChildren<QCheckBox *>()) {
+            const QRect r = box->geometry();
+            const QPoint mark(r.left() + 6, r.center().y());
+            const QPoint caption(r.left() + box->sizeHint().width() - 8, r.center().y());
+            for (const QPoint at : {mark, caption}) {
+                QWidget *under = form.childAt(box->parentWidget()->mapTo(&form, at));
+                ASSERT_NE(under, nullptr) << box->objectName().toStdString();
+                const bool before = box->isChecked();
+                QTest::mouseClick(under, Qt::LeftButton, {},
+                                  under->mapFrom(box->parentWidget(), at));
+                EXPECT_NE(box->isChecked(), before) << box->objectName().toStdString();
+            }
+        }
+    }));
+    EXPECT_TRUE(settings.TerminalSize && settings.AutoSize);
+}
+
 TEST_F(ScanFormTest, F1OpensTheTopic)
 {
     int topic = -1;
@@ -223,6 +248,66 @@ TEST(ScanInMainWindow, AddsTheTreeAndAsksAboutExistingItems)
     EXPECT_TRUE(conflictShown);
     EXPECT_EQ(form.Session().Answers().ConflictAnswer, 0);
     EXPECT_TRUE(form.Action(cmd::AddTreeAction)->isEnabled());
+}
+
+// A scan into an empty catalogue keeps the root on screen (no reset of the
+// view); afterwards the new disc is at the top of the view with its first
+// level below it, also when it sorts after many others.
+TEST(ScanInMainWindow, TheRootStaysAndTheNewDiscShowsAtTheTop)
+{
+    TempConfigHome config;
+    QTemporaryDir dir;
+    for (int i = 0; i < 5; ++i)
+        QDir(dir.path()).mkpath(QStringLiteral("Mdisc/sub%1").arg(i));
+
+    ScriptedFolderPicker picker;
+    RecordingHelp help;
+    TProgram program({&picker, &help});
+    TMainForm &form = program.Window();
+    form.resize(700, 450);
+    form.show();
+    QApplication::processEvents();
+    program.Session().Files().CreateDbClick();
+    TTreeModel &model = program.Session().MainModel();
+    TTree &tree = program.Session().MainTree();
+    QTreeView *view = form.MainTreeView();
+
+    auto scan = [&](const QString &folder) {
+        model.Select(tree.Root());
+        QApplication::processEvents();
+        picker.Answer(folder);
+        QTimer::singleShot(0, &form, [&] {
+            TScanForm &dialog = program.Scan().ScanForm();
+            QTest::keyClick(Get<QLineEdit>(dialog, "FolderEdit"), Qt::Key_F4);
+            QTest::mouseClick(Get<QPushButton>(dialog, "OKButton"), Qt::LeftButton);
+        });
+        form.Action(cmd::AddTreeAction)->trigger();
+    };
+
+    QSignalSpy resets(&model, &QAbstractItemModel::modelAboutToBeReset);
+    scan(dir.filePath(QStringLiteral("Mdisc")));
+    EXPECT_EQ(resets.count(), 0) << "the view kept the root while the scan ran";
+
+    // Many discs before and after it: the new one would be out of view.
+    ASSERT_NE(tree.FindChild(tree.Root(), QStringLiteral("Mdisc")), nullptr);
+    tree.RemoveNode(tree.FindChild(tree.Root(), QStringLiteral("Mdisc")));
+    for (int i = 0; i < 40; ++i) {
+        tree.AddChild(tree.Root(), QStringLiteral("A %1").arg(i, 2, 10, QChar(u'0')), ImageDisc);
+        tree.AddChild(tree.Root(), QStringLiteral("Z %1").arg(i, 2, 10, QChar(u'0')), ImageDisc);
+    }
+    view->scrollToTop();
+    QApplication::processEvents();
+    scan(dir.filePath(QStringLiteral("Mdisc")));
+    QApplication::processEvents();
+    const TTreeNode *disc = tree.FindChild(tree.Root(), QStringLiteral("Mdisc"));
+    ASSERT_NE(disc, nullptr);
+    ASSERT_EQ(disc->ChildCount(), 5);
+    const QRect discRect = view->visualRect(model.IndexOf(disc));
+    EXPECT_LE(discRect.top(), 2 * discRect.height()) << "near the top of the view";
+    const QRect firstChild = view->visualRect(model.IndexOf(disc->Child(0)));
+    EXPECT_TRUE(view->viewport()->rect().contains(firstChild)) << "its first level shows";
+    const QRect lastChild = view->visualRect(model.IndexOf(disc->Child(4)));
+    EXPECT_TRUE(view->viewport()->rect().contains(lastChild));
 }
 
 } // namespace

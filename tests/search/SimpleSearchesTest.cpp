@@ -170,6 +170,41 @@ TEST_F(SimpleSearchesTest, NothingFoundOffersTheDialogAgain)
     EXPECT_EQ(window.DbState(), DbFound);
 }
 
+// Names with the characters Linux allows are found by what is typed; "*"
+// and "?" stay the user's wildcards, so a typed one also matches itself.
+class LinuxNamesSearchTest : public SearchTest {
+protected:
+    ScriptedStringForm stringForm;
+    ScriptedSizeForm sizeForm;
+    TSimpleSearches searches{
+        {options, shell, commands, boxes, runner, results, stringForm, sizeForm, [](int) {}}};
+
+    LinuxNamesSearchTest()
+    {
+        Open({{"CD1", "", "", "", "", 0, ""},
+              {"CD1", "man\\Dpkg::BuildTypes.3perl.gz", "", "", "", 1, ""},
+              {"CD1", "man\\<in> \"q\" a|b.txt", "", "", "", 1, ""},
+              {"CD1", "man\\what?.txt", "", "", "", 1, ""},
+              {"CD1", "man\\whatnot.txt", "", "", "", 1, ""}});
+    }
+    QStringList Found(const char *typed, int field = 1)
+    {
+        stringForm.answers = {Typed(QString::fromUtf8(typed), true, false, PresentList)};
+        searches.FieldSearchClick(field);
+        return window.DbState() == DbFound ? Results() : QStringList();
+    }
+};
+
+TEST_F(LinuxNamesSearchTest, TypedCharactersMatchThemselves)
+{
+    EXPECT_EQ(Found("::build"), QStringList{"CD1\\man\\Dpkg::BuildTypes.3perl.gz/4"});
+    EXPECT_EQ(Found("\"q\""), QStringList{"CD1\\man\\<in> \"q\" a|b.txt/4"});
+    EXPECT_EQ(Found("<in>"), QStringList{"CD1\\man\\<in> \"q\" a|b.txt/4"});
+    EXPECT_EQ(Found("a|b"), QStringList{"CD1\\man\\<in> \"q\" a|b.txt/4"});
+    EXPECT_EQ(Found("what?.txt"), (QStringList{"CD1\\man\\what?.txt/4", "CD1\\man\\whatnot.txt/4"}))
+        << "a typed \"?\" is a wildcard";
+}
+
 TEST_F(SimpleSearchesTest, SizeSearches)
 {
     TSizeSearchAnswer range;

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -163,6 +164,18 @@ TEST_F(SimpleSearchDialogs, SizeDialogRemembersItsUnitAndValues)
         // The upper bound cannot be set below the lower one.
         dialog.ToSpinEdit()->setValue(1);
         EXPECT_EQ(dialog.ToSpinEdit()->value(), 2);
+        // Typed below it, it becomes the lower bound when the box is left,
+        // whatever it was before.
+        dialog.ToSpinEdit()->setValue(7);
+        QSpinBox *to = dialog.ToSpinEdit();
+        to->setFocus();
+        to->selectAll();
+        QTest::keyClick(to, Qt::Key_Delete);
+        QTest::keyClicks(to, QStringLiteral("1"));
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(to, &out);
+        EXPECT_EQ(to->value(), 2);
+        EXPECT_EQ(to->text(), QStringLiteral("2"));
         dialog.reject();
     });
     form.Action(cmd::SizeSearchAction)->trigger();

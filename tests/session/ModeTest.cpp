@@ -91,6 +91,8 @@ TEST_F(ShellTest, EveryModeSetsItsCommandsCaptionAndPanes)
                     EXPECT_EQ(commands.ItemEnabled(TUiItem::SimpleSearchToolButton),
                               row.simpleButton);
                     EXPECT_EQ(view.panesShown, row.panes);
+                    // Only an open catalogue without a pane says how to see it.
+                    EXPECT_EQ(view.openHintShown, row.state == DbOpen);
                     EXPECT_EQ(view.splitCursor, row.panes);
                     EXPECT_EQ(shell.ActiveTree(), row.tree);
                     EXPECT_EQ(view.attached, row.tree);

@@ -25,6 +25,7 @@ class FakeMainView : public IMainView, public IOperationView {
 public:
     QString caption;
     bool panesShown = false;
+    bool openHintShown = false;
     TTreeKind treeShown = TTreeKind::None;
     int treeWidth = -1, valueWidth = -1;
     bool splitCursor = false;
@@ -43,6 +44,7 @@ public:
 
     void SetWindowCaption(const QString &c) override { caption = c; }
     void ShowPanes(bool shown) override { panesShown = shown; }
+    void ShowOpenHint(bool shown) override { openHintShown = shown; }
     void ShowTree(TTreeKind t) override { treeShown = t; }
     void SetPaneWidths(int t, int v) override
     {

@@ -1,6 +1,7 @@
 #include "shell/Help.h"
 #include "platform/AppPaths.h"
 #include "shell/RecordingHelp.h"
+#include "shell/WindowPlacement.h"
 
 #include "shell/QStringPrinter.h"
 
@@ -114,6 +115,30 @@ TEST_F(FocusChain, DialogFallsBackToItsOwnContext)
     EXPECT_EQ(FocusedHelpContext(&box, &dialog), HcTuningOptions);
     SetHelpContext(&page, HcTuningConfirm);
     EXPECT_EQ(FocusedHelpContext(&box, &dialog), HcTuningConfirm);
+}
+
+} // namespace
+
+namespace {
+
+using qbx::PlaceOver;
+
+// The help window on a 1280 x 900 screen whose work area leaves a panel.
+TEST(HelpPlacement, CentredOnTheAskingWindowAndWhollyOnScreen)
+{
+    const QRect screen(0, 0, 1280, 870);
+    const QSize help(810, 590);
+    // Centred on a window in the middle of the screen.
+    EXPECT_EQ(PlaceOver(help, QRect(300, 200, 600, 400), screen), QPoint(195, 105));
+    // A window at the lower left: moved up and right until all of it shows.
+    const QPoint low = PlaceOver(help, QRect(0, 600, 400, 300), screen);
+    EXPECT_TRUE(screen.contains(QRect(low, help))) << low.x() << "," << low.y();
+    EXPECT_EQ(low, QPoint(0, 870 - 590));
+    // No asking window: the screen's centre.
+    EXPECT_EQ(PlaceOver(help, QRect(), screen), QPoint(235, 140));
+    // A work area that does not start at 0 and a window larger than it.
+    EXPECT_EQ(PlaceOver(QSize(2000, 1000), QRect(50, 50, 10, 10), QRect(0, 30, 1280, 870)),
+              QPoint(0, 30));
 }
 
 } // namespace

@@ -41,6 +41,8 @@ private:
 class OptionsDialogTest : public ::testing::Test {
 protected:
     QString Ini() const { return exeDir.path() + "/qubrix.ini"; }
+    // The options' own store, as the texts name it.
+    static QString Store() { return paths::ShownPath(Registry::StoreFileName(HKEY_CURRENT_USER)); }
     QString LastMessage() const { return boxes.shown.isEmpty() ? "" : boxes.shown.last().text; }
     // OptionsToDialog, as every showing starts.
     void Show() { logic.FormShow(); }
@@ -179,7 +181,8 @@ TEST_F(OptionsDialogTest, SaveToIniThenRemoveFromRegistry)
 
     dialog.controls.storage = TStoragePlace::Registry;
     logic.RemoveButtonClick();
-    EXPECT_EQ(LastMessage(), "Параметры были успешно удалены из системного реестра Windows.");
+    EXPECT_EQ(LastMessage(),
+              "Параметры были успешно удалены из хранилища настроек " + Store() + ".");
     EXPECT_EQ(boxes.shown.last().caption, "Удаление параметров");
     EXPECT_FALSE(Registry(HKEY_CURRENT_USER).KeyExists(TOptionsStorage::RegistryKey));
     EXPECT_EQ(storage.OptionsStore, StoreIni); // exit still writes the INI file
@@ -228,8 +231,8 @@ TEST_F(OptionsDialogTest, SaveThatCannotWriteSaysSoAndKeepsTheOldFile)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(Ini()));
     dialog.controls.storage = TStoragePlace::Registry;
     logic.SaveButtonClick();
-    EXPECT_EQ(LastMessage(), "Не удалось сохранить параметры в системный реестр Windows (" +
-                                 paths::ShownPath(Ini() + "/Qubrix/HKEY_CURRENT_USER.reg") + ").");
+    EXPECT_EQ(LastMessage(), "Не удалось сохранить параметры в хранилище настроек " +
+                                 paths::ShownPath(Ini() + "/Qubrix/HKEY_CURRENT_USER.reg") + ".");
 }
 
 TEST_F(OptionsDialogTest, LoadMovesTheMainWindowAndKeepsTheDialogInFront)
@@ -249,7 +252,8 @@ TEST_F(OptionsDialogTest, LoadMovesTheMainWindowAndKeepsTheDialogInFront)
 
     dialog.controls.storage = TStoragePlace::Registry;
     logic.LoadButtonClick();
-    EXPECT_EQ(LastMessage(), "Параметры были успешно загружены из системного реестра Windows.");
+    EXPECT_EQ(LastMessage(),
+              "Параметры были успешно загружены из хранилища настроек " + Store() + ".");
     EXPECT_EQ(boxes.shown.last().icon, TMsgIcon::Information);
     EXPECT_EQ(window.rect, QRect(30, 40, 640, 480));
     EXPECT_EQ(dialog.frontAfterMessages, 1); // in front before the message
@@ -258,11 +262,17 @@ TEST_F(OptionsDialogTest, LoadMovesTheMainWindowAndKeepsTheDialogInFront)
     EXPECT_EQ(storage.OptionsStore, StoreRegistry);
 }
 
-TEST_F(OptionsDialogTest, TextsNameTheRealIniFile)
+TEST_F(OptionsDialogTest, TextsNameTheRealIniFileAndStore)
 {
     const QString shown = paths::ShownPath(Ini());
     const TOptionsPlaceTexts &t = logic.Texts();
     EXPECT_EQ(t.iniItem, "Инициализационный файл " + shown);
+    EXPECT_TRUE(Store().endsWith("/Qubrix/HKEY_CURRENT_USER.reg"));
+    EXPECT_EQ(t.storeItem, "Хранилище настроек " + Store());
+    EXPECT_TRUE(t.storageLabel.startsWith("По умолчанию настройки приложения считываются в "
+                                          "следующем порядке: сначала из хранилища настроек " +
+                                          Store() + ", затем"));
+    EXPECT_FALSE(t.storageLabel.contains("Windows"));
     EXPECT_TRUE(t.storageLabel.contains("из инициализационного файла " + shown + "; если"));
     EXPECT_TRUE(t.folderLabel.endsWith("совпадают с папкой, где находится исполнимый файла "
                                        "приложения."));

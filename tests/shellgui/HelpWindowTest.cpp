@@ -9,6 +9,7 @@
 #include <QHelpContentWidget>
 #include <QHelpIndexWidget>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -139,6 +140,32 @@ TEST(HelpWindow, ContentsFollowThePageAndOpenOnOneClick)
     // A page shown by other means moves the mark off the clicked entry.
     window.ShowHelpTopic(qbx::HcAboutApp);
     EXPECT_EQ(currentUrl(), Topic(qbx::HcAboutApp));
+}
+
+// The first showing goes over the asking window and wholly on the screen;
+// a place the user gave it afterwards is kept.
+TEST(HelpWindow, OpensOverTheAskingWindowAndKeepsItsPlace)
+{
+    THelpWindow window(QStringLiteral(QBX_BUILT_HELP_FILE));
+    window.resize(500, 300); // smaller than the test platform's screen
+    QDialog dialog;
+    dialog.setWindowModality(Qt::ApplicationModal);
+    const QRect area = dialog.screen()->availableGeometry();
+    dialog.setGeometry(area.left() + 10, area.bottom() - 150, 300, 120);
+    dialog.show();
+    window.ShowHelpTopic(qbx::HcAddingTree);
+    const QRect placed = window.frameGeometry();
+    EXPECT_TRUE(area.contains(placed))
+        << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height()
+        << " in " << area.width() << "x" << area.height();
+    EXPECT_LT(placed.left(), dialog.frameGeometry().center().x()) << "near the asking window";
+    EXPECT_GT(placed.bottom(), dialog.frameGeometry().top());
+    dialog.hide();
+
+    window.close();
+    window.move(area.topLeft() + QPoint(40, 30));
+    window.ShowHelpContents();
+    EXPECT_EQ(window.pos(), area.topLeft() + QPoint(40, 30));
 }
 
 TEST(HelpWindow, MissingHelpFileIsReportedOnThePage)
