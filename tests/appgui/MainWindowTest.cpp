@@ -222,9 +222,8 @@ TEST_F(MainWindowTest, EachModeShowsItsOwnPaneWidths)
 // the smallest size both panels are whole.
 TEST_F(MainWindowTest, LayoutFollowsTheWindowSize)
 {
-    TOptions &o = form->Options();
-    o.EntireValueWidth = 245;
-    o.FirstEntireView = false;
+    form->WindowState().Panes.EntireValueWidth = 245;
+    form->Session().Document().FirstEntireView = false;
     form->Shell().SetDbState(DbEntire);
     QTreeWidget *descr = form->DescrListView();
     const TStatusPanelsWidget *panels = form->StatusPanels();
