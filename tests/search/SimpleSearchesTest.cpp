@@ -177,7 +177,8 @@ protected:
     ScriptedStringForm stringForm;
     ScriptedSizeForm sizeForm;
     TSimpleSearches searches{
-        {options, shell, commands, boxes, runner, results, stringForm, sizeForm, [](int) {}}};
+        {options, lastSearch, shell, commands, boxes, runner, results, stringForm, sizeForm,
+         [](int) {}}};
 
     LinuxNamesSearchTest()
     {
