@@ -31,6 +31,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -41,13 +42,13 @@ constexpr int DesignValueWidth = 245;
 constexpr int DescrRowCount = 7;
 
 // Display names of the catalogue table's seven fields, in schema order.
-const char *const DescrRowNames[DescrRowCount] = {"Метка компакт-диска",
-                                                  "Полный путь",
-                                                  "Производитель",
-                                                  "Продукт",
-                                                  "Версия",
-                                                  "Размер",
-                                                  "Описание"};
+const char *const DescrRowNames[DescrRowCount] = {QT_TRANSLATE_NOOP("MainWindow", "Метка компакт-диска"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Полный путь"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Производитель"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Продукт"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Версия"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Размер"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Описание")};
 
 void SetupTreeView(QTreeView *tree, const char *name, int helpContext)
 {
@@ -153,7 +154,7 @@ void TMainForm::CreatePanes()
     descrList_->setObjectName(QStringLiteral("DescrListView"));
     SetHelpContext(descrList_, 6);
     descrList_->setColumnCount(2);
-    descrList_->setHeaderLabels({QStringLiteral("Поле"), QStringLiteral("Значение")});
+    descrList_->setHeaderLabels({QCoreApplication::translate("MainWindow", "Поле"), QCoreApplication::translate("MainWindow", "Значение")});
     descrList_->setRootIsDecorated(false);
     descrList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     descrList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -206,7 +207,7 @@ void TMainForm::CreatePanes()
 
 QString TMainForm::OpenHintText()
 {
-    return QStringLiteral("База данных открыта.\n\nЧтобы увидеть её содержимое, выберите "
+    return QCoreApplication::translate("MainWindow", "База данных открыта.\n\nЧтобы увидеть её содержимое, выберите "
                           "«Вид» → «Всё содержимое» (Ctrl+E).\nЧтобы найти в ней элементы, "
                           "выберите «Поиск» → «Глобальный поиск...» (Ctrl+F) или другой поиск.");
 }
@@ -238,7 +239,7 @@ void TMainForm::CreateStatusBar()
     SetHelpContext(progressBar_, 7);
     progressBar_->hide();
 
-    cancelButton_ = new QPushButton(QStringLiteral("Стоп"), bar);
+    cancelButton_ = new QPushButton(QCoreApplication::translate("MainWindow", "Стоп"), bar);
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
     cancelButton_->setFocusPolicy(Qt::ClickFocus); // not a tab stop
     SetHelpContext(cancelButton_, 7);
@@ -264,7 +265,7 @@ void TMainForm::FormShow()
 {
     descrList_->clear();
     for (const char *name : DescrRowNames)
-        new QTreeWidgetItem(descrList_, {QString::fromUtf8(name), QString()});
+        new QTreeWidgetItem(descrList_, {QCoreApplication::translate("MainWindow", name), QString()});
 
     // Panel 0 fits the longest hint; the window cannot get narrower than that.
     int widest = 0;
@@ -286,7 +287,7 @@ void TMainForm::FormShow()
     int nameWidth = 120;
     const QFontMetrics listFm(descrList_->font());
     for (const char *name : DescrRowNames)
-        nameWidth = std::max(nameWidth, listFm.horizontalAdvance(QString::fromUtf8(name)) + 12);
+        nameWidth = std::max(nameWidth, listFm.horizontalAdvance(QCoreApplication::translate("MainWindow", name)) + 12);
     descrList_->setColumnWidth(0, nameWidth);
 
     // Keys reach the window before its controls (Esc stops an operation).

@@ -10,6 +10,7 @@
 #include "tree/TDescriptionPane.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTreeModel.h"
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -94,19 +95,26 @@ void TDescriptionCommands::EditDescrClick()
 
     TTree &tree = d_.catalogue.Tree();
     const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
+    bool tooLong = false;
     if (v.KindChange == 1 || v.KindChange == 2) {
         for (TTreeNode *n : selected) {
             if (n->Image() < ImageFolder)
                 continue; // only folders and files change their kind
-            if (v.KindChange == 1)
+            if (v.KindChange == 1) {
                 tree.SetImage(n, ImageFile);
-            else
+            } else if (n->Image() == ImageFile && !FitsAsFolder(n)) {
+                tooLong = true; // stays a file; told below
+            } else {
                 tree.SetImage(n, n->HasChildren() && d_.items.IsExpanded(n) ? ImageFolderOpen
                                                                             : ImageFolder);
+            }
         }
         d_.document.TreeChanged = true;
         d_.commands.SetEnabled(cmd::SaveDbAction, true);
     }
+    if (tooLong)
+        d_.boxes.Show(PathTooLongText(), QCoreApplication::translate("TDescriptionCommands", "Редактирование описания"),
+                      TMsgIcon::Warning, MbOk);
     if (!v.DescrChanged) {
         if (v.KindChange && TreeViewChange)
             TreeViewChange();
@@ -162,9 +170,9 @@ void TDescriptionCommands::PasteDescrClick()
     for (QString &value : values) {
         const std::optional<QString> typed = TypedText(value);
         if (!typed) {
-            d_.boxes.Show(QStringLiteral("Описание в буфере обмена содержит символы, которые "
+            d_.boxes.Show(QCoreApplication::translate("TDescriptionCommands", "Описание в буфере обмена содержит символы, которые "
                                          "нельзя сохранить в базе данных.\rВставка отменена."),
-                          QStringLiteral("Вставка описания"), TMsgIcon::Warning, MbOk);
+                          QCoreApplication::translate("TDescriptionCommands", "Вставка описания"), TMsgIcon::Warning, MbOk);
             return;
         }
         value = *typed;
@@ -174,11 +182,10 @@ void TDescriptionCommands::PasteDescrClick()
         if (n == tree.Root())
             continue;
         const int64_t size = n->Description() ? n->Description()->Size : 0;
-        TItemDescription d =
-            TItemDescription::Make(values[0], values[1], values[2], size, values[3]);
-        // Four empty texts on an item without a size leave no description.
-        tree.SetDescription(n, d.IsBlank() ? nullptr
-                                           : std::make_unique<TItemDescription>(std::move(d)));
+        // Every item gets the pasted texts, four empty ones too: an item
+        // without a description gets one of size 0.
+        tree.SetDescription(n, std::make_unique<TItemDescription>(TItemDescription::Make(
+                                   values[0], values[1], values[2], size, values[3])));
     }
     Changed();
 }

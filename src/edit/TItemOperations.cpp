@@ -17,16 +17,16 @@
 #include "tree/TTreeModel.h"
 
 #include <unordered_set>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kNameCheckCaption = QStringLiteral("Проверка имени элемента");
-// The table cuts a longer path when the catalogue is saved: the item would
-// come back under another name, or merged with another item.
-const QString kPathTooLong =
-    QStringLiteral("Путь элемента внутри диска в каталоге не может быть длиннее 255 символов.");
+QString kNameCheckCaption()
+{
+    return QCoreApplication::translate("TItemOperations", "Проверка имени элемента");
+}
 
 bool Contains(const TTreeNode *ancestor, const TTreeNode *node)
 {
@@ -87,10 +87,11 @@ void TItemOperations::AddSubitemClick()
     const bool isRoot = node == tree.Root();
     const bool hadChildren = node->HasChildren();
     const QString name = MakeUniqueChildName(
+        // The names are stored in the catalogue: the same in every language.
         isRoot ? QStringLiteral("Новый") : QStringLiteral("Новый подэлемент"), tree, node);
     const qsizetype above = ItemPath(node).size();
     if (!isRoot && (above > 0 ? above + 1 : 0) + name.size() > kPathCapacity) {
-        WarnPathTooLong(QStringLiteral("Добавление подэлемента"));
+        WarnPathTooLong(QCoreApplication::translate("TItemOperations", "Добавление подэлемента"));
         return;
     }
     tree.AddChild(node, name, isRoot ? ImageDisc : ImageFile);
@@ -125,22 +126,22 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
     if (newText == oldText)
         return oldText;
     auto refuse = [this](const char *text) {
-        d_.boxes.Show(QString::fromUtf8(text), kNameCheckCaption, TMsgIcon::Warning, MbOk);
+        d_.boxes.Show(QCoreApplication::translate("TItemOperations", text), kNameCheckCaption(), TMsgIcon::Warning, MbOk);
     };
     const std::optional<QString> typed = TypedText(newText);
     if (!typed) {
-        refuse("Новое имя элемента содержит символы, которые нельзя сохранить в базе "
-               "данных.\rПереименование отменено.");
+        refuse(QT_TRANSLATE_NOOP("TItemOperations", "Новое имя элемента содержит символы, которые нельзя сохранить в базе "
+               "данных.\rПереименование отменено."));
         return oldText;
     }
     QString name = *typed;
     switch (CheckItemName(name)) {
     case TNameCheck::Invalid:
-        refuse("Новое имя элемента имеет недопустимое значение.\rПереименование отменено.");
+        refuse(QT_TRANSLATE_NOOP("TItemOperations", "Новое имя элемента имеет недопустимое значение.\rПереименование отменено."));
         return oldText;
     case TNameCheck::BadCharacters:
-        refuse("Новое имя элемента содержит недопустимые символы (\\, / или управляющие "
-               "символы).\rПереименование отменено.");
+        refuse(QT_TRANSLATE_NOOP("TItemOperations", "Новое имя элемента содержит недопустимые символы (\\, / или управляющие "
+               "символы).\rПереименование отменено."));
         return oldText;
     case TNameCheck::Ok:
         break;
@@ -151,7 +152,7 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
     if (name == oldText)
         return oldText;
     if (!SubtreePathsFit(node, parent, name)) {
-        WarnPathTooLong(kNameCheckCaption);
+        WarnPathTooLong(kNameCheckCaption());
         return oldText;
     }
     editedLabel_ = JoinPath(FullItemPath(parent), name);
@@ -165,7 +166,7 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
 
 void TItemOperations::WarnPathTooLong(const QString &caption)
 {
-    d_.boxes.Show(kPathTooLong, caption, TMsgIcon::Warning, MbOk);
+    d_.boxes.Show(PathTooLongText(), caption, TMsgIcon::Warning, MbOk);
 }
 
 void TItemOperations::GiveShortcutsBack()
@@ -200,9 +201,9 @@ void TItemOperations::MessageHook()
     case EditFromResults: {
         d_.catalogue.EditState = EditNone;
         if (d_.options.ConfirmEdit && d_.document.FirstEntireView &&
-            d_.boxes.Show(QStringLiteral("Вы действительно хотите перейти в режим "
+            d_.boxes.Show(QCoreApplication::translate("TItemOperations", "Вы действительно хотите перейти в режим "
                                          "редактирования?"),
-                          QStringLiteral("Редактирование описания"), TMsgIcon::Question,
+                          QCoreApplication::translate("TItemOperations", "Редактирование описания"), TMsgIcon::Question,
                           MbYesNo) == TMsgAnswer::No)
             break;
         if (EntireViewClick)
@@ -281,7 +282,7 @@ void TItemOperations::MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target
     // table's Label field as a renamed disc's is.
     const QString name = target->Parent() ? dragged->Text() : dragged->Text().left(kLabelCapacity);
     if (!SubtreePathsFit(dragged, target, name)) {
-        WarnPathTooLong(QStringLiteral("Перемещение элемента"));
+        WarnPathTooLong(QCoreApplication::translate("TItemOperations", "Перемещение элемента"));
         return;
     }
     const bool hadChildren = target->HasChildren();
@@ -305,8 +306,8 @@ void TItemOperations::FolderFileClick()
         return;
     TTreeNode *node = selected.front();
     // A folder's stored path ends in "\\": it must still fit the Path field.
-    if (node->Image() == ImageFile && ItemPath(node).size() + 1 > kPathCapacity) {
-        WarnPathTooLong(QStringLiteral("Преобразовать папку/файл"));
+    if (node->Image() == ImageFile && !FitsAsFolder(node)) {
+        WarnPathTooLong(QCoreApplication::translate("TItemOperations", "Преобразовать папку/файл"));
         return;
     }
     MarkChanged();
@@ -334,10 +335,10 @@ void TItemOperations::DeleteItemClick()
     }
     if (d_.options.ConfirmDelete) {
         const QString what = selected.size() == 1
-                                 ? QStringLiteral("элемент \"%1\"").arg(selected.front()->Text())
-                                 : QStringLiteral("выбранные элементы");
-        if (d_.boxes.Show(QStringLiteral("Вы действительно хотите удалить %1?").arg(what),
-                          QStringLiteral("Удаление элемента"), TMsgIcon::Question,
+                                 ? QCoreApplication::translate("TItemOperations", "элемент \"%1\"").arg(selected.front()->Text())
+                                 : QCoreApplication::translate("TItemOperations", "выбранные элементы");
+        if (d_.boxes.Show(QCoreApplication::translate("TItemOperations", "Вы действительно хотите удалить %1?").arg(what),
+                          QCoreApplication::translate("TItemOperations", "Удаление элемента"), TMsgIcon::Question,
                           MbYesNo) != TMsgAnswer::Yes)
             return;
     }
@@ -384,11 +385,11 @@ void TItemOperations::DeleteSubitemsClick()
         return;
     if (d_.options.ConfirmDelete) {
         const QString what = d_.model.SelectedNodes().size() == 1
-                                 ? QStringLiteral("элемента \"%1\"").arg(top.front()->Text())
-                                 : QStringLiteral("выбранных элементов");
+                                 ? QCoreApplication::translate("TItemOperations", "элемента \"%1\"").arg(top.front()->Text())
+                                 : QCoreApplication::translate("TItemOperations", "выбранных элементов");
         if (d_.boxes.Show(
-                QStringLiteral("Вы действительно хотите удалить все подэлементы %1?").arg(what),
-                QStringLiteral("Удаление подэлементов"), TMsgIcon::Question,
+                QCoreApplication::translate("TItemOperations", "Вы действительно хотите удалить все подэлементы %1?").arg(what),
+                QCoreApplication::translate("TItemOperations", "Удаление подэлементов"), TMsgIcon::Question,
                 MbYesNo) == TMsgAnswer::No)
             return;
     }

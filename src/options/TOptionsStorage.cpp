@@ -9,6 +9,7 @@
 #include "platform/IniFile.h"
 #include "platform/Registry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,10 +21,13 @@ namespace qbx {
 namespace {
 
 // Told at start about a place of the options that exists but cannot be read.
-const QString kUnreadableStore =
-    QStringLiteral("\rФайл параметров программы не удаётся прочитать: нет доступа, или это не "
-                   "файл параметров.\r\n\nПрограмма работает с параметрами по умолчанию и не "
-                   "изменит этот файл при выходе.");
+QString kUnreadableStore()
+{
+    return QCoreApplication::translate(
+        "TOptions", "\rФайл параметров программы не удаётся прочитать: нет доступа, или это не "
+                    "файл параметров.\r\n\nПрограмма работает с параметрами по умолчанию и не "
+                    "изменит этот файл при выходе.");
+}
 
 // Sub-keys of the registry key and sections of the INI file.
 const QString kFolders = QStringLiteral("Folders");
@@ -109,7 +113,7 @@ bool TOptionsStorage::LoadFromRegistry()
     Registry reg(HKEY_CURRENT_USER);
     if (!reg.OpenKey(RegistryKey, false)) {
         if (Registry::StoreUnreadable(HKEY_CURRENT_USER))
-            LoadWarning = Registry::StoreFileName(HKEY_CURRENT_USER) + kUnreadableStore;
+            LoadWarning = Registry::StoreFileName(HKEY_CURRENT_USER) + kUnreadableStore();
         return false;
     }
     // Every value starts from its default, so a missing sub-key or a value
@@ -150,7 +154,7 @@ bool TOptionsStorage::LoadFromIni()
         return false;
     const IniFile ini(environment_.IniFileName);
     if (ini.Unreadable()) {
-        LoadWarning = environment_.IniFileName + kUnreadableStore;
+        LoadWarning = environment_.IniFileName + kUnreadableStore();
         return false;
     }
     options_.DbFolder =

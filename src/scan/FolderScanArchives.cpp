@@ -4,6 +4,7 @@
 #include "scan/FolderScan.h"
 #include "scan/ScanNames.h"
 
+#include "platform/TextRules.h"
 #include "session/ConflictAnswers.h"
 
 namespace qbx {
@@ -30,7 +31,10 @@ bool TFolderScan::ScanArchive(TTreeNode *node, bool created, const std::string &
     case TArchiveStatus::Listed:
         break;
     }
-    skipped_.AddArchiveNames(shown, listing.SkippedNames);
+    // The first members left out by their paths, the rest by their number.
+    for (const QString &member : listing.SkippedPaths)
+        skipped_.Add(shown + u'/' + text::Visible(member));
+    skipped_.AddArchiveNames(shown, listing.SkippedNames - qint64(listing.SkippedPaths.size()));
     if (listing.Members.empty())
         return true;
 

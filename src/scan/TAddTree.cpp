@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCoreApplication>
 
 namespace qbx {
 namespace {
@@ -37,7 +38,7 @@ private:
 
 QString NoAccessText(const QString &folder)
 {
-    return folder + QStringLiteral("\rНет доступа к указанному ресурсу.");
+    return folder + QCoreApplication::translate("TAddTree", "\rНет доступа к указанному ресурсу.");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "scan/TScanSettings.h"
 #include "scan/TSkipReport.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -71,7 +72,10 @@ public:
     // The entries the last scan left out.
     const TSkipReport &Skipped() const { return skipped_; }
 
-    static QString Title() { return QStringLiteral("Добавление дерева файлов"); }
+    static QString Title()
+    {
+        return QCoreApplication::translate("TAddTree", "Добавление дерева файлов");
+    }
     // The name of a drive root whose volume has no label.
     static QString UnnamedLabel() { return QStringLiteral("Безымянный"); }
 

@@ -5,6 +5,8 @@
 #include "session/MessageBoxes.h"
 #include "tree/LastSearch.h"
 
+#include <QCoreApplication>
+
 namespace qbx {
 
 void TComplexSearch::ComplexSearchClick()
@@ -26,11 +28,11 @@ void TComplexSearch::ComplexSearchClick()
             return;
         }
         if (!c_.options.ConfirmResearch) {
-            c_.boxes.Show(QStringLiteral("В базе данных не описан искомый продукт."), Title,
+            c_.boxes.Show(QCoreApplication::translate("TComplexSearch", "В базе данных не описан искомый продукт."), Title,
                           TMsgIcon::Warning, MbOk);
             return;
         }
-        if (c_.boxes.Show(QStringLiteral("В базе данных не описан искомый продукт.\r"
+        if (c_.boxes.Show(QCoreApplication::translate("TComplexSearch", "В базе данных не описан искомый продукт.\r"
                                          "Искать другой продукт?"),
                           Title, TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
             return;

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -41,7 +42,7 @@ public:
 
     void ComplexSearchClick();
 
-    static inline const QString Title = QStringLiteral("Поиск в базе данных");
+    static inline const QString Title = QCoreApplication::translate("TComplexSearch", "Поиск в базе данных");
 
 private:
     TComplexSearchContext c_;

@@ -17,6 +17,7 @@
 #include "tree/TTreeModel.h"
 
 #include <QFile>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -53,12 +54,12 @@ bool TSearchResults::Confirmed(int found, bool newSearch)
     };
     QString question;
     if (found > 100 && wanted(c_.options.Confirm100)) {
-        question = QStringLiteral("В результате поиска было выбрано более 100 записей базы "
+        question = QCoreApplication::translate("TSearchResults", "В результате поиска было выбрано более 100 записей базы "
                                   "данных.\rВы действительно хотите увидеть эти результаты?");
     } else if (wanted(c_.options.ConfirmHalf)) {
         const qint64 count = CatalogueRecordCount();
         if (count >= 1 && found > count * 0.5)
-            question = QStringLiteral("В результате поиска было выбрано более половины записей "
+            question = QCoreApplication::translate("TSearchResults", "В результате поиска было выбрано более половины записей "
                                       "всей базы данных.\rВы действительно хотите увидеть эти "
                                       "результаты?");
     }
@@ -70,7 +71,7 @@ bool TSearchResults::Confirmed(int found, bool newSearch)
 
 bool TSearchResults::OpenResults(bool newSearch)
 {
-    c_.view.SetStatusPanelText(QStringLiteral("Подготовка к открытию результатов поиска"));
+    c_.view.SetStatusPanelText(QCoreApplication::translate("TSearchResults", "Подготовка к открытию результатов поиска"));
     c_.events.ProcessEvents();
 
     engine::Query &query = c_.runner.Query();
@@ -96,8 +97,8 @@ void TSearchResults::BuildTree(int found)
 {
     TTree &tree = c_.searchModel.Tree();
     const int presentation = std::max(CurrentPresentation(c_.commands), 0);
-    c_.shell.State().FoundText = QStringLiteral("Найдено записей: %1").arg(found);
-    c_.operation.StartOperation(QStringLiteral("Открытие результатов поиска"), found);
+    c_.shell.State().FoundText = QCoreApplication::translate("TSearchResults", "Найдено записей: %1").arg(found);
+    c_.operation.StartOperation(QCoreApplication::translate("TSearchResults", "Открытие результатов поиска"), found);
 
     // One reset of the view for the whole build; each sibling list is put
     // in order once, when it is next looked at.
@@ -126,9 +127,9 @@ void TSearchResults::FoundViewSetClick(cmd::Id sender, bool alreadyChecked)
     if (!c_.commands.Enabled(cmd::FoundViewAction))
         return;
     if (c_.options.ConfirmReview &&
-        c_.boxes.Show(QStringLiteral("Изменить представление текущих результатов поиска\r(это "
+        c_.boxes.Show(QCoreApplication::translate("TSearchResults", "Изменить представление текущих результатов поиска\r(это "
                                      "требует повторного обращения к базе данных)?"),
-                      QStringLiteral("Изменение представления результатов поиска"),
+                      QCoreApplication::translate("TSearchResults", "Изменение представления результатов поиска"),
                       TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
         return;
     RerunSearch();

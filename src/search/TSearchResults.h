@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -60,7 +61,7 @@ public:
     // whether the sender was checked before it was chosen.
     void FoundViewSetClick(cmd::Id sender, bool alreadyChecked);
 
-    static inline const QString QuestionTitle = QStringLiteral("Поиск в базе данных");
+    static inline const QString QuestionTitle = QCoreApplication::translate("TSearchResults", "Поиск в базе данных");
 
 private:
     bool Confirmed(int found, bool newSearch);

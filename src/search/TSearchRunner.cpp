@@ -7,6 +7,7 @@
 #include "options/TEnvironment.h"
 #include "platform/Codec.h"
 #include "search/SearchConditions.h"
+#include "search/SqlErrorText.h"
 #include "session/CommandState.h"
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
@@ -18,13 +19,16 @@
 
 #include <new>
 #include <optional>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kFailed =
-    QStringLiteral("В процессе выполнения запроса к базе данных возникла ошибка.");
+QString kFailed()
+{
+    return QCoreApplication::translate("TSearchRunner", "В процессе выполнения запроса к базе данных возникла ошибка.");
+}
 
 // The characters of a text that the catalogue's code page cannot hold, each
 // once, in the order they occur.
@@ -99,7 +103,7 @@ void TSearchRunner::RunSearchQuery(const QString &condition, const QString &tabl
     if (!statement) {
         // A search for a character the catalogue cannot hold would quietly
         // find nothing (or the wrong rows, had it become "?").
-        c_.boxes.Show(QStringLiteral("Текст поиска содержит символы, которых не может быть в базе "
+        c_.boxes.Show(QCoreApplication::translate("TSearchRunner", "Текст поиска содержит символы, которых не может быть в базе "
                                      "данных: %1\r\n\nИзмените текст поиска.")
                           .arg(Unencodable(condition)),
                       Title, TMsgIcon::Warning, MbOk);
@@ -108,18 +112,19 @@ void TSearchRunner::RunSearchQuery(const QString &condition, const QString &tabl
             c_.query.Open(*statement);
         } catch (const std::bad_alloc &) {
             c_.query.Close();
-            Report(kFailed + QStringLiteral("\r\n\nНедостаточно памяти."));
+            Report(kFailed() + QCoreApplication::translate("TSearchRunner", "\r\n\nНедостаточно памяти."));
         } catch (const engine::Error &e) {
             c_.query.Close();
-            // A file problem in words; a statement's own error as the engine
-            // words it.
-            const QString message =
-                e.code() == engine::ErrSqlSyntax ? SearchErrorText(e.what()) : EngineErrorText(e);
-            Report(message.isEmpty() ? kFailed : kFailed + QStringLiteral("\r\n\n") + message);
-        } catch (const std::exception &e) {
+            // A file problem in words; a statement's own error in words too.
+            QString message = EngineErrorText(e);
+            if (e.code() == engine::ErrSqlSyntax) {
+                message = SqlProblem(SearchErrorText(e.what())).text + u'.';
+                message[0] = message[0].toUpper();
+            }
+            Report(kFailed() + QStringLiteral("\r\n\n") + message);
+        } catch (const std::exception &) {
             c_.query.Close();
-            const QString message = SearchErrorText(e.what());
-            Report(message.isEmpty() ? kFailed : kFailed + QStringLiteral("\r\n\n") + message);
+            Report(kFailed());
         }
     }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -55,7 +56,7 @@ public:
 
     engine::Query &Query() { return c_.query; }
 
-    static inline const QString Title = QStringLiteral("Поиск в базе данных");
+    static inline const QString Title = QCoreApplication::translate("TSearchRunner", "Поиск в базе данных");
 
 private:
     void ChoosePrivateDirectory(const QString &table);

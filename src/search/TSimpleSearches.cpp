@@ -13,38 +13,52 @@
 #include "tree/LastSearch.h"
 
 #include <array>
+#include "platform/Translations.h"
+
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
+std::array<TFieldSearch, 7> BuildFieldSearches()
+{
+    return {{
+        {0, QStringLiteral("Label"), kLabelCapacity, QCoreApplication::translate("TSimpleSearches", "метку компакт-диска:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан компакт-диск с меткой \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать другой компакт-диск?")},
+        {1, QStringLiteral("Path"), kPathCapacity, QCoreApplication::translate("TSimpleSearches", "полный путь к продукту:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт с полным путём \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать по другому полному пути?")},
+        {7, QStringLiteral("Path"), kPathCapacity - 2, QCoreApplication::translate("TSimpleSearches", "расширение файла продукта:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан файл продукта с расширением \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать по другому расширению?")},
+        {2, QStringLiteral("Producer"), kProducerCapacity,
+         QCoreApplication::translate("TSimpleSearches", "наименование производителя:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт, произведённый \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать по другому производителю?")},
+        {3, QStringLiteral("Product"), kProductCapacity, QCoreApplication::translate("TSimpleSearches", "название продукта:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт под названием \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать другой продукт?")},
+        {4, QStringLiteral("Version"), kVersionCapacity, QCoreApplication::translate("TSimpleSearches", "версию продукта:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт версии \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать по другой версии?")},
+        {6, QStringLiteral("Description"), kDescriptionCapacity,
+         QCoreApplication::translate("TSimpleSearches", "описание продукта:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных нет продукта, описанного как \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать по другому описанию?")},
+    }};
+}
+
+// Built again when the language changes, in place.
 const std::array<TFieldSearch, 7> &FieldSearches()
 {
-    static const std::array<TFieldSearch, 7> searches{{
-        {0, QStringLiteral("Label"), kLabelCapacity, QStringLiteral("метку компакт-диска:"),
-         QStringLiteral("В базе данных не описан компакт-диск с меткой \"%1\"."),
-         QStringLiteral("\rИскать другой компакт-диск?")},
-        {1, QStringLiteral("Path"), kPathCapacity, QStringLiteral("полный путь к продукту:"),
-         QStringLiteral("В базе данных не описан продукт с полным путём \"%1\"."),
-         QStringLiteral("\rИскать по другому полному пути?")},
-        {7, QStringLiteral("Path"), kPathCapacity - 2, QStringLiteral("расширение файла продукта:"),
-         QStringLiteral("В базе данных не описан файл продукта с расширением \"%1\"."),
-         QStringLiteral("\rИскать по другому расширению?")},
-        {2, QStringLiteral("Producer"), kProducerCapacity,
-         QStringLiteral("наименование производителя:"),
-         QStringLiteral("В базе данных не описан продукт, произведённый \"%1\"."),
-         QStringLiteral("\rИскать по другому производителю?")},
-        {3, QStringLiteral("Product"), kProductCapacity, QStringLiteral("название продукта:"),
-         QStringLiteral("В базе данных не описан продукт под названием \"%1\"."),
-         QStringLiteral("\rИскать другой продукт?")},
-        {4, QStringLiteral("Version"), kVersionCapacity, QStringLiteral("версию продукта:"),
-         QStringLiteral("В базе данных не описан продукт версии \"%1\"."),
-         QStringLiteral("\rИскать по другой версии?")},
-        {6, QStringLiteral("Description"), kDescriptionCapacity,
-         QStringLiteral("описание продукта:"),
-         QStringLiteral("В базе данных нет продукта, описанного как \"%1\"."),
-         QStringLiteral("\rИскать по другому описанию?")},
-    }};
+    static std::array<TFieldSearch, 7> searches = BuildFieldSearches();
+    static int builtFor = LanguageGeneration();
+    if (builtFor != LanguageGeneration()) {
+        searches = BuildFieldSearches();
+        builtFor = LanguageGeneration();
+    }
     return searches;
 }
 
@@ -124,7 +138,7 @@ void TSimpleSearches::Show(int view)
 void TSimpleSearches::GlobalSearchClick()
 {
     Begin(cmd::GlobalSearchAction);
-    const TStringSearchSetup setup{10, QStringLiteral("Введите строку для поиска:"), kPathCapacity};
+    const TStringSearchSetup setup{10, QCoreApplication::translate("TSimpleSearches", "Введите строку для поиска:"), kPathCapacity};
     TStringSearchAnswer answer;
     for (;;) {
         if (!c_.stringForm.Run(setup, GlobalSearchText, CurrentPresentation(c_.commands),
@@ -149,9 +163,9 @@ void TSimpleSearches::GlobalSearchClick()
             c_.lastSearch.ResultName = MakeFileName(GlobalSearchText);
             break;
         }
-        if (!AgainAfterNotFound(Format(QStringLiteral("В базе данных не содержится строка \"%1\"."),
+        if (!AgainAfterNotFound(Format(QCoreApplication::translate("TSimpleSearches", "В базе данных не содержится строка \"%1\"."),
                                        GlobalSearchText),
-                                QStringLiteral("\rИскать другую строку?")))
+                                QCoreApplication::translate("TSimpleSearches", "\rИскать другую строку?")))
             return;
     }
     Show(answer.kinds.view);
@@ -163,7 +177,7 @@ void TSimpleSearches::FieldSearchClick(int tag)
     if (!field)
         return;
     Begin(FieldCommand(tag));
-    const TStringSearchSetup setup{11, QStringLiteral("Введите ") + field->prompt,
+    const TStringSearchSetup setup{11, QCoreApplication::translate("TSimpleSearches", "Введите ") + field->prompt,
                                    field->maxLength};
     QString &remembered = FieldSearchText[size_t(tag)];
     TStringSearchAnswer answer;
@@ -211,14 +225,14 @@ void TSimpleSearches::SizeSearchClick()
             break;
         }
         const QString message =
-            range ? QStringLiteral("В базе данных не описан продукт размером от %1 до %2 %3.")
+            range ? QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт размером от %1 до %2 %3.")
                         .arg(answer.from)
                         .arg(answer.to)
                         .arg(answer.unitText)
-                  : QStringLiteral("В базе данных не описан продукт размером %1 %2.")
+                  : QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт размером %1 %2.")
                         .arg(answer.from)
                         .arg(answer.unitText);
-        if (!AgainAfterNotFound(message, QStringLiteral("\rИскать продукт другого размера?")))
+        if (!AgainAfterNotFound(message, QCoreApplication::translate("TSimpleSearches", "\rИскать продукт другого размера?")))
             return;
     }
     Show(answer.kinds.view);

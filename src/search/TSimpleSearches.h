@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -57,7 +58,7 @@ public:
     void FieldSearchClick(int tag);
     void SizeSearchClick();
 
-    static inline const QString Title = QStringLiteral("Поиск в базе данных");
+    static inline const QString Title = QCoreApplication::translate("TSimpleSearches", "Поиск в базе данных");
 
     // The last text of the global search and of each one-field search
     // (indexed by the search command's tag), offered again by its dialog.

@@ -2,13 +2,13 @@
 
 #include "options/TOptions.h"
 #include "session/MessageBoxes.h"
+#include <QCoreApplication>
 
 namespace qbx {
 
 QString InterruptQuestionText()
 {
-    return QStringLiteral(
-        "Принудительное завершение действия может привести к потере данных.\rВы уверены?");
+    return QCoreApplication::translate("LongOperation", "Принудительное завершение действия может привести к потере данных.\rВы уверены?");
 }
 
 TLongOperation::TLongOperation(const TOptions &options, IOperationView &view, IMessageBoxes &boxes)

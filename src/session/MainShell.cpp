@@ -12,6 +12,9 @@
 #include "session/OpenCatalogue.h"
 
 #include <QDir>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 namespace qbx {
 
@@ -91,7 +94,7 @@ void TMainShell::SetDbState(TDbState state)
         break;
     case DbFound:
         activeTree_ = TTreeKind::Search;
-        caption = catalogue_.DbName() + QStringLiteral(" (выборка) - ") + state_.AppCaption();
+        caption = catalogue_.DbName() + QCoreApplication::translate("MainShell", " (выборка) - ") + state_.AppCaption();
         break;
     }
     view_.SetWindowCaption(caption);
@@ -233,7 +236,7 @@ TCloseAnswer TMainShell::FormClose()
         return TCloseAnswer::AfterOperation;
     }
 
-    if (!SettleUnsavedChanges(QStringLiteral("Выход из программы"),
+    if (!SettleUnsavedChanges(QCoreApplication::translate("MainShell", "Выход из программы"),
                               view_.MainTreeHasMoreThanRoot()))
         return TCloseAnswer::Stay;
 
@@ -250,7 +253,7 @@ bool TMainShell::SettleUnsavedChanges(const QString &caption, bool hasItems)
     if (!options_.ConfirmUnsaved.isEmpty()) {
         answer = options_.ConfirmUnsaved == QStringLiteral("0") ? TMsgAnswer::No : TMsgAnswer::Yes;
     } else {
-        answer = boxes_.Show(QStringLiteral("База данных %1 была изменена.\rСохранить изменения?")
+        answer = boxes_.Show(QCoreApplication::translate("MainShell", "База данных %1 была изменена.\rСохранить изменения?")
                                  .arg(catalogue_.DbName()),
                              caption, TMsgIcon::Question, MbYesNoCancel);
     }

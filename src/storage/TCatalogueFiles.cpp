@@ -21,18 +21,32 @@
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <QCoreApplication>
 
 namespace qbx {
 namespace {
 
-const QString kCheckTitle = QStringLiteral("Проверка формата базы данных");
-const QString kOpenTitle = QStringLiteral("Открытие базы данных");
-const QString kOpenFilter =
-    QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Файлы сложных запросов (*.cdq)|*.cdq|"
+QString kCheckTitle()
+{
+    return QCoreApplication::translate("TCatalogueFiles", "Проверка формата базы данных");
+}
+QString kOpenTitle()
+{
+    return QCoreApplication::translate("TCatalogueFiles", "Открытие базы данных");
+}
+QString kOpenFilter()
+{
+    return QCoreApplication::translate("TCatalogueFiles", "Базы данных по компакт-дискам (*.db)|*.db|Файлы сложных запросов (*.cdq)|*.cdq|"
                    "Все файлы (*.*)|*.*");
-const QString kAddTitle = QStringLiteral("Добавление базы данных");
-const QString kAddFilter =
-    QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+}
+QString kAddTitle()
+{
+    return QCoreApplication::translate("TCatalogueFiles", "Добавление базы данных");
+}
+QString kAddFilter()
+{
+    return QCoreApplication::translate("TCatalogueFiles", "Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+}
 
 // One spelling per file, so that a save to the same file under another
 // spelling ("./a.db", a link) is still known as that file.
@@ -72,10 +86,16 @@ bool TCatalogueFiles::ChangedOnDisk(const QString &fileName) const
     return now.exists && now != stamp_;
 }
 
+bool TCatalogueFiles::CurrentOnDisk(const QString &fileName) const
+{
+    return !stampKey_.isEmpty() && FileKey(fileName) == stampKey_ &&
+           FileStampOf(stampKey_) == stamp_;
+}
+
 TCatalogueFiles::TCatalogueFiles(TCatalogueContext context) : c_(std::move(context))
 {
-    openDialog_.Title = kOpenTitle;
-    openDialog_.Filter = kOpenFilter;
+    openDialog_.Title = kOpenTitle();
+    openDialog_.Filter = kOpenFilter();
 }
 
 bool TCatalogueFiles::IsQueryFile(const QString &fileName) const
@@ -86,9 +106,9 @@ bool TCatalogueFiles::IsQueryFile(const QString &fileName) const
 void TCatalogueFiles::WarnBadFormat(const QString &fileName)
 {
     c_.boxes.Show(fileName +
-                      QStringLiteral("\rФайл базы данных недоступен или имеет неверный формат."
+                      QCoreApplication::translate("TCatalogueFiles", "\rФайл базы данных недоступен или имеет неверный формат."
                                      "\r\n\nПроверьте его содержимое."),
-                  kCheckTitle, TMsgIcon::Warning, MbOk);
+                  kCheckTitle(), TMsgIcon::Warning, MbOk);
 }
 
 void TCatalogueFiles::CreateDbClick()
@@ -176,12 +196,11 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
     if (c_.options.ConfirmRecode.isEmpty()) {
         recode =
             c_.boxes.Show(
-                fileName + QStringLiteral(
-                               "\rФайл базы данных был сохранён с использованием неверного "
+                fileName + QCoreApplication::translate("TCatalogueFiles", "\rФайл базы данных был сохранён с использованием неверного "
                                "языкового драйвера, вследствие чего возможен некорректный поиск "
                                "русских букв.\r\n\nВы хотите открыть его в режиме редактирования "
                                "для сохранения с использованием правильного языкового драйвера?"),
-                kCheckTitle, TMsgIcon::Warning, MbYesNo) == TMsgAnswer::Yes;
+                kCheckTitle(), TMsgIcon::Warning, MbYesNo) == TMsgAnswer::Yes;
     } else {
         recode = c_.options.ConfirmRecode != QLatin1String("0");
     }
@@ -197,14 +216,14 @@ void TCatalogueFiles::AddDbClick()
     const QString previous = tableName_;
     TOpenDialogState state = openDialog_;
     state.FileName = tableName_;
-    state.Filter = kAddFilter;
-    state.Title = kAddTitle;
+    state.Filter = kAddFilter();
+    state.Title = kAddTitle();
     const QString chosen = c_.dialogs.GetOpenFileName(state);
     if (!chosen.isEmpty()) {
         tableName_ = chosen;
         if (CheckTableFormat(tableName_, c_.status) != TfNotCatalogue) {
             // An incomplete merge leaves the open file's own records whole.
-            ReadTable(kAddTitle);
+            ReadTable(kAddTitle());
             document_.TreeChanged = true;
             c_.commands.SetEnabled(cmd::SaveDbAction, true);
             if (c_.catalogue.Tree().Root()->HasChildren() && c_.expandRoot)
@@ -225,7 +244,7 @@ void TCatalogueFiles::LoadTable(const QString &title)
 bool TCatalogueFiles::ReadTable(const QString &title)
 {
     c_.shell.FreezeCommands();
-    c_.status.SetStatusText(QStringLiteral("Подготовка к открытию базы данных"));
+    c_.status.SetStatusText(QCoreApplication::translate("TCatalogueFiles", "Подготовка к открытию базы данных"));
     c_.status.ProcessPendingEvents();
 
     TTree &tree = c_.catalogue.Tree();
@@ -253,7 +272,7 @@ bool TCatalogueFiles::ReadTable(const QString &title)
         complete = ReadCatalogueTable(
             tableName_, c_.catalogue,
             [&](uint32_t count) {
-                c_.shell.State().TotalText = QStringLiteral("Всего записей: ") + QString::number(count);
+                c_.shell.State().TotalText = QCoreApplication::translate("TCatalogueFiles", "Всего записей: ") + QString::number(count);
                 c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
             },
             [&] {
@@ -274,17 +293,17 @@ bool TCatalogueFiles::ReadTable(const QString &title)
     bulk.End();
     c_.shell.RestoreCommands();
     if (!failure.isNull())
-        c_.boxes.Show(tableName_ + QStringLiteral("\rОшибка чтения базы данных.\r\n\n") + failure,
+        c_.boxes.Show(tableName_ + QCoreApplication::translate("TCatalogueFiles", "\rОшибка чтения базы данных.\r\n\n") + failure,
                       title, TMsgIcon::Error, MbOk);
     return complete;
 }
 
 void TCatalogueFiles::CloseDbClick()
 {
-    if (!c_.shell.SettleUnsavedChanges(QStringLiteral("Закрытие базы данных"),
+    if (!c_.shell.SettleUnsavedChanges(QCoreApplication::translate("TCatalogueFiles", "Закрытие базы данных"),
                                        c_.catalogue.Tree().Root()->HasChildren()))
         return;
-    c_.status.SetStatusText(QStringLiteral("Закрытие базы данных"));
+    c_.status.SetStatusText(QCoreApplication::translate("TCatalogueFiles", "Закрытие базы данных"));
     c_.status.ProcessPendingEvents();
     c_.catalogue.Tree().ResetTree();
     c_.searchTree.ResetTree();

@@ -74,6 +74,9 @@ public:
     // True when fileName is the remembered file and it still exists but is
     // no longer as it was remembered.
     bool ChangedOnDisk(const QString &fileName) const;
+    // True when fileName is the remembered file and it is as remembered: a
+    // write of this program into it is then remembered in its turn.
+    bool CurrentOnDisk(const QString &fileName) const;
 
     // The open catalogue: its file, name and flags.
     TCatalogueDocument &Document() { return document_; }

@@ -16,16 +16,28 @@
 #include "tree/TTree.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kSaveTitle = QStringLiteral("Сохранение базы данных");
-const QString kResultsTitle = QStringLiteral("Сохранение результатов поиска");
-const QString kSaveIntoTitle = QStringLiteral("Сохранение добавлением в базу данных");
-const QString kSaveIntoFilter =
-    QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+QString kSaveTitle()
+{
+    return QCoreApplication::translate("TCatalogueSaving", "Сохранение базы данных");
+}
+QString kResultsTitle()
+{
+    return QCoreApplication::translate("TCatalogueSaving", "Сохранение результатов поиска");
+}
+QString kSaveIntoTitle()
+{
+    return QCoreApplication::translate("TCatalogueSaving", "Сохранение добавлением в базу данных");
+}
+QString kSaveIntoFilter()
+{
+    return QCoreApplication::translate("TCatalogueSaving", "Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+}
 constexpr int kTextFilter = 2;
 
 QString ExtensionOf(int filterIndex)
@@ -57,10 +69,10 @@ bool TCatalogueSaving::SaveDbClick()
         c_.shell.hooks.EndLabelEdit();
     if (c_.files.Document().DbIsNew)
         return SaveDbAsClick(true);
-    dialog_.Title = kSaveTitle;
+    dialog_.Title = kSaveTitle();
     if (c_.files.Document().DbReadOnly) {
         Warn(c_.files.TableName() +
-                 QStringLiteral("\rЭтот файл базы данных существует и доступен только для "
+                 QCoreApplication::translate("TCatalogueSaving", "\rЭтот файл базы данных существует и доступен только для "
                                 "чтения.\r\n\nУкажите другое имя файла."),
              dialog_.Title);
         return false;
@@ -102,10 +114,10 @@ bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
     if (resultMode) {
         state.FileName =
             table.left(table.size() - 3) + QLatin1Char(' ') + c_.lastSearch.ResultName + extension;
-        state.Title = kResultsTitle;
+        state.Title = kResultsTitle();
     } else {
         state.FileName = ChangeExtension(table, extension);
-        state.Title = kSaveTitle;
+        state.Title = kSaveTitle();
     }
     state.OverwritePrompt = c_.options.ConfirmOverwrite;
     dialog_.Title = state.Title;
@@ -127,7 +139,7 @@ bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
     if (typed != extension) {
         name += extension;
         if (QFileInfo::exists(name) && c_.options.ConfirmOverwrite &&
-            c_.boxes.Show(name + QStringLiteral("\rФайл базы данных уже существует.\r\n\n"
+            c_.boxes.Show(name + QCoreApplication::translate("TCatalogueSaving", "\rФайл базы данных уже существует.\r\n\n"
                                                 "Заменить его?"),
                           state.Title, TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
             return false;
@@ -168,10 +180,10 @@ bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
 void TCatalogueSaving::SaveDbToClick()
 {
     TSaveDialogState state = dialog_;
-    state.Filter = kSaveIntoFilter;
+    state.Filter = kSaveIntoFilter();
     state.FilterIndex = 1;
     state.OverwritePrompt = false;
-    state.Title = kSaveIntoTitle;
+    state.Title = kSaveIntoTitle();
     state.FileName.clear();
     const QString title = state.Title;
     const TSaveDialogAnswer answer = c_.dialog.GetSaveFileName(state);
@@ -182,14 +194,14 @@ void TCatalogueSaving::SaveDbToClick()
     if (name.right(3).toLower() != QLatin1String(".db"))
         name += QStringLiteral(".db");
     if (!QFileInfo::exists(name)) {
-        Warn(name + QStringLiteral("\rФайл базы данных не существует.\r\n\nПроверьте "
+        Warn(name + QCoreApplication::translate("TCatalogueSaving", "\rФайл базы данных не существует.\r\n\nПроверьте "
                                    "правильность указания пути и имени файла."),
              title);
         return;
     }
     const int format = CheckTableFormat(name, c_.status);
     if (format == TfNotCatalogue) {
-        Warn(name + QStringLiteral("\rФайл базы данных недоступен или имеет неверный формат."
+        Warn(name + QCoreApplication::translate("TCatalogueSaving", "\rФайл базы данных недоступен или имеет неверный формат."
                                    "\r\n\nПроверьте его содержимое."),
              title);
         return;
@@ -199,10 +211,10 @@ void TCatalogueSaving::SaveDbToClick()
         const QString old = name;
         if (!UpgradeCatalogueTable(name, error, c_.status)) {
             Warn(old +
-                     QStringLiteral("\rФайл базы данных имеет старый формат, однако в "
+                     QCoreApplication::translate("TCatalogueSaving", "\rФайл базы данных имеет старый формат, однако в "
                                     "процессе\rобновления его структуры произошла ошибка."
                                     "\r\n\n") +
-                     error + QStringLiteral("\r\n\nПоэтому текущая база данных не была сохранена."),
+                     error + QCoreApplication::translate("TCatalogueSaving", "\r\n\nПоэтому текущая база данных не была сохранена."),
                  title);
             return;
         }
@@ -214,13 +226,18 @@ void TCatalogueSaving::SaveDbToClick()
     const TRecordSource source = results ? TRecordSource::Results : TRecordSource::Catalogue;
     const qint64 grows = EstimatedCatalogueSize(CountNodes(tree.Root()));
     if (HasRoomFor(QFileInfo(name).size() + grows, name, title)) {
+        // Appending to the open catalogue's own file is this program's change:
+        // the next Save must not take it for another program's.
+        const bool ownFile = c_.files.CurrentOnDisk(name);
         const TWriteResult result =
             RunWrite(title, name, tree, source, [&](IWriteProgress &progress) {
                 return AppendToCatalogueFile(tree.Root(), source, name, progress, c_.fs);
             });
+        if (result.Ok() && ownFile)
+            c_.files.RememberOnDisk(name);
         if (result.Ok() && !results)
             c_.shell.State().TotalText =
-                QStringLiteral("Всего записей: ") + QString::number(result.records);
+                QCoreApplication::translate("TCatalogueSaving", "Всего записей: ") + QString::number(result.records);
     }
     EndExport(loaded);
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.SelectionChange)

@@ -23,16 +23,24 @@
 #include <QFileInfo>
 
 #include <exception>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kSaveTitle = QStringLiteral("Сохранение базы данных");
-const QString kCatalogueError =
-    QStringLiteral("В процессе сохранения базы данных возникла ошибка.");
-const QString kResultsError =
-    QStringLiteral("В процессе сохранения результатов поиска возникла ошибка.");
+QString kSaveTitle()
+{
+    return QCoreApplication::translate("TCatalogueWrite", "Сохранение базы данных");
+}
+QString kCatalogueError()
+{
+    return QCoreApplication::translate("TCatalogueWrite", "В процессе сохранения базы данных возникла ошибка.");
+}
+QString kResultsError()
+{
+    return QCoreApplication::translate("TCatalogueWrite", "В процессе сохранения результатов поиска возникла ошибка.");
+}
 
 // Records per 32 KiB block of the 503-byte catalogue record, and the header.
 constexpr qint64 kRecordsPerBlock = (32768 - 6) / 503;
@@ -60,8 +68,8 @@ TCatalogueSaving::TCatalogueSaving(TSavingContext context) : c_(std::move(contex
 {
     if (!c_.freeSpace)
         c_.freeSpace = [](const QString &folder) { return FreeSpace(folder); };
-    dialog_.Title = kSaveTitle;
-    dialog_.Filter = QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Текстовые деревья "
+    dialog_.Title = kSaveTitle();
+    dialog_.Filter = QCoreApplication::translate("TCatalogueWrite", "Базы данных по компакт-дискам (*.db)|*.db|Текстовые деревья "
                                     "(*.txt)|*.txt|Все файлы (*.*)|*.*");
 }
 
@@ -83,7 +91,7 @@ bool TCatalogueSaving::HasRoomFor(qint64 bytes, const QString &target, const QSt
 
 void TCatalogueSaving::ReportNoRoom(const QString &target, const QString &title)
 {
-    c_.boxes.Show(QStringLiteral("Невозможно сохранить файл базы данных из-за недостатка "
+    c_.boxes.Show(QCoreApplication::translate("TCatalogueWrite", "Невозможно сохранить файл базы данных из-за недостатка "
                                  "свободного места на диске %1.")
                       .arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath())),
                   title, TMsgIcon::Error, MbOk);
@@ -100,11 +108,11 @@ void TCatalogueSaving::ReportFailure(const TWriteResult &result, const QString &
         if (result.engineCode == engine::ErrDiskFull)
             ReportNoRoom(target, title);
         else if (result.engineCode == engine::ErrAccessDenied)
-            c_.boxes.Show(target + QStringLiteral("\rНет прав на запись в файл базы данных или "
+            c_.boxes.Show(target + QCoreApplication::translate("TCatalogueWrite", "\rНет прав на запись в файл базы данных или "
                                                   "в его папку."),
                           title, TMsgIcon::Error, MbOk);
         else if (result.engineCode == engine::ErrLocked)
-            c_.boxes.Show(target + QStringLiteral("\rФайл занят другой программой."), title,
+            c_.boxes.Show(target + QCoreApplication::translate("TCatalogueWrite", "\rФайл занят другой программой."), title,
                           TMsgIcon::Error, MbOk);
     }
     c_.boxes.Show(text, title, TMsgIcon::Error, MbOk);
@@ -119,7 +127,7 @@ TWriteResult TCatalogueSaving::RunWrite(const QString &title, const QString &tar
                                         const std::function<TWriteResult(IWriteProgress &)> &write)
 {
     c_.shell.FreezeCommands();
-    c_.status.SetStatusText(QStringLiteral("Подготовка к сохранению базы данных"));
+    c_.status.SetStatusText(QCoreApplication::translate("TCatalogueWrite", "Подготовка к сохранению базы данных"));
     c_.status.ProcessPendingEvents();
     c_.operation.StartOperation(title, CountNodes(tree.Root()));
     TOperationProgress progress(c_.operation);
@@ -132,7 +140,7 @@ TWriteResult TCatalogueSaving::RunWrite(const QString &title, const QString &tar
     }
     if (!result.Ok())
         ReportFailure(result, target,
-                      source == TRecordSource::Results ? kResultsError : kCatalogueError, title);
+                      source == TRecordSource::Results ? kResultsError() : kCatalogueError(), title);
     c_.shell.RestoreCommands();
     c_.operation.EndOperation();
     return result;
@@ -151,7 +159,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
         }
         const TWriteResult copied = CopyCatalogueFile(source, target, c_.fs);
         if (!copied.Ok()) {
-            ReportFailure(copied, target, kCatalogueError, title);
+            ReportFailure(copied, target, kCatalogueError(), title);
             c_.files.SetTableName(source);
         } else {
             if (c_.files.HoldsMore(source))
@@ -165,7 +173,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     // file's, the open catalogue's except after Save As to another file.
     const bool overPartial = !temporary && c_.files.HoldsMore(target);
     if (overPartial &&
-        c_.boxes.Show(QStringLiteral("База данных %1 загружена не полностью. Если сохранить её "
+        c_.boxes.Show(QCoreApplication::translate("TCatalogueWrite", "База данных %1 загружена не полностью. Если сохранить её "
                                      "в тот же файл, незагруженные записи будут потеряны. "
                                      "Сохранить?")
                           .arg(QFileInfo(target).completeBaseName()),
@@ -176,7 +184,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     // file since the tree was read: the user decides whether the tree
     // replaces what it wrote.
     if (!temporary && c_.files.ChangedOnDisk(target) &&
-        c_.boxes.Show(target + QStringLiteral("\rФайл базы данных был изменён другой "
+        c_.boxes.Show(target + QCoreApplication::translate("TCatalogueWrite", "\rФайл базы данных был изменён другой "
                                               "программой после того, как был открыт.\r\n\n"
                                               "Если сохранить, эти изменения будут потеряны. "
                                               "Сохранить?"),
@@ -195,7 +203,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
                                       c_.fs);
         });
     if (result.Ok()) {
-        c_.shell.State().TotalText = QStringLiteral("Всего записей: ") + QString::number(result.records);
+        c_.shell.State().TotalText = QCoreApplication::translate("TCatalogueWrite", "Всего записей: ") + QString::number(result.records);
         if (!temporary) {
             c_.files.Document().DbIsNew = false;
             c_.commands.SetEnabled(cmd::SaveDbAction, false);
@@ -244,7 +252,7 @@ QString TCatalogueSaving::MakeSearchCopy()
     const QString copy = paths::CreateTempFile(c_.environment.TempFolder);
     if (copy.isEmpty()) {
         document.TreeChanged = true;
-        c_.boxes.Show(kCatalogueError, dialog_.Title, TMsgIcon::Error, MbOk);
+        c_.boxes.Show(kCatalogueError(), dialog_.Title, TMsgIcon::Error, MbOk);
         return QString();
     }
     searchCopy_ = copy;

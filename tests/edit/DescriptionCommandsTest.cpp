@@ -43,6 +43,21 @@ TEST_F(DescriptionCommands, CopyPasteRoundTripKeepsTheTargetsSize)
     EXPECT_EQ(dst->Description(), nullptr);
 }
 
+TEST_F(DescriptionCommands, PastingEmptyTextsLeavesADescriptionOfSizeZero)
+{
+    // An item without a description, and one that has only the size 0.
+    TTreeNode *bare = Insert("CD1", "a.txt");
+    TTreeNode *zero = catalogue.InsertItem("CD1", "b.txt", "P", "", "", 0, "", false);
+    Select({bare, zero});
+    clipboard.SetText(QStringLiteral("\r\r\r"));
+    descriptions.PasteDescrClick();
+    for (const TTreeNode *n : {bare, zero}) {
+        ASSERT_NE(n->Description(), nullptr) << n->Text().toStdString();
+        EXPECT_EQ(*n->Description(), TItemDescription::Make("", "", "", 0, ""));
+    }
+    EXPECT_TRUE(Saveable());
+}
+
 TEST_F(DescriptionCommands, PastedTextTheCatalogueCannotHoldIsRefused)
 {
     TTreeNode *n = catalogue.InsertItem("CD1", "a.txt", "keep", "", "", 1, "", false);
@@ -121,6 +136,25 @@ TEST_F(DescriptionCommands, EditorTurnsFoldersIntoFiles)
     EXPECT_EQ(d2->Image(), ImageFile);
     EXPECT_EQ(d1->Description()->Producer, "Acme");
     EXPECT_TRUE(Saveable());
+}
+
+TEST_F(DescriptionCommands, EditorTurnsFilesIntoFoldersOnlyWhenTheirPathsStillFit)
+{
+    // A path of 255 characters has no room for a folder's "\\".
+    TTreeNode *longest = Insert("CD1", QString(10, u'd') + u'\\' + QString(244, u'f'));
+    TTreeNode *shorter = Insert("CD1", QString(10, u'd') + u'\\' + QString(243, u'g'));
+    Select({longest, shorter});
+    editor.script = [](TEditValues &v) {
+        v.KindChange = 2;
+        return true;
+    };
+    descriptions.EditDescrClick();
+    EXPECT_EQ(longest->Image(), ImageFile);
+    EXPECT_EQ(shorter->Image(), ImageFolder);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text,
+              "Путь элемента внутри диска в каталоге не может быть длиннее 255 символов.");
+    EXPECT_EQ(boxes.shown[0].caption, "Редактирование описания");
 }
 
 TEST_F(DescriptionCommands, CancelChangesNothingAndResultsDeferTheEditor)

@@ -44,8 +44,8 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
         {"disk full at once", [&] { fs.FailWritesAfter(0); }, true},
         {"disk full inside the records", [&] { fs.FailWritesAfter(40000); }, true},
         {"write error", [&] { fs.FailCall(Call::WriteAt, 3); }},
-        {"flush fails", [&] { fs.FailCall(Call::Flush, 2); }},
-        {"rename refused", [&] { fs.FailCall(Call::Rename, 2, EPERM); }, false, true},
+        {"flush fails", [&] { fs.FailCall(Call::Flush, 1); }},
+        {"rename refused", [&] { fs.FailCall(Call::Rename, 1, EPERM); }, false, true},
         {"folder takes no new file", [&] { fs.FailCall(Call::CreateNew, 1, EACCES); }, false, true},
         {"stopped",
          [&] {
@@ -153,7 +153,7 @@ TEST_F(SavingTest, SearchCopyFollowsTheTreesChanges)
 
     catalogue.InsertItem("NEW", "", "", "", "", 0, "", false);
     document.TreeChanged = true;
-    fs.FailCall(Call::Rename, 2);
+    fs.FailCall(Call::Rename, 1);
     EXPECT_TRUE(saving.MakeSearchCopy().isEmpty());
     EXPECT_TRUE(document.TreeChanged) << "the next search tries again";
     EXPECT_FALSE(QFile::exists(copy));
@@ -204,6 +204,16 @@ TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
     saving.SaveDbClick();
     EXPECT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(Records(path).size(), 4);
+
+    // Nor does appending the tree to its own file with Save Into.
+    catalogue.InsertItem("LAST", "", "", "", "", 0, "", false);
+    commands.SetEnabled(cmd::SaveDbAction, true);
+    saveDialog.answers.push_back({path, 1});
+    saving.SaveDbToClick();
+    EXPECT_EQ(Records(path).size(), 9);
+    saving.SaveDbClick();
+    EXPECT_EQ(boxes.shown.size(), 2) << "no question about another program";
+    EXPECT_EQ(Records(path).size(), 5);
 }
 
 TEST_F(SavingTest, CopiesThatKilledProgramsLeftInTheTemporaryFolderGo)

@@ -2,6 +2,12 @@
 #include "search/SearchFixture.h"
 
 #include "engine/Engine.h"
+#include "engine/Error.h"
+#include "engine/Query.h"
+#include "search/SearchConditions.h"
+#include "search/SqlErrorText.h"
+
+#include <QRegularExpression>
 
 using namespace qbx;
 using namespace qbx::test;
@@ -63,14 +69,14 @@ TEST_F(SearchRunnerTest, EveryKindFilterFindsItsRows)
     EXPECT_EQ(view.status, QString());
 }
 
-TEST_F(SearchRunnerTest, EngineErrorsAreReportedWithTheEngineMessage)
+TEST_F(SearchRunnerTest, EngineErrorsAreReportedInWords)
 {
     Open(kKinds);
     EXPECT_EQ(FoundPaths(QStringLiteral("(Label LIKE ")), QStringList{"<closed>"});
     ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_TRUE(boxes.shown[0].text.startsWith(kFailed + QStringLiteral("\r\n\n")))
-        << boxes.shown[0].text.toStdString();
-    EXPECT_GT(boxes.shown[0].text.size(), kFailed.size() + 3) << "the engine's own message";
+    EXPECT_EQ(boxes.shown[0].text,
+              kFailed + QStringLiteral("\r\n\nОжидалось имя поля, строка или число, а "
+                                       "найдено: конец условия."));
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Поиск в базе данных"));
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
     EXPECT_FALSE(shell.CommandsFrozen());
@@ -80,6 +86,52 @@ TEST_F(SearchRunnerTest, EngineErrorsAreReportedWithTheEngineMessage)
     FoundPaths(QStringLiteral("(Label LIKE '%')"));
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[1].text, kFailed + QStringLiteral("\r\n\nФайл не найден."));
+}
+
+TEST_F(SearchRunnerTest, EverySyntaxErrorOfTheEngineHasItsWords)
+{
+    Open(kKinds);
+    // One malformed condition for each report of the engine's SQL reader.
+    const char *const conditions[] = {
+        "Label LIKE",
+        "Nope = 1",
+        "Label = 'x",
+        "ByteSize LIKE \"a\"",
+        "UPPER (ByteSize) = \"A\"",
+        "Label LIKE Path",
+        "Label = 1",
+        "(Label = \"a\"))",
+        "Label LIKE \"a\" ESCAPE \"ab\"",
+        "Label LIKE \"a\" ESCAPE 1",
+        "ByteSize = 1e999",
+        "ByteSize = 12abc",
+        "Label = #",
+        "Label = !",
+        "Label ~ 1",
+        "ByteSize = - Label",
+        "T. = 1",
+        "UPPER Label = 1",
+        "Label IS 1",
+        "Label \x01 = 1",
+    };
+    for (const char *condition : conditions) {
+        SCOPED_TRACE(condition);
+        try {
+            engine::Query q;
+            q.Open(*SearchStatement(files.TableName(), QString::fromLatin1(condition)));
+            ADD_FAILURE() << "no error";
+        } catch (const engine::Error &e) {
+            ASSERT_EQ(e.code(), engine::ErrSqlSyntax) << e.what();
+            const TSqlProblem p = SqlProblem(QString::fromUtf8(e.what()));
+            EXPECT_NE(p.text, QStringLiteral("неверное условие")) << e.what();
+            EXPECT_GT(p.position, 0);
+            static const QRegularExpression english(QStringLiteral("\\b[a-z]{3,}\\b"));
+            EXPECT_FALSE(english.match(p.text).hasMatch()) << p.text.toStdString();
+        }
+    }
+    // A report of an unknown form is told as a general one.
+    EXPECT_EQ(SqlProblem(QStringLiteral("Something new at position 3.")).text,
+              QStringLiteral("неверное условие"));
 }
 
 TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTemporaryCopy)

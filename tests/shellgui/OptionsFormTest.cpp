@@ -3,6 +3,7 @@
 #include "options/TOptions.h"
 #include "support/StoredOptions.h"
 #include "platform/AppPaths.h"
+#include "platform/Translations.h"
 #include "shell/Help.h"
 #include "shell/QStringPrinter.h"
 #include "support/FakeOptionsWindow.h"
@@ -142,3 +143,27 @@ TEST_F(OptionsFormTest, ThePageLastShownStaysChosen)
 }
 
 } // namespace
+
+TEST(OptionsFormLanguage, EnglishDialog)
+{
+    test::TempConfigHome home;
+    test::TempExecutable exe;
+    ASSERT_TRUE(InstallLanguage(*qApp, UiLanguage::English));
+    {
+        TOptions options;
+        test::FakeOptionsWindow window;
+        test::ScriptedMessageBoxes boxes;
+        test::ScriptedFolderPicker picker;
+        TOptionsForm form(options, window, boxes, picker);
+        EXPECT_EQ(form.windowTitle(), "Options");
+        auto *pages = form.findChild<QTabWidget *>("PageControl");
+        ASSERT_NE(pages, nullptr);
+        EXPECT_EQ(pages->tabText(4), "Search &Results");
+        EXPECT_EQ(form.findChild<QPushButton *>("CancelButton")->text(), "&Cancel");
+        EXPECT_EQ(form.findChild<QRadioButton *>("SizeRadioGroup1")->text(),
+                  "Kilobytes (1024 bytes)");
+        EXPECT_EQ(form.findChild<QCheckBox *>("ConfirmDeleteCheckBox")->text(),
+                  "Deleting items and subitems");
+    }
+    InstallLanguage(*qApp, UiLanguage::Russian);
+}
