@@ -378,7 +378,7 @@ TEST_F(FolderScan, EntriesThatVanishDuringTheWalkAreLeftOutAndReported)
     VanishingLister vanishing;
     vanishing.folder = Local("V/");
     vanishing.gone = {Local("V/song.mp3"), Local("V/SETUP.TXT"), Local("V/dir")};
-    TFolderScan live(tree, options, prompt, progress, vanishing);
+    TFolderScan live(tree, answers, prompt, progress, vanishing);
     settings.FolderPath = FolderPath("V");
     settings.TerminalSize = false;
     EXPECT_EQ(live.Run(Disc(QStringLiteral("CD")), settings), 10);

@@ -150,11 +150,11 @@ TEST(OptionsFormLanguage, EnglishDialog)
     test::TempExecutable exe;
     ASSERT_TRUE(InstallLanguage(*qApp, UiLanguage::English));
     {
-        TOptions options;
+        test::StoredOptions options;
         test::FakeOptionsWindow window;
         test::ScriptedMessageBoxes boxes;
         test::ScriptedFolderPicker picker;
-        TOptionsForm form(options, window, boxes, picker);
+        TOptionsForm form(options.storage, options.panes, window, boxes, picker);
         EXPECT_EQ(form.windowTitle(), "Options");
         auto *pages = form.findChild<QTabWidget *>("PageControl");
         ASSERT_NE(pages, nullptr);
