@@ -16,6 +16,7 @@
 #include "app/TCatalogueGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "session/ConflictPrompt.h"
 #include "storage/CatalogueReader.h"
 #include "storage/CatalogueWriter.h"
@@ -117,10 +118,10 @@ Steps MeasureSteps(const std::string &path)
             records.push_back(reader.Read());
         s.decode = bench::CpuSeconds() - start;
     }
-    TOptions options;
+    TConflictAnswers answers;
     KeepAll prompt;
     TTree tree;
-    TCatalogueTree catalogue(tree, options, prompt);
+    TCatalogueTree catalogue(tree, answers, prompt);
     const auto insertAll = [&] {
         const double start = bench::CpuSeconds();
         for (const TCatalogueRecord &r : records)

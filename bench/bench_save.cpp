@@ -86,7 +86,7 @@ int main(int argc, char **argv)
     program.Session().Files().SetTableName(saved);
     QElapsedTimer timer;
     timer.start();
-    const bool ok = program.Session().Saving().WriteCatalogue(false);
+    const bool ok = program.Session().Saving().WriteCatalogue();
     const double saveSeconds = Seconds(timer);
 
     const double copySeconds = CopySeconds(saved, dir.filePath(QStringLiteral("copy.db")));

@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
+#include "options/TOptionsStorage.h"
 #include "platform/Check.h"
 #include "platform/RegisterFileType.h"
 #include "session/CommandTable.h"
@@ -67,7 +68,7 @@ void SetupTreeView(QTreeView *tree, const char *name, int helpContext)
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), boxes_(this)
 {
     setObjectName(QStringLiteral("MainForm"));
-    // The options' AppCaption is the window's caption.
+    // The mode logic's AppCaption is the window's caption.
     setWindowTitle(AppTitle());
     setWindowIcon(AppIcon());
     // No help context of its own: F1 with no control focused opens the
@@ -103,10 +104,11 @@ void TMainForm::Attach(TSession &session)
     CreateStatusBar();
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
 
-    // The design widths replace the options' initial pane widths; remembered
-    // widths are applied at first activation.
-    Options().EntireValueWidth = Options().FoundValueWidth = DesignValueWidth;
-    Options().EntireTreeWidth = Options().FoundTreeWidth = DesignTreeWidth;
+    // The design widths replace the initial pane widths; remembered widths
+    // are applied at first activation.
+    TPaneWidths &panes = WindowState().Panes;
+    panes.EntireValueWidth = panes.FoundValueWidth = DesignValueWidth;
+    panes.EntireTreeWidth = panes.FoundTreeWidth = DesignTreeWidth;
 
     resize(592, 404 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + 34);
     setMinimumHeight(400);
@@ -293,7 +295,7 @@ void TMainForm::FormShow()
     filtering_ = true;
     Shell().SetDbState(DbNone);
     FormResize();
-    Options().ApplyFolders(*this);
+    ApplyFolders(Options(), *this);
 }
 
 void TMainForm::FormActivate()
@@ -301,13 +303,14 @@ void TMainForm::FormActivate()
     if (activated_)
         return;
     activated_ = true;
-    Options().ApplyMainGeometry(*this);
-    Options().ApplyPanelGeometry(*this);
+    ApplyMainGeometry(Options().MainGeometry, *this);
+    WindowState().Panes.ApplyPanelGeometry(Options().PanelGeometry, *this);
     const int view = Options().SearchView;
     Commands().SetChecked(CommandAt(FirstFoundViewSet + ((view >= 0 && view <= 3) ? view : 0)),
                           true);
-    if (!Options().LoadWarning.isEmpty())
-        MessageBoxes().Show(Options().LoadWarning, Options().AppCaption, TMsgIcon::Warning, MbOk);
+    const QString &warning = session_->OptionsStorage().LoadWarning;
+    if (!warning.isEmpty())
+        MessageBoxes().Show(warning, WindowState().AppCaption(), TMsgIcon::Warning, MbOk);
     Shell().OpenCommandLine(commandLine_, QDir::currentPath());
 }
 

@@ -16,7 +16,7 @@ class IWindowControls;
 class TSession;
 
 // Puts the searches into the main window: the one query object, the runner
-// that executes conditions against the catalogue or its temporary copy, the
+// that executes conditions against the catalogue or its unsaved tree, the
 // result views in SearchTreeView with the four presentation commands, and
 // the selection of an item by its path in MainTreeView, and the simple
 // searches with their dialogs and the tool-bar button that repeats them.

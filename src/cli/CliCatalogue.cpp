@@ -137,8 +137,8 @@ TConflictAnswer ParseConflictAnswer(const QString &value)
 }
 
 TLoadedCatalogue::TLoadedCatalogue(TConflictAnswer conflictAnswer)
-    : options_(QCoreApplication::translate("qubrix-cli", "Кварнис"), {}), prompt_(conflictAnswer),
-      tree_(std::make_unique<TTree>()), catalogue_(*tree_, options_, prompt_)
+    : prompt_(conflictAnswer), tree_(std::make_unique<TTree>()),
+      catalogue_(*tree_, answers_, prompt_)
 {
 }
 
@@ -156,7 +156,7 @@ void TLoadedCatalogue::Load(const QString &fileName)
     const TTreeUpdate bulk(*tree_);
     try {
         ReadCatalogueTable(fileName, catalogue_, {}, [this] {
-            return options_.ConflictAnswer != ConflictCancel && !TStopSignals::Requested();
+            return !answers_.Cancelled() && !TStopSignals::Requested();
         });
     } catch (const engine::Error &e) {
         // Another program may take the table between the check and the
@@ -173,12 +173,12 @@ void TLoadedCatalogue::Load(const QString &fileName)
 void TLoadedCatalogue::SetConflictAnswer(TConflictAnswer answer)
 {
     prompt_.SetAnswer(answer);
-    options_.ConflictAnswer = ConflictNotAsked;
+    answers_.ConflictAnswer = ConflictNotAsked;
 }
 
 void TLoadedCatalogue::CheckNotCancelled() const
 {
-    if (options_.ConflictAnswer == ConflictCancel)
+    if (answers_.Cancelled())
         throw TCliError(QCoreApplication::translate("qubrix-cli", "«%1» уже есть в каталоге; каталог не изменён (ответ на "
                                        "совпадение имён: --on-conflict keep, complement или "
                                        "overwrite)")

@@ -117,8 +117,8 @@ int RunScan(const QStringList &args)
 
     TSystemFolderLister lister;
     TScanProgress progress;
-    TFolderScan scan(catalogue.Tree(), catalogue.Options(), catalogue.Prompt(), progress, lister);
-    ScanInto(scan, catalogue.Tree(), catalogue.Options(), target, settings);
+    TFolderScan scan(catalogue.Tree(), catalogue.Answers(), catalogue.Prompt(), progress, lister);
+    ScanInto(scan, catalogue.Tree(), target, settings);
     progress.Done();
     TStopSignals::EndIfRequested();
     catalogue.CheckNotCancelled();

@@ -3,9 +3,11 @@
 #include "edit/ItemNames.h"
 #include "edit/TEditValues.h"
 #include "edit/TItemOperations.h"
-#include "options/TOptions.h"
 #include "session/CommandState.h"
 #include "session/MessageBoxes.h"
+#include "session/WindowState.h"
+#include "storage/CatalogueDocument.h"
+#include "tree/TDescriptionPane.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTreeModel.h"
 #include <QCoreApplication>
@@ -42,7 +44,7 @@ TDescriptionCommands::TDescriptionCommands(TDeps deps) : d_(std::move(deps))
 
 void TDescriptionCommands::Changed()
 {
-    d_.options.TreeChanged = true;
+    d_.document.TreeChanged = true;
     d_.commands.SetEnabled(cmd::SaveDbAction, true);
     if (TreeViewChange)
         TreeViewChange();
@@ -50,11 +52,11 @@ void TDescriptionCommands::Changed()
 
 void TDescriptionCommands::EditDescrClick()
 {
-    if (d_.options.DbState == DbFound) {
+    if (d_.window.DbState() == DbFound) {
         d_.items.AskEditorFromResults();
         return;
     }
-    if (d_.options.DbState != DbEntire)
+    if (d_.window.DbState() != DbEntire)
         return;
     d_.items.EndLabelEdit();
     TEditValues v;
@@ -63,9 +65,9 @@ void TDescriptionCommands::EditDescrClick()
     v.Producer = d_.rowText(2);
     v.Product = d_.rowText(3);
     v.Version = d_.rowText(4);
-    v.Size = d_.options.SelSize;
+    v.Size = d_.pane.SelSize;
     v.Descr = d_.rowText(6);
-    switch (d_.options.EditFieldRow) {
+    switch (d_.pane.EditFieldRow) {
     case 0:
         v.FirstControl = FieldLabel;
         break;
@@ -107,7 +109,7 @@ void TDescriptionCommands::EditDescrClick()
                                                                             : ImageFolder);
             }
         }
-        d_.options.TreeChanged = true;
+        d_.document.TreeChanged = true;
         d_.commands.SetEnabled(cmd::SaveDbAction, true);
     }
     if (tooLong)
@@ -132,7 +134,7 @@ void TDescriptionCommands::EditDescrClick()
 
 void TDescriptionCommands::CopyDescrClick()
 {
-    if (d_.options.DbState == DbEntire)
+    if (d_.window.DbState() == DbEntire)
         d_.items.EndLabelEdit();
     d_.clipboard.SetText(
         DescriptionClipboardText(d_.rowText(2), d_.rowText(3), d_.rowText(4), d_.rowText(6)));
@@ -146,7 +148,7 @@ void TDescriptionCommands::CutDescrClick()
 
 void TDescriptionCommands::DeleteDescrClick()
 {
-    if (d_.options.DbState != DbEntire)
+    if (d_.window.DbState() != DbEntire)
         return;
     d_.items.EndLabelEdit();
     TTree &tree = d_.catalogue.Tree();
@@ -159,7 +161,7 @@ void TDescriptionCommands::DeleteDescrClick()
 
 void TDescriptionCommands::PasteDescrClick()
 {
-    if (d_.options.DbState != DbEntire)
+    if (d_.window.DbState() != DbEntire)
         return;
     d_.items.EndLabelEdit();
     if (!d_.clipboard.HasText())

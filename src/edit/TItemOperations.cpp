@@ -6,8 +6,11 @@
 #include "options/TOptions.h"
 #include "platform/TextRules.h"
 #include "session/CommandState.h"
+#include "session/ConflictAnswers.h"
 #include "session/ConflictPrompt.h"
 #include "session/MessageBoxes.h"
+#include "session/WindowState.h"
+#include "storage/CatalogueDocument.h"
 #include "tree/CataloguePath.h"
 #include "tree/NodePaths.h"
 #include "tree/TCatalogueTree.h"
@@ -48,7 +51,7 @@ TItemOperations::TItemOperations(TDeps deps) : d_(deps)
 
 void TItemOperations::MarkChanged()
 {
-    d_.options.TreeChanged = true;
+    d_.document.TreeChanged = true;
     d_.commands.SetEnabled(cmd::SaveDbAction, true);
 }
 
@@ -112,7 +115,7 @@ void TItemOperations::RenameItemClick()
 void TItemOperations::MainTreeViewEditing()
 {
     d_.view.SetEditShortcuts(false);
-    d_.options.EditState = EditLabel;
+    d_.catalogue.EditState = EditLabel;
 }
 
 QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newText)
@@ -152,11 +155,11 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
         WarnPathTooLong(kNameCheckCaption());
         return oldText;
     }
-    d_.options.EditedLabel = JoinPath(FullItemPath(parent), name);
+    editedLabel_ = JoinPath(FullItemPath(parent), name);
     editedNode_ = node;
     editedOldPath_ = FullItemPath(node);
     MarkChanged();
-    d_.options.EditState = EditRenamePending;
+    d_.catalogue.EditState = EditRenamePending;
     d_.view.PostMessageHook();
     return oldText;
 }
@@ -175,29 +178,29 @@ void TItemOperations::EndLabelEdit()
 {
     if (d_.view.LabelEditorOpen())
         d_.view.CloseLabelEditor();
-    if (d_.options.EditState == EditLabel) {
-        d_.options.EditState = EditNone;
+    if (d_.catalogue.EditState == EditLabel) {
+        d_.catalogue.EditState = EditNone;
         GiveShortcutsBack();
     }
 }
 
 void TItemOperations::MessageHook()
 {
-    switch (d_.options.EditState) {
+    switch (d_.catalogue.EditState) {
     case EditLabel:
         // The edit was cancelled: no edited event gave the shortcuts back.
         if (!d_.view.LabelEditorOpen()) {
-            d_.options.EditState = EditNone;
+            d_.catalogue.EditState = EditNone;
             GiveShortcutsBack();
         }
         break;
     case EditRenamePending:
-        d_.options.EditState = EditNone;
+        d_.catalogue.EditState = EditNone;
         CarryOutRename();
         break;
     case EditFromResults: {
-        d_.options.EditState = EditNone;
-        if (d_.options.ConfirmEdit && d_.options.FirstEntireView &&
+        d_.catalogue.EditState = EditNone;
+        if (d_.options.ConfirmEdit && d_.document.FirstEntireView &&
             d_.boxes.Show(QCoreApplication::translate("TItemOperations", "Вы действительно хотите перейти в режим "
                                          "редактирования?"),
                           QCoreApplication::translate("TItemOperations", "Редактирование описания"), TMsgIcon::Question,
@@ -216,7 +219,7 @@ void TItemOperations::MessageHook()
 
 void TItemOperations::AskEditorFromResults()
 {
-    d_.options.EditState = EditFromResults;
+    d_.catalogue.EditState = EditFromResults;
     d_.view.PostMessageHook();
 }
 
@@ -235,7 +238,7 @@ void TItemOperations::CarryOutRename()
     // deleted node.
     if (!node || NodeByFullPath(tree, editedOldPath_) != node)
         return;
-    const QString label = d_.options.EditedLabel;
+    const QString label = editedLabel_;
     const QString name = LastComponentKeep(label);
     if (text::Upper(FullItemPath(node)) != text::Upper(label) &&
         !tree.FindChild(node->Parent(), name)) {
@@ -263,7 +266,7 @@ void TItemOperations::CarryOutRename()
                 d_.view.ExpandNodes(open);
             }
         }
-        d_.options.ConflictAnswer = ConflictNotAsked;
+        d_.answers.ConflictAnswer = ConflictNotAsked;
     } else {
         tree.SetText(node, name);
     }
@@ -299,7 +302,7 @@ void TItemOperations::MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target
         if (BecomesFolder(target, hadChildren))
             d_.catalogue.Tree().SetImage(target, ImageFolder);
     }
-    d_.options.ConflictAnswer = ConflictNotAsked;
+    d_.answers.ConflictAnswer = ConflictNotAsked;
     Refresh();
 }
 
@@ -328,7 +331,7 @@ void TItemOperations::FolderFileClick()
 void TItemOperations::DeleteItemClick()
 {
     EndLabelEdit();
-    d_.options.StatusText.clear();
+    d_.window.StatusText.clear();
     d_.view.SetStatusText(QString());
     const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
     const TTreeNode *root = d_.catalogue.Tree().Root();
@@ -383,7 +386,7 @@ void TItemOperations::DeleteItemClick()
 void TItemOperations::DeleteSubitemsClick()
 {
     EndLabelEdit();
-    d_.options.StatusText.clear();
+    d_.window.StatusText.clear();
     d_.view.SetStatusText(QString());
     const std::vector<TTreeNode *> top = TopSelected();
     if (top.empty())
@@ -398,7 +401,7 @@ void TItemOperations::DeleteSubitemsClick()
                 MbYesNo) == TMsgAnswer::No)
             return;
     }
-    d_.options.EditState = EditNone;
+    d_.catalogue.EditState = EditNone;
     TTree &tree = d_.catalogue.Tree();
     {
         // One change of the view for all of it, not a row removal per child.

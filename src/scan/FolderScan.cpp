@@ -1,7 +1,7 @@
 #include "scan/FolderScan.h"
 #include "platform/EngineFileName.h"
 
-#include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "platform/TextRules.h"
 #include "scan/AudioTags.h"
 #include "scan/MediaNames.h"
@@ -62,9 +62,9 @@ bool Vanished(const std::string &path)
 
 } // namespace
 
-TFolderScan::TFolderScan(TTree &tree, TOptions &options, IConflictPrompt &prompt,
+TFolderScan::TFolderScan(TTree &tree, TConflictAnswers &answers, IConflictPrompt &prompt,
                          IScanProgress &progress, IFolderLister &lister)
-    : tree_(tree), options_(options), prompt_(prompt), progress_(progress), source_(&lister)
+    : tree_(tree), answers_(answers), prompt_(prompt), progress_(progress), source_(&lister)
 {
 }
 
@@ -86,6 +86,10 @@ int64_t TFolderScan::Run(TTreeNode *target, const TScanSettings &settings)
     failed_ = false;
     failedPath_.clear();
     skipped_.Clear();
+    markFirstAdded_ = true;
+    scanAtTop_ = true;
+    stopped_ = false;
+    answers_.ScanAnswer = 0;
     std::string folder = EngineFileName(settings.FolderPath);
     if (folder.empty() || folder.back() != '/')
         folder += '/';
@@ -130,22 +134,25 @@ void TFolderScan::MeasurePath(Level &level) const
 
 bool TFolderScan::Stopped()
 {
-    return failed_ || options_.ConflictAnswer == ConflictCancel || progress_.OperationStopped();
+    if (failed_ || stopped_ || answers_.Cancelled())
+        return true;
+    stopped_ = progress_.OperationStopped();
+    return stopped_;
 }
 
 void TFolderScan::Fail(const std::string &path)
 {
     // A stop the user asked for earlier is not reported as a failure.
-    if (options_.StopState != StopNow) {
+    if (!stopped_) {
         failed_ = true;
         failedPath_ = ShownPath(path);
     }
-    options_.StopState = StopNow;
+    stopped_ = true;
 }
 
 bool TFolderScan::AskConflict(TTreeNode *node)
 {
-    TConflictAnswer &answer = options_.ConflictAnswer;
+    TConflictAnswer &answer = answers_.ConflictAnswer;
     if (answer > ConflictOverwriteAll || answer % 2 == 0) {
         const TConflictAnswer given = prompt_.AskConflict(FullItemPath(node));
         answer = given >= ConflictCancel && given <= ConflictOverwriteAll ? given : ConflictCancel;
@@ -161,25 +168,25 @@ int64_t TFolderScan::ScanFolder(TTreeNode *parent, const std::string &folder, co
     Level level;
     if (chosen && settings_.NoTopNode) {
         level.node = parent;
-        options_.MarkFirstAdded = false;
+        markFirstAdded_ = false;
     } else {
         const int image = parent == tree_.Root() ? ImageDisc : ImageFolder;
         const auto [node, created] = tree_.FindOrAddChild(parent, name, image);
         level.node = node;
         level.nodeNew = created;
-        if (parent == target_ && options_.MarkFirstAdded) {
+        if (parent == target_ && markFirstAdded_) {
             firstAdded_ = node;
-            options_.MarkFirstAdded = false;
+            markFirstAdded_ = false;
         }
         if (created) {
-            options_.ScanAnswer = 0;
+            answers_.ScanAnswer = 0;
         } else {
             const bool goOn = AskConflict(node);
-            options_.ScanAnswer = options_.ConflictAnswer;
+            answers_.ScanAnswer = answers_.ConflictAnswer;
             if (!goOn)
                 return 0;
-            if (options_.ScanAnswer == ConflictOverwrite ||
-                options_.ScanAnswer == ConflictOverwriteAll)
+            if (answers_.ScanAnswer == ConflictOverwrite ||
+                answers_.ScanAnswer == ConflictOverwriteAll)
                 tree_.SetDescription(node, nullptr);
         }
         progress_.StepOperation();
@@ -250,14 +257,14 @@ bool TFolderScan::WalkFolder(Level &level, const std::string &folder, int64_t &t
                     return false;
                 continue;
             }
-            const bool atTop = options_.ScanAtTop;
-            const uint8_t answer = options_.ScanAnswer;
-            options_.ScanAtTop = false;
+            const bool atTop = scanAtTop_;
+            const uint8_t answer = answers_.ScanAnswer;
+            scanAtTop_ = false;
             total = AddSize(total, ScanFolder(level.node, path + '/', *entryName, false));
             if (!lastComplete_)
                 level.complete = false;
-            options_.ScanAtTop = atTop;
-            options_.ScanAnswer = answer;
+            scanAtTop_ = atTop;
+            answers_.ScanAnswer = answer;
             if (!level.nodeNew)
                 level.Seen(existing ? existing : tree_.FindChild(level.node, *entryName));
             if (failed_)
@@ -350,7 +357,7 @@ TFolderScan::TRead TFolderScan::ReadTags(const std::string &path, const QString 
 
 void TFolderScan::ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info)
 {
-    const uint8_t answer = options_.ScanAnswer;
+    const uint8_t answer = answers_.ScanAnswer;
     auto fresh = [&info] {
         return std::make_unique<TItemDescription>(
             TItemDescription::Make(info.Producer, info.Product, info.Version, 0, info.Description));
@@ -377,7 +384,7 @@ void TFolderScan::ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info)
 bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &name,
                           int64_t fileSize, int64_t &total)
 {
-    bool asNode = settings_.AddFiles && (settings_.Recursion || options_.ScanAtTop);
+    bool asNode = settings_.AddFiles && (settings_.Recursion || scanAtTop_);
     TTreeNode *existing = nullptr;
     if (asNode) {
         existing = tree_.FindChild(level.node, name);
@@ -441,7 +448,7 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
     tree_.SetText(existing, name);
     if (!AskConflict(existing))
         return false;
-    const uint8_t answer = options_.ConflictAnswer;
+    const uint8_t answer = answers_.ConflictAnswer;
     const bool complement = answer == ConflictComplement || answer == ConflictComplementAll;
     const bool overwrite = answer == ConflictOverwrite || answer == ConflictOverwriteAll;
     if (overwrite)
@@ -472,7 +479,7 @@ void TFolderScan::SetFolderSize(TTreeNode *folderNode, int64_t total)
     TItemDescription *d = tree_.MutableDescription(folderNode);
     if (d && d->Size != 0)
         return;
-    const uint8_t answer = options_.ScanAnswer;
+    const uint8_t answer = answers_.ScanAnswer;
     if (answer >= ConflictCancel && answer <= ConflictKeepAll)
         return;
     if (d)

@@ -13,7 +13,7 @@
 namespace qbx {
 
 class IConflictPrompt;
-class TOptions;
+struct TConflictAnswers;
 class TTree;
 class TTreeNode;
 struct TProductInfo;
@@ -31,15 +31,16 @@ public:
 // Walks a folder of the file system into the catalogue tree: a node for
 // every folder and (as asked) every file, sizes, descriptions from
 // SETUP.TXT and media files, and name conflicts with items that existed
-// before through the conflict prompt. Uses TOptions' scan working state
-// (MarkFirstAdded, ScanAtTop, ScanAnswer, ConflictAnswer, StopState).
+// before through the conflict prompt, whose answers go into the scan's
+// answers (ConflictAnswer, and ScanAnswer for a folder's description).
 // Widget-free, so the command-line program runs the same walk.
 class TFolderScan {
 public:
-    TFolderScan(TTree &tree, TOptions &options, IConflictPrompt &prompt, IScanProgress &progress,
+    TFolderScan(TTree &tree, TConflictAnswers &answers, IConflictPrompt &prompt, IScanProgress &progress,
                 IFolderLister &lister);
 
-    // Walks settings.FolderPath below target. Gives the chosen folder's total
+    // Walks settings.FolderPath below target, the walk's working state and
+    // the description answer starting afresh. Gives the chosen folder's total
     // of file sizes (what was walked of it when the walk stopped early).
     int64_t Run(TTreeNode *target, const TScanSettings &settings);
 
@@ -113,7 +114,13 @@ private:
     void SetFolderSize(TTreeNode *folderNode, int64_t total);
 
     TTree &tree_;
-    TOptions &options_;
+    TConflictAnswers &answers_;
+    // Remember the first node added directly under the target.
+    bool markFirstAdded_ = true;
+    // True while the top folder is processed.
+    bool scanAtTop_ = false;
+    // The user's stop was confirmed; a failure after it is not reported.
+    bool stopped_ = false;
     IConflictPrompt &prompt_;
     IScanProgress &progress_;
     // Where folders are listed: the file system, or an archive while its

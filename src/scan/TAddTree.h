@@ -17,7 +17,6 @@ class IConflictPrompt;
 class IMessageBoxes;
 class TLongOperation;
 class TMainShell;
-class TOptions;
 class TTree;
 class TTreeModel;
 class TTreeNode;
@@ -48,7 +47,6 @@ public:
 
 // What the scan commands work with; everything outlives this object.
 struct TScanContext {
-    TOptions &options;
     TMainShell &shell;
     TLongOperation &operation;
     IMessageBoxes &boxes;

@@ -9,10 +9,14 @@ namespace qbx {
 
 class IMessageBoxes;
 class TOptions;
+class TWindowState;
+struct TLastSearch;
 
 // What the complex search works with; the window binds each to its part.
 struct TComplexSearchContext {
-    TOptions &options;
+    const TOptions &options;
+    const TWindowState &window; // the mode
+    TLastSearch &lastSearch;    // set by a search that finds records
     IMessageBoxes &boxes;
     // Ends an in-place label edit of MainTreeView, discarding it.
     std::function<void()> endLabelEdit;

@@ -8,6 +8,8 @@
 #include "search/QueryCondition.h"
 #include "search/SearchConditions.h"
 #include "session/MessageBoxes.h"
+#include "session/WindowState.h"
+#include "storage/CatalogueDocument.h"
 #include "storage/CatalogueFields.h"
 
 #include <algorithm>
@@ -38,11 +40,13 @@ int KindOfWord(const QString &item)
 
 } // namespace
 
-TQueryEditor::TQueryEditor(TOptions &options, IMessageBoxes &boxes, IQueryFileDialogs &dialogs)
+TQueryEditor::TQueryEditor(const TOptions &options, const TWindowState &window,
+                           TCatalogueDocument &document, IMessageBoxes &boxes,
+                           IQueryFileDialogs &dialogs)
     : writeFile([](const QString &name, const QByteArray &bytes, QString *error) {
           return WriteFileAtomically(name, bytes, error);
       }),
-      options_(options), boxes_(boxes), dialogs_(dialogs)
+      options_(options), window_(window), document_(document), boxes_(boxes), dialogs_(dialogs)
 {
     openDialog_.Title = QCoreApplication::translate("TQueryEditor", "Загрузка сложного запроса");
     saveDialog_.Title = QCoreApplication::translate("TQueryEditor", "Сохранение сложного запроса");
@@ -59,8 +63,8 @@ void TQueryEditor::Notify()
 
 void TQueryEditor::FormShow()
 {
-    if (options_.QueryFilePending) {
-        options_.QueryFilePending = false;
+    if (document_.QueryFilePending) {
+        document_.QueryFilePending = false;
         LoadQueryFile(openDialog_.FileName);
     }
     if (c_.unit < 0)
@@ -146,7 +150,7 @@ void TQueryEditor::SearchParamsChange()
 {
     // More than the bare "?": a child below it, or a logic node on top.
     const bool query = model_.Top()->ChildCount() > 0 || model_.Top()->Kind() != QkTop;
-    c_.okEnabled = options_.DbState != DbNone && query && (c_.cd || c_.folder || c_.file);
+    c_.okEnabled = window_.DbState() != DbNone && query && (c_.cd || c_.folder || c_.file);
 }
 
 void TQueryEditor::AddBooleanClick()

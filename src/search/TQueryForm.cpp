@@ -74,9 +74,11 @@ void SetItems(QComboBox *box, const QStringList &items, int current)
 
 } // namespace
 
-TQueryForm::TQueryForm(TOptions &options, IMessageBoxes &boxes, IQueryFileDialogs &dialogs,
+TQueryForm::TQueryForm(const TOptions &options, const TWindowState &window,
+                       TCatalogueDocument &document, IMessageBoxes &boxes,
+                       IQueryFileDialogs &dialogs,
                        QWidget *parent)
-    : QDialog(parent), editor_(options, boxes, dialogs)
+    : QDialog(parent), editor_(options, window, document, boxes, dialogs)
 {
     setObjectName(QStringLiteral("QueryForm"));
     setWindowTitle(QCoreApplication::translate("TQueryForm", "Поиск в базе данных"));

@@ -11,6 +11,8 @@
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
+#include "storage/CatalogueDocument.h"
+#include "tree/LastSearch.h"
 #include "tree/NodeRecord.h"
 #include "tree/TTreeModel.h"
 
@@ -35,7 +37,7 @@ qint64 TSearchResults::CatalogueRecordCount() const
 {
     // A catalogue never saved has no table of its own yet: the search went
     // over the records of its tree, and counted them.
-    if (c_.options.DbIsNew)
+    if (c_.document.DbIsNew)
         return c_.runner.Query().ScannedCount();
     const QString file = c_.catalogueFile();
     try {
@@ -97,13 +99,13 @@ void TSearchResults::BuildTree(int found)
 {
     TTree &tree = c_.searchModel.Tree();
     const int presentation = std::max(CurrentPresentation(c_.commands), 0);
-    c_.options.FoundText = QCoreApplication::translate("TSearchResults", "Найдено записей: %1").arg(found);
+    c_.shell.State().FoundText = QCoreApplication::translate("TSearchResults", "Найдено записей: %1").arg(found);
     c_.operation.StartOperation(QCoreApplication::translate("TSearchResults", "Открытие результатов поиска"), found);
 
     // One reset of the view for the whole build; each sibling list is put
     // in order once, when it is next looked at.
     TTreeUpdate update(tree);
-    c_.options.EntireSelPath.clear();
+    c_.shell.State().EntireSelPath.clear();
     FillResultTree(tree, presentation, c_.runner.Query(), [this] {
         c_.operation.StepOperation();
         return !c_.operation.OperationStopped();
@@ -112,14 +114,14 @@ void TSearchResults::BuildTree(int found)
 
 void TSearchResults::RerunSearch()
 {
-    c_.runner.ExecuteSearch(c_.options.LastCondition);
+    c_.runner.ExecuteSearch(c_.lastSearch.LastCondition);
     if (c_.runner.Query().IsOpen() && OpenResults(false))
         c_.shell.SetDbState(DbFound);
 }
 
 void TSearchResults::FoundViewSetClick(cmd::Id sender, bool alreadyChecked)
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (alreadyChecked)
         return;

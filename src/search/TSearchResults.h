@@ -16,12 +16,16 @@ class TCommandState;
 class TLongOperation;
 class TMainShell;
 class TOptions;
+struct TCatalogueDocument;
+struct TLastSearch;
 class TSearchRunner;
 class TTreeModel;
 
 // What building the result tree works with; everything outlives it.
 struct TResultsContext {
-    TOptions &options;
+    const TOptions &options;
+    const TCatalogueDocument &document; // a new catalogue is counted by its search
+    const TLastSearch &lastSearch;      // re-run to rebuild the results
     TMainShell &shell;
     TCommandState &commands;
     IMainView &view;        // status panel 0

@@ -5,7 +5,7 @@
 #include "engine/Error.h"
 #include "engine/FileSystem.h"
 #include "engine/Query.h"
-#include "options/TOptions.h"
+#include "options/TEnvironment.h"
 #include "platform/Codec.h"
 #include "search/SearchConditions.h"
 #include "search/SqlErrorText.h"
@@ -68,15 +68,16 @@ void TSearchRunner::ExecuteSearch(const QString &condition)
         // that killed programs left behind go once per run.
         if (!sweptTempFolder_) {
             sweptTempFolder_ = true;
-            RemoveStaleSearchCopies(engine::SystemFileSystem(), c_.options.TempFolder);
+            RemoveStaleSearchCopies(engine::SystemFileSystem(), c_.environment.TempFolder);
         }
         // Unsaved changes: the tree's records are searched as saving would
         // write them, straight from memory.
         TTreeRecordFeed feed(c_.catalogue.Root(), TRecordSource::Catalogue);
-        RunSearchQuery(c_.catalogueFile(), condition, &feed);
+        RunSearchQuery(condition, c_.catalogueFile(), &feed);
         return;
     }
-    RunSearchQuery(c_.catalogueFile(), condition, nullptr);
+    // The catalogue's own table is searched.
+    RunSearchQuery(condition, c_.catalogueFile(), nullptr);
 }
 
 void TSearchRunner::ChoosePrivateDirectory(const QString &table)
@@ -86,7 +87,8 @@ void TSearchRunner::ChoosePrivateDirectory(const QString &table)
     const QFileInfo file(table);
     const qint64 size = file.exists() ? file.size() : -1;
     const QString folder = qbx::ChoosePrivateDirectory(
-        size, c_.options.TempFolder, c_.options.AppFolder, c_.options.FixedDriveList(), c_.disk);
+        size, c_.environment.TempFolder, c_.environment.AppFolder,
+        c_.environment.FixedDriveList(), c_.disk);
     try {
         engine::SetPrivateDirectory(EngineFileName(folder));
     } catch (const engine::Error &) {
@@ -94,9 +96,15 @@ void TSearchRunner::ChoosePrivateDirectory(const QString &table)
     }
 }
 
-void TSearchRunner::RunSearchQuery(const QString &table, const QString &condition,
+void TSearchRunner::RunSearchQuery(const QString &condition, const QString &table)
+{
+    RunSearchQuery(condition, table, nullptr);
+}
+
+void TSearchRunner::RunSearchQuery(const QString &condition, const QString &table,
                                    TTreeRecordFeed *feed)
 {
+    searched_ = feed ? QString() : table;
     ChoosePrivateDirectory(table);
 
     c_.shell.EnableCommands(false);

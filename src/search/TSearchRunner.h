@@ -17,13 +17,13 @@ class IMessageBoxes;
 class IOperationView;
 class TCommandState;
 class TMainShell;
-class TOptions;
+struct TEnvironment;
 class TTree;
 class TTreeRecordFeed;
 
 // What running a search works with; everything outlives the runner.
 struct TSearchContext {
-    TOptions &options;
+    const TEnvironment &environment; // folders for the engine's private files
     TMainShell &shell;       // freezes the commands while the statement runs
     TCommandState &commands; // SaveDbAction enabled = unsaved changes
     IMainView &view;         // status panel 0
@@ -49,7 +49,14 @@ class TSearchRunner {
 public:
     explicit TSearchRunner(TSearchContext context);
 
+    // Runs the condition against the catalogue's file, or against the
+    // records of the tree while it has unsaved changes.
     void ExecuteSearch(const QString &condition);
+    // Runs the statement against the table file.
+    void RunSearchQuery(const QString &condition, const QString &table);
+    // The table file the last search ran against ("" when none ran, or when
+    // the tree's unsaved records were searched).
+    const QString &SearchedTable() const { return searched_; }
 
     engine::Query &Query() { return c_.query; }
 
@@ -58,13 +65,13 @@ public:
 private:
     // Runs the statement over the table file, or over the feed's records
     // when one is given.
-    void RunSearchQuery(const QString &table, const QString &condition,
-                        TTreeRecordFeed *feed);
+    void RunSearchQuery(const QString &condition, const QString &table, TTreeRecordFeed *feed);
     void ChoosePrivateDirectory(const QString &table);
     void Report(const QString &text);
 
     TSearchContext c_;
     bool sweptTempFolder_ = false;
+    QString searched_;
 };
 
 } // namespace qbx

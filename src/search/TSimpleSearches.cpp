@@ -10,6 +10,7 @@
 #include "session/CommandState.h"
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
+#include "tree/LastSearch.h"
 
 #include <array>
 #include "platform/Translations.h"
@@ -105,7 +106,7 @@ TSimpleSearches::TSimpleSearches(TSimpleSearchContext context) : c_(std::move(co
 
 void TSimpleSearches::Begin(int command)
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (c_.setDefaultSearch)
         c_.setDefaultSearch(command);
@@ -140,10 +141,10 @@ void TSimpleSearches::GlobalSearchClick()
     const TStringSearchSetup setup{10, QCoreApplication::translate("TSimpleSearches", "Введите строку для поиска:"), kPathCapacity};
     TStringSearchAnswer answer;
     for (;;) {
-        if (!c_.stringForm.Run(setup, c_.options.GlobalSearchText, CurrentPresentation(c_.commands),
+        if (!c_.stringForm.Run(setup, GlobalSearchText, CurrentPresentation(c_.commands),
                                answer))
             return;
-        c_.options.GlobalSearchText = answer.text;
+        GlobalSearchText = answer.text;
         QString condition =
             GlobalSearchCondition(answer.text, answer.substring, !answer.caseSensitive) +
             KindFilter(answer.kinds.discs, answer.kinds.folders, answer.kinds.files);
@@ -158,12 +159,12 @@ void TSimpleSearches::GlobalSearchClick()
                 return;
         }
         if (found > 0) {
-            c_.options.LastCondition = condition;
-            c_.options.ResultName = MakeFileName(c_.options.GlobalSearchText);
+            c_.lastSearch.LastCondition = condition;
+            c_.lastSearch.ResultName = MakeFileName(GlobalSearchText);
             break;
         }
         if (!AgainAfterNotFound(Format(QCoreApplication::translate("TSimpleSearches", "В базе данных не содержится строка \"%1\"."),
-                                       c_.options.GlobalSearchText),
+                                       GlobalSearchText),
                                 QCoreApplication::translate("TSimpleSearches", "\rИскать другую строку?")))
             return;
     }
@@ -178,7 +179,7 @@ void TSimpleSearches::FieldSearchClick(int tag)
     Begin(FieldCommand(tag));
     const TStringSearchSetup setup{11, QCoreApplication::translate("TSimpleSearches", "Введите ") + field->prompt,
                                    field->maxLength};
-    QString &remembered = c_.options.FieldSearchText[size_t(tag)];
+    QString &remembered = FieldSearchText[size_t(tag)];
     TStringSearchAnswer answer;
     for (;;) {
         if (!c_.stringForm.Run(setup, remembered, CurrentPresentation(c_.commands), answer))
@@ -192,8 +193,8 @@ void TSimpleSearches::FieldSearchClick(int tag)
         if (found < 0)
             return;
         if (found > 0) {
-            c_.options.LastCondition = condition;
-            c_.options.ResultName = MakeFileName(remembered);
+            c_.lastSearch.LastCondition = condition;
+            c_.lastSearch.ResultName = MakeFileName(remembered);
             break;
         }
         if (!AgainAfterNotFound(Format(field->notFound, remembered), field->question))
@@ -219,8 +220,8 @@ void TSimpleSearches::SizeSearchClick()
         if (found < 0)
             return;
         if (found > 0) {
-            c_.options.LastCondition = condition;
-            c_.options.ResultName = MakeFileName(answer.fromBytes);
+            c_.lastSearch.LastCondition = condition;
+            c_.lastSearch.ResultName = MakeFileName(answer.fromBytes);
             break;
         }
         const QString message =

@@ -3,6 +3,9 @@
 #include "session/MessageBoxes.h"
 #include "options/OptionsWindowSeam.h"
 #include "options/TOptions.h"
+#include "options/TOptionsStorage.h"
+#include "options/TPaneWidths.h"
+#include "session/WindowState.h"
 #include "platform/AppPaths.h"
 #include "platform/Registry.h"
 #include "session/FolderPicker.h"
@@ -66,11 +69,11 @@ TOptionsPlaceTexts::TOptionsPlaceTexts(const QString &iniFileName, bool portable
                                     : QCoreApplication::translate("OptionsDialogLogic", "папкой документов пользователя"));
 }
 
-TOptionsDialogLogic::TOptionsDialogLogic(TOptions &options, IOptionsWindow &mainWindow,
-                                         IMessageBoxes &boxes, IFolderPicker &folderPicker,
-                                         IOptionsDialogView &view)
-    : options_(options), mainWindow_(mainWindow), boxes_(boxes), folderPicker_(folderPicker),
-      view_(view), texts_(options.IniFileName, paths::IsPortableCopy())
+TOptionsDialogLogic::TOptionsDialogLogic(TOptionsStorage &storage, TPaneWidths &panes,
+                                         IOptionsWindow &mainWindow, IMessageBoxes &boxes,
+                                         IFolderPicker &folderPicker, IOptionsDialogView &view)
+    : storage_(storage), options_(storage.Options()), panes_(panes), mainWindow_(mainWindow), boxes_(boxes), folderPicker_(folderPicker),
+      view_(view), texts_(storage.IniFileName(), paths::IsPortableCopy())
 {
 }
 
@@ -88,12 +91,12 @@ void TOptionsDialogLogic::FormShow()
 
 void TOptionsDialogLogic::OKButtonClick()
 {
-    DialogToOptions(view_.Controls(), options_, mainWindow_);
+    DialogToOptions(view_.Controls(), options_, panes_, mainWindow_);
 }
 
 void TOptionsDialogLogic::DefaultButtonClick()
 {
-    options_.SetDefaults();
+    storage_.SetDefaults();
     FormShow();
     boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Были успешно установлены значения параметров по умолчанию."),
                 kDefaultCaption(), TMsgIcon::Information, MbOk);
@@ -104,15 +107,15 @@ void TOptionsDialogLogic::LoadButtonClick()
     const bool ini = IniChosen();
     const QString place =
         ini ? QCoreApplication::translate("OptionsDialogLogic", "инициализационного файла ") + texts_.iniShown : RegistryFrom();
-    const bool loaded = ini ? options_.LoadFromIni() : options_.LoadFromRegistry();
+    const bool loaded = ini ? storage_.LoadFromIni() : storage_.LoadFromRegistry();
     if (!loaded) {
         boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Не удалось загрузить параметры из %1.").arg(place),
                     kLoadCaption(), TMsgIcon::Warning, MbOk);
         return;
     }
     FormShow();
-    options_.ApplyMainGeometry(mainWindow_);
-    options_.ApplyPanelGeometry(mainWindow_);
+    ApplyMainGeometry(options_.MainGeometry, mainWindow_);
+    panes_.ApplyPanelGeometry(options_.PanelGeometry, mainWindow_);
     view_.BringToFront();
     boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Параметры были успешно загружены из %1.").arg(place), kLoadCaption(),
                 TMsgIcon::Information, MbOk);
@@ -121,8 +124,8 @@ void TOptionsDialogLogic::LoadButtonClick()
 void TOptionsDialogLogic::SaveButtonClick()
 {
     const bool ini = IniChosen();
-    DialogToOptions(view_.Controls(), options_, mainWindow_);
-    const bool saved = ini ? options_.SaveToIni() : options_.SaveToRegistry();
+    DialogToOptions(view_.Controls(), options_, panes_, mainWindow_);
+    const bool saved = ini ? storage_.SaveToIni() : storage_.SaveToRegistry();
     if (saved) {
         const QString place =
             ini ? QCoreApplication::translate("OptionsDialogLogic", "инициализационный файл ") + texts_.iniShown : RegistryInto();
@@ -143,7 +146,7 @@ void TOptionsDialogLogic::RemoveButtonClick()
     const bool ini = IniChosen();
     const QString place =
         ini ? QCoreApplication::translate("OptionsDialogLogic", "инициализационного файла ") + texts_.iniShown : RegistryFrom();
-    if (ini ? options_.RemoveIniFile() : options_.RemoveFromRegistry())
+    if (ini ? storage_.RemoveIniFile() : storage_.RemoveFromRegistry())
         boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Параметры были успешно удалены из %1.").arg(place),
                     kRemoveCaption(), TMsgIcon::Information, MbOk);
     else
@@ -179,10 +182,10 @@ void TOptionsDialogLogic::ConfirmCheckBoxClick(TConfirmPair pair)
     view_.SetControls(c);
 }
 
-TOptionsCommands::TOptionsCommands(TOptions &options, IMessageBoxes &boxes,
-                                   std::function<void()> showDialog,
+TOptionsCommands::TOptionsCommands(TOptionsStorage &storage, const TWindowState &window,
+                                   IMessageBoxes &boxes, std::function<void()> showDialog,
                                    std::function<void()> refreshPane)
-    : options_(options), boxes_(boxes), showDialog_(std::move(showDialog)),
+    : storage_(storage), window_(window), boxes_(boxes), showDialog_(std::move(showDialog)),
       refreshPane_(std::move(refreshPane))
 {
     assert(showDialog_ && refreshPane_);
@@ -191,7 +194,7 @@ TOptionsCommands::TOptionsCommands(TOptions &options, IMessageBoxes &boxes,
 void TOptionsCommands::AppOptionsClick()
 {
     showDialog_();
-    if (options_.DbState == DbEntire || options_.DbState == DbFound)
+    if (window_.DbState() == DbEntire || window_.DbState() == DbFound)
         refreshPane_();
 }
 
@@ -201,7 +204,7 @@ void TOptionsCommands::DefaultOptionsClick()
         QCoreApplication::translate("OptionsDialogLogic", "Сейчас будут установлены значения параметров по умолчанию.\rПродолжить?"),
         kDefaultCaption(), TMsgIcon::Warning, MbOkCancel);
     if (answer == TMsgAnswer::Ok)
-        options_.SetDefaults();
+        storage_.SetDefaults();
 }
 
 } // namespace qbx

@@ -137,9 +137,11 @@ QVBoxLayout *NewPage(QWidget *&page, const char *name, int helpContext, const ch
 
 } // namespace
 
-TOptionsForm::TOptionsForm(TOptions &options, IOptionsWindow &mainWindow, IMessageBoxes &boxes,
+TOptionsForm::TOptionsForm(TOptionsStorage &storage, TPaneWidths &panes,
+                           IOptionsWindow &mainWindow, IMessageBoxes &boxes,
                            IFolderPicker &folderPicker, QWidget *parent)
-    : QDialog(parent, FixedDialogFlags), logic_(options, mainWindow, boxes, folderPicker, *this)
+    : QDialog(parent, FixedDialogFlags),
+      logic_(storage, panes, mainWindow, boxes, folderPicker, *this)
 {
     FormCreate();
 }

@@ -3,6 +3,7 @@
 #include "engine/Error.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "session/CommandBoundary.h"
 #include "session/CommandState.h"
 #include "session/IStorageStatus.h"
@@ -112,28 +113,28 @@ void TCatalogueFiles::WarnBadFormat(const QString &fileName)
 
 void TCatalogueFiles::CreateDbClick()
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
-    if (c_.options.DbState != DbNone) {
+    if (c_.shell.DbState() != DbNone) {
         CloseDbClick();
-        if (c_.options.DbState != DbNone)
+        if (c_.shell.DbState() != DbNone)
             return;
     }
     holdingMore_.clear();
     stampKey_.clear();
-    c_.options.FirstEntireView = true;
-    c_.options.TreeChanged = true;
-    c_.options.DbIsNew = true;
-    c_.options.DbName = QStringLiteral("Qubrix");
-    tableName_ = c_.options.DbFolder + c_.options.DbName + QStringLiteral(".db");
-    c_.options.DbTableName = tableName_;
+    document_.FirstEntireView = true;
+    document_.TreeChanged = true;
+    document_.DbIsNew = true;
+    document_.DbName = QStringLiteral("Qubrix");
+    tableName_ = c_.options.DbFolder + document_.DbName + QStringLiteral(".db");
+    document_.FileName = tableName_;
     c_.shell.SetDbState(DbEntire);
     c_.commands.SetEnabled(cmd::SaveDbAction, true);
 }
 
 void TCatalogueFiles::OpenDbClick()
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     const QString previous = tableName_;
     TOpenDialogState state = openDialog_;
@@ -144,9 +145,9 @@ void TCatalogueFiles::OpenDbClick()
     // The dialog opens where it was last used.
     openDialog_.InitialFolder = QFileInfo(chosen).absolutePath() + QLatin1Char('/');
     if (!IsQueryFile(chosen)) {
-        if (c_.options.DbState != DbNone) {
+        if (c_.shell.DbState() != DbNone) {
             CloseDbClick();
-            if (c_.options.DbState != DbNone)
+            if (c_.shell.DbState() != DbNone)
                 return;
         }
         tableName_ = chosen;
@@ -165,15 +166,15 @@ void TCatalogueFiles::OpenFile(const QString &fileName)
 void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previous)
 {
     if (IsQueryFile(fileName)) {
-        c_.options.QueryFilePending = true;
+        document_.QueryFilePending = true;
         if (showQueryEditor)
             showQueryEditor(fileName);
         return;
     }
     const QFileInfo info(fileName);
-    c_.options.FirstEntireView = true;
-    c_.options.DbReadOnly = !info.isWritable();
-    c_.options.DbName = info.completeBaseName();
+    document_.FirstEntireView = true;
+    document_.DbReadOnly = !info.isWritable();
+    document_.DbName = info.completeBaseName();
 
     QString reason;
     if (CheckTableFormat(tableName_, c_.status, &reason) == TfNotCatalogue) {
@@ -185,7 +186,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
     }
     holdingMore_.clear();
     stampKey_.clear();
-    c_.options.DbTableName = tableName_;
+    document_.FileName = tableName_;
     c_.shell.SetDbState(DbOpen);
 
     const QString driver = TableLanguageDriver(tableName_);
@@ -205,7 +206,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
     }
     if (recode) {
         c_.shell.SetDbState(DbEntire);
-        c_.options.TreeChanged = true;
+        document_.TreeChanged = true;
         c_.commands.SetEnabled(cmd::SaveDbAction, true);
     }
 }
@@ -223,7 +224,7 @@ void TCatalogueFiles::AddDbClick()
         if (CheckTableFormat(tableName_, c_.status) != TfNotCatalogue) {
             // An incomplete merge leaves the open file's own records whole.
             ReadTable(kAddTitle());
-            c_.options.TreeChanged = true;
+            document_.TreeChanged = true;
             c_.commands.SetEnabled(cmd::SaveDbAction, true);
             if (c_.catalogue.Tree().Root()->HasChildren() && c_.expandRoot)
                 c_.expandRoot();
@@ -271,12 +272,12 @@ bool TCatalogueFiles::ReadTable(const QString &title)
         complete = ReadCatalogueTable(
             tableName_, c_.catalogue,
             [&](uint32_t count) {
-                c_.options.TotalText = QCoreApplication::translate("TCatalogueFiles", "Всего записей: ") + QString::number(count);
+                c_.shell.State().TotalText = QCoreApplication::translate("TCatalogueFiles", "Всего записей: ") + QString::number(count);
                 c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
             },
             [&] {
                 c_.operation.StepOperation();
-                return c_.options.ConflictAnswer != ConflictCancel &&
+                return !c_.answers.Cancelled() &&
                        !c_.operation.OperationStopped();
             });
     } catch (const std::bad_alloc &) {
@@ -309,7 +310,7 @@ void TCatalogueFiles::CloseDbClick()
     holdingMore_.clear();
     stampKey_.clear();
     // The item to select on return to the catalogue was one of its results.
-    c_.options.EntireSelPath.clear();
+    c_.shell.State().EntireSelPath.clear();
     c_.shell.SetDbState(DbNone);
 }
 

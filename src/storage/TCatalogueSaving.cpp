@@ -12,6 +12,7 @@
 #include "storage/CatalogueFormat.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TextTreeWriter.h"
+#include "tree/LastSearch.h"
 #include "tree/TTree.h"
 
 #include <QFileInfo>
@@ -62,28 +63,26 @@ QString ExtensionOfName(const QString &name)
 
 } // namespace
 
-void TCatalogueSaving::SaveDbClick()
+bool TCatalogueSaving::SaveDbClick()
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
-    if (c_.options.DbIsNew) {
-        SaveDbAsClick(true);
-        return;
-    }
+    if (c_.files.Document().DbIsNew)
+        return SaveDbAsClick(true);
     dialog_.Title = kSaveTitle();
-    if (c_.options.DbReadOnly) {
+    if (c_.files.Document().DbReadOnly) {
         Warn(c_.files.TableName() +
                  QCoreApplication::translate("TCatalogueSaving", "\rЭтот файл базы данных существует и доступен только для "
                                 "чтения.\r\n\nУкажите другое имя файла."),
              dialog_.Title);
-        return;
+        return false;
     }
-    WriteCatalogue(false);
+    return WriteCatalogue();
 }
 
 TTree &TCatalogueSaving::ShownTree()
 {
-    return c_.options.DbState == DbFound ? c_.searchTree : c_.catalogue;
+    return c_.shell.DbState() == DbFound ? c_.searchTree : c_.catalogue;
 }
 
 // With a catalogue open but no tree shown, the tree is not loaded yet: a
@@ -91,7 +90,7 @@ TTree &TCatalogueSaving::ShownTree()
 // of the export. Gives whether it did.
 bool TCatalogueSaving::LoadForExport(const QString &title)
 {
-    if (c_.options.DbState != DbOpen || !c_.options.FirstEntireView || c_.options.DbIsNew ||
+    if (c_.shell.DbState() != DbOpen || !c_.files.Document().FirstEntireView || c_.files.Document().DbIsNew ||
         c_.catalogue.Root()->HasChildren())
         return false;
     c_.files.LoadTable(title);
@@ -106,15 +105,15 @@ void TCatalogueSaving::EndExport(bool loaded)
         c_.catalogue.ResetTree();
 }
 
-void TCatalogueSaving::SaveDbAsClick(bool viaSave)
+bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
 {
-    const bool resultMode = c_.options.DbState == DbFound && !viaSave;
+    const bool resultMode = c_.shell.DbState() == DbFound && !viaSave;
     const QString table = c_.files.TableName();
     QString extension = ExtensionOf(dialog_.FilterIndex);
     TSaveDialogState state = dialog_;
     if (resultMode) {
         state.FileName =
-            table.left(table.size() - 3) + QLatin1Char(' ') + c_.options.ResultName + extension;
+            table.left(table.size() - 3) + QLatin1Char(' ') + c_.lastSearch.ResultName + extension;
         state.Title = kResultsTitle();
     } else {
         state.FileName = ChangeExtension(table, extension);
@@ -125,7 +124,7 @@ void TCatalogueSaving::SaveDbAsClick(bool viaSave)
     const TSaveDialogAnswer answer = c_.dialog.GetSaveFileName(state);
     dialog_.OverwritePrompt = true;
     if (answer.FileName.isEmpty())
-        return;
+        return false;
     dialog_.FilterIndex = answer.FilterIndex;
     dialog_.InitialFolder = QFileInfo(answer.FileName).absolutePath() + QLatin1Char('/');
 
@@ -143,7 +142,7 @@ void TCatalogueSaving::SaveDbAsClick(bool viaSave)
             c_.boxes.Show(name + QCoreApplication::translate("TCatalogueSaving", "\rФайл базы данных уже существует.\r\n\n"
                                                 "Заменить его?"),
                           state.Title, TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
-            return;
+            return false;
     }
 
     if (text) {
@@ -153,26 +152,29 @@ void TCatalogueSaving::SaveDbAsClick(bool viaSave)
             return WriteTextTreeFile(tree.Root(), name, progress, c_.fs);
         });
         EndExport(loaded);
-        return;
+        return false;
     }
     if (resultMode) {
         c_.files.SetTableName(name);
         WriteSearchResults();
         c_.files.SetTableName(table);
-        return;
+        return false;
     }
-    c_.options.DbTableName = table;
+    TCatalogueDocument &document = c_.files.Document();
+    document.FileName = table;
     c_.files.SetTableName(name);
-    if (!WriteCatalogue(false)) {
+    if (!WriteCatalogue()) {
         // The catalogue stays the file it was: nothing was written under
         // the new name.
         c_.files.SetTableName(table);
-        return;
+        return false;
     }
-    c_.options.DbTableName = name;
-    c_.options.DbName = QFileInfo(name).completeBaseName();
-    c_.options.DbReadOnly = false;
-    c_.view.SetWindowCaption(c_.options.DbName + QStringLiteral(" - ") + c_.options.AppCaption);
+    document.FileName = name;
+    document.DbName = QFileInfo(name).completeBaseName();
+    document.DbReadOnly = false;
+    c_.view.SetWindowCaption(document.DbName + QStringLiteral(" - ") +
+                             c_.shell.State().AppCaption());
+    return true;
 }
 
 void TCatalogueSaving::SaveDbToClick()
@@ -218,7 +220,7 @@ void TCatalogueSaving::SaveDbToClick()
         }
     }
 
-    const bool results = c_.options.DbState == DbFound;
+    const bool results = c_.shell.DbState() == DbFound;
     const bool loaded = !results && LoadForExport(title);
     TTree &tree = results ? c_.searchTree : c_.catalogue;
     const TRecordSource source = results ? TRecordSource::Results : TRecordSource::Catalogue;
@@ -234,11 +236,11 @@ void TCatalogueSaving::SaveDbToClick()
         if (result.Ok() && ownFile)
             c_.files.RememberOnDisk(name);
         if (result.Ok() && !results)
-            c_.options.TotalText =
+            c_.shell.State().TotalText =
                 QCoreApplication::translate("TCatalogueSaving", "Всего записей: ") + QString::number(result.records);
     }
     EndExport(loaded);
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.SelectionChange)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.SelectionChange)
         c_.shell.hooks.SelectionChange(TTreeKind::Main);
 }
 

@@ -20,11 +20,13 @@ class TLongOperation;
 class TMainShell;
 class TOptions;
 class TTree;
+struct TLastSearch;
 
 // What saving works with; everything is owned by the main window and
 // outlives this object.
 struct TSavingContext {
-    TOptions &options;
+    const TOptions &options;
+    const TLastSearch &lastSearch;   // names the saved search results
     TMainShell &shell;
     TCommandState &commands;
     TLongOperation &operation;
@@ -42,8 +44,7 @@ struct TSavingContext {
 };
 
 // The save commands: Save, Save As (a catalogue, a text tree, or the search
-// results), Save Into (appending to another catalogue), and the temporary
-// copy of an edited tree that searches read. A save never puts the file it
+// results) and Save Into (appending to another catalogue). A save never puts the file it
 // replaces at risk: the new file is written beside it and renamed over it
 // only when it is whole on the disk; a failure or Stop leaves the old file
 // exactly as it was (see WriteCatalogueFile).
@@ -52,19 +53,19 @@ public:
     explicit TCatalogueSaving(TSavingContext context);
 
     // The command handlers. SaveDbClick also runs when a catalogue with
-    // changes is closed; afterwards SaveDbAction still enabled means that
-    // the save was refused, failed or stopped.
-    void SaveDbClick();
+    // changes is closed; it gives true when the catalogue was saved (false:
+    // refused, failed or stopped).
+    bool SaveDbClick();
     // viaSave: run by SaveDbClick for a new catalogue (the search results are
-    // then not what is saved).
-    void SaveDbAsClick(bool viaSave = false);
+    // then not what is saved). Gives true when the catalogue was saved under
+    // the chosen name.
+    bool SaveDbAsClick(bool viaSave = false);
     void SaveDbToClick();
 
     // Writes MainTreeView's tree into the table the table object names, or,
     // when the tree has no unsaved changes, copies the catalogue's file
-    // there. The temporary copy does not count as saving the catalogue.
-    // Gives true on success.
-    bool WriteCatalogue(bool temporary);
+    // there. Gives true on success.
+    bool WriteCatalogue();
     // Writes the result records of SearchTreeView into the table the table
     // object names. Gives true on success.
     bool WriteSearchResults();

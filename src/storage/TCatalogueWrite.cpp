@@ -1,11 +1,9 @@
 // The writing half of TCatalogueSaving: the frame every save runs in, the
-// catalogue and result writes, and the temporary search copy.
+// catalogue and result writes.
 
 #include "storage/TCatalogueSaving.h"
 
-#include "engine/Error.h"
 #include "options/TOptions.h"
-#include "platform/AppPaths.h"
 #include "platform/Volumes.h"
 #include "session/CommandState.h"
 #include "session/IStorageStatus.h"
@@ -144,13 +142,13 @@ TWriteResult TCatalogueSaving::RunWrite(const QString &title, const QString &tar
     return result;
 }
 
-bool TCatalogueSaving::WriteCatalogue(bool temporary)
+bool TCatalogueSaving::WriteCatalogue()
 {
     const QString target = c_.files.TableName();
     const QString title = dialog_.Title;
     if (!c_.commands.Enabled(cmd::SaveDbAction)) {
         // The file on disk already holds the tree: copy it.
-        const QString source = c_.options.DbTableName;
+        const QString source = c_.files.Document().FileName;
         if (!HasRoomFor(QFileInfo(source).size(), target, title)) {
             c_.files.SetTableName(source);
             return false;
@@ -169,7 +167,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     // The file holds records the tree lacks (its load was stopped or failed):
     // the user decides whether the tree replaces them. The name is the
     // file's, the open catalogue's except after Save As to another file.
-    const bool overPartial = !temporary && c_.files.HoldsMore(target);
+    const bool overPartial = c_.files.HoldsMore(target);
     if (overPartial &&
         c_.boxes.Show(QCoreApplication::translate("TCatalogueWrite", "База данных %1 загружена не полностью. Если сохранить её "
                                      "в тот же файл, незагруженные записи будут потеряны. "
@@ -181,7 +179,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     // Another program (a second copy of this one) wrote or replaced the
     // file since the tree was read: the user decides whether the tree
     // replaces what it wrote.
-    if (!temporary && c_.files.ChangedOnDisk(target) &&
+    if (c_.files.ChangedOnDisk(target) &&
         c_.boxes.Show(target + QCoreApplication::translate("TCatalogueWrite", "\rФайл базы данных был изменён другой "
                                               "программой после того, как был открыт.\r\n\n"
                                               "Если сохранить, эти изменения будут потеряны. "
@@ -190,29 +188,22 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
         return false;
 
     TTree &tree = c_.catalogue;
-    if (!HasRoomFor(EstimatedCatalogueSize(CountNodes(tree.Root())), target, title)) {
-        if (temporary)
-            c_.options.TreeChanged = true;
+    if (!HasRoomFor(EstimatedCatalogueSize(CountNodes(tree.Root())), target, title))
         return false;
-    }
     const TWriteResult result =
         RunWrite(title, target, tree, TRecordSource::Catalogue, [&](IWriteProgress &progress) {
             return WriteCatalogueFile(tree.Root(), TRecordSource::Catalogue, target, progress,
                                       c_.fs);
         });
     if (result.Ok()) {
-        c_.options.TotalText = QCoreApplication::translate("TCatalogueWrite", "Всего записей: ") + QString::number(result.records);
-        if (!temporary) {
-            c_.options.DbIsNew = false;
-            c_.commands.SetEnabled(cmd::SaveDbAction, false);
-            if (overPartial)
-                c_.files.SetHoldsMore(target, false); // the user chose to replace it
-            c_.files.RememberOnDisk(target);
-        }
-    } else if (temporary) {
-        c_.options.TreeChanged = true;
+        c_.shell.State().TotalText = QCoreApplication::translate("TCatalogueWrite", "Всего записей: ") + QString::number(result.records);
+        c_.files.Document().DbIsNew = false;
+        c_.commands.SetEnabled(cmd::SaveDbAction, false);
+        if (overPartial)
+            c_.files.SetHoldsMore(target, false); // the user chose to replace it
+        c_.files.RememberOnDisk(target);
     }
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.SelectionChange)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.SelectionChange)
         c_.shell.hooks.SelectionChange(TTreeKind::Main);
     return result.Ok();
 }

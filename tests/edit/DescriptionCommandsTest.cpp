@@ -76,7 +76,7 @@ TEST_F(DescriptionCommands, EditorOverSeveralNodesGivesThemOneDescription)
     TTreeNode *b = catalogue.InsertItem("CD1", "b.txt", "P2", "Pack", "", 10, "", false);
     TTreeNode *c = catalogue.InsertItem("CD1", "c.txt", "P3", "Pack", "", 10, "", false);
     Select({a, b, c});
-    options.EditFieldRow = 4;
+    pane.EditFieldRow = 4;
     editor.script = [](TEditValues &v) {
         v.Version = QStringLiteral("2.0");
         v.DescrChanged = true;
@@ -169,10 +169,10 @@ TEST_F(DescriptionCommands, CancelChangesNothingAndResultsDeferTheEditor)
     EXPECT_EQ(n->Description()->Producer, "P");
     EXPECT_FALSE(Saveable());
 
-    options.DbState = DbFound;
+    window.SetMode(DbFound);
     descriptions.EditDescrClick();
     EXPECT_EQ(editor.shows, 1);
-    EXPECT_EQ(options.EditState, EditFromResults);
+    EXPECT_EQ(catalogue.EditState, EditFromResults);
     EXPECT_EQ(view.hooksPosted, 1);
 }
 

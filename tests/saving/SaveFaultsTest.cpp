@@ -1,6 +1,5 @@
 // A save that fails anywhere, or is stopped, leaves the old catalogue byte
-// for byte, no file behind it, and the catalogue unsaved; the temporary
-// search copy follows the tree's changes.
+// for byte, no file behind it, and the catalogue unsaved.
 
 #include "saving/SavingFixture.h"
 

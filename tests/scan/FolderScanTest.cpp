@@ -254,7 +254,7 @@ TEST_F(FolderScan, SecondScanAsksAndFollowsTheAnswers)
     progress.steps = 0;
     Scan(cd, "Docs");
     EXPECT_EQ(prompt.asked.size(), 2);
-    EXPECT_EQ(options.ConflictAnswer, 0); // reset by the fixture, as the command does
+    EXPECT_EQ(answers.ConflictAnswer, 0); // reset by the fixture, as the command does
     EXPECT_EQ(a->Description()->Producer, QStringLiteral("Kept")) << "cancel changes nothing";
 }
 
@@ -320,12 +320,10 @@ TEST_F(FolderScan, AFolderThatCannotBeListedStopsTheWalkKeepingTheRest)
     settings.TerminalSize = false;
     Scan(Disc(QStringLiteral("CD")), "Docs");
     EXPECT_TRUE(scan.Failed());
-    EXPECT_EQ(options.StopState, 2);
     EXPECT_NE(Node(QStringLiteral("CD\\Docs\\Sub")), nullptr) << "added nodes stay";
     EXPECT_EQ(Size(QStringLiteral("CD\\Docs")), -1) << "an unfinished folder gets no size";
 
     // The chosen folder itself.
-    options.StopState = StopRunOn;
     tree.ResetTree();
     lister.failing = Local("Docs/");
     Scan(Disc(QStringLiteral("CD")), "Docs");
@@ -380,7 +378,7 @@ TEST_F(FolderScan, EntriesThatVanishDuringTheWalkAreLeftOutAndReported)
     VanishingLister vanishing;
     vanishing.folder = Local("V/");
     vanishing.gone = {Local("V/song.mp3"), Local("V/SETUP.TXT"), Local("V/dir")};
-    TFolderScan live(tree, options, prompt, progress, vanishing);
+    TFolderScan live(tree, answers, prompt, progress, vanishing);
     settings.FolderPath = FolderPath("V");
     settings.TerminalSize = false;
     EXPECT_EQ(live.Run(Disc(QStringLiteral("CD")), settings), 10);

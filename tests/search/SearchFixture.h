@@ -32,16 +32,16 @@ protected:
     FakeDisks disks;
     int searchRootExpansions = 0;
 
-    TSearchRunner runner{{options, shell, commands, view, view, boxes, query,
+    TSearchRunner runner{{environment, shell, commands, view, view, boxes, query,
                           [this] { return files.TableName(); }, mainTree, disks.Space()}};
-    TSearchResults results{{options, shell, commands, view, view, operation, boxes, runner,
-                            searchModel, [this] { return files.TableName(); },
+    TSearchResults results{{options, document, lastSearch, shell, commands, view, view, operation,
+                            boxes, runner, searchModel, [this] { return files.TableName(); },
                             [this] { ++searchRootExpansions; }}};
 
     SearchTest()
     {
-        options.TempFolder = dir.path() + u'/';
-        options.AppFolder = dir.path() + u'/';
+        environment.TempFolder = dir.path() + u'/';
+        environment.AppFolder = dir.path() + u'/';
         commands.SetChecked(cmd::FoundViewStandardAction, true);
         // Tests that are about the questions switch them on.
         options.Confirm100.clear();
@@ -62,14 +62,14 @@ protected:
         shell.SetDbState(DbEntire);
         change();
         commands.SetEnabled(cmd::SaveDbAction, true);
-        options.TreeChanged = true;
+        document.TreeChanged = true;
     }
 
     // A search as the simple searches run it: the condition, then the
     // results when rows were found.
     bool Search(const QString &condition)
     {
-        options.LastCondition = condition;
+        lastSearch.LastCondition = condition;
         runner.ExecuteSearch(condition);
         if (!query.IsOpen() || query.RecordCount() == 0)
             return false;

@@ -4,10 +4,10 @@
 // order, byte for byte.
 #include "engine/Error.h"
 #include "engine/Query.h"
-#include "options/TOptions.h"
 #include "platform/EngineFileName.h"
 #include "search/QueryCondition.h"
 #include "search/SearchConditions.h"
+#include "session/ConflictAnswers.h"
 #include "session/ConflictPrompt.h"
 #include "storage/CatalogueWriter.h"
 #include "storage/TreeRecords.h"
@@ -51,10 +51,10 @@ std::vector<std::string> Rows(engine::Query &query)
 class SearchOverTreeTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    TOptions options;
+    TConflictAnswers answers;
     KeepBoth prompt;
     TTree tree;
-    TCatalogueTree catalogue{tree, options, prompt};
+    TCatalogueTree catalogue{tree, answers, prompt};
 
     // A catalogue with Latin and Cyrillic names in both cases, folders,
     // archives, descriptions and sizes, then edited as a user would.

@@ -1,4 +1,4 @@
-// Running conditions against a real catalogue table or its temporary copy.
+// Running conditions against a real catalogue table or the unsaved tree.
 #include "search/SearchFixture.h"
 
 #include "engine/Engine.h"
@@ -67,7 +67,7 @@ TEST_F(SearchRunnerTest, EveryKindFilterFindsItsRows)
     EXPECT_EQ(FoundPaths(GlobalCondition(PrepareSearchText("20", true), true)),
               (QStringList{"CD2|b.txt"}));
     EXPECT_EQ(FoundPaths(SizeRangeCondition(5, 15)), (QStringList{"CD1|Docs\\a.txt"}));
-    EXPECT_EQ(options.SearchTable, QString()) << "the catalogue is searched for one statement";
+    EXPECT_EQ(runner.SearchedTable(), files.TableName()) << "the catalogue is searched";
     EXPECT_TRUE(commands.Enabled(cmd::OpenDbAction)) << "commands restored";
     EXPECT_EQ(view.status, QString());
 }
@@ -143,19 +143,21 @@ TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTreeWithoutAFile)
         catalogue.InsertItem("NEW", "x.txt", "", "", "", 1, "", false);
         catalogue.DeleteNode(mainTree.Root()->Child(0)); // CD1
     });
-    const QStringList before = QDir(options.TempFolder).entryList(QDir::Files);
+    const QStringList before = QDir(environment.TempFolder).entryList(QDir::Files);
     EXPECT_EQ(FoundPaths(kAll + KindFilter(false, true, true)),
               (QStringList{"CD2|Music\\", "CD2|b.txt", "NEW|x.txt"}));
     runner.ExecuteSearch(kAll);
     EXPECT_EQ(query.ScannedCount(), 3u) << "the tree's records (discs with items give none)";
-    EXPECT_EQ(QDir(options.TempFolder).entryList(QDir::Files), before) << "no copy written";
+    EXPECT_EQ(QDir(environment.TempFolder).entryList(QDir::Files), before) << "no copy written";
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction)) << "a search is no save";
 
     // Saved: the catalogue's own file is searched, with the same rows.
     commands.SetEnabled(cmd::SaveDbAction, false);
     EXPECT_EQ(FoundPaths(kAll).size(), 6);
+    EXPECT_EQ(runner.SearchedTable(), files.TableName());
     commands.SetEnabled(cmd::SaveDbAction, true);
     EXPECT_EQ(FoundPaths(kAll).size(), 3);
+    EXPECT_TRUE(runner.SearchedTable().isEmpty()) << "the tree, not a file";
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
@@ -163,7 +165,7 @@ TEST_F(SearchRunnerTest, CopiesThatKilledProgramsOfEarlierVersionsLeftGo)
 {
     const QString temp = dir.path() + "/temp";
     ASSERT_TRUE(QDir().mkpath(temp));
-    options.TempFolder = temp + '/';
+    environment.TempFolder = temp + '/';
     const auto make = [&](const QString &name, int ageSeconds) {
         QFile f(temp + '/' + name);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
@@ -226,9 +228,9 @@ TEST_F(SearchRunnerTest, PrivateDirectoryFollowsFreeSpace)
 
     // The runner hands the choice to the engine.
     Open(kKinds);
-    disks.free = {{options.TempFolder, 1}, {options.AppFolder, 1 << 30}};
+    disks.free = {{environment.TempFolder, 1}, {environment.AppFolder, 1 << 30}};
     FoundPaths(kAll);
-    EXPECT_EQ(QString::fromStdString(engine::PrivateDirectory()), options.AppFolder);
+    EXPECT_EQ(QString::fromStdString(engine::PrivateDirectory()), environment.AppFolder);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "shell/TOptionsForm.h"
 
 #include "options/TOptions.h"
+#include "support/StoredOptions.h"
 #include "platform/AppPaths.h"
 #include "platform/Translations.h"
 #include "shell/Help.h"
@@ -47,12 +48,12 @@ protected:
     test::TempConfigHome home;
     test::TempExecutable exe; // before the options, which take their places from it
     QTemporaryDir &exeDir = exe.dir;
-    TOptions options;
+    test::StoredOptions options;
     test::FakeOptionsWindow window;
     test::ScriptedMessageBoxes boxes;
     test::ScriptedFolderPicker picker;
     std::unique_ptr<TOptionsForm> form =
-        std::make_unique<TOptionsForm>(options, window, boxes, picker);
+        std::make_unique<TOptionsForm>(options.storage, options.panes, window, boxes, picker);
 };
 
 TEST_F(OptionsFormTest, PagesControlsAndHelpContexts)
@@ -149,11 +150,11 @@ TEST(OptionsFormLanguage, EnglishDialog)
     test::TempExecutable exe;
     ASSERT_TRUE(InstallLanguage(*qApp, UiLanguage::English));
     {
-        TOptions options;
+        test::StoredOptions options;
         test::FakeOptionsWindow window;
         test::ScriptedMessageBoxes boxes;
         test::ScriptedFolderPicker picker;
-        TOptionsForm form(options, window, boxes, picker);
+        TOptionsForm form(options.storage, options.panes, window, boxes, picker);
         EXPECT_EQ(form.windowTitle(), "Options");
         auto *pages = form.findChild<QTabWidget *>("PageControl");
         ASSERT_NE(pages, nullptr);
