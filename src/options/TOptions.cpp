@@ -27,6 +27,8 @@ const QString kGeometry = QStringLiteral("Geometry");
 const QString kSize = QStringLiteral("Size");
 const QString kConfirm = QStringLiteral("Confirm");
 const QString kMisc = QStringLiteral("Misc");
+// The one option of our own beside the description's: written only when off.
+const QString kReadExtraTags = QStringLiteral("ReadExtraTags");
 
 // The confirmations in their stored order: on/off questions and three-valued
 // answers ("" ask, "1" Yes, "0" No) mixed as they are kept.
@@ -141,6 +143,7 @@ void TOptions::SetDefaults()
     ConfirmHalf = QStringLiteral("1");
     ConfirmEdit = true;
     ConfirmReview = true;
+    ReadExtraTags = true;
 }
 
 bool TOptions::Load()
@@ -164,6 +167,7 @@ bool TOptions::LoadFromRegistry()
     SetDefaults();
     Read(reg, QStringLiteral("SearchView"), SearchView);
     SearchView = ValidSearchView(SearchView);
+    Read(reg, kReadExtraTags, ReadExtraTags);
     const QString base = RegistryKey + QLatin1Char('\\');
     if (reg.OpenKey(base + kFolders, false)) {
         Read(reg, QStringLiteral("DbFolder"), DbFolder);
@@ -218,6 +222,7 @@ bool TOptions::LoadFromIni()
             this->*f.text = ini.ReadString(kConfirm, name, defaults.*f.text);
     }
     SearchView = ValidSearchView(ini.ReadInteger(kMisc, QStringLiteral("SearchView"), 0));
+    ReadExtraTags = ini.ReadBool(kMisc, kReadExtraTags, true);
     OptionsStore = StoreIni;
     return true;
 }
@@ -228,8 +233,11 @@ bool TOptions::SaveToRegistry()
     // cannot be written keeps the old options rather than none.
     Registry reg(HKEY_CURRENT_USER);
     reg.DeleteKeyPending(RegistryKey);
-    if (reg.OpenKey(RegistryKey, true))
+    if (reg.OpenKey(RegistryKey, true)) {
         reg.WriteInteger(QStringLiteral("SearchView"), SearchView);
+        if (!ReadExtraTags)
+            reg.WriteInteger(kReadExtraTags, 0);
+    }
     const QString base = RegistryKey + QLatin1Char('\\');
     if (reg.OpenKey(base + kFolders, true)) {
         reg.WriteString(QStringLiteral("DbFolder"), DbFolder);
@@ -277,6 +285,8 @@ bool TOptions::SaveToIni()
             ini.WriteString(section, QLatin1String(f.name), this->*f.text);
     }
     ini.WriteInteger(kMisc.toUpper(), QStringLiteral("SearchView"), SearchView);
+    if (!ReadExtraTags)
+        ini.WriteBool(kMisc, kReadExtraTags, false);
     OptionsStore = StoreIni;
     // An installed program's configuration folder may not exist yet.
     return QDir().mkpath(QFileInfo(IniFileName).absolutePath()) && ini.UpdateFile();

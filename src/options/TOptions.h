@@ -92,6 +92,11 @@ public:
     QString ConfirmHalf = QStringLiteral("1");
     bool ConfirmEdit = true;
     bool ConfirmReview = true;
+    // Scans read the tags of FLAC, Ogg, M4A and other formats, and the MP3
+    // tags the ID3 reader cannot read. Stored (as ReadExtraTags = 0 beside
+    // SearchView) only when switched off, so that the stores of everyone who
+    // keeps it on stay exactly as they were.
+    bool ReadExtraTags = true;
 
     // Defaults of DbFolder and QryFolder, ending in "/": the executable's
     // folder for a portable copy, else the user's documents folder.

@@ -82,6 +82,8 @@ void TAddTree::AddTreeClick()
     TScanSettings settings;
     if (!c_.dialog.Execute(FullItemPath(target), settings))
         return;
+    // Set on the options dialog, not in the scan dialog.
+    settings.ExtraTags = c_.options.ReadExtraTags;
     if (!settings.FolderPath.endsWith(u'/'))
         settings.FolderPath += u'/';
     if (!EnterFolder(settings.FolderPath))

@@ -51,6 +51,7 @@ void OptionsToDialog(const TOptions &o, TOptionsControls &c)
     c.sizeUnit = o.SizeUnit >= 0 && o.SizeUnit <= 4 ? o.SizeUnit : 0;
     c.emptySize = o.EmptySize;
     c.searchView = o.SearchView >= 0 && o.SearchView <= 3 ? o.SearchView : 0;
+    c.extraTags = o.ReadExtraTags;
 
     // The recode and unsaved questions: checked = ask ("").
     c.confirmRecode = o.ConfirmRecode.isEmpty();
@@ -84,6 +85,7 @@ void DialogToOptions(const TOptionsControls &c, TOptions &o, const IOptionsWindo
     o.SizeUnit = c.sizeUnit;
     o.EmptySize = c.emptySize;
     o.SearchView = c.searchView;
+    o.ReadExtraTags = c.extraTags;
 
     o.ConfirmRecode = c.confirmRecode ? QString() : BoxToAnswer(c.recode);
     o.ConfirmInterrupt = c.confirmInterrupt;

@@ -33,6 +33,7 @@ struct TOptionsControls {
     int sizeUnit = 0;                                // SizeRadioGroup
     bool emptySize = true;                           // SizeCheckBox
     int searchView = 0;                              // SearchRadioGroup
+    bool extraTags = true;                           // ExtraTagsCheckBox
 
     // The main confirmation boxes, in their order in the scroll box.
     bool confirmRecode = true;

@@ -30,6 +30,13 @@ namespace qbx {
 
 namespace {
 
+// The help topic of a page: the description's six pages have their own
+// topics in order; the scan page shows the topic of adding a file tree.
+int PageHelpContext(int index)
+{
+    return index < 6 ? HcTuningOptions + index : HcAddingTree;
+}
+
 // Check boxes that show one boolean of the controls.
 struct BoolBox {
     const char *name;
@@ -39,6 +46,7 @@ const BoolBox kBoolBoxes[] = {
     {"MainGeometryCheckBox", &TOptionsControls::mainGeometry},
     {"PanelGeometryCheckBox", &TOptionsControls::panelGeometry},
     {"SizeCheckBox", &TOptionsControls::emptySize},
+    {"ExtraTagsCheckBox", &TOptionsControls::extraTags},
     {"ConfirmRecodeCheckBox", &TOptionsControls::confirmRecode},
     {"ConfirmInterruptCheckBox", &TOptionsControls::confirmInterrupt},
     {"ConfirmDeleteCheckBox", &TOptionsControls::confirmDelete},
@@ -156,7 +164,7 @@ void TOptionsForm::FormCreate()
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl"));
-    // All six tabs stay visible, as on a page control with several rows.
+    // All tabs stay visible, as on a page control with several rows.
     pages_->setUsesScrollButtons(false);
     const std::pair<QWidget *, const char *> pages[] = {
         {CreateStoragePage(), "&Место хранения"},
@@ -165,12 +173,13 @@ void TOptionsForm::FormCreate()
         {CreateSimplePage(kSizePage, &sizeGroup_), "&Единица размера"},
         {CreateSimplePage(kSearchPage, &searchGroup_), "Результаты &поиска"},
         {CreateConfirmPage(), "Под&тверждения"},
+        {CreateSimplePage(kScanPage), "&Добавление дерева"},
     };
     for (const auto &[page, caption] : pages)
         pages_->addTab(page, QString::fromUtf8(caption));
     // F1 on the tab bar shows the topic of the page it has chosen.
     connect(pages_, &QTabWidget::currentChanged, this,
-            [this](int index) { SetHelpContext(pages_->tabBar(), HcTuningOptions + index); });
+            [this](int index) { SetHelpContext(pages_->tabBar(), PageHelpContext(index)); });
     pages_->setCurrentIndex(0);
     SetHelpContext(pages_->tabBar(), HcTuningOptions);
 

@@ -145,6 +145,39 @@ TEST_F(TOptionsTest, IniRoundTripWithTheExactText)
     EXPECT_FALSE(StoreExists());
 }
 
+TEST_F(TOptionsTest, ReadingOtherFormatsTagsIsStoredOnlyWhenSwitchedOff)
+{
+    TOptions o;
+    ASSERT_TRUE(o.ReadExtraTags);
+    o.SaveToIni();
+    const QByteArray on = IniText();
+    EXPECT_FALSE(on.contains("ReadExtraTags"));
+    o.ReadExtraTags = false;
+    o.SaveToIni();
+    EXPECT_EQ(IniText(), on + "ReadExtraTags=0\r\n");
+    TOptions back;
+    ASSERT_TRUE(back.Load());
+    EXPECT_FALSE(back.ReadExtraTags);
+    ASSERT_TRUE(back.RemoveIniFile());
+
+    back.SaveToRegistry();
+    {
+        Registry reg(HKEY_CURRENT_USER);
+        ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix", false));
+        EXPECT_EQ(reg.GetValueNames(), QStringList({"SearchView", "ReadExtraTags"}));
+        EXPECT_EQ(reg.ReadInteger("ReadExtraTags"), 0);
+    }
+    TOptions fromRegistry;
+    ASSERT_TRUE(fromRegistry.Load());
+    EXPECT_FALSE(fromRegistry.ReadExtraTags);
+    fromRegistry.SetDefaults();
+    EXPECT_TRUE(fromRegistry.ReadExtraTags);
+    fromRegistry.SaveToRegistry();
+    Registry reg(HKEY_CURRENT_USER);
+    ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix", false));
+    EXPECT_EQ(reg.GetValueNames(), QStringList({"SearchView"}));
+}
+
 TEST_F(TOptionsTest, HandWrittenIniIsReadLeniently)
 {
     QFile f(Exe() + "qubrix.ini");

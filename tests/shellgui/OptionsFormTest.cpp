@@ -60,15 +60,22 @@ TEST_F(OptionsFormTest, PagesControlsAndHelpContexts)
     EXPECT_EQ(HelpContextOf(form.get()), 13);
     auto *pages = Child<QTabWidget>("PageControl");
     const QStringList captions{"&Место хранения",  "&Рабочие папки",     "&Геометрия окна",
-                               "&Единица размера", "Результаты &поиска", "Под&тверждения"};
-    const char *names[] = {"StorageTabSheet", "FolderTabSheet", "GeometryTabSheet",
-                           "SizeTabSheet",    "SeachTabSheet",  "ConfirmTabSheet"};
-    ASSERT_EQ(pages->count(), 6);
-    for (int i = 0; i < 6; ++i) {
+                               "&Единица размера", "Результаты &поиска", "Под&тверждения",
+                               "&Добавление дерева"};
+    const char *names[] = {"StorageTabSheet", "FolderTabSheet",  "GeometryTabSheet",
+                           "SizeTabSheet",    "SeachTabSheet",   "ConfirmTabSheet",
+                           "ScanTabSheet"};
+    ASSERT_EQ(pages->count(), 7);
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(pages->tabText(i), captions[i]);
         EXPECT_EQ(pages->widget(i)->objectName(), names[i]);
-        EXPECT_EQ(HelpContextOf(pages->widget(i)), 13 + i);
+        // The page of our own shows the topic of adding a file tree.
+        EXPECT_EQ(HelpContextOf(pages->widget(i)), i < 6 ? 13 + i : 8);
     }
+    pages->setCurrentIndex(6);
+    EXPECT_EQ(HelpContextOf(pages->tabBar()), 8);
+    pages->setCurrentIndex(0);
+    EXPECT_EQ(Box("ExtraTagsCheckBox")->text(), "Читать теги FLAC, Ogg, M4A и других форматов");
     // A control gets its page's topic.
     EXPECT_EQ(HelpContextOf(Box("ConfirmDeleteCheckBox")), 18);
     EXPECT_EQ(Child<QRadioButton>("StorageRadioGroup1")->text(),
@@ -103,12 +110,15 @@ TEST_F(OptionsFormTest, ShowingFillsTheControlsAndOkTakesThem)
     Box("Confirm100CheckBox")->click();
     EXPECT_FALSE(Box("More100CheckBox")->isEnabled());
     Child<QRadioButton>("SearchRadioGroup3")->setChecked(true);
+    EXPECT_TRUE(Box("ExtraTagsCheckBox")->isChecked());
+    Box("ExtraTagsCheckBox")->click();
     Child<QPushButton>("OKButton")->click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(options.ConfirmUnsaved, "");
     EXPECT_EQ(options.Confirm100, "");
     EXPECT_EQ(options.SearchView, 3);
     EXPECT_EQ(options.SizeUnit, 4);
+    EXPECT_FALSE(options.ReadExtraTags);
 }
 
 TEST_F(OptionsFormTest, FolderEditsOpenThePickerWithF4AndAltDown)
