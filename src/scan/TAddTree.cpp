@@ -1,4 +1,6 @@
 #include "scan/TAddTree.h"
+
+#include "options/TOptions.h"
 #include "platform/EngineFileName.h"
 
 #include "session/ConflictAnswers.h"

@@ -54,6 +54,7 @@ void OptionsToDialog(const TOptions &o, TOptionsControls &c)
     c.emptySize = o.EmptySize;
     c.searchView = o.SearchView >= 0 && o.SearchView <= 3 ? o.SearchView : 0;
     c.extraTags = o.ReadExtraTags;
+    c.language = o.Language >= 0 && o.Language <= 2 ? o.Language : 0;
 
     // The recode and unsaved questions: checked = ask ("").
     c.confirmRecode = o.ConfirmRecode.isEmpty();
@@ -89,6 +90,7 @@ void DialogToOptions(const TOptionsControls &c, TOptions &o, TPaneWidths &panes,
     o.EmptySize = c.emptySize;
     o.SearchView = c.searchView;
     o.ReadExtraTags = c.extraTags;
+    o.Language = c.language;
 
     o.ConfirmRecode = c.confirmRecode ? QString() : BoxToAnswer(c.recode);
     o.ConfirmInterrupt = c.confirmInterrupt;

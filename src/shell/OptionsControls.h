@@ -35,6 +35,7 @@ struct TOptionsControls {
     bool emptySize = true;                           // SizeCheckBox
     int searchView = 0;                              // SearchRadioGroup
     bool extraTags = true;                           // ExtraTagsCheckBox
+    int language = 0;                                // LanguageRadioGroup
 
     // The main confirmation boxes, in their order in the scroll box.
     bool confirmRecode = true;

@@ -62,7 +62,7 @@ protected:
     RecordingTreeView treeView;
     QList<TVolume> volumes;
     int changes = 0;
-    TAddTree command{TScanContext{shell, operation, boxes, model, prompt, dialog, treeView,
+    TAddTree command{TScanContext{shell, options, operation, boxes, model, prompt, dialog, treeView,
                                   lister, [this] { return volumes; }, [this] { ++changes; }}};
 };
 

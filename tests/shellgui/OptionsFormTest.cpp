@@ -154,6 +154,24 @@ TEST_F(OptionsFormTest, ThePageLastShownStaysChosen)
 
 } // namespace
 
+TEST_F(OptionsFormTest, InterfaceLanguageIsChosenOnTheViewPageForTheNextStart)
+{
+    options.Language = 2;
+    form->show();
+    EXPECT_TRUE(Child<QRadioButton>("LanguageRadioGroup2")->isChecked());
+    EXPECT_EQ(Child<QGroupBox>("LanguageRadioGroup")->title(), "Язык интерфейса");
+    EXPECT_EQ(Child<QRadioButton>("LanguageRadioGroup0")->text(), "Как в системе");
+    EXPECT_EQ(Child<QRadioButton>("LanguageRadioGroup1")->text(), "Русский");
+    EXPECT_EQ(Child<QRadioButton>("LanguageRadioGroup2")->text(), "English");
+    EXPECT_EQ(Child<QLabel>("LanguageLabel")->text(),
+              "Язык интерфейса сменится при следующем запуске программы.");
+    EXPECT_EQ(Child<QGroupBox>("LanguageRadioGroup")->parentWidget()->objectName(),
+              "SeachTabSheet");
+    Child<QRadioButton>("LanguageRadioGroup1")->setChecked(true);
+    Child<QPushButton>("OKButton")->click();
+    EXPECT_EQ(options.Language, 1);
+}
+
 TEST(OptionsFormLanguage, EnglishDialog)
 {
     test::TempConfigHome home;
@@ -170,6 +188,8 @@ TEST(OptionsFormLanguage, EnglishDialog)
         ASSERT_NE(pages, nullptr);
         EXPECT_EQ(pages->tabText(4), "Search &Results");
         EXPECT_EQ(form.findChild<QPushButton *>("CancelButton")->text(), "&Cancel");
+        EXPECT_EQ(form.findChild<QRadioButton *>("LanguageRadioGroup1")->text(), "Русский");
+        EXPECT_EQ(pages->tabText(6), "&Adding Trees");
         EXPECT_EQ(form.findChild<QRadioButton *>("SizeRadioGroup1")->text(),
                   "Kilobytes (1024 bytes)");
         EXPECT_EQ(form.findChild<QCheckBox *>("ConfirmDeleteCheckBox")->text(),
