@@ -723,6 +723,77 @@ To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; 
     </message>
 </context>
 <context>
+    <name>QueryWords</name>
+    <message>
+        <source>И</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>ИЛИ</source>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>НЕ</source>
+        <translation>NOT</translation>
+    </message>
+    <message>
+        <source>[НЕ ОПРЕДЕЛЕНО]</source>
+        <translation>[UNDEFINED]</translation>
+    </message>
+    <message>
+        <source>РАВНО</source>
+        <translation>EQUALS</translation>
+    </message>
+    <message>
+        <source>СОДЕРЖИТ</source>
+        <translation>CONTAINS</translation>
+    </message>
+    <message>
+        <source>байт</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>кБ</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>МБ</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>ГБ</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Метка компакт-диска</source>
+        <translation>Disc label</translation>
+    </message>
+    <message>
+        <source>Полный путь</source>
+        <translation>Full path</translation>
+    </message>
+    <message>
+        <source>Производитель</source>
+        <translation>Producer</translation>
+    </message>
+    <message>
+        <source>Продукт</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Версия</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Размер</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>SimpleSearchForms</name>
     <message>
         <source>байт</source>
