@@ -63,7 +63,7 @@ void TSearchRunner::Report(const QString &text)
 
 void TSearchRunner::ExecuteSearch(const QString &condition)
 {
-    if (c_.commands.Enabled(cmd::SaveDbAction)) {
+    if (c_.shell.Unsaved().Any()) {
         // Earlier versions searched a temporary copy of the tree; copies
         // that killed programs left behind go once per run.
         if (!sweptTempFolder_) {

@@ -17,7 +17,9 @@ struct TCatalogueDocument {
     bool DbIsNew = false;
     // The file carries the read-only attribute: Save refuses.
     bool DbReadOnly = false;
-    // The tree has changes not yet copied into the temporary search table.
+    // Set by every change of the tree. Searches of unsaved changes read the
+    // tree itself, so nothing in the program needs it any more; tests see by
+    // it that a change was noticed.
     bool TreeChanged = false;
     // Set by open and create; the first switch to mode 2 clears it and reads
     // the table.

@@ -62,13 +62,13 @@ public:
     bool SaveDbAsClick(bool viaSave = false);
     void SaveDbToClick();
 
-    // Writes MainTreeView's tree into the table the table object names, or,
-    // when the tree has no unsaved changes, copies the catalogue's file
-    // there. Gives true on success.
-    bool WriteCatalogue();
-    // Writes the result records of SearchTreeView into the table the table
-    // object names. Gives true on success.
-    bool WriteSearchResults();
+    // Writes MainTreeView's tree into the table target, or, when the tree has
+    // no unsaved changes, copies the catalogue's file there. Gives true on
+    // success.
+    bool WriteCatalogue(const QString &target);
+    // Writes the result records of SearchTreeView into the table target.
+    // Gives true on success.
+    bool WriteSearchResults(const QString &target);
 
     // The save dialog as it was last shown (it keeps its state).
     const TSaveDialogState &Dialog() const { return dialog_; }

@@ -32,10 +32,10 @@ protected:
     FakeDisks disks;
     int searchRootExpansions = 0;
 
-    TSearchRunner runner{{environment, shell, commands, view, view, boxes, query,
-                          [this] { return files.TableName(); }, mainTree, disks.Space()}};
+    TSearchRunner runner{{environment, shell, view, view, boxes, query,
+                          [this] { return files.Document().FileName; }, mainTree, disks.Space()}};
     TSearchResults results{{options, document, lastSearch, shell, commands, view, view, operation,
-                            boxes, runner, searchModel, [this] { return files.TableName(); },
+                            boxes, runner, searchModel, [this] { return files.Document().FileName; },
                             [this] { ++searchRootExpansions; }}};
 
     SearchTest()
@@ -61,7 +61,7 @@ protected:
         Open(records);
         shell.SetDbState(DbEntire);
         change();
-        commands.SetEnabled(cmd::SaveDbAction, true);
+        shell.Unsaved().Set(true);
         document.TreeChanged = true;
     }
 

@@ -175,7 +175,7 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     shell.SetDbState(DbEntire);
     catalogue.InsertItem("CD1", "b.txt", "", "", "", 1, "", false);
     shell.SetDbState(DbFound);
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     document.TreeChanged = true;
     boxes.Answer(TMsgAnswer::Yes);
     results.FoundViewSetClick(cmd::FoundViewListAction, false);

@@ -67,7 +67,7 @@ TEST_F(SearchRunnerTest, EveryKindFilterFindsItsRows)
     EXPECT_EQ(FoundPaths(GlobalCondition(PrepareSearchText("20", true), true)),
               (QStringList{"CD2|b.txt"}));
     EXPECT_EQ(FoundPaths(SizeRangeCondition(5, 15)), (QStringList{"CD1|Docs\\a.txt"}));
-    EXPECT_EQ(runner.SearchedTable(), files.TableName()) << "the catalogue is searched";
+    EXPECT_EQ(runner.SearchedTable(), files.Document().FileName) << "the catalogue is searched";
     EXPECT_TRUE(commands.Enabled(cmd::OpenDbAction)) << "commands restored";
     EXPECT_EQ(view.status, QString());
 }
@@ -85,7 +85,7 @@ TEST_F(SearchRunnerTest, EngineErrorsAreReportedInWords)
     EXPECT_FALSE(shell.CommandsFrozen());
 
     // A file problem is told in words, not in the engine's English.
-    ASSERT_TRUE(QFile::remove(files.TableName()));
+    ASSERT_TRUE(QFile::remove(files.Document().FileName));
     FoundPaths(QStringLiteral("(Label LIKE '%')"));
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[1].text, kFailed + QStringLiteral("\r\n\nФайл не найден."));
@@ -121,7 +121,7 @@ TEST_F(SearchRunnerTest, EverySyntaxErrorOfTheEngineHasItsWords)
         SCOPED_TRACE(condition);
         try {
             engine::Query q;
-            q.Open(*SearchStatement(files.TableName(), QString::fromLatin1(condition)));
+            q.Open(*SearchStatement(files.Document().FileName, QString::fromLatin1(condition)));
             ADD_FAILURE() << "no error";
         } catch (const engine::Error &e) {
             ASSERT_EQ(e.code(), engine::ErrSqlSyntax) << e.what();
@@ -149,13 +149,13 @@ TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTreeWithoutAFile)
     runner.ExecuteSearch(kAll);
     EXPECT_EQ(query.ScannedCount(), 3u) << "the tree's records (discs with items give none)";
     EXPECT_EQ(QDir(environment.TempFolder).entryList(QDir::Files), before) << "no copy written";
-    EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction)) << "a search is no save";
+    EXPECT_TRUE(shell.Unsaved().Any()) << "a search is no save";
 
     // Saved: the catalogue's own file is searched, with the same rows.
-    commands.SetEnabled(cmd::SaveDbAction, false);
+    shell.Unsaved().Set(false);
     EXPECT_EQ(FoundPaths(kAll).size(), 6);
-    EXPECT_EQ(runner.SearchedTable(), files.TableName());
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    EXPECT_EQ(runner.SearchedTable(), files.Document().FileName);
+    shell.Unsaved().Set(true);
     EXPECT_EQ(FoundPaths(kAll).size(), 3);
     EXPECT_TRUE(runner.SearchedTable().isEmpty()) << "the tree, not a file";
     EXPECT_TRUE(boxes.shown.isEmpty());
