@@ -64,6 +64,9 @@ std::vector<TMenuDef> BuildMainMenu()
                            SizeAutoAction}));
     menus.push_back(std::move(view));
 
+    menus.push_back(Menu("OverviewMenuItem", "О&бзор", "Обзор текущей базы данных", "MenuItem",
+                         {StatisticsAction, DuplicatesAction}));
+
     menus.push_back(Menu("TuningMenuItem", "&Настройка",
                          "Настройка особенностей программы под пользователя", "MenuItem",
                          {AppOptionsAction, DefaultOptionsAction}));

@@ -7,6 +7,7 @@
 #include "app/TCatalogueGui.h"
 #include "app/TItemEditGui.h"
 #include "app/TQueryGui.h"
+#include "app/TOverviewGui.h"
 #include "app/TSearchGui.h"
 #include "options/TOptions.h"
 #include "scan/TScanGui.h"
@@ -51,6 +52,9 @@ TProgram::TProgram(TProgramSeams seams)
     edit_->EditForm().OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
     // The complex query editor and query files.
     query_ = std::make_unique<TQueryGui>(session, window, window, *search_, help);
+    // Statistics of the catalogue.
+    overview_ = std::make_unique<TOverviewGui>(session, window, window, help,
+                                               services_->HelpKeys());
 
     // The scan dialog and the scan commands.
     TCatalogueTree &tree = session.Catalogue();

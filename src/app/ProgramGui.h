@@ -16,6 +16,7 @@ class TQtSaveDialog;
 class TQueryGui;
 class TScanGui;
 class TSearchGui;
+class TOverviewGui;
 class TSession;
 class TShellServicesGui;
 
@@ -41,6 +42,7 @@ public:
     TSession &Session() { return *session_; }
     TCatalogueGui &Catalogue() { return *catalogue_; }
     TSearchGui &Search() { return *search_; }
+    TOverviewGui &Overview() { return *overview_; }
     TItemEditGui &Edit() { return *edit_; }
     TShellServicesGui &Services() { return *services_; }
     TQueryGui &Query() { return *query_; }
@@ -61,6 +63,7 @@ private:
     std::unique_ptr<TShellServicesGui> services_;
     std::unique_ptr<TQueryGui> query_;
     std::unique_ptr<TScanGui> scan_;
+    std::unique_ptr<TOverviewGui> overview_;
 };
 
 } // namespace qbx

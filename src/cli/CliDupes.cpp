@@ -2,8 +2,8 @@
 #include "cli/CliCatalogue.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
-#include "cli/DuplicateFinder.h"
 
+#include "tree/DuplicateFinder.h"
 #include "tree/NodePaths.h"
 #include "tree/TTreeNode.h"
 
