@@ -9,6 +9,7 @@
 #include "session/HelpContext.h"
 #include "session/MessageBoxes.h"
 #include "shell/THelpKeyGui.h"
+#include "tree/TTreeNode.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -34,7 +35,16 @@ TOverviewGui::TOverviewGui(TSession &session, IWindowCommands &commands, IWindow
     QObject::connect(model, &QAbstractItemModel::rowsInserted, &context_, stale);
     QObject::connect(model, &QAbstractItemModel::rowsRemoved, &context_, stale);
     QObject::connect(model, &QAbstractItemModel::rowsMoved, &context_, stale);
-    QObject::connect(model, &QAbstractItemModel::dataChanged, &context_, stale);
+    // A folder's data changes each time it opens or closes in the view (its
+    // image); only files and discs carry what the figures count.
+    QObject::connect(model, &QAbstractItemModel::dataChanged, &context_,
+                     [stale](const QModelIndex &from, const QModelIndex &to) {
+                         for (int row = from.row(); row <= to.row(); ++row) {
+                             const TTreeNode *node = TTreeModel::NodeAt(from.siblingAtRow(row));
+                             if (node && !node->IsFolder())
+                                 return stale();
+                         }
+                     });
     QObject::connect(model, &QAbstractItemModel::modelReset, &context_, stale);
 }
 
