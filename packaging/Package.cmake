@@ -56,18 +56,21 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "catalogue of discs, drives and folders")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Qubrix (Кварнис) records every folder and file of a disc, drive or folder
-with its size, recognises installable products, MP3 tags and media file
-names, and keeps the catalogue in one Paradox table file (*.db). Catalogues
-are browsed and edited as trees, merged, exported as text trees and searched
-by all fields, by one field, by a size range or by saved nested queries.
+with its size, recognises installable products, the tags of MP3, FLAC, Ogg,
+M4A and other audio files and media file names, and keeps the catalogue in
+one Paradox table file (*.db). Catalogues are browsed and edited as trees,
+merged, exported as text trees and searched by all fields, by one field, by
+a size range or by saved nested queries.
 The user interface is Russian.
 .
 The package also holds qbx-table, which prints table files as text.")
 # Libraries from the binaries (dpkg-shlibdeps); plugins that Qt loads at run
 # time are not linked, so they are named: the display plugins and the SQLite
-# driver through which the help viewer reads its help file.
+# driver through which the help viewer reads its help file. TagLib, which
+# reads the tags of audio files, is named too (at least the version the
+# reader is built and tested against).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, libtag1v5 (>= 1.13)")
 # Russian standard buttons, and the tools whose file triggers refresh the
 # MIME, desktop and icon caches when the package is installed or removed.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS

@@ -46,6 +46,7 @@ TScanSettings Settings(const TArgs &a)
     s.AutoSize = !a.Has("no-sizes");
     s.TerminalSize = !a.Has("all-sizes");
     s.AutoDescr = !a.Has("no-recognise");
+    s.ExtraTags = !a.Has("no-extra-tags");
     s.Archives = a.Has("archives");
     if (a.Has("terminal-sizes") && a.Has("all-sizes"))
         throw TUsageError("--terminal-sizes и --all-sizes исключают друг друга");
@@ -77,7 +78,7 @@ int RunScan(const QStringList &args)
 {
     const TArgs a(args, {"into", "under", "label", "on-conflict"},
                   {"no-files", "files-top-only", "no-sizes", "terminal-sizes", "all-sizes",
-                   "no-recognise", "no-top-node", "archives"});
+                   "no-recognise", "no-extra-tags", "no-top-node", "archives"});
     if (a.Positional().size() != 1)
         throw TUsageError("нужен один аргумент: ПАПКА");
     if (!a.Has("into"))

@@ -55,6 +55,7 @@ const char *const kUsage =
     "      --terminal-sizes   размеры только оконечных элементов (по умолчанию)\n"
     "      --all-sizes        размеры и папок\n"
     "      --no-recognise     не распознавать SETUP.TXT и медиафайлы\n"
+    "      --no-extra-tags    не читать теги FLAC, Ogg, M4A и других форматов\n"
     "      --archives         заносить содержимое архивов\n"
     "      --on-conflict ОТВЕТ  если элемент уже есть: keep, complement,\n"
     "                         overwrite или fail (по умолчанию: ничего не менять)\n"

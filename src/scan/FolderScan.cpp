@@ -3,6 +3,7 @@
 
 #include "options/TOptions.h"
 #include "platform/TextRules.h"
+#include "scan/AudioTags.h"
 #include "scan/MediaNames.h"
 #include "scan/Mp3Tags.h"
 #include "scan/ReadOnlyFile.h"
@@ -243,6 +244,18 @@ bool TFolderScan::Recognise(TProductInfo (*reader)(const QString &), const std::
     return true;
 }
 
+bool TFolderScan::ReadTags(const std::string &path, const QString &name, TProductInfo &info)
+{
+    // An MP3 file the ID3 reader recognises keeps exactly its values; TagLib
+    // reads only what that reader cannot (ID3 2.4, UTF-16 texts).
+    const bool mp3 = HasExtension(name, QLatin1StringView(".mp3"));
+    if (mp3 && !Recognise(&ReadMp3Tags, path, info))
+        return false;
+    if (!info.Recognised && settings_.ExtraTags && (mp3 || IsTaggedAudioName(name)))
+        return Recognise(&ReadAudioTags, path, info);
+    return true;
+}
+
 void TFolderScan::ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info)
 {
     const uint8_t answer = options_.ScanAnswer;
@@ -300,8 +313,7 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
 
     TProductInfo info;
     if (settings_.AutoDescr) {
-        if (HasExtension(name, QLatin1StringView(".mp3")) && !inArchive_ &&
-            !Recognise(&ReadMp3Tags, path, info))
+        if (!inArchive_ && !ReadTags(path, name, info))
             return false;
         if (!info.Recognised && IsMediaName(name)) {
             const TMediaName media = SplitMediaName(name);

@@ -94,6 +94,9 @@ private:
     // Reads a recogniser's file; false when the file cannot be opened at all.
     bool Recognise(TProductInfo (*reader)(const QString &), const std::string &path,
                    TProductInfo &info);
+    // Reads the tags of an audio file by its name: the ID3 reader for MP3,
+    // then (when asked for) TagLib. False when the file cannot be opened.
+    bool ReadTags(const std::string &path, const QString &name, TProductInfo &info);
     void ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info);
     bool AddFile(Level &level, const std::string &path, const QString &name, int64_t fileSize,
                  int64_t &total);

@@ -16,6 +16,7 @@ struct TScanSettings {
     bool AutoSize = true;     // sizes are recorded
     bool TerminalSize = true; // ... only for items without sub-items
     bool AutoDescr = true;    // SETUP.TXT and media files give descriptions
+    bool ExtraTags = true;    // ... also the tags of FLAC, Ogg, M4A and other formats
     bool Archives = false;    // archives' members become the archives' children
 };
 

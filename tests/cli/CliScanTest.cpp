@@ -1,5 +1,6 @@
 #include "CliFixture.h"
 #include "support/ArchiveTools.h"
+#include "support/AudioSamples.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -201,6 +202,21 @@ TEST_F(CliScan, AnUnreadableFolderLeavesTheCatalogueAsItWas)
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.contains("2004")) << r.err.toStdString();
     EXPECT_EQ(Hash(cat), before);
+}
+
+TEST_F(CliScan, TagsOfOtherFormatsAreReadUnlessSwitchedOff)
+{
+    QDir(src).removeRecursively();
+    QDir().mkpath(src);
+    ASSERT_TRUE(WriteAudioSample(src + "/song.flac", TSampleFormat::Flac,
+                                 {QStringLiteral("Кино"), "Song", 1990, "Comment"}));
+    const int size = int(QFileInfo(src + "/song.flac").size());
+    ASSERT_EQ(Run({"scan", src, "--into", cat}).status, 0);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("Disc\tsong.flac\tКино\tSong\t1990\t%1\tComment")
+                                       .arg(size)}));
+    ASSERT_TRUE(QFile::remove(cat));
+    ASSERT_EQ(Run({"scan", src, "--into", cat, "--no-extra-tags"}).status, 0);
+    EXPECT_EQ(Rows(), QStringList({QStringLiteral("Disc\tsong.flac\t\t\t\t%1\t").arg(size)}));
 }
 
 } // namespace

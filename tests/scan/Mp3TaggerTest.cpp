@@ -2,7 +2,9 @@
 // command and the Python mutagen library. Skipped when they are missing.
 #include "TagFiles.h"
 
+#include "scan/AudioTags.h"
 #include "scan/Mp3Tags.h"
+#include "support/AudioSamples.h"
 
 #include <QFile>
 #include <QProcess>
@@ -92,6 +94,12 @@ protected:
     TProductInfo Mutagen(const QString &version, const QString &encoding, bool v1, const Texts &t,
                          std::string_view tail = {})
     {
+        return ReadMp3Tags(MutagenFile(version, encoding, v1, t, tail));
+    }
+
+    QString MutagenFile(const QString &version, const QString &encoding, bool v1, const Texts &t,
+                        std::string_view tail = {})
+    {
         const QString path = NewMp3();
         EXPECT_TRUE(
             RunTool(MutagenPython(), {"-c", kMutagenScript, path, version, encoding, v1 ? "1" : "0",
@@ -100,7 +108,7 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::Append));
         file.write(tail.data(), qint64(tail.size()));
         file.close();
-        return ReadMp3Tags(path);
+        return path;
     }
 
     TempFiles files;
@@ -154,4 +162,52 @@ TEST_F(Tagger, MutagenOtherVersionsUtf16AndLargeTags)
     const QString longTitle = QStringLiteral("Песня").repeated(400);
     ExpectTexts(Mutagen("3", "0", true, {longTitle, "Artist", "2000", ""}),
                 {longTitle.left(1024 - 11), "Artist", "2000", ""});
+}
+
+// Vorbis comments written by mutagen into FLAC, Ogg Vorbis and Opus files.
+const char *kMutagenVorbisScript = R"PY(
+import sys
+from mutagen.flac import FLAC
+from mutagen.oggvorbis import OggVorbis
+from mutagen.oggopus import OggOpus
+kind, path, artist, title, date, comment = sys.argv[1:7]
+f = {'flac': FLAC, 'vorbis': OggVorbis, 'opus': OggOpus}[kind](path)
+f['ARTIST'] = artist
+f['TITLE'] = title
+f['DATE'] = date
+f['COMMENT'] = comment
+f.save()
+)PY";
+
+TEST_F(Tagger, TagLibReadsTheMp3TagsTheId3ReaderCannot)
+{
+    if (MutagenPython().isEmpty())
+        GTEST_SKIP() << "python3-mutagen is not installed";
+    const Texts cyrillic{QStringLiteral("Последний герой"), QStringLiteral("Кино"), "1989",
+                         QStringLiteral("Первая сторона")};
+    // Version 2.4 with UTF-8 texts, version 2.3 with UTF-16 texts.
+    for (const auto &[version, encoding] : {std::pair{"4", "3"}, {"3", "1"}}) {
+        SCOPED_TRACE(std::string(version) + "/" + encoding);
+        const QString path = MutagenFile(version, encoding, false, cyrillic);
+        EXPECT_FALSE(ReadMp3Tags(path).Recognised);
+        ExpectTexts(ReadAudioTags(path), cyrillic);
+    }
+}
+
+TEST_F(Tagger, TagLibReadsMutagensVorbisComments)
+{
+    if (MutagenPython().isEmpty())
+        GTEST_SKIP() << "python3-mutagen is not installed";
+    for (const auto &[kind, format] : {std::pair{"flac", TSampleFormat::Flac},
+                                       {"vorbis", TSampleFormat::OggVorbis},
+                                       {"opus", TSampleFormat::Opus}}) {
+        SCOPED_TRACE(kind);
+        const QString path = files.Write(QStringLiteral("m") + SampleExtension(format),
+                                          SampleSkeleton(format, 5000));
+        ASSERT_TRUE(RunTool(MutagenPython(),
+                            {"-c", kMutagenVorbisScript, kind, path, QStringLiteral("Žофия"),
+                             QStringLiteral("Песня"), "2011-05-03", "Хорошая"}));
+        ExpectTexts(ReadAudioTags(path), {QStringLiteral("Песня"), QStringLiteral("Zофия"), "2011",
+                                          QStringLiteral("Хорошая")});
+    }
 }
