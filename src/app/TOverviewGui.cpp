@@ -90,7 +90,6 @@ void TOverviewGui::StatisticsClick()
              }},
             controls_.DialogParent());
         stats_->setAttribute(Qt::WA_DeleteOnClose);
-        helpKeys_.Watch(stats_);
     }
     stats_->Refresh();
     stats_->show();
@@ -114,7 +113,6 @@ void TOverviewGui::DuplicatesClick()
              [this] { help_.ShowHelpTopic(HcDuplicates); }},
             controls_.DialogParent());
         dupes_->setAttribute(Qt::WA_DeleteOnClose);
-        helpKeys_.Watch(dupes_);
     }
     if (first || dupes_->IsStale())
         dupes_->Refresh();

@@ -198,6 +198,11 @@ void TDupesWindow::SaveCsv()
 
 void TDupesWindow::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        if (hooks_.help)
+            hooks_.help();
+        return;
+    }
     // Enter goes to the item (in the size box it searches); Esc closes.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         event->modifiers() == Qt::NoModifier) {

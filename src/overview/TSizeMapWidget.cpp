@@ -134,6 +134,7 @@ void TSizeMapWidget::mousePressEvent(QMouseEvent *event)
     if (!cell)
         return;
     pressed_ = FullItemPath(cell->node);
+    pressedAt_ = event->position();
     // Zoom one level: into the folder directly below the item shown.
     const TTreeNode *node = cell->node;
     while (node->Parent() && node->Parent() != root_)
@@ -146,8 +147,13 @@ void TSizeMapWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // The first click of the two may have zoomed already: the item meant
     // is the one it was pressed on.
-    if (event->button() == Qt::LeftButton && !pressed_.isEmpty() && goToItem)
+    if (event->button() != Qt::LeftButton || !goToItem)
+        return;
+    if (!pressed_.isEmpty() && pressedAt_ == event->position()) {
         goToItem(pressed_);
+    } else if (const TMapCell *cell = CellAt(event->position())) {
+        goToItem(FullItemPath(cell->node));
+    }
 }
 
 bool TSizeMapWidget::event(QEvent *event)

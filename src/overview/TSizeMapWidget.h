@@ -57,6 +57,7 @@ private:
     std::vector<TMapCell> cells_;
     bool laidOut_ = false;
     QString pressed_; // the item under the last press, before it zoomed
+    QPointF pressedAt_;
 };
 
 } // namespace qbx

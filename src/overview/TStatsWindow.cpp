@@ -342,6 +342,11 @@ void TStatsWindow::SaveCsv()
 
 void TStatsWindow::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        if (hooks_.help)
+            hooks_.help();
+        return;
+    }
     // Enter goes to the item; Esc closes as in any dialog.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         event->modifiers() == Qt::NoModifier) {
