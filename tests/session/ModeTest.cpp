@@ -20,7 +20,8 @@ struct ModeRow {
     const char *caption;
 };
 
-//                 0  1-2 3 4  5-7 8  9-19        20-28     29 30 31 32-35 36-39 40-44 45-46 47-48 49 50
+//                 0  1-2 3 4  5-7 8  9-19        20-28     29 30 31 32-35 36-39 40-44 45-46 47-48
+//                 49 50
 const ModeRow Rows[] = {
     {DbNone, "0 -- 0 0 000 - 00000000000 000000000 - 0 0 ---- 0000 00000 00 -- h -", false, false,
      false, false, false, false, false, TTreeKind::None, "Кварнис"},
