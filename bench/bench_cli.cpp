@@ -9,7 +9,7 @@
 // program's cost). The floor of any search of the table: reading its bytes.
 #include "WindowBench.h"
 
-#include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "session/ConflictPrompt.h"
 #include "storage/CatalogueReader.h"
 #include "storage/TableEngineSetup.h"
@@ -110,10 +110,10 @@ public:
 // The catalogue's text tree file, as the program saves it.
 bool WriteTextTree(const QString &catalogue, const QString &target)
 {
-    TOptions options(QStringLiteral("bench"), {});
+    TConflictAnswers answers;
     TKeepAll prompt;
     TTree tree;
-    TCatalogueTree loaded(tree, options, prompt);
+    TCatalogueTree loaded(tree, answers, prompt);
     {
         const TTreeUpdate bulk(tree);
         ReadCatalogueTable(catalogue, loaded, {}, {});

@@ -14,6 +14,7 @@
 #include "app/TCatalogueGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "session/ConflictPrompt.h"
 #include "storage/CatalogueReader.h"
 #include "storage/CatalogueWriter.h"
@@ -118,10 +119,10 @@ Steps MeasureSteps(const std::string &path)
 {
     Steps s;
     s.decode = EachRecord(path, [](const TCatalogueRecord &) {});
-    TOptions options;
+    TConflictAnswers answers;
     KeepAll prompt;
     TTree tree;
-    TCatalogueTree catalogue(tree, options, prompt);
+    TCatalogueTree catalogue(tree, answers, prompt);
     auto insert = [&](const TCatalogueRecord &r) {
         catalogue.InsertItem(r.Label, r.Path, r.Producer, r.Product, r.Version, r.Size,
                              r.Description, false);

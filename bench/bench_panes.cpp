@@ -5,6 +5,7 @@
 // that counts the same nodes.
 
 #include "options/TOptions.h"
+#include "session/WindowState.h"
 #include "session/CommandState.h"
 #include "tree/TDescriptionPane.h"
 #include "tree/TTreeModel.h"
@@ -86,15 +87,16 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     QCoreApplication app(argc, argv);
 
-    TOptions options(QStringLiteral("Кварнис"), {});
-    options.DbState = qbx::DbEntire;
+    TOptions options;
+    qbx::TWindowState window(QStringLiteral("Кварнис"));
+    window.SetMode(qbx::DbEntire);
     TCommandState commands;
     NullView view;
 
     {
         TTree tree, results;
         TTreeModel model(tree), searchModel(results);
-        TDescriptionPane pane(options, commands, view, model, searchModel);
+        TDescriptionPane pane(options, window, commands, view, model, searchModel);
         Fill(tree, 10, 10000);
         const TTreeNode *disc = tree.Root()->Child(0);
         QItemSelection all;
@@ -123,7 +125,7 @@ int main(int argc, char **argv)
     {
         TTree tree, results;
         TTreeModel model(tree), searchModel(results);
-        TDescriptionPane pane(options, commands, view, model, searchModel);
+        TDescriptionPane pane(options, window, commands, view, model, searchModel);
         Fill(tree, 100, 10000);
         double t = Now();
         const int open = CountWalk(tree.Root());

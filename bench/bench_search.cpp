@@ -86,9 +86,9 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         const double seconds = Seconds(timer);
         total += seconds;
-        if (found != rows || options.DbState != qbx::DbFound ||
+        if (found != rows || form.WindowState().DbState() != qbx::DbFound ||
             !form.SearchTreeView()->isVisible()) {
-            std::printf("failed_%s: found %d, mode %d\n", names[p], found, int(options.DbState));
+            std::printf("failed_%s: found %d, mode %d\n", names[p], found, int(form.WindowState().DbState()));
             ok = false;
         }
         std::printf("search_to_tree_seconds_%s: %.3f s\n", names[p], seconds);
@@ -109,7 +109,7 @@ int main(int argc, char **argv)
     const int found = program.Search().RunNewSearch(condition);
     QApplication::processEvents();
     const double copySeconds = Seconds(timer);
-    if (found != rows + 1 || options.SearchTable.isEmpty()) {
+    if (found != rows + 1 || program.Session().Saving().SearchCopy().isEmpty()) {
         std::printf("failed_copy: found %d\n", found);
         ok = false;
     }

@@ -3,7 +3,7 @@
 // compares the insertion of one 50,000-file folder with a plain list that is
 // scanned for the name and re-sorted after every insertion.
 
-#include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "platform/TextRules.h"
 #include "session/ConflictPrompt.h"
 #include "tree/NodeOrder.h"
@@ -302,10 +302,10 @@ double PlainFolder(const Catalogue &c)
 
 double OurFolder(const Catalogue &c)
 {
-    qbx::TOptions options;
+    qbx::TConflictAnswers answers;
     AnswerComplementAll prompt;
     qbx::TTree tree;
-    qbx::TCatalogueTree catalogue(tree, options, prompt);
+    qbx::TCatalogueTree catalogue(tree, answers, prompt);
     const auto start = Clock::now();
     InsertRange(catalogue, c, c.bigFolderFirst, c.bigFolderFirst + c.bigFolderCount);
     CountNodes(tree.Root());
@@ -320,10 +320,10 @@ int main(int argc, char **argv)
     const bool withPeer = !(argc > 1 && std::string(argv[1]) == "--no-peer");
     const Catalogue c = Generator(20261207).Make(1000000, 20, 50000);
 
-    qbx::TOptions options;
+    qbx::TConflictAnswers answers;
     AnswerComplementAll prompt;
     auto tree = std::make_unique<qbx::TTree>();
-    qbx::TCatalogueTree catalogue(*tree, options, prompt);
+    qbx::TCatalogueTree catalogue(*tree, answers, prompt);
 
     const long before = ResidentBytes();
     auto start = Clock::now();
@@ -332,7 +332,7 @@ int main(int argc, char **argv)
     const double insertSeconds = Seconds(start);
     const long after = ResidentBytes();
 
-    options.ConflictAnswer = qbx::ConflictComplementAll;
+    answers.ConflictAnswer = qbx::ConflictComplementAll;
     start = Clock::now();
     InsertRange(catalogue, c, 0, c.records.size());
     CountNodes(tree->Root());
@@ -347,9 +347,9 @@ int main(int argc, char **argv)
         for (size_t i = 0; i < order.size(); ++i)
             order[i] = i;
         std::shuffle(order.begin(), order.end(), std::mt19937_64(7));
-        qbx::TOptions scatteredOptions;
+        qbx::TConflictAnswers scatteredAnswers;
         qbx::TTree scattered;
-        qbx::TCatalogueTree target(scattered, scatteredOptions, prompt);
+        qbx::TCatalogueTree target(scattered, scatteredAnswers, prompt);
         const auto from = Clock::now();
         for (const size_t i : order)
             InsertRange(target, c, i, i + 1);

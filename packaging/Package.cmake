@@ -24,8 +24,22 @@ foreach(page IN LISTS qbx_man_pages)
     COMMENT "Compressing the man page ${page}.1")
   list(APPEND qbx_man_files ${out})
 endforeach()
-add_custom_target(qbx_man_pages ALL DEPENDS ${qbx_man_files})
+# Russian translations of the pages, where there are any, under man/ru.
+set(qbx_man_ru_files "")
+foreach(page IN LISTS qbx_man_pages)
+  if(EXISTS ${qbx_packaging_dir}/ru/${page}.1)
+    set(out ${CMAKE_BINARY_DIR}/man/ru/${page}.1.gz)
+    add_custom_command(OUTPUT ${out}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man/ru
+      COMMAND gzip -9n -c ${qbx_packaging_dir}/ru/${page}.1 > ${out}
+      DEPENDS ${qbx_packaging_dir}/ru/${page}.1
+      COMMENT "Compressing the Russian man page ${page}.1")
+    list(APPEND qbx_man_ru_files ${out})
+  endif()
+endforeach()
+add_custom_target(qbx_man_pages ALL DEPENDS ${qbx_man_files} ${qbx_man_ru_files})
 install(FILES ${qbx_man_files} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${qbx_man_ru_files} DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1)
 # Completion of qubrix-cli's commands, options and files, where bash loads it
 # on first use.
 if(TARGET qubrix-cli)
@@ -61,7 +75,7 @@ M4A and other audio files and media file names, and keeps the catalogue in
 one Paradox table file (*.db). Catalogues are browsed and edited as trees,
 merged, exported as text trees and searched by all fields, by one field, by
 a size range or by saved nested queries.
-The user interface is Russian.
+The user interface is Russian or English, following the desktop's language.
 .
 The package also holds qbx-table, which prints table files as text.")
 # Libraries from the binaries (dpkg-shlibdeps); plugins that Qt loads at run

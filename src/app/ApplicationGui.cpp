@@ -1,7 +1,7 @@
 #include "app/ApplicationGui.h"
 
 #include "app/ImagesGui.h"
-#include "platform/Translations.h"
+#include "options/InterfaceLanguage.h"
 
 #include <QApplication>
 
@@ -11,8 +11,10 @@ void SetUpApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("qubrix"));
     QApplication::setWindowIcon(AppIcon());
-    // Standard buttons in Russian.
-    LoadQtTranslations(app);
+    // The language of the messages locale: Russian (with Qt's Russian
+    // standard buttons) or the English translation, installed before any
+    // window exists.
+    InstallLanguage(app, ChosenLanguage());
 }
 
 } // namespace qbx

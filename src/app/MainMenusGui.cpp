@@ -17,6 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -269,8 +270,8 @@ void TMainForm::CreateToolBar()
     bar->addSeparator();
     simpleSearchButton_ = button("SimpleSearchToolButton", -1);
     simpleSearchButton_->setIcon(ToolImage(5));
-    simpleSearchButton_->setToolTip(QStringLiteral("Простой поиск"));
-    simpleSearchButton_->setStatusTip(QStringLiteral("Простой поиск"));
+    simpleSearchButton_->setToolTip(QCoreApplication::translate("MainWindow", "Простой поиск"));
+    simpleSearchButton_->setStatusTip(QCoreApplication::translate("MainWindow", "Простой поиск"));
     simpleSearchButton_->setMenu(menus_.value(QStringLiteral("SearchPopupMenu")));
     simpleSearchButton_->setPopupMode(QToolButton::MenuButtonPopup);
     connect(simpleSearchButton_, &QToolButton::clicked, this,

@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"
+#include "options/TOptionsStorage.h"
 #include "platform/Check.h"
 #include "platform/RegisterFileType.h"
 #include "session/CommandTable.h"
@@ -30,6 +31,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -40,13 +42,13 @@ constexpr int DesignValueWidth = 245;
 constexpr int DescrRowCount = 7;
 
 // Display names of the catalogue table's seven fields, in schema order.
-const char *const DescrRowNames[DescrRowCount] = {"Метка компакт-диска",
-                                                  "Полный путь",
-                                                  "Производитель",
-                                                  "Продукт",
-                                                  "Версия",
-                                                  "Размер",
-                                                  "Описание"};
+const char *const DescrRowNames[DescrRowCount] = {QT_TRANSLATE_NOOP("MainWindow", "Метка компакт-диска"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Полный путь"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Производитель"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Продукт"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Версия"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Размер"),
+                                                  QT_TRANSLATE_NOOP("MainWindow", "Описание")};
 
 void SetupTreeView(QTreeView *tree, const char *name, int helpContext)
 {
@@ -66,7 +68,7 @@ void SetupTreeView(QTreeView *tree, const char *name, int helpContext)
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), boxes_(this)
 {
     setObjectName(QStringLiteral("MainForm"));
-    // The options' AppCaption is the window's caption.
+    // The mode logic's AppCaption is the window's caption.
     setWindowTitle(AppTitle());
     setWindowIcon(AppIcon());
     // No help context of its own: F1 with no control focused opens the
@@ -102,10 +104,11 @@ void TMainForm::Attach(TSession &session)
     CreateStatusBar();
     SetHandler(cmd::ExitAppAction, [this] { ExitAppClick(); });
 
-    // The design widths replace the options' initial pane widths; remembered
-    // widths are applied at first activation.
-    Options().EntireValueWidth = Options().FoundValueWidth = DesignValueWidth;
-    Options().EntireTreeWidth = Options().FoundTreeWidth = DesignTreeWidth;
+    // The design widths replace the initial pane widths; remembered widths
+    // are applied at first activation.
+    TPaneWidths &panes = WindowState().Panes;
+    panes.EntireValueWidth = panes.FoundValueWidth = DesignValueWidth;
+    panes.EntireTreeWidth = panes.FoundTreeWidth = DesignTreeWidth;
 
     resize(592, 404 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + 34);
     setMinimumHeight(400);
@@ -151,7 +154,7 @@ void TMainForm::CreatePanes()
     descrList_->setObjectName(QStringLiteral("DescrListView"));
     SetHelpContext(descrList_, 6);
     descrList_->setColumnCount(2);
-    descrList_->setHeaderLabels({QStringLiteral("Поле"), QStringLiteral("Значение")});
+    descrList_->setHeaderLabels({QCoreApplication::translate("MainWindow", "Поле"), QCoreApplication::translate("MainWindow", "Значение")});
     descrList_->setRootIsDecorated(false);
     descrList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     descrList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -204,7 +207,7 @@ void TMainForm::CreatePanes()
 
 QString TMainForm::OpenHintText()
 {
-    return QStringLiteral("База данных открыта.\n\nЧтобы увидеть её содержимое, выберите "
+    return QCoreApplication::translate("MainWindow", "База данных открыта.\n\nЧтобы увидеть её содержимое, выберите "
                           "«Вид» → «Всё содержимое» (Ctrl+E).\nЧтобы найти в ней элементы, "
                           "выберите «Поиск» → «Глобальный поиск...» (Ctrl+F) или другой поиск.");
 }
@@ -236,7 +239,7 @@ void TMainForm::CreateStatusBar()
     SetHelpContext(progressBar_, 7);
     progressBar_->hide();
 
-    cancelButton_ = new QPushButton(QStringLiteral("Стоп"), bar);
+    cancelButton_ = new QPushButton(QCoreApplication::translate("MainWindow", "Стоп"), bar);
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
     cancelButton_->setFocusPolicy(Qt::ClickFocus); // not a tab stop
     SetHelpContext(cancelButton_, 7);
@@ -262,7 +265,7 @@ void TMainForm::FormShow()
 {
     descrList_->clear();
     for (const char *name : DescrRowNames)
-        new QTreeWidgetItem(descrList_, {QString::fromUtf8(name), QString()});
+        new QTreeWidgetItem(descrList_, {QCoreApplication::translate("MainWindow", name), QString()});
 
     // Panel 0 fits the longest hint; the window cannot get narrower than that.
     int widest = 0;
@@ -284,7 +287,7 @@ void TMainForm::FormShow()
     int nameWidth = 120;
     const QFontMetrics listFm(descrList_->font());
     for (const char *name : DescrRowNames)
-        nameWidth = std::max(nameWidth, listFm.horizontalAdvance(QString::fromUtf8(name)) + 12);
+        nameWidth = std::max(nameWidth, listFm.horizontalAdvance(QCoreApplication::translate("MainWindow", name)) + 12);
     descrList_->setColumnWidth(0, nameWidth);
 
     // Keys reach the window before its controls (Esc stops an operation).
@@ -292,7 +295,7 @@ void TMainForm::FormShow()
     filtering_ = true;
     Shell().SetDbState(DbNone);
     FormResize();
-    Options().ApplyFolders(*this);
+    ApplyFolders(Options(), *this);
 }
 
 void TMainForm::FormActivate()
@@ -300,13 +303,14 @@ void TMainForm::FormActivate()
     if (activated_)
         return;
     activated_ = true;
-    Options().ApplyMainGeometry(*this);
-    Options().ApplyPanelGeometry(*this);
+    ApplyMainGeometry(Options().MainGeometry, *this);
+    WindowState().Panes.ApplyPanelGeometry(Options().PanelGeometry, *this);
     const int view = Options().SearchView;
     Commands().SetChecked(CommandAt(FirstFoundViewSet + ((view >= 0 && view <= 3) ? view : 0)),
                           true);
-    if (!Options().LoadWarning.isEmpty())
-        MessageBoxes().Show(Options().LoadWarning, Options().AppCaption, TMsgIcon::Warning, MbOk);
+    const QString &warning = session_->OptionsStorage().LoadWarning;
+    if (!warning.isEmpty())
+        MessageBoxes().Show(warning, WindowState().AppCaption(), TMsgIcon::Warning, MbOk);
     Shell().OpenCommandLine(commandLine_, QDir::currentPath());
 }
 

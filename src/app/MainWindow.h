@@ -61,6 +61,7 @@ public:
     // The working state and core objects the window shows.
     TSession &Session() { return *session_; }
     TOptions &Options() { return session_->Options(); }
+    TWindowState &WindowState() { return session_->Window(); }
     TCommandState &Commands() { return session_->Commands(); }
     TMainShell &Shell() { return session_->Shell(); }
     TLongOperation &Operation() { return session_->Operation(); }

@@ -1,6 +1,9 @@
 #include "app/MenuLayout.h"
 
+#include "platform/Translations.h"
 #include "session/CommandTable.h"
+
+#include <QCoreApplication>
 
 #include <initializer_list>
 
@@ -15,8 +18,8 @@ TMenuDef Menu(const char *name, const char *caption, const char *hint, const cha
 {
     TMenuDef m;
     m.name = QString::fromUtf8(name);
-    m.caption = QString::fromUtf8(caption);
-    m.hint = QString::fromUtf8(hint);
+    m.caption = *caption ? QCoreApplication::translate("Menus", caption) : QString();
+    m.hint = *hint ? QCoreApplication::translate("Menus", hint) : QString();
     m.entryEnding = QString::fromUtf8(ending);
     for (int c : commands)
         m.entries.push_back(TMenuEntry{c, -1});
@@ -34,19 +37,22 @@ std::vector<TMenuDef> BuildMainMenu()
 {
     using namespace cmd;
     std::vector<TMenuDef> menus;
-    menus.push_back(Menu("FileMenuItem", "&Файл", "Работа с файлами баз данных", "MenuItem",
+    menus.push_back(Menu("FileMenuItem", QT_TRANSLATE_NOOP("Menus", "&Файл"),
+                QT_TRANSLATE_NOOP("Menus", "Работа с файлами баз данных"), "MenuItem",
                          {CreateDbAction, OpenDbAction, AddDbAction, Sep, SaveDbAction,
                           SaveDbAsAction, SaveDbToAction, Sep, CloseDbAction, ExitAppAction}));
     menus.push_back(
-        Menu("EditMenuItem", "&Правка", "Работа с деревом текущей базы данных", "MenuItem",
+        Menu("EditMenuItem", QT_TRANSLATE_NOOP("Menus", "&Правка"),
+                QT_TRANSLATE_NOOP("Menus", "Работа с деревом текущей базы данных"), "MenuItem",
              {AddTreeAction, Sep, AddSubitemAction, RenameItemAction, FolderFileAction,
               CalculateSizeAction, DeleteItemAction, DeleteSubitemsAction, Sep, PasteDescrAction,
               CopyDescrAction, EditDescrAction, CutDescrAction, DeleteDescrAction}));
 
-    TMenuDef search = Menu("SearchMenuItem", "По&иск", "Поиск в текущей базе данных", "MenuItem",
+    TMenuDef search = Menu("SearchMenuItem", QT_TRANSLATE_NOOP("Menus", "По&иск"),
+                QT_TRANSLATE_NOOP("Menus", "Поиск в текущей базе данных"), "MenuItem",
                            {GlobalSearchAction});
-    AddSubMenu(search, Menu("FieldSearchMenuItem", "Поиск по одному полю",
-                            "Поиск в текущей базе данных по одному из полей", "MenuItem",
+    AddSubMenu(search, Menu("FieldSearchMenuItem", QT_TRANSLATE_NOOP("Menus", "Поиск по одному полю"),
+                QT_TRANSLATE_NOOP("Menus", "Поиск в текущей базе данных по одному из полей"), "MenuItem",
                             {LabelSearchAction, PathSearchAction, ExtensionSearchAction,
                              ProducerSearchAction, ProductSearchAction, VersionSearchAction,
                              SizeSearchAction, DescrSearchAction}));
@@ -54,23 +60,26 @@ std::vector<TMenuDef> BuildMainMenu()
     menus.push_back(std::move(search));
 
     TMenuDef view =
-        Menu("ViewMenuItem", "&Вид", "Представление дерева базы данных", "MenuItem",
+        Menu("ViewMenuItem", QT_TRANSLATE_NOOP("Menus", "&Вид"),
+                QT_TRANSLATE_NOOP("Menus", "Представление дерева базы данных"), "MenuItem",
              {EntireViewAction, FoundViewAction, Sep, FoundViewStandardAction,
               FoundViewProducerAction, FoundViewListAction, FoundViewLeafAction, Sep,
               ExpandNodeAction, ExpandNodesAction, CollapseNodeAction, CollapseNodesAction, Sep});
-    AddSubMenu(view, Menu("SizeUnitMenuItem", "Размер элементов",
-                          "Временная смена единицы измерения размера элементов", "MenuItem",
+    AddSubMenu(view, Menu("SizeUnitMenuItem", QT_TRANSLATE_NOOP("Menus", "Размер элементов"),
+                QT_TRANSLATE_NOOP("Menus", "Временная смена единицы измерения размера элементов"), "MenuItem",
                           {SizeByteAction, SizeKByteAction, SizeMByteAction, SizeGByteAction, Sep,
                            SizeAutoAction}));
     menus.push_back(std::move(view));
 
-    menus.push_back(Menu("OverviewMenuItem", "О&бзор", "Обзор текущей базы данных", "MenuItem",
+    menus.push_back(Menu("OverviewMenuItem", QT_TRANSLATE_NOOP("Menus", "О&бзор"),
+                         QT_TRANSLATE_NOOP("Menus", "Обзор текущей базы данных"), "MenuItem",
                          {StatisticsAction, DuplicatesAction}));
 
-    menus.push_back(Menu("TuningMenuItem", "&Настройка",
-                         "Настройка особенностей программы под пользователя", "MenuItem",
+    menus.push_back(Menu("TuningMenuItem", QT_TRANSLATE_NOOP("Menus", "&Настройка"),
+                QT_TRANSLATE_NOOP("Menus", "Настройка особенностей программы под пользователя"), "MenuItem",
                          {AppOptionsAction, DefaultOptionsAction}));
-    menus.push_back(Menu("HelpMenuItem", "По&мощь", "Помощь к программе", "MenuItem",
+    menus.push_back(Menu("HelpMenuItem", QT_TRANSLATE_NOOP("Menus", "По&мощь"),
+                QT_TRANSLATE_NOOP("Menus", "Помощь к программе"), "MenuItem",
                          {HelpContentsAction, Sep, AboutAppAction}));
     return menus;
 }
@@ -86,7 +95,13 @@ QString MenuEntryName(int command, const QString &ending)
 
 const std::vector<TMenuDef> &MainMenuLayout()
 {
-    static const std::vector<TMenuDef> menus = BuildMainMenu();
+    // Built again when the language changes, in place.
+    static std::vector<TMenuDef> menus = BuildMainMenu();
+    static int builtFor = LanguageGeneration();
+    if (builtFor != LanguageGeneration()) {
+        menus = BuildMainMenu();
+        builtFor = LanguageGeneration();
+    }
     return menus;
 }
 

@@ -23,19 +23,20 @@
 namespace qbx {
 
 TProgram::TProgram(TProgramSeams seams)
-    : window_(std::make_unique<TMainForm>()),
+    : environment_(seams.environment ? *seams.environment : TEnvironment::Detect()),
+      window_(std::make_unique<TMainForm>()),
       conflictForm_(std::make_unique<TMessageForm>(window_.get())),
       fileDialogs_(std::make_unique<TQtFileDialogs>(window_.get())),
       saveDialog_(std::make_unique<TQtSaveDialog>(window_.get()))
 {
     TMainForm &window = *window_;
     session_ = std::make_unique<TSession>(
-        window.windowTitle(),
+        window.windowTitle(), environment_,
         TSessionPorts{window, window, window, window.MessageBoxes(), *conflictForm_, *fileDialogs_,
                       *saveDialog_, [&window] { return window.ValueColumnWidth(); },
                       [&window] { window.ExpandMainRoot(); }});
     TSession &session = *session_;
-    session.Options().Load();
+    session.OptionsStorage().Load();
     window.Attach(session);
 
     catalogue_ = std::make_unique<TCatalogueGui>(session, window, window);
@@ -59,7 +60,7 @@ TProgram::TProgram(TProgramSeams seams)
     // The scan dialog and the scan commands.
     TCatalogueTree &tree = session.Catalogue();
     scan_ = std::make_unique<TScanGui>(
-        TScanGuiContext{session.Options(), session.Shell(), session.Operation(),
+        TScanGuiContext{environment_, session.Shell(), session.Operation(),
                         session.MessageBoxes(), session.MainModel(), *window.MainTreeView(),
                         *conflictForm_, picker, help, &window, [&tree] {
                             if (tree.OnTreeChanged)

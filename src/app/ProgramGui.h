@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options/TEnvironment.h"
+
 #include <memory>
 
 namespace qbx {
@@ -25,6 +27,9 @@ class TShellServicesGui;
 struct TProgramSeams {
     IFolderPicker *folderPicker = nullptr;
     IHelp *help = nullptr;
+    // The place to run in instead of the one found at start (its options
+    // file, folders).
+    const TEnvironment *environment = nullptr;
 };
 
 // The running program, built and wired in one place: the main window, the
@@ -49,9 +54,12 @@ public:
     TScanGui &Scan() { return *scan_; }
     // The name-conflict form the catalogue tree asks through.
     TMessageForm &ConflictForm() { return *conflictForm_; }
+    // The facts about the place the program runs in, found once at start.
+    const TEnvironment &Environment() const { return environment_; }
 
 private:
     // Declared in building order: each outlives what is built after it.
+    const TEnvironment environment_;
     std::unique_ptr<TMainForm> window_;
     std::unique_ptr<TMessageForm> conflictForm_;
     std::unique_ptr<TQtFileDialogs> fileDialogs_;

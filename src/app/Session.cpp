@@ -2,34 +2,73 @@
 
 namespace qbx {
 
-TSession::TSession(const QString &appCaption, TSessionPorts ports)
-    : options_(appCaption), boxes_(ports.boxes), view_(ports.view),
+TSession::TSession(const QString &appCaption, const TEnvironment &environment, TSessionPorts ports)
+    : environment_(environment), options_(TOptions::Defaults(environment)),
+      optionsWindow_(ports.optionsWindow), boxes_(ports.boxes), view_(ports.view),
       operationView_(ports.operationView), operation_(options_, ports.operationView, ports.boxes),
-      shell_(options_, commands_, ports.view, operation_, ports.boxes),
-      catalogue_(mainTree_, options_, ports.conflicts, &mainModel_),
+      shell_(appCaption, options_, environment_, commands_, ports.view, operation_, ports.boxes,
+             *this, answers_),
+      catalogue_(mainTree_, answers_, ports.conflicts, &mainModel_),
       status_(ports.view, ports.operationView, shell_),
-      files_({options_, shell_, commands_, operation_, ports.boxes, status_, ports.fileDialogs,
-              catalogue_, searchTree_, std::move(ports.expandRoot)}),
-      saving_({options_, shell_, commands_, operation_, ports.boxes, status_, ports.view,
-               ports.saveDialog, files_, mainTree_, searchTree_, ports.fs,
+      files_({options_, shell_, answers_, commands_, operation_, ports.boxes, status_,
+              ports.fileDialogs, catalogue_, searchTree_, std::move(ports.expandRoot)}),
+      saving_({options_, environment_, lastSearch_, shell_, commands_, operation_, ports.boxes,
+               status_, ports.view, ports.saveDialog, files_, mainTree_, searchTree_, ports.fs,
                std::move(ports.freeSpace)}),
-      views_(options_, shell_, commands_, searchModel_, std::move(ports.valueColumnWidth))
+      views_(shell_, commands_, searchModel_, std::move(ports.valueColumnWidth))
 {
     // Every change of the catalogue tree marks the catalogue unsaved.
     catalogue_.OnTreeChanged = [this] {
-        options_.TreeChanged = true;
+        files_.Document().TreeChanged = true;
         commands_.SetEnabled(cmd::SaveDbAction, true);
         if (AfterTreeChange)
             AfterTreeChange();
     };
-    TShellHooks &hooks = shell_.hooks;
-    hooks.LoadTable = [this] { files_.LoadTable(files_.OpenDialog().Title); };
-    hooks.SaveDb = [this] { saving_.SaveDbClick(); };
-    hooks.OpenCatalogue = [this](const QString &file) { files_.OpenFile(file); };
+}
+
+QString TSession::DbName() const
+{
+    return files_.Document().DbName;
+}
+
+bool TSession::DbIsNew() const
+{
+    return files_.Document().DbIsNew;
+}
+
+bool TSession::EnterEntireView()
+{
+    TCatalogueDocument &document = files_.Document();
+    if (!document.FirstEntireView)
+        return false;
+    document.FirstEntireView = false;
+    if (!document.DbIsNew)
+        files_.LoadTable(files_.OpenDialog().Title);
+    return true;
+}
+
+bool TSession::SaveDb()
+{
+    return saving_.SaveDbClick();
+}
+
+void TSession::OpenFile(const QString &fileName)
+{
     // A query file opens like any file: the File commands hand it to the
     // query editor.
-    hooks.OpenQuery = [this](const QString &file) { files_.OpenFile(file); };
-    hooks.SaveOptions = [this, &window = ports.optionsWindow] { options_.Save(window); };
+    files_.OpenFile(fileName);
+}
+
+void TSession::CatalogueClosed()
+{
+    files_.Document().Closed();
+    lastSearch_.LastCondition.clear();
+}
+
+void TSession::WindowClosing()
+{
+    saving_.RemoveSearchCopy();
+    storage_.Save(optionsWindow_, shell_.State().Panes);
 }
 
 } // namespace qbx

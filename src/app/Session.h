@@ -2,14 +2,19 @@
 
 #include "engine/FileSystem.h"
 #include "options/OptionsWindowSeam.h"
+#include "options/TEnvironment.h"
 #include "options/TOptions.h"
+#include "options/TOptionsStorage.h"
 #include "search/TViewSwitch.h"
 #include "session/CommandState.h"
+#include "session/ConflictAnswers.h"
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
+#include "session/OpenCatalogue.h"
 #include "session/ShellStorageStatus.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TCatalogueSaving.h"
+#include "tree/LastSearch.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
 #include "tree/TTreeModel.h"
@@ -46,20 +51,31 @@ struct TSessionPorts {
     std::function<qint64(const QString &folder)> freeSpace = {};
 };
 
-// One open window's working state and core objects, wired once: the options,
+// One open window's core objects, wired once: the options and their store,
 // the command state, long operations and the mode logic, the catalogue tree
 // and the search results tree with their models, the File and save commands
 // and the view switch. It has no widgets; the window binds its controls to
-// it, and tests build it with fake ports.
-class TSession {
+// it, and tests build it with fake ports. It answers the mode logic's
+// requests with the catalogue files and saving objects.
+class TSession : private IOpenCatalogue {
 public:
-    // appCaption: the window's caption, the options' AppCaption. The options
-    // are not loaded here (the program loads them; tests set them).
-    TSession(const QString &appCaption, TSessionPorts ports);
+    // appCaption: the window's caption in mode 0. environment: the facts
+    // found at start; it outlives the session. The options are not loaded
+    // here (the program loads them; tests set them).
+    TSession(const QString &appCaption, const TEnvironment &environment, TSessionPorts ports);
     TSession(const TSession &) = delete;
     TSession &operator=(const TSession &) = delete;
 
     TOptions &Options() { return options_; }
+    TOptionsStorage &OptionsStorage() { return storage_; }
+    const TEnvironment &Environment() const { return environment_; }
+    // The mode, the caption, the status texts and the pane widths.
+    TWindowState &Window() { return shell_.State(); }
+    // The answers to name conflicts of the window's merges and moves.
+    TConflictAnswers &Answers() { return answers_; }
+    // The open catalogue's file, name and flags.
+    TCatalogueDocument &Document() { return files_.Document(); }
+    TLastSearch &LastSearch() { return lastSearch_; }
     TCommandState &Commands() { return commands_; }
     TLongOperation &Operation() { return operation_; }
     TMainShell &Shell() { return shell_; }
@@ -82,7 +98,20 @@ public:
     std::function<void()> AfterTreeChange;
 
 private:
+    // IOpenCatalogue
+    QString DbName() const override;
+    bool DbIsNew() const override;
+    bool EnterEntireView() override;
+    bool SaveDb() override;
+    void OpenFile(const QString &fileName) override;
+    void CatalogueClosed() override;
+    void WindowClosing() override;
+
+    const TEnvironment &environment_;
     TOptions options_;
+    TOptionsStorage storage_{options_, environment_};
+    IOptionsWindow &optionsWindow_;
+    TConflictAnswers answers_;
     TCommandState commands_;
     IMessageBoxes &boxes_;
     IMainView &view_;
@@ -94,6 +123,7 @@ private:
     TTreeModel mainModel_{mainTree_};
     TTreeModel searchModel_{searchTree_};
     TCatalogueTree catalogue_;
+    TLastSearch lastSearch_;
     TShellStorageStatus status_;
     TCatalogueFiles files_;
     TCatalogueSaving saving_;

@@ -19,7 +19,7 @@ namespace qbx {
 TShellServicesGui::TShellServicesGui(TSession &session, IWindowCommands &commands,
                                      IOptionsWindow &window, QWidget *owner)
     : session_(session), owner_(owner),
-      helpWindow_(std::make_unique<THelpWindow>(session.Options().HelpFile)),
+      helpWindow_(std::make_unique<THelpWindow>(session.Environment().HelpFile)),
       helpKeys_(std::make_unique<THelpKeyGui>(*helpWindow_)),
       aboutForm_(std::make_unique<TAboutForm>(*helpWindow_, owner)),
       folderPicker_(std::make_unique<TFolderPickerGui>(owner))
@@ -34,12 +34,13 @@ TShellServicesGui::TShellServicesGui(TSession &session, IWindowCommands &command
         helpKeys_->Watch(commands.Menu(QString::fromLatin1(name)));
 
     optionsBoxes_ = std::make_unique<TQtMessageBoxes>();
-    optionsForm_ = std::make_unique<TOptionsForm>(session.Options(), window, *optionsBoxes_,
+    optionsForm_ = std::make_unique<TOptionsForm>(session.OptionsStorage(), session.Window().Panes, window, *optionsBoxes_,
                                                   *folderPicker_, owner);
     optionsBoxes_->SetOwner(optionsForm_.get());
     helpKeys_->Watch(optionsForm_.get());
     optionsCommands_ = std::make_unique<TOptionsCommands>(
-        session.Options(), session.MessageBoxes(), [this] { optionsForm_->exec(); },
+        session.OptionsStorage(), session.Window(), session.MessageBoxes(),
+        [this] { optionsForm_->exec(); },
         [this] {
             if (session_.Shell().hooks.SelectionChange)
                 session_.Shell().hooks.SelectionChange(session_.Shell().ActiveTree());

@@ -1,17 +1,18 @@
 #include "app/StartUp.h"
 
 #include "session/MessageBoxes.h"
+#include <QCoreApplication>
 
 namespace qbx {
 
 QString AppTitle()
 {
-    return QStringLiteral("Кварнис");
+    return QCoreApplication::translate("StartUp", "Кварнис");
 }
 
 QString EngineMissingText()
 {
-    return QStringLiteral("На компьютере не установлена Borland Database Engine (BDE).\r"
+    return QCoreApplication::translate("StartUp", "На компьютере не установлена Borland Database Engine (BDE).\r"
                           "Приложение не сможет работать и поэтому будет закрыто.");
 }
 

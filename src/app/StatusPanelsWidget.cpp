@@ -1,5 +1,7 @@
 #include "app/StatusPanelsWidget.h"
 
+#include "platform/TextRules.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -19,8 +21,15 @@ TStatusPanelsWidget::TStatusPanelsWidget(QWidget *parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 }
 
-void TStatusPanelsWidget::SetText(int panel, const QString &text)
+void TStatusPanelsWidget::SetText(int panel, const QString &given)
 {
+    // One line: a hint's line breaks become blanks; any other control or
+    // format character (from a name shown here) shows as U+FFFD.
+    QString text = given;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+        .replace(u'\r', u' ')
+        .replace(u'\n', u' ');
+    text = text::Visible(text);
     if (texts_[panel] == text)
         return;
     texts_[panel] = text;

@@ -34,9 +34,11 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
       editForm_(
           session.MessageBoxes(), [&session] { return session.Options().SizeUnit; },
           controls.DialogParent()),
-      items_({session.Options(), session.Commands(), session.Catalogue(), session.MainModel(),
+      items_({session.Options(), session.Window(), session.Document(), session.Answers(),
+              session.Commands(), session.Catalogue(), session.MainModel(),
               session.MessageBoxes(), *this}),
-      descriptions_({session.Options(), session.Commands(), session.Catalogue(),
+      descriptions_({session.Window(), session.Document(), pane.Pane(), session.Commands(),
+                     session.Catalogue(),
                      session.MainModel(), items_, editForm_, *this, session.MessageBoxes(),
                      [&controls](int row) {
                          const QTreeWidgetItem *item = controls.DescrListView()->topLevelItem(row);
@@ -310,7 +312,7 @@ bool TItemEditGui::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (type == QEvent::MouseButtonDblClick &&
                static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
-               session_.Options().EditState == EditNone) {
+               session_.Catalogue().EditState == EditNone) {
         FitTreePane();
         return true;
     }

@@ -13,8 +13,9 @@ namespace qbx {
 TQueryGui::TQueryGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
                      TSearchGui &searches, IHelp &help)
     : controls_(controls), dialogs_(&queryForm_),
-      queryForm_(session.Options(), session.MessageBoxes(), dialogs_, controls.DialogParent()),
-      search_({session.Options(), session.MessageBoxes(),
+      queryForm_(session.Options(), session.Window(), session.Document(), session.MessageBoxes(),
+                 dialogs_, controls.DialogParent()),
+      search_({session.Options(), session.Window(), session.LastSearch(), session.MessageBoxes(),
                [&session] {
                    if (session.Shell().hooks.EndLabelEdit)
                        session.Shell().hooks.EndLabelEdit();

@@ -15,11 +15,11 @@ namespace qbx {
 
 TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowControls &controls)
     : session_(session), commands_(commands), controls_(controls),
-      runner_({session.Options(), session.Shell(), session.Commands(), session.View(),
+      runner_({session.Environment(), session.Shell(), session.Commands(), session.View(),
                session.OperationView(), session.MessageBoxes(), query_,
                [&session] { return session.Files().TableName(); },
-               [&session] { session.Saving().MakeSearchCopy(); }}),
-      results_({session.Options(), session.Shell(), session.Commands(), session.View(),
+               [&session] { return session.Saving().MakeSearchCopy(); }}),
+      results_({session.Options(), session.Document(), session.LastSearch(), session.Shell(), session.Commands(), session.View(),
                 session.OperationView(), session.Operation(), session.MessageBoxes(), runner_,
                 session.SearchModel(), [&session] { return session.Files().TableName(); },
                 [&session, &controls] {
@@ -28,7 +28,7 @@ TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowCont
                     controls.SearchTreeView()->expand(root);
                 }}),
       stringForm_(controls.DialogParent()), sizeForm_(controls.DialogParent()),
-      simple_({session.Options(), session.Shell(), session.Commands(), session.MessageBoxes(),
+      simple_({session.Options(), session.LastSearch(), session.Shell(), session.Commands(), session.MessageBoxes(),
                runner_, results_, stringForm_, sizeForm_,
                [&commands](int command) { commands.SetSimpleSearchDefault(CommandAt(command)); }})
 {
@@ -48,7 +48,7 @@ TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowCont
     session.Shell().hooks.RunCommand = [&commands](cmd::Id command) {
         commands.Action(command)->trigger();
     };
-    const auto open = [&session] { return session.Options().DbState != DbNone; };
+    const auto open = [&session] { return session.Shell().DbState() != DbNone; };
     stringForm_.catalogueOpen = open;
     sizeForm_.catalogueOpen = open;
     sizeForm_.sizeUnit = [&session] { return session.Options().SizeUnit; };
@@ -66,7 +66,7 @@ void TSearchGui::SelectPath(const QString &path)
 
 int TSearchGui::RunNewSearch(const QString &condition)
 {
-    session_.Options().LastCondition = condition;
+    session_.LastSearch().LastCondition = condition;
     runner_.ExecuteSearch(condition);
     if (!query_.IsOpen())
         return -1;

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include <limits>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -29,10 +30,10 @@ TArgs::TArgs(const QStringList &args, const QStringList &valued, const QStringLi
         const auto m = multi.find(name);
         const int count = m != multi.end() ? m->second : valued.contains(name) ? 1 : 0;
         if (count == 0 && !flags.contains(name))
-            throw TUsageError("неизвестный параметр «--" + name.toStdString() + "»");
+            throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неизвестный параметр «--")) + name.toStdString() + "»");
         if (count == 0) {
             if (hasInline)
-                throw TUsageError("параметр «--" + name.toStdString() + "» не принимает значения");
+                throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "параметр «--")) + name.toStdString() + CliText(QT_TRANSLATE_NOOP("qubrix-cli", "» не принимает значения")));
             values_[name];
             continue;
         }
@@ -45,7 +46,7 @@ TArgs::TArgs(const QStringList &args, const QStringList &valued, const QStringLi
         }
         for (; needed > 0; --needed) {
             if (++i >= args.size())
-                throw TUsageError("параметру «--" + name.toStdString() + "» не хватает значения");
+                throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "параметру «--")) + name.toStdString() + CliText(QT_TRANSLATE_NOOP("qubrix-cli", "» не хватает значения")));
             values << args[i];
         }
     }
@@ -72,12 +73,17 @@ int64_t ParseSize(const QString &text)
     bool ok = m.hasMatch();
     const qint64 value = ok ? m.captured(1).toLongLong(&ok) : 0;
     if (!ok)
-        throw TUsageError("неверный размер «" + text.toStdString() + "»");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неверный размер «")) + text.toStdString() + "»");
     const QString unit = m.captured(2).toLower();
     const int shift = unit == u"k" ? 10 : unit == u"m" ? 20 : unit == u"g" ? 30 : 0;
     if (value > (std::numeric_limits<int64_t>::max() >> shift))
-        throw TUsageError("слишком большой размер «" + text.toStdString() + "»");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "слишком большой размер «")) + text.toStdString() + "»");
     return int64_t(value) << shift;
+}
+
+std::string CliText(const char *source)
+{
+    return QCoreApplication::translate("qubrix-cli", source).toStdString();
 }
 
 } // namespace qbx::cli

@@ -11,6 +11,10 @@ namespace qbx::cli {
 
 // A usage error: the message is printed on one line and the program ends
 // with status 2.
+// A message of the program in the user's language, as TUsageError and
+// TCliError carry it.
+std::string CliText(const char *source);
+
 struct TUsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };

@@ -1,63 +1,36 @@
 #include "cli/CliCatalogue.h"
 
 #include "cli/CliArgs.h"
+#include "cli/StopSignals.h"
 #include "engine/Error.h"
 #include "engine/Table.h"
 #include "platform/EngineFileName.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/CatalogueReader.h"
 #include "storage/CatalogueWriter.h"
+#include "storage/FileReplacement.h"
 #include "storage/TableEngineSetup.h"
 
+#include <QFile>
 #include <QFileInfo>
 
-#include <csignal>
-#include <iterator>
-
 #include <vector>
+#include <QCoreApplication>
+
+#include <unistd.h>
 
 namespace qbx::cli {
 
 namespace {
 
-volatile std::sig_atomic_t gStopSignal = 0;
-
-extern "C" void OnStopSignal(int signal)
-{
-    gStopSignal = signal;
-}
-
-// While a catalogue is written, Ctrl-C, a hang-up or a termination stops the
-// writing, so that the half-written file beside the catalogue is removed
-// rather than left behind; the signal then ends the process as it would have.
+// A write that a stop signal ends early, removing its half-written file.
 class TSignalStop : public IWriteProgress {
 public:
-    TSignalStop()
-    {
-        for (size_t i = 0; i < std::size(kSignals); ++i) {
-            struct sigaction action {};
-            action.sa_handler = OnStopSignal;
-            sigemptyset(&action.sa_mask);
-            sigaction(kSignals[i], nullptr, &old_[i]);
-            // A signal the caller ignores (nohup) stays ignored.
-            if (old_[i].sa_handler != SIG_IGN)
-                sigaction(kSignals[i], &action, nullptr);
-        }
-    }
-    ~TSignalStop() override
-    {
-        for (size_t i = 0; i < std::size(kSignals); ++i)
-            sigaction(kSignals[i], &old_[i], nullptr);
-    }
-    TSignalStop(const TSignalStop &) = delete;
-    TSignalStop &operator=(const TSignalStop &) = delete;
-
-    bool Stopped() override { return gStopSignal != 0; }
+    bool Stopped() override { return TStopSignals::Requested(); }
     void Step() override {}
 
 private:
-    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-    struct sigaction old_[std::size(kSignals)]{};
+    TStopSignals signals_;
 };
 
 } // namespace
@@ -65,43 +38,33 @@ private:
 void StartEngine()
 {
     if (!EngineAvailable())
-        throw TCliError(QStringLiteral("не удалось запустить ядро базы данных"));
+        throw TCliError(QCoreApplication::translate("qubrix-cli", "не удалось запустить ядро базы данных"));
 }
 
 void CheckCatalogueFile(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
-        throw TCliError(fileName + QStringLiteral(": файл не найден"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл не найден"));
     if (info.isDir())
-        throw TCliError(fileName + QStringLiteral(": это папка, а не база данных"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": это папка, а не база данных"));
     if (!info.isReadable())
-        throw TCliError(fileName + QStringLiteral(": нет доступа к файлу"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": нет доступа к файлу"));
 }
 
 namespace {
 
-// The reasons a user can act on are told in words; others by the engine's
-// own message.
-QString Reason(int engineCode, const QString &engineMessage)
+// The engine's reason, in words, to follow a colon.
+QString Reason(int engineCode)
 {
-    switch (engineCode) {
-    case engine::ErrAccessDenied:
-    case engine::ErrLocked:
-    case engine::ErrCorrupt:
-    case engine::ErrDiskFull: {
-        QString reason = TableProblemText(engineCode);
-        reason[0] = reason[0].toLower();
-        return reason;
-    }
-    default:
-        return engineMessage;
-    }
+    QString reason = TableProblemText(engineCode);
+    reason[0] = reason[0].toLower();
+    return reason;
 }
 
 [[noreturn]] void NotCatalogue(const QString &fileName)
 {
-    throw TCliError(fileName + QStringLiteral(": файл не является базой данных по компакт-дискам"));
+    throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл не является базой данных по компакт-дискам"));
 }
 
 } // namespace
@@ -117,7 +80,7 @@ void CheckCatalogue(const QString &fileName)
         return;
     } catch (const engine::Error &e) {
         if (e.code() == engine::ErrLocked)
-            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
+            throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл занят другой программой"));
     }
     NotCatalogue(fileName);
 }
@@ -128,13 +91,35 @@ void CheckCatalogueFields(const QString &fileName, const std::vector<engine::Fie
         NotCatalogue(fileName);
 }
 
+namespace {
+
+// What keeps this program from replacing the file, in words naming the file
+// or its folder (the new file is made in the folder, so the folder must
+// take new files even when the old file is writable); "" when nothing does.
+QString WriteProblem(const QString &name)
+{
+    // Through a symbolic link the file it points to is replaced.
+    const QString fileName = QFile::decodeName(FollowLinks(EngineFileName(name)).c_str());
+    const QFileInfo info(fileName);
+    const QString folder = info.absolutePath();
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return folder + QCoreApplication::translate("qubrix-cli", ": нет прав на запись в папку");
+    if (info.exists() && ::access(QFile::encodeName(fileName).constData(), W_OK) != 0)
+        return fileName + QCoreApplication::translate("qubrix-cli", ": нет прав на запись в файл");
+    return QString();
+}
+
+} // namespace
+
 void CheckSaveTarget(const QString &fileName)
 {
     if (fileName.isEmpty())
-        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "не указан каталог: --into КАТАЛОГ.db")));
     const QFileInfo folder(QFileInfo(fileName).absolutePath());
     if (!folder.isDir())
-        throw TCliError(folder.filePath() + QStringLiteral(": папка не найдена"));
+        throw TCliError(folder.filePath() + QCoreApplication::translate("qubrix-cli", ": папка не найдена"));
+    if (const QString problem = WriteProblem(fileName); !problem.isEmpty())
+        throw TCliError(problem);
 }
 
 TConflictAnswer ParseConflictAnswer(const QString &value)
@@ -147,13 +132,13 @@ TConflictAnswer ParseConflictAnswer(const QString &value)
         return ConflictOverwriteAll;
     if (value == u"fail")
         return ConflictCancel;
-    throw TUsageError("неизвестный ответ «" + value.toStdString() +
-                      "» для --on-conflict (keep, complement, overwrite или fail)");
+    throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неизвестный ответ «")) + value.toStdString() +
+                      CliText(QT_TRANSLATE_NOOP("qubrix-cli", "» для --on-conflict (keep, complement, overwrite или fail)")));
 }
 
 TLoadedCatalogue::TLoadedCatalogue(TConflictAnswer conflictAnswer)
-    : options_(QStringLiteral("Кварнис"), {}), prompt_(conflictAnswer),
-      tree_(std::make_unique<TTree>()), catalogue_(*tree_, options_, prompt_)
+    : prompt_(conflictAnswer), tree_(std::make_unique<TTree>()),
+      catalogue_(*tree_, answers_, prompt_)
 {
 }
 
@@ -170,29 +155,31 @@ void TLoadedCatalogue::Load(const QString &fileName)
     // Large folders get their order once, at the end, not per insertion.
     const TTreeUpdate bulk(*tree_);
     try {
-        ReadCatalogueTable(fileName, catalogue_, {},
-                           [this] { return options_.ConflictAnswer != ConflictCancel; });
+        ReadCatalogueTable(fileName, catalogue_, {}, [this] {
+            return !answers_.Cancelled() && !TStopSignals::Requested();
+        });
     } catch (const engine::Error &e) {
         // Another program may take the table between the check and the
         // reading (the check shares it, reading needs it alone).
         if (e.code() == engine::ErrLocked)
-            throw TCliError(fileName + QStringLiteral(": файл занят другой программой"));
-        throw TCliError(fileName + QStringLiteral(": ошибка чтения базы данных: ") +
-                        Reason(e.code(), QString::fromUtf8(e.what())));
+            throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл занят другой программой"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": ошибка чтения базы данных: ") +
+                        Reason(e.code()));
     }
+    TStopSignals::EndIfRequested();
     CheckNotCancelled();
 }
 
 void TLoadedCatalogue::SetConflictAnswer(TConflictAnswer answer)
 {
     prompt_.SetAnswer(answer);
-    options_.ConflictAnswer = ConflictNotAsked;
+    answers_.ConflictAnswer = ConflictNotAsked;
 }
 
 void TLoadedCatalogue::CheckNotCancelled() const
 {
-    if (options_.ConflictAnswer == ConflictCancel)
-        throw TCliError(QStringLiteral("«%1» уже есть в каталоге; каталог не изменён (ответ на "
+    if (answers_.Cancelled())
+        throw TCliError(QCoreApplication::translate("qubrix-cli", "«%1» уже есть в каталоге; каталог не изменён (ответ на "
                                        "совпадение имён: --on-conflict keep, complement или "
                                        "overwrite)")
                             .arg(prompt_.LastAsked()));
@@ -201,19 +188,22 @@ void TLoadedCatalogue::CheckNotCancelled() const
 void TLoadedCatalogue::Save(const QString &fileName, const TFileStamp &before)
 {
     if (FileStampOf(fileName) != before)
-        throw TCliError(fileName + QStringLiteral(": файл изменён другой программой во время "
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл изменён другой программой во время "
                                                   "работы; каталог не сохранён"));
     TWriteResult result;
     {
         TSignalStop progress;
         result = WriteCatalogueFile(tree_->Root(), TRecordSource::Catalogue, fileName, progress);
     }
-    if (gStopSignal != 0)
-        std::raise(gStopSignal);
+    TStopSignals::EndIfRequested();
     if (result.Ok())
         return;
-    throw TCliError(fileName + QStringLiteral(": не удалось сохранить каталог: ") +
-                    Reason(result.engineCode, result.engineMessage));
+    if (result.engineCode == engine::ErrAccessDenied) {
+        if (const QString problem = WriteProblem(fileName); !problem.isEmpty())
+            throw TCliError(problem + QCoreApplication::translate("qubrix-cli", "; каталог не сохранён"));
+    }
+    throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": не удалось сохранить каталог: ") +
+                    Reason(result.engineCode));
 }
 
 } // namespace qbx::cli

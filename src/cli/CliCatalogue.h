@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "platform/FileStamp.h"
 #include "session/ConflictPrompt.h"
 #include "tree/TCatalogueTree.h"
@@ -87,11 +87,13 @@ public:
     void Save(const QString &fileName, const TFileStamp &before);
 
     TTree &Tree() { return *tree_; }
-    TOptions &Options() { return options_; }
+    // The answers of the operation under way: a scan or a merge asks
+    // through Prompt() and keeps its answer here.
+    TConflictAnswers &Answers() { return answers_; }
     IConflictPrompt &Prompt() { return prompt_; }
 
 private:
-    TOptions options_;
+    TConflictAnswers answers_;
     TFixedConflictAnswer prompt_;
     std::unique_ptr<TTree> tree_;
     TCatalogueTree catalogue_;

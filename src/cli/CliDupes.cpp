@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 
+#include "platform/TextRules.h"
 #include "tree/DuplicateFinder.h"
 #include "tree/NodePaths.h"
 #include "tree/TTreeNode.h"
@@ -12,6 +13,7 @@
 #include <QJsonObject>
 
 #include <limits>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -32,16 +34,16 @@ QString Text(const std::vector<TDuplicateGroup> &groups)
 {
     QString out;
     for (const TDuplicateGroup &g : groups) {
-        out += QStringLiteral("%1: %2 × %3, лишние %4\n")
-                   .arg(g.files.front()->Text())
+        out += QCoreApplication::translate("qubrix-cli", "%1: %2 × %3, лишние %4\n")
+                   .arg(text::Visible(g.files.front()->Text()))
                    .arg(g.files.size())
                    .arg(HumanSize(g.size), HumanSize(g.Wasted()));
         for (const TTreeNode *f : g.files)
-            out += QStringLiteral("  ") + FullItemPath(f) + u'\n';
+            out += QStringLiteral("  ") + text::Visible(FullItemPath(f)) + u'\n';
         out += u'\n';
     }
     const int64_t wasted = TotalWasted(groups);
-    return out + QStringLiteral("Групп: %1, лишние: %2 (%3 байт)\n")
+    return out + QCoreApplication::translate("qubrix-cli", "Групп: %1, лишние: %2 (%3 байт)\n")
                      .arg(groups.size())
                      .arg(HumanSize(wasted))
                      .arg(wasted);
@@ -84,7 +86,7 @@ int RunDupes(const QStringList &args)
 {
     const TArgs a(args, {"min-size", "format"}, {"across-discs"});
     if (a.Positional().size() != 1)
-        throw TUsageError("нужен один аргумент: КАТАЛОГ");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужен один аргумент: КАТАЛОГ")));
     const TFormat format = ParseFormat(a.Value("format", "text"));
     const int64_t minSize = a.Has("min-size") ? ParseSize(a.Value("min-size")) : 1;
     StartEngine();

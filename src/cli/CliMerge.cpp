@@ -1,8 +1,10 @@
 #include "cli/CliArgs.h"
 #include "cli/CliCatalogue.h"
 #include "cli/CliCommands.h"
+#include "cli/StopSignals.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -10,13 +12,15 @@ int RunMerge(const QStringList &args)
 {
     const TArgs a(args, {"into", "on-conflict"}, {});
     if (a.Positional().isEmpty())
-        throw TUsageError("нужен хотя бы один аргумент: КАТАЛОГ");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужен хотя бы один аргумент: КАТАЛОГ")));
     if (!a.Has("into"))
-        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "не указан каталог: --into КАТАЛОГ.db")));
     const TConflictAnswer answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
     const QString into = a.Value("into");
     CheckSaveTarget(into);
     const TFileStamp before = FileStampOf(into);
+    // From here on Ctrl-C stops the work, and nothing is written.
+    const TStopSignals stop;
 
     // An existing target is merged into as well, first; a catalogue named
     // twice is read once.

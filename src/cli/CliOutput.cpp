@@ -3,6 +3,7 @@
 #include "cli/CliArgs.h"
 #include "engine/Query.h"
 #include "platform/Codec.h"
+#include "platform/TextRules.h"
 #include "search/FoundRows.h"
 #include "storage/CatalogueFields.h"
 #include "tree/SizeText.h"
@@ -11,6 +12,7 @@
 #include <QJsonObject>
 
 #include <charconv>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -32,7 +34,7 @@ TFormat ParseFormat(const QString &value)
         return TFormat::Tsv;
     if (value == QLatin1String("json"))
         return TFormat::Json;
-    throw TUsageError("неизвестный формат «" + value.toStdString() + "» (text, tsv или json)");
+    throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неизвестный формат «")) + value.toStdString() + CliText(QT_TRANSLATE_NOOP("qubrix-cli", "» (text, tsv или json)")));
 }
 
 void Print(FILE *out, const QString &text)
@@ -54,7 +56,7 @@ QString TsvLine(const QStringList &fields)
 
 QString HumanSize(int64_t bytes)
 {
-    return bytes == 0 ? QStringLiteral("0 байт") : SizeText(bytes, SuAuto, true, QLocale::c());
+    return bytes == 0 ? QCoreApplication::translate("qubrix-cli", "0 байт") : SizeText(bytes, SuAuto, true, QLocale::c());
 }
 
 namespace {
@@ -142,7 +144,8 @@ void TRecordWriter::Write(const TFoundRecord &r)
                 product << f;
         if (!product.isEmpty())
             line += QStringLiteral("  ") + product.join(QStringLiteral(" | "));
-        buffer_ += line.toUtf8();
+        // For people: nothing in a name may hide or reorder the line.
+        buffer_ += text::Visible(line).toUtf8();
         break;
     }
     }

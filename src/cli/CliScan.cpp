@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 #include "cli/ScanProgress.h"
+#include "cli/StopSignals.h"
 #include "platform/EngineFileName.h"
 
 #include "platform/Codec.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -31,7 +33,7 @@ TTreeNode *NodeAt(TTree &tree, const QString &path)
     for (const QString &name : path.split(u'\\', Qt::SkipEmptyParts)) {
         node = tree.FindChild(node, name);
         if (!node)
-            throw TCliError(QStringLiteral("в каталоге нет элемента «%1»").arg(path));
+            throw TCliError(QCoreApplication::translate("qubrix-cli", "в каталоге нет элемента «%1»").arg(path));
     }
     return node;
 }
@@ -48,8 +50,9 @@ TScanSettings Settings(const TArgs &a)
     s.AutoDescr = !a.Has("no-recognise");
     s.ExtraTags = !a.Has("no-extra-tags");
     s.Archives = a.Has("archives");
+    s.KeepGoing = a.Has("keep-going");
     if (a.Has("terminal-sizes") && a.Has("all-sizes"))
-        throw TUsageError("--terminal-sizes и --all-sizes исключают друг друга");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "--terminal-sizes и --all-sizes исключают друг друга")));
     return s;
 }
 
@@ -61,8 +64,8 @@ void ChooseName(const TArgs &a, TScanSettings &s)
         const std::optional<QString> label =
             codec::ToCatalogueText(text::Trim(text::Cut(a.Value("label"), kLabelCapacity)));
         if (!label || label->isEmpty())
-            throw TUsageError("метку «" + a.Value("label").toStdString() +
-                              "» нельзя сохранить в каталоге");
+            throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "метку «")) + a.Value("label").toStdString() +
+                              CliText(QT_TRANSLATE_NOOP("qubrix-cli", "» нельзя сохранить в каталоге")));
         s.IsDriveRoot = true;
         s.VolumeLabel = *label;
         return;
@@ -78,27 +81,29 @@ int RunScan(const QStringList &args)
 {
     const TArgs a(args, {"into", "under", "label", "on-conflict"},
                   {"no-files", "files-top-only", "no-sizes", "terminal-sizes", "all-sizes",
-                   "no-recognise", "no-extra-tags", "no-top-node", "archives"});
+                   "no-recognise", "no-extra-tags", "no-top-node", "archives", "keep-going"});
     if (a.Positional().size() != 1)
-        throw TUsageError("нужен один аргумент: ПАПКА");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужен один аргумент: ПАПКА")));
     if (!a.Has("into"))
-        throw TUsageError("не указан каталог: --into КАТАЛОГ.db");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "не указан каталог: --into КАТАЛОГ.db")));
     const TConflictAnswer answer = ParseConflictAnswer(a.Value("on-conflict", "fail"));
     TScanSettings settings = Settings(a);
 
     const QString folder = a.Positional().first();
     const QFileInfo info(folder);
     if (!info.exists())
-        throw TCliError(folder + QStringLiteral(": папка не найдена"));
+        throw TCliError(folder + QCoreApplication::translate("qubrix-cli", ": папка не найдена"));
     if (!info.isDir())
-        throw TCliError(folder + QStringLiteral(": это не папка"));
+        throw TCliError(folder + QCoreApplication::translate("qubrix-cli", ": это не папка"));
     settings.FolderPath = QDir::cleanPath(info.absoluteFilePath());
     if (!settings.FolderPath.endsWith(u'/'))
         settings.FolderPath += u'/';
     if (!CanListFolder(EngineFileName(settings.FolderPath)))
-        throw TCliError(folder + QStringLiteral(": нет доступа к папке"));
+        throw TCliError(folder + QCoreApplication::translate("qubrix-cli", ": нет доступа к папке"));
     ChooseName(a, settings);
 
+    // From here on Ctrl-C stops the work, and nothing is written.
+    const TStopSignals stop;
     StartEngine();
     const QString into = a.Value("into");
     CheckSaveTarget(into);
@@ -112,20 +117,23 @@ int RunScan(const QStringList &args)
 
     TSystemFolderLister lister;
     TScanProgress progress;
-    TFolderScan scan(catalogue.Tree(), catalogue.Options(), catalogue.Prompt(), progress, lister);
-    ScanInto(scan, catalogue.Tree(), catalogue.Options(), target, settings);
+    TFolderScan scan(catalogue.Tree(), catalogue.Answers(), catalogue.Prompt(), progress, lister);
+    ScanInto(scan, catalogue.Tree(), target, settings);
     progress.Done();
+    TStopSignals::EndIfRequested();
     catalogue.CheckNotCancelled();
     // A walk cut short by an unreadable folder or file is not saved: the
     // catalogue keeps what it had rather than a part of the folder.
     if (scan.Failed())
-        throw TCliError(scan.FailedPath() + QStringLiteral(": нет доступа; каталог не изменён"));
+        throw TCliError(scan.FailedPath() + QCoreApplication::translate("qubrix-cli", ": нет доступа; каталог не изменён"));
     catalogue.Save(into, before);
-    if (!scan.Skipped().Empty()) {
-        QString report = scan.Skipped().Text();
-        Print(stderr, report.replace(u'\r', u'\n') + u'\n');
-    }
-    return 0;
+    if (scan.Skipped().Empty())
+        return 0;
+    QString report = scan.Skipped().Text();
+    Print(stderr, report.replace(u'\r', u'\n') + u'\n');
+    // Going on past read failures, the caller learns that something is
+    // missing from the status too.
+    return settings.KeepGoing ? 1 : 0;
 }
 
 } // namespace qbx::cli

@@ -3,20 +3,23 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 
+#include "engine/Error.h"
 #include "engine/Query.h"
 #include "search/FoundRows.h"
 #include "search/QueryCondition.h"
 #include "search/QueryFile.h"
 #include "search/QueryTree.h"
 #include "search/SearchConditions.h"
+#include "search/SqlErrorText.h"
+#include "storage/CatalogueFormat.h"
 #include "tree/NodeRecord.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 
 #include <memory>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -43,7 +46,7 @@ const TFieldChoice &FieldOf(const QString &option)
     for (const TFieldChoice &f : kFields)
         if (option == QLatin1String(f.option))
             return f;
-    throw TUsageError("неизвестное поле «" + option.toStdString() +
+    throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неизвестное поле «")) + option.toStdString() +
                       "» (label, path, ext, producer, product, version, description)");
 }
 
@@ -65,11 +68,11 @@ TKinds ParseKinds(const QString &list)
         else if (kind == u"files")
             k.files = true;
         else
-            throw TUsageError("неизвестный вид «" + kind.toStdString() +
+            throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неизвестный вид «")) + kind.toStdString() +
                               "» (discs, folders, files)");
     }
     if (!k.discs && !k.folders && !k.files)
-        throw TUsageError("в --kinds не выбран ни один вид");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "в --kinds не выбран ни один вид")));
     return k;
 }
 
@@ -80,7 +83,7 @@ int ParseView(const QString &view)
     for (int p = PresentStandard; p <= PresentLeaves; ++p)
         if (view == QLatin1String(kViews[p]))
             return p;
-    throw TUsageError("неизвестное представление «" + view.toStdString() +
+    throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неизвестное представление «")) + view.toStdString() +
                       "» (standard, producer, list, leaf)");
 }
 
@@ -88,36 +91,35 @@ int ParseView(const QString &view)
 QString SavedQueryCondition(const QString &fileName, const TKinds &k)
 {
     if (!QFileInfo::exists(fileName))
-        throw TCliError(fileName + QStringLiteral(": файл не найден"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл не найден"));
     const std::unique_ptr<TQueryTree> tree = ReadQueryFile(fileName);
     if (!tree)
         throw TCliError(
             fileName +
-            QStringLiteral(": файл сложного запроса недоступен или имеет неверный формат"));
+            QCoreApplication::translate("qubrix-cli", ": файл сложного запроса недоступен или имеет неверный формат"));
     bool undefined = false;
     tree->Visit([&undefined](TQueryNode &node) {
         undefined = undefined || node.Caption() == kQueryUndefinedCaption;
     });
     if (undefined)
-        throw TCliError(fileName + QStringLiteral(": в запросе не полностью определено сравнение"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": в запросе не полностью определено сравнение"));
     const QString condition = BuildCondition(*tree->Top());
     if (condition.isEmpty())
-        throw TCliError(fileName + QStringLiteral(": с логической точки зрения запрос пуст"));
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": с логической точки зрения запрос пуст"));
     return QueryCondition(condition, k.discs, k.folders, k.files);
 }
 
-// The engine's error in a condition of --sql, its position counted in the
-// condition as typed rather than in the whole statement around it.
+// The engine's error in a condition of --sql, in words, its position counted
+// in the condition as typed rather than in the whole statement around it.
 QString SqlConditionError(const QString &message, qsizetype conditionStart)
 {
-    static const QRegularExpression re(QStringLiteral("^(.*) at position (\\d+)\\.?$"));
-    const QRegularExpressionMatch m = re.match(message);
-    if (!m.hasMatch())
-        return QStringLiteral("ошибка в условии --sql: ") + message;
-    const qsizetype position = std::max<qsizetype>(1, m.captured(2).toLongLong() - conditionStart);
-    return QStringLiteral("ошибка в условии --sql в позиции %1: %2")
+    const TSqlProblem problem = SqlProblem(message);
+    if (problem.position <= 0)
+        return QCoreApplication::translate("qubrix-cli", "ошибка в условии --sql: ") + problem.text;
+    const qsizetype position = std::max<qsizetype>(1, problem.position - conditionStart);
+    return QCoreApplication::translate("qubrix-cli", "ошибка в условии --sql в позиции %1: %2")
         .arg(position)
-        .arg(m.captured(1));
+        .arg(problem.text);
 }
 
 // Opens the query on the rows of a condition; throws TCliError. typedFrom:
@@ -129,16 +131,20 @@ void OpenSearch(engine::Query &query, const QString &catalogue, const QString &c
     const std::optional<std::string> statement = SearchStatement(catalogue, condition);
     if (!statement)
         throw TCliError(
-            QStringLiteral("текст поиска содержит символы, которых не может быть в базе данных"));
+            QCoreApplication::translate("qubrix-cli", "текст поиска содержит символы, которых не может быть в базе данных"));
     try {
         query.Open(*statement);
-    } catch (const std::exception &e) {
+    } catch (const engine::Error &e) {
         query.Close();
+        if (e.code() != engine::ErrSqlSyntax)
+            throw TCliError(catalogue + QStringLiteral(": ") +
+                            TableProblemText(e.code()).toLower());
         const QString message = SearchErrorText(e.what()).simplified();
         if (typedFrom >= 0)
             throw TCliError(SqlConditionError(
                 message, qsizetype(SearchStatement(catalogue, QString())->size()) + typedFrom));
-        throw TCliError(QStringLiteral("ошибка запроса к базе данных: ") + message);
+        throw TCliError(QCoreApplication::translate("qubrix-cli", "ошибка запроса к базе данных: ") +
+                        SqlProblem(message).text);
     }
 }
 
@@ -153,18 +159,18 @@ int RunSearch(const QStringList &args)
     const bool bySql = a.Has("sql");
     const bool byQuery = a.Has("query");
     if (int(a.Has("size")) + int(a.Has("size-range")) + int(bySql) + int(byQuery) > 1)
-        throw TUsageError("--size, --size-range, --sql и --query исключают друг друга");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "--size, --size-range, --sql и --query исключают друг друга")));
     const qsizetype wanted = bySize || bySql || byQuery ? 1 : 2;
     // Left unused they would let a script believe it searched what it did not.
     if (wanted == 1 && (a.Has("field") || a.Has("case") || a.Has("exact")))
-        throw TUsageError("--field, --case и --exact относятся только к поиску текста");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "--field, --case и --exact относятся только к поиску текста")));
     if (pos.size() != wanted)
-        throw TUsageError(wanted == 1 ? "нужен один аргумент: КАТАЛОГ"
-                                      : "нужны два аргумента: КАТАЛОГ ТЕКСТ");
+        throw TUsageError(wanted == 1 ? CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужен один аргумент: КАТАЛОГ"))
+                                      : CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужны два аргумента: КАТАЛОГ ТЕКСТ")));
     const TFormat format = ParseFormat(a.Value("format", "text"));
     const int view = a.Has("view") ? ParseView(a.Value("view")) : -1;
     if (view >= 0 && format != TFormat::Text)
-        throw TUsageError("--view задаёт вид текстового вывода; tsv и json дают записи списком");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "--view задаёт вид текстового вывода; tsv и json дают записи списком")));
     const TKinds kinds = a.Has("kinds") ? ParseKinds(a.Value("kinds")) : TKinds();
     const QString kindFilter = KindFilter(kinds.discs, kinds.folders, kinds.files);
     const bool ignoreCase = !a.Has("case");
@@ -190,14 +196,14 @@ int RunSearch(const QStringList &args)
             const int64_t high = ParseSize(range[1]);
             // Not "nothing found": a script could not tell it from a typo.
             if (low > high)
-                throw TUsageError("в --size-range ОТ больше ДО");
+                throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "в --size-range ОТ больше ДО")));
             condition = SizeRangeCondition(low, high);
         }
         condition += kindFilter;
     } else {
         typed = pos[1];
         if (typed.isEmpty())
-            throw TUsageError("пустой текст поиска");
+            throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "пустой текст поиска")));
         const bool substring = !a.Has("exact");
         if (a.Has("field")) {
             const TFieldChoice &f = FieldOf(a.Value("field"));

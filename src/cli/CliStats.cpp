@@ -11,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -73,15 +74,15 @@ void WriteTsv(const TCatalogueStats &stats)
 void WriteText(const TCatalogueStats &stats)
 {
     const TDiscStats &t = stats.Total();
-    QString out = QStringLiteral("Дисков: %1, папок: %2, файлов: %3, размер: %4 (%5 байт)\n")
+    QString out = QCoreApplication::translate("qubrix-cli", "Дисков: %1, папок: %2, файлов: %3, размер: %4 (%5 байт)\n")
                       .arg(stats.Discs().size())
                       .arg(t.folders)
                       .arg(t.files)
                       .arg(HumanSize(t.bytes))
                       .arg(t.bytes);
     if (!stats.Discs().empty()) {
-        TTextTable discs({QStringLiteral("Диск"), QStringLiteral("Папок"), QStringLiteral("Файлов"),
-                          QStringLiteral("Размер")},
+        TTextTable discs({QCoreApplication::translate("qubrix-cli", "Диск"), QCoreApplication::translate("qubrix-cli", "Папок"), QCoreApplication::translate("qubrix-cli", "Файлов"),
+                          QCoreApplication::translate("qubrix-cli", "Размер")},
                          QStringLiteral("lrrr"));
         for (const TDiscStats &d : stats.Discs())
             discs.Add({d.label, QString::number(d.folders), QString::number(d.files),
@@ -89,7 +90,7 @@ void WriteText(const TCatalogueStats &stats)
         out += u'\n' + discs.Text();
     }
     if (!stats.Largest().empty()) {
-        TTextTable largest({QStringLiteral("Размер"), QStringLiteral("Самые большие файлы")},
+        TTextTable largest({QCoreApplication::translate("qubrix-cli", "Размер"), QCoreApplication::translate("qubrix-cli", "Самые большие файлы")},
                            QStringLiteral("rl"));
         for (const TFileSize &f : stats.Largest())
             largest.Add({HumanSize(f.size), FullItemPath(f.node)});
@@ -97,10 +98,10 @@ void WriteText(const TCatalogueStats &stats)
     }
     if (!stats.Extensions().empty()) {
         TTextTable extensions(
-            {QStringLiteral("Расширение"), QStringLiteral("Файлов"), QStringLiteral("Размер")},
+            {QCoreApplication::translate("qubrix-cli", "Расширение"), QCoreApplication::translate("qubrix-cli", "Файлов"), QCoreApplication::translate("qubrix-cli", "Размер")},
             QStringLiteral("lrr"));
         for (const TExtensionStats &e : stats.Extensions())
-            extensions.Add({e.extension.isEmpty() ? QStringLiteral("(нет)") : e.extension,
+            extensions.Add({e.extension.isEmpty() ? QCoreApplication::translate("qubrix-cli", "(нет)") : e.extension,
                             QString::number(e.files), HumanSize(e.bytes)});
         out += u'\n' + extensions.Text();
     }
@@ -113,7 +114,7 @@ int RunStats(const QStringList &args)
 {
     const TArgs a(args, {"format"}, {});
     if (a.Positional().size() != 1)
-        throw TUsageError("нужен один аргумент: КАТАЛОГ");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужен один аргумент: КАТАЛОГ")));
     const TFormat format = ParseFormat(a.Value("format", "text"));
     StartEngine();
     TLoadedCatalogue catalogue;

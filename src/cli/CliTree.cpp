@@ -5,6 +5,7 @@
 
 #include "platform/TextRules.h"
 #include "storage/TextTreeWriter.h"
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -12,7 +13,7 @@ int RunTree(const QStringList &args)
 {
     const TArgs a(args, {"disc"}, {});
     if (a.Positional().size() != 1)
-        throw TUsageError("нужен один аргумент: КАТАЛОГ");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужен один аргумент: КАТАЛОГ")));
     StartEngine();
     TLoadedCatalogue catalogue;
     catalogue.Load(a.Positional().first());
@@ -34,7 +35,7 @@ int RunTree(const QStringList &args)
             --level;
         }
         buffer.append(level, '\t');
-        buffer += line.toUtf8();
+        buffer += text::Visible(line).toUtf8(); // tabs are the tree's own
         buffer += '\n';
         if (buffer.size() >= (1 << 20)) {
             std::fwrite(buffer.constData(), 1, size_t(buffer.size()), stdout);
@@ -43,7 +44,7 @@ int RunTree(const QStringList &args)
     });
     std::fwrite(buffer.constData(), 1, size_t(buffer.size()), stdout);
     if (!found)
-        throw TCliError(QStringLiteral("в каталоге нет диска с меткой «%1»").arg(a.Value("disc")));
+        throw TCliError(QCoreApplication::translate("qubrix-cli", "в каталоге нет диска с меткой «%1»").arg(a.Value("disc")));
     return 0;
 }
 

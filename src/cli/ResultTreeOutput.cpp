@@ -1,6 +1,7 @@
 #include "cli/CliOutput.h"
 
 #include "engine/Query.h"
+#include "platform/TextRules.h"
 #include "search/FoundRows.h"
 #include "tree/TTree.h"
 
@@ -27,7 +28,7 @@ void PrintResultTree(engine::Query &query, int presentation)
         stack.pop_back();
         for (int i = node->ChildCount() - 1; i >= 0; --i)
             stack.emplace_back(node->Child(i), level + 1);
-        out += QString(level, u'\t') + node->Text();
+        out += QString(level, u'\t') + text::Visible(node->Text());
         if (const TFoundRecord *r = node->FoundRecord(); r && r->Size != 0)
             out += QStringLiteral("  (") + HumanSize(r->Size) + u')';
         out += u'\n';

@@ -1,8 +1,10 @@
 #include "cli/ScanProgress.h"
+#include "cli/StopSignals.h"
 
 #include <cstdio>
 
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace qbx::cli {
 
@@ -23,13 +25,20 @@ void TScanProgress::Done()
     printed_ = false;
 }
 
+bool TScanProgress::OperationStopped()
+{
+    return TStopSignals::Requested();
+}
+
 void TScanProgress::StepOperation()
 {
     ++steps_;
     if (!shown_ || timer_.elapsed() < 100)
         return;
     timer_.restart();
-    std::fprintf(stderr, "\rПросмотрено элементов: %lld", static_cast<long long>(steps_));
+    std::fputs(qPrintable(QCoreApplication::translate("qubrix-cli", "\rПросмотрено элементов: %1")
+                               .arg(static_cast<long long>(steps_))),
+               stderr);
     std::fflush(stderr);
     printed_ = true;
 }

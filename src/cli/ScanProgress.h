@@ -10,8 +10,8 @@ namespace qbx::cli {
 
 // The scan's progress as one line on standard error, rewritten in place at
 // most ten times a second, and only when standard error is a terminal (a
-// log file gets no progress lines). The walk is never stopped from here:
-// an interrupted process leaves the catalogue file as it was.
+// log file gets no progress lines). A stop signal (TStopSignals) stops the
+// walk at its next step.
 class TScanProgress : public IScanProgress {
 public:
     TScanProgress();
@@ -19,7 +19,7 @@ public:
     TScanProgress(const TScanProgress &) = delete;
     TScanProgress &operator=(const TScanProgress &) = delete;
 
-    bool OperationStopped() override { return false; }
+    bool OperationStopped() override;
     void StepOperation() override;
     // Ends the progress line, so that messages start on a line of their own.
     void Done();

@@ -1,5 +1,7 @@
 #include "cli/TextTable.h"
 
+#include "platform/TextRules.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -25,7 +27,7 @@ QString TTextTable::Text() const
     const auto line = [&](const QStringList &cells) {
         QString text;
         for (qsizetype c = 0; c < columns; ++c) {
-            const QString cell = c < cells.size() ? cells[c] : QString();
+            const QString cell = c < cells.size() ? text::Visible(cells[c]) : QString();
             if (c > 0)
                 text += QLatin1String("  ");
             const qsizetype w = width[size_t(c)];

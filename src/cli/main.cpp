@@ -5,7 +5,10 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 
+#include "engine/Error.h"
+#include "options/InterfaceLanguage.h"
 #include "shell/Version.h"
+#include "storage/CatalogueFormat.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +18,7 @@
 namespace {
 
 const char *const kUsage =
-    "Использование: qubrix-cli КОМАНДА [ПАРАМЕТРЫ]\n"
+    QT_TRANSLATE_NOOP("qubrix-cli", "Использование: qubrix-cli КОМАНДА [ПАРАМЕТРЫ]\n"
     "Каталог компакт-дисков (*.db) из командной строки.\n"
     "\n"
     "Команды:\n"
@@ -57,6 +60,9 @@ const char *const kUsage =
     "      --no-recognise     не распознавать SETUP.TXT и медиафайлы\n"
     "      --no-extra-tags    не читать теги FLAC, Ogg, M4A и других форматов\n"
     "      --archives         заносить содержимое архивов\n"
+    "      --keep-going       не останавливаться на нечитаемых файлах и папках:\n"
+    "                         файлы заносятся без распознавания, папки - без\n"
+    "                         содержимого; код возврата 1, если что-то не занесено\n"
     "      --on-conflict ОТВЕТ  если элемент уже есть: keep, complement,\n"
     "                         overwrite или fail (по умолчанию: ничего не менять)\n"
     "  merge КАТАЛОГ... --into КАТАЛОГ\n"
@@ -67,7 +73,7 @@ const char *const kUsage =
     "  --help                 показать эту справку\n"
     "  --version              показать версию\n"
     "\n"
-    "Код возврата: 0 - найдено, 1 - ничего не найдено (search, dupes), 2 - ошибка.\n";
+    "Код возврата: 0 - найдено, 1 - ничего не найдено (search, dupes), 2 - ошибка.\n");
 
 void Error(const QString &text)
 {
@@ -78,10 +84,10 @@ int Run(const QStringList &args)
 {
     using namespace qbx::cli;
     if (args.isEmpty())
-        throw TUsageError("не указана команда");
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "не указана команда")));
     const QString &command = args.first();
     if (command == u"--help" || command == u"-h") {
-        std::fputs(kUsage, stdout);
+        std::fputs(qPrintable(QCoreApplication::translate("qubrix-cli", kUsage)), stdout);
         return 0;
     }
     if (command == u"--version") {
@@ -90,7 +96,7 @@ int Run(const QStringList &args)
     }
     const QStringList rest = args.mid(1);
     if (rest.contains(QStringLiteral("--help"))) {
-        std::fputs(kUsage, stdout);
+        std::fputs(qPrintable(QCoreApplication::translate("qubrix-cli", kUsage)), stdout);
         return 0;
     }
     if (command == u"search")
@@ -105,7 +111,7 @@ int Run(const QStringList &args)
         return RunScan(rest);
     if (command == u"merge")
         return RunMerge(rest);
-    throw TUsageError("неизвестная команда «" + command.toStdString() + "»");
+    throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "неизвестная команда «")) + command.toStdString() + "»");
 }
 
 } // namespace
@@ -113,6 +119,9 @@ int Run(const QStringList &args)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // Messages, --help and errors in the program's language; what the
+    // commands print as data (tsv, json, field names) never changes with it.
+    qbx::InstallLanguage(app, qbx::ChosenLanguage());
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     try {
@@ -120,16 +129,19 @@ int main(int argc, char *argv[])
         // A large block goes past stdio's buffer: its failed write shows
         // only in the stream's error flag, not in the final flush.
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-            Error(QStringLiteral("не удалось вывести результат"));
+            Error(QCoreApplication::translate("qubrix-cli", "не удалось вывести результат"));
             return 2;
         }
         return status;
     } catch (const qbx::cli::TUsageError &e) {
-        Error(QString::fromStdString(e.what()) + QStringLiteral(" (подробнее: qubrix-cli --help)"));
+        Error(QString::fromStdString(e.what()) + QCoreApplication::translate("qubrix-cli", " (подробнее: qubrix-cli --help)"));
     } catch (const qbx::cli::TCliError &e) {
         Error(QString::fromStdString(e.what()));
+    } catch (const qbx::engine::Error &e) {
+        // The engine's messages are English: its reason in words.
+        Error(qbx::TableProblemText(e.code()).toLower());
     } catch (const std::bad_alloc &) {
-        Error(QStringLiteral("недостаточно памяти"));
+        Error(QCoreApplication::translate("qubrix-cli", "недостаточно памяти"));
     } catch (const std::exception &e) {
         Error(QString::fromStdString(e.what()));
     }

@@ -2,9 +2,12 @@
 
 #include "platform/Codec.h"
 #include "platform/TextRules.h"
+#include "tree/FieldCapacities.h"
+#include "tree/NodePaths.h"
 #include "tree/TTree.h"
 #include "tree/TTreeNode.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace qbx {
@@ -88,6 +91,19 @@ std::vector<QString> ExpandedPathsBelow(const TTreeNode *top,
         paths.push_back(std::move(rel));
     }
     return paths;
+}
+
+QString PathTooLongText()
+{
+    // The table cuts a longer path when the catalogue is saved: the item
+    // would come back under another name, or merged with another item.
+    return QCoreApplication::translate("ItemNames", "Путь элемента внутри диска в каталоге не может быть длиннее %1 символов.")
+        .arg(kPathCapacity);
+}
+
+bool FitsAsFolder(const TTreeNode *node)
+{
+    return ItemPath(node).size() + 1 <= kPathCapacity;
 }
 
 } // namespace qbx

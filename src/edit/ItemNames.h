@@ -32,6 +32,12 @@ QString MakeUniqueChildName(QString name, const TTree &tree, const TTreeNode *pa
 // text holds characters the catalogue cannot store at all.
 std::optional<QString> TypedText(const QString &text);
 
+// The warning shown when an item's path below its disc would pass what the
+// catalogue's Path field holds (a folder's stored path ends in "\\").
+QString PathTooLongText();
+// Whether the file node's stored path still fits once it is a folder.
+bool FitsAsFolder(const TTreeNode *node);
+
 // The node at a full item path ("CD1\\Docs\\a.txt") of the tree, found ignoring
 // letter case; null when there is none. An empty path gives the root.
 TTreeNode *NodeByFullPath(const TTree &tree, QStringView fullPath);

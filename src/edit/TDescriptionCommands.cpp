@@ -3,11 +3,14 @@
 #include "edit/ItemNames.h"
 #include "edit/TEditValues.h"
 #include "edit/TItemOperations.h"
-#include "options/TOptions.h"
 #include "session/CommandState.h"
 #include "session/MessageBoxes.h"
+#include "session/WindowState.h"
+#include "storage/CatalogueDocument.h"
+#include "tree/TDescriptionPane.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTreeModel.h"
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -41,7 +44,7 @@ TDescriptionCommands::TDescriptionCommands(TDeps deps) : d_(std::move(deps))
 
 void TDescriptionCommands::Changed()
 {
-    d_.options.TreeChanged = true;
+    d_.document.TreeChanged = true;
     d_.commands.SetEnabled(cmd::SaveDbAction, true);
     if (TreeViewChange)
         TreeViewChange();
@@ -49,11 +52,11 @@ void TDescriptionCommands::Changed()
 
 void TDescriptionCommands::EditDescrClick()
 {
-    if (d_.options.DbState == DbFound) {
+    if (d_.window.DbState() == DbFound) {
         d_.items.AskEditorFromResults();
         return;
     }
-    if (d_.options.DbState != DbEntire)
+    if (d_.window.DbState() != DbEntire)
         return;
     d_.items.EndLabelEdit();
     TEditValues v;
@@ -62,9 +65,9 @@ void TDescriptionCommands::EditDescrClick()
     v.Producer = d_.rowText(2);
     v.Product = d_.rowText(3);
     v.Version = d_.rowText(4);
-    v.Size = d_.options.SelSize;
+    v.Size = d_.pane.SelSize;
     v.Descr = d_.rowText(6);
-    switch (d_.options.EditFieldRow) {
+    switch (d_.pane.EditFieldRow) {
     case 0:
         v.FirstControl = FieldLabel;
         break;
@@ -92,19 +95,26 @@ void TDescriptionCommands::EditDescrClick()
 
     TTree &tree = d_.catalogue.Tree();
     const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
+    bool tooLong = false;
     if (v.KindChange == 1 || v.KindChange == 2) {
         for (TTreeNode *n : selected) {
             if (n->Image() < ImageFolder)
                 continue; // only folders and files change their kind
-            if (v.KindChange == 1)
+            if (v.KindChange == 1) {
                 tree.SetImage(n, ImageFile);
-            else
+            } else if (n->Image() == ImageFile && !FitsAsFolder(n)) {
+                tooLong = true; // stays a file; told below
+            } else {
                 tree.SetImage(n, n->HasChildren() && d_.items.IsExpanded(n) ? ImageFolderOpen
                                                                             : ImageFolder);
+            }
         }
-        d_.options.TreeChanged = true;
+        d_.document.TreeChanged = true;
         d_.commands.SetEnabled(cmd::SaveDbAction, true);
     }
+    if (tooLong)
+        d_.boxes.Show(PathTooLongText(), QCoreApplication::translate("TDescriptionCommands", "Редактирование описания"),
+                      TMsgIcon::Warning, MbOk);
     if (!v.DescrChanged) {
         if (v.KindChange && TreeViewChange)
             TreeViewChange();
@@ -124,7 +134,7 @@ void TDescriptionCommands::EditDescrClick()
 
 void TDescriptionCommands::CopyDescrClick()
 {
-    if (d_.options.DbState == DbEntire)
+    if (d_.window.DbState() == DbEntire)
         d_.items.EndLabelEdit();
     d_.clipboard.SetText(
         DescriptionClipboardText(d_.rowText(2), d_.rowText(3), d_.rowText(4), d_.rowText(6)));
@@ -138,7 +148,7 @@ void TDescriptionCommands::CutDescrClick()
 
 void TDescriptionCommands::DeleteDescrClick()
 {
-    if (d_.options.DbState != DbEntire)
+    if (d_.window.DbState() != DbEntire)
         return;
     d_.items.EndLabelEdit();
     TTree &tree = d_.catalogue.Tree();
@@ -151,7 +161,7 @@ void TDescriptionCommands::DeleteDescrClick()
 
 void TDescriptionCommands::PasteDescrClick()
 {
-    if (d_.options.DbState != DbEntire)
+    if (d_.window.DbState() != DbEntire)
         return;
     d_.items.EndLabelEdit();
     if (!d_.clipboard.HasText())
@@ -160,9 +170,9 @@ void TDescriptionCommands::PasteDescrClick()
     for (QString &value : values) {
         const std::optional<QString> typed = TypedText(value);
         if (!typed) {
-            d_.boxes.Show(QStringLiteral("Описание в буфере обмена содержит символы, которые "
+            d_.boxes.Show(QCoreApplication::translate("TDescriptionCommands", "Описание в буфере обмена содержит символы, которые "
                                          "нельзя сохранить в базе данных.\rВставка отменена."),
-                          QStringLiteral("Вставка описания"), TMsgIcon::Warning, MbOk);
+                          QCoreApplication::translate("TDescriptionCommands", "Вставка описания"), TMsgIcon::Warning, MbOk);
             return;
         }
         value = *typed;
@@ -172,11 +182,10 @@ void TDescriptionCommands::PasteDescrClick()
         if (n == tree.Root())
             continue;
         const int64_t size = n->Description() ? n->Description()->Size : 0;
-        TItemDescription d =
-            TItemDescription::Make(values[0], values[1], values[2], size, values[3]);
-        // Four empty texts on an item without a size leave no description.
-        tree.SetDescription(n, d.IsBlank() ? nullptr
-                                           : std::make_unique<TItemDescription>(std::move(d)));
+        // Every item gets the pasted texts, four empty ones too: an item
+        // without a description gets one of size 0.
+        tree.SetDescription(n, std::make_unique<TItemDescription>(TItemDescription::Make(
+                                   values[0], values[1], values[2], size, values[3])));
     }
     Changed();
 }

@@ -11,9 +11,11 @@ class IDescriptionEditor;
 class IMessageBoxes;
 class TCatalogueTree;
 class TCommandState;
+class TDescriptionPane;
 class TItemOperations;
-class TOptions;
 class TTreeModel;
+class TWindowState;
+struct TCatalogueDocument;
 
 // The system's text clipboard. The window uses the application clipboard;
 // tests keep the text in memory.
@@ -42,7 +44,9 @@ std::array<QString, 4> ParseDescriptionClipboard(const QString &text);
 class TDescriptionCommands {
 public:
     struct TDeps {
-        TOptions &options;
+        const TWindowState &window; // the mode
+        TCatalogueDocument &document;
+        const TDescriptionPane &pane; // the selection's size and the field to edit first
         TCommandState &commands;
         TCatalogueTree &catalogue; // MainTreeView's tree
         TTreeModel &model;         // MainTreeView's model and selection

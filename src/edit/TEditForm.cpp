@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -31,7 +32,7 @@ QLineEdit *Edit(QWidget *parent, const char *name, int maxLength, bool readOnly 
 
 QLabel *Label(QWidget *parent, const char *name, const char *text, QWidget *buddy)
 {
-    auto *l = new QLabel(QString::fromUtf8(text), parent);
+    auto *l = new QLabel(QCoreApplication::translate("TEditForm", text), parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setBuddy(buddy);
     return l;
@@ -43,23 +44,23 @@ TEditForm::TEditForm(IMessageBoxes &boxes, std::function<int()> sizeUnit, QWidge
     : QDialog(parent, FixedDialogFlags), boxes_(boxes), sizeUnit_(std::move(sizeUnit)),
       labelEdit_(Edit(this, "LabelEdit", kLabelCapacity, true)),
       pathEdit_(Edit(this, "PathEdit", kPathCapacity, true)),
-      folderCheckBox_(new QCheckBox(QStringLiteral("&Папка"), this)),
+      folderCheckBox_(new QCheckBox(QCoreApplication::translate("TEditForm", "&Папка"), this)),
       producerEdit_(Edit(this, "ProducerEdit", kProducerCapacity)),
       productEdit_(Edit(this, "ProductEdit", kProductCapacity)),
       versionEdit_(Edit(this, "VersionEdit", kVersionCapacity)), sizeSpinEdit_(new QSpinBox(this)),
       sizeComboBox_(new QComboBox(this)), descrEdit_(Edit(this, "DescrEdit", kDescriptionCapacity)),
       okButton_(new QPushButton(QStringLiteral("O&K"), this)),
-      cancelButton_(new QPushButton(QStringLiteral("&Отмена"), this))
+      cancelButton_(new QPushButton(QCoreApplication::translate("TEditForm", "&Отмена"), this))
 {
     setObjectName(QStringLiteral("EditForm"));
-    setWindowTitle(QStringLiteral("Редактирование описания"));
+    setWindowTitle(QCoreApplication::translate("TEditForm", "Редактирование описания"));
     setModal(true);
     folderCheckBox_->setObjectName(QStringLiteral("FolderCheckBox"));
     sizeSpinEdit_->setObjectName(QStringLiteral("SizeSpinEdit"));
     sizeSpinEdit_->setRange(0, kEditSizeMax);
     sizeComboBox_->setObjectName(QStringLiteral("SizeComboBox"));
     sizeComboBox_->addItems(
-        {QStringLiteral("байт"), QStringLiteral("кБ"), QStringLiteral("МБ"), QStringLiteral("ГБ")});
+        {QCoreApplication::translate("TEditForm", "байт"), QCoreApplication::translate("TEditForm", "кБ"), QCoreApplication::translate("TEditForm", "МБ"), QCoreApplication::translate("TEditForm", "ГБ")});
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setDefault(true);
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
@@ -67,23 +68,23 @@ TEditForm::TEditForm(IMessageBoxes &boxes, std::function<int()> sizeUnit, QWidge
 
     auto *grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    grid->addWidget(Label(this, "LabelLabel", "Метка компакт-диска:", labelEdit_), 0, 0);
+    grid->addWidget(Label(this, "LabelLabel", QT_TRANSLATE_NOOP("TEditForm", "Метка компакт-диска:"), labelEdit_), 0, 0);
     grid->addWidget(labelEdit_, 0, 1);
-    grid->addWidget(Label(this, "PathLabel", "Полный путь:", pathEdit_), 1, 0);
+    grid->addWidget(Label(this, "PathLabel", QT_TRANSLATE_NOOP("TEditForm", "Полный путь:"), pathEdit_), 1, 0);
     grid->addWidget(pathEdit_, 1, 1);
     grid->addWidget(folderCheckBox_, 2, 1);
-    grid->addWidget(Label(this, "ProducerLabel", "Производитель:", producerEdit_), 3, 0);
+    grid->addWidget(Label(this, "ProducerLabel", QT_TRANSLATE_NOOP("TEditForm", "Производитель:"), producerEdit_), 3, 0);
     grid->addWidget(producerEdit_, 3, 1);
-    grid->addWidget(Label(this, "ProductLabel", "Продукт:", productEdit_), 4, 0);
+    grid->addWidget(Label(this, "ProductLabel", QT_TRANSLATE_NOOP("TEditForm", "Продукт:"), productEdit_), 4, 0);
     grid->addWidget(productEdit_, 4, 1);
-    grid->addWidget(Label(this, "VersionLabel", "Версия:", versionEdit_), 5, 0);
+    grid->addWidget(Label(this, "VersionLabel", QT_TRANSLATE_NOOP("TEditForm", "Версия:"), versionEdit_), 5, 0);
     grid->addWidget(versionEdit_, 5, 1);
-    grid->addWidget(Label(this, "SizeLabel", "Размер:", sizeSpinEdit_), 6, 0);
+    grid->addWidget(Label(this, "SizeLabel", QT_TRANSLATE_NOOP("TEditForm", "Размер:"), sizeSpinEdit_), 6, 0);
     auto *sizeRow = new QHBoxLayout;
     sizeRow->addWidget(sizeSpinEdit_, 1);
     sizeRow->addWidget(sizeComboBox_);
     grid->addLayout(sizeRow, 6, 1);
-    grid->addWidget(Label(this, "DescrLabel", "Описание:", descrEdit_), 7, 0);
+    grid->addWidget(Label(this, "DescrLabel", QT_TRANSLATE_NOOP("TEditForm", "Описание:"), descrEdit_), 7, 0);
     grid->addWidget(descrEdit_, 7, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -200,7 +201,7 @@ void TEditForm::OKButtonClick()
     if (!values_ || !okButton_->isEnabled())
         return;
     if (!logic_.Accept(Controls(), *values_)) {
-        boxes_.Show(QStringLiteral("Описание содержит символы, которые нельзя сохранить в базе "
+        boxes_.Show(QCoreApplication::translate("TEditForm", "Описание содержит символы, которые нельзя сохранить в базе "
                                    "данных."),
                     windowTitle(), TMsgIcon::Warning, MbOk);
         return;

@@ -6,24 +6,27 @@
 #include "options/TOptions.h"
 #include "platform/TextRules.h"
 #include "session/CommandState.h"
+#include "session/ConflictAnswers.h"
 #include "session/ConflictPrompt.h"
 #include "session/MessageBoxes.h"
+#include "session/WindowState.h"
+#include "storage/CatalogueDocument.h"
 #include "tree/CataloguePath.h"
 #include "tree/NodePaths.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTreeModel.h"
 
 #include <unordered_set>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kNameCheckCaption = QStringLiteral("Проверка имени элемента");
-// The table cuts a longer path when the catalogue is saved: the item would
-// come back under another name, or merged with another item.
-const QString kPathTooLong =
-    QStringLiteral("Путь элемента внутри диска в каталоге не может быть длиннее 255 символов.");
+QString kNameCheckCaption()
+{
+    return QCoreApplication::translate("TItemOperations", "Проверка имени элемента");
+}
 
 bool Contains(const TTreeNode *ancestor, const TTreeNode *node)
 {
@@ -48,7 +51,7 @@ TItemOperations::TItemOperations(TDeps deps) : d_(deps)
 
 void TItemOperations::MarkChanged()
 {
-    d_.options.TreeChanged = true;
+    d_.document.TreeChanged = true;
     d_.commands.SetEnabled(cmd::SaveDbAction, true);
 }
 
@@ -84,10 +87,11 @@ void TItemOperations::AddSubitemClick()
     const bool isRoot = node == tree.Root();
     const bool hadChildren = node->HasChildren();
     const QString name = MakeUniqueChildName(
+        // The names are stored in the catalogue: the same in every language.
         isRoot ? QStringLiteral("Новый") : QStringLiteral("Новый подэлемент"), tree, node);
     const qsizetype above = ItemPath(node).size();
     if (!isRoot && (above > 0 ? above + 1 : 0) + name.size() > kPathCapacity) {
-        WarnPathTooLong(QStringLiteral("Добавление подэлемента"));
+        WarnPathTooLong(QCoreApplication::translate("TItemOperations", "Добавление подэлемента"));
         return;
     }
     tree.AddChild(node, name, isRoot ? ImageDisc : ImageFile);
@@ -111,7 +115,7 @@ void TItemOperations::RenameItemClick()
 void TItemOperations::MainTreeViewEditing()
 {
     d_.view.SetEditShortcuts(false);
-    d_.options.EditState = EditLabel;
+    d_.catalogue.EditState = EditLabel;
 }
 
 QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newText)
@@ -122,22 +126,22 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
     if (newText == oldText)
         return oldText;
     auto refuse = [this](const char *text) {
-        d_.boxes.Show(QString::fromUtf8(text), kNameCheckCaption, TMsgIcon::Warning, MbOk);
+        d_.boxes.Show(QCoreApplication::translate("TItemOperations", text), kNameCheckCaption(), TMsgIcon::Warning, MbOk);
     };
     const std::optional<QString> typed = TypedText(newText);
     if (!typed) {
-        refuse("Новое имя элемента содержит символы, которые нельзя сохранить в базе "
-               "данных.\rПереименование отменено.");
+        refuse(QT_TRANSLATE_NOOP("TItemOperations", "Новое имя элемента содержит символы, которые нельзя сохранить в базе "
+               "данных.\rПереименование отменено."));
         return oldText;
     }
     QString name = *typed;
     switch (CheckItemName(name)) {
     case TNameCheck::Invalid:
-        refuse("Новое имя элемента имеет недопустимое значение.\rПереименование отменено.");
+        refuse(QT_TRANSLATE_NOOP("TItemOperations", "Новое имя элемента имеет недопустимое значение.\rПереименование отменено."));
         return oldText;
     case TNameCheck::BadCharacters:
-        refuse("Новое имя элемента содержит недопустимые символы (\\, / или управляющие "
-               "символы).\rПереименование отменено.");
+        refuse(QT_TRANSLATE_NOOP("TItemOperations", "Новое имя элемента содержит недопустимые символы (\\, / или управляющие "
+               "символы).\rПереименование отменено."));
         return oldText;
     case TNameCheck::Ok:
         break;
@@ -148,21 +152,21 @@ QString TItemOperations::MainTreeViewEdited(TTreeNode *node, const QString &newT
     if (name == oldText)
         return oldText;
     if (!SubtreePathsFit(node, parent, name)) {
-        WarnPathTooLong(kNameCheckCaption);
+        WarnPathTooLong(kNameCheckCaption());
         return oldText;
     }
-    d_.options.EditedLabel = JoinPath(FullItemPath(parent), name);
+    editedLabel_ = JoinPath(FullItemPath(parent), name);
     editedNode_ = node;
     editedOldPath_ = FullItemPath(node);
     MarkChanged();
-    d_.options.EditState = EditRenamePending;
+    d_.catalogue.EditState = EditRenamePending;
     d_.view.PostMessageHook();
     return oldText;
 }
 
 void TItemOperations::WarnPathTooLong(const QString &caption)
 {
-    d_.boxes.Show(kPathTooLong, caption, TMsgIcon::Warning, MbOk);
+    d_.boxes.Show(PathTooLongText(), caption, TMsgIcon::Warning, MbOk);
 }
 
 void TItemOperations::GiveShortcutsBack()
@@ -174,32 +178,32 @@ void TItemOperations::EndLabelEdit()
 {
     if (d_.view.LabelEditorOpen())
         d_.view.CloseLabelEditor();
-    if (d_.options.EditState == EditLabel) {
-        d_.options.EditState = EditNone;
+    if (d_.catalogue.EditState == EditLabel) {
+        d_.catalogue.EditState = EditNone;
         GiveShortcutsBack();
     }
 }
 
 void TItemOperations::MessageHook()
 {
-    switch (d_.options.EditState) {
+    switch (d_.catalogue.EditState) {
     case EditLabel:
         // The edit was cancelled: no edited event gave the shortcuts back.
         if (!d_.view.LabelEditorOpen()) {
-            d_.options.EditState = EditNone;
+            d_.catalogue.EditState = EditNone;
             GiveShortcutsBack();
         }
         break;
     case EditRenamePending:
-        d_.options.EditState = EditNone;
+        d_.catalogue.EditState = EditNone;
         CarryOutRename();
         break;
     case EditFromResults: {
-        d_.options.EditState = EditNone;
-        if (d_.options.ConfirmEdit && d_.options.FirstEntireView &&
-            d_.boxes.Show(QStringLiteral("Вы действительно хотите перейти в режим "
+        d_.catalogue.EditState = EditNone;
+        if (d_.options.ConfirmEdit && d_.document.FirstEntireView &&
+            d_.boxes.Show(QCoreApplication::translate("TItemOperations", "Вы действительно хотите перейти в режим "
                                          "редактирования?"),
-                          QStringLiteral("Редактирование описания"), TMsgIcon::Question,
+                          QCoreApplication::translate("TItemOperations", "Редактирование описания"), TMsgIcon::Question,
                           MbYesNo) == TMsgAnswer::No)
             break;
         if (EntireViewClick)
@@ -215,7 +219,7 @@ void TItemOperations::MessageHook()
 
 void TItemOperations::AskEditorFromResults()
 {
-    d_.options.EditState = EditFromResults;
+    d_.catalogue.EditState = EditFromResults;
     d_.view.PostMessageHook();
 }
 
@@ -234,7 +238,7 @@ void TItemOperations::CarryOutRename()
     // deleted node.
     if (!node || NodeByFullPath(tree, editedOldPath_) != node)
         return;
-    const QString label = d_.options.EditedLabel;
+    const QString label = editedLabel_;
     if (text::Upper(FullItemPath(node)) != text::Upper(label)) {
         const auto [disc, path] = SplitFirst(label);
         const std::vector<QString> expanded =
@@ -254,7 +258,7 @@ void TItemOperations::CarryOutRename()
                 d_.view.ExpandNodes(open);
             }
         }
-        d_.options.ConflictAnswer = ConflictNotAsked;
+        d_.answers.ConflictAnswer = ConflictNotAsked;
     } else {
         tree.SetText(node, LastComponentKeep(label));
     }
@@ -278,7 +282,7 @@ void TItemOperations::MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target
     // table's Label field as a renamed disc's is.
     const QString name = target->Parent() ? dragged->Text() : dragged->Text().left(kLabelCapacity);
     if (!SubtreePathsFit(dragged, target, name)) {
-        WarnPathTooLong(QStringLiteral("Перемещение элемента"));
+        WarnPathTooLong(QCoreApplication::translate("TItemOperations", "Перемещение элемента"));
         return;
     }
     const bool hadChildren = target->HasChildren();
@@ -290,7 +294,7 @@ void TItemOperations::MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target
         if (BecomesFolder(target, hadChildren))
             d_.catalogue.Tree().SetImage(target, ImageFolder);
     }
-    d_.options.ConflictAnswer = ConflictNotAsked;
+    d_.answers.ConflictAnswer = ConflictNotAsked;
     Refresh();
 }
 
@@ -302,8 +306,8 @@ void TItemOperations::FolderFileClick()
         return;
     TTreeNode *node = selected.front();
     // A folder's stored path ends in "\\": it must still fit the Path field.
-    if (node->Image() == ImageFile && ItemPath(node).size() + 1 > kPathCapacity) {
-        WarnPathTooLong(QStringLiteral("Преобразовать папку/файл"));
+    if (node->Image() == ImageFile && !FitsAsFolder(node)) {
+        WarnPathTooLong(QCoreApplication::translate("TItemOperations", "Преобразовать папку/файл"));
         return;
     }
     MarkChanged();
@@ -319,7 +323,7 @@ void TItemOperations::FolderFileClick()
 void TItemOperations::DeleteItemClick()
 {
     EndLabelEdit();
-    d_.options.StatusText.clear();
+    d_.window.StatusText.clear();
     d_.view.SetStatusText(QString());
     const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
     const TTreeNode *root = d_.catalogue.Tree().Root();
@@ -331,10 +335,10 @@ void TItemOperations::DeleteItemClick()
     }
     if (d_.options.ConfirmDelete) {
         const QString what = selected.size() == 1
-                                 ? QStringLiteral("элемент \"%1\"").arg(selected.front()->Text())
-                                 : QStringLiteral("выбранные элементы");
-        if (d_.boxes.Show(QStringLiteral("Вы действительно хотите удалить %1?").arg(what),
-                          QStringLiteral("Удаление элемента"), TMsgIcon::Question,
+                                 ? QCoreApplication::translate("TItemOperations", "элемент \"%1\"").arg(selected.front()->Text())
+                                 : QCoreApplication::translate("TItemOperations", "выбранные элементы");
+        if (d_.boxes.Show(QCoreApplication::translate("TItemOperations", "Вы действительно хотите удалить %1?").arg(what),
+                          QCoreApplication::translate("TItemOperations", "Удаление элемента"), TMsgIcon::Question,
                           MbYesNo) != TMsgAnswer::Yes)
             return;
     }
@@ -374,22 +378,22 @@ void TItemOperations::DeleteItemClick()
 void TItemOperations::DeleteSubitemsClick()
 {
     EndLabelEdit();
-    d_.options.StatusText.clear();
+    d_.window.StatusText.clear();
     d_.view.SetStatusText(QString());
     const std::vector<TTreeNode *> top = TopSelected();
     if (top.empty())
         return;
     if (d_.options.ConfirmDelete) {
         const QString what = d_.model.SelectedNodes().size() == 1
-                                 ? QStringLiteral("элемента \"%1\"").arg(top.front()->Text())
-                                 : QStringLiteral("выбранных элементов");
+                                 ? QCoreApplication::translate("TItemOperations", "элемента \"%1\"").arg(top.front()->Text())
+                                 : QCoreApplication::translate("TItemOperations", "выбранных элементов");
         if (d_.boxes.Show(
-                QStringLiteral("Вы действительно хотите удалить все подэлементы %1?").arg(what),
-                QStringLiteral("Удаление подэлементов"), TMsgIcon::Question,
+                QCoreApplication::translate("TItemOperations", "Вы действительно хотите удалить все подэлементы %1?").arg(what),
+                QCoreApplication::translate("TItemOperations", "Удаление подэлементов"), TMsgIcon::Question,
                 MbYesNo) == TMsgAnswer::No)
             return;
     }
-    d_.options.EditState = EditNone;
+    d_.catalogue.EditState = EditNone;
     TTree &tree = d_.catalogue.Tree();
     {
         // One change of the view for all of it, not a row removal per child.

@@ -17,6 +17,9 @@ class TCommandState;
 class TOptions;
 class TTreeModel;
 class TTreeNode;
+class TWindowState;
+struct TCatalogueDocument;
+struct TConflictAnswers;
 
 // The item commands of the catalogue tree (mode 2): adding, renaming in
 // place, turning folders into files and back, deleting items or what lies
@@ -25,7 +28,10 @@ class TTreeNode;
 class TItemOperations {
 public:
     struct TDeps {
-        TOptions &options;
+        const TOptions &options;
+        TWindowState &window; // status panel 0's text
+        TCatalogueDocument &document;
+        TConflictAnswers &answers; // of the move by rename or drag
         TCommandState &commands;
         TCatalogueTree &catalogue; // MainTreeView's tree and its operations
         TTreeModel &model;         // MainTreeView's model and selection
@@ -55,6 +61,8 @@ public:
     // Ends an in-place edit of the label, discarding the edited text (every
     // command does this first in mode 2).
     void EndLabelEdit();
+    // The full path an accepted in-place rename leads to.
+    const QString &EditedLabel() const { return editedLabel_; }
 
     // Drag and drop: may dragged be dropped on target; drop it there.
     bool MainTreeViewDragOver(const TTreeNode *dragged, const TTreeNode *target) const;
@@ -70,6 +78,10 @@ public:
     bool IsExpanded(const TTreeNode *node) const;
 
 private:
+    // The new full path of a label edited in place, carried out once the
+    // edit has ended (EditRenamePending).
+    QString editedLabel_;
+
     void MarkChanged();
     void Refresh();
     void GiveShortcutsBack();

@@ -459,6 +459,17 @@ void Table::Create(const std::string &path, const std::vector<FieldDef> &fields,
     fs.FlushFolder(FolderOf(path));
 }
 
+void Table::CreateIn(File &file, const std::vector<FieldDef> &fields, const CreateOptions &options,
+                     const std::string &tableName)
+{
+    const std::string driver = options.driver.empty() ? DefaultLanguageDriver() : options.driver;
+    if (!FindLanguageDriver(driver))
+        throw Error(ErrInvalidParameter, "Unknown language driver: " + driver + ".");
+    const std::vector<uint8_t> header =
+        BuildTableHeader(fields, options.blockKiB, tableName, driver);
+    file.WriteAt(0, header.data(), header.size());
+}
+
 std::string LanguageDriverOfFile(const std::string &path)
 {
     Table t;

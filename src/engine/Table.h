@@ -128,6 +128,11 @@ public:
     static void Create(const std::string &path, const std::vector<FieldDef> &fields,
                        const CreateOptions &options = {}, FileSystem &fs = SystemFileSystem(),
                        const std::string &tableName = {});
+    // Writes the header of an empty unkeyed table named `tableName` into a
+    // new, empty file that the caller has open (the new file of a
+    // replacement, which must stay the same file until it takes its name).
+    static void CreateIn(File &file, const std::vector<FieldDef> &fields,
+                         const CreateOptions &options, const std::string &tableName);
 
 private:
     struct BlockRef {

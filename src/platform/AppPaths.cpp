@@ -1,4 +1,5 @@
 #include "platform/AppPaths.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,14 +85,34 @@ QString IniFileName()
            ChangeExtension(QStringLiteral(".ini"));
 }
 
-QString HelpFile()
+namespace {
+
+// The help file `name` beside the executable, else in ../share/qubrix/; the
+// one beside the executable when neither exists.
+QString FindHelpFile(const QString &name)
 {
-    const QString name = ChangeExtension(QStringLiteral(".qch"));
     const QString beside = AppFolder() + name;
     if (QFileInfo::exists(beside))
         return beside;
     const QString shared = QDir::cleanPath(AppFolder() + QStringLiteral("../share/qubrix/") + name);
     return QFileInfo::exists(shared) ? shared : beside;
+}
+
+} // namespace
+
+QString HelpFile()
+{
+    const QString name = ChangeExtension(QStringLiteral(".qch"));
+    // The help in the language the program speaks: English has a help file
+    // of its own ("qubrix_en.qch"); the Russian one is the fallback.
+    if (CurrentLanguage() == UiLanguage::English) {
+        QString english = name;
+        english.insert(english.size() - 4, QStringLiteral("_en"));
+        const QString found = FindHelpFile(english);
+        if (QFileInfo::exists(found))
+            return found;
+    }
+    return FindHelpFile(name);
 }
 
 QString ConfigFolder()

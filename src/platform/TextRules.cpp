@@ -214,6 +214,42 @@ QString Trim(QStringView s)
     return s.mid(begin, end - begin).toString();
 }
 
+bool HiddenCharacter(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString Visible(QStringView s)
+{
+    QString shown;
+    shown.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        char32_t c = s[i].unicode();
+        const bool pair = QChar::isHighSurrogate(c) && i + 1 < s.size() &&
+                          QChar::isLowSurrogate(s[i + 1].unicode());
+        if (pair)
+            c = QChar::surrogateToUcs4(s[i], s[i + 1]);
+        if (HiddenCharacter(c)) {
+            shown += QChar::ReplacementCharacter;
+        } else {
+            shown += s[i];
+            if (pair)
+                shown += s[i + 1];
+        }
+        if (pair)
+            ++i;
+    }
+    return shown;
+}
+
 QString Cut(const QString &s, qsizetype capacity)
 {
     return s.size() <= capacity ? s : s.left(capacity);

@@ -52,6 +52,15 @@ QString Trim(QStringView s);
 // The text cut to at most capacity characters (fields of fixed capacity).
 QString Cut(const QString &s, qsizetype capacity);
 
+// A name as it may be listed to the user: every control character (line
+// breaks and tabs too), format character (such as the right-to-left
+// override, which reorders what follows it) and line or paragraph separator
+// becomes U+FFFD, so that a crafted name can neither hide itself nor make a
+// list say something else.
+QString Visible(QStringView s);
+// The same test for one character.
+bool HiddenCharacter(char32_t c);
+
 namespace detail {
 // The collator's own answer, without the fast path; tests check that both
 // agree.

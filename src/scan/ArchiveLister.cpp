@@ -212,6 +212,7 @@ public:
     // was reached on the way.
     bool Add(QString path, bool folder, std::uint64_t size)
     {
+        current_ = path;
         // Windows archivers may separate folders with backslashes.
         path.replace(QLatin1Char('\\'), QLatin1Char('/'));
         qsizetype end = path.size();
@@ -264,14 +265,17 @@ private:
             return TStep::Added;
         const auto name = codec::ToCatalogueText(part.toString());
         if (part == u".." || !name || name->size() > limits_.MaxNameLength) {
-            ++listing_.SkippedNames;
+            listing_.Skip(current_);
             return TStep::Skipped;
         }
         const auto found = index_.find(TKey{parent, *name});
         if (found != index_.end()) {
             TArchiveMember &member = listing_.Members[size_t(found->second)];
-            if (member.Folder != folder) {
-                ++listing_.SkippedNames; // a file and a folder of one name
+            // A file and a folder of one name, or two names that differ only
+            // in letter case (the catalogue holds one of them): the later is
+            // left out. The very same name again is a later copy.
+            if (member.Folder != folder || member.Name != *name) {
+                listing_.Skip(current_);
                 return TStep::Skipped;
             }
             if (!folder)
@@ -291,6 +295,7 @@ private:
     TArchiveListing &listing_;
     const TArchiveLimits &limits_;
     std::unordered_map<TKey, int, TKeyHash> index_;
+    QString current_; // the member path being added
     bool cached_ = false;
     QString cachedPrefix_;
     int cachedParent_ = -1;
@@ -305,6 +310,7 @@ TArchiveListing ListArchive(const QString &path, const TArchiveLimits &limits,
     const auto unreadable = [&listing](TArchiveStatus status = TArchiveStatus::Unreadable) {
         listing.Members.clear();
         listing.SkippedNames = 0;
+        listing.SkippedPaths.clear();
         listing.Status = status;
         return std::move(listing);
     };
@@ -346,14 +352,16 @@ TArchiveListing ListArchive(const QString &path, const TArchiveLimits &limits,
             return unreadable();
         const char *raw = archive_entry_pathname(entry);
         if (raw && std::strlen(raw) > size_t(limits.MaxPathBytes)) {
-            ++listing.SkippedNames;
+            listing.Skip(QString::fromUtf8(raw, 200) + QStringLiteral("..."));
         } else {
             const bool folder = archive_entry_filetype(entry) == AE_IFDIR;
             const la_int64_t size =
                 archive_entry_size_is_set(entry) ? archive_entry_size(entry) : 0;
             const QString name = MemberPath(a.get(), entry);
-            if (name.isEmpty() && raw && *raw)
-                ++listing.SkippedNames;
+            // A name that could not be read at all (libarchive gives none when
+            // it cannot convert it) is left out, and told.
+            if (name.isEmpty() && (!raw || *raw))
+                listing.Skip(raw ? QString::fromUtf8(raw) : QString(QChar::ReplacementCharacter));
             else if (!builder.Add(name, folder, size > 0 ? std::uint64_t(size) : 0)) {
                 listing.Status = TArchiveStatus::Capped;
                 return listing;

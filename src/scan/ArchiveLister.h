@@ -29,8 +29,21 @@ struct TArchiveListing {
     TArchiveStatus Status = TArchiveStatus::Listed;
     std::vector<TArchiveMember> Members;
     // Members left out because their name cannot be held in the catalogue
-    // (characters 1251 lacks, too long, "..", a file where a folder is).
+    // (characters 1251 lacks, not readable at all, too long, "..", a file
+    // where a folder is, a name that differs from another only in letter
+    // case).
     int SkippedNames = 0;
+    // The whole paths of the first of them, as the archive holds them ('/'
+    // between folders), for the scan's report.
+    std::vector<QString> SkippedPaths;
+    static constexpr size_t ShownSkipped = 10;
+
+    void Skip(const QString &path)
+    {
+        if (SkippedPaths.size() < ShownSkipped)
+            SkippedPaths.push_back(path);
+        ++SkippedNames;
+    }
 };
 
 struct TArchiveLimits {

@@ -1,7 +1,7 @@
 #include "scan/FolderScan.h"
 #include "platform/EngineFileName.h"
 
-#include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "platform/TextRules.h"
 #include "scan/AudioTags.h"
 #include "scan/MediaNames.h"
@@ -16,9 +16,12 @@
 #include "tree/NodePaths.h"
 #include "tree/TTree.h"
 
+#include <cerrno>
 #include <limits>
 #include <memory>
 #include <unordered_set>
+
+#include <sys/stat.h>
 
 namespace qbx {
 namespace {
@@ -49,11 +52,19 @@ QString DiscName(const QString &name)
     return name.left(kLabelCapacity);
 }
 
+// True when the path no longer names anything: the entry went away between
+// its folder's listing and the walk's coming to it.
+bool Vanished(const std::string &path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
 } // namespace
 
-TFolderScan::TFolderScan(TTree &tree, TOptions &options, IConflictPrompt &prompt,
+TFolderScan::TFolderScan(TTree &tree, TConflictAnswers &answers, IConflictPrompt &prompt,
                          IScanProgress &progress, IFolderLister &lister)
-    : tree_(tree), options_(options), prompt_(prompt), progress_(progress), source_(&lister)
+    : tree_(tree), answers_(answers), prompt_(prompt), progress_(progress), source_(&lister)
 {
 }
 
@@ -75,6 +86,10 @@ int64_t TFolderScan::Run(TTreeNode *target, const TScanSettings &settings)
     failed_ = false;
     failedPath_.clear();
     skipped_.Clear();
+    markFirstAdded_ = true;
+    scanAtTop_ = true;
+    stopped_ = false;
+    answers_.ScanAnswer = 0;
     std::string folder = EngineFileName(settings.FolderPath);
     if (folder.empty() || folder.back() != '/')
         folder += '/';
@@ -89,6 +104,15 @@ int64_t TFolderScan::Run(TTreeNode *target, const TScanSettings &settings)
                 return 0;
             }
             name = target == tree_.Root() ? DiscName(*own) : *own;
+        }
+        // The chosen folder's node must fit the Path field as its entries'
+        // nodes do.
+        Level above;
+        above.node = target;
+        MeasurePath(above);
+        if (!above.PathFits(name, true)) {
+            skipped_.AddTooLong(ShownPath(folder));
+            return 0;
         }
     }
     return ScanFolder(target, folder, name, true);
@@ -110,22 +134,25 @@ void TFolderScan::MeasurePath(Level &level) const
 
 bool TFolderScan::Stopped()
 {
-    return failed_ || options_.ConflictAnswer == ConflictCancel || progress_.OperationStopped();
+    if (failed_ || stopped_ || answers_.Cancelled())
+        return true;
+    stopped_ = progress_.OperationStopped();
+    return stopped_;
 }
 
 void TFolderScan::Fail(const std::string &path)
 {
     // A stop the user asked for earlier is not reported as a failure.
-    if (options_.StopState != StopNow) {
+    if (!stopped_) {
         failed_ = true;
         failedPath_ = ShownPath(path);
     }
-    options_.StopState = StopNow;
+    stopped_ = true;
 }
 
 bool TFolderScan::AskConflict(TTreeNode *node)
 {
-    TConflictAnswer &answer = options_.ConflictAnswer;
+    TConflictAnswer &answer = answers_.ConflictAnswer;
     if (answer > ConflictOverwriteAll || answer % 2 == 0) {
         const TConflictAnswer given = prompt_.AskConflict(FullItemPath(node));
         answer = given >= ConflictCancel && given <= ConflictOverwriteAll ? given : ConflictCancel;
@@ -141,33 +168,44 @@ int64_t TFolderScan::ScanFolder(TTreeNode *parent, const std::string &folder, co
     Level level;
     if (chosen && settings_.NoTopNode) {
         level.node = parent;
-        options_.MarkFirstAdded = false;
+        markFirstAdded_ = false;
     } else {
         const int image = parent == tree_.Root() ? ImageDisc : ImageFolder;
         const auto [node, created] = tree_.FindOrAddChild(parent, name, image);
         level.node = node;
         level.nodeNew = created;
-        if (parent == target_ && options_.MarkFirstAdded) {
+        if (parent == target_ && markFirstAdded_) {
             firstAdded_ = node;
-            options_.MarkFirstAdded = false;
+            markFirstAdded_ = false;
         }
         if (created) {
-            options_.ScanAnswer = 0;
+            answers_.ScanAnswer = 0;
         } else {
             const bool goOn = AskConflict(node);
-            options_.ScanAnswer = options_.ConflictAnswer;
+            answers_.ScanAnswer = answers_.ConflictAnswer;
             if (!goOn)
                 return 0;
-            if (options_.ScanAnswer == ConflictOverwrite ||
-                options_.ScanAnswer == ConflictOverwriteAll)
+            if (answers_.ScanAnswer == ConflictOverwrite ||
+                answers_.ScanAnswer == ConflictOverwriteAll)
                 tree_.SetDescription(node, nullptr);
         }
         progress_.StepOperation();
     }
     MeasurePath(level);
     int64_t total = 0;
-    if (WalkFolder(level, folder, total))
+    const bool walked = WalkFolder(level, folder, total);
+    // A folder whose total misses what could not be read gets no size, nor
+    // do the folders above it.
+    if (walked && level.complete)
         SetFolderSize(level.node, total);
+    if (vanished_ && level.nodeNew && level.node != parent) {
+        // The folder went away before it could be listed: no node for it.
+        if (firstAdded_ == level.node)
+            firstAdded_ = nullptr;
+        tree_.RemoveNode(level.node);
+    }
+    lastComplete_ = vanished_ || (walked && level.complete);
+    vanished_ = false;
     return total;
 }
 
@@ -175,7 +213,15 @@ bool TFolderScan::WalkFolder(Level &level, const std::string &folder, int64_t &t
 {
     TFolderListing listing;
     if (!source_->List(folder, listing)) {
-        Fail(folder);
+        if (!inArchive_ && Vanished(folder)) {
+            skipped_.AddVanished(ShownPath(folder));
+            vanished_ = true;
+        } else if (settings_.KeepGoing && !inArchive_) {
+            skipped_.AddUnlisted(ShownPath(folder));
+            level.complete = false;
+        } else {
+            Fail(folder);
+        }
         return false;
     }
     std::string path;
@@ -203,15 +249,22 @@ bool TFolderScan::WalkFolder(Level &level, const std::string &folder, int64_t &t
                 continue;
             }
             if (!level.PathFits(*entryName, true)) {
+                // No node for it, but its files' bytes are on the disc: they
+                // count into this folder's total all the same.
                 skipped_.AddTooLong(ShownPath(path));
+                total = AddSize(total, FolderBytes(path + '/', level.complete));
+                if (failed_)
+                    return false;
                 continue;
             }
-            const bool atTop = options_.ScanAtTop;
-            const uint8_t answer = options_.ScanAnswer;
-            options_.ScanAtTop = false;
+            const bool atTop = scanAtTop_;
+            const uint8_t answer = answers_.ScanAnswer;
+            scanAtTop_ = false;
             total = AddSize(total, ScanFolder(level.node, path + '/', *entryName, false));
-            options_.ScanAtTop = atTop;
-            options_.ScanAnswer = answer;
+            if (!lastComplete_)
+                level.complete = false;
+            scanAtTop_ = atTop;
+            answers_.ScanAnswer = answer;
             if (!level.nodeNew)
                 level.Seen(existing ? existing : tree_.FindChild(level.node, *entryName));
             if (failed_)
@@ -224,41 +277,87 @@ bool TFolderScan::WalkFolder(Level &level, const std::string &folder, int64_t &t
     return !Stopped();
 }
 
-bool TFolderScan::Recognise(TProductInfo (*reader)(const QString &), const std::string &path,
-                            TProductInfo &info)
+int64_t TFolderScan::FolderBytes(const std::string &folder, bool &complete)
+{
+    if (!settings_.AutoSize)
+        return 0;
+    TFolderListing listing;
+    if (!source_->List(folder, listing)) {
+        if (!inArchive_ && Vanished(folder))
+            return 0;
+        if (settings_.KeepGoing && !inArchive_) {
+            skipped_.AddUnlisted(ShownPath(folder));
+            complete = false;
+        } else {
+            Fail(folder);
+        }
+        return 0;
+    }
+    int64_t total = 0;
+    std::string path;
+    for (size_t i = 0; i < listing.Count() && !Stopped(); ++i) {
+        const TFolderListing::Entry &entry = listing.At(i);
+        const std::string_view bytes = listing.Name(i);
+        // The same entries count as in a folder that is walked into nodes.
+        if (entry.kind == TEntryKind::Other || !CatalogueName(bytes))
+            continue;
+        path.assign(folder).append(bytes);
+        if (entry.kind == TEntryKind::Folder)
+            total = AddSize(total, FolderBytes(path + '/', complete));
+        else
+            total = AddSize(total, entry.size);
+    }
+    return total;
+}
+
+TFolderScan::TRead TFolderScan::Recognise(TProductInfo (*reader)(const QString &),
+                                          const std::string &path, TProductInfo &info)
 {
     const QString file = ShownPath(path);
     try {
         info = reader(file);
     } catch (const TInOutError &) {
         // A file that opens but cannot be made sense of is simply not
-        // recognised; one that cannot be opened stops the walk.
+        // recognised; one that is gone is left out; one that cannot be
+        // opened stops the walk, unless the walk goes on past such files.
         info = {};
         try {
             ReadOnlyFile probe(file);
         } catch (const TInOutError &) {
+            if (Vanished(path)) {
+                skipped_.AddVanished(file);
+                return TRead::Vanished;
+            }
+            if (settings_.KeepGoing) {
+                skipped_.AddUnreadFile(file);
+                return TRead::Unread;
+            }
             Fail(path);
-            return false;
+            return TRead::Failed;
         }
     }
-    return true;
+    return TRead::Read;
 }
 
-bool TFolderScan::ReadTags(const std::string &path, const QString &name, TProductInfo &info)
+TFolderScan::TRead TFolderScan::ReadTags(const std::string &path, const QString &name,
+                                         TProductInfo &info)
 {
     // An MP3 file the ID3 reader recognises keeps exactly its values; TagLib
     // reads only what that reader cannot (ID3 2.4, UTF-16 texts).
     const bool mp3 = HasExtension(name, QLatin1StringView(".mp3"));
-    if (mp3 && !Recognise(&ReadMp3Tags, path, info))
-        return false;
+    if (mp3) {
+        const TRead read = Recognise(&ReadMp3Tags, path, info);
+        if (read != TRead::Read)
+            return read;
+    }
     if (!info.Recognised && settings_.ExtraTags && (mp3 || IsTaggedAudioName(name)))
         return Recognise(&ReadAudioTags, path, info);
-    return true;
+    return TRead::Read;
 }
 
 void TFolderScan::ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info)
 {
-    const uint8_t answer = options_.ScanAnswer;
+    const uint8_t answer = answers_.ScanAnswer;
     auto fresh = [&info] {
         return std::make_unique<TItemDescription>(
             TItemDescription::Make(info.Producer, info.Product, info.Version, 0, info.Description));
@@ -285,7 +384,7 @@ void TFolderScan::ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info)
 bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &name,
                           int64_t fileSize, int64_t &total)
 {
-    const bool asNode = settings_.AddFiles && (settings_.Recursion || options_.ScanAtTop);
+    bool asNode = settings_.AddFiles && (settings_.Recursion || scanAtTop_);
     TTreeNode *existing = nullptr;
     if (asNode) {
         existing = tree_.FindChild(level.node, name);
@@ -294,27 +393,34 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
             return true;
         }
         if (!level.PathFits(name, false)) {
+            // Left out as a node; its size still counts below.
             skipped_.AddTooLong(ShownPath(path));
-            return true;
+            asNode = false;
         }
     }
     const int64_t size = settings_.AutoSize ? fileSize : 0;
-    total = AddSize(total, size);
     // Members of an archive are never read, only listed.
     if (level.node != tree_.Root() && settings_.AutoDescr && !inArchive_ && IsSetupTxt(name)) {
         TProductInfo info;
-        if (!Recognise(&ReadSetupTxt, path, info))
-            return false;
+        const TRead read = Recognise(&ReadSetupTxt, path, info);
+        if (read == TRead::Vanished || read == TRead::Failed)
+            return read == TRead::Vanished;
         if (info.Recognised)
             ApplySetupTxt(level.node, info);
     }
-    if (!asNode)
+    if (!asNode) {
+        total = AddSize(total, size);
         return true;
+    }
 
     TProductInfo info;
+    if (settings_.AutoDescr && !inArchive_) {
+        const TRead read = ReadTags(path, name, info);
+        if (read == TRead::Vanished || read == TRead::Failed)
+            return read == TRead::Vanished;
+    }
+    total = AddSize(total, size);
     if (settings_.AutoDescr) {
-        if (!inArchive_ && !ReadTags(path, name, info))
-            return false;
         if (!info.Recognised && IsMediaName(name)) {
             const TMediaName media = SplitMediaName(name);
             info = {media.Producer, media.Product, {}, {}, true};
@@ -330,11 +436,10 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
         TTreeNode *node =
             tree_.AddChild(level.node, name, level.node == tree_.Root() ? ImageDisc : ImageFile);
         level.Seen(node);
-        if (describe) {
-            TItemDescription d = fresh();
-            if (!d.IsBlank())
-                tree_.SetDescription(node, std::make_unique<TItemDescription>(std::move(d)));
-        }
+        // A file of 0 bytes gets its size 0 all the same: a size known to be
+        // 0 is shown as one, unlike an item without a size.
+        if (describe)
+            tree_.SetDescription(node, std::make_unique<TItemDescription>(fresh()));
         progress_.StepOperation();
         return !archive || ScanArchive(node, true, path);
     }
@@ -343,7 +448,7 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
     tree_.SetText(existing, name);
     if (!AskConflict(existing))
         return false;
-    const uint8_t answer = options_.ConflictAnswer;
+    const uint8_t answer = answers_.ConflictAnswer;
     const bool complement = answer == ConflictComplement || answer == ConflictComplementAll;
     const bool overwrite = answer == ConflictOverwrite || answer == ConflictOverwriteAll;
     if (overwrite)
@@ -352,9 +457,7 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
         TItemDescription incoming = fresh();
         TItemDescription *d = tree_.MutableDescription(existing);
         if (!d) {
-            if (!incoming.IsBlank())
-                tree_.SetDescription(existing,
-                                     std::make_unique<TItemDescription>(std::move(incoming)));
+            tree_.SetDescription(existing, std::make_unique<TItemDescription>(std::move(incoming)));
         } else {
             Complement(d->Producer, incoming.Producer);
             Complement(d->Product, incoming.Product);
@@ -376,12 +479,12 @@ void TFolderScan::SetFolderSize(TTreeNode *folderNode, int64_t total)
     TItemDescription *d = tree_.MutableDescription(folderNode);
     if (d && d->Size != 0)
         return;
-    const uint8_t answer = options_.ScanAnswer;
+    const uint8_t answer = answers_.ScanAnswer;
     if (answer >= ConflictCancel && answer <= ConflictKeepAll)
         return;
     if (d)
         d->Size = total;
-    else if (total != 0)
+    else // also a total of 0: the folder's size is known
         tree_.SetDescription(folderNode, std::make_unique<TItemDescription>(
                                              TItemDescription::Make({}, {}, {}, total, {})));
 }

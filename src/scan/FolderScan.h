@@ -13,7 +13,7 @@
 namespace qbx {
 
 class IConflictPrompt;
-class TOptions;
+struct TConflictAnswers;
 class TTree;
 class TTreeNode;
 struct TProductInfo;
@@ -31,15 +31,16 @@ public:
 // Walks a folder of the file system into the catalogue tree: a node for
 // every folder and (as asked) every file, sizes, descriptions from
 // SETUP.TXT and media files, and name conflicts with items that existed
-// before through the conflict prompt. Uses TOptions' scan working state
-// (MarkFirstAdded, ScanAtTop, ScanAnswer, ConflictAnswer, StopState).
+// before through the conflict prompt, whose answers go into the scan's
+// answers (ConflictAnswer, and ScanAnswer for a folder's description).
 // Widget-free, so the command-line program runs the same walk.
 class TFolderScan {
 public:
-    TFolderScan(TTree &tree, TOptions &options, IConflictPrompt &prompt, IScanProgress &progress,
+    TFolderScan(TTree &tree, TConflictAnswers &answers, IConflictPrompt &prompt, IScanProgress &progress,
                 IFolderLister &lister);
 
-    // Walks settings.FolderPath below target. Gives the chosen folder's total
+    // Walks settings.FolderPath below target, the walk's working state and
+    // the description answer starting afresh. Gives the chosen folder's total
     // of file sizes (what was walked of it when the walk stopped early).
     int64_t Run(TTreeNode *target, const TScanSettings &settings);
 
@@ -60,6 +61,9 @@ private:
         // The node was made by this walk, so every child it has came from this
         // listing.
         bool nodeNew = false;
+        // False once something below could not be read (the walk going on
+        // past it): the folder's total then misses it.
+        bool complete = true;
         // Characters of the node's path below its disc, which its children's
         // paths extend; -1 for the root, whose children are discs.
         qsizetype pathLength = -1;
@@ -85,25 +89,38 @@ private:
     // Walks the folder's entries into level's node, adding file sizes to
     // total. False when the walk did not see every entry (stop, failure).
     bool WalkFolder(Level &level, const std::string &folder, int64_t &total);
+    // The bytes of the files in the folder and below it, walked without
+    // making nodes (a folder whose path the catalogue cannot hold); complete
+    // goes false when a folder below could not be listed.
+    int64_t FolderBytes(const std::string &folder, bool &complete);
     // Lists the archive file (path) into its node. False when the walk must
     // stop.
     bool ScanArchive(TTreeNode *node, bool created, const std::string &path);
     bool Stopped();
     void Fail(const std::string &path);
     bool AskConflict(TTreeNode *node);
-    // Reads a recogniser's file; false when the file cannot be opened at all.
-    bool Recognise(TProductInfo (*reader)(const QString &), const std::string &path,
-                   TProductInfo &info);
+    // How reading a recogniser's file went: read (or not made sense of),
+    // unreadable while the walk goes on past that (reported once), gone, or
+    // failed (the walk stops).
+    enum class TRead { Read, Unread, Vanished, Failed };
+    TRead Recognise(TProductInfo (*reader)(const QString &), const std::string &path,
+                    TProductInfo &info);
     // Reads the tags of an audio file by its name: the ID3 reader for MP3,
-    // then (when asked for) TagLib. False when the file cannot be opened.
-    bool ReadTags(const std::string &path, const QString &name, TProductInfo &info);
+    // then (when asked for) TagLib.
+    TRead ReadTags(const std::string &path, const QString &name, TProductInfo &info);
     void ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info);
     bool AddFile(Level &level, const std::string &path, const QString &name, int64_t fileSize,
                  int64_t &total);
     void SetFolderSize(TTreeNode *folderNode, int64_t total);
 
     TTree &tree_;
-    TOptions &options_;
+    TConflictAnswers &answers_;
+    // Remember the first node added directly under the target.
+    bool markFirstAdded_ = true;
+    // True while the top folder is processed.
+    bool scanAtTop_ = false;
+    // The user's stop was confirmed; a failure after it is not reported.
+    bool stopped_ = false;
     IConflictPrompt &prompt_;
     IScanProgress &progress_;
     // Where folders are listed: the file system, or an archive while its
@@ -114,6 +131,10 @@ private:
     TTreeNode *target_ = nullptr;
     TTreeNode *firstAdded_ = nullptr;
     bool failed_ = false;
+    // The folder just walked had vanished before it could be listed.
+    bool vanished_ = false;
+    // The folder just walked was read whole (or had vanished).
+    bool lastComplete_ = true;
     QString failedPath_;
     TSkipReport skipped_;
 };

@@ -4,7 +4,8 @@
 #include "scan/FolderScan.h"
 #include "scan/ScanNames.h"
 
-#include "options/TOptions.h"
+#include "platform/TextRules.h"
+#include "session/ConflictAnswers.h"
 
 namespace qbx {
 
@@ -30,7 +31,10 @@ bool TFolderScan::ScanArchive(TTreeNode *node, bool created, const std::string &
     case TArchiveStatus::Listed:
         break;
     }
-    skipped_.AddArchiveNames(shown, listing.SkippedNames);
+    // The first members left out by their paths, the rest by their number.
+    for (const QString &member : listing.SkippedPaths)
+        skipped_.Add(shown + u'/' + text::Visible(member));
+    skipped_.AddArchiveNames(shown, listing.SkippedNames - qint64(listing.SkippedPaths.size()));
     if (listing.Members.empty())
         return true;
 
@@ -38,12 +42,12 @@ bool TFolderScan::ScanArchive(TTreeNode *node, bool created, const std::string &
     // the archive keeps its own file size, and nested archives stay closed.
     TArchiveFolders folders(path, listing);
     IFolderLister *const outer = source_;
-    const bool atTop = options_.ScanAtTop;
-    const uint8_t answer = options_.ScanAnswer;
+    const bool atTop = scanAtTop_;
+    const uint8_t answer = answers_.ScanAnswer;
     source_ = &folders;
     inArchive_ = true;
-    options_.ScanAtTop = false;
-    options_.ScanAnswer = created ? uint8_t(0) : uint8_t(options_.ConflictAnswer);
+    scanAtTop_ = false;
+    answers_.ScanAnswer = created ? uint8_t(0) : uint8_t(answers_.ConflictAnswer);
     Level level;
     level.node = node;
     level.nodeNew = created;
@@ -52,8 +56,8 @@ bool TFolderScan::ScanArchive(TTreeNode *node, bool created, const std::string &
     WalkFolder(level, path + '/', total);
     source_ = outer;
     inArchive_ = false;
-    options_.ScanAtTop = atTop;
-    options_.ScanAnswer = answer;
+    scanAtTop_ = atTop;
+    answers_.ScanAnswer = answer;
     return !Stopped();
 }
 

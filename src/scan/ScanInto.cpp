@@ -1,17 +1,13 @@
 #include "scan/ScanInto.h"
 
-#include "options/TOptions.h"
 #include "scan/FolderScan.h"
 #include "tree/TTree.h"
 
 namespace qbx {
 
-void ScanInto(TFolderScan &scan, TTree &tree, TOptions &options, TTreeNode *target,
+void ScanInto(TFolderScan &scan, TTree &tree, TTreeNode *target,
               const TScanSettings &settings)
 {
-    options.MarkFirstAdded = true;
-    options.ScanAnswer = 0;
-    options.ScanAtTop = true;
     const bool hadChildren = target->HasChildren();
     // The tree goes on showing the catalogue while the scan fills it, its
     // root too when the catalogue is empty (a reset would blank the view

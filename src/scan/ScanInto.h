@@ -3,7 +3,6 @@
 namespace qbx {
 
 class TFolderScan;
-class TOptions;
 class TTree;
 class TTreeNode;
 struct TScanSettings;
@@ -13,7 +12,7 @@ struct TScanSettings;
 // the tree is filled in one bulk update, and a file without an extension
 // that received contents becomes a folder. The outcome is the scan's
 // (Failed, Skipped, FirstAddedNode).
-void ScanInto(TFolderScan &scan, TTree &tree, TOptions &options, TTreeNode *target,
+void ScanInto(TFolderScan &scan, TTree &tree, TTreeNode *target,
               const TScanSettings &settings);
 
 } // namespace qbx

@@ -1,5 +1,7 @@
 #include "scan/ScanNames.h"
 
+#include "platform/TextRules.h"
+
 #include "platform/Codec.h"
 
 namespace qbx {
@@ -48,12 +50,9 @@ std::optional<QString> CatalogueName(std::string_view bytes)
 QString ShownPath(const std::string &path)
 {
     // A line break or tab in a name would split the lists of the scan's
-    // report; it shows as the mark of a character that cannot be shown.
-    QString shown = QString::fromUtf8(path.data(), qsizetype(path.size()));
-    for (QChar &c : shown)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = QChar::ReplacementCharacter;
-    return shown;
+    // report, a right-to-left override would reorder them: such characters
+    // show as the mark of a character that cannot be shown.
+    return text::Visible(QString::fromUtf8(path.data(), qsizetype(path.size())));
 }
 
 } // namespace qbx

@@ -18,7 +18,8 @@ namespace qbx {
 std::optional<QString> CatalogueName(std::string_view bytes);
 
 // A path of the file system (the system's bytes) as the user is shown it, on
-// one line: control characters show as U+FFFD, as bytes that are not UTF-8.
+// one line: control and format characters show as U+FFFD, as bytes that are
+// not UTF-8.
 QString ShownPath(const std::string &path);
 
 } // namespace qbx

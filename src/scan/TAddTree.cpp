@@ -1,7 +1,7 @@
 #include "scan/TAddTree.h"
 #include "platform/EngineFileName.h"
 
-#include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "platform/Codec.h"
 #include "platform/TextRules.h"
 #include "scan/FolderScan.h"
@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCoreApplication>
 
 namespace qbx {
 namespace {
@@ -37,7 +38,7 @@ private:
 
 QString NoAccessText(const QString &folder)
 {
-    return folder + QStringLiteral("\rНет доступа к указанному ресурсу.");
+    return folder + QCoreApplication::translate("TAddTree", "\rНет доступа к указанному ресурсу.");
 }
 
 } // namespace
@@ -73,7 +74,7 @@ bool TAddTree::EnterFolder(const QString &folder)
 
 void TAddTree::AddTreeClick()
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     const std::vector<TTreeNode *> selected = c_.model.SelectedNodes();
     if (selected.size() != 1)
@@ -98,9 +99,11 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
     c_.shell.FreezeCommands();
     c_.operation.StartOperation(Title(), 100, true);
     TOperationProgress progress(c_.operation);
-    TFolderScan scan(tree, c_.options, c_.prompt, progress, c_.lister);
+    // The scan's own answers: an "All" answer holds for this scan only.
+    TConflictAnswers answers;
+    TFolderScan scan(tree, answers, c_.prompt, progress, c_.lister);
     c_.view.BeginFill();
-    ScanInto(scan, tree, c_.options, target, settings);
+    ScanInto(scan, tree, target, settings);
     c_.view.EndFill();
     skipped_ = scan.Skipped();
     if (scan.Failed())
@@ -118,7 +121,7 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
 
 void TAddTree::CalculateSizeClick()
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     const std::vector<TTreeNode *> selected = c_.model.SelectedNodes();
     if (selected.size() != 1)

@@ -5,6 +5,7 @@
 #include "scan/TScanSettings.h"
 #include "scan/TSkipReport.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -16,7 +17,6 @@ class IConflictPrompt;
 class IMessageBoxes;
 class TLongOperation;
 class TMainShell;
-class TOptions;
 class TTree;
 class TTreeModel;
 class TTreeNode;
@@ -47,7 +47,6 @@ public:
 
 // What the scan commands work with; everything outlives this object.
 struct TScanContext {
-    TOptions &options;
     TMainShell &shell;
     TLongOperation &operation;
     IMessageBoxes &boxes;
@@ -73,7 +72,10 @@ public:
     // The entries the last scan left out.
     const TSkipReport &Skipped() const { return skipped_; }
 
-    static QString Title() { return QStringLiteral("Добавление дерева файлов"); }
+    static QString Title()
+    {
+        return QCoreApplication::translate("TAddTree", "Добавление дерева файлов");
+    }
     // The name of a drive root whose volume has no label.
     static QString UnnamedLabel() { return QStringLiteral("Безымянный"); }
 

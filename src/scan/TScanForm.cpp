@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -22,16 +23,16 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
     : QDialog(parent, FixedDialogFlags), picker_(picker), folderPath_(initialFolder)
 {
     setObjectName(QStringLiteral("ScanForm"));
-    setWindowTitle(QStringLiteral("Добавление дерева файлов"));
+    setWindowTitle(QCoreApplication::translate("TScanForm", "Добавление дерева файлов"));
     setModal(true);
 
-    treeNodeLabel_ = new QLabel(QStringLiteral("Элемент дерева:"), this);
+    treeNodeLabel_ = new QLabel(QCoreApplication::translate("TScanForm", "Элемент дерева:"), this);
     treeNodeLabel_->setObjectName(QStringLiteral("TreeNodeLabel"));
     treeNodeEdit_ = new QLineEdit(this);
     treeNodeEdit_->setObjectName(QStringLiteral("TreeNodeEdit"));
     treeNodeEdit_->setReadOnly(true);
     treeNodeEdit_->setFocusPolicy(Qt::NoFocus);
-    folderLabel_ = new QLabel(QStringLiteral("Папка на диске:"), this);
+    folderLabel_ = new QLabel(QCoreApplication::translate("TScanForm", "Папка на диске:"), this);
     folderLabel_->setObjectName(QStringLiteral("FolderLabel"));
     folderEdit_ = new QLineEdit(this);
     folderEdit_->setObjectName(QStringLiteral("FolderEdit"));
@@ -41,47 +42,43 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
     folderSpeedButton_->setObjectName(QStringLiteral("FolderSpeedButton"));
     folderSpeedButton_->setAutoRaise(true);
     folderSpeedButton_->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    folderSpeedButton_->setToolTip(QStringLiteral("Выберете папку для обработки"));
+    folderSpeedButton_->setToolTip(QCoreApplication::translate("TScanForm", "Выберете папку для обработки"));
     folderSpeedButton_->setFocusPolicy(Qt::StrongFocus);
 
     rootFolderCheckBox_ = AddCheckBox(
-        "RootFolderCheckBox", QStringLiteral("&Начинать добавляемое дерево с указанной папки"),
-        QStringLiteral("Начинать добавляемое дерево с указанной папки"));
+        "RootFolderCheckBox", QCoreApplication::translate("TScanForm", "&Начинать добавляемое дерево с указанной папки"),
+        QCoreApplication::translate("TScanForm", "Начинать добавляемое дерево с указанной папки"));
     recursionCheckBox_ = AddCheckBox(
-        "RecursionCheckBox", QStringLiteral("Обрабатывать &вложенные папки"),
-        QStringLiteral(
-            "Добавлять файлы и папки не только из текущей папки,\r\nно и из вложенных в неё"));
+        "RecursionCheckBox", QCoreApplication::translate("TScanForm", "Обрабатывать &вложенные папки"),
+        QCoreApplication::translate("TScanForm", "Добавлять файлы и папки не только из текущей папки,\r\nно и из вложенных в неё"));
     addFilesCheckBox_ = AddCheckBox(
-        "AddFilesCheckBox", QStringLiteral("&Добавлять не только папки, но и файлы"),
-        QStringLiteral("Добавлять не только папки, но\r\nи файлы (иногда это излишне)"));
+        "AddFilesCheckBox", QCoreApplication::translate("TScanForm", "&Добавлять не только папки, но и файлы"),
+        QCoreApplication::translate("TScanForm", "Добавлять не только папки, но\r\nи файлы (иногда это излишне)"));
     autoSizeCheckBox_ = AddCheckBox(
         "AutoSizeCheckBox",
-        QStringLiteral("Автоматически подсчитывать &размеры добавляемых элементов"),
-        QStringLiteral(
-            "Автоматически подсчитывать и выставлять размеры\r\nдобавляемых папок и файлов"));
+        QCoreApplication::translate("TScanForm", "Автоматически подсчитывать &размеры добавляемых элементов"),
+        QCoreApplication::translate("TScanForm", "Автоматически подсчитывать и выставлять размеры\r\nдобавляемых папок и файлов"));
     terminalSizeCheckBox_ = AddCheckBox(
-        "TerminalSizeCheckBox", QStringLiteral("&только оконечных"),
-        QStringLiteral("Автоматически подсчитывать и выставлять размеры ТОЛЬКО оконечных папок и "
+        "TerminalSizeCheckBox", QCoreApplication::translate("TScanForm", "&только оконечных"),
+        QCoreApplication::translate("TScanForm", "Автоматически подсчитывать и выставлять размеры ТОЛЬКО оконечных папок и "
                        "файлов\r\n(суммарные размеры родительских папок не подсчитывать)"));
     terminalSizeLabel_ = new QLabel(this);
     terminalSizeLabel_->setObjectName(QStringLiteral("TerminalSizeLabel"));
     terminalSizeLabel_->setText(QStringLiteral("(                                     )"));
     autoDescrCheckBox_ = AddCheckBox(
         "AutoDescrCheckBox",
-        QStringLiteral("Автоматически указывать о&писание распознаваемых продуктов"),
-        QStringLiteral(
-            "Автоматически указывать описание папки по файлу Setup.txt,\r\nфайлов *.mp3 - "
+        QCoreApplication::translate("TScanForm", "Автоматически указывать о&писание распознаваемых продуктов"),
+        QCoreApplication::translate("TScanForm", "Автоматически указывать описание папки по файлу Setup.txt,\r\nфайлов *.mp3 - "
             "по их ярлыкам"));
     archivesCheckBox_ = AddCheckBox(
-        "ArchivesCheckBox", QStringLiteral("Заносить в каталог содержимое &архивов"),
-        QStringLiteral(
-            "Добавлять под файлом архива его папки и файлы (архивы не распаковываются)"));
+        "ArchivesCheckBox", QCoreApplication::translate("TScanForm", "Заносить в каталог содержимое &архивов"),
+        QCoreApplication::translate("TScanForm", "Добавлять под файлом архива его папки и файлы (архивы не распаковываются)"));
     archivesCheckBox_->setChecked(false);
 
     okButton_ = new QPushButton(QStringLiteral("O&K"), this);
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("&Отмена"), this);
+    cancelButton_ = new QPushButton(QCoreApplication::translate("TScanForm", "&Отмена"), this);
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
     cancelButton_->setAutoDefault(false);
 

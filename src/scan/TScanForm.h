@@ -35,7 +35,10 @@ public:
     std::function<void(int topic)> OnHelp;
     static constexpr int HelpContext = 8;
 
-    static QString PickerPrompt() { return QStringLiteral("Выберете папку для обработки:"); }
+    static QString PickerPrompt()
+    {
+        return QCoreApplication::translate("TScanForm", "Выберете папку для обработки:");
+    }
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,6 +1,6 @@
 #include "scan/TScanGui.h"
 
-#include "options/TOptions.h"
+#include "options/TEnvironment.h"
 #include "scan/TScanForm.h"
 #include "session/HelpContext.h"
 #include "tree/TTreeModel.h"
@@ -55,11 +55,11 @@ private:
 
 TScanGui::TScanGui(TScanGuiContext c)
 {
-    scanForm_ = std::make_unique<TScanForm>(c.picker, c.options.CdRoot, c.owner);
+    scanForm_ = std::make_unique<TScanForm>(c.picker, c.environment.CdRoot, c.owner);
     scanForm_->OnHelp = [&help = c.help](int topic) { help.ShowHelpTopic(topic); };
     view_ = std::make_unique<TScanTreeViewGui>(c.mainTreeView, c.mainModel);
     addTree_ = std::make_unique<TAddTree>(
-        TScanContext{c.options, c.shell, c.operation, c.boxes, c.mainModel, c.prompt, *scanForm_,
+        TScanContext{c.shell, c.operation, c.boxes, c.mainModel, c.prompt, *scanForm_,
                      *view_, lister_, [] { return MountedVolumes(); }, c.treeChanged});
 }
 

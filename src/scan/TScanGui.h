@@ -17,14 +17,14 @@ class IHelp;
 class IMessageBoxes;
 class TLongOperation;
 class TMainShell;
-class TOptions;
+struct TEnvironment;
 class TScanForm;
 class TScanTreeViewGui;
 class TTreeModel;
 
 // What the scan's widgets are attached to; everything outlives them.
 struct TScanGuiContext {
-    TOptions &options;
+    const TEnvironment &environment; // the scan dialog starts at its CdRoot
     TMainShell &shell;
     TLongOperation &operation;
     IMessageBoxes &boxes;

@@ -18,6 +18,10 @@ struct TScanSettings {
     bool AutoDescr = true;    // SETUP.TXT and media files give descriptions
     bool ExtraTags = true;    // ... also the tags of FLAC, Ogg, M4A and other formats
     bool Archives = false;    // archives' members become the archives' children
+    // A file that cannot be read is catalogued without recognition and a
+    // folder that cannot be listed without contents, both reported, instead
+    // of the scan stopping there (the command line's --keep-going).
+    bool KeepGoing = false;
 };
 
 } // namespace qbx

@@ -2,6 +2,7 @@
 #include "tree/FieldCapacities.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -21,8 +22,8 @@ namespace {
 void AppendPaths(QString &text, const TSkipReport::Group &group, int pathWidth)
 {
     text += group.count > TSkipReport::ShownPaths
-                ? QStringLiteral("\rПервые %1:").arg(TSkipReport::ShownPaths)
-                : QStringLiteral("\rСписок:");
+                ? QCoreApplication::translate("TSkipReport", "\rПервые %1:").arg(TSkipReport::ShownPaths)
+                : QCoreApplication::translate("TSkipReport", "\rСписок:");
     for (const QString &path : group.paths)
         text += u'\r' + ShortenPath(path, pathWidth);
 }
@@ -43,7 +44,7 @@ void AppendGroup(QString &text, const TSkipReport::Group &group, const QString &
 void TSkipReport::AddArchiveNames(const QString &archive, qint64 count)
 {
     if (count > 0)
-        names_.Add(QStringLiteral("%1 (элементов архива: %2)").arg(archive, QString::number(count)),
+        names_.Add(QCoreApplication::translate("TSkipReport", "%1 (элементов архива: %2)").arg(archive, QString::number(count)),
                    count);
 }
 
@@ -51,26 +52,39 @@ QString TSkipReport::Text(int pathWidth) const
 {
     QString text;
     AppendGroup(text, names_,
-                QStringLiteral("Не добавлено в каталог элементов: %1.\rИх имена нельзя сохранить "
+                QCoreApplication::translate("TSkipReport", "Не добавлено в каталог элементов: %1.\rИх имена нельзя сохранить "
                                "в каталоге (символ \\, управляющие или неподдерживаемые символы) "
                                "или повторяют имена соседних элементов без учёта регистра букв.\r"),
                 pathWidth);
     AppendGroup(text, tooLong_,
-                QStringLiteral("Не добавлено в каталог элементов со слишком длинным путём: %1.\r"
+                QCoreApplication::translate("TSkipReport", "Не добавлено в каталог элементов со слишком длинным путём: %1.\r"
                                "Путь элемента внутри диска в каталоге не может быть длиннее ") +
-                    QString::number(kPathCapacity) + QStringLiteral(" символов.\r"),
+                    QString::number(kPathCapacity) + QCoreApplication::translate("TSkipReport", " символов.\r"),
                 pathWidth);
     AppendGroup(text, special_,
-                QStringLiteral("Не добавлено в каталог особых элементов: %1.\rЭто ссылки на "
+                QCoreApplication::translate("TSkipReport", "Не добавлено в каталог особых элементов: %1.\rЭто ссылки на "
                                "папки, ссылки, ведущие в никуда, каналы, сокеты и устройства.\r"),
+                 pathWidth);
+    AppendGroup(text, vanished_,
+                QCoreApplication::translate("TSkipReport", "Не добавлено в каталог, так как исчезло во время обхода: %1.\r"
+                               "Эти файлы и папки были удалены или переименованы, пока диск "
+                               "просматривался.\r"),
+                pathWidth);
+    AppendGroup(text, unlisted_,
+                QCoreApplication::translate("TSkipReport", "Папок, содержимое которых не удалось прочитать: %1.\rВ каталог "
+                               "они занесены без содержимого.\r"),
+                pathWidth);
+    AppendGroup(text, unreadFiles_,
+                QCoreApplication::translate("TSkipReport", "Файлов, которые не удалось прочитать: %1.\rВ каталог они "
+                               "занесены без распознанного описания.\r"),
                 pathWidth);
     AppendGroup(text, unreadable_,
-                QStringLiteral("Архивов, содержимое которых не удалось прочитать: %1.\rОни "
+                QCoreApplication::translate("TSkipReport", "Архивов, содержимое которых не удалось прочитать: %1.\rОни "
                                "повреждены, зашифрованы или их формат не поддерживается; в "
                                "каталог они занесены без содержимого.\r"),
                 pathWidth);
     AppendGroup(text, capped_,
-                QStringLiteral("Архивов, содержимое которых занесено не полностью: %1.\rВ них "
+                QCoreApplication::translate("TSkipReport", "Архивов, содержимое которых занесено не полностью: %1.\rВ них "
                                "слишком много элементов; занесены только первые.\r"),
                 pathWidth);
     return text;

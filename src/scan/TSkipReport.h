@@ -12,8 +12,10 @@ QString ShortenPath(const QString &path, int width);
 // What a scan left out, told to the user when it ends: entries whose names
 // the catalogue cannot hold (or that repeat a neighbour's name ignoring
 // case), special entries (links to folders, broken links, FIFOs, sockets,
-// devices), archives whose contents could not be read, and archives listed
-// only up to the member cap. Each group keeps its count and the first few paths.
+// devices), entries that vanished during the walk, archives whose contents
+// could not be read, archives listed only up to the member cap, and what a
+// scan that goes on past read failures could not read. Each group keeps its
+// count and the first few paths.
 class TSkipReport {
 public:
     static constexpr int ShownPaths = 10;
@@ -39,6 +41,14 @@ public:
     // A link to a folder, a broken link, a FIFO, socket or device: neither a
     // file nor a folder that the catalogue could hold.
     void AddSpecial(const QString &path) { special_.Add(path); }
+    // An entry that no longer existed when the walk came to it (files come
+    // and go on a live folder).
+    void AddVanished(const QString &path) { vanished_.Add(path); }
+    // With the scan going on past read failures: a folder that could not be
+    // listed (catalogued without contents), a file that could not be read
+    // (catalogued without recognition).
+    void AddUnlisted(const QString &path) { unlisted_.Add(path); }
+    void AddUnreadFile(const QString &path) { unreadFiles_.Add(path); }
     void Clear() { *this = TSkipReport(); }
 
     // The entries left out for their names.
@@ -48,9 +58,13 @@ public:
     const Group &Capped() const { return capped_; }
     const Group &TooLong() const { return tooLong_; }
     const Group &Special() const { return special_; }
+    const Group &Vanished() const { return vanished_; }
+    const Group &Unlisted() const { return unlisted_; }
+    const Group &UnreadFiles() const { return unreadFiles_; }
     bool Empty() const
     {
-        return names_.count + tooLong_.count + special_.count + unreadable_.count + capped_.count ==
+        return names_.count + tooLong_.count + special_.count + unreadable_.count + capped_.count +
+                   vanished_.count + unlisted_.count + unreadFiles_.count ==
                0;
     }
 
@@ -65,6 +79,9 @@ private:
     Group special_;
     Group unreadable_;
     Group capped_;
+    Group vanished_;
+    Group unlisted_;
+    Group unreadFiles_;
 };
 
 } // namespace qbx

@@ -145,7 +145,8 @@ QString ComparisonToSql(const QString &caption)
         return field + u' ' + c.op + u' ' + QString::number(bytes);
     }
     QString op = c.op == kEquals ? QStringLiteral("=") : QStringLiteral("LIKE");
-    QString value = c.value;
+    // A query file may hold text typed elsewhere: converted before UPPER.
+    QString value = SearchText(c.value);
     if (!c.caseSensitive) {
         field = QStringLiteral("UPPER (") + field + u')';
         value = text::Upper(value);

@@ -179,9 +179,18 @@ QString KindFilter(bool discs, bool folders, bool files)
     return filter;
 }
 
+QString SearchText(const QString &typed)
+{
+    return codec::ToCatalogueText(typed).value_or(typed);
+}
+
 TPreparedText PrepareSearchText(const QString &typed, bool ignoreCase)
 {
-    TPreparedText prepared{ignoreCase ? text::Upper(typed) : typed, {}};
+    // The catalogue's conversion comes before the upper-casing: upper-casing
+    // leaves letters 1251 lacks as they are, so "ö" would become "o" only
+    // after the field's UPPER had made its own "O".
+    const QString text = SearchText(typed);
+    TPreparedText prepared{ignoreCase ? text::Upper(text) : text, {}};
     prepared.escape = EscapeSearchText(prepared.text);
     return prepared;
 }

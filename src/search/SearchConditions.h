@@ -45,8 +45,14 @@ QString MakeFileName(const QString &text);
 // and files that are not wanted are left out. Empty when all are wanted.
 QString KindFilter(bool discs, bool folders, bool files);
 
-// A user's text made ready for a pattern: upper-cased by the program's text
-// rules when the search ignores case, then passed through EscapeSearchText.
+// Typed text made fit for the catalogue's code page before anything else is
+// done to it (accents of letters 1251 lacks dropped). Text that still cannot
+// be encoded stays as typed; the statement refuses it later.
+QString SearchText(const QString &typed);
+
+// A user's text made ready for a pattern: converted by SearchText, then
+// upper-cased by the program's text rules when the search ignores case, then
+// passed through EscapeSearchText.
 // The caller adds its own "*" wildcards to the text before preparing it.
 struct TPreparedText {
     QString text;

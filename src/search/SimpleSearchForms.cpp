@@ -1,5 +1,7 @@
 #include "search/SimpleSearchForms.h"
 
+#include <QCoreApplication>
+
 namespace qbx {
 
 int64_t SizeUnitBytes(int unit)
@@ -9,9 +11,11 @@ int64_t SizeUnitBytes(int unit)
 
 QString SizeUnitText(int unit)
 {
-    static const QString texts[kSizeUnitCount] = {QStringLiteral("байт"), QStringLiteral("кБ"),
-                                                  QStringLiteral("МБ"), QStringLiteral("ГБ")};
-    return unit >= 0 && unit < kSizeUnitCount ? texts[unit] : texts[0];
+    static const char *const texts[kSizeUnitCount] = {
+        QT_TRANSLATE_NOOP("SimpleSearchForms", "байт"), QT_TRANSLATE_NOOP("SimpleSearchForms", "кБ"),
+        QT_TRANSLATE_NOOP("SimpleSearchForms", "МБ"), QT_TRANSLATE_NOOP("SimpleSearchForms", "ГБ")};
+    return QCoreApplication::translate("SimpleSearchForms",
+                                       texts[unit >= 0 && unit < kSizeUnitCount ? unit : 0]);
 }
 
 int ChooseSizeUnit(int selected, int sizeUnit, int64_t fromBytes, int64_t toBytes)

@@ -1,13 +1,17 @@
 #include "search/TComplexSearch.h"
 
 #include "options/TOptions.h"
+#include "session/WindowState.h"
 #include "session/MessageBoxes.h"
+#include "tree/LastSearch.h"
+
+#include <QCoreApplication>
 
 namespace qbx {
 
 void TComplexSearch::ComplexSearchClick()
 {
-    if (c_.options.DbState == DbEntire && c_.endLabelEdit)
+    if (c_.window.DbState() == DbEntire && c_.endLabelEdit)
         c_.endLabelEdit();
     for (;;) {
         if (!c_.showDialog())
@@ -17,18 +21,18 @@ void TComplexSearch::ComplexSearchClick()
         if (found < 0)
             return;
         if (found > 0) {
-            c_.options.LastCondition = condition;
-            c_.options.ResultName = QStringLiteral("Query");
+            c_.lastSearch.LastCondition = condition;
+            c_.lastSearch.ResultName = QStringLiteral("Query");
             if (c_.openResults())
                 c_.showResults();
             return;
         }
         if (!c_.options.ConfirmResearch) {
-            c_.boxes.Show(QStringLiteral("В базе данных не описан искомый продукт."), Title,
+            c_.boxes.Show(QCoreApplication::translate("TComplexSearch", "В базе данных не описан искомый продукт."), Title,
                           TMsgIcon::Warning, MbOk);
             return;
         }
-        if (c_.boxes.Show(QStringLiteral("В базе данных не описан искомый продукт.\r"
+        if (c_.boxes.Show(QCoreApplication::translate("TComplexSearch", "В базе данных не описан искомый продукт.\r"
                                          "Искать другой продукт?"),
                           Title, TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
             return;

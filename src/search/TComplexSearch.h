@@ -3,15 +3,20 @@
 #include <QString>
 
 #include <functional>
+#include <QCoreApplication>
 
 namespace qbx {
 
 class IMessageBoxes;
 class TOptions;
+class TWindowState;
+struct TLastSearch;
 
 // What the complex search works with; the window binds each to its part.
 struct TComplexSearchContext {
-    TOptions &options;
+    const TOptions &options;
+    const TWindowState &window; // the mode
+    TLastSearch &lastSearch;    // set by a search that finds records
     IMessageBoxes &boxes;
     // Ends an in-place label edit of MainTreeView, discarding it.
     std::function<void()> endLabelEdit;
@@ -37,7 +42,7 @@ public:
 
     void ComplexSearchClick();
 
-    static inline const QString Title = QStringLiteral("Поиск в базе данных");
+    static inline const QString Title = QCoreApplication::translate("TComplexSearch", "Поиск в базе данных");
 
 private:
     TComplexSearchContext c_;

@@ -8,17 +8,25 @@
 #include "search/QueryCondition.h"
 #include "search/SearchConditions.h"
 #include "session/MessageBoxes.h"
+#include "session/WindowState.h"
+#include "storage/CatalogueDocument.h"
 #include "storage/CatalogueFields.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kQueryFilter =
-    QStringLiteral("Запрос по компакт-дискам (*.cdq)|*.cdq|Все файлы (*.*)|*.*");
-const QString kCheckTitle = QStringLiteral("Проверка запроса");
+QString kQueryFilter()
+{
+    return QCoreApplication::translate("TQueryEditor", "Запрос по компакт-дискам (*.cdq)|*.cdq|Все файлы (*.*)|*.*");
+}
+QString kCheckTitle()
+{
+    return QCoreApplication::translate("TQueryEditor", "Проверка запроса");
+}
 
 bool IsLogicWord(const QString &item)
 {
@@ -32,15 +40,17 @@ int KindOfWord(const QString &item)
 
 } // namespace
 
-TQueryEditor::TQueryEditor(TOptions &options, IMessageBoxes &boxes, IQueryFileDialogs &dialogs)
+TQueryEditor::TQueryEditor(const TOptions &options, const TWindowState &window,
+                           TCatalogueDocument &document, IMessageBoxes &boxes,
+                           IQueryFileDialogs &dialogs)
     : writeFile([](const QString &name, const QByteArray &bytes, QString *error) {
           return WriteFileAtomically(name, bytes, error);
       }),
-      options_(options), boxes_(boxes), dialogs_(dialogs)
+      options_(options), window_(window), document_(document), boxes_(boxes), dialogs_(dialogs)
 {
-    openDialog_.Title = QStringLiteral("Загрузка сложного запроса");
-    saveDialog_.Title = QStringLiteral("Сохранение сложного запроса");
-    openDialog_.Filter = saveDialog_.Filter = kQueryFilter;
+    openDialog_.Title = QCoreApplication::translate("TQueryEditor", "Загрузка сложного запроса");
+    saveDialog_.Title = QCoreApplication::translate("TQueryEditor", "Сохранение сложного запроса");
+    openDialog_.Filter = saveDialog_.Filter = kQueryFilter();
     selected_ = model_.Top();
     Refresh();
 }
@@ -53,8 +63,8 @@ void TQueryEditor::Notify()
 
 void TQueryEditor::FormShow()
 {
-    if (options_.QueryFilePending) {
-        options_.QueryFilePending = false;
+    if (document_.QueryFilePending) {
+        document_.QueryFilePending = false;
         LoadQueryFile(openDialog_.FileName);
     }
     if (c_.unit < 0)
@@ -140,7 +150,7 @@ void TQueryEditor::SearchParamsChange()
 {
     // More than the bare "?": a child below it, or a logic node on top.
     const bool query = model_.Top()->ChildCount() > 0 || model_.Top()->Kind() != QkTop;
-    c_.okEnabled = options_.DbState != DbNone && query && (c_.cd || c_.folder || c_.file);
+    c_.okEnabled = window_.DbState() != DbNone && query && (c_.cd || c_.folder || c_.file);
 }
 
 void TQueryEditor::AddBooleanClick()
@@ -318,30 +328,30 @@ bool TQueryEditor::OkClick()
         const int kind = node->Kind();
         QString problem;
         if ((kind == QkAnd || kind == QkOr) && node->ChildCount() < 2 && options_.ConfirmEffectless)
-            problem = QStringLiteral("В дереве запроса неэффективно использован оператор %1.\r"
+            problem = QCoreApplication::translate("TQueryEditor", "В дереве запроса неэффективно использован оператор %1.\r"
                                      "Пропустить?")
                           .arg(node->Caption());
         else if (kind == QkNot && node->ChildCount() == 0 && options_.ConfirmEffectless)
-            problem = QStringLiteral("В дереве запроса неэффективно использован оператор НЕ.\r"
+            problem = QCoreApplication::translate("TQueryEditor", "В дереве запроса неэффективно использован оператор НЕ.\r"
                                      "Пропустить?");
         if (kind == QkCompare && node->Caption() == kQueryUndefinedCaption) {
             Select(node);
-            boxes_.Show(QStringLiteral("В дереве запроса не полностью определено сравнение.\r"
+            boxes_.Show(QCoreApplication::translate("TQueryEditor", "В дереве запроса не полностью определено сравнение.\r"
                                        "Необходимо это исправить."),
-                        kCheckTitle, TMsgIcon::Warning, MbOk);
+                        kCheckTitle(), TMsgIcon::Warning, MbOk);
             return false;
         }
         if (problem.isEmpty())
             continue;
         Select(node);
-        if (boxes_.Show(problem, kCheckTitle, TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
+        if (boxes_.Show(problem, kCheckTitle(), TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
             return false;
     }
     const QString condition = BuildCondition(*model_.Top());
     if (condition.isEmpty()) {
-        boxes_.Show(QStringLiteral("С логической точки зрения запрос пуст,\r"
+        boxes_.Show(QCoreApplication::translate("TQueryEditor", "С логической точки зрения запрос пуст,\r"
                                    "и поэтому он не будет выполнен."),
-                    kCheckTitle, TMsgIcon::Warning, MbOk);
+                    kCheckTitle(), TMsgIcon::Warning, MbOk);
         return false;
     }
     condition_ = QueryCondition(condition, c_.cd, c_.folder, c_.file);

@@ -14,6 +14,8 @@ namespace qbx {
 class IMessageBoxes;
 class IQueryFileDialogs;
 class TOptions;
+class TWindowState;
+struct TCatalogueDocument;
 
 // Form of the right operand's controls.
 enum class TOperandForm { Disabled, Text, Size };
@@ -41,7 +43,10 @@ struct TQueryControls {
 // tree, kind boxes and file names last for the run.
 class TQueryEditor {
 public:
-    TQueryEditor(TOptions &options, IMessageBoxes &boxes, IQueryFileDialogs &dialogs);
+    // window: whether a catalogue is open; document: a query file named
+    // through Open waits there to be loaded when the dialog shows.
+    TQueryEditor(const TOptions &options, const TWindowState &window, TCatalogueDocument &document,
+                 IMessageBoxes &boxes, IQueryFileDialogs &dialogs);
 
     TQueryTreeModel &Model() { return model_; }
     TQueryNode *Selected() const { return selected_; }
@@ -99,7 +104,9 @@ private:
     void CompareChange();
     void Notify();
 
-    TOptions &options_;
+    const TOptions &options_;
+    const TWindowState &window_;
+    TCatalogueDocument &document_;
     IMessageBoxes &boxes_;
     IQueryFileDialogs &dialogs_;
     TQueryTreeModel model_;

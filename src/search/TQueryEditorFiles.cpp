@@ -7,6 +7,7 @@
 #include "session/MessageBoxes.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -34,7 +35,7 @@ bool TQueryEditor::ReadFile(const QString &fileName)
     auto tree = ReadQueryFile(fileName);
     if (!tree) {
         boxes_.Show(fileName +
-                        QStringLiteral("\rФайл сложного запроса недоступен или имеет неверный "
+                        QCoreApplication::translate("TQueryEditorFiles", "\rФайл сложного запроса недоступен или имеет неверный "
                                        "формат.\r\n\nПроверьте его содержимое."),
                     openDialog_.Title, TMsgIcon::Warning, MbOk);
         return false;
@@ -56,7 +57,7 @@ void TQueryEditor::SaveClick()
     if (QFileInfo(name).suffix().toLower() != QLatin1String("cdq")) {
         name += QStringLiteral(".cdq");
         if (options_.ConfirmOverwrite && QFileInfo::exists(name) &&
-            boxes_.Show(name + QStringLiteral("\rФайл сложного запроса уже существует.\r\n\n"
+            boxes_.Show(name + QCoreApplication::translate("TQueryEditorFiles", "\rФайл сложного запроса уже существует.\r\n\n"
                                               "Заменить его?"),
                         saveDialog_.Title, TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
             return;
@@ -64,14 +65,14 @@ void TQueryEditor::SaveClick()
     bool encodable = false;
     const QByteArray bytes = QueryFileBytes(model_.Tree(), &encodable);
     if (!encodable) {
-        boxes_.Show(name + QStringLiteral("\rЗапрос содержит символы, которые нельзя записать "
+        boxes_.Show(name + QCoreApplication::translate("TQueryEditorFiles", "\rЗапрос содержит символы, которые нельзя записать "
                                           "в файл сложного запроса."),
                     saveDialog_.Title, TMsgIcon::Warning, MbOk);
         return;
     }
     QString reason;
     if (!writeFile(name, bytes, &reason))
-        boxes_.Show(name + QStringLiteral("\rНе удалось записать файл сложного запроса.\r\n\n") +
+        boxes_.Show(name + QCoreApplication::translate("TQueryEditorFiles", "\rНе удалось записать файл сложного запроса.\r\n\n") +
                         reason,
                     saveDialog_.Title, TMsgIcon::Error, MbOk);
 }

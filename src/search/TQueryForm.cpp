@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -73,12 +74,14 @@ void SetItems(QComboBox *box, const QStringList &items, int current)
 
 } // namespace
 
-TQueryForm::TQueryForm(TOptions &options, IMessageBoxes &boxes, IQueryFileDialogs &dialogs,
+TQueryForm::TQueryForm(const TOptions &options, const TWindowState &window,
+                       TCatalogueDocument &document, IMessageBoxes &boxes,
+                       IQueryFileDialogs &dialogs,
                        QWidget *parent)
-    : QDialog(parent), editor_(options, boxes, dialogs)
+    : QDialog(parent), editor_(options, window, document, boxes, dialogs)
 {
     setObjectName(QStringLiteral("QueryForm"));
-    setWindowTitle(QStringLiteral("Поиск в базе данных"));
+    setWindowTitle(QCoreApplication::translate("TQueryForm", "Поиск в базе данных"));
     setModal(true);
     setSizeGripEnabled(true);
     setMinimumSize(500, 280);
@@ -106,26 +109,26 @@ void TQueryForm::BuildControls()
     tree_->setObjectName(QStringLiteral("QueryTreeView"));
     tree_->setModel(&editor_.Model());
 
-    addBoolean_ = Button(QStringLiteral("AddBooleanBitBtn"), QStringLiteral("&Логика"),
-                         QStringLiteral("Добавить логический элемент (Ins)"), this);
-    addCompare_ = Button(QStringLiteral("AddCompareBitBtn"), QStringLiteral("&Сравнение"),
-                         QStringLiteral("Добавить элемент сравнения (Alt+Ins)"), this);
-    deleteItem_ = Button(QStringLiteral("DeleteItemBitBtn"), QStringLiteral("&Элемент"),
-                         QStringLiteral("Удалить элемент (Del)"), this);
+    addBoolean_ = Button(QStringLiteral("AddBooleanBitBtn"), QCoreApplication::translate("TQueryForm", "&Логика"),
+                         QCoreApplication::translate("TQueryForm", "Добавить логический элемент (Ins)"), this);
+    addCompare_ = Button(QStringLiteral("AddCompareBitBtn"), QCoreApplication::translate("TQueryForm", "&Сравнение"),
+                         QCoreApplication::translate("TQueryForm", "Добавить элемент сравнения (Alt+Ins)"), this);
+    deleteItem_ = Button(QStringLiteral("DeleteItemBitBtn"), QCoreApplication::translate("TQueryForm", "&Элемент"),
+                         QCoreApplication::translate("TQueryForm", "Удалить элемент (Del)"), this);
 
-    lOperandGroup_ = new QGroupBox(QStringLiteral("Л&евый операнд"), this);
+    lOperandGroup_ = new QGroupBox(QCoreApplication::translate("TQueryForm", "Л&евый операнд"), this);
     lOperandGroup_->setObjectName(QStringLiteral("LOperandGroupBox"));
     lOperand_ = new QComboBox(lOperandGroup_);
     lOperand_->setObjectName(QStringLiteral("LOperandComboBox"));
     (new QVBoxLayout(lOperandGroup_))->addWidget(lOperand_);
 
-    operatorGroup_ = new QGroupBox(QStringLiteral("О&ператор"), this);
+    operatorGroup_ = new QGroupBox(QCoreApplication::translate("TQueryForm", "О&ператор"), this);
     operatorGroup_->setObjectName(QStringLiteral("OperatorGroupBox"));
     operator_ = new QComboBox(operatorGroup_);
     operator_->setObjectName(QStringLiteral("OperatorComboBox"));
     (new QVBoxLayout(operatorGroup_))->addWidget(operator_);
 
-    rOperandGroup_ = new QGroupBox(QStringLiteral("П&равый операнд"), this);
+    rOperandGroup_ = new QGroupBox(QCoreApplication::translate("TQueryForm", "П&равый операнд"), this);
     rOperandGroup_->setObjectName(QStringLiteral("ROperandGroupBox"));
     value_ = new QLineEdit(rOperandGroup_);
     value_->setObjectName(QStringLiteral("ROperandEdit"));
@@ -134,7 +137,7 @@ void TQueryForm::BuildControls()
     number_->setRange(0, 2147483647);
     unit_ = new QComboBox(rOperandGroup_);
     unit_->setObjectName(QStringLiteral("ROperandComboBox"));
-    case_ = Check(QStringLiteral("CaseCheckBox"), QStringLiteral("&Учитывать регистр символов"),
+    case_ = Check(QStringLiteral("CaseCheckBox"), QCoreApplication::translate("TQueryForm", "&Учитывать регистр символов"),
                   rOperandGroup_);
     auto *operandRow = new QHBoxLayout;
     operandRow->addWidget(value_, 1);
@@ -144,28 +147,28 @@ void TQueryForm::BuildControls()
     rLayout->addLayout(operandRow);
     rLayout->addWidget(case_);
 
-    typeGroup_ = new QGroupBox(QStringLiteral("Искать только"), this);
+    typeGroup_ = new QGroupBox(QCoreApplication::translate("TQueryForm", "Искать только"), this);
     typeGroup_->setObjectName(QStringLiteral("TypeGroupBox"));
-    cd_ = Check(QStringLiteral("CDCheckBox"), QStringLiteral("&Компакт-диски"), typeGroup_);
-    folder_ = Check(QStringLiteral("FolderCheckBox"), QStringLiteral("&Папки"), typeGroup_);
-    file_ = Check(QStringLiteral("FileCheckBox"), QStringLiteral("&Файлы"), typeGroup_);
+    cd_ = Check(QStringLiteral("CDCheckBox"), QCoreApplication::translate("TQueryForm", "&Компакт-диски"), typeGroup_);
+    folder_ = Check(QStringLiteral("FolderCheckBox"), QCoreApplication::translate("TQueryForm", "&Папки"), typeGroup_);
+    file_ = Check(QStringLiteral("FileCheckBox"), QCoreApplication::translate("TQueryForm", "&Файлы"), typeGroup_);
     auto *typeLayout = new QHBoxLayout(typeGroup_);
     for (QCheckBox *c : {cd_, folder_, file_}) {
         c->setChecked(true);
         typeLayout->addWidget(c);
     }
 
-    new_ = Button(QStringLiteral("NewButton"), QStringLiteral("&Новый"),
-                  QStringLiteral("Создать новый запрос (Ctrl+N)"), this);
-    load_ = Button(QStringLiteral("LoadButton"), QStringLiteral("&Загрузить..."),
-                   QStringLiteral("Загрузить запрос из файла (Ctrl+O)"), this);
-    save_ = Button(QStringLiteral("SaveButton"), QStringLiteral("Со&хранить..."),
-                   QStringLiteral("Сохранить запрос в файл (Ctrl+S)"), this);
+    new_ = Button(QStringLiteral("NewButton"), QCoreApplication::translate("TQueryForm", "&Новый"),
+                  QCoreApplication::translate("TQueryForm", "Создать новый запрос (Ctrl+N)"), this);
+    load_ = Button(QStringLiteral("LoadButton"), QCoreApplication::translate("TQueryForm", "&Загрузить..."),
+                   QCoreApplication::translate("TQueryForm", "Загрузить запрос из файла (Ctrl+O)"), this);
+    save_ = Button(QStringLiteral("SaveButton"), QCoreApplication::translate("TQueryForm", "Со&хранить..."),
+                   QCoreApplication::translate("TQueryForm", "Сохранить запрос в файл (Ctrl+S)"), this);
     ok_ = Button(QStringLiteral("OKButton"), QStringLiteral("O&K"),
-                 QStringLiteral("Проверить запрос и начать поиск"), this);
+                 QCoreApplication::translate("TQueryForm", "Проверить запрос и начать поиск"), this);
     ok_->setDefault(true);
-    cancel_ = Button(QStringLiteral("CancelButton"), QStringLiteral("&Отмена"),
-                     QStringLiteral("Отменить поиск и закрыть окно"), this);
+    cancel_ = Button(QStringLiteral("CancelButton"), QCoreApplication::translate("TQueryForm", "&Отмена"),
+                     QCoreApplication::translate("TQueryForm", "Отменить поиск и закрыть окно"), this);
 
     auto *treeButtons = new QHBoxLayout;
     for (QPushButton *b : {addBoolean_, addCompare_, deleteItem_})

@@ -18,6 +18,8 @@ namespace qbx {
 class IMessageBoxes;
 class IQueryFileDialogs;
 class TOptions;
+class TWindowState;
+struct TCatalogueDocument;
 class TQueryTreeViewWidget;
 
 // "Поиск в базе данных": the complex query editor. Created once; its tree,
@@ -27,8 +29,8 @@ class TQueryTreeViewWidget;
 class TQueryForm : public QDialog {
     Q_OBJECT
 public:
-    TQueryForm(TOptions &options, IMessageBoxes &boxes, IQueryFileDialogs &dialogs,
-               QWidget *parent = nullptr);
+    TQueryForm(const TOptions &options, const TWindowState &window, TCatalogueDocument &document,
+               IMessageBoxes &boxes, IQueryFileDialogs &dialogs, QWidget *parent = nullptr);
     ~TQueryForm() override;
 
     TQueryEditor &Editor() { return editor_; }

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <limits>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -45,14 +46,14 @@ int ClampedUnits(int64_t units)
 
 TSearchIntForm::TSearchIntForm(QWidget *parent)
     : QDialog(parent, FixedDialogFlags),
-      exactButton_(new QRadioButton(QStringLiteral("Точно:"), this)),
-      rangeButton_(new QRadioButton(QStringLiteral("От"), this)),
+      exactButton_(new QRadioButton(QCoreApplication::translate("TSearchIntForm", "Точно:"), this)),
+      rangeButton_(new QRadioButton(QCoreApplication::translate("TSearchIntForm", "От"), this)),
       exactSpinEdit_(MakeSpin("ExactSpinEdit", this)),
       fromSpinEdit_(MakeSpin("FromSpinEdit", this)), toSpinEdit_(MakeSpin("ToSpinEdit", this)),
       sizeComboBox_(new QComboBox(this)), kinds_(new TSearchKindsWidget(this))
 {
     setObjectName(QStringLiteral("SearchIntForm"));
-    setWindowTitle(QStringLiteral("Поиск в базе данных"));
+    setWindowTitle(QCoreApplication::translate("TSearchIntForm", "Поиск в базе данных"));
     setModal(true);
     SetHelpContext(this, 12);
     rangeButton_->setChecked(true);
@@ -64,7 +65,7 @@ TSearchIntForm::TSearchIntForm(QWidget *parent)
     sizeComboBox_->setObjectName(QStringLiteral("SizeComboBox"));
     sizeComboBox_->setCurrentIndex(-1);
 
-    auto *sizeGroup = new QGroupBox(QStringLiteral("Введите размер продукта"), this);
+    auto *sizeGroup = new QGroupBox(QCoreApplication::translate("TSearchIntForm", "Введите размер продукта"), this);
     sizeGroup->setObjectName(QStringLiteral("SizeRadioGroup"));
     auto *grid = new QGridLayout(sizeGroup);
     exactButton_->setParent(sizeGroup);
@@ -73,13 +74,13 @@ TSearchIntForm::TSearchIntForm(QWidget *parent)
     grid->addWidget(exactSpinEdit_, 0, 1);
     grid->addWidget(rangeButton_, 1, 0);
     grid->addWidget(fromSpinEdit_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("до"), sizeGroup), 1, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("TSearchIntForm", "до"), sizeGroup), 1, 2);
     grid->addWidget(toSpinEdit_, 1, 3);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(sizeGroup);
     auto *unit = new QHBoxLayout;
-    auto *sizeLabel = new QLabel(QStringLiteral("Укажите используемую единицу размера:"), this);
+    auto *sizeLabel = new QLabel(QCoreApplication::translate("TSearchIntForm", "Укажите используемую единицу размера:"), this);
     sizeLabel->setObjectName(QStringLiteral("SizeLabel"));
     unit->addWidget(sizeLabel);
     unit->addWidget(sizeComboBox_);

@@ -8,24 +8,25 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace qbx {
 
 TSearchKindsWidget::TSearchKindsWidget(QDialog *dialog)
     : QWidget(dialog), viewComboBox_(new QComboBox(this)),
       okButton_(new QPushButton(QStringLiteral("O&K"), this)),
-      cancelButton_(new QPushButton(QStringLiteral("&Отмена"), this))
+      cancelButton_(new QPushButton(QCoreApplication::translate("TSearchKindsWidget", "&Отмена"), this))
 {
     viewComboBox_->setObjectName(QStringLiteral("ViewComboBox"));
-    viewComboBox_->addItems({QStringLiteral("Стандартные результаты"),
-                             QStringLiteral("По производителям"), QStringLiteral("В виде списка"),
-                             QStringLiteral("В виде списка листьев")});
+    viewComboBox_->addItems({QCoreApplication::translate("TSearchKindsWidget", "Стандартные результаты"),
+                             QCoreApplication::translate("TSearchKindsWidget", "По производителям"), QCoreApplication::translate("TSearchKindsWidget", "В виде списка"),
+                             QCoreApplication::translate("TSearchKindsWidget", "В виде списка листьев")});
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setDefault(true);
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
     cancelButton_->setAutoDefault(false);
 
-    auto *group = new QGroupBox(QStringLiteral("Искать только"), this);
+    auto *group = new QGroupBox(QCoreApplication::translate("TSearchKindsWidget", "Искать только"), this);
     group->setObjectName(QStringLiteral("TypeGroupBox"));
     auto *kinds = new QHBoxLayout(group);
     const auto make = [&](const char *name, const QString &caption) {
@@ -36,15 +37,15 @@ TSearchKindsWidget::TSearchKindsWidget(QDialog *dialog)
         connect(box, &QCheckBox::toggled, this, &TSearchKindsWidget::KindsChanged);
         return box;
     };
-    cdCheckBox_ = make("CDCheckBox", QStringLiteral("&Компакт-диски"));
-    folderCheckBox_ = make("FolderCheckBox", QStringLiteral("&Папки"));
-    fileCheckBox_ = make("FileCheckBox", QStringLiteral("&Файлы"));
+    cdCheckBox_ = make("CDCheckBox", QCoreApplication::translate("TSearchKindsWidget", "&Компакт-диски"));
+    folderCheckBox_ = make("FolderCheckBox", QCoreApplication::translate("TSearchKindsWidget", "&Папки"));
+    fileCheckBox_ = make("FileCheckBox", QCoreApplication::translate("TSearchKindsWidget", "&Файлы"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(group);
     auto *view = new QHBoxLayout;
-    auto *viewLabel = new QLabel(QStringLiteral("Вид результатов:"), this);
+    auto *viewLabel = new QLabel(QCoreApplication::translate("TSearchKindsWidget", "Вид результатов:"), this);
     viewLabel->setObjectName(QStringLiteral("ViewLabel"));
     viewLabel->setBuddy(viewComboBox_);
     view->addWidget(viewLabel);

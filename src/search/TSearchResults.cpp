@@ -11,10 +11,13 @@
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
+#include "storage/CatalogueDocument.h"
+#include "tree/LastSearch.h"
 #include "tree/NodeRecord.h"
 #include "tree/TTreeModel.h"
 
 #include <QFile>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -34,7 +37,7 @@ qint64 TSearchResults::CatalogueRecordCount() const
 {
     // A catalogue never saved has no table of its own yet: its temporary
     // copy holds the records.
-    const QString file = c_.options.DbIsNew ? c_.options.SearchTable : c_.catalogueFile();
+    const QString file = c_.document.DbIsNew ? c_.runner.SearchedTable() : c_.catalogueFile();
     try {
         engine::Table table;
         table.Open(EngineFileName(file), engine::OpenMode::Shared);
@@ -51,12 +54,12 @@ bool TSearchResults::Confirmed(int found, bool newSearch)
     };
     QString question;
     if (found > 100 && wanted(c_.options.Confirm100)) {
-        question = QStringLiteral("В результате поиска было выбрано более 100 записей базы "
+        question = QCoreApplication::translate("TSearchResults", "В результате поиска было выбрано более 100 записей базы "
                                   "данных.\rВы действительно хотите увидеть эти результаты?");
     } else if (wanted(c_.options.ConfirmHalf)) {
         const qint64 count = CatalogueRecordCount();
         if (count >= 1 && found > count * 0.5)
-            question = QStringLiteral("В результате поиска было выбрано более половины записей "
+            question = QCoreApplication::translate("TSearchResults", "В результате поиска было выбрано более половины записей "
                                       "всей базы данных.\rВы действительно хотите увидеть эти "
                                       "результаты?");
     }
@@ -68,7 +71,7 @@ bool TSearchResults::Confirmed(int found, bool newSearch)
 
 bool TSearchResults::OpenResults(bool newSearch)
 {
-    c_.view.SetStatusPanelText(QStringLiteral("Подготовка к открытию результатов поиска"));
+    c_.view.SetStatusPanelText(QCoreApplication::translate("TSearchResults", "Подготовка к открытию результатов поиска"));
     c_.events.ProcessEvents();
 
     engine::Query &query = c_.runner.Query();
@@ -94,13 +97,13 @@ void TSearchResults::BuildTree(int found)
 {
     TTree &tree = c_.searchModel.Tree();
     const int presentation = std::max(CurrentPresentation(c_.commands), 0);
-    c_.options.FoundText = QStringLiteral("Найдено записей: %1").arg(found);
-    c_.operation.StartOperation(QStringLiteral("Открытие результатов поиска"), found);
+    c_.shell.State().FoundText = QCoreApplication::translate("TSearchResults", "Найдено записей: %1").arg(found);
+    c_.operation.StartOperation(QCoreApplication::translate("TSearchResults", "Открытие результатов поиска"), found);
 
     // One reset of the view for the whole build; each sibling list is put
     // in order once, when it is next looked at.
     TTreeUpdate update(tree);
-    c_.options.EntireSelPath.clear();
+    c_.shell.State().EntireSelPath.clear();
     FillResultTree(tree, presentation, c_.runner.Query(), [this] {
         c_.operation.StepOperation();
         return !c_.operation.OperationStopped();
@@ -109,14 +112,14 @@ void TSearchResults::BuildTree(int found)
 
 void TSearchResults::RerunSearch()
 {
-    c_.runner.ExecuteSearch(c_.options.LastCondition);
+    c_.runner.ExecuteSearch(c_.lastSearch.LastCondition);
     if (c_.runner.Query().IsOpen() && OpenResults(false))
         c_.shell.SetDbState(DbFound);
 }
 
 void TSearchResults::FoundViewSetClick(cmd::Id sender, bool alreadyChecked)
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (alreadyChecked)
         return;
@@ -124,9 +127,9 @@ void TSearchResults::FoundViewSetClick(cmd::Id sender, bool alreadyChecked)
     if (!c_.commands.Enabled(cmd::FoundViewAction))
         return;
     if (c_.options.ConfirmReview &&
-        c_.boxes.Show(QStringLiteral("Изменить представление текущих результатов поиска\r(это "
+        c_.boxes.Show(QCoreApplication::translate("TSearchResults", "Изменить представление текущих результатов поиска\r(это "
                                      "требует повторного обращения к базе данных)?"),
-                      QStringLiteral("Изменение представления результатов поиска"),
+                      QCoreApplication::translate("TSearchResults", "Изменение представления результатов поиска"),
                       TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
         return;
     RerunSearch();

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -15,12 +16,16 @@ class TCommandState;
 class TLongOperation;
 class TMainShell;
 class TOptions;
+struct TCatalogueDocument;
+struct TLastSearch;
 class TSearchRunner;
 class TTreeModel;
 
 // What building the result tree works with; everything outlives it.
 struct TResultsContext {
-    TOptions &options;
+    const TOptions &options;
+    const TCatalogueDocument &document; // a new catalogue is counted in its search copy
+    const TLastSearch &lastSearch;      // re-run to rebuild the results
     TMainShell &shell;
     TCommandState &commands;
     IMainView &view;        // status panel 0
@@ -56,7 +61,7 @@ public:
     // whether the sender was checked before it was chosen.
     void FoundViewSetClick(cmd::Id sender, bool alreadyChecked);
 
-    static inline const QString QuestionTitle = QStringLiteral("Поиск в базе данных");
+    static inline const QString QuestionTitle = QCoreApplication::translate("TSearchResults", "Поиск в базе данных");
 
 private:
     bool Confirmed(int found, bool newSearch);

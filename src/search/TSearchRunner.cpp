@@ -4,9 +4,10 @@
 #include "engine/Engine.h"
 #include "engine/Error.h"
 #include "engine/Query.h"
-#include "options/TOptions.h"
+#include "options/TEnvironment.h"
 #include "platform/Codec.h"
 #include "search/SearchConditions.h"
+#include "search/SqlErrorText.h"
 #include "session/CommandState.h"
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
@@ -18,13 +19,16 @@
 
 #include <new>
 #include <optional>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kFailed =
-    QStringLiteral("В процессе выполнения запроса к базе данных возникла ошибка.");
+QString kFailed()
+{
+    return QCoreApplication::translate("TSearchRunner", "В процессе выполнения запроса к базе данных возникла ошибка.");
+}
 
 // The characters of a text that the catalogue's code page cannot hold, each
 // once, in the order they occur.
@@ -56,31 +60,28 @@ void TSearchRunner::Report(const QString &text)
 void TSearchRunner::ExecuteSearch(const QString &condition)
 {
     if (c_.commands.Enabled(cmd::SaveDbAction)) {
-        c_.makeSearchCopy();
+        const QString copy = c_.makeSearchCopy();
         // A copy that could not be written has been reported already, and a
         // search of a missing or partly written copy would find wrong rows.
-        if (c_.options.TreeChanged || c_.options.SearchTable.isEmpty()) {
+        if (copy.isEmpty()) {
             c_.query.Close();
+            searched_.clear();
             return;
         }
-        RunSearchQuery(condition);
+        RunSearchQuery(condition, copy);
         return;
     }
-    // The catalogue's own table is searched. A temporary copy named before
-    // (the tree has been saved since) keeps its name, so that it is still
-    // deleted when replaced or when the program ends.
-    const QString copy = c_.options.SearchTable;
-    c_.options.SearchTable = c_.catalogueFile();
-    RunSearchQuery(condition);
-    c_.options.SearchTable = copy;
+    // The catalogue's own table is searched.
+    RunSearchQuery(condition, c_.catalogueFile());
 }
 
-void TSearchRunner::ChoosePrivateDirectory()
+void TSearchRunner::ChoosePrivateDirectory(const QString &tableName)
 {
-    const QFileInfo table(c_.options.SearchTable);
+    const QFileInfo table(tableName);
     const qint64 size = table.exists() ? table.size() : -1;
     const QString folder = qbx::ChoosePrivateDirectory(
-        size, c_.options.TempFolder, c_.options.AppFolder, c_.options.FixedDriveList(), c_.disk);
+        size, c_.environment.TempFolder, c_.environment.AppFolder,
+        c_.environment.FixedDriveList(), c_.disk);
     try {
         engine::SetPrivateDirectory(EngineFileName(folder));
     } catch (const engine::Error &) {
@@ -88,20 +89,21 @@ void TSearchRunner::ChoosePrivateDirectory()
     }
 }
 
-void TSearchRunner::RunSearchQuery(const QString &condition)
+void TSearchRunner::RunSearchQuery(const QString &condition, const QString &table)
 {
-    ChoosePrivateDirectory();
+    searched_ = table;
+    ChoosePrivateDirectory(table);
 
     c_.shell.EnableCommands(false);
     c_.view.SetStatusPanelText(Title);
     c_.events.ProcessEvents();
 
-    const std::optional<std::string> statement = SearchStatement(c_.options.SearchTable, condition);
+    const std::optional<std::string> statement = SearchStatement(table, condition);
     c_.query.Close();
     if (!statement) {
         // A search for a character the catalogue cannot hold would quietly
         // find nothing (or the wrong rows, had it become "?").
-        c_.boxes.Show(QStringLiteral("Текст поиска содержит символы, которых не может быть в базе "
+        c_.boxes.Show(QCoreApplication::translate("TSearchRunner", "Текст поиска содержит символы, которых не может быть в базе "
                                      "данных: %1\r\n\nИзмените текст поиска.")
                           .arg(Unencodable(condition)),
                       Title, TMsgIcon::Warning, MbOk);
@@ -110,18 +112,19 @@ void TSearchRunner::RunSearchQuery(const QString &condition)
             c_.query.Open(*statement);
         } catch (const std::bad_alloc &) {
             c_.query.Close();
-            Report(kFailed + QStringLiteral("\r\n\nНедостаточно памяти."));
+            Report(kFailed() + QCoreApplication::translate("TSearchRunner", "\r\n\nНедостаточно памяти."));
         } catch (const engine::Error &e) {
             c_.query.Close();
-            // A file problem in words; a statement's own error as the engine
-            // words it.
-            const QString message =
-                e.code() == engine::ErrSqlSyntax ? SearchErrorText(e.what()) : EngineErrorText(e);
-            Report(message.isEmpty() ? kFailed : kFailed + QStringLiteral("\r\n\n") + message);
-        } catch (const std::exception &e) {
+            // A file problem in words; a statement's own error in words too.
+            QString message = EngineErrorText(e);
+            if (e.code() == engine::ErrSqlSyntax) {
+                message = SqlProblem(SearchErrorText(e.what())).text + u'.';
+                message[0] = message[0].toUpper();
+            }
+            Report(kFailed() + QStringLiteral("\r\n\n") + message);
+        } catch (const std::exception &) {
             c_.query.Close();
-            const QString message = SearchErrorText(e.what());
-            Report(message.isEmpty() ? kFailed : kFailed + QStringLiteral("\r\n\n") + message);
+            Report(kFailed());
         }
     }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -16,11 +17,11 @@ class IMessageBoxes;
 class IOperationView;
 class TCommandState;
 class TMainShell;
-class TOptions;
+struct TEnvironment;
 
 // What running a search works with; everything outlives the runner.
 struct TSearchContext {
-    TOptions &options;
+    const TEnvironment &environment; // folders for the engine's private files
     TMainShell &shell;       // freezes the commands while the statement runs
     TCommandState &commands; // SaveDbAction enabled = unsaved changes
     IMainView &view;         // status panel 0
@@ -29,10 +30,9 @@ struct TSearchContext {
     engine::Query &query; // the main window's one query object
     // The file name of the catalogue's own table.
     std::function<QString()> catalogueFile;
-    // Brings the temporary copy of the changed tree up to date: rewrites it
-    // when TreeChanged is set, clears TreeChanged, and names it in
-    // SearchTable; a failure has been reported and sets TreeChanged again.
-    std::function<void()> makeSearchCopy;
+    // Brings the temporary copy of the changed tree up to date and gives its
+    // name; "" after a failure, which has been reported.
+    std::function<QString()> makeSearchCopy;
     TDiskSpace disk = TDiskSpace::System();
 };
 
@@ -46,19 +46,24 @@ class TSearchRunner {
 public:
     explicit TSearchRunner(TSearchContext context);
 
+    // Runs the condition against the catalogue's file, or against the
+    // temporary copy while the tree has unsaved changes.
     void ExecuteSearch(const QString &condition);
-    // Runs the statement against the table named by SearchTable.
-    void RunSearchQuery(const QString &condition);
+    // Runs the statement against the table.
+    void RunSearchQuery(const QString &condition, const QString &table);
+    // The table the last search ran against ("" when none ran).
+    const QString &SearchedTable() const { return searched_; }
 
     engine::Query &Query() { return c_.query; }
 
-    static inline const QString Title = QStringLiteral("Поиск в базе данных");
+    static inline const QString Title = QCoreApplication::translate("TSearchRunner", "Поиск в базе данных");
 
 private:
-    void ChoosePrivateDirectory();
+    void ChoosePrivateDirectory(const QString &table);
     void Report(const QString &text);
 
     TSearchContext c_;
+    QString searched_;
 };
 
 } // namespace qbx

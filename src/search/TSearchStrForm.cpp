@@ -10,18 +10,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QCoreApplication>
 
 namespace qbx {
 
 TSearchStrForm::TSearchStrForm(QWidget *parent)
     : QDialog(parent, FixedDialogFlags), promptLabel_(new QLabel(this)),
       searchComboBox_(new QComboBox(this)),
-      caseCheckBox_(new QCheckBox(QStringLiteral("&Учитывать регистр символов"), this)),
-      substringCheckBox_(new QCheckBox(QStringLiteral("&Искать как подстроку"), this)),
+      caseCheckBox_(new QCheckBox(QCoreApplication::translate("TSearchStrForm", "&Учитывать регистр символов"), this)),
+      substringCheckBox_(new QCheckBox(QCoreApplication::translate("TSearchStrForm", "&Искать как подстроку"), this)),
       kinds_(new TSearchKindsWidget(this))
 {
     setObjectName(QStringLiteral("SearchStrForm"));
-    setWindowTitle(QStringLiteral("Поиск в базе данных"));
+    setWindowTitle(QCoreApplication::translate("TSearchStrForm", "Поиск в базе данных"));
     setModal(true);
     promptLabel_->setObjectName(QStringLiteral("PromptLabel"));
     searchComboBox_->setObjectName(QStringLiteral("SearchComboBox"));
@@ -30,10 +31,10 @@ TSearchStrForm::TSearchStrForm(QWidget *parent)
     searchComboBox_->setMinimumWidth(320);
     promptLabel_->setBuddy(searchComboBox_);
     caseCheckBox_->setObjectName(QStringLiteral("CaseCheckBox"));
-    caseCheckBox_->setToolTip(QStringLiteral("Учитывать регистр введённых символов"));
+    caseCheckBox_->setToolTip(QCoreApplication::translate("TSearchStrForm", "Учитывать регистр введённых символов"));
     substringCheckBox_->setObjectName(QStringLiteral("SubstringCheckBox"));
     substringCheckBox_->setToolTip(
-        QStringLiteral("Искать введённый текст как подстроку (*текст*)"));
+        QCoreApplication::translate("TSearchStrForm", "Искать введённый текст как подстроку (*текст*)"));
     substringCheckBox_->setChecked(true);
 
     auto *layout = new QVBoxLayout(this);

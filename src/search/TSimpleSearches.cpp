@@ -10,40 +10,55 @@
 #include "session/CommandState.h"
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
+#include "tree/LastSearch.h"
 
 #include <array>
+#include "platform/Translations.h"
+
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
+std::array<TFieldSearch, 7> BuildFieldSearches()
+{
+    return {{
+        {0, QStringLiteral("Label"), kLabelCapacity, QCoreApplication::translate("TSimpleSearches", "метку компакт-диска:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан компакт-диск с меткой \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать другой компакт-диск?")},
+        {1, QStringLiteral("Path"), kPathCapacity, QCoreApplication::translate("TSimpleSearches", "полный путь к продукту:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт с полным путём \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать по другому полному пути?")},
+        {7, QStringLiteral("Path"), kPathCapacity - 2, QCoreApplication::translate("TSimpleSearches", "расширение файла продукта:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан файл продукта с расширением \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать по другому расширению?")},
+        {2, QStringLiteral("Producer"), kProducerCapacity,
+         QCoreApplication::translate("TSimpleSearches", "наименование производителя:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт, произведённый \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать по другому производителю?")},
+        {3, QStringLiteral("Product"), kProductCapacity, QCoreApplication::translate("TSimpleSearches", "название продукта:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт под названием \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать другой продукт?")},
+        {4, QStringLiteral("Version"), kVersionCapacity, QCoreApplication::translate("TSimpleSearches", "версию продукта:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт версии \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать по другой версии?")},
+        {6, QStringLiteral("Description"), kDescriptionCapacity,
+         QCoreApplication::translate("TSimpleSearches", "описание продукта:"),
+         QCoreApplication::translate("TSimpleSearches", "В базе данных нет продукта, описанного как \"%1\"."),
+         QCoreApplication::translate("TSimpleSearches", "\rИскать по другому описанию?")},
+    }};
+}
+
+// Built again when the language changes, in place.
 const std::array<TFieldSearch, 7> &FieldSearches()
 {
-    static const std::array<TFieldSearch, 7> searches{{
-        {0, QStringLiteral("Label"), kLabelCapacity, QStringLiteral("метку компакт-диска:"),
-         QStringLiteral("В базе данных не описан компакт-диск с меткой \"%1\"."),
-         QStringLiteral("\rИскать другой компакт-диск?")},
-        {1, QStringLiteral("Path"), kPathCapacity, QStringLiteral("полный путь к продукту:"),
-         QStringLiteral("В базе данных не описан продукт с полным путём \"%1\"."),
-         QStringLiteral("\rИскать по другому полному пути?")},
-        {7, QStringLiteral("Path"), kPathCapacity - 2, QStringLiteral("расширение файла продукта:"),
-         QStringLiteral("В базе данных не описан файл продукта с расширением \"%1\"."),
-         QStringLiteral("\rИскать по другому расширению?")},
-        {2, QStringLiteral("Producer"), kProducerCapacity,
-         QStringLiteral("наименование производителя:"),
-         QStringLiteral("В базе данных не описан продукт, произведённый \"%1\"."),
-         QStringLiteral("\rИскать по другому производителю?")},
-        {3, QStringLiteral("Product"), kProductCapacity, QStringLiteral("название продукта:"),
-         QStringLiteral("В базе данных не описан продукт под названием \"%1\"."),
-         QStringLiteral("\rИскать другой продукт?")},
-        {4, QStringLiteral("Version"), kVersionCapacity, QStringLiteral("версию продукта:"),
-         QStringLiteral("В базе данных не описан продукт версии \"%1\"."),
-         QStringLiteral("\rИскать по другой версии?")},
-        {6, QStringLiteral("Description"), kDescriptionCapacity,
-         QStringLiteral("описание продукта:"),
-         QStringLiteral("В базе данных нет продукта, описанного как \"%1\"."),
-         QStringLiteral("\rИскать по другому описанию?")},
-    }};
+    static std::array<TFieldSearch, 7> searches = BuildFieldSearches();
+    static int builtFor = LanguageGeneration();
+    if (builtFor != LanguageGeneration()) {
+        searches = BuildFieldSearches();
+        builtFor = LanguageGeneration();
+    }
     return searches;
 }
 
@@ -91,7 +106,7 @@ TSimpleSearches::TSimpleSearches(TSimpleSearchContext context) : c_(std::move(co
 
 void TSimpleSearches::Begin(int command)
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (c_.setDefaultSearch)
         c_.setDefaultSearch(command);
@@ -123,13 +138,13 @@ void TSimpleSearches::Show(int view)
 void TSimpleSearches::GlobalSearchClick()
 {
     Begin(cmd::GlobalSearchAction);
-    const TStringSearchSetup setup{10, QStringLiteral("Введите строку для поиска:"), kPathCapacity};
+    const TStringSearchSetup setup{10, QCoreApplication::translate("TSimpleSearches", "Введите строку для поиска:"), kPathCapacity};
     TStringSearchAnswer answer;
     for (;;) {
-        if (!c_.stringForm.Run(setup, c_.options.GlobalSearchText, CurrentPresentation(c_.commands),
+        if (!c_.stringForm.Run(setup, GlobalSearchText, CurrentPresentation(c_.commands),
                                answer))
             return;
-        c_.options.GlobalSearchText = answer.text;
+        GlobalSearchText = answer.text;
         QString condition =
             GlobalSearchCondition(answer.text, answer.substring, !answer.caseSensitive) +
             KindFilter(answer.kinds.discs, answer.kinds.folders, answer.kinds.files);
@@ -144,13 +159,13 @@ void TSimpleSearches::GlobalSearchClick()
                 return;
         }
         if (found > 0) {
-            c_.options.LastCondition = condition;
-            c_.options.ResultName = MakeFileName(c_.options.GlobalSearchText);
+            c_.lastSearch.LastCondition = condition;
+            c_.lastSearch.ResultName = MakeFileName(GlobalSearchText);
             break;
         }
-        if (!AgainAfterNotFound(Format(QStringLiteral("В базе данных не содержится строка \"%1\"."),
-                                       c_.options.GlobalSearchText),
-                                QStringLiteral("\rИскать другую строку?")))
+        if (!AgainAfterNotFound(Format(QCoreApplication::translate("TSimpleSearches", "В базе данных не содержится строка \"%1\"."),
+                                       GlobalSearchText),
+                                QCoreApplication::translate("TSimpleSearches", "\rИскать другую строку?")))
             return;
     }
     Show(answer.kinds.view);
@@ -162,9 +177,9 @@ void TSimpleSearches::FieldSearchClick(int tag)
     if (!field)
         return;
     Begin(FieldCommand(tag));
-    const TStringSearchSetup setup{11, QStringLiteral("Введите ") + field->prompt,
+    const TStringSearchSetup setup{11, QCoreApplication::translate("TSimpleSearches", "Введите ") + field->prompt,
                                    field->maxLength};
-    QString &remembered = c_.options.FieldSearchText[size_t(tag)];
+    QString &remembered = FieldSearchText[size_t(tag)];
     TStringSearchAnswer answer;
     for (;;) {
         if (!c_.stringForm.Run(setup, remembered, CurrentPresentation(c_.commands), answer))
@@ -178,8 +193,8 @@ void TSimpleSearches::FieldSearchClick(int tag)
         if (found < 0)
             return;
         if (found > 0) {
-            c_.options.LastCondition = condition;
-            c_.options.ResultName = MakeFileName(remembered);
+            c_.lastSearch.LastCondition = condition;
+            c_.lastSearch.ResultName = MakeFileName(remembered);
             break;
         }
         if (!AgainAfterNotFound(Format(field->notFound, remembered), field->question))
@@ -205,19 +220,19 @@ void TSimpleSearches::SizeSearchClick()
         if (found < 0)
             return;
         if (found > 0) {
-            c_.options.LastCondition = condition;
-            c_.options.ResultName = MakeFileName(answer.fromBytes);
+            c_.lastSearch.LastCondition = condition;
+            c_.lastSearch.ResultName = MakeFileName(answer.fromBytes);
             break;
         }
         const QString message =
-            range ? QStringLiteral("В базе данных не описан продукт размером от %1 до %2 %3.")
+            range ? QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт размером от %1 до %2 %3.")
                         .arg(answer.from)
                         .arg(answer.to)
                         .arg(answer.unitText)
-                  : QStringLiteral("В базе данных не описан продукт размером %1 %2.")
+                  : QCoreApplication::translate("TSimpleSearches", "В базе данных не описан продукт размером %1 %2.")
                         .arg(answer.from)
                         .arg(answer.unitText);
-        if (!AgainAfterNotFound(message, QStringLiteral("\rИскать продукт другого размера?")))
+        if (!AgainAfterNotFound(message, QCoreApplication::translate("TSimpleSearches", "\rИскать продукт другого размера?")))
             return;
     }
     Show(answer.kinds.view);

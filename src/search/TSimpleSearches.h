@@ -4,7 +4,9 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -12,12 +14,14 @@ class IMessageBoxes;
 class TCommandState;
 class TMainShell;
 class TOptions;
+struct TLastSearch;
 class TSearchResults;
 class TSearchRunner;
 
 // What the simple searches work with; everything outlives them.
 struct TSimpleSearchContext {
-    TOptions &options;
+    const TOptions &options;
+    TLastSearch &lastSearch; // set by a search that finds records
     TMainShell &shell;
     TCommandState &commands;
     IMessageBoxes &boxes;
@@ -54,7 +58,12 @@ public:
     void FieldSearchClick(int tag);
     void SizeSearchClick();
 
-    static inline const QString Title = QStringLiteral("Поиск в базе данных");
+    static inline const QString Title = QCoreApplication::translate("TSimpleSearches", "Поиск в базе данных");
+
+    // The last text of the global search and of each one-field search
+    // (indexed by the search command's tag), offered again by its dialog.
+    QString GlobalSearchText;
+    std::array<QString, 8> FieldSearchText;
 
 private:
     // The common start: label edit ended, the default item set.

@@ -1,6 +1,5 @@
 #include "search/TViewSwitch.h"
 
-#include "options/TOptions.h"
 #include "search/TSearchResults.h"
 #include "session/CommandState.h"
 #include "session/MainShell.h"
@@ -11,16 +10,16 @@
 
 namespace qbx {
 
-TViewSwitch::TViewSwitch(TOptions &options, TMainShell &shell, TCommandState &commands,
+TViewSwitch::TViewSwitch(TMainShell &shell, TCommandState &commands,
                          TTreeModel &searchModel, std::function<int()> valueColumnWidth)
-    : options_(options), shell_(shell), commands_(commands), searchModel_(searchModel),
+    : shell_(shell), commands_(commands), searchModel_(searchModel),
       valueColumnWidth_(std::move(valueColumnWidth))
 {
 }
 
 void TViewSwitch::EndLabelEdit()
 {
-    if (options_.DbState == DbEntire && shell_.hooks.EndLabelEdit)
+    if (shell_.DbState() == DbEntire && shell_.hooks.EndLabelEdit)
         shell_.hooks.EndLabelEdit();
 }
 
@@ -31,21 +30,21 @@ void TViewSwitch::EntireViewClick()
         shell_.SetDbState(DbOpen);
         return;
     }
-    if (options_.DbState == DbFound) {
+    if (shell_.DbState() == DbFound) {
         // Coming back from the results: the catalogue view selects the item
         // that was selected among them.
-        options_.EntireSelPath.clear();
+        shell_.State().EntireSelPath.clear();
         const auto selected = searchModel_.SelectedNodes();
         if (selected.size() == 1 && selected.front()->Parent()) {
             // A standard result node stands where the item stands in the
             // catalogue; in the other presentations only its record knows.
             const TTreeNode *node = selected.front();
             if (CurrentPresentation(commands_) == PresentStandard)
-                options_.EntireSelPath = JoinPath(DiscLabel(node), ItemPath(node));
+                shell_.State().EntireSelPath = JoinPath(DiscLabel(node), ItemPath(node));
             else if (const TFoundRecord *record = node->FoundRecord())
-                options_.EntireSelPath = JoinPath(record->Label, record->Path);
+                shell_.State().EntireSelPath = JoinPath(record->Label, record->Path);
         }
-        options_.FoundValueWidth = valueColumnWidth_();
+        shell_.State().Panes.FoundValueWidth = valueColumnWidth_();
     }
     shell_.SetDbState(DbEntire);
 }
@@ -54,8 +53,8 @@ void TViewSwitch::FoundViewClick()
 {
     EndLabelEdit();
     if (commands_.Checked(cmd::FoundViewAction)) {
-        if (options_.DbState == DbEntire)
-            options_.EntireValueWidth = valueColumnWidth_();
+        if (shell_.DbState() == DbEntire)
+            shell_.State().Panes.EntireValueWidth = valueColumnWidth_();
         shell_.SetDbState(DbFound);
     } else {
         shell_.SetDbState(DbOpen);

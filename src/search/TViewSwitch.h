@@ -6,7 +6,6 @@ namespace qbx {
 
 class TCommandState;
 class TMainShell;
-class TOptions;
 class TTreeModel;
 
 // The two view commands: "Всё содержимое" shows the whole catalogue (loading
@@ -16,7 +15,7 @@ class TViewSwitch {
 public:
     // valueColumnWidth reads the width of the description list's second
     // column, which each view remembers for itself.
-    TViewSwitch(TOptions &options, TMainShell &shell, TCommandState &commands,
+    TViewSwitch(TMainShell &shell, TCommandState &commands,
                 TTreeModel &searchModel, std::function<int()> valueColumnWidth);
 
     // Handlers of EntireViewAction and FoundViewAction; the command's check
@@ -27,7 +26,6 @@ public:
 private:
     void EndLabelEdit();
 
-    TOptions &options_;
     TMainShell &shell_;
     TCommandState &commands_;
     TTreeModel &searchModel_;

@@ -5,17 +5,18 @@
 
 #include <exception>
 #include <new>
+#include <QCoreApplication>
 
 namespace qbx {
 
 QString OutOfMemoryText()
 {
-    return QStringLiteral("Недостаточно памяти для выполнения команды.");
+    return QCoreApplication::translate("CommandBoundary", "Недостаточно памяти для выполнения команды.");
 }
 
 QString CommandFailedText(const QString &what)
 {
-    QString text = QStringLiteral("Команда не выполнена из-за внутренней ошибки.");
+    QString text = QCoreApplication::translate("CommandBoundary", "Команда не выполнена из-за внутренней ошибки.");
     if (!what.isEmpty())
         text += QStringLiteral("\r\n\n") + what;
     return text;

@@ -2,16 +2,16 @@
 
 #include "options/TOptions.h"
 #include "session/MessageBoxes.h"
+#include <QCoreApplication>
 
 namespace qbx {
 
 QString InterruptQuestionText()
 {
-    return QStringLiteral(
-        "Принудительное завершение действия может привести к потере данных.\rВы уверены?");
+    return QCoreApplication::translate("LongOperation", "Принудительное завершение действия может привести к потере данных.\rВы уверены?");
 }
 
-TLongOperation::TLongOperation(TOptions &options, IOperationView &view, IMessageBoxes &boxes)
+TLongOperation::TLongOperation(const TOptions &options, IOperationView &view, IMessageBoxes &boxes)
     : options_(options), view_(view), boxes_(boxes)
 {
     timer_.start();
@@ -28,7 +28,7 @@ void TLongOperation::StartOperation(const QString &title, int count, bool cycle)
     cycle_ = cycle;
     position_ = 0;
     running_ = true;
-    options_.StopState = StopRunOn;
+    stopState_ = StopRunOn;
     view_.ShowOperation(title, count);
     lastEvents_ = Now();
 }
@@ -53,16 +53,16 @@ bool TLongOperation::OperationStopped()
 {
     if (terminating_)
         return true;
-    if (options_.StopState == StopNow)
+    if (stopState_ == StopNow)
         return true;
-    if (options_.StopState == StopRunOn)
+    if (stopState_ == StopRunOn)
         return false;
     if (options_.ConfirmInterrupt && boxes_.Show(InterruptQuestionText(), view_.StatusTitle(),
                                                  TMsgIcon::Warning, MbYesNo) == TMsgAnswer::No) {
-        options_.StopState = StopRunOn;
+        stopState_ = StopRunOn;
         return false;
     }
-    options_.StopState = StopNow;
+    stopState_ = StopNow;
     return true;
 }
 
@@ -71,7 +71,7 @@ void TLongOperation::EndOperation()
     const bool wasRunning = running_;
     running_ = false;
     position_ = 0;
-    options_.StopState = StopRunOn;
+    stopState_ = StopRunOn;
     view_.HideOperation();
     if (wasRunning && terminating_) {
         terminating_ = false;
@@ -87,7 +87,7 @@ void TLongOperation::ShowProgress()
 
 void TLongOperation::CancelButtonClick()
 {
-    options_.StopState = StopPressed;
+    stopState_ = StopPressed;
     view_.FocusStatusBar();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "options/WorkingState.h"
+
 #include <QElapsedTimer>
 #include <QString>
 
@@ -34,14 +36,14 @@ public:
 };
 
 // The protocol every long operation follows: StartOperation, then per step
-// OperationStopped and StepOperation, then EndOperation. The cancel flag is
-// TOptions::StopState (TStopState).
+// OperationStopped and StepOperation, then EndOperation. It owns the cancel
+// flag (StopState).
 class TLongOperation {
 public:
     // Milliseconds between two runs of pending events during an operation.
     static constexpr qint64 EventInterval = 25;
 
-    TLongOperation(TOptions &options, IOperationView &view, IMessageBoxes &boxes);
+    TLongOperation(const TOptions &options, IOperationView &view, IMessageBoxes &boxes);
 
     // With cycle set the progress starts again from 0 when it is full: it
     // shows activity, not a fraction (the count of steps is not known).
@@ -59,6 +61,7 @@ public:
     // "Стоп" (and Esc): StopState := StopPressed; noticed at the next OperationStopped.
     void CancelButtonClick();
 
+    TStopState StopState() const { return stopState_; }
     bool Running() const { return running_; }
     int Position() const { return position_; }
     int Maximum() const { return maximum_; }
@@ -74,7 +77,8 @@ public:
 private:
     qint64 Now() const;
 
-    TOptions &options_;
+    const TOptions &options_;
+    TStopState stopState_ = StopRunOn;
     IOperationView &view_;
     IMessageBoxes &boxes_;
     std::function<qint64()> clock_;

@@ -1,28 +1,24 @@
 #include "session/MainShell.h"
 
 #include "options/SizeUnit.h"
+#include "options/TEnvironment.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
 #include "platform/Check.h"
 #include "session/CommandLine.h"
+#include "session/ConflictAnswers.h"
 #include "session/LongOperation.h"
 #include "session/MessageBoxes.h"
+#include "session/OpenCatalogue.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace qbx {
 
 namespace {
-
-// Runs a hook the program cannot work without; an unconnected one is a
-// wiring fault and stops the program loudly.
-template <class Hook, class... Args> void Call(const Hook &hook, const char *name, Args &&...args)
-{
-    QBX_CHECK(bool(hook), name);
-    hook(std::forward<Args>(args)...);
-}
 
 // Commands that follow the selection in modes 2 and 3 and are off otherwise.
 constexpr cmd::Id SelectionCommands[] = {
@@ -35,9 +31,12 @@ constexpr cmd::Id SelectionCommands[] = {
 
 } // namespace
 
-TMainShell::TMainShell(TOptions &options, TCommandState &commands, IMainView &view,
-                       TLongOperation &operation, IMessageBoxes &boxes)
-    : options_(options), commands_(commands), view_(view), operation_(operation), boxes_(boxes)
+TMainShell::TMainShell(const QString &appCaption, const TOptions &options,
+                       const TEnvironment &environment, TCommandState &commands, IMainView &view,
+                       TLongOperation &operation, IMessageBoxes &boxes, IOpenCatalogue &catalogue,
+                       TConflictAnswers &answers)
+    : options_(options), environment_(environment), state_(appCaption), commands_(commands),
+      view_(view), operation_(operation), boxes_(boxes), catalogue_(catalogue), answers_(answers)
 {
 }
 
@@ -75,60 +74,53 @@ void TMainShell::ApplyModeCommands(TDbState state)
 void TMainShell::SetDbState(TDbState state)
 {
     QBX_CHECK(state <= DbFound, "unknown mode");
-    options_.StatusText.clear();
+    state_.StatusText.clear();
     view_.AttachSelectionHandler(TTreeKind::None);
 
     QString caption;
     switch (state) {
     case DbNone:
         activeTree_ = TTreeKind::None;
-        options_.LastCondition.clear();
-        options_.TreeChanged = false;
-        options_.DbIsNew = false;
-        options_.DbReadOnly = false;
-        options_.FoundText.clear();
-        options_.TotalText.clear();
-        caption = options_.AppCaption;
+        catalogue_.CatalogueClosed();
+        state_.FoundText.clear();
+        state_.TotalText.clear();
+        caption = state_.AppCaption();
         break;
     case DbOpen:
         activeTree_ = TTreeKind::None;
-        caption = options_.DbName + QStringLiteral(" - ") + options_.AppCaption;
+        caption = catalogue_.DbName() + QStringLiteral(" - ") + state_.AppCaption();
         break;
     case DbEntire:
         activeTree_ = TTreeKind::Main;
-        caption = options_.DbName + QStringLiteral(" - ") + options_.AppCaption;
+        caption = catalogue_.DbName() + QStringLiteral(" - ") + state_.AppCaption();
         break;
     case DbFound:
         activeTree_ = TTreeKind::Search;
-        caption = options_.DbName + QStringLiteral(" (выборка) - ") + options_.AppCaption;
+        caption = catalogue_.DbName() + QCoreApplication::translate("MainShell", " (выборка) - ") + state_.AppCaption();
         break;
     }
     view_.SetWindowCaption(caption);
     ApplyModeCommands(state);
 
     const bool shown = state == DbEntire || state == DbFound;
-    if (state == DbEntire && options_.FirstEntireView) {
-        options_.FirstEntireView = false;
-        if (!options_.DbIsNew)
-            Call(hooks.LoadTable, "LoadTable");
+    if (state == DbEntire && catalogue_.EnterEntireView())
         view_.ExpandAndSelectRoot();
-    }
     if (state == DbEntire && hooks.SelectPath)
-        hooks.SelectPath(options_.EntireSelPath);
+        hooks.SelectPath(state_.EntireSelPath);
 
     if (shown)
         view_.ShowTree(activeTree_);
     view_.ShowOpenHint(state == DbOpen);
     view_.ShowPanes(shown);
     if (state == DbEntire)
-        view_.SetPaneWidths(options_.EntireTreeWidth, options_.EntireValueWidth);
+        view_.SetPaneWidths(state_.Panes.EntireTreeWidth, state_.Panes.EntireValueWidth);
     else if (state == DbFound)
-        view_.SetPaneWidths(options_.FoundTreeWidth, options_.FoundValueWidth);
+        view_.SetPaneWidths(state_.Panes.FoundTreeWidth, state_.Panes.FoundValueWidth);
     view_.SetSplitterCursor(shown);
 
-    commands_.SetEnabled(cmd::HelpContentsAction, paths::HelpFileExists(options_.HelpFile));
+    commands_.SetEnabled(cmd::HelpContentsAction, paths::HelpFileExists(environment_.HelpFile));
     operation_.EndOperation();
-    options_.DbState = state;
+    state_.SetMode(state);
 
     if (shown) {
         view_.FinishModeSwitch(activeTree_);
@@ -171,26 +163,26 @@ void TMainShell::RestoreCommands()
     operation_.EndOperation();
     EnableCommands(true);
     view_.SetTreePopupEnabled(true);
-    options_.ConflictAnswer = ConflictNotAsked;
+    answers_.ConflictAnswer = ConflictNotAsked;
 }
 
 void TMainShell::ShowStatusHint(const QString &hint)
 {
     if (operation_.Running())
         return;
-    view_.SetStatusPanelText(hint.isEmpty() ? options_.StatusText : hint);
+    view_.SetStatusPanelText(hint.isEmpty() ? state_.StatusText : hint);
 }
 
 void TMainShell::MainMenuItemClick()
 {
-    if (options_.DbState == DbEntire && hooks.EndLabelEdit)
+    if (state_.DbState() == DbEntire && hooks.EndLabelEdit)
         hooks.EndLabelEdit();
 }
 
 void TMainShell::ViewMenuItemClick()
 {
     MainMenuItemClick();
-    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, options_.DbState == DbFound);
+    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, state_.DbState() == DbFound);
     commands_.SetChecked(SizeCommandShown(view_.SizeRowText(), options_.SizeUnit), true);
 }
 
@@ -201,7 +193,7 @@ void TMainShell::ViewPopupMenuPopup()
 
 std::optional<cmd::Id> TMainShell::TreePopupMenuPopup()
 {
-    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, options_.DbState == DbFound);
+    commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, state_.DbState() == DbFound);
     if (commands_.Enabled(cmd::ExpandNodeAction))
         return cmd::ExpandNodeAction;
     if (commands_.Enabled(cmd::CollapseNodeAction))
@@ -218,10 +210,10 @@ void TMainShell::SimpleSearchToolButtonClick()
 
 void TMainShell::SplitterMoved(int leftWidth)
 {
-    if (options_.DbState == DbEntire)
-        options_.EntireTreeWidth = leftWidth;
-    else if (options_.DbState == DbFound)
-        options_.FoundTreeWidth = leftWidth;
+    if (state_.DbState() == DbEntire)
+        state_.Panes.EntireTreeWidth = leftWidth;
+    else if (state_.DbState() == DbFound)
+        state_.Panes.FoundTreeWidth = leftWidth;
 }
 
 bool TMainShell::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
@@ -246,61 +238,43 @@ TCloseAnswer TMainShell::FormClose()
         return TCloseAnswer::AfterOperation;
     }
 
-    if (!SettleUnsavedChanges(QStringLiteral("Выход из программы"),
+    if (!SettleUnsavedChanges(QCoreApplication::translate("MainShell", "Выход из программы"),
                               view_.MainTreeHasMoreThanRoot()))
         return TCloseAnswer::Stay;
 
-    if (!options_.SearchTable.isEmpty()) {
-        const QFileInfo table(options_.SearchTable);
-        QFile::remove(table.filePath());
-        // A temporary table that needed a folder of its own sits in a folder
-        // named like itself.
-        const QString own = table.fileName() + u'/' + table.fileName();
-        if (table.filePath().contains(own))
-            QDir().rmdir(table.path());
-        options_.SearchTable.clear();
-    }
-
-    Call(hooks.SaveOptions, "SaveOptions");
+    catalogue_.WindowClosing();
     return TCloseAnswer::Close;
 }
 
 bool TMainShell::SettleUnsavedChanges(const QString &caption, bool hasItems)
 {
-    if (!commands_.Enabled(cmd::SaveDbAction) || (options_.DbIsNew && !hasItems))
+    if (!commands_.Enabled(cmd::SaveDbAction) || (catalogue_.DbIsNew() && !hasItems))
         return true;
     view_.SetStatusPanelText(QString());
     TMsgAnswer answer;
     if (!options_.ConfirmUnsaved.isEmpty()) {
         answer = options_.ConfirmUnsaved == QStringLiteral("0") ? TMsgAnswer::No : TMsgAnswer::Yes;
     } else {
-        answer = boxes_.Show(QStringLiteral("База данных %1 была изменена.\rСохранить изменения?")
-                                 .arg(options_.DbName),
+        answer = boxes_.Show(QCoreApplication::translate("MainShell", "База данных %1 была изменена.\rСохранить изменения?")
+                                 .arg(catalogue_.DbName()),
                              caption, TMsgIcon::Question, MbYesNoCancel);
     }
     if (answer == TMsgAnswer::Cancel)
         return false;
     if (answer == TMsgAnswer::Yes) {
-        Call(hooks.SaveDb, "SaveDb");
-        // Save still enabled: the save was refused, failed or stopped.
-        return !commands_.Enabled(cmd::SaveDbAction);
+        return catalogue_.SaveDb();
     }
     return true;
 }
 
 void TMainShell::OpenCommandLine(const QStringList &arguments, const QString &currentDir)
 {
-    const TCommandLineFile file = ResolveCommandLine(arguments, options_.AppFolder, currentDir);
+    const TCommandLineFile file = ResolveCommandLine(arguments, environment_.AppFolder, currentDir);
     if (file.kind == TCommandLineFile::None)
         return;
     if (!file.folder.isEmpty())
         QDir::setCurrent(file.folder);
-    if (file.kind == TCommandLineFile::Query) {
-        options_.QueryFilePending = true;
-        Call(hooks.OpenQuery, "OpenQuery", file.path);
-    } else {
-        Call(hooks.OpenCatalogue, "OpenCatalogue", file.path);
-    }
+    catalogue_.OpenFile(file.path);
 }
 
 cmd::Id SizeCommandShown(const QString &sizeText, int sizeUnit)

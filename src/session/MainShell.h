@@ -3,6 +3,7 @@
 #include "options/WorkingState.h"
 #include "session/CommandState.h"
 #include "session/MainView.h"
+#include "session/WindowState.h"
 
 #include <QStringList>
 #include <QtCore/qnamespace.h>
@@ -14,27 +15,17 @@
 namespace qbx {
 
 class IMessageBoxes;
+class IOpenCatalogue;
 class TLongOperation;
 class TOptions;
+struct TConflictAnswers;
+struct TEnvironment;
 
-// Work the shell hands to the parts that own it. The session connects
-// LoadTable, SaveDb, OpenCatalogue and OpenQuery, the window SaveOptions:
-// calling one of them unconnected stops the program (a wiring fault, never
-// silence). The others are notifications a part may listen to; unconnected,
-// nobody needs them (no label edit to end, no search results to select in).
+// Notifications a part may listen to; unconnected, nobody needs them (no
+// label edit to end, no search results to select in).
 struct TShellHooks {
     // Ends an in-place label edit of MainTreeView, discarding the edited text.
     std::function<void()> EndLabelEdit;
-    // Reads the whole catalogue table into MainTreeView (first switch to mode 2).
-    std::function<void()> LoadTable;
-    // The Save command; afterwards SaveDbAction still enabled means it failed.
-    std::function<void()> SaveDb;
-    // Opens a catalogue file without the open dialog.
-    std::function<void(const QString &)> OpenCatalogue;
-    // Shows the complex-query dialog, which loads that query file.
-    std::function<void(const QString &)> OpenQuery;
-    // Writes the options back to where they came from (at close).
-    std::function<void()> SaveOptions;
     // Selects the MainTreeView node with that item path, when there is one.
     std::function<void(const QString &)> SelectPath;
     // The selection-change handler of a tree: refreshes the description pane
@@ -56,13 +47,22 @@ enum class TCloseAnswer {
 // the command line. Runs without widgets; the window forwards its events here.
 class TMainShell {
 public:
-    TMainShell(TOptions &options, TCommandState &commands, IMainView &view,
-               TLongOperation &operation, IMessageBoxes &boxes);
+    // appCaption: the window's caption in mode 0. The catalogue answers the
+    // requests of the mode switch and the close; answers is reset when an
+    // operation ends.
+    TMainShell(const QString &appCaption, const TOptions &options,
+               const TEnvironment &environment, TCommandState &commands, IMainView &view,
+               TLongOperation &operation, IMessageBoxes &boxes, IOpenCatalogue &catalogue,
+               TConflictAnswers &answers);
 
     TShellHooks hooks;
 
     // Switches the window to a mode.
     void SetDbState(TDbState state);
+    TDbState DbState() const { return state_.DbState(); }
+    // The mode, the caption's end, the status texts and the pane widths.
+    TWindowState &State() { return state_; }
+    const TWindowState &State() const { return state_; }
     // false: remembers and disables every command before AppOptionsAction;
     // true: gives each its remembered state back. Exit stays enabled. A
     // repeated false keeps the first remembered states; a true without a
@@ -70,7 +70,7 @@ public:
     void EnableCommands(bool enable);
     // The long-operation frame around StartOperation..EndOperation: commands
     // frozen and the tree's popup menu taken away; then everything restored
-    // and ConflictAnswer reset.
+    // and the conflict answers reset.
     void FreezeCommands();
     void RestoreCommands();
     bool CommandsFrozen() const { return frozen_; }
@@ -113,11 +113,15 @@ public:
 private:
     void ApplyModeCommands(TDbState state);
 
-    TOptions &options_;
+    const TOptions &options_;
+    const TEnvironment &environment_;
+    TWindowState state_;
     TCommandState &commands_;
     IMainView &view_;
     TLongOperation &operation_;
     IMessageBoxes &boxes_;
+    IOpenCatalogue &catalogue_;
+    TConflictAnswers &answers_;
     TTreeKind activeTree_ = TTreeKind::None;
     std::array<bool, cmd::AppOptionsAction> remembered_{};
     bool frozen_ = false;

@@ -31,9 +31,18 @@ if(QBX_BUILD_GUI)
     DEPENDS ${qbx_help_dir}/qubrix.qhp ${qbx_help_sources}
     COMMENT "Compiling the help file qubrix.qch"
     VERBATIM)
-  add_custom_target(qbx_help ALL DEPENDS ${qbx_help_file})
+  # The English help: the same topics in help/en, compiled beside the Russian
+  # file as qubrix_en.qch (opened when the program speaks English).
+  file(GLOB qbx_help_en_sources CONFIGURE_DEPENDS ${qbx_help_dir}/en/*.htm ${qbx_help_dir}/en/*.css)
+  set(qbx_help_en_file ${qbx_exe_dir}/qubrix_en.qch)
+  add_custom_command(OUTPUT ${qbx_help_en_file}
+    COMMAND ${QBX_QHELPGENERATOR} ${qbx_help_dir}/en/qubrix_en.qhp -o ${qbx_help_en_file}
+    DEPENDS ${qbx_help_dir}/en/qubrix_en.qhp ${qbx_help_en_sources}
+    COMMENT "Compiling the help file qubrix_en.qch"
+    VERBATIM)
+  add_custom_target(qbx_help ALL DEPENDS ${qbx_help_file} ${qbx_help_en_file})
   add_dependencies(qubrix qbx_help)
-  install(FILES ${qbx_help_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/qubrix)
+  install(FILES ${qbx_help_file} ${qbx_help_en_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/qubrix)
   # Widget tests open the help file of the build tree.
   set_property(GLOBAL PROPERTY QBX_HELP_FILE ${qbx_help_file})
 endif()

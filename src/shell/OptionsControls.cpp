@@ -2,6 +2,8 @@
 
 #include "options/OptionsWindowSeam.h"
 #include "options/TOptions.h"
+#include "options/TOptionsStorage.h"
+#include "options/TPaneWidths.h"
 
 namespace qbx {
 
@@ -75,12 +77,13 @@ void OptionsToDialog(const TOptions &o, TOptionsControls &c)
     c.confirmReview = o.ConfirmReview;
 }
 
-void DialogToOptions(const TOptionsControls &c, TOptions &o, const IOptionsWindow &mainWindow)
+void DialogToOptions(const TOptionsControls &c, TOptions &o, TPaneWidths &panes,
+                     const IOptionsWindow &mainWindow)
 {
     o.DbFolder = c.dbFolder;
     o.QryFolder = c.qryFolder;
-    o.MainGeometry = c.mainGeometry ? o.MainGeometryText(mainWindow) : QString();
-    o.PanelGeometry = c.panelGeometry ? o.PanelGeometryText(mainWindow) : QString();
+    o.MainGeometry = c.mainGeometry ? MainGeometryText(mainWindow) : QString();
+    o.PanelGeometry = c.panelGeometry ? panes.PanelGeometryText(mainWindow) : QString();
     o.SizeUnit = c.sizeUnit;
     o.EmptySize = c.emptySize;
     o.SearchView = c.searchView;

@@ -6,6 +6,7 @@ namespace qbx {
 
 class IOptionsWindow;
 class TOptions;
+struct TPaneWidths;
 
 // Where the options dialog loads, saves and removes options:
 // StorageRadioGroup's two items.
@@ -64,8 +65,9 @@ struct TOptionsControls {
 void OptionsToDialog(const TOptions &options, TOptionsControls &controls);
 
 // The controls into the options. A checked geometry box stores the main
-// window's present geometry at once; an unchecked one forgets it.
-void DialogToOptions(const TOptionsControls &controls, TOptions &options,
+// window's present geometry (with its pane widths) at once; an unchecked
+// one forgets it.
+void DialogToOptions(const TOptionsControls &controls, TOptions &options, TPaneWidths &panes,
                      const IOptionsWindow &mainWindow);
 
 // A main box with a dependent box was clicked: only that pair's dependent

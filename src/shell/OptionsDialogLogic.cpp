@@ -3,21 +3,37 @@
 #include "session/MessageBoxes.h"
 #include "options/OptionsWindowSeam.h"
 #include "options/TOptions.h"
+#include "options/TOptionsStorage.h"
+#include "options/TPaneWidths.h"
+#include "session/WindowState.h"
 #include "platform/AppPaths.h"
 #include "platform/Registry.h"
 #include "session/FolderPicker.h"
 
 #include <cassert>
 #include <utility>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kLoadCaption = QStringLiteral("Загрузка параметров");
-const QString kSaveCaption = QStringLiteral("Сохранение параметров");
-const QString kRemoveCaption = QStringLiteral("Удаление параметров");
-const QString kDefaultCaption = QStringLiteral("Параметры по умолчанию");
+QString kLoadCaption()
+{
+    return QCoreApplication::translate("OptionsDialogLogic", "Загрузка параметров");
+}
+QString kSaveCaption()
+{
+    return QCoreApplication::translate("OptionsDialogLogic", "Сохранение параметров");
+}
+QString kRemoveCaption()
+{
+    return QCoreApplication::translate("OptionsDialogLogic", "Удаление параметров");
+}
+QString kDefaultCaption()
+{
+    return QCoreApplication::translate("OptionsDialogLogic", "Параметры по умолчанию");
+}
 // The options' own store (the layer that stands for the system registry),
 // named by its file.
 QString StoreShown()
@@ -26,11 +42,11 @@ QString StoreShown()
 }
 QString RegistryFrom()
 {
-    return QStringLiteral("хранилища настроек %1").arg(StoreShown());
+    return QCoreApplication::translate("OptionsDialogLogic", "хранилища настроек %1").arg(StoreShown());
 }
 QString RegistryInto()
 {
-    return QStringLiteral("хранилище настроек %1").arg(StoreShown());
+    return QCoreApplication::translate("OptionsDialogLogic", "хранилище настроек %1").arg(StoreShown());
 }
 
 } // namespace
@@ -38,26 +54,26 @@ QString RegistryInto()
 TOptionsPlaceTexts::TOptionsPlaceTexts(const QString &iniFileName, bool portable)
     : iniShown(paths::ShownPath(iniFileName))
 {
-    storageLabel = QStringLiteral("По умолчанию настройки приложения считываются в следующем "
+    storageLabel = QCoreApplication::translate("OptionsDialogLogic", "По умолчанию настройки приложения считываются в следующем "
                                   "порядке: сначала из хранилища настроек %1, затем, если "
                                   "их там затем нет, - из инициализационного файла %2; если "
                                   "настройки считать ниоткуда не удалось, используются "
                                   "настройки по умолчанию.")
                        .arg(StoreShown(), iniShown);
-    storeItem = QStringLiteral("Хранилище настроек %1").arg(StoreShown());
-    iniItem = QStringLiteral("Инициализационный файл %1").arg(iniShown);
-    folderLabel = QStringLiteral("По умолчанию рабочие папки приложения (папка с файлами баз "
+    storeItem = QCoreApplication::translate("OptionsDialogLogic", "Хранилище настроек %1").arg(StoreShown());
+    iniItem = QCoreApplication::translate("OptionsDialogLogic", "Инициализационный файл %1").arg(iniShown);
+    folderLabel = QCoreApplication::translate("OptionsDialogLogic", "По умолчанию рабочие папки приложения (папка с файлами баз "
                                  "данных, папка с файлами сложных запросов) совпадают с %1.")
-                      .arg(portable ? QStringLiteral("папкой, где находится исполнимый файла "
+                      .arg(portable ? QCoreApplication::translate("OptionsDialogLogic", "папкой, где находится исполнимый файла "
                                                      "приложения")
-                                    : QStringLiteral("папкой документов пользователя"));
+                                    : QCoreApplication::translate("OptionsDialogLogic", "папкой документов пользователя"));
 }
 
-TOptionsDialogLogic::TOptionsDialogLogic(TOptions &options, IOptionsWindow &mainWindow,
-                                         IMessageBoxes &boxes, IFolderPicker &folderPicker,
-                                         IOptionsDialogView &view)
-    : options_(options), mainWindow_(mainWindow), boxes_(boxes), folderPicker_(folderPicker),
-      view_(view), texts_(options.IniFileName, paths::IsPortableCopy())
+TOptionsDialogLogic::TOptionsDialogLogic(TOptionsStorage &storage, TPaneWidths &panes,
+                                         IOptionsWindow &mainWindow, IMessageBoxes &boxes,
+                                         IFolderPicker &folderPicker, IOptionsDialogView &view)
+    : storage_(storage), options_(storage.Options()), panes_(panes), mainWindow_(mainWindow), boxes_(boxes), folderPicker_(folderPicker),
+      view_(view), texts_(storage.IniFileName(), paths::IsPortableCopy())
 {
 }
 
@@ -75,52 +91,52 @@ void TOptionsDialogLogic::FormShow()
 
 void TOptionsDialogLogic::OKButtonClick()
 {
-    DialogToOptions(view_.Controls(), options_, mainWindow_);
+    DialogToOptions(view_.Controls(), options_, panes_, mainWindow_);
 }
 
 void TOptionsDialogLogic::DefaultButtonClick()
 {
-    options_.SetDefaults();
+    storage_.SetDefaults();
     FormShow();
-    boxes_.Show(QStringLiteral("Были успешно установлены значения параметров по умолчанию."),
-                kDefaultCaption, TMsgIcon::Information, MbOk);
+    boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Были успешно установлены значения параметров по умолчанию."),
+                kDefaultCaption(), TMsgIcon::Information, MbOk);
 }
 
 void TOptionsDialogLogic::LoadButtonClick()
 {
     const bool ini = IniChosen();
     const QString place =
-        ini ? QStringLiteral("инициализационного файла ") + texts_.iniShown : RegistryFrom();
-    const bool loaded = ini ? options_.LoadFromIni() : options_.LoadFromRegistry();
+        ini ? QCoreApplication::translate("OptionsDialogLogic", "инициализационного файла ") + texts_.iniShown : RegistryFrom();
+    const bool loaded = ini ? storage_.LoadFromIni() : storage_.LoadFromRegistry();
     if (!loaded) {
-        boxes_.Show(QStringLiteral("Не удалось загрузить параметры из %1.").arg(place),
-                    kLoadCaption, TMsgIcon::Warning, MbOk);
+        boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Не удалось загрузить параметры из %1.").arg(place),
+                    kLoadCaption(), TMsgIcon::Warning, MbOk);
         return;
     }
     FormShow();
-    options_.ApplyMainGeometry(mainWindow_);
-    options_.ApplyPanelGeometry(mainWindow_);
+    ApplyMainGeometry(options_.MainGeometry, mainWindow_);
+    panes_.ApplyPanelGeometry(options_.PanelGeometry, mainWindow_);
     view_.BringToFront();
-    boxes_.Show(QStringLiteral("Параметры были успешно загружены из %1.").arg(place), kLoadCaption,
+    boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Параметры были успешно загружены из %1.").arg(place), kLoadCaption(),
                 TMsgIcon::Information, MbOk);
 }
 
 void TOptionsDialogLogic::SaveButtonClick()
 {
     const bool ini = IniChosen();
-    DialogToOptions(view_.Controls(), options_, mainWindow_);
-    const bool saved = ini ? options_.SaveToIni() : options_.SaveToRegistry();
+    DialogToOptions(view_.Controls(), options_, panes_, mainWindow_);
+    const bool saved = ini ? storage_.SaveToIni() : storage_.SaveToRegistry();
     if (saved) {
         const QString place =
-            ini ? QStringLiteral("инициализационный файл ") + texts_.iniShown : RegistryInto();
-        boxes_.Show(QStringLiteral("Параметры были успешно сохранены в %1.").arg(place),
-                    kSaveCaption, TMsgIcon::Information, MbOk);
+            ini ? QCoreApplication::translate("OptionsDialogLogic", "инициализационный файл ") + texts_.iniShown : RegistryInto();
+        boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Параметры были успешно сохранены в %1.").arg(place),
+                    kSaveCaption(), TMsgIcon::Information, MbOk);
     } else {
         // Both places are named by their files, so that the user can see
         // which folder refused the write.
         const QString place =
-            ini ? QStringLiteral("инициализационный файл ") + texts_.iniShown : RegistryInto();
-        boxes_.Show(QStringLiteral("Не удалось сохранить параметры в %1.").arg(place), kSaveCaption,
+            ini ? QCoreApplication::translate("OptionsDialogLogic", "инициализационный файл ") + texts_.iniShown : RegistryInto();
+        boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Не удалось сохранить параметры в %1.").arg(place), kSaveCaption(),
                     TMsgIcon::Warning, MbOk);
     }
 }
@@ -129,13 +145,13 @@ void TOptionsDialogLogic::RemoveButtonClick()
 {
     const bool ini = IniChosen();
     const QString place =
-        ini ? QStringLiteral("инициализационного файла ") + texts_.iniShown : RegistryFrom();
-    if (ini ? options_.RemoveIniFile() : options_.RemoveFromRegistry())
-        boxes_.Show(QStringLiteral("Параметры были успешно удалены из %1.").arg(place),
-                    kRemoveCaption, TMsgIcon::Information, MbOk);
+        ini ? QCoreApplication::translate("OptionsDialogLogic", "инициализационного файла ") + texts_.iniShown : RegistryFrom();
+    if (ini ? storage_.RemoveIniFile() : storage_.RemoveFromRegistry())
+        boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Параметры были успешно удалены из %1.").arg(place),
+                    kRemoveCaption(), TMsgIcon::Information, MbOk);
     else
-        boxes_.Show(QStringLiteral("Не удалось удалить параметры из %1.").arg(place),
-                    kRemoveCaption, TMsgIcon::Warning, MbOk);
+        boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Не удалось удалить параметры из %1.").arg(place),
+                    kRemoveCaption(), TMsgIcon::Warning, MbOk);
 }
 
 void TOptionsDialogLogic::PickFolder(const QString &prompt, QString TOptionsControls::*edit)
@@ -150,12 +166,12 @@ void TOptionsDialogLogic::PickFolder(const QString &prompt, QString TOptionsCont
 
 void TOptionsDialogLogic::DbSpeedButtonClick()
 {
-    PickFolder(QStringLiteral("Выберите папку с файлами баз данных:"), &TOptionsControls::dbFolder);
+    PickFolder(QCoreApplication::translate("OptionsDialogLogic", "Выберите папку с файлами баз данных:"), &TOptionsControls::dbFolder);
 }
 
 void TOptionsDialogLogic::QrySpeedButtonClick()
 {
-    PickFolder(QStringLiteral("Выберите папку с файлами сложных запросов:"),
+    PickFolder(QCoreApplication::translate("OptionsDialogLogic", "Выберите папку с файлами сложных запросов:"),
                &TOptionsControls::qryFolder);
 }
 
@@ -166,10 +182,10 @@ void TOptionsDialogLogic::ConfirmCheckBoxClick(TConfirmPair pair)
     view_.SetControls(c);
 }
 
-TOptionsCommands::TOptionsCommands(TOptions &options, IMessageBoxes &boxes,
-                                   std::function<void()> showDialog,
+TOptionsCommands::TOptionsCommands(TOptionsStorage &storage, const TWindowState &window,
+                                   IMessageBoxes &boxes, std::function<void()> showDialog,
                                    std::function<void()> refreshPane)
-    : options_(options), boxes_(boxes), showDialog_(std::move(showDialog)),
+    : storage_(storage), window_(window), boxes_(boxes), showDialog_(std::move(showDialog)),
       refreshPane_(std::move(refreshPane))
 {
     assert(showDialog_ && refreshPane_);
@@ -178,17 +194,17 @@ TOptionsCommands::TOptionsCommands(TOptions &options, IMessageBoxes &boxes,
 void TOptionsCommands::AppOptionsClick()
 {
     showDialog_();
-    if (options_.DbState == DbEntire || options_.DbState == DbFound)
+    if (window_.DbState() == DbEntire || window_.DbState() == DbFound)
         refreshPane_();
 }
 
 void TOptionsCommands::DefaultOptionsClick()
 {
     const TMsgAnswer answer = boxes_.Show(
-        QStringLiteral("Сейчас будут установлены значения параметров по умолчанию.\rПродолжить?"),
-        kDefaultCaption, TMsgIcon::Warning, MbOkCancel);
+        QCoreApplication::translate("OptionsDialogLogic", "Сейчас будут установлены значения параметров по умолчанию.\rПродолжить?"),
+        kDefaultCaption(), TMsgIcon::Warning, MbOkCancel);
     if (answer == TMsgAnswer::Ok)
-        options_.SetDefaults();
+        storage_.SetDefaults();
 }
 
 } // namespace qbx

@@ -12,6 +12,9 @@ class IFolderPicker;
 class IMessageBoxes;
 class IOptionsWindow;
 class TOptions;
+class TOptionsStorage;
+class TWindowState;
+struct TPaneWidths;
 
 // What the options dialog's logic needs of its window: the controls' states
 // as one value, and bringing the dialog back in front of the main window.
@@ -40,8 +43,11 @@ struct TOptionsPlaceTexts {
 // the chosen place with their messages, and the two folder buttons.
 class TOptionsDialogLogic {
 public:
-    TOptionsDialogLogic(TOptions &options, IOptionsWindow &mainWindow, IMessageBoxes &boxes,
-                        IFolderPicker &folderPicker, IOptionsDialogView &view);
+    // storage: the options and where they are kept; panes: the window's pane
+    // widths, which the panel geometry stores and restores.
+    TOptionsDialogLogic(TOptionsStorage &storage, TPaneWidths &panes, IOptionsWindow &mainWindow,
+                        IMessageBoxes &boxes, IFolderPicker &folderPicker,
+                        IOptionsDialogView &view);
 
     const TOptionsPlaceTexts &Texts() const { return texts_; }
 
@@ -59,7 +65,9 @@ private:
     bool IniChosen() const;
     void PickFolder(const QString &prompt, QString TOptionsControls::*edit);
 
+    TOptionsStorage &storage_;
     TOptions &options_;
+    TPaneWidths &panes_;
     IOptionsWindow &mainWindow_;
     IMessageBoxes &boxes_;
     IFolderPicker &folderPicker_;
@@ -72,8 +80,8 @@ class TOptionsCommands {
 public:
     // showDialog shows the options dialog modally; refreshPane re-runs the
     // selection-change handler of the visible tree.
-    TOptionsCommands(TOptions &options, IMessageBoxes &boxes, std::function<void()> showDialog,
-                     std::function<void()> refreshPane);
+    TOptionsCommands(TOptionsStorage &storage, const TWindowState &window, IMessageBoxes &boxes,
+                     std::function<void()> showDialog, std::function<void()> refreshPane);
 
     // AppOptionsAction: the dialog; afterwards, whatever button closed it,
     // the pane of the tree shown in modes 2 and 3 follows changed options
@@ -84,7 +92,8 @@ public:
     void DefaultOptionsClick();
 
 private:
-    TOptions &options_;
+    TOptionsStorage &storage_;
+    const TWindowState &window_;
     IMessageBoxes &boxes_;
     std::function<void()> showDialog_;
     std::function<void()> refreshPane_;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -36,7 +37,7 @@ TAboutForm::TAboutForm(IHelp &help, QWidget *parent)
     : QDialog(parent, AnswerDialogFlags), help_(help)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(QCoreApplication::translate("TAboutForm", "О программе"));
     SetHelpContext(this, HcAboutApp);
 
     logoImage_ = new QLabel(this);
@@ -53,10 +54,10 @@ TAboutForm::TAboutForm(IHelp &help, QWidget *parent)
     aboutLabel_->setTextFormat(Qt::PlainText);
     aboutLabel_->setText(LabelText(AboutText(ReadVersionInfo())));
 
-    okButton_ = new QPushButton(QStringLiteral("О&К"), this);
+    okButton_ = new QPushButton(QCoreApplication::translate("TAboutForm", "О&К"), this);
     okButton_->setObjectName(QStringLiteral("OKButton"));
-    okButton_->setToolTip(QStringLiteral("Закрыть это окно"));
-    okButton_->setStatusTip(QStringLiteral("Закрыть это окно"));
+    okButton_->setToolTip(QCoreApplication::translate("TAboutForm", "Закрыть это окно"));
+    okButton_->setStatusTip(QCoreApplication::translate("TAboutForm", "Закрыть это окно"));
     okButton_->setDefault(true);
     okButton_->setAutoDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

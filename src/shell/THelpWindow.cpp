@@ -23,6 +23,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -30,7 +31,7 @@ THelpWindow::THelpWindow(const QString &helpFile, QWidget *parent)
     : QWidget(parent, Qt::Window), helpFile_(helpFile)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Помощь к программе"));
+    setWindowTitle(QCoreApplication::translate("THelpWindow", "Помощь к программе"));
     resize(800, 560);
 
     auto *layout = new QVBoxLayout(this);
@@ -47,15 +48,15 @@ THelpWindow::THelpWindow(const QString &helpFile, QWidget *parent)
     layout->addWidget(splitter_, 1);
 
     QAction *back = toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                       QStringLiteral("Назад"), browser_, &QTextBrowser::backward);
+                                       QCoreApplication::translate("THelpWindow", "Назад"), browser_, &QTextBrowser::backward);
     back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
     back->setEnabled(false);
     QAction *forward =
-        toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Вперёд"),
+        toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QCoreApplication::translate("THelpWindow", "Вперёд"),
                            browser_, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     forward->setEnabled(false);
-    toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Содержание"),
+    toolBar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QCoreApplication::translate("THelpWindow", "Содержание"),
                        this, &THelpWindow::ShowHelpContents);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
@@ -63,8 +64,8 @@ THelpWindow::THelpWindow(const QString &helpFile, QWidget *parent)
     // contents follow the address the signal gives.
     connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Помощь к программе")
-                                       : title + QStringLiteral(" - Помощь к программе"));
+        setWindowTitle(title.isEmpty() ? QCoreApplication::translate("THelpWindow", "Помощь к программе")
+                                       : title + QCoreApplication::translate("THelpWindow", " - Помощь к программе"));
         SyncContents(url);
     });
 }
@@ -104,8 +105,8 @@ void THelpWindow::OpenHelpFile()
     QHelpContentWidget *contents = engine_->contentWidget();
     contents->setObjectName(QStringLiteral("HelpContents"));
     auto *tabs = new QTabWidget(splitter_);
-    tabs->addTab(contents, QStringLiteral("Содержание"));
-    tabs->addTab(CreateIndexPage(), QStringLiteral("Указатель"));
+    tabs->addTab(contents, QCoreApplication::translate("THelpWindow", "Содержание"));
+    tabs->addTab(CreateIndexPage(), QCoreApplication::translate("THelpWindow", "Указатель"));
     splitter_->insertWidget(0, tabs);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
@@ -127,7 +128,7 @@ QWidget *THelpWindow::CreateIndexPage()
     layout->setContentsMargins(2, 2, 2, 2);
     auto *filter = new QLineEdit(page);
     filter->setObjectName(QStringLiteral("HelpIndexFilter"));
-    filter->setPlaceholderText(QStringLiteral("Искать в указателе"));
+    filter->setPlaceholderText(QCoreApplication::translate("THelpWindow", "Искать в указателе"));
     QHelpIndexWidget *index = engine_->indexWidget();
     index->setObjectName(QStringLiteral("HelpIndex"));
     layout->addWidget(filter);
@@ -162,11 +163,11 @@ void THelpWindow::ShowUrl(const QUrl &url)
     if (opened_) {
         browser_->setSource(url);
     } else {
-        browser_->setHtml(QStringLiteral("<h2>Помощь недоступна</h2><p>Не удалось открыть файл "
+        browser_->setHtml(QCoreApplication::translate("THelpWindow", "<h2>Помощь недоступна</h2><p>Не удалось открыть файл "
                                          "помощи <b>%1</b>.</p><p>Проверьте, что этот файл "
                                          "находится рядом с программой и доступен для чтения.</p>")
                               .arg(helpFile_.toHtmlEscaped()));
-        setWindowTitle(QStringLiteral("Помощь к программе"));
+        setWindowTitle(QCoreApplication::translate("THelpWindow", "Помощь к программе"));
     }
     QWidget *modal = QApplication::activeModalWidget();
     if (!placed_) {

@@ -25,10 +25,17 @@
 
 #include <algorithm>
 #include <tuple>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
+
+// A text of the tables below in the user's language; a missing one is empty.
+QString TrOptions(const char *text)
+{
+    return text ? QCoreApplication::translate("TOptionsForm", text) : QString();
+}
 
 // Check boxes that show one boolean of the controls.
 struct BoolBox {
@@ -62,21 +69,21 @@ struct ConfirmRow {
     TConfirmPair pair = TConfirmPair::Recode;
 };
 const ConfirmRow kConfirmRows[] = {
-    {"ConfirmRecodeCheckBox", "Открытие БД с неверной кодировкой", "RecodeCheckBox",
-     "на редактирование", &TOptionsControls::recode, TConfirmPair::Recode},
-    {"ConfirmInterruptCheckBox", "Прекращение длительной операции"},
-    {"ConfirmDeleteCheckBox", "Удаление элементов и подэлементов"},
-    {"ConfirmUnsavedCheckBox", "Закрытие несохранённой базы данных", "SaveCheckBox", "сохранять",
+    {"ConfirmRecodeCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Открытие БД с неверной кодировкой"), "RecodeCheckBox",
+     QT_TRANSLATE_NOOP("TOptionsForm", "на редактирование"), &TOptionsControls::recode, TConfirmPair::Recode},
+    {"ConfirmInterruptCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Прекращение длительной операции")},
+    {"ConfirmDeleteCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Удаление элементов и подэлементов")},
+    {"ConfirmUnsavedCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Закрытие несохранённой базы данных"), "SaveCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "сохранять"),
      &TOptionsControls::save, TConfirmPair::Unsaved},
-    {"ConfirmOverwriteCheckBox", "Перезапись существующих файлов"},
-    {"ConfirmEffectlessCheckBox", "Обнаружение неэффективной логики"},
-    {"ConfirmResearchCheckBox", "Другой поиск, если не ничего найдено"},
-    {"Confirm100CheckBox", "Найдено более 100 записей", "More100CheckBox", "спрашивать повторно",
+    {"ConfirmOverwriteCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Перезапись существующих файлов")},
+    {"ConfirmEffectlessCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Обнаружение неэффективной логики")},
+    {"ConfirmResearchCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Другой поиск, если не ничего найдено")},
+    {"Confirm100CheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Найдено более 100 записей"), "More100CheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "спрашивать повторно"),
      &TOptionsControls::more100, TConfirmPair::More100},
-    {"ConfirmHalfCheckBox", "Найдено более половины всех записей", "MoreHalfCheckBox",
-     "спрашивать повторно", &TOptionsControls::moreHalf, TConfirmPair::MoreHalf},
-    {"ConfirmEditCheckBox", "Редактирование результатов поиска"},
-    {"ConfirmReviewCheckBox", "Изменение вида результатов поиска"},
+    {"ConfirmHalfCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Найдено более половины всех записей"), "MoreHalfCheckBox",
+     QT_TRANSLATE_NOOP("TOptionsForm", "спрашивать повторно"), &TOptionsControls::moreHalf, TConfirmPair::MoreHalf},
+    {"ConfirmEditCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Редактирование результатов поиска")},
+    {"ConfirmReviewCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Изменение вида результатов поиска")},
 };
 
 QLabel *AddLabel(QWidget *parent, const char *name, const QString &text)
@@ -130,9 +137,11 @@ QVBoxLayout *NewPage(QWidget *&page, const char *name, int helpContext, const ch
 
 } // namespace
 
-TOptionsForm::TOptionsForm(TOptions &options, IOptionsWindow &mainWindow, IMessageBoxes &boxes,
+TOptionsForm::TOptionsForm(TOptionsStorage &storage, TPaneWidths &panes,
+                           IOptionsWindow &mainWindow, IMessageBoxes &boxes,
                            IFolderPicker &folderPicker, QWidget *parent)
-    : QDialog(parent, FixedDialogFlags), logic_(options, mainWindow, boxes, folderPicker, *this)
+    : QDialog(parent, FixedDialogFlags),
+      logic_(storage, panes, mainWindow, boxes, folderPicker, *this)
 {
     FormCreate();
 }
@@ -150,7 +159,7 @@ QCheckBox *TOptionsForm::AddCheckBox(QWidget *parent, const char *name, const QS
 void TOptionsForm::FormCreate()
 {
     setObjectName(QStringLiteral("OptionsForm"));
-    setWindowTitle(QStringLiteral("Параметры"));
+    setWindowTitle(QCoreApplication::translate("TOptionsForm", "Параметры"));
     setWindowIcon(QApplication::windowIcon());
     SetHelpContext(this, HcTuningOptions);
 
@@ -159,28 +168,29 @@ void TOptionsForm::FormCreate()
     // All six tabs stay visible, as on a page control with several rows.
     pages_->setUsesScrollButtons(false);
     const std::pair<QWidget *, const char *> pages[] = {
-        {CreateStoragePage(), "&Место хранения"},
-        {CreateFolderPage(), "&Рабочие папки"},
-        {CreateSimplePage(kGeometryPage), "&Геометрия окна"},
-        {CreateSimplePage(kSizePage, &sizeGroup_), "&Единица размера"},
-        {CreateSimplePage(kSearchPage, &searchGroup_), "Результаты &поиска"},
-        {CreateConfirmPage(), "Под&тверждения"},
+        {CreateStoragePage(), QT_TRANSLATE_NOOP("TOptionsForm", "&Место хранения")},
+        {CreateFolderPage(), QT_TRANSLATE_NOOP("TOptionsForm", "&Рабочие папки")},
+        {CreateSimplePage(kGeometryPage), QT_TRANSLATE_NOOP("TOptionsForm", "&Геометрия окна")},
+        {CreateSimplePage(kSizePage, &sizeGroup_), QT_TRANSLATE_NOOP("TOptionsForm", "&Единица размера")},
+        {CreateSimplePage(kSearchPage, &searchGroup_),
+         QT_TRANSLATE_NOOP("TOptionsForm", "Результаты &поиска")},
+        {CreateConfirmPage(), QT_TRANSLATE_NOOP("TOptionsForm", "Под&тверждения")},
     };
     for (const auto &[page, caption] : pages)
-        pages_->addTab(page, QString::fromUtf8(caption));
+        pages_->addTab(page, TrOptions(caption));
     // F1 on the tab bar shows the topic of the page it has chosen.
     connect(pages_, &QTabWidget::currentChanged, this,
             [this](int index) { SetHelpContext(pages_->tabBar(), HcTuningOptions + index); });
     pages_->setCurrentIndex(0);
     SetHelpContext(pages_->tabBar(), HcTuningOptions);
 
-    auto *defaultButton = new QPushButton(QStringLiteral("По &умолчанию"), this);
+    auto *defaultButton = new QPushButton(QCoreApplication::translate("TOptionsForm", "По &умолчанию"), this);
     defaultButton->setObjectName(QStringLiteral("DefaultButton"));
     defaultButton->setAutoDefault(false);
     auto *okButton = new QPushButton(QStringLiteral("O&K"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
     okButton->setDefault(true);
-    auto *cancelButton = new QPushButton(QStringLiteral("&Отмена"), this);
+    auto *cancelButton = new QPushButton(QCoreApplication::translate("TOptionsForm", "&Отмена"), this);
     cancelButton->setObjectName(QStringLiteral("CancelButton"));
     cancelButton->setAutoDefault(false);
     connect(defaultButton, &QPushButton::clicked, this, [this] { logic_.DefaultButtonClick(); });
@@ -208,18 +218,18 @@ QWidget *TOptionsForm::CreateStoragePage()
     QVBoxLayout *layout = NewPage(page, "StorageTabSheet", HcTuningOptions, "StorageLabel",
                                   logic_.Texts().storageLabel);
     auto *row = new QHBoxLayout;
-    row->addWidget(AddRadioGroup(page, "StorageRadioGroup", QStringLiteral("Место хранения"),
+    row->addWidget(AddRadioGroup(page, "StorageRadioGroup", QCoreApplication::translate("TOptionsForm", "Место хранения"),
                                  {logic_.Texts().storeItem, logic_.Texts().iniItem}, 1,
                                  storageGroup_),
                    1);
     auto *column = new QVBoxLayout;
     using Click = void (TOptionsDialogLogic::*)();
     const std::tuple<const char *, const char *, Click> buttons[] = {
-        {"LoadButton", "&Загрузить", &TOptionsDialogLogic::LoadButtonClick},
-        {"SaveButton", "&Сохранить", &TOptionsDialogLogic::SaveButtonClick},
-        {"RemoveButton", "&Удалить", &TOptionsDialogLogic::RemoveButtonClick}};
+        {"LoadButton", QT_TRANSLATE_NOOP("TOptionsForm", "&Загрузить"), &TOptionsDialogLogic::LoadButtonClick},
+        {"SaveButton", QT_TRANSLATE_NOOP("TOptionsForm", "&Сохранить"), &TOptionsDialogLogic::SaveButtonClick},
+        {"RemoveButton", QT_TRANSLATE_NOOP("TOptionsForm", "&Удалить"), &TOptionsDialogLogic::RemoveButtonClick}};
     for (const auto &[name, caption, click] : buttons) {
-        auto *button = new QPushButton(QString::fromUtf8(caption), page);
+        auto *button = new QPushButton(TrOptions(caption), page);
         button->setObjectName(QString::fromLatin1(name));
         button->setAutoDefault(false);
         column->addWidget(button);
@@ -240,7 +250,7 @@ QWidget *TOptionsForm::CreateFolderPage()
     const auto addFolder = [&](const char *labelName, const char *caption, const char *editName,
                                const char *buttonName, const char *hint, QLineEdit *&edit,
                                QToolButton *&button) {
-        layout->addWidget(AddLabel(page, labelName, QString::fromUtf8(caption)));
+        layout->addWidget(AddLabel(page, labelName, TrOptions(caption)));
         edit = new QLineEdit(page);
         edit->setObjectName(QString::fromLatin1(editName));
         edit->setReadOnly(true);
@@ -249,17 +259,17 @@ QWidget *TOptionsForm::CreateFolderPage()
         button->setObjectName(QString::fromLatin1(buttonName));
         button->setAutoRaise(true); // a flat button
         button->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-        button->setToolTip(QString::fromUtf8(hint));
-        button->setStatusTip(QString::fromUtf8(hint));
+        button->setToolTip(TrOptions(hint));
+        button->setStatusTip(TrOptions(hint));
         auto *row = new QHBoxLayout;
         row->addWidget(edit, 1);
         row->addWidget(button);
         layout->addLayout(row);
     };
-    addFolder("DbFolderLabel", "Папка баз данных:", "DbFolderEdit", "DbSpeedButton",
-              "Выберите папку с файлами баз данных", dbFolderEdit_, dbSpeedButton_);
-    addFolder("QryFolderLabel", "Папка сложных запросов:", "QryFolderEdit", "QrySpeedButton",
-              "Выберите папку с файлами сложных запросов", qryFolderEdit_, qrySpeedButton_);
+    addFolder("DbFolderLabel", QT_TRANSLATE_NOOP("TOptionsForm", "Папка баз данных:"), "DbFolderEdit", "DbSpeedButton",
+              QT_TRANSLATE_NOOP("TOptionsForm", "Выберите папку с файлами баз данных"), dbFolderEdit_, dbSpeedButton_);
+    addFolder("QryFolderLabel", QT_TRANSLATE_NOOP("TOptionsForm", "Папка сложных запросов:"), "QryFolderEdit", "QrySpeedButton",
+              QT_TRANSLATE_NOOP("TOptionsForm", "Выберите папку с файлами сложных запросов"), qryFolderEdit_, qrySpeedButton_);
     layout->addStretch(1);
     connect(dbSpeedButton_, &QToolButton::clicked, this, [this] { logic_.DbSpeedButtonClick(); });
     connect(qrySpeedButton_, &QToolButton::clicked, this, [this] { logic_.QrySpeedButtonClick(); });
@@ -270,17 +280,17 @@ QWidget *TOptionsForm::CreateSimplePage(const TOptionsPageDef &def, QButtonGroup
 {
     QWidget *page = nullptr;
     QVBoxLayout *layout =
-        NewPage(page, def.name, def.helpContext, def.labelName, QString::fromUtf8(def.text));
+        NewPage(page, def.name, def.helpContext, def.labelName, TrOptions(def.text));
     if (def.radioName) {
         QButtonGroup *unused = nullptr;
         QStringList items;
         for (const char *item : def.radioItems)
-            items << QString::fromUtf8(item);
-        layout->addWidget(AddRadioGroup(page, def.radioName, QString::fromUtf8(def.radioTitle),
+            items << TrOptions(item);
+        layout->addWidget(AddRadioGroup(page, def.radioName, TrOptions(def.radioTitle),
                                         items, def.radioColumns, radio ? *radio : unused));
     }
     for (const auto &[name, caption] : def.checkBoxes)
-        layout->addWidget(AddCheckBox(page, name, QString::fromUtf8(caption)));
+        layout->addWidget(AddCheckBox(page, name, TrOptions(caption)));
     layout->addStretch(1);
     return page;
 }
@@ -290,7 +300,7 @@ QWidget *TOptionsForm::CreateConfirmPage()
     QWidget *page = nullptr;
     QVBoxLayout *layout = NewPage(
         page, "ConfirmTabSheet", HcTuningConfirm, "ConfirmLabel",
-        QStringLiteral("По умолчанию Вам придётся вручную подтверждать выполнение всех важных "
+        QCoreApplication::translate("TOptionsForm", "По умолчанию Вам придётся вручную подтверждать выполнение всех важных "
                        "операций приложения. Вы можете отменить запрос некоторых "
                        "подтверждений."));
     scrollBox_ = new QScrollArea(page);
@@ -301,12 +311,12 @@ QWidget *TOptionsForm::CreateConfirmPage()
     auto *grid = new QGridLayout(inner);
     int row = 0;
     for (const ConfirmRow &r : kConfirmRows) {
-        QCheckBox *main = AddCheckBox(inner, r.name, QString::fromUtf8(r.caption));
+        QCheckBox *main = AddCheckBox(inner, r.name, TrOptions(r.caption));
         main->setChecked(true);
         grid->addWidget(main, row, 0);
         if (r.dependentName) {
             QCheckBox *dependent =
-                AddCheckBox(inner, r.dependentName, QString::fromUtf8(r.dependentCaption));
+                AddCheckBox(inner, r.dependentName, TrOptions(r.dependentCaption));
             dependent->setEnabled(false);
             grid->addWidget(dependent, row, 1);
             const TConfirmPair pair = r.pair;

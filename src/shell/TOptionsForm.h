@@ -25,8 +25,8 @@ struct TOptionsPageDef;
 class TOptionsForm : public QDialog, public IOptionsDialogView {
     Q_OBJECT
 public:
-    TOptionsForm(TOptions &options, IOptionsWindow &mainWindow, IMessageBoxes &boxes,
-                 IFolderPicker &folderPicker, QWidget *parent = nullptr);
+    TOptionsForm(TOptionsStorage &storage, TPaneWidths &panes, IOptionsWindow &mainWindow,
+                 IMessageBoxes &boxes, IFolderPicker &folderPicker, QWidget *parent = nullptr);
     ~TOptionsForm() override;
 
     TOptionsDialogLogic &Logic() { return logic_; }

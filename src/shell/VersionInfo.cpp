@@ -1,8 +1,21 @@
 #include "shell/VersionInfo.h"
 
 #include "shell/Version.h"
+#include <QCoreApplication>
 
 namespace qbx {
+
+namespace {
+
+// The product name and description the build gives (CMakeLists.txt), listed
+// here so that the translation files carry them; a build with other values
+// shows them untranslated.
+[[maybe_unused]] constexpr const char *kBuildTexts[] = {
+    QT_TRANSLATE_NOOP("VersionInfo", "Кварнис"),
+    QT_TRANSLATE_NOOP("VersionInfo", "Кварнис - каталог компакт-дисков, дисков и папок"),
+};
+
+} // namespace
 
 TVersionInfo VersionInfoFrom(const QHash<QString, QString> &values)
 {
@@ -31,9 +44,10 @@ TVersionInfo ReadVersionInfo()
         {QStringLiteral("CompanyName"), QStringLiteral(QBX_COMPANY_NAME)},
         {QStringLiteral("LegalTrademarks"), QStringLiteral(QBX_LEGAL_TRADEMARKS)},
         {QStringLiteral("LegalCopyright"), QStringLiteral(QBX_LEGAL_COPYRIGHT)},
-        {QStringLiteral("ProductName"), QStringLiteral(QBX_PRODUCT_NAME)},
+        {QStringLiteral("ProductName"), QCoreApplication::translate("VersionInfo", QBX_PRODUCT_NAME)},
         {QStringLiteral("ProductVersion"), QStringLiteral(QBX_PRODUCT_VERSION)},
-        {QStringLiteral("FileDescription"), QStringLiteral(QBX_FILE_DESCRIPTION)},
+        {QStringLiteral("FileDescription"),
+         QCoreApplication::translate("VersionInfo", QBX_FILE_DESCRIPTION)},
         {QStringLiteral("FileVersion"), QStringLiteral(QBX_FILE_VERSION)},
         {QStringLiteral("InternalName"), QStringLiteral(QBX_INTERNAL_NAME)},
         {QStringLiteral("OriginalFilename"), QStringLiteral(QBX_ORIGINAL_FILENAME)},
@@ -50,7 +64,7 @@ QString AboutText(const TVersionInfo &info)
             notice += QLatin1Char(' ');
         notice += info.LegalTrademarks;
     }
-    return info.FileDescription + QStringLiteral("\rВерсия ") + info.FileVersion +
+    return info.FileDescription + QCoreApplication::translate("VersionInfo", "\rВерсия ") + info.FileVersion +
            QStringLiteral("\r\n\n") + notice + QStringLiteral("\r");
 }
 

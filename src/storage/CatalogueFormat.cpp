@@ -6,10 +6,12 @@
 #include "engine/Table.h"
 #include "session/MessageBoxes.h"
 #include "storage/CatalogueFields.h"
+#include "storage/FileReplacement.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -52,43 +54,45 @@ QString TableProblemText(int engineCode)
 {
     switch (engineCode) {
     case engine::ErrFileNotFound:
-        return QStringLiteral("Файл не найден");
+        return QCoreApplication::translate("CatalogueFormat", "Файл не найден");
     case engine::ErrAccessDenied:
-        return QStringLiteral("Нет доступа к файлу");
+        return QCoreApplication::translate("CatalogueFormat", "Нет доступа к файлу");
     case engine::ErrLocked:
-        return QStringLiteral("Файл занят другой программой");
+        return QCoreApplication::translate("CatalogueFormat", "Файл занят другой программой");
     case engine::ErrCorrupt:
-        return QStringLiteral("Файл повреждён или не является таблицей");
+        return QCoreApplication::translate("CatalogueFormat", "Файл повреждён или не является таблицей");
     case engine::ErrEncrypted:
-        return QStringLiteral("Таблица защищена паролем");
+        return QCoreApplication::translate("CatalogueFormat", "Таблица защищена паролем");
     case engine::ErrDiskFull:
-        return QStringLiteral("Недостаточно места на диске");
+        return QCoreApplication::translate("CatalogueFormat", "Недостаточно места на диске");
+    case engine::ErrTableFull:
+        return QCoreApplication::translate("CatalogueFormat", "Таблица базы данных заполнена");
+    case engine::ErrFileExists:
+        return QCoreApplication::translate("CatalogueFormat", "Файл с таким именем уже существует");
+    case engine::ErrSqlSyntax:
+        return QCoreApplication::translate("CatalogueFormat", "Ошибка в условии запроса");
+    case engine::ErrIo:
+        return QCoreApplication::translate("CatalogueFormat", "Ошибка чтения или записи файла");
     default:
-        return QStringLiteral("Ошибка чтения файла");
+        return QCoreApplication::translate("CatalogueFormat", "Внутренняя ошибка ядра базы данных");
     }
+}
+
+QString EngineErrorText(int engineCode)
+{
+    return TableProblemText(engineCode) + u'.';
 }
 
 QString EngineErrorText(const engine::Error &error)
 {
-    switch (error.code()) {
-    case engine::ErrFileNotFound:
-    case engine::ErrAccessDenied:
-    case engine::ErrLocked:
-    case engine::ErrCorrupt:
-    case engine::ErrEncrypted:
-    case engine::ErrDiskFull:
-    case engine::ErrIo:
-        return TableProblemText(error.code()) + u'.';
-    default:
-        return QString::fromUtf8(error.what());
-    }
+    return EngineErrorText(error.code());
 }
 
 int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *reason)
 {
     if (reason)
         reason->clear();
-    status.SetStatusText(QStringLiteral("Проверка формата базы данных"));
+    status.SetStatusText(QCoreApplication::translate("CatalogueFormat", "Проверка формата базы данных"));
     status.ProcessPendingEvents();
     int format = TfNotCatalogue;
     try {
@@ -106,7 +110,7 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *r
 
 bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStatus &status)
 {
-    status.SetStatusText(QStringLiteral("Создание базы данных"));
+    status.SetStatusText(QCoreApplication::translate("CatalogueFormat", "Создание базы данных"));
     status.ProcessPendingEvents();
     bool created = TryCreate(tableName);
     if (!created && !searchTable.isEmpty() && tableName == searchTable) {
@@ -127,12 +131,13 @@ bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStat
 bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus &status)
 {
     status.EnableCommands(false);
-    status.SetStatusText(QStringLiteral("Обновление формата базы данных"));
+    status.SetStatusText(QCoreApplication::translate("CatalogueFormat", "Обновление формата базы данных"));
     status.ProcessPendingEvents();
     bool ok = true;
     errorText.clear();
     try {
-        engine::RestructureTable(EngineFileName(fileName), CatalogueFieldDefs(false));
+        // Through a symbolic link the file it points to is rewritten.
+        engine::RestructureTable(FollowLinks(EngineFileName(fileName)), CatalogueFieldDefs(false));
         const QFileInfo info(fileName);
         const QString suffix = info.suffix();
         if (suffix != suffix.toLower()) {
@@ -142,7 +147,7 @@ bool UpgradeCatalogueTable(QString &fileName, QString &errorText, IStorageStatus
         }
     } catch (const engine::Error &e) {
         ok = false;
-        errorText = QString::fromLocal8Bit(e.what());
+        errorText = EngineErrorText(e);
     }
     status.EnableCommands(true);
     status.SetStatusText(QString());
@@ -167,7 +172,7 @@ void ReportTableFull(int engineCode, const QString &tableName, IStorageStatus &s
 {
     if (engineCode != engine::ErrTableFull)
         return;
-    boxes.Show(tableName + QStringLiteral("\rТаблица заполнена до отказа. Сохраните данные в "
+    boxes.Show(tableName + QCoreApplication::translate("CatalogueFormat", "\rТаблица заполнена до отказа. Сохраните данные в "
                                           "другой файл."),
                status.StatusText(), TMsgIcon::Error, MbOk);
 }

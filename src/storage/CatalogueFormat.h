@@ -27,12 +27,14 @@ enum TTableFormat : int {
 // it is a table of another kind.
 int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *reason = nullptr);
 
-// The engine's error code as a reason a user reads.
+// The engine's error code as a reason a user reads. The engine's own
+// messages are English and never shown: every code has its words here.
 QString TableProblemText(int engineCode);
-// What a user reads of an engine error: the reason in words when it is about
-// the file (missing, refused, busy, damaged, protected, a full disc, a failed
-// read or write), else the engine's own message (a statement's syntax).
+// What a user reads of an engine error about a file or the engine itself,
+// as a sentence. (A statement's syntax error is told by the search, which
+// knows the statement.)
 QString EngineErrorText(const engine::Error &error);
+QString EngineErrorText(int engineCode);
 // The same test on the fields of a table already open.
 int TableFormatOfFields(const std::vector<engine::FieldDef> &fields);
 

@@ -184,12 +184,11 @@ TWriteResult Failure(const engine::Error &e)
     return result;
 }
 
-void CreateCatalogueIn(const std::string &path, const std::string &finalName,
-                       engine::FileSystem &fs)
+void CreateCatalogueIn(engine::File &file, const std::string &finalName)
 {
     engine::CreateOptions options;
     options.blockKiB = kCatalogueBlockKiB;
-    engine::Table::Create(path, CatalogueFieldDefs(), options, fs, finalName);
+    engine::Table::CreateIn(file, CatalogueFieldDefs(), options, finalName);
 }
 
 } // namespace
@@ -215,10 +214,11 @@ TWriteResult WriteCatalogueFile(const TTreeNode *root, TRecordSource source, con
 {
     const std::string path = EngineFileName(target);
     try {
-        RemoveReplacementLeftovers(fs, path);
         TFileReplacement replacement(fs, path);
+        // The table is made in the new file itself, which stays the same file
+        // (held) until it takes the target's name.
+        CreateCatalogueIn(*replacement.NewFile(), engine::FileNameOf(replacement.Target()));
         replacement.CloseNewFile();
-        CreateCatalogueIn(replacement.NewPath(), engine::FileNameOf(path), fs);
         TWriteResult result = AppendAndCheck(root, source, replacement.NewPath(), progress, fs);
         if (result.Ok())
             replacement.Commit();
@@ -234,7 +234,6 @@ TWriteResult AppendToCatalogueFile(const TTreeNode *root, TRecordSource source,
 {
     const std::string path = EngineFileName(target);
     try {
-        RemoveReplacementLeftovers(fs, path);
         TFileReplacement replacement(fs, path);
         if (!replacement.OldFile())
             throw engine::Error(engine::ErrFileNotFound, "Table does not exist. File: " + path);
@@ -259,7 +258,6 @@ TWriteResult CopyCatalogueFile(const QString &source, const QString &target, eng
     }
     const std::string path = EngineFileName(target);
     try {
-        RemoveReplacementLeftovers(fs, path);
         TFileReplacement replacement(fs, path);
         const std::unique_ptr<engine::File> in =
             fs.Open(EngineFileName(source), false, engine::FileLock::Shared);

@@ -11,6 +11,12 @@
 
 #include <vector>
 
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace qbx {
 
 namespace {
@@ -38,19 +44,105 @@ bool IsSearchCopy(const QString &entry)
     return copy.match(entry).hasMatch();
 }
 
+// A lock of an open file description over the whole file: the engine's
+// flock locks neither meet it nor are met by it.
+bool OfdLock(int fd, short type, int command)
+{
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    if (::fcntl(fd, command, &lock) != 0)
+        return false;
+    return command != F_OFD_GETLK || lock.l_type == F_UNLCK;
+}
+
+// True when a running program holds the file: a replacement's hold, or an
+// engine lock (a table being made or written in it).
+bool HeldByAProgram(int fd)
+{
+    return !OfdLock(fd, F_WRLCK, F_OFD_GETLK) || ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+}
+
+// The new file takes the replaced file's owner and group where the system
+// lets this program give them (a save as root keeps the user's file the
+// user's); otherwise it keeps this program's.
+void KeepOwner(const std::string &target, const std::string &newPath)
+{
+    struct stat old {
+    }, made{};
+    if (::stat(target.c_str(), &old) != 0 || ::stat(newPath.c_str(), &made) != 0)
+        return;
+    if (old.st_uid == made.st_uid && old.st_gid == made.st_gid)
+        return;
+    if (::chown(newPath.c_str(), old.st_uid, old.st_gid) != 0)
+        (void)!::chown(newPath.c_str(), uid_t(-1), old.st_gid);
+}
+
 } // namespace
 
-TFileReplacement::TFileReplacement(engine::FileSystem &fs, const std::string &target)
-    : fs_(fs), target_(target)
+std::string FollowLinks(const std::string &path)
 {
-    const std::optional<unsigned> mode = fs.Mode(target);
-    if (mode) {
-        oldFile_ = fs.Open(target, true, engine::FileLock::Exclusive);
-        if (!oldFile_->Writable())
-            throw engine::Error(engine::ErrAccessDenied, "The file is read only. File: " + target);
+    std::string current = path;
+    // As many links as the system itself follows; a longer chain is a loop,
+    // which the open of the target then reports.
+    for (int i = 0; i < 40; ++i) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(current.c_str(), link.data(), link.size());
+        if (n <= 0 || size_t(n) >= link.size())
+            return current;
+        link.resize(size_t(n));
+        current = link.front() == '/' ? link : engine::FolderOf(current) + '/' + link;
     }
-    newFile_ = engine::CreateUniqueFile(fs, engine::FolderOf(target),
-                                        engine::ReplacementPrefix(target), ".tmp", mode, newPath_);
+    return current;
+}
+
+TFileReplacement::Hold::Hold(const std::string &path)
+{
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd_ >= 0 && !OfdLock(fd_, F_RDLCK, F_OFD_SETLK)) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+TFileReplacement::Hold::~Hold()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+TFileReplacement::Hold &TFileReplacement::Hold::operator=(Hold &&other) noexcept
+{
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+TFileReplacement::TFileReplacement(engine::FileSystem &fs, const std::string &target)
+    : fs_(fs), target_(FollowLinks(target))
+{
+    const std::optional<unsigned> mode = fs.Mode(target_);
+    if (mode) {
+        oldFile_ = fs.Open(target_, true, engine::FileLock::Exclusive);
+        if (!oldFile_->Writable())
+            throw engine::Error(engine::ErrAccessDenied, "The file is read only. File: " + target_);
+    }
+    // The new file is created locked; the hold is taken before that lock
+    // goes, so the file is never free for another program's clean-up.
+    newFile_ = engine::CreateUniqueFile(fs, engine::FolderOf(target_),
+                                        engine::ReplacementPrefix(target_), ".tmp", mode, newPath_);
+    hold_ = Hold(newPath_);
+    if (mode)
+        KeepOwner(target_, newPath_);
+    // Only now, with the right to write known, is anything removed.
+    RemoveReplacementLeftovers(fs, target_);
 }
 
 TFileReplacement::~TFileReplacement()
@@ -98,10 +190,18 @@ void RemoveReplacementLeftovers(engine::FileSystem &fs, const std::string &targe
     for (const QString &entry : entries) {
         if (!IsLeftoverOf(entry, name))
             continue;
-        try {
-            fs.Remove(EngineFileName(folder + QLatin1Char('/') + entry));
-        } catch (const engine::Error &) {
+        const std::string path = EngineFileName(folder + QLatin1Char('/') + entry);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        // Removed while this program holds it, so no other takes it meanwhile.
+        if (!HeldByAProgram(fd)) {
+            try {
+                fs.Remove(path);
+            } catch (const engine::Error &) {
+            }
         }
+        ::close(fd);
     }
 }
 

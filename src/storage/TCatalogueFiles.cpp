@@ -3,6 +3,7 @@
 #include "engine/Error.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "session/CommandBoundary.h"
 #include "session/CommandState.h"
 #include "session/IStorageStatus.h"
@@ -20,18 +21,32 @@
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <QCoreApplication>
 
 namespace qbx {
 namespace {
 
-const QString kCheckTitle = QStringLiteral("Проверка формата базы данных");
-const QString kOpenTitle = QStringLiteral("Открытие базы данных");
-const QString kOpenFilter =
-    QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Файлы сложных запросов (*.cdq)|*.cdq|"
+QString kCheckTitle()
+{
+    return QCoreApplication::translate("TCatalogueFiles", "Проверка формата базы данных");
+}
+QString kOpenTitle()
+{
+    return QCoreApplication::translate("TCatalogueFiles", "Открытие базы данных");
+}
+QString kOpenFilter()
+{
+    return QCoreApplication::translate("TCatalogueFiles", "Базы данных по компакт-дискам (*.db)|*.db|Файлы сложных запросов (*.cdq)|*.cdq|"
                    "Все файлы (*.*)|*.*");
-const QString kAddTitle = QStringLiteral("Добавление базы данных");
-const QString kAddFilter =
-    QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+}
+QString kAddTitle()
+{
+    return QCoreApplication::translate("TCatalogueFiles", "Добавление базы данных");
+}
+QString kAddFilter()
+{
+    return QCoreApplication::translate("TCatalogueFiles", "Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+}
 
 // One spelling per file, so that a save to the same file under another
 // spelling ("./a.db", a link) is still known as that file.
@@ -71,10 +86,16 @@ bool TCatalogueFiles::ChangedOnDisk(const QString &fileName) const
     return now.exists && now != stamp_;
 }
 
+bool TCatalogueFiles::CurrentOnDisk(const QString &fileName) const
+{
+    return !stampKey_.isEmpty() && FileKey(fileName) == stampKey_ &&
+           FileStampOf(stampKey_) == stamp_;
+}
+
 TCatalogueFiles::TCatalogueFiles(TCatalogueContext context) : c_(std::move(context))
 {
-    openDialog_.Title = kOpenTitle;
-    openDialog_.Filter = kOpenFilter;
+    openDialog_.Title = kOpenTitle();
+    openDialog_.Filter = kOpenFilter();
 }
 
 bool TCatalogueFiles::IsQueryFile(const QString &fileName) const
@@ -85,35 +106,35 @@ bool TCatalogueFiles::IsQueryFile(const QString &fileName) const
 void TCatalogueFiles::WarnBadFormat(const QString &fileName)
 {
     c_.boxes.Show(fileName +
-                      QStringLiteral("\rФайл базы данных недоступен или имеет неверный формат."
+                      QCoreApplication::translate("TCatalogueFiles", "\rФайл базы данных недоступен или имеет неверный формат."
                                      "\r\n\nПроверьте его содержимое."),
-                  kCheckTitle, TMsgIcon::Warning, MbOk);
+                  kCheckTitle(), TMsgIcon::Warning, MbOk);
 }
 
 void TCatalogueFiles::CreateDbClick()
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
-    if (c_.options.DbState != DbNone) {
+    if (c_.shell.DbState() != DbNone) {
         CloseDbClick();
-        if (c_.options.DbState != DbNone)
+        if (c_.shell.DbState() != DbNone)
             return;
     }
     holdingMore_.clear();
     stampKey_.clear();
-    c_.options.FirstEntireView = true;
-    c_.options.TreeChanged = true;
-    c_.options.DbIsNew = true;
-    c_.options.DbName = QStringLiteral("Qubrix");
-    tableName_ = c_.options.DbFolder + c_.options.DbName + QStringLiteral(".db");
-    c_.options.DbTableName = tableName_;
+    document_.FirstEntireView = true;
+    document_.TreeChanged = true;
+    document_.DbIsNew = true;
+    document_.DbName = QStringLiteral("Qubrix");
+    tableName_ = c_.options.DbFolder + document_.DbName + QStringLiteral(".db");
+    document_.FileName = tableName_;
     c_.shell.SetDbState(DbEntire);
     c_.commands.SetEnabled(cmd::SaveDbAction, true);
 }
 
 void TCatalogueFiles::OpenDbClick()
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     const QString previous = tableName_;
     TOpenDialogState state = openDialog_;
@@ -124,9 +145,9 @@ void TCatalogueFiles::OpenDbClick()
     // The dialog opens where it was last used.
     openDialog_.InitialFolder = QFileInfo(chosen).absolutePath() + QLatin1Char('/');
     if (!IsQueryFile(chosen)) {
-        if (c_.options.DbState != DbNone) {
+        if (c_.shell.DbState() != DbNone) {
             CloseDbClick();
-            if (c_.options.DbState != DbNone)
+            if (c_.shell.DbState() != DbNone)
                 return;
         }
         tableName_ = chosen;
@@ -145,15 +166,15 @@ void TCatalogueFiles::OpenFile(const QString &fileName)
 void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previous)
 {
     if (IsQueryFile(fileName)) {
-        c_.options.QueryFilePending = true;
+        document_.QueryFilePending = true;
         if (showQueryEditor)
             showQueryEditor(fileName);
         return;
     }
     const QFileInfo info(fileName);
-    c_.options.FirstEntireView = true;
-    c_.options.DbReadOnly = !info.isWritable();
-    c_.options.DbName = info.completeBaseName();
+    document_.FirstEntireView = true;
+    document_.DbReadOnly = !info.isWritable();
+    document_.DbName = info.completeBaseName();
 
     QString reason;
     if (CheckTableFormat(tableName_, c_.status, &reason) == TfNotCatalogue) {
@@ -165,7 +186,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
     }
     holdingMore_.clear();
     stampKey_.clear();
-    c_.options.DbTableName = tableName_;
+    document_.FileName = tableName_;
     c_.shell.SetDbState(DbOpen);
 
     const QString driver = TableLanguageDriver(tableName_);
@@ -175,18 +196,17 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
     if (c_.options.ConfirmRecode.isEmpty()) {
         recode =
             c_.boxes.Show(
-                fileName + QStringLiteral(
-                               "\rФайл базы данных был сохранён с использованием неверного "
+                fileName + QCoreApplication::translate("TCatalogueFiles", "\rФайл базы данных был сохранён с использованием неверного "
                                "языкового драйвера, вследствие чего возможен некорректный поиск "
                                "русских букв.\r\n\nВы хотите открыть его в режиме редактирования "
                                "для сохранения с использованием правильного языкового драйвера?"),
-                kCheckTitle, TMsgIcon::Warning, MbYesNo) == TMsgAnswer::Yes;
+                kCheckTitle(), TMsgIcon::Warning, MbYesNo) == TMsgAnswer::Yes;
     } else {
         recode = c_.options.ConfirmRecode != QLatin1String("0");
     }
     if (recode) {
         c_.shell.SetDbState(DbEntire);
-        c_.options.TreeChanged = true;
+        document_.TreeChanged = true;
         c_.commands.SetEnabled(cmd::SaveDbAction, true);
     }
 }
@@ -196,15 +216,15 @@ void TCatalogueFiles::AddDbClick()
     const QString previous = tableName_;
     TOpenDialogState state = openDialog_;
     state.FileName = tableName_;
-    state.Filter = kAddFilter;
-    state.Title = kAddTitle;
+    state.Filter = kAddFilter();
+    state.Title = kAddTitle();
     const QString chosen = c_.dialogs.GetOpenFileName(state);
     if (!chosen.isEmpty()) {
         tableName_ = chosen;
         if (CheckTableFormat(tableName_, c_.status) != TfNotCatalogue) {
             // An incomplete merge leaves the open file's own records whole.
-            ReadTable(kAddTitle);
-            c_.options.TreeChanged = true;
+            ReadTable(kAddTitle());
+            document_.TreeChanged = true;
             c_.commands.SetEnabled(cmd::SaveDbAction, true);
             if (c_.catalogue.Tree().Root()->HasChildren() && c_.expandRoot)
                 c_.expandRoot();
@@ -224,7 +244,7 @@ void TCatalogueFiles::LoadTable(const QString &title)
 bool TCatalogueFiles::ReadTable(const QString &title)
 {
     c_.shell.FreezeCommands();
-    c_.status.SetStatusText(QStringLiteral("Подготовка к открытию базы данных"));
+    c_.status.SetStatusText(QCoreApplication::translate("TCatalogueFiles", "Подготовка к открытию базы данных"));
     c_.status.ProcessPendingEvents();
 
     TTree &tree = c_.catalogue.Tree();
@@ -252,12 +272,12 @@ bool TCatalogueFiles::ReadTable(const QString &title)
         complete = ReadCatalogueTable(
             tableName_, c_.catalogue,
             [&](uint32_t count) {
-                c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(count);
+                c_.shell.State().TotalText = QCoreApplication::translate("TCatalogueFiles", "Всего записей: ") + QString::number(count);
                 c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
             },
             [&] {
                 c_.operation.StepOperation();
-                return c_.options.ConflictAnswer != ConflictCancel &&
+                return !c_.answers.Cancelled() &&
                        !c_.operation.OperationStopped();
             });
     } catch (const std::bad_alloc &) {
@@ -273,24 +293,24 @@ bool TCatalogueFiles::ReadTable(const QString &title)
     bulk.End();
     c_.shell.RestoreCommands();
     if (!failure.isNull())
-        c_.boxes.Show(tableName_ + QStringLiteral("\rОшибка чтения базы данных.\r\n\n") + failure,
+        c_.boxes.Show(tableName_ + QCoreApplication::translate("TCatalogueFiles", "\rОшибка чтения базы данных.\r\n\n") + failure,
                       title, TMsgIcon::Error, MbOk);
     return complete;
 }
 
 void TCatalogueFiles::CloseDbClick()
 {
-    if (!c_.shell.SettleUnsavedChanges(QStringLiteral("Закрытие базы данных"),
+    if (!c_.shell.SettleUnsavedChanges(QCoreApplication::translate("TCatalogueFiles", "Закрытие базы данных"),
                                        c_.catalogue.Tree().Root()->HasChildren()))
         return;
-    c_.status.SetStatusText(QStringLiteral("Закрытие базы данных"));
+    c_.status.SetStatusText(QCoreApplication::translate("TCatalogueFiles", "Закрытие базы данных"));
     c_.status.ProcessPendingEvents();
     c_.catalogue.Tree().ResetTree();
     c_.searchTree.ResetTree();
     holdingMore_.clear();
     stampKey_.clear();
     // The item to select on return to the catalogue was one of its results.
-    c_.options.EntireSelPath.clear();
+    c_.shell.State().EntireSelPath.clear();
     c_.shell.SetDbState(DbNone);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/FileStamp.h"
 #include "session/IFileDialogs.h"
+#include "storage/CatalogueDocument.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,12 +19,14 @@ class TLongOperation;
 class TMainShell;
 class TOptions;
 class TTree;
+struct TConflictAnswers;
 
 // What the catalogue commands work with; everything is owned by the main
 // window and outlives this object.
 struct TCatalogueContext {
-    TOptions &options;
+    const TOptions &options;
     TMainShell &shell;
+    TConflictAnswers &answers; // of a merge (Add)
     TCommandState &commands;
     TLongOperation &operation;
     IMessageBoxes &boxes;
@@ -71,6 +74,13 @@ public:
     // True when fileName is the remembered file and it still exists but is
     // no longer as it was remembered.
     bool ChangedOnDisk(const QString &fileName) const;
+    // True when fileName is the remembered file and it is as remembered: a
+    // write of this program into it is then remembered in its turn.
+    bool CurrentOnDisk(const QString &fileName) const;
+
+    // The open catalogue: its file, name and flags.
+    TCatalogueDocument &Document() { return document_; }
+    const TCatalogueDocument &Document() const { return document_; }
 
     // The table object's file name.
     const QString &TableName() const { return tableName_; }
@@ -82,6 +92,7 @@ public:
 
     // Shows the complex-query dialog with a query file loaded (set by the
     // query editor; until then a query file only sets QueryFilePending).
+    // The one receiver is bound after the query editor is built.
     std::function<void(const QString &)> showQueryEditor;
 
 private:
@@ -93,6 +104,7 @@ private:
     bool ReadTable(const QString &title);
 
     TCatalogueContext c_;
+    TCatalogueDocument document_;
     QString tableName_;
     TOpenDialogState openDialog_;
     QStringList holdingMore_; // absolute file names, see HoldsMore

@@ -12,19 +12,32 @@
 #include "storage/CatalogueFormat.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TextTreeWriter.h"
+#include "tree/LastSearch.h"
 #include "tree/TTree.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kSaveTitle = QStringLiteral("Сохранение базы данных");
-const QString kResultsTitle = QStringLiteral("Сохранение результатов поиска");
-const QString kSaveIntoTitle = QStringLiteral("Сохранение добавлением в базу данных");
-const QString kSaveIntoFilter =
-    QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+QString kSaveTitle()
+{
+    return QCoreApplication::translate("TCatalogueSaving", "Сохранение базы данных");
+}
+QString kResultsTitle()
+{
+    return QCoreApplication::translate("TCatalogueSaving", "Сохранение результатов поиска");
+}
+QString kSaveIntoTitle()
+{
+    return QCoreApplication::translate("TCatalogueSaving", "Сохранение добавлением в базу данных");
+}
+QString kSaveIntoFilter()
+{
+    return QCoreApplication::translate("TCatalogueSaving", "Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
+}
 constexpr int kTextFilter = 2;
 
 QString ExtensionOf(int filterIndex)
@@ -50,28 +63,26 @@ QString ExtensionOfName(const QString &name)
 
 } // namespace
 
-void TCatalogueSaving::SaveDbClick()
+bool TCatalogueSaving::SaveDbClick()
 {
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.EndLabelEdit)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
-    if (c_.options.DbIsNew) {
-        SaveDbAsClick(true);
-        return;
-    }
-    dialog_.Title = kSaveTitle;
-    if (c_.options.DbReadOnly) {
+    if (c_.files.Document().DbIsNew)
+        return SaveDbAsClick(true);
+    dialog_.Title = kSaveTitle();
+    if (c_.files.Document().DbReadOnly) {
         Warn(c_.files.TableName() +
-                 QStringLiteral("\rЭтот файл базы данных существует и доступен только для "
+                 QCoreApplication::translate("TCatalogueSaving", "\rЭтот файл базы данных существует и доступен только для "
                                 "чтения.\r\n\nУкажите другое имя файла."),
              dialog_.Title);
-        return;
+        return false;
     }
-    WriteCatalogue(false);
+    return WriteCatalogue(false);
 }
 
 TTree &TCatalogueSaving::ShownTree()
 {
-    return c_.options.DbState == DbFound ? c_.searchTree : c_.catalogue;
+    return c_.shell.DbState() == DbFound ? c_.searchTree : c_.catalogue;
 }
 
 // With a catalogue open but no tree shown, the tree is not loaded yet: a
@@ -79,7 +90,7 @@ TTree &TCatalogueSaving::ShownTree()
 // of the export. Gives whether it did.
 bool TCatalogueSaving::LoadForExport(const QString &title)
 {
-    if (c_.options.DbState != DbOpen || !c_.options.FirstEntireView || c_.options.DbIsNew ||
+    if (c_.shell.DbState() != DbOpen || !c_.files.Document().FirstEntireView || c_.files.Document().DbIsNew ||
         c_.catalogue.Root()->HasChildren())
         return false;
     c_.files.LoadTable(title);
@@ -94,26 +105,26 @@ void TCatalogueSaving::EndExport(bool loaded)
         c_.catalogue.ResetTree();
 }
 
-void TCatalogueSaving::SaveDbAsClick(bool viaSave)
+bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
 {
-    const bool resultMode = c_.options.DbState == DbFound && !viaSave;
+    const bool resultMode = c_.shell.DbState() == DbFound && !viaSave;
     const QString table = c_.files.TableName();
     QString extension = ExtensionOf(dialog_.FilterIndex);
     TSaveDialogState state = dialog_;
     if (resultMode) {
         state.FileName =
-            table.left(table.size() - 3) + QLatin1Char(' ') + c_.options.ResultName + extension;
-        state.Title = kResultsTitle;
+            table.left(table.size() - 3) + QLatin1Char(' ') + c_.lastSearch.ResultName + extension;
+        state.Title = kResultsTitle();
     } else {
         state.FileName = ChangeExtension(table, extension);
-        state.Title = kSaveTitle;
+        state.Title = kSaveTitle();
     }
     state.OverwritePrompt = c_.options.ConfirmOverwrite;
     dialog_.Title = state.Title;
     const TSaveDialogAnswer answer = c_.dialog.GetSaveFileName(state);
     dialog_.OverwritePrompt = true;
     if (answer.FileName.isEmpty())
-        return;
+        return false;
     dialog_.FilterIndex = answer.FilterIndex;
     dialog_.InitialFolder = QFileInfo(answer.FileName).absolutePath() + QLatin1Char('/');
 
@@ -128,10 +139,10 @@ void TCatalogueSaving::SaveDbAsClick(bool viaSave)
     if (typed != extension) {
         name += extension;
         if (QFileInfo::exists(name) && c_.options.ConfirmOverwrite &&
-            c_.boxes.Show(name + QStringLiteral("\rФайл базы данных уже существует.\r\n\n"
+            c_.boxes.Show(name + QCoreApplication::translate("TCatalogueSaving", "\rФайл базы данных уже существует.\r\n\n"
                                                 "Заменить его?"),
                           state.Title, TMsgIcon::Warning, MbYesNo) != TMsgAnswer::Yes)
-            return;
+            return false;
     }
 
     if (text) {
@@ -141,35 +152,38 @@ void TCatalogueSaving::SaveDbAsClick(bool viaSave)
             return WriteTextTreeFile(tree.Root(), name, progress, c_.fs);
         });
         EndExport(loaded);
-        return;
+        return false;
     }
     if (resultMode) {
         c_.files.SetTableName(name);
         WriteSearchResults();
         c_.files.SetTableName(table);
-        return;
+        return false;
     }
-    c_.options.DbTableName = table;
+    TCatalogueDocument &document = c_.files.Document();
+    document.FileName = table;
     c_.files.SetTableName(name);
     if (!WriteCatalogue(false)) {
         // The catalogue stays the file it was: nothing was written under
         // the new name.
         c_.files.SetTableName(table);
-        return;
+        return false;
     }
-    c_.options.DbTableName = name;
-    c_.options.DbName = QFileInfo(name).completeBaseName();
-    c_.options.DbReadOnly = false;
-    c_.view.SetWindowCaption(c_.options.DbName + QStringLiteral(" - ") + c_.options.AppCaption);
+    document.FileName = name;
+    document.DbName = QFileInfo(name).completeBaseName();
+    document.DbReadOnly = false;
+    c_.view.SetWindowCaption(document.DbName + QStringLiteral(" - ") +
+                             c_.shell.State().AppCaption());
+    return true;
 }
 
 void TCatalogueSaving::SaveDbToClick()
 {
     TSaveDialogState state = dialog_;
-    state.Filter = kSaveIntoFilter;
+    state.Filter = kSaveIntoFilter();
     state.FilterIndex = 1;
     state.OverwritePrompt = false;
-    state.Title = kSaveIntoTitle;
+    state.Title = kSaveIntoTitle();
     state.FileName.clear();
     const QString title = state.Title;
     const TSaveDialogAnswer answer = c_.dialog.GetSaveFileName(state);
@@ -180,14 +194,14 @@ void TCatalogueSaving::SaveDbToClick()
     if (name.right(3).toLower() != QLatin1String(".db"))
         name += QStringLiteral(".db");
     if (!QFileInfo::exists(name)) {
-        Warn(name + QStringLiteral("\rФайл базы данных не существует.\r\n\nПроверьте "
+        Warn(name + QCoreApplication::translate("TCatalogueSaving", "\rФайл базы данных не существует.\r\n\nПроверьте "
                                    "правильность указания пути и имени файла."),
              title);
         return;
     }
     const int format = CheckTableFormat(name, c_.status);
     if (format == TfNotCatalogue) {
-        Warn(name + QStringLiteral("\rФайл базы данных недоступен или имеет неверный формат."
+        Warn(name + QCoreApplication::translate("TCatalogueSaving", "\rФайл базы данных недоступен или имеет неверный формат."
                                    "\r\n\nПроверьте его содержимое."),
              title);
         return;
@@ -197,31 +211,36 @@ void TCatalogueSaving::SaveDbToClick()
         const QString old = name;
         if (!UpgradeCatalogueTable(name, error, c_.status)) {
             Warn(old +
-                     QStringLiteral("\rФайл базы данных имеет старый формат, однако в "
+                     QCoreApplication::translate("TCatalogueSaving", "\rФайл базы данных имеет старый формат, однако в "
                                     "процессе\rобновления его структуры произошла ошибка."
                                     "\r\n\n") +
-                     error + QStringLiteral("\r\n\nПоэтому текущая база данных не была сохранена."),
+                     error + QCoreApplication::translate("TCatalogueSaving", "\r\n\nПоэтому текущая база данных не была сохранена."),
                  title);
             return;
         }
     }
 
-    const bool results = c_.options.DbState == DbFound;
+    const bool results = c_.shell.DbState() == DbFound;
     const bool loaded = !results && LoadForExport(title);
     TTree &tree = results ? c_.searchTree : c_.catalogue;
     const TRecordSource source = results ? TRecordSource::Results : TRecordSource::Catalogue;
     const qint64 grows = EstimatedCatalogueSize(CountNodes(tree.Root()));
     if (HasRoomFor(QFileInfo(name).size() + grows, name, title)) {
+        // Appending to the open catalogue's own file is this program's change:
+        // the next Save must not take it for another program's.
+        const bool ownFile = c_.files.CurrentOnDisk(name);
         const TWriteResult result =
             RunWrite(title, name, tree, source, [&](IWriteProgress &progress) {
                 return AppendToCatalogueFile(tree.Root(), source, name, progress, c_.fs);
             });
+        if (result.Ok() && ownFile)
+            c_.files.RememberOnDisk(name);
         if (result.Ok() && !results)
-            c_.options.TotalText =
-                QStringLiteral("Всего записей: ") + QString::number(result.records);
+            c_.shell.State().TotalText =
+                QCoreApplication::translate("TCatalogueSaving", "Всего записей: ") + QString::number(result.records);
     }
     EndExport(loaded);
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.SelectionChange)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.SelectionChange)
         c_.shell.hooks.SelectionChange(TTreeKind::Main);
 }
 

@@ -20,11 +20,15 @@ class TLongOperation;
 class TMainShell;
 class TOptions;
 class TTree;
+struct TEnvironment;
+struct TLastSearch;
 
 // What saving works with; everything is owned by the main window and
 // outlives this object.
 struct TSavingContext {
-    TOptions &options;
+    const TOptions &options;
+    const TEnvironment &environment; // the temporary folder of the search copy
+    const TLastSearch &lastSearch;   // names the saved search results
     TMainShell &shell;
     TCommandState &commands;
     TLongOperation &operation;
@@ -52,12 +56,13 @@ public:
     explicit TCatalogueSaving(TSavingContext context);
 
     // The command handlers. SaveDbClick also runs when a catalogue with
-    // changes is closed; afterwards SaveDbAction still enabled means that
-    // the save was refused, failed or stopped.
-    void SaveDbClick();
+    // changes is closed; it gives true when the catalogue was saved (false:
+    // refused, failed or stopped).
+    bool SaveDbClick();
     // viaSave: run by SaveDbClick for a new catalogue (the search results are
-    // then not what is saved).
-    void SaveDbAsClick(bool viaSave = false);
+    // then not what is saved). Gives true when the catalogue was saved under
+    // the chosen name.
+    bool SaveDbAsClick(bool viaSave = false);
     void SaveDbToClick();
 
     // Writes MainTreeView's tree into the table the table object names, or,
@@ -71,14 +76,17 @@ public:
 
     // Brings the temporary copy of the catalogue tree that searches read up
     // to date: when TreeChanged is set, the earlier copy is deleted and the
-    // tree is written to a new file "QbxXXXXXX.tmp" in TempFolder, whose
-    // name then is in TOptions::SearchTable. Gives true when SearchTable
-    // names an up-to-date copy; false after a failure (reported with an
+    // tree is written to a new file "QbxXXXXXX.tmp" in TempFolder. Gives the
+    // name of the up-to-date copy; "" after a failure (reported with an
     // error box; TreeChanged is set again so that the next search retries).
     // Call it before every search while SaveDbAction is enabled. The first
     // copy of a run also removes the copies that programs killed before
     // they could delete theirs left in the temporary folder.
-    bool MakeSearchCopy();
+    QString MakeSearchCopy();
+    // The temporary copy, "" when there is none.
+    const QString &SearchCopy() const { return searchCopy_; }
+    // Deletes the temporary copy (the program ends).
+    void RemoveSearchCopy();
 
     // The save dialog as it was last shown (it keeps its state).
     const TSaveDialogState &Dialog() const { return dialog_; }
@@ -100,12 +108,19 @@ private:
 
     TSavingContext c_;
     TSaveDialogState dialog_;
+    // The temporary copy of the tree that searches read while the catalogue
+    // has unsaved changes; deleted when replaced and when the program ends.
+    QString searchCopy_;
     // The current temporary copy, held open with a shared lock for as long
     // as it is in use, so that another copy of the program knows it is not
     // a leftover.
     std::unique_ptr<engine::File> copyHold_;
     bool sweptTempFolder_ = false;
 };
+
+// Deletes a temporary table; one that needed a folder of its own sits in a
+// folder named like itself, which goes too.
+void RemoveTemporaryTable(const QString &table);
 
 // Bytes a catalogue table of that many nodes takes at most (one record per
 // node but the root, in whole 32 KiB blocks, and the header).

@@ -4,6 +4,7 @@
 #include "storage/TCatalogueSaving.h"
 
 #include "engine/Error.h"
+#include "options/TEnvironment.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
 #include "platform/Volumes.h"
@@ -18,19 +19,28 @@
 #include "tree/TTree.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <exception>
+#include <QCoreApplication>
 
 namespace qbx {
 
 namespace {
 
-const QString kSaveTitle = QStringLiteral("Сохранение базы данных");
-const QString kCatalogueError =
-    QStringLiteral("В процессе сохранения базы данных возникла ошибка.");
-const QString kResultsError =
-    QStringLiteral("В процессе сохранения результатов поиска возникла ошибка.");
+QString kSaveTitle()
+{
+    return QCoreApplication::translate("TCatalogueWrite", "Сохранение базы данных");
+}
+QString kCatalogueError()
+{
+    return QCoreApplication::translate("TCatalogueWrite", "В процессе сохранения базы данных возникла ошибка.");
+}
+QString kResultsError()
+{
+    return QCoreApplication::translate("TCatalogueWrite", "В процессе сохранения результатов поиска возникла ошибка.");
+}
 
 // Records per 32 KiB block of the 503-byte catalogue record, and the header.
 constexpr qint64 kRecordsPerBlock = (32768 - 6) / 503;
@@ -58,8 +68,8 @@ TCatalogueSaving::TCatalogueSaving(TSavingContext context) : c_(std::move(contex
 {
     if (!c_.freeSpace)
         c_.freeSpace = [](const QString &folder) { return FreeSpace(folder); };
-    dialog_.Title = kSaveTitle;
-    dialog_.Filter = QStringLiteral("Базы данных по компакт-дискам (*.db)|*.db|Текстовые деревья "
+    dialog_.Title = kSaveTitle();
+    dialog_.Filter = QCoreApplication::translate("TCatalogueWrite", "Базы данных по компакт-дискам (*.db)|*.db|Текстовые деревья "
                                     "(*.txt)|*.txt|Все файлы (*.*)|*.*");
 }
 
@@ -81,7 +91,7 @@ bool TCatalogueSaving::HasRoomFor(qint64 bytes, const QString &target, const QSt
 
 void TCatalogueSaving::ReportNoRoom(const QString &target, const QString &title)
 {
-    c_.boxes.Show(QStringLiteral("Невозможно сохранить файл базы данных из-за недостатка "
+    c_.boxes.Show(QCoreApplication::translate("TCatalogueWrite", "Невозможно сохранить файл базы данных из-за недостатка "
                                  "свободного места на диске %1.")
                       .arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath())),
                   title, TMsgIcon::Error, MbOk);
@@ -98,11 +108,11 @@ void TCatalogueSaving::ReportFailure(const TWriteResult &result, const QString &
         if (result.engineCode == engine::ErrDiskFull)
             ReportNoRoom(target, title);
         else if (result.engineCode == engine::ErrAccessDenied)
-            c_.boxes.Show(target + QStringLiteral("\rНет прав на запись в файл базы данных или "
+            c_.boxes.Show(target + QCoreApplication::translate("TCatalogueWrite", "\rНет прав на запись в файл базы данных или "
                                                   "в его папку."),
                           title, TMsgIcon::Error, MbOk);
         else if (result.engineCode == engine::ErrLocked)
-            c_.boxes.Show(target + QStringLiteral("\rФайл занят другой программой."), title,
+            c_.boxes.Show(target + QCoreApplication::translate("TCatalogueWrite", "\rФайл занят другой программой."), title,
                           TMsgIcon::Error, MbOk);
     }
     c_.boxes.Show(text, title, TMsgIcon::Error, MbOk);
@@ -117,7 +127,7 @@ TWriteResult TCatalogueSaving::RunWrite(const QString &title, const QString &tar
                                         const std::function<TWriteResult(IWriteProgress &)> &write)
 {
     c_.shell.FreezeCommands();
-    c_.status.SetStatusText(QStringLiteral("Подготовка к сохранению базы данных"));
+    c_.status.SetStatusText(QCoreApplication::translate("TCatalogueWrite", "Подготовка к сохранению базы данных"));
     c_.status.ProcessPendingEvents();
     c_.operation.StartOperation(title, CountNodes(tree.Root()));
     TOperationProgress progress(c_.operation);
@@ -130,7 +140,7 @@ TWriteResult TCatalogueSaving::RunWrite(const QString &title, const QString &tar
     }
     if (!result.Ok())
         ReportFailure(result, target,
-                      source == TRecordSource::Results ? kResultsError : kCatalogueError, title);
+                      source == TRecordSource::Results ? kResultsError() : kCatalogueError(), title);
     c_.shell.RestoreCommands();
     c_.operation.EndOperation();
     return result;
@@ -142,14 +152,14 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     const QString title = dialog_.Title;
     if (!c_.commands.Enabled(cmd::SaveDbAction)) {
         // The file on disk already holds the tree: copy it.
-        const QString source = c_.options.DbTableName;
+        const QString source = c_.files.Document().FileName;
         if (!HasRoomFor(QFileInfo(source).size(), target, title)) {
             c_.files.SetTableName(source);
             return false;
         }
         const TWriteResult copied = CopyCatalogueFile(source, target, c_.fs);
         if (!copied.Ok()) {
-            ReportFailure(copied, target, kCatalogueError, title);
+            ReportFailure(copied, target, kCatalogueError(), title);
             c_.files.SetTableName(source);
         } else {
             if (c_.files.HoldsMore(source))
@@ -163,7 +173,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     // file's, the open catalogue's except after Save As to another file.
     const bool overPartial = !temporary && c_.files.HoldsMore(target);
     if (overPartial &&
-        c_.boxes.Show(QStringLiteral("База данных %1 загружена не полностью. Если сохранить её "
+        c_.boxes.Show(QCoreApplication::translate("TCatalogueWrite", "База данных %1 загружена не полностью. Если сохранить её "
                                      "в тот же файл, незагруженные записи будут потеряны. "
                                      "Сохранить?")
                           .arg(QFileInfo(target).completeBaseName()),
@@ -174,7 +184,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     // file since the tree was read: the user decides whether the tree
     // replaces what it wrote.
     if (!temporary && c_.files.ChangedOnDisk(target) &&
-        c_.boxes.Show(target + QStringLiteral("\rФайл базы данных был изменён другой "
+        c_.boxes.Show(target + QCoreApplication::translate("TCatalogueWrite", "\rФайл базы данных был изменён другой "
                                               "программой после того, как был открыт.\r\n\n"
                                               "Если сохранить, эти изменения будут потеряны. "
                                               "Сохранить?"),
@@ -184,7 +194,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     TTree &tree = c_.catalogue;
     if (!HasRoomFor(EstimatedCatalogueSize(CountNodes(tree.Root())), target, title)) {
         if (temporary)
-            c_.options.TreeChanged = true;
+            c_.files.Document().TreeChanged = true;
         return false;
     }
     const TWriteResult result =
@@ -193,18 +203,18 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
                                       c_.fs);
         });
     if (result.Ok()) {
-        c_.options.TotalText = QStringLiteral("Всего записей: ") + QString::number(result.records);
+        c_.shell.State().TotalText = QCoreApplication::translate("TCatalogueWrite", "Всего записей: ") + QString::number(result.records);
         if (!temporary) {
-            c_.options.DbIsNew = false;
+            c_.files.Document().DbIsNew = false;
             c_.commands.SetEnabled(cmd::SaveDbAction, false);
             if (overPartial)
                 c_.files.SetHoldsMore(target, false); // the user chose to replace it
             c_.files.RememberOnDisk(target);
         }
     } else if (temporary) {
-        c_.options.TreeChanged = true;
+        c_.files.Document().TreeChanged = true;
     }
-    if (c_.options.DbState == DbEntire && c_.shell.hooks.SelectionChange)
+    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.SelectionChange)
         c_.shell.hooks.SelectionChange(TTreeKind::Main);
     return result.Ok();
 }
@@ -220,33 +230,34 @@ bool TCatalogueSaving::WriteSearchResults()
     return result.Ok();
 }
 
-bool TCatalogueSaving::MakeSearchCopy()
+QString TCatalogueSaving::MakeSearchCopy()
 {
-    if (!c_.options.TreeChanged)
-        return !c_.options.SearchTable.isEmpty();
-    c_.options.TreeChanged = false;
+    TCatalogueDocument &document = c_.files.Document();
+    if (!document.TreeChanged)
+        return searchCopy_;
+    document.TreeChanged = false;
     copyHold_.reset();
     if (!sweptTempFolder_) {
         sweptTempFolder_ = true;
-        RemoveStaleSearchCopies(c_.fs, c_.options.TempFolder);
+        RemoveStaleSearchCopies(c_.fs, c_.environment.TempFolder);
     }
-    if (!c_.options.SearchTable.isEmpty()) {
+    if (!searchCopy_.isEmpty()) {
         try {
-            c_.fs.Remove(EngineFileName(c_.options.SearchTable));
+            c_.fs.Remove(EngineFileName(searchCopy_));
         } catch (const engine::Error &) {
             // A copy that cannot be deleted stays behind; a new one is made.
         }
-        c_.options.SearchTable.clear();
+        searchCopy_.clear();
     }
-    const QString copy = paths::CreateTempFile(c_.options.TempFolder);
+    const QString copy = paths::CreateTempFile(c_.environment.TempFolder);
     if (copy.isEmpty()) {
-        c_.options.TreeChanged = true;
-        c_.boxes.Show(kCatalogueError, dialog_.Title, TMsgIcon::Error, MbOk);
-        return false;
+        document.TreeChanged = true;
+        c_.boxes.Show(kCatalogueError(), dialog_.Title, TMsgIcon::Error, MbOk);
+        return QString();
     }
-    c_.options.SearchTable = copy;
+    searchCopy_ = copy;
     const QString own = c_.files.TableName();
-    c_.options.DbTableName = own;
+    document.FileName = own;
     c_.files.SetTableName(copy);
     const bool ok = WriteCatalogue(true);
     c_.files.SetTableName(own);
@@ -258,7 +269,25 @@ bool TCatalogueSaving::MakeSearchCopy()
             // a search then reports the missing table.
         }
     }
-    return ok;
+    return ok ? copy : QString();
+}
+
+void TCatalogueSaving::RemoveSearchCopy()
+{
+    if (searchCopy_.isEmpty())
+        return;
+    copyHold_.reset();
+    RemoveTemporaryTable(searchCopy_);
+    searchCopy_.clear();
+}
+
+void RemoveTemporaryTable(const QString &tableName)
+{
+    const QFileInfo table(tableName);
+    QFile::remove(table.filePath());
+    const QString own = table.fileName() + u'/' + table.fileName();
+    if (table.filePath().contains(own))
+        QDir().rmdir(table.path());
 }
 
 } // namespace qbx

@@ -8,6 +8,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -29,10 +30,10 @@ QVariant TFileDialogModel::data(const QModelIndex &index, int role) const
     const QFileInfo info = files->fileInfo(source);
     if (index.column() == TypeColumn) {
         if (info.isDir())
-            return info.isRoot() ? QStringLiteral("Диск") : QStringLiteral("Папка");
+            return info.isRoot() ? QCoreApplication::translate("TFileDialogModel", "Диск") : QCoreApplication::translate("TFileDialogModel", "Папка");
         const QString suffix = info.suffix();
-        return suffix.isEmpty() ? QStringLiteral("Файл")
-                                : QStringLiteral("Файл «%1»").arg(suffix.toUpper());
+        return suffix.isEmpty() ? QCoreApplication::translate("TFileDialogModel", "Файл")
+                                : QCoreApplication::translate("TFileDialogModel", "Файл «%1»").arg(suffix.toUpper());
     }
     if (info.isDir())
         return QString();

@@ -1,6 +1,8 @@
 #include "storage/TMessageForm.h"
 #include "session/DialogFlags.h"
 
+#include "platform/TextRules.h"
+
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,16 +12,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 
 namespace qbx {
 namespace {
 
-const QString kQuestion =
-    QStringLiteral("Заменить, дополнить, сохранить его описание или прекратить операцию?");
+QString kQuestion()
+{
+    return QCoreApplication::translate("TMessageForm", "Заменить, дополнить, сохранить его описание или прекратить операцию?");
+}
 
 QString ExistsText(const QString &path)
 {
-    return QStringLiteral("Элемент \"") + path + QStringLiteral("\" уже существует.");
+    return QCoreApplication::translate("TMessageForm", "Элемент \"") + text::Visible(path) +
+           QCoreApplication::translate("TMessageForm", "\" уже существует.");
 }
 
 } // namespace
@@ -27,15 +33,15 @@ QString ExistsText(const QString &path)
 TMessageForm::TMessageForm(QWidget *parent)
     : QDialog(parent, AnswerDialogFlags), iconImage_(new QLabel(this)),
       messageLabel_(new QLabel(this)),
-      overwriteButton_(new QPushButton(QStringLiteral("&Заменить"), this)),
-      complementButton_(new QPushButton(QStringLiteral("&Дополнить"), this)),
-      keepButton_(new QPushButton(QStringLiteral("&Сохранить"), this)),
-      cancelButton_(new QPushButton(QStringLiteral("&Отменить"), this)),
+      overwriteButton_(new QPushButton(QCoreApplication::translate("TMessageForm", "&Заменить"), this)),
+      complementButton_(new QPushButton(QCoreApplication::translate("TMessageForm", "&Дополнить"), this)),
+      keepButton_(new QPushButton(QCoreApplication::translate("TMessageForm", "&Сохранить"), this)),
+      cancelButton_(new QPushButton(QCoreApplication::translate("TMessageForm", "&Отменить"), this)),
       allCheckBox_(
-          new QCheckBox(QStringLiteral("&Принять выбор для всех конфликтующих элементов"), this))
+          new QCheckBox(QCoreApplication::translate("TMessageForm", "&Принять выбор для всех конфликтующих элементов"), this))
 {
     setObjectName(QStringLiteral("MessageForm"));
-    setWindowTitle(QStringLiteral("Перенос элементов"));
+    setWindowTitle(QCoreApplication::translate("TMessageForm", "Перенос элементов"));
     setModal(true);
     iconImage_->setObjectName(QStringLiteral("IconImage"));
     messageLabel_->setObjectName(QStringLiteral("MessageLabel"));
@@ -111,7 +117,7 @@ void TMessageForm::FormShow()
             path = QStringLiteral("...") + path.right(keep);
     }
     // The system's texts break lines with "\r"; a label wants "\n".
-    messageLabel_->setText(ExistsText(path) + u'\n' + kQuestion);
+    messageLabel_->setText(ExistsText(path) + u'\n' + kQuestion());
     messageLabel_->adjustSize();
 
     const int buttonW = px(92);

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -48,7 +49,7 @@ QString TQtFileDialogs::GetOpenFileName(const TOpenDialogState &state)
         if (QFileInfo(chosen).isWritable())
             return chosen;
         QMessageBox::warning(&dialog, state.Title,
-                             chosen + QStringLiteral("\nФайл доступен только для чтения.\n"
+                             chosen + QCoreApplication::translate("TQtFileDialogs", "\nФайл доступен только для чтения.\n"
                                                      "Выберите другой файл."));
     }
 }

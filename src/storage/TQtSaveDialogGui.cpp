@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QCoreApplication>
 
 namespace qbx {
 
@@ -34,7 +35,7 @@ TSaveDialogAnswer TQtSaveDialog::GetSaveFileName(const TSaveDialogState &state)
         if (!info.exists() || info.isWritable())
             return {chosen, int(filters.indexOf(dialog.selectedNameFilter())) + 1};
         QMessageBox::warning(&dialog, state.Title,
-                             chosen + QStringLiteral("\nФайл доступен только для чтения.\n"
+                             chosen + QCoreApplication::translate("TQtSaveDialog", "\nФайл доступен только для чтения.\n"
                                                      "Выберите другой файл."));
     }
 }

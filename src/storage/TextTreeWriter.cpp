@@ -81,7 +81,6 @@ TWriteResult WriteTextTreeFile(const TTreeNode *root, const QString &target,
     TWriteResult result;
     const std::string path = EngineFileName(target);
     try {
-        RemoveReplacementLeftovers(fs, path);
         TFileReplacement replacement(fs, path);
         TLineSink sink(*replacement.NewFile());
         if (!WriteLines(root, sink, progress)) {

@@ -1,19 +1,21 @@
 #include "tree/SizeText.h"
 
+#include <QCoreApplication>
+
 namespace qbx {
 namespace {
 
 struct UnitInfo {
-    const char16_t *text;
+    const char *text; // untranslated, with its leading space
     double divisor;
     int decimals;
 };
 
 const UnitInfo kUnits[4] = {
-    {u" байт", 1.0, 0},
-    {u" кБ", 1024.0, 2},
-    {u" МБ", 1048576.0, 2},
-    {u" ГБ", 1073741824.0, 2},
+    {QT_TRANSLATE_NOOP("SizeText", " байт"), 1.0, 0},
+    {QT_TRANSLATE_NOOP("SizeText", " кБ"), 1024.0, 2},
+    {QT_TRANSLATE_NOOP("SizeText", " МБ"), 1048576.0, 2},
+    {QT_TRANSLATE_NOOP("SizeText", " ГБ"), 1073741824.0, 2},
 };
 
 int AutoUnit(int64_t size)
@@ -44,7 +46,7 @@ QString SizeText(int64_t size, int sizeUnit, bool emptySize, const QLocale &loca
     const QString number = unit == SuByte
                                ? locale.toString(qlonglong(size))
                                : locale.toString(double(size) / u.divisor, 'f', u.decimals);
-    return number + QString::fromUtf16(u.text);
+    return number + QCoreApplication::translate("SizeText", u.text);
 }
 
 } // namespace qbx

@@ -1,6 +1,6 @@
 #include "tree/TCatalogueTree.h"
 
-#include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "session/ConflictPrompt.h"
 #include "tree/CataloguePath.h"
 #include "tree/TTreeModel.h"
@@ -11,9 +11,9 @@
 
 namespace qbx {
 
-TCatalogueTree::TCatalogueTree(TTree &tree, TOptions &options, IConflictPrompt &prompt,
+TCatalogueTree::TCatalogueTree(TTree &tree, TConflictAnswers &answers, IConflictPrompt &prompt,
                                TTreeModel *view)
-    : tree_(tree), options_(options), prompt_(prompt), view_(view)
+    : tree_(tree), answers_(answers), prompt_(prompt), view_(view)
 {
 }
 
@@ -124,7 +124,7 @@ void TCatalogueTree::PassThrough(TTreeNode *node)
 void TCatalogueTree::ResolveConflict(TTreeNode *node, const QString &fullPath,
                                      const TItemDescription &incoming)
 {
-    TConflictAnswer &answer = options_.ConflictAnswer;
+    TConflictAnswer &answer = answers_.ConflictAnswer;
     // Even codes (and anything unknown) mean no answer for all yet.
     if (answer > ConflictOverwriteAll || answer % 2 == 0) {
         const TConflictAnswer given = prompt_.AskConflict(fullPath);
@@ -158,7 +158,7 @@ void TCatalogueTree::ResolveConflict(TTreeNode *node, const QString &fullPath,
 
 void TCatalogueTree::CopySubtree(const TTreeNode *node, const QString &label, const QString &path)
 {
-    if (options_.ConflictAnswer == ConflictCancel)
+    if (answers_.ConflictAnswer == ConflictCancel)
         return;
     // The children as they are now: a copy placed inside the original
     // (a folder copied into itself) must not copy itself again.
@@ -172,7 +172,7 @@ void TCatalogueTree::CopySubtree(const TTreeNode *node, const QString &label, co
     const int image = node->Image();
     InsertItem(label, path, d.Producer, d.Product, d.Version, d.Size, d.Description,
                image >= ImageDisc && image <= ImageFolderOpen);
-    if (options_.ConflictAnswer == ConflictCancel)
+    if (answers_.ConflictAnswer == ConflictCancel)
         return;
     for (const TTreeNode *child : children) {
         QString childPath;
@@ -191,7 +191,7 @@ TTreeNode *TCatalogueTree::DeleteNode(TTreeNode *node)
     TTreeNode *parent = node->Parent();
     if (!parent)
         return nullptr; // the root stays
-    options_.EditState = EditNone;
+    EditState = EditNone;
     const int row = node->Row();
     const int count = parent->ChildCount();
     TTreeNode *fallback = row + 1 < count ? parent->Child(row + 1)
@@ -212,7 +212,6 @@ TTreeNode *TCatalogueTree::DeleteNode(TTreeNode *node)
     RemoveSubtrees({node});
     if (heldSelection)
         view_->Select(fallback);
-    options_.TreeChanged = true;
     if (OnTreeChanged)
         OnTreeChanged();
     return fallback;
@@ -220,9 +219,8 @@ TTreeNode *TCatalogueTree::DeleteNode(TTreeNode *node)
 
 void TCatalogueTree::DeleteNodes(const std::vector<TTreeNode *> &nodes)
 {
-    options_.EditState = EditNone;
+    EditState = EditNone;
     RemoveSubtrees(nodes);
-    options_.TreeChanged = true;
     // Inside a caller's bracket the view still holds the deleted nodes: the
     // caller refreshes once the bracket is closed.
     if (OnTreeChanged && !tree_.InUpdate())
@@ -249,7 +247,7 @@ bool TCatalogueTree::MoveSubtree(TTreeNode *node, const QString &label, const QS
     // One change of the view, not a row insertion per copied node.
     TTreeMerge merge(tree_);
     CopySubtree(node, label, path);
-    if (options_.ConflictAnswer == ConflictCancel)
+    if (answers_.ConflictAnswer == ConflictCancel)
         return false;
     DeleteNodes({node});
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/WorkingState.h"
 #include "tree/TTree.h"
 
 #include <QString>
@@ -11,25 +12,30 @@
 namespace qbx {
 
 class IConflictPrompt;
-class TOptions;
 class TTreeModel;
+struct TConflictAnswers;
 
 // The catalogue tree's operations: inserting catalogue records by disc label
 // and path (with the name-conflict question), copying and deleting subtrees.
-// Reads and updates TOptions::ConflictAnswer; callers stop their walk when it
-// becomes 1 and set it back to 0 when their operation ends.
+// Asks the conflict prompt unless an "All" answer of the operation's answers
+// holds; callers stop their walk when the answer becomes ConflictCancel and
+// reset the answers when their operation ends.
 class TCatalogueTree {
 public:
     // view (may be null) is the model of the catalogue tree's view; it gets
     // the selection after a deletion.
-    TCatalogueTree(TTree &tree, TOptions &options, IConflictPrompt &prompt,
+    TCatalogueTree(TTree &tree, TConflictAnswers &answers, IConflictPrompt &prompt,
                    TTreeModel *view = nullptr);
 
     TTree &Tree() const { return tree_; }
 
-    // Called after a deletion changed the catalogue (enables saving and
-    // refreshes the description pane).
+    // Called after a deletion changed the catalogue (marks it changed,
+    // enables saving and refreshes the description pane).
     std::function<void()> OnTreeChanged;
+
+    // Where an in-place edit of a MainTreeView label stands; a deletion ends
+    // it.
+    TEditState EditState = EditNone;
 
     // Inserts one catalogue record. path is below the disc, ending in "\\"
     // for a folder; an empty path means the disc itself. Gives the node the
@@ -57,7 +63,7 @@ public:
     // Moves node with its subtree to the place named by label and path (a
     // rename or a drag): a copy there, then the original deleted, unless a
     // conflict was answered with cancel. The view hears one change for all
-    // of it. Gives whether the node moved; the caller resets ConflictAnswer.
+    // of it. Gives whether the node moved; the caller resets the answers.
     bool MoveSubtree(TTreeNode *node, const QString &label, const QString &path);
 
 private:
@@ -68,7 +74,7 @@ private:
                          const TItemDescription &incoming);
 
     TTree &tree_;
-    TOptions &options_;
+    TConflictAnswers &answers_;
     IConflictPrompt &prompt_;
     TTreeModel *view_;
     size_t SharedComponents(qsizetype &start) const;

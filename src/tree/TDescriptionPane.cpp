@@ -3,6 +3,7 @@
 #include "options/TOptions.h"
 #include "session/CommandState.h"
 #include "session/MainShell.h"
+#include "session/WindowState.h"
 #include "tree/ItemCommandRules.h"
 #include "tree/NodeRecord.h"
 #include "tree/SizeText.h"
@@ -14,17 +15,17 @@
 
 namespace qbx {
 
-TDescriptionPane::TDescriptionPane(TOptions &options, TCommandState &commands,
-                                   IDescriptionView &view, TTreeModel &mainModel,
-                                   TTreeModel &searchModel)
-    : options_(options), commands_(commands), view_(view), mainModel_(mainModel),
+TDescriptionPane::TDescriptionPane(const TOptions &options, TWindowState &window,
+                                   TCommandState &commands, IDescriptionView &view,
+                                   TTreeModel &mainModel, TTreeModel &searchModel)
+    : options_(options), window_(window), commands_(commands), view_(view), mainModel_(mainModel),
       searchModel_(searchModel)
 {
 }
 
 TTreeKind TDescriptionPane::ActiveKind() const
 {
-    switch (options_.DbState) {
+    switch (window_.DbState()) {
     case DbEntire:
         return TTreeKind::Main;
     case DbFound:
@@ -56,22 +57,27 @@ int TDescriptionPane::Presentation() const
     return -1;
 }
 
-void TDescriptionPane::ShowRecord(const TDisplayRecord &record)
+void TDescriptionPane::ShowRecord(const TDisplayRecord &record, int sizeUnit)
 {
-    options_.SelSize = record.Size;
+    SelSize = record.Size;
     const auto rows =
-        record.Rows(SizeText(record.Size, options_.SizeUnit, options_.EmptySize, QLocale()));
+        record.Rows(SizeText(record.Size, sizeUnit, options_.EmptySize, QLocale()));
     for (int i = 0; i < RowCount; ++i)
         view_.SetRowText(i, rows[size_t(i)]);
 }
 
 void TDescriptionPane::TreeViewChange()
 {
+    Refill(options_.SizeUnit);
+}
+
+void TDescriptionPane::Refill(int sizeUnit)
+{
     TTreeModel *model = ActiveModel();
     const std::vector<TTreeNode *> selected =
         model ? model->SelectedNodes() : std::vector<TTreeNode *>();
     const TTreeNode *root = model ? model->Tree().Root() : nullptr;
-    const TDbState mode = options_.DbState;
+    const TDbState mode = window_.DbState();
     const int presentation = Presentation();
 
     TDisplayRecord shown =
@@ -83,7 +89,7 @@ void TDescriptionPane::TreeViewChange()
         }
         MergeDisplayRecord(shown, GetNodeRecord(selected[i], root, mode, presentation));
     }
-    ShowRecord(shown);
+    ShowRecord(shown, sizeUnit);
 
     if (view_.OperationRunning()) {
         // The commands are frozen; only renaming is kept out.
@@ -100,15 +106,15 @@ void TDescriptionPane::TreeViewChange()
     QString status;
     if (selected.size() == 1 && rootSelected) {
         if (mode == DbFound) {
-            status = options_.FoundText;
+            status = window_.FoundText;
         } else {
             // Unsaved changes make the catalogue's totals stale.
             if (commands_.Enabled(cmd::SaveDbAction))
-                options_.TotalText.clear();
-            status = options_.TotalText;
+                window_.TotalText.clear();
+            status = window_.TotalText;
         }
     }
-    options_.StatusText = status;
+    window_.StatusText = status;
     view_.SetStatusText(status);
 }
 
@@ -125,7 +131,7 @@ void TDescriptionPane::SetItemCommands(const std::vector<TTreeNode *> &selected)
     const TTreeKind kind = ActiveKind();
     const TTreeNode *root = ActiveModel() ? ActiveModel()->Tree().Root() : nullptr;
     TSelectionSummary s;
-    s.Mode = options_.DbState;
+    s.Mode = window_.DbState();
     s.Count = int(selected.size());
     s.FirstImage = selected.empty() ? -1 : selected.front()->Image();
     s.ClipboardHasText = view_.ClipboardHasText();
@@ -155,14 +161,11 @@ void TDescriptionPane::CheckShownSizeCommand()
 
 void TDescriptionPane::SizeUnitClick(int unit)
 {
-    if (options_.DbState == DbEntire && EndLabelEdit)
+    if (window_.DbState() == DbEntire && EndLabelEdit)
         EndLabelEdit();
     const bool nothingShown = options_.EmptySize && view_.RowText(SizeRow).isEmpty();
     if (!nothingShown && unit != ShownSizeUnit()) {
-        const int kept = options_.SizeUnit;
-        options_.SizeUnit = unit;
-        TreeViewChange();
-        options_.SizeUnit = kept;
+        Refill(unit);
     }
     // The window checks a chosen size command before this runs; the check
     // must name the unit the pane really shows.
@@ -214,7 +217,7 @@ void TDescriptionPane::DescrListViewDblClick()
     if (!commands_.Enabled(cmd::EditDescrAction))
         return;
     const int row = view_.SelectedRow();
-    options_.EditFieldRow = uint8_t(row >= 0 && row < RowCount ? row : 2);
+    EditFieldRow = uint8_t(row >= 0 && row < RowCount ? row : 2);
     if (EditDescr)
         EditDescr();
 }

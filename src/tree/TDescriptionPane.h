@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace qbx {
 
 class TCommandState;
 class TOptions;
+class TWindowState;
 class TTreeModel;
 class TTreeNode;
 
@@ -56,8 +58,16 @@ public:
     static constexpr int PathRow = 1;
     static constexpr int SizeRow = 5;
 
-    TDescriptionPane(TOptions &options, TCommandState &commands, IDescriptionView &view,
-                     TTreeModel &mainModel, TTreeModel &searchModel);
+    // window: the mode, read; the status texts, shown and kept.
+    TDescriptionPane(const TOptions &options, TWindowState &window, TCommandState &commands,
+                     IDescriptionView &view, TTreeModel &mainModel, TTreeModel &searchModel);
+
+    // Size shown for the selection; -1 when there is none or the selected
+    // items differ.
+    int64_t SelSize = 0;
+    // Row of the description list whose field the description editor focuses
+    // first.
+    uint8_t EditFieldRow = 2;
 
     // Ends an in-place label edit of MainTreeView, discarding the text.
     std::function<void()> EndLabelEdit;
@@ -109,13 +119,16 @@ public:
     TTreeModel &Model(TTreeKind tree) const;
 
 private:
-    void ShowRecord(const TDisplayRecord &record);
+    // Refills the pane with sizes in sizeUnit.
+    void Refill(int sizeUnit);
+    void ShowRecord(const TDisplayRecord &record, int sizeUnit);
     void SetItemCommands(const std::vector<TTreeNode *> &selected);
     void ExpandCollapse(bool expand, bool wholeSubtree);
     void CheckShownSizeCommand();
     int Presentation() const;
 
-    TOptions &options_;
+    const TOptions &options_;
+    TWindowState &window_;
     TCommandState &commands_;
     IDescriptionView &view_;
     TTreeModel &mainModel_;

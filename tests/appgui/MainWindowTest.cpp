@@ -60,7 +60,7 @@ protected:
 TEST_F(MainWindowTest, StartsInModeZeroWithItsPanesAndRows)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Кварнис"));
-    EXPECT_EQ(form->Options().DbState, DbNone);
+    EXPECT_EQ(form->WindowState().DbState(), DbNone);
     for (const char *name : {"MainTreeView", "SearchTreeView", "LeftPanel", "RightPanel"}) {
         QWidget *w = form->findChild<QWidget *>(QString::fromLatin1(name));
         ASSERT_NE(w, nullptr) << name;
@@ -140,19 +140,19 @@ TEST_F(MainWindowTest, EscClicksStopOnlyWithoutModifiers)
     EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Открытие базы данных"));
 
     QTest::keyClick(form, Qt::Key_Escape, Qt::ControlModifier);
-    EXPECT_EQ(form->Options().StopState, StopRunOn);
+    EXPECT_EQ(form->Operation().StopState(), StopRunOn);
     QTest::keyClick(form->DescrListView(), Qt::Key_Escape);
-    EXPECT_EQ(form->Options().StopState, StopPressed);
+    EXPECT_EQ(form->Operation().StopState(), StopPressed);
 
     op.EndOperation();
     EXPECT_FALSE(form->CancelButton()->isVisible());
     QTest::keyClick(form, Qt::Key_Escape);
-    EXPECT_EQ(form->Options().StopState, StopRunOn);
+    EXPECT_EQ(form->Operation().StopState(), StopRunOn);
 }
 
 TEST_F(MainWindowTest, HintsOfMenusAndButtonsReachStatusPanelZero)
 {
-    form->Options().StatusText = QStringLiteral("Всего записей: 7");
+    form->WindowState().StatusText = QStringLiteral("Всего записей: 7");
     QStatusTipEvent tip(QStringLiteral("Выход из программы"));
     QCoreApplication::sendEvent(form->Menu("FileMenuItem"), &tip);
     EXPECT_EQ(form->StatusPanelText(), QStringLiteral("Выход из программы"));
@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, ProgressBarAndStopLieOverTheStatusBar)
 
 TEST_F(MainWindowTest, TreePopupHidesDisabledCommands)
 {
-    form->Options().FirstEntireView = false;
+    form->Session().Document().FirstEntireView = false;
     form->Shell().SetDbState(DbEntire);
     for (cmd::Id c : {cmd::RenameItemAction, cmd::CollapseNodeAction})
         form->Commands().SetEnabled(c, true);
@@ -196,12 +196,12 @@ TEST_F(MainWindowTest, TreePopupHidesDisabledCommands)
 TEST_F(MainWindowTest, EachModeShowsItsOwnPaneWidths)
 {
     form->resize(800, 500);
-    TOptions &o = form->Options();
-    o.EntireTreeWidth = 180;
-    o.EntireValueWidth = 300;
-    o.FoundTreeWidth = 260;
-    o.FoundValueWidth = 200;
-    o.FirstEntireView = false;
+    TPaneWidths &panes = form->WindowState().Panes;
+    panes.EntireTreeWidth = 180;
+    panes.EntireValueWidth = 300;
+    panes.FoundTreeWidth = 260;
+    panes.FoundValueWidth = 200;
+    form->Session().Document().FirstEntireView = false;
     form->Shell().SetDbState(DbEntire);
     QCoreApplication::processEvents();
     EXPECT_TRUE(form->MainTreeView()->isVisible());
@@ -223,9 +223,8 @@ TEST_F(MainWindowTest, EachModeShowsItsOwnPaneWidths)
 // the smallest size both panels are whole.
 TEST_F(MainWindowTest, LayoutFollowsTheWindowSize)
 {
-    TOptions &o = form->Options();
-    o.EntireValueWidth = 245;
-    o.FirstEntireView = false;
+    form->WindowState().Panes.EntireValueWidth = 245;
+    form->Session().Document().FirstEntireView = false;
     form->Shell().SetDbState(DbEntire);
     QTreeWidget *descr = form->DescrListView();
     const TStatusPanelsWidget *panels = form->StatusPanels();
@@ -260,7 +259,7 @@ TEST_F(MainWindowTest, AnOpenCatalogueWithoutPanesShowsAHint)
     EXPECT_TRUE(hint->isVisible());
     EXPECT_TRUE(hint->text().contains(QStringLiteral("«Всё содержимое» (Ctrl+E)")));
     EXPECT_TRUE(hint->text().contains(QStringLiteral("«Глобальный поиск...» (Ctrl+F)")));
-    form->Options().FirstEntireView = false;
+    form->Session().Document().FirstEntireView = false;
     form->Shell().SetDbState(DbEntire);
     EXPECT_FALSE(hint->isVisible());
     EXPECT_TRUE(form->MainTreeView()->isVisible());
@@ -294,14 +293,19 @@ TEST_F(MainWindowTest, DialogsAskForTheirTitleBarButtons)
 TEST_F(MainWindowTest, ClosingWritesTheOptionsBackToTheirPlace)
 {
     QTemporaryDir dir;
-    TOptions &o = form->Options();
-    o.IniFileName = dir.filePath("qubrix.ini");
-    o.OptionsStore = StoreIni;
-    o.MainGeometry = QStringLiteral("Maximized");
+    TEnvironment environment = TEnvironment::Detect();
+    environment.IniFileName = dir.filePath("qubrix.ini");
+    form->close();
+    program = std::make_unique<TProgram>(TProgramSeams{nullptr, nullptr, &environment});
+    form = &program->Window();
+    form->show();
+    QCoreApplication::processEvents();
+    form->Session().OptionsStorage().OptionsStore = StoreIni;
+    form->Options().MainGeometry = QStringLiteral("Maximized");
     form->resize(640, 480);
     form->close();
     EXPECT_FALSE(form->isVisible());
-    QFile ini(o.IniFileName);
+    QFile ini(environment.IniFileName);
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QString text = QString::fromLatin1(ini.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("[GEOMETRY]"))) << text.toStdString();
@@ -319,8 +323,8 @@ TEST_F(MainWindowTest, ExitClosesTheWindow)
 TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
 {
     form->Options().ConfirmUnsaved = QStringLiteral("1"); // save without asking
-    form->Options().FirstEntireView = false;
-    form->Options().DbReadOnly = true; // Save refuses a read-only catalogue
+    form->Session().Document().FirstEntireView = false;
+    form->Session().Document().DbReadOnly = true; // Save refuses a read-only catalogue
     form->Shell().SetDbState(DbEntire);
     form->Commands().SetEnabled(cmd::SaveDbAction, true);
     // The save's warning is answered when it shows.

@@ -56,9 +56,9 @@ TEST(QueryGuiTest, AQueryFileShowsTheEditorWithTheQueryLoaded)
     program.Session().Files().OpenFile(name);
     EXPECT_EQ(shown, "ИЛИ\r\n\t[Продукт] РАВНО [x]\r\n\tНЕ\r\n");
     EXPECT_FALSE(okEnabled) << "no catalogue is open";
-    EXPECT_FALSE(form.Options().QueryFilePending);
+    EXPECT_FALSE(form.Session().Document().QueryFilePending);
     EXPECT_EQ(help.shown, std::vector<int>({12}));
-    EXPECT_EQ(form.Options().DbState, DbNone);
+    EXPECT_EQ(form.WindowState().DbState(), DbNone);
     form.close();
 }
 
@@ -93,7 +93,7 @@ TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
             t.Append(row);
     }
     program.Session().Files().OpenFile(table);
-    ASSERT_EQ(options.DbState, DbOpen);
+    ASSERT_EQ(form.WindowState().DbState(), DbOpen);
 
     // "[Размер] > [1 ГБ]" built with the dialog's keys and controls, then Enter.
     QTimer::singleShot(0, [&] {
@@ -112,9 +112,9 @@ TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
     });
     form.Action(cmd::ComplexSearchAction)->trigger();
     QCoreApplication::processEvents();
-    EXPECT_EQ(options.LastCondition, "(ByteSize > 1073741824)");
-    EXPECT_EQ(options.ResultName, "Query");
-    EXPECT_EQ(options.DbState, DbFound);
+    EXPECT_EQ(form.Session().LastSearch().LastCondition, "(ByteSize > 1073741824)");
+    EXPECT_EQ(form.Session().LastSearch().ResultName, "Query");
+    EXPECT_EQ(form.WindowState().DbState(), DbFound);
     const TTreeNode *root = program.Session().SearchTree().Root();
     ASSERT_EQ(root->ChildCount(), 1);
     ASSERT_EQ(root->Child(0)->ChildCount(), 1);

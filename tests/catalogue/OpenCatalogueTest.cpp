@@ -19,16 +19,16 @@ TEST_F(CatalogueTest, OpenChecksTheFileAndTheFirstEntireViewLoadsIt)
 {
     const QString path = Write("cat.db", kDisc);
     files.OpenFile(path);
-    EXPECT_EQ(options.DbState, DbOpen);
-    EXPECT_EQ(options.DbName, "cat");
-    EXPECT_EQ(options.DbTableName, path);
-    EXPECT_FALSE(options.DbReadOnly);
+    EXPECT_EQ(window.DbState(), DbOpen);
+    EXPECT_EQ(document.DbName, "cat");
+    EXPECT_EQ(document.FileName, path);
+    EXPECT_FALSE(document.DbReadOnly);
     EXPECT_TRUE(Nodes().isEmpty()) << "opening alone reads no record";
 
     shell.SetDbState(DbEntire);
     EXPECT_EQ(Nodes(), QStringList({"CD1||0", "CD1\\Музыка||5000000000",
                                     "CD1\\Музыка\\a.mp3|Мелодия|4096"}));
-    EXPECT_EQ(options.TotalText, "Всего записей: 3");
+    EXPECT_EQ(window.TotalText, "Всего записей: 3");
     EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
     EXPECT_TRUE(commands.Enabled(cmd::AddDbAction)) << "commands are restored after the load";
     EXPECT_TRUE(boxes.shown.isEmpty());
@@ -71,7 +71,7 @@ TEST_F(CatalogueTest, LockedFileIsRefused)
     engine::Table holder;
     holder.Open(path.toStdString(), engine::OpenMode::Exclusive);
     files.OpenFile(path);
-    EXPECT_EQ(options.DbState, DbNone);
+    EXPECT_EQ(window.DbState(), DbNone);
     EXPECT_EQ(view.status, "Файл занят другой программой");
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, path + kBadFormat);
@@ -82,7 +82,7 @@ TEST_F(CatalogueTest, OldFormatOpensAndLoadsAndEmptyCatalogueIsTheRootAlone)
     QList<Rec> old = kDisc;
     old[1].size = 70000; // integer sizes
     files.OpenFile(Write("old.db", old, true));
-    EXPECT_EQ(options.DbState, DbOpen);
+    EXPECT_EQ(window.DbState(), DbOpen);
     shell.SetDbState(DbEntire);
     EXPECT_EQ(Nodes().size(), 3);
 
@@ -90,7 +90,7 @@ TEST_F(CatalogueTest, OldFormatOpensAndLoadsAndEmptyCatalogueIsTheRootAlone)
     files.OpenFile(Write("empty.db", {}));
     shell.SetDbState(DbEntire);
     EXPECT_TRUE(Nodes().isEmpty());
-    EXPECT_EQ(options.TotalText, "Всего записей: 0");
+    EXPECT_EQ(window.TotalText, "Всего записей: 0");
 }
 
 TEST_F(CatalogueTest, WrongLanguageDriverAsksOrFollowsConfirmRecode)
@@ -107,26 +107,26 @@ TEST_F(CatalogueTest, WrongLanguageDriverAsksOrFollowsConfirmRecode)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, question);
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbYesNo));
-    EXPECT_EQ(options.DbState, DbOpen);
+    EXPECT_EQ(window.DbState(), DbOpen);
 
     files.CloseDbClick();
     boxes.Answer(TMsgAnswer::Yes);
     files.OpenFile(path);
-    EXPECT_EQ(options.DbState, DbEntire) << "Yes opens for editing, loaded and marked changed";
+    EXPECT_EQ(window.DbState(), DbEntire) << "Yes opens for editing, loaded and marked changed";
     EXPECT_EQ(Nodes().size(), 3);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-    EXPECT_TRUE(options.TreeChanged);
+    EXPECT_TRUE(document.TreeChanged);
 
     options.ConfirmUnsaved = "0";
     files.CloseDbClick();
     boxes.shown.clear();
     options.ConfirmRecode = "0";
     files.OpenFile(path);
-    EXPECT_EQ(options.DbState, DbOpen);
+    EXPECT_EQ(window.DbState(), DbOpen);
     files.CloseDbClick();
     options.ConfirmRecode = "1";
     files.OpenFile(path);
-    EXPECT_EQ(options.DbState, DbEntire);
+    EXPECT_EQ(window.DbState(), DbEntire);
     EXPECT_TRUE(boxes.shown.isEmpty()) << "a stored answer asks nothing";
 }
 
@@ -149,7 +149,7 @@ TEST_F(CatalogueTest, AddingTheOpenCatalogueToItselfMakesEveryRecordAConflict)
         << "asked until an answer for all is given";
     EXPECT_EQ(Nodes().size(), 3);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked)
+    EXPECT_EQ(answers.ConflictAnswer, ConflictNotAsked)
         << "the answer for all ends with the operation";
     EXPECT_EQ(rootExpansions, 1);
     EXPECT_EQ(files.TableName(), path);
@@ -196,11 +196,11 @@ TEST_F(CatalogueTest, EngineFailureDuringLoadIsReportedAndCommandsComeBack)
 TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpty)
 {
     files.CreateDbClick();
-    EXPECT_EQ(options.DbState, DbEntire);
+    EXPECT_EQ(window.DbState(), DbEntire);
     EXPECT_EQ(files.TableName(), options.DbFolder + "Qubrix.db");
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
     files.CloseDbClick();
-    EXPECT_EQ(options.DbState, DbNone);
+    EXPECT_EQ(window.DbState(), DbNone);
     EXPECT_TRUE(boxes.shown.isEmpty()) << "a new catalogue holding only its root asks nothing";
 
     files.OpenFile(Write("cat.db", kDisc));
@@ -212,19 +212,19 @@ TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpt
     EXPECT_EQ(boxes.shown[0].text, "База данных cat была изменена.\rСохранить изменения?");
     EXPECT_EQ(boxes.shown[0].caption, "Закрытие базы данных");
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbYesNoCancel));
-    EXPECT_EQ(options.DbState, DbEntire) << "Cancel keeps the catalogue";
+    EXPECT_EQ(window.DbState(), DbEntire) << "Cancel keeps the catalogue";
 
     options.ConfirmUnsaved = "1"; // save silently; a save that fails keeps it open
     fs.FailWritesAfter(0);
     files.CloseDbClick();
-    EXPECT_EQ(options.DbState, DbEntire);
+    EXPECT_EQ(window.DbState(), DbEntire);
     // The failed save is reported, with the full disk as its reason.
     EXPECT_EQ(boxes.shown.size(), 3);
     fs.Reset();
 
     options.ConfirmUnsaved = "0";
     files.CloseDbClick();
-    EXPECT_EQ(options.DbState, DbNone);
+    EXPECT_EQ(window.DbState(), DbNone);
     EXPECT_TRUE(Nodes().isEmpty());
     EXPECT_EQ(boxes.shown.size(), 3);
 }
@@ -237,37 +237,37 @@ TEST_F(CatalogueTest, QueryFilesGoToTheQueryEditorAndTheCatalogueStaysOpen)
     dialogs.answers.push_back(PathOf("find.CDQ"));
     files.OpenDbClick();
     EXPECT_EQ(handed, PathOf("find.CDQ"));
-    EXPECT_TRUE(options.QueryFilePending);
-    EXPECT_EQ(options.DbState, DbOpen);
-    EXPECT_EQ(options.DbName, "cat");
+    EXPECT_TRUE(document.QueryFilePending);
+    EXPECT_EQ(window.DbState(), DbOpen);
+    EXPECT_EQ(document.DbName, "cat");
 }
 
 TEST_F(CatalogueTest, ViewCommandsSwitchBetweenTheCatalogueAndNoPane)
 {
     TTreeModel searchModel(searchTree);
     int valueWidth = 250;
-    TViewSwitch views(options, shell, commands, searchModel, [&] { return valueWidth; });
+    TViewSwitch views(shell, commands, searchModel, [&] { return valueWidth; });
     files.OpenFile(Write("cat.db", kDisc));
 
     commands.SetChecked(cmd::EntireViewAction, true); // as the window toggles it
     views.EntireViewClick();
-    EXPECT_EQ(options.DbState, DbEntire);
+    EXPECT_EQ(window.DbState(), DbEntire);
     EXPECT_EQ(Nodes().size(), 3) << "the first entry loads the catalogue";
 
     commands.SetChecked(cmd::EntireViewAction, false);
     views.EntireViewClick();
-    EXPECT_EQ(options.DbState, DbOpen);
+    EXPECT_EQ(window.DbState(), DbOpen);
     commands.SetChecked(cmd::EntireViewAction, true);
     views.EntireViewClick();
     EXPECT_EQ(Nodes().size(), 3) << "the second entry does not load again";
 
     commands.SetChecked(cmd::FoundViewAction, true);
     views.FoundViewClick();
-    EXPECT_EQ(options.DbState, DbFound);
-    EXPECT_EQ(options.EntireValueWidth, 250) << "the catalogue view's column width is kept";
+    EXPECT_EQ(window.DbState(), DbFound);
+    EXPECT_EQ(window.Panes.EntireValueWidth, 250) << "the catalogue view's column width is kept";
     valueWidth = 180;
     commands.SetChecked(cmd::EntireViewAction, true);
     views.EntireViewClick();
-    EXPECT_EQ(options.DbState, DbEntire);
-    EXPECT_EQ(options.FoundValueWidth, 180);
+    EXPECT_EQ(window.DbState(), DbEntire);
+    EXPECT_EQ(window.Panes.FoundValueWidth, 180);
 }

@@ -84,7 +84,7 @@ TEST_F(CatalogueWindow, OpenShowAndClose)
     EXPECT_TRUE(form.MainTreeView()->isExpanded(root));
     ASSERT_EQ(model.rowCount(root), 1);
     EXPECT_EQ(model.index(0, 0, root).data().toString(), QStringLiteral("Диск"));
-    EXPECT_EQ(form.Options().TotalText, QStringLiteral("Всего записей: 3"));
+    EXPECT_EQ(form.WindowState().TotalText, QStringLiteral("Всего записей: 3"));
 
     TTree &tree = program.Session().MainTree();
     const TTreeNode *file = tree.Root()->Child(0)->Child(0)->Child(0);
@@ -99,7 +99,7 @@ TEST_F(CatalogueWindow, OpenShowAndClose)
 
     form.Action(cmd::CloseDbAction)->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(form.Options().DbState, DbNone);
+    EXPECT_EQ(form.WindowState().DbState(), DbNone);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Кварнис"));
     EXPECT_FALSE(program.Session().MainTree().Root()->HasChildren());
     form.close();
@@ -110,12 +110,12 @@ TEST_F(CatalogueWindow, CreateShowsAnEmptyChangedCatalogue)
     form.show();
     form.Action(cmd::CreateDbAction)->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(form.Options().DbState, DbEntire);
+    EXPECT_EQ(form.WindowState().DbState(), DbEntire);
     EXPECT_TRUE(form.MainTreeView()->isVisible());
     EXPECT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Qubrix - Кварнис"));
     form.Action(cmd::CloseDbAction)->trigger(); // nothing added: no question
-    EXPECT_EQ(form.Options().DbState, DbNone);
+    EXPECT_EQ(form.WindowState().DbState(), DbNone);
     form.close();
 }
 
@@ -141,7 +141,7 @@ TEST_F(CatalogueWindow, AddKeepsExpandedFoldersAndTheSelection)
     WriteCatalogue(dir.filePath(QStringLiteral("same.db")), QStringLiteral("alpha.exe"));
     for (const QString &added : {more, dir.filePath(QStringLiteral("same.db"))}) {
         AnswerFileDialog(added);
-        form.Options().ConflictAnswer = ConflictKeepAll;
+        form.Session().Answers().ConflictAnswer = ConflictKeepAll;
         form.Action(cmd::AddDbAction)->trigger();
         QApplication::processEvents();
     }

@@ -11,7 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
+
+#include <grp.h>
+#include <unistd.h>
 
 // Failed comparisons show texts as text.
 inline void PrintTo(const QString &text, std::ostream *os)
@@ -73,9 +77,21 @@ protected:
 
     static QStringList Lines(const CliRun &r) { return r.out.split(u'\n', Qt::SkipEmptyParts); }
 
-    static CliRun Run(const QStringList &args)
+    // Runs qubrix-cli as the user nobody (the test runs as root), for what
+    // root may always do: read any file, write any folder.
+    static CliRun RunAsNobody(const QStringList &args)
+    {
+        return Run(args, [] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(99);
+        });
+    }
+
+    static CliRun Run(const QStringList &args, const std::function<void()> &inChild = {})
     {
         QProcess p;
+        if (inChild)
+            p.setChildProcessModifier(inChild);
         p.start(QStringLiteral(QBX_CLI_PATH), args);
         EXPECT_TRUE(p.waitForFinished(60000));
         CliRun r;

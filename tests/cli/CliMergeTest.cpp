@@ -92,5 +92,67 @@ TEST_F(CliTest, CtrlCWhileWritingLeavesNoHalfWrittenFileBehind)
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList({"big.db"}));
 }
 
+// The status a shell reports for a run of qubrix-cli started as a script's
+// background job (Ctrl-C ignored as the shell hands it down) that gets
+// `signal` once it has taken over the handling of stop signals.
+int StopStatus(const QStringList &args, int signal)
+{
+    QProcess p;
+    p.setChildProcessModifier([] { ::signal(SIGINT, SIG_IGN); });
+    p.start(QStringLiteral(QBX_CLI_PATH), args);
+    EXPECT_TRUE(p.waitForStarted());
+    const QString status = QStringLiteral("/proc/%1/status").arg(p.processId());
+    const quint64 bit = quint64(1) << (signal - 1);
+    QElapsedTimer timer;
+    timer.start();
+    while (p.state() == QProcess::Running && timer.elapsed() < 30000) {
+        QFile f(status);
+        if (f.open(QIODevice::ReadOnly)) {
+            const QByteArray text = f.readAll();
+            const qsizetype at = text.indexOf("SigCgt:");
+            if (at >= 0 && text.mid(at + 7, 20).trimmed().left(16).toULongLong(nullptr, 16) & bit)
+                break;
+        }
+        QThread::usleep(100);
+    }
+    ::kill(pid_t(p.processId()), signal);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return p.exitStatus() == QProcess::CrashExit ? 128 + p.exitCode() : p.exitCode();
+}
+
+TEST_F(CliTest, StopSignalsEndScanAndMergeAtOnceWritingNothing)
+{
+    QList<Rec> records;
+    for (int i = 0; i < 30000; ++i)
+        records.append({"D", QStringLiteral("folder %1\\file %2.txt").arg(i / 50).arg(i), "", "",
+                        "", double(i), ""});
+    const QString source = Write("big.db", records);
+    const QString existing = Write("old.db", {{"OLD", "", "", "", "", 0, ""}});
+    const QByteArray old = [&] {
+        QFile f(existing);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const QString tree = PathOf("tree");
+    for (int i = 0; i < 5000; ++i) {
+        if (i % 100 == 0)
+            QDir().mkpath(tree + QStringLiteral("/d%1").arg(i / 100));
+        QFile f(tree + QStringLiteral("/d%1/f%2").arg(i / 100).arg(i));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    for (const auto &[args, signal] :
+         {std::pair{QStringList{"merge", source, "--into", PathOf("new.db")}, SIGINT},
+          std::pair{QStringList{"merge", source, "--into", existing}, SIGTERM},
+          std::pair{QStringList{"scan", tree, "--into", existing}, SIGINT},
+          std::pair{QStringList{"scan", tree, "--into", PathOf("new.db")}, SIGTERM}}) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        EXPECT_EQ(StopStatus(args, signal), 128 + signal);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+        QFile f(existing);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), old);
+    }
+}
+
 } // namespace
 } // namespace qbx::test

@@ -204,6 +204,68 @@ TEST_F(CliScan, AnUnreadableFolderLeavesTheCatalogueAsItWas)
     EXPECT_EQ(Hash(cat), before);
 }
 
+TEST_F(CliScan, KeepGoingCataloguesWhatCannotBeReadAndSaysSo)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "runs the scan as another user, which needs root";
+    // As a user who may not read one file and one folder of the tree.
+    File("Music/song.mp3", 500);
+    File("Locked/x.txt", 1);
+    ASSERT_TRUE(QFile::setPermissions(src + "/Music/song.mp3", {}));
+    ASSERT_TRUE(QFile::setPermissions(src + "/Locked",
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+    const CliRun stopped = RunAsNobody({"scan", src, "--into", cat});
+    EXPECT_EQ(stopped.status, 2) << stopped.err.toStdString();
+    EXPECT_FALSE(QFile::exists(cat));
+
+    const CliRun r = RunAsNobody({"scan", src, "--into", cat, "--keep-going"});
+    EXPECT_EQ(r.status, 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Файлов, которые не удалось прочитать: 1.\n"))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(src + "/Music/song.mp3\n"));
+    EXPECT_TRUE(r.err.contains("Папок, содержимое которых не удалось прочитать: 1.\n"));
+    EXPECT_TRUE(r.err.contains(src + "/Locked/\n"));
+    // Its tags unread; the name still gives what a media file's name gives.
+    EXPECT_TRUE(Rows().contains("Disc\tMusic\\song.mp3\t\tsong\t\t500\t"))
+        << Rows().join('\n').toStdString();
+    EXPECT_TRUE(Tree().contains("\t\tLocked\n"));
+
+    // With nothing left out the status is 0.
+    ASSERT_TRUE(
+        QFile::setPermissions(src + "/Music/song.mp3", QFile::ReadOwner | QFile::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(src + "/Locked", QFileDevice::Permissions(0x7755)));
+    EXPECT_EQ(RunAsNobody({"scan", src, "--into", PathOf("all.db"), "--keep-going"}).status, 0);
+}
+
+TEST_F(CliScan, AFolderThatTakesNoNewFileIsNamedBeforeTheWork)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "runs as another user, which needs root";
+    ASSERT_EQ(Run({"scan", src, "--into", cat}).status, 0);
+    // A writable catalogue in a folder its user may not write: the new file
+    // cannot be made beside it.
+    const QString locked = PathOf("locked");
+    ASSERT_TRUE(QDir().mkdir(locked));
+    ASSERT_TRUE(QFile::copy(cat, locked + "/cat.db"));
+    const auto all = QFileDevice::Permissions(0x7777);
+    const auto readable = QFileDevice::Permissions(0x7755);
+    ASSERT_TRUE(QFile::setPermissions(locked + "/cat.db", QFileDevice::Permissions(0x6666)));
+    ASSERT_TRUE(QFile::setPermissions(locked, readable));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), all));
+    ASSERT_TRUE(QFile::setPermissions(cat, QFileDevice::Permissions(0x6644)));
+    for (const QStringList &args : {QStringList{"scan", src, "--into", locked + "/cat.db"},
+                                    QStringList{"merge", cat, "--into", locked + "/cat.db"}}) {
+        const CliRun r = RunAsNobody(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "qubrix-cli: " + locked + ": нет прав на запись в папку\n");
+    }
+    // A catalogue its user may not write, in a folder it may.
+    const CliRun file = RunAsNobody({"merge", cat, "--into", cat});
+    EXPECT_EQ(file.status, 2);
+    EXPECT_EQ(file.err, "qubrix-cli: " + cat + ": нет прав на запись в файл\n");
+}
+
 TEST_F(CliScan, TagsOfOtherFormatsAreReadUnlessSwitchedOff)
 {
     QDir(src).removeRecursively();

@@ -41,6 +41,41 @@ TEST_F(CliSearch, GivesTheRowsOfTheSimpleSearchConditions)
     EXPECT_EQ(Lines(sql), QStringList{"DISC1\tGames\\readme.TXT\t\t\t\t100\t"});
 }
 
+TEST_F(CliSearch, AccentedTextFindsTheNamesItWasStoredAs)
+{
+    const QString music = Write("music.db", {{"CD", "", "", "", "", 0, ""},
+                                             {"CD", "Bjork - Joga.mp3", "Bjork", "", "", 5, ""}});
+    for (const QStringList &extra : {QStringList{}, QStringList{"--field", "path"},
+                                     QStringList{"--field", "producer"}, QStringList{"--case"}}) {
+        const CliRun r = Run(QStringList{"search", music, "Björk", "--format", "tsv"} + extra);
+        EXPECT_EQ(Lines(r).size(), 1) << extra.join(u' ').toStdString();
+    }
+    const CliRun exact =
+        Run({"search", music, "Björk - Jóga.mp3", "--field", "path", "--exact", "--format", "tsv"});
+    EXPECT_EQ(Lines(exact).size(), 1);
+}
+
+TEST_F(CliSearch, ControlCharactersOfStoredNamesShowInTextOutput)
+{
+    // A crafted catalogue: an escape sequence that would clear a terminal,
+    // a carriage return that would overwrite the line.
+    const QString odd = Write("odd.db", {{"CD", "", "", "", "", 0, ""},
+                                         {"CD", "a\x1B[2Jb.txt", "", "", "", 5, ""},
+                                         {"CD", "fake\rok.txt", "", "", "", 6, ""}});
+    for (const QStringList &args :
+         {QStringList{"search", odd, "txt"}, QStringList{"search", odd, "txt", "--view", "list"},
+          QStringList{"tree", odd}, QStringList{"dupes", odd, "--min-size", "1"},
+          QStringList{"stats", odd}}) {
+        const CliRun r = Run(args);
+        EXPECT_FALSE(r.out.contains(u'\x1B')) << args.join(u' ').toStdString();
+        EXPECT_FALSE(r.out.contains(u'\r')) << args.join(u' ').toStdString();
+    }
+    EXPECT_TRUE(Run({"search", odd, "txt"}).out.contains(QStringLiteral("a\uFFFD[2Jb.txt")));
+    // Data formats keep the data, escaped as the format says.
+    const CliRun json = Run({"search", odd, "fake", "--format", "json"});
+    EXPECT_TRUE(json.out.contains(QStringLiteral("fake\\rok.txt"))) << json.out.toStdString();
+}
+
 TEST_F(CliSearch, TriesYeForYoAndSaysNothingFoundWithStatusOne)
 {
     const CliRun yo = Run({"search", cat, "ёлка", "--format", "tsv"});
@@ -140,11 +175,17 @@ TEST_F(CliSearch, SqlErrorsPointIntoTheConditionAsTyped)
     for (const QStringList &extra : {QStringList(), QStringList{"--kinds", "files"}}) {
         const CliRun r = Run(QStringList{"search", cat, "--sql", "Nope = 1"} + extra);
         EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.err, "qubrix-cli: ошибка в условии --sql в позиции 1: Unknown field "
+        EXPECT_EQ(r.err, "qubrix-cli: ошибка в условии --sql в позиции 1: неизвестное поле "
                          "\"Nope\"\n");
     }
     EXPECT_TRUE(
         Run({"search", cat, "--sql", "Label = \"x\" AND Nope = 1"}).err.contains("в позиции 17:"));
+    // Told in the program's words, whatever the engine found.
+    EXPECT_EQ(Run({"search", cat, "--sql", "Label LIKE"}).err,
+              "qubrix-cli: ошибка в условии --sql в позиции 11: ожидалось имя поля, строка или "
+              "число, а найдено: конец условия\n");
+    EXPECT_EQ(Run({"search", cat, "--sql", "Label = 'x"}).err,
+              "qubrix-cli: ошибка в условии --sql в позиции 9: строка не закрыта кавычкой\n");
 }
 
 TEST_F(CliSearch, TextOptionsWithoutTextAreRefusedNotIgnored)

@@ -43,6 +43,21 @@ TEST_F(DescriptionCommands, CopyPasteRoundTripKeepsTheTargetsSize)
     EXPECT_EQ(dst->Description(), nullptr);
 }
 
+TEST_F(DescriptionCommands, PastingEmptyTextsLeavesADescriptionOfSizeZero)
+{
+    // An item without a description, and one that has only the size 0.
+    TTreeNode *bare = Insert("CD1", "a.txt");
+    TTreeNode *zero = catalogue.InsertItem("CD1", "b.txt", "P", "", "", 0, "", false);
+    Select({bare, zero});
+    clipboard.SetText(QStringLiteral("\r\r\r"));
+    descriptions.PasteDescrClick();
+    for (const TTreeNode *n : {bare, zero}) {
+        ASSERT_NE(n->Description(), nullptr) << n->Text().toStdString();
+        EXPECT_EQ(*n->Description(), TItemDescription::Make("", "", "", 0, ""));
+    }
+    EXPECT_TRUE(Saveable());
+}
+
 TEST_F(DescriptionCommands, PastedTextTheCatalogueCannotHoldIsRefused)
 {
     TTreeNode *n = catalogue.InsertItem("CD1", "a.txt", "keep", "", "", 1, "", false);
@@ -61,7 +76,7 @@ TEST_F(DescriptionCommands, EditorOverSeveralNodesGivesThemOneDescription)
     TTreeNode *b = catalogue.InsertItem("CD1", "b.txt", "P2", "Pack", "", 10, "", false);
     TTreeNode *c = catalogue.InsertItem("CD1", "c.txt", "P3", "Pack", "", 10, "", false);
     Select({a, b, c});
-    options.EditFieldRow = 4;
+    pane.EditFieldRow = 4;
     editor.script = [](TEditValues &v) {
         v.Version = QStringLiteral("2.0");
         v.DescrChanged = true;
@@ -123,6 +138,25 @@ TEST_F(DescriptionCommands, EditorTurnsFoldersIntoFiles)
     EXPECT_TRUE(Saveable());
 }
 
+TEST_F(DescriptionCommands, EditorTurnsFilesIntoFoldersOnlyWhenTheirPathsStillFit)
+{
+    // A path of 255 characters has no room for a folder's "\\".
+    TTreeNode *longest = Insert("CD1", QString(10, u'd') + u'\\' + QString(244, u'f'));
+    TTreeNode *shorter = Insert("CD1", QString(10, u'd') + u'\\' + QString(243, u'g'));
+    Select({longest, shorter});
+    editor.script = [](TEditValues &v) {
+        v.KindChange = 2;
+        return true;
+    };
+    descriptions.EditDescrClick();
+    EXPECT_EQ(longest->Image(), ImageFile);
+    EXPECT_EQ(shorter->Image(), ImageFolder);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text,
+              "Путь элемента внутри диска в каталоге не может быть длиннее 255 символов.");
+    EXPECT_EQ(boxes.shown[0].caption, "Редактирование описания");
+}
+
 TEST_F(DescriptionCommands, CancelChangesNothingAndResultsDeferTheEditor)
 {
     TTreeNode *n = catalogue.InsertItem("CD1", "a.txt", "P", "", "", 0, "", false);
@@ -135,10 +169,10 @@ TEST_F(DescriptionCommands, CancelChangesNothingAndResultsDeferTheEditor)
     EXPECT_EQ(n->Description()->Producer, "P");
     EXPECT_FALSE(Saveable());
 
-    options.DbState = DbFound;
+    window.SetMode(DbFound);
     descriptions.EditDescrClick();
     EXPECT_EQ(editor.shows, 1);
-    EXPECT_EQ(options.EditState, EditFromResults);
+    EXPECT_EQ(catalogue.EditState, EditFromResults);
     EXPECT_EQ(view.hooksPosted, 1);
 }
 

@@ -7,6 +7,8 @@
 #include "options/TOptions.h"
 #include "panes/PaneFixture.h"
 #include "session/CommandState.h"
+#include "session/ConflictAnswers.h"
+#include "storage/CatalogueDocument.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TreeNodes.h"
 #include "tree/NodePaths.h"
@@ -81,7 +83,7 @@ class EditFixture : public ::testing::Test {
 protected:
     EditFixture()
     {
-        options.DbState = DbEntire;
+        window.SetMode(DbEntire);
         options.ConfirmDelete = true;
         options.SizeUnit = 0;
         commands.SetEnabled(cmd::SaveDbAction, false);
@@ -113,9 +115,12 @@ protected:
             s << (n == tree.Root() ? QStringLiteral("\\") : FullItemPath(n));
         return s.join(u',');
     }
-    bool Saveable() const { return commands.Enabled(cmd::SaveDbAction) && options.TreeChanged; }
+    bool Saveable() const { return commands.Enabled(cmd::SaveDbAction) && document.TreeChanged; }
 
     TOptions options;
+    TWindowState window{QStringLiteral("Кварнис")};
+    TCatalogueDocument document;
+    TConflictAnswers answers;
     TCommandState commands;
     ScriptedConflicts prompt;
     ScriptedMessageBoxes boxes;
@@ -124,13 +129,13 @@ protected:
     FakeEditor editor;
     TTree tree;
     TTreeModel model{tree};
-    TCatalogueTree catalogue{tree, options, prompt, &model};
-    TItemOperations items{{options, commands, catalogue, model, boxes, view}};
+    TCatalogueTree catalogue{tree, answers, prompt, &model};
+    TItemOperations items{{options, window, document, answers, commands, catalogue, model, boxes, view}};
     TTree results;
     TTreeModel searchModel{results};
     FakeDescriptionView paneView;
-    TDescriptionPane pane{options, commands, paneView, model, searchModel};
-    TDescriptionCommands descriptions{{options, commands, catalogue, model, items, editor,
+    TDescriptionPane pane{options, window, commands, paneView, model, searchModel};
+    TDescriptionCommands descriptions{{window, document, pane, commands, catalogue, model, items, editor,
                                        clipboard, boxes,
                                        [this](int r) { return paneView.rows[size_t(r)]; }}};
     int refreshes = 0;

@@ -96,7 +96,7 @@ TEST_F(Rename, InvalidNamesAreRefusedWithTheirBoxes)
     for (const Case &c : cases) {
         items.MainTreeViewEditing();
         EXPECT_FALSE(view.shortcutsGiven);
-        EXPECT_EQ(options.EditState, EditLabel);
+        EXPECT_EQ(catalogue.EditState, EditLabel);
         boxes.shown.clear();
         EXPECT_EQ(items.MainTreeViewEdited(docs, QString::fromUtf8(c.name)), "docs");
         ASSERT_EQ(boxes.shown.size(), 1) << c.name;
@@ -108,7 +108,7 @@ TEST_F(Rename, InvalidNamesAreRefusedWithTheirBoxes)
         // The edit box is gone: the hook ends the edit state.
         view.editorOpen = false;
         items.MessageHook();
-        EXPECT_EQ(options.EditState, EditNone);
+        EXPECT_EQ(catalogue.EditState, EditNone);
     }
     EXPECT_EQ(docs->Text(), "docs");
     EXPECT_FALSE(Saveable());
@@ -137,12 +137,12 @@ TEST_F(Rename, AcceptedNameIsCarriedOutByTheHook)
     Select({docs});
     items.MainTreeViewEditing();
     EXPECT_EQ(items.MainTreeViewEdited(docs, QStringLiteral("Папка ©")), "docs");
-    EXPECT_EQ(options.EditState, EditRenamePending);
-    EXPECT_EQ(options.EditedLabel, QStringLiteral("CD1\\Папка ©"));
+    EXPECT_EQ(catalogue.EditState, EditRenamePending);
+    EXPECT_EQ(items.EditedLabel(), QStringLiteral("CD1\\Папка ©"));
     EXPECT_EQ(view.hooksPosted, 1);
     EXPECT_TRUE(Saveable());
     items.MessageHook();
-    EXPECT_EQ(options.EditState, EditNone);
+    EXPECT_EQ(catalogue.EditState, EditNone);
     EXPECT_EQ(Names(Node("CD1")), QStringList({"Папка ©"}));
     const TTreeNode *moved = Node("CD1\\Папка ©\\a.txt");
     ASSERT_TRUE(moved);
@@ -190,14 +190,14 @@ TEST_F(Rename, OntoASiblingAsksAndMergesOrStops)
     items.MessageHook();
     EXPECT_EQ(prompt.asked, QStringList({"CD1\\Other"}));
     EXPECT_EQ(Node("CD1\\docs"), docs); // cancelled: it stays
-    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked);
+    EXPECT_EQ(answers.ConflictAnswer, ConflictNotAsked);
 
     prompt.Answer(ConflictComplement);
     items.MainTreeViewEdited(docs, QStringLiteral("Other"));
     items.MessageHook();
     EXPECT_EQ(Names(Node("CD1")), QStringList({"Other"}));
     EXPECT_EQ(Names(Node("CD1\\Other")), QStringList({"a.txt", "b.txt"}));
-    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked);
+    EXPECT_EQ(answers.ConflictAnswer, ConflictNotAsked);
 }
 
 TEST_F(Rename, ADiscLabelIsCutTo32Characters)
@@ -230,7 +230,7 @@ TEST_F(Rename, EndingTheEditGivesTheShortcutsBack)
     items.EndLabelEdit();
     EXPECT_FALSE(view.editorOpen);
     EXPECT_TRUE(view.shortcutsGiven);
-    EXPECT_EQ(options.EditState, EditNone);
+    EXPECT_EQ(catalogue.EditState, EditNone);
 }
 
 using DragDrop = EditFixture;
@@ -279,7 +279,7 @@ TEST_F(DragDrop, CancelledConflictKeepsTheDraggedNode)
     items.MainTreeViewDragDrop(Node("CD1\\Docs"), Node("CD2"));
     EXPECT_TRUE(Node("CD1\\Docs\\a.txt"));
     EXPECT_TRUE(Node("CD2\\Docs\\a.txt")); // copied before the cancel
-    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked);
+    EXPECT_EQ(answers.ConflictAnswer, ConflictNotAsked);
 }
 
 using LongPath = EditFixture;
@@ -303,7 +303,7 @@ TEST_F(LongPath, RenameMoveAndNewItemAreRefused)
     EXPECT_EQ(boxes.shown[0].text, tooLong);
     EXPECT_EQ(boxes.shown[0].caption, kNameCaption);
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
-    EXPECT_EQ(options.EditState, EditNone);
+    EXPECT_EQ(catalogue.EditState, EditNone);
     EXPECT_EQ(view.hooksPosted, 0);
     EXPECT_FALSE(Saveable());
     items.MainTreeViewEdited(docs, "DOCS"); // as long as before: fits
@@ -466,7 +466,7 @@ TEST_F(Hook, TheEditorAskedForFromTheResults)
     items.EntireViewClick = [&] { ++switched; };
     items.EditDescrClick = [&] { ++edited; };
     options.ConfirmEdit = true;
-    options.FirstEntireView = true;
+    document.FirstEntireView = true;
     items.AskEditorFromResults();
     EXPECT_EQ(view.hooksPosted, 1);
     boxes.Answer(TMsgAnswer::No);
@@ -475,9 +475,9 @@ TEST_F(Hook, TheEditorAskedForFromTheResults)
               QStringLiteral("Вы действительно хотите перейти в режим редактирования?"));
     EXPECT_EQ(boxes.shown.back().caption, QStringLiteral("Редактирование описания"));
     EXPECT_EQ(switched + edited, 0);
-    EXPECT_EQ(options.EditState, EditNone);
+    EXPECT_EQ(catalogue.EditState, EditNone);
 
-    options.FirstEntireView = false; // already loaded: no question
+    document.FirstEntireView = false; // already loaded: no question
     items.AskEditorFromResults();
     items.MessageHook();
     EXPECT_EQ(switched, 1);

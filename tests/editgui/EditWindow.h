@@ -93,7 +93,7 @@ protected:
     // Closes what is open, opens a catalogue file and shows its whole tree.
     void Open(const QString &path)
     {
-        if (form.Options().DbState != DbNone)
+        if (form.WindowState().DbState() != DbNone)
             form.Action(cmd::CloseDbAction)->trigger();
         program.Session().Files().OpenFile(path);
         form.Action(cmd::EntireViewAction)->trigger();

@@ -25,7 +25,7 @@ TEST_F(EditWindow, AddRenameWithF2AndDeleteWithTheQuestion)
     Key(Qt::Key_F2);
     QLineEdit *editor = Editor();
     ASSERT_TRUE(editor);
-    EXPECT_EQ(form.Options().EditState, 1);
+    EXPECT_EQ(form.Session().Catalogue().EditState, 1);
     EXPECT_TRUE(form.Action(cmd::DeleteItemAction)->shortcuts().isEmpty());
     editor->selectAll();
     editor->insert(QStringLiteral("Док")); // typed
@@ -40,7 +40,7 @@ TEST_F(EditWindow, AddRenameWithF2AndDeleteWithTheQuestion)
     QTest::keyClick(editor, Qt::Key_Return);
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
-    EXPECT_EQ(form.Options().EditState, 0);
+    EXPECT_EQ(form.Session().Catalogue().EditState, 0);
     EXPECT_FALSE(form.Action(cmd::DeleteItemAction)->shortcuts().isEmpty());
     const TTreeNode *renamed = Node("Новый\\Док");
     ASSERT_TRUE(renamed);
@@ -101,7 +101,7 @@ TEST_F(EditWindow, AnInvalidNameShowsTheWarningAndEscGivesTheShortcutsBack)
     Key(Qt::Key_F2);
     ASSERT_TRUE(Editor());
     Key(Qt::Key_Escape);
-    EXPECT_EQ(form.Options().EditState, 0);
+    EXPECT_EQ(form.Session().Catalogue().EditState, 0);
     EXPECT_FALSE(form.Action(cmd::CopyDescrAction)->shortcuts().isEmpty());
 
     Key(Qt::Key_F2);
@@ -117,7 +117,7 @@ TEST_F(EditWindow, AnInvalidNameShowsTheWarningAndEscGivesTheShortcutsBack)
     EXPECT_EQ(shown, QStringLiteral("Проверка имени элемента|Новое имя элемента имеет недопустимое "
                                     "значение.\nПереименование отменено."));
     EXPECT_TRUE(Node("Новый"));
-    EXPECT_EQ(form.Options().EditState, 0);
+    EXPECT_EQ(form.Session().Catalogue().EditState, 0);
 }
 
 TEST_F(EditWindow, TheDescriptionEditorKeepsAnUntouchedSizeExact)

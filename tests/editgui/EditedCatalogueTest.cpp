@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, TheEditorAskedForInTheResultsEditsTheItemInTheCatalogue)
         KindFilter(true, true, true);
     ASSERT_EQ(program.Search().RunNewSearch(condition), 1);
     QApplication::processEvents();
-    ASSERT_EQ(options.DbState, DbFound);
+    ASSERT_EQ(form.WindowState().DbState(), DbFound);
     const TTreeNode *found =
         NodeAt(program.Session().SearchTree(), QStringLiteral("CD1\\Docs\\a.txt"));
     ASSERT_TRUE(found);
@@ -137,8 +137,8 @@ TEST_F(MainWindowTest, TheEditorAskedForInTheResultsEditsTheItemInTheCatalogue)
     EXPECT_EQ(asked, QStringLiteral("Редактирование описания|Вы действительно хотите перейти в "
                                     "режим редактирования?"));
     QApplication::processEvents();
-    EXPECT_EQ(options.DbState, DbFound);
-    EXPECT_EQ(options.EditState, EditNone);
+    EXPECT_EQ(form.WindowState().DbState(), DbFound);
+    EXPECT_EQ(form.Session().Catalogue().EditState, EditNone);
     EXPECT_FALSE(form.Action(cmd::SaveDbAction)->isEnabled());
 
     // "Да": the whole catalogue is shown with the item selected, and the
@@ -155,8 +155,8 @@ TEST_F(MainWindowTest, TheEditorAskedForInTheResultsEditsTheItemInTheCatalogue)
     ASSERT_TRUE(Settle([&title] { return !title.isEmpty(); }));
     QApplication::processEvents();
     EXPECT_EQ(title, QStringLiteral("Редактирование описания"));
-    EXPECT_EQ(options.DbState, DbEntire);
-    EXPECT_EQ(options.EditState, EditNone);
+    EXPECT_EQ(form.WindowState().DbState(), DbEntire);
+    EXPECT_EQ(form.Session().Catalogue().EditState, EditNone);
     TTreeNode *item = Node("CD1\\Docs\\a.txt");
     ASSERT_TRUE(item && item->Description());
     EXPECT_EQ(*item->Description(),

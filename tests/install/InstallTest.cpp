@@ -59,7 +59,8 @@ TEST_F(InstallTest, FilesFollowTheLinuxLayout)
           "share/icons/hicolor/32x32/mimetypes/application-x-qubrix-catalogue.png",
           "share/man/man1/qubrix.1.gz", "share/man/man1/qbx-table.1.gz",
           "share/doc/qubrix/copyright", "bin/qubrix-cli", "share/man/man1/qubrix-cli.1.gz",
-          "share/bash-completion/completions/qubrix-cli"})
+          "share/bash-completion/completions/qubrix-cli", "share/man/ru/man1/qubrix.1.gz", "share/man/ru/man1/qubrix-cli.1.gz",
+          "share/qubrix/translations/qubrix_en.qm", "share/qubrix/qubrix_en.qch"})
         EXPECT_TRUE(QFileInfo(Path(file)).isFile()) << file;
     EXPECT_TRUE(QFileInfo(Path("bin/qubrix")).isExecutable());
     // Only programs in bin/.

@@ -1,4 +1,5 @@
 #include "options/TOptions.h"
+#include "support/StoredOptions.h"
 
 #include "platform/AppPaths.h"
 #include "platform/IniFile.h"
@@ -22,6 +23,7 @@ using namespace qbx;
 namespace {
 
 using FakeWindow = test::FakeOptionsWindow;
+using test::StoredOptions;
 
 // A temporary executable folder and configuration home for one test.
 class TOptionsTest : public ::testing::Test {
@@ -78,11 +80,11 @@ protected:
         Change(c);
         return Persisted(c);
     }
-    static QStringList Defaults(const TOptions &o)
+    static QStringList Defaults(const StoredOptions &o)
     {
         TOptions d(o);
         d.SearchView = 0;
-        d.DbFolder = d.QryFolder = d.DefaultDbFolder;
+        d.DbFolder = d.QryFolder = o.DefaultDbFolder;
         d.MainGeometry = d.PanelGeometry = d.ConfirmRecode = d.ConfirmUnsaved = "";
         d.SizeUnit = 0;
         d.Confirm100 = d.ConfirmHalf = "1";
@@ -100,8 +102,7 @@ protected:
 
 TEST_F(TOptionsTest, NothingStoredGivesDefaultsAndLeavesNoTrace)
 {
-    TOptions o;
-    EXPECT_EQ(o.AppCaption, "Кварнис");
+    StoredOptions o;
     EXPECT_EQ(o.IniFileName, Exe() + "qubrix.ini");
     EXPECT_EQ(o.HelpFile, Exe() + "qubrix.qch");
     EXPECT_EQ(o.AppFolder, Exe());
@@ -120,7 +121,7 @@ TEST_F(TOptionsTest, NothingStoredGivesDefaultsAndLeavesNoTrace)
 
 TEST_F(TOptionsTest, IniRoundTripWithTheExactText)
 {
-    TOptions o;
+    StoredOptions o;
     o.SaveToIni();
     EXPECT_EQ(o.OptionsStore, StoreIni);
     const QString f = Exe();
@@ -138,7 +139,7 @@ TEST_F(TOptionsTest, IniRoundTripWithTheExactText)
     Change(o);
     o.SaveToIni();
     EXPECT_TRUE(IniText().contains("[SIZE]\r\nSizeUnit=4\r\nEmptySize=0\r\n"));
-    TOptions back;
+    StoredOptions back;
     EXPECT_TRUE(back.Load());
     EXPECT_EQ(back.OptionsStore, StoreIni);
     EXPECT_EQ(Persisted(back), Changed(back));
@@ -152,7 +153,7 @@ TEST_F(TOptionsTest, HandWrittenIniIsReadLeniently)
     f.write("[folders]\nDbFolder=/no/slash\n[Size]\nSizeUnit=two\nEmptySize=0\n"
             "[confirm]\nConfirmDelete=0\nConfirmHalf=\n[misc]\nSearchView=9\n");
     f.close();
-    TOptions o;
+    StoredOptions o;
     EXPECT_TRUE(o.Load());
     EXPECT_EQ(o.DbFolder, "/no/slash/");
     EXPECT_EQ(o.QryFolder, Exe());
@@ -167,7 +168,7 @@ TEST_F(TOptionsTest, HandWrittenIniIsReadLeniently)
 
 TEST_F(TOptionsTest, RegistryRoundTripWithTypesAndOrder)
 {
-    TOptions o;
+    StoredOptions o;
     Change(o);
     o.SaveToRegistry();
     EXPECT_EQ(o.OptionsStore, StoreRegistry);
@@ -188,7 +189,7 @@ TEST_F(TOptionsTest, RegistryRoundTripWithTypesAndOrder)
         EXPECT_EQ(reg.GetDataType("ConfirmRecode"), RegDataType::String);
         EXPECT_EQ(reg.GetDataType("ConfirmInterrupt"), RegDataType::Integer);
     }
-    TOptions back;
+    StoredOptions back;
     EXPECT_TRUE(back.Load());
     EXPECT_EQ(back.OptionsStore, StoreRegistry);
     EXPECT_EQ(Persisted(back), Changed(back));
@@ -210,7 +211,7 @@ TEST_F(TOptionsTest, WronglyTypedRegistryValueTakesItsDefaultAlone)
         reg.WriteInteger("ConfirmEdit", 0);
         reg.WriteString("ConfirmHalf", "");
     }
-    TOptions o;
+    StoredOptions o;
     Change(o);
     EXPECT_TRUE(o.LoadFromRegistry());
     EXPECT_EQ(o.SearchView, 0);
@@ -228,7 +229,7 @@ TEST_F(TOptionsTest, WronglyTypedRegistryValueTakesItsDefaultAlone)
 
 TEST_F(TOptionsTest, RemovalKeepsTheCompanyKeyOnlyWhileItHoldsMore)
 {
-    TOptions o;
+    StoredOptions o;
     o.SaveToRegistry();
     EXPECT_TRUE(o.RemoveFromRegistry());
     EXPECT_EQ(o.OptionsStore, StoreNowhere);
@@ -256,9 +257,9 @@ TEST_F(TOptionsTest, RemovalKeepsTheCompanyKeyOnlyWhileItHoldsMore)
 
 TEST_F(TOptionsTest, SaveWritesBackOnlyWhereTheOptionsCameFrom)
 {
-    TOptions o;
+    StoredOptions o;
     o.SaveToIni();
-    TOptions fromIni;
+    StoredOptions fromIni;
     ASSERT_TRUE(fromIni.Load());
     fromIni.MainGeometry = "0,0,1,1";
     window.rect = QRect(7, 8, 640, 480);
@@ -269,7 +270,7 @@ TEST_F(TOptionsTest, SaveWritesBackOnlyWhereTheOptionsCameFrom)
 
     ASSERT_TRUE(fromIni.RemoveIniFile());
     fromIni.SaveToRegistry();
-    TOptions fromRegistry;
+    StoredOptions fromRegistry;
     ASSERT_TRUE(fromRegistry.Load());
     fromRegistry.PanelGeometry = "1,1,1,1";
     fromRegistry.Save(window);
@@ -281,7 +282,7 @@ TEST_F(TOptionsTest, SaveWritesBackOnlyWhereTheOptionsCameFrom)
 
 TEST_F(TOptionsTest, GeometryTexts)
 {
-    TOptions o;
+    StoredOptions o;
     EXPECT_EQ(o.MainGeometryText(window), "100,50,600,450");
     window.maximized = true;
     EXPECT_EQ(o.MainGeometryText(window), "Maximized");
@@ -306,7 +307,7 @@ TEST_F(TOptionsTest, GeometryTexts)
 
 TEST_F(TOptionsTest, PanelGeometryFollowsTheVisibleTree)
 {
-    TOptions o;
+    StoredOptions o;
     o.PanelGeometry = "150,x,170,180";
     window.mainTreeVisible = false;
     o.ApplyPanelGeometry(window);
@@ -329,7 +330,7 @@ TEST_F(TOptionsTest, PanelGeometryFollowsTheVisibleTree)
 
 TEST_F(TOptionsTest, FoldersAreAppliedOnlyWhenTheyExist)
 {
-    TOptions o;
+    StoredOptions o;
     o.DbFolder = Exe();
     o.QryFolder = Exe() + "missing/";
     o.ApplyFolders(window);
@@ -344,21 +345,21 @@ TEST_F(TOptionsTest, DriveScanPicksTheScanDialogsFolder)
     TVolume cd{"/media/cd/", "DISC", "iso9660", "/dev/sr0", false, true, false};
     TVolume proc{"/proc/", "", "proc", "proc", false, false, true};
 
-    TOptions withCd("Кварнис", {proc, root, cd, data});
+    StoredOptions withCd(QList<TVolume>{proc, root, cd, data});
     EXPECT_EQ(withCd.CdRoot, "/media/cd/");
-    EXPECT_EQ(withCd.FixedDrives, "/\n/data/");
+    EXPECT_EQ(withCd.environment.FixedDrives, "/\n/data/");
     EXPECT_EQ(withCd.FixedDriveList(), QStringList({"/", "/data/"}));
 
-    TOptions noCd("Кварнис", {proc, data, root});
+    StoredOptions noCd(QList<TVolume>{proc, data, root});
     EXPECT_EQ(noCd.CdRoot, "/data/");
-    TOptions nothing("Кварнис", {proc});
+    StoredOptions nothing(QList<TVolume>{proc});
     EXPECT_EQ(nothing.CdRoot, "");
-    EXPECT_EQ(nothing.FixedDrives, "");
+    EXPECT_EQ(nothing.environment.FixedDrives, "");
 }
 
 TEST_F(TOptionsTest, PlacesThatCannotBeWrittenAreSkippedSilently)
 {
-    TOptions o;
+    StoredOptions o;
     o.IniFileName = Exe() + "folder.ini";
     ASSERT_TRUE(QDir().mkpath(o.IniFileName));
     EXPECT_FALSE(o.SaveToIni());
@@ -373,7 +374,7 @@ TEST_F(TOptionsTest, PlacesThatCannotBeWrittenAreSkippedSilently)
 
 TEST_F(TOptionsTest, AnIniThatCannotBeReadIsReportedAndNeverReplacedByDefaults)
 {
-    TOptions o;
+    StoredOptions o;
     const QString warning =
         o.IniFileName + "\rФайл параметров программы не удаётся прочитать: нет доступа, или это "
                         "не файл параметров.\r\n\nПрограмма работает с параметрами по "
@@ -396,7 +397,7 @@ TEST_F(TOptionsTest, AnIniThatCannotBeReadIsReportedAndNeverReplacedByDefaults)
     // A folder in the INI file's place is told the same way.
     ASSERT_TRUE(QFile::remove(o.IniFileName));
     ASSERT_TRUE(QDir().mkpath(o.IniFileName));
-    TOptions folder;
+    StoredOptions folder;
     EXPECT_FALSE(folder.Load());
     EXPECT_EQ(folder.LoadWarning, warning);
 
@@ -409,7 +410,7 @@ TEST_F(TOptionsTest, AnIniThatCannotBeReadIsReportedAndNeverReplacedByDefaults)
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("\x01\x02 not a store\n");
     junk.close();
-    TOptions damaged;
+    StoredOptions damaged;
     EXPECT_FALSE(damaged.Load());
     EXPECT_EQ(damaged.LoadWarning, store + warning.mid(o.IniFileName.size()));
     damaged.Save(window);
@@ -419,7 +420,7 @@ TEST_F(TOptionsTest, AnIniThatCannotBeReadIsReportedAndNeverReplacedByDefaults)
 
 TEST_F(TOptionsTest, SaveOnAFullDiscFailsAndKeepsTheOldContents)
 {
-    TOptions o;
+    StoredOptions o;
     ASSERT_TRUE(o.SaveToIni());
     ASSERT_TRUE(o.SaveToRegistry());
     const QByteArray oldIni = IniText();
@@ -438,7 +439,7 @@ TEST_F(TOptionsTest, SaveOnAFullDiscFailsAndKeepsTheOldContents)
     ASSERT_TRUE(store.open(QIODevice::ReadOnly));
     EXPECT_EQ(store.readAll(), oldStore);
     EXPECT_EQ(QDir(Exe()).entryList(QDir::Files), QStringList({"qubrix.ini"})); // no leftovers
-    TOptions back;
+    StoredOptions back;
     EXPECT_TRUE(back.LoadFromIni());
     EXPECT_EQ(Persisted(back), Defaults(back));
 }
@@ -450,7 +451,7 @@ TEST_F(TOptionsTest, InstalledProgramKeepsItsOptionsInTheConfigurationFolder)
     ASSERT_TRUE(QDir(Exe()).mkpath("usr/bin") && QDir(Exe()).mkpath("usr/share/qubrix"));
     paths::SetExecutablePathOverride(Exe() + "usr/bin/qubrix");
     EXPECT_FALSE(paths::IsPortableCopy());
-    TOptions o;
+    StoredOptions o;
     EXPECT_EQ(o.IniFileName, home.path() + "/Qubrix/qubrix.ini");
     EXPECT_EQ(o.HelpFile, Exe() + "usr/bin/qubrix.qch");
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -462,7 +463,7 @@ TEST_F(TOptionsTest, InstalledProgramKeepsItsOptionsInTheConfigurationFolder)
     Change(o);
     ASSERT_TRUE(o.SaveToIni()); // creates the configuration folder
     EXPECT_FALSE(QFile::exists(Exe() + "usr/bin/qubrix.ini"));
-    TOptions back;
+    StoredOptions back;
     EXPECT_TRUE(back.Load());
     EXPECT_EQ(back.OptionsStore, StoreIni);
     EXPECT_EQ(Persisted(back), Changed(back));
@@ -475,7 +476,7 @@ TEST_F(TOptionsTest, ExecutableInAReadOnlyFolderIsAnInstalledProgram)
     if (geteuid() == 0)
         GTEST_SKIP() << "the superuser may write into any folder";
     ASSERT_TRUE(QFile::setPermissions(Exe(), QFile::ReadOwner | QFile::ExeOwner));
-    TOptions o;
+    StoredOptions o;
     QFile::setPermissions(Exe(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(o.IniFileName, home.path() + "/Qubrix/qubrix.ini");
     EXPECT_NE(o.DefaultDbFolder, Exe());

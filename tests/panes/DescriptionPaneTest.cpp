@@ -23,7 +23,7 @@ TEST_F(PaneFixture, RowsShowWhatAllSelectedItemsShare)
     Show({a});
     EXPECT_EQ(view.rows,
               (Rows{"CD1", "Soft\\a.txt", "Acme", "Pack", "1.0", "1" + Sep() + "536 байт", "x"}));
-    EXPECT_EQ(options.SelSize, 1536);
+    EXPECT_EQ(pane.SelSize, 1536);
 
     // Same producer, other version: the version and path rows are emptied.
     Show({a, b});
@@ -32,7 +32,7 @@ TEST_F(PaneFixture, RowsShowWhatAllSelectedItemsShare)
     // A folder without description: no size at all.
     Show({a, soft});
     EXPECT_EQ(view.rows, (Rows{"CD1", "", "", "", "", "", ""}));
-    EXPECT_EQ(options.SelSize, -1);
+    EXPECT_EQ(pane.SelSize, -1);
 
     // The root among the selection, wherever it comes, empties every row.
     for (auto sel : {std::initializer_list<const TTreeNode *>{tree.Root(), a},
@@ -40,7 +40,7 @@ TEST_F(PaneFixture, RowsShowWhatAllSelectedItemsShare)
                      std::initializer_list<const TTreeNode *>{tree.Root()}}) {
         Show(sel);
         EXPECT_EQ(view.rows, Rows{});
-        EXPECT_EQ(options.SelSize, -1);
+        EXPECT_EQ(pane.SelSize, -1);
     }
 
     // Nothing selected.
@@ -91,7 +91,7 @@ TEST_F(PaneFixture, SizeUnitLastsUntilTheNextRefill)
     EXPECT_EQ(pane.ShownSizeUnit(), SuByte);
 
     // The results tree takes the unit as well; no label edit to end there.
-    options.DbState = DbFound;
+    window.SetMode(DbFound);
     TTreeNode *f = results.AddChild(results.Root(), "f", ImageFile);
     results.SetFoundRecord(f, std::make_unique<TFoundRecord>(
                                   TFoundRecord::Make("CD9", "f", "", "", "", 3LL << 30, "")));
@@ -116,7 +116,7 @@ TEST_F(PaneFixture, SizeUnitDoesNothingWithAnEmptySizeRow)
     options.EmptySize = false;
     Show({a});
     EXPECT_EQ(view.rows[5], "0");
-    EXPECT_EQ(options.SelSize, 0);
+    EXPECT_EQ(pane.SelSize, 0);
     pane.SizeUnitClick(SuKByte);
     EXPECT_GT(view.rowWrites, writes);
     EXPECT_EQ(view.rows[5], "0");
@@ -125,28 +125,28 @@ TEST_F(PaneFixture, SizeUnitDoesNothingWithAnEmptySizeRow)
 
 TEST_F(PaneFixture, StatusTextOnlyForTheRootAlone)
 {
-    options.TotalText = QStringLiteral("Всего записей: 7");
+    window.TotalText = QStringLiteral("Всего записей: 7");
     commands.SetEnabled(cmd::SaveDbAction, false);
     Show({tree.Root()});
-    EXPECT_EQ(view.status, options.TotalText);
-    EXPECT_EQ(options.StatusText, options.TotalText);
+    EXPECT_EQ(view.status, window.TotalText);
+    EXPECT_EQ(window.StatusText, window.TotalText);
 
     Show({tree.Root(), a});
     EXPECT_EQ(view.status, "");
-    EXPECT_EQ(options.StatusText, "");
-    EXPECT_EQ(options.TotalText, QStringLiteral("Всего записей: 7"));
+    EXPECT_EQ(window.StatusText, "");
+    EXPECT_EQ(window.TotalText, QStringLiteral("Всего записей: 7"));
 
     // Unsaved changes: the total no longer holds and is dropped.
     commands.SetEnabled(cmd::SaveDbAction, true);
     Show({tree.Root()});
     EXPECT_EQ(view.status, "");
-    EXPECT_TRUE(options.TotalText.isEmpty());
+    EXPECT_TRUE(window.TotalText.isEmpty());
 
-    options.DbState = DbFound;
-    options.FoundText = QStringLiteral("Найдено записей: 3");
+    window.SetMode(DbFound);
+    window.FoundText = QStringLiteral("Найдено записей: 3");
     Show({results.Root()});
-    EXPECT_EQ(view.status, options.FoundText);
-    EXPECT_EQ(options.StatusText, options.FoundText);
+    EXPECT_EQ(view.status, window.FoundText);
+    EXPECT_EQ(window.StatusText, window.FoundText);
 }
 
 TEST_F(PaneFixture, ItemCommandsFollowRealSelections)
@@ -223,7 +223,7 @@ TEST_F(PaneFixture, ItemCommandsFollowRealSelections)
          {"EditDescr", "ExpandNode", "ExpandNodes", "CollapseNodes"}},
     };
     for (const Case &c : cases) {
-        options.DbState = c.mode;
+        window.SetMode(c.mode);
         view.clipboard = c.clipboard;
         TTreeModel &model = c.mode == DbFound ? searchModel : mainModel;
         model.SelectionModel()->clear();
@@ -240,13 +240,13 @@ TEST_F(PaneFixture, LongOperationRefreshesRowsButNoCommand)
 {
     Show({a});
     const QStringList before = EnabledItemCommands();
-    options.StatusText = QStringLiteral("Загрузка");
+    window.StatusText = QStringLiteral("Загрузка");
     view.running = true;
     Show({tree.Root()});
     EXPECT_EQ(view.rows, Rows{});
     EXPECT_EQ(EnabledItemCommands(), before);
     EXPECT_TRUE(view.readOnly);
-    EXPECT_EQ(options.StatusText, QStringLiteral("Загрузка"));
+    EXPECT_EQ(window.StatusText, QStringLiteral("Загрузка"));
     pane.UpdateCommands();
     EXPECT_EQ(EnabledItemCommands(), before);
 }
@@ -300,17 +300,17 @@ TEST_F(PaneFixture, DoubleClicksOpenFilesAndTheEditor)
     int editors = 0;
     pane.EditDescr = [&] { ++editors; };
     commands.SetEnabled(cmd::EditDescrAction, false);
-    options.EditFieldRow = 6;
+    pane.EditFieldRow = 6;
     pane.DescrListViewDblClick();
     EXPECT_EQ(editors, 0);
-    EXPECT_EQ(options.EditFieldRow, 6);
+    EXPECT_EQ(pane.EditFieldRow, 6);
     commands.SetEnabled(cmd::EditDescrAction, true);
     view.selectedRow = 4;
     pane.DescrListViewDblClick();
-    EXPECT_EQ(options.EditFieldRow, 4);
+    EXPECT_EQ(pane.EditFieldRow, 4);
     view.selectedRow = -1;
     pane.DescrListViewDblClick();
-    EXPECT_EQ(options.EditFieldRow, 2);
+    EXPECT_EQ(pane.EditFieldRow, 2);
     EXPECT_EQ(editors, 2);
 }
 
@@ -334,7 +334,7 @@ TEST_F(PaneFixture, RightPressOnlyOnTheSizeRowOffersUnits)
 
 TEST_F(PaneFixture, ResultNodesShowTheirRecordsByPresentation)
 {
-    options.DbState = DbFound;
+    window.SetMode(DbFound);
     TTreeNode *disc = results.AddChild(results.Root(), "CD1", ImageDisc);
     TTreeNode *folder = results.AddChild(disc, "Docs", ImageFolder);
     TTreeNode *file = results.AddChild(folder, "r.txt", ImageFile);

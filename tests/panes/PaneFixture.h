@@ -2,6 +2,7 @@
 
 #include "options/TOptions.h"
 #include "session/CommandState.h"
+#include "session/WindowState.h"
 #include "support/TreeNodes.h"
 #include "tree/ItemCommandRules.h"
 #include "tree/TDescriptionPane.h"
@@ -85,7 +86,7 @@ protected:
     PaneFixture()
     {
         view.pane = &pane;
-        options.DbState = DbEntire;
+        window.SetMode(DbEntire);
         options.SizeUnit = 0;
         options.EmptySize = true;
         TTreeNode *root = tree.Root();
@@ -114,7 +115,7 @@ protected:
     }
     void Show(std::initializer_list<const TTreeNode *> nodes)
     {
-        Select(options.DbState == DbFound ? searchModel : mainModel, nodes);
+        Select(window.DbState() == DbFound ? searchModel : mainModel, nodes);
         pane.TreeViewChange();
     }
 
@@ -130,13 +131,14 @@ protected:
     }
 
     TOptions options;
+    TWindowState window{QStringLiteral("Кварнис")};
     TCommandState commands;
     TTree tree;
     TTree results;
     TTreeModel mainModel{tree};
     TTreeModel searchModel{results};
     FakeDescriptionView view;
-    TDescriptionPane pane{options, commands, view, mainModel, searchModel};
+    TDescriptionPane pane{options, window, commands, view, mainModel, searchModel};
     TTreeNode *cd1, *cd2, *soft, *empty, *zip, *a, *b;
 };
 

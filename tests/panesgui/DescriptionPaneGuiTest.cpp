@@ -51,8 +51,8 @@ protected:
         };
         form.show();
         QCoreApplication::processEvents();
-        form.Options().DbName = QStringLiteral("Test");
-        form.Options().DbIsNew = true; // the tree above is the catalogue, not a file
+        form.Session().Document().DbName = QStringLiteral("Test");
+        form.Session().Document().DbIsNew = true; // the tree above is the catalogue, not a file
         form.Shell().SetDbState(DbEntire);
         QCoreApplication::processEvents();
     }
@@ -262,7 +262,7 @@ TEST_F(PaneGui, DescriptionListDoubleClickAndSizePopup)
     QWidget *list = form.DescrListView()->viewport();
     DoubleClick(list, RowAt(3));
     EXPECT_EQ(editors, 1);
-    EXPECT_EQ(form.Options().EditFieldRow, 3);
+    EXPECT_EQ(program.Catalogue().Pane().Pane().EditFieldRow, 3);
 
     // Not on the size row: no menu.
     QMenu *sizeMenu = form.Menu(QStringLiteral("SizePopupMenu"));

@@ -72,5 +72,17 @@ TEST(TextRules, TrimAndCut)
     EXPECT_EQ(Cut("abc", 4), "abc");
 }
 
+TEST(TextRules, ListedNamesShowWhatWouldHideOrReorderThem)
+{
+    // Right-to-left override, next line, zero-width space, escape, line and
+    // paragraph separators, tab, line feed: each shows as U+FFFD.
+    EXPECT_EQ(Visible(u"photo\u202Egpj.exe"), u"photo\uFFFDgpj.exe");
+    EXPECT_EQ(Visible(u"a\u0085b\u200Bc\x1B[31md"), u"a\uFFFDb\uFFFDc\uFFFD[31md");
+    EXPECT_EQ(Visible(u"x\u2028y\u2029z\tw\nv"), u"x\uFFFDy\uFFFDz\uFFFDw\uFFFDv");
+    // Letters of every script, and characters beyond the first plane, stay.
+    EXPECT_EQ(Visible(u"Ёлка - Björk 中文 \U0001F3B5"), u"Ёлка - Björk 中文 \U0001F3B5");
+    EXPECT_TRUE(HiddenCharacter(U'\U000E0001')); // a tag character, beyond the first plane
+}
+
 } // namespace
 } // namespace qbx::text

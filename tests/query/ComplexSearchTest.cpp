@@ -1,5 +1,7 @@
 // "Сложный поиск...": the dialog, the search, and the not-found question.
 #include "options/TOptions.h"
+#include "session/WindowState.h"
+#include "tree/LastSearch.h"
 #include "search/TComplexSearch.h"
 #include "shell/QStringPrinter.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -16,12 +18,14 @@ namespace {
 class ComplexSearchTest : public ::testing::Test {
 protected:
     TOptions options;
+    TWindowState window{QStringLiteral("Кварнис")};
+    TLastSearch lastSearch;
     ScriptedMessageBoxes boxes;
     std::deque<bool> dialogAnswers;
     std::deque<int> found;
     bool showResults = true;
     QStringList log;
-    TComplexSearch search{{options, boxes, [this] { log << "end edit"; },
+    TComplexSearch search{{options, window, lastSearch, boxes, [this] { log << "end edit"; },
                            [this] {
                                log << "dialog";
                                const bool ok = dialogAnswers.front();
@@ -44,18 +48,18 @@ protected:
 
 TEST_F(ComplexSearchTest, RowsFoundBecomeTheResults)
 {
-    options.DbState = DbEntire;
+    window.SetMode(DbEntire);
     dialogAnswers = {true};
     found = {3};
     search.ComplexSearchClick();
     EXPECT_EQ(log, QStringList({"end edit", "dialog", "search (X)", "open results", "mode 3"}));
-    EXPECT_EQ(options.LastCondition, "(X)");
-    EXPECT_EQ(options.ResultName, "Query");
+    EXPECT_EQ(lastSearch.LastCondition, "(X)");
+    EXPECT_EQ(lastSearch.ResultName, "Query");
 
     // Declining to see the rows keeps the mode; Cancel and a failed
     // statement stop at once.
     log.clear();
-    options.DbState = DbOpen;
+    window.SetMode(DbOpen);
     showResults = false;
     dialogAnswers = {true, false, true};
     found = {3, -1};
@@ -69,7 +73,7 @@ TEST_F(ComplexSearchTest, RowsFoundBecomeTheResults)
 
 TEST_F(ComplexSearchTest, NothingFoundOffersAnotherSearchWithTheSameDialog)
 {
-    options.LastCondition = "old";
+    lastSearch.LastCondition = "old";
     dialogAnswers = {true, true};
     found = {0, 0};
     boxes.Answer(TMsgAnswer::Yes);
@@ -81,7 +85,7 @@ TEST_F(ComplexSearchTest, NothingFoundOffersAnotherSearchWithTheSameDialog)
               "В базе данных не описан искомый продукт.\rИскать другой продукт?");
     EXPECT_EQ(boxes.shown[0].caption, "Поиск в базе данных");
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
-    EXPECT_EQ(options.LastCondition, "old");
+    EXPECT_EQ(lastSearch.LastCondition, "old");
 
     options.ConfirmResearch = false;
     dialogAnswers = {true};

@@ -29,6 +29,10 @@ TEST(QueryComparisonTest, CaptionsBecomeSqlPieces)
     EXPECT_EQ(Sql("[Описание] РАВНО [CD \"1\"]"), R"(UPPER (Description) = "CD ""1""")");
     EXPECT_EQ(Sql("[Полный путь] РАВНО [ёлка?]!"), R"(Path LIKE "ёлка%")");
     EXPECT_EQ(Sql("[продукт] РАВНО [ёлка]"), R"(UPPER (Product) = "ЁЛКА")");
+    // A value from a query file written elsewhere loses its accents before
+    // it is upper-cased, as the stored names did.
+    EXPECT_EQ(Sql("[Полный путь] СОДЕРЖИТ [Jóga]"), R"(UPPER (Path) LIKE "%JOGA%")");
+    EXPECT_EQ(Sql("[Производитель] РАВНО [Björk]!"), R"(Producer = "Bjork")");
 }
 
 TEST(QueryComparisonTest, ParseGivesThePartsAndRefusesMalformedCaptions)

@@ -1,6 +1,8 @@
 // The query dialog's logic without widgets: editing the tree, the controls
 // per node kind, the checks of OK, drag and drop, saving and loading.
 #include "QueryCatalogue.h"
+#include "session/WindowState.h"
+#include "storage/CatalogueDocument.h"
 
 #include "options/TOptions.h"
 #include "query/ScriptedQueryDialogs.h"
@@ -20,14 +22,16 @@ namespace {
 class QueryEditorTest : public ::testing::Test {
 protected:
     TOptions options;
+    TWindowState window{QStringLiteral("Кварнис")};
+    TCatalogueDocument document;
     ScriptedMessageBoxes boxes;
     ScriptedQueryDialogs dialogs;
-    TQueryEditor editor{options, boxes, dialogs};
+    TQueryEditor editor{options, window, document, boxes, dialogs};
     QAbstractItemModelTester tester{&editor.Model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal};
     QTemporaryDir dir;
 
-    QueryEditorTest() { options.DbState = DbOpen; }
+    QueryEditorTest() { window.SetMode(DbOpen); }
 
     TQueryNode *Top() { return editor.Model().Top(); }
     QString Text() { return QueryTreeText(editor.Model().Tree()); }
@@ -206,7 +210,7 @@ TEST_F(QueryEditorTest, OkNeedsACatalogueAQueryAndAKind)
     EXPECT_FALSE(editor.OkClick());
     editor.KindsChange(false, true, false);
     EXPECT_TRUE(C().okEnabled);
-    options.DbState = DbNone;
+    window.SetMode(DbNone);
     editor.SearchParamsChange();
     EXPECT_FALSE(C().okEnabled);
 }
@@ -350,10 +354,10 @@ TEST_F(QueryEditorTest, LoadingReplacesTheTreeOrReportsAndKeepsIt)
 
     // A query file handed over by the main window loads when the dialog shows.
     editor.NewClick();
-    options.QueryFilePending = true;
+    document.QueryFilePending = true;
     editor.OpenDialog().FileName = good;
     editor.FormShow();
-    EXPECT_FALSE(options.QueryFilePending);
+    EXPECT_FALSE(document.QueryFilePending);
     EXPECT_EQ(Text(), "И\r\n\t[Размер] < [1 кБ]\r\n\tНЕ\r\n");
     EXPECT_EQ(editor.SaveDialog().FileName, good);
     EXPECT_EQ(C().unit, SzByte);

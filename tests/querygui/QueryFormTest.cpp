@@ -1,6 +1,8 @@
 // The query dialog through the offscreen platform: captions, hints, enabled
 // states per node kind, keys, typing a comparison, and drag and drop.
 #include "options/TOptions.h"
+#include "session/WindowState.h"
+#include "storage/CatalogueDocument.h"
 #include "query/ScriptedQueryDialogs.h"
 #include "search/TQueryForm.h"
 #include "search/TQueryTreeViewWidget.h"
@@ -28,13 +30,15 @@ namespace {
 class QueryForm : public ::testing::Test {
 protected:
     TOptions options;
+    TWindowState window{QStringLiteral("Кварнис")};
+    TCatalogueDocument document;
     ScriptedMessageBoxes boxes;
     ScriptedQueryDialogs dialogs;
-    TQueryForm form{options, boxes, dialogs};
+    TQueryForm form{options, window, document, boxes, dialogs};
 
     QueryForm()
     {
-        options.DbState = DbOpen;
+        window.SetMode(DbOpen);
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }

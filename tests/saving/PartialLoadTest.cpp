@@ -42,7 +42,7 @@ TEST_F(SavingTest, APartlyLoadedCatalogueAsksBeforeItsOwnFileIsReplaced)
     boxes.Answer(TMsgAnswer::Yes);
     boxes.Answer(TMsgAnswer::No);
     files.CloseDbClick();
-    EXPECT_EQ(options.DbState, DbEntire);
+    EXPECT_EQ(window.DbState(), DbEntire);
     EXPECT_EQ(boxes.shown.last().text, kPartialQuestion);
     EXPECT_EQ(Records(path), kAll);
 

@@ -36,11 +36,11 @@ TEST_F(SavingTest, ANewCatalogueIsSavedAsItsRecordsInPreOrderAndLoadsBackTheSame
                            "CD2|Пусто\\||0", "CD2|big.avi||5368709120", "EMPTY|||0"}));
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
-    EXPECT_FALSE(options.DbIsNew);
+    EXPECT_FALSE(document.DbIsNew);
     EXPECT_EQ(files.TableName(), saved);
-    EXPECT_EQ(options.DbName, "new");
+    EXPECT_EQ(document.DbName, "new");
     EXPECT_EQ(view.caption, "new - Кварнис");
-    EXPECT_EQ(options.TotalText, "Всего записей: 5");
+    EXPECT_EQ(window.TotalText, "Всего записей: 5");
     EXPECT_TRUE(commands.Enabled(cmd::CloseDbAction)) << "commands come back after the save";
 
     files.CloseDbClick();
@@ -78,7 +78,7 @@ TEST_F(SavingTest, SaveAsKeepsATypedExtensionAndAsksBeforeReplacingWhenItAddsOne
     EXPECT_FALSE(saveDialog.requests.back().OverwritePrompt);
     EXPECT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(Records(other).size(), 2);
-    EXPECT_EQ(options.DbName, "other");
+    EXPECT_EQ(document.DbName, "other");
 }
 
 // The typed extension of an offered format chooses it whatever filter is
@@ -122,7 +122,7 @@ TEST_F(SavingTest, TextTreeIsWrittenExactlyAndLeavesTheCatalogueAsItWas)
         codec::ToCp1251Bytes("\\\r\n\tCD1\r\n\t\tМузыка\r\n\t\t\ta.mp3\r\n");
     EXPECT_EQ(Bytes(PathOf("tree.txt")), expected);
     EXPECT_EQ(files.TableName(), path);
-    EXPECT_EQ(options.DbName, "cat");
+    EXPECT_EQ(document.DbName, "cat");
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
     // The dialog remembers the text filter and proposes the text name next.
     saving.SaveDbAsClick();
@@ -134,11 +134,11 @@ TEST_F(SavingTest, TextTreeIsWrittenExactlyAndLeavesTheCatalogueAsItWas)
     options.ConfirmUnsaved = "0";
     files.CloseDbClick();
     files.OpenFile(path);
-    ASSERT_EQ(options.DbState, DbOpen);
+    ASSERT_EQ(window.DbState(), DbOpen);
     saveDialog.answers.push_back({PathOf("mode1.txt"), 2});
     saving.SaveDbAsClick();
     EXPECT_EQ(Bytes(PathOf("mode1.txt")), expected);
-    EXPECT_EQ(options.DbState, DbOpen);
+    EXPECT_EQ(window.DbState(), DbOpen);
     EXPECT_TRUE(Nodes().isEmpty());
     shell.SetDbState(DbEntire);
     EXPECT_EQ(Nodes().size(), 3);
@@ -159,7 +159,7 @@ TEST_F(SavingTest, AnUnchangedCatalogueIsCopiedWhenTheFolderHasRoom)
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
     EXPECT_FALSE(QFile::exists(PathOf("copy.db")));
     EXPECT_EQ(files.TableName(), path);
-    EXPECT_EQ(options.DbName, "cat");
+    EXPECT_EQ(document.DbName, "cat");
 
     freeBytes = -1; // not known: the copy goes ahead
     saveDialog.answers.push_back({PathOf("copy.db"), 1});
@@ -180,7 +180,7 @@ TEST_F(SavingTest, ReadOnlyCatalogueIsNotSaved)
 {
     const QString path = Write("cat.db", kDisc);
     OpenChanged(path);
-    options.DbReadOnly = true;
+    document.DbReadOnly = true;
     const QByteArray old = Bytes(path);
     saving.SaveDbClick();
     ASSERT_EQ(boxes.shown.size(), 1);
@@ -204,7 +204,7 @@ TEST_F(SavingTest, SaveIntoAppendsAndChecksTheTargetFirst)
     EXPECT_FALSE(saveDialog.requests[0].OverwritePrompt);
     EXPECT_EQ(Records(target), QStringList({"OLD|x.txt||1", "CD1|Музыка\\||5000000000",
                                             "CD1|Музыка\\a.mp3|Мелодия|4096"}));
-    EXPECT_EQ(options.TotalText, "Всего записей: 3");
+    EXPECT_EQ(window.TotalText, "Всего записей: 3");
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction)) << "the open catalogue stays unsaved";
     EXPECT_TRUE(boxes.shown.isEmpty());
 
@@ -244,7 +244,7 @@ TEST_F(SavingTest, SaveIntoFromAnUnshownCatalogueWritesItsRecordsButNoRoot)
     saving.SaveDbToClick();
     EXPECT_EQ(Records(target),
               QStringList({"CD1|Музыка\\||5000000000", "CD1|Музыка\\a.mp3|Мелодия|4096"}));
-    EXPECT_EQ(options.DbState, DbOpen);
+    EXPECT_EQ(window.DbState(), DbOpen);
 }
 
 TEST_F(SavingTest, SearchResultsAreSavedAsTheirRecordsUnderTheResultName)
@@ -273,7 +273,7 @@ TEST_F(SavingTest, ClosingWithYesSavesAndAFailedSaveKeepsTheCatalogueOpen)
     fs.FailCall(FaultyFileSystem::Call::Rename, 1, EPERM);
     boxes.Answer(TMsgAnswer::Yes);
     files.CloseDbClick();
-    EXPECT_EQ(options.DbState, DbEntire);
+    EXPECT_EQ(window.DbState(), DbEntire);
     EXPECT_EQ(Bytes(path), old);
     ASSERT_EQ(boxes.shown.size(), 3); // the question, the reason, the failure
     EXPECT_EQ(boxes.shown[2].text, kSaveError);

@@ -44,8 +44,8 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
         {"disk full at once", [&] { fs.FailWritesAfter(0); }, true},
         {"disk full inside the records", [&] { fs.FailWritesAfter(40000); }, true},
         {"write error", [&] { fs.FailCall(Call::WriteAt, 3); }},
-        {"flush fails", [&] { fs.FailCall(Call::Flush, 2); }},
-        {"rename refused", [&] { fs.FailCall(Call::Rename, 2, EPERM); }, false, true},
+        {"flush fails", [&] { fs.FailCall(Call::Flush, 1); }},
+        {"rename refused", [&] { fs.FailCall(Call::Rename, 1, EPERM); }, false, true},
         {"folder takes no new file", [&] { fs.FailCall(Call::CreateNew, 1, EACCES); }, false, true},
         {"stopped",
          [&] {
@@ -135,32 +135,32 @@ TEST_F(SavingTest, SearchCopyFollowsTheTreesChanges)
 {
     const QString path = Write("cat.db", ManyRecords(10));
     OpenChanged(path);
-    ASSERT_TRUE(saving.MakeSearchCopy());
-    const QString copy = options.SearchTable;
+    ASSERT_FALSE(saving.MakeSearchCopy().isEmpty());
+    const QString copy = saving.SearchCopy();
     EXPECT_TRUE(QFileInfo(copy).fileName().startsWith("Qbx"));
-    EXPECT_EQ(QFileInfo(copy).absolutePath(), QFileInfo(options.TempFolder).absolutePath());
+    EXPECT_EQ(QFileInfo(copy).absolutePath(), QFileInfo(environment.TempFolder).absolutePath());
     QStringList copied = Records(copy), own = Records(path);
     copied.sort();
     own.sort();
     EXPECT_EQ(copied, own);
-    EXPECT_FALSE(options.TreeChanged);
+    EXPECT_FALSE(document.TreeChanged);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction)) << "a search copy is no save";
     EXPECT_EQ(files.TableName(), path);
 
     const size_t logged = fs.Log().size();
-    EXPECT_TRUE(saving.MakeSearchCopy());
+    EXPECT_FALSE(saving.MakeSearchCopy().isEmpty());
     EXPECT_EQ(fs.Log().size(), logged) << "an unchanged tree is not copied again";
 
     catalogue.InsertItem("NEW", "", "", "", "", 0, "", false);
-    options.TreeChanged = true;
-    fs.FailCall(Call::Rename, 2);
-    EXPECT_FALSE(saving.MakeSearchCopy());
-    EXPECT_TRUE(options.TreeChanged) << "the next search tries again";
+    document.TreeChanged = true;
+    fs.FailCall(Call::Rename, 1);
+    EXPECT_TRUE(saving.MakeSearchCopy().isEmpty());
+    EXPECT_TRUE(document.TreeChanged) << "the next search tries again";
     EXPECT_FALSE(QFile::exists(copy));
     ASSERT_EQ(boxes.shown.size(), 1);
 
-    EXPECT_TRUE(saving.MakeSearchCopy());
-    EXPECT_EQ(Records(options.SearchTable).size(), 11);
+    EXPECT_FALSE(saving.MakeSearchCopy().isEmpty());
+    EXPECT_EQ(Records(saving.SearchCopy()).size(), 11);
     EXPECT_EQ(files.TableName(), path);
 }
 
@@ -204,13 +204,23 @@ TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
     saving.SaveDbClick();
     EXPECT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(Records(path).size(), 4);
+
+    // Nor does appending the tree to its own file with Save Into.
+    catalogue.InsertItem("LAST", "", "", "", "", 0, "", false);
+    commands.SetEnabled(cmd::SaveDbAction, true);
+    saveDialog.answers.push_back({path, 1});
+    saving.SaveDbToClick();
+    EXPECT_EQ(Records(path).size(), 9);
+    saving.SaveDbClick();
+    EXPECT_EQ(boxes.shown.size(), 2) << "no question about another program";
+    EXPECT_EQ(Records(path).size(), 5);
 }
 
 TEST_F(SavingTest, CopiesThatKilledProgramsLeftInTheTemporaryFolderGo)
 {
     const QString temp = dir.path() + "/temp";
     ASSERT_TRUE(QDir().mkpath(temp));
-    options.TempFolder = temp + '/';
+    environment.TempFolder = temp + '/';
     const auto make = [&](const QString &name, int ageSeconds) {
         QFile f(temp + '/' + name);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
@@ -226,13 +236,13 @@ TEST_F(SavingTest, CopiesThatKilledProgramsLeftInTheTemporaryFolderGo)
         EngineFileName(temp + "/QbxHeld12.tmp"), false, engine::FileLock::Shared);
 
     OpenChanged(Write("cat.db", ManyRecords(3)));
-    ASSERT_TRUE(saving.MakeSearchCopy());
-    const QString own = QFileInfo(options.SearchTable).fileName();
+    ASSERT_FALSE(saving.MakeSearchCopy().isEmpty());
+    const QString own = QFileInfo(saving.SearchCopy()).fileName();
     QStringList left = QDir(temp).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     left.removeAll(own);
     EXPECT_EQ(left, QStringList({"QbxFresh1.tmp", "QbxHeld12.tmp", "Qbxnotours.txt"}));
     // The program holds its own copy in the same way while it uses it.
-    EXPECT_THROW(engine::SystemFileSystem().Open(EngineFileName(options.SearchTable), false,
+    EXPECT_THROW(engine::SystemFileSystem().Open(EngineFileName(saving.SearchCopy()), false,
                                                  engine::FileLock::Exclusive),
                  engine::Error);
 }

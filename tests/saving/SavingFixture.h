@@ -13,7 +13,7 @@ namespace qbx::test {
 // fails on cue, with a free space the test sets (freeBytes).
 class SavingTest : public CatalogueTest {
 protected:
-    SavingTest() { options.TempFolder = dir.path() + QLatin1Char('/'); }
+    SavingTest() { environment.TempFolder = dir.path() + QLatin1Char('/'); }
 
     // Opens the catalogue in the entire view and marks it changed.
     void OpenChanged(const QString &path)
@@ -21,7 +21,7 @@ protected:
         files.OpenFile(path);
         shell.SetDbState(DbEntire);
         commands.SetEnabled(cmd::SaveDbAction, true);
-        options.TreeChanged = true;
+        document.TreeChanged = true;
     }
 
     static QByteArray Bytes(const QString &path)

@@ -40,21 +40,28 @@ protected:
     {
         File("Docs/a.txt", 100);
         File("Docs/Sub/b.txt", 200);
-        options.DbState = DbEntire;
+        window.SetMode(DbEntire);
     }
     void Select(const TTreeNode *node) { model.Select(node); }
 
     FakeMainView view;
     ScriptedMessageBoxes boxes;
     TCommandState commands;
+    TOptions options;
+    TEnvironment environment = TEnvironment::Detect({});
+    TCatalogueDocument document;
+    TLastSearch lastSearch;
+    FakeCatalogue openCatalogue{document, lastSearch};
     TLongOperation operation{options, view, boxes};
-    TMainShell shell{options, commands, view, operation, boxes};
+    TMainShell shell{QStringLiteral("Кварнис"), options, environment, commands, view,
+                     operation,                  boxes,   openCatalogue, answers};
+    TWindowState &window = shell.State();
     TTreeModel model{tree};
     ScriptedScanDialog dialog;
     RecordingTreeView treeView;
     QList<TVolume> volumes;
     int changes = 0;
-    TAddTree command{TScanContext{options, shell, operation, boxes, model, prompt, dialog, treeView,
+    TAddTree command{TScanContext{shell, operation, boxes, model, prompt, dialog, treeView,
                                   lister, [this] { return volumes; }, [this] { ++changes; }}};
 };
 
@@ -76,7 +83,7 @@ TEST_F(AddTree, ScansUnderTheSelectedNodeAndSelectsTheNewFolder)
     EXPECT_EQ(changes, 1);
     EXPECT_TRUE(commands.Enabled(cmd::OpenDbAction)) << "commands come back";
     EXPECT_FALSE(view.operationShown);
-    EXPECT_EQ(options.ConflictAnswer, 0);
+    EXPECT_EQ(answers.ConflictAnswer, 0);
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
@@ -169,7 +176,7 @@ TEST_F(AddTree, FailuresAndSkippedNamesAreReportedAfterTheWalk)
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbOk));
     EXPECT_EQ(model.SelectedNodes().front(), Node(QStringLiteral("CD\\Docs")));
     EXPECT_EQ(changes, 1) << "the closing steps run";
-    EXPECT_EQ(options.StopState, 0);
+    EXPECT_EQ(operation.StopState(), 0);
     if (boxes.shown.size() == 2) { // the bad name may come after the failing folder
         EXPECT_TRUE(boxes.shown[1].text.contains(QStringLiteral("bad\uFFFD.txt")));
     }

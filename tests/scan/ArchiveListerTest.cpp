@@ -168,6 +168,47 @@ TEST_F(ArchiveListerTest, SkipsNamesTheCatalogueCannotHold)
     EXPECT_EQ(listing.SkippedNames, 3); // the Chinese name, the long folder and its file
 }
 
+TEST_F(ArchiveListerTest, NamesEqualIgnoringCaseAndUnreadableNamesAreLeftOutAndTold)
+{
+    // A zip made elsewhere: two files and two folders whose names differ only
+    // in letter case, and a name that claims to be UTF-8 but is not.
+    MakeFile("Readme.txt");
+    MakeFile("README.TXT", "longer data");
+    MakeFile("Docs/a.txt");
+    MakeFile("docs/b.txt");
+    MakeFile("badXX.txt");
+    ASSERT_TRUE(Run("zip", {"-q", "-r", Out("case.zip"), "Readme.txt", "README.TXT", "Docs", "docs",
+                            "badXX.txt"}));
+    QFile zip(Out("case.zip"));
+    ASSERT_TRUE(zip.open(QIODevice::ReadWrite));
+    QByteArray bytes = zip.readAll();
+    // Mark every name as UTF-8 (general purpose flag bit 11) and break one.
+    for (qsizetype at = 0; (at = bytes.indexOf("PK\x01\x02", at)) >= 0; at += 4)
+        bytes[at + 9] = char(bytes[at + 9] | 0x08);
+    for (qsizetype at = 0; (at = bytes.indexOf("PK\x03\x04", at)) >= 0; at += 4)
+        bytes[at + 7] = char(bytes[at + 7] | 0x08);
+    bytes.replace("badXX", "bad\xFF\xFE");
+    zip.seek(0);
+    zip.write(bytes);
+    zip.close();
+
+    const TArchiveListing listing = ListArchive(Out("case.zip"));
+    EXPECT_EQ(listing.Status, TArchiveStatus::Listed);
+    const auto paths = Paths(listing);
+    EXPECT_EQ(paths.size(), 3u); // one of each pair, and the folder's file
+    EXPECT_EQ(paths.count("Readme.txt"), 1u);
+    EXPECT_EQ(paths.count("Docs\\"), 1u);
+    // The second folder's own entry and its file are told one by one.
+    EXPECT_EQ(listing.SkippedNames, 4);
+    ASSERT_EQ(listing.SkippedPaths.size(), 4u);
+    EXPECT_EQ(listing.SkippedPaths[0], QStringLiteral("README.TXT"));
+    EXPECT_EQ(listing.SkippedPaths[1], QStringLiteral("docs/"));
+    EXPECT_EQ(listing.SkippedPaths[2], QStringLiteral("docs/b.txt"));
+    EXPECT_TRUE(listing.SkippedPaths[3].startsWith(QStringLiteral("bad")) ||
+                listing.SkippedPaths[3] == QString(QChar::ReplacementCharacter))
+        << listing.SkippedPaths[3].toStdString();
+}
+
 TEST_F(ArchiveListerTest, KeepsSizesAbove4GiB)
 {
     const QString big = src_.filePath("big.bin");

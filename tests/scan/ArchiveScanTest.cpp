@@ -140,7 +140,7 @@ TEST_F(ArchiveScan, MembersSurviveSavingAndLoadingTheCatalogue)
     ASSERT_TRUE(WriteCatalogueFile(tree.Root(), TRecordSource::Catalogue, file, progress).Ok());
 
     TTree loaded;
-    TCatalogueTree catalogue(loaded, options, prompt);
+    TCatalogueTree catalogue(loaded, answers, prompt);
     ReadCatalogueTable(
         file, catalogue, [](uint32_t) {}, [] { return true; });
     TTreeNode *pack = loaded.FindChild(

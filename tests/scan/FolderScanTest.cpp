@@ -2,6 +2,9 @@
 
 #include "TagFiles.h"
 #include "platform/Codec.h"
+#include "tree/NodePaths.h"
+
+#include <QFileInfo>
 
 #include <sys/stat.h>
 
@@ -28,13 +31,32 @@ TEST_F(FolderScan, DefaultOptionsAddEveryFolderAndFileWithTerminalSizes)
     EXPECT_EQ(Node(QStringLiteral("CD\\Docs"))->Image(), ImageFolder);
     EXPECT_EQ(Node(QStringLiteral("CD\\Docs\\a.txt"))->Image(), ImageFile);
     EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Sub\\Deep\\c.txt")), 300);
-    // Only items without sub-items get sizes; an empty folder's total is 0.
+    // Only items without sub-items get sizes; an empty folder's total is 0,
+    // a size known to be 0.
     EXPECT_EQ(Size(QStringLiteral("CD\\Docs")), -1);
     EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Sub")), -1);
-    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Empty")), -1);
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Empty")), 0);
     EXPECT_EQ(progress.steps, 7); // four folders, three files
     EXPECT_FALSE(scan.Failed());
     EXPECT_EQ(scan.Skipped().Count(), 0);
+}
+
+TEST_F(FolderScan, EmptyFilesAndFoldersGetTheSizeZero)
+{
+    File("Z/empty.txt", 0);
+    Folder("Z/none");
+    File("Z/sub/empty.dat", 0);
+    settings.TerminalSize = false;
+    Scan(Disc(QStringLiteral("CD")), "Z");
+    for (const char *item :
+         {"CD\\Z", "CD\\Z\\empty.txt", "CD\\Z\\none", "CD\\Z\\sub", "CD\\Z\\sub\\empty.dat"})
+        EXPECT_EQ(Size(QString::fromUtf8(item)), 0) << item;
+
+    // Complementing an item without a description gives it one, also of 0.
+    tree.SetDescription(Node(QStringLiteral("CD\\Z\\empty.txt")), nullptr);
+    prompt.Answer(ConflictComplementAll);
+    Scan(Disc(QStringLiteral("CD")), "Z");
+    EXPECT_EQ(Size(QStringLiteral("CD\\Z\\empty.txt")), 0);
 }
 
 TEST_F(FolderScan, SizeOptionsDecideWhichItemsGetSizes)
@@ -120,6 +142,7 @@ TEST_F(FolderScan, NamesTheCatalogueCannotHoldAreLeftOutAndReported)
     File("N/song \xF0\x9F\x8E\xB5.mp3", 10);    // emoji
     File("N/tab\there.txt", 10);
     File("N/new\nline.txt", 10);
+    File("N/photo\xE2\x80\xAEgpj.exe", 10); // right-to-left override
     File("N/ok.txt", 5);
     settings.TerminalSize = false;
     EXPECT_EQ(Scan(Disc(QStringLiteral("CD")), "N"), 1035);
@@ -132,15 +155,17 @@ TEST_F(FolderScan, NamesTheCatalogueCannotHoldAreLeftOutAndReported)
     EXPECT_EQ(d->Producer, QStringLiteral("Bjork"));
     EXPECT_EQ(d->Product, QStringLiteral("Joga"));
     EXPECT_EQ(Size(QStringLiteral("CD\\N")), 1035) << "skipped files count in no total";
-    EXPECT_EQ(scan.Skipped().Count(), 6);
-    // Each path stays on its line of the report.
+    EXPECT_EQ(scan.Skipped().Count(), 7);
+    // Each path stays on its line of the report, in its own order.
     EXPECT_TRUE(
         scan.Skipped().Paths().contains(FolderPath("N") + QStringLiteral("new\uFFFDline.txt")));
+    EXPECT_TRUE(
+        scan.Skipped().Paths().contains(FolderPath("N") + QStringLiteral("photo\uFFFDgpj.exe")));
     EXPECT_TRUE(
         scan.Skipped().Paths().contains(FolderPath("N") + QStringLiteral("back\\slash.txt")));
     EXPECT_TRUE(scan.Skipped().Paths().contains(FolderPath("N") + QStringLiteral("中文.txt")));
     const QString text = scan.Skipped().Text();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Не добавлено в каталог элементов: 6.\r")));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Не добавлено в каталог элементов: 7.\r")));
 }
 
 TEST_F(FolderScan, PathsLongerThanTheCatalogueHoldsAreLeftOutAndReported)
@@ -151,15 +176,38 @@ TEST_F(FolderScan, PathsLongerThanTheCatalogueHoldsAreLeftOutAndReported)
     Folder(deep + std::string(10, 'f'));              // 255 with its "\\"
     Folder(deep + std::string(11, 'g'));              // 256
     File(deep + std::string(16, 'h') + ".txt", 1000); // 264
+    File(deep + std::string(11, 'g') + "/in/y.txt", 20);
+    File(deep + std::string(11, 'g') + "/z.txt", 300);
     settings.TerminalSize = false;
     TTreeNode *cd = Disc(QStringLiteral("CD"));
-    EXPECT_EQ(Scan(cd, "L"), 1);
+    // What is left out as nodes still counts into the folder totals.
+    EXPECT_EQ(Scan(cd, "L"), 1321);
     const QString b = QStringLiteral("CD\\L\\") + QString(120, u'a') + u'\\' + QString(120, u'b');
     EXPECT_EQ(Names(Node(b)), (QStringList{QString(10, u'f'), QStringLiteral("x.txt")}));
-    EXPECT_EQ(scan.Skipped().TooLong().count, 2);
+    EXPECT_EQ(Size(b), 1321);
+    EXPECT_EQ(Size(QStringLiteral("CD\\L")), 1321);
+    EXPECT_EQ(scan.Skipped().TooLong().count, 2) << "the folder's contents are not listed";
     EXPECT_EQ(scan.Skipped().Count(), 0);
     EXPECT_TRUE(scan.Skipped().Text().contains(
         QStringLiteral("Не добавлено в каталог элементов со слишком длинным путём: 2.\r")));
+}
+
+TEST_F(FolderScan, AChosenFolderWhosePathWouldBeTooLongIsLeftOutAndReported)
+{
+    // The target's path below the disc takes 250 characters: "Docs" and its
+    // "\\" would make 256.
+    const QString deep = QString(125, u'a') + u'\\' + QString(124, u'b');
+    TTreeNode *target = catalogue.InsertItem("CD", deep + u'\\', "", "", "", 0, "", false);
+    ASSERT_EQ(ItemPath(target).size(), 250);
+    EXPECT_EQ(Scan(target, "Docs"), 0);
+    EXPECT_FALSE(target->HasChildren());
+    EXPECT_EQ(scan.Skipped().TooLong().paths, QStringList{FolderPath("Docs")});
+    // Without a node of its own the entries go below the target and are
+    // checked one by one: only "Sub\\" fits, and nothing inside it.
+    settings.NoTopNode = true;
+    Scan(target, "Docs");
+    EXPECT_EQ(Names(target), QStringList{"Sub"});
+    EXPECT_EQ(scan.Skipped().TooLong().count, 4);
 }
 
 TEST_F(FolderScan, NamesEqualIgnoringCaseAreCataloguedOnce)
@@ -206,7 +254,7 @@ TEST_F(FolderScan, SecondScanAsksAndFollowsTheAnswers)
     progress.steps = 0;
     Scan(cd, "Docs");
     EXPECT_EQ(prompt.asked.size(), 2);
-    EXPECT_EQ(options.ConflictAnswer, 0); // reset by the fixture, as the command does
+    EXPECT_EQ(answers.ConflictAnswer, 0); // reset by the fixture, as the command does
     EXPECT_EQ(a->Description()->Producer, QStringLiteral("Kept")) << "cancel changes nothing";
 }
 
@@ -272,17 +320,84 @@ TEST_F(FolderScan, AFolderThatCannotBeListedStopsTheWalkKeepingTheRest)
     settings.TerminalSize = false;
     Scan(Disc(QStringLiteral("CD")), "Docs");
     EXPECT_TRUE(scan.Failed());
-    EXPECT_EQ(options.StopState, 2);
     EXPECT_NE(Node(QStringLiteral("CD\\Docs\\Sub")), nullptr) << "added nodes stay";
     EXPECT_EQ(Size(QStringLiteral("CD\\Docs")), -1) << "an unfinished folder gets no size";
 
     // The chosen folder itself.
-    options.StopState = StopRunOn;
     tree.ResetTree();
     lister.failing = Local("Docs/");
     Scan(Disc(QStringLiteral("CD")), "Docs");
     EXPECT_TRUE(scan.Failed());
     EXPECT_NE(Node(QStringLiteral("CD\\Docs")), nullptr);
+}
+
+TEST_F(FolderScan, GoingOnPastAFolderThatCannotBeListedReportsIt)
+{
+    lister.failing = Local("Docs/Sub/");
+    settings.KeepGoing = true;
+    settings.TerminalSize = false;
+    EXPECT_EQ(Scan(Disc(QStringLiteral("CD")), "Docs"), 100);
+    EXPECT_FALSE(scan.Failed());
+    EXPECT_EQ(Names(Node(QStringLiteral("CD\\Docs"))), (QStringList{"Empty", "Sub", "a.txt"}));
+    EXPECT_FALSE(Node(QStringLiteral("CD\\Docs\\Sub"))->HasChildren());
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs")), -1) << "a folder missing bytes gets no size";
+    EXPECT_EQ(Size(QStringLiteral("CD\\Docs\\Empty")), 0);
+    EXPECT_EQ(scan.Skipped().Unlisted().paths, QStringList{FolderPath("Docs/Sub")});
+    EXPECT_TRUE(scan.Skipped().Text().startsWith(
+        QStringLiteral("Папок, содержимое которых не удалось прочитать: 1.\r")));
+}
+
+// Lists folders, and once one folder is listed removes some of its entries,
+// as other programs do on a live disc.
+class VanishingLister : public IFolderLister {
+public:
+    std::string folder;
+    std::vector<std::string> gone;
+    bool List(const std::string &f, TFolderListing &listing) override
+    {
+        const bool ok = real.List(f, listing);
+        if (f == folder)
+            for (const std::string &path : gone) {
+                const QString name = QFile::decodeName(path.c_str());
+                if (QFileInfo(name).isDir())
+                    QDir(name).removeRecursively();
+                else
+                    QFile::remove(name);
+            }
+        return ok;
+    }
+    TSystemFolderLister real;
+};
+
+TEST_F(FolderScan, EntriesThatVanishDuringTheWalkAreLeftOutAndReported)
+{
+    File("V/keep.txt", 10);
+    File("V/song.mp3", 1000, Audio(100));
+    File("V/SETUP.TXT", 20);
+    File("V/dir/inner.txt", 5);
+    VanishingLister vanishing;
+    vanishing.folder = Local("V/");
+    vanishing.gone = {Local("V/song.mp3"), Local("V/SETUP.TXT"), Local("V/dir")};
+    TFolderScan live(tree, answers, prompt, progress, vanishing);
+    settings.FolderPath = FolderPath("V");
+    settings.TerminalSize = false;
+    EXPECT_EQ(live.Run(Disc(QStringLiteral("CD")), settings), 10);
+    EXPECT_FALSE(live.Failed());
+    EXPECT_EQ(Names(Node(QStringLiteral("CD\\V"))), QStringList{"keep.txt"});
+    EXPECT_EQ(Size(QStringLiteral("CD\\V")), 10);
+    EXPECT_EQ(live.Skipped().Vanished().count, 3);
+    EXPECT_TRUE(live.Skipped().Vanished().paths.contains(FolderPath("V/dir")));
+    EXPECT_TRUE(live.Skipped().Text().startsWith(
+        QStringLiteral("Не добавлено в каталог, так как исчезло во время обхода: 3.\r")));
+
+    // The chosen folder itself gone after it was chosen: no node for it.
+    TTreeNode *cd = Disc(QStringLiteral("CD2"));
+    settings.FolderPath = FolderPath("W");
+    EXPECT_EQ(live.Run(cd, settings), 0);
+    EXPECT_FALSE(live.Failed());
+    EXPECT_FALSE(cd->HasChildren());
+    EXPECT_EQ(live.FirstAddedNode(), nullptr);
+    EXPECT_EQ(live.Skipped().Vanished().count, 1);
 }
 
 TEST_F(FolderScan, UnreadableFolderOfTheFileSystem)

@@ -71,11 +71,8 @@ protected:
     int64_t Scan(TTreeNode *target, const std::string &rel = {})
     {
         settings.FolderPath = FolderPath(rel);
-        options.MarkFirstAdded = true;
-        options.ScanAtTop = true;
-        options.ScanAnswer = 0;
         const int64_t total = scan.Run(target, settings);
-        options.ConflictAnswer = ConflictNotAsked;
+        answers.ConflictAnswer = ConflictNotAsked;
         return total;
     }
 
@@ -91,7 +88,7 @@ protected:
     CountingProgress progress;
     FailingLister lister;
     TScanSettings settings;
-    TFolderScan scan{tree, options, prompt, progress, lister};
+    TFolderScan scan{tree, answers, prompt, progress, lister};
 };
 
 } // namespace qbx::test

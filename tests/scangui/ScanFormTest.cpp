@@ -246,7 +246,7 @@ TEST(ScanInMainWindow, AddsTheTreeAndAsksAboutExistingItems)
     QTimer::singleShot(20, &form, answer);
     form.Action(cmd::AddTreeAction)->trigger();
     EXPECT_TRUE(conflictShown);
-    EXPECT_EQ(form.Options().ConflictAnswer, 0);
+    EXPECT_EQ(form.Session().Answers().ConflictAnswer, 0);
     EXPECT_TRUE(form.Action(cmd::AddTreeAction)->isEnabled());
 }
 

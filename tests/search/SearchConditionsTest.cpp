@@ -42,6 +42,24 @@ TEST(SearchConditionsTest, GlobalSearchTexts)
               QStringLiteral(R"((UPPER (Path) LIKE "%ЁЛКА%"))"));
 }
 
+TEST(SearchConditionsTest, TypedTextIsConvertedBeforeItIsUpperCased)
+{
+    // Upper-casing first would leave "ö" and "ó", which the conversion then
+    // turns into lower-case "o": nothing would match UPPER (F).
+    EXPECT_EQ(
+        FieldSearchCondition(QStringLiteral("Path"), false, QStringLiteral("Björk"), true, true),
+        QStringLiteral(R"((UPPER (Path) LIKE "%BJORK%"))"));
+    EXPECT_EQ(FieldSearchCondition(QStringLiteral("Path"), true, QStringLiteral("Jóga.mp3"), false,
+                                   false),
+              QStringLiteral(R"((Path LIKE "Joga.mp3"))"));
+    EXPECT_TRUE(GlobalSearchCondition(QStringLiteral("Jóga"), true, true)
+                    .startsWith(QStringLiteral(R"(((UPPER (Label) LIKE "%JOGA%") OR )")));
+    // Text the code page cannot hold stays as typed; the statement refuses it.
+    EXPECT_EQ(SearchText(QStringLiteral("音")), QStringLiteral("音"));
+    EXPECT_FALSE(SearchStatement(QStringLiteral("/tmp/x.db"),
+                                 GlobalSearchCondition(QStringLiteral("音"), true, true)));
+}
+
 TEST(SearchConditionsTest, EscapeCharacterIsTheFirstUnusedCandidate)
 {
     QString t = QStringLiteral("a!_b");

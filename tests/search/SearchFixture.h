@@ -36,34 +36,36 @@ protected:
     int copiesWritten = 0;
     int searchRootExpansions = 0;
 
-    TSearchRunner runner{{options, shell, commands, view, view, boxes, query,
-                          [this] { return files.TableName(); }, [this] { MakeCopy(); },
+    QString searchCopy; // the copy MakeCopy wrote last
+    TSearchRunner runner{{environment, shell, commands, view, view, boxes, query,
+                          [this] { return files.TableName(); }, [this] { return MakeCopy(); },
                           disks.Space()}};
-    TSearchResults results{{options, shell, commands, view, view, operation, boxes, runner,
-                            searchModel, [this] { return files.TableName(); },
+    TSearchResults results{{options, document, lastSearch, shell, commands, view, view, operation,
+                            boxes, runner, searchModel, [this] { return files.TableName(); },
                             [this] { ++searchRootExpansions; }}};
 
     SearchTest()
     {
-        options.TempFolder = dir.path() + u'/';
-        options.AppFolder = dir.path() + u'/';
+        environment.TempFolder = dir.path() + u'/';
+        environment.AppFolder = dir.path() + u'/';
         commands.SetChecked(cmd::FoundViewStandardAction, true);
         // Tests that are about the questions switch them on.
         options.Confirm100.clear();
         options.ConfirmHalf.clear();
     }
 
-    void MakeCopy()
+    QString MakeCopy()
     {
-        if (!options.TreeChanged)
-            return;
-        options.TreeChanged = false;
+        if (!document.TreeChanged)
+            return searchCopy;
+        document.TreeChanged = false;
         if (copyFails) {
-            options.TreeChanged = true;
-            return;
+            document.TreeChanged = true;
+            return QString();
         }
         ++copiesWritten;
-        options.SearchTable = Write(QStringLiteral("Qbx%1.tmp").arg(copiesWritten), copyRecords);
+        searchCopy = Write(QStringLiteral("Qbx%1.tmp").arg(copiesWritten), copyRecords);
+        return searchCopy;
     }
 
     // Opens a catalogue of these records in mode 1.
@@ -76,7 +78,7 @@ protected:
     // results when rows were found.
     bool Search(const QString &condition)
     {
-        options.LastCondition = condition;
+        lastSearch.LastCondition = condition;
         runner.ExecuteSearch(condition);
         if (!query.IsOpen() || query.RecordCount() == 0)
             return false;

@@ -77,13 +77,13 @@ TEST_F(SearchResultsTest, MoreThanHalfTheCatalogueAsksSecond)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, kHalf);
     EXPECT_FALSE(query.IsOpen()) << "a declined result closes the query";
-    EXPECT_EQ(options.DbState, DbOpen) << "the mode stays";
+    EXPECT_EQ(window.DbState(), DbOpen) << "the mode stays";
 
     boxes.shown.clear();
     EXPECT_TRUE(Search(FirstRows(5)));
     EXPECT_TRUE(boxes.shown.isEmpty()) << "5 of 10 is not more than half";
-    EXPECT_EQ(options.DbState, DbFound);
-    EXPECT_EQ(options.FoundText, QStringLiteral("Найдено записей: 5"));
+    EXPECT_EQ(window.DbState(), DbFound);
+    EXPECT_EQ(window.FoundText, QStringLiteral("Найдено записей: 5"));
 }
 
 TEST_F(SearchResultsTest, OnlyOneQuestionIsAsked)
@@ -103,9 +103,9 @@ TEST_F(SearchResultsTest, DecliningKeepsTheShownResults)
     ASSERT_TRUE(Search(FirstRows(3)));
     boxes.Answer(TMsgAnswer::No);
     EXPECT_FALSE(Search(FirstRows(150)));
-    EXPECT_EQ(options.DbState, DbFound);
+    EXPECT_EQ(window.DbState(), DbFound);
     EXPECT_EQ(searchTree.Root()->ChildCount(), 1) << "disc CD with its three files";
-    EXPECT_EQ(options.FoundText, QStringLiteral("Найдено записей: 3"));
+    EXPECT_EQ(window.FoundText, QStringLiteral("Найдено записей: 3"));
 }
 
 TEST_F(SearchResultsTest, StandardPresentationBuildsTheCatalogueShape)
@@ -127,7 +127,7 @@ TEST_F(SearchResultsTest, StandardPresentationBuildsTheCatalogueShape)
     EXPECT_EQ(soft->Child(0)->FoundRecord(), nullptr);
     EXPECT_EQ(searchRootExpansions, 1);
     EXPECT_EQ(searchModel.SelectedNodes(), std::vector<TTreeNode *>{searchTree.Root()});
-    EXPECT_EQ(options.EntireSelPath, QString());
+    EXPECT_EQ(window.EntireSelPath, QString());
 }
 
 TEST_F(SearchResultsTest, OtherPresentationsSortByTextAlone)
@@ -174,13 +174,13 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     // The catalogue changed since; the user picks the list and confirms.
     copyRecords = {{"CD1", "a.txt", "", "", "", 1, ""}, {"CD1", "b.txt", "", "", "", 1, ""}};
     commands.SetEnabled(cmd::SaveDbAction, true);
-    options.TreeChanged = true;
+    document.TreeChanged = true;
     boxes.Answer(TMsgAnswer::Yes);
     results.FoundViewSetClick(cmd::FoundViewListAction, false);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Изменение представления результатов поиска"));
     EXPECT_EQ(Results(), (QStringList{"CD1\\a.txt/4", "CD1\\b.txt/4"}));
-    EXPECT_EQ(options.DbState, DbFound);
+    EXPECT_EQ(window.DbState(), DbFound);
 
     // Declined: the new presentation stays checked, the results stay.
     boxes.Answer(TMsgAnswer::No);
@@ -210,7 +210,7 @@ TEST_F(SearchResultsTest, StopLeavesAPartialTreeWithTheFullCount)
     };
     ASSERT_TRUE(Search(kAll));
     EXPECT_EQ(searchTree.Root()->Child(0)->ChildCount(), 10);
-    EXPECT_EQ(options.FoundText, QStringLiteral("Найдено записей: 50"));
+    EXPECT_EQ(window.FoundText, QStringLiteral("Найдено записей: 50"));
     EXPECT_FALSE(operation.Running());
     EXPECT_TRUE(commands.Enabled(cmd::EntireViewAction));
 }
@@ -218,7 +218,7 @@ TEST_F(SearchResultsTest, StopLeavesAPartialTreeWithTheFullCount)
 TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
 {
     TTreeModel mainModel(mainTree);
-    TViewSwitch views(options, shell, commands, searchModel, [] { return 200; });
+    TViewSwitch views(shell, commands, searchModel, [] { return 200; });
     shell.hooks.SelectPath = [&](const QString &p) { SelectByPath(mainModel, p); };
     Open({{"CD1", "Docs\\", "", "", "", 0, ""}, {"CD1", "Docs\\Read.me", "", "", "", 1, ""}});
     commands.SetChecked(cmd::EntireViewAction, true);
@@ -237,7 +237,7 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
         searchModel.Select(node);
         commands.SetChecked(cmd::EntireViewAction, true);
         views.EntireViewClick();
-        EXPECT_EQ(options.DbState, DbEntire);
+        EXPECT_EQ(window.DbState(), DbEntire);
         EXPECT_EQ(selectedText(), QStringLiteral("CD1\\Docs\\Read.me")) << presentation;
     }
 
@@ -248,7 +248,7 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
     mainModel.Select(mainTree.Root());
     commands.SetChecked(cmd::EntireViewAction, true);
     views.EntireViewClick();
-    EXPECT_EQ(options.EntireSelPath, QString());
+    EXPECT_EQ(window.EntireSelPath, QString());
     EXPECT_EQ(selectedText(), QStringLiteral(""));
 
     // Paths: exact names only; a folder's trailing "\\" is fine.
@@ -262,9 +262,9 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
     searchModel.Select(searchTree.Root()->Child(0)->Child(0));
     commands.SetChecked(cmd::EntireViewAction, true);
     views.EntireViewClick();
-    EXPECT_FALSE(options.EntireSelPath.isEmpty());
+    EXPECT_FALSE(window.EntireSelPath.isEmpty());
     files.CloseDbClick();
-    EXPECT_EQ(options.EntireSelPath, QString());
+    EXPECT_EQ(window.EntireSelPath, QString());
     EXPECT_EQ(searchTree.Root()->ChildCount(), 0);
 }
 

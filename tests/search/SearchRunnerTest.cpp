@@ -2,6 +2,12 @@
 #include "search/SearchFixture.h"
 
 #include "engine/Engine.h"
+#include "engine/Error.h"
+#include "engine/Query.h"
+#include "search/SearchConditions.h"
+#include "search/SqlErrorText.h"
+
+#include <QRegularExpression>
 
 using namespace qbx;
 using namespace qbx::test;
@@ -57,19 +63,20 @@ TEST_F(SearchRunnerTest, EveryKindFilterFindsItsRows)
     EXPECT_EQ(FoundPaths(GlobalCondition(PrepareSearchText("20", true), true)),
               (QStringList{"CD2|b.txt"}));
     EXPECT_EQ(FoundPaths(SizeRangeCondition(5, 15)), (QStringList{"CD1|Docs\\a.txt"}));
-    EXPECT_EQ(options.SearchTable, QString()) << "the catalogue is searched for one statement";
+    EXPECT_EQ(runner.SearchedTable(), files.TableName()) << "the catalogue is searched";
+    EXPECT_EQ(copiesWritten, 0) << "no copy without unsaved changes";
     EXPECT_TRUE(commands.Enabled(cmd::OpenDbAction)) << "commands restored";
     EXPECT_EQ(view.status, QString());
 }
 
-TEST_F(SearchRunnerTest, EngineErrorsAreReportedWithTheEngineMessage)
+TEST_F(SearchRunnerTest, EngineErrorsAreReportedInWords)
 {
     Open(kKinds);
     EXPECT_EQ(FoundPaths(QStringLiteral("(Label LIKE ")), QStringList{"<closed>"});
     ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_TRUE(boxes.shown[0].text.startsWith(kFailed + QStringLiteral("\r\n\n")))
-        << boxes.shown[0].text.toStdString();
-    EXPECT_GT(boxes.shown[0].text.size(), kFailed.size() + 3) << "the engine's own message";
+    EXPECT_EQ(boxes.shown[0].text,
+              kFailed + QStringLiteral("\r\n\nОжидалось имя поля, строка или число, а "
+                                       "найдено: конец условия."));
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Поиск в базе данных"));
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
     EXPECT_FALSE(shell.CommandsFrozen());
@@ -81,29 +88,76 @@ TEST_F(SearchRunnerTest, EngineErrorsAreReportedWithTheEngineMessage)
     EXPECT_EQ(boxes.shown[1].text, kFailed + QStringLiteral("\r\n\nФайл не найден."));
 }
 
+TEST_F(SearchRunnerTest, EverySyntaxErrorOfTheEngineHasItsWords)
+{
+    Open(kKinds);
+    // One malformed condition for each report of the engine's SQL reader.
+    const char *const conditions[] = {
+        "Label LIKE",
+        "Nope = 1",
+        "Label = 'x",
+        "ByteSize LIKE \"a\"",
+        "UPPER (ByteSize) = \"A\"",
+        "Label LIKE Path",
+        "Label = 1",
+        "(Label = \"a\"))",
+        "Label LIKE \"a\" ESCAPE \"ab\"",
+        "Label LIKE \"a\" ESCAPE 1",
+        "ByteSize = 1e999",
+        "ByteSize = 12abc",
+        "Label = #",
+        "Label = !",
+        "Label ~ 1",
+        "ByteSize = - Label",
+        "T. = 1",
+        "UPPER Label = 1",
+        "Label IS 1",
+        "Label \x01 = 1",
+    };
+    for (const char *condition : conditions) {
+        SCOPED_TRACE(condition);
+        try {
+            engine::Query q;
+            q.Open(*SearchStatement(files.TableName(), QString::fromLatin1(condition)));
+            ADD_FAILURE() << "no error";
+        } catch (const engine::Error &e) {
+            ASSERT_EQ(e.code(), engine::ErrSqlSyntax) << e.what();
+            const TSqlProblem p = SqlProblem(QString::fromUtf8(e.what()));
+            EXPECT_NE(p.text, QStringLiteral("неверное условие")) << e.what();
+            EXPECT_GT(p.position, 0);
+            static const QRegularExpression english(QStringLiteral("\\b[a-z]{3,}\\b"));
+            EXPECT_FALSE(english.match(p.text).hasMatch()) << p.text.toStdString();
+        }
+    }
+    // A report of an unknown form is told as a general one.
+    EXPECT_EQ(SqlProblem(QStringLiteral("Something new at position 3.")).text,
+              QStringLiteral("неверное условие"));
+}
+
 TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTemporaryCopy)
 {
     Open(kKinds);
     copyRecords = {{"NEW", "", "", "", "", 0, ""}, {"NEW", "x.txt", "", "", "", 1, ""}};
     commands.SetEnabled(cmd::SaveDbAction, true);
-    options.TreeChanged = true;
+    document.TreeChanged = true;
     EXPECT_EQ(FoundPaths(kAll + KindFilter(false, true, true)), QStringList{"NEW|x.txt"});
     EXPECT_EQ(copiesWritten, 1);
-    const QString copy = options.SearchTable;
+    const QString copy = runner.SearchedTable();
     EXPECT_TRUE(copy.endsWith(QStringLiteral("Qbx1.tmp")));
     // Unchanged since: the copy is not written again.
     EXPECT_EQ(FoundPaths(kAll).size(), 2);
     EXPECT_EQ(copiesWritten, 1);
 
-    // Saved: the catalogue's own file is searched, and the copy's name is
-    // kept so that it is still deleted later.
+    // Saved: the catalogue's own file is searched, and the copy is left to
+    // its maker (the saving), which still deletes it later.
     commands.SetEnabled(cmd::SaveDbAction, false);
     EXPECT_EQ(FoundPaths(kAll).size(), 6);
-    EXPECT_EQ(options.SearchTable, copy);
+    EXPECT_EQ(runner.SearchedTable(), files.TableName());
+    EXPECT_EQ(searchCopy, copy);
 
     // A copy that cannot be written is not searched.
     commands.SetEnabled(cmd::SaveDbAction, true);
-    options.TreeChanged = true;
+    document.TreeChanged = true;
     copyFails = true;
     EXPECT_EQ(FoundPaths(kAll), QStringList{"<closed>"});
     EXPECT_TRUE(boxes.shown.isEmpty()) << "the failed copy reported itself";
@@ -151,9 +205,9 @@ TEST_F(SearchRunnerTest, PrivateDirectoryFollowsFreeSpace)
 
     // The runner hands the choice to the engine.
     Open(kKinds);
-    disks.free = {{options.TempFolder, 1}, {options.AppFolder, 1 << 30}};
+    disks.free = {{environment.TempFolder, 1}, {environment.AppFolder, 1 << 30}};
     FoundPaths(kAll);
-    EXPECT_EQ(QString::fromStdString(engine::PrivateDirectory()), options.AppFolder);
+    EXPECT_EQ(QString::fromStdString(engine::PrivateDirectory()), environment.AppFolder);
 }
 
 } // namespace

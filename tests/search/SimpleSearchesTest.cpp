@@ -76,7 +76,7 @@ protected:
     ScriptedStringForm stringForm;
     ScriptedSizeForm sizeForm;
     int defaultSearch = -1;
-    TSimpleSearches searches{{options, shell, commands, boxes, runner, results, stringForm,
+    TSimpleSearches searches{{options, lastSearch, shell, commands, boxes, runner, results, stringForm,
                               sizeForm, [this](int c) { defaultSearch = c; }}};
 
     SimpleSearchesTest() { Open(kCatalogue); }
@@ -87,7 +87,7 @@ TEST_F(SimpleSearchesTest, ExtensionSearches)
     for (const char *typed : {"txt", ".txt"}) {
         stringForm.answers = {Typed(QString::fromLatin1(typed))};
         searches.FieldSearchClick(7);
-        EXPECT_EQ(options.LastCondition, QStringLiteral(R"((UPPER (Path) LIKE "%.TXT"))"));
+        EXPECT_EQ(lastSearch.LastCondition, QStringLiteral(R"((UPPER (Path) LIKE "%.TXT"))"));
         EXPECT_EQ(Results(), (QStringList{"CD1/1", "  Docs/2", "    readme.txt/4", "  .TXT/4"}));
     }
     EXPECT_EQ(defaultSearch, cmd::ExtensionSearchAction);
@@ -99,9 +99,9 @@ TEST_F(SimpleSearchesTest, ExtensionSearches)
 
     stringForm.answers = {Typed(QStringLiteral("txt"), false)};
     searches.FieldSearchClick(7);
-    EXPECT_EQ(options.LastCondition, QStringLiteral(R"((UPPER (Path) LIKE ".TXT"))"));
+    EXPECT_EQ(lastSearch.LastCondition, QStringLiteral(R"((UPPER (Path) LIKE ".TXT"))"));
     EXPECT_EQ(Results(), (QStringList{"CD1/1", "  .TXT/4"})) << "only the path that is .TXT";
-    EXPECT_EQ(options.ResultName, QStringLiteral("txt"));
+    EXPECT_EQ(lastSearch.ResultName, QStringLiteral("txt"));
 }
 
 TEST_F(SimpleSearchesTest, GlobalSearchTriesЕForЁ)
@@ -110,11 +110,11 @@ TEST_F(SimpleSearchesTest, GlobalSearchTriesЕForЁ)
     stringForm.answers = {Typed(QStringLiteral("Ёлка"), true, false, PresentList)};
     searches.GlobalSearchClick();
     EXPECT_TRUE(boxes.shown.isEmpty());
-    EXPECT_EQ(options.LastCondition.count(QStringLiteral("%ЕЛКА%")), 6);
+    EXPECT_EQ(lastSearch.LastCondition.count(QStringLiteral("%ЕЛКА%")), 6);
     EXPECT_EQ(Results(), (QStringList{"CD1\\Елка.doc/4"}));
     EXPECT_EQ(CurrentPresentation(commands), PresentList) << "the dialog's presentation";
-    EXPECT_EQ(options.GlobalSearchText, QStringLiteral("Ёлка"));
-    EXPECT_EQ(options.ResultName, QStringLiteral("Ёлка"));
+    EXPECT_EQ(searches.GlobalSearchText, QStringLiteral("Ёлка"));
+    EXPECT_EQ(lastSearch.ResultName, QStringLiteral("Ёлка"));
     EXPECT_EQ(stringForm.shown[0].setup.helpContext, 10);
     EXPECT_EQ(stringForm.shown[0].setup.prompt, QStringLiteral("Введите строку для поиска:"));
 
@@ -141,8 +141,8 @@ TEST_F(SimpleSearchesTest, NothingFoundOffersTheDialogAgain)
                                                   "\"bar\".\rИскать по другому производителю?"));
     EXPECT_EQ(boxes.shown[1].icon, TMsgIcon::Warning);
     EXPECT_EQ(stringForm.shown[1].text, QStringLiteral("foo")) << "shown again with its text";
-    EXPECT_EQ(options.FieldSearchText[2], QStringLiteral("bar"));
-    EXPECT_EQ(options.DbState, DbOpen);
+    EXPECT_EQ(searches.FieldSearchText[2], QStringLiteral("bar"));
+    EXPECT_EQ(window.DbState(), DbOpen);
 
     // The global search, and a text holding "%" shown as typed.
     boxes.shown.clear();
@@ -158,16 +158,16 @@ TEST_F(SimpleSearchesTest, NothingFoundOffersTheDialogAgain)
     stringForm.answers = {Typed(QStringLiteral("nothing")), Typed(QStringLiteral("acme"))};
     boxes.Answer(TMsgAnswer::Yes);
     searches.FieldSearchClick(2);
-    EXPECT_EQ(options.DbState, DbFound);
+    EXPECT_EQ(window.DbState(), DbFound);
     EXPECT_EQ(Results(), (QStringList{"CD1/1", "  Docs/2", "    readme.txt/4"}));
-    EXPECT_EQ(options.LastCondition, QStringLiteral(R"((UPPER (Producer) LIKE "%ACME%"))"));
+    EXPECT_EQ(lastSearch.LastCondition, QStringLiteral(R"((UPPER (Producer) LIKE "%ACME%"))"));
 
     // Cancel ends it without anything.
     boxes.shown.clear();
     stringForm.answers = {std::nullopt};
     searches.GlobalSearchClick();
     EXPECT_TRUE(boxes.shown.isEmpty());
-    EXPECT_EQ(options.DbState, DbFound);
+    EXPECT_EQ(window.DbState(), DbFound);
 }
 
 // Names with the characters Linux allows are found by what is typed; "*"
@@ -177,7 +177,8 @@ protected:
     ScriptedStringForm stringForm;
     ScriptedSizeForm sizeForm;
     TSimpleSearches searches{
-        {options, shell, commands, boxes, runner, results, stringForm, sizeForm, [](int) {}}};
+        {options, lastSearch, shell, commands, boxes, runner, results, stringForm, sizeForm,
+         [](int) {}}};
 
     LinuxNamesSearchTest()
     {
@@ -191,7 +192,7 @@ protected:
     {
         stringForm.answers = {Typed(QString::fromUtf8(typed), true, false, PresentList)};
         searches.FieldSearchClick(field);
-        return options.DbState == DbFound ? Results() : QStringList();
+        return window.DbState() == DbFound ? Results() : QStringList();
     }
 };
 
@@ -216,12 +217,12 @@ TEST_F(SimpleSearchesTest, SizeSearches)
     range.kinds.discs = range.kinds.folders = false;
     sizeForm.answers = {range};
     searches.SizeSearchClick();
-    EXPECT_EQ(options.LastCondition,
+    EXPECT_EQ(lastSearch.LastCondition,
               QStringLiteral(R"(((ByteSize >= 2097152) AND (ByteSize <= 3145728)) AND (NOT )"
                              R"((Path IS NULL)) AND (NOT (Path = "")) AND ((Path IS NULL) OR )"
                              R"((Path = "") OR (NOT (Path LIKE "%\"))))"));
     EXPECT_EQ(Results(), (QStringList{"CD1/1", "  Docs/2", "    big.iso/4", "  Елка.doc/4"}));
-    EXPECT_EQ(options.ResultName, QStringLiteral("2097152"));
+    EXPECT_EQ(lastSearch.ResultName, QStringLiteral("2097152"));
     EXPECT_EQ(defaultSearch, cmd::SizeSearchAction);
 
     TSizeSearchAnswer exact;

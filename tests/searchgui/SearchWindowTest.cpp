@@ -72,8 +72,8 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
         KindFilter(true, true, true);
     EXPECT_EQ(program.Search().RunNewSearch(condition), 1);
     QApplication::processEvents();
-    EXPECT_EQ(options.DbState, DbFound);
-    EXPECT_EQ(options.LastCondition, condition);
+    EXPECT_EQ(form.WindowState().DbState(), DbFound);
+    EXPECT_EQ(form.Session().LastSearch().LastCondition, condition);
     ASSERT_TRUE(form.SearchTreeView()->isVisible());
     EXPECT_FALSE(form.MainTreeView()->isVisible());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("games (выборка) - Кварнис"));
@@ -100,7 +100,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     ASSERT_EQ(model.rowCount(newRoot), 1);
     EXPECT_EQ(model.index(0, 0, newRoot).data().toString(),
               QStringLiteral("Диск\\Игры\\setup.exe"));
-    EXPECT_EQ(options.DbState, DbFound);
+    EXPECT_EQ(form.WindowState().DbState(), DbFound);
     // Choosing it again does not rebuild.
     const TTreeNode *node = program.Session().SearchTree().Root()->Child(0);
     form.Action(cmd::FoundViewListAction)->trigger();
@@ -110,7 +110,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     model.Select(node);
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(options.DbState, DbEntire);
+    EXPECT_EQ(form.WindowState().DbState(), DbEntire);
     ASSERT_TRUE(form.MainTreeView()->isVisible());
     const auto selected = program.Session().MainModel().SelectedNodes();
     ASSERT_EQ(selected.size(), 1u);
@@ -120,7 +120,7 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     // And to the results again, unchanged.
     form.Action(cmd::FoundViewAction)->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(options.DbState, DbFound);
+    EXPECT_EQ(form.WindowState().DbState(), DbFound);
     EXPECT_EQ(program.Session().SearchTree().Root()->Child(0), node);
 
     // An unsaved change is searched in the temporary copy of the tree.
@@ -130,14 +130,15 @@ TEST_F(SearchWindow, SearchShowResultsAndGoBack)
     program.Session().Catalogue().OnTreeChanged();
     ASSERT_TRUE(form.Action(cmd::SaveDbAction)->isEnabled());
     EXPECT_EQ(program.Search().RunNewSearch(condition), 2);
-    EXPECT_TRUE(options.SearchTable.startsWith(options.TempFolder)) << "the copy";
-    EXPECT_TRUE(QFileInfo::exists(options.SearchTable));
-    EXPECT_FALSE(options.TreeChanged);
-    EXPECT_EQ(options.DbState, DbFound);
+    const QString copy = program.Session().Saving().SearchCopy();
+    EXPECT_TRUE(copy.startsWith(form.Session().Environment().TempFolder)) << "the copy";
+    EXPECT_TRUE(QFileInfo::exists(copy));
+    EXPECT_FALSE(form.Session().Document().TreeChanged);
+    EXPECT_EQ(form.WindowState().DbState(), DbFound);
 
     // Nothing found: the mode and the results stay.
     EXPECT_EQ(program.Search().RunNewSearch(QStringLiteral(R"((Label = "none"))")), 0);
-    EXPECT_EQ(options.DbState, DbFound);
+    EXPECT_EQ(form.WindowState().DbState(), DbFound);
 }
 
 } // namespace

@@ -102,8 +102,8 @@ TEST_F(SimpleSearchDialogs, TextDialogHistoryOkAndTheRepeatButton)
     });
     form.Action(cmd::ProducerSearchAction)->trigger();
     EXPECT_FALSE(okWithoutKinds);
-    EXPECT_EQ(form.Options().DbState, DbFound);
-    EXPECT_EQ(form.Options().FieldSearchText[2], QStringLiteral("acme"));
+    EXPECT_EQ(form.WindowState().DbState(), DbFound);
+    EXPECT_EQ(program.Search().Simple().FieldSearchText[2], QStringLiteral("acme"));
 
     // The tool-bar button repeats the producer search with its last text;
     // typing ABC after abc leaves one entry ABC at the top.
@@ -153,7 +153,7 @@ TEST_F(SimpleSearchDialogs, SizeDialogRemembersItsUnitAndValues)
     EXPECT_EQ(shownUnit, 0) << "automatic with nothing remembered: bytes";
     EXPECT_EQ(dialog.FromBytes, QStringLiteral("2097152"));
     EXPECT_EQ(dialog.ToBytes, QStringLiteral("3145728"));
-    EXPECT_EQ(form.Options().DbState, DbFound);
+    EXPECT_EQ(form.WindowState().DbState(), DbFound);
 
     int from = -1, to = -1;
     QString unit;

@@ -1,6 +1,7 @@
 // Closing the main window: the interrupt and unsaved-changes questions, the
 // temporary search table, the options.
 #include "ShellFixture.h"
+#include "storage/TCatalogueSaving.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,18 +13,18 @@ namespace {
 class CloseTest : public ShellTest {
 protected:
     int saves = 0;
-    int optionSaves = 0;
+    const int &optionSaves = catalogue.windowClosings;
     bool saveSucceeds = true;
 
     void SetUp() override
     {
-        shell.hooks.SaveDb = [this] {
+        catalogue.saveDb = [this] {
             ++saves;
             if (saveSucceeds)
                 commands.SetEnabled(cmd::SaveDbAction, false);
+            return saveSucceeds;
         };
-        shell.hooks.SaveOptions = [this] { ++optionSaves; };
-        options.DbName = QStringLiteral("Диски");
+        document.DbName = QStringLiteral("Диски");
         shell.SetDbState(DbEntire);
         commands.SetEnabled(cmd::SaveDbAction, true); // unsaved changes
     }
@@ -37,16 +38,30 @@ TEST_F(CloseTest, SavedCatalogueClosesWithoutQuestions)
     EXPECT_EQ(optionSaves, 1);
 }
 
-TEST_F(CloseTest, AnUnconnectedSaveStopsTheProgramInsteadOfKeepingTheWindowSilently)
+TEST_F(CloseTest, ASaveIsJudgedByItsOutcomeNotByTheSaveCommandsState)
 {
-    shell.hooks.SaveDb = nullptr;
+    // A save that failed after the command was disabled still keeps the
+    // window; one that succeeded with the command left enabled closes it.
+    catalogue.saveDb = [this] {
+        ++saves;
+        commands.SetEnabled(cmd::SaveDbAction, false);
+        return false;
+    };
     boxes.Answer(TMsgAnswer::Yes);
-    EXPECT_DEATH(shell.FormClose(), "SaveDb");
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
+    EXPECT_EQ(optionSaves, 0);
+
+    commands.SetEnabled(cmd::SaveDbAction, true);
+    catalogue.saveDb = [this] { return ++saves > 0; };
+    boxes.Answer(TMsgAnswer::Yes);
+    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(saves, 2);
+    EXPECT_EQ(optionSaves, 1);
 }
 
 TEST_F(CloseTest, NewCatalogueHoldingOnlyItsRootAsksNothing)
 {
-    options.DbIsNew = true;
+    document.DbIsNew = true;
     view.mainMoreThanRoot = false;
     EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
     EXPECT_TRUE(boxes.shown.isEmpty());
@@ -139,16 +154,16 @@ TEST_F(CloseTest, TemporarySearchTableIsRemovedWithItsOwnFolder)
     QTemporaryDir tmp;
     const QString plain = tmp.filePath("Qbx1.tmp");
     QFile(plain).open(QIODevice::WriteOnly);
-    options.SearchTable = plain;
     EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(optionSaves, 1) << "the session removes the copy and saves the options";
+    RemoveTemporaryTable(plain);
     EXPECT_FALSE(QFile::exists(plain));
     EXPECT_TRUE(QDir(tmp.path()).exists());
 
     ASSERT_TRUE(QDir(tmp.path()).mkdir("Qbx2.db"));
     const QString own = tmp.filePath("Qbx2.db/Qbx2.db");
     QFile(own).open(QIODevice::WriteOnly);
-    options.SearchTable = own;
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    RemoveTemporaryTable(own);
     EXPECT_FALSE(QFile::exists(own));
     EXPECT_FALSE(QDir(tmp.filePath("Qbx2.db")).exists());
 }

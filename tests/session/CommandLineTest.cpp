@@ -83,25 +83,19 @@ TEST_F(CommandLineTest, RelativeNameMissingHereIsTakenFromTheProgramFolder)
 TEST_F(CommandLineTest, QueryFileIsHandedToTheQueryEditor)
 {
     Touch(app.filePath("q/Поиск.CDQ"));
-    options.AppFolder = AppFolder();
-    QString query, catalogue;
-    shell.hooks.OpenQuery = [&](const QString &p) { query = p; };
-    shell.hooks.OpenCatalogue = [&](const QString &p) { catalogue = p; };
+    environment.AppFolder = AppFolder();
     shell.OpenCommandLine({"q/Поиск.CDQ"}, work.path());
-    EXPECT_TRUE(options.QueryFilePending);
-    EXPECT_EQ(query, app.filePath("q/Поиск.CDQ"));
-    EXPECT_TRUE(catalogue.isEmpty());
+    // The catalogue files take it as a query file (see OpenCatalogueTest).
+    EXPECT_EQ(catalogue.opened, QStringList{app.filePath("q/Поиск.CDQ")});
     EXPECT_EQ(QDir::currentPath(), app.filePath("q"));
 }
 
 TEST_F(CommandLineTest, CatalogueIsOpenedWithoutTheDialog)
 {
     Touch(work.filePath("d.db"));
-    QString catalogue;
-    shell.hooks.OpenCatalogue = [&](const QString &p) { catalogue = p; };
     shell.OpenCommandLine({work.filePath("d.db")}, work.path());
-    EXPECT_EQ(catalogue, work.filePath("d.db"));
-    EXPECT_FALSE(options.QueryFilePending);
+    EXPECT_EQ(catalogue.opened, QStringList{work.filePath("d.db")});
+    EXPECT_FALSE(document.QueryFilePending);
 }
 
 } // namespace

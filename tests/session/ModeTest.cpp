@@ -59,12 +59,12 @@ std::string Expected(const char *pattern, bool before, bool results, bool help)
 TEST_F(ShellTest, EveryModeSetsItsCommandsCaptionAndPanes)
 {
     QTemporaryDir dir;
-    options.DbName = QStringLiteral("Диски");
-    options.FirstEntireView = false;
-    options.EntireTreeWidth = 201;
-    options.EntireValueWidth = 202;
-    options.FoundTreeWidth = 301;
-    options.FoundValueWidth = 302;
+    document.DbName = QStringLiteral("Диски");
+    document.FirstEntireView = false;
+    window.Panes.EntireTreeWidth = 201;
+    window.Panes.EntireValueWidth = 202;
+    window.Panes.FoundTreeWidth = 301;
+    window.Panes.FoundValueWidth = 302;
     for (const ModeRow &row : Rows) {
         for (bool before : {true, false}) {
             for (bool results : {false, true}) {
@@ -72,9 +72,9 @@ TEST_F(ShellTest, EveryModeSetsItsCommandsCaptionAndPanes)
                     SCOPED_TRACE(testing::Message()
                                  << "mode " << int(row.state) << " before " << before << " results "
                                  << results << " help " << help);
-                    options.HelpFile = dir.filePath(help ? "help.qch" : "missing.qch");
+                    environment.HelpFile = dir.filePath(help ? "help.qch" : "missing.qch");
                     if (help) {
-                        QFile f(options.HelpFile);
+                        QFile f(environment.HelpFile);
                         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
                     }
                     for (int i = 0; i < cmd::Count; ++i)
@@ -98,7 +98,7 @@ TEST_F(ShellTest, EveryModeSetsItsCommandsCaptionAndPanes)
                     EXPECT_EQ(shell.ActiveTree(), row.tree);
                     EXPECT_EQ(view.attached, row.tree);
                     EXPECT_EQ(view.caption, QString::fromUtf8(row.caption));
-                    EXPECT_EQ(options.DbState, row.state);
+                    EXPECT_EQ(window.DbState(), row.state);
                     if (row.state == DbEntire) {
                         EXPECT_EQ(view.treeShown, TTreeKind::Main);
                         EXPECT_EQ(view.treeWidth, 201);
@@ -117,30 +117,30 @@ TEST_F(ShellTest, EveryModeSetsItsCommandsCaptionAndPanes)
 
 TEST_F(ShellTest, ModeZeroForgetsTheCatalogueAndModeSwitchEndsOperations)
 {
-    options.LastCondition = QStringLiteral("x");
-    options.TreeChanged = options.DbIsNew = options.DbReadOnly = true;
-    options.FoundText = options.TotalText = options.StatusText = QStringLiteral("t");
+    lastSearch.LastCondition = QStringLiteral("x");
+    document.TreeChanged = document.DbIsNew = document.DbReadOnly = true;
+    window.FoundText = window.TotalText = window.StatusText = QStringLiteral("t");
     operation.StartOperation(QStringLiteral("Загрузка"), 10);
     shell.SetDbState(DbNone);
-    EXPECT_TRUE(options.LastCondition.isEmpty());
-    EXPECT_FALSE(options.TreeChanged || options.DbIsNew || options.DbReadOnly);
-    EXPECT_TRUE(options.FoundText.isEmpty() && options.TotalText.isEmpty());
-    EXPECT_TRUE(options.StatusText.isEmpty());
+    EXPECT_TRUE(lastSearch.LastCondition.isEmpty());
+    EXPECT_FALSE(document.TreeChanged || document.DbIsNew || document.DbReadOnly);
+    EXPECT_TRUE(window.FoundText.isEmpty() && window.TotalText.isEmpty());
+    EXPECT_TRUE(window.StatusText.isEmpty());
     EXPECT_FALSE(operation.Running());
     EXPECT_FALSE(view.operationShown);
 }
 
 TEST_F(ShellTest, FirstEntireViewLoadsTheTableOnceAndNotForANewCatalogue)
 {
-    int loads = 0, selections = 0;
+    int selections = 0;
+    const int &loads = catalogue.loads;
     QString selectedPath;
-    shell.hooks.LoadTable = [&] { ++loads; };
     shell.hooks.SelectPath = [&](const QString &p) { selectedPath = p; };
     shell.hooks.SelectionChange = [&](TTreeKind t) {
         EXPECT_EQ(t, TTreeKind::Main);
         ++selections;
     };
-    options.EntireSelPath = QStringLiteral("DISC\\dir\\");
+    window.EntireSelPath = QStringLiteral("DISC\\dir\\");
     shell.SetDbState(DbEntire);
     shell.SetDbState(DbOpen);
     shell.SetDbState(DbEntire);
@@ -149,11 +149,11 @@ TEST_F(ShellTest, FirstEntireViewLoadsTheTableOnceAndNotForANewCatalogue)
     EXPECT_EQ(selections, 2);
     EXPECT_EQ(selectedPath, QStringLiteral("DISC\\dir\\"));
 
-    options.FirstEntireView = true;
-    options.DbIsNew = true;
+    document.FirstEntireView = true;
+    document.DbIsNew = true;
     shell.SetDbState(DbEntire);
     EXPECT_EQ(loads, 1);
-    EXPECT_FALSE(options.FirstEntireView);
+    EXPECT_FALSE(document.FirstEntireView);
 }
 
 TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
@@ -178,7 +178,7 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
                          TUiItem::SimpleSearchToolButton})
         EXPECT_FALSE(commands.ItemEnabled(item));
 
-    options.ConflictAnswer = ConflictKeepAll;
+    answers.ConflictAnswer = ConflictKeepAll;
     shell.RestoreCommands();
     std::string expected = before;
     expected[cmd::ExitAppAction] = '1'; // closing stays possible
@@ -186,7 +186,7 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
     EXPECT_FALSE(commands.Enabled(cmd::DeleteItemAction));
     EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
     EXPECT_TRUE(view.popupEnabled);
-    EXPECT_EQ(options.ConflictAnswer, ConflictNotAsked);
+    EXPECT_EQ(answers.ConflictAnswer, ConflictNotAsked);
     for (TUiItem item : {TUiItem::EditMenuItem, TUiItem::SearchMenuItem, TUiItem::ViewMenuItem,
                          TUiItem::SimpleSearchToolButton})
         EXPECT_TRUE(commands.ItemEnabled(item));
@@ -258,14 +258,14 @@ TEST_F(ShellTest, SplitterRemembersTheTreeWidthOfTheShownTree)
 {
     shell.SetDbState(DbOpen);
     shell.SplitterMoved(100);
-    EXPECT_EQ(options.EntireTreeWidth, 225);
-    EXPECT_EQ(options.FoundTreeWidth, 225);
+    EXPECT_EQ(window.Panes.EntireTreeWidth, 225);
+    EXPECT_EQ(window.Panes.FoundTreeWidth, 225);
     shell.SetDbState(DbEntire);
     shell.SplitterMoved(150);
     shell.SetDbState(DbFound);
     shell.SplitterMoved(170);
-    EXPECT_EQ(options.EntireTreeWidth, 150);
-    EXPECT_EQ(options.FoundTreeWidth, 170);
+    EXPECT_EQ(window.Panes.EntireTreeWidth, 150);
+    EXPECT_EQ(window.Panes.FoundTreeWidth, 170);
 }
 
 } // namespace

@@ -42,7 +42,7 @@ TEST_F(ShellTest, StopAnsweredNoGoesOnAndYesStops)
     boxes.Answer(TMsgAnswer::Yes);
     EXPECT_EQ(RunWithStop(operation, view, 10, 3), 3);
     EXPECT_EQ(boxes.shown.size(), 2);
-    EXPECT_EQ(options.StopState, StopRunOn); // reset by EndOperation
+    EXPECT_EQ(operation.StopState(), StopRunOn); // reset by EndOperation
     EXPECT_FALSE(view.operationShown);
 }
 
@@ -61,7 +61,7 @@ TEST_F(ShellTest, ConfirmedStopIsNotAskedTwice)
     EXPECT_TRUE(operation.OperationStopped());
     EXPECT_TRUE(operation.OperationStopped());
     EXPECT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(options.StopState, StopNow);
+    EXPECT_EQ(operation.StopState(), StopNow);
 }
 
 TEST_F(ShellTest, PendingEventsRunByTimeNotPerStep)
@@ -87,21 +87,21 @@ TEST_F(ShellTest, PendingEventsRunByTimeNotPerStep)
 TEST_F(ShellTest, EscStopsOnlyWithoutModifiersAndOnlyDuringAnOperation)
 {
     EXPECT_FALSE(shell.FormKeyDown(Qt::Key_Escape, Qt::NoModifier));
-    EXPECT_EQ(options.StopState, StopRunOn);
+    EXPECT_EQ(operation.StopState(), StopRunOn);
 
     operation.StartOperation(QStringLiteral("Т"), 5);
     EXPECT_FALSE(shell.FormKeyDown(Qt::Key_Escape, Qt::ControlModifier));
     EXPECT_FALSE(shell.FormKeyDown(Qt::Key_Escape, Qt::ShiftModifier));
     EXPECT_FALSE(shell.FormKeyDown(Qt::Key_Escape, Qt::AltModifier));
     EXPECT_FALSE(shell.FormKeyDown(Qt::Key_Return, Qt::NoModifier));
-    EXPECT_EQ(options.StopState, StopRunOn);
+    EXPECT_EQ(operation.StopState(), StopRunOn);
     EXPECT_TRUE(shell.FormKeyDown(Qt::Key_Escape, Qt::KeypadModifier));
-    EXPECT_EQ(options.StopState, StopPressed);
+    EXPECT_EQ(operation.StopState(), StopPressed);
 }
 
 TEST_F(ShellTest, StatusPanelKeepsTheOperationTitleOverHints)
 {
-    options.StatusText = QStringLiteral("Всего записей: 5");
+    window.StatusText = QStringLiteral("Всего записей: 5");
     shell.ShowStatusHint(QStringLiteral("Выход из программы"));
     EXPECT_EQ(view.status, QStringLiteral("Выход из программы"));
     shell.ShowStatusHint(QString());

@@ -1,11 +1,20 @@
 #pragma once
 
+#include "options/TEnvironment.h"
 #include "options/TOptions.h"
 #include "session/CommandState.h"
+#include "session/ConflictAnswers.h"
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
 #include "session/MainView.h"
+#include "session/OpenCatalogue.h"
+#include "storage/CatalogueDocument.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "tree/LastSearch.h"
+
+#include <QFileInfo>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -75,26 +84,56 @@ public:
     void ContinueClose() override { ++closesContinued; }
 };
 
+// The open catalogue as the session answers the mode logic, over a plain
+// document; what a test looks at it scripts or counts.
+class FakeCatalogue : public IOpenCatalogue {
+public:
+    TCatalogueDocument &document;
+    TLastSearch &lastSearch;
+    int loads = 0;        // catalogue tables read on a first entire view
+    int windowClosings = 0;
+    std::function<bool()> saveDb = [] { return true; };
+    QStringList opened; // files opened from the command line
+
+    FakeCatalogue(TCatalogueDocument &d, TLastSearch &l) : document(d), lastSearch(l) {}
+
+    QString DbName() const override { return document.DbName; }
+    bool DbIsNew() const override { return document.DbIsNew; }
+    bool EnterEntireView() override
+    {
+        if (!document.FirstEntireView)
+            return false;
+        document.FirstEntireView = false;
+        if (!document.DbIsNew)
+            ++loads;
+        return true;
+    }
+    bool SaveDb() override { return saveDb(); }
+    void OpenFile(const QString &fileName) override { opened << fileName; }
+    void CatalogueClosed() override
+    {
+        document.Closed();
+        lastSearch.LastCondition.clear();
+    }
+    void WindowClosing() override { ++windowClosings; }
+};
+
 // The shell's core objects wired together as the main window wires them.
 class ShellTest : public ::testing::Test {
 protected:
-    TOptions options;
+    TEnvironment environment = TEnvironment::Detect({});
+    TOptions options = TOptions::Defaults(environment);
+    TCatalogueDocument document;
+    TLastSearch lastSearch;
+    FakeCatalogue catalogue{document, lastSearch};
+    TConflictAnswers answers;
     TCommandState commands;
     FakeMainView view;
     ScriptedMessageBoxes boxes;
     TLongOperation operation{options, view, boxes};
-    TMainShell shell{options, commands, view, operation, boxes};
-
-    // The hooks the session and the window connect, as no-ops, so that the
-    // shell runs alone; tests that look at a hook connect their own.
-    ShellTest()
-    {
-        shell.hooks.LoadTable = [] {};
-        shell.hooks.SaveDb = [] {};
-        shell.hooks.SaveOptions = [] {};
-        shell.hooks.OpenCatalogue = [](const QString &) {};
-        shell.hooks.OpenQuery = [](const QString &) {};
-    }
+    TMainShell shell{QStringLiteral("Кварнис"), options, environment, commands, view,
+                     operation,                  boxes,   catalogue,   answers};
+    TWindowState &window = shell.State();
 
     // Enabled state of every command, as a string of 0/1 in list order.
     std::string EnabledMask() const

@@ -1,6 +1,8 @@
 #include "shell/OptionsDialogLogic.h"
 
 #include "options/TOptions.h"
+#include "session/WindowState.h"
+#include "support/StoredOptions.h"
 #include "platform/AppPaths.h"
 #include "platform/Registry.h"
 #include "shell/QStringPrinter.h"
@@ -48,12 +50,13 @@ protected:
     test::TempConfigHome home;
     test::TempExecutable exe; // before the options, which take their places from it
     QTemporaryDir &exeDir = exe.dir;
-    TOptions options;
+    test::StoredOptions options;
+    TOptionsStorage &storage = options.storage;
     test::FakeOptionsWindow window;
     test::ScriptedMessageBoxes boxes;
     test::ScriptedFolderPicker picker;
     FakeDialog dialog{boxes};
-    TOptionsDialogLogic logic{options, window, boxes, picker, dialog};
+    TOptionsDialogLogic logic{options.storage, options.panes, window, boxes, picker, dialog};
 };
 
 TEST_F(OptionsDialogTest, ThreeValuedConfirmationsAndTheirDependentBoxes)
@@ -159,7 +162,7 @@ TEST_F(OptionsDialogTest, DefaultsStayInForceAfterCancel)
     EXPECT_EQ(boxes.shown[0].text, "Были успешно установлены значения параметров по умолчанию.");
     EXPECT_EQ(boxes.shown[0].caption, "Параметры по умолчанию");
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Information);
-    EXPECT_EQ(options.OptionsStore, StoreNowhere); // nothing written
+    EXPECT_EQ(storage.OptionsStore, StoreNowhere); // nothing written
     EXPECT_FALSE(QFile::exists(Ini()));
 }
 
@@ -174,19 +177,19 @@ TEST_F(OptionsDialogTest, SaveToIniThenRemoveFromRegistry)
     EXPECT_EQ(LastMessage(), "Параметры были успешно сохранены в " + ini + ".");
     EXPECT_EQ(boxes.shown.last().caption, "Сохранение параметров");
     EXPECT_EQ(options.SizeUnit, 2);
-    EXPECT_EQ(options.OptionsStore, StoreIni);
+    EXPECT_EQ(storage.OptionsStore, StoreIni);
 
     dialog.controls.storage = TStoragePlace::Registry;
     logic.RemoveButtonClick();
     EXPECT_EQ(LastMessage(),
               "Параметры были успешно удалены из хранилища настроек " + Store() + ".");
     EXPECT_EQ(boxes.shown.last().caption, "Удаление параметров");
-    EXPECT_FALSE(Registry(HKEY_CURRENT_USER).KeyExists(TOptions::RegistryKey));
-    EXPECT_EQ(options.OptionsStore, StoreIni); // exit still writes the INI file
+    EXPECT_FALSE(Registry(HKEY_CURRENT_USER).KeyExists(TOptionsStorage::RegistryKey));
+    EXPECT_EQ(storage.OptionsStore, StoreIni); // exit still writes the INI file
 
     options.SizeUnit = 4;
     options.Save(window);
-    TOptions back;
+    test::StoredOptions back;
     EXPECT_TRUE(back.Load());
     EXPECT_EQ(back.OptionsStore, StoreIni);
     EXPECT_EQ(back.SizeUnit, 4);
@@ -195,7 +198,7 @@ TEST_F(OptionsDialogTest, SaveToIniThenRemoveFromRegistry)
     logic.RemoveButtonClick();
     EXPECT_EQ(LastMessage(), "Параметры были успешно удалены из инициализационного файла " +
                                  paths::ShownPath(Ini()) + ".");
-    EXPECT_EQ(options.OptionsStore, StoreNowhere);
+    EXPECT_EQ(storage.OptionsStore, StoreNowhere);
     ASSERT_TRUE(QDir().mkpath(Ini())); // a folder in its place cannot be removed as a file
     logic.RemoveButtonClick();
     EXPECT_EQ(LastMessage(), "Не удалось удалить параметры из инициализационного файла " +
@@ -256,7 +259,7 @@ TEST_F(OptionsDialogTest, LoadMovesTheMainWindowAndKeepsTheDialogInFront)
     EXPECT_EQ(dialog.frontAfterMessages, 1); // in front before the message
     EXPECT_EQ(dialog.controls.sizeUnit, 1);
     EXPECT_TRUE(dialog.controls.mainGeometry);
-    EXPECT_EQ(options.OptionsStore, StoreRegistry);
+    EXPECT_EQ(storage.OptionsStore, StoreRegistry);
 }
 
 TEST_F(OptionsDialogTest, TextsNameTheRealIniFileAndStore)
@@ -280,11 +283,12 @@ TEST_F(OptionsDialogTest, TextsNameTheRealIniFileAndStore)
 TEST(OptionsCommands, DefaultsAfterTheQuestionAndPaneRefreshInTreeModes)
 {
     test::TempConfigHome home;
-    TOptions options;
+    test::StoredOptions options;
     test::ScriptedMessageBoxes boxes;
     int shown = 0, refreshed = 0;
+    TWindowState window{QStringLiteral("Кварнис")};
     TOptionsCommands commands(
-        options, boxes, [&] { ++shown; }, [&] { ++refreshed; });
+        options.storage, window, boxes, [&] { ++shown; }, [&] { ++refreshed; });
 
     options.SizeUnit = 2;
     boxes.Answer(TMsgAnswer::Cancel);
@@ -301,7 +305,7 @@ TEST(OptionsCommands, DefaultsAfterTheQuestionAndPaneRefreshInTreeModes)
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbOkCancel));
 
     for (TDbState state : {DbNone, DbOpen, DbEntire, DbFound}) {
-        options.DbState = state;
+        window.SetMode(state);
         commands.AppOptionsClick();
     }
     EXPECT_EQ(shown, 4);

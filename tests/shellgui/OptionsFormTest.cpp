@@ -1,7 +1,9 @@
 #include "shell/TOptionsForm.h"
 
 #include "options/TOptions.h"
+#include "support/StoredOptions.h"
 #include "platform/AppPaths.h"
+#include "platform/Translations.h"
 #include "shell/Help.h"
 #include "shell/QStringPrinter.h"
 #include "support/FakeOptionsWindow.h"
@@ -46,12 +48,12 @@ protected:
     test::TempConfigHome home;
     test::TempExecutable exe; // before the options, which take their places from it
     QTemporaryDir &exeDir = exe.dir;
-    TOptions options;
+    test::StoredOptions options;
     test::FakeOptionsWindow window;
     test::ScriptedMessageBoxes boxes;
     test::ScriptedFolderPicker picker;
     std::unique_ptr<TOptionsForm> form =
-        std::make_unique<TOptionsForm>(options, window, boxes, picker);
+        std::make_unique<TOptionsForm>(options.storage, options.panes, window, boxes, picker);
 };
 
 TEST_F(OptionsFormTest, PagesControlsAndHelpContexts)
@@ -141,3 +143,27 @@ TEST_F(OptionsFormTest, ThePageLastShownStaysChosen)
 }
 
 } // namespace
+
+TEST(OptionsFormLanguage, EnglishDialog)
+{
+    test::TempConfigHome home;
+    test::TempExecutable exe;
+    ASSERT_TRUE(InstallLanguage(*qApp, UiLanguage::English));
+    {
+        test::StoredOptions options;
+        test::FakeOptionsWindow window;
+        test::ScriptedMessageBoxes boxes;
+        test::ScriptedFolderPicker picker;
+        TOptionsForm form(options.storage, options.panes, window, boxes, picker);
+        EXPECT_EQ(form.windowTitle(), "Options");
+        auto *pages = form.findChild<QTabWidget *>("PageControl");
+        ASSERT_NE(pages, nullptr);
+        EXPECT_EQ(pages->tabText(4), "Search &Results");
+        EXPECT_EQ(form.findChild<QPushButton *>("CancelButton")->text(), "&Cancel");
+        EXPECT_EQ(form.findChild<QRadioButton *>("SizeRadioGroup1")->text(),
+                  "Kilobytes (1024 bytes)");
+        EXPECT_EQ(form.findChild<QCheckBox *>("ConfirmDeleteCheckBox")->text(),
+                  "Deleting items and subitems");
+    }
+    InstallLanguage(*qApp, UiLanguage::Russian);
+}

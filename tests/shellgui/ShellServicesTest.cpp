@@ -65,7 +65,7 @@ TEST_F(ShellServicesTest, HelpCommandOpensTheFocusedPartsTopicElseTheContents)
 {
     QAction *help = form->Action(cmd::HelpContentsAction);
     ASSERT_TRUE(help->isEnabled());
-    form->Options().FirstEntireView = false;
+    form->Session().Document().FirstEntireView = false;
     form->Shell().SetDbState(DbEntire);
     form->MainTreeView()->setFocus();
     help->trigger();

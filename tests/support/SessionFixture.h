@@ -35,7 +35,7 @@ public:
 class SessionTest : public ::testing::Test {
 protected:
     FakeMainView view;
-    FakeOptionsWindow window;
+    FakeOptionsWindow optionsWindow;
     ScriptedMessageBoxes boxes;
     ScriptedConflicts conflicts;
     ScriptedFileDialogs dialogs;
@@ -43,12 +43,20 @@ protected:
     FaultyFileSystem fs;
     qint64 freeBytes = -1; // unknown
     int rootExpansions = 0;
+    // The session reads it; tests point its folders elsewhere.
+    TEnvironment environment = TEnvironment::Detect();
     TSession session{QStringLiteral("Кварнис"),
-                     {view, view, window, boxes, conflicts, dialogs, saveDialog, [] { return 245; },
+                     environment,
+                     {view, view, optionsWindow, boxes, conflicts, dialogs, saveDialog, [] { return 245; },
                       [this] { ++rootExpansions; }, fs,
                       [this](const QString &) { return freeBytes; }}};
 
     TOptions &options = session.Options();
+    TOptionsStorage &storage = session.OptionsStorage();
+    TWindowState &window = session.Window();
+    TCatalogueDocument &document = session.Document();
+    TConflictAnswers &answers = session.Answers();
+    TLastSearch &lastSearch = session.LastSearch();
     TCommandState &commands = session.Commands();
     TLongOperation &operation = session.Operation();
     TMainShell &shell = session.Shell();

@@ -101,7 +101,7 @@ TEST_F(InsertItem, BlankIncomingValuesMakeNoDescription)
 {
     EXPECT_EQ(Insert("CD1", "a.txt")->Description(), nullptr);
     Insert("CD1", "b.txt", "P", "", "", 0);
-    options.ConflictAnswer = ConflictComplementAll;
+    answers.ConflictAnswer = ConflictComplementAll;
     Insert("CD1", "b.txt");
     Insert("CD1", "a.txt");
     EXPECT_EQ(Node("CD1\\b.txt")->Description()->Producer, "P");
@@ -122,7 +122,7 @@ TEST_F(InsertItem, TextsAreCutToTheirCapacities)
 TEST_F(InsertItem, ComplementFillsOnlyEmptyParts)
 {
     Insert("CD1", "a", "Maker", "", "", 0, "old");
-    options.ConflictAnswer = ConflictComplementAll;
+    answers.ConflictAnswer = ConflictComplementAll;
     Insert("CD1", "a", "Other", "Prod", "2.0", 99, "new");
     const TDescriptionRef d = Node("CD1\\a")->Description();
     EXPECT_EQ(*d, (TItemDescription{"Maker", "Prod", "2.0", 99, "old"}));
@@ -160,7 +160,7 @@ TEST_F(InsertItem, AnswersForOneItemAskAgainAnswersForAllDoNot)
     Insert("CD1", "b", "x");
     Insert("CD1", "c", "x");
     EXPECT_EQ(prompt.asked.size(), 2);
-    EXPECT_EQ(options.ConflictAnswer, ConflictKeepAll);
+    EXPECT_EQ(answers.ConflictAnswer, ConflictKeepAll);
     for (const char *p : {"CD1\\a", "CD1\\b", "CD1\\c"})
         EXPECT_NE(Node(p)->Description()->Producer, "x") << p;
 }
@@ -170,13 +170,13 @@ TEST_F(InsertItem, CancelLeavesTheNodeAndIsReportedInConflictAnswer)
     Insert("CD1", "a", "A");
     prompt.Answer(ConflictCancel);
     Insert("CD1", "a", "B");
-    EXPECT_EQ(options.ConflictAnswer, ConflictCancel);
+    EXPECT_EQ(answers.ConflictAnswer, ConflictCancel);
     EXPECT_EQ(Node("CD1\\a")->Description()->Producer, "A");
 
-    options.ConflictAnswer = ConflictNotAsked;
+    answers.ConflictAnswer = ConflictNotAsked;
     prompt.Answer(ConflictNotAsked); // not an answer: taken as cancel
     Insert("CD1", "a", "B");
-    EXPECT_EQ(options.ConflictAnswer, ConflictCancel);
+    EXPECT_EQ(answers.ConflictAnswer, ConflictCancel);
 }
 
 // Consecutive records share their folders; whatever happens to the tree
@@ -230,13 +230,13 @@ TEST_F(InsertItem, ReusingThePreviousRecordsFoldersReachesTheSameNodes)
         }
         paths.append(seed & 1 ? p + "\\" : p);
     }
-    options.ConflictAnswer = ConflictOverwriteAll;
+    answers.ConflictAnswer = ConflictOverwriteAll;
     TTree fresh;
     for (int i = 0; i < paths.size(); ++i) {
         const QString label = i % 50 < 45 ? "CD1" : "";
         Insert(label, paths[i], "", "", "", i + 1);
         // A new catalogue object has no previous record to reuse.
-        TCatalogueTree walker(fresh, options, prompt);
+        TCatalogueTree walker(fresh, answers, prompt);
         walker.InsertItem(label, paths[i], "", "", "", i + 1, "", false);
     }
     std::function<QStringList(const TTreeNode *)> list = [&](const TTreeNode *n) {
@@ -281,7 +281,7 @@ TEST_F(InsertItem, BulkFillingInAnyOrderGivesTheSameTreeAsOneByOne)
         Insert("CD1", p);
 
     TTree bulk;
-    TCatalogueTree other(bulk, options, prompt);
+    TCatalogueTree other(bulk, answers, prompt);
     {
         TTreeUpdate update(bulk);
         for (auto it = paths.rbegin(); it != paths.rend(); ++it)

@@ -51,12 +51,12 @@ TEST_F(NodeDescription, ChangingABareSizeInPlaceKeepsItAndAddsTexts)
 TEST_F(NodeDescription, TextsAndSizesSurviveConflictsAndRemoval)
 {
     Insert("CD1", "a.txt", "", "", "", 10);
-    options.ConflictAnswer = ConflictComplementAll;
+    answers.ConflictAnswer = ConflictComplementAll;
     Insert("CD1", "a.txt", "Maker", "", "", 20, "note");
     TTreeNode *a = Node("CD1\\a.txt");
     EXPECT_EQ(a->Description()->Size, 10);
     EXPECT_EQ(a->Description()->Producer, "Maker");
-    options.ConflictAnswer = ConflictOverwriteAll;
+    answers.ConflictAnswer = ConflictOverwriteAll;
     Insert("CD1", "a.txt", "", "", "", 30);
     EXPECT_EQ(*a->Description(), TItemDescription::Make("", "", "", 30, ""));
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedConflicts.h"
-#include "options/TOptions.h"
+#include "session/ConflictAnswers.h"
 #include "support/TreeNodes.h"
 #include "tree/TCatalogueTree.h"
 
@@ -35,10 +35,10 @@ protected:
     static QStringList Names(const TTreeNode *n) { return ChildNames(n); }
 
     // No mounted volumes: nothing on this machine changes the results.
-    TOptions options{QStringLiteral("Кварнис"), {}};
+    TConflictAnswers answers;
     ScriptedConflicts prompt;
     TTree tree;
-    TCatalogueTree catalogue{tree, options, prompt};
+    TCatalogueTree catalogue{tree, answers, prompt};
 };
 
 } // namespace qbx::test

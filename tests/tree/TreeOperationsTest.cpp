@@ -44,7 +44,7 @@ TEST_F(CopySubtree, StopsAtTheFirstCancelledConflict)
     EXPECT_EQ(prompt.asked, (QStringList{"CD2\\Src", "CD2\\Src\\b"}));
     EXPECT_NE(Node("CD2\\Src\\a"), nullptr);
     EXPECT_EQ(Node("CD2\\Src\\c"), nullptr);
-    EXPECT_EQ(options.ConflictAnswer, ConflictCancel);
+    EXPECT_EQ(answers.ConflictAnswer, ConflictCancel);
 
     catalogue.CopySubtree(Node("CD1\\Src"), "CD3", "Src");
     EXPECT_EQ(Node("CD3"), nullptr) << "nothing happens while the cancel stands";
@@ -67,7 +67,7 @@ protected:
             Insert("CD1", p, "x");
     }
     TTreeModel model{tree};
-    TCatalogueTree viewed{tree, options, prompt, &model};
+    TCatalogueTree viewed{tree, answers, prompt, &model};
     int changes = 0;
 };
 
@@ -104,11 +104,11 @@ TEST_F(DeleteNode, ExpandedParentLeftEmptyShowsCollapsedImage)
 
 TEST_F(DeleteNode, MarksTheTreeChangedAndEndsEditing)
 {
-    options.EditState = EditLabel;
+    viewed.EditState = EditLabel;
+    // The change is told to the owner of the changed flag (the session).
     viewed.OnTreeChanged = [this] { ++changes; };
     viewed.DeleteNode(Node("CD1\\D"));
-    EXPECT_TRUE(options.TreeChanged);
-    EXPECT_EQ(options.EditState, EditNone);
+    EXPECT_EQ(viewed.EditState, EditNone);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(viewed.DeleteNode(tree.Root()), nullptr);
     EXPECT_EQ(tree.Root()->ChildCount(), 1);
