@@ -8,18 +8,18 @@
 #include "platform/AtomicFile.h"
 #include "session/HelpContext.h"
 #include "session/MessageBoxes.h"
-#include "shell/THelpKeyGui.h"
 #include "tree/TTreeNode.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QTreeView>
 
 namespace qbx {
 
 TOverviewGui::TOverviewGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
-                           IHelp &help, THelpKeyGui &helpKeys)
-    : session_(session), commands_(commands), controls_(controls), help_(help), helpKeys_(helpKeys)
+                           IHelp &help)
+    : session_(session), commands_(commands), controls_(controls), help_(help)
 {
     commands.SetHandler(cmd::StatisticsAction, [this] { StatisticsClick(); });
     commands.SetHandler(cmd::DuplicatesAction, [this] { DuplicatesClick(); });
@@ -66,14 +66,14 @@ TDupesWindow *TOverviewGui::DupesWindow() const
 
 void TOverviewGui::ShowEntireView()
 {
-    if (session_.Options().DbState != DbEntire)
+    if (session_.Window().DbState() != DbEntire)
         commands_.Action(cmd::EntireViewAction)->trigger();
 }
 
 void TOverviewGui::StatisticsClick()
 {
     // The catalogue tree is loaded by its first entire view.
-    if (session_.Options().FirstEntireView)
+    if (session_.Files().Document().FirstEntireView)
         ShowEntireView();
     if (!stats_) {
         TTree &tree = session_.MainTree();
@@ -99,7 +99,7 @@ void TOverviewGui::StatisticsClick()
 
 void TOverviewGui::DuplicatesClick()
 {
-    if (session_.Options().FirstEntireView)
+    if (session_.Files().Document().FirstEntireView)
         ShowEntireView();
     const bool first = !dupes_;
     if (first) {
@@ -123,11 +123,12 @@ void TOverviewGui::DuplicatesClick()
 
 void TOverviewGui::GoToItem(const QString &fullPath)
 {
-    if (session_.Options().DbState == DbNone)
+    TWindowState &window = session_.Window();
+    if (window.DbState() == DbNone)
         return;
     // The entire view selects EntireSelPath when it is shown.
-    session_.Options().EntireSelPath = fullPath;
-    if (session_.Options().DbState != DbEntire)
+    window.EntireSelPath = fullPath;
+    if (window.DbState() != DbEntire)
         ShowEntireView();
     else if (session_.Shell().hooks.SelectPath)
         session_.Shell().hooks.SelectPath(fullPath);
@@ -136,16 +137,17 @@ void TOverviewGui::GoToItem(const QString &fullPath)
 
 void TOverviewGui::SaveCsv(QWidget *parent, const QString &csv, const QString &name)
 {
-    const QString file =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить как"), name,
-                                     QStringLiteral("Таблицы CSV (*.csv);;Все файлы (*)"));
+    const QString file = QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("Overview", "Сохранить как"), name,
+        QCoreApplication::translate("Overview", "Таблицы CSV (*.csv);;Все файлы (*)"));
     if (file.isEmpty())
         return;
     QString error;
     if (!WriteFileAtomically(file, csv.toUtf8(), &error))
         session_.MessageBoxes().Show(
-            QStringLiteral("Не удалось сохранить файл \"%1\".\r%2").arg(file, error),
-            session_.Options().AppCaption, TMsgIcon::Error, MbOk);
+            QCoreApplication::translate("Overview", "Не удалось сохранить файл \"%1\".\r%2")
+                .arg(file, error),
+            session_.Window().AppCaption(), TMsgIcon::Error, MbOk);
 }
 
 } // namespace qbx

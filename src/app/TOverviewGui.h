@@ -11,7 +11,6 @@ class IWindowControls;
 class TSession;
 class TDupesWindow;
 class TStatsWindow;
-class THelpKeyGui;
 
 // Puts the overview of the catalogue into the main window: "Статистика
 // каталога..." and "Поиск дубликатов..." open (or raise) their windows over
@@ -20,7 +19,7 @@ class THelpKeyGui;
 class TOverviewGui {
 public:
     TOverviewGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
-                 IHelp &help, THelpKeyGui &helpKeys);
+                 IHelp &help);
     ~TOverviewGui();
 
     void StatisticsClick();
@@ -39,7 +38,6 @@ private:
     IWindowCommands &commands_;
     IWindowControls &controls_;
     IHelp &help_;
-    THelpKeyGui &helpKeys_;
     QPointer<TStatsWindow> stats_;
     QPointer<TDupesWindow> dupes_;
     // Context of the connections to the catalogue model: they end with this.

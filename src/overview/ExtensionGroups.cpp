@@ -2,6 +2,7 @@
 
 #include "tree/CatalogueStats.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace qbx {
@@ -43,9 +44,13 @@ TExtensionGroup ExtensionGroupOf(const QString &fileName)
 
 QString ExtensionGroupName(int group)
 {
-    static const char *const names[EgCount] = {"аудио",     "видео",     "изображения", "архивы",
-                                               "документы", "программы", "прочее"};
-    return group >= 0 && group < EgCount ? QString::fromUtf8(names[group]) : QString();
+    static const char *const names[EgCount] = {
+        QT_TRANSLATE_NOOP("Overview", "аудио"),       QT_TRANSLATE_NOOP("Overview", "видео"),
+        QT_TRANSLATE_NOOP("Overview", "изображения"), QT_TRANSLATE_NOOP("Overview", "архивы"),
+        QT_TRANSLATE_NOOP("Overview", "документы"),   QT_TRANSLATE_NOOP("Overview", "программы"),
+        QT_TRANSLATE_NOOP("Overview", "прочее")};
+    return group >= 0 && group < EgCount ? QCoreApplication::translate("Overview", names[group])
+                                         : QString();
 }
 
 } // namespace qbx

@@ -5,6 +5,9 @@
 #include "tree/NodePaths.h"
 #include "tree/SizeText.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 namespace qbx {
 
 namespace {
@@ -23,25 +26,32 @@ TOverviewCell Bytes(int64_t n, int sizeUnit)
 
 QString ExtensionText(const QString &extension)
 {
-    return extension.isEmpty() ? QStringLiteral("(без расширения)") : extension;
+    return extension.isEmpty() ? QCoreApplication::translate("Overview", "(без расширения)")
+                               : extension;
 }
 
 TOverviewTableModel *NewDiscTable(QObject *parent)
 {
-    return new TOverviewTableModel({QStringLiteral("Диск"), QStringLiteral("Папок"),
-                                    QStringLiteral("Файлов"), QStringLiteral("Размер")},
+    return new TOverviewTableModel({QCoreApplication::translate("Overview", "Диск"),
+                                    QCoreApplication::translate("Overview", "Папок"),
+                                    QCoreApplication::translate("Overview", "Файлов"),
+                                    QCoreApplication::translate("Overview", "Размер")},
                                    parent);
 }
 
 TOverviewTableModel *NewExtensionTable(QObject *parent)
 {
-    return new TOverviewTableModel(
-        {QStringLiteral("Расширение"), QStringLiteral("Файлов"), QStringLiteral("Размер")}, parent);
+    return new TOverviewTableModel({QCoreApplication::translate("Overview", "Расширение"),
+                                    QCoreApplication::translate("Overview", "Файлов"),
+                                    QCoreApplication::translate("Overview", "Размер")},
+                                   parent);
 }
 
 TOverviewTableModel *NewLargestTable(QObject *parent)
 {
-    return new TOverviewTableModel({QStringLiteral("Файл"), QStringLiteral("Размер")}, parent);
+    return new TOverviewTableModel({QCoreApplication::translate("Overview", "Файл"),
+                                    QCoreApplication::translate("Overview", "Размер")},
+                                   parent);
 }
 
 void FillDiscTable(TOverviewTableModel &model, const TCatalogueStats &stats, int sizeUnit)
@@ -53,7 +63,7 @@ void FillDiscTable(TOverviewTableModel &model, const TCatalogueStats &stats, int
         paths << d.label;
     }
     const TDiscStats &t = stats.Total();
-    rows.push_back({{QStringLiteral("Всего"), {}},
+    rows.push_back({{QCoreApplication::translate("Overview", "Всего"), {}},
                     Count(t.folders),
                     Count(t.files),
                     Bytes(t.bytes, sizeUnit)});
@@ -72,7 +82,9 @@ void FillExtensionTable(TOverviewTableModel &model, const TCatalogueStats &stats
     }
     const TExtensionStats &o = stats.OtherExtensions();
     if (o.files > 0) {
-        rows.push_back({{QStringLiteral("прочие"), {}}, Count(o.files), Bytes(o.bytes, sizeUnit)});
+        rows.push_back({{QCoreApplication::translate("Overview", "прочие"), {}},
+                        Count(o.files),
+                        Bytes(o.bytes, sizeUnit)});
         paths << QString();
     }
     model.SetRows(std::move(rows), std::move(paths));

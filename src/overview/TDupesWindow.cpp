@@ -7,6 +7,7 @@
 #include "tree/TTreeNode.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -38,20 +39,21 @@ TDupesWindow::TDupesWindow(TDupesWindowHooks hooks, QWidget *parent)
     : QDialog(parent), hooks_(std::move(hooks))
 {
     setObjectName(QStringLiteral("DupesWindow"));
-    setWindowTitle(QStringLiteral("Поиск дубликатов"));
+    setWindowTitle(QCoreApplication::translate("Overview", "Поиск дубликатов"));
     SetHelpContext(this, HcDuplicates);
     setSizeGripEnabled(true);
     resize(780, 520);
 
-    acrossDiscs_ = new QCheckBox(QStringLiteral("Только на разных дисках"));
+    acrossDiscs_ =
+        new QCheckBox(QCoreApplication::translate("Overview", "Только на разных дисках"));
     acrossDiscs_->setObjectName(QStringLiteral("AcrossDiscsCheckBox"));
     minimum_ = new QSpinBox;
     minimum_->setObjectName(QStringLiteral("MinimumSizeSpinBox"));
     minimum_->setRange(0, 1 << 30);
-    minimum_->setSuffix(QStringLiteral(" КБ"));
-    auto *minimumLabel = new QLabel(QStringLiteral("Минимальный размер:"));
+    minimum_->setSuffix(QCoreApplication::translate("SizeText", " кБ"));
+    auto *minimumLabel = new QLabel(QCoreApplication::translate("Overview", "Минимальный размер:"));
     minimumLabel->setBuddy(minimum_);
-    auto *find = new QPushButton(QStringLiteral("Найти"));
+    auto *find = new QPushButton(QCoreApplication::translate("Overview", "Найти"));
     find->setObjectName(QStringLiteral("FindButton"));
     find->setAutoDefault(false);
     connect(find, &QPushButton::clicked, this, [this] { Refresh(); });
@@ -65,8 +67,10 @@ TDupesWindow::TDupesWindow(TDupesWindowHooks hooks, QWidget *parent)
 
     groups_ = new QTreeWidget;
     groups_->setObjectName(QStringLiteral("DupesTree"));
-    groups_->setHeaderLabels({QStringLiteral("Имя / диск"), QStringLiteral("Путь"),
-                              QStringLiteral("Размер"), QStringLiteral("Лишние байты")});
+    groups_->setHeaderLabels({QCoreApplication::translate("Overview", "Имя / диск"),
+                              QCoreApplication::translate("Overview", "Путь"),
+                              QCoreApplication::translate("Overview", "Размер"),
+                              QCoreApplication::translate("Overview", "Лишние байты")});
     groups_->setUniformRowHeights(true);
     groups_->setRootIsDecorated(true);
     groups_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -79,14 +83,16 @@ TDupesWindow::TDupesWindow(TDupesWindowHooks hooks, QWidget *parent)
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("DupesStatus"));
     auto *buttons = new QDialogButtonBox;
-    auto *goTo =
-        buttons->addButton(QStringLiteral("Перейти к элементу"), QDialogButtonBox::ActionRole);
+    auto *goTo = buttons->addButton(QCoreApplication::translate("Overview", "Перейти к элементу"),
+                                    QDialogButtonBox::ActionRole);
     goTo->setObjectName(QStringLiteral("GoToItemButton"));
-    auto *save =
-        buttons->addButton(QStringLiteral("Сохранить как..."), QDialogButtonBox::ActionRole);
+    auto *save = buttons->addButton(QCoreApplication::translate("Overview", "Сохранить как..."),
+                                    QDialogButtonBox::ActionRole);
     save->setObjectName(QStringLiteral("SaveCsvButton"));
-    auto *help = buttons->addButton(QStringLiteral("Справка"), QDialogButtonBox::HelpRole);
-    auto *close = buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
+    auto *help = buttons->addButton(QCoreApplication::translate("Overview", "Справка"),
+                                    QDialogButtonBox::HelpRole);
+    auto *close = buttons->addButton(QCoreApplication::translate("Overview", "Закрыть"),
+                                     QDialogButtonBox::RejectRole);
     for (QPushButton *b : {goTo, save, help, close})
         b->setAutoDefault(false);
     connect(goTo, &QPushButton::clicked, this, [this] { GoToItem(); });
@@ -122,7 +128,7 @@ void TDupesWindow::Refresh()
     for (const TDuplicateGroup &g : finder.Groups()) {
         auto *group = new QTreeWidgetItem;
         const QString size = SizeText(g.size, unit, false);
-        group->setText(0, QStringLiteral("%1 (%2 шт.)")
+        group->setText(0, QCoreApplication::translate("Overview", "%1 (%2 шт.)")
                               .arg(g.files.front()->Text())
                               .arg(qlonglong(g.files.size())));
         group->setText(2, size);
@@ -149,7 +155,7 @@ void TDupesWindow::Refresh()
         groups_->setCurrentItem(items.front());
     stale_ = false;
     status_->setText(
-        QStringLiteral("Групп дубликатов: %1, лишних байтов: %2")
+        QCoreApplication::translate("Overview", "Групп дубликатов: %1, лишних байтов: %2")
             .arg(QLocale().toString(qlonglong(items.size())), SizeText(wasted, unit, false)));
 }
 
@@ -163,7 +169,7 @@ void TDupesWindow::MarkStale()
     if (stale_)
         return;
     stale_ = true;
-    status_->setText(QStringLiteral("Каталог изменён: нажмите «Найти»"));
+    status_->setText(QCoreApplication::translate("Overview", "Каталог изменён: нажмите «Найти»"));
 }
 
 void TDupesWindow::GoToItem()
@@ -182,7 +188,8 @@ void TDupesWindow::SaveCsv()
 {
     if (!hooks_.saveCsv)
         return;
-    QString csv = QStringLiteral("Группа,Диск,Путь,Размер,Лишние байты\r\n");
+    QString csv =
+        QCoreApplication::translate("Overview", "Группа,Диск,Путь,Размер,Лишние байты\r\n");
     for (int g = 0; g < groups_->topLevelItemCount(); ++g) {
         const QTreeWidgetItem *group = groups_->topLevelItem(g);
         const QString wasted = group->data(3, BytesRole).toString();
@@ -193,7 +200,7 @@ void TDupesWindow::SaveCsv()
                    wasted + QStringLiteral("\r\n");
         }
     }
-    hooks_.saveCsv(csv, QStringLiteral("дубликаты.csv"));
+    hooks_.saveCsv(csv, QCoreApplication::translate("Overview", "дубликаты.csv"));
 }
 
 void TDupesWindow::keyPressEvent(QKeyEvent *event)

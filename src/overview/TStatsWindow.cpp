@@ -15,6 +15,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
@@ -52,16 +53,11 @@ int ChartUnit(int sizeUnit, int64_t largest)
 
 QString UnitName(int unit)
 {
-    switch (unit) {
-    case SuKByte:
-        return QStringLiteral("КБ");
-    case SuMByte:
-        return QStringLiteral("МБ");
-    case SuGByte:
-        return QStringLiteral("ГБ");
-    default:
-        return QStringLiteral("байт");
-    }
+    // The units of the program's sizes, without their leading space.
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("SizeText", " байт"), QT_TRANSLATE_NOOP("SizeText", " кБ"),
+        QT_TRANSLATE_NOOP("SizeText", " МБ"), QT_TRANSLATE_NOOP("SizeText", " ГБ")};
+    return QCoreApplication::translate("SizeText", names[std::clamp(unit, 0, 3)]).trimmed();
 }
 
 double InUnit(int64_t bytes, int unit)
@@ -85,7 +81,7 @@ TStatsWindow::TStatsWindow(TStatsWindowHooks hooks, QWidget *parent)
       extensions_(NewExtensionTable(this)), largest_(NewLargestTable(this))
 {
     setObjectName(QStringLiteral("StatsWindow"));
-    setWindowTitle(QStringLiteral("Статистика каталога"));
+    setWindowTitle(QCoreApplication::translate("Overview", "Статистика каталога"));
     SetHelpContext(this, HcOverviewStats);
     setSizeGripEnabled(true);
     resize(760, 560);
@@ -107,24 +103,29 @@ TStatsWindow::TStatsWindow(TStatsWindowHooks hooks, QWidget *parent)
     }
 
     tabs_ = new QTabWidget;
-    tabs_->addTab(Page(discView_, discChart_), QStringLiteral("Диски"));
-    tabs_->addTab(Page(extensionView_, extensionChart_), QStringLiteral("Расширения"));
-    tabs_->addTab(Page(largestView_, nullptr), QStringLiteral("Крупные файлы"));
-    tabs_->addTab(NewMapPage(), QStringLiteral("Карта размеров"));
+    tabs_->addTab(Page(discView_, discChart_), QCoreApplication::translate("Overview", "Диски"));
+    tabs_->addTab(Page(extensionView_, extensionChart_),
+                  QCoreApplication::translate("Overview", "Расширения"));
+    tabs_->addTab(Page(largestView_, nullptr),
+                  QCoreApplication::translate("Overview", "Крупные файлы"));
+    tabs_->addTab(NewMapPage(), QCoreApplication::translate("Overview", "Карта размеров"));
 
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("StatsStatus"));
     auto *buttons = new QDialogButtonBox;
-    auto *goTo =
-        buttons->addButton(QStringLiteral("Перейти к элементу"), QDialogButtonBox::ActionRole);
+    auto *goTo = buttons->addButton(QCoreApplication::translate("Overview", "Перейти к элементу"),
+                                    QDialogButtonBox::ActionRole);
     goTo->setObjectName(QStringLiteral("GoToItemButton"));
-    auto *save =
-        buttons->addButton(QStringLiteral("Сохранить как..."), QDialogButtonBox::ActionRole);
+    auto *save = buttons->addButton(QCoreApplication::translate("Overview", "Сохранить как..."),
+                                    QDialogButtonBox::ActionRole);
     save->setObjectName(QStringLiteral("SaveCsvButton"));
-    refresh_ = buttons->addButton(QStringLiteral("Обновить"), QDialogButtonBox::ActionRole);
+    refresh_ = buttons->addButton(QCoreApplication::translate("Overview", "Обновить"),
+                                  QDialogButtonBox::ActionRole);
     refresh_->setObjectName(QStringLiteral("RefreshButton"));
-    auto *help = buttons->addButton(QStringLiteral("Справка"), QDialogButtonBox::HelpRole);
-    auto *close = buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
+    auto *help = buttons->addButton(QCoreApplication::translate("Overview", "Справка"),
+                                    QDialogButtonBox::HelpRole);
+    auto *close = buttons->addButton(QCoreApplication::translate("Overview", "Закрыть"),
+                                     QDialogButtonBox::RejectRole);
     for (QPushButton *b : {goTo, save, refresh_, help, close})
         b->setAutoDefault(false);
     connect(goTo, &QPushButton::clicked, this, [this] { GoToItem(); });
@@ -185,8 +186,9 @@ QWidget *TStatsWindow::NewMapPage()
 void TStatsWindow::ShowBreadcrumb(const TTreeNode *node)
 {
     if (!node) {
-        breadcrumb_->setText(stale_ ? QStringLiteral("Каталог изменён: нажмите «Обновить»")
-                                    : QString());
+        breadcrumb_->setText(
+            stale_ ? QCoreApplication::translate("Overview", "Каталог изменён: нажмите «Обновить»")
+                   : QString());
         return;
     }
     // "CD1 › Music › Live": every part but the last zooms out to it.
@@ -253,10 +255,11 @@ void TStatsWindow::Refresh()
     stale_ = false;
     refresh_->setDefault(false);
     const TDiscStats &t = stats.Total();
-    status_->setText(QStringLiteral("Дисков: %1, папок: %2, файлов: %3, размер: %4")
-                         .arg(stats.Discs().size())
-                         .arg(QLocale().toString(qint64(t.folders)),
-                              QLocale().toString(qint64(t.files)), SizeText(t.bytes, unit, false)));
+    status_->setText(
+        QCoreApplication::translate("Overview", "Дисков: %1, папок: %2, файлов: %3, размер: %4")
+            .arg(stats.Discs().size())
+            .arg(QLocale().toString(qint64(t.folders)), QLocale().toString(qint64(t.files)),
+                 SizeText(t.bytes, unit, false)));
 }
 
 void TStatsWindow::ShowCharts(const TCatalogueStats &stats)
@@ -267,7 +270,7 @@ void TStatsWindow::ShowCharts(const TCatalogueStats &stats)
     const int unit = ChartUnit(hooks_.sizeUnit ? hooks_.sizeUnit() : int(SuAuto), largest);
 
     auto *discChart = new QChart;
-    auto *set = new QBarSet(QStringLiteral("Размер, ") + UnitName(unit));
+    auto *set = new QBarSet(QCoreApplication::translate("Overview", "Размер, ") + UnitName(unit));
     QStringList labels;
     for (const TDiscStats &d : stats.Discs()) {
         *set << InUnit(d.bytes, unit);
@@ -285,7 +288,7 @@ void TStatsWindow::ShowCharts(const TCatalogueStats &stats)
     y->setMin(0);
     discChart->addAxis(y, Qt::AlignLeft);
     bars->attachAxis(y);
-    discChart->setTitle(QStringLiteral("Размер дисков"));
+    discChart->setTitle(QCoreApplication::translate("Overview", "Размер дисков"));
     discChart->legend()->setVisible(false);
     discChart->setAnimationOptions(QChart::NoAnimation);
     QChart *old = discChart_->chart();
@@ -298,9 +301,11 @@ void TStatsWindow::ShowCharts(const TCatalogueStats &stats)
         if (e.bytes > 0)
             pie->append(ExtensionText(e.extension), double(e.bytes));
     if (stats.OtherExtensions().bytes > 0)
-        pie->append(QStringLiteral("прочие"), double(stats.OtherExtensions().bytes));
+        pie->append(QCoreApplication::translate("Overview", "прочие"),
+                    double(stats.OtherExtensions().bytes));
     extChart->addSeries(pie);
-    extChart->setTitle(QStringLiteral("Расширения, занимающие больше всего места"));
+    extChart->setTitle(
+        QCoreApplication::translate("Overview", "Расширения, занимающие больше всего места"));
     extChart->legend()->setAlignment(Qt::AlignRight);
     extChart->setAnimationOptions(QChart::NoAnimation);
     old = extensionChart_->chart();
@@ -313,7 +318,8 @@ void TStatsWindow::MarkStale()
     if (stale_)
         return;
     stale_ = true;
-    status_->setText(QStringLiteral("Каталог изменён: нажмите «Обновить»"));
+    status_->setText(
+        QCoreApplication::translate("Overview", "Каталог изменён: нажмите «Обновить»"));
     // The map's nodes may be gone: it keeps none until refreshed.
     map_->Clear();
 }
@@ -335,9 +341,12 @@ void TStatsWindow::SaveCsv()
     if (!hooks_.saveCsv)
         return;
     const QTableView *views[] = {discView_, extensionView_, largestView_};
-    const char *names[] = {"диски.csv", "расширения.csv", "крупные файлы.csv"};
+    const char *names[] = {QT_TRANSLATE_NOOP("Overview", "диски.csv"),
+                           QT_TRANSLATE_NOOP("Overview", "расширения.csv"),
+                           QT_TRANSLATE_NOOP("Overview", "крупные файлы.csv")};
     const int page = std::clamp(tabs_->currentIndex(), 0, 2);
-    hooks_.saveCsv(TableCsv(*views[page]->model()), QString::fromUtf8(names[page]));
+    hooks_.saveCsv(TableCsv(*views[page]->model()),
+                   QCoreApplication::translate("Overview", names[page]));
 }
 
 void TStatsWindow::keyPressEvent(QKeyEvent *event)

@@ -104,7 +104,7 @@ void LayOutChildren(const TTreeNode *node, const TMapRect &inside, int depth,
     const std::vector<TMapRect> rects = SquarifyRects(inside, sizes);
     for (int i = 0; i < count; ++i) {
         const TMapRect &r = rects[size_t(i)];
-        if (sizes[size_t(i)] <= 0 || (r.w < style.minSide && r.h < style.minSide))
+        if (sizes[size_t(i)] <= 0 || r.w < style.minSide || r.h < style.minSide)
             continue;
         const TTreeNode *child = node->Child(i);
         cells.push_back({child, r, sizes[size_t(i)], depth});

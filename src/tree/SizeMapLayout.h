@@ -33,8 +33,8 @@ struct TMapCell {
 
 // How a subtree is laid out: folders big enough to show their contents keep
 // a frame of `border` and, when tall enough, a `header` strip for their name
-// above the contents. Items whose both sides are below minSide are left
-// out, with everything below them.
+// above the contents. Items with a side below minSide are left out, with
+// everything below them: a sliver too thin to see or point at.
 struct TSizeMapStyle {
     double minSide = 2.0;
     double border = 1.0;

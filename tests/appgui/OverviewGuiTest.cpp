@@ -5,7 +5,6 @@
 #include "app/ProgramGui.h"
 #include "app/TOverviewGui.h"
 #include "engine/Table.h"
-#include "options/TOptions.h"
 #include "overview/OverviewTableModel.h"
 #include "overview/TDupesWindow.h"
 #include "overview/TSizeMapWidget.h"
@@ -78,8 +77,7 @@ TEST(OverviewGuiTest, StatisticsShowTheTreeInMemoryAndGoToTheItem)
     const QString table = config.path() + "/cat.db";
     WriteCatalogue(table);
     program.Session().Files().OpenFile(table);
-    TOptions &options = form.Options();
-    ASSERT_EQ(options.DbState, DbOpen);
+    ASSERT_EQ(program.Session().Window().DbState(), DbOpen);
     EXPECT_FALSE(form.Action(cmd::StatisticsAction)->isEnabled());
     form.Action(cmd::EntireViewAction)->trigger();
     ASSERT_TRUE(form.Action(cmd::StatisticsAction)->isEnabled());
@@ -172,7 +170,7 @@ TEST(OverviewGuiTest, DuplicatesGroupSameNamesAndSizesAcrossDiscs)
     const QString table = config.path() + "/cat.db";
     WriteCatalogue(table);
     program.Session().Files().OpenFile(table);
-    ASSERT_EQ(form.Options().DbState, DbOpen);
+    ASSERT_EQ(program.Session().Window().DbState(), DbOpen);
     // The command shows the catalogue first: its tree is what is searched.
     form.Action(cmd::EntireViewAction)->trigger();
     form.Action(cmd::DuplicatesAction)->trigger();
