@@ -576,7 +576,7 @@ To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; 
     <name>Menus</name>
     <message>
         <source>&amp;Файл</source>
-        <translation>&amp;File</translation>
+        <translation>F&amp;ile</translation>
     </message>
     <message>
         <source>Работа с файлами баз данных</source>
@@ -878,7 +878,7 @@ To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; 
     </message>
     <message>
         <source>Каталог изменён: нажмите «Найти»</source>
-        <translation>The catalogue has changed: press "Find"</translation>
+        <translation>The catalogue has changed: press &quot;Find&quot;</translation>
     </message>
     <message>
         <source>Группа,Диск,Путь,Размер,Лишние байты<byte value="xd"/>
@@ -916,7 +916,7 @@ To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; 
     </message>
     <message>
         <source>Каталог изменён: нажмите «Обновить»</source>
-        <translation>The catalogue has changed: press "Refresh"</translation>
+        <translation>The catalogue has changed: press &quot;Refresh&quot;</translation>
     </message>
     <message>
         <source>Дисков: %1, папок: %2, файлов: %3, размер: %4</source>
@@ -945,6 +945,77 @@ To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; 
     <message>
         <source>крупные файлы.csv</source>
         <translation>largest files.csv</translation>
+    </message>
+</context>
+<context>
+    <name>QueryWords</name>
+    <message>
+        <source>И</source>
+        <translation>AND</translation>
+    </message>
+    <message>
+        <source>ИЛИ</source>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>НЕ</source>
+        <translation>NOT</translation>
+    </message>
+    <message>
+        <source>[НЕ ОПРЕДЕЛЕНО]</source>
+        <translation>[UNDEFINED]</translation>
+    </message>
+    <message>
+        <source>РАВНО</source>
+        <translation>EQUALS</translation>
+    </message>
+    <message>
+        <source>СОДЕРЖИТ</source>
+        <translation>CONTAINS</translation>
+    </message>
+    <message>
+        <source>байт</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>кБ</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>МБ</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>ГБ</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Метка компакт-диска</source>
+        <translation>Disc label</translation>
+    </message>
+    <message>
+        <source>Полный путь</source>
+        <translation>Full path</translation>
+    </message>
+    <message>
+        <source>Производитель</source>
+        <translation>Producer</translation>
+    </message>
+    <message>
+        <source>Продукт</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Версия</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Размер</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Описание</source>
+        <translation>Description</translation>
     </message>
 </context>
 <context>
@@ -1771,6 +1842,34 @@ The program works with the default options and will not change this file on exit
     <message>
         <source>По умолчанию Вам придётся вручную подтверждать выполнение всех важных операций приложения. Вы можете отменить запрос некоторых подтверждений.</source>
         <translation>By default you have to confirm every important operation of the program. You can turn some of these confirmations off.</translation>
+    </message>
+    <message>
+        <source>При добавлении дерева файлов описания файлов *.mp3 берутся из их тегов ID3. Программа читает и теги других форматов (FLAC, Ogg Vorbis, Opus, M4A, WMA, APE, WavPack, AIFF, WAV и других), а также теги MP3, записанные в кодировке UTF-8 или UTF-16. Вы можете отключить их чтение; тогда такие файлы описываются только по имени.</source>
+        <translation>When a file tree is added, the descriptions of *.mp3 files are taken from their ID3 tags. The program also reads the tags of other formats (FLAC, Ogg Vorbis, Opus, M4A, WMA, APE, WavPack, AIFF, WAV and others) and MP3 tags written in UTF-8 or UTF-16. You can turn this reading off; such files are then described by their names only.</translation>
+    </message>
+    <message>
+        <source>Читать теги FLAC, Ogg, M4A и других форматов</source>
+        <translation>Read the tags of FLAC, Ogg, M4A and other formats</translation>
+    </message>
+    <message>
+        <source>&amp;Добавление дерева</source>
+        <translation>&amp;Adding Trees</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса</source>
+        <translation>Interface language</translation>
+    </message>
+    <message>
+        <source>Как в системе</source>
+        <translation>As in the system</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса сменится при следующем запуске программы.</source>
+        <translation>The interface language changes the next time the program starts.</translation>
     </message>
 </context>
 <context>

@@ -59,7 +59,7 @@ TProgram::TProgram(TProgramSeams seams)
     // The scan dialog and the scan commands.
     TCatalogueTree &tree = session.Catalogue();
     scan_ = std::make_unique<TScanGui>(
-        TScanGuiContext{environment_, session.Shell(), session.Operation(),
+        TScanGuiContext{environment_, session.Shell(), session.Options(), session.Operation(),
                         session.MessageBoxes(), session.MainModel(), *window.MainTreeView(),
                         *conflictForm_, picker, help, &window, [&tree] {
                             if (tree.OnTreeChanged)

@@ -4,7 +4,9 @@
 
 namespace qbx {
 
-// The language the program starts in: the one of the messages locale.
+// The language the program starts in: the interface language the user chose
+// in the options, else the one of the messages locale. The options are read
+// from their usual place (the store, else the INI file).
 UiLanguage ChosenLanguage();
 
 } // namespace qbx

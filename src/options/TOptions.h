@@ -30,6 +30,16 @@ public:
     QString ConfirmHalf = QStringLiteral("1");
     bool ConfirmEdit = true;
     bool ConfirmReview = true;
+    // Scans read the tags of FLAC, Ogg, M4A and other formats, and the MP3
+    // tags the ID3 reader cannot read. Stored (as ReadExtraTags = 0 beside
+    // SearchView) only when switched off, so that the stores of everyone who
+    // keeps it on stay exactly as they were.
+    bool ReadExtraTags = true;
+    // The language of the user interface (LanguageChoice: 0 as the system's,
+    // 1 Russian, 2 English); read at start-up, so a change applies at the
+    // next start. Stored only when not 0, so that the stores of users who
+    // never chose hold exactly the keys they always held.
+    int Language = 0;
 
     // Every option at its default; the two folders are the environment's
     // default folders.

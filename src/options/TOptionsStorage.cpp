@@ -35,6 +35,10 @@ const QString kGeometry = QStringLiteral("Geometry");
 const QString kSize = QStringLiteral("Size");
 const QString kConfirm = QStringLiteral("Confirm");
 const QString kMisc = QStringLiteral("Misc");
+// Options of our own beside the description's keys, written only when they
+// differ from their defaults.
+const QString kReadExtraTags = QStringLiteral("ReadExtraTags");
+const QString kLanguage = QStringLiteral("Language");
 
 // The confirmations in their stored order: on/off questions and three-valued
 // answers ("" ask, "1" Yes, "0" No) mixed as they are kept.
@@ -56,6 +60,12 @@ const ConfirmField kConfirmFields[] = {
     {"ConfirmEdit", &TOptions::ConfirmEdit, nullptr},
     {"ConfirmReview", &TOptions::ConfirmReview, nullptr},
 };
+
+// A stored language outside 0..2 loads as 0 (as the system's).
+int ValidLanguage(int language)
+{
+    return language >= 0 && language <= 2 ? language : 0;
+}
 
 int ValidSearchView(int view)
 {
@@ -121,6 +131,9 @@ bool TOptionsStorage::LoadFromRegistry()
     SetDefaults();
     Read(reg, QStringLiteral("SearchView"), options_.SearchView);
     options_.SearchView = ValidSearchView(options_.SearchView);
+    Read(reg, kReadExtraTags, options_.ReadExtraTags);
+    Read(reg, kLanguage, options_.Language);
+    options_.Language = ValidLanguage(options_.Language);
     const QString base = RegistryKey + QLatin1Char('\\');
     if (reg.OpenKey(base + kFolders, false)) {
         Read(reg, QStringLiteral("DbFolder"), options_.DbFolder);
@@ -174,6 +187,8 @@ bool TOptionsStorage::LoadFromIni()
             options_.*f.text = ini.ReadString(kConfirm, name, defaults.*f.text);
     }
     options_.SearchView = ValidSearchView(ini.ReadInteger(kMisc, QStringLiteral("SearchView"), 0));
+    options_.ReadExtraTags = ini.ReadBool(kMisc, kReadExtraTags, true);
+    options_.Language = ValidLanguage(ini.ReadInteger(kMisc, kLanguage, 0));
     OptionsStore = StoreIni;
     return true;
 }
@@ -184,8 +199,13 @@ bool TOptionsStorage::SaveToRegistry()
     // cannot be written keeps the old options rather than none.
     Registry reg(HKEY_CURRENT_USER);
     reg.DeleteKeyPending(RegistryKey);
-    if (reg.OpenKey(RegistryKey, true))
+    if (reg.OpenKey(RegistryKey, true)) {
         reg.WriteInteger(QStringLiteral("SearchView"), options_.SearchView);
+        if (!options_.ReadExtraTags)
+            reg.WriteInteger(kReadExtraTags, 0);
+        if (options_.Language != 0)
+            reg.WriteInteger(kLanguage, options_.Language);
+    }
     const QString base = RegistryKey + QLatin1Char('\\');
     if (reg.OpenKey(base + kFolders, true)) {
         reg.WriteString(QStringLiteral("DbFolder"), options_.DbFolder);
@@ -233,6 +253,10 @@ bool TOptionsStorage::SaveToIni()
             ini.WriteString(section, QLatin1String(f.name), options_.*f.text);
     }
     ini.WriteInteger(kMisc.toUpper(), QStringLiteral("SearchView"), options_.SearchView);
+    if (!options_.ReadExtraTags)
+        ini.WriteBool(kMisc, kReadExtraTags, false);
+    if (options_.Language != 0)
+        ini.WriteInteger(kMisc, kLanguage, options_.Language);
     OptionsStore = StoreIni;
     // An installed program's configuration folder may not exist yet.
     return QDir().mkpath(QFileInfo(environment_.IniFileName).absolutePath()) && ini.UpdateFile();

@@ -1,4 +1,6 @@
 #include "scan/TAddTree.h"
+
+#include "options/TOptions.h"
 #include "platform/EngineFileName.h"
 
 #include "session/ConflictAnswers.h"
@@ -83,6 +85,8 @@ void TAddTree::AddTreeClick()
     TScanSettings settings;
     if (!c_.dialog.Execute(FullItemPath(target), settings))
         return;
+    // Set on the options dialog, not in the scan dialog.
+    settings.ExtraTags = c_.options.ReadExtraTags;
     if (!settings.FolderPath.endsWith(u'/'))
         settings.FolderPath += u'/';
     if (!EnterFolder(settings.FolderPath))

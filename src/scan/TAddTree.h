@@ -17,6 +17,7 @@ class IConflictPrompt;
 class IMessageBoxes;
 class TLongOperation;
 class TMainShell;
+class TOptions;
 class TTree;
 class TTreeModel;
 class TTreeNode;
@@ -48,6 +49,7 @@ public:
 // What the scan commands work with; everything outlives this object.
 struct TScanContext {
     TMainShell &shell;
+    const TOptions &options; // read when a scan starts
     TLongOperation &operation;
     IMessageBoxes &boxes;
     TTreeModel &model; // of MainTreeView, with its selection

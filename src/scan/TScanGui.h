@@ -18,6 +18,7 @@ class IMessageBoxes;
 class TLongOperation;
 class TMainShell;
 struct TEnvironment;
+class TOptions;
 class TScanForm;
 class TScanTreeViewGui;
 class TTreeModel;
@@ -26,6 +27,7 @@ class TTreeModel;
 struct TScanGuiContext {
     const TEnvironment &environment; // the scan dialog starts at its CdRoot
     TMainShell &shell;
+    const TOptions &options;
     TLongOperation &operation;
     IMessageBoxes &boxes;
     TTreeModel &mainModel;

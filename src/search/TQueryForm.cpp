@@ -1,6 +1,7 @@
 #include "search/TQueryForm.h"
 
 #include "search/QueryComparison.h"
+#include "search/QueryWords.h"
 #include "search/TQueryTreeViewWidget.h"
 
 #include <QCheckBox>
@@ -89,9 +90,9 @@ TQueryForm::TQueryForm(const TOptions &options, const TWindowState &window,
     BuildControls();
     Connect();
     // FormCreate: the field list is filled once.
-    lOperand_->addItems(QueryFieldNames());
+    lOperand_->addItems(ShownQueryWords(QueryFieldNames()));
     lOperand_->setCurrentIndex(-1);
-    unit_->addItems(QuerySizeUnits());
+    unit_->addItems(ShownQueryWords(QuerySizeUnits()));
     unit_->setCurrentIndex(-1);
     resize(640, 380);
     Sync();
@@ -253,7 +254,7 @@ void TQueryForm::Sync()
     lOperandGroup_->setEnabled(c.fieldEnabled);
     lOperand_->setCurrentIndex(c.field);
     operatorGroup_->setEnabled(c.operatorEnabled);
-    SetItems(operator_, c.operators, c.op);
+    SetItems(operator_, ShownQueryWords(c.operators), c.op);
 
     const bool size = c.form == TOperandForm::Size;
     rOperandGroup_->setEnabled(c.form != TOperandForm::Disabled);

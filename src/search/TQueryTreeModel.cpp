@@ -1,5 +1,7 @@
 #include "search/TQueryTreeModel.h"
 
+#include "search/QueryWords.h"
+
 namespace qbx {
 
 TQueryTreeModel::TQueryTreeModel() : tree_(std::make_unique<TQueryTree>())
@@ -100,7 +102,7 @@ QVariant TQueryTreeModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return node->Caption();
+        return ShownQueryCaption(node->Caption());
     case KindRole:
         return node->Kind();
     case Qt::DecorationRole:

@@ -53,6 +53,8 @@ void OptionsToDialog(const TOptions &o, TOptionsControls &c)
     c.sizeUnit = o.SizeUnit >= 0 && o.SizeUnit <= 4 ? o.SizeUnit : 0;
     c.emptySize = o.EmptySize;
     c.searchView = o.SearchView >= 0 && o.SearchView <= 3 ? o.SearchView : 0;
+    c.extraTags = o.ReadExtraTags;
+    c.language = o.Language >= 0 && o.Language <= 2 ? o.Language : 0;
 
     // The recode and unsaved questions: checked = ask ("").
     c.confirmRecode = o.ConfirmRecode.isEmpty();
@@ -87,6 +89,8 @@ void DialogToOptions(const TOptionsControls &c, TOptions &o, TPaneWidths &panes,
     o.SizeUnit = c.sizeUnit;
     o.EmptySize = c.emptySize;
     o.SearchView = c.searchView;
+    o.ReadExtraTags = c.extraTags;
+    o.Language = c.language;
 
     o.ConfirmRecode = c.confirmRecode ? QString() : BoxToAnswer(c.recode);
     o.ConfirmInterrupt = c.confirmInterrupt;

@@ -34,6 +34,8 @@ struct TOptionsControls {
     int sizeUnit = 0;                                // SizeRadioGroup
     bool emptySize = true;                           // SizeCheckBox
     int searchView = 0;                              // SearchRadioGroup
+    bool extraTags = true;                           // ExtraTagsCheckBox
+    int language = 0;                                // LanguageRadioGroup
 
     // The main confirmation boxes, in their order in the scroll box.
     bool confirmRecode = true;

@@ -47,5 +47,19 @@ const TOptionsPageDef kSearchPage = {
     1,
     {},
 };
+const TOptionsPageDef kScanPage = {
+    "ScanTabSheet",
+    HcAddingTree,
+    "ScanLabel",
+    QT_TRANSLATE_NOOP("TOptionsForm", "При добавлении дерева файлов описания файлов *.mp3 берутся из их тегов ID3. Программа "
+    "читает и теги других форматов (FLAC, Ogg Vorbis, Opus, M4A, WMA, APE, WavPack, AIFF, WAV и "
+    "других), а также теги MP3, записанные в кодировке UTF-8 или UTF-16. Вы можете отключить "
+    "их чтение; тогда такие файлы описываются только по имени."),
+    nullptr,
+    nullptr,
+    {},
+    1,
+    {{"ExtraTagsCheckBox", QT_TRANSLATE_NOOP("TOptionsForm", "Читать теги FLAC, Ogg, M4A и других форматов")}},
+};
 
 } // namespace qbx

@@ -24,5 +24,7 @@ struct TOptionsPageDef {
 extern const TOptionsPageDef kGeometryPage;
 extern const TOptionsPageDef kSizePage;
 extern const TOptionsPageDef kSearchPage;
+// The page of our own after the description's six: what a scan reads.
+extern const TOptionsPageDef kScanPage;
 
 } // namespace qbx

@@ -31,6 +31,13 @@ namespace qbx {
 
 namespace {
 
+// The help topic of a page: the description's six pages have their own
+// topics in order; the scan page shows the topic of adding a file tree.
+int PageHelpContext(int index)
+{
+    return index < 6 ? HcTuningOptions + index : HcAddingTree;
+}
+
 // A text of the tables below in the user's language; a missing one is empty.
 QString TrOptions(const char *text)
 {
@@ -46,6 +53,7 @@ const BoolBox kBoolBoxes[] = {
     {"MainGeometryCheckBox", &TOptionsControls::mainGeometry},
     {"PanelGeometryCheckBox", &TOptionsControls::panelGeometry},
     {"SizeCheckBox", &TOptionsControls::emptySize},
+    {"ExtraTagsCheckBox", &TOptionsControls::extraTags},
     {"ConfirmRecodeCheckBox", &TOptionsControls::confirmRecode},
     {"ConfirmInterruptCheckBox", &TOptionsControls::confirmInterrupt},
     {"ConfirmDeleteCheckBox", &TOptionsControls::confirmDelete},
@@ -165,7 +173,7 @@ void TOptionsForm::FormCreate()
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl"));
-    // All six tabs stay visible, as on a page control with several rows.
+    // All tabs stay visible, as on a page control with several rows.
     pages_->setUsesScrollButtons(false);
     const std::pair<QWidget *, const char *> pages[] = {
         {CreateStoragePage(), QT_TRANSLATE_NOOP("TOptionsForm", "&Место хранения")},
@@ -175,12 +183,14 @@ void TOptionsForm::FormCreate()
         {CreateSimplePage(kSearchPage, &searchGroup_),
          QT_TRANSLATE_NOOP("TOptionsForm", "Результаты &поиска")},
         {CreateConfirmPage(), QT_TRANSLATE_NOOP("TOptionsForm", "Под&тверждения")},
+        {CreateSimplePage(kScanPage), QT_TRANSLATE_NOOP("TOptionsForm", "&Добавление дерева")},
     };
+    AddLanguageGroup(pages[4].first);
     for (const auto &[page, caption] : pages)
         pages_->addTab(page, TrOptions(caption));
     // F1 on the tab bar shows the topic of the page it has chosen.
     connect(pages_, &QTabWidget::currentChanged, this,
-            [this](int index) { SetHelpContext(pages_->tabBar(), HcTuningOptions + index); });
+            [this](int index) { SetHelpContext(pages_->tabBar(), PageHelpContext(index)); });
     pages_->setCurrentIndex(0);
     SetHelpContext(pages_->tabBar(), HcTuningOptions);
 
@@ -295,6 +305,28 @@ QWidget *TOptionsForm::CreateSimplePage(const TOptionsPageDef &def, QButtonGroup
     return page;
 }
 
+void TOptionsForm::AddLanguageGroup(QWidget *page)
+{
+    auto *layout = static_cast<QVBoxLayout *>(page->layout());
+    // Before the stretch that ends the page. Each language is named in its
+    // own language (the English translation keeps "Русский"), so a user can
+    // find the way back from a language he cannot read.
+    layout->insertWidget(
+        layout->count() - 1,
+        AddRadioGroup(page, "LanguageRadioGroup",
+                      QCoreApplication::translate("TOptionsForm", "Язык интерфейса"),
+                      {QCoreApplication::translate("TOptionsForm", "Как в системе"),
+                       QCoreApplication::translate("TOptionsForm", "Русский"),
+                       QStringLiteral("English")},
+                      3, languageGroup_));
+    layout->insertWidget(
+        layout->count() - 1,
+        AddLabel(page, "LanguageLabel",
+                 QCoreApplication::translate("TOptionsForm",
+                                             "Язык интерфейса сменится при следующем запуске "
+                                             "программы.")));
+}
+
 QWidget *TOptionsForm::CreateConfirmPage()
 {
     QWidget *page = nullptr;
@@ -341,6 +373,7 @@ TOptionsControls TOptionsForm::Controls() const
     c.qryFolder = qryFolderEdit_->text();
     c.sizeUnit = std::max(0, sizeGroup_->checkedId());
     c.searchView = std::max(0, searchGroup_->checkedId());
+    c.language = std::max(0, languageGroup_->checkedId());
     for (const BoolBox &b : kBoolBoxes)
         c.*b.field = boxes_.value(QLatin1String(b.name))->isChecked();
     for (const ConfirmRow &r : kConfirmRows) {
@@ -359,6 +392,7 @@ void TOptionsForm::SetControls(const TOptionsControls &c)
     qryFolderEdit_->setText(c.qryFolder);
     CheckItem(sizeGroup_, c.sizeUnit);
     CheckItem(searchGroup_, c.searchView);
+    CheckItem(languageGroup_, c.language);
     for (const BoolBox &b : kBoolBoxes)
         boxes_.value(QLatin1String(b.name))->setChecked(c.*b.field);
     for (const ConfirmRow &r : kConfirmRows) {

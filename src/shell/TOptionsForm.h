@@ -47,6 +47,8 @@ private:
     // The page; its radio group, if any, is stored in *radio.
     QWidget *CreateSimplePage(const TOptionsPageDef &def, QButtonGroup **radio = nullptr);
     QWidget *CreateConfirmPage();
+    // The language group and its note, added to the view page.
+    void AddLanguageGroup(QWidget *page);
     QCheckBox *AddCheckBox(QWidget *parent, const char *name, const QString &caption);
 
     TOptionsDialogLogic logic_;
@@ -54,6 +56,7 @@ private:
     QButtonGroup *storageGroup_ = nullptr;
     QButtonGroup *sizeGroup_ = nullptr;
     QButtonGroup *searchGroup_ = nullptr;
+    QButtonGroup *languageGroup_ = nullptr;
     QLineEdit *dbFolderEdit_ = nullptr;
     QLineEdit *qryFolderEdit_ = nullptr;
     QToolButton *dbSpeedButton_ = nullptr;

@@ -42,7 +42,7 @@ TEST_F(MainWindowLanguageTest, EnglishWindowThenRussianAgain)
         form.show();
         QCoreApplication::processEvents();
         EXPECT_EQ(form.windowTitle(), QStringLiteral("Qubrix"));
-        EXPECT_EQ(MenuTitles(form), (QStringList{"&File", "&Edit", "&Search", "&View", "&Overview",
+        EXPECT_EQ(MenuTitles(form), (QStringList{"F&ile", "&Edit", "&Search", "&View", "&Overview",
                                                  "&Tools", "&Help"}));
         EXPECT_EQ(form.findChild<QAction *>("SaveDbMenuItem")->text(),
                   QStringLiteral("Save\tCtrl+S"));

@@ -1,4 +1,5 @@
 #include "options/TOptions.h"
+#include "options/InterfaceLanguage.h"
 #include "support/StoredOptions.h"
 
 #include "platform/AppPaths.h"
@@ -144,6 +145,39 @@ TEST_F(TOptionsTest, IniRoundTripWithTheExactText)
     EXPECT_EQ(back.OptionsStore, StoreIni);
     EXPECT_EQ(Persisted(back), Changed(back));
     EXPECT_FALSE(StoreExists());
+}
+
+TEST_F(TOptionsTest, ReadingOtherFormatsTagsIsStoredOnlyWhenSwitchedOff)
+{
+    StoredOptions o;
+    ASSERT_TRUE(o.ReadExtraTags);
+    o.SaveToIni();
+    const QByteArray on = IniText();
+    EXPECT_FALSE(on.contains("ReadExtraTags"));
+    o.ReadExtraTags = false;
+    o.SaveToIni();
+    EXPECT_EQ(IniText(), on + "ReadExtraTags=0\r\n");
+    StoredOptions back;
+    ASSERT_TRUE(back.Load());
+    EXPECT_FALSE(back.ReadExtraTags);
+    ASSERT_TRUE(back.RemoveIniFile());
+
+    back.SaveToRegistry();
+    {
+        Registry reg(HKEY_CURRENT_USER);
+        ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix", false));
+        EXPECT_EQ(reg.GetValueNames(), QStringList({"SearchView", "ReadExtraTags"}));
+        EXPECT_EQ(reg.ReadInteger("ReadExtraTags"), 0);
+    }
+    StoredOptions fromRegistry;
+    ASSERT_TRUE(fromRegistry.Load());
+    EXPECT_FALSE(fromRegistry.ReadExtraTags);
+    fromRegistry.SetDefaults();
+    EXPECT_TRUE(fromRegistry.ReadExtraTags);
+    fromRegistry.SaveToRegistry();
+    Registry reg(HKEY_CURRENT_USER);
+    ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix", false));
+    EXPECT_EQ(reg.GetValueNames(), QStringList({"SearchView"}));
 }
 
 TEST_F(TOptionsTest, HandWrittenIniIsReadLeniently)
@@ -480,4 +514,50 @@ TEST_F(TOptionsTest, ExecutableInAReadOnlyFolderIsAnInstalledProgram)
     QFile::setPermissions(Exe(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(o.IniFileName, home.path() + "/Qubrix/qubrix.ini");
     EXPECT_NE(o.DefaultDbFolder, Exe());
+}
+
+TEST_F(TOptionsTest, InterfaceLanguageIsStoredOnlyOnceChosen)
+{
+    StoredOptions o;
+    o.Language = 2;
+    o.SaveToIni();
+    EXPECT_TRUE(IniText().endsWith("[MISC]\r\nSearchView=0\r\nLanguage=2\r\n"));
+    StoredOptions back;
+    EXPECT_TRUE(back.Load());
+    EXPECT_EQ(back.Language, 2);
+
+    back.Language = 1;
+    back.SaveToRegistry();
+    {
+        Registry reg(HKEY_CURRENT_USER);
+        ASSERT_TRUE(reg.OpenKey("Software\\Tolvenar\\Qubrix", false));
+        EXPECT_EQ(reg.GetValueNames(), QStringList({"SearchView", "Language"}));
+        // A value no version wrote means "as the system's".
+        reg.WriteInteger("Language", 7);
+        ASSERT_TRUE(reg.Flush());
+    }
+    StoredOptions fromStore;
+    EXPECT_TRUE(fromStore.LoadFromRegistry());
+    EXPECT_EQ(fromStore.Language, 0);
+    fromStore.SetDefaults();
+    EXPECT_EQ(fromStore.Language, 0);
+}
+
+TEST_F(TOptionsTest, AChosenLanguageOverridesTheLocaleBothWays)
+{
+    const QByteArray saved = qgetenv("LANGUAGE");
+    StoredOptions o;
+    qputenv("LANGUAGE", "en_US");
+    EXPECT_EQ(ChosenLanguage(), UiLanguage::English) << "nothing stored: the locale decides";
+    o.Language = 1;
+    ASSERT_TRUE(o.SaveToIni());
+    EXPECT_EQ(ChosenLanguage(), UiLanguage::Russian);
+    qputenv("LANGUAGE", "ru_RU");
+    o.Language = 2;
+    ASSERT_TRUE(o.SaveToIni());
+    EXPECT_EQ(ChosenLanguage(), UiLanguage::English);
+    if (saved.isNull())
+        qunsetenv("LANGUAGE");
+    else
+        qputenv("LANGUAGE", saved);
 }

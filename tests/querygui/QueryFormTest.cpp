@@ -1,6 +1,10 @@
 // The query dialog through the offscreen platform: captions, hints, enabled
 // states per node kind, keys, typing a comparison, and drag and drop.
 #include "options/TOptions.h"
+#include "platform/Translations.h"
+#include "search/QueryComparison.h"
+#include "search/QueryTree.h"
+#include "search/QueryWords.h"
 #include "session/WindowState.h"
 #include "storage/CatalogueDocument.h"
 #include "query/ScriptedQueryDialogs.h"
@@ -9,6 +13,7 @@
 #include "shell/QStringPrinter.h"
 #include "support/ScriptedMessageBoxes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDragMoveEvent>
@@ -18,6 +23,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 #include <QTreeView>
@@ -221,6 +227,63 @@ TEST_F(QueryForm, DragAndDropMovesNodesByTheRules)
     QDragMoveEvent move(at, Qt::MoveAction, &foreign, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &move);
     EXPECT_FALSE(move.isAccepted());
+}
+
+} // namespace
+} // namespace qbx::test
+
+namespace qbx::test {
+namespace {
+
+struct RussianAfterwards {
+    ~RussianAfterwards() { InstallLanguage(*qApp, UiLanguage::Russian); }
+};
+
+TEST(QueryFormLanguage, TheEnglishEditorShowsItsWordsButKeepsTheFilesWords)
+{
+    RussianAfterwards restore;
+    ASSERT_TRUE(InstallLanguage(*qApp, UiLanguage::English));
+    // Every word kept as data has an English face, so none shows in Russian.
+    QStringList words = QueryFieldNames() + QuerySizeUnits() + QueryTextOperators();
+    words << kQueryAndCaption << kQueryOrCaption << kQueryNotCaption << kQueryUndefinedCaption;
+    for (const QString &word : words)
+        EXPECT_FALSE(ShownQueryWord(word).contains(QRegularExpression("[\\x{0400}-\\x{04FF}]")))
+            << word.toStdString();
+    EXPECT_EQ(ShownQueryCaption("[размер] >= [5]"), "[Size] >= [5]");
+    EXPECT_EQ(ShownQueryCaption("[Метка компакт-диска] РАВНО [Диск [1]]"),
+              "[Disc label] EQUALS [Диск [1]]");
+    EXPECT_EQ(ShownQueryCaption("[Нет такого] РАВНО [x]"), "[Нет такого] РАВНО [x]");
+
+    TOptions options;
+    TWindowState window{QStringLiteral("Qubrix")};
+    window.SetMode(DbOpen);
+    TCatalogueDocument document;
+    ScriptedMessageBoxes boxes;
+    ScriptedQueryDialogs dialogs;
+    TQueryForm form{options, window, document, boxes, dialogs};
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    auto *tree = form.findChild<QTreeView *>("QueryTreeView");
+    auto *field = form.findChild<QComboBox *>("LOperandComboBox");
+    auto *op = form.findChild<QComboBox *>("OperatorComboBox");
+    ASSERT_TRUE(tree && field && op);
+    EXPECT_EQ(field->itemText(2), "Producer");
+    QTest::keyClick(tree, Qt::Key_Insert, Qt::AltModifier);
+    TQueryNode *top = form.Editor().Model().Top();
+    tree->setCurrentIndex(form.Editor().Model().IndexOf(top->Child(0)));
+    emit field->activated(5);
+    emit op->activated(4);
+    form.findChild<QSpinBox *>("ROperandSpinEdit")->setValue(3);
+    emit form.findChild<QComboBox *>("ROperandComboBox")->activated(2);
+    EXPECT_EQ(top->Child(0)->Caption(), "[Размер] > [3 МБ]");
+    EXPECT_EQ(tree->model()->data(tree->currentIndex()).toString(), "[Size] > [3 MB]");
+    tree->setCurrentIndex(form.Editor().Model().IndexOf(top));
+    form.findChild<QPushButton *>("AddBooleanBitBtn")->click();
+    EXPECT_EQ(top->Caption(), "ИЛИ");
+    EXPECT_EQ(tree->model()->data(tree->model()->index(0, 0)).toString(), "OR");
+    EXPECT_EQ(op->itemText(0), "AND");
+    EXPECT_EQ(op->currentText(), "OR");
+    form.hide();
 }
 
 } // namespace

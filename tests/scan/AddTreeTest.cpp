@@ -1,4 +1,5 @@
 #include "ScanFixture.h"
+#include "support/AudioSamples.h"
 
 #include "scan/TAddTree.h"
 #include "scan/TSkipReport.h"
@@ -61,7 +62,7 @@ protected:
     RecordingTreeView treeView;
     QList<TVolume> volumes;
     int changes = 0;
-    TAddTree command{TScanContext{shell, operation, boxes, model, prompt, dialog, treeView,
+    TAddTree command{TScanContext{shell, options, operation, boxes, model, prompt, dialog, treeView,
                                   lister, [this] { return volumes; }, [this] { ++changes; }}};
 };
 
@@ -85,6 +86,27 @@ TEST_F(AddTree, ScansUnderTheSelectedNodeAndSelectsTheNewFolder)
     EXPECT_FALSE(view.operationShown);
     EXPECT_EQ(answers.ConflictAnswer, 0);
     EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(AddTree, TheOptionToReadOtherFormatsTagsDecides)
+{
+    Folder("Music");
+    ASSERT_TRUE(WriteAudioSample(FolderPath("Music") + "song.flac", TSampleFormat::Flac,
+                                 {"Artist", "Song", 2000, {}}));
+    dialog.settings.FolderPath = FolderPath("Music");
+    // The scan dialog's own settings say nothing about it.
+    dialog.settings.ExtraTags = true;
+    for (const bool read : {false, true}) {
+        SCOPED_TRACE(read);
+        TTreeNode *cd = Disc(read ? QStringLiteral("On") : QStringLiteral("Off"));
+        Select(cd);
+        options.ReadExtraTags = read;
+        command.AddTreeClick();
+        const TTreeNode *song = Node(cd->Text() + QStringLiteral("\\Music\\song.flac"));
+        ASSERT_NE(song, nullptr);
+        ASSERT_NE(song->Description(), nullptr);
+        EXPECT_EQ(song->Description()->Producer, read ? QStringLiteral("Artist") : QString());
+    }
 }
 
 TEST_F(AddTree, ProgressWrapsWhenFull)

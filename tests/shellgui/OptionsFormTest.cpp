@@ -62,15 +62,22 @@ TEST_F(OptionsFormTest, PagesControlsAndHelpContexts)
     EXPECT_EQ(HelpContextOf(form.get()), 13);
     auto *pages = Child<QTabWidget>("PageControl");
     const QStringList captions{"&Место хранения",  "&Рабочие папки",     "&Геометрия окна",
-                               "&Единица размера", "Результаты &поиска", "Под&тверждения"};
-    const char *names[] = {"StorageTabSheet", "FolderTabSheet", "GeometryTabSheet",
-                           "SizeTabSheet",    "SeachTabSheet",  "ConfirmTabSheet"};
-    ASSERT_EQ(pages->count(), 6);
-    for (int i = 0; i < 6; ++i) {
+                               "&Единица размера", "Результаты &поиска", "Под&тверждения",
+                               "&Добавление дерева"};
+    const char *names[] = {"StorageTabSheet", "FolderTabSheet",  "GeometryTabSheet",
+                           "SizeTabSheet",    "SeachTabSheet",   "ConfirmTabSheet",
+                           "ScanTabSheet"};
+    ASSERT_EQ(pages->count(), 7);
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(pages->tabText(i), captions[i]);
         EXPECT_EQ(pages->widget(i)->objectName(), names[i]);
-        EXPECT_EQ(HelpContextOf(pages->widget(i)), 13 + i);
+        // The page of our own shows the topic of adding a file tree.
+        EXPECT_EQ(HelpContextOf(pages->widget(i)), i < 6 ? 13 + i : 8);
     }
+    pages->setCurrentIndex(6);
+    EXPECT_EQ(HelpContextOf(pages->tabBar()), 8);
+    pages->setCurrentIndex(0);
+    EXPECT_EQ(Box("ExtraTagsCheckBox")->text(), "Читать теги FLAC, Ogg, M4A и других форматов");
     // A control gets its page's topic.
     EXPECT_EQ(HelpContextOf(Box("ConfirmDeleteCheckBox")), 18);
     EXPECT_EQ(Child<QRadioButton>("StorageRadioGroup1")->text(),
@@ -105,12 +112,15 @@ TEST_F(OptionsFormTest, ShowingFillsTheControlsAndOkTakesThem)
     Box("Confirm100CheckBox")->click();
     EXPECT_FALSE(Box("More100CheckBox")->isEnabled());
     Child<QRadioButton>("SearchRadioGroup3")->setChecked(true);
+    EXPECT_TRUE(Box("ExtraTagsCheckBox")->isChecked());
+    Box("ExtraTagsCheckBox")->click();
     Child<QPushButton>("OKButton")->click();
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(options.ConfirmUnsaved, "");
     EXPECT_EQ(options.Confirm100, "");
     EXPECT_EQ(options.SearchView, 3);
     EXPECT_EQ(options.SizeUnit, 4);
+    EXPECT_FALSE(options.ReadExtraTags);
 }
 
 TEST_F(OptionsFormTest, FolderEditsOpenThePickerWithF4AndAltDown)
@@ -144,6 +154,24 @@ TEST_F(OptionsFormTest, ThePageLastShownStaysChosen)
 
 } // namespace
 
+TEST_F(OptionsFormTest, InterfaceLanguageIsChosenOnTheViewPageForTheNextStart)
+{
+    options.Language = 2;
+    form->show();
+    EXPECT_TRUE(Child<QRadioButton>("LanguageRadioGroup2")->isChecked());
+    EXPECT_EQ(Child<QGroupBox>("LanguageRadioGroup")->title(), "Язык интерфейса");
+    EXPECT_EQ(Child<QRadioButton>("LanguageRadioGroup0")->text(), "Как в системе");
+    EXPECT_EQ(Child<QRadioButton>("LanguageRadioGroup1")->text(), "Русский");
+    EXPECT_EQ(Child<QRadioButton>("LanguageRadioGroup2")->text(), "English");
+    EXPECT_EQ(Child<QLabel>("LanguageLabel")->text(),
+              "Язык интерфейса сменится при следующем запуске программы.");
+    EXPECT_EQ(Child<QGroupBox>("LanguageRadioGroup")->parentWidget()->objectName(),
+              "SeachTabSheet");
+    Child<QRadioButton>("LanguageRadioGroup1")->setChecked(true);
+    Child<QPushButton>("OKButton")->click();
+    EXPECT_EQ(options.Language, 1);
+}
+
 TEST(OptionsFormLanguage, EnglishDialog)
 {
     test::TempConfigHome home;
@@ -160,6 +188,8 @@ TEST(OptionsFormLanguage, EnglishDialog)
         ASSERT_NE(pages, nullptr);
         EXPECT_EQ(pages->tabText(4), "Search &Results");
         EXPECT_EQ(form.findChild<QPushButton *>("CancelButton")->text(), "&Cancel");
+        EXPECT_EQ(form.findChild<QRadioButton *>("LanguageRadioGroup1")->text(), "Русский");
+        EXPECT_EQ(pages->tabText(6), "&Adding Trees");
         EXPECT_EQ(form.findChild<QRadioButton *>("SizeRadioGroup1")->text(),
                   "Kilobytes (1024 bytes)");
         EXPECT_EQ(form.findChild<QCheckBox *>("ConfirmDeleteCheckBox")->text(),
