@@ -7,6 +7,7 @@
 #include "options/TOptions.h"
 #include "session/WindowState.h"
 #include "session/CommandState.h"
+#include "session/UnsavedChanges.h"
 #include "tree/TDescriptionPane.h"
 #include "tree/TTreeModel.h"
 
@@ -91,12 +92,13 @@ int main(int argc, char **argv)
     qbx::TWindowState window(QStringLiteral("Кварнис"));
     window.SetMode(qbx::DbEntire);
     TCommandState commands;
+    TUnsavedChanges unsaved{commands};
     NullView view;
 
     {
         TTree tree, results;
         TTreeModel model(tree), searchModel(results);
-        TDescriptionPane pane(options, window, commands, view, model, searchModel);
+        TDescriptionPane pane(options, window, commands, unsaved, view, model, searchModel);
         Fill(tree, 10, 10000);
         const TTreeNode *disc = tree.Root()->Child(0);
         QItemSelection all;
@@ -125,7 +127,7 @@ int main(int argc, char **argv)
     {
         TTree tree, results;
         TTreeModel model(tree), searchModel(results);
-        TDescriptionPane pane(options, window, commands, view, model, searchModel);
+        TDescriptionPane pane(options, window, commands, unsaved, view, model, searchModel);
         Fill(tree, 100, 10000);
         double t = Now();
         const int open = CountWalk(tree.Root());

@@ -81,12 +81,11 @@ int main(int argc, char **argv)
     std::printf("nodes: %d\n", nodes);
 
     // Marked changed, saved under a new name.
-    form.Commands().SetEnabled(cmd::SaveDbAction, true);
+    program.Session().Shell().Unsaved().Set(true);
     const QString saved = dir.filePath(QStringLiteral("saved.db"));
-    program.Session().Files().SetTableName(saved);
     QElapsedTimer timer;
     timer.start();
-    const bool ok = program.Session().Saving().WriteCatalogue(false);
+    const bool ok = program.Session().Saving().WriteCatalogue(saved, false);
     const double saveSeconds = Seconds(timer);
 
     const double copySeconds = CopySeconds(saved, dir.filePath(QStringLiteral("copy.db")));

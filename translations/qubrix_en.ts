@@ -2445,14 +2445,6 @@ Out of memory.</translation>
         <translation>Items not added to the catalogue: %1.<byte value="xd"/>Their names cannot be stored in the catalogue (the \ character, control or unsupported characters) or repeat the names of neighbouring items when letter case is ignored.<byte value="xd"/></translation>
     </message>
     <message>
-        <source>Не добавлено в каталог элементов со слишком длинным путём: %1.<byte value="xd"/>Путь элемента внутри диска в каталоге не может быть длиннее </source>
-        <translation>Items not added to the catalogue because their path is too long: %1.<byte value="xd"/>The path of an item inside a disc in the catalogue cannot be longer than </translation>
-    </message>
-    <message>
-        <source> символов.<byte value="xd"/></source>
-        <translation> characters.<byte value="xd"/></translation>
-    </message>
-    <message>
         <source>Не добавлено в каталог особых элементов: %1.<byte value="xd"/>Это ссылки на папки, ссылки, ведущие в никуда, каналы, сокеты и устройства.<byte value="xd"/></source>
         <translation>Special items not added to the catalogue: %1.<byte value="xd"/>These are links to folders, links that lead nowhere, pipes, sockets and devices.<byte value="xd"/></translation>
     </message>
@@ -2475,6 +2467,10 @@ Out of memory.</translation>
     <message>
         <source>Файлов, которые не удалось прочитать: %1.<byte value="xd"/>В каталог они занесены без распознанного описания.<byte value="xd"/></source>
         <translation>Files that could not be read: %1.<byte value="xd"/>They are in the catalogue without a recognised description.<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Не добавлено в каталог элементов со слишком длинным путём: %1.<byte value="xd"/>Путь элемента внутри диска в каталоге не может быть длиннее %2 символов.<byte value="xd"/></source>
+        <translation>Items not added to the catalogue because their path is too long: %1.<byte value="xd"/>The path of an item inside a disc in the catalogue cannot be longer than %2 characters.<byte value="xd"/></translation>
     </message>
 </context>
 <context>

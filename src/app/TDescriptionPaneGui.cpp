@@ -25,7 +25,7 @@ namespace qbx {
 TDescriptionPaneGui::TDescriptionPaneGui(TSession &session, IWindowCommands &commands,
                                          IWindowControls &controls)
     : session_(session), commands_(commands), controls_(controls),
-      pane_(session.Options(), session.Window(), session.Commands(), *this, session.MainModel(),
+      pane_(session.Options(), session.Window(), session.Commands(), session.Shell().Unsaved(), *this, session.MainModel(),
             session.SearchModel())
 {
     TTreeModel &mainModel = session.MainModel();

@@ -35,9 +35,10 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
           session.MessageBoxes(), [&session] { return session.Options().SizeUnit; },
           controls.DialogParent()),
       items_({session.Options(), session.Window(), session.Document(), session.Answers(),
-              session.Commands(), session.Catalogue(), session.MainModel(),
+              session.Commands(), session.Shell().Unsaved(), session.Catalogue(), session.MainModel(),
               session.MessageBoxes(), *this}),
       descriptions_({session.Window(), session.Document(), pane.Pane(), session.Commands(),
+                     session.Shell().Unsaved(),
                      session.Catalogue(),
                      session.MainModel(), items_, editForm_, *this, session.MessageBoxes(),
                      [&controls](int row) {

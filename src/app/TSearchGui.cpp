@@ -15,13 +15,13 @@ namespace qbx {
 
 TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowControls &controls)
     : session_(session), commands_(commands), controls_(controls),
-      runner_({session.Environment(), session.Shell(), session.Commands(), session.View(),
+      runner_({session.Environment(), session.Shell(), session.View(),
                session.OperationView(), session.MessageBoxes(), query_,
-               [&session] { return session.Files().TableName(); },
+               [&session] { return session.Document().FileName; },
                [&session] { return session.Saving().MakeSearchCopy(); }}),
       results_({session.Options(), session.Document(), session.LastSearch(), session.Shell(), session.Commands(), session.View(),
                 session.OperationView(), session.Operation(), session.MessageBoxes(), runner_,
-                session.SearchModel(), [&session] { return session.Files().TableName(); },
+                session.SearchModel(), [&session] { return session.Document().FileName; },
                 [&session, &controls] {
                     const QModelIndex root =
                         session.SearchModel().IndexOf(session.SearchTree().Root());

@@ -7,6 +7,7 @@
 #include "platform/EngineFileName.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/CatalogueReader.h"
+#include "storage/CatalogueTable.h"
 #include "storage/CatalogueWriter.h"
 #include "storage/FileReplacement.h"
 #include "storage/TableEngineSetup.h"
@@ -69,20 +70,32 @@ QString Reason(int engineCode)
 
 } // namespace
 
-void CheckCatalogue(const QString &fileName)
+TOpenedCatalogue OpenCatalogue(const QString &fileName, engine::OpenMode mode)
 {
     CheckCatalogueFile(fileName);
+    TOpenedCatalogue opened = OpenCatalogueTable(fileName, mode);
+    switch (opened.problem) {
+    case TOpenProblem::None:
+        return opened;
     // A table another program holds would pass for a file of another kind.
-    try {
-        engine::Table table;
-        table.Open(EngineFileName(fileName), engine::OpenMode::Shared);
-        CheckCatalogueFields(fileName, table.Fields());
-        return;
-    } catch (const engine::Error &e) {
-        if (e.code() == engine::ErrLocked)
-            throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл занят другой программой"));
+    case TOpenProblem::Busy:
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл занят другой программой"));
+    // Taken away or locked up since the look at the file above.
+    case TOpenProblem::Missing:
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл не найден"));
+    case TOpenProblem::Refused:
+        throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": нет доступа к файлу"));
+    case TOpenProblem::Damaged:
+    case TOpenProblem::Protected:
+    case TOpenProblem::NotCatalogue:
+        break;
     }
     NotCatalogue(fileName);
+}
+
+void CheckCatalogue(const QString &fileName)
+{
+    OpenCatalogue(fileName, engine::OpenMode::Shared);
 }
 
 void CheckCatalogueFields(const QString &fileName, const std::vector<engine::FieldDef> &fields)
@@ -151,18 +164,19 @@ TLoadedCatalogue::~TLoadedCatalogue()
 
 void TLoadedCatalogue::Load(const QString &fileName)
 {
-    CheckCatalogue(fileName);
+    TOpenedCatalogue opened = OpenCatalogue(fileName, engine::OpenMode::Exclusive);
+    Load(fileName, opened);
+}
+
+void TLoadedCatalogue::Load(const QString &fileName, TOpenedCatalogue &opened)
+{
     // Large folders get their order once, at the end, not per insertion.
     const TTreeUpdate bulk(*tree_);
     try {
-        ReadCatalogueTable(fileName, catalogue_, {}, [this] {
+        ReadCatalogueTable(opened.table, catalogue_, {}, [this] {
             return !answers_.Cancelled() && !TStopSignals::Requested();
         });
     } catch (const engine::Error &e) {
-        // Another program may take the table between the check and the
-        // reading (the check shares it, reading needs it alone).
-        if (e.code() == engine::ErrLocked)
-            throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": файл занят другой программой"));
         throw TCliError(fileName + QCoreApplication::translate("qubrix-cli", ": ошибка чтения базы данных: ") +
                         Reason(e.code()));
     }

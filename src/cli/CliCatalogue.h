@@ -5,6 +5,7 @@
 #include "session/ConflictPrompt.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
+#include "storage/CatalogueTable.h"
 
 #include "engine/TableHeader.h"
 
@@ -25,9 +26,12 @@ struct TCliError : std::runtime_error {
 // Starts the table engine; throws TCliError when it cannot run.
 void StartEngine();
 
-// Throws TCliError unless fileName is a readable catalogue table.
+// Opens fileName as a catalogue table, once: what is checked is what is
+// read. Throws TCliError unless it is a readable catalogue table.
+TOpenedCatalogue OpenCatalogue(const QString &fileName, engine::OpenMode mode);
+// The same, shared, to tell why a table could not be searched.
 void CheckCatalogue(const QString &fileName);
-// The parts of CheckCatalogue that need no reading of the table: the file
+// The parts of OpenCatalogue that need no opening of the table: the file
 // exists, is no folder and may be read.
 void CheckCatalogueFile(const QString &fileName);
 // The last part, on the fields of the table as a query read them.
@@ -71,9 +75,11 @@ public:
     TLoadedCatalogue(const TLoadedCatalogue &) = delete;
     TLoadedCatalogue &operator=(const TLoadedCatalogue &) = delete;
 
-    // Checks and reads one table into the tree; throws TCliError, also when
+    // Opens and reads one table into the tree; throws TCliError, also when
     // a conflict was answered with cancel.
     void Load(const QString &fileName);
+    // Reads a table OpenCatalogue opened.
+    void Load(const QString &fileName, TOpenedCatalogue &opened);
     // The answer to conflicts from now on.
     void SetConflictAnswer(TConflictAnswer answer);
     // Throws TCliError when a conflict was answered with cancel.

@@ -4,6 +4,8 @@
 #include "cli/StopSignals.h"
 
 #include <QFileInfo>
+
+#include <vector>
 #include <QCoreApplication>
 
 namespace qbx::cli {
@@ -35,8 +37,12 @@ int RunMerge(const QStringList &args)
         sources << file;
     }
     StartEngine();
+    // Every table is opened before any is read, so that none is read in
+    // vain, and each stays open until it is read.
+    std::vector<TOpenedCatalogue> opened;
+    opened.reserve(size_t(sources.size()));
     for (const QString &file : sources)
-        CheckCatalogue(file);
+        opened.push_back(OpenCatalogue(file, engine::OpenMode::Exclusive));
 
     // The first catalogue is read as it is, as the program opens it; each
     // further one is added with the chosen answer to name conflicts.
@@ -44,7 +50,8 @@ int RunMerge(const QStringList &args)
     for (qsizetype i = 0; i < sources.size(); ++i) {
         if (i == 1)
             catalogue.SetConflictAnswer(answer);
-        catalogue.Load(sources[i]);
+        catalogue.Load(sources[i], opened[size_t(i)]);
+        opened[size_t(i)].table.Close();
     }
     catalogue.Save(into, before);
     return 0;

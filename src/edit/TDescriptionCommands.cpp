@@ -4,6 +4,7 @@
 #include "edit/TEditValues.h"
 #include "edit/TItemOperations.h"
 #include "session/CommandState.h"
+#include "session/UnsavedChanges.h"
 #include "session/MessageBoxes.h"
 #include "session/WindowState.h"
 #include "storage/CatalogueDocument.h"
@@ -45,7 +46,7 @@ TDescriptionCommands::TDescriptionCommands(TDeps deps) : d_(std::move(deps))
 void TDescriptionCommands::Changed()
 {
     d_.document.TreeChanged = true;
-    d_.commands.SetEnabled(cmd::SaveDbAction, true);
+    d_.unsaved.Set(true);
     if (TreeViewChange)
         TreeViewChange();
 }
@@ -110,7 +111,7 @@ void TDescriptionCommands::EditDescrClick()
             }
         }
         d_.document.TreeChanged = true;
-        d_.commands.SetEnabled(cmd::SaveDbAction, true);
+        d_.unsaved.Set(true);
     }
     if (tooLong)
         d_.boxes.Show(PathTooLongText(), QCoreApplication::translate("TDescriptionCommands", "Редактирование описания"),

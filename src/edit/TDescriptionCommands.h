@@ -11,6 +11,7 @@ class IDescriptionEditor;
 class IMessageBoxes;
 class TCatalogueTree;
 class TCommandState;
+class TUnsavedChanges;
 class TDescriptionPane;
 class TItemOperations;
 class TTreeModel;
@@ -48,6 +49,7 @@ public:
         TCatalogueDocument &document;
         const TDescriptionPane &pane; // the selection's size and the field to edit first
         TCommandState &commands;
+        TUnsavedChanges &unsaved;
         TCatalogueTree &catalogue; // MainTreeView's tree
         TTreeModel &model;         // MainTreeView's model and selection
         TItemOperations &items;    // label edits, expand state, the message hook

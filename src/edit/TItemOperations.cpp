@@ -6,6 +6,7 @@
 #include "options/TOptions.h"
 #include "platform/TextRules.h"
 #include "session/CommandState.h"
+#include "session/UnsavedChanges.h"
 #include "session/ConflictAnswers.h"
 #include "session/ConflictPrompt.h"
 #include "session/MessageBoxes.h"
@@ -52,7 +53,7 @@ TItemOperations::TItemOperations(TDeps deps) : d_(deps)
 void TItemOperations::MarkChanged()
 {
     d_.document.TreeChanged = true;
-    d_.commands.SetEnabled(cmd::SaveDbAction, true);
+    d_.unsaved.Set(true);
 }
 
 void TItemOperations::Refresh()

@@ -14,6 +14,7 @@ class IItemEditView;
 class IMessageBoxes;
 class TCatalogueTree;
 class TCommandState;
+class TUnsavedChanges;
 class TOptions;
 class TTreeModel;
 class TTreeNode;
@@ -33,6 +34,7 @@ public:
         TCatalogueDocument &document;
         TConflictAnswers &answers; // of the move by rename or drag
         TCommandState &commands;
+        TUnsavedChanges &unsaved;
         TCatalogueTree &catalogue; // MainTreeView's tree and its operations
         TTreeModel &model;         // MainTreeView's model and selection
         IMessageBoxes &boxes;

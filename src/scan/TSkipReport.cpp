@@ -2,6 +2,7 @@
 #include "tree/FieldCapacities.h"
 
 #include <algorithm>
+#include <utility>
 #include <QCoreApplication>
 
 namespace qbx {
@@ -50,43 +51,45 @@ void TSkipReport::AddArchiveNames(const QString &archive, qint64 count)
 
 QString TSkipReport::Text(int pathWidth) const
 {
+    // The groups in the order the report names them; each heading takes the
+    // group's count as %1 (and the path capacity as %2).
+    const std::pair<const Group &, const char *> groups[] = {
+        {names_, QT_TRANSLATE_NOOP("TSkipReport",
+                                   "Не добавлено в каталог элементов: %1.\rИх имена нельзя сохранить "
+                                   "в каталоге (символ \\, управляющие или неподдерживаемые символы) "
+                                   "или повторяют имена соседних элементов без учёта регистра букв.\r")},
+        {tooLong_, QT_TRANSLATE_NOOP("TSkipReport",
+                                     "Не добавлено в каталог элементов со слишком длинным путём: %1.\r"
+                                     "Путь элемента внутри диска в каталоге не может быть длиннее "
+                                     "%2 символов.\r")},
+        {special_, QT_TRANSLATE_NOOP("TSkipReport",
+                                     "Не добавлено в каталог особых элементов: %1.\rЭто ссылки на "
+                                     "папки, ссылки, ведущие в никуда, каналы, сокеты и устройства.\r")},
+        {vanished_, QT_TRANSLATE_NOOP("TSkipReport",
+                                      "Не добавлено в каталог, так как исчезло во время обхода: %1.\r"
+                                      "Эти файлы и папки были удалены или переименованы, пока диск "
+                                      "просматривался.\r")},
+        {unlisted_, QT_TRANSLATE_NOOP("TSkipReport",
+                                      "Папок, содержимое которых не удалось прочитать: %1.\rВ каталог "
+                                      "они занесены без содержимого.\r")},
+        {unreadFiles_, QT_TRANSLATE_NOOP("TSkipReport",
+                                         "Файлов, которые не удалось прочитать: %1.\rВ каталог они "
+                                         "занесены без распознанного описания.\r")},
+        {unreadable_, QT_TRANSLATE_NOOP("TSkipReport",
+                                        "Архивов, содержимое которых не удалось прочитать: %1.\rОни "
+                                        "повреждены, зашифрованы или их формат не поддерживается; в "
+                                        "каталог они занесены без содержимого.\r")},
+        {capped_, QT_TRANSLATE_NOOP("TSkipReport",
+                                    "Архивов, содержимое которых занесено не полностью: %1.\rВ них "
+                                    "слишком много элементов; занесены только первые.\r")},
+    };
     QString text;
-    AppendGroup(text, names_,
-                QCoreApplication::translate("TSkipReport", "Не добавлено в каталог элементов: %1.\rИх имена нельзя сохранить "
-                               "в каталоге (символ \\, управляющие или неподдерживаемые символы) "
-                               "или повторяют имена соседних элементов без учёта регистра букв.\r"),
-                pathWidth);
-    AppendGroup(text, tooLong_,
-                QCoreApplication::translate("TSkipReport", "Не добавлено в каталог элементов со слишком длинным путём: %1.\r"
-                               "Путь элемента внутри диска в каталоге не может быть длиннее ") +
-                    QString::number(kPathCapacity) + QCoreApplication::translate("TSkipReport", " символов.\r"),
-                pathWidth);
-    AppendGroup(text, special_,
-                QCoreApplication::translate("TSkipReport", "Не добавлено в каталог особых элементов: %1.\rЭто ссылки на "
-                               "папки, ссылки, ведущие в никуда, каналы, сокеты и устройства.\r"),
-                 pathWidth);
-    AppendGroup(text, vanished_,
-                QCoreApplication::translate("TSkipReport", "Не добавлено в каталог, так как исчезло во время обхода: %1.\r"
-                               "Эти файлы и папки были удалены или переименованы, пока диск "
-                               "просматривался.\r"),
-                pathWidth);
-    AppendGroup(text, unlisted_,
-                QCoreApplication::translate("TSkipReport", "Папок, содержимое которых не удалось прочитать: %1.\rВ каталог "
-                               "они занесены без содержимого.\r"),
-                pathWidth);
-    AppendGroup(text, unreadFiles_,
-                QCoreApplication::translate("TSkipReport", "Файлов, которые не удалось прочитать: %1.\rВ каталог они "
-                               "занесены без распознанного описания.\r"),
-                pathWidth);
-    AppendGroup(text, unreadable_,
-                QCoreApplication::translate("TSkipReport", "Архивов, содержимое которых не удалось прочитать: %1.\rОни "
-                               "повреждены, зашифрованы или их формат не поддерживается; в "
-                               "каталог они занесены без содержимого.\r"),
-                pathWidth);
-    AppendGroup(text, capped_,
-                QCoreApplication::translate("TSkipReport", "Архивов, содержимое которых занесено не полностью: %1.\rВ них "
-                               "слишком много элементов; занесены только первые.\r"),
-                pathWidth);
+    for (const auto &[group, heading] : groups) {
+        QString shown = QCoreApplication::translate("TSkipReport", heading);
+        if (&group == &tooLong_)
+            shown.replace(QStringLiteral("%2"), QString::number(kPathCapacity));
+        AppendGroup(text, group, shown, pathWidth);
+    }
     return text;
 }
 

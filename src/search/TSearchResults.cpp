@@ -1,5 +1,4 @@
 #include "search/TSearchResults.h"
-#include "platform/EngineFileName.h"
 
 #include "engine/Error.h"
 #include "engine/Query.h"
@@ -12,6 +11,7 @@
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
 #include "storage/CatalogueDocument.h"
+#include "storage/CatalogueTable.h"
 #include "tree/LastSearch.h"
 #include "tree/NodeRecord.h"
 #include "tree/TTreeModel.h"
@@ -38,13 +38,9 @@ qint64 TSearchResults::CatalogueRecordCount() const
     // A catalogue never saved has no table of its own yet: its temporary
     // copy holds the records.
     const QString file = c_.document.DbIsNew ? c_.runner.SearchedTable() : c_.catalogueFile();
-    try {
-        engine::Table table;
-        table.Open(EngineFileName(file), engine::OpenMode::Shared);
-        return table.RecordCount();
-    } catch (const engine::Error &) {
-        return 0; // not known: the half question is not asked
-    }
+    const TOpenedCatalogue opened = OpenCatalogueTable(file, engine::OpenMode::Shared);
+    // Not known: the half question is not asked.
+    return opened.Ok() ? qint64(opened.table.RecordCount()) : 0;
 }
 
 bool TSearchResults::Confirmed(int found, bool newSearch)

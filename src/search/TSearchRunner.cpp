@@ -59,7 +59,7 @@ void TSearchRunner::Report(const QString &text)
 
 void TSearchRunner::ExecuteSearch(const QString &condition)
 {
-    if (c_.commands.Enabled(cmd::SaveDbAction)) {
+    if (c_.shell.Unsaved().Any()) {
         const QString copy = c_.makeSearchCopy();
         // A copy that could not be written has been reported already, and a
         // search of a missing or partly written copy would find wrong rows.

@@ -15,17 +15,15 @@ class Query;
 class IMainView;
 class IMessageBoxes;
 class IOperationView;
-class TCommandState;
 class TMainShell;
 struct TEnvironment;
 
 // What running a search works with; everything outlives the runner.
 struct TSearchContext {
     const TEnvironment &environment; // folders for the engine's private files
-    TMainShell &shell;       // freezes the commands while the statement runs
-    TCommandState &commands; // SaveDbAction enabled = unsaved changes
-    IMainView &view;         // status panel 0
-    IOperationView &events;  // lets pending window events run
+    TMainShell &shell;      // freezes the commands; knows of unsaved changes
+    IMainView &view;        // status panel 0
+    IOperationView &events; // lets pending window events run
     IMessageBoxes &boxes;
     engine::Query &query; // the main window's one query object
     // The file name of the catalogue's own table.

@@ -47,7 +47,7 @@ void TMainShell::ApplyModeCommands(TDbState state)
 
     commands_.SetEnabled(cmd::AddDbAction, state == DbEntire);
     if (!open)
-        commands_.SetEnabled(cmd::SaveDbAction, false);
+        unsaved_.Set(false);
     for (cmd::Id c : {cmd::SaveDbAsAction, cmd::SaveDbToAction, cmd::CloseDbAction})
         commands_.SetEnabled(c, open);
     if (!shown) {
@@ -248,7 +248,7 @@ TCloseAnswer TMainShell::FormClose()
 
 bool TMainShell::SettleUnsavedChanges(const QString &caption, bool hasItems)
 {
-    if (!commands_.Enabled(cmd::SaveDbAction) || (catalogue_.DbIsNew() && !hasItems))
+    if (!unsaved_.Any() || (catalogue_.DbIsNew() && !hasItems))
         return true;
     view_.SetStatusPanelText(QString());
     TMsgAnswer answer;

@@ -3,6 +3,7 @@
 #include "options/WorkingState.h"
 #include "session/CommandState.h"
 #include "session/MainView.h"
+#include "session/UnsavedChanges.h"
 #include "session/WindowState.h"
 
 #include <QStringList>
@@ -63,6 +64,9 @@ public:
     // The mode, the caption's end, the status texts and the pane widths.
     TWindowState &State() { return state_; }
     const TWindowState &State() const { return state_; }
+    // Whether the open catalogue has changes to save; mode 0 clears it.
+    TUnsavedChanges &Unsaved() { return unsaved_; }
+    const TUnsavedChanges &Unsaved() const { return unsaved_; }
     // false: remembers and disables every command before AppOptionsAction;
     // true: gives each its remembered state back. Exit stays enabled. A
     // repeated false keeps the first remembered states; a true without a
@@ -117,6 +121,7 @@ private:
     const TEnvironment &environment_;
     TWindowState state_;
     TCommandState &commands_;
+    TUnsavedChanges unsaved_{commands_};
     IMainView &view_;
     TLongOperation &operation_;
     IMessageBoxes &boxes_;

@@ -32,12 +32,16 @@ if(QBX_BUILD_GUI)
     COMMENT "Compiling the help file qubrix.qch"
     VERBATIM)
   # The English help: the same topics in help/en, compiled beside the Russian
-  # file as qubrix_en.qch (opened when the program speaks English).
-  file(GLOB qbx_help_en_sources CONFIGURE_DEPENDS ${qbx_help_dir}/en/*.htm ${qbx_help_dir}/en/*.css)
+  # file as qubrix_en.qch (opened when the program speaks English). Its pages
+  # share the Russian pages' style sheet, copied beside them for compiling.
+  file(GLOB qbx_help_en_sources CONFIGURE_DEPENDS ${qbx_help_dir}/en/*.htm)
   set(qbx_help_en_file ${qbx_exe_dir}/qubrix_en.qch)
+  set(qbx_help_en_stage ${CMAKE_CURRENT_BINARY_DIR}/help_en)
   add_custom_command(OUTPUT ${qbx_help_en_file}
-    COMMAND ${QBX_QHELPGENERATOR} ${qbx_help_dir}/en/qubrix_en.qhp -o ${qbx_help_en_file}
-    DEPENDS ${qbx_help_dir}/en/qubrix_en.qhp ${qbx_help_en_sources}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${qbx_help_dir}/en ${qbx_help_en_stage}
+    COMMAND ${CMAKE_COMMAND} -E copy ${qbx_help_dir}/help.css ${qbx_help_en_stage}/help.css
+    COMMAND ${QBX_QHELPGENERATOR} ${qbx_help_en_stage}/qubrix_en.qhp -o ${qbx_help_en_file}
+    DEPENDS ${qbx_help_dir}/en/qubrix_en.qhp ${qbx_help_en_sources} ${qbx_help_dir}/help.css
     COMMENT "Compiling the help file qubrix_en.qch"
     VERBATIM)
   add_custom_target(qbx_help ALL DEPENDS ${qbx_help_file} ${qbx_help_en_file})

@@ -6,6 +6,7 @@
 #include "engine/Table.h"
 #include "session/MessageBoxes.h"
 #include "storage/CatalogueFields.h"
+#include "storage/CatalogueTable.h"
 #include "storage/FileReplacement.h"
 
 #include <QDir>
@@ -94,18 +95,11 @@ int CheckTableFormat(const QString &fileName, IStorageStatus &status, QString *r
         reason->clear();
     status.SetStatusText(QCoreApplication::translate("CatalogueFormat", "Проверка формата базы данных"));
     status.ProcessPendingEvents();
-    int format = TfNotCatalogue;
-    try {
-        engine::Table table;
-        table.Open(EngineFileName(fileName), engine::OpenMode::Shared);
-        format = TableFormatOfFields(table.Fields());
-    } catch (const engine::Error &e) {
-        format = TfNotCatalogue;
-        if (reason)
-            *reason = TableProblemText(e.code());
-    }
+    const TOpenedCatalogue opened = OpenCatalogueTable(fileName, engine::OpenMode::Shared);
+    if (reason && !opened.Ok() && opened.problem != TOpenProblem::NotCatalogue)
+        *reason = TableProblemText(opened.engineCode);
     status.SetStatusText(QString());
-    return format;
+    return opened.Ok() ? opened.format : int(TfNotCatalogue);
 }
 
 bool CreateCatalogueTable(QString &tableName, QString &searchTable, IStorageStatus &status)

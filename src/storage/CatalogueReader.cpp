@@ -1,9 +1,10 @@
 #include "storage/CatalogueReader.h"
-#include "platform/EngineFileName.h"
 
+#include "engine/Error.h"
 #include "engine/Table.h"
 #include "platform/Codec.h"
 #include "storage/CatalogueFields.h"
+#include "storage/CatalogueTable.h"
 #include "tree/TCatalogueTree.h"
 
 namespace qbx {
@@ -40,8 +41,18 @@ bool ReadCatalogueTable(const QString &fileName, TCatalogueTree &catalogue,
                         const std::function<void(uint32_t count)> &started,
                         const std::function<bool()> &step)
 {
-    engine::Table table;
-    table.Open(EngineFileName(fileName), engine::OpenMode::Exclusive);
+    TOpenedCatalogue opened = OpenCatalogueTable(fileName, engine::OpenMode::Exclusive);
+    if (opened.problem == TOpenProblem::NotCatalogue)
+        throw engine::Error(engine::ErrCorrupt, "not a catalogue table");
+    if (!opened.Ok())
+        throw engine::Error(opened.engineCode, "cannot open the catalogue table");
+    return ReadCatalogueTable(opened.table, catalogue, started, step);
+}
+
+bool ReadCatalogueTable(engine::Table &table, TCatalogueTree &catalogue,
+                        const std::function<void(uint32_t count)> &started,
+                        const std::function<bool()> &step)
+{
     if (started)
         started(table.RecordCount());
     TCatalogueReader reader(table);

@@ -55,8 +55,14 @@ private:
 // after each record and ends the reading when it gives false. Gives true
 // when the reading went to the end, false when step ended it (even at the
 // last record: a record a cancelled conflict kept out was not all taken in).
-// Throws engine::Error when the table cannot be opened or read; what was
-// read before stays in the tree.
+// Throws engine::Error when the table cannot be read; what was read before
+// stays in the tree.
+bool ReadCatalogueTable(engine::Table &table, TCatalogueTree &catalogue,
+                        const std::function<void(uint32_t count)> &started,
+                        const std::function<bool()> &step);
+// The same on the table fileName, opened for it alone (OpenCatalogueTable).
+// A table that cannot be opened throws engine::Error with the engine's code;
+// a table that is not a catalogue throws it with engine::ErrCorrupt.
 bool ReadCatalogueTable(const QString &fileName, TCatalogueTree &catalogue,
                         const std::function<void(uint32_t count)> &started,
                         const std::function<bool()> &step);

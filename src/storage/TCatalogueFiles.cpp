@@ -126,17 +126,15 @@ void TCatalogueFiles::CreateDbClick()
     document_.TreeChanged = true;
     document_.DbIsNew = true;
     document_.DbName = QStringLiteral("Qubrix");
-    tableName_ = c_.options.DbFolder + document_.DbName + QStringLiteral(".db");
-    document_.FileName = tableName_;
+    document_.FileName = c_.options.DbFolder + document_.DbName + QStringLiteral(".db");
     c_.shell.SetDbState(DbEntire);
-    c_.commands.SetEnabled(cmd::SaveDbAction, true);
+    c_.shell.Unsaved().Set(true);
 }
 
 void TCatalogueFiles::OpenDbClick()
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
-    const QString previous = tableName_;
     TOpenDialogState state = openDialog_;
     state.FileName.clear();
     const QString chosen = c_.dialogs.GetOpenFileName(state);
@@ -150,20 +148,16 @@ void TCatalogueFiles::OpenDbClick()
             if (c_.shell.DbState() != DbNone)
                 return;
         }
-        tableName_ = chosen;
     }
-    OpenChosen(chosen, previous);
+    OpenChosen(chosen);
 }
 
 void TCatalogueFiles::OpenFile(const QString &fileName)
 {
-    const QString previous = tableName_;
-    if (!IsQueryFile(fileName))
-        tableName_ = fileName;
-    OpenChosen(fileName, previous);
+    OpenChosen(fileName);
 }
 
-void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previous)
+void TCatalogueFiles::OpenChosen(const QString &fileName)
 {
     if (IsQueryFile(fileName)) {
         document_.QueryFilePending = true;
@@ -177,8 +171,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
     document_.DbName = info.completeBaseName();
 
     QString reason;
-    if (CheckTableFormat(tableName_, c_.status, &reason) == TfNotCatalogue) {
-        tableName_ = previous;
+    if (CheckTableFormat(fileName, c_.status, &reason) == TfNotCatalogue) {
         WarnBadFormat(fileName);
         // Why the file could not be read stays in the status bar.
         c_.status.SetStatusText(reason);
@@ -186,10 +179,10 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
     }
     holdingMore_.clear();
     stampKey_.clear();
-    document_.FileName = tableName_;
+    document_.FileName = fileName;
     c_.shell.SetDbState(DbOpen);
 
-    const QString driver = TableLanguageDriver(tableName_);
+    const QString driver = TableLanguageDriver(fileName);
     if (driver.isEmpty() || driver == QLatin1String("ANCYRR"))
         return;
     bool recode;
@@ -207,41 +200,38 @@ void TCatalogueFiles::OpenChosen(const QString &fileName, const QString &previou
     if (recode) {
         c_.shell.SetDbState(DbEntire);
         document_.TreeChanged = true;
-        c_.commands.SetEnabled(cmd::SaveDbAction, true);
+        c_.shell.Unsaved().Set(true);
     }
 }
 
 void TCatalogueFiles::AddDbClick()
 {
-    const QString previous = tableName_;
     TOpenDialogState state = openDialog_;
-    state.FileName = tableName_;
+    state.FileName = document_.FileName;
     state.Filter = kAddFilter();
     state.Title = kAddTitle();
     const QString chosen = c_.dialogs.GetOpenFileName(state);
     if (!chosen.isEmpty()) {
-        tableName_ = chosen;
-        if (CheckTableFormat(tableName_, c_.status) != TfNotCatalogue) {
+        if (CheckTableFormat(chosen, c_.status) != TfNotCatalogue) {
             // An incomplete merge leaves the open file's own records whole.
-            ReadTable(kAddTitle());
+            ReadTable(chosen, kAddTitle());
             document_.TreeChanged = true;
-            c_.commands.SetEnabled(cmd::SaveDbAction, true);
+            c_.shell.Unsaved().Set(true);
             if (c_.catalogue.Tree().Root()->HasChildren() && c_.expandRoot)
                 c_.expandRoot();
         } else {
             WarnBadFormat(chosen);
         }
     }
-    tableName_ = previous;
 }
 
 void TCatalogueFiles::LoadTable(const QString &title)
 {
-    RememberOnDisk(tableName_);
-    SetHoldsMore(tableName_, !ReadTable(title));
+    RememberOnDisk(document_.FileName);
+    SetHoldsMore(document_.FileName, !ReadTable(document_.FileName, title));
 }
 
-bool TCatalogueFiles::ReadTable(const QString &title)
+bool TCatalogueFiles::ReadTable(const QString &fileName, const QString &title)
 {
     c_.shell.FreezeCommands();
     c_.status.SetStatusText(QCoreApplication::translate("TCatalogueFiles", "Подготовка к открытию базы данных"));
@@ -270,7 +260,7 @@ bool TCatalogueFiles::ReadTable(const QString &title)
     bool complete = false;
     try {
         complete = ReadCatalogueTable(
-            tableName_, c_.catalogue,
+            fileName, c_.catalogue,
             [&](uint32_t count) {
                 c_.shell.State().TotalText = QCoreApplication::translate("TCatalogueFiles", "Всего записей: ") + QString::number(count);
                 c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
@@ -293,7 +283,7 @@ bool TCatalogueFiles::ReadTable(const QString &title)
     bulk.End();
     c_.shell.RestoreCommands();
     if (!failure.isNull())
-        c_.boxes.Show(tableName_ + QCoreApplication::translate("TCatalogueFiles", "\rОшибка чтения базы данных.\r\n\n") + failure,
+        c_.boxes.Show(fileName + QCoreApplication::translate("TCatalogueFiles", "\rОшибка чтения базы данных.\r\n\n") + failure,
                       title, TMsgIcon::Error, MbOk);
     return complete;
 }

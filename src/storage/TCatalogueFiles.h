@@ -41,7 +41,8 @@ struct TCatalogueContext {
 // The File commands that bring a catalogue into the window and take it out
 // again: Create, Open (a catalogue, or a query file handed to the query
 // editor), Add and Close, and LoadTable, which reads a catalogue table into
-// the catalogue tree. The name of the main window's table object lives here.
+// the catalogue tree. The open catalogue's document, with its one file
+// name, lives here.
 class TCatalogueFiles {
 public:
     explicit TCatalogueFiles(TCatalogueContext context);
@@ -53,8 +54,8 @@ public:
     void OpenFile(const QString &fileName);
     void AddDbClick();
     void CloseDbClick();
-    // The first load of the open catalogue: reads the table named by
-    // TableName() into the catalogue tree; title is the operation's status
+    // The first load of the open catalogue: reads the document's table file
+    // into the catalogue tree; title is the operation's status
     // title. A load stopped or failed partway keeps what it read, and the
     // file is then remembered as holding more than the tree (HoldsMore).
     void LoadTable(const QString &title);
@@ -82,10 +83,6 @@ public:
     TCatalogueDocument &Document() { return document_; }
     const TCatalogueDocument &Document() const { return document_; }
 
-    // The table object's file name.
-    const QString &TableName() const { return tableName_; }
-    void SetTableName(const QString &name) { tableName_ = name; }
-
     // The open dialog as the Open command shows it.
     const TOpenDialogState &OpenDialog() const { return openDialog_; }
     void SetOpenDialogFolder(const QString &folder) { openDialog_.InitialFolder = folder; }
@@ -96,16 +93,15 @@ public:
     std::function<void(const QString &)> showQueryEditor;
 
 private:
-    void OpenChosen(const QString &fileName, const QString &previous);
+    void OpenChosen(const QString &fileName);
     bool IsQueryFile(const QString &fileName) const;
     void WarnBadFormat(const QString &fileName);
-    // Reads the table named by TableName() into the tree; gives whether
-    // every record was read.
-    bool ReadTable(const QString &title);
+    // Reads the table fileName into the tree; gives whether every record
+    // was read.
+    bool ReadTable(const QString &fileName, const QString &title);
 
     TCatalogueContext c_;
     TCatalogueDocument document_;
-    QString tableName_;
     TOpenDialogState openDialog_;
     QStringList holdingMore_; // absolute file names, see HoldsMore
     QString stampKey_;        // see RememberOnDisk

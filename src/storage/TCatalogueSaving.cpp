@@ -71,13 +71,13 @@ bool TCatalogueSaving::SaveDbClick()
         return SaveDbAsClick(true);
     dialog_.Title = kSaveTitle();
     if (c_.files.Document().DbReadOnly) {
-        Warn(c_.files.TableName() +
+        Warn(c_.files.Document().FileName +
                  QCoreApplication::translate("TCatalogueSaving", "\rЭтот файл базы данных существует и доступен только для "
                                 "чтения.\r\n\nУкажите другое имя файла."),
              dialog_.Title);
         return false;
     }
-    return WriteCatalogue(false);
+    return WriteCatalogue(c_.files.Document().FileName, false);
 }
 
 TTree &TCatalogueSaving::ShownTree()
@@ -108,7 +108,7 @@ void TCatalogueSaving::EndExport(bool loaded)
 bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
 {
     const bool resultMode = c_.shell.DbState() == DbFound && !viaSave;
-    const QString table = c_.files.TableName();
+    const QString table = c_.files.Document().FileName;
     QString extension = ExtensionOf(dialog_.FilterIndex);
     TSaveDialogState state = dialog_;
     if (resultMode) {
@@ -155,20 +155,14 @@ bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
         return false;
     }
     if (resultMode) {
-        c_.files.SetTableName(name);
-        WriteSearchResults();
-        c_.files.SetTableName(table);
+        WriteSearchResults(name);
         return false;
     }
+    // On failure the catalogue stays the file it was: nothing was written
+    // under the new name.
+    if (!WriteCatalogue(name, false))
+        return false;
     TCatalogueDocument &document = c_.files.Document();
-    document.FileName = table;
-    c_.files.SetTableName(name);
-    if (!WriteCatalogue(false)) {
-        // The catalogue stays the file it was: nothing was written under
-        // the new name.
-        c_.files.SetTableName(table);
-        return false;
-    }
     document.FileName = name;
     document.DbName = QFileInfo(name).completeBaseName();
     document.DbReadOnly = false;

@@ -65,21 +65,20 @@ public:
     bool SaveDbAsClick(bool viaSave = false);
     void SaveDbToClick();
 
-    // Writes MainTreeView's tree into the table the table object names, or,
-    // when the tree has no unsaved changes, copies the catalogue's file
-    // there. The temporary copy does not count as saving the catalogue.
+    // Writes MainTreeView's tree into the table target, or, when the tree has
+    // no unsaved changes, copies the catalogue's file there. The temporary
+    // copy does not count as saving the catalogue. Gives true on success.
+    bool WriteCatalogue(const QString &target, bool temporary);
+    // Writes the result records of SearchTreeView into the table target.
     // Gives true on success.
-    bool WriteCatalogue(bool temporary);
-    // Writes the result records of SearchTreeView into the table the table
-    // object names. Gives true on success.
-    bool WriteSearchResults();
+    bool WriteSearchResults(const QString &target);
 
     // Brings the temporary copy of the catalogue tree that searches read up
     // to date: when TreeChanged is set, the earlier copy is deleted and the
     // tree is written to a new file "QbxXXXXXX.tmp" in TempFolder. Gives the
     // name of the up-to-date copy; "" after a failure (reported with an
     // error box; TreeChanged is set again so that the next search retries).
-    // Call it before every search while SaveDbAction is enabled. The first
+    // Call it before every search while the tree has unsaved changes. The first
     // copy of a run also removes the copies that programs killed before
     // they could delete theirs left in the temporary folder.
     QString MakeSearchCopy();

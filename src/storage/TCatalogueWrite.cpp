@@ -146,21 +146,17 @@ TWriteResult TCatalogueSaving::RunWrite(const QString &title, const QString &tar
     return result;
 }
 
-bool TCatalogueSaving::WriteCatalogue(bool temporary)
+bool TCatalogueSaving::WriteCatalogue(const QString &target, bool temporary)
 {
-    const QString target = c_.files.TableName();
     const QString title = dialog_.Title;
-    if (!c_.commands.Enabled(cmd::SaveDbAction)) {
+    if (!c_.shell.Unsaved().Any()) {
         // The file on disk already holds the tree: copy it.
         const QString source = c_.files.Document().FileName;
-        if (!HasRoomFor(QFileInfo(source).size(), target, title)) {
-            c_.files.SetTableName(source);
+        if (!HasRoomFor(QFileInfo(source).size(), target, title))
             return false;
-        }
         const TWriteResult copied = CopyCatalogueFile(source, target, c_.fs);
         if (!copied.Ok()) {
             ReportFailure(copied, target, kCatalogueError(), title);
-            c_.files.SetTableName(source);
         } else {
             if (c_.files.HoldsMore(source))
                 c_.files.SetHoldsMore(target, true); // the copy holds what the tree lacks too
@@ -206,7 +202,7 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
         c_.shell.State().TotalText = QCoreApplication::translate("TCatalogueWrite", "Всего записей: ") + QString::number(result.records);
         if (!temporary) {
             c_.files.Document().DbIsNew = false;
-            c_.commands.SetEnabled(cmd::SaveDbAction, false);
+            c_.shell.Unsaved().Set(false);
             if (overPartial)
                 c_.files.SetHoldsMore(target, false); // the user chose to replace it
             c_.files.RememberOnDisk(target);
@@ -219,9 +215,8 @@ bool TCatalogueSaving::WriteCatalogue(bool temporary)
     return result.Ok();
 }
 
-bool TCatalogueSaving::WriteSearchResults()
+bool TCatalogueSaving::WriteSearchResults(const QString &target)
 {
-    const QString target = c_.files.TableName();
     TTree &tree = c_.searchTree;
     const TWriteResult result = RunWrite(
         dialog_.Title, target, tree, TRecordSource::Results, [&](IWriteProgress &progress) {
@@ -256,11 +251,7 @@ QString TCatalogueSaving::MakeSearchCopy()
         return QString();
     }
     searchCopy_ = copy;
-    const QString own = c_.files.TableName();
-    document.FileName = own;
-    c_.files.SetTableName(copy);
-    const bool ok = WriteCatalogue(true);
-    c_.files.SetTableName(own);
+    const bool ok = WriteCatalogue(copy, true);
     if (ok) {
         try {
             copyHold_ = c_.fs.Open(EngineFileName(copy), false, engine::FileLock::Shared);

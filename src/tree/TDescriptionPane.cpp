@@ -2,6 +2,7 @@
 
 #include "options/TOptions.h"
 #include "session/CommandState.h"
+#include "session/UnsavedChanges.h"
 #include "session/MainShell.h"
 #include "session/WindowState.h"
 #include "tree/ItemCommandRules.h"
@@ -16,10 +17,11 @@
 namespace qbx {
 
 TDescriptionPane::TDescriptionPane(const TOptions &options, TWindowState &window,
-                                   TCommandState &commands, IDescriptionView &view,
-                                   TTreeModel &mainModel, TTreeModel &searchModel)
-    : options_(options), window_(window), commands_(commands), view_(view), mainModel_(mainModel),
-      searchModel_(searchModel)
+                                   TCommandState &commands, const TUnsavedChanges &unsaved,
+                                   IDescriptionView &view, TTreeModel &mainModel,
+                                   TTreeModel &searchModel)
+    : options_(options), window_(window), commands_(commands), unsaved_(unsaved), view_(view),
+      mainModel_(mainModel), searchModel_(searchModel)
 {
 }
 
@@ -109,7 +111,7 @@ void TDescriptionPane::Refill(int sizeUnit)
             status = window_.FoundText;
         } else {
             // Unsaved changes make the catalogue's totals stale.
-            if (commands_.Enabled(cmd::SaveDbAction))
+            if (unsaved_.Any())
                 window_.TotalText.clear();
             status = window_.TotalText;
         }

@@ -13,6 +13,7 @@
 namespace qbx {
 
 class TCommandState;
+class TUnsavedChanges;
 class TOptions;
 class TWindowState;
 class TTreeModel;
@@ -59,8 +60,11 @@ public:
     static constexpr int SizeRow = 5;
 
     // window: the mode, read; the status texts, shown and kept.
+    // unsaved: whether the catalogue has changes to save (its totals are
+    // then stale).
     TDescriptionPane(const TOptions &options, TWindowState &window, TCommandState &commands,
-                     IDescriptionView &view, TTreeModel &mainModel, TTreeModel &searchModel);
+                     const TUnsavedChanges &unsaved, IDescriptionView &view,
+                     TTreeModel &mainModel, TTreeModel &searchModel);
 
     // Size shown for the selection; -1 when there is none or the selected
     // items differ.
@@ -130,6 +134,7 @@ private:
     const TOptions &options_;
     TWindowState &window_;
     TCommandState &commands_;
+    const TUnsavedChanges &unsaved_;
     IDescriptionView &view_;
     TTreeModel &mainModel_;
     TTreeModel &searchModel_;

@@ -326,7 +326,7 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
     form->Session().Document().FirstEntireView = false;
     form->Session().Document().DbReadOnly = true; // Save refuses a read-only catalogue
     form->Shell().SetDbState(DbEntire);
-    form->Commands().SetEnabled(cmd::SaveDbAction, true);
+    form->Session().Shell().Unsaved().Set(true);
     // The save's warning is answered when it shows.
     QString warning;
     QTimer answer;
@@ -340,7 +340,7 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
     form->Action(cmd::ExitAppAction)->trigger();
     EXPECT_TRUE(warning.contains("Этот файл базы данных существует и доступен только для чтения."));
     EXPECT_TRUE(form->isVisible()); // the save was refused
-    form->Commands().SetEnabled(cmd::SaveDbAction, false);
+    form->Session().Shell().Unsaved().Set(false);
 }
 
 TEST_F(MainWindowTest, PresentationAndSizeUnitEntriesAreRadioGroups)

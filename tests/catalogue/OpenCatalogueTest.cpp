@@ -61,7 +61,7 @@ TEST_F(CatalogueTest, FilesThatAreNoCatalogueAreRefusedWithTheFormatWarning)
         EXPECT_EQ(boxes.shown[0].text, bad + kBadFormat);
         EXPECT_EQ(boxes.shown[0].caption, "Проверка формата базы данных");
         EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
-        EXPECT_EQ(files.TableName(), good) << "the table object points back at the old file";
+        EXPECT_EQ(files.Document().FileName, good) << "the table object points back at the old file";
     }
 }
 
@@ -152,7 +152,7 @@ TEST_F(CatalogueTest, AddingTheOpenCatalogueToItselfMakesEveryRecordAConflict)
     EXPECT_EQ(answers.ConflictAnswer, ConflictNotAsked)
         << "the answer for all ends with the operation";
     EXPECT_EQ(rootExpansions, 1);
-    EXPECT_EQ(files.TableName(), path);
+    EXPECT_EQ(files.Document().FileName, path);
     EXPECT_EQ(files.OpenDialog().Title, "Открытие базы данных");
 }
 
@@ -197,7 +197,7 @@ TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpt
 {
     files.CreateDbClick();
     EXPECT_EQ(window.DbState(), DbEntire);
-    EXPECT_EQ(files.TableName(), options.DbFolder + "Qubrix.db");
+    EXPECT_EQ(files.Document().FileName, options.DbFolder + "Qubrix.db");
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
     files.CloseDbClick();
     EXPECT_EQ(window.DbState(), DbNone);
@@ -205,7 +205,7 @@ TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpt
 
     files.OpenFile(Write("cat.db", kDisc));
     shell.SetDbState(DbEntire);
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     boxes.Answer(TMsgAnswer::Cancel);
     files.CloseDbClick();
     ASSERT_EQ(boxes.shown.size(), 1);

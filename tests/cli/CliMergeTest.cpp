@@ -1,5 +1,7 @@
 #include "CliFixture.h"
 
+#include "engine/Table.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -66,6 +68,17 @@ TEST_F(CliMerge, ABadSourceWritesNothing)
         EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(c));
     }
+}
+
+TEST_F(CliMerge, ASourceAnotherProgramReadsIsToldBusyBeforeAnyIsRead)
+{
+    // Every source is opened for reading alone before the first is read.
+    engine::Table reader;
+    reader.Open(b.toStdString(), engine::OpenMode::Shared);
+    const CliRun r = Run({"merge", a, b, "--into", c});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "qubrix-cli: " + b + ": файл занят другой программой\n");
+    EXPECT_FALSE(QFile::exists(c));
 }
 
 TEST_F(CliTest, CtrlCWhileWritingLeavesNoHalfWrittenFileBehind)

@@ -26,8 +26,7 @@ TEST_F(CliTest, TreePrintsTheTextTreeOfSavingByLevels)
 
 TEST_F(CliTest, ACatalogueAnotherProgramReadsIsReportedBusyInWords)
 {
-    // A reader shares the table, which lets the format check pass but not
-    // the reading that needs the table alone.
+    // A reader shares the table; the reading needs it alone.
     const QString cat = Write("cat.db", SampleRecords());
     engine::Table reader;
     reader.Open(cat.toStdString(), engine::OpenMode::Shared);

@@ -7,6 +7,7 @@
 #include "options/TOptions.h"
 #include "panes/PaneFixture.h"
 #include "session/CommandState.h"
+#include "session/UnsavedChanges.h"
 #include "session/ConflictAnswers.h"
 #include "storage/CatalogueDocument.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -86,7 +87,7 @@ protected:
         window.SetMode(DbEntire);
         options.ConfirmDelete = true;
         options.SizeUnit = 0;
-        commands.SetEnabled(cmd::SaveDbAction, false);
+        unsaved.Set(false);
         paneView.pane = &pane;
         items.TreeViewChange = [this] {
             ++refreshes;
@@ -115,13 +116,17 @@ protected:
             s << (n == tree.Root() ? QStringLiteral("\\") : FullItemPath(n));
         return s.join(u',');
     }
-    bool Saveable() const { return commands.Enabled(cmd::SaveDbAction) && document.TreeChanged; }
+    bool Saveable() const
+    {
+        return unsaved.Any() && commands.Enabled(cmd::SaveDbAction) && document.TreeChanged;
+    }
 
     TOptions options;
     TWindowState window{QStringLiteral("Кварнис")};
     TCatalogueDocument document;
     TConflictAnswers answers;
     TCommandState commands;
+    TUnsavedChanges unsaved{commands};
     ScriptedConflicts prompt;
     ScriptedMessageBoxes boxes;
     FakeItemView view;
@@ -130,12 +135,12 @@ protected:
     TTree tree;
     TTreeModel model{tree};
     TCatalogueTree catalogue{tree, answers, prompt, &model};
-    TItemOperations items{{options, window, document, answers, commands, catalogue, model, boxes, view}};
+    TItemOperations items{{options, window, document, answers, commands, unsaved, catalogue, model, boxes, view}};
     TTree results;
     TTreeModel searchModel{results};
     FakeDescriptionView paneView;
-    TDescriptionPane pane{options, window, commands, paneView, model, searchModel};
-    TDescriptionCommands descriptions{{window, document, pane, commands, catalogue, model, items, editor,
+    TDescriptionPane pane{options, window, commands, unsaved, paneView, model, searchModel};
+    TDescriptionCommands descriptions{{window, document, pane, commands, unsaved, catalogue, model, items, editor,
                                        clipboard, boxes,
                                        [this](int r) { return paneView.rows[size_t(r)]; }}};
     int refreshes = 0;

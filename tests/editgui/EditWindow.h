@@ -38,7 +38,7 @@ protected:
     ~MainWindowTest() override
     {
         form.Options().ConfirmDelete = false;
-        form.Commands().SetEnabled(cmd::SaveDbAction, false); // no save question
+        form.Session().Shell().Unsaved().Set(false); // no save question
         form.close();
     }
 

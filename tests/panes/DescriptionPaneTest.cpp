@@ -126,7 +126,7 @@ TEST_F(PaneFixture, SizeUnitDoesNothingWithAnEmptySizeRow)
 TEST_F(PaneFixture, StatusTextOnlyForTheRootAlone)
 {
     window.TotalText = QStringLiteral("Всего записей: 7");
-    commands.SetEnabled(cmd::SaveDbAction, false);
+    unsaved.Set(false);
     Show({tree.Root()});
     EXPECT_EQ(view.status, window.TotalText);
     EXPECT_EQ(window.StatusText, window.TotalText);
@@ -137,7 +137,7 @@ TEST_F(PaneFixture, StatusTextOnlyForTheRootAlone)
     EXPECT_EQ(window.TotalText, QStringLiteral("Всего записей: 7"));
 
     // Unsaved changes: the total no longer holds and is dropped.
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    unsaved.Set(true);
     Show({tree.Root()});
     EXPECT_EQ(view.status, "");
     EXPECT_TRUE(window.TotalText.isEmpty());

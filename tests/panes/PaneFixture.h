@@ -2,6 +2,7 @@
 
 #include "options/TOptions.h"
 #include "session/CommandState.h"
+#include "session/UnsavedChanges.h"
 #include "session/WindowState.h"
 #include "support/TreeNodes.h"
 #include "tree/ItemCommandRules.h"
@@ -133,12 +134,13 @@ protected:
     TOptions options;
     TWindowState window{QStringLiteral("Кварнис")};
     TCommandState commands;
+    TUnsavedChanges unsaved{commands};
     TTree tree;
     TTree results;
     TTreeModel mainModel{tree};
     TTreeModel searchModel{results};
     FakeDescriptionView view;
-    TDescriptionPane pane{options, window, commands, view, mainModel, searchModel};
+    TDescriptionPane pane{options, window, commands, unsaved, view, mainModel, searchModel};
     TTreeNode *cd1, *cd2, *soft, *empty, *zip, *a, *b;
 };
 

@@ -37,7 +37,7 @@ TEST_F(SavingTest, ANewCatalogueIsSavedAsItsRecordsInPreOrderAndLoadsBackTheSame
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
     EXPECT_FALSE(document.DbIsNew);
-    EXPECT_EQ(files.TableName(), saved);
+    EXPECT_EQ(files.Document().FileName, saved);
     EXPECT_EQ(document.DbName, "new");
     EXPECT_EQ(view.caption, "new - Кварнис");
     EXPECT_EQ(window.TotalText, "Всего записей: 5");
@@ -61,7 +61,7 @@ TEST_F(SavingTest, SaveAsKeepsATypedExtensionAndAsksBeforeReplacingWhenItAddsOne
 
     const QString other = Write("other.db", {kDisc[0]});
     const QByteArray old = Bytes(other);
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     saveDialog.answers.push_back({PathOf("other"), 1});
     boxes.Answer(TMsgAnswer::No);
     saving.SaveDbAsClick();
@@ -70,7 +70,7 @@ TEST_F(SavingTest, SaveAsKeepsATypedExtensionAndAsksBeforeReplacingWhenItAddsOne
     EXPECT_EQ(boxes.shown[0].caption, "Сохранение базы данных");
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
     EXPECT_EQ(Bytes(other), old);
-    EXPECT_EQ(files.TableName(), PathOf("Upper.DB"));
+    EXPECT_EQ(files.Document().FileName, PathOf("Upper.DB"));
 
     options.ConfirmOverwrite = false; // neither the dialog nor the command asks
     saveDialog.answers.push_back({PathOf("other"), 3});
@@ -92,17 +92,17 @@ TEST_F(SavingTest, SaveAsFollowsATypedExtension)
     EXPECT_TRUE(boxes.shown.isEmpty()) << "the open catalogue is not offered for replacing";
     EXPECT_EQ(Bytes(PathOf("c2.txt")),
               codec::ToCp1251Bytes("\\\r\n\tCD1\r\n\t\tМузыка\r\n\t\t\ta.mp3\r\n"));
-    EXPECT_EQ(files.TableName(), path);
+    EXPECT_EQ(files.Document().FileName, path);
 
     saveDialog.answers.push_back({PathOf("c3.DB"), 2});
     saving.SaveDbAsClick();
     EXPECT_EQ(Records(PathOf("c3.DB")).size(), 2);
-    EXPECT_EQ(files.TableName(), PathOf("c3.DB"));
+    EXPECT_EQ(files.Document().FileName, PathOf("c3.DB"));
 
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     saveDialog.answers.push_back({PathOf("disc.list"), 1});
     saving.SaveDbAsClick();
-    EXPECT_EQ(files.TableName(), PathOf("disc.list.db"));
+    EXPECT_EQ(files.Document().FileName, PathOf("disc.list.db"));
     saveDialog.answers.push_back({PathOf("tree.v2"), 2});
     saving.SaveDbAsClick();
     EXPECT_TRUE(QFileInfo::exists(PathOf("tree.v2.txt")));
@@ -121,7 +121,7 @@ TEST_F(SavingTest, TextTreeIsWrittenExactlyAndLeavesTheCatalogueAsItWas)
     const QByteArray expected =
         codec::ToCp1251Bytes("\\\r\n\tCD1\r\n\t\tМузыка\r\n\t\t\ta.mp3\r\n");
     EXPECT_EQ(Bytes(PathOf("tree.txt")), expected);
-    EXPECT_EQ(files.TableName(), path);
+    EXPECT_EQ(files.Document().FileName, path);
     EXPECT_EQ(document.DbName, "cat");
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
     // The dialog remembers the text filter and proposes the text name next.
@@ -158,17 +158,17 @@ TEST_F(SavingTest, AnUnchangedCatalogueIsCopiedWhenTheFolderHasRoom)
                                        QDir::toNativeSeparators(dir.path()) + ".");
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
     EXPECT_FALSE(QFile::exists(PathOf("copy.db")));
-    EXPECT_EQ(files.TableName(), path);
+    EXPECT_EQ(files.Document().FileName, path);
     EXPECT_EQ(document.DbName, "cat");
 
     freeBytes = -1; // not known: the copy goes ahead
     saveDialog.answers.push_back({PathOf("copy.db"), 1});
     saving.SaveDbAsClick();
     EXPECT_EQ(Bytes(PathOf("copy.db")), Bytes(path));
-    EXPECT_EQ(files.TableName(), PathOf("copy.db"));
+    EXPECT_EQ(files.Document().FileName, PathOf("copy.db"));
 
     // A changed tree too large for the folder is refused before writing.
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     freeBytes = 1000;
     saving.SaveDbClick();
     EXPECT_EQ(boxes.shown.size(), 2);
@@ -260,7 +260,7 @@ TEST_F(SavingTest, SearchResultsAreSavedAsTheirRecordsUnderTheResultName)
     EXPECT_EQ(saveDialog.requests[0].Title, "Сохранение результатов поиска");
     EXPECT_EQ(saveDialog.requests[0].FileName, PathOf("cat Query.db"));
     EXPECT_EQ(Records(PathOf("found.db")), QStringList({"CD1|Музыка\\a.mp3|Мелодия|4096"}));
-    EXPECT_EQ(files.TableName(), PathOf("cat.db"));
+    EXPECT_EQ(files.Document().FileName, PathOf("cat.db"));
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
 }
 

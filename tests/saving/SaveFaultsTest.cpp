@@ -145,7 +145,7 @@ TEST_F(SavingTest, SearchCopyFollowsTheTreesChanges)
     EXPECT_EQ(copied, own);
     EXPECT_FALSE(document.TreeChanged);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction)) << "a search copy is no save";
-    EXPECT_EQ(files.TableName(), path);
+    EXPECT_EQ(files.Document().FileName, path);
 
     const size_t logged = fs.Log().size();
     EXPECT_FALSE(saving.MakeSearchCopy().isEmpty());
@@ -161,7 +161,7 @@ TEST_F(SavingTest, SearchCopyFollowsTheTreesChanges)
 
     EXPECT_FALSE(saving.MakeSearchCopy().isEmpty());
     EXPECT_EQ(Records(saving.SearchCopy()).size(), 11);
-    EXPECT_EQ(files.TableName(), path);
+    EXPECT_EQ(files.Document().FileName, path);
 }
 
 } // namespace
@@ -197,17 +197,17 @@ TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
     // Its own saves do not count as another program's; a file deleted
     // meanwhile loses nothing when the tree is written again.
     catalogue.InsertItem("NEXT", "", "", "", "", 0, "", false);
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     saving.SaveDbClick();
     ASSERT_TRUE(QFile::remove(path));
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     saving.SaveDbClick();
     EXPECT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(Records(path).size(), 4);
 
     // Nor does appending the tree to its own file with Save Into.
     catalogue.InsertItem("LAST", "", "", "", "", 0, "", false);
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     saveDialog.answers.push_back({path, 1});
     saving.SaveDbToClick();
     EXPECT_EQ(Records(path).size(), 9);

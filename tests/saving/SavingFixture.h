@@ -20,7 +20,7 @@ protected:
     {
         files.OpenFile(path);
         shell.SetDbState(DbEntire);
-        commands.SetEnabled(cmd::SaveDbAction, true);
+        shell.Unsaved().Set(true);
         document.TreeChanged = true;
     }
 

@@ -37,11 +37,11 @@ protected:
     int searchRootExpansions = 0;
 
     QString searchCopy; // the copy MakeCopy wrote last
-    TSearchRunner runner{{environment, shell, commands, view, view, boxes, query,
-                          [this] { return files.TableName(); }, [this] { return MakeCopy(); },
+    TSearchRunner runner{{environment, shell, view, view, boxes, query,
+                          [this] { return files.Document().FileName; }, [this] { return MakeCopy(); },
                           disks.Space()}};
     TSearchResults results{{options, document, lastSearch, shell, commands, view, view, operation,
-                            boxes, runner, searchModel, [this] { return files.TableName(); },
+                            boxes, runner, searchModel, [this] { return files.Document().FileName; },
                             [this] { ++searchRootExpansions; }}};
 
     SearchTest()

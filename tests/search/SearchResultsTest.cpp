@@ -173,7 +173,7 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
 
     // The catalogue changed since; the user picks the list and confirms.
     copyRecords = {{"CD1", "a.txt", "", "", "", 1, ""}, {"CD1", "b.txt", "", "", "", 1, ""}};
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     document.TreeChanged = true;
     boxes.Answer(TMsgAnswer::Yes);
     results.FoundViewSetClick(cmd::FoundViewListAction, false);

@@ -63,7 +63,7 @@ TEST_F(SearchRunnerTest, EveryKindFilterFindsItsRows)
     EXPECT_EQ(FoundPaths(GlobalCondition(PrepareSearchText("20", true), true)),
               (QStringList{"CD2|b.txt"}));
     EXPECT_EQ(FoundPaths(SizeRangeCondition(5, 15)), (QStringList{"CD1|Docs\\a.txt"}));
-    EXPECT_EQ(runner.SearchedTable(), files.TableName()) << "the catalogue is searched";
+    EXPECT_EQ(runner.SearchedTable(), files.Document().FileName) << "the catalogue is searched";
     EXPECT_EQ(copiesWritten, 0) << "no copy without unsaved changes";
     EXPECT_TRUE(commands.Enabled(cmd::OpenDbAction)) << "commands restored";
     EXPECT_EQ(view.status, QString());
@@ -82,7 +82,7 @@ TEST_F(SearchRunnerTest, EngineErrorsAreReportedInWords)
     EXPECT_FALSE(shell.CommandsFrozen());
 
     // A file problem is told in words, not in the engine's English.
-    ASSERT_TRUE(QFile::remove(files.TableName()));
+    ASSERT_TRUE(QFile::remove(files.Document().FileName));
     FoundPaths(QStringLiteral("(Label LIKE '%')"));
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[1].text, kFailed + QStringLiteral("\r\n\nФайл не найден."));
@@ -118,7 +118,7 @@ TEST_F(SearchRunnerTest, EverySyntaxErrorOfTheEngineHasItsWords)
         SCOPED_TRACE(condition);
         try {
             engine::Query q;
-            q.Open(*SearchStatement(files.TableName(), QString::fromLatin1(condition)));
+            q.Open(*SearchStatement(files.Document().FileName, QString::fromLatin1(condition)));
             ADD_FAILURE() << "no error";
         } catch (const engine::Error &e) {
             ASSERT_EQ(e.code(), engine::ErrSqlSyntax) << e.what();
@@ -138,7 +138,7 @@ TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTemporaryCopy)
 {
     Open(kKinds);
     copyRecords = {{"NEW", "", "", "", "", 0, ""}, {"NEW", "x.txt", "", "", "", 1, ""}};
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     document.TreeChanged = true;
     EXPECT_EQ(FoundPaths(kAll + KindFilter(false, true, true)), QStringList{"NEW|x.txt"});
     EXPECT_EQ(copiesWritten, 1);
@@ -150,13 +150,13 @@ TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTemporaryCopy)
 
     // Saved: the catalogue's own file is searched, and the copy is left to
     // its maker (the saving), which still deletes it later.
-    commands.SetEnabled(cmd::SaveDbAction, false);
+    shell.Unsaved().Set(false);
     EXPECT_EQ(FoundPaths(kAll).size(), 6);
-    EXPECT_EQ(runner.SearchedTable(), files.TableName());
+    EXPECT_EQ(runner.SearchedTable(), files.Document().FileName);
     EXPECT_EQ(searchCopy, copy);
 
     // A copy that cannot be written is not searched.
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     document.TreeChanged = true;
     copyFails = true;
     EXPECT_EQ(FoundPaths(kAll), QStringList{"<closed>"});

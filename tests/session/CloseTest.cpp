@@ -21,18 +21,18 @@ protected:
         catalogue.saveDb = [this] {
             ++saves;
             if (saveSucceeds)
-                commands.SetEnabled(cmd::SaveDbAction, false);
+                shell.Unsaved().Set(false);
             return saveSucceeds;
         };
         document.DbName = QStringLiteral("Диски");
         shell.SetDbState(DbEntire);
-        commands.SetEnabled(cmd::SaveDbAction, true); // unsaved changes
+        shell.Unsaved().Set(true); // unsaved changes
     }
 };
 
 TEST_F(CloseTest, SavedCatalogueClosesWithoutQuestions)
 {
-    commands.SetEnabled(cmd::SaveDbAction, false);
+    shell.Unsaved().Set(false);
     EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(optionSaves, 1);
@@ -44,14 +44,14 @@ TEST_F(CloseTest, ASaveIsJudgedByItsOutcomeNotByTheSaveCommandsState)
     // window; one that succeeded with the command left enabled closes it.
     catalogue.saveDb = [this] {
         ++saves;
-        commands.SetEnabled(cmd::SaveDbAction, false);
+        shell.Unsaved().Set(false);
         return false;
     };
     boxes.Answer(TMsgAnswer::Yes);
     EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
     EXPECT_EQ(optionSaves, 0);
 
-    commands.SetEnabled(cmd::SaveDbAction, true);
+    shell.Unsaved().Set(true);
     catalogue.saveDb = [this] { return ++saves > 0; };
     boxes.Answer(TMsgAnswer::Yes);
     EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
@@ -71,6 +71,24 @@ TEST_F(CloseTest, NewCatalogueHoldingOnlyItsRootAsksNothing)
     boxes.Answer(TMsgAnswer::No);
     EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
     EXPECT_EQ(boxes.shown.size(), 1);
+}
+
+TEST_F(CloseTest, UnsavedChangesAreKnownWhileTheCommandsAreFrozen)
+{
+    // A long operation disables Save for its time; the changes stay unsaved,
+    // and Save comes back with the other commands.
+    shell.FreezeCommands();
+    EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
+    boxes.Answer(TMsgAnswer::Cancel);
+    EXPECT_FALSE(shell.SettleUnsavedChanges(QStringLiteral("Закрытие"), true));
+    EXPECT_EQ(boxes.shown.size(), 1);
+    shell.RestoreCommands();
+    EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
+
+    // Mode 0 forgets them together with the command.
+    shell.SetDbState(DbNone);
+    EXPECT_FALSE(shell.Unsaved().Any());
+    EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
 }
 
 TEST_F(CloseTest, UnsavedQuestionCancelKeepsTheWindowAndSavesNothing)
@@ -121,7 +139,7 @@ TEST_F(CloseTest, StoredUnsavedAnswerIsUsedWithoutAsking)
 
 TEST_F(CloseTest, RunningOperationIsAskedAboutAndUnwindsBeforeTheClose)
 {
-    commands.SetEnabled(cmd::SaveDbAction, false);
+    shell.Unsaved().Set(false);
     operation.StartOperation(QStringLiteral("Сохранение базы данных"), 100);
     boxes.Answer(TMsgAnswer::No);
     EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
@@ -140,7 +158,7 @@ TEST_F(CloseTest, RunningOperationIsAskedAboutAndUnwindsBeforeTheClose)
 
 TEST_F(CloseTest, RunningOperationWithoutConfirmationClosesAtOnce)
 {
-    commands.SetEnabled(cmd::SaveDbAction, false);
+    shell.Unsaved().Set(false);
     options.ConfirmInterrupt = false;
     operation.StartOperation(QStringLiteral("Т"), 100);
     EXPECT_EQ(shell.FormClose(), TCloseAnswer::AfterOperation);
@@ -150,7 +168,7 @@ TEST_F(CloseTest, RunningOperationWithoutConfirmationClosesAtOnce)
 
 TEST_F(CloseTest, TemporarySearchTableIsRemovedWithItsOwnFolder)
 {
-    commands.SetEnabled(cmd::SaveDbAction, false);
+    shell.Unsaved().Set(false);
     QTemporaryDir tmp;
     const QString plain = tmp.filePath("Qbx1.tmp");
     QFile(plain).open(QIODevice::WriteOnly);

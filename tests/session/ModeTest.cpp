@@ -161,7 +161,7 @@ TEST_F(ShellTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
     shell.SetDbState(DbEntire);
     commands.SetEnabled(cmd::RenameItemAction, true);
     commands.SetEnabled(cmd::DeleteItemAction, false);
-    commands.SetEnabled(cmd::SaveDbAction, false);
+    shell.Unsaved().Set(false);
     commands.SetEnabled(cmd::ExitAppAction, false);
     commands.SetEnabled(cmd::AboutAppAction, false);
     const std::string before = EnabledMask();
