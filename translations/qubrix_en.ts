@@ -469,6 +469,22 @@
         <source>Краткая информация о программе</source>
         <translation>Brief information about the program</translation>
     </message>
+    <message>
+        <source>Статистика каталога...</source>
+        <translation>Catalogue Statistics...</translation>
+    </message>
+    <message>
+        <source>Папки, файлы и размеры по дискам и расширениям, самые большие файлы</source>
+        <translation>Folders, files and sizes by disc and extension, the largest files</translation>
+    </message>
+    <message>
+        <source>Поиск дубликатов...</source>
+        <translation>Find Duplicates...</translation>
+    </message>
+    <message>
+        <source>Поиск файлов с одинаковыми именами и размерами</source>
+        <translation>Find files with the same names and sizes</translation>
+    </message>
 </context>
 <context>
     <name>ItemNames</name>
@@ -622,6 +638,14 @@ To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; 
         <source>Помощь к программе</source>
         <translation>Help for the program</translation>
     </message>
+    <message>
+        <source>О&amp;бзор</source>
+        <translation>&amp;Overview</translation>
+    </message>
+    <message>
+        <source>Обзор текущей базы данных</source>
+        <translation>An overview of the current catalogue</translation>
+    </message>
 </context>
 <context>
     <name>OptionsDialogLogic</name>
@@ -720,6 +744,207 @@ To find items in it, choose &quot;Search&quot; → &quot;Global Search...&quot; 
     <message>
         <source>Сейчас будут установлены значения параметров по умолчанию.<byte value="xd"/>Продолжить?</source>
         <translation>The options will now be set to their default values.<byte value="xd"/>Continue?</translation>
+    </message>
+</context>
+<context>
+    <name>Overview</name>
+    <message>
+        <source>Сохранить как</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV (*.csv);;Все файлы (*)</source>
+        <translation>CSV tables (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл &quot;%1&quot;.<byte value="xd"/>%2</source>
+        <translation>The file &quot;%1&quot; could not be saved.<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>аудио</source>
+        <translation>audio</translation>
+    </message>
+    <message>
+        <source>видео</source>
+        <translation>video</translation>
+    </message>
+    <message>
+        <source>изображения</source>
+        <translation>images</translation>
+    </message>
+    <message>
+        <source>архивы</source>
+        <translation>archives</translation>
+    </message>
+    <message>
+        <source>документы</source>
+        <translation>documents</translation>
+    </message>
+    <message>
+        <source>программы</source>
+        <translation>programs</translation>
+    </message>
+    <message>
+        <source>прочее</source>
+        <translation>other</translation>
+    </message>
+    <message>
+        <source>(без расширения)</source>
+        <translation>(no extension)</translation>
+    </message>
+    <message>
+        <source>Диск</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>Папок</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Файлов</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Размер</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Расширение</source>
+        <translation>Extension</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Всего</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>прочие</source>
+        <translation>others</translation>
+    </message>
+    <message>
+        <source>Поиск дубликатов</source>
+        <translation>Find Duplicates</translation>
+    </message>
+    <message>
+        <source>Только на разных дисках</source>
+        <translation>Only on different discs</translation>
+    </message>
+    <message>
+        <source>Минимальный размер:</source>
+        <translation>Minimum size:</translation>
+    </message>
+    <message>
+        <source>Найти</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Имя / диск</source>
+        <translation>Name / disc</translation>
+    </message>
+    <message>
+        <source>Путь</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>Лишние байты</source>
+        <translation>Wasted bytes</translation>
+    </message>
+    <message>
+        <source>Перейти к элементу</source>
+        <translation>Go to Item</translation>
+    </message>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 (%2 шт.)</source>
+        <translation>%1 (%2 files)</translation>
+    </message>
+    <message>
+        <source>Групп дубликатов: %1, лишних байтов: %2</source>
+        <translation>Duplicate groups: %1, wasted bytes: %2</translation>
+    </message>
+    <message>
+        <source>Каталог изменён: нажмите «Найти»</source>
+        <translation>The catalogue has changed: press &quot;Find&quot;</translation>
+    </message>
+    <message>
+        <source>Группа,Диск,Путь,Размер,Лишние байты<byte value="xd"/>
+</source>
+        <translation>Group,Disc,Path,Size,Wasted bytes<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>дубликаты.csv</source>
+        <translation>duplicates.csv</translation>
+    </message>
+    <message>
+        <source>Статистика каталога</source>
+        <translation>Catalogue Statistics</translation>
+    </message>
+    <message>
+        <source>Диски</source>
+        <translation>Discs</translation>
+    </message>
+    <message>
+        <source>Расширения</source>
+        <translation>Extensions</translation>
+    </message>
+    <message>
+        <source>Крупные файлы</source>
+        <translation>Largest files</translation>
+    </message>
+    <message>
+        <source>Карта размеров</source>
+        <translation>Size map</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Каталог изменён: нажмите «Обновить»</source>
+        <translation>The catalogue has changed: press &quot;Refresh&quot;</translation>
+    </message>
+    <message>
+        <source>Дисков: %1, папок: %2, файлов: %3, размер: %4</source>
+        <translation>Discs: %1, folders: %2, files: %3, size: %4</translation>
+    </message>
+    <message>
+        <source>Размер, </source>
+        <translation>Size, </translation>
+    </message>
+    <message>
+        <source>Размер дисков</source>
+        <translation>Size of the discs</translation>
+    </message>
+    <message>
+        <source>Расширения, занимающие больше всего места</source>
+        <translation>Extensions that take the most space</translation>
+    </message>
+    <message>
+        <source>диски.csv</source>
+        <translation>discs.csv</translation>
+    </message>
+    <message>
+        <source>расширения.csv</source>
+        <translation>extensions.csv</translation>
+    </message>
+    <message>
+        <source>крупные файлы.csv</source>
+        <translation>largest files.csv</translation>
     </message>
 </context>
 <context>

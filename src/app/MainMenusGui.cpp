@@ -13,6 +13,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -282,6 +283,11 @@ void TMainForm::CreateToolBar()
     found->setMenu(menus_.value(QStringLiteral("ViewPopupMenu")));
     found->setPopupMode(QToolButton::MenuButtonPopup);
     bar->addSeparator();
+    actions_[cmd::StatisticsAction]->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+    button("StatisticsToolButton", cmd::StatisticsAction);
+    actions_[cmd::DuplicatesAction]->setIcon(
+        style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    button("DuplicatesToolButton", cmd::DuplicatesAction);
 }
 
 } // namespace qbx

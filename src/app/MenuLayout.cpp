@@ -71,6 +71,10 @@ std::vector<TMenuDef> BuildMainMenu()
                            SizeAutoAction}));
     menus.push_back(std::move(view));
 
+    menus.push_back(Menu("OverviewMenuItem", QT_TRANSLATE_NOOP("Menus", "О&бзор"),
+                         QT_TRANSLATE_NOOP("Menus", "Обзор текущей базы данных"), "MenuItem",
+                         {StatisticsAction, DuplicatesAction}));
+
     menus.push_back(Menu("TuningMenuItem", QT_TRANSLATE_NOOP("Menus", "&Настройка"),
                 QT_TRANSLATE_NOOP("Menus", "Настройка особенностей программы под пользователя"), "MenuItem",
                          {AppOptionsAction, DefaultOptionsAction}));

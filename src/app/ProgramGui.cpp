@@ -6,6 +6,7 @@
 #include "app/StartUp.h"
 #include "app/TCatalogueGui.h"
 #include "app/TItemEditGui.h"
+#include "app/TOverviewGui.h"
 #include "app/TQueryGui.h"
 #include "app/TSearchGui.h"
 #include "options/TOptions.h"
@@ -51,6 +52,8 @@ TProgram::TProgram(TProgramSeams seams)
     edit_->EditForm().OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
     // The complex query editor and query files.
     query_ = std::make_unique<TQueryGui>(session, window, window, *search_, help);
+    // Statistics, size map and duplicates of the catalogue.
+    overview_ = std::make_unique<TOverviewGui>(session, window, window, help);
 
     // The scan dialog and the scan commands.
     TCatalogueTree &tree = session.Catalogue();

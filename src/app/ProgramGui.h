@@ -18,6 +18,7 @@ class TQtSaveDialog;
 class TQueryGui;
 class TScanGui;
 class TSearchGui;
+class TOverviewGui;
 class TSession;
 class TShellServicesGui;
 
@@ -46,6 +47,7 @@ public:
     TSession &Session() { return *session_; }
     TCatalogueGui &Catalogue() { return *catalogue_; }
     TSearchGui &Search() { return *search_; }
+    TOverviewGui &Overview() { return *overview_; }
     TItemEditGui &Edit() { return *edit_; }
     TShellServicesGui &Services() { return *services_; }
     TQueryGui &Query() { return *query_; }
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<TShellServicesGui> services_;
     std::unique_ptr<TQueryGui> query_;
     std::unique_ptr<TScanGui> scan_;
+    std::unique_ptr<TOverviewGui> overview_;
 };
 
 } // namespace qbx

@@ -2,9 +2,9 @@
 #include "cli/CliCatalogue.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
-#include "cli/DuplicateFinder.h"
 
 #include "platform/TextRules.h"
+#include "tree/DuplicateFinder.h"
 #include "tree/NodePaths.h"
 #include "tree/TTreeNode.h"
 

@@ -1,10 +1,10 @@
-#include "cli/CatalogueStats.h"
 #include "cli/CliArgs.h"
 #include "cli/CliCatalogue.h"
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 #include "cli/TextTable.h"
 
+#include "tree/CatalogueStats.h"
 #include "tree/NodePaths.h"
 #include "tree/TTreeNode.h"
 

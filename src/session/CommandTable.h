@@ -61,6 +61,8 @@ enum Id : int {
     SizeMByteAction,
     SizeGByteAction,
     SizeAutoAction,
+    StatisticsAction,
+    DuplicatesAction,
     AppOptionsAction,
     DefaultOptionsAction,
     HelpContentsAction,
@@ -73,7 +75,7 @@ enum Id : int {
 // form; the first one is the one menus show.
 struct TCommandDef {
     QString name;     // "SaveDbAction"
-    QString category; // "File", "Edit", "Search", "View", "Tuning", "Help"
+    QString category; // "File", "Edit", "Search", "View", "Overview", "Tuning", "Help"
     QString caption;  // menu text
     QString hint;     // status-bar hint and tool tip
     QStringList shortcuts;

@@ -7,7 +7,7 @@ class QObject;
 namespace qbx {
 
 // Number of help topics; help contexts run from 0 to HelpTopicCount - 1.
-inline constexpr int HelpTopicCount = 20;
+inline constexpr int HelpTopicCount = 22;
 
 // Help contexts of the program's windows and controls.
 enum THelpContext : int {
@@ -31,6 +31,8 @@ enum THelpContext : int {
     HcTuningView = 17,
     HcTuningConfirm = 18,
     HcAboutApp = 19,
+    HcOverviewStats = 20,
+    HcDuplicates = 21,
 };
 
 // Help contexts travel with the widgets as the dynamic property "HelpContext".

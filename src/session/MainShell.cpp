@@ -63,6 +63,8 @@ void TMainShell::ApplyModeCommands(TDbState state)
     commands_.SetChecked(cmd::FoundViewAction, state == DbFound);
 
     commands_.SetRangeEnabled(FirstSizeUnit, LastSizeUnit, shown);
+    commands_.SetEnabled(cmd::StatisticsAction, shown);
+    commands_.SetEnabled(cmd::DuplicatesAction, shown);
     commands_.SetItemEnabled(TUiItem::EditMenuItem, shown);
     commands_.SetItemEnabled(TUiItem::FieldSearchMenuItem, open);
     commands_.SetItemEnabled(TUiItem::SizeUnitMenuItem, shown);

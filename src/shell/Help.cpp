@@ -18,6 +18,7 @@ constexpr std::array<const char *, HelpTopicCount> TopicNames = {
     "TreeSearch",      "ListView",        "StatusBar",        "AddingTree",    "DescrEditing",
     "SearchingGlobal", "SearchingFields", "SearchingComplex", "TuningOptions", "TuningFolders",
     "TuningGeometry",  "TuningSize",      "TuningView",       "TuningConfirm", "AboutApp",
+    "OverviewStats",   "Duplicates",
 };
 
 } // namespace

@@ -42,8 +42,8 @@ TEST_F(MainWindowLanguageTest, EnglishWindowThenRussianAgain)
         form.show();
         QCoreApplication::processEvents();
         EXPECT_EQ(form.windowTitle(), QStringLiteral("Qubrix"));
-        EXPECT_EQ(MenuTitles(form), (QStringList{"F&ile", "&Edit", "&Search", "&View", "&Tools",
-                                                 "&Help"}));
+        EXPECT_EQ(MenuTitles(form), (QStringList{"F&ile", "&Edit", "&Search", "&View", "&Overview",
+                                                 "&Tools", "&Help"}));
         EXPECT_EQ(form.findChild<QAction *>("SaveDbMenuItem")->text(),
                   QStringLiteral("Save\tCtrl+S"));
         EXPECT_EQ(form.Action(cmd::SaveDbAction)->statusTip(),
@@ -61,8 +61,8 @@ TEST_F(MainWindowLanguageTest, EnglishWindowThenRussianAgain)
     TProgram program;
     TMainForm &form = program.Window();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Кварнис"));
-    EXPECT_EQ(MenuTitles(form),
-              (QStringList{"&Файл", "&Правка", "По&иск", "&Вид", "&Настройка", "По&мощь"}));
+    EXPECT_EQ(MenuTitles(form), (QStringList{"&Файл", "&Правка", "По&иск", "&Вид", "О&бзор",
+                                             "&Настройка", "По&мощь"}));
     EXPECT_EQ(CommandTable()[cmd::SaveDbAction].caption, QStringLiteral("Сохранить"));
 }
 

@@ -84,7 +84,8 @@ TEST_F(MainWindowTest, MenusCarryCaptionsAcceleratorsAndShortcuts)
     QStringList titles;
     for (QAction *a : form->menuBar()->actions())
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"&Файл", "&Правка", "По&иск", "&Вид", "&Настройка", "По&мощь"}));
+    EXPECT_EQ(titles, (QStringList{"&Файл", "&Правка", "По&иск", "&Вид", "О&бзор", "&Настройка",
+                                   "По&мощь"}));
     EXPECT_EQ(Entry("SaveDbMenuItem")->text(), QStringLiteral("Сохранить\tCtrl+S"));
     EXPECT_EQ(Entry("AddDbMenuItem")->text(), QStringLiteral("Добавить..."));
     EXPECT_EQ(Entry("SaveDbMenuItem")->statusTip(),

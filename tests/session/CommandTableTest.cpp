@@ -20,11 +20,12 @@ const TCommandDef &C(int i)
 
 TEST(CommandTable, OrderNamesAndHandlers)
 {
-    ASSERT_EQ(CommandTable().size(), 49u);
+    ASSERT_EQ(CommandTable().size(), 51u);
     EXPECT_EQ(C(0).name, QStringLiteral("AddTreeAction"));
     EXPECT_EQ(C(8).name, QStringLiteral("ExitAppAction"));
-    EXPECT_EQ(C(45).name, QStringLiteral("AppOptionsAction"));
-    EXPECT_EQ(C(48).name, QStringLiteral("AboutAppAction"));
+    EXPECT_EQ(C(45).name, QStringLiteral("StatisticsAction"));
+    EXPECT_EQ(C(47).name, QStringLiteral("AppOptionsAction"));
+    EXPECT_EQ(C(50).name, QStringLiteral("AboutAppAction"));
     QSet<QString> names;
     for (const TCommandDef &d : CommandTable()) {
         names.insert(d.name);
@@ -33,7 +34,7 @@ TEST(CommandTable, OrderNamesAndHandlers)
         EXPECT_FALSE(d.caption.contains(u'&')) << d.name.toStdString();
         EXPECT_FALSE(d.hint.isEmpty());
     }
-    EXPECT_EQ(names.size(), 49);
+    EXPECT_EQ(names.size(), 51);
     EXPECT_EQ(C(cmd::SizeAutoAction).name, QStringLiteral("SizeAutoAction"));
     EXPECT_EQ(C(cmd::SizeSearchAction).handler, QStringLiteral("SizeSearchClick"));
     EXPECT_EQ(C(cmd::DescrSearchAction).handler, QStringLiteral("FieldSearchClick"));
@@ -108,7 +109,7 @@ TEST(MenuLayout, MainMenuHoldsEveryCommandOnceWithItsAccelerators)
         captions << m.caption;
     }
     EXPECT_EQ(captions,
-              (QStringList{"&Файл", "&Правка", "По&иск", "&Вид", "&Настройка", "По&мощь"}));
+              (QStringList{"&Файл", "&Правка", "По&иск", "&Вид", "О&бзор", "&Настройка", "По&мощь"}));
     std::sort(seen.begin(), seen.end());
     QList<int> all;
     for (int i = 0; i < cmd::Count; ++i)

@@ -20,15 +20,16 @@ struct ModeRow {
     const char *caption;
 };
 
-//                 0  1-2 3 4  5-7 8  9-19        20-28     29 30 31 32-35 36-39 40-44 45-46 47 48
+//                 0  1-2 3 4  5-7 8  9-19        20-28     29 30 31 32-35 36-39 40-44 45-46 47-48
+//                 49 50
 const ModeRow Rows[] = {
-    {DbNone, "0 -- 0 0 000 - 00000000000 000000000 - 0 0 ---- 0000 00000 -- h -", false, false,
+    {DbNone, "0 -- 0 0 000 - 00000000000 000000000 - 0 0 ---- 0000 00000 00 -- h -", false, false,
      false, false, false, false, false, TTreeKind::None, "Кварнис"},
-    {DbOpen, "0 -- 0 - 111 - 00000000000 111111111 - 1 r ---- 0000 00000 -- h -", false, false,
+    {DbOpen, "0 -- 0 - 111 - 00000000000 111111111 - 1 r ---- 0000 00000 00 -- h -", false, false,
      false, true, false, true, false, TTreeKind::None, "Диски - Кварнис"},
-    {DbEntire, "- -- 1 - 111 - ----------- 111111111 - 1 r ---- ---- 11111 -- h -", true, false,
+    {DbEntire, "- -- 1 - 111 - ----------- 111111111 - 1 r ---- ---- 11111 11 -- h -", true, false,
      true, true, true, true, true, TTreeKind::Main, "Диски - Кварнис"},
-    {DbFound, "- -- 0 - 111 - ----------- 111111111 - 1 1 ---- ---- 11111 -- h -", false, true,
+    {DbFound, "- -- 0 - 111 - ----------- 111111111 - 1 1 ---- ---- 11111 11 -- h -", false, true,
      true, true, true, true, true, TTreeKind::Search, "Диски (выборка) - Кварнис"},
 };
 

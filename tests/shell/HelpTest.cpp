@@ -30,6 +30,7 @@ TEST(HelpTopics, EveryContextAddressesItsOwnPage)
         "AddingTree.htm",       "DescrEditing.htm",  "SearchingGlobal.htm", "SearchingFields.htm",
         "SearchingComplex.htm", "TuningOptions.htm", "TuningFolders.htm",   "TuningGeometry.htm",
         "TuningSize.htm",       "TuningView.htm",    "TuningConfirm.htm",   "AboutApp.htm",
+        "OverviewStats.htm",    "Duplicates.htm",
     };
     ASSERT_EQ(pages.size(), HelpTopicCount);
     for (int context = 0; context < HelpTopicCount; ++context) {

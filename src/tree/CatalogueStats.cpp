@@ -1,4 +1,4 @@
-#include "cli/CatalogueStats.h"
+#include "tree/CatalogueStats.h"
 
 #include "platform/TextRules.h"
 #include "tree/NodePaths.h"
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-namespace qbx::cli {
+namespace qbx {
 
 namespace {
 
@@ -27,7 +27,8 @@ QString FileExtension(const QString &name)
     return dot > 0 ? text::Lower(QStringView(name).mid(dot)) : QString();
 }
 
-TCatalogueStats::TCatalogueStats(const TTreeNode *root)
+TCatalogueStats::TCatalogueStats(const TTreeNode *root, size_t largestShown)
+    : largestShown_(largestShown)
 {
     std::unordered_map<QString, size_t> byExtension;
     std::vector<TExtensionStats> extensions;
@@ -78,6 +79,10 @@ TCatalogueStats::TCatalogueStats(const TTreeNode *root)
     const size_t shown = std::min(extensions.size(), ExtensionsShown);
     std::partial_sort(extensions.begin(), extensions.begin() + ptrdiff_t(shown), extensions.end(),
                       more);
+    for (size_t i = shown; i < extensions.size(); ++i) {
+        others_.files += extensions[i].files;
+        others_.bytes = AddSizes(others_.bytes, extensions[i].bytes);
+    }
     extensions.resize(shown);
     extensions_ = std::move(extensions);
 }
@@ -85,13 +90,14 @@ TCatalogueStats::TCatalogueStats(const TTreeNode *root)
 void TCatalogueStats::AddLargest(const TTreeNode *file, int64_t size)
 {
     // Files come in tree order, so a later file of equal size stays behind.
-    if (size <= 0 || (largest_.size() == LargestShown && size <= largest_.back().size))
+    if (size <= 0 || largestShown_ == 0 ||
+        (largest_.size() == largestShown_ && size <= largest_.back().size))
         return;
     const auto at = std::find_if(largest_.begin(), largest_.end(),
                                  [size](const TFileSize &f) { return f.size < size; });
     largest_.insert(at, {file, size});
-    if (largest_.size() > LargestShown)
+    if (largest_.size() > largestShown_)
         largest_.pop_back();
 }
 
-} // namespace qbx::cli
+} // namespace qbx

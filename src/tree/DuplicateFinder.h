@@ -4,10 +4,8 @@
 #include <vector>
 
 namespace qbx {
-class TTreeNode;
-}
 
-namespace qbx::cli {
+class TTreeNode;
 
 // Files of one size whose names are the same item name for the catalogue
 // (equal ignoring case).
@@ -33,4 +31,4 @@ private:
     std::vector<TDuplicateGroup> groups_;
 };
 
-} // namespace qbx::cli
+} // namespace qbx

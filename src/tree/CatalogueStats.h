@@ -6,10 +6,8 @@
 #include <vector>
 
 namespace qbx {
-class TTreeNode;
-}
 
-namespace qbx::cli {
+class TTreeNode;
 
 // Counts of one disc, or of the whole catalogue.
 struct TDiscStats {
@@ -41,17 +39,21 @@ public:
     static constexpr size_t LargestShown = 10;
     static constexpr size_t ExtensionsShown = 15;
 
-    explicit TCatalogueStats(const TTreeNode *root);
+    // largestShown: how many of the largest files to keep.
+    explicit TCatalogueStats(const TTreeNode *root, size_t largestShown = LargestShown);
 
     // In the tree's order.
     const std::vector<TDiscStats> &Discs() const { return discs_; }
     // The sum of every disc; its label is empty.
     const TDiscStats &Total() const { return total_; }
-    // At most LargestShown, the largest first; equal sizes in tree order.
+    // At most largestShown, the largest first; equal sizes in tree order.
     const std::vector<TFileSize> &Largest() const { return largest_; }
     // At most ExtensionsShown, the most bytes first (then more files, then
     // by name).
     const std::vector<TExtensionStats> &Extensions() const { return extensions_; }
+    // The files and bytes of every extension not in Extensions(); its
+    // extension is empty.
+    const TExtensionStats &OtherExtensions() const { return others_; }
 
 private:
     void AddLargest(const TTreeNode *file, int64_t size);
@@ -60,10 +62,12 @@ private:
     TDiscStats total_;
     std::vector<TFileSize> largest_;
     std::vector<TExtensionStats> extensions_;
+    TExtensionStats others_;
+    size_t largestShown_;
 };
 
 // The extension of a file name: from its last "." on, lower-cased; "" when
 // the name has no "." after its first character.
 QString FileExtension(const QString &name);
 
-} // namespace qbx::cli
+} // namespace qbx

@@ -1,4 +1,4 @@
-#include "cli/DuplicateFinder.h"
+#include "tree/DuplicateFinder.h"
 
 #include "platform/TextRules.h"
 #include "tree/TTreeNode.h"
@@ -7,7 +7,7 @@
 #include <limits>
 #include <tuple>
 
-namespace qbx::cli {
+namespace qbx {
 
 namespace {
 
@@ -96,4 +96,4 @@ TDuplicateFinder::TDuplicateFinder(const TTreeNode *root, int64_t minSize, bool 
               });
 }
 
-} // namespace qbx::cli
+} // namespace qbx

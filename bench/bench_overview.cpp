@@ -1,0 +1,191 @@
+// The overview of a catalogue of 1,000,000 records: the statistics window
+// filled and shown (table and charts), the duplicate groups, the size-map
+// layout of one 150,000-item disc and a full paint of that layout. Each
+// figure comes with a peer measured in the same run: one plain walk over the
+// same tree (every node visited, its size read), and for the paint the same
+// cells filled in one colour. Times are wall-clock:
+// the windows are measured as the user waits for them.
+
+#include "options/SizeUnit.h"
+#include "overview/TDupesWindow.h"
+#include "overview/TSizeMapWidget.h"
+#include "overview/TStatsWindow.h"
+#include "session/ConflictAnswers.h"
+#include "session/ConflictPrompt.h"
+#include "tree/TCatalogueTree.h"
+#include "tree/TTree.h"
+#include "tree/TTreeNode.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace qbx {
+namespace {
+
+class TKeepAll : public IConflictPrompt {
+public:
+    TConflictAnswer AskConflict(const QString &) override { return ConflictKeepAll; }
+};
+
+const char16_t *const Extensions[] = {u".mp3", u".avi", u".jpg", u".zip", u".doc",
+                                      u".exe", u".txt", u".dll", u".png", u".iso"};
+
+// Discs of `perDisc` records each: folders up to four deep, files with
+// names that repeat across discs (so that duplicates exist) and sizes
+// spread over six orders of magnitude.
+void Generate(TCatalogueTree &catalogue, int discs, int perDisc, std::mt19937_64 &rng)
+{
+    for (int d = 0; d < discs; ++d) {
+        const QString label = QStringLiteral("Disc %1").arg(d + 1);
+        std::vector<QString> folders{QString()};
+        for (int i = 0; i < perDisc; ++i) {
+            const QString &parent = folders[rng() % folders.size()];
+            if (rng() % 12 == 0 && parent.count(u'\\') < 4) {
+                const QString path = parent + QStringLiteral("folder %1\\").arg(i);
+                catalogue.InsertItem(label, path, {}, {}, {}, 0, {}, true);
+                folders.push_back(path);
+                continue;
+            }
+            const QString name = QStringLiteral("file %1").arg(rng() % 200000) +
+                                 QString::fromUtf16(Extensions[rng() % 10]);
+            const int64_t size = int64_t(1) << (rng() % 30);
+            catalogue.InsertItem(label, parent + name, {}, {}, {}, size + int64_t(rng() % 1000), {},
+                                 false);
+        }
+    }
+}
+
+double PlainWalk(const TTreeNode *root, int64_t &sum)
+{
+    QElapsedTimer t;
+    t.start();
+    std::vector<const TTreeNode *> stack{root};
+    while (!stack.empty()) {
+        const TTreeNode *n = stack.back();
+        stack.pop_back();
+        if (const TDescriptionRef d = n->Description())
+            sum += d->Size;
+        for (int i = 0; i < n->ChildCount(); ++i)
+            stack.push_back(n->Child(i));
+    }
+    return double(t.nsecsElapsed()) * 1e-9;
+}
+
+// The one-minute load average: the machine is shared, so every figure is
+// printed with it.
+double LoadAverage()
+{
+    QFile f(QStringLiteral("/proc/loadavg"));
+    return f.open(QIODevice::ReadOnly) ? f.readLine().split(' ').value(0).toDouble() : -1;
+}
+
+void Report(const char *name, double value, const char *unit, const char *peerName, double peer)
+{
+    std::printf("%s: %.3f %s (%s %.3f %s, ratio %.1f; load %.2f)\n", name, value, unit, peerName,
+                peer, unit, peer > 0 ? value / peer : 0.0, LoadAverage());
+}
+
+// The peer of the paint: the same cells filled in one colour, without
+// frames, colours by extension or labels.
+double PlainFill(const std::vector<TMapCell> &cells, QImage &image)
+{
+    QPainter p(&image);
+    QElapsedTimer t;
+    t.start();
+    for (const TMapCell &c : cells)
+        p.fillRect(QRectF(c.rect.x, c.rect.y, c.rect.w, c.rect.h), Qt::gray);
+    return double(t.nsecsElapsed()) * 1e-6;
+}
+
+} // namespace
+} // namespace qbx
+
+int main(int argc, char **argv)
+{
+    using namespace qbx;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TConflictAnswers answers;
+    TKeepAll prompt;
+    std::mt19937_64 rng(32);
+
+    TTree big;
+    TCatalogueTree catalogue(big, answers, prompt);
+    {
+        const TTreeUpdate bulk(big);
+        Generate(catalogue, 10, 100000, rng);
+    }
+    int64_t sum = 0;
+    const double walk = PlainWalk(big.Root(), sum);
+
+    // The statistics window, refreshed and shown.
+    {
+        TStatsWindow window({[&big] { return static_cast<const TTreeNode *>(big.Root()); },
+                             [] { return int(SuAuto); },
+                             {},
+                             {},
+                             {},
+                             {}});
+        QElapsedTimer t;
+        t.start();
+        window.Refresh();
+        window.show();
+        QApplication::processEvents();
+        Report("overview_stats_seconds", double(t.nsecsElapsed()) * 1e-9, "s", "plain walk", walk);
+    }
+
+    // The duplicates window, searched and shown.
+    {
+        TDupesWindow window({[&big] { return static_cast<const TTreeNode *>(big.Root()); },
+                             [] { return int(SuAuto); },
+                             {},
+                             {},
+                             {}});
+        QElapsedTimer t;
+        t.start();
+        window.Refresh();
+        window.show();
+        QApplication::processEvents();
+        Report("dupes_window_seconds", double(t.nsecsElapsed()) * 1e-9, "s", "plain walk", walk);
+        std::printf("  %s\n", qPrintable(window.StatusText()));
+    }
+
+    // One disc of 150,000 items laid out and painted at full-screen size.
+    TTree disc;
+    TCatalogueTree one(disc, answers, prompt);
+    {
+        const TTreeUpdate bulk(disc);
+        Generate(one, 1, 150000, rng);
+    }
+    int64_t discSum = 0;
+    const double discWalk = PlainWalk(disc.Root(), discSum);
+    TSizeMapWidget map;
+    map.resize(1600, 1000);
+    QElapsedTimer t;
+    t.start();
+    map.SetRoot(disc.Root()->Child(0));
+    const size_t cells = map.Cells().size();
+    Report("treemap_layout_seconds", double(t.nsecsElapsed()) * 1e-9, "s", "plain walk", discWalk);
+    std::printf("  cells: %zu\n", cells);
+
+    QImage image(1600, 1000, QImage::Format_RGB32);
+    double best = 1e9;
+    double fill = 1e9;
+    for (int round = 0; round < 5; ++round) {
+        QPainter p(&image);
+        t.restart();
+        map.PaintMap(p);
+        p.end();
+        best = std::min(best, double(t.nsecsElapsed()) * 1e-6);
+        fill = std::min(fill, PlainFill(map.Cells(), image));
+    }
+    Report("treemap_paint_ms", best, "ms", "plain fill of the cells", fill);
+    return sum == -1 && discSum == -1 ? 1 : 0;
+}

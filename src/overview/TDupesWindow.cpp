@@ -1,0 +1,225 @@
+#include "overview/TDupesWindow.h"
+
+#include "session/HelpContext.h"
+#include "tree/DuplicateFinder.h"
+#include "tree/NodePaths.h"
+#include "tree/SizeText.h"
+#include "tree/TTreeNode.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace qbx {
+
+namespace {
+
+constexpr int BytesRole = Qt::UserRole + 1;
+
+QString CsvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"'))
+        return text;
+    QString quoted = text;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+} // namespace
+
+TDupesWindow::TDupesWindow(TDupesWindowHooks hooks, QWidget *parent)
+    : QDialog(parent), hooks_(std::move(hooks))
+{
+    setObjectName(QStringLiteral("DupesWindow"));
+    setWindowTitle(QCoreApplication::translate("Overview", "Поиск дубликатов"));
+    SetHelpContext(this, HcDuplicates);
+    setSizeGripEnabled(true);
+    resize(780, 520);
+
+    acrossDiscs_ =
+        new QCheckBox(QCoreApplication::translate("Overview", "Только на разных дисках"));
+    acrossDiscs_->setObjectName(QStringLiteral("AcrossDiscsCheckBox"));
+    minimum_ = new QSpinBox;
+    minimum_->setObjectName(QStringLiteral("MinimumSizeSpinBox"));
+    minimum_->setRange(0, 1 << 30);
+    minimum_->setSuffix(QCoreApplication::translate("SizeText", " кБ"));
+    auto *minimumLabel = new QLabel(QCoreApplication::translate("Overview", "Минимальный размер:"));
+    minimumLabel->setBuddy(minimum_);
+    auto *find = new QPushButton(QCoreApplication::translate("Overview", "Найти"));
+    find->setObjectName(QStringLiteral("FindButton"));
+    find->setAutoDefault(false);
+    connect(find, &QPushButton::clicked, this, [this] { Refresh(); });
+    auto *options = new QHBoxLayout;
+    options->addWidget(acrossDiscs_);
+    options->addSpacing(16);
+    options->addWidget(minimumLabel);
+    options->addWidget(minimum_);
+    options->addStretch(1);
+    options->addWidget(find);
+
+    groups_ = new QTreeWidget;
+    groups_->setObjectName(QStringLiteral("DupesTree"));
+    groups_->setHeaderLabels({QCoreApplication::translate("Overview", "Имя / диск"),
+                              QCoreApplication::translate("Overview", "Путь"),
+                              QCoreApplication::translate("Overview", "Размер"),
+                              QCoreApplication::translate("Overview", "Лишние байты")});
+    groups_->setUniformRowHeights(true);
+    groups_->setRootIsDecorated(true);
+    groups_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    groups_->header()->setStretchLastSection(false);
+    connect(groups_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        if (item->parent())
+            GoToItem();
+    });
+
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("DupesStatus"));
+    auto *buttons = new QDialogButtonBox;
+    auto *goTo = buttons->addButton(QCoreApplication::translate("Overview", "Перейти к элементу"),
+                                    QDialogButtonBox::ActionRole);
+    goTo->setObjectName(QStringLiteral("GoToItemButton"));
+    auto *save = buttons->addButton(QCoreApplication::translate("Overview", "Сохранить как..."),
+                                    QDialogButtonBox::ActionRole);
+    save->setObjectName(QStringLiteral("SaveCsvButton"));
+    auto *help = buttons->addButton(QCoreApplication::translate("Overview", "Справка"),
+                                    QDialogButtonBox::HelpRole);
+    auto *close = buttons->addButton(QCoreApplication::translate("Overview", "Закрыть"),
+                                     QDialogButtonBox::RejectRole);
+    for (QPushButton *b : {goTo, save, help, close})
+        b->setAutoDefault(false);
+    connect(goTo, &QPushButton::clicked, this, [this] { GoToItem(); });
+    connect(save, &QPushButton::clicked, this, [this] { SaveCsv(); });
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (hooks_.help)
+            hooks_.help();
+    });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(status_, 1);
+    bottom->addWidget(buttons);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(options);
+    layout->addWidget(groups_, 1);
+    layout->addLayout(bottom);
+}
+
+void TDupesWindow::Refresh()
+{
+    const TTreeNode *root = hooks_.root ? hooks_.root() : nullptr;
+    if (!root)
+        return;
+    const int unit = hooks_.sizeUnit ? hooks_.sizeUnit() : int(SuAuto);
+    const TDuplicateFinder finder(root, int64_t(minimum_->value()) * 1024,
+                                  acrossDiscs_->isChecked());
+    groups_->setUpdatesEnabled(false);
+    groups_->clear();
+    QList<QTreeWidgetItem *> items;
+    items.reserve(qsizetype(finder.Groups().size()));
+    int64_t wasted = 0;
+    for (const TDuplicateGroup &g : finder.Groups()) {
+        auto *group = new QTreeWidgetItem;
+        const QString size = SizeText(g.size, unit, false);
+        group->setText(0, QCoreApplication::translate("Overview", "%1 (%2 шт.)")
+                              .arg(g.files.front()->Text())
+                              .arg(qlonglong(g.files.size())));
+        group->setText(2, size);
+        group->setText(3, SizeText(g.Wasted(), unit, false));
+        group->setData(2, BytesRole, qint64(g.size));
+        group->setData(3, BytesRole, qint64(g.Wasted()));
+        for (int c : {2, 3})
+            group->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        for (const TTreeNode *file : g.files) {
+            auto *child = new QTreeWidgetItem(group);
+            child->setText(0, DiscLabel(file));
+            child->setText(1, ItemPath(file));
+            child->setText(2, size);
+            child->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+            child->setData(0, DupePathRole, FullItemPath(file));
+            child->setData(2, BytesRole, qint64(g.size));
+        }
+        items.append(group);
+        wasted = AddSizes(wasted, g.Wasted());
+    }
+    groups_->addTopLevelItems(items);
+    groups_->setUpdatesEnabled(true);
+    if (!items.isEmpty())
+        groups_->setCurrentItem(items.front());
+    stale_ = false;
+    status_->setText(
+        QCoreApplication::translate("Overview", "Групп дубликатов: %1, лишних байтов: %2")
+            .arg(QLocale().toString(qlonglong(items.size())), SizeText(wasted, unit, false)));
+}
+
+QString TDupesWindow::StatusText() const
+{
+    return status_->text();
+}
+
+void TDupesWindow::MarkStale()
+{
+    if (stale_)
+        return;
+    stale_ = true;
+    status_->setText(QCoreApplication::translate("Overview", "Каталог изменён: нажмите «Найти»"));
+}
+
+void TDupesWindow::GoToItem()
+{
+    QTreeWidgetItem *item = groups_->currentItem();
+    if (!item || !hooks_.goToItem)
+        return;
+    if (!item->parent() && item->childCount() > 0)
+        item = item->child(0);
+    const QString path = item->data(0, DupePathRole).toString();
+    if (!path.isEmpty())
+        hooks_.goToItem(path);
+}
+
+void TDupesWindow::SaveCsv()
+{
+    if (!hooks_.saveCsv)
+        return;
+    QString csv =
+        QCoreApplication::translate("Overview", "Группа,Диск,Путь,Размер,Лишние байты\r\n");
+    for (int g = 0; g < groups_->topLevelItemCount(); ++g) {
+        const QTreeWidgetItem *group = groups_->topLevelItem(g);
+        const QString wasted = group->data(3, BytesRole).toString();
+        for (int f = 0; f < group->childCount(); ++f) {
+            const QTreeWidgetItem *file = group->child(f);
+            csv += QString::number(g + 1) + u',' + CsvField(file->text(0)) + u',' +
+                   CsvField(file->text(1)) + u',' + file->data(2, BytesRole).toString() + u',' +
+                   wasted + QStringLiteral("\r\n");
+        }
+    }
+    hooks_.saveCsv(csv, QCoreApplication::translate("Overview", "дубликаты.csv"));
+}
+
+void TDupesWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        if (hooks_.help)
+            hooks_.help();
+        return;
+    }
+    // Enter goes to the item (in the size box it searches); Esc closes.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (minimum_->hasFocus())
+            Refresh();
+        else
+            GoToItem();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace qbx

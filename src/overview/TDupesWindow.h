@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QSpinBox;
+class QTreeWidget;
+
+namespace qbx {
+
+class TTreeNode;
+
+// What the duplicates window needs from the program (see TStatsWindowHooks).
+struct TDupesWindowHooks {
+    std::function<const TTreeNode *()> root;
+    std::function<int()> sizeUnit;
+    std::function<void(const QString &fullPath)> goToItem;
+    std::function<void(const QString &csv, const QString &name)> saveCsv;
+    std::function<void()> help;
+};
+
+// "Поиск дубликатов": groups of files with the same name (as the catalogue
+// compares names) and the same size, the most wasted bytes first, each
+// group opening to its files (disc label and path). "только на разных
+// дисках" and a minimum size narrow the search; "Найти" runs it again over
+// the tree in memory; a change of the catalogue marks the list stale.
+class TDupesWindow : public QDialog {
+    Q_OBJECT
+public:
+    TDupesWindow(TDupesWindowHooks hooks, QWidget *parent = nullptr);
+
+    void Refresh();
+    void MarkStale();
+    bool IsStale() const { return stale_; }
+
+    QTreeWidget *Groups() const { return groups_; }
+    QCheckBox *AcrossDiscs() const { return acrossDiscs_; }
+    QSpinBox *MinimumKiB() const { return minimum_; }
+    QString StatusText() const;
+
+    // "Перейти к элементу": the current file (or a group's first file).
+    void GoToItem();
+    // "Сохранить как...": one line per file of every group.
+    void SaveCsv();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    TDupesWindowHooks hooks_;
+    QTreeWidget *groups_;
+    QCheckBox *acrossDiscs_;
+    QSpinBox *minimum_;
+    QLabel *status_;
+    bool stale_ = false;
+};
+
+// The path role of the duplicates' items: a file's full item path.
+inline constexpr int DupePathRole = Qt::UserRole;
+
+} // namespace qbx

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "tree/SizeMapLayout.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+namespace qbx {
+
+class TTreeNode;
+
+// The size map of a disc or folder: a squarified treemap of its items,
+// folders holding their contents, files coloured by their extension group,
+// names written where they fit. A click zooms into the top folder under the
+// mouse, a double click goes to the item in the catalogue tree; the tooltip
+// gives the item's full path and size. Only rectangles of at least 2 pixels
+// are drawn.
+class TSizeMapWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit TSizeMapWidget(QWidget *parent = nullptr);
+
+    // The item shown (a disc or folder), or none.
+    void SetRoot(const TTreeNode *node);
+    const TTreeNode *Root() const { return root_; }
+    // The catalogue changed: its nodes may be gone, so none is kept.
+    void Clear();
+
+    std::function<int()> sizeUnit;
+    std::function<void(const QString &fullPath)> goToItem;
+
+    // The cells laid out for the current size (for tests and the benchmark).
+    const std::vector<TMapCell> &Cells();
+    // The deepest cell at a point, or null.
+    const TMapCell *CellAt(QPointF point);
+    // Paints the map on a painter of the widget's size.
+    void PaintMap(QPainter &painter);
+    static QColor GroupColour(int group);
+
+signals:
+    // The item shown changed (zoom in or out).
+    void RootChanged(const TTreeNode *node);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void EnsureLayout();
+
+    const TTreeNode *root_ = nullptr;
+    std::vector<TMapCell> cells_;
+    bool laidOut_ = false;
+    QString pressed_; // the item under the last press, before it zoomed
+    QPointF pressedAt_;
+};
+
+} // namespace qbx
