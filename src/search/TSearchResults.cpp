@@ -39,7 +39,7 @@ qint64 TSearchResults::CatalogueRecordCount() const
     // over the records of its tree, and counted them.
     if (c_.document.DbIsNew)
         return c_.runner.Query().ScannedCount();
-    const TOpenedCatalogue opened = OpenCatalogueTable(c_.catalogueFile(), engine::OpenMode::Shared);
+    const TOpenedCatalogue opened = OpenCatalogueTable(c_.document.FileName, engine::OpenMode::Shared);
     // Not known: the half question is not asked.
     return opened.Ok() ? qint64(opened.table.RecordCount()) : 0;
 }
@@ -83,7 +83,7 @@ bool TSearchResults::OpenResults(bool newSearch)
     c_.shell.EnableCommands(false);
     BuildTree(found);
     query.Close();
-    c_.expandSearchRoot();
+    c_.view.ExpandRoot(TTreeKind::Search);
     c_.searchModel.Select(c_.searchModel.Tree().Root());
     c_.operation.EndOperation();
     c_.shell.EnableCommands(true);

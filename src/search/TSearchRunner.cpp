@@ -9,10 +9,10 @@
 #include "platform/Codec.h"
 #include "search/SearchConditions.h"
 #include "search/SqlErrorText.h"
-#include "session/CommandState.h"
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
+#include "storage/CatalogueDocument.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/FileReplacement.h"
 #include "storage/TreeRecords.h"
@@ -73,11 +73,11 @@ void TSearchRunner::ExecuteSearch(const QString &condition)
         // Unsaved changes: the tree's records are searched as saving would
         // write them, straight from memory.
         TTreeRecordFeed feed(c_.catalogue.Root(), TRecordSource::Catalogue);
-        RunSearchQuery(condition, c_.catalogueFile(), &feed);
+        RunSearchQuery(condition, c_.document.FileName, &feed);
         return;
     }
     // The catalogue's own table is searched.
-    RunSearchQuery(condition, c_.catalogueFile(), nullptr);
+    RunSearchQuery(condition, c_.document.FileName, nullptr);
 }
 
 void TSearchRunner::ChoosePrivateDirectory(const QString &table)

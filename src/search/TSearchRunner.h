@@ -16,6 +16,7 @@ class IMainView;
 class IMessageBoxes;
 class IOperationView;
 class TMainShell;
+struct TCatalogueDocument;
 struct TEnvironment;
 class TTree;
 class TTreeRecordFeed;
@@ -28,8 +29,7 @@ struct TSearchContext {
     IOperationView &events; // lets pending window events run
     IMessageBoxes &boxes;
     engine::Query &query; // the main window's one query object
-    // The file name of the catalogue's own table.
-    std::function<QString()> catalogueFile;
+    const TCatalogueDocument &document; // the catalogue's own table file
     // The catalogue tree: while it has unsaved changes, the records saving
     // it would write are searched, read from the tree itself.
     const TTree &catalogue;

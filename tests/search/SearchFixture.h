@@ -30,13 +30,12 @@ protected:
     engine::Query query;
     TTreeModel &searchModel = session.SearchModel();
     FakeDisks disks;
-    int searchRootExpansions = 0;
+    int &searchRootExpansions = view.searchRootExpansions;
 
-    TSearchRunner runner{{environment, shell, view, view, boxes, query,
-                          [this] { return files.Document().FileName; }, mainTree, disks.Space()}};
+    TSearchRunner runner{
+        {environment, shell, view, view, boxes, query, document, mainTree, disks.Space()}};
     TSearchResults results{{options, document, lastSearch, shell, commands, view, view, operation,
-                            boxes, runner, searchModel, [this] { return files.Document().FileName; },
-                            [this] { ++searchRootExpansions; }}};
+                            boxes, runner, searchModel}};
 
     SearchTest()
     {
