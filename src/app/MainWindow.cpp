@@ -396,11 +396,14 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMainForm::ExpandMainRoot()
+void TMainForm::ExpandRoot(TTreeKind tree)
 {
-    const QModelIndex root = session_->MainModel().IndexOf(session_->MainTree().Root());
-    if (!mainTree_->isExpanded(root))
-        mainTree_->expand(root);
+    const bool main = tree == TTreeKind::Main;
+    TTreeModel &model = main ? session_->MainModel() : session_->SearchModel();
+    QTreeView *view = main ? mainTree_ : searchTree_;
+    const QModelIndex root = model.IndexOf(model.Tree().Root());
+    if (!view->isExpanded(root))
+        view->expand(root);
 }
 
 } // namespace qbx

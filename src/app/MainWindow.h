@@ -99,8 +99,7 @@ public:
 
     // Arguments after the program name; the first is opened at first activation.
     void SetCommandLine(const QStringList &arguments) { commandLine_ = arguments; }
-    // Expands MainTreeView's root when it is collapsed.
-    void ExpandMainRoot();
+    void ExpandRoot(TTreeKind tree) override;
 
     QWidget *RightPanel() const { return rightPanel_; }
     QPushButton *CancelButton() const { return cancelButton_; }

@@ -33,8 +33,7 @@ TProgram::TProgram(TProgramSeams seams)
     session_ = std::make_unique<TSession>(
         window.windowTitle(), environment_,
         TSessionPorts{window, window, window, window.MessageBoxes(), *conflictForm_, *fileDialogs_,
-                      *saveDialog_, [&window] { return window.ValueColumnWidth(); },
-                      [&window] { window.ExpandMainRoot(); }});
+                      *saveDialog_});
     TSession &session = *session_;
     session.OptionsStorage().Load();
     window.Attach(session);

@@ -11,11 +11,11 @@ TSession::TSession(const QString &appCaption, const TEnvironment &environment, T
       catalogue_(mainTree_, answers_, ports.conflicts, &mainModel_),
       status_(ports.view, ports.operationView, shell_),
       files_({options_, shell_, answers_, commands_, operation_, ports.boxes, status_,
-              ports.fileDialogs, catalogue_, searchTree_, std::move(ports.expandRoot)}),
+              ports.fileDialogs, catalogue_, searchTree_, ports.view}),
       saving_({options_, environment_, lastSearch_, shell_, commands_, operation_, ports.boxes,
                status_, ports.view, ports.saveDialog, files_, mainTree_, searchTree_, ports.fs,
                std::move(ports.freeSpace)}),
-      views_(shell_, commands_, searchModel_, std::move(ports.valueColumnWidth))
+      views_(shell_, commands_, searchModel_, ports.view)
 {
     // Every change of the catalogue tree marks the catalogue unsaved.
     catalogue_.OnTreeChanged = [this] {

@@ -40,10 +40,6 @@ struct TSessionPorts {
     IConflictPrompt &conflicts; // the name-conflict form
     IFileDialogs &fileDialogs;  // the open dialog
     ISaveDialog &saveDialog;
-    // Width of the description list's value column, which each view remembers.
-    std::function<int()> valueColumnWidth;
-    // Expands MainTreeView's root when it is collapsed (after an Add).
-    std::function<void()> expandRoot;
     // Every file write of saving goes through it (tests inject faults).
     engine::FileSystem &fs = engine::SystemFileSystem();
     // Free bytes of the file system holding a folder, -1 when unknown; empty

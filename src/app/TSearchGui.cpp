@@ -16,17 +16,11 @@ namespace qbx {
 TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowControls &controls)
     : session_(session), commands_(commands), controls_(controls),
       runner_({session.Environment(), session.Shell(), session.View(),
-               session.OperationView(), session.MessageBoxes(), query_,
-               [&session] { return session.Document().FileName; },
+               session.OperationView(), session.MessageBoxes(), query_, session.Document(),
                [&session] { return session.Saving().MakeSearchCopy(); }}),
       results_({session.Options(), session.Document(), session.LastSearch(), session.Shell(), session.Commands(), session.View(),
                 session.OperationView(), session.Operation(), session.MessageBoxes(), runner_,
-                session.SearchModel(), [&session] { return session.Document().FileName; },
-                [&session, &controls] {
-                    const QModelIndex root =
-                        session.SearchModel().IndexOf(session.SearchTree().Root());
-                    controls.SearchTreeView()->expand(root);
-                }}),
+                session.SearchModel()}),
       stringForm_(controls.DialogParent()), sizeForm_(controls.DialogParent()),
       simple_({session.Options(), session.LastSearch(), session.Shell(), session.Commands(), session.MessageBoxes(),
                runner_, results_, stringForm_, sizeForm_,

@@ -25,7 +25,25 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
     setObjectName(QStringLiteral("ScanForm"));
     setWindowTitle(QCoreApplication::translate("TScanForm", "Добавление дерева файлов"));
     setModal(true);
+    CreatePathControls();
+    CreateCheckBoxes();
+    okButton_ = new QPushButton(QStringLiteral("O&K"), this);
+    okButton_->setObjectName(QStringLiteral("OKButton"));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QCoreApplication::translate("TScanForm", "&Отмена"), this);
+    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton_->setAutoDefault(false);
+    LayOut();
 
+    connect(autoSizeCheckBox_, &QCheckBox::clicked, this, [this] { AutoSizeCheckBoxClick(); });
+    connect(folderSpeedButton_, &QToolButton::clicked, this, [this] { FolderSpeedButtonClick(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The node the tree is added under and the folder it is read from.
+void TScanForm::CreatePathControls()
+{
     treeNodeLabel_ = new QLabel(QCoreApplication::translate("TScanForm", "Элемент дерева:"), this);
     treeNodeLabel_->setObjectName(QStringLiteral("TreeNodeLabel"));
     treeNodeEdit_ = new QLineEdit(this);
@@ -44,7 +62,10 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
     folderSpeedButton_->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     folderSpeedButton_->setToolTip(QCoreApplication::translate("TScanForm", "Выберете папку для обработки"));
     folderSpeedButton_->setFocusPolicy(Qt::StrongFocus);
+}
 
+void TScanForm::CreateCheckBoxes()
+{
     rootFolderCheckBox_ = AddCheckBox(
         "RootFolderCheckBox", QCoreApplication::translate("TScanForm", "&Начинать добавляемое дерево с указанной папки"),
         QCoreApplication::translate("TScanForm", "Начинать добавляемое дерево с указанной папки"));
@@ -74,14 +95,12 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
         "ArchivesCheckBox", QCoreApplication::translate("TScanForm", "Заносить в каталог содержимое &архивов"),
         QCoreApplication::translate("TScanForm", "Добавлять под файлом архива его папки и файлы (архивы не распаковываются)"));
     archivesCheckBox_->setChecked(false);
+}
 
-    okButton_ = new QPushButton(QStringLiteral("O&K"), this);
-    okButton_->setObjectName(QStringLiteral("OKButton"));
-    okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QCoreApplication::translate("TScanForm", "&Отмена"), this);
-    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
-    cancelButton_->setAutoDefault(false);
-
+// The paths on top, the boxes one a line, the buttons at the bottom; the tab
+// order follows it.
+void TScanForm::LayOut()
+{
     auto *layout = new QVBoxLayout(this);
     auto *paths = new QGridLayout;
     paths->addWidget(treeNodeLabel_, 0, 0);
@@ -126,11 +145,6 @@ TScanForm::TScanForm(IFolderPicker &picker, const QString &initialFolder, QWidge
     setTabOrder(autoDescrCheckBox_, archivesCheckBox_);
     setTabOrder(archivesCheckBox_, okButton_);
     setTabOrder(okButton_, cancelButton_);
-
-    connect(autoSizeCheckBox_, &QCheckBox::clicked, this, [this] { AutoSizeCheckBoxClick(); });
-    connect(folderSpeedButton_, &QToolButton::clicked, this, [this] { FolderSpeedButtonClick(); });
-    connect(okButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QCheckBox *TScanForm::AddCheckBox(const char *name, const QString &caption, const QString &hint)

@@ -46,6 +46,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void CreatePathControls();
+    void CreateCheckBoxes();
+    void LayOut();
     void FormShow();
     void AutoSizeCheckBoxClick();
     void FolderSpeedButtonClick();

@@ -106,6 +106,18 @@ TQueryForm::~TQueryForm()
 
 void TQueryForm::BuildControls()
 {
+    BuildTreeControls();
+    BuildConditionGroups();
+    BuildFormButtons();
+    LayOut();
+    // The form sees the keys of every control first.
+    for (QWidget *w : findChildren<QWidget *>())
+        w->installEventFilter(this);
+}
+
+// The query tree and the buttons that add and delete its elements.
+void TQueryForm::BuildTreeControls()
+{
     tree_ = new TQueryTreeViewWidget(editor_, this);
     tree_->setObjectName(QStringLiteral("QueryTreeView"));
     tree_->setModel(&editor_.Model());
@@ -116,7 +128,12 @@ void TQueryForm::BuildControls()
                          QCoreApplication::translate("TQueryForm", "Добавить элемент сравнения (Alt+Ins)"), this);
     deleteItem_ = Button(QStringLiteral("DeleteItemBitBtn"), QCoreApplication::translate("TQueryForm", "&Элемент"),
                          QCoreApplication::translate("TQueryForm", "Удалить элемент (Del)"), this);
+}
 
+// The groups that edit the selected comparison: left operand, operator,
+// right operand, and the kinds of item searched.
+void TQueryForm::BuildConditionGroups()
+{
     lOperandGroup_ = new QGroupBox(QCoreApplication::translate("TQueryForm", "Л&евый операнд"), this);
     lOperandGroup_->setObjectName(QStringLiteral("LOperandGroupBox"));
     lOperand_ = new QComboBox(lOperandGroup_);
@@ -158,7 +175,10 @@ void TQueryForm::BuildControls()
         c->setChecked(true);
         typeLayout->addWidget(c);
     }
+}
 
+void TQueryForm::BuildFormButtons()
+{
     new_ = Button(QStringLiteral("NewButton"), QCoreApplication::translate("TQueryForm", "&Новый"),
                   QCoreApplication::translate("TQueryForm", "Создать новый запрос (Ctrl+N)"), this);
     load_ = Button(QStringLiteral("LoadButton"), QCoreApplication::translate("TQueryForm", "&Загрузить..."),
@@ -170,7 +190,11 @@ void TQueryForm::BuildControls()
     ok_->setDefault(true);
     cancel_ = Button(QStringLiteral("CancelButton"), QCoreApplication::translate("TQueryForm", "&Отмена"),
                      QCoreApplication::translate("TQueryForm", "Отменить поиск и закрыть окно"), this);
+}
 
+// The tree with its buttons left, the groups right, the form's buttons below.
+void TQueryForm::LayOut()
+{
     auto *treeButtons = new QHBoxLayout;
     for (QPushButton *b : {addBoolean_, addCompare_, deleteItem_})
         treeButtons->addWidget(b);
@@ -193,10 +217,6 @@ void TQueryForm::BuildControls()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(bottom);
-
-    // The form sees the keys of every control first.
-    for (QWidget *w : findChildren<QWidget *>())
-        w->installEventFilter(this);
 }
 
 void TQueryForm::Connect()

@@ -47,6 +47,10 @@ protected:
 
 private:
     void BuildControls();
+    void BuildTreeControls();
+    void BuildConditionGroups();
+    void BuildFormButtons();
+    void LayOut();
     void Connect();
     // Shows the editor's state in the widgets.
     void Sync();

@@ -37,7 +37,7 @@ qint64 TSearchResults::CatalogueRecordCount() const
 {
     // A catalogue never saved has no table of its own yet: its temporary
     // copy holds the records.
-    const QString file = c_.document.DbIsNew ? c_.runner.SearchedTable() : c_.catalogueFile();
+    const QString file = c_.document.DbIsNew ? c_.runner.SearchedTable() : c_.document.FileName;
     const TOpenedCatalogue opened = OpenCatalogueTable(file, engine::OpenMode::Shared);
     // Not known: the half question is not asked.
     return opened.Ok() ? qint64(opened.table.RecordCount()) : 0;
@@ -82,7 +82,7 @@ bool TSearchResults::OpenResults(bool newSearch)
     c_.shell.EnableCommands(false);
     BuildTree(found);
     query.Close();
-    c_.expandSearchRoot();
+    c_.view.ExpandRoot(TTreeKind::Search);
     c_.searchModel.Select(c_.searchModel.Tree().Root());
     c_.operation.EndOperation();
     c_.shell.EnableCommands(true);

@@ -28,16 +28,12 @@ struct TResultsContext {
     const TLastSearch &lastSearch;      // re-run to rebuild the results
     TMainShell &shell;
     TCommandState &commands;
-    IMainView &view;        // status panel 0
+    IMainView &view;        // status panel 0, SearchTreeView's root
     IOperationView &events; // lets pending window events run
     TLongOperation &operation;
     IMessageBoxes &boxes;
     TSearchRunner &runner;
     TTreeModel &searchModel; // SearchTreeView's model and selection
-    // The file name of the catalogue's own table.
-    std::function<QString()> catalogueFile;
-    // Expands SearchTreeView's root one level.
-    std::function<void()> expandSearchRoot;
 };
 
 // The search results: the questions before large results are shown, the

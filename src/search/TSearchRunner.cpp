@@ -8,10 +8,10 @@
 #include "platform/Codec.h"
 #include "search/SearchConditions.h"
 #include "search/SqlErrorText.h"
-#include "session/CommandState.h"
 #include "session/LongOperation.h"
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
+#include "storage/CatalogueDocument.h"
 #include "storage/CatalogueFormat.h"
 
 #include <QFile>
@@ -72,7 +72,7 @@ void TSearchRunner::ExecuteSearch(const QString &condition)
         return;
     }
     // The catalogue's own table is searched.
-    RunSearchQuery(condition, c_.catalogueFile());
+    RunSearchQuery(condition, c_.document.FileName);
 }
 
 void TSearchRunner::ChoosePrivateDirectory(const QString &tableName)

@@ -16,6 +16,7 @@ class IMainView;
 class IMessageBoxes;
 class IOperationView;
 class TMainShell;
+struct TCatalogueDocument;
 struct TEnvironment;
 
 // What running a search works with; everything outlives the runner.
@@ -26,8 +27,7 @@ struct TSearchContext {
     IOperationView &events; // lets pending window events run
     IMessageBoxes &boxes;
     engine::Query &query; // the main window's one query object
-    // The file name of the catalogue's own table.
-    std::function<QString()> catalogueFile;
+    const TCatalogueDocument &document; // the catalogue's own table file
     // Brings the temporary copy of the changed tree up to date and gives its
     // name; "" after a failure, which has been reported.
     std::function<QString()> makeSearchCopy;

@@ -3,6 +3,7 @@
 #include "search/TSearchResults.h"
 #include "session/CommandState.h"
 #include "session/MainShell.h"
+#include "session/MainView.h"
 #include "tree/CataloguePath.h"
 #include "tree/NodePaths.h"
 #include "tree/NodeRecord.h"
@@ -10,10 +11,9 @@
 
 namespace qbx {
 
-TViewSwitch::TViewSwitch(TMainShell &shell, TCommandState &commands,
-                         TTreeModel &searchModel, std::function<int()> valueColumnWidth)
-    : shell_(shell), commands_(commands), searchModel_(searchModel),
-      valueColumnWidth_(std::move(valueColumnWidth))
+TViewSwitch::TViewSwitch(TMainShell &shell, TCommandState &commands, TTreeModel &searchModel,
+                         const IMainView &view)
+    : shell_(shell), commands_(commands), searchModel_(searchModel), view_(view)
 {
 }
 
@@ -44,7 +44,7 @@ void TViewSwitch::EntireViewClick()
             else if (const TFoundRecord *record = node->FoundRecord())
                 shell_.State().EntireSelPath = JoinPath(record->Label, record->Path);
         }
-        shell_.State().Panes.FoundValueWidth = valueColumnWidth_();
+        shell_.State().Panes.FoundValueWidth = view_.ValueColumnWidth();
     }
     shell_.SetDbState(DbEntire);
 }
@@ -54,7 +54,7 @@ void TViewSwitch::FoundViewClick()
     EndLabelEdit();
     if (commands_.Checked(cmd::FoundViewAction)) {
         if (shell_.DbState() == DbEntire)
-            shell_.State().Panes.EntireValueWidth = valueColumnWidth_();
+            shell_.State().Panes.EntireValueWidth = view_.ValueColumnWidth();
         shell_.SetDbState(DbFound);
     } else {
         shell_.SetDbState(DbOpen);

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <functional>
-
 namespace qbx {
 
+class IMainView;
 class TCommandState;
 class TMainShell;
 class TTreeModel;
@@ -13,10 +12,10 @@ class TTreeModel;
 // the shown one leaves the catalogue open with no pane.
 class TViewSwitch {
 public:
-    // valueColumnWidth reads the width of the description list's second
-    // column, which each view remembers for itself.
-    TViewSwitch(TMainShell &shell, TCommandState &commands,
-                TTreeModel &searchModel, std::function<int()> valueColumnWidth);
+    // view: the width of the description list's value column, which each
+    // view remembers for itself.
+    TViewSwitch(TMainShell &shell, TCommandState &commands, TTreeModel &searchModel,
+                const IMainView &view);
 
     // Handlers of EntireViewAction and FoundViewAction; the command's check
     // has already been toggled when they run.
@@ -29,7 +28,7 @@ private:
     TMainShell &shell_;
     TCommandState &commands_;
     TTreeModel &searchModel_;
-    std::function<int()> valueColumnWidth_;
+    const IMainView &view_;
 };
 
 } // namespace qbx

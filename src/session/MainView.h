@@ -33,6 +33,12 @@ public:
     virtual void AttachSelectionHandler(TTreeKind tree) = 0;
     // Expands MainTreeView's root one level and selects it.
     virtual void ExpandAndSelectRoot() = 0;
+    // Expands a tree's root one level when it is collapsed (MainTreeView
+    // after an Add, SearchTreeView when results are shown).
+    virtual void ExpandRoot(TTreeKind tree) = 0;
+    // The width of the description list's value column, which each view
+    // remembers for itself.
+    virtual int ValueColumnWidth() const = 0;
     // After a switch to mode 2 or 3: description list repainted, focus to the tree.
     virtual void FinishModeSwitch(TTreeKind tree) = 0;
     // The value text of the description list's size row.

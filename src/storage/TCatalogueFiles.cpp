@@ -217,8 +217,8 @@ void TCatalogueFiles::AddDbClick()
             ReadTable(chosen, kAddTitle());
             document_.TreeChanged = true;
             c_.shell.Unsaved().Set(true);
-            if (c_.catalogue.Tree().Root()->HasChildren() && c_.expandRoot)
-                c_.expandRoot();
+            if (c_.catalogue.Tree().Root()->HasChildren())
+                c_.view.ExpandRoot(TTreeKind::Main);
         } else {
             WarnBadFormat(chosen);
         }

@@ -11,6 +11,7 @@
 
 namespace qbx {
 
+class IMainView;
 class IMessageBoxes;
 class IStorageStatus;
 class TCatalogueTree;
@@ -34,8 +35,7 @@ struct TCatalogueContext {
     IFileDialogs &dialogs;
     TCatalogueTree &catalogue; // the tree of MainTreeView
     TTree &searchTree;         // the tree of SearchTreeView
-    // Expands MainTreeView's root when it is collapsed (after an Add).
-    std::function<void()> expandRoot;
+    IMainView &view; // expands MainTreeView's root after an Add
 };
 
 // The File commands that bring a catalogue into the window and take it out

@@ -169,19 +169,9 @@ void Save(const QString &folder, const QString &stem, int design, int size, cons
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// The tool buttons' icons, tool0..tool8, drawn at 20 pixels.
+void SaveToolIcons(const QString &out)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: make_icons <output folder>\n");
-        return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(out);
-
     const Drawing tools[] = {
         [](QPainter &p) { // 0 new catalogue
             Cylinder(p, 2, 2, 12, 15);
@@ -241,7 +231,11 @@ int main(int argc, char **argv)
         for (int size : {20, 40})
             Save(out, QStringLiteral("tool%1").arg(i), 20, size, tools[i]);
     }
+}
 
+// The tree's node images, tree0..tree4, drawn at 16 pixels.
+void SaveTreeIcons(const QString &out)
+{
     const Drawing tree[] = {
         [](QPainter &p) { Cylinder(p, 2, 1, 11, 13); },              // 0 root
         [](QPainter &p) { Disc(p, 7.5, 7.5, 7); },                   // 1 disc
@@ -253,7 +247,11 @@ int main(int argc, char **argv)
         for (int size : {16, 32})
             Save(out, QStringLiteral("tree%1").arg(i), 16, size, tree[i]);
     }
+}
 
+// The program's icon and its two file types' icons, drawn at 48 pixels.
+void SaveDesktopIcons(const QString &out)
+{
     const Drawing program = [](QPainter &p) {
         p.setPen(InkPen(1.5));
         p.setBrush(Blue);
@@ -274,5 +272,22 @@ int main(int argc, char **argv)
         Save(out, QStringLiteral("application-x-qubrix-catalogue"), 48, size, catalogue);
         Save(out, QStringLiteral("application-x-qubrix-query"), 48, size, query);
     }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: make_icons <output folder>\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    SaveToolIcons(out);
+    SaveTreeIcons(out);
+    SaveDesktopIcons(out);
     return 0;
 }

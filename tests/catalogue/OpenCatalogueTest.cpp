@@ -245,8 +245,9 @@ TEST_F(CatalogueTest, QueryFilesGoToTheQueryEditorAndTheCatalogueStaysOpen)
 TEST_F(CatalogueTest, ViewCommandsSwitchBetweenTheCatalogueAndNoPane)
 {
     TTreeModel searchModel(searchTree);
-    int valueWidth = 250;
-    TViewSwitch views(shell, commands, searchModel, [&] { return valueWidth; });
+    int &valueWidth = view.valueColumnWidth;
+    valueWidth = 250;
+    TViewSwitch views(shell, commands, searchModel, view);
     files.OpenFile(Write("cat.db", kDisc));
 
     commands.SetChecked(cmd::EntireViewAction, true); // as the window toggles it

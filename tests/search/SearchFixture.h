@@ -34,15 +34,14 @@ protected:
     QList<Rec> copyRecords;
     bool copyFails = false;
     int copiesWritten = 0;
-    int searchRootExpansions = 0;
+    int &searchRootExpansions = view.searchRootExpansions;
 
     QString searchCopy; // the copy MakeCopy wrote last
-    TSearchRunner runner{{environment, shell, view, view, boxes, query,
-                          [this] { return files.Document().FileName; }, [this] { return MakeCopy(); },
-                          disks.Space()}};
+    TSearchRunner runner{
+        {environment, shell, view, view, boxes, query, document, [this] { return MakeCopy(); },
+         disks.Space()}};
     TSearchResults results{{options, document, lastSearch, shell, commands, view, view, operation,
-                            boxes, runner, searchModel, [this] { return files.Document().FileName; },
-                            [this] { ++searchRootExpansions; }}};
+                            boxes, runner, searchModel}};
 
     SearchTest()
     {

@@ -218,7 +218,8 @@ TEST_F(SearchResultsTest, StopLeavesAPartialTreeWithTheFullCount)
 TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
 {
     TTreeModel mainModel(mainTree);
-    TViewSwitch views(shell, commands, searchModel, [] { return 200; });
+    view.valueColumnWidth = 200;
+    TViewSwitch views(shell, commands, searchModel, view);
     shell.hooks.SelectPath = [&](const QString &p) { SelectByPath(mainModel, p); };
     Open({{"CD1", "Docs\\", "", "", "", 0, ""}, {"CD1", "Docs\\Read.me", "", "", "", 1, ""}});
     commands.SetChecked(cmd::EntireViewAction, true);

@@ -33,6 +33,8 @@ public:
     bool mainMoreThanRoot = false;
     TTreeKind attached = TTreeKind::None;
     int rootsExpanded = 0;
+    int mainRootExpansions = 0, searchRootExpansions = 0;
+    int valueColumnWidth = 245;
     QString sizeRow;
     QString status;
     bool popupEnabled = true;
@@ -56,6 +58,11 @@ public:
     bool MainTreeHasMoreThanRoot() const override { return mainMoreThanRoot; }
     void AttachSelectionHandler(TTreeKind t) override { attached = t; }
     void ExpandAndSelectRoot() override { ++rootsExpanded; }
+    void ExpandRoot(TTreeKind t) override
+    {
+        ++(t == TTreeKind::Main ? mainRootExpansions : searchRootExpansions);
+    }
+    int ValueColumnWidth() const override { return valueColumnWidth; }
     void FinishModeSwitch(TTreeKind) override {}
     QString SizeRowText() const override { return sizeRow; }
     QString StatusPanelText() const override { return status; }

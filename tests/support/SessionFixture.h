@@ -42,13 +42,12 @@ protected:
     ScriptedSaveDialog saveDialog;
     FaultyFileSystem fs;
     qint64 freeBytes = -1; // unknown
-    int rootExpansions = 0;
+    int &rootExpansions = view.mainRootExpansions;
     // The session reads it; tests point its folders elsewhere.
     TEnvironment environment = TEnvironment::Detect();
     TSession session{QStringLiteral("Кварнис"),
                      environment,
-                     {view, view, optionsWindow, boxes, conflicts, dialogs, saveDialog, [] { return 245; },
-                      [this] { ++rootExpansions; }, fs,
+                     {view, view, optionsWindow, boxes, conflicts, dialogs, saveDialog, fs,
                       [this](const QString &) { return freeBytes; }}};
 
     TOptions &options = session.Options();
