@@ -9,7 +9,7 @@
 // shared); open_wall_seconds is the clock time of the same open.
 #include "WindowBench.h"
 
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "engine/Table.h"

@@ -1,7 +1,7 @@
 // The statistics window over the real main window: opened by its command,
 // figures from the catalogue tree in memory, "Перейти к элементу" selecting
 // the file in the catalogue tree, stale after an edit until "Обновить".
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TOverviewGui.h"
 #include "engine/Table.h"
