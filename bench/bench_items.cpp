@@ -7,7 +7,7 @@
 // into the window.
 #include "WindowBench.h"
 
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TItemEditGui.h"

@@ -4,7 +4,7 @@
 // run, is the bulk load of the same records into an empty tree.
 #include "WindowBench.h"
 
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "options/TOptions.h"

@@ -11,7 +11,7 @@
 // The steps are processor time, each measured alone.
 #include "WindowBench.h"
 
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "engine/Table.h"

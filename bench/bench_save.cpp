@@ -5,7 +5,7 @@
 // floor of writing those bytes safely. Also the text tree of the same tree.
 #include "WindowBench.h"
 
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "options/TOptions.h"

@@ -5,7 +5,7 @@
 // on the same statement.
 #include "WindowBench.h"
 
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TSearchGui.h"

@@ -1,6 +1,6 @@
 // The main window's commands, menus and tool bar, built from the command
 // table and the menu layouts.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 
 #include "app/ImagesGui.h"
 #include "app/MenuLayout.h"

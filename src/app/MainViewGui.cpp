@@ -1,7 +1,7 @@
 // The main window as the mode logic, the long operations and the options
 // see it: the views' and panes' state behind IMainView, IOperationView and
 // IOptionsWindow.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 
 #include "app/StatusPanelsWidget.h"
 #include "options/TOptions.h"

@@ -1,6 +1,6 @@
 #include "app/ProgramGui.h"
 
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/Session.h"
 #include "app/ShellServicesGui.h"
 #include "app/StartUp.h"

@@ -1,5 +1,5 @@
 #include "app/ApplicationGui.h"
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/QtMessageBoxesGui.h"
 #include "app/StartUp.h"

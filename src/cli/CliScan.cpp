@@ -13,6 +13,7 @@
 #include "scan/FolderScan.h"
 #include "scan/ScanInto.h"
 #include "scan/TAddTree.h"
+#include "tree/FieldCapacities.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,8 +23,6 @@
 namespace qbx::cli {
 
 namespace {
-
-constexpr qsizetype kLabelCapacity = 32;
 
 // The node at a full item path ("DISC\\folder"), names compared as the
 // catalogue compares them.

@@ -18,11 +18,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qbx {
 
 namespace {
 
 constexpr int BytesRole = Qt::UserRole + 1;
+// A group item's place in the groups found.
+constexpr int GroupRole = Qt::UserRole + 2;
 
 QString CsvField(const QString &text)
 {
@@ -75,6 +79,8 @@ TDupesWindow::TDupesWindow(TDupesWindowHooks hooks, QWidget *parent)
     groups_->setRootIsDecorated(true);
     groups_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     groups_->header()->setStretchLastSection(false);
+    connect(groups_, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem *item) { FillGroup(item); });
     connect(groups_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
         if (item->parent())
             GoToItem();
@@ -118,38 +124,36 @@ void TDupesWindow::Refresh()
     if (!root)
         return;
     const int unit = hooks_.sizeUnit ? hooks_.sizeUnit() : int(SuAuto);
-    const TDuplicateFinder finder(root, int64_t(minimum_->value()) * 1024,
-                                  acrossDiscs_->isChecked());
+    found_ = TDuplicateFinder(root, int64_t(minimum_->value()) * 1024, acrossDiscs_->isChecked())
+                 .Groups();
     groups_->setUpdatesEnabled(false);
     groups_->clear();
     QList<QTreeWidgetItem *> items;
-    items.reserve(qsizetype(finder.Groups().size()));
+    items.reserve(qsizetype(found_.size()));
     int64_t wasted = 0;
-    for (const TDuplicateGroup &g : finder.Groups()) {
-        auto *group = new QTreeWidgetItem;
-        const QString size = SizeText(g.size, unit, false);
-        group->setText(0, QCoreApplication::translate("Overview", "%1 (%2 шт.)")
-                              .arg(g.files.front()->Text())
-                              .arg(qlonglong(g.files.size())));
-        group->setText(2, size);
-        group->setText(3, SizeText(g.Wasted(), unit, false));
-        group->setData(2, BytesRole, qint64(g.size));
-        group->setData(3, BytesRole, qint64(g.Wasted()));
+    for (size_t g = 0; g < found_.size(); ++g) {
+        const TDuplicateGroup &group = found_[g];
+        auto *item = new QTreeWidgetItem;
+        item->setText(0, QCoreApplication::translate("Overview", "%1 (%2 шт.)")
+                             .arg(group.files.front()->Text())
+                             .arg(qlonglong(group.files.size())));
+        item->setText(2, SizeText(group.size, unit, false));
+        item->setText(3, SizeText(group.Wasted(), unit, false));
+        item->setData(0, GroupRole, qulonglong(g));
+        item->setData(2, BytesRole, qint64(group.size));
+        item->setData(3, BytesRole, qint64(group.Wasted()));
         for (int c : {2, 3})
-            group->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-        for (const TTreeNode *file : g.files) {
-            auto *child = new QTreeWidgetItem(group);
-            child->setText(0, DiscLabel(file));
-            child->setText(1, ItemPath(file));
-            child->setText(2, size);
-            child->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-            child->setData(0, DupePathRole, FullItemPath(file));
-            child->setData(2, BytesRole, qint64(g.size));
-        }
-        items.append(group);
-        wasted = AddSizes(wasted, g.Wasted());
+            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+        items.append(item);
+        wasted = AddSizes(wasted, group.Wasted());
     }
     groups_->addTopLevelItems(items);
+    // Names and sizes whole; the path takes the rest. A very long name
+    // leaves the path at least half of the list.
+    for (int c : {0, 2, 3})
+        groups_->resizeColumnToContents(c);
+    groups_->setColumnWidth(0, std::min(groups_->columnWidth(0), groups_->viewport()->width() / 3));
     groups_->setUpdatesEnabled(true);
     if (!items.isEmpty())
         groups_->setCurrentItem(items.front());
@@ -157,6 +161,34 @@ void TDupesWindow::Refresh()
     status_->setText(
         QCoreApplication::translate("Overview", "Групп дубликатов: %1, лишних байтов: %2")
             .arg(QLocale().toString(qlonglong(items.size())), SizeText(wasted, unit, false)));
+}
+
+const TDuplicateGroup *TDupesWindow::GroupOf(const QTreeWidgetItem *item) const
+{
+    if (!item || item->parent())
+        return nullptr;
+    const size_t g = size_t(item->data(0, GroupRole).toULongLong());
+    return g < found_.size() ? &found_[g] : nullptr;
+}
+
+void TDupesWindow::FillGroup(QTreeWidgetItem *item)
+{
+    const TDuplicateGroup *group = GroupOf(item);
+    if (!group || item->childCount() > 0)
+        return;
+    const QString size = item->text(2);
+    QList<QTreeWidgetItem *> files;
+    for (const TTreeNode *file : group->files) {
+        auto *child = new QTreeWidgetItem;
+        child->setText(0, DiscLabel(file));
+        child->setText(1, ItemPath(file));
+        child->setText(2, size);
+        child->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        child->setData(0, DupePathRole, FullItemPath(file));
+        child->setData(2, BytesRole, qint64(group->size));
+        files.append(child);
+    }
+    item->addChildren(files);
 }
 
 QString TDupesWindow::StatusText() const
@@ -169,17 +201,21 @@ void TDupesWindow::MarkStale()
     if (stale_)
         return;
     stale_ = true;
+    // The groups' nodes may be gone: the list goes with them.
+    found_.clear();
+    groups_->clear();
     status_->setText(QCoreApplication::translate("Overview", "Каталог изменён: нажмите «Найти»"));
 }
 
 void TDupesWindow::GoToItem()
 {
-    QTreeWidgetItem *item = groups_->currentItem();
+    const QTreeWidgetItem *item = groups_->currentItem();
     if (!item || !hooks_.goToItem)
         return;
-    if (!item->parent() && item->childCount() > 0)
-        item = item->child(0);
-    const QString path = item->data(0, DupePathRole).toString();
+    // A group goes to its first file.
+    const TDuplicateGroup *group = GroupOf(item);
+    const QString path =
+        group ? FullItemPath(group->files.front()) : item->data(0, DupePathRole).toString();
     if (!path.isEmpty())
         hooks_.goToItem(path);
 }
@@ -190,15 +226,13 @@ void TDupesWindow::SaveCsv()
         return;
     QString csv =
         QCoreApplication::translate("Overview", "Группа,Диск,Путь,Размер,Лишние байты\r\n");
-    for (int g = 0; g < groups_->topLevelItemCount(); ++g) {
-        const QTreeWidgetItem *group = groups_->topLevelItem(g);
-        const QString wasted = group->data(3, BytesRole).toString();
-        for (int f = 0; f < group->childCount(); ++f) {
-            const QTreeWidgetItem *file = group->child(f);
-            csv += QString::number(g + 1) + u',' + CsvField(file->text(0)) + u',' +
-                   CsvField(file->text(1)) + u',' + file->data(2, BytesRole).toString() + u',' +
-                   wasted + QStringLiteral("\r\n");
-        }
+    for (size_t g = 0; g < found_.size(); ++g) {
+        const TDuplicateGroup &group = found_[g];
+        const QString tail = u',' + QString::number(group.size) + u',' +
+                             QString::number(group.Wasted()) + QStringLiteral("\r\n");
+        for (const TTreeNode *file : group.files)
+            csv += QString::number(g + 1) + u',' + CsvField(DiscLabel(file)) + u',' +
+                   CsvField(ItemPath(file)) + tail;
     }
     hooks_.saveCsv(csv, QCoreApplication::translate("Overview", "дубликаты.csv"));
 }

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "tree/DuplicateFinder.h"
+
 #include <QDialog>
 
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
 class QSpinBox;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace qbx {
 
@@ -50,7 +54,16 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Puts a group's files below its item; done when the group is first
+    // opened, so that a search finding a hundred thousand groups does not
+    // make items for all their files.
+    void FillGroup(QTreeWidgetItem *item);
+    const TDuplicateGroup *GroupOf(const QTreeWidgetItem *item) const;
+
     TDupesWindowHooks hooks_;
+    // The groups shown; dropped with the list when the catalogue changes,
+    // as their nodes may be gone.
+    std::vector<TDuplicateGroup> found_;
     QTreeWidget *groups_;
     QCheckBox *acrossDiscs_;
     QSpinBox *minimum_;

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace qbx {
 
 namespace {
@@ -53,6 +55,8 @@ void TSizeMapWidget::Clear()
 {
     root_ = nullptr;
     cells_.clear();
+    painted_.clear();
+    frames_.clear();
     laidOut_ = false;
     update();
     emit RootChanged(nullptr);
@@ -65,6 +69,7 @@ void TSizeMapWidget::EnsureLayout()
     cells_ = root_ ? LayOutSizeMap(root_, {0, 0, double(width()), double(height())},
                                    TSizeMapStyle{2.0, 1.0, Header})
                    : std::vector<TMapCell>();
+    PreparePaint();
     laidOut_ = true;
 }
 
@@ -92,31 +97,72 @@ void TSizeMapWidget::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
+void TSizeMapWidget::PreparePaint()
+{
+    painted_.clear();
+    frames_.clear();
+    painted_.reserve(cells_.size());
+    frames_.reserve(2 * cells_.size());
+    const QFontMetrics metrics(font());
+    const QColor folderFill(0xd3, 0xd7, 0xcf);
+    for (const TMapCell &c : cells_) {
+        // Whole pixels: the raster engine fills and frames them fastest,
+        // and neighbours share their edges exactly.
+        const QRect r(QPoint(int(c.rect.x), int(c.rect.y)),
+                      QPoint(int(c.rect.x + c.rect.w) - 1, int(c.rect.y + c.rect.h) - 1));
+        if (r.width() < 2 || r.height() < 2)
+            continue;
+        const bool folder = c.node->IsFolder();
+        TPaintedCell p{r,
+                       folder ? folderFill.darker(100 + 8 * std::min(c.depth, 6))
+                              : GroupColour(ExtensionGroupOf(c.node->Text())),
+                       {},
+                       {},
+                       true};
+        p.darkText = folder || p.fill.lightness() > 140;
+        // The top and left edges: the bottom and right ones are the edges
+        // of the neighbours, or the parent's border.
+        frames_.push_back({r.x(), r.y(), r.width(), 1});
+        frames_.push_back({r.x(), r.y() + 1, 1, r.height() - 1});
+        // A name where it fits: in a folder's header strip, or across a
+        // file; a name too long is cut with an ellipsis while a few letters
+        // of it still show. A folder too low for the header strip has its
+        // contents where the name would go.
+        const bool headerStrip = !folder || !c.node->HasChildren() || c.rect.h - 2 >= 3 * Header;
+        if (headerStrip && r.width() >= 24 && r.height() >= metrics.height() + 2) {
+            const int width = r.width() - 6;
+            const QString name = metrics.elidedText(c.node->Text(), Qt::ElideRight, width);
+            if (name == c.node->Text() || name.size() >= 4) {
+                // Glyphs laid out once here: a paint then only blits them.
+                p.label.setTextFormat(Qt::PlainText);
+                p.label.setText(name);
+                p.label.prepare(QTransform(), font());
+                p.labelAt = QPoint(r.x() + 3, r.y() + 1);
+            }
+        }
+        painted_.push_back(std::move(p));
+    }
+}
+
 void TSizeMapWidget::PaintMap(QPainter &painter)
 {
     EnsureLayout();
     painter.fillRect(QRect(0, 0, width(), height()), palette().base());
-    const QFontMetrics metrics(painter.font());
-    const QColor frame(0x55, 0x57, 0x53);
-    for (const TMapCell &c : cells_) {
-        if (c.rect.w < 2 || c.rect.h < 2)
+    painter.setFont(font());
+    // Parents come before their children, so the fills nest; the frames
+    // go on top in one call.
+    for (const TPaintedCell &p : painted_)
+        painter.fillRect(p.rect, p.fill);
+    // The frames as one-pixel fills in one call: the raster engine fills
+    // solid rectangles far faster than it strokes outlines with a pen.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x55, 0x57, 0x53));
+    painter.drawRects(frames_.data(), int(frames_.size()));
+    for (const TPaintedCell &p : painted_) {
+        if (p.label.text().isEmpty())
             continue;
-        const QRectF r(c.rect.x, c.rect.y, c.rect.w, c.rect.h);
-        const bool folder = c.node->IsFolder();
-        QColor fill = folder ? QColor(0xd3, 0xd7, 0xcf).darker(100 + 8 * std::min(c.depth, 6))
-                             : GroupColour(ExtensionGroupOf(c.node->Text()));
-        painter.fillRect(r, fill);
-        painter.setPen(frame);
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
-        // A name where it fits: in a folder's header strip, or across a file.
-        if (r.width() < 24 || r.height() < metrics.height() + 2)
-            continue;
-        const QRectF text = folder ? QRectF(r.x() + 3, r.y() + 1, r.width() - 6, Header - 1)
-                                   : r.adjusted(3, 1, -3, -1);
-        if (metrics.horizontalAdvance(c.node->Text()) > text.width())
-            continue;
-        painter.setPen(folder || fill.lightness() > 140 ? Qt::black : Qt::white);
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, c.node->Text());
+        painter.setPen(p.darkText ? Qt::black : Qt::white);
+        painter.drawStaticText(p.labelAt, p.label);
     }
 }
 

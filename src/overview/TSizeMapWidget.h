@@ -2,6 +2,10 @@
 
 #include "tree/SizeMapLayout.h"
 
+#include <QColor>
+#include <QRect>
+#include <QStaticText>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -51,10 +55,23 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // What a paint draws, worked out once per layout: a paint only fills,
+    // frames and writes.
+    struct TPaintedCell {
+        QRect rect;
+        QColor fill;
+        QStaticText label; // the name, cut to fit; empty where none fits
+        QPoint labelAt;
+        bool darkText = true;
+    };
+
     void EnsureLayout();
+    void PreparePaint();
 
     const TTreeNode *root_ = nullptr;
     std::vector<TMapCell> cells_;
+    std::vector<TPaintedCell> painted_;
+    std::vector<QRect> frames_;
     bool laidOut_ = false;
     QString pressed_; // the item under the last press, before it zoomed
     QPointF pressedAt_;

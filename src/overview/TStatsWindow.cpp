@@ -38,12 +38,10 @@ namespace qbx {
 
 namespace {
 
-// Bytes in the unit a chart's axis shows: the size unit chosen, or for the
-// automatic unit the one that fits the largest value.
-int ChartUnit(int sizeUnit, int64_t largest)
+// The unit of a chart's axis: the one that fits the largest value, whatever
+// unit the tables use (an axis of ten-digit byte counts cannot be read).
+int ChartUnit(int64_t largest)
 {
-    if (sizeUnit != SuAuto)
-        return sizeUnit;
     if (largest >= int64_t(1) << 30)
         return SuGByte;
     if (largest >= int64_t(1) << 20)
@@ -267,7 +265,7 @@ void TStatsWindow::ShowCharts(const TCatalogueStats &stats)
     int64_t largest = 0;
     for (const TDiscStats &d : stats.Discs())
         largest = std::max(largest, d.bytes);
-    const int unit = ChartUnit(hooks_.sizeUnit ? hooks_.sizeUnit() : int(SuAuto), largest);
+    const int unit = ChartUnit(largest);
 
     auto *discChart = new QChart;
     auto *set = new QBarSet(QCoreApplication::translate("Overview", "Размер, ") + UnitName(unit));
@@ -284,7 +282,8 @@ void TStatsWindow::ShowCharts(const TCatalogueStats &stats)
     discChart->addAxis(x, Qt::AlignBottom);
     bars->attachAxis(x);
     auto *y = new QValueAxis;
-    y->setLabelFormat(QStringLiteral("%.0f"));
+    y->setLabelFormat(QStringLiteral("%.1f"));
+    y->setTitleText(set->label());
     y->setMin(0);
     discChart->addAxis(y, Qt::AlignLeft);
     bars->attachAxis(y);

@@ -12,6 +12,7 @@
 #include "session/MainShell.h"
 #include "session/MessageBoxes.h"
 #include "tree/NodePaths.h"
+#include "tree/FieldCapacities.h"
 #include "tree/TTree.h"
 #include "tree/TTreeModel.h"
 
@@ -22,7 +23,6 @@
 namespace qbx {
 namespace {
 
-constexpr qsizetype LabelCapacity = 32;
 // A message box wraps its text at words, at about 500 pixels; a longer path
 // would be cut at the box's edge. This many characters fit on a line.
 constexpr int ReportPathWidth = 56;
@@ -53,7 +53,7 @@ std::optional<QString> DriveRootLabel(const QString &folder, const QList<TVolume
         if (volume.root != root)
             continue;
         const std::optional<QString> label =
-            codec::ToCatalogueText(text::Trim(text::Cut(volume.label, LabelCapacity)));
+            codec::ToCatalogueText(text::Trim(text::Cut(volume.label, kLabelCapacity)));
         return label && !label->isEmpty() ? *label : TAddTree::UnnamedLabel();
     }
     return std::nullopt;

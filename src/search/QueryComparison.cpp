@@ -110,7 +110,7 @@ TComparison ParseComparison(const QString &caption)
         return c;
     }
     const qsizetype space = c.value.indexOf(u' ');
-    c.unit = SzByte;
+    c.unit = SuByte;
     QString number = c.value;
     if (space >= 0) {
         c.unit = UnitOfText(c.value.mid(space + 1));

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "options/SizeUnit.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace qbx {
 
-// Units of a size comparison, in the order of the unit list.
-enum TSizeUnit : int { SzByte = 0, SzKiB, SzMiB, SzGiB };
+// Units of a size comparison: TSizeUnit's SuByte..SuGByte, in the order of
+// the unit list.
 
 // "байт", "кБ", "МБ", "ГБ".
 const QStringList &QuerySizeUnits();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tree/FieldCapacities.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -10,7 +12,7 @@ namespace qbx {
 struct TStringSearchSetup {
     int helpContext = 10;
     QString prompt;
-    int maxLength = 255;
+    int maxLength = kPathCapacity; // the longest field
 };
 
 // What the user chose in a search dialog besides the text or the sizes.

@@ -68,7 +68,7 @@ void TQueryEditor::FormShow()
         LoadQueryFile(openDialog_.FileName);
     }
     if (c_.unit < 0)
-        c_.unit = SzByte;
+        c_.unit = SuByte;
     SearchParamsChange();
     Notify();
 }

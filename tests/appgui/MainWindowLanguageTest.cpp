@@ -1,6 +1,6 @@
 // The main window in English and back in Russian: the language installed
 // before the window is built is the language of every menu, hint and pane.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "platform/Translations.h"
 #include "session/CommandTable.h"

@@ -1,6 +1,6 @@
 // The real main window on the offscreen platform: start-up, menus, tool bar,
 // keys and closing.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ApplicationGui.h"
 #include "app/ProgramGui.h"
 #include "app/StatusPanelsWidget.h"

@@ -1,7 +1,7 @@
 // The statistics window over the real main window: opened by its command,
 // figures from the catalogue tree in memory, "Перейти к элементу" selecting
 // the file in the catalogue tree, stale after an edit until "Обновить".
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TOverviewGui.h"
 #include "engine/Table.h"
@@ -180,6 +180,9 @@ TEST(OverviewGuiTest, DuplicatesGroupSameNamesAndSizesAcrossDiscs)
     // "A.MP3" on CD1 and "a.mp3" on CD2: one name for the catalogue, one size.
     ASSERT_EQ(groups->topLevelItemCount(), 1);
     QTreeWidgetItem *group = groups->topLevelItem(0);
+    // A group's files are put below it when it opens.
+    EXPECT_EQ(group->childCount(), 0);
+    group->setExpanded(true);
     ASSERT_EQ(group->childCount(), 2);
     EXPECT_EQ(group->child(0)->text(0), "CD1");
     EXPECT_EQ(group->child(1)->text(0), "CD2");
@@ -201,6 +204,7 @@ TEST(OverviewGuiTest, DuplicatesGroupSameNamesAndSizesAcrossDiscs)
     window->MinimumKiB()->setValue(0);
     program.Session().Catalogue().InsertItem("CD1", "Other\\readme.txt", {}, {}, {}, 10, {}, false);
     EXPECT_TRUE(window->IsStale());
+    EXPECT_EQ(groups->topLevelItemCount(), 0) << "no node of a changed catalogue is kept";
     window->AcrossDiscs()->setChecked(true);
     QTest::mouseClick(window->findChild<QPushButton *>("FindButton"), Qt::LeftButton);
     EXPECT_EQ(groups->topLevelItemCount(), 1);

@@ -1,6 +1,6 @@
 // The query editor in the real main window: a query file opened with the
 // Open command or named on the command line shows the editor with it loaded.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TQueryGui.h"
@@ -105,7 +105,7 @@ TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
         editor.FieldChange(CfByteSize);
         editor.OperatorChange(4);
         editor.NumberChange(1);
-        editor.UnitChange(SzGiB);
+        editor.UnitChange(SuGByte);
         QTest::keyClick(tree, Qt::Key_Return);
         if (dialog.isVisible())
             dialog.reject();

@@ -1,7 +1,7 @@
 // A catalogue file opened in the real main window: the first entry to the
 // whole-catalogue view loads it, the tree and the description pane show it,
 // and closing empties the window again.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "engine/Table.h"

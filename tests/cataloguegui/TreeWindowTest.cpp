@@ -1,6 +1,6 @@
 // The catalogue tree in the real main window: its popup menu, folder images
 // and the progress bar during a question.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "engine/Table.h"

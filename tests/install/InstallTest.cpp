@@ -1,6 +1,6 @@
 // The program installed into a temporary prefix: where its files lie, and
 // that the installed program starts and finds its help file.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"

@@ -49,10 +49,10 @@ done <<<"$allowed"
 # The parts bound to the window get the session and the window's narrow
 # interfaces (IWindowCommands, IWindowControls), never the window itself: only
 # the window's own files and the composition root include it.
-for f in $(grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"app/MainWindow.h"' app); do
+for f in $(grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"app/MainForm.h"' app); do
   case "$f" in
-    app/MainWindow.cpp|app/MainMenusGui.cpp|app/MainViewGui.cpp|app/ProgramGui.cpp|app/main.cpp) ;;
-    *) echo "$f includes app/MainWindow.h; bind to the session and the window's interfaces instead"
+    app/MainForm.cpp|app/MainMenusGui.cpp|app/MainViewGui.cpp|app/ProgramGui.cpp|app/main.cpp) ;;
+    *) echo "$f includes app/MainForm.h; bind to the session and the window's interfaces instead"
        bad=1 ;;
   esac
 done

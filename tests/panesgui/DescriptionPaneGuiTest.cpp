@@ -1,6 +1,6 @@
 // The description pane bound to the real main window: selecting, expanding,
 // double clicks and right-button presses through the views.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TDescriptionPaneGui.h"

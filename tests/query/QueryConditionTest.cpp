@@ -42,7 +42,7 @@ TEST(QueryComparisonTest, ParseGivesThePartsAndRefusesMalformedCaptions)
     EXPECT_EQ(c.field, CfByteSize);
     EXPECT_EQ(c.op, "<=");
     EXPECT_EQ(c.value, "10");
-    EXPECT_EQ(c.unit, SzMiB);
+    EXPECT_EQ(c.unit, SuMByte);
     c = ParseComparison("[Версия] СОДЕРЖИТ [a]b] c]!");
     EXPECT_TRUE(c.valid);
     EXPECT_TRUE(c.caseSensitive);

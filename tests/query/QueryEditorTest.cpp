@@ -47,7 +47,7 @@ protected:
         editor.OperatorChange(op);
         if (field == CfByteSize) {
             editor.NumberChange(value.toInt());
-            editor.UnitChange(SzByte);
+            editor.UnitChange(SuByte);
         } else {
             editor.ValueChange(value);
         }
@@ -101,7 +101,7 @@ TEST_F(QueryEditorTest, BuildingATreeChangesTheTopNodeAsTheButtonsSay)
 TEST_F(QueryEditorTest, ComparisonControlsWriteAndReadTheCaption)
 {
     TQueryNode *size = AddComparison(CfByteSize, 3, "100");
-    editor.UnitChange(SzMiB);
+    editor.UnitChange(SuMByte);
     EXPECT_EQ(size->Caption(), "[Размер] >= [100 МБ]");
     EXPECT_EQ(C().form, TOperandForm::Size);
     EXPECT_FALSE(C().caseEnabled);
@@ -123,7 +123,7 @@ TEST_F(QueryEditorTest, ComparisonControlsWriteAndReadTheCaption)
     EXPECT_EQ(C().operators, QStringList({"<", "<=", "=", ">=", ">"}));
     EXPECT_EQ(C().op, 3);
     EXPECT_EQ(C().number, 100);
-    EXPECT_EQ(C().unit, SzMiB);
+    EXPECT_EQ(C().unit, SuMByte);
     editor.Select(text);
     EXPECT_EQ(C().form, TOperandForm::Text);
     EXPECT_EQ(C().value, "a  b");
@@ -360,7 +360,7 @@ TEST_F(QueryEditorTest, LoadingReplacesTheTreeOrReportsAndKeepsIt)
     EXPECT_FALSE(document.QueryFilePending);
     EXPECT_EQ(Text(), "И\r\n\t[Размер] < [1 кБ]\r\n\tНЕ\r\n");
     EXPECT_EQ(editor.SaveDialog().FileName, good);
-    EXPECT_EQ(C().unit, SzByte);
+    EXPECT_EQ(C().unit, SuByte);
     editor.FormShow();
     EXPECT_EQ(boxes.shown.size(), 1);
 }

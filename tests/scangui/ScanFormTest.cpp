@@ -1,5 +1,5 @@
 // The scan dialog on the offscreen platform, alone and in the main window.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "options/TOptions.h"

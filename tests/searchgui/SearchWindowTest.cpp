@@ -1,7 +1,7 @@
 // A search in the real main window: a catalogue opened, a condition run,
 // the results shown in mode 3 with the pane's rows, another presentation,
 // and back to the same item in the catalogue.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TSearchGui.h"

@@ -1,6 +1,6 @@
 // The two simple-search dialogs and the tool-bar button in the real main
 // window: the dialogs are answered while they are shown.
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "app/TSearchGui.h"

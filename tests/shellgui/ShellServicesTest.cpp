@@ -1,7 +1,7 @@
 // The help and About commands of the real main window.
 #include "app/ShellServicesGui.h"
 
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 #include "app/ProgramGui.h"
 #include "app/TCatalogueGui.h"
 #include "options/TOptions.h"

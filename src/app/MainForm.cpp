@@ -1,4 +1,4 @@
-#include "app/MainWindow.h"
+#include "app/MainForm.h"
 
 #include "app/ImagesGui.h"
 #include "app/PaneTreeWidget.h"
