@@ -103,6 +103,11 @@ void FromCp1251(std::string_view bytes, QString &out)
     DecodeTo(bytes, kCp1251All, out.data());
 }
 
+void FromCp1251(std::string_view bytes, char16_t *out)
+{
+    DecodeTo(bytes, kCp1251All, reinterpret_cast<QChar *>(out));
+}
+
 void AppendCp1251AsUtf8(std::string_view bytes, QByteArray &out)
 {
     // UTF-8 of each byte's character (all of them below U+10000): at most

@@ -16,6 +16,8 @@ QString FromCp1251(std::string_view bytes);
 // The same into out, reusing its buffer when no copy of it is shared (a
 // reader that decodes a value of every record into one string).
 void FromCp1251(std::string_view bytes, QString &out);
+// The same into out, which has room for bytes.size() characters.
+void FromCp1251(std::string_view bytes, char16_t *out);
 inline QString FromCp1251(const QByteArray &bytes)
 {
     return FromCp1251(std::string_view(bytes.constData(), size_t(bytes.size())));

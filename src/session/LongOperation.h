@@ -2,7 +2,6 @@
 
 #include "options/WorkingState.h"
 
-#include <QElapsedTimer>
 #include <QString>
 
 #include <functional>
@@ -82,7 +81,6 @@ private:
     IOperationView &view_;
     IMessageBoxes &boxes_;
     std::function<qint64()> clock_;
-    QElapsedTimer timer_;
     qint64 lastEvents_ = 0;
     bool running_ = false;
     bool terminating_ = false;

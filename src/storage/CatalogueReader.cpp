@@ -8,6 +8,7 @@
 #include "tree/TCatalogueTree.h"
 
 #include <condition_variable>
+#include <cstring>
 #include <deque>
 #include <exception>
 #include <mutex>
@@ -35,15 +36,39 @@ void TCatalogueReader::Decode(size_t field, Field &last, QString &text)
     }
 }
 
-const TCatalogueRecord &TCatalogueReader::Read()
+void TCatalogueReader::DecodeDescription()
 {
-    Decode(CfLabel, last_[0], record_.Label);
     Decode(CfProducer, last_[1], record_.Producer);
     Decode(CfProduct, last_[2], record_.Product);
     Decode(CfVersion, last_[3], record_.Version);
     Decode(CfDescription, last_[4], record_.Description);
-    codec::FromCp1251(table_.ReadText(CfPath), record_.Path); // differs on every record
     record_.Size = ByteSizeFromField(table_.ReadNumber(CfByteSize));
+}
+
+const TCatalogueRecord &TCatalogueReader::Read()
+{
+    Decode(CfLabel, last_[0], record_.Label);
+    DecodeDescription();
+    codec::FromCp1251(table_.ReadText(CfPath), record_.Path); // differs on every record
+    return record_;
+}
+
+const TCatalogueRecord &TCatalogueReader::ReadJoined(std::u16string &joined)
+{
+    Decode(CfLabel, last_[0], record_.Label);
+    DecodeDescription();
+    record_.Path = QString();
+    const std::string_view path = table_.ReadText(CfPath);
+    const QString &label = record_.Label;
+    const size_t at = joined.size();
+    const size_t separator = !label.isEmpty() && !path.empty() ? 1 : 0;
+    joined.resize(at + size_t(label.size()) + separator + path.size());
+    char16_t *out = joined.data() + at;
+    std::memcpy(out, label.constData(), size_t(label.size()) * sizeof(char16_t));
+    out += label.size();
+    if (separator)
+        *out++ = u'\\';
+    codec::FromCp1251(path, out);
     return record_;
 }
 
@@ -54,9 +79,33 @@ namespace {
 constexpr size_t kBatchRecords = 512;
 constexpr size_t kBatchesAhead = 8;
 
+// Decoded records: each record's joined label and path lie one after another
+// in one text, so that a record costs no string of its own on either thread.
+struct TRecordBatch {
+    struct Item {
+        size_t end; // of the joined path in text; it starts where the previous one ended
+        int64_t size;
+        QString producer;
+        QString product;
+        QString version;
+        QString description;
+    };
+    std::u16string text;
+    std::vector<Item> items;
+
+    bool Empty() const { return items.empty(); }
+    void Clear()
+    {
+        text.clear();
+        items.clear();
+    }
+};
+
 // The records of a table read and decoded on a thread of their own, handed
 // to the caller's thread in table order. The caller may stop taking them at
-// any time; the thread then ends at its next batch.
+// any time; the thread then ends at its next batch. Batches the caller has
+// done with come back to be filled again, so that their buffers are not
+// allocated anew (and first touched) for every batch.
 class TRecordReader {
 public:
     explicit TRecordReader(engine::Table &table) : table_(table) {}
@@ -77,35 +126,37 @@ public:
         }
     }
 
-    // The next batch; empty at the end. Throws what the reading threw, after
-    // every record read before it has been taken.
-    std::vector<TCatalogueRecord> Take()
+    // Fills batch with the next records; empty at the end. Throws what the
+    // reading threw, after every record read before it has been taken.
+    void Take(TRecordBatch &batch)
     {
         if (inline_) {
             if (error_)
                 std::rethrow_exception(std::exchange(error_, nullptr));
-            std::vector<TCatalogueRecord> batch;
+            batch.Clear();
             try {
                 ReadBatch(batch);
             } catch (...) {
                 error_ = std::current_exception();
                 more_ = false;
-                if (batch.empty())
+                if (batch.Empty())
                     throw;
             }
-            return batch;
+            return;
         }
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return !ready_.empty() || finished_; });
+        if (batch.items.capacity() > 0)
+            spare_.push_back(std::move(batch));
         if (ready_.empty()) {
+            batch = TRecordBatch();
             if (error_)
                 std::rethrow_exception(std::exchange(error_, nullptr));
-            return {};
+            return;
         }
-        std::vector<TCatalogueRecord> batch = std::move(ready_.front());
+        batch = std::move(ready_.front());
         ready_.pop_front();
         changed_.notify_all();
-        return batch;
     }
 
     void Stop()
@@ -123,22 +174,32 @@ public:
 private:
     // Adds the next records to batch; what was read before a failure stays
     // in it.
-    void ReadBatch(std::vector<TCatalogueRecord> &batch)
+    void ReadBatch(TRecordBatch &batch)
     {
-        batch.reserve(kBatchRecords);
-        for (; more_ && batch.size() < kBatchRecords; more_ = table_.Next())
-            batch.push_back(reader_->Read());
+        batch.items.reserve(kBatchRecords);
+        for (; more_ && batch.items.size() < kBatchRecords; more_ = table_.Next()) {
+            const TCatalogueRecord &r = reader_->ReadJoined(batch.text);
+            batch.items.push_back(
+                {batch.text.size(), r.Size, r.Producer, r.Product, r.Version, r.Description});
+        }
     }
 
-    // Waits for room and hands the batch over; false once stopped.
-    bool Hand(std::vector<TCatalogueRecord> &batch)
+    // Waits for room and hands the batch over, taking a spare one in its
+    // place; false once stopped.
+    bool Hand(TRecordBatch &batch)
     {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return ready_.size() < kBatchesAhead || stopped_; });
         if (stopped_)
             return false;
-        if (!batch.empty())
+        if (!batch.Empty())
             ready_.push_back(std::move(batch));
+        if (!spare_.empty()) {
+            batch = std::move(spare_.back());
+            spare_.pop_back();
+        } else {
+            batch = TRecordBatch();
+        }
         changed_.notify_all();
         return true;
     }
@@ -146,12 +207,12 @@ private:
     void Produce()
     {
         std::exception_ptr error;
-        std::vector<TCatalogueRecord> batch;
+        TRecordBatch batch;
         try {
             reader_.emplace(table_);
             more_ = table_.First();
             while (more_) {
-                batch.clear();
+                batch.Clear();
                 ReadBatch(batch);
                 if (!Hand(batch))
                     return;
@@ -175,7 +236,8 @@ private:
     std::thread thread_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<std::vector<TCatalogueRecord>> ready_;
+    std::deque<TRecordBatch> ready_;
+    std::vector<TRecordBatch> spare_;
     bool finished_ = false;
     bool stopped_ = false;
     std::exception_ptr error_;
@@ -206,11 +268,15 @@ bool ReadCatalogueTable(engine::Table &table, TCatalogueTree &catalogue,
     // record by record in table order.
     TRecordReader reader(table);
     reader.Start();
-    for (std::vector<TCatalogueRecord> batch = reader.Take(); !batch.empty();
-         batch = reader.Take()) {
-        for (const TCatalogueRecord &r : batch) {
-            catalogue.InsertItem(r.Label, r.Path, r.Producer, r.Product, r.Version, r.Size,
-                                 r.Description, false);
+    TRecordBatch batch;
+    for (reader.Take(batch); !batch.Empty(); reader.Take(batch)) {
+        const char16_t *text = batch.text.data();
+        size_t begin = 0;
+        for (const TRecordBatch::Item &r : batch.items) {
+            const QStringView joined(text + begin, qsizetype(r.end - begin));
+            begin = r.end;
+            catalogue.InsertPath(joined, r.producer, r.product, r.version, r.size,
+                                 r.description, false);
             if (step && !step())
                 return false;
         }

@@ -36,6 +36,10 @@ public:
 
     // The record under the table's cursor; valid until the next call.
     const TCatalogueRecord &Read();
+    // The same, except that Path stays empty: the label and the path are
+    // appended to `joined` as the one path the catalogue tree takes
+    // (TCatalogueTree::InsertPath), with no string of their own.
+    const TCatalogueRecord &ReadJoined(std::u16string &joined);
 
 private:
     // The last non-empty value of a field.
@@ -44,6 +48,7 @@ private:
         QString text;
     };
     void Decode(size_t field, Field &last, QString &text);
+    void DecodeDescription();
 
     const engine::Table &table_;
     TCatalogueRecord record_;

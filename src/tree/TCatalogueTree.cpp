@@ -29,14 +29,20 @@ TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
     if (!label.isEmpty() && !path.isEmpty())
         joined_.append(u'\\');
     joined_.append(path);
+    return InsertPath(joined_, producer, product, version, size, description, isFolder);
+}
 
+TTreeNode *TCatalogueTree::InsertPath(QStringView joined, const QString &producer,
+                                      const QString &product, const QString &version,
+                                      int64_t size, const QString &description, bool isFolder)
+{
     // Records come grouped by folder: the components this path shares with
     // the previous one lead to the same nodes, which are taken from the
     // previous walk instead of being looked up again.
     qsizetype start = 0;
     size_t reused = 0;
     if (chainVersion_ == tree_.Version())
-        reused = SharedComponents(start);
+        reused = SharedComponents(joined, start);
     chain_.resize(reused);
     TTreeNode *current = reused ? chain_.back() : tree_.Root();
     for (size_t k = 1; k + 1 < reused; ++k) // levels 2 and deeper; current comes below
@@ -44,8 +50,8 @@ TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
 
     // The shared components' separators sit where the previous path had them.
     bounds_.assign(previousBounds_.begin(), previousBounds_.begin() + qsizetype(reused));
-    const QChar *base = joined_.constData();
-    QStringView rest = QStringView(joined_).mid(start);
+    const QChar *base = joined.data();
+    QStringView rest = joined.mid(start);
     int level = int(reused);
     bool created = false;
     do {
@@ -73,24 +79,30 @@ TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
     TItemDescription incoming =
         TItemDescription::Make(producer, product, version, size, description);
     if (!created)
-        ResolveConflict(current, joined_, incoming);
+        ResolveConflict(current, joined.toString(), incoming);
     else if (!incoming.IsBlank())
         tree_.SetDescription(current, incoming);
-    previous_.swap(joined_);
+    // The path is kept for the next insertion to compare with.
+    if (joined.data() == joined_.constData()) {
+        previous_.swap(joined_);
+    } else {
+        previous_.resize(joined.size());
+        std::memcpy(previous_.data(), joined.data(), size_t(joined.size()) * sizeof(QChar));
+    }
     previousBounds_.swap(bounds_);
     chainVersion_ = tree_.Version();
     return current;
 }
 
-size_t TCatalogueTree::SharedComponents(qsizetype &start) const
+size_t TCatalogueTree::SharedComponents(QStringView joined, qsizetype &start) const
 {
     // Every "\\" of the common beginning closes a component both paths
     // share, except a trailing one of the new path: its last component is
     // always looked up, since the record's own node is found or created.
-    const char16_t *a = reinterpret_cast<const char16_t *>(joined_.constData());
+    const char16_t *a = reinterpret_cast<const char16_t *>(joined.data());
     const char16_t *b = reinterpret_cast<const char16_t *>(previous_.constData());
     // The new path's last character is left out: a "\\" there is trailing.
-    const qsizetype n = std::min(joined_.size() - 1, previous_.size());
+    const qsizetype n = std::min(joined.size() - 1, previous_.size());
     // Find the first difference four characters at a time, then count the
     // previous path's separators before it from their remembered positions.
     qsizetype m = 0;

@@ -43,6 +43,12 @@ public:
     TTreeNode *InsertItem(const QString &label, const QString &path, const QString &producer,
                           const QString &product, const QString &version, int64_t size,
                           const QString &description, bool isFolder);
+    // The same with the label and the path already joined as one path
+    // ("label\\path", or the path alone when the label is empty). joined may
+    // be any text; it is not kept.
+    TTreeNode *InsertPath(QStringView joined, const QString &producer, const QString &product,
+                          const QString &version, int64_t size, const QString &description,
+                          bool isFolder);
 
     // Inserts node and everything below it at the place named by label and
     // path (path already ends with the node's own name). Stops when a
@@ -77,11 +83,11 @@ private:
     TConflictAnswers &answers_;
     IConflictPrompt &prompt_;
     TTreeModel *view_;
-    size_t SharedComponents(qsizetype &start) const;
+    size_t SharedComponents(QStringView joined, qsizetype &start) const;
     void PassThrough(TTreeNode *node);
 
-    QString joined_;   // the joined label and path of this insertion
-    QString previous_; // ... and of the previous one
+    QString joined_;   // the joined label and path of InsertItem
+    QString previous_; // ... and of the previous insertion
     // Positions of every "\\" in joined_ and in previous_, ascending.
     std::vector<qsizetype> bounds_;
     std::vector<qsizetype> previousBounds_;

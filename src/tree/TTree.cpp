@@ -43,19 +43,29 @@ void TTree::ResetTree()
         observer_->BeforeReset();
     else if (InLayoutChange())
         observer_->Removing(root_.get());
-    std::unique_ptr<TTreeNode> old =
-        std::exchange(root_, std::unique_ptr<TTreeNode>(
-                                 new TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot)));
-    if (old && old->HasChildren()) {
+    // A new tree takes a new arena; the old nodes go with the old one. Both
+    // are made before anything changes, so that a failure leaves the tree.
+    struct Discarded {
+        std::unique_ptr<TNodeArena> arena; // freed after the nodes
+        std::unique_ptr<TTreeNode> root;
+    } old;
+    auto arena = std::make_unique<TNodeArena>(sizeof(TTreeNode), alignof(TTreeNode));
+    std::unique_ptr<TTreeNode> root(new (*arena) TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot));
+    old.arena = std::exchange(arena_, std::move(arena));
+    old.root = std::exchange(root_, std::move(root));
+    if (old.root && old.root->HasChildren()) {
         // Nothing refers to the old nodes any more (the views have heard of
         // the reset); their texts are shared strings, safe to release on
         // another thread. One old tree is freed at a time.
         if (disposal_.joinable())
             disposal_.join();
         try {
-            disposal_ = std::thread([doomed = std::move(old)]() mutable { doomed.reset(); });
+            disposal_ = std::thread([doomed = std::move(old)]() mutable {
+                doomed.root.reset();
+                doomed.arena.reset();
+            });
         } catch (const std::system_error &) {
-            // No thread to be had: `old` is freed here.
+            // No thread to be had: the old tree is freed here.
         }
     }
     names_.Release();
@@ -102,7 +112,7 @@ TTreeNode *TTree::AddChild(TTreeNode *parent, QString name, int image)
 
 TTreeNode *TTree::AddHashed(TTreeNode *parent, QString name, uint32_t hash, int image)
 {
-    std::unique_ptr<TTreeNode> node(new TTreeNode(parent, std::move(name), uint8_t(image)));
+    std::unique_ptr<TTreeNode> node(new (*arena_) TTreeNode(parent, std::move(name), uint8_t(image)));
     node->hash_ = hash;
     foldersOpened_ = foldersOpened_ || image == ImageFolderOpen;
     return Insert(parent, std::move(node));

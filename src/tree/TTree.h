@@ -145,9 +145,12 @@ private:
     void Rename(TTreeNode *node, const QString &text);
 
     TNameStore names_; // the names of found-or-added children
+    // Holds the nodes of root_'s tree; declared first, so freed last.
+    std::unique_ptr<TNodeArena> arena_;
     std::unique_ptr<TTreeNode> root_;
-    // Frees the nodes of the tree a reset replaced: a tree of a million
-    // nodes takes a while to free, and nothing needs to wait for it.
+    // Frees the nodes of the tree a reset replaced, and their arena: a tree
+    // of a million nodes takes a while to free, and nothing needs to wait
+    // for it.
     std::thread disposal_;
     ITreeObserver *observer_ = nullptr;
     int updateDepth_ = 0;

@@ -102,7 +102,7 @@ void TChildList::Placed(TTreeNode &node, size_t pos)
 TTreeNode::TTreeNode(TTreeNode *parent, QString text, uint8_t image)
     : text_(std::move(text)), parent_(parent), image_(image)
 {
-    static_assert(sizeof(TTreeNode) <= 56, "a node must stay within a 64-byte allocation");
+    static_assert(sizeof(TTreeNode) <= 56, "a tree holds millions of nodes");
 }
 
 TTreeNode::~TTreeNode() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tree/TChildIndex.h"
+#include "tree/TNodeArena.h"
 #include "tree/TNodeData.h"
 
 #include <QString>
@@ -93,10 +94,16 @@ public:
     // Rows are kept in 29 bits.
     static constexpr uint32_t kMaxRow = (1u << 29) - 1;
 
+    // A node goes back to its tree's arena when deleted.
+    static void operator delete(void *node) { TNodeArena::Of(node).Release(node); }
+
 private:
     friend class TTree;
     friend struct TChildList;
     TTreeNode(TTreeNode *parent, QString text, uint8_t image);
+    // Nodes are made only in a tree's arena.
+    static void *operator new(size_t, TNodeArena &arena) { return arena.Allocate(); }
+    static void operator delete(void *node, TNodeArena &arena) { arena.Release(node); }
     TChildList &Children(TSiblingOrder less, TSortKey key);
 
     QString text_;
