@@ -275,8 +275,8 @@ bool ReadCatalogueTable(engine::Table &table, TCatalogueTree &catalogue,
         for (const TRecordBatch::Item &r : batch.items) {
             const QStringView joined(text + begin, qsizetype(r.end - begin));
             begin = r.end;
-            catalogue.InsertPath(joined, r.producer, r.product, r.version, r.size,
-                                 r.description, false);
+            catalogue.InsertPath(joined, r.producer, r.product, r.version, r.size, r.description,
+                                 false);
             if (step && !step())
                 return false;
         }

@@ -33,8 +33,8 @@ TTreeNode *TCatalogueTree::InsertItem(const QString &label, const QString &path,
 }
 
 TTreeNode *TCatalogueTree::InsertPath(QStringView joined, const QString &producer,
-                                      const QString &product, const QString &version,
-                                      int64_t size, const QString &description, bool isFolder)
+                                      const QString &product, const QString &version, int64_t size,
+                                      const QString &description, bool isFolder)
 {
     // Records come grouped by folder: the components this path shares with
     // the previous one lead to the same nodes, which are taken from the

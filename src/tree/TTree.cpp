@@ -50,7 +50,8 @@ void TTree::ResetTree()
         std::unique_ptr<TTreeNode> root;
     } old;
     auto arena = std::make_unique<TNodeArena>(sizeof(TTreeNode), alignof(TTreeNode));
-    std::unique_ptr<TTreeNode> root(new (*arena) TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot));
+    std::unique_ptr<TTreeNode> root(new (*arena)
+                                        TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot));
     old.arena = std::exchange(arena_, std::move(arena));
     old.root = std::exchange(root_, std::move(root));
     if (old.root && old.root->HasChildren()) {
@@ -112,7 +113,8 @@ TTreeNode *TTree::AddChild(TTreeNode *parent, QString name, int image)
 
 TTreeNode *TTree::AddHashed(TTreeNode *parent, QString name, uint32_t hash, int image)
 {
-    std::unique_ptr<TTreeNode> node(new (*arena_) TTreeNode(parent, std::move(name), uint8_t(image)));
+    std::unique_ptr<TTreeNode> node(new (*arena_)
+                                        TTreeNode(parent, std::move(name), uint8_t(image)));
     node->hash_ = hash;
     foldersOpened_ = foldersOpened_ || image == ImageFolderOpen;
     return Insert(parent, std::move(node));

@@ -112,7 +112,8 @@ TEST(NodeArena, ResetTreesAreFreedWithTheirArenasWhileTheNextIsBuilt)
 {
     auto tree = std::make_unique<TTree>();
     for (int round = 0; round < 4; ++round) {
-        TTreeNode *disc = tree->AddChild(tree->Root(), QStringLiteral("CD%1").arg(round), ImageDisc);
+        TTreeNode *disc =
+            tree->AddChild(tree->Root(), QStringLiteral("CD%1").arg(round), ImageDisc);
         for (int i = 0; i < 30000; ++i)
             tree->AddChild(disc, QStringLiteral("f%1").arg(i), ImageFile);
         TTreeNode *kept = tree->FindChild(disc, u"f123");
