@@ -1,9 +1,9 @@
 // The two simple-search dialogs and the tool-bar button in the real main
 // window: the dialogs are answered while they are shown.
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
-#include "app/TSearchGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
+#include "app/gui/TSearchGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
@@ -29,7 +29,7 @@
 namespace qbx::test {
 namespace {
 
-QString WriteCatalogue(const QString &path)
+QString WriteDialogCatalogue(const QString &path)
 {
     engine::Table::Create(path.toStdString(), CatalogueFieldDefs(), {kCatalogueBlockKiB, "ancyrr"});
     engine::Table t;
@@ -83,7 +83,7 @@ protected:
         QApplication::processEvents();
         form.Options().Confirm100.clear();
         form.Options().ConfirmHalf.clear();
-        program.Session().Files().OpenFile(WriteCatalogue(dir.filePath(QStringLiteral("c.db"))));
+        program.Session().Files().OpenFile(WriteDialogCatalogue(dir.filePath(QStringLiteral("c.db"))));
     }
 };
 
