@@ -11,8 +11,8 @@
 #include "platform/Codec.h"
 #include "scan/gui/TScanForm.h"
 #include "scan/gui/TScanGui.h"
-#include "session/FolderPicker.h"
-#include "shell/Help.h"
+#include "interaction/FolderPicker.h"
+#include "desktop/Help.h"
 #include "storage/CatalogueWriter.h"
 
 #include <QAction>

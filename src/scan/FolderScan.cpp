@@ -1,7 +1,7 @@
 #include "scan/FolderScan.h"
 #include "platform/EngineFileName.h"
 
-#include "session/ConflictAnswers.h"
+#include "interaction/ConflictAnswers.h"
 #include "platform/TextRules.h"
 #include "scan/AudioTags.h"
 #include "scan/MediaNames.h"
@@ -10,7 +10,7 @@
 #include "scan/ScanNames.h"
 #include "scan/SetupTxt.h"
 #include "scan/TInOutError.h"
-#include "session/ConflictPrompt.h"
+#include "interaction/ConflictPrompt.h"
 #include "tree/CataloguePath.h"
 #include "tree/FieldCapacities.h"
 #include "tree/NodePaths.h"

@@ -1,8 +1,8 @@
 #include "search/TComplexSearch.h"
 
 #include "options/TOptions.h"
-#include "session/WindowState.h"
-#include "session/MessageBoxes.h"
+#include "interaction/WindowState.h"
+#include "interaction/MessageBoxes.h"
 #include "tree/LastSearch.h"
 
 #include <QCoreApplication>

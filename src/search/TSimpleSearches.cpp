@@ -7,9 +7,9 @@
 #include "search/SearchConditions.h"
 #include "search/TSearchResults.h"
 #include "search/TSearchRunner.h"
-#include "session/CommandState.h"
-#include "session/MainShell.h"
-#include "session/MessageBoxes.h"
+#include "interaction/CommandState.h"
+#include "interaction/ModeLogic.h"
+#include "interaction/MessageBoxes.h"
 #include "tree/LastSearch.h"
 
 #include <array>

@@ -12,7 +12,7 @@ namespace qbx {
 
 class IMessageBoxes;
 class TCommandState;
-class TMainShell;
+class TModeLogic;
 class TOptions;
 struct TLastSearch;
 class TSearchResults;
@@ -22,7 +22,7 @@ class TSearchRunner;
 struct TSimpleSearchContext {
     const TOptions &options;
     TLastSearch &lastSearch; // set by a search that finds records
-    TMainShell &shell;
+    TModeLogic &shell;
     TCommandState &commands;
     IMessageBoxes &boxes;
     TSearchRunner &runner;

@@ -1,9 +1,9 @@
 #include "search/TViewSwitch.h"
 
 #include "search/TSearchResults.h"
-#include "session/CommandState.h"
-#include "session/MainShell.h"
-#include "session/MainView.h"
+#include "interaction/CommandState.h"
+#include "interaction/ModeLogic.h"
+#include "interaction/MainView.h"
 #include "tree/CataloguePath.h"
 #include "tree/NodePaths.h"
 #include "tree/NodeRecord.h"
@@ -11,7 +11,7 @@
 
 namespace qbx {
 
-TViewSwitch::TViewSwitch(TMainShell &shell, TCommandState &commands, TTreeModel &searchModel,
+TViewSwitch::TViewSwitch(TModeLogic &shell, TCommandState &commands, TTreeModel &searchModel,
                          const IMainView &view)
     : shell_(shell), commands_(commands), searchModel_(searchModel), view_(view)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/FileStamp.h"
-#include "session/IFileDialogs.h"
+#include "interaction/IFileDialogs.h"
 #include "storage/CatalogueDocument.h"
 
 #include <QString>
@@ -17,7 +17,7 @@ class IStorageStatus;
 class TCatalogueTree;
 class TCommandState;
 class TLongOperation;
-class TMainShell;
+class TModeLogic;
 class TOptions;
 class TTree;
 struct TConflictAnswers;
@@ -26,7 +26,7 @@ struct TConflictAnswers;
 // window and outlives this object.
 struct TCatalogueContext {
     const TOptions &options;
-    TMainShell &shell;
+    TModeLogic &shell;
     TConflictAnswers &answers; // of a merge (Add)
     TCommandState &commands;
     TLongOperation &operation;

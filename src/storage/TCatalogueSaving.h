@@ -17,7 +17,7 @@ class IStorageStatus;
 class TCatalogueFiles;
 class TCommandState;
 class TLongOperation;
-class TMainShell;
+class TModeLogic;
 class TOptions;
 class TTree;
 struct TLastSearch;
@@ -27,7 +27,7 @@ struct TLastSearch;
 struct TSavingContext {
     const TOptions &options;
     const TLastSearch &lastSearch;   // names the saved search results
-    TMainShell &shell;
+    TModeLogic &shell;
     TCommandState &commands;
     TLongOperation &operation;
     IMessageBoxes &boxes;

@@ -1,9 +1,9 @@
 // "Сложный поиск...": the dialog, the search, and the not-found question.
 #include "options/TOptions.h"
-#include "session/WindowState.h"
+#include "interaction/WindowState.h"
 #include "tree/LastSearch.h"
 #include "search/TComplexSearch.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/CatalogueFixture.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 #include "storage/TCatalogueSaving.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "scan/TAddTree.h"
 #include "scan/TSkipReport.h"
-#include "session/ShellFixture.h"
+#include "interaction/ModeLogicFixture.h"
 #include "tree/TTreeModel.h"
 
 #include <QSignalSpy>
@@ -54,7 +54,7 @@ protected:
     TLastSearch lastSearch;
     FakeCatalogue openCatalogue{document, lastSearch};
     TLongOperation operation{options, view, boxes};
-    TMainShell shell{QStringLiteral("Кварнис"), options, environment, commands, view,
+    TModeLogic shell{QStringLiteral("Кварнис"), options, environment, commands, view,
                      operation,                  boxes,   openCatalogue, answers};
     TWindowState &window = shell.State();
     TTreeModel model{tree};

@@ -5,7 +5,7 @@
 #include "search/SearchConditions.h"
 #include "search/TSearchResults.h"
 #include "search/TSearchRunner.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 #include "tree/TTreeModel.h"
 
 #include <QHash>

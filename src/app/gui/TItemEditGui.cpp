@@ -35,10 +35,10 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
           session.MessageBoxes(), [&session] { return session.Options().SizeUnit; },
           controls.DialogParent()),
       items_({session.Options(), session.Window(), session.Document(), session.Answers(),
-              session.Commands(), session.Shell().Unsaved(), session.Catalogue(), session.MainModel(),
+              session.Commands(), session.ModeLogic().Unsaved(), session.Catalogue(), session.MainModel(),
               session.MessageBoxes(), *this}),
       descriptions_({session.Window(), session.Document(), pane.Pane(), session.Commands(),
-                     session.Shell().Unsaved(),
+                     session.ModeLogic().Unsaved(),
                      session.Catalogue(),
                      session.MainModel(), items_, editForm_, *this, session.MessageBoxes(),
                      [&controls](int row) {
@@ -54,7 +54,7 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
             commands_.Action(cmd::EntireViewAction)->trigger();
     };
     items_.EditDescrClick = [this] { descriptions_.EditDescrClick(); };
-    session_.Shell().hooks.EndLabelEdit = [this] { items_.EndLabelEdit(); };
+    session_.ModeLogic().hooks.EndLabelEdit = [this] { items_.EndLabelEdit(); };
 
     session_.MainModel().SetEditable(true);
     QTreeView *tree = Tree();
@@ -93,7 +93,7 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
 
 TItemEditGui::~TItemEditGui()
 {
-    session_.Shell().hooks.EndLabelEdit = nullptr;
+    session_.ModeLogic().hooks.EndLabelEdit = nullptr;
     for (cmd::Id c :
          {cmd::AddSubitemAction, cmd::RenameItemAction, cmd::FolderFileAction,
           cmd::DeleteItemAction, cmd::DeleteSubitemsAction, cmd::EditDescrAction,
@@ -334,7 +334,7 @@ void TItemEditGui::FitTreePane()
         });
     const int frame = tree->width() - tree->viewport()->width();
     controls_.SetLeftPanelWidth(contents + frame + 4);
-    session_.Shell().SplitterMoved(controls_.LeftPanel()->width());
+    session_.ModeLogic().SplitterMoved(controls_.LeftPanel()->width());
 }
 
 } // namespace qbx
