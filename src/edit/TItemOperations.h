@@ -1,7 +1,5 @@
 #pragma once
 
-#include "options/WorkingState.h"
-
 #include <QString>
 
 #include <cstdint>

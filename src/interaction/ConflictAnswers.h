@@ -1,10 +1,21 @@
 #pragma once
 
-#include "options/WorkingState.h"
-
 #include <cstdint>
 
 namespace qbx {
+
+// Answers to a name conflict (TConflictAnswers::ConflictAnswer); the "All"
+// answers hold for the rest of the operation.
+enum TConflictAnswer : uint8_t {
+    ConflictNotAsked = 0,
+    ConflictCancel = 1,
+    ConflictKeep = 2,
+    ConflictKeepAll = 3,
+    ConflictComplement = 4,
+    ConflictComplementAll = 5,
+    ConflictOverwrite = 6,
+    ConflictOverwriteAll = 7,
+};
 
 // The answers given to the name-conflict question during one operation: the
 // answer in force (an "All" answer holds for the rest of the operation, and

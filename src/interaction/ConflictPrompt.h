@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/WorkingState.h"
+#include "interaction/ConflictAnswers.h"
 
 #include <QString>
 

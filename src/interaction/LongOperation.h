@@ -1,13 +1,19 @@
 #pragma once
 
-#include "options/WorkingState.h"
-
 #include <QElapsedTimer>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 namespace qbx {
+
+// The cancel flag of a long operation (TLongOperation::StopState).
+enum TStopState : uint8_t {
+    StopRunOn = 0,   // the operation goes on
+    StopPressed = 1, // "Стоп" or Esc was pressed; the next check asks or stops
+    StopNow = 2,     // the operation stops at its next check
+};
 
 class IMessageBoxes;
 class TOptions;

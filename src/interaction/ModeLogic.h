@@ -1,6 +1,5 @@
 #pragma once
 
-#include "options/WorkingState.h"
 #include "interaction/CommandState.h"
 #include "interaction/MainView.h"
 #include "interaction/UnsavedChanges.h"

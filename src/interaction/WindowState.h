@@ -1,11 +1,22 @@
 #pragma once
 
 #include "options/TPaneWidths.h"
-#include "options/WorkingState.h"
 
 #include <QString>
 
+#include <cstdint>
+
 namespace qbx {
+
+// The modes of the main window (TWindowState::DbState, switched by the mode
+// logic). The numbers are the ones tests and the help pages speak of: mode 0
+// .. mode 3.
+enum TDbState : uint8_t {
+    DbNone = 0,   // no catalogue
+    DbOpen = 1,   // a catalogue is open, no pane is shown
+    DbEntire = 2, // the whole catalogue is shown in MainTreeView
+    DbFound = 3,  // the search results are shown in SearchTreeView
+};
 
 // What the main window shows beside its widgets: the mode, the caption's
 // end, the texts status panel 0 falls back to and the remembered pane
