@@ -49,7 +49,7 @@ bool TSession::EnterEntireView()
 
 bool TSession::SaveDb()
 {
-    return saving_.SaveDbClick();
+    return saving_.Save();
 }
 
 void TSession::OpenFile(const QString &fileName)

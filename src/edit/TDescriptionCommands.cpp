@@ -51,7 +51,7 @@ void TDescriptionCommands::Changed()
         TreeViewChange();
 }
 
-void TDescriptionCommands::EditDescrClick()
+void TDescriptionCommands::EditDescription()
 {
     if (d_.window.DbState() == DbFound) {
         d_.items.AskEditorFromResults();
@@ -133,7 +133,7 @@ void TDescriptionCommands::EditDescrClick()
     Changed();
 }
 
-void TDescriptionCommands::CopyDescrClick()
+void TDescriptionCommands::CopyDescription()
 {
     if (d_.window.DbState() == DbEntire)
         d_.items.EndLabelEdit();
@@ -141,13 +141,13 @@ void TDescriptionCommands::CopyDescrClick()
         DescriptionClipboardText(d_.rowText(2), d_.rowText(3), d_.rowText(4), d_.rowText(6)));
 }
 
-void TDescriptionCommands::CutDescrClick()
+void TDescriptionCommands::CutDescription()
 {
-    CopyDescrClick();
-    DeleteDescrClick();
+    CopyDescription();
+    DeleteDescription();
 }
 
-void TDescriptionCommands::DeleteDescrClick()
+void TDescriptionCommands::DeleteDescription()
 {
     if (d_.window.DbState() != DbEntire)
         return;
@@ -160,7 +160,7 @@ void TDescriptionCommands::DeleteDescrClick()
     Changed();
 }
 
-void TDescriptionCommands::PasteDescrClick()
+void TDescriptionCommands::PasteDescription()
 {
     if (d_.window.DbState() != DbEntire)
         return;

@@ -77,7 +77,7 @@ std::vector<TTreeNode *> TItemOperations::TopSelected() const
     return top;
 }
 
-void TItemOperations::AddSubitemClick()
+void TItemOperations::AddSubitem()
 {
     EndLabelEdit();
     const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
@@ -103,7 +103,7 @@ void TItemOperations::AddSubitemClick()
     Refresh();
 }
 
-void TItemOperations::RenameItemClick()
+void TItemOperations::RenameItem()
 {
     EndLabelEdit();
     const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
@@ -207,10 +207,10 @@ void TItemOperations::MessageHook()
                           QCoreApplication::translate("TItemOperations", "Редактирование описания"), TMsgIcon::Question,
                           MbYesNo) == TMsgAnswer::No)
             break;
-        if (EntireViewClick)
-            EntireViewClick();
-        if (EditDescrClick)
-            EditDescrClick();
+        if (ShowEntireView)
+            ShowEntireView();
+        if (EditDescription)
+            EditDescription();
         break;
     }
     default:
@@ -307,7 +307,7 @@ void TItemOperations::MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target
     Refresh();
 }
 
-void TItemOperations::FolderFileClick()
+void TItemOperations::ToggleFolderFile()
 {
     EndLabelEdit();
     const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
@@ -329,7 +329,7 @@ void TItemOperations::FolderFileClick()
     Refresh();
 }
 
-void TItemOperations::DeleteItemClick()
+void TItemOperations::DeleteItem()
 {
     EndLabelEdit();
     d_.window.StatusText.clear();
@@ -384,7 +384,7 @@ void TItemOperations::DeleteItemClick()
     Refresh();
 }
 
-void TItemOperations::DeleteSubitemsClick()
+void TItemOperations::DeleteSubitems()
 {
     EndLabelEdit();
     d_.window.StatusText.clear();

@@ -85,7 +85,7 @@ void TLongOperation::ShowProgress()
         view_.SetProgress(position_);
 }
 
-void TLongOperation::CancelButtonClick()
+void TLongOperation::PressStop()
 {
     stopState_ = StopPressed;
     view_.FocusStatusBar();

@@ -65,7 +65,7 @@ public:
     // it only now and then, and a question must not show a stale value.
     void ShowProgress();
     // "Стоп" (and Esc): StopState := StopPressed; noticed at the next OperationStopped.
-    void CancelButtonClick();
+    void PressStop();
 
     TStopState StopState() const { return stopState_; }
     bool Running() const { return running_; }

@@ -173,25 +173,25 @@ void TModeLogic::ShowStatusHint(const QString &hint)
     view_.SetStatusPanelText(hint.isEmpty() ? state_.StatusText : hint);
 }
 
-void TModeLogic::MainMenuItemClick()
+void TModeLogic::PrepareMainMenu()
 {
     if (state_.DbState() == DbEntire && hooks.EndLabelEdit)
         hooks.EndLabelEdit();
 }
 
-void TModeLogic::ViewMenuItemClick()
+void TModeLogic::PrepareViewMenu()
 {
-    MainMenuItemClick();
+    PrepareMainMenu();
     commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, state_.DbState() == DbFound);
     commands_.SetChecked(SizeCommandShown(view_.SizeRowText(), options_.SizeUnit), true);
 }
 
-void TModeLogic::ViewPopupMenuPopup()
+void TModeLogic::PrepareViewPopup()
 {
     commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, true);
 }
 
-std::optional<cmd::Id> TModeLogic::TreePopupMenuPopup()
+std::optional<cmd::Id> TModeLogic::PrepareTreePopup()
 {
     commands_.SetRangeEnabled(FirstFoundViewSet, LastFoundViewSet, state_.DbState() == DbFound);
     if (commands_.Enabled(cmd::ExpandNodeAction))
@@ -201,14 +201,14 @@ std::optional<cmd::Id> TModeLogic::TreePopupMenuPopup()
     return std::nullopt;
 }
 
-void TModeLogic::SimpleSearchToolButtonClick()
+void TModeLogic::RunSimpleSearchDefault()
 {
-    MainMenuItemClick();
+    PrepareMainMenu();
     if (hooks.RunCommand && commands_.Enabled(simpleSearchDefault_))
         hooks.RunCommand(simpleSearchDefault_);
 }
 
-void TModeLogic::SplitterMoved(int leftWidth)
+void TModeLogic::LeftPaneResized(int leftWidth)
 {
     if (state_.DbState() == DbEntire)
         state_.Panes.EntireTreeWidth = leftWidth;
@@ -216,16 +216,16 @@ void TModeLogic::SplitterMoved(int leftWidth)
         state_.Panes.FoundTreeWidth = leftWidth;
 }
 
-bool TModeLogic::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
+bool TModeLogic::HandleKey(int key, Qt::KeyboardModifiers modifiers)
 {
     const auto held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (key != Qt::Key_Escape || held != Qt::NoModifier || !operation_.Running())
         return false;
-    operation_.CancelButtonClick();
+    operation_.PressStop();
     return true;
 }
 
-TCloseAnswer TModeLogic::FormClose()
+TCloseAnswer TModeLogic::Close()
 {
     if (operation_.Running()) {
         if (options_.ConfirmInterrupt &&

@@ -83,27 +83,27 @@ public:
     // The application's hint changed (empty when there is none).
     void ShowStatusHint(const QString &hint);
     // A top-level menu opens.
-    void MainMenuItemClick();
+    void PrepareMainMenu();
     // The View menu opens.
-    void ViewMenuItemClick();
+    void PrepareViewMenu();
     // The drop-down of FoundViewToolButton opens.
-    void ViewPopupMenuPopup();
+    void PrepareViewPopup();
     // TreePopupMenu opens: returns the command whose entry becomes the default
     // one, or none to keep it. Afterwards an entry is shown exactly when its
     // command is enabled.
-    std::optional<cmd::Id> TreePopupMenuPopup();
+    std::optional<cmd::Id> PrepareTreePopup();
     // A plain click on SimpleSearchToolButton.
-    void SimpleSearchToolButtonClick();
+    void RunSimpleSearchDefault();
     // The search that a plain click on SimpleSearchToolButton runs.
     cmd::Id SimpleSearchDefault() const { return simpleSearchDefault_; }
     void SetSimpleSearchDefault(cmd::Id command) { simpleSearchDefault_ = command; }
 
     // The splitter was moved; leftWidth is LeftPanel's new width.
-    void SplitterMoved(int leftWidth);
+    void LeftPaneResized(int leftWidth);
     // A key reached the window first; true when it was used (Esc = Stop).
-    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    bool HandleKey(int key, Qt::KeyboardModifiers modifiers);
     // The window is asked to close.
-    TCloseAnswer FormClose();
+    TCloseAnswer Close();
     // Before a catalogue with unsaved changes leaves the window (closing the
     // catalogue or the program; caption names which): asks whether to save,
     // unless the options answer already, and saves on "Да". A new catalogue

@@ -74,7 +74,7 @@ bool TAddTree::EnterFolder(const QString &folder)
     }
 }
 
-void TAddTree::AddTreeClick()
+void TAddTree::AddScannedTree()
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
@@ -123,7 +123,7 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
         c_.boxes.Show(skipped_.Text(ReportPathWidth), Title(), TMsgIcon::Warning, MbOk);
 }
 
-void TAddTree::CalculateSizeClick()
+void TAddTree::CalculateSize()
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();

@@ -68,8 +68,8 @@ class TAddTree {
 public:
     explicit TAddTree(TScanContext context);
 
-    void AddTreeClick();
-    void CalculateSizeClick();
+    void AddScannedTree();
+    void CalculateSize();
 
     // The entries the last scan left out.
     const TSkipReport &Skipped() const { return skipped_; }

@@ -9,7 +9,7 @@
 
 namespace qbx {
 
-void TComplexSearch::ComplexSearchClick()
+void TComplexSearch::RunComplexSearch()
 {
     if (c_.window.DbState() == DbEntire && c_.endLabelEdit)
         c_.endLabelEdit();

@@ -53,10 +53,10 @@ class TSimpleSearches {
 public:
     explicit TSimpleSearches(TSimpleSearchContext context);
 
-    void GlobalSearchClick();
+    void RunGlobalSearch();
     // tag: the search command's tag (which field).
-    void FieldSearchClick(int tag);
-    void SizeSearchClick();
+    void RunFieldSearch(int tag);
+    void RunSizeSearch();
 
     static inline const QString Title = QCoreApplication::translate("TSimpleSearches", "Поиск в базе данных");
 

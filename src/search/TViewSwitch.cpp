@@ -23,7 +23,7 @@ void TViewSwitch::EndLabelEdit()
         shell_.hooks.EndLabelEdit();
 }
 
-void TViewSwitch::EntireViewClick()
+void TViewSwitch::ShowEntireView()
 {
     EndLabelEdit();
     if (!commands_.Checked(cmd::EntireViewAction)) {
@@ -49,7 +49,7 @@ void TViewSwitch::EntireViewClick()
     shell_.SetDbState(DbEntire);
 }
 
-void TViewSwitch::FoundViewClick()
+void TViewSwitch::ShowFoundView()
 {
     EndLabelEdit();
     if (commands_.Checked(cmd::FoundViewAction)) {

@@ -19,8 +19,8 @@ public:
 
     // Handlers of EntireViewAction and FoundViewAction; the command's check
     // has already been toggled when they run.
-    void EntireViewClick();
-    void FoundViewClick();
+    void ShowEntireView();
+    void ShowFoundView();
 
 private:
     void EndLabelEdit();

@@ -111,12 +111,12 @@ void TCatalogueFiles::WarnBadFormat(const QString &fileName)
                   kCheckTitle(), TMsgIcon::Warning, MbOk);
 }
 
-void TCatalogueFiles::CreateDbClick()
+void TCatalogueFiles::CreateCatalogue()
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (c_.shell.DbState() != DbNone) {
-        CloseDbClick();
+        CloseCatalogue();
         if (c_.shell.DbState() != DbNone)
             return;
     }
@@ -131,7 +131,7 @@ void TCatalogueFiles::CreateDbClick()
     c_.shell.Unsaved().Set(true);
 }
 
-void TCatalogueFiles::OpenDbClick()
+void TCatalogueFiles::OpenWithDialog()
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
@@ -144,7 +144,7 @@ void TCatalogueFiles::OpenDbClick()
     openDialog_.InitialFolder = QFileInfo(chosen).absolutePath() + QLatin1Char('/');
     if (!IsQueryFile(chosen)) {
         if (c_.shell.DbState() != DbNone) {
-            CloseDbClick();
+            CloseCatalogue();
             if (c_.shell.DbState() != DbNone)
                 return;
         }
@@ -204,7 +204,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName)
     }
 }
 
-void TCatalogueFiles::AddDbClick()
+void TCatalogueFiles::AddCatalogue()
 {
     TOpenDialogState state = openDialog_;
     state.FileName = document_.FileName;
@@ -288,7 +288,7 @@ bool TCatalogueFiles::ReadTable(const QString &fileName, const QString &title)
     return complete;
 }
 
-void TCatalogueFiles::CloseDbClick()
+void TCatalogueFiles::CloseCatalogue()
 {
     if (!c_.shell.SettleUnsavedChanges(QCoreApplication::translate("TCatalogueFiles", "Закрытие базы данных"),
                                        c_.catalogue.Tree().Root()->HasChildren()))

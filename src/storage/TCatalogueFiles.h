@@ -47,13 +47,13 @@ class TCatalogueFiles {
 public:
     explicit TCatalogueFiles(TCatalogueContext context);
 
-    void CreateDbClick();
+    void CreateCatalogue();
     // The Open command: runs the open dialog.
-    void OpenDbClick();
+    void OpenWithDialog();
     // Opens a file named on the command line (already resolved), no dialog.
     void OpenFile(const QString &fileName);
-    void AddDbClick();
-    void CloseDbClick();
+    void AddCatalogue();
+    void CloseCatalogue();
     // The first load of the open catalogue: reads the document's table file
     // into the catalogue tree; title is the operation's status
     // title. A load stopped or failed partway keeps what it read, and the

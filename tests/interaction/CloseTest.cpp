@@ -33,7 +33,7 @@ protected:
 TEST_F(CloseTest, SavedCatalogueClosesWithoutQuestions)
 {
     shell.Unsaved().Set(false);
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Close);
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(optionSaves, 1);
 }
@@ -48,13 +48,13 @@ TEST_F(CloseTest, ASaveIsJudgedByItsOutcomeNotByTheSaveCommandsState)
         return false;
     };
     boxes.Answer(TMsgAnswer::Yes);
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Stay);
     EXPECT_EQ(optionSaves, 0);
 
     shell.Unsaved().Set(true);
     catalogue.saveDb = [this] { return ++saves > 0; };
     boxes.Answer(TMsgAnswer::Yes);
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Close);
     EXPECT_EQ(saves, 2);
     EXPECT_EQ(optionSaves, 1);
 }
@@ -63,13 +63,13 @@ TEST_F(CloseTest, NewCatalogueHoldingOnlyItsRootAsksNothing)
 {
     document.DbIsNew = true;
     view.mainMoreThanRoot = false;
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Close);
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(saves, 0);
 
     view.mainMoreThanRoot = true;
     boxes.Answer(TMsgAnswer::No);
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Close);
     EXPECT_EQ(boxes.shown.size(), 1);
 }
 
@@ -95,7 +95,7 @@ TEST_F(CloseTest, UnsavedQuestionCancelKeepsTheWindowAndSavesNothing)
 {
     view.status = QStringLiteral("Всего записей: 3");
     boxes.Answer(TMsgAnswer::Cancel);
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Stay);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text,
               QStringLiteral("База данных Диски была изменена.\rСохранить изменения?"));
@@ -111,13 +111,13 @@ TEST_F(CloseTest, YesSavesAndAFailedSaveKeepsTheWindow)
 {
     boxes.Answer(TMsgAnswer::Yes);
     saveSucceeds = false;
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Stay);
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(optionSaves, 0);
 
     boxes.Answer(TMsgAnswer::Yes);
     saveSucceeds = true;
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Close);
     EXPECT_EQ(saves, 2);
     EXPECT_EQ(optionSaves, 1);
 }
@@ -125,15 +125,15 @@ TEST_F(CloseTest, YesSavesAndAFailedSaveKeepsTheWindow)
 TEST_F(CloseTest, StoredUnsavedAnswerIsUsedWithoutAsking)
 {
     options.ConfirmUnsaved = QStringLiteral("0");
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Close);
     EXPECT_EQ(saves, 0);
 
     options.ConfirmUnsaved = QStringLiteral("1");
     saveSucceeds = false;
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Stay);
     EXPECT_EQ(saves, 1);
     saveSucceeds = true;
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Close);
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
@@ -142,18 +142,18 @@ TEST_F(CloseTest, RunningOperationIsAskedAboutAndUnwindsBeforeTheClose)
     shell.Unsaved().Set(false);
     operation.StartOperation(QStringLiteral("Сохранение базы данных"), 100);
     boxes.Answer(TMsgAnswer::No);
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Stay);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Stay);
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Сохранение базы данных"));
     EXPECT_FALSE(operation.OperationStopped());
 
     boxes.Answer(TMsgAnswer::Yes);
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::AfterOperation);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::AfterOperation);
     EXPECT_EQ(optionSaves, 0);
     EXPECT_TRUE(operation.OperationStopped()); // no second question
     EXPECT_EQ(boxes.shown.size(), 2);
     operation.EndOperation();
     EXPECT_EQ(view.closesContinued, 1);
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Close);
 }
 
 TEST_F(CloseTest, RunningOperationWithoutConfirmationClosesAtOnce)
@@ -161,7 +161,7 @@ TEST_F(CloseTest, RunningOperationWithoutConfirmationClosesAtOnce)
     shell.Unsaved().Set(false);
     options.ConfirmInterrupt = false;
     operation.StartOperation(QStringLiteral("Т"), 100);
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::AfterOperation);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::AfterOperation);
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_TRUE(operation.OperationStopped());
 }

@@ -210,24 +210,24 @@ TEST_F(ModeLogicTest, MenusOpeningSetThePresentationAndSizeCommands)
     int edits = 0;
     shell.hooks.EndLabelEdit = [&] { ++edits; };
 
-    shell.ViewPopupMenuPopup();
+    shell.PrepareViewPopup();
     EXPECT_TRUE(commands.Enabled(cmd::FoundViewLeafAction));
     commands.SetEnabled(cmd::ExpandNodeAction, false);
     commands.SetEnabled(cmd::CollapseNodeAction, true);
-    EXPECT_EQ(shell.TreePopupMenuPopup(), cmd::CollapseNodeAction);
+    EXPECT_EQ(shell.PrepareTreePopup(), cmd::CollapseNodeAction);
     for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
         EXPECT_FALSE(commands.Enabled(CommandAt(c)));
     commands.SetEnabled(cmd::CollapseNodeAction, false);
-    EXPECT_EQ(shell.TreePopupMenuPopup(), std::nullopt);
+    EXPECT_EQ(shell.PrepareTreePopup(), std::nullopt);
 
     view.sizeRow = QStringLiteral("1,5 МБ");
-    shell.ViewMenuItemClick();
+    shell.PrepareViewMenu();
     EXPECT_EQ(edits, 1);
     EXPECT_TRUE(commands.Checked(cmd::SizeMByteAction));
     EXPECT_FALSE(commands.Checked(cmd::SizeByteAction));
 
     shell.SetDbState(DbFound);
-    shell.ViewMenuItemClick();
+    shell.PrepareViewMenu();
     EXPECT_EQ(edits, 1); // only mode 2 has in-place edits
     EXPECT_TRUE(commands.Enabled(cmd::FoundViewStandardAction));
 }
@@ -248,22 +248,22 @@ TEST_F(ModeLogicTest, SimpleSearchButtonRunsTheDefaultSearch)
     shell.SetDbState(DbOpen);
     QList<int> run;
     shell.hooks.RunCommand = [&](cmd::Id c) { run.append(c); };
-    shell.SimpleSearchToolButtonClick();
+    shell.RunSimpleSearchDefault();
     shell.SetSimpleSearchDefault(cmd::SizeSearchAction);
-    shell.SimpleSearchToolButtonClick();
+    shell.RunSimpleSearchDefault();
     EXPECT_EQ(run, (QList<int>{cmd::GlobalSearchAction, cmd::SizeSearchAction}));
 }
 
 TEST_F(ModeLogicTest, SplitterRemembersTheTreeWidthOfTheShownTree)
 {
     shell.SetDbState(DbOpen);
-    shell.SplitterMoved(100);
+    shell.LeftPaneResized(100);
     EXPECT_EQ(window.Panes.EntireTreeWidth, 225);
     EXPECT_EQ(window.Panes.FoundTreeWidth, 225);
     shell.SetDbState(DbEntire);
-    shell.SplitterMoved(150);
+    shell.LeftPaneResized(150);
     shell.SetDbState(DbFound);
-    shell.SplitterMoved(170);
+    shell.LeftPaneResized(170);
     EXPECT_EQ(window.Panes.EntireTreeWidth, 150);
     EXPECT_EQ(window.Panes.FoundTreeWidth, 170);
 }

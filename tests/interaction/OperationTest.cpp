@@ -16,7 +16,7 @@ int RunWithStop(TLongOperation &op, FakeMainView &view, int steps, int stopAt)
     int done = 0;
     view.onEvents = [&] {
         if (done == stopAt)
-            op.CancelButtonClick();
+            op.PressStop();
     };
     op.StartOperation(QStringLiteral("Сканирование"), steps);
     for (int i = 0; i < steps; ++i) {
@@ -56,7 +56,7 @@ TEST_F(ModeLogicTest, StopWithoutConfirmationStopsAtTheNextStep)
 TEST_F(ModeLogicTest, ConfirmedStopIsNotAskedTwice)
 {
     operation.StartOperation(QStringLiteral("Т"), 5);
-    operation.CancelButtonClick();
+    operation.PressStop();
     boxes.Answer(TMsgAnswer::Yes);
     EXPECT_TRUE(operation.OperationStopped());
     EXPECT_TRUE(operation.OperationStopped());
@@ -86,16 +86,16 @@ TEST_F(ModeLogicTest, PendingEventsRunByTimeNotPerStep)
 
 TEST_F(ModeLogicTest, EscStopsOnlyWithoutModifiersAndOnlyDuringAnOperation)
 {
-    EXPECT_FALSE(shell.FormKeyDown(Qt::Key_Escape, Qt::NoModifier));
+    EXPECT_FALSE(shell.HandleKey(Qt::Key_Escape, Qt::NoModifier));
     EXPECT_EQ(operation.StopState(), StopRunOn);
 
     operation.StartOperation(QStringLiteral("Т"), 5);
-    EXPECT_FALSE(shell.FormKeyDown(Qt::Key_Escape, Qt::ControlModifier));
-    EXPECT_FALSE(shell.FormKeyDown(Qt::Key_Escape, Qt::ShiftModifier));
-    EXPECT_FALSE(shell.FormKeyDown(Qt::Key_Escape, Qt::AltModifier));
-    EXPECT_FALSE(shell.FormKeyDown(Qt::Key_Return, Qt::NoModifier));
+    EXPECT_FALSE(shell.HandleKey(Qt::Key_Escape, Qt::ControlModifier));
+    EXPECT_FALSE(shell.HandleKey(Qt::Key_Escape, Qt::ShiftModifier));
+    EXPECT_FALSE(shell.HandleKey(Qt::Key_Escape, Qt::AltModifier));
+    EXPECT_FALSE(shell.HandleKey(Qt::Key_Return, Qt::NoModifier));
     EXPECT_EQ(operation.StopState(), StopRunOn);
-    EXPECT_TRUE(shell.FormKeyDown(Qt::Key_Escape, Qt::KeypadModifier));
+    EXPECT_TRUE(shell.HandleKey(Qt::Key_Escape, Qt::KeypadModifier));
     EXPECT_EQ(operation.StopState(), StopPressed);
 }
 

@@ -248,7 +248,7 @@ void TMainForm::CreateStatusBar()
     cancelButton_->setFont(small);
     cancelButton_->hide();
     connect(cancelButton_, &QPushButton::clicked, this,
-            [this] { Operation().CancelButtonClick(); });
+            [this] { Operation().PressStop(); });
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -316,7 +316,7 @@ void TMainForm::FormActivate()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    switch (ModeLogic().FormClose()) {
+    switch (ModeLogic().Close()) {
     case TCloseAnswer::Close:
         event->accept();
         break;
@@ -357,7 +357,7 @@ void TMainForm::FormResize()
 
 void TMainForm::SplitterMoved()
 {
-    ModeLogic().SplitterMoved(leftPanel_->width());
+    ModeLogic().LeftPaneResized(leftPanel_->width());
 }
 
 bool TMainForm::event(QEvent *event)
@@ -378,7 +378,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (cancelButton_->isVisible() && ModeLogic().FormKeyDown(key->key(), key->modifiers()))
+        if (cancelButton_->isVisible() && ModeLogic().HandleKey(key->key(), key->modifiers()))
             return true;
     } else if (event->type() == QEvent::Show && Operation().Running() && watched->isWidgetType() &&
                static_cast<QWidget *>(watched)->isModal()) {

@@ -178,9 +178,9 @@ void TMainForm::CreateMenus()
         SetHelpContext(menu, HcMainMenu);
         bar->addMenu(menu);
         if (def.name == QStringLiteral("ViewMenuItem"))
-            connect(menu, &QMenu::aboutToShow, this, [this] { ModeLogic().ViewMenuItemClick(); });
+            connect(menu, &QMenu::aboutToShow, this, [this] { ModeLogic().PrepareViewMenu(); });
         else
-            connect(menu, &QMenu::aboutToShow, this, [this] { ModeLogic().MainMenuItemClick(); });
+            connect(menu, &QMenu::aboutToShow, this, [this] { ModeLogic().PrepareMainMenu(); });
     }
     itemActions_.insert(static_cast<int>(TUiItem::EditMenuItem),
                         menus_.value(QStringLiteral("EditMenuItem"))->menuAction());
@@ -200,7 +200,7 @@ void TMainForm::CreateMenus()
     SetHelpContext(BuildMenu(SearchPopupLayout(), this), 2);
     QMenu *view = BuildMenu(ViewPopupLayout(), this);
     SetHelpContext(view, 2);
-    connect(view, &QMenu::aboutToShow, this, [this] { ModeLogic().ViewPopupMenuPopup(); });
+    connect(view, &QMenu::aboutToShow, this, [this] { ModeLogic().PrepareViewPopup(); });
     SetHelpContext(BuildMenu(SizePopupLayout(), this), 6);
 }
 
@@ -219,7 +219,7 @@ void TMainForm::ShowTreePopup(QTreeView *tree, const QPoint &pos)
     if (!treePopupEnabled_)
         return;
     QMenu *menu = menus_.value(QStringLiteral("TreePopupMenu"));
-    const std::optional<cmd::Id> def = ModeLogic().TreePopupMenuPopup();
+    const std::optional<cmd::Id> def = ModeLogic().PrepareTreePopup();
     // Disabled commands are hidden rather than greyed. The command state
     // decides: a hidden QAction reports itself disabled, so the entry's own
     // state cannot bring it back.
@@ -275,7 +275,7 @@ void TMainForm::CreateToolBar()
     simpleSearchButton_->setMenu(menus_.value(QStringLiteral("SearchPopupMenu")));
     simpleSearchButton_->setPopupMode(QToolButton::MenuButtonPopup);
     connect(simpleSearchButton_, &QToolButton::clicked, this,
-            [this] { ModeLogic().SimpleSearchToolButtonClick(); });
+            [this] { ModeLogic().RunSimpleSearchDefault(); });
     button("ComplexSearchToolButton", cmd::ComplexSearchAction);
     bar->addSeparator();
     button("EntireViewToolButton", cmd::EntireViewAction);

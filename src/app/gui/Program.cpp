@@ -65,8 +65,8 @@ TProgram::TProgram(TProgramSeams seams)
                                 tree.OnTreeChanged();
                         }});
     TAddTree &command = scan_->AddTree();
-    window.SetHandler(cmd::AddTreeAction, [&command] { command.AddTreeClick(); });
-    window.SetHandler(cmd::CalculateSizeAction, [&command] { command.CalculateSizeClick(); });
+    window.SetHandler(cmd::AddTreeAction, [&command] { command.AddScannedTree(); });
+    window.SetHandler(cmd::CalculateSizeAction, [&command] { command.CalculateSize(); });
 }
 
 TProgram::~TProgram()

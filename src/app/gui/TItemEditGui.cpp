@@ -49,11 +49,11 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
 {
     items_.TreeViewChange = [this] { pane_.TreeViewChange(); };
     descriptions_.TreeViewChange = items_.TreeViewChange;
-    items_.EntireViewClick = [this] {
+    items_.ShowEntireView = [this] {
         if (!session_.Commands().Checked(cmd::EntireViewAction))
             commands_.Action(cmd::EntireViewAction)->trigger();
     };
-    items_.EditDescrClick = [this] { descriptions_.EditDescrClick(); };
+    items_.EditDescription = [this] { descriptions_.EditDescription(); };
     session_.ModeLogic().hooks.EndLabelEdit = [this] { items_.EndLabelEdit(); };
 
     session_.MainModel().SetEditable(true);
@@ -103,16 +103,16 @@ TItemEditGui::~TItemEditGui()
 
 void TItemEditGui::ConnectCommands()
 {
-    commands_.SetHandler(cmd::AddSubitemAction, [this] { items_.AddSubitemClick(); });
-    commands_.SetHandler(cmd::RenameItemAction, [this] { items_.RenameItemClick(); });
-    commands_.SetHandler(cmd::FolderFileAction, [this] { items_.FolderFileClick(); });
-    commands_.SetHandler(cmd::DeleteItemAction, [this] { items_.DeleteItemClick(); });
-    commands_.SetHandler(cmd::DeleteSubitemsAction, [this] { items_.DeleteSubitemsClick(); });
-    commands_.SetHandler(cmd::EditDescrAction, [this] { descriptions_.EditDescrClick(); });
-    commands_.SetHandler(cmd::CopyDescrAction, [this] { descriptions_.CopyDescrClick(); });
-    commands_.SetHandler(cmd::CutDescrAction, [this] { descriptions_.CutDescrClick(); });
-    commands_.SetHandler(cmd::PasteDescrAction, [this] { descriptions_.PasteDescrClick(); });
-    commands_.SetHandler(cmd::DeleteDescrAction, [this] { descriptions_.DeleteDescrClick(); });
+    commands_.SetHandler(cmd::AddSubitemAction, [this] { items_.AddSubitem(); });
+    commands_.SetHandler(cmd::RenameItemAction, [this] { items_.RenameItem(); });
+    commands_.SetHandler(cmd::FolderFileAction, [this] { items_.ToggleFolderFile(); });
+    commands_.SetHandler(cmd::DeleteItemAction, [this] { items_.DeleteItem(); });
+    commands_.SetHandler(cmd::DeleteSubitemsAction, [this] { items_.DeleteSubitems(); });
+    commands_.SetHandler(cmd::EditDescrAction, [this] { descriptions_.EditDescription(); });
+    commands_.SetHandler(cmd::CopyDescrAction, [this] { descriptions_.CopyDescription(); });
+    commands_.SetHandler(cmd::CutDescrAction, [this] { descriptions_.CutDescription(); });
+    commands_.SetHandler(cmd::PasteDescrAction, [this] { descriptions_.PasteDescription(); });
+    commands_.SetHandler(cmd::DeleteDescrAction, [this] { descriptions_.DeleteDescription(); });
 }
 
 QTreeView *TItemEditGui::Tree() const
@@ -334,7 +334,7 @@ void TItemEditGui::FitTreePane()
         });
     const int frame = tree->width() - tree->viewport()->width();
     controls_.SetLeftPanelWidth(contents + frame + 4);
-    session_.ModeLogic().SplitterMoved(controls_.LeftPanel()->width());
+    session_.ModeLogic().LeftPaneResized(controls_.LeftPanel()->width());
 }
 
 } // namespace qbx

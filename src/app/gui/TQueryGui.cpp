@@ -30,7 +30,7 @@ TQueryGui::TQueryGui(TSession &session, IWindowCommands &commands, IWindowContro
                [&session] { session.ModeLogic().SetDbState(DbFound); }})
 {
     queryForm_.OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
-    commands.SetHandler(cmd::ComplexSearchAction, [this] { search_.ComplexSearchClick(); });
+    commands.SetHandler(cmd::ComplexSearchAction, [this] { search_.RunComplexSearch(); });
     session.Files().showQueryEditor = [this](const QString &file) { OpenQueryFile(file); };
 }
 
@@ -49,7 +49,7 @@ void TQueryGui::OpenQueryFile(const QString &fileName)
     // QueryFilePending is set by the caller; the dialog loads the file as
     // it shows.
     queryForm_.Editor().OpenDialog().FileName = fileName;
-    search_.ComplexSearchClick();
+    search_.RunComplexSearch();
 }
 
 } // namespace qbx

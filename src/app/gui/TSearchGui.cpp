@@ -32,12 +32,12 @@ TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowCont
         });
     session.ModeLogic().hooks.SelectPath = [this](const QString &path) { SelectPath(path); };
 
-    commands.SetHandler(cmd::GlobalSearchAction, [this] { simple_.GlobalSearchClick(); });
-    commands.SetHandler(cmd::SizeSearchAction, [this] { simple_.SizeSearchClick(); });
+    commands.SetHandler(cmd::GlobalSearchAction, [this] { simple_.RunGlobalSearch(); });
+    commands.SetHandler(cmd::SizeSearchAction, [this] { simple_.RunSizeSearch(); });
     for (int c = cmd::LabelSearchAction; c <= cmd::DescrSearchAction; ++c) {
         const int tag = CommandTable()[c].tag;
         if (FieldSearchOf(tag))
-            commands.SetHandler(CommandAt(c), [this, tag] { simple_.FieldSearchClick(tag); });
+            commands.SetHandler(CommandAt(c), [this, tag] { simple_.RunFieldSearch(tag); });
     }
     session.ModeLogic().hooks.RunCommand = [&commands](cmd::Id command) {
         commands.Action(command)->trigger();
