@@ -19,7 +19,6 @@ TSession::TSession(const QString &appCaption, const TEnvironment &environment, T
 {
     // Every change of the catalogue tree marks the catalogue unsaved.
     catalogue_.OnTreeChanged = [this] {
-        files_.Document().TreeChanged = true;
         shell_.Unsaved().Set(true);
         if (AfterTreeChange)
             AfterTreeChange();

@@ -45,7 +45,6 @@ TDescriptionCommands::TDescriptionCommands(TDeps deps) : d_(std::move(deps))
 
 void TDescriptionCommands::Changed()
 {
-    d_.document.TreeChanged = true;
     d_.unsaved.Set(true);
     if (TreeViewChange)
         TreeViewChange();
@@ -110,7 +109,6 @@ void TDescriptionCommands::EditDescription()
                                                                             : ImageFolder);
             }
         }
-        d_.document.TreeChanged = true;
         d_.unsaved.Set(true);
     }
     if (tooLong)

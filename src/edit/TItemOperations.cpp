@@ -52,7 +52,6 @@ TItemOperations::TItemOperations(TDeps deps) : d_(deps)
 
 void TItemOperations::MarkChanged()
 {
-    d_.document.TreeChanged = true;
     d_.unsaved.Set(true);
 }
 

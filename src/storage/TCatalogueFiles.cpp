@@ -123,7 +123,6 @@ void TCatalogueFiles::CreateCatalogue()
     holdingMore_.clear();
     stampKey_.clear();
     document_.FirstEntireView = true;
-    document_.TreeChanged = true;
     document_.DbIsNew = true;
     document_.DbName = QStringLiteral("Qubrix");
     document_.FileName = c_.options.DbFolder + document_.DbName + QStringLiteral(".db");
@@ -199,7 +198,6 @@ void TCatalogueFiles::OpenChosen(const QString &fileName)
     }
     if (recode) {
         c_.shell.SetDbState(DbEntire);
-        document_.TreeChanged = true;
         c_.shell.Unsaved().Set(true);
     }
 }
@@ -215,7 +213,6 @@ void TCatalogueFiles::AddCatalogue()
         if (CheckTableFormat(chosen, c_.status) != TfNotCatalogue) {
             // An incomplete merge leaves the open file's own records whole.
             ReadTable(chosen, kAddTitle());
-            document_.TreeChanged = true;
             c_.shell.Unsaved().Set(true);
             if (c_.catalogue.Tree().Root()->HasChildren())
                 c_.view.ExpandRoot(TTreeKind::Main);

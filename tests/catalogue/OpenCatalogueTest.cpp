@@ -115,7 +115,7 @@ TEST_F(CatalogueTest, WrongLanguageDriverAsksOrFollowsConfirmRecode)
     EXPECT_EQ(window.DbState(), DbEntire) << "Yes opens for editing, loaded and marked changed";
     EXPECT_EQ(Nodes().size(), 3);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-    EXPECT_TRUE(document.TreeChanged);
+    EXPECT_TRUE(shell.Unsaved().Any());
 
     options.ConfirmUnsaved = "0";
     files.CloseCatalogue();

@@ -118,7 +118,7 @@ protected:
     }
     bool Saveable() const
     {
-        return unsaved.Any() && commands.Enabled(cmd::SaveDbAction) && document.TreeChanged;
+        return unsaved.Any() && commands.Enabled(cmd::SaveDbAction);
     }
 
     TOptions options;

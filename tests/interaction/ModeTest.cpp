@@ -118,12 +118,12 @@ TEST_F(ModeLogicTest, EveryModeSetsItsCommandsCaptionAndPanes)
 TEST_F(ModeLogicTest, ModeZeroForgetsTheCatalogueAndModeSwitchEndsOperations)
 {
     lastSearch.LastCondition = QStringLiteral("x");
-    document.TreeChanged = document.DbIsNew = document.DbReadOnly = true;
+    document.DbIsNew = document.DbReadOnly = true;
     window.FoundText = window.TotalText = window.StatusText = QStringLiteral("t");
     operation.StartOperation(QStringLiteral("Загрузка"), 10);
     shell.SetDbState(DbNone);
     EXPECT_TRUE(lastSearch.LastCondition.isEmpty());
-    EXPECT_FALSE(document.TreeChanged || document.DbIsNew || document.DbReadOnly);
+    EXPECT_FALSE(document.DbIsNew || document.DbReadOnly);
     EXPECT_TRUE(window.FoundText.isEmpty() && window.TotalText.isEmpty());
     EXPECT_TRUE(window.StatusText.isEmpty());
     EXPECT_FALSE(operation.Running());

@@ -21,7 +21,6 @@ protected:
         files.OpenFile(path);
         shell.SetDbState(DbEntire);
         shell.Unsaved().Set(true);
-        document.TreeChanged = true;
     }
 
     static QByteArray Bytes(const QString &path)

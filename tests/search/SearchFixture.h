@@ -61,7 +61,6 @@ protected:
         shell.SetDbState(DbEntire);
         change();
         shell.Unsaved().Set(true);
-        document.TreeChanged = true;
     }
 
     // A search as the simple searches run it: the condition, then the

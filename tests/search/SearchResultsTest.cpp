@@ -176,7 +176,6 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     catalogue.InsertItem("CD1", "b.txt", "", "", "", 1, "", false);
     shell.SetDbState(DbFound);
     shell.Unsaved().Set(true);
-    document.TreeChanged = true;
     boxes.Answer(TMsgAnswer::Yes);
     results.FoundViewSetClick(cmd::FoundViewListAction, false);
     ASSERT_EQ(boxes.shown.size(), 1);
