@@ -28,7 +28,7 @@ namespace qbx::test {
 namespace {
 
 // A disc holding an empty folder and a folder with a file.
-void WriteCatalogue(const QString &path)
+void WriteTreeCatalogue(const QString &path)
 {
     engine::Table::Create(path.toStdString(), CatalogueFieldDefs(), {kCatalogueBlockKiB, "ancyrr"});
     engine::Table t;
@@ -62,7 +62,7 @@ protected:
         form.show();
         QApplication::processEvents();
         const QString path = dir.filePath(QStringLiteral("games.db"));
-        WriteCatalogue(path);
+        WriteTreeCatalogue(path);
         program.Session().Files().OpenFile(path);
         form.Action(cmd::EntireViewAction)->trigger();
         QApplication::processEvents();

@@ -8,7 +8,7 @@
 namespace qbx::test {
 namespace {
 
-struct Texts {
+struct ScanTexts {
     QString producer, product, version, description;
 };
 
@@ -42,7 +42,7 @@ protected:
         ASSERT_TRUE(WriteAudioSample(FolderPath("M") + QString::fromUtf8(name), format, tags));
     }
 
-    void Expect(const char *name, const Texts &want)
+    void Expect(const char *name, const ScanTexts &want)
     {
         SCOPED_TRACE(name);
         const TTreeNode *node = Node(QStringLiteral("CD\\M\\") + QString::fromUtf8(name));

@@ -68,11 +68,11 @@ if comment: tags.add(COMM(encoding=enc, lang='rus', desc='', text=text(comment))
 tags.save(path, v2_version=int(version), v1=2 if v1 == '1' else 0)
 )PY";
 
-struct Texts {
+struct TaggerTexts {
     QString product, producer, version, description;
 };
 
-void ExpectTexts(const TProductInfo &info, const Texts &want)
+void ExpectTaggerTexts(const TProductInfo &info, const TaggerTexts &want)
 {
     EXPECT_EQ(info.Product, want.product);
     EXPECT_EQ(info.Producer, want.producer);
@@ -91,13 +91,13 @@ protected:
         return path;
     }
 
-    TProductInfo Mutagen(const QString &version, const QString &encoding, bool v1, const Texts &t,
+    TProductInfo Mutagen(const QString &version, const QString &encoding, bool v1, const TaggerTexts &t,
                          std::string_view tail = {})
     {
         return ReadMp3Tags(MutagenFile(version, encoding, v1, t, tail));
     }
 
-    QString MutagenFile(const QString &version, const QString &encoding, bool v1, const Texts &t,
+    QString MutagenFile(const QString &version, const QString &encoding, bool v1, const TaggerTexts &t,
                         std::string_view tail = {})
     {
         const QString path = NewMp3();
@@ -120,12 +120,12 @@ TEST_F(Tagger, Id3v2CommandTags)
 {
     if (Id3v2Tool().isEmpty())
         GTEST_SKIP() << "id3v2 is not installed";
-    ExpectTexts(ReadMp3Tags(Id3v2(
+    ExpectTaggerTexts(ReadMp3Tags(Id3v2(
                     {"-a", "Aquarium", "-t", "Train on Fire", "-y", "1988", "-c", "Radio Africa"})),
                 {"Train on Fire", "Aquarium", "1988", "Radio Africa"});
-    ExpectTexts(ReadMp3Tags(Id3v2({"--id3v1-only", "-a", "Solo", "-t", "One"})),
+    ExpectTaggerTexts(ReadMp3Tags(Id3v2({"--id3v1-only", "-a", "Solo", "-t", "One"})),
                 {"One", "Solo", "", ""});
-    ExpectTexts(ReadMp3Tags(Id3v2({"--id3v2-only", "-t", "Song", "-c", "Short:Long text:eng"})),
+    ExpectTaggerTexts(ReadMp3Tags(Id3v2({"--id3v2-only", "-t", "Song", "-c", "Short:Long text:eng"})),
                 {"Song", "", "", "Long text"});
 }
 
@@ -133,14 +133,14 @@ TEST_F(Tagger, MutagenVersionTwoThreeWithVersionOneFillingGaps)
 {
     if (MutagenPython().isEmpty())
         GTEST_SKIP() << "python3-mutagen is not installed";
-    const Texts cyrillic{QStringLiteral("Последний герой"), QStringLiteral("Кино"), "1989",
+    const TaggerTexts cyrillic{QStringLiteral("Последний герой"), QStringLiteral("Кино"), "1989",
                          QStringLiteral("Первая сторона")};
     EXPECT_TRUE(Mutagen("3", "0", false, cyrillic).Recognised);
-    ExpectTexts(Mutagen("3", "0", false, cyrillic), cyrillic);
+    ExpectTaggerTexts(Mutagen("3", "0", false, cyrillic), cyrillic);
 
     // Title and artist in version 2; year and comment from a version 1 block.
     const std::string v1 = Id3v1Block("v1 title", "v1 artist", "1977", "v1 comment");
-    ExpectTexts(Mutagen("3", "0", false, {"Title", "Artist", "", ""}, v1),
+    ExpectTaggerTexts(Mutagen("3", "0", false, {"Title", "Artist", "", ""}, v1),
                 {"Title", "Artist", "1977", "v1 comment"});
 }
 
@@ -149,18 +149,18 @@ TEST_F(Tagger, MutagenOtherVersionsUtf16AndLargeTags)
     if (MutagenPython().isEmpty())
         GTEST_SKIP() << "python3-mutagen is not installed";
     // Version 2.4 and UTF-16 texts: what is seen comes from the version 1 block.
-    ExpectTexts(
+    ExpectTaggerTexts(
         Mutagen("4", "3", true, {"Long title that version one cuts at thirty", "A", "", ""}),
         {"Long title that version one cu", "A", "", ""});
-    ExpectTexts(Mutagen("4", "3", false, {"Title", "A", "", ""}), {});
-    ExpectTexts(Mutagen("3", "1", true, {"Utf", "Sixteen", "2005", "Text"}),
+    ExpectTaggerTexts(Mutagen("4", "3", false, {"Title", "A", "", ""}), {});
+    ExpectTaggerTexts(Mutagen("3", "1", true, {"Utf", "Sixteen", "2005", "Text"}),
                 {"Utf", "Sixteen", "2005", ""});
 
     // The title (written first) runs past the 1024 bytes examined: it is cut
     // there, 1024 bytes less its frame header and encoding byte, and the
     // artist after it comes from version 1.
     const QString longTitle = QStringLiteral("Песня").repeated(400);
-    ExpectTexts(Mutagen("3", "0", true, {longTitle, "Artist", "2000", ""}),
+    ExpectTaggerTexts(Mutagen("3", "0", true, {longTitle, "Artist", "2000", ""}),
                 {longTitle.left(1024 - 11), "Artist", "2000", ""});
 }
 
@@ -183,14 +183,14 @@ TEST_F(Tagger, TagLibReadsTheMp3TagsTheId3ReaderCannot)
 {
     if (MutagenPython().isEmpty())
         GTEST_SKIP() << "python3-mutagen is not installed";
-    const Texts cyrillic{QStringLiteral("Последний герой"), QStringLiteral("Кино"), "1989",
+    const TaggerTexts cyrillic{QStringLiteral("Последний герой"), QStringLiteral("Кино"), "1989",
                          QStringLiteral("Первая сторона")};
     // Version 2.4 with UTF-8 texts, version 2.3 with UTF-16 texts.
     for (const auto &[version, encoding] : {std::pair{"4", "3"}, {"3", "1"}}) {
         SCOPED_TRACE(std::string(version) + "/" + encoding);
         const QString path = MutagenFile(version, encoding, false, cyrillic);
         EXPECT_FALSE(ReadMp3Tags(path).Recognised);
-        ExpectTexts(ReadAudioTags(path), cyrillic);
+        ExpectTaggerTexts(ReadAudioTags(path), cyrillic);
     }
 }
 
@@ -207,7 +207,7 @@ TEST_F(Tagger, TagLibReadsMutagensVorbisComments)
         ASSERT_TRUE(RunTool(MutagenPython(),
                             {"-c", kMutagenVorbisScript, kind, path, QStringLiteral("Žофия"),
                              QStringLiteral("Песня"), "2011-05-03", "Хорошая"}));
-        ExpectTexts(ReadAudioTags(path), {QStringLiteral("Песня"), QStringLiteral("Zофия"), "2011",
+        ExpectTaggerTexts(ReadAudioTags(path), {QStringLiteral("Песня"), QStringLiteral("Zофия"), "2011",
                                           QStringLiteral("Хорошая")});
     }
 }

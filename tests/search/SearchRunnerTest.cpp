@@ -27,7 +27,7 @@ const QList<Rec> kKinds = {
     {"CD2", "Music\\", "", "", "", 0, ""},
 };
 
-const QString kAll = QStringLiteral(R"((Label LIKE "%"))");
+const QString kEveryRow = QStringLiteral(R"((Label LIKE "%"))");
 const QString kFailed =
     QStringLiteral("В процессе выполнения запроса к базе данных возникла ошибка.");
 
@@ -54,7 +54,7 @@ TEST_F(SearchRunnerTest, EveryKindFilterFindsItsRows)
         {false, false, false, {}},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(FoundPaths(kAll + KindFilter(c.discs, c.folders, c.files)), c.rows)
+        EXPECT_EQ(FoundPaths(kEveryRow + KindFilter(c.discs, c.folders, c.files)), c.rows)
             << c.discs << c.folders << c.files;
 
     // The simple searches' texts find what they say.
@@ -144,19 +144,19 @@ TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTreeWithoutAFile)
         catalogue.DeleteNode(mainTree.Root()->Child(0)); // CD1
     });
     const QStringList before = QDir(environment.TempFolder).entryList(QDir::Files);
-    EXPECT_EQ(FoundPaths(kAll + KindFilter(false, true, true)),
+    EXPECT_EQ(FoundPaths(kEveryRow + KindFilter(false, true, true)),
               (QStringList{"CD2|Music\\", "CD2|b.txt", "NEW|x.txt"}));
-    runner.ExecuteSearch(kAll);
+    runner.ExecuteSearch(kEveryRow);
     EXPECT_EQ(query.ScannedCount(), 3u) << "the tree's records (discs with items give none)";
     EXPECT_EQ(QDir(environment.TempFolder).entryList(QDir::Files), before) << "no copy written";
     EXPECT_TRUE(shell.Unsaved().Any()) << "a search is no save";
 
     // Saved: the catalogue's own file is searched, with the same rows.
     shell.Unsaved().Set(false);
-    EXPECT_EQ(FoundPaths(kAll).size(), 6);
+    EXPECT_EQ(FoundPaths(kEveryRow).size(), 6);
     EXPECT_EQ(runner.SearchedTable(), files.Document().FileName);
     shell.Unsaved().Set(true);
-    EXPECT_EQ(FoundPaths(kAll).size(), 3);
+    EXPECT_EQ(FoundPaths(kEveryRow).size(), 3);
     EXPECT_TRUE(runner.SearchedTable().isEmpty()) << "the tree, not a file";
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
@@ -181,7 +181,7 @@ TEST_F(SearchRunnerTest, CopiesThatKilledProgramsOfEarlierVersionsLeftGo)
         EngineFileName(temp + "/QbxHeld12.tmp"), false, engine::FileLock::Shared);
 
     OpenChanged(kKinds, [this] { catalogue.InsertItem("NEW", "", "", "", "", 0, "", false); });
-    EXPECT_EQ(FoundPaths(kAll).size(), 4);
+    EXPECT_EQ(FoundPaths(kEveryRow).size(), 4);
     EXPECT_EQ(QDir(temp).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               QStringList({"QbxFresh1.tmp", "QbxHeld12.tmp", "Qbxnotours.txt"}));
 }
@@ -229,7 +229,7 @@ TEST_F(SearchRunnerTest, PrivateDirectoryFollowsFreeSpace)
     // The runner hands the choice to the engine.
     Open(kKinds);
     disks.free = {{environment.TempFolder, 1}, {environment.AppFolder, 1 << 30}};
-    FoundPaths(kAll);
+    FoundPaths(kEveryRow);
     EXPECT_EQ(QString::fromStdString(engine::PrivateDirectory()), environment.AppFolder);
 }
 

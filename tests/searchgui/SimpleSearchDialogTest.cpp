@@ -29,7 +29,7 @@
 namespace qbx::test {
 namespace {
 
-QString WriteCatalogue(const QString &path)
+QString WriteDialogCatalogue(const QString &path)
 {
     engine::Table::Create(path.toStdString(), CatalogueFieldDefs(), {kCatalogueBlockKiB, "ancyrr"});
     engine::Table t;
@@ -83,7 +83,7 @@ protected:
         QApplication::processEvents();
         form.Options().Confirm100.clear();
         form.Options().ConfirmHalf.clear();
-        program.Session().Files().OpenFile(WriteCatalogue(dir.filePath(QStringLiteral("c.db"))));
+        program.Session().Files().OpenFile(WriteDialogCatalogue(dir.filePath(QStringLiteral("c.db"))));
     }
 };
 

@@ -17,7 +17,7 @@ using namespace qbx;
 
 namespace {
 
-std::string Path(const QString &name)
+std::string TablePath(const QString &name)
 {
     return QFile::encodeName(name).toStdString();
 }
@@ -28,9 +28,9 @@ QString MakeCatalogue(const QTemporaryDir &dir, const QString &name, int records
                       bool integerSize = false)
 {
     const QString file = dir.filePath(name);
-    engine::Table::Create(Path(file), CatalogueFieldDefs(integerSize));
+    engine::Table::Create(TablePath(file), CatalogueFieldDefs(integerSize));
     engine::Table table;
-    table.Open(Path(file), engine::OpenMode::Exclusive);
+    table.Open(TablePath(file), engine::OpenMode::Exclusive);
     for (int i = 0; i < records; ++i) {
         const std::string path = "\\file" + std::to_string(i) + ".txt";
         const std::array<engine::Value, 7> values = {
@@ -82,13 +82,13 @@ TEST(CatalogueTable, EachReasonATableCannotBeOpenedIsTold)
     const QString held = MakeCatalogue(dir, "held.db", 1);
     {
         engine::Table holder;
-        holder.Open(Path(held), engine::OpenMode::Shared);
+        holder.Open(TablePath(held), engine::OpenMode::Shared);
         EXPECT_EQ(problem(held, engine::OpenMode::Exclusive), TOpenProblem::Busy);
         EXPECT_EQ(problem(held, engine::OpenMode::Shared), TOpenProblem::None);
     }
     {
         engine::Table holder;
-        holder.Open(Path(held), engine::OpenMode::Exclusive);
+        holder.Open(TablePath(held), engine::OpenMode::Exclusive);
         const TOpenedCatalogue busy = OpenCatalogueTable(held, engine::OpenMode::Shared);
         EXPECT_EQ(busy.problem, TOpenProblem::Busy);
         EXPECT_EQ(TableProblemText(busy.engineCode), "Файл занят другой программой");
@@ -108,10 +108,10 @@ TEST(CatalogueTable, EachReasonATableCannotBeOpenedIsTold)
     auto defs = CatalogueFieldDefs();
     defs.pop_back();
     const QString foreign = dir.filePath("six.db");
-    engine::Table::Create(Path(foreign), defs);
+    engine::Table::Create(TablePath(foreign), defs);
     EXPECT_EQ(problem(foreign, engine::OpenMode::Exclusive), TOpenProblem::NotCatalogue);
     // The table is let go: the file can be taken alone again.
     EXPECT_EQ(OpenProblemOf(engine::ErrLocked), TOpenProblem::Busy);
     engine::Table again;
-    EXPECT_NO_THROW(again.Open(Path(foreign), engine::OpenMode::Exclusive));
+    EXPECT_NO_THROW(again.Open(TablePath(foreign), engine::OpenMode::Exclusive));
 }
