@@ -92,14 +92,14 @@ public:
     void Add(const engine::Query &query)
     {
         const bool hasSize = query.Fields().size() > CfByteSize;
-        TFoundRecord record{Label(query),
-                            text::Cut(TextField(query, CfPath), TFoundRecord::PathCapacity),
-                            text::Cut(TextField(query, CfProducer), TFoundRecord::ProducerCapacity),
-                            text::Cut(TextField(query, CfProduct), TFoundRecord::ProductCapacity),
-                            text::Cut(TextField(query, CfVersion), TFoundRecord::VersionCapacity),
-                            hasSize ? ByteSizeFromField(query.ReadNumber(CfByteSize)) : 0,
-                            text::Cut(TextField(query, CfDescription),
-                                      TFoundRecord::DescriptionCapacity)};
+        TFoundRecord record{
+            Label(query),
+            text::Cut(TextField(query, CfPath), TFoundRecord::PathCapacity),
+            text::Cut(TextField(query, CfProducer), TFoundRecord::ProducerCapacity),
+            text::Cut(TextField(query, CfProduct), TFoundRecord::ProductCapacity),
+            text::Cut(TextField(query, CfVersion), TFoundRecord::VersionCapacity),
+            hasSize ? ByteSizeFromField(query.ReadNumber(CfByteSize)) : 0,
+            text::Cut(TextField(query, CfDescription), TFoundRecord::DescriptionCapacity)};
         AddRow(std::move(record));
     }
 
@@ -119,7 +119,8 @@ public:
             const bool folder = full.endsWith(u'\\');
             if (folder)
                 full.chop(1);
-            const int image = record.Path.isEmpty() ? ImageDisc : (folder ? ImageFolder : ImageFile);
+            const int image =
+                record.Path.isEmpty() ? ImageDisc : (folder ? ImageFolder : ImageFile);
             TTreeNode *root = tree_.Root();
             if (presentation_ == PresentProducer) {
                 TTreeNode *group = tree_.FindOrAddChild(root, record.Producer, ImageFolder).first;

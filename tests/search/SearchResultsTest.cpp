@@ -190,9 +190,9 @@ TEST_F(SearchResultsTest, EachRowKeepsItsOwnLabelWhenDiscsAlternate)
                                             "CD1=CD1|", "CD1\\папка=CD1|папка\\",
                                             "CD1\\x.txt=CD1|x.txt", "cd1\\y.txt=cd1|y.txt"}));
         else
-            EXPECT_EQ(records, (QStringList{"Диск=Диск|", "папка=CD1|папка\\", "CD1=CD1|",
-                                            "x.txt=CD1|x.txt", "y.txt=cd1|y.txt",
-                                            "z.txt=Диск|папка\\z.txt"}));
+            EXPECT_EQ(records,
+                      (QStringList{"Диск=Диск|", "папка=CD1|папка\\", "CD1=CD1|", "x.txt=CD1|x.txt",
+                                   "y.txt=cd1|y.txt", "z.txt=Диск|папка\\z.txt"}));
     }
 }
 
