@@ -4,9 +4,9 @@
 // run, is the bulk load of the same records into an empty tree.
 #include "WindowBench.h"
 
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "storage/CatalogueWriter.h"
 

@@ -11,9 +11,9 @@
 // The steps are processor time, each measured alone.
 #include "WindowBench.h"
 
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "session/ConflictAnswers.h"

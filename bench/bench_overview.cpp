@@ -7,9 +7,9 @@
 // the windows are measured as the user waits for them.
 
 #include "options/SizeUnit.h"
-#include "overview/TDupesWindow.h"
-#include "overview/TSizeMapWidget.h"
-#include "overview/TStatsWindow.h"
+#include "overview/gui/TDupesWindow.h"
+#include "overview/gui/TSizeMapWidget.h"
+#include "overview/gui/TStatsWindow.h"
 #include "session/ConflictAnswers.h"
 #include "session/ConflictPrompt.h"
 #include "tree/DuplicateFinder.h"

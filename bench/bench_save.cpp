@@ -5,9 +5,9 @@
 // floor of writing those bytes safely. Also the text tree of the same tree.
 #include "WindowBench.h"
 
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "session/CommandState.h"
 #include "session/LongOperation.h"

@@ -4,13 +4,13 @@
 // calls a walk with sizes cannot avoid.
 #include "WindowBench.h"
 
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
-#include "scan/TScanForm.h"
-#include "scan/TScanGui.h"
+#include "scan/gui/TScanForm.h"
+#include "scan/gui/TScanGui.h"
 #include "session/FolderPicker.h"
 #include "shell/Help.h"
 #include "storage/CatalogueWriter.h"

@@ -5,10 +5,10 @@
 // on the same statement.
 #include "WindowBench.h"
 
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
-#include "app/TSearchGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
+#include "app/gui/TSearchGui.h"
 #include "engine/Query.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"

@@ -1,7 +1,7 @@
 // The main window in English and back in Russian: the language installed
 // before the window is built is the language of every menu, hint and pane.
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
 #include "platform/Translations.h"
 #include "session/CommandTable.h"
 #include "support/TestSupport.h"

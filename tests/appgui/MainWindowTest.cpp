@@ -1,9 +1,9 @@
 // The real main window on the offscreen platform: start-up, menus, tool bar,
 // keys and closing.
-#include "app/MainForm.h"
-#include "app/ApplicationGui.h"
-#include "app/ProgramGui.h"
-#include "app/StatusPanelsWidget.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Application.h"
+#include "app/gui/Program.h"
+#include "app/gui/StatusPanelsWidget.h"
 #include "options/TOptions.h"
 #include "session/CommandTable.h"
 #include "support/TestSupport.h"

@@ -1,14 +1,14 @@
 // The statistics window over the real main window: opened by its command,
 // figures from the catalogue tree in memory, "Перейти к элементу" selecting
 // the file in the catalogue tree, stale after an edit until "Обновить".
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TOverviewGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TOverviewGui.h"
 #include "engine/Table.h"
 #include "overview/OverviewTableModel.h"
-#include "overview/TDupesWindow.h"
-#include "overview/TSizeMapWidget.h"
-#include "overview/TStatsWindow.h"
+#include "overview/gui/TDupesWindow.h"
+#include "overview/gui/TSizeMapWidget.h"
+#include "overview/gui/TStatsWindow.h"
 #include "session/CommandTable.h"
 #include "session/HelpContext.h"
 #include "shell/RecordingHelp.h"

@@ -2,8 +2,8 @@
 // their CSV agree with the core finder the command-line program prints, and
 // the charts of the statistics window carry every byte of the catalogue.
 #include "options/SizeUnit.h"
-#include "overview/TDupesWindow.h"
-#include "overview/TStatsWindow.h"
+#include "overview/gui/TDupesWindow.h"
+#include "overview/gui/TStatsWindow.h"
 #include "tree/CatalogueStats.h"
 #include "tree/DuplicateFinder.h"
 #include "tree/TreeFixture.h"

@@ -1,9 +1,9 @@
 // The query editor in the real main window: a query file opened with the
 // Open command or named on the command line shows the editor with it loaded.
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
-#include "app/TQueryGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
+#include "app/gui/TQueryGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"

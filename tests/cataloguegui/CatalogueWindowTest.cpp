@@ -1,9 +1,9 @@
 // A catalogue file opened in the real main window: the first entry to the
 // whole-catalogue view loads it, the tree and the description pane show it,
 // and closing empties the window again.
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"

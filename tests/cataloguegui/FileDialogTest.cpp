@@ -1,9 +1,9 @@
 // The file dialogs drawn by Qt: Russian type and size texts, columns that show
 // their contents whole.
-#include "search/TQueryFileDialogsGui.h"
+#include "search/gui/TQueryFileDialogsGui.h"
 #include "shell/QStringPrinter.h"
-#include "storage/TQtFileDialogsGui.h"
-#include "storage/TQtSaveDialogGui.h"
+#include "storage/gui/TQtFileDialogs.h"
+#include "storage/gui/TQtSaveDialog.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
-#include "app/TItemEditGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
+#include "app/gui/TItemEditGui.h"
 #include "edit/ItemNames.h"
 #include "options/TOptions.h"
 #include "shell/QStringPrinter.h"

@@ -2,7 +2,7 @@
 // for from the search results, in the real main window.
 #include "EditWindow.h"
 
-#include "app/TSearchGui.h"
+#include "app/gui/TSearchGui.h"
 #include "search/SearchConditions.h"
 #include "support/CatalogueTable.h"
 

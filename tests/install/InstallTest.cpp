@@ -1,7 +1,7 @@
 // The program installed into a temporary prefix: where its files lie, and
 // that the installed program starts and finds its help file.
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
 #include "session/CommandTable.h"

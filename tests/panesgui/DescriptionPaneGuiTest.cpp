@@ -1,9 +1,9 @@
 // The description pane bound to the real main window: selecting, expanding,
 // double clicks and right-button presses through the views.
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
-#include "app/TDescriptionPaneGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
+#include "app/gui/TDescriptionPaneGui.h"
 #include "options/TOptions.h"
 #include "support/TestSupport.h"
 #include "tree/TTreeModel.h"

@@ -8,8 +8,8 @@
 #include "session/WindowState.h"
 #include "storage/CatalogueDocument.h"
 #include "query/ScriptedQueryDialogs.h"
-#include "search/TQueryForm.h"
-#include "search/TQueryTreeViewWidget.h"
+#include "search/gui/TQueryForm.h"
+#include "search/gui/TQueryTreeViewWidget.h"
 #include "shell/QStringPrinter.h"
 #include "support/ScriptedMessageBoxes.h"
 

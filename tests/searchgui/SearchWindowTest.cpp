@@ -1,10 +1,10 @@
 // A search in the real main window: a catalogue opened, a condition run,
 // the results shown in mode 3 with the pane's rows, another presentation,
 // and back to the same item in the catalogue.
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
-#include "app/TSearchGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
+#include "app/gui/TSearchGui.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"

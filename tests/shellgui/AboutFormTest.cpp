@@ -1,4 +1,4 @@
-#include "shell/TAboutForm.h"
+#include "shell/gui/TAboutForm.h"
 
 #include "shell/Help.h"
 #include "shell/QStringPrinter.h"

@@ -1,4 +1,4 @@
-#include "shell/TFolderPickerGui.h"
+#include "shell/gui/TFolderPickerGui.h"
 
 #include "shell/QStringPrinter.h"
 

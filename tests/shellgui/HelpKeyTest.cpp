@@ -1,4 +1,4 @@
-#include "shell/THelpKeyGui.h"
+#include "shell/gui/THelpKeyGui.h"
 
 #include "shell/Help.h"
 #include "shell/RecordingHelp.h"

@@ -1,4 +1,4 @@
-#include "shell/THelpWindow.h"
+#include "shell/gui/THelpWindow.h"
 
 #include "shell/QStringPrinter.h"
 

@@ -1,4 +1,4 @@
-#include "shell/TOptionsForm.h"
+#include "shell/gui/TOptionsForm.h"
 
 #include "options/TOptions.h"
 #include "support/StoredOptions.h"

@@ -1,16 +1,16 @@
 // The help and About commands of the real main window.
-#include "app/ShellServicesGui.h"
+#include "app/gui/ShellServicesGui.h"
 
-#include "app/MainForm.h"
-#include "app/ProgramGui.h"
-#include "app/TCatalogueGui.h"
+#include "app/gui/MainForm.h"
+#include "app/gui/Program.h"
+#include "app/gui/TCatalogueGui.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
 #include "session/CommandTable.h"
 #include "shell/QStringPrinter.h"
-#include "shell/TAboutForm.h"
-#include "shell/THelpWindow.h"
-#include "storage/TMessageForm.h"
+#include "shell/gui/TAboutForm.h"
+#include "shell/gui/THelpWindow.h"
+#include "storage/gui/TMessageForm.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

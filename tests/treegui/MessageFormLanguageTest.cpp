@@ -3,7 +3,7 @@
 // Russian comes back with Russian.
 #include "platform/Translations.h"
 #include "session/LongOperation.h"
-#include "storage/TMessageForm.h"
+#include "storage/gui/TMessageForm.h"
 #include "options/SizeUnit.h"
 #include "tree/SizeText.h"
 

@@ -1,4 +1,4 @@
-#include "storage/TMessageForm.h"
+#include "storage/gui/TMessageForm.h"
 
 #include <QCheckBox>
 #include <QLabel>

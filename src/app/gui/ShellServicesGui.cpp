@@ -1,0 +1,76 @@
+#include "app/gui/ShellServicesGui.h"
+
+#include "app/gui/QtMessageBoxes.h"
+#include "app/Session.h"
+#include "app/WindowCommands.h"
+#include "options/TOptions.h"
+#include "session/CommandTable.h"
+#include "shell/gui/TAboutForm.h"
+#include "shell/gui/TFolderPickerGui.h"
+#include "shell/gui/THelpKeyGui.h"
+#include "shell/gui/THelpWindow.h"
+#include "shell/gui/TOptionsForm.h"
+
+#include <QApplication>
+#include <QMenu>
+
+namespace qbx {
+
+TShellServicesGui::TShellServicesGui(TSession &session, IWindowCommands &commands,
+                                     IOptionsWindow &window, QWidget *owner)
+    : session_(session), owner_(owner),
+      helpWindow_(std::make_unique<THelpWindow>(session.Environment().HelpFile)),
+      helpKeys_(std::make_unique<THelpKeyGui>(*helpWindow_)),
+      aboutForm_(std::make_unique<TAboutForm>(*helpWindow_, owner)),
+      folderPicker_(std::make_unique<TFolderPickerGui>(owner))
+{
+    commands.SetHandler(cmd::HelpContentsAction, [this] { HelpContentsClick(); });
+    commands.SetHandler(cmd::AboutAppAction, [this] { AboutAppClick(); });
+    // An open menu takes the keys: F1 there shows the menu's topic.
+    for (const char *name :
+         {"FileMenuItem", "EditMenuItem", "SearchMenuItem", "FieldSearchMenuItem", "ViewMenuItem",
+          "SizeUnitMenuItem", "TuningMenuItem", "HelpMenuItem", "TreePopupMenu", "SearchPopupMenu",
+          "ViewPopupMenu", "SizePopupMenu"})
+        helpKeys_->Watch(commands.Menu(QString::fromLatin1(name)));
+
+    optionsBoxes_ = std::make_unique<TQtMessageBoxes>();
+    optionsForm_ = std::make_unique<TOptionsForm>(session.OptionsStorage(), session.Window().Panes, window, *optionsBoxes_,
+                                                  *folderPicker_, owner);
+    optionsBoxes_->SetOwner(optionsForm_.get());
+    helpKeys_->Watch(optionsForm_.get());
+    optionsCommands_ = std::make_unique<TOptionsCommands>(
+        session.OptionsStorage(), session.Window(), session.MessageBoxes(),
+        [this] { optionsForm_->exec(); },
+        [this] {
+            if (session_.Shell().hooks.SelectionChange)
+                session_.Shell().hooks.SelectionChange(session_.Shell().ActiveTree());
+        });
+    commands.SetHandler(cmd::AppOptionsAction, [this] { optionsCommands_->AppOptionsClick(); });
+    commands.SetHandler(cmd::DefaultOptionsAction,
+                        [this] { optionsCommands_->DefaultOptionsClick(); });
+}
+
+TShellServicesGui::~TShellServicesGui() = default;
+
+IHelp &TShellServicesGui::Help()
+{
+    return *helpWindow_;
+}
+
+IFolderPicker &TShellServicesGui::FolderPicker()
+{
+    return *folderPicker_;
+}
+
+void TShellServicesGui::HelpContentsClick()
+{
+    qbx::HelpContentsClick(*helpWindow_, QApplication::focusWidget(), owner_);
+}
+
+void TShellServicesGui::AboutAppClick()
+{
+    session_.View().SetStatusPanelText(QString());
+    aboutForm_->exec();
+}
+
+} // namespace qbx

@@ -1,0 +1,55 @@
+#include "app/gui/TQueryGui.h"
+
+#include "app/Session.h"
+#include "app/gui/TSearchGui.h"
+#include "app/WindowCommands.h"
+#include "app/WindowControls.h"
+#include "options/TOptions.h"
+#include "shell/Help.h"
+#include "storage/TCatalogueFiles.h"
+
+namespace qbx {
+
+TQueryGui::TQueryGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
+                     TSearchGui &searches, IHelp &help)
+    : controls_(controls), dialogs_(&queryForm_),
+      queryForm_(session.Options(), session.Window(), session.Document(), session.MessageBoxes(),
+                 dialogs_, controls.DialogParent()),
+      search_({session.Options(), session.Window(), session.LastSearch(), session.MessageBoxes(),
+               [&session] {
+                   if (session.Shell().hooks.EndLabelEdit)
+                       session.Shell().hooks.EndLabelEdit();
+               },
+               [this] { return ShowDialog(); }, [this] { return queryForm_.Condition(); },
+               [&searches](const QString &condition) {
+                   searches.Runner().ExecuteSearch(condition);
+                   const engine::Query &query = searches.Query();
+                   return query.IsOpen() ? int(query.RecordCount()) : -1;
+               },
+               [&searches] { return searches.Results().OpenResults(true); },
+               [&session] { session.Shell().SetDbState(DbFound); }})
+{
+    queryForm_.OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
+    commands.SetHandler(cmd::ComplexSearchAction, [this] { search_.ComplexSearchClick(); });
+    session.Files().showQueryEditor = [this](const QString &file) { OpenQueryFile(file); };
+}
+
+bool TQueryGui::ShowDialog()
+{
+    TQueryEditor &editor = queryForm_.Editor();
+    if (editor.OpenDialog().InitialFolder.isEmpty())
+        editor.OpenDialog().InitialFolder = controls_.QueryDialogsFolder();
+    if (editor.SaveDialog().InitialFolder.isEmpty())
+        editor.SaveDialog().InitialFolder = controls_.QueryDialogsFolder();
+    return queryForm_.exec() == QDialog::Accepted;
+}
+
+void TQueryGui::OpenQueryFile(const QString &fileName)
+{
+    // QueryFilePending is set by the caller; the dialog loads the file as
+    // it shows.
+    queryForm_.Editor().OpenDialog().FileName = fileName;
+    search_.ComplexSearchClick();
+}
+
+} // namespace qbx

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "search/TComplexSearch.h"
+#include "search/gui/TQueryFileDialogsGui.h"
+#include "search/gui/TQueryForm.h"
+
+namespace qbx {
+
+class IHelp;
+class IWindowCommands;
+class IWindowControls;
+class TSearchGui;
+class TSession;
+
+// Puts the complex query editor into the main window: the query dialog
+// (created once, so its tree lasts for the run), "Сложный поиск...", and the
+// query files handed over by the Open command and the command line.
+class TQueryGui {
+public:
+    TQueryGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
+              TSearchGui &searches, IHelp &help);
+
+    TQueryForm &Form() { return queryForm_; }
+
+    // Shows the editor with a query file loaded; after OK the query is
+    // searched as "Сложный поиск..." searches it.
+    void OpenQueryFile(const QString &fileName);
+
+private:
+    bool ShowDialog();
+
+    IWindowControls &controls_;
+    TQueryFileDialogsGui dialogs_;
+    TQueryForm queryForm_;
+    TComplexSearch search_;
+};
+
+} // namespace qbx

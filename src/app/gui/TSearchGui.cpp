@@ -1,0 +1,73 @@
+#include "app/gui/TSearchGui.h"
+
+#include "app/Session.h"
+#include "app/WindowCommands.h"
+#include "app/WindowControls.h"
+#include "options/TOptions.h"
+#include "search/SelectByPath.h"
+#include "session/CommandTable.h"
+
+#include <QAction>
+#include <QTimer>
+#include <QTreeView>
+
+namespace qbx {
+
+TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowControls &controls)
+    : session_(session), commands_(commands), controls_(controls),
+      runner_({session.Environment(), session.Shell(), session.View(),
+               session.OperationView(), session.MessageBoxes(), query_, session.Document(),
+               session.MainTree()}),
+      results_({session.Options(), session.Document(), session.LastSearch(), session.Shell(), session.Commands(), session.View(),
+                session.OperationView(), session.Operation(), session.MessageBoxes(), runner_,
+                session.SearchModel()}),
+      stringForm_(controls.DialogParent()), sizeForm_(controls.DialogParent()),
+      simple_({session.Options(), session.LastSearch(), session.Shell(), session.Commands(), session.MessageBoxes(),
+               runner_, results_, stringForm_, sizeForm_,
+               [&commands](int command) { commands.SetSimpleSearchDefault(CommandAt(command)); }})
+{
+    for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
+        commands.SetHandler(CommandAt(c), [this, c] {
+            results_.FoundViewSetClick(CommandAt(c), commands_.WasChecked());
+        });
+    session.Shell().hooks.SelectPath = [this](const QString &path) { SelectPath(path); };
+
+    commands.SetHandler(cmd::GlobalSearchAction, [this] { simple_.GlobalSearchClick(); });
+    commands.SetHandler(cmd::SizeSearchAction, [this] { simple_.SizeSearchClick(); });
+    for (int c = cmd::LabelSearchAction; c <= cmd::DescrSearchAction; ++c) {
+        const int tag = CommandTable()[c].tag;
+        if (FieldSearchOf(tag))
+            commands.SetHandler(CommandAt(c), [this, tag] { simple_.FieldSearchClick(tag); });
+    }
+    session.Shell().hooks.RunCommand = [&commands](cmd::Id command) {
+        commands.Action(command)->trigger();
+    };
+    const auto open = [&session] { return session.Shell().DbState() != DbNone; };
+    stringForm_.catalogueOpen = open;
+    sizeForm_.catalogueOpen = open;
+    sizeForm_.sizeUnit = [&session] { return session.Options().SizeUnit; };
+}
+
+void TSearchGui::SelectPath(const QString &path)
+{
+    if (!SelectByPath(session_.MainModel(), path))
+        return;
+    // The view may be about to be shown: scroll once it has its size.
+    QTreeView *view = controls_.MainTreeView();
+    view->scrollTo(view->currentIndex());
+    QTimer::singleShot(0, view, [view] { view->scrollTo(view->currentIndex()); });
+}
+
+int TSearchGui::RunNewSearch(const QString &condition)
+{
+    session_.LastSearch().LastCondition = condition;
+    runner_.ExecuteSearch(condition);
+    if (!query_.IsOpen())
+        return -1;
+    const int found = int(query_.RecordCount());
+    if (found > 0 && results_.OpenResults(true))
+        session_.Shell().SetDbState(DbFound);
+    return found;
+}
+
+} // namespace qbx
