@@ -165,6 +165,37 @@ TEST_F(SearchResultsTest, OtherPresentationsSortByTextAlone)
     EXPECT_EQ(searchTree.Root()->Child(2)->FoundRecord()->Path, QStringLiteral("a\\readme.txt"));
 }
 
+TEST_F(SearchResultsTest, EachRowKeepsItsOwnLabelWhenDiscsAlternate)
+{
+    // Rows of different discs in turn, discs' own rows and labels that
+    // differ only in case: every record keeps the label of its own row.
+    Open({{"CD1", "x.txt", "", "", "", 1, ""},
+          {"Диск", "", "", "", "", 0, ""},
+          {"CD1", "", "", "", "", 0, ""},
+          {"cd1", "y.txt", "", "", "", 2, ""},
+          {"Диск", "папка\\z.txt", "", "", "", 3, ""},
+          {"CD1", "папка\\", "", "", "", 0, ""}});
+    for (const int presentation : {PresentList, PresentLeaves}) {
+        Present(presentation);
+        ASSERT_TRUE(Search(kAll));
+        QStringList records;
+        for (int i = 0; i < searchTree.Root()->ChildCount(); ++i) {
+            const TTreeNode *node = searchTree.Root()->Child(i);
+            records << node->Text() + u'=' + node->FoundRecord()->Label + u'|' +
+                           node->FoundRecord()->Path;
+        }
+        // Cyrillic sorts before Latin.
+        if (presentation == PresentList)
+            EXPECT_EQ(records, (QStringList{"Диск=Диск|", "Диск\\папка\\z.txt=Диск|папка\\z.txt",
+                                            "CD1=CD1|", "CD1\\папка=CD1|папка\\",
+                                            "CD1\\x.txt=CD1|x.txt", "cd1\\y.txt=cd1|y.txt"}));
+        else
+            EXPECT_EQ(records,
+                      (QStringList{"Диск=Диск|", "папка=CD1|папка\\", "CD1=CD1|", "x.txt=CD1|x.txt",
+                                   "y.txt=cd1|y.txt", "z.txt=Диск|папка\\z.txt"}));
+    }
+}
+
 TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
 {
     Open({{"CD1", "a.txt", "", "", "", 1, ""}});
@@ -176,7 +207,6 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     catalogue.InsertItem("CD1", "b.txt", "", "", "", 1, "", false);
     shell.SetDbState(DbFound);
     shell.Unsaved().Set(true);
-    document.TreeChanged = true;
     boxes.Answer(TMsgAnswer::Yes);
     results.FoundViewSetClick(cmd::FoundViewListAction, false);
     ASSERT_EQ(boxes.shown.size(), 1);
@@ -208,7 +238,7 @@ TEST_F(SearchResultsTest, StopLeavesAPartialTreeWithTheFullCount)
     int steps = 0;
     view.onEvents = [&] {
         if (operation.Running() && ++steps == 10)
-            operation.CancelButtonClick();
+            operation.PressStop();
     };
     ASSERT_TRUE(Search(kAll));
     EXPECT_EQ(searchTree.Root()->Child(0)->ChildCount(), 10);
@@ -225,7 +255,7 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
     shell.hooks.SelectPath = [&](const QString &p) { SelectByPath(mainModel, p); };
     Open({{"CD1", "Docs\\", "", "", "", 0, ""}, {"CD1", "Docs\\Read.me", "", "", "", 1, ""}});
     commands.SetChecked(cmd::EntireViewAction, true);
-    views.EntireViewClick(); // loads the catalogue
+    views.ShowEntireView(); // loads the catalogue
     const auto selectedText = [&] {
         const auto s = mainModel.SelectedNodes();
         return s.size() == 1 ? FullItemPath(s.front()) : QStringLiteral("<%1>").arg(s.size());
@@ -239,7 +269,7 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
             node = node->Child(node->ChildCount() - 1);
         searchModel.Select(node);
         commands.SetChecked(cmd::EntireViewAction, true);
-        views.EntireViewClick();
+        views.ShowEntireView();
         EXPECT_EQ(window.DbState(), DbEntire);
         EXPECT_EQ(selectedText(), QStringLiteral("CD1\\Docs\\Read.me")) << presentation;
     }
@@ -250,7 +280,7 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
     searchModel.Select(searchTree.Root()->Child(0));
     mainModel.Select(mainTree.Root());
     commands.SetChecked(cmd::EntireViewAction, true);
-    views.EntireViewClick();
+    views.ShowEntireView();
     EXPECT_EQ(window.EntireSelPath, QString());
     EXPECT_EQ(selectedText(), QStringLiteral(""));
 
@@ -264,9 +294,9 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
     ASSERT_TRUE(Search(QStringLiteral(R"((Path LIKE "%.me"))")));
     searchModel.Select(searchTree.Root()->Child(0)->Child(0));
     commands.SetChecked(cmd::EntireViewAction, true);
-    views.EntireViewClick();
+    views.ShowEntireView();
     EXPECT_FALSE(window.EntireSelPath.isEmpty());
-    files.CloseDbClick();
+    files.CloseCatalogue();
     EXPECT_EQ(window.EntireSelPath, QString());
     EXPECT_EQ(searchTree.Root()->ChildCount(), 0);
 }
