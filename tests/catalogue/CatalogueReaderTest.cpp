@@ -2,8 +2,8 @@
 // fields stay empty, and a record's texts survive reading the next one.
 #include "CatalogueFixture.h"
 
-#include "session/ConflictAnswers.h"
-#include "session/ConflictPrompt.h"
+#include "interaction/ConflictAnswers.h"
+#include "interaction/ConflictPrompt.h"
 #include "storage/CatalogueReader.h"
 #include "tree/TTree.h"
 
