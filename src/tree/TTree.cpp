@@ -47,16 +47,9 @@ void TTree::ResetTree()
         std::exchange(root_, std::unique_ptr<TTreeNode>(
                                  new TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot)));
     if (old && old->HasChildren()) {
-        // Nothing refers to the old nodes any more (the views have heard of
-        // the reset); their texts are shared strings, safe to release on
-        // another thread. One old tree is freed at a time.
-        if (disposal_.joinable())
-            disposal_.join();
-        try {
-            disposal_ = std::thread([doomed = std::move(old)]() mutable { doomed.reset(); });
-        } catch (const std::system_error &) {
-            // No thread to be had: `old` is freed here.
-        }
+        retired_.push_back(std::move(old));
+        if (updateDepth_ == 0)
+            DisposeRetired();
     }
     names_.Release();
     foldersOpened_ = false;
@@ -382,12 +375,32 @@ void TTree::Begin(Bracket kind)
 
 void TTree::End()
 {
-    if (--updateDepth_ > 0 || !observer_)
+    if (--updateDepth_ > 0)
         return;
-    if (bracket_ == Bracket::Reset)
-        observer_->AfterReset();
-    else
-        observer_->AfterLayoutChange();
+    if (observer_) {
+        if (bracket_ == Bracket::Reset)
+            observer_->AfterReset();
+        else
+            observer_->AfterLayoutChange();
+    }
+    DisposeRetired();
+}
+
+void TTree::DisposeRetired()
+{
+    if (retired_.empty())
+        return;
+    // Nothing refers to the old nodes any more (the views have heard of
+    // the reset); their texts are shared strings, safe to release on
+    // another thread. One batch of old trees is freed at a time.
+    if (disposal_.joinable())
+        disposal_.join();
+    try {
+        disposal_ = std::thread([doomed = std::move(retired_)]() mutable { doomed.clear(); });
+    } catch (const std::system_error &) {
+        // No thread to be had: the lambda that held them has freed them.
+    }
+    retired_.clear();
 }
 
 } // namespace qbx

@@ -152,6 +152,11 @@ private:
     // Frees the nodes of the tree a reset replaced: a tree of a million
     // nodes takes a while to free, and nothing needs to wait for it.
     std::thread disposal_;
+    // Trees replaced inside an update, freed when it ends: freeing them
+    // while the new tree is filled would make the two threads contend for
+    // the allocator, and the fill would wait.
+    std::vector<std::unique_ptr<TTreeNode>> retired_;
+    void DisposeRetired();
     ITreeObserver *observer_ = nullptr;
     int updateDepth_ = 0;
     Bracket bracket_ = Bracket::Reset; // the outermost open bracket
