@@ -80,29 +80,93 @@ TFoundRecord ReadFoundRecord(const engine::Query &query)
                               TextField(query, CfDescription));
 }
 
+namespace {
+
+// Reads the rows of a query into result records and adds them, with what
+// one row leaves for the next: the label (most rows share their disc's, and
+// then share its text too) and the buffer the full path is joined in.
+class TRowAdder {
+public:
+    TRowAdder(TTree &tree, int presentation) : tree_(tree), presentation_(presentation) {}
+
+    void Add(const engine::Query &query)
+    {
+        const bool hasSize = query.Fields().size() > CfByteSize;
+        TFoundRecord record{
+            Label(query),
+            text::Cut(TextField(query, CfPath), TFoundRecord::PathCapacity),
+            text::Cut(TextField(query, CfProducer), TFoundRecord::ProducerCapacity),
+            text::Cut(TextField(query, CfProduct), TFoundRecord::ProductCapacity),
+            text::Cut(TextField(query, CfVersion), TFoundRecord::VersionCapacity),
+            hasSize ? ByteSizeFromField(query.ReadNumber(CfByteSize)) : 0,
+            text::Cut(TextField(query, CfDescription), TFoundRecord::DescriptionCapacity)};
+        AddRow(std::move(record));
+    }
+
+    TTreeNode *AddRow(TFoundRecord record)
+    {
+        // The full path as JoinPath makes it, in a buffer kept between rows.
+        full_.clear();
+        full_ += record.Label;
+        if (!record.Label.isEmpty() && !record.Path.isEmpty())
+            full_ += u'\\';
+        full_ += record.Path;
+        TTreeNode *node;
+        if (presentation_ == PresentStandard) {
+            node = AddStandard(tree_, full_);
+        } else {
+            QStringView full = full_;
+            const bool folder = full.endsWith(u'\\');
+            if (folder)
+                full.chop(1);
+            const int image =
+                record.Path.isEmpty() ? ImageDisc : (folder ? ImageFolder : ImageFile);
+            TTreeNode *root = tree_.Root();
+            if (presentation_ == PresentProducer) {
+                TTreeNode *group = tree_.FindOrAddChild(root, record.Producer, ImageFolder).first;
+                node = tree_.AddChildCopy(group, LastComponentView(full), image);
+            } else if (presentation_ == PresentList) {
+                node = tree_.FindOrAddChild(root, full, image).first;
+            } else {
+                node = tree_.AddChildCopy(root, LastComponentView(full), image);
+            }
+        }
+        tree_.SetFoundRecord(node, std::make_unique<TFoundRecord>(std::move(record)));
+        return node;
+    }
+
+private:
+    // LastComponent without its copy.
+    static QStringView LastComponentView(QStringView full)
+    {
+        if (full.endsWith(u'\\'))
+            full.chop(1);
+        return full.mid(full.lastIndexOf(u'\\') + 1);
+    }
+
+    QString Label(const engine::Query &query)
+    {
+        const std::string_view bytes =
+            query.Fields().size() > CfLabel ? query.ReadText(CfLabel) : std::string_view();
+        if (bytes != labelBytes_) {
+            labelBytes_.assign(bytes);
+            label_ = text::Cut(codec::FromCp1251(bytes), TFoundRecord::LabelCapacity);
+        }
+        return label_;
+    }
+
+    TTree &tree_;
+    const int presentation_;
+    QString full_;
+    std::string labelBytes_;
+    QString label_;
+};
+
+} // namespace
+
 TTreeNode *AddFoundRow(TTree &tree, int presentation, TFoundRecord record)
 {
-    QString full = JoinPath(record.Label, record.Path);
-    TTreeNode *node;
-    if (presentation == PresentStandard) {
-        node = AddStandard(tree, full);
-    } else {
-        const bool folder = full.endsWith(u'\\');
-        if (folder)
-            full.chop(1);
-        const int image = record.Path.isEmpty() ? ImageDisc : (folder ? ImageFolder : ImageFile);
-        TTreeNode *root = tree.Root();
-        if (presentation == PresentProducer) {
-            TTreeNode *group = tree.FindOrAddChild(root, record.Producer, ImageFolder).first;
-            node = tree.AddChild(group, LastComponent(full), image);
-        } else if (presentation == PresentList) {
-            node = tree.FindOrAddChild(root, full, image).first;
-        } else {
-            node = tree.AddChild(root, LastComponent(full), image);
-        }
-    }
-    tree.SetFoundRecord(node, std::make_unique<TFoundRecord>(std::move(record)));
-    return node;
+    return TRowAdder(tree, presentation).AddRow(std::move(record));
 }
 
 int CompareResultTexts(QStringView a, QStringView b)
@@ -143,8 +207,9 @@ void FillResultTree(TTree &tree, int presentation, engine::Query &query,
 {
     tree.ResetTree();
     SetPresentationOrder(tree, presentation);
+    TRowAdder adder(tree, presentation);
     for (bool row = query.First(); row; row = query.Next()) {
-        AddFoundRow(tree, presentation, ReadFoundRecord(query));
+        adder.Add(query);
         if (step && !step())
             break;
     }

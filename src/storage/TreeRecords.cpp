@@ -6,20 +6,48 @@
 #include "tree/TItemDescription.h"
 #include "tree/TTreeNode.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 
 namespace qbx {
 
 namespace {
 
+// The 1251 byte of one UTF-16 unit, '?' where the code page has none.
+// Most names are ASCII, which maps to itself without the table.
+char Cp1251Char(char16_t c)
+{
+    if (c < 0x80)
+        return char(c);
+    const int b = codec::Cp1251Byte(c);
+    return b < 0 ? '?' : char(b);
+}
+
 // Appends the text in 1251 to out, without a temporary string per value.
 void AppendCp1251(std::string &out, const QString &text)
 {
-    for (const QChar ch : text) {
-        const int b = codec::Cp1251Byte(ch.unicode());
-        out.push_back(b < 0 ? '?' : char(b));
-    }
+    const size_t start = out.size();
+    out.resize(start + size_t(text.size()));
+    char *p = out.data() + start;
+    for (const QChar ch : text)
+        *p++ = Cp1251Char(ch.unicode());
+}
+
+// A text field of a record written in place: the text in 1251, cut to the
+// field, the rest of the field left as it is (zero).
+void PutCp1251(uint8_t *field, uint32_t size, const QString &text)
+{
+    const qsizetype n = std::min<qsizetype>(size, text.size());
+    const QChar *chars = text.constData();
+    for (qsizetype i = 0; i < n; ++i)
+        field[i] = uint8_t(Cp1251Char(chars[i].unicode()));
+}
+
+void PutBytes(uint8_t *field, uint32_t size, std::string_view bytes)
+{
+    std::memcpy(field, bytes.data(), std::min<size_t>(size, bytes.size()));
 }
 
 void SetCp1251(std::string &out, const QString &text)
@@ -34,8 +62,19 @@ void SetCp1251(std::string &out, const QString &text)
 class TRecordWalk {
 public:
     TRecordWalk(TRecordSource source, IRecordTarget &target, IWriteProgress &progress)
-        : source_(source), target_(target), progress_(progress)
+        : source_(source), target_(&target), progress_(progress)
     {
+    }
+
+    // Writes each record straight into the room the sink gives, as
+    // EncodeRecord would write the same values into a table's record:
+    // a search reads them at once, so no value is made per field.
+    TRecordWalk(TRecordSource source, engine::RecordSink &sink,
+                const std::vector<engine::FieldLayout> &layout, IWriteProgress &progress)
+        : source_(source), progress_(progress), sink_(&sink), layout_(&layout)
+    {
+        for (const engine::FieldLayout &f : layout)
+            recordSize_ = std::max(recordSize_, f.offset + f.size);
     }
 
     bool Run(const TTreeNode *root)
@@ -89,6 +128,8 @@ private:
         progress_.Step();
         if (level == 0)
             return true;
+        if (sink_)
+            return VisitDirect(node);
         if (source_ == TRecordSource::Results) {
             if (const TFoundRecord *r = node->FoundRecord()) {
                 SetCp1251(fields_[CfLabel], r->Label);
@@ -114,6 +155,56 @@ private:
         return true;
     }
 
+    // Visit for a sink: the same records, written in place.
+    bool VisitDirect(const TTreeNode *node)
+    {
+        const std::vector<engine::FieldLayout> &f = *layout_;
+        if (source_ == TRecordSource::Results) {
+            const TFoundRecord *r = node->FoundRecord();
+            if (!r)
+                return true;
+            uint8_t *record = StartRecord();
+            PutCp1251(record + f[CfLabel].offset, f[CfLabel].size, r->Label);
+            PutCp1251(record + f[CfPath].offset, f[CfPath].size, r->Path);
+            PutDirect(record, r->Producer, r->Product, r->Version, r->Size, r->Description);
+            return true;
+        }
+        const TDescriptionRef d = node->Description();
+        if (!d && node->HasChildren())
+            return true;
+        uint8_t *record = StartRecord();
+        PutBytes(record + f[CfLabel].offset, f[CfLabel].size, label_);
+        const engine::FieldLayout &path = f[CfPath];
+        PutBytes(record + path.offset, path.size, path_);
+        if (node->IsFolder() && path_.size() < path.size)
+            record[path.offset + path_.size()] = '\\';
+        if (!d) {
+            static const QString none;
+            PutDirect(record, none, none, none, 0, none);
+        } else {
+            PutDirect(record, d->Producer, d->Product, d->Version, d->Size, d->Description);
+        }
+        return true;
+    }
+
+    uint8_t *StartRecord()
+    {
+        uint8_t *record = sink_->Next();
+        std::memset(record, 0, recordSize_);
+        return record;
+    }
+
+    void PutDirect(uint8_t *record, const QString &producer, const QString &product,
+                   const QString &version, int64_t size, const QString &description)
+    {
+        const std::vector<engine::FieldLayout> &f = *layout_;
+        PutCp1251(record + f[CfProducer].offset, f[CfProducer].size, producer);
+        PutCp1251(record + f[CfProduct].offset, f[CfProduct].size, product);
+        PutCp1251(record + f[CfVersion].offset, f[CfVersion].size, version);
+        PutCp1251(record + f[CfDescription].offset, f[CfDescription].size, description);
+        engine::EncodeNumber(record + f[CfByteSize].offset, ByteSizeToField(size));
+    }
+
     void Put(const QString &producer, const QString &product, const QString &version,
              int64_t size, const QString &description)
     {
@@ -125,12 +216,15 @@ private:
         for (int i = 0; i < CfCount; ++i)
             values[size_t(i)] = engine::Value::Text(fields_[size_t(i)]);
         values[CfByteSize] = engine::Value::Number(ByteSizeToField(size));
-        target_.Put(values);
+        target_->Put(values);
     }
 
     TRecordSource source_;
-    IRecordTarget &target_;
+    IRecordTarget *target_ = nullptr;
     IWriteProgress &progress_;
+    engine::RecordSink *sink_ = nullptr;
+    const std::vector<engine::FieldLayout> *layout_ = nullptr;
+    uint32_t recordSize_ = 0;
     std::string label_;
     std::string path_;
     std::array<std::string, CfCount> fields_;
@@ -140,25 +234,6 @@ class TNoProgress final : public IWriteProgress {
 public:
     bool Stopped() override { return false; }
     void Step() override {}
-};
-
-// Encodes each record into the room the query's sink gives.
-class TSinkTarget final : public IRecordTarget {
-public:
-    TSinkTarget(engine::RecordSink &sink, const std::vector<engine::FieldDef> &fields,
-                const std::vector<engine::FieldLayout> &layout)
-        : sink_(sink), fields_(fields), layout_(layout)
-    {
-    }
-    void Put(std::span<const engine::Value> values) override
-    {
-        engine::EncodeRecord(fields_, layout_, values, sink_.Next());
-    }
-
-private:
-    engine::RecordSink &sink_;
-    const std::vector<engine::FieldDef> &fields_;
-    const std::vector<engine::FieldLayout> &layout_;
 };
 
 } // namespace
@@ -179,9 +254,8 @@ void TTreeRecordFeed::Run(engine::RecordSink &sink)
 {
     if (!root_)
         return;
-    TSinkTarget target(sink, fields_, layout_);
     TNoProgress progress;
-    WalkTreeRecords(root_, source_, target, progress);
+    TRecordWalk(source_, sink, layout_, progress).Run(root_);
 }
 
 } // namespace qbx

@@ -100,6 +100,12 @@ TTreeNode *TTree::AddChild(TTreeNode *parent, QString name, int image)
     return AddHashed(parent, std::move(name), hash, image);
 }
 
+TTreeNode *TTree::AddChildCopy(TTreeNode *parent, QStringView name, int image)
+{
+    const uint32_t hash = text::FoldedHash(name);
+    return AddHashed(parent, names_.Make(name), hash, image);
+}
+
 TTreeNode *TTree::AddHashed(TTreeNode *parent, QString name, uint32_t hash, int image)
 {
     std::unique_ptr<TTreeNode> node(new TTreeNode(parent, std::move(name), uint8_t(image)));

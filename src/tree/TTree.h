@@ -71,6 +71,9 @@ public:
     TTreeNode *FindChild(const TTreeNode *parent, QStringView name) const;
     // Adds a child even when a sibling of that name exists.
     TTreeNode *AddChild(TTreeNode *parent, QString name, int image);
+    // The same with the name copied into the tree's own name blocks: no
+    // allocation of its own for a short name.
+    TTreeNode *AddChildCopy(TTreeNode *parent, QStringView name, int image);
 
     void SetText(TTreeNode *node, const QString &text);
     // The node moves when its kind changes (folders come before files).

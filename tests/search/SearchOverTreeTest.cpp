@@ -12,7 +12,9 @@
 #include "storage/CatalogueWriter.h"
 #include "storage/TreeRecords.h"
 #include "tree/TCatalogueTree.h"
+#include "tree/TItemDescription.h"
 #include "tree/TTree.h"
+#include "tree/TTreeNode.h"
 
 #include <QTemporaryDir>
 
@@ -171,6 +173,41 @@ TEST_F(SearchOverTreeTest, EveryKindOfConditionFindsWhatTheSavedTreeGives)
     for (const QString &condition : conditions)
         finding += ExpectSameRows(condition) > 0 ? 1 : 0;
     EXPECT_GE(finding, conditions.size() - 3) << "the conditions find rows to compare";
+}
+
+TEST_F(SearchOverTreeTest, TextsAtAndPastTheirFieldsEdgesAreCutAsTheSaveCutsThem)
+{
+    // Deep folders whose paths reach and pass the path field (folders end
+    // with "\\", which fits only below the field's size), a long disc name,
+    // texts past their fields and characters the code page has not.
+    catalogue.InsertItem(QStringLiteral("Очень_длинное_имя_диска_ДЛИННЕЕ_32"), QString(), QString(),
+                         QString(), QString(), 0, QString(), false);
+    TTreeNode *folder = tree.Root()->Child(0);
+    for (int depth = 0; depth < 40; ++depth) {
+        // 10 characters a level with the slash: paths of 249 to 259 bytes
+        // end near the field's 255 in every position.
+        const QString name = QStringLiteral("Папка%1").arg(depth, 4, 10, QLatin1Char('0'));
+        folder = tree.AddChild(folder, name, ImageFolder);
+        for (int cut = 0; cut < 3; ++cut)
+            tree.AddChild(folder, name.left(cut + 1) + QStringLiteral("✓😀"), ImageFolder);
+        TTreeNode *file = tree.AddChild(folder, QStringLiteral("файл.TXT"), ImageFile);
+        auto description = std::make_unique<TItemDescription>();
+        description->Producer = QString(70, u'Ж') + QStringLiteral("txt");
+        description->Product = QStringLiteral("txt") + QString(70, u'ю');
+        description->Version = QStringLiteral("1.0.0.0.0.0.0.0.txt");
+        description->Description = QStringLiteral("Ёлка ✓ песня ") + QString(60, u'я');
+        description->Size = int64_t(depth) << 40;
+        tree.SetDescription(file, std::move(description));
+    }
+    NoStop progress;
+    const QString file = dir.filePath(QStringLiteral("saved.db"));
+    ASSERT_TRUE(WriteCatalogueFile(tree.Root(), TRecordSource::Catalogue, file, progress).Ok());
+    for (const QString &condition :
+         {GlobalSearchCondition(QStringLiteral("txt"), true, true),
+          GlobalSearchCondition(QStringLiteral("?"), true, true),
+          QStringLiteral(R"((Path LIKE "%\"))"), QStringLiteral(R"((Label LIKE "Очень%"))"),
+          QStringLiteral(R"((Label LIKE "%ДЛИНН%"))"), SizeRangeCondition(1, int64_t(1) << 50)})
+        EXPECT_GT(ExpectSameRows(condition), 0u);
 }
 
 TEST_F(SearchOverTreeTest, AnEmptyTreeAndAWrongConditionBehaveAsTheirFiles)

@@ -165,6 +165,37 @@ TEST_F(SearchResultsTest, OtherPresentationsSortByTextAlone)
     EXPECT_EQ(searchTree.Root()->Child(2)->FoundRecord()->Path, QStringLiteral("a\\readme.txt"));
 }
 
+TEST_F(SearchResultsTest, EachRowKeepsItsOwnLabelWhenDiscsAlternate)
+{
+    // Rows of different discs in turn, discs' own rows and labels that
+    // differ only in case: every record keeps the label of its own row.
+    Open({{"CD1", "x.txt", "", "", "", 1, ""},
+          {"Диск", "", "", "", "", 0, ""},
+          {"CD1", "", "", "", "", 0, ""},
+          {"cd1", "y.txt", "", "", "", 2, ""},
+          {"Диск", "папка\\z.txt", "", "", "", 3, ""},
+          {"CD1", "папка\\", "", "", "", 0, ""}});
+    for (const int presentation : {PresentList, PresentLeaves}) {
+        Present(presentation);
+        ASSERT_TRUE(Search(kAll));
+        QStringList records;
+        for (int i = 0; i < searchTree.Root()->ChildCount(); ++i) {
+            const TTreeNode *node = searchTree.Root()->Child(i);
+            records << node->Text() + u'=' + node->FoundRecord()->Label + u'|' +
+                           node->FoundRecord()->Path;
+        }
+        // Cyrillic sorts before Latin.
+        if (presentation == PresentList)
+            EXPECT_EQ(records, (QStringList{"Диск=Диск|", "Диск\\папка\\z.txt=Диск|папка\\z.txt",
+                                            "CD1=CD1|", "CD1\\папка=CD1|папка\\",
+                                            "CD1\\x.txt=CD1|x.txt", "cd1\\y.txt=cd1|y.txt"}));
+        else
+            EXPECT_EQ(records,
+                      (QStringList{"Диск=Диск|", "папка=CD1|папка\\", "CD1=CD1|", "x.txt=CD1|x.txt",
+                                   "y.txt=cd1|y.txt", "z.txt=Диск|папка\\z.txt"}));
+    }
+}
+
 TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
 {
     Open({{"CD1", "a.txt", "", "", "", 1, ""}});
