@@ -9,8 +9,8 @@
 // program's cost). The floor of any search of the table: reading its bytes.
 #include "WindowBench.h"
 
-#include "session/ConflictAnswers.h"
-#include "session/ConflictPrompt.h"
+#include "interaction/ConflictAnswers.h"
+#include "interaction/ConflictPrompt.h"
 #include "storage/CatalogueReader.h"
 #include "storage/TableEngineSetup.h"
 #include "storage/TextTreeWriter.h"

@@ -1,8 +1,8 @@
 // Cost of the long-operation protocol per step: StepOperation (pending
 // events run by time) against running pending events after every step.
 #include "options/TOptions.h"
-#include "session/LongOperation.h"
-#include "session/MessageBoxes.h"
+#include "interaction/LongOperation.h"
+#include "interaction/MessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

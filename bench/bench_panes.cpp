@@ -5,9 +5,9 @@
 // that counts the same nodes.
 
 #include "options/TOptions.h"
-#include "session/WindowState.h"
-#include "session/CommandState.h"
-#include "session/UnsavedChanges.h"
+#include "interaction/WindowState.h"
+#include "interaction/CommandState.h"
+#include "interaction/UnsavedChanges.h"
 #include "tree/TDescriptionPane.h"
 #include "tree/TTreeModel.h"
 

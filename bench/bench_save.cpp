@@ -9,8 +9,8 @@
 #include "app/gui/Program.h"
 #include "app/gui/TCatalogueGui.h"
 #include "options/TOptions.h"
-#include "session/CommandState.h"
-#include "session/LongOperation.h"
+#include "interaction/CommandState.h"
+#include "interaction/LongOperation.h"
 #include "storage/TextTreeWriter.h"
 
 #include <QAction>
@@ -81,7 +81,7 @@ int main(int argc, char **argv)
     std::printf("nodes: %d\n", nodes);
 
     // Marked changed, saved under a new name.
-    program.Session().Shell().Unsaved().Set(true);
+    program.Session().ModeLogic().Unsaved().Set(true);
     const QString saved = dir.filePath(QStringLiteral("saved.db"));
     QElapsedTimer timer;
     timer.start();

@@ -11,8 +11,8 @@
 #include "platform/Codec.h"
 #include "scan/gui/TScanForm.h"
 #include "scan/gui/TScanGui.h"
-#include "session/FolderPicker.h"
-#include "shell/Help.h"
+#include "interaction/FolderPicker.h"
+#include "desktop/Help.h"
 #include "storage/CatalogueWriter.h"
 
 #include <QAction>
@@ -189,7 +189,7 @@ int main(int argc, char **argv)
     size_t nodes = 0;
     double rssGrowthMb = 0;
     for (int round = 0; round < 3; ++round) {
-        program.Session().Files().CreateDbClick();
+        program.Session().Files().CreateCatalogue();
         program.Session().MainModel().Select(tree.Root());
         QApplication::processEvents();
         const long rssBefore = bench::ResidentKiB();

@@ -3,9 +3,9 @@
 // compares the insertion of one 50,000-file folder with a plain list that is
 // scanned for the name and re-sorted after every insertion.
 
-#include "session/ConflictAnswers.h"
+#include "interaction/ConflictAnswers.h"
 #include "platform/TextRules.h"
-#include "session/ConflictPrompt.h"
+#include "interaction/ConflictPrompt.h"
 #include "tree/NodeOrder.h"
 #include "tree/TCatalogueTree.h"
 

@@ -1,7 +1,7 @@
 #include "app/MenuLayout.h"
 
 #include "platform/Translations.h"
-#include "session/CommandTable.h"
+#include "interaction/CommandTable.h"
 
 #include <QCoreApplication>
 

@@ -19,7 +19,6 @@ TSession::TSession(const QString &appCaption, const TEnvironment &environment, T
 {
     // Every change of the catalogue tree marks the catalogue unsaved.
     catalogue_.OnTreeChanged = [this] {
-        files_.Document().TreeChanged = true;
         shell_.Unsaved().Set(true);
         if (AfterTreeChange)
             AfterTreeChange();
@@ -49,7 +48,7 @@ bool TSession::EnterEntireView()
 
 bool TSession::SaveDb()
 {
-    return saving_.SaveDbClick();
+    return saving_.Save();
 }
 
 void TSession::OpenFile(const QString &fileName)

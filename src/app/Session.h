@@ -6,12 +6,12 @@
 #include "options/TOptions.h"
 #include "options/TOptionsStorage.h"
 #include "search/TViewSwitch.h"
-#include "session/CommandState.h"
-#include "session/ConflictAnswers.h"
-#include "session/LongOperation.h"
-#include "session/MainShell.h"
-#include "session/OpenCatalogue.h"
-#include "session/ShellStorageStatus.h"
+#include "interaction/CommandState.h"
+#include "interaction/ConflictAnswers.h"
+#include "interaction/LongOperation.h"
+#include "interaction/ModeLogic.h"
+#include "interaction/OpenCatalogue.h"
+#include "interaction/WindowStorageStatus.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TCatalogueSaving.h"
 #include "tree/LastSearch.h"
@@ -74,7 +74,7 @@ public:
     TLastSearch &LastSearch() { return lastSearch_; }
     TCommandState &Commands() { return commands_; }
     TLongOperation &Operation() { return operation_; }
-    TMainShell &Shell() { return shell_; }
+    TModeLogic &ModeLogic() { return shell_; }
     IMessageBoxes &MessageBoxes() { return boxes_; }
     // The window as the mode logic and the long operations see it.
     IMainView &View() { return view_; }
@@ -113,14 +113,14 @@ private:
     IMainView &view_;
     IOperationView &operationView_;
     TLongOperation operation_;
-    TMainShell shell_;
+    TModeLogic shell_;
     TTree mainTree_;
     TTree searchTree_;
     TTreeModel mainModel_{mainTree_};
     TTreeModel searchModel_{searchTree_};
     TCatalogueTree catalogue_;
     TLastSearch lastSearch_;
-    TShellStorageStatus status_;
+    TWindowStorageStatus status_;
     TCatalogueFiles files_;
     TCatalogueSaving saving_;
     TViewSwitch views_;

@@ -1,6 +1,6 @@
 #include "app/StartUp.h"
 
-#include "session/MessageBoxes.h"
+#include "interaction/MessageBoxes.h"
 #include <QCoreApplication>
 
 namespace qbx {

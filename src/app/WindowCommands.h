@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/CommandTable.h"
+#include "interaction/CommandTable.h"
 
 #include <QString>
 

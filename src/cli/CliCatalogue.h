@@ -1,8 +1,8 @@
 #pragma once
 
-#include "session/ConflictAnswers.h"
+#include "interaction/ConflictAnswers.h"
 #include "platform/FileStamp.h"
-#include "session/ConflictPrompt.h"
+#include "interaction/ConflictPrompt.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
 #include "storage/CatalogueTable.h"

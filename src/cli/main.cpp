@@ -7,7 +7,7 @@
 
 #include "engine/Error.h"
 #include "options/InterfaceLanguage.h"
-#include "shell/Version.h"
+#include "desktop/Version.h"
 #include "storage/CatalogueFormat.h"
 
 #include <QCoreApplication>

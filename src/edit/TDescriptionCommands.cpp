@@ -3,10 +3,10 @@
 #include "edit/ItemNames.h"
 #include "edit/TEditValues.h"
 #include "edit/TItemOperations.h"
-#include "session/CommandState.h"
-#include "session/UnsavedChanges.h"
-#include "session/MessageBoxes.h"
-#include "session/WindowState.h"
+#include "interaction/CommandState.h"
+#include "interaction/UnsavedChanges.h"
+#include "interaction/MessageBoxes.h"
+#include "interaction/WindowState.h"
 #include "storage/CatalogueDocument.h"
 #include "tree/TDescriptionPane.h"
 #include "tree/TCatalogueTree.h"
@@ -45,13 +45,12 @@ TDescriptionCommands::TDescriptionCommands(TDeps deps) : d_(std::move(deps))
 
 void TDescriptionCommands::Changed()
 {
-    d_.document.TreeChanged = true;
     d_.unsaved.Set(true);
     if (TreeViewChange)
         TreeViewChange();
 }
 
-void TDescriptionCommands::EditDescrClick()
+void TDescriptionCommands::EditDescription()
 {
     if (d_.window.DbState() == DbFound) {
         d_.items.AskEditorFromResults();
@@ -110,7 +109,6 @@ void TDescriptionCommands::EditDescrClick()
                                                                             : ImageFolder);
             }
         }
-        d_.document.TreeChanged = true;
         d_.unsaved.Set(true);
     }
     if (tooLong)
@@ -133,7 +131,7 @@ void TDescriptionCommands::EditDescrClick()
     Changed();
 }
 
-void TDescriptionCommands::CopyDescrClick()
+void TDescriptionCommands::CopyDescription()
 {
     if (d_.window.DbState() == DbEntire)
         d_.items.EndLabelEdit();
@@ -141,13 +139,13 @@ void TDescriptionCommands::CopyDescrClick()
         DescriptionClipboardText(d_.rowText(2), d_.rowText(3), d_.rowText(4), d_.rowText(6)));
 }
 
-void TDescriptionCommands::CutDescrClick()
+void TDescriptionCommands::CutDescription()
 {
-    CopyDescrClick();
-    DeleteDescrClick();
+    CopyDescription();
+    DeleteDescription();
 }
 
-void TDescriptionCommands::DeleteDescrClick()
+void TDescriptionCommands::DeleteDescription()
 {
     if (d_.window.DbState() != DbEntire)
         return;
@@ -160,7 +158,7 @@ void TDescriptionCommands::DeleteDescrClick()
     Changed();
 }
 
-void TDescriptionCommands::PasteDescrClick()
+void TDescriptionCommands::PasteDescription()
 {
     if (d_.window.DbState() != DbEntire)
         return;

@@ -64,11 +64,11 @@ public:
     // Refreshes the description pane and the selection's commands.
     std::function<void()> TreeViewChange;
 
-    void EditDescrClick();
-    void CopyDescrClick();
-    void CutDescrClick();
-    void PasteDescrClick();
-    void DeleteDescrClick();
+    void EditDescription();
+    void CopyDescription();
+    void CutDescription();
+    void PasteDescription();
+    void DeleteDescription();
 
 private:
     void Changed();

@@ -5,12 +5,12 @@
 #include "edit/ItemNames.h"
 #include "options/TOptions.h"
 #include "platform/TextRules.h"
-#include "session/CommandState.h"
-#include "session/UnsavedChanges.h"
-#include "session/ConflictAnswers.h"
-#include "session/ConflictPrompt.h"
-#include "session/MessageBoxes.h"
-#include "session/WindowState.h"
+#include "interaction/CommandState.h"
+#include "interaction/UnsavedChanges.h"
+#include "interaction/ConflictAnswers.h"
+#include "interaction/ConflictPrompt.h"
+#include "interaction/MessageBoxes.h"
+#include "interaction/WindowState.h"
 #include "storage/CatalogueDocument.h"
 #include "tree/CataloguePath.h"
 #include "tree/NodePaths.h"
@@ -52,7 +52,6 @@ TItemOperations::TItemOperations(TDeps deps) : d_(deps)
 
 void TItemOperations::MarkChanged()
 {
-    d_.document.TreeChanged = true;
     d_.unsaved.Set(true);
 }
 
@@ -77,7 +76,7 @@ std::vector<TTreeNode *> TItemOperations::TopSelected() const
     return top;
 }
 
-void TItemOperations::AddSubitemClick()
+void TItemOperations::AddSubitem()
 {
     EndLabelEdit();
     const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
@@ -103,7 +102,7 @@ void TItemOperations::AddSubitemClick()
     Refresh();
 }
 
-void TItemOperations::RenameItemClick()
+void TItemOperations::RenameItem()
 {
     EndLabelEdit();
     const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
@@ -207,10 +206,10 @@ void TItemOperations::MessageHook()
                           QCoreApplication::translate("TItemOperations", "Редактирование описания"), TMsgIcon::Question,
                           MbYesNo) == TMsgAnswer::No)
             break;
-        if (EntireViewClick)
-            EntireViewClick();
-        if (EditDescrClick)
-            EditDescrClick();
+        if (ShowEntireView)
+            ShowEntireView();
+        if (EditDescription)
+            EditDescription();
         break;
     }
     default:
@@ -307,7 +306,7 @@ void TItemOperations::MainTreeViewDragDrop(TTreeNode *dragged, TTreeNode *target
     Refresh();
 }
 
-void TItemOperations::FolderFileClick()
+void TItemOperations::ToggleFolderFile()
 {
     EndLabelEdit();
     const std::vector<TTreeNode *> selected = d_.model.SelectedNodes();
@@ -329,7 +328,7 @@ void TItemOperations::FolderFileClick()
     Refresh();
 }
 
-void TItemOperations::DeleteItemClick()
+void TItemOperations::DeleteItem()
 {
     EndLabelEdit();
     d_.window.StatusText.clear();
@@ -384,7 +383,7 @@ void TItemOperations::DeleteItemClick()
     Refresh();
 }
 
-void TItemOperations::DeleteSubitemsClick()
+void TItemOperations::DeleteSubitems()
 {
     EndLabelEdit();
     d_.window.StatusText.clear();

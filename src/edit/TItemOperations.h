@@ -1,7 +1,5 @@
 #pragma once
 
-#include "options/WorkingState.h"
-
 #include <QString>
 
 #include <cstdint>
@@ -46,14 +44,14 @@ public:
     std::function<void()> TreeViewChange;
     // "Всё содержимое" and the description editor, for the editor asked for
     // from the search results.
-    std::function<void()> EntireViewClick;
-    std::function<void()> EditDescrClick;
+    std::function<void()> ShowEntireView;
+    std::function<void()> EditDescription;
 
-    void AddSubitemClick();
-    void RenameItemClick();
-    void FolderFileClick();
-    void DeleteItemClick();
-    void DeleteSubitemsClick();
+    void AddSubitem();
+    void RenameItem();
+    void ToggleFolderFile();
+    void DeleteItem();
+    void DeleteSubitems();
 
     // In-place label editing: it begins; it ends with a new text. Gives the
     // text the node is to show now (the old one: an accepted rename is

@@ -1,10 +1,18 @@
 #pragma once
 
-#include "options/WorkingState.h"
-
 #include <QString>
 
+#include <cstdint>
+
 namespace qbx {
+
+// Where the persisted options were loaded from or last saved to
+// (TOptionsStorage::OptionsStore).
+enum TOptionsStore : int8_t {
+    StoreNowhere = -1,
+    StoreRegistry = 0,
+    StoreIni = 1,
+};
 
 class IOptionsWindow;
 class TOptions;

@@ -1,7 +1,7 @@
 #include "scan/FolderScan.h"
 #include "platform/EngineFileName.h"
 
-#include "session/ConflictAnswers.h"
+#include "interaction/ConflictAnswers.h"
 #include "platform/TextRules.h"
 #include "scan/AudioTags.h"
 #include "scan/MediaNames.h"
@@ -10,7 +10,7 @@
 #include "scan/ScanNames.h"
 #include "scan/SetupTxt.h"
 #include "scan/TInOutError.h"
-#include "session/ConflictPrompt.h"
+#include "interaction/ConflictPrompt.h"
 #include "tree/CataloguePath.h"
 #include "tree/FieldCapacities.h"
 #include "tree/NodePaths.h"
@@ -19,6 +19,7 @@
 #include <cerrno>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <unordered_set>
 
 #include <sys/stat.h>
@@ -379,71 +380,120 @@ void TFolderScan::ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info)
     }
 }
 
+// Where a file goes: skipped (already added by this walk), counted in its
+// folder's size only (files are not added, or its path is too long), or a
+// node, new or existing.
+TFolderScan::TFileSlot TFolderScan::FileSlot(Level &level, const std::string &path,
+                                             const QString &name)
+{
+    TFileSlot slot;
+    slot.asNode = settings_.AddFiles && (settings_.Recursion || scanAtTop_);
+    if (!slot.asNode)
+        return slot;
+    slot.existing = tree_.FindChild(level.node, name);
+    if (slot.existing && level.SeenHere(slot.existing)) {
+        skipped_.Add(ShownPath(path));
+        slot.skip = true;
+        return slot;
+    }
+    if (!level.PathFits(name, false)) {
+        // Left out as a node; its size still counts below.
+        skipped_.AddTooLong(ShownPath(path));
+        slot.asNode = false;
+    }
+    return slot;
+}
+
+// A SETUP.TXT below the disc describes the folder it lies in. Members of an
+// archive are never read, only listed.
+TFolderScan::TRead TFolderScan::ReadFolderSetupTxt(Level &level, const std::string &path,
+                                                   const QString &name)
+{
+    if (level.node == tree_.Root() || !settings_.AutoDescr || inArchive_ || !IsSetupTxt(name))
+        return TRead::Read;
+    TProductInfo info;
+    const TRead read = Recognise(&ReadSetupTxt, path, info);
+    if (read == TRead::Vanished || read == TRead::Failed)
+        return read;
+    if (info.Recognised)
+        ApplySetupTxt(level.node, info);
+    return TRead::Read;
+}
+
+// What the file says of itself: its tags, else a "producer - product" name
+// of a media file.
+TFolderScan::TRead TFolderScan::RecogniseFile(const std::string &path, const QString &name,
+                                              TProductInfo &info)
+{
+    if (!settings_.AutoDescr)
+        return TRead::Read;
+    if (!inArchive_) {
+        const TRead read = ReadTags(path, name, info);
+        if (read == TRead::Vanished || read == TRead::Failed)
+            return read;
+    }
+    if (!info.Recognised && IsMediaName(name)) {
+        const TMediaName media = SplitMediaName(name);
+        info = {media.Producer, media.Product, {}, {}, true};
+    }
+    return TRead::Read;
+}
+
 // Adds the file's size to total. Gives false when the walk must stop (a
 // cancelled conflict, a file that cannot be opened).
 bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &name,
                           int64_t fileSize, int64_t &total)
 {
-    bool asNode = settings_.AddFiles && (settings_.Recursion || scanAtTop_);
-    TTreeNode *existing = nullptr;
-    if (asNode) {
-        existing = tree_.FindChild(level.node, name);
-        if (existing && level.SeenHere(existing)) {
-            skipped_.Add(ShownPath(path));
-            return true;
-        }
-        if (!level.PathFits(name, false)) {
-            // Left out as a node; its size still counts below.
-            skipped_.AddTooLong(ShownPath(path));
-            asNode = false;
-        }
-    }
+    const TFileSlot slot = FileSlot(level, path, name);
+    if (slot.skip)
+        return true;
     const int64_t size = settings_.AutoSize ? fileSize : 0;
-    // Members of an archive are never read, only listed.
-    if (level.node != tree_.Root() && settings_.AutoDescr && !inArchive_ && IsSetupTxt(name)) {
-        TProductInfo info;
-        const TRead read = Recognise(&ReadSetupTxt, path, info);
-        if (read == TRead::Vanished || read == TRead::Failed)
-            return read == TRead::Vanished;
-        if (info.Recognised)
-            ApplySetupTxt(level.node, info);
-    }
-    if (!asNode) {
+    const TRead setup = ReadFolderSetupTxt(level, path, name);
+    if (setup == TRead::Vanished || setup == TRead::Failed)
+        return setup == TRead::Vanished;
+    if (!slot.asNode) {
         total = AddSize(total, size);
         return true;
     }
 
     TProductInfo info;
-    if (settings_.AutoDescr && !inArchive_) {
-        const TRead read = ReadTags(path, name, info);
-        if (read == TRead::Vanished || read == TRead::Failed)
-            return read == TRead::Vanished;
-    }
+    const TRead read = RecogniseFile(path, name, info);
+    if (read == TRead::Vanished || read == TRead::Failed)
+        return read == TRead::Vanished;
     total = AddSize(total, size);
-    if (settings_.AutoDescr) {
-        if (!info.Recognised && IsMediaName(name)) {
-            const TMediaName media = SplitMediaName(name);
-            info = {media.Producer, media.Product, {}, {}, true};
-        }
-    }
     const bool describe = settings_.AutoSize || info.Recognised;
-    auto fresh = [&] {
-        return TItemDescription::Make(info.Producer, info.Product, info.Version, size,
-                                      info.Description);
-    };
+    std::optional<TItemDescription> incoming;
+    if (describe)
+        incoming = TItemDescription::Make(info.Producer, info.Product, info.Version, size,
+                                          info.Description);
+    const TItemDescription *brought = incoming ? &*incoming : nullptr;
     const bool archive = settings_.Archives && !inArchive_ && IsArchiveName(name);
-    if (!existing) {
-        TTreeNode *node =
-            tree_.AddChild(level.node, name, level.node == tree_.Root() ? ImageDisc : ImageFile);
-        level.Seen(node);
-        // A file of 0 bytes gets its size 0 all the same: a size known to be
-        // 0 is shown as one, unlike an item without a size.
-        if (describe)
-            tree_.SetDescription(node, std::make_unique<TItemDescription>(fresh()));
-        progress_.StepOperation();
-        return !archive || ScanArchive(node, true, path);
-    }
+    if (!slot.existing)
+        return AddFileNode(level, path, name, brought, archive);
+    return UpdateFileNode(level, slot.existing, path, name, brought, archive);
+}
 
+// A file met for the first time: a new node (a disc when added to the root).
+bool TFolderScan::AddFileNode(Level &level, const std::string &path, const QString &name,
+                              const TItemDescription *incoming, bool archive)
+{
+    TTreeNode *node =
+        tree_.AddChild(level.node, name, level.node == tree_.Root() ? ImageDisc : ImageFile);
+    level.Seen(node);
+    // A file of 0 bytes gets its size 0 all the same: a size known to be
+    // 0 is shown as one, unlike an item without a size.
+    if (incoming)
+        tree_.SetDescription(node, std::make_unique<TItemDescription>(*incoming));
+    progress_.StepOperation();
+    return !archive || ScanArchive(node, true, path);
+}
+
+// A file the catalogue holds already: the conflict answer decides whether its
+// description is kept, complemented or overwritten.
+bool TFolderScan::UpdateFileNode(Level &level, TTreeNode *existing, const std::string &path,
+                                 const QString &name, const TItemDescription *incoming,
+                                 bool archive)
+{
     level.Seen(existing);
     tree_.SetText(existing, name);
     if (!AskConflict(existing))
@@ -453,18 +503,17 @@ bool TFolderScan::AddFile(Level &level, const std::string &path, const QString &
     const bool overwrite = answer == ConflictOverwrite || answer == ConflictOverwriteAll;
     if (overwrite)
         tree_.SetDescription(existing, nullptr);
-    if ((complement || overwrite) && describe) {
-        TItemDescription incoming = fresh();
+    if ((complement || overwrite) && incoming) {
         TItemDescription *d = tree_.MutableDescription(existing);
         if (!d) {
-            tree_.SetDescription(existing, std::make_unique<TItemDescription>(std::move(incoming)));
+            tree_.SetDescription(existing, std::make_unique<TItemDescription>(*incoming));
         } else {
-            Complement(d->Producer, incoming.Producer);
-            Complement(d->Product, incoming.Product);
-            Complement(d->Version, incoming.Version);
+            Complement(d->Producer, incoming->Producer);
+            Complement(d->Product, incoming->Product);
+            Complement(d->Version, incoming->Version);
             if (d->Size == 0)
-                d->Size = incoming.Size;
-            Complement(d->Description, incoming.Description);
+                d->Size = incoming->Size;
+            Complement(d->Description, incoming->Description);
         }
     }
     progress_.StepOperation();

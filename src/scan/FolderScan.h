@@ -16,6 +16,7 @@ class IConflictPrompt;
 struct TConflictAnswers;
 class TTree;
 class TTreeNode;
+struct TItemDescription;
 struct TProductInfo;
 
 // The walk's view of the long operation it runs in.
@@ -111,6 +112,19 @@ private:
     void ApplySetupTxt(TTreeNode *folderNode, const TProductInfo &info);
     bool AddFile(Level &level, const std::string &path, const QString &name, int64_t fileSize,
                  int64_t &total);
+    struct TFileSlot {
+        bool skip = false;             // added by this walk already
+        bool asNode = false;           // false: only its size counts
+        TTreeNode *existing = nullptr; // the node of that name the catalogue holds
+    };
+    TFileSlot FileSlot(Level &level, const std::string &path, const QString &name);
+    TRead ReadFolderSetupTxt(Level &level, const std::string &path, const QString &name);
+    TRead RecogniseFile(const std::string &path, const QString &name, TProductInfo &info);
+    // incoming: the description the file brings, or null when it brings none.
+    bool AddFileNode(Level &level, const std::string &path, const QString &name,
+                     const TItemDescription *incoming, bool archive);
+    bool UpdateFileNode(Level &level, TTreeNode *existing, const std::string &path,
+                        const QString &name, const TItemDescription *incoming, bool archive);
     void SetFolderSize(TTreeNode *folderNode, int64_t total);
 
     TTree &tree_;

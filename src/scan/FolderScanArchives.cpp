@@ -5,7 +5,7 @@
 #include "scan/ScanNames.h"
 
 #include "platform/TextRules.h"
-#include "session/ConflictAnswers.h"
+#include "interaction/ConflictAnswers.h"
 
 namespace qbx {
 

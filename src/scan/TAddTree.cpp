@@ -3,14 +3,14 @@
 #include "options/TOptions.h"
 #include "platform/EngineFileName.h"
 
-#include "session/ConflictAnswers.h"
+#include "interaction/ConflictAnswers.h"
 #include "platform/Codec.h"
 #include "platform/TextRules.h"
 #include "scan/FolderScan.h"
 #include "scan/ScanInto.h"
-#include "session/LongOperation.h"
-#include "session/MainShell.h"
-#include "session/MessageBoxes.h"
+#include "interaction/LongOperation.h"
+#include "interaction/ModeLogic.h"
+#include "interaction/MessageBoxes.h"
 #include "tree/NodePaths.h"
 #include "tree/FieldCapacities.h"
 #include "tree/TTree.h"
@@ -74,7 +74,7 @@ bool TAddTree::EnterFolder(const QString &folder)
     }
 }
 
-void TAddTree::AddTreeClick()
+void TAddTree::AddScannedTree()
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
@@ -123,7 +123,7 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
         c_.boxes.Show(skipped_.Text(ReportPathWidth), Title(), TMsgIcon::Warning, MbOk);
 }
 
-void TAddTree::CalculateSizeClick()
+void TAddTree::CalculateSize()
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();

@@ -16,7 +16,7 @@ namespace qbx {
 class IConflictPrompt;
 class IMessageBoxes;
 class TLongOperation;
-class TMainShell;
+class TModeLogic;
 class TOptions;
 class TTree;
 class TTreeModel;
@@ -48,7 +48,7 @@ public:
 
 // What the scan commands work with; everything outlives this object.
 struct TScanContext {
-    TMainShell &shell;
+    TModeLogic &shell;
     const TOptions &options; // read when a scan starts
     TLongOperation &operation;
     IMessageBoxes &boxes;
@@ -68,8 +68,8 @@ class TAddTree {
 public:
     explicit TAddTree(TScanContext context);
 
-    void AddTreeClick();
-    void CalculateSizeClick();
+    void AddScannedTree();
+    void CalculateSize();
 
     // The entries the last scan left out.
     const TSkipReport &Skipped() const { return skipped_; }

@@ -1,15 +1,15 @@
 #include "search/TComplexSearch.h"
 
 #include "options/TOptions.h"
-#include "session/WindowState.h"
-#include "session/MessageBoxes.h"
+#include "interaction/WindowState.h"
+#include "interaction/MessageBoxes.h"
 #include "tree/LastSearch.h"
 
 #include <QCoreApplication>
 
 namespace qbx {
 
-void TComplexSearch::ComplexSearchClick()
+void TComplexSearch::RunComplexSearch()
 {
     if (c_.window.DbState() == DbEntire && c_.endLabelEdit)
         c_.endLabelEdit();

@@ -40,7 +40,7 @@ class TComplexSearch {
 public:
     explicit TComplexSearch(TComplexSearchContext context) : c_(std::move(context)) {}
 
-    void ComplexSearchClick();
+    void RunComplexSearch();
 
     static inline const QString Title = QCoreApplication::translate("TComplexSearch", "Поиск в базе данных");
 

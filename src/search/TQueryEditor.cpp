@@ -7,8 +7,8 @@
 #include "search/QueryComparison.h"
 #include "search/QueryCondition.h"
 #include "search/SearchConditions.h"
-#include "session/MessageBoxes.h"
-#include "session/WindowState.h"
+#include "interaction/MessageBoxes.h"
+#include "interaction/WindowState.h"
 #include "storage/CatalogueDocument.h"
 #include "storage/CatalogueFields.h"
 

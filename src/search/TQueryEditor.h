@@ -1,7 +1,7 @@
 #pragma once
 
 #include "search/TQueryTreeModel.h"
-#include "session/IFileDialogs.h"
+#include "interaction/IFileDialogs.h"
 
 #include <QByteArray>
 #include <QString>

@@ -4,7 +4,7 @@
 #include "options/TOptions.h"
 #include "search/IQueryFileDialogs.h"
 #include "search/QueryFile.h"
-#include "session/MessageBoxes.h"
+#include "interaction/MessageBoxes.h"
 
 #include <QFileInfo>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/CommandTable.h"
+#include "interaction/CommandTable.h"
 
 #include <QString>
 
@@ -14,7 +14,7 @@ class IMessageBoxes;
 class IOperationView;
 class TCommandState;
 class TLongOperation;
-class TMainShell;
+class TModeLogic;
 class TOptions;
 struct TCatalogueDocument;
 struct TLastSearch;
@@ -26,7 +26,7 @@ struct TResultsContext {
     const TOptions &options;
     const TCatalogueDocument &document; // a new catalogue is counted by its search
     const TLastSearch &lastSearch;      // re-run to rebuild the results
-    TMainShell &shell;
+    TModeLogic &shell;
     TCommandState &commands;
     IMainView &view;        // status panel 0, SearchTreeView's root
     IOperationView &events; // lets pending window events run

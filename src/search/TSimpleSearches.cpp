@@ -7,9 +7,9 @@
 #include "search/SearchConditions.h"
 #include "search/TSearchResults.h"
 #include "search/TSearchRunner.h"
-#include "session/CommandState.h"
-#include "session/MainShell.h"
-#include "session/MessageBoxes.h"
+#include "interaction/CommandState.h"
+#include "interaction/ModeLogic.h"
+#include "interaction/MessageBoxes.h"
 #include "tree/LastSearch.h"
 
 #include <array>
@@ -135,7 +135,7 @@ void TSimpleSearches::Show(int view)
         c_.shell.SetDbState(DbFound);
 }
 
-void TSimpleSearches::GlobalSearchClick()
+void TSimpleSearches::RunGlobalSearch()
 {
     Begin(cmd::GlobalSearchAction);
     const TStringSearchSetup setup{10, QCoreApplication::translate("TSimpleSearches", "Введите строку для поиска:"), kPathCapacity};
@@ -171,7 +171,7 @@ void TSimpleSearches::GlobalSearchClick()
     Show(answer.kinds.view);
 }
 
-void TSimpleSearches::FieldSearchClick(int tag)
+void TSimpleSearches::RunFieldSearch(int tag)
 {
     const TFieldSearch *field = FieldSearchOf(tag);
     if (!field)
@@ -203,7 +203,7 @@ void TSimpleSearches::FieldSearchClick(int tag)
     Show(answer.kinds.view);
 }
 
-void TSimpleSearches::SizeSearchClick()
+void TSimpleSearches::RunSizeSearch()
 {
     Begin(cmd::SizeSearchAction);
     TSizeSearchAnswer answer;

@@ -12,7 +12,7 @@ namespace qbx {
 
 class IMessageBoxes;
 class TCommandState;
-class TMainShell;
+class TModeLogic;
 class TOptions;
 struct TLastSearch;
 class TSearchResults;
@@ -22,7 +22,7 @@ class TSearchRunner;
 struct TSimpleSearchContext {
     const TOptions &options;
     TLastSearch &lastSearch; // set by a search that finds records
-    TMainShell &shell;
+    TModeLogic &shell;
     TCommandState &commands;
     IMessageBoxes &boxes;
     TSearchRunner &runner;
@@ -53,10 +53,10 @@ class TSimpleSearches {
 public:
     explicit TSimpleSearches(TSimpleSearchContext context);
 
-    void GlobalSearchClick();
+    void RunGlobalSearch();
     // tag: the search command's tag (which field).
-    void FieldSearchClick(int tag);
-    void SizeSearchClick();
+    void RunFieldSearch(int tag);
+    void RunSizeSearch();
 
     static inline const QString Title = QCoreApplication::translate("TSimpleSearches", "Поиск в базе данных");
 

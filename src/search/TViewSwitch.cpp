@@ -1,9 +1,9 @@
 #include "search/TViewSwitch.h"
 
 #include "search/TSearchResults.h"
-#include "session/CommandState.h"
-#include "session/MainShell.h"
-#include "session/MainView.h"
+#include "interaction/CommandState.h"
+#include "interaction/ModeLogic.h"
+#include "interaction/MainView.h"
 #include "tree/CataloguePath.h"
 #include "tree/NodePaths.h"
 #include "tree/NodeRecord.h"
@@ -11,7 +11,7 @@
 
 namespace qbx {
 
-TViewSwitch::TViewSwitch(TMainShell &shell, TCommandState &commands, TTreeModel &searchModel,
+TViewSwitch::TViewSwitch(TModeLogic &shell, TCommandState &commands, TTreeModel &searchModel,
                          const IMainView &view)
     : shell_(shell), commands_(commands), searchModel_(searchModel), view_(view)
 {
@@ -23,7 +23,7 @@ void TViewSwitch::EndLabelEdit()
         shell_.hooks.EndLabelEdit();
 }
 
-void TViewSwitch::EntireViewClick()
+void TViewSwitch::ShowEntireView()
 {
     EndLabelEdit();
     if (!commands_.Checked(cmd::EntireViewAction)) {
@@ -49,7 +49,7 @@ void TViewSwitch::EntireViewClick()
     shell_.SetDbState(DbEntire);
 }
 
-void TViewSwitch::FoundViewClick()
+void TViewSwitch::ShowFoundView()
 {
     EndLabelEdit();
     if (commands_.Checked(cmd::FoundViewAction)) {

@@ -4,7 +4,7 @@ namespace qbx {
 
 class IMainView;
 class TCommandState;
-class TMainShell;
+class TModeLogic;
 class TTreeModel;
 
 // The two view commands: "Всё содержимое" shows the whole catalogue (loading
@@ -14,18 +14,18 @@ class TViewSwitch {
 public:
     // view: the width of the description list's value column, which each
     // view remembers for itself.
-    TViewSwitch(TMainShell &shell, TCommandState &commands, TTreeModel &searchModel,
+    TViewSwitch(TModeLogic &shell, TCommandState &commands, TTreeModel &searchModel,
                 const IMainView &view);
 
     // Handlers of EntireViewAction and FoundViewAction; the command's check
     // has already been toggled when they run.
-    void EntireViewClick();
-    void FoundViewClick();
+    void ShowEntireView();
+    void ShowFoundView();
 
 private:
     void EndLabelEdit();
 
-    TMainShell &shell_;
+    TModeLogic &shell_;
     TCommandState &commands_;
     TTreeModel &searchModel_;
     const IMainView &view_;

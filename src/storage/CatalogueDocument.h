@@ -17,10 +17,6 @@ struct TCatalogueDocument {
     bool DbIsNew = false;
     // The file carries the read-only attribute: Save refuses.
     bool DbReadOnly = false;
-    // Set by every change of the tree. Searches of unsaved changes read the
-    // tree itself, so nothing in the program needs it any more; tests see by
-    // it that a change was noticed.
-    bool TreeChanged = false;
     // Set by open and create; the first switch to mode 2 clears it and reads
     // the table.
     bool FirstEntireView = true;
@@ -31,7 +27,6 @@ struct TCatalogueDocument {
     // What the window forgets in mode 0.
     void Closed()
     {
-        TreeChanged = false;
         DbIsNew = false;
         DbReadOnly = false;
     }

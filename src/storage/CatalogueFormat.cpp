@@ -4,7 +4,7 @@
 #include "engine/Error.h"
 #include "engine/Restructure.h"
 #include "engine/Table.h"
-#include "session/MessageBoxes.h"
+#include "interaction/MessageBoxes.h"
 #include "storage/CatalogueFields.h"
 #include "storage/CatalogueTable.h"
 #include "storage/FileReplacement.h"

@@ -2,7 +2,7 @@
 
 #include "engine/Error.h"
 #include "engine/TableHeader.h"
-#include "session/IStorageStatus.h"
+#include "interaction/IStorageStatus.h"
 
 #include <QString>
 

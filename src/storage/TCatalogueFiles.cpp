@@ -3,13 +3,13 @@
 #include "engine/Error.h"
 #include "engine/Table.h"
 #include "options/TOptions.h"
-#include "session/ConflictAnswers.h"
-#include "session/CommandBoundary.h"
-#include "session/CommandState.h"
-#include "session/IStorageStatus.h"
-#include "session/LongOperation.h"
-#include "session/MainShell.h"
-#include "session/MessageBoxes.h"
+#include "interaction/ConflictAnswers.h"
+#include "interaction/CommandBoundary.h"
+#include "interaction/CommandState.h"
+#include "interaction/IStorageStatus.h"
+#include "interaction/LongOperation.h"
+#include "interaction/ModeLogic.h"
+#include "interaction/MessageBoxes.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/CatalogueReader.h"
 #include "tree/TCatalogueTree.h"
@@ -111,19 +111,18 @@ void TCatalogueFiles::WarnBadFormat(const QString &fileName)
                   kCheckTitle(), TMsgIcon::Warning, MbOk);
 }
 
-void TCatalogueFiles::CreateDbClick()
+void TCatalogueFiles::CreateCatalogue()
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (c_.shell.DbState() != DbNone) {
-        CloseDbClick();
+        CloseCatalogue();
         if (c_.shell.DbState() != DbNone)
             return;
     }
     holdingMore_.clear();
     stampKey_.clear();
     document_.FirstEntireView = true;
-    document_.TreeChanged = true;
     document_.DbIsNew = true;
     document_.DbName = QStringLiteral("Qubrix");
     document_.FileName = c_.options.DbFolder + document_.DbName + QStringLiteral(".db");
@@ -131,7 +130,7 @@ void TCatalogueFiles::CreateDbClick()
     c_.shell.Unsaved().Set(true);
 }
 
-void TCatalogueFiles::OpenDbClick()
+void TCatalogueFiles::OpenWithDialog()
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
@@ -144,7 +143,7 @@ void TCatalogueFiles::OpenDbClick()
     openDialog_.InitialFolder = QFileInfo(chosen).absolutePath() + QLatin1Char('/');
     if (!IsQueryFile(chosen)) {
         if (c_.shell.DbState() != DbNone) {
-            CloseDbClick();
+            CloseCatalogue();
             if (c_.shell.DbState() != DbNone)
                 return;
         }
@@ -199,12 +198,11 @@ void TCatalogueFiles::OpenChosen(const QString &fileName)
     }
     if (recode) {
         c_.shell.SetDbState(DbEntire);
-        document_.TreeChanged = true;
         c_.shell.Unsaved().Set(true);
     }
 }
 
-void TCatalogueFiles::AddDbClick()
+void TCatalogueFiles::AddCatalogue()
 {
     TOpenDialogState state = openDialog_;
     state.FileName = document_.FileName;
@@ -215,7 +213,6 @@ void TCatalogueFiles::AddDbClick()
         if (CheckTableFormat(chosen, c_.status) != TfNotCatalogue) {
             // An incomplete merge leaves the open file's own records whole.
             ReadTable(chosen, kAddTitle());
-            document_.TreeChanged = true;
             c_.shell.Unsaved().Set(true);
             if (c_.catalogue.Tree().Root()->HasChildren())
                 c_.view.ExpandRoot(TTreeKind::Main);
@@ -288,7 +285,7 @@ bool TCatalogueFiles::ReadTable(const QString &fileName, const QString &title)
     return complete;
 }
 
-void TCatalogueFiles::CloseDbClick()
+void TCatalogueFiles::CloseCatalogue()
 {
     if (!c_.shell.SettleUnsavedChanges(QCoreApplication::translate("TCatalogueFiles", "Закрытие базы данных"),
                                        c_.catalogue.Tree().Root()->HasChildren()))

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/FileStamp.h"
-#include "session/IFileDialogs.h"
+#include "interaction/IFileDialogs.h"
 #include "storage/CatalogueDocument.h"
 
 #include <QString>
@@ -17,7 +17,7 @@ class IStorageStatus;
 class TCatalogueTree;
 class TCommandState;
 class TLongOperation;
-class TMainShell;
+class TModeLogic;
 class TOptions;
 class TTree;
 struct TConflictAnswers;
@@ -26,7 +26,7 @@ struct TConflictAnswers;
 // window and outlives this object.
 struct TCatalogueContext {
     const TOptions &options;
-    TMainShell &shell;
+    TModeLogic &shell;
     TConflictAnswers &answers; // of a merge (Add)
     TCommandState &commands;
     TLongOperation &operation;
@@ -47,13 +47,13 @@ class TCatalogueFiles {
 public:
     explicit TCatalogueFiles(TCatalogueContext context);
 
-    void CreateDbClick();
+    void CreateCatalogue();
     // The Open command: runs the open dialog.
-    void OpenDbClick();
+    void OpenWithDialog();
     // Opens a file named on the command line (already resolved), no dialog.
     void OpenFile(const QString &fileName);
-    void AddDbClick();
-    void CloseDbClick();
+    void AddCatalogue();
+    void CloseCatalogue();
     // The first load of the open catalogue: reads the document's table file
     // into the catalogue tree; title is the operation's status
     // title. A load stopped or failed partway keeps what it read, and the

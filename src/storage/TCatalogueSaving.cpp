@@ -4,11 +4,11 @@
 #include "storage/TCatalogueSaving.h"
 
 #include "options/TOptions.h"
-#include "session/CommandState.h"
-#include "session/IStorageStatus.h"
-#include "session/MainShell.h"
-#include "session/MainView.h"
-#include "session/MessageBoxes.h"
+#include "interaction/CommandState.h"
+#include "interaction/IStorageStatus.h"
+#include "interaction/ModeLogic.h"
+#include "interaction/MainView.h"
+#include "interaction/MessageBoxes.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/TCatalogueFiles.h"
 #include "storage/TextTreeWriter.h"
@@ -63,12 +63,12 @@ QString ExtensionOfName(const QString &name)
 
 } // namespace
 
-bool TCatalogueSaving::SaveDbClick()
+bool TCatalogueSaving::Save()
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();
     if (c_.files.Document().DbIsNew)
-        return SaveDbAsClick(true);
+        return SaveAs(true);
     dialog_.Title = kSaveTitle();
     if (c_.files.Document().DbReadOnly) {
         Warn(c_.files.Document().FileName +
@@ -105,7 +105,7 @@ void TCatalogueSaving::EndExport(bool loaded)
         c_.catalogue.ResetTree();
 }
 
-bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
+bool TCatalogueSaving::SaveAs(bool viaSave)
 {
     const bool resultMode = c_.shell.DbState() == DbFound && !viaSave;
     const QString table = c_.files.Document().FileName;
@@ -171,7 +171,7 @@ bool TCatalogueSaving::SaveDbAsClick(bool viaSave)
     return true;
 }
 
-void TCatalogueSaving::SaveDbToClick()
+void TCatalogueSaving::SaveInto()
 {
     TSaveDialogState state = dialog_;
     state.Filter = kSaveIntoFilter();

@@ -17,7 +17,7 @@ class IStorageStatus;
 class TCatalogueFiles;
 class TCommandState;
 class TLongOperation;
-class TMainShell;
+class TModeLogic;
 class TOptions;
 class TTree;
 struct TLastSearch;
@@ -27,7 +27,7 @@ struct TLastSearch;
 struct TSavingContext {
     const TOptions &options;
     const TLastSearch &lastSearch;   // names the saved search results
-    TMainShell &shell;
+    TModeLogic &shell;
     TCommandState &commands;
     TLongOperation &operation;
     IMessageBoxes &boxes;
@@ -52,15 +52,15 @@ class TCatalogueSaving {
 public:
     explicit TCatalogueSaving(TSavingContext context);
 
-    // The command handlers. SaveDbClick also runs when a catalogue with
+    // The command handlers. Save also runs when a catalogue with
     // changes is closed; it gives true when the catalogue was saved (false:
     // refused, failed or stopped).
-    bool SaveDbClick();
-    // viaSave: run by SaveDbClick for a new catalogue (the search results are
+    bool Save();
+    // viaSave: run by Save for a new catalogue (the search results are
     // then not what is saved). Gives true when the catalogue was saved under
     // the chosen name.
-    bool SaveDbAsClick(bool viaSave = false);
-    void SaveDbToClick();
+    bool SaveAs(bool viaSave = false);
+    void SaveInto();
 
     // Writes MainTreeView's tree into the table target, or, when the tree has
     // no unsaved changes, copies the catalogue's file there. Gives true on

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "options/WorkingState.h"
-#include "session/CommandTable.h"
+#include "interaction/WindowState.h"
+#include "interaction/CommandTable.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/WorkingState.h"
+#include "interaction/WindowState.h"
 #include "tree/DisplayRecord.h"
 
 namespace qbx {

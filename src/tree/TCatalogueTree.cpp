@@ -1,7 +1,7 @@
 #include "tree/TCatalogueTree.h"
 
-#include "session/ConflictAnswers.h"
-#include "session/ConflictPrompt.h"
+#include "interaction/ConflictAnswers.h"
+#include "interaction/ConflictPrompt.h"
 #include "tree/CataloguePath.h"
 #include "tree/TTreeModel.h"
 

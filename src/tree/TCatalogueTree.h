@@ -1,6 +1,5 @@
 #pragma once
 
-#include "options/WorkingState.h"
 #include "tree/TTree.h"
 
 #include <QString>
@@ -10,6 +9,14 @@
 #include <vector>
 
 namespace qbx {
+
+// Where an in-place edit of a tree label stands (TCatalogueTree::EditState).
+enum TEditState : uint8_t {
+    EditNone = 0,          // no edit in progress
+    EditLabel = 1,         // a node label is being edited in place
+    EditRenamePending = 2, // an accepted rename waits to be carried out
+    EditFromResults = 3,   // the description editor was asked for from the results
+};
 
 class IConflictPrompt;
 class TTreeModel;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/MainView.h"
+#include "interaction/MainView.h"
 #include "tree/DisplayRecord.h"
 
 #include <QString>

@@ -3,7 +3,7 @@
 #include "app/gui/MainForm.h"
 #include "app/gui/Program.h"
 #include "platform/Translations.h"
-#include "session/CommandTable.h"
+#include "interaction/CommandTable.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

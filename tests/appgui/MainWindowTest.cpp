@@ -5,7 +5,7 @@
 #include "app/gui/Program.h"
 #include "app/gui/StatusPanelsWidget.h"
 #include "options/TOptions.h"
-#include "session/CommandTable.h"
+#include "interaction/CommandTable.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, ProgressBarAndStopLieOverTheStatusBar)
 TEST_F(MainWindowTest, TreePopupHidesDisabledCommands)
 {
     form->Session().Document().FirstEntireView = false;
-    form->Shell().SetDbState(DbEntire);
+    form->ModeLogic().SetDbState(DbEntire);
     for (cmd::Id c : {cmd::RenameItemAction, cmd::CollapseNodeAction})
         form->Commands().SetEnabled(c, true);
     emit form->MainTreeView()->customContextMenuRequested(QPoint(1, 1));
@@ -202,14 +202,14 @@ TEST_F(MainWindowTest, EachModeShowsItsOwnPaneWidths)
     panes.FoundTreeWidth = 260;
     panes.FoundValueWidth = 200;
     form->Session().Document().FirstEntireView = false;
-    form->Shell().SetDbState(DbEntire);
+    form->ModeLogic().SetDbState(DbEntire);
     QCoreApplication::processEvents();
     EXPECT_TRUE(form->MainTreeView()->isVisible());
     EXPECT_FALSE(form->SearchTreeView()->isVisible());
     EXPECT_EQ(form->LeftPanel()->width(), 180);
     EXPECT_EQ(form->ValueColumnWidth(), 300);
     EXPECT_GE(form->DescrListView()->columnWidth(1), 300);
-    form->Shell().SetDbState(DbFound);
+    form->ModeLogic().SetDbState(DbFound);
     QCoreApplication::processEvents();
     EXPECT_TRUE(form->SearchTreeView()->isVisible());
     EXPECT_EQ(form->LeftPanel()->width(), 260);
@@ -225,7 +225,7 @@ TEST_F(MainWindowTest, LayoutFollowsTheWindowSize)
 {
     form->WindowState().Panes.EntireValueWidth = 245;
     form->Session().Document().FirstEntireView = false;
-    form->Shell().SetDbState(DbEntire);
+    form->ModeLogic().SetDbState(DbEntire);
     QTreeWidget *descr = form->DescrListView();
     const TStatusPanelsWidget *panels = form->StatusPanels();
     for (const QSize size : {QSize(1200, 800), QSize(900, 600), form->minimumSize()}) {
@@ -255,15 +255,15 @@ TEST_F(MainWindowTest, AnOpenCatalogueWithoutPanesShowsAHint)
     auto *hint = form->findChild<QLabel *>(QStringLiteral("OpenHintLabel"));
     ASSERT_NE(hint, nullptr);
     EXPECT_FALSE(hint->isVisible());
-    form->Shell().SetDbState(DbOpen);
+    form->ModeLogic().SetDbState(DbOpen);
     EXPECT_TRUE(hint->isVisible());
     EXPECT_TRUE(hint->text().contains(QStringLiteral("«Всё содержимое» (Ctrl+E)")));
     EXPECT_TRUE(hint->text().contains(QStringLiteral("«Глобальный поиск...» (Ctrl+F)")));
     form->Session().Document().FirstEntireView = false;
-    form->Shell().SetDbState(DbEntire);
+    form->ModeLogic().SetDbState(DbEntire);
     EXPECT_FALSE(hint->isVisible());
     EXPECT_TRUE(form->MainTreeView()->isVisible());
-    form->Shell().SetDbState(DbNone);
+    form->ModeLogic().SetDbState(DbNone);
     EXPECT_FALSE(hint->isVisible());
 }
 
@@ -325,8 +325,8 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
     form->Options().ConfirmUnsaved = QStringLiteral("1"); // save without asking
     form->Session().Document().FirstEntireView = false;
     form->Session().Document().DbReadOnly = true; // Save refuses a read-only catalogue
-    form->Shell().SetDbState(DbEntire);
-    form->Session().Shell().Unsaved().Set(true);
+    form->ModeLogic().SetDbState(DbEntire);
+    form->Session().ModeLogic().Unsaved().Set(true);
     // The save's warning is answered when it shows.
     QString warning;
     QTimer answer;
@@ -340,7 +340,7 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen)
     form->Action(cmd::ExitAppAction)->trigger();
     EXPECT_TRUE(warning.contains("Этот файл базы данных существует и доступен только для чтения."));
     EXPECT_TRUE(form->isVisible()); // the save was refused
-    form->Session().Shell().Unsaved().Set(false);
+    form->Session().ModeLogic().Unsaved().Set(false);
 }
 
 TEST_F(MainWindowTest, PresentationAndSizeUnitEntriesAreRadioGroups)

@@ -86,7 +86,7 @@ TEST_F(CatalogueTest, OldFormatOpensAndLoadsAndEmptyCatalogueIsTheRootAlone)
     shell.SetDbState(DbEntire);
     EXPECT_EQ(Nodes().size(), 3);
 
-    files.CloseDbClick();
+    files.CloseCatalogue();
     files.OpenFile(Write("empty.db", {}));
     shell.SetDbState(DbEntire);
     EXPECT_TRUE(Nodes().isEmpty());
@@ -109,21 +109,21 @@ TEST_F(CatalogueTest, WrongLanguageDriverAsksOrFollowsConfirmRecode)
     EXPECT_EQ(boxes.shown[0].buttons, unsigned(MbYesNo));
     EXPECT_EQ(window.DbState(), DbOpen);
 
-    files.CloseDbClick();
+    files.CloseCatalogue();
     boxes.Answer(TMsgAnswer::Yes);
     files.OpenFile(path);
     EXPECT_EQ(window.DbState(), DbEntire) << "Yes opens for editing, loaded and marked changed";
     EXPECT_EQ(Nodes().size(), 3);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-    EXPECT_TRUE(document.TreeChanged);
+    EXPECT_TRUE(shell.Unsaved().Any());
 
     options.ConfirmUnsaved = "0";
-    files.CloseDbClick();
+    files.CloseCatalogue();
     boxes.shown.clear();
     options.ConfirmRecode = "0";
     files.OpenFile(path);
     EXPECT_EQ(window.DbState(), DbOpen);
-    files.CloseDbClick();
+    files.CloseCatalogue();
     options.ConfirmRecode = "1";
     files.OpenFile(path);
     EXPECT_EQ(window.DbState(), DbEntire);
@@ -138,7 +138,7 @@ TEST_F(CatalogueTest, AddingTheOpenCatalogueToItselfMakesEveryRecordAConflict)
     conflicts.Answer(ConflictComplement);
     conflicts.Answer(ConflictKeepAll);
     dialogs.answers.push_back(path);
-    files.AddDbClick();
+    files.AddCatalogue();
 
     ASSERT_EQ(dialogs.requests.size(), 1);
     EXPECT_EQ(dialogs.requests[0].Title, "Добавление базы данных");
@@ -168,7 +168,7 @@ TEST_F(CatalogueTest, StopDuringLoadKeepsWhatWasRead)
     int runs = 0;
     view.onEvents = [&] {
         if (operation.Running() && ++runs == 3)
-            operation.CancelButtonClick();
+            operation.PressStop();
     };
     shell.SetDbState(DbEntire);
     const int loaded = Nodes().size();
@@ -195,11 +195,11 @@ TEST_F(CatalogueTest, EngineFailureDuringLoadIsReportedAndCommandsComeBack)
 
 TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpty)
 {
-    files.CreateDbClick();
+    files.CreateCatalogue();
     EXPECT_EQ(window.DbState(), DbEntire);
     EXPECT_EQ(files.Document().FileName, options.DbFolder + "Qubrix.db");
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-    files.CloseDbClick();
+    files.CloseCatalogue();
     EXPECT_EQ(window.DbState(), DbNone);
     EXPECT_TRUE(boxes.shown.isEmpty()) << "a new catalogue holding only its root asks nothing";
 
@@ -207,7 +207,7 @@ TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpt
     shell.SetDbState(DbEntire);
     shell.Unsaved().Set(true);
     boxes.Answer(TMsgAnswer::Cancel);
-    files.CloseDbClick();
+    files.CloseCatalogue();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, "База данных cat была изменена.\rСохранить изменения?");
     EXPECT_EQ(boxes.shown[0].caption, "Закрытие базы данных");
@@ -216,14 +216,14 @@ TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpt
 
     options.ConfirmUnsaved = "1"; // save silently; a save that fails keeps it open
     fs.FailWritesAfter(0);
-    files.CloseDbClick();
+    files.CloseCatalogue();
     EXPECT_EQ(window.DbState(), DbEntire);
     // The failed save is reported, with the full disk as its reason.
     EXPECT_EQ(boxes.shown.size(), 3);
     fs.Reset();
 
     options.ConfirmUnsaved = "0";
-    files.CloseDbClick();
+    files.CloseCatalogue();
     EXPECT_EQ(window.DbState(), DbNone);
     EXPECT_TRUE(Nodes().isEmpty());
     EXPECT_EQ(boxes.shown.size(), 3);
@@ -235,7 +235,7 @@ TEST_F(CatalogueTest, QueryFilesGoToTheQueryEditorAndTheCatalogueStaysOpen)
     QString handed;
     files.showQueryEditor = [&](const QString &f) { handed = f; };
     dialogs.answers.push_back(PathOf("find.CDQ"));
-    files.OpenDbClick();
+    files.OpenWithDialog();
     EXPECT_EQ(handed, PathOf("find.CDQ"));
     EXPECT_TRUE(document.QueryFilePending);
     EXPECT_EQ(window.DbState(), DbOpen);
@@ -251,24 +251,24 @@ TEST_F(CatalogueTest, ViewCommandsSwitchBetweenTheCatalogueAndNoPane)
     files.OpenFile(Write("cat.db", kDisc));
 
     commands.SetChecked(cmd::EntireViewAction, true); // as the window toggles it
-    views.EntireViewClick();
+    views.ShowEntireView();
     EXPECT_EQ(window.DbState(), DbEntire);
     EXPECT_EQ(Nodes().size(), 3) << "the first entry loads the catalogue";
 
     commands.SetChecked(cmd::EntireViewAction, false);
-    views.EntireViewClick();
+    views.ShowEntireView();
     EXPECT_EQ(window.DbState(), DbOpen);
     commands.SetChecked(cmd::EntireViewAction, true);
-    views.EntireViewClick();
+    views.ShowEntireView();
     EXPECT_EQ(Nodes().size(), 3) << "the second entry does not load again";
 
     commands.SetChecked(cmd::FoundViewAction, true);
-    views.FoundViewClick();
+    views.ShowFoundView();
     EXPECT_EQ(window.DbState(), DbFound);
     EXPECT_EQ(window.Panes.EntireValueWidth, 250) << "the catalogue view's column width is kept";
     valueWidth = 180;
     commands.SetChecked(cmd::EntireViewAction, true);
-    views.EntireViewClick();
+    views.ShowEntireView();
     EXPECT_EQ(window.DbState(), DbEntire);
     EXPECT_EQ(window.Panes.FoundValueWidth, 180);
 }

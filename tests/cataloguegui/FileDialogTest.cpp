@@ -1,7 +1,7 @@
 // The file dialogs drawn by Qt: Russian type and size texts, columns that show
 // their contents whole.
 #include "search/gui/TQueryFileDialogsGui.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 #include "storage/gui/TQtFileDialogs.h"
 #include "storage/gui/TQtSaveDialog.h"
 

@@ -6,8 +6,8 @@
 #include "engine/Table.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
-#include "session/CommandTable.h"
-#include "session/LongOperation.h"
+#include "interaction/CommandTable.h"
+#include "interaction/LongOperation.h"
 #include "storage/CatalogueFields.h"
 #include "support/TestSupport.h"
 

@@ -24,21 +24,21 @@ TEST_F(DescriptionCommands, CopyPasteRoundTripKeepsTheTargetsSize)
     TTreeNode *dst = catalogue.InsertItem("CD1", "b.txt", "x", "y", "z", 77, "w", false);
     TTreeNode *bare = Insert("CD1", "c.txt");
     Select({src});
-    descriptions.CopyDescrClick();
+    descriptions.CopyDescription();
     EXPECT_EQ(clipboard.text, QStringLiteral("A\rB\r\rC"));
     Select({dst, bare});
-    descriptions.PasteDescrClick();
+    descriptions.PasteDescription();
     EXPECT_EQ(*dst->Description(), TItemDescription::Make("A", "B", "", 77, "C"));
     EXPECT_EQ(*bare->Description(), TItemDescription::Make("A", "B", "", 0, "C"));
     EXPECT_TRUE(Saveable());
 
     clipboard.SetText("P\r\nQ\r\nR");
     Select({dst});
-    descriptions.PasteDescrClick();
+    descriptions.PasteDescription();
     EXPECT_EQ(*dst->Description(), TItemDescription::Make("P", "Q", "R", 77, ""));
 
     // Cut copies, then the description is gone.
-    descriptions.CutDescrClick();
+    descriptions.CutDescription();
     EXPECT_EQ(clipboard.text, QStringLiteral("P\rQ\rR\r"));
     EXPECT_EQ(dst->Description(), nullptr);
 }
@@ -50,7 +50,7 @@ TEST_F(DescriptionCommands, PastingEmptyTextsLeavesADescriptionOfSizeZero)
     TTreeNode *zero = catalogue.InsertItem("CD1", "b.txt", "P", "", "", 0, "", false);
     Select({bare, zero});
     clipboard.SetText(QStringLiteral("\r\r\r"));
-    descriptions.PasteDescrClick();
+    descriptions.PasteDescription();
     for (const TTreeNode *n : {bare, zero}) {
         ASSERT_NE(n->Description(), nullptr) << n->Text().toStdString();
         EXPECT_EQ(*n->Description(), TItemDescription::Make("", "", "", 0, ""));
@@ -63,7 +63,7 @@ TEST_F(DescriptionCommands, PastedTextTheCatalogueCannotHoldIsRefused)
     TTreeNode *n = catalogue.InsertItem("CD1", "a.txt", "keep", "", "", 1, "", false);
     Select({n});
     clipboard.SetText(QStringLiteral("中文\rB"));
-    descriptions.PasteDescrClick();
+    descriptions.PasteDescription();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Вставка описания"));
     EXPECT_EQ(n->Description()->Producer, "keep");
@@ -82,7 +82,7 @@ TEST_F(DescriptionCommands, EditorOverSeveralNodesGivesThemOneDescription)
         v.DescrChanged = true;
         return true;
     };
-    descriptions.EditDescrClick();
+    descriptions.EditDescription();
     EXPECT_EQ(editor.shown.Producer, QString());
     EXPECT_EQ(editor.shown.Product, QStringLiteral("Pack"));
     EXPECT_EQ(editor.shown.Path, QString());
@@ -105,10 +105,10 @@ TEST_F(DescriptionCommands, EditorClearsOrCreatesDescriptions)
     };
     editor.script = clear;
     Select({zero});
-    descriptions.EditDescrClick();
+    descriptions.EditDescription();
     EXPECT_EQ(zero->Description(), nullptr);
     Select({sized});
-    descriptions.EditDescrClick();
+    descriptions.EditDescription();
     EXPECT_EQ(*sized->Description(), TItemDescription::Make("", "", "", 9, ""));
     editor.script = [](TEditValues &v) {
         v.Producer = QStringLiteral("New");
@@ -116,7 +116,7 @@ TEST_F(DescriptionCommands, EditorClearsOrCreatesDescriptions)
         return true;
     };
     Select({none});
-    descriptions.EditDescrClick();
+    descriptions.EditDescription();
     EXPECT_EQ(*none->Description(), TItemDescription::Make("New", "", "", -1, ""));
 }
 
@@ -131,7 +131,7 @@ TEST_F(DescriptionCommands, EditorTurnsFoldersIntoFiles)
         v.KindChange = 1;
         return true;
     };
-    descriptions.EditDescrClick();
+    descriptions.EditDescription();
     EXPECT_EQ(d1->Image(), ImageFile);
     EXPECT_EQ(d2->Image(), ImageFile);
     EXPECT_EQ(d1->Description()->Producer, "Acme");
@@ -148,7 +148,7 @@ TEST_F(DescriptionCommands, EditorTurnsFilesIntoFoldersOnlyWhenTheirPathsStillFi
         v.KindChange = 2;
         return true;
     };
-    descriptions.EditDescrClick();
+    descriptions.EditDescription();
     EXPECT_EQ(longest->Image(), ImageFile);
     EXPECT_EQ(shorter->Image(), ImageFolder);
     ASSERT_EQ(boxes.shown.size(), 1);
@@ -165,12 +165,12 @@ TEST_F(DescriptionCommands, CancelChangesNothingAndResultsDeferTheEditor)
         v.Producer = QStringLiteral("Q");
         return false;
     };
-    descriptions.EditDescrClick();
+    descriptions.EditDescription();
     EXPECT_EQ(n->Description()->Producer, "P");
     EXPECT_FALSE(Saveable());
 
     window.SetMode(DbFound);
-    descriptions.EditDescrClick();
+    descriptions.EditDescription();
     EXPECT_EQ(editor.shows, 1);
     EXPECT_EQ(catalogue.EditState, EditFromResults);
     EXPECT_EQ(view.hooksPosted, 1);

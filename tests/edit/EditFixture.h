@@ -6,9 +6,9 @@
 #include "edit/TItemOperations.h"
 #include "options/TOptions.h"
 #include "panes/PaneFixture.h"
-#include "session/CommandState.h"
-#include "session/UnsavedChanges.h"
-#include "session/ConflictAnswers.h"
+#include "interaction/CommandState.h"
+#include "interaction/UnsavedChanges.h"
+#include "interaction/ConflictAnswers.h"
 #include "storage/CatalogueDocument.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TreeNodes.h"
@@ -118,7 +118,7 @@ protected:
     }
     bool Saveable() const
     {
-        return unsaved.Any() && commands.Enabled(cmd::SaveDbAction) && document.TreeChanged;
+        return unsaved.Any() && commands.Enabled(cmd::SaveDbAction);
     }
 
     TOptions options;

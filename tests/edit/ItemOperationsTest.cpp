@@ -40,8 +40,8 @@ TEST_F(AddSubitem, NamesUnderADiscAndUnderTheRoot)
 {
     TTreeNode *cd = Insert("CD1", "");
     Select({cd});
-    items.AddSubitemClick();
-    items.AddSubitemClick();
+    items.AddSubitem();
+    items.AddSubitem();
     EXPECT_EQ(Names(cd), QStringList({"Новый подэлемент", "Новый подэлемент 1"}));
     EXPECT_EQ(cd->Child(0)->Image(), ImageFile);
     EXPECT_TRUE(view.IsExpanded(cd));
@@ -49,8 +49,8 @@ TEST_F(AddSubitem, NamesUnderADiscAndUnderTheRoot)
     EXPECT_TRUE(Saveable());
 
     Select({tree.Root()});
-    items.AddSubitemClick();
-    items.AddSubitemClick();
+    items.AddSubitem();
+    items.AddSubitem();
     EXPECT_EQ(Names(tree.Root()), QStringList({"Новый", "Новый 1", "CD1"})); // Russian order
     EXPECT_EQ(Node("Новый 1")->Image(), ImageDisc);
 }
@@ -61,12 +61,12 @@ TEST_F(AddSubitem, AFileWithoutExtensionBecomesAFolder)
     Insert("CD1", "setup.exe");
     Insert("CD1", "zeta\\");
     Select({Node("CD1\\readme")});
-    items.AddSubitemClick();
+    items.AddSubitem();
     EXPECT_EQ(Node("CD1\\readme")->Image(), ImageFolder);
     EXPECT_EQ(Names(Node("CD1")), QStringList({"readme", "zeta", "setup.exe"})); // folders first
 
     Select({Node("CD1\\setup.exe")});
-    items.AddSubitemClick();
+    items.AddSubitem();
     EXPECT_EQ(Node("CD1\\setup.exe")->Image(), ImageFile);
     EXPECT_EQ(Names(Node("CD1\\setup.exe")), QStringList({"Новый подэлемент"}));
 }
@@ -77,7 +77,7 @@ TEST_F(Rename, InvalidNamesAreRefusedWithTheirBoxes)
 {
     TTreeNode *docs = Insert("CD1", "docs\\");
     Select({docs});
-    items.RenameItemClick();
+    items.RenameItem();
     EXPECT_EQ(view.editing, docs);
     EXPECT_FALSE(view.readOnly);
     struct Case {
@@ -227,7 +227,7 @@ TEST_F(Rename, EndingTheEditGivesTheShortcutsBack)
 {
     TTreeNode *docs = Insert("CD1", "docs\\");
     Select({docs});
-    items.RenameItemClick();
+    items.RenameItem();
     items.MainTreeViewEditing();
     items.EndLabelEdit();
     EXPECT_FALSE(view.editorOpen);
@@ -322,7 +322,7 @@ TEST_F(LongPath, RenameMoveAndNewItemAreRefused)
     EXPECT_TRUE(Node("CD2\\DOCS\\" + deep));
 
     Select({Node("CD2\\DOCS\\" + deep)});
-    items.AddSubitemClick();
+    items.AddSubitem();
     ASSERT_EQ(boxes.shown.size(), 3);
     EXPECT_EQ(boxes.shown[2].caption, "Добавление подэлемента");
     EXPECT_FALSE(Node("CD2\\DOCS\\" + deep)->HasChildren());
@@ -330,7 +330,7 @@ TEST_F(LongPath, RenameMoveAndNewItemAreRefused)
     // A file whose path fills the field would become a folder one longer.
     TTreeNode *file = Insert("CD3", "docs\\" + QString(250, u'f'));
     Select({file});
-    items.FolderFileClick();
+    items.ToggleFolderFile();
     ASSERT_EQ(boxes.shown.size(), 4);
     EXPECT_EQ(boxes.shown[3].text, tooLong);
     EXPECT_EQ(file->Image(), ImageFile);
@@ -353,7 +353,7 @@ TEST_F(Delete, AsksAndSelectsTheNextSibling)
         Insert("CD1", QString::fromLatin1(n) + ".txt");
     Select({Node("CD1\\b.txt"), Node("CD1\\c.txt"), Node("CD1\\d.txt")});
     boxes.Answer(TMsgAnswer::No);
-    items.DeleteItemClick();
+    items.DeleteItem();
     EXPECT_EQ(boxes.shown.back().text,
               QStringLiteral("Вы действительно хотите удалить выбранные элементы?"));
     EXPECT_EQ(boxes.shown.back().caption, QStringLiteral("Удаление элемента"));
@@ -362,21 +362,21 @@ TEST_F(Delete, AsksAndSelectsTheNextSibling)
     EXPECT_EQ(view.status, QString());
 
     boxes.Answer(TMsgAnswer::Yes);
-    items.DeleteItemClick();
+    items.DeleteItem();
     EXPECT_EQ(Names(Node("CD1")), QStringList({"a.txt", "e.txt"}));
     EXPECT_EQ(Selected(), QStringLiteral("CD1\\e.txt"));
     EXPECT_TRUE(Saveable());
 
     Select({Node("CD1\\e.txt")});
     boxes.Answer(TMsgAnswer::Yes);
-    items.DeleteItemClick();
+    items.DeleteItem();
     EXPECT_EQ(boxes.shown.back().text,
               QStringLiteral("Вы действительно хотите удалить элемент \"e.txt\"?"));
     EXPECT_EQ(Selected(), QStringLiteral("CD1\\a.txt")); // the previous sibling
 
     options.ConfirmDelete = false;
     Select({Node("CD1\\a.txt")});
-    items.DeleteItemClick();
+    items.DeleteItem();
     EXPECT_EQ(Selected(), QStringLiteral("CD1")); // the parent
 }
 
@@ -390,13 +390,13 @@ TEST_F(Delete, TheNextNodeFollowsTheSelectionOrder)
     Select({Node("CD1\\d.txt"), Node("CD1\\b.txt")});
     EXPECT_EQ(model.SelectedNodesInSelectionOrder(),
               (std::vector<TTreeNode *>{Node("CD1\\d.txt"), Node("CD1\\b.txt")}));
-    items.DeleteItemClick();
+    items.DeleteItem();
     EXPECT_EQ(Names(Node("CD1")), QStringList({"a.txt", "c.txt", "e.txt", "f.txt"}));
     EXPECT_EQ(Selected(), QStringLiteral("CD1\\c.txt")) << "after b, the last one selected";
 
     // In the tree f is last and has no next sibling; selected last is c.
     Select({Node("CD1\\f.txt"), Node("CD1\\c.txt")});
-    items.DeleteItemClick();
+    items.DeleteItem();
     EXPECT_EQ(Selected(), QStringLiteral("CD1\\e.txt"));
 }
 
@@ -406,7 +406,7 @@ TEST_F(Delete, AFolderTogetherWithAFileInsideIt)
     Insert("CD1", "z.txt");
     options.ConfirmDelete = false;
     Select({Node("CD1\\Docs"), Node("CD1\\Docs\\x.txt")});
-    items.DeleteItemClick();
+    items.DeleteItem();
     EXPECT_EQ(Names(Node("CD1")), QStringList({"z.txt"}));
     // x.txt has no next sibling, Docs no previous one: the parent.
     EXPECT_EQ(Selected(), QStringLiteral("CD1"));
@@ -421,7 +421,7 @@ TEST_F(Delete, SubitemsGoTheNodesStay)
     tree.SetImage(docs, ImageFolderOpen);
     Select({docs});
     boxes.Answer(TMsgAnswer::Yes);
-    items.DeleteSubitemsClick();
+    items.DeleteSubitems();
     EXPECT_EQ(boxes.shown.back().text,
               QStringLiteral("Вы действительно хотите удалить все подэлементы элемента \"Docs\"?"));
     EXPECT_EQ(boxes.shown.back().caption, QStringLiteral("Удаление подэлементов"));
@@ -432,7 +432,7 @@ TEST_F(Delete, SubitemsGoTheNodesStay)
 
     Select({tree.Root(), Node("CD2")});
     boxes.Answer(TMsgAnswer::Yes);
-    items.DeleteSubitemsClick();
+    items.DeleteSubitems();
     EXPECT_EQ(
         boxes.shown.back().text,
         QStringLiteral("Вы действительно хотите удалить все подэлементы выбранных элементов?"));
@@ -448,14 +448,14 @@ TEST_F(FolderFile, AnExpandedFolderBecomesAFileAndBack)
     view.expanded.insert(docs);
     tree.SetImage(docs, ImageFolderOpen);
     Select({docs});
-    items.FolderFileClick();
+    items.ToggleFolderFile();
     EXPECT_EQ(docs->Image(), ImageFile);
     EXPECT_TRUE(Saveable());
-    items.FolderFileClick();
+    items.ToggleFolderFile();
     EXPECT_EQ(docs->Image(), ImageFolderOpen);
     view.expanded.clear();
-    items.FolderFileClick();
-    items.FolderFileClick();
+    items.ToggleFolderFile();
+    items.ToggleFolderFile();
     EXPECT_EQ(docs->Image(), ImageFolder);
     EXPECT_EQ(Selected(), QStringLiteral("CD1\\Docs"));
 }
@@ -465,8 +465,8 @@ using Hook = EditFixture;
 TEST_F(Hook, TheEditorAskedForFromTheResults)
 {
     int switched = 0, edited = 0;
-    items.EntireViewClick = [&] { ++switched; };
-    items.EditDescrClick = [&] { ++edited; };
+    items.ShowEntireView = [&] { ++switched; };
+    items.EditDescription = [&] { ++edited; };
     options.ConfirmEdit = true;
     document.FirstEntireView = true;
     items.AskEditorFromResults();

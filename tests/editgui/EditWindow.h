@@ -6,7 +6,7 @@
 #include "app/gui/TItemEditGui.h"
 #include "edit/ItemNames.h"
 #include "options/TOptions.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 #include "support/TestSupport.h"
 #include "support/TreeNodes.h"
 #include "tree/NodePaths.h"
@@ -38,7 +38,7 @@ protected:
     ~MainWindowTest() override
     {
         form.Options().ConfirmDelete = false;
-        form.Session().Shell().Unsaved().Set(false); // no save question
+        form.Session().ModeLogic().Unsaved().Set(false); // no save question
         form.close();
     }
 

@@ -4,7 +4,7 @@
 #include "app/gui/Program.h"
 #include "options/TOptions.h"
 #include "platform/AppPaths.h"
-#include "session/CommandTable.h"
+#include "interaction/CommandTable.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "options/TOptions.h"
-#include "session/CommandState.h"
-#include "session/UnsavedChanges.h"
-#include "session/WindowState.h"
+#include "interaction/CommandState.h"
+#include "interaction/UnsavedChanges.h"
+#include "interaction/WindowState.h"
 #include "support/TreeNodes.h"
 #include "tree/ItemCommandRules.h"
 #include "tree/TDescriptionPane.h"

@@ -53,7 +53,7 @@ protected:
         QCoreApplication::processEvents();
         form.Session().Document().DbName = QStringLiteral("Test");
         form.Session().Document().DbIsNew = true; // the tree above is the catalogue, not a file
-        form.Shell().SetDbState(DbEntire);
+        form.ModeLogic().SetDbState(DbEntire);
         QCoreApplication::processEvents();
     }
     void TearDown() override

@@ -1,9 +1,9 @@
 // "Сложный поиск...": the dialog, the search, and the not-found question.
 #include "options/TOptions.h"
-#include "session/WindowState.h"
+#include "interaction/WindowState.h"
 #include "tree/LastSearch.h"
 #include "search/TComplexSearch.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <QStringList>
@@ -51,7 +51,7 @@ TEST_F(ComplexSearchTest, RowsFoundBecomeTheResults)
     window.SetMode(DbEntire);
     dialogAnswers = {true};
     found = {3};
-    search.ComplexSearchClick();
+    search.RunComplexSearch();
     EXPECT_EQ(log, QStringList({"end edit", "dialog", "search (X)", "open results", "mode 3"}));
     EXPECT_EQ(lastSearch.LastCondition, "(X)");
     EXPECT_EQ(lastSearch.ResultName, "Query");
@@ -63,9 +63,9 @@ TEST_F(ComplexSearchTest, RowsFoundBecomeTheResults)
     showResults = false;
     dialogAnswers = {true, false, true};
     found = {3, -1};
-    search.ComplexSearchClick();
-    search.ComplexSearchClick();
-    search.ComplexSearchClick();
+    search.RunComplexSearch();
+    search.RunComplexSearch();
+    search.RunComplexSearch();
     EXPECT_EQ(log, QStringList(
                        {"dialog", "search (X)", "open results", "dialog", "dialog", "search (X)"}));
     EXPECT_TRUE(boxes.shown.isEmpty());
@@ -78,7 +78,7 @@ TEST_F(ComplexSearchTest, NothingFoundOffersAnotherSearchWithTheSameDialog)
     found = {0, 0};
     boxes.Answer(TMsgAnswer::Yes);
     boxes.Answer(TMsgAnswer::No);
-    search.ComplexSearchClick();
+    search.RunComplexSearch();
     EXPECT_EQ(log, QStringList({"dialog", "search (X)", "dialog", "search (X)"}));
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[0].text,
@@ -90,7 +90,7 @@ TEST_F(ComplexSearchTest, NothingFoundOffersAnotherSearchWithTheSameDialog)
     options.ConfirmResearch = false;
     dialogAnswers = {true};
     found = {0};
-    search.ComplexSearchClick();
+    search.RunComplexSearch();
     EXPECT_EQ(boxes.shown.last().text, "В базе данных не описан искомый продукт.");
     EXPECT_EQ(boxes.shown.last().buttons, unsigned(MbOk));
 }

@@ -6,7 +6,7 @@
 #include "search/QueryCondition.h"
 #include "search/QueryFile.h"
 #include "search/QueryTree.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 #include "storage/CatalogueFields.h"
 
 #include <QStringList>

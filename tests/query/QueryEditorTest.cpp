@@ -1,7 +1,7 @@
 // The query dialog's logic without widgets: editing the tree, the controls
 // per node kind, the checks of OK, drag and drop, saving and loading.
 #include "QueryCatalogue.h"
-#include "session/WindowState.h"
+#include "interaction/WindowState.h"
 #include "storage/CatalogueDocument.h"
 
 #include "options/TOptions.h"

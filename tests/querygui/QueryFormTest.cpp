@@ -5,12 +5,12 @@
 #include "search/QueryComparison.h"
 #include "search/QueryTree.h"
 #include "search/QueryWords.h"
-#include "session/WindowState.h"
+#include "interaction/WindowState.h"
 #include "storage/CatalogueDocument.h"
 #include "query/ScriptedQueryDialogs.h"
 #include "search/gui/TQueryForm.h"
 #include "search/gui/TQueryTreeViewWidget.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <QApplication>

@@ -29,7 +29,7 @@ TEST_F(SavingTest, APartlyLoadedCatalogueAsksBeforeItsOwnFileIsReplaced)
     ASSERT_EQ(Nodes(), QStringList({"CD||0", "CD\\a.txt|A|1"}));
 
     boxes.Answer(TMsgAnswer::No);
-    saving.SaveDbClick();
+    saving.Save();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, kPartialQuestion);
     EXPECT_EQ(boxes.shown[0].caption, "Сохранение базы данных");
@@ -41,14 +41,14 @@ TEST_F(SavingTest, APartlyLoadedCatalogueAsksBeforeItsOwnFileIsReplaced)
     // "Да" to saving on close, "Нет" here: the window keeps the catalogue.
     boxes.Answer(TMsgAnswer::Yes);
     boxes.Answer(TMsgAnswer::No);
-    files.CloseDbClick();
+    files.CloseCatalogue();
     EXPECT_EQ(window.DbState(), DbEntire);
     EXPECT_EQ(boxes.shown.last().text, kPartialQuestion);
     EXPECT_EQ(Records(path), kAll);
 
     // Another file holds just the tree: no question.
     saveDialog.answers.push_back({PathOf("copy.db"), 1});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_EQ(boxes.shown.size(), 3);
     EXPECT_EQ(Records(PathOf("copy.db")), QStringList({"CD|a.txt|A|1"}));
 
@@ -56,13 +56,13 @@ TEST_F(SavingTest, APartlyLoadedCatalogueAsksBeforeItsOwnFileIsReplaced)
     shell.Unsaved().Set(true);
     saveDialog.answers.push_back({dir.path() + "/./cat.db", 1});
     boxes.Answer(TMsgAnswer::Yes);
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     ASSERT_EQ(boxes.shown.size(), 4);
     EXPECT_EQ(boxes.shown[3].text, kPartialQuestion) << "the name of the file that loses records";
     EXPECT_EQ(Records(path), QStringList({"CD|a.txt|A|1"}));
 
     shell.Unsaved().Set(true);
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_EQ(boxes.shown.size(), 4) << "the file now holds the tree";
 }
 
@@ -72,22 +72,22 @@ TEST_F(SavingTest, OnlyAnIncompleteFirstLoadMarksTheCatalogue)
     OpenChanged(path);
     conflicts.Answer(ConflictCancel);
     dialogs.answers.push_back(Write("other.db", kRepeated));
-    files.AddDbClick();
+    files.AddCatalogue();
     ASSERT_EQ(conflicts.asked, QStringList({"CD\\a.txt"}));
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_TRUE(boxes.shown.isEmpty()) << "the open file's own records were all read";
     EXPECT_TRUE(Records(path).contains("CD|a.txt|A|1"));
 
     // A stopped load, then the same file loaded whole: nothing is asked.
-    files.CloseDbClick();
+    files.CloseCatalogue();
     const QString part = Write("part.db", kRepeated);
     conflicts.Answer(ConflictCancel);
     OpenChanged(part);
     options.ConfirmUnsaved = "0";
-    files.CloseDbClick();
+    files.CloseCatalogue();
     conflicts.Answer(ConflictKeep);
     OpenChanged(part);
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(Records(part), QStringList({"CD|a.txt|A|1", "CD|b.txt||3"}));
 }

@@ -14,7 +14,7 @@ const QString kSaveError = "В процессе сохранения базы д
 
 TEST_F(SavingTest, ANewCatalogueIsSavedAsItsRecordsInPreOrderAndLoadsBackTheSame)
 {
-    files.CreateDbClick();
+    files.CreateCatalogue();
     // An undescribed disc holding a described folder with one file; an
     // empty disc; an empty folder; a file of 5 GiB.
     catalogue.InsertItem("ДИСК", "Документы\\", "Фирма", "", "", 0, "", true);
@@ -25,7 +25,7 @@ TEST_F(SavingTest, ANewCatalogueIsSavedAsItsRecordsInPreOrderAndLoadsBackTheSame
     const QStringList before = Nodes();
 
     saveDialog.answers.push_back({PathOf("new"), 1});
-    saving.SaveDbClick(); // a new catalogue is saved as
+    saving.Save(); // a new catalogue is saved as
     ASSERT_EQ(saveDialog.requests.size(), 1);
     EXPECT_EQ(saveDialog.requests[0].Title, "Сохранение базы данных");
     EXPECT_EQ(saveDialog.requests[0].FileName, options.DbFolder + "Qubrix.db");
@@ -43,7 +43,7 @@ TEST_F(SavingTest, ANewCatalogueIsSavedAsItsRecordsInPreOrderAndLoadsBackTheSame
     EXPECT_EQ(window.TotalText, "Всего записей: 5");
     EXPECT_TRUE(commands.Enabled(cmd::CloseDbAction)) << "commands come back after the save";
 
-    files.CloseDbClick();
+    files.CloseCatalogue();
     EXPECT_TRUE(boxes.shown.isEmpty()) << "a saved catalogue closes without a question";
     files.OpenFile(saved);
     shell.SetDbState(DbEntire);
@@ -54,7 +54,7 @@ TEST_F(SavingTest, SaveAsKeepsATypedExtensionAndAsksBeforeReplacingWhenItAddsOne
 {
     OpenChanged(Write("cat.db", kDisc));
     saveDialog.answers.push_back({PathOf("Upper.DB"), 1});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_EQ(Records(PathOf("Upper.DB")).size(), 2);
     EXPECT_EQ(saveDialog.requests[0].FileName, PathOf("cat.db"));
     EXPECT_TRUE(saveDialog.requests[0].OverwritePrompt);
@@ -64,7 +64,7 @@ TEST_F(SavingTest, SaveAsKeepsATypedExtensionAndAsksBeforeReplacingWhenItAddsOne
     shell.Unsaved().Set(true);
     saveDialog.answers.push_back({PathOf("other"), 1});
     boxes.Answer(TMsgAnswer::No);
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, other + "\rФайл базы данных уже существует.\r\n\nЗаменить его?");
     EXPECT_EQ(boxes.shown[0].caption, "Сохранение базы данных");
@@ -74,7 +74,7 @@ TEST_F(SavingTest, SaveAsKeepsATypedExtensionAndAsksBeforeReplacingWhenItAddsOne
 
     options.ConfirmOverwrite = false; // neither the dialog nor the command asks
     saveDialog.answers.push_back({PathOf("other"), 3});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_FALSE(saveDialog.requests.back().OverwritePrompt);
     EXPECT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(Records(other).size(), 2);
@@ -88,23 +88,23 @@ TEST_F(SavingTest, SaveAsFollowsATypedExtension)
     const QString path = Write("c2.db", kDisc);
     OpenChanged(path);
     saveDialog.answers.push_back({PathOf("c2.txt"), 1});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_TRUE(boxes.shown.isEmpty()) << "the open catalogue is not offered for replacing";
     EXPECT_EQ(Bytes(PathOf("c2.txt")),
               codec::ToCp1251Bytes("\\\r\n\tCD1\r\n\t\tМузыка\r\n\t\t\ta.mp3\r\n"));
     EXPECT_EQ(files.Document().FileName, path);
 
     saveDialog.answers.push_back({PathOf("c3.DB"), 2});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_EQ(Records(PathOf("c3.DB")).size(), 2);
     EXPECT_EQ(files.Document().FileName, PathOf("c3.DB"));
 
     shell.Unsaved().Set(true);
     saveDialog.answers.push_back({PathOf("disc.list"), 1});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_EQ(files.Document().FileName, PathOf("disc.list.db"));
     saveDialog.answers.push_back({PathOf("tree.v2"), 2});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_TRUE(QFileInfo::exists(PathOf("tree.v2.txt")));
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
@@ -114,7 +114,7 @@ TEST_F(SavingTest, TextTreeIsWrittenExactlyAndLeavesTheCatalogueAsItWas)
     const QString path = Write("cat.db", kDisc);
     OpenChanged(path);
     saveDialog.answers.push_back({PathOf("tree"), 2});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_EQ(saveDialog.requests[0].Filter,
               "Базы данных по компакт-дискам (*.db)|*.db|Текстовые деревья (*.txt)|*.txt|Все "
               "файлы (*.*)|*.*");
@@ -125,18 +125,18 @@ TEST_F(SavingTest, TextTreeIsWrittenExactlyAndLeavesTheCatalogueAsItWas)
     EXPECT_EQ(document.DbName, "cat");
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
     // The dialog remembers the text filter and proposes the text name next.
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_EQ(saveDialog.requests[1].FilterIndex, 2);
     EXPECT_EQ(saveDialog.requests[1].FileName, PathOf("cat.txt"));
 
     // With the catalogue open but not shown, the export reads it first and
     // leaves the tree for the first switch to the entire view.
     options.ConfirmUnsaved = "0";
-    files.CloseDbClick();
+    files.CloseCatalogue();
     files.OpenFile(path);
     ASSERT_EQ(window.DbState(), DbOpen);
     saveDialog.answers.push_back({PathOf("mode1.txt"), 2});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_EQ(Bytes(PathOf("mode1.txt")), expected);
     EXPECT_EQ(window.DbState(), DbOpen);
     EXPECT_TRUE(Nodes().isEmpty());
@@ -151,7 +151,7 @@ TEST_F(SavingTest, AnUnchangedCatalogueIsCopiedWhenTheFolderHasRoom)
     shell.SetDbState(DbEntire);
     freeBytes = 100;
     saveDialog.answers.push_back({PathOf("copy.db"), 1});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, "Невозможно сохранить файл базы данных из-за недостатка "
                                    "свободного места на диске " +
@@ -163,14 +163,14 @@ TEST_F(SavingTest, AnUnchangedCatalogueIsCopiedWhenTheFolderHasRoom)
 
     freeBytes = -1; // not known: the copy goes ahead
     saveDialog.answers.push_back({PathOf("copy.db"), 1});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_EQ(Bytes(PathOf("copy.db")), Bytes(path));
     EXPECT_EQ(files.Document().FileName, PathOf("copy.db"));
 
     // A changed tree too large for the folder is refused before writing.
     shell.Unsaved().Set(true);
     freeBytes = 1000;
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_EQ(boxes.shown.size(), 2);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
     EXPECT_EQ(Bytes(PathOf("copy.db")), Bytes(path));
@@ -182,7 +182,7 @@ TEST_F(SavingTest, ReadOnlyCatalogueIsNotSaved)
     OpenChanged(path);
     document.DbReadOnly = true;
     const QByteArray old = Bytes(path);
-    saving.SaveDbClick();
+    saving.Save();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, path + "\rЭтот файл базы данных существует и доступен только "
                                           "для чтения.\r\n\nУкажите другое имя файла.");
@@ -197,7 +197,7 @@ TEST_F(SavingTest, SaveIntoAppendsAndChecksTheTargetFirst)
     const QString target = Write("into.db", {{"OLD", "x.txt", "", "", "", 1, ""}});
     const QString title = "Сохранение добавлением в базу данных";
     saveDialog.answers.push_back({PathOf("into"), 1});
-    saving.SaveDbToClick();
+    saving.SaveInto();
     EXPECT_EQ(saveDialog.requests[0].Title, title);
     EXPECT_EQ(saveDialog.requests[0].Filter,
               "Базы данных по компакт-дискам (*.db)|*.db|Все файлы (*.*)|*.*");
@@ -209,13 +209,13 @@ TEST_F(SavingTest, SaveIntoAppendsAndChecksTheTargetFirst)
     EXPECT_TRUE(boxes.shown.isEmpty());
 
     saveDialog.answers.push_back({PathOf("missing.db"), 1});
-    saving.SaveDbToClick();
+    saving.SaveInto();
     saveDialog.answers.push_back({PathOf("tree.txt"), 1});
     QFile text(PathOf("tree.txt.db"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("no table");
     text.close();
-    saving.SaveDbToClick();
+    saving.SaveInto();
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[0].text, PathOf("missing.db") +
                                        "\rФайл базы данных не существует.\r\n\nПроверьте "
@@ -228,7 +228,7 @@ TEST_F(SavingTest, SaveIntoAppendsAndChecksTheTargetFirst)
     // An old-format target is upgraded first, then appended to.
     const QString old = Write("old.db", {{"OLD", "", "", "", "", 7, ""}}, true);
     saveDialog.answers.push_back({old, 1});
-    saving.SaveDbToClick();
+    saving.SaveInto();
     EXPECT_EQ(Records(old).size(), 3);
     engine::Table t;
     t.Open(old.toStdString());
@@ -241,7 +241,7 @@ TEST_F(SavingTest, SaveIntoFromAnUnshownCatalogueWritesItsRecordsButNoRoot)
     files.OpenFile(path);
     const QString target = Write("into.db", {});
     saveDialog.answers.push_back({target, 1});
-    saving.SaveDbToClick();
+    saving.SaveInto();
     EXPECT_EQ(Records(target),
               QStringList({"CD1|Музыка\\||5000000000", "CD1|Музыка\\a.mp3|Мелодия|4096"}));
     EXPECT_EQ(window.DbState(), DbOpen);
@@ -256,7 +256,7 @@ TEST_F(SavingTest, SearchResultsAreSavedAsTheirRecordsUnderTheResultName)
                                        "CD1", "Музыка\\a.mp3", "Мелодия", "", "", 4096, "")));
     shell.SetDbState(DbFound);
     saveDialog.answers.push_back({PathOf("found.db"), 1});
-    saving.SaveDbAsClick();
+    saving.SaveAs();
     EXPECT_EQ(saveDialog.requests[0].Title, "Сохранение результатов поиска");
     EXPECT_EQ(saveDialog.requests[0].FileName, PathOf("cat Query.db"));
     EXPECT_EQ(Records(PathOf("found.db")), QStringList({"CD1|Музыка\\a.mp3|Мелодия|4096"}));
@@ -272,14 +272,14 @@ TEST_F(SavingTest, ClosingWithYesSavesAndAFailedSaveKeepsTheCatalogueOpen)
     const QByteArray old = Bytes(path);
     fs.FailCall(FaultyFileSystem::Call::Rename, 1, EPERM);
     boxes.Answer(TMsgAnswer::Yes);
-    files.CloseDbClick();
+    files.CloseCatalogue();
     EXPECT_EQ(window.DbState(), DbEntire);
     EXPECT_EQ(Bytes(path), old);
     ASSERT_EQ(boxes.shown.size(), 3); // the question, the reason, the failure
     EXPECT_EQ(boxes.shown[2].text, kSaveError);
 
     boxes.Answer(TMsgAnswer::Yes);
-    EXPECT_EQ(shell.FormClose(), TCloseAnswer::Close);
+    EXPECT_EQ(shell.Close(), TCloseAnswer::Close);
     EXPECT_EQ(Records(path).size(), 3);
     EXPECT_EQ(boxes.shown[3].caption, "Выход из программы");
 }

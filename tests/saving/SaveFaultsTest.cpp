@@ -50,7 +50,7 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
          [&] {
              view.onEvents = [&] {
                  if (operation.Running())
-                     operation.CancelButtonClick();
+                     operation.PressStop();
              };
          }},
     };
@@ -63,7 +63,7 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
         view.onEvents = nullptr;
         boxes.shown.clear();
         f.arm();
-        saving.SaveDbClick();
+        saving.Save();
         EXPECT_EQ(Bytes(path), old);
         EXPECT_EQ(FolderEntries(), QStringList{"cat.db"}) << "no file is left beside it";
         EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
@@ -86,7 +86,7 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
     // Then the save goes through: flushed before the rename, the folder after.
     fs.Reset();
     view.onEvents = nullptr;
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_EQ(Records(path).size(), 301);
     EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
     const int rename = fs.Find("rename " + dir.path().toStdString() + "/.cat.db.");
@@ -104,7 +104,7 @@ TEST_F(SavingTest, SaveKeepsThePermissionsAndRemovesLeftoversOfAKilledSave)
     ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
     leftover.close();
     OpenChanged(path);
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_EQ(FolderEntries(), QStringList{"cat.db"});
     EXPECT_EQ(QFileInfo(path).permissions(), QFile::ReadOwner | QFile::WriteOwner |
                                                  QFile::ReadUser | QFile::WriteUser |
@@ -118,7 +118,7 @@ TEST_F(SavingTest, SaveIntoThatFailsLeavesTheTargetAsItWas)
     const QByteArray old = Bytes(target);
     fs.FailWritesAfter(40000); // the copy fits, the block for the new records does not
     saveDialog.answers.push_back({target, 1});
-    saving.SaveDbToClick();
+    saving.SaveInto();
     EXPECT_EQ(Bytes(target), old);
     // The reason first, naming the target's folder, then the failure.
     ASSERT_EQ(boxes.shown.size(), 2);
@@ -147,7 +147,7 @@ TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
                                     "того, как был открыт.\r\n\nЕсли сохранить, эти изменения "
                                     "будут потеряны. Сохранить?";
     boxes.Answer(TMsgAnswer::No);
-    saving.SaveDbClick();
+    saving.Save();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, question);
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
@@ -155,7 +155,7 @@ TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
 
     boxes.Answer(TMsgAnswer::Yes);
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_EQ(boxes.shown.size(), 2);
     EXPECT_TRUE(Records(path).contains("NEW|||0"));
     EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
@@ -164,10 +164,10 @@ TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
     // meanwhile loses nothing when the tree is written again.
     catalogue.InsertItem("NEXT", "", "", "", "", 0, "", false);
     shell.Unsaved().Set(true);
-    saving.SaveDbClick();
+    saving.Save();
     ASSERT_TRUE(QFile::remove(path));
     shell.Unsaved().Set(true);
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(Records(path).size(), 4);
 
@@ -175,9 +175,9 @@ TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
     catalogue.InsertItem("LAST", "", "", "", "", 0, "", false);
     shell.Unsaved().Set(true);
     saveDialog.answers.push_back({path, 1});
-    saving.SaveDbToClick();
+    saving.SaveInto();
     EXPECT_EQ(Records(path).size(), 9);
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_EQ(boxes.shown.size(), 2) << "no question about another program";
     EXPECT_EQ(Records(path).size(), 5);
 }

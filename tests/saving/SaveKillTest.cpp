@@ -111,7 +111,7 @@ TEST_F(SavingTest, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewCatalogue)
     OpenChanged(target);
     mainTree.ResetTree();
     BuildLargeTree(mainTree);
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_EQ(RecordsIn(target), newRecords);
     EXPECT_EQ(FolderEntries(), QStringList{"cat.db"}) << "the killed saves' files are gone";
 }

@@ -34,7 +34,7 @@ TEST_F(SavingTest, ASaveLeavesTheNewFileAnotherProgramIsWritingAlone)
         // file beside the catalogue is being written as a table.
         TFileReplacement other(engine::SystemFileSystem(), path.toStdString());
         other.CloseNewFile();
-        saving.SaveDbClick();
+        saving.Save();
         EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(other.NewPath())));
         EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction)) << "the catalogue is in use";
     }
@@ -56,7 +56,7 @@ TEST_F(SavingTest, SavingThroughASymbolicLinkReplacesTheFileItPointsTo)
     ASSERT_EQ(::symlink("real/cat.db", link.toUtf8().constData()), 0); // relative
     OpenChanged(link);
     catalogue.InsertItem("NEW", "", "", "", "", 0, "", false);
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
@@ -83,7 +83,7 @@ TEST_F(SavingTest, ASaveAsRootKeepsTheCataloguesOwnerAndGroup)
     ASSERT_EQ(::chown(path.toUtf8().constData(), 65534, 65534), 0);
     OpenChanged(path);
     catalogue.InsertItem("NEW", "", "", "", "", 0, "", false);
-    saving.SaveDbClick();
+    saving.Save();
     EXPECT_FALSE(commands.Enabled(cmd::SaveDbAction));
     struct stat st {};
     ASSERT_EQ(::stat(path.toUtf8().constData(), &st), 0);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/CatalogueFixture.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 #include "storage/TCatalogueSaving.h"
 
 #include <QDir>
@@ -21,7 +21,6 @@ protected:
         files.OpenFile(path);
         shell.SetDbState(DbEntire);
         shell.Unsaved().Set(true);
-        document.TreeChanged = true;
     }
 
     static QByteArray Bytes(const QString &path)

@@ -3,7 +3,7 @@
 
 #include "scan/TAddTree.h"
 #include "scan/TSkipReport.h"
-#include "session/ShellFixture.h"
+#include "interaction/ModeLogicFixture.h"
 #include "tree/TTreeModel.h"
 
 #include <QSignalSpy>
@@ -54,7 +54,7 @@ protected:
     TLastSearch lastSearch;
     FakeCatalogue openCatalogue{document, lastSearch};
     TLongOperation operation{options, view, boxes};
-    TMainShell shell{QStringLiteral("Кварнис"), options, environment, commands, view,
+    TModeLogic shell{QStringLiteral("Кварнис"), options, environment, commands, view,
                      operation,                  boxes,   openCatalogue, answers};
     TWindowState &window = shell.State();
     TTreeModel model{tree};
@@ -74,7 +74,7 @@ TEST_F(AddTree, ScansUnderTheSelectedNodeAndSelectsTheNewFolder)
     commands.SetEnabled(cmd::OpenDbAction, true);
     operation.SetClock([t = qint64(0)]() mutable { return t += 100; });
     QSignalSpy resets(&model, &QAbstractItemModel::modelAboutToBeReset);
-    command.AddTreeClick();
+    command.AddScannedTree();
     EXPECT_EQ(resets.count(), 0) << "the shown catalogue stays on screen during the scan";
     EXPECT_EQ(dialog.shownPaths, QStringList{QStringLiteral("CD")});
     const TTreeNode *docs = Node(QStringLiteral("CD\\Docs"));
@@ -101,7 +101,7 @@ TEST_F(AddTree, TheOptionToReadOtherFormatsTagsDecides)
         TTreeNode *cd = Disc(read ? QStringLiteral("On") : QStringLiteral("Off"));
         Select(cd);
         options.ReadExtraTags = read;
-        command.AddTreeClick();
+        command.AddScannedTree();
         const TTreeNode *song = Node(cd->Text() + QStringLiteral("\\Music\\song.flac"));
         ASSERT_NE(song, nullptr);
         ASSERT_NE(song->Description(), nullptr);
@@ -116,7 +116,7 @@ TEST_F(AddTree, ProgressWrapsWhenFull)
     Select(tree.Root());
     dialog.settings.FolderPath = FolderPath("Many");
     operation.SetClock([t = qint64(0)]() mutable { return t += 100; });
-    command.AddTreeClick();
+    command.AddScannedTree();
     EXPECT_LT(view.progress, 100);
     EXPECT_EQ(view.progress, 151 % 101) << "one step per node, starting again after 100";
     EXPECT_EQ(Node(QStringLiteral("Many"))->ChildCount(), 150);
@@ -126,14 +126,14 @@ TEST_F(AddTree, CancelledDialogOrInaccessibleFolderChangesNothing)
 {
     Select(tree.Root());
     dialog.accept = false;
-    command.AddTreeClick();
+    command.AddScannedTree();
     EXPECT_FALSE(tree.Root()->HasChildren());
 
     dialog.accept = true;
     dialog.settings.FolderPath = FolderPath("Missing");
     boxes.Answer(TMsgAnswer::Retry);
     boxes.Answer(TMsgAnswer::Cancel);
-    command.AddTreeClick();
+    command.AddScannedTree();
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[0].text,
               FolderPath("Missing") + QStringLiteral("\rНет доступа к указанному ресурсу."));
@@ -153,13 +153,13 @@ TEST_F(AddTree, DriveRootsBecomeDiscsNamedByTheirLabel)
     cd.root = FolderPath("Docs");
     cd.label = QStringLiteral("GAMES");
     volumes = {cd};
-    command.AddTreeClick();
+    command.AddScannedTree();
     EXPECT_EQ(Node(QStringLiteral("GAMES"))->Image(), ImageDisc);
     EXPECT_NE(Node(QStringLiteral("GAMES\\Sub\\b.txt")), nullptr);
 
     volumes[0].label.clear();
     Select(tree.Root());
-    command.AddTreeClick();
+    command.AddScannedTree();
     EXPECT_NE(Node(QStringLiteral("Безымянный\\a.txt")), nullptr);
 
     EXPECT_EQ(DriveRootLabel(FolderPath("Docs/Sub"), volumes), std::nullopt);
@@ -176,10 +176,10 @@ TEST_F(AddTree, AFileTargetWithoutExtensionBecomesAFolder)
     dialog.settings.FolderPath = FolderPath("Nothing");
     dialog.settings.NoTopNode = true;
     Select(plain);
-    command.AddTreeClick();
+    command.AddScannedTree();
     EXPECT_EQ(plain->Image(), ImageFolder) << "even when nothing was added";
     Select(dotted);
-    command.AddTreeClick();
+    command.AddScannedTree();
     EXPECT_EQ(dotted->Image(), ImageFile);
     EXPECT_EQ(model.SelectedNodes().front(), dotted);
 }
@@ -190,7 +190,7 @@ TEST_F(AddTree, FailuresAndSkippedNamesAreReportedAfterTheWalk)
     lister.failing = Local("Docs/Sub/");
     Select(Disc(QStringLiteral("CD")));
     dialog.settings.FolderPath = FolderPath("Docs");
-    command.AddTreeClick();
+    command.AddScannedTree();
     ASSERT_GE(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text,
               FolderPath("Docs/Sub") + QStringLiteral("\rНет доступа к указанному ресурсу."))
@@ -212,7 +212,7 @@ TEST_F(AddTree, LongPathsOfTheReportAreShortenedInTheMiddle)
     File(deep + "/back\\slash-with-a-long-name.txt", 1);
     Select(Disc(QStringLiteral("CD")));
     dialog.settings.FolderPath = FolderPath("Docs");
-    command.AddTreeClick();
+    command.AddScannedTree();
     ASSERT_EQ(boxes.shown.size(), 1);
     const QStringList lines = boxes.shown[0].text.split(u'\r');
     const QString full = FolderPath(deep) + QStringLiteral("back\\slash-with-a-long-name.txt");
@@ -232,7 +232,7 @@ TEST_F(AddTree, AnUnreadableArchiveAloneIsReported)
     Select(Disc(QStringLiteral("CD")));
     dialog.settings.FolderPath = FolderPath("Docs");
     dialog.settings.Archives = true;
-    command.AddTreeClick();
+    command.AddScannedTree();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Warning);
     EXPECT_TRUE(boxes.shown[0].text.startsWith(
@@ -253,7 +253,7 @@ TEST_F(AddTree, CalculateSizeSumsTheSubItems)
     tree.SetDescription(tree.AddChild(a, QStringLiteral("x.bin"), ImageFile), sized(100));
     tree.SetDescription(tree.AddChild(b, QStringLiteral("y.bin"), ImageFile), sized(200));
     Select(cd);
-    command.CalculateSizeClick();
+    command.CalculateSize();
     ASSERT_NE(cd->Description(), nullptr);
     EXPECT_EQ(cd->Description()->Size, 300);
     EXPECT_EQ(changes, 1);

@@ -5,8 +5,8 @@
 #include "options/TOptions.h"
 #include "scan/gui/TScanForm.h"
 #include "scan/gui/TScanGui.h"
-#include "shell/QStringPrinter.h"
-#include "shell/RecordingHelp.h"
+#include "desktop/QStringPrinter.h"
+#include "desktop/RecordingHelp.h"
 #include "support/ScriptedFolderPicker.h"
 #include "support/TestSupport.h"
 #include "tree/NodePaths.h"
@@ -200,7 +200,7 @@ TEST(ScanInMainWindow, AddsTheTreeAndAsksAboutExistingItems)
     TScanGui &scan = program.Scan();
     form.show();
     QApplication::processEvents();
-    program.Session().Files().CreateDbClick();
+    program.Session().Files().CreateCatalogue();
     program.Session().MainModel().Select(program.Session().MainTree().Root());
     QApplication::processEvents();
     ASSERT_TRUE(form.Action(cmd::AddTreeAction)->isEnabled());
@@ -267,7 +267,7 @@ TEST(ScanInMainWindow, TheRootStaysAndTheNewDiscShowsAtTheTop)
     form.resize(700, 450);
     form.show();
     QApplication::processEvents();
-    program.Session().Files().CreateDbClick();
+    program.Session().Files().CreateCatalogue();
     TTreeModel &model = program.Session().MainModel();
     TTree &tree = program.Session().MainTree();
     QTreeView *view = form.MainTreeView();

@@ -1,6 +1,6 @@
 // The condition texts the searches build, compared byte for byte.
 #include "search/SearchConditions.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

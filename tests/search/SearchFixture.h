@@ -5,7 +5,7 @@
 #include "search/SearchConditions.h"
 #include "search/TSearchResults.h"
 #include "search/TSearchRunner.h"
-#include "shell/QStringPrinter.h"
+#include "desktop/QStringPrinter.h"
 #include "tree/TTreeModel.h"
 
 #include <QHash>
@@ -61,7 +61,6 @@ protected:
         shell.SetDbState(DbEntire);
         change();
         shell.Unsaved().Set(true);
-        document.TreeChanged = true;
     }
 
     // A search as the simple searches run it: the condition, then the

@@ -207,7 +207,6 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     catalogue.InsertItem("CD1", "b.txt", "", "", "", 1, "", false);
     shell.SetDbState(DbFound);
     shell.Unsaved().Set(true);
-    document.TreeChanged = true;
     boxes.Answer(TMsgAnswer::Yes);
     results.FoundViewSetClick(cmd::FoundViewListAction, false);
     ASSERT_EQ(boxes.shown.size(), 1);
@@ -239,7 +238,7 @@ TEST_F(SearchResultsTest, StopLeavesAPartialTreeWithTheFullCount)
     int steps = 0;
     view.onEvents = [&] {
         if (operation.Running() && ++steps == 10)
-            operation.CancelButtonClick();
+            operation.PressStop();
     };
     ASSERT_TRUE(Search(kAll));
     EXPECT_EQ(searchTree.Root()->Child(0)->ChildCount(), 10);
@@ -256,7 +255,7 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
     shell.hooks.SelectPath = [&](const QString &p) { SelectByPath(mainModel, p); };
     Open({{"CD1", "Docs\\", "", "", "", 0, ""}, {"CD1", "Docs\\Read.me", "", "", "", 1, ""}});
     commands.SetChecked(cmd::EntireViewAction, true);
-    views.EntireViewClick(); // loads the catalogue
+    views.ShowEntireView(); // loads the catalogue
     const auto selectedText = [&] {
         const auto s = mainModel.SelectedNodes();
         return s.size() == 1 ? FullItemPath(s.front()) : QStringLiteral("<%1>").arg(s.size());
@@ -270,7 +269,7 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
             node = node->Child(node->ChildCount() - 1);
         searchModel.Select(node);
         commands.SetChecked(cmd::EntireViewAction, true);
-        views.EntireViewClick();
+        views.ShowEntireView();
         EXPECT_EQ(window.DbState(), DbEntire);
         EXPECT_EQ(selectedText(), QStringLiteral("CD1\\Docs\\Read.me")) << presentation;
     }
@@ -281,7 +280,7 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
     searchModel.Select(searchTree.Root()->Child(0));
     mainModel.Select(mainTree.Root());
     commands.SetChecked(cmd::EntireViewAction, true);
-    views.EntireViewClick();
+    views.ShowEntireView();
     EXPECT_EQ(window.EntireSelPath, QString());
     EXPECT_EQ(selectedText(), QStringLiteral(""));
 
@@ -295,9 +294,9 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
     ASSERT_TRUE(Search(QStringLiteral(R"((Path LIKE "%.me"))")));
     searchModel.Select(searchTree.Root()->Child(0)->Child(0));
     commands.SetChecked(cmd::EntireViewAction, true);
-    views.EntireViewClick();
+    views.ShowEntireView();
     EXPECT_FALSE(window.EntireSelPath.isEmpty());
-    files.CloseDbClick();
+    files.CloseCatalogue();
     EXPECT_EQ(window.EntireSelPath, QString());
     EXPECT_EQ(searchTree.Root()->ChildCount(), 0);
 }

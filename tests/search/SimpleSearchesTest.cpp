@@ -86,7 +86,7 @@ TEST_F(SimpleSearchesTest, ExtensionSearches)
 {
     for (const char *typed : {"txt", ".txt"}) {
         stringForm.answers = {Typed(QString::fromLatin1(typed))};
-        searches.FieldSearchClick(7);
+        searches.RunFieldSearch(7);
         EXPECT_EQ(lastSearch.LastCondition, QStringLiteral(R"((UPPER (Path) LIKE "%.TXT"))"));
         EXPECT_EQ(Results(), (QStringList{"CD1/1", "  Docs/2", "    readme.txt/4", "  .TXT/4"}));
     }
@@ -98,7 +98,7 @@ TEST_F(SimpleSearchesTest, ExtensionSearches)
     EXPECT_EQ(stringForm.shown[1].text, QStringLiteral("txt")) << "the tag's last text";
 
     stringForm.answers = {Typed(QStringLiteral("txt"), false)};
-    searches.FieldSearchClick(7);
+    searches.RunFieldSearch(7);
     EXPECT_EQ(lastSearch.LastCondition, QStringLiteral(R"((UPPER (Path) LIKE ".TXT"))"));
     EXPECT_EQ(Results(), (QStringList{"CD1/1", "  .TXT/4"})) << "only the path that is .TXT";
     EXPECT_EQ(lastSearch.ResultName, QStringLiteral("txt"));
@@ -108,7 +108,7 @@ TEST_F(SimpleSearchesTest, GlobalSearchTriesЕForЁ)
 {
     options.ConfirmResearch = false;
     stringForm.answers = {Typed(QStringLiteral("Ёлка"), true, false, PresentList)};
-    searches.GlobalSearchClick();
+    searches.RunGlobalSearch();
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(lastSearch.LastCondition.count(QStringLiteral("%ЕЛКА%")), 6);
     EXPECT_EQ(Results(), (QStringList{"CD1\\Елка.doc/4"}));
@@ -120,7 +120,7 @@ TEST_F(SimpleSearchesTest, GlobalSearchTriesЕForЁ)
 
     // A one-field search does not try again.
     stringForm.answers = {Typed(QStringLiteral("Ёлка"))};
-    searches.FieldSearchClick(1);
+    searches.RunFieldSearch(1);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text,
               QStringLiteral("В базе данных не описан продукт с полным путём \"Ёлка\"."));
@@ -133,7 +133,7 @@ TEST_F(SimpleSearchesTest, NothingFoundOffersTheDialogAgain)
     stringForm.answers = {Typed(QStringLiteral("foo")), Typed(QStringLiteral("bar"))};
     boxes.Answer(TMsgAnswer::Yes);
     boxes.Answer(TMsgAnswer::No);
-    searches.FieldSearchClick(2);
+    searches.RunFieldSearch(2);
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("В базе данных не описан продукт, произведённый "
                                                   "\"foo\".\rИскать по другому производителю?"));
@@ -148,7 +148,7 @@ TEST_F(SimpleSearchesTest, NothingFoundOffersTheDialogAgain)
     boxes.shown.clear();
     stringForm.answers = {Typed(QStringLiteral("50% off"))};
     boxes.Answer(TMsgAnswer::No);
-    searches.GlobalSearchClick();
+    searches.RunGlobalSearch();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("В базе данных не содержится строка \"50% "
                                                   "off\".\rИскать другую строку?"));
@@ -157,7 +157,7 @@ TEST_F(SimpleSearchesTest, NothingFoundOffersTheDialogAgain)
     boxes.shown.clear();
     stringForm.answers = {Typed(QStringLiteral("nothing")), Typed(QStringLiteral("acme"))};
     boxes.Answer(TMsgAnswer::Yes);
-    searches.FieldSearchClick(2);
+    searches.RunFieldSearch(2);
     EXPECT_EQ(window.DbState(), DbFound);
     EXPECT_EQ(Results(), (QStringList{"CD1/1", "  Docs/2", "    readme.txt/4"}));
     EXPECT_EQ(lastSearch.LastCondition, QStringLiteral(R"((UPPER (Producer) LIKE "%ACME%"))"));
@@ -165,7 +165,7 @@ TEST_F(SimpleSearchesTest, NothingFoundOffersTheDialogAgain)
     // Cancel ends it without anything.
     boxes.shown.clear();
     stringForm.answers = {std::nullopt};
-    searches.GlobalSearchClick();
+    searches.RunGlobalSearch();
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(window.DbState(), DbFound);
 }
@@ -191,7 +191,7 @@ protected:
     QStringList Found(const char *typed, int field = 1)
     {
         stringForm.answers = {Typed(QString::fromUtf8(typed), true, false, PresentList)};
-        searches.FieldSearchClick(field);
+        searches.RunFieldSearch(field);
         return window.DbState() == DbFound ? Results() : QStringList();
     }
 };
@@ -216,7 +216,7 @@ TEST_F(SimpleSearchesTest, SizeSearches)
     range.unitText = QStringLiteral("МБ");
     range.kinds.discs = range.kinds.folders = false;
     sizeForm.answers = {range};
-    searches.SizeSearchClick();
+    searches.RunSizeSearch();
     EXPECT_EQ(lastSearch.LastCondition,
               QStringLiteral(R"(((ByteSize >= 2097152) AND (ByteSize <= 3145728)) AND (NOT )"
                              R"((Path IS NULL)) AND (NOT (Path = "")) AND ((Path IS NULL) OR )"
@@ -238,7 +238,7 @@ TEST_F(SimpleSearchesTest, SizeSearches)
     sizeForm.answers = {exact, huge};
     boxes.Answer(TMsgAnswer::Yes);
     boxes.Answer(TMsgAnswer::No);
-    searches.SizeSearchClick();
+    searches.RunSizeSearch();
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("В базе данных не описан продукт размером 7 "
                                                   "байт.\rИскать продукт другого размера?"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/FolderPicker.h"
+#include "interaction/FolderPicker.h"
 
 #include <QStringList>
 

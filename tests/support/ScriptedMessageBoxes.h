@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/MessageBoxes.h"
+#include "interaction/MessageBoxes.h"
 
 #include <QList>
 #include <QString>

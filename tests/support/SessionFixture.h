@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Session.h"
-#include "session/ShellFixture.h"
+#include "interaction/ModeLogicFixture.h"
 #include "support/FakeOptionsWindow.h"
 #include "storage/ISaveDialog.h"
 #include "support/FaultyFileSystem.h"
@@ -58,7 +58,7 @@ protected:
     TLastSearch &lastSearch = session.LastSearch();
     TCommandState &commands = session.Commands();
     TLongOperation &operation = session.Operation();
-    TMainShell &shell = session.Shell();
+    TModeLogic &shell = session.ModeLogic();
     TTree &mainTree = session.MainTree();
     TTree &searchTree = session.SearchTree();
     TCatalogueTree &catalogue = session.Catalogue();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/ConflictPrompt.h"
+#include "interaction/ConflictPrompt.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedConflicts.h"
-#include "session/ConflictAnswers.h"
+#include "interaction/ConflictAnswers.h"
 #include "support/TreeNodes.h"
 #include "tree/TCatalogueTree.h"
 

@@ -2,7 +2,7 @@
 // translation reaches forms built after it is installed, and the untranslated
 // Russian comes back with Russian.
 #include "platform/Translations.h"
-#include "session/LongOperation.h"
+#include "interaction/LongOperation.h"
 #include "storage/gui/TMessageForm.h"
 #include "options/SizeUnit.h"
 #include "tree/SizeText.h"

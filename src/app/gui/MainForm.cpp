@@ -8,8 +8,8 @@
 #include "options/TOptionsStorage.h"
 #include "platform/Check.h"
 #include "platform/RegisterFileType.h"
-#include "session/CommandTable.h"
-#include "shell/Help.h"
+#include "interaction/CommandTable.h"
+#include "desktop/Help.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -248,7 +248,7 @@ void TMainForm::CreateStatusBar()
     cancelButton_->setFont(small);
     cancelButton_->hide();
     connect(cancelButton_, &QPushButton::clicked, this,
-            [this] { Operation().CancelButtonClick(); });
+            [this] { Operation().PressStop(); });
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -293,7 +293,7 @@ void TMainForm::FormShow()
     // Keys reach the window before its controls (Esc stops an operation).
     qApp->installEventFilter(this);
     filtering_ = true;
-    Shell().SetDbState(DbNone);
+    ModeLogic().SetDbState(DbNone);
     FormResize();
     ApplyFolders(Options(), *this);
 }
@@ -311,12 +311,12 @@ void TMainForm::FormActivate()
     const QString &warning = session_->OptionsStorage().LoadWarning;
     if (!warning.isEmpty())
         MessageBoxes().Show(warning, WindowState().AppCaption(), TMsgIcon::Warning, MbOk);
-    Shell().OpenCommandLine(commandLine_, QDir::currentPath());
+    ModeLogic().OpenCommandLine(commandLine_, QDir::currentPath());
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    switch (Shell().FormClose()) {
+    switch (ModeLogic().Close()) {
     case TCloseAnswer::Close:
         event->accept();
         break;
@@ -357,13 +357,13 @@ void TMainForm::FormResize()
 
 void TMainForm::SplitterMoved()
 {
-    Shell().SplitterMoved(leftPanel_->width());
+    ModeLogic().LeftPaneResized(leftPanel_->width());
 }
 
 bool TMainForm::event(QEvent *event)
 {
     if (event->type() == QEvent::StatusTip) {
-        Shell().ShowStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
+        ModeLogic().ShowStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
@@ -372,13 +372,13 @@ bool TMainForm::event(QEvent *event)
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::StatusTip && qobject_cast<QMenu *>(watched)) {
-        Shell().ShowStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
+        ModeLogic().ShowStatusHint(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (cancelButton_->isVisible() && Shell().FormKeyDown(key->key(), key->modifiers()))
+        if (cancelButton_->isVisible() && ModeLogic().HandleKey(key->key(), key->modifiers()))
             return true;
     } else if (event->type() == QEvent::Show && Operation().Running() && watched->isWidgetType() &&
                static_cast<QWidget *>(watched)->isModal()) {

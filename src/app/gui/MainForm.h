@@ -5,10 +5,10 @@
 #include "app/WindowCommands.h"
 #include "app/WindowControls.h"
 #include "options/OptionsWindowSeam.h"
-#include "session/CommandState.h"
-#include "session/LongOperation.h"
-#include "session/MainShell.h"
-#include "session/MainView.h"
+#include "interaction/CommandState.h"
+#include "interaction/LongOperation.h"
+#include "interaction/ModeLogic.h"
+#include "interaction/MainView.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -63,7 +63,7 @@ public:
     TOptions &Options() { return session_->Options(); }
     TWindowState &WindowState() { return session_->Window(); }
     TCommandState &Commands() { return session_->Commands(); }
-    TMainShell &Shell() { return session_->Shell(); }
+    TModeLogic &ModeLogic() { return session_->ModeLogic(); }
     TLongOperation &Operation() { return session_->Operation(); }
     // Message boxes in front of the window.
     IMessageBoxes &MessageBoxes() { return boxes_; }

@@ -4,8 +4,8 @@
 
 #include "app/gui/Images.h"
 #include "app/MenuLayout.h"
-#include "session/CommandBoundary.h"
-#include "shell/Help.h"
+#include "interaction/CommandBoundary.h"
+#include "desktop/Help.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -82,7 +82,7 @@ void TMainForm::CommandTriggered(cmd::Id command, bool checked)
         UpdateCommand(command);
     }
     if (handlers_[command])
-        RunAtCommandBoundary(handlers_[command], def.caption, Shell(), boxes_);
+        RunAtCommandBoundary(handlers_[command], def.caption, ModeLogic(), boxes_);
 }
 
 void TMainForm::SetHandler(cmd::Id command, std::function<void()> handler)
@@ -178,9 +178,9 @@ void TMainForm::CreateMenus()
         SetHelpContext(menu, HcMainMenu);
         bar->addMenu(menu);
         if (def.name == QStringLiteral("ViewMenuItem"))
-            connect(menu, &QMenu::aboutToShow, this, [this] { Shell().ViewMenuItemClick(); });
+            connect(menu, &QMenu::aboutToShow, this, [this] { ModeLogic().PrepareViewMenu(); });
         else
-            connect(menu, &QMenu::aboutToShow, this, [this] { Shell().MainMenuItemClick(); });
+            connect(menu, &QMenu::aboutToShow, this, [this] { ModeLogic().PrepareMainMenu(); });
     }
     itemActions_.insert(static_cast<int>(TUiItem::EditMenuItem),
                         menus_.value(QStringLiteral("EditMenuItem"))->menuAction());
@@ -200,13 +200,13 @@ void TMainForm::CreateMenus()
     SetHelpContext(BuildMenu(SearchPopupLayout(), this), 2);
     QMenu *view = BuildMenu(ViewPopupLayout(), this);
     SetHelpContext(view, 2);
-    connect(view, &QMenu::aboutToShow, this, [this] { Shell().ViewPopupMenuPopup(); });
+    connect(view, &QMenu::aboutToShow, this, [this] { ModeLogic().PrepareViewPopup(); });
     SetHelpContext(BuildMenu(SizePopupLayout(), this), 6);
 }
 
 void TMainForm::SetSimpleSearchDefault(cmd::Id command)
 {
-    Shell().SetSimpleSearchDefault(command);
+    ModeLogic().SetSimpleSearchDefault(command);
     QMenu *menu = menus_.value(QStringLiteral("SearchPopupMenu"));
     for (QAction *entry : entries_[command]) {
         if (entry->parent() == menu)
@@ -219,7 +219,7 @@ void TMainForm::ShowTreePopup(QTreeView *tree, const QPoint &pos)
     if (!treePopupEnabled_)
         return;
     QMenu *menu = menus_.value(QStringLiteral("TreePopupMenu"));
-    const std::optional<cmd::Id> def = Shell().TreePopupMenuPopup();
+    const std::optional<cmd::Id> def = ModeLogic().PrepareTreePopup();
     // Disabled commands are hidden rather than greyed. The command state
     // decides: a hidden QAction reports itself disabled, so the entry's own
     // state cannot bring it back.
@@ -275,7 +275,7 @@ void TMainForm::CreateToolBar()
     simpleSearchButton_->setMenu(menus_.value(QStringLiteral("SearchPopupMenu")));
     simpleSearchButton_->setPopupMode(QToolButton::MenuButtonPopup);
     connect(simpleSearchButton_, &QToolButton::clicked, this,
-            [this] { Shell().SimpleSearchToolButtonClick(); });
+            [this] { ModeLogic().RunSimpleSearchDefault(); });
     button("ComplexSearchToolButton", cmd::ComplexSearchAction);
     bar->addSeparator();
     button("EntireViewToolButton", cmd::EntireViewAction);

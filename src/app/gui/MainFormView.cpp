@@ -105,15 +105,15 @@ void TMainForm::SetTreeModel(TTreeKind tree, QAbstractItemModel *model)
     }
     if (QItemSelectionModel *sel = view->selectionModel()) {
         connect(sel, &QItemSelectionModel::selectionChanged, this, [this, tree] {
-            if (attachedTree_ == tree && Shell().hooks.SelectionChange)
-                Shell().hooks.SelectionChange(tree);
+            if (attachedTree_ == tree && ModeLogic().hooks.SelectionChange)
+                ModeLogic().hooks.SelectionChange(tree);
         });
     }
 }
 
 QTreeView *TMainForm::ActiveTree() const
 {
-    switch (session_->Shell().ActiveTree()) {
+    switch (session_->ModeLogic().ActiveTree()) {
     case TTreeKind::Main:
         return mainTree_;
     case TTreeKind::Search:

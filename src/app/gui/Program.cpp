@@ -2,7 +2,7 @@
 
 #include "app/gui/MainForm.h"
 #include "app/Session.h"
-#include "app/gui/ShellServicesGui.h"
+#include "app/gui/DesktopServicesGui.h"
 #include "app/StartUp.h"
 #include "app/gui/TCatalogueGui.h"
 #include "app/gui/TItemEditGui.h"
@@ -11,8 +11,8 @@
 #include "app/gui/TSearchGui.h"
 #include "options/TOptions.h"
 #include "scan/gui/TScanGui.h"
-#include "session/CommandTable.h"
-#include "shell/gui/THelpKeyGui.h"
+#include "interaction/CommandTable.h"
+#include "desktop/gui/THelpKeyGui.h"
 #include "storage/gui/TMessageForm.h"
 #include "storage/gui/TQtFileDialogs.h"
 #include "storage/gui/TQtSaveDialog.h"
@@ -43,7 +43,7 @@ TProgram::TProgram(TProgramSeams seams)
     edit_ = std::make_unique<TItemEditGui>(session, window, window, catalogue_->Pane());
     // Help window, About box, F1 in the menus, the folder picker and the
     // options dialog.
-    services_ = std::make_unique<TShellServicesGui>(session, window, window, &window);
+    services_ = std::make_unique<TDesktopServicesGui>(session, window, window, &window);
     IHelp &help = seams.help ? *seams.help : services_->Help();
     IFolderPicker &picker = seams.folderPicker ? *seams.folderPicker : services_->FolderPicker();
     conflictForm_->OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
@@ -58,15 +58,15 @@ TProgram::TProgram(TProgramSeams seams)
     // The scan dialog and the scan commands.
     TCatalogueTree &tree = session.Catalogue();
     scan_ = std::make_unique<TScanGui>(
-        TScanGuiContext{environment_, session.Shell(), session.Options(), session.Operation(),
+        TScanGuiContext{environment_, session.ModeLogic(), session.Options(), session.Operation(),
                         session.MessageBoxes(), session.MainModel(), *window.MainTreeView(),
                         *conflictForm_, picker, help, &window, [&tree] {
                             if (tree.OnTreeChanged)
                                 tree.OnTreeChanged();
                         }});
     TAddTree &command = scan_->AddTree();
-    window.SetHandler(cmd::AddTreeAction, [&command] { command.AddTreeClick(); });
-    window.SetHandler(cmd::CalculateSizeAction, [&command] { command.CalculateSizeClick(); });
+    window.SetHandler(cmd::AddTreeAction, [&command] { command.AddScannedTree(); });
+    window.SetHandler(cmd::CalculateSizeAction, [&command] { command.CalculateSize(); });
 }
 
 TProgram::~TProgram()

@@ -20,10 +20,10 @@ class TScanGui;
 class TSearchGui;
 class TOverviewGui;
 class TSession;
-class TShellServicesGui;
+class TDesktopServicesGui;
 
 // Replacements for the services the program's dialogs call out to; tests
-// script them. Empty: the shell services' own folder picker and help window.
+// script them. Empty: the desktop services' own folder picker and help window.
 struct TProgramSeams {
     IFolderPicker *folderPicker = nullptr;
     IHelp *help = nullptr;
@@ -34,7 +34,7 @@ struct TProgramSeams {
 
 // The running program, built and wired in one place: the main window, the
 // session with the window and its dialogs as ports, and the parts bound to
-// them (catalogue, searches, editing, shell services, the query editor and
+// them (catalogue, searches, editing, desktop services, the query editor and
 // the scan). The options are loaded from the user's settings.
 class TProgram {
 public:
@@ -49,7 +49,7 @@ public:
     TSearchGui &Search() { return *search_; }
     TOverviewGui &Overview() { return *overview_; }
     TItemEditGui &Edit() { return *edit_; }
-    TShellServicesGui &Services() { return *services_; }
+    TDesktopServicesGui &Services() { return *services_; }
     TQueryGui &Query() { return *query_; }
     TScanGui &Scan() { return *scan_; }
     // The name-conflict form the catalogue tree asks through.
@@ -68,7 +68,7 @@ private:
     std::unique_ptr<TCatalogueGui> catalogue_;
     std::unique_ptr<TSearchGui> search_;
     std::unique_ptr<TItemEditGui> edit_;
-    std::unique_ptr<TShellServicesGui> services_;
+    std::unique_ptr<TDesktopServicesGui> services_;
     std::unique_ptr<TQueryGui> query_;
     std::unique_ptr<TScanGui> scan_;
     std::unique_ptr<TOverviewGui> overview_;

@@ -1,6 +1,6 @@
 #include "app/gui/QtMessageBoxes.h"
 
-#include "session/MessageText.h"
+#include "interaction/MessageText.h"
 
 #include <QMessageBox>
 

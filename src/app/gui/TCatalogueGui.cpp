@@ -17,32 +17,32 @@ TCatalogueGui::TCatalogueGui(TSession &session, IWindowCommands &commands,
 
     TCatalogueFiles &files = session.Files();
     TCatalogueSaving &saving = session.Saving();
-    commands.SetHandler(cmd::CreateDbAction, [&files] { files.CreateDbClick(); });
+    commands.SetHandler(cmd::CreateDbAction, [&files] { files.CreateCatalogue(); });
     commands.SetHandler(cmd::OpenDbAction, [this, &files] {
         if (files.OpenDialog().InitialFolder.isEmpty())
             files.SetOpenDialogFolder(controls_.DbDialogsFolder());
-        files.OpenDbClick();
+        files.OpenWithDialog();
     });
-    commands.SetHandler(cmd::AddDbAction, [&files] { files.AddDbClick(); });
+    commands.SetHandler(cmd::AddDbAction, [&files] { files.AddCatalogue(); });
     const auto saveFolder = [this, &saving] {
         if (saving.Dialog().InitialFolder.isEmpty())
             saving.SetDialogFolder(controls_.DbDialogsFolder());
     };
     commands.SetHandler(cmd::SaveDbAction, [saveFolder, &saving] {
         saveFolder();
-        saving.SaveDbClick();
+        saving.Save();
     });
     commands.SetHandler(cmd::SaveDbAsAction, [saveFolder, &saving] {
         saveFolder();
-        saving.SaveDbAsClick();
+        saving.SaveAs();
     });
     commands.SetHandler(cmd::SaveDbToAction, [saveFolder, &saving] {
         saveFolder();
-        saving.SaveDbToClick();
+        saving.SaveInto();
     });
-    commands.SetHandler(cmd::CloseDbAction, [&files] { files.CloseDbClick(); });
-    commands.SetHandler(cmd::EntireViewAction, [&session] { session.Views().EntireViewClick(); });
-    commands.SetHandler(cmd::FoundViewAction, [&session] { session.Views().FoundViewClick(); });
+    commands.SetHandler(cmd::CloseDbAction, [&files] { files.CloseCatalogue(); });
+    commands.SetHandler(cmd::EntireViewAction, [&session] { session.Views().ShowEntireView(); });
+    commands.SetHandler(cmd::FoundViewAction, [&session] { session.Views().ShowFoundView(); });
 }
 
 } // namespace qbx

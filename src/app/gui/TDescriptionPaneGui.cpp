@@ -5,7 +5,7 @@
 #include "app/WindowCommands.h"
 #include "app/WindowControls.h"
 #include "options/TOptions.h"
-#include "shell/gui/DesktopOpen.h"
+#include "desktop/gui/DesktopOpen.h"
 #include "tree/TTreeModel.h"
 
 #include <QAction>
@@ -25,7 +25,7 @@ namespace qbx {
 TDescriptionPaneGui::TDescriptionPaneGui(TSession &session, IWindowCommands &commands,
                                          IWindowControls &controls)
     : session_(session), commands_(commands), controls_(controls),
-      pane_(session.Options(), session.Window(), session.Commands(), session.Shell().Unsaved(), *this, session.MainModel(),
+      pane_(session.Options(), session.Window(), session.Commands(), session.ModeLogic().Unsaved(), *this, session.MainModel(),
             session.SearchModel())
 {
     TTreeModel &mainModel = session.MainModel();
@@ -37,15 +37,15 @@ TDescriptionPaneGui::TDescriptionPaneGui(TSession &session, IWindowCommands &com
     searchModel.SetImageList(images);
 
     pane_.EndLabelEdit = [this] {
-        if (session_.Shell().hooks.EndLabelEdit)
-            session_.Shell().hooks.EndLabelEdit();
+        if (session_.ModeLogic().hooks.EndLabelEdit)
+            session_.ModeLogic().hooks.EndLabelEdit();
     };
     pane_.OpenOnDisc = [](const QString &label, const QString &path) {
         OpenOnDiscWithDesktop(label, path);
     };
     // Whoever implements the editor connects it as the command's handler.
     pane_.EditDescr = [this] { commands_.Action(cmd::EditDescrAction)->trigger(); };
-    session_.Shell().hooks.SelectionChange = [this](TTreeKind) { pane_.TreeViewChange(); };
+    session_.ModeLogic().hooks.SelectionChange = [this](TTreeKind) { pane_.TreeViewChange(); };
 
     ConnectTree(TTreeKind::Main);
     ConnectTree(TTreeKind::Search);
@@ -60,7 +60,7 @@ TDescriptionPaneGui::TDescriptionPaneGui(TSession &session, IWindowCommands &com
 
 TDescriptionPaneGui::~TDescriptionPaneGui()
 {
-    session_.Shell().hooks.SelectionChange = nullptr;
+    session_.ModeLogic().hooks.SelectionChange = nullptr;
     for (int c = cmd::ExpandNodeAction; c <= LastSizeUnit; ++c)
         commands_.SetHandler(CommandAt(c), nullptr);
 }

@@ -16,7 +16,7 @@ class TSession;
 // rows, both tree views (images, expand and collapse, double clicks, the
 // right-button press that selects a node before the tree's popup menu), the
 // expand/collapse and size commands, and the selection-change hook of the
-// window's shell.
+// window's mode logic.
 //
 // Construct it after SetTreeModel(...) has given both views the session's
 // models; destroy it before the window.

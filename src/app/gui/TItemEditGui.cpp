@@ -35,10 +35,10 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
           session.MessageBoxes(), [&session] { return session.Options().SizeUnit; },
           controls.DialogParent()),
       items_({session.Options(), session.Window(), session.Document(), session.Answers(),
-              session.Commands(), session.Shell().Unsaved(), session.Catalogue(), session.MainModel(),
+              session.Commands(), session.ModeLogic().Unsaved(), session.Catalogue(), session.MainModel(),
               session.MessageBoxes(), *this}),
       descriptions_({session.Window(), session.Document(), pane.Pane(), session.Commands(),
-                     session.Shell().Unsaved(),
+                     session.ModeLogic().Unsaved(),
                      session.Catalogue(),
                      session.MainModel(), items_, editForm_, *this, session.MessageBoxes(),
                      [&controls](int row) {
@@ -49,12 +49,12 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
 {
     items_.TreeViewChange = [this] { pane_.TreeViewChange(); };
     descriptions_.TreeViewChange = items_.TreeViewChange;
-    items_.EntireViewClick = [this] {
+    items_.ShowEntireView = [this] {
         if (!session_.Commands().Checked(cmd::EntireViewAction))
             commands_.Action(cmd::EntireViewAction)->trigger();
     };
-    items_.EditDescrClick = [this] { descriptions_.EditDescrClick(); };
-    session_.Shell().hooks.EndLabelEdit = [this] { items_.EndLabelEdit(); };
+    items_.EditDescription = [this] { descriptions_.EditDescription(); };
+    session_.ModeLogic().hooks.EndLabelEdit = [this] { items_.EndLabelEdit(); };
 
     session_.MainModel().SetEditable(true);
     QTreeView *tree = Tree();
@@ -93,7 +93,7 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
 
 TItemEditGui::~TItemEditGui()
 {
-    session_.Shell().hooks.EndLabelEdit = nullptr;
+    session_.ModeLogic().hooks.EndLabelEdit = nullptr;
     for (cmd::Id c :
          {cmd::AddSubitemAction, cmd::RenameItemAction, cmd::FolderFileAction,
           cmd::DeleteItemAction, cmd::DeleteSubitemsAction, cmd::EditDescrAction,
@@ -103,16 +103,16 @@ TItemEditGui::~TItemEditGui()
 
 void TItemEditGui::ConnectCommands()
 {
-    commands_.SetHandler(cmd::AddSubitemAction, [this] { items_.AddSubitemClick(); });
-    commands_.SetHandler(cmd::RenameItemAction, [this] { items_.RenameItemClick(); });
-    commands_.SetHandler(cmd::FolderFileAction, [this] { items_.FolderFileClick(); });
-    commands_.SetHandler(cmd::DeleteItemAction, [this] { items_.DeleteItemClick(); });
-    commands_.SetHandler(cmd::DeleteSubitemsAction, [this] { items_.DeleteSubitemsClick(); });
-    commands_.SetHandler(cmd::EditDescrAction, [this] { descriptions_.EditDescrClick(); });
-    commands_.SetHandler(cmd::CopyDescrAction, [this] { descriptions_.CopyDescrClick(); });
-    commands_.SetHandler(cmd::CutDescrAction, [this] { descriptions_.CutDescrClick(); });
-    commands_.SetHandler(cmd::PasteDescrAction, [this] { descriptions_.PasteDescrClick(); });
-    commands_.SetHandler(cmd::DeleteDescrAction, [this] { descriptions_.DeleteDescrClick(); });
+    commands_.SetHandler(cmd::AddSubitemAction, [this] { items_.AddSubitem(); });
+    commands_.SetHandler(cmd::RenameItemAction, [this] { items_.RenameItem(); });
+    commands_.SetHandler(cmd::FolderFileAction, [this] { items_.ToggleFolderFile(); });
+    commands_.SetHandler(cmd::DeleteItemAction, [this] { items_.DeleteItem(); });
+    commands_.SetHandler(cmd::DeleteSubitemsAction, [this] { items_.DeleteSubitems(); });
+    commands_.SetHandler(cmd::EditDescrAction, [this] { descriptions_.EditDescription(); });
+    commands_.SetHandler(cmd::CopyDescrAction, [this] { descriptions_.CopyDescription(); });
+    commands_.SetHandler(cmd::CutDescrAction, [this] { descriptions_.CutDescription(); });
+    commands_.SetHandler(cmd::PasteDescrAction, [this] { descriptions_.PasteDescription(); });
+    commands_.SetHandler(cmd::DeleteDescrAction, [this] { descriptions_.DeleteDescription(); });
 }
 
 QTreeView *TItemEditGui::Tree() const
@@ -334,7 +334,7 @@ void TItemEditGui::FitTreePane()
         });
     const int frame = tree->width() - tree->viewport()->width();
     controls_.SetLeftPanelWidth(contents + frame + 4);
-    session_.Shell().SplitterMoved(controls_.LeftPanel()->width());
+    session_.ModeLogic().LeftPaneResized(controls_.LeftPanel()->width());
 }
 
 } // namespace qbx

@@ -4,7 +4,7 @@
 #include "edit/TDescriptionCommands.h"
 #include "edit/gui/TEditForm.h"
 #include "edit/TItemOperations.h"
-#include "session/CommandTable.h"
+#include "interaction/CommandTable.h"
 
 #include <QKeySequence>
 #include <QList>

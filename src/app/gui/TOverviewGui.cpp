@@ -6,8 +6,8 @@
 #include "overview/gui/TDupesWindow.h"
 #include "overview/gui/TStatsWindow.h"
 #include "platform/AtomicFile.h"
-#include "session/HelpContext.h"
-#include "session/MessageBoxes.h"
+#include "interaction/HelpContext.h"
+#include "interaction/MessageBoxes.h"
 #include "tree/TTreeNode.h"
 
 #include <QAction>
@@ -130,8 +130,8 @@ void TOverviewGui::GoToItem(const QString &fullPath)
     window.EntireSelPath = fullPath;
     if (window.DbState() != DbEntire)
         ShowEntireView();
-    else if (session_.Shell().hooks.SelectPath)
-        session_.Shell().hooks.SelectPath(fullPath);
+    else if (session_.ModeLogic().hooks.SelectPath)
+        session_.ModeLogic().hooks.SelectPath(fullPath);
     controls_.DialogParent()->activateWindow();
 }
 

@@ -5,7 +5,7 @@
 #include "app/WindowCommands.h"
 #include "app/WindowControls.h"
 #include "options/TOptions.h"
-#include "shell/Help.h"
+#include "desktop/Help.h"
 #include "storage/TCatalogueFiles.h"
 
 namespace qbx {
@@ -17,8 +17,8 @@ TQueryGui::TQueryGui(TSession &session, IWindowCommands &commands, IWindowContro
                  dialogs_, controls.DialogParent()),
       search_({session.Options(), session.Window(), session.LastSearch(), session.MessageBoxes(),
                [&session] {
-                   if (session.Shell().hooks.EndLabelEdit)
-                       session.Shell().hooks.EndLabelEdit();
+                   if (session.ModeLogic().hooks.EndLabelEdit)
+                       session.ModeLogic().hooks.EndLabelEdit();
                },
                [this] { return ShowDialog(); }, [this] { return queryForm_.Condition(); },
                [&searches](const QString &condition) {
@@ -27,10 +27,10 @@ TQueryGui::TQueryGui(TSession &session, IWindowCommands &commands, IWindowContro
                    return query.IsOpen() ? int(query.RecordCount()) : -1;
                },
                [&searches] { return searches.Results().OpenResults(true); },
-               [&session] { session.Shell().SetDbState(DbFound); }})
+               [&session] { session.ModeLogic().SetDbState(DbFound); }})
 {
     queryForm_.OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
-    commands.SetHandler(cmd::ComplexSearchAction, [this] { search_.ComplexSearchClick(); });
+    commands.SetHandler(cmd::ComplexSearchAction, [this] { search_.RunComplexSearch(); });
     session.Files().showQueryEditor = [this](const QString &file) { OpenQueryFile(file); };
 }
 
@@ -49,7 +49,7 @@ void TQueryGui::OpenQueryFile(const QString &fileName)
     // QueryFilePending is set by the caller; the dialog loads the file as
     // it shows.
     queryForm_.Editor().OpenDialog().FileName = fileName;
-    search_.ComplexSearchClick();
+    search_.RunComplexSearch();
 }
 
 } // namespace qbx

@@ -5,7 +5,7 @@
 #include "app/WindowControls.h"
 #include "options/TOptions.h"
 #include "search/SelectByPath.h"
-#include "session/CommandTable.h"
+#include "interaction/CommandTable.h"
 
 #include <QAction>
 #include <QTimer>
@@ -15,14 +15,14 @@ namespace qbx {
 
 TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowControls &controls)
     : session_(session), commands_(commands), controls_(controls),
-      runner_({session.Environment(), session.Shell(), session.View(),
+      runner_({session.Environment(), session.ModeLogic(), session.View(),
                session.OperationView(), session.MessageBoxes(), query_, session.Document(),
                session.MainTree()}),
-      results_({session.Options(), session.Document(), session.LastSearch(), session.Shell(), session.Commands(), session.View(),
+      results_({session.Options(), session.Document(), session.LastSearch(), session.ModeLogic(), session.Commands(), session.View(),
                 session.OperationView(), session.Operation(), session.MessageBoxes(), runner_,
                 session.SearchModel()}),
       stringForm_(controls.DialogParent()), sizeForm_(controls.DialogParent()),
-      simple_({session.Options(), session.LastSearch(), session.Shell(), session.Commands(), session.MessageBoxes(),
+      simple_({session.Options(), session.LastSearch(), session.ModeLogic(), session.Commands(), session.MessageBoxes(),
                runner_, results_, stringForm_, sizeForm_,
                [&commands](int command) { commands.SetSimpleSearchDefault(CommandAt(command)); }})
 {
@@ -30,19 +30,19 @@ TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowCont
         commands.SetHandler(CommandAt(c), [this, c] {
             results_.FoundViewSetClick(CommandAt(c), commands_.WasChecked());
         });
-    session.Shell().hooks.SelectPath = [this](const QString &path) { SelectPath(path); };
+    session.ModeLogic().hooks.SelectPath = [this](const QString &path) { SelectPath(path); };
 
-    commands.SetHandler(cmd::GlobalSearchAction, [this] { simple_.GlobalSearchClick(); });
-    commands.SetHandler(cmd::SizeSearchAction, [this] { simple_.SizeSearchClick(); });
+    commands.SetHandler(cmd::GlobalSearchAction, [this] { simple_.RunGlobalSearch(); });
+    commands.SetHandler(cmd::SizeSearchAction, [this] { simple_.RunSizeSearch(); });
     for (int c = cmd::LabelSearchAction; c <= cmd::DescrSearchAction; ++c) {
         const int tag = CommandTable()[c].tag;
         if (FieldSearchOf(tag))
-            commands.SetHandler(CommandAt(c), [this, tag] { simple_.FieldSearchClick(tag); });
+            commands.SetHandler(CommandAt(c), [this, tag] { simple_.RunFieldSearch(tag); });
     }
-    session.Shell().hooks.RunCommand = [&commands](cmd::Id command) {
+    session.ModeLogic().hooks.RunCommand = [&commands](cmd::Id command) {
         commands.Action(command)->trigger();
     };
-    const auto open = [&session] { return session.Shell().DbState() != DbNone; };
+    const auto open = [&session] { return session.ModeLogic().DbState() != DbNone; };
     stringForm_.catalogueOpen = open;
     sizeForm_.catalogueOpen = open;
     sizeForm_.sizeUnit = [&session] { return session.Options().SizeUnit; };
@@ -66,7 +66,7 @@ int TSearchGui::RunNewSearch(const QString &condition)
         return -1;
     const int found = int(query_.RecordCount());
     if (found > 0 && results_.OpenResults(true))
-        session_.Shell().SetDbState(DbFound);
+        session_.ModeLogic().SetDbState(DbFound);
     return found;
 }
 

@@ -1,8 +1,8 @@
 #include "edit/gui/TEditForm.h"
-#include "session/DialogFlags.h"
+#include "interaction/DialogFlags.h"
 #include "tree/FieldCapacities.h"
 
-#include "session/MessageBoxes.h"
+#include "interaction/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>

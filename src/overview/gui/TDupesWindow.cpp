@@ -1,6 +1,6 @@
 #include "overview/gui/TDupesWindow.h"
 
-#include "session/HelpContext.h"
+#include "interaction/HelpContext.h"
 #include "tree/DuplicateFinder.h"
 #include "tree/NodePaths.h"
 #include "tree/SizeText.h"

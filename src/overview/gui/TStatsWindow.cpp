@@ -4,7 +4,7 @@
 #include "overview/OverviewTableModel.h"
 #include "overview/StatsTables.h"
 #include "overview/gui/TSizeMapWidget.h"
-#include "session/HelpContext.h"
+#include "interaction/HelpContext.h"
 #include "tree/CatalogueStats.h"
 #include "tree/NodePaths.h"
 #include "tree/SizeText.h"

@@ -1,8 +1,8 @@
 #include "scan/gui/TScanForm.h"
-#include "session/DialogFlags.h"
+#include "interaction/DialogFlags.h"
 
-#include "session/MessageText.h"
-#include "session/FolderPicker.h"
+#include "interaction/MessageText.h"
+#include "interaction/FolderPicker.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

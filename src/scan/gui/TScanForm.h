@@ -31,7 +31,7 @@ public:
     const QString &FolderPath() const { return folderPath_; }
     bool NoTopNode() const { return noTopNode_; }
 
-    // F1: opens the help topic (the shell's help service).
+    // F1: opens the help topic (the desktop's help service).
     std::function<void(int topic)> OnHelp;
     static constexpr int HelpContext = 8;
 

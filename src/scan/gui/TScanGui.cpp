@@ -2,7 +2,7 @@
 
 #include "options/TEnvironment.h"
 #include "scan/gui/TScanForm.h"
-#include "session/HelpContext.h"
+#include "interaction/HelpContext.h"
 #include "tree/TTreeModel.h"
 
 #include <QTreeView>

@@ -16,7 +16,7 @@ class IFolderPicker;
 class IHelp;
 class IMessageBoxes;
 class TLongOperation;
-class TMainShell;
+class TModeLogic;
 struct TEnvironment;
 class TOptions;
 class TScanForm;
@@ -26,7 +26,7 @@ class TTreeModel;
 // What the scan's widgets are attached to; everything outlives them.
 struct TScanGuiContext {
     const TEnvironment &environment; // the scan dialog starts at its CdRoot
-    TMainShell &shell;
+    TModeLogic &shell;
     const TOptions &options;
     TLongOperation &operation;
     IMessageBoxes &boxes;

@@ -37,7 +37,7 @@ public:
     // The condition built by the last OK.
     const QString &Condition() const { return editor_.Condition(); }
 
-    // F1: opens the help topic (the shell's help service).
+    // F1: opens the help topic (the desktop's help service).
     std::function<void(int topic)> OnHelp;
     static constexpr int HelpContext = 12;
 

@@ -1,8 +1,8 @@
 #include "search/gui/TSearchIntForm.h"
-#include "session/DialogFlags.h"
+#include "interaction/DialogFlags.h"
 
 #include "search/SearchConditions.h"
-#include "session/HelpContext.h"
+#include "interaction/HelpContext.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "search/gui/TSearchStrForm.h"
-#include "session/DialogFlags.h"
+#include "interaction/DialogFlags.h"
 
 #include "platform/TextRules.h"
-#include "session/HelpContext.h"
+#include "interaction/HelpContext.h"
 
 #include <QCheckBox>
 #include <QComboBox>

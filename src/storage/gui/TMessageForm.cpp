@@ -1,5 +1,5 @@
 #include "storage/gui/TMessageForm.h"
-#include "session/DialogFlags.h"
+#include "interaction/DialogFlags.h"
 
 #include "platform/TextRules.h"
 

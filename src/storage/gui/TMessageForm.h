@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/ConflictPrompt.h"
+#include "interaction/ConflictPrompt.h"
 
 #include <QDialog>
 
@@ -30,7 +30,7 @@ public:
     // Shows the form modally for path and gives the answer.
     TConflictAnswer AskConflict(const QString &fullItemPath) override;
 
-    // F1: opens the help topic (the shell's help service).
+    // F1: opens the help topic (the desktop's help service).
     std::function<void(int topic)> OnHelp;
     static constexpr int HelpContext = 4;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/IFileDialogs.h"
+#include "interaction/IFileDialogs.h"
 
 class QWidget;
 
