@@ -70,7 +70,7 @@ done
 # The parts bound to the window get the session and the window's narrow
 # interfaces (IWindowCommands, IWindowControls), never the window itself: only
 # the window's own files and the composition root include it.
-for f in $(grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"app/gui/MainForm.h"' app); do
+for f in $(grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"app/gui/MainForm.h"' app 2>/dev/null); do
   case "$f" in
     app/gui/MainForm.cpp|app/gui/MainFormMenus.cpp|app/gui/MainFormView.cpp|app/gui/Program.cpp|app/main.cpp) ;;
     *) echo "$f includes app/gui/MainForm.h; bind to the session and the window's interfaces instead"

@@ -1,0 +1,3 @@
+#pragma once
+#include "desktop/Help.h"
+#include "search/Query.h"
