@@ -5,7 +5,7 @@ namespace {
 
 constexpr unsigned int kDsdChunkSize = 28;
 constexpr unsigned int kMetadataPointer = 20;
-constexpr long long kId3HeaderSize = 10;
+constexpr long long kDsfId3HeaderSize = 10;
 
 } // namespace
 
@@ -23,7 +23,7 @@ TDsfTagFile::TDsfTagFile(TagLib::IOStream *stream) : TagLib::File(stream)
     const long long pointer = head.toLongLong(kMetadataPointer, false);
     if (pointer == 0)
         return;
-    if (pointer < kDsdChunkSize || pointer > length() - kId3HeaderSize) {
+    if (pointer < kDsdChunkSize || pointer > length() - kDsfId3HeaderSize) {
         setValid(false);
         return;
     }

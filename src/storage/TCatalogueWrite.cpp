@@ -25,7 +25,7 @@ namespace qbx {
 
 namespace {
 
-QString kSaveTitle()
+QString kWriteTitle()
 {
     return QCoreApplication::translate("TCatalogueWrite", "Сохранение базы данных");
 }
@@ -64,7 +64,7 @@ TCatalogueSaving::TCatalogueSaving(TSavingContext context) : c_(std::move(contex
 {
     if (!c_.freeSpace)
         c_.freeSpace = [](const QString &folder) { return FreeSpace(folder); };
-    dialog_.Title = kSaveTitle();
+    dialog_.Title = kWriteTitle();
     dialog_.Filter = QCoreApplication::translate("TCatalogueWrite", "Базы данных по компакт-дискам (*.db)|*.db|Текстовые деревья "
                                     "(*.txt)|*.txt|Все файлы (*.*)|*.*");
 }

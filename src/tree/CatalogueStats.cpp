@@ -11,16 +11,6 @@
 
 namespace qbx {
 
-namespace {
-
-int64_t OwnSize(const TTreeNode *node)
-{
-    const TDescriptionRef d = node->Description();
-    return d && d->Size > 0 ? d->Size : 0;
-}
-
-} // namespace
-
 QString FileExtension(const QString &name)
 {
     const qsizetype dot = name.lastIndexOf(u'.');

@@ -27,13 +27,13 @@ QString JoinUp(const TTreeNode *node, bool withDisc)
     return path;
 }
 
+} // namespace
+
 int64_t OwnSize(const TTreeNode *node)
 {
     const TDescriptionRef d = node->Description();
     return d && d->Size > 0 ? d->Size : 0;
 }
-
-} // namespace
 
 QString ItemPath(const TTreeNode *node)
 {

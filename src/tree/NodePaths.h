@@ -26,6 +26,9 @@ qsizetype LongestStoredTail(const TTreeNode *node);
 // keeps every stored path within the table's Path field.
 bool SubtreePathsFit(const TTreeNode *node, const TTreeNode *parent, const QString &name);
 
+// The size an item records for itself; a negative (unknown) size counts as 0.
+int64_t OwnSize(const TTreeNode *node);
+
 // The size of an item computed from the tree: a node without children has
 // its own size; otherwise folder children contribute their subtree size and
 // every other child its own size (a folder's own size is then not used).

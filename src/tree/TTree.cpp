@@ -45,29 +45,16 @@ void TTree::ResetTree()
         observer_->Removing(root_.get());
     // A new tree takes a new arena; the old nodes go with the old one. Both
     // are made before anything changes, so that a failure leaves the tree.
-    struct Discarded {
-        std::unique_ptr<TNodeArena> arena; // freed after the nodes
-        std::unique_ptr<TTreeNode> root;
-    } old;
+    TRetiredTree old;
     auto arena = std::make_unique<TNodeArena>(sizeof(TTreeNode), alignof(TTreeNode));
     std::unique_ptr<TTreeNode> root(new (*arena)
                                         TTreeNode(nullptr, QStringLiteral("\\"), ImageRoot));
     old.arena = std::exchange(arena_, std::move(arena));
     old.root = std::exchange(root_, std::move(root));
     if (old.root && old.root->HasChildren()) {
-        // Nothing refers to the old nodes any more (the views have heard of
-        // the reset); their texts are shared strings, safe to release on
-        // another thread. One old tree is freed at a time.
-        if (disposal_.joinable())
-            disposal_.join();
-        try {
-            disposal_ = std::thread([doomed = std::move(old)]() mutable {
-                doomed.root.reset();
-                doomed.arena.reset();
-            });
-        } catch (const std::system_error &) {
-            // No thread to be had: the old tree is freed here.
-        }
+        retired_.push_back(std::move(old));
+        if (updateDepth_ == 0)
+            DisposeRetired();
     }
     names_.Release();
     foldersOpened_ = false;
@@ -394,12 +381,32 @@ void TTree::Begin(Bracket kind)
 
 void TTree::End()
 {
-    if (--updateDepth_ > 0 || !observer_)
+    if (--updateDepth_ > 0)
         return;
-    if (bracket_ == Bracket::Reset)
-        observer_->AfterReset();
-    else
-        observer_->AfterLayoutChange();
+    if (observer_) {
+        if (bracket_ == Bracket::Reset)
+            observer_->AfterReset();
+        else
+            observer_->AfterLayoutChange();
+    }
+    DisposeRetired();
+}
+
+void TTree::DisposeRetired()
+{
+    if (retired_.empty())
+        return;
+    // Nothing refers to the old nodes any more (the views have heard of
+    // the reset); their texts are shared strings, safe to release on
+    // another thread. One batch of old trees is freed at a time.
+    if (disposal_.joinable())
+        disposal_.join();
+    try {
+        disposal_ = std::thread([doomed = std::move(retired_)]() mutable { doomed.clear(); });
+    } catch (const std::system_error &) {
+        // No thread to be had: the lambda that held them has freed them.
+    }
+    retired_.clear();
 }
 
 } // namespace qbx

@@ -155,6 +155,17 @@ private:
     // of a million nodes takes a while to free, and nothing needs to wait
     // for it.
     std::thread disposal_;
+    // A replaced tree: its nodes, and the arena they live in, which is
+    // declared first so that it is freed after them.
+    struct TRetiredTree {
+        std::unique_ptr<TNodeArena> arena;
+        std::unique_ptr<TTreeNode> root;
+    };
+    // Trees replaced inside an update, freed when it ends: freeing them
+    // while the new tree is filled would make the two threads contend for
+    // the allocator, and the fill would wait.
+    std::vector<TRetiredTree> retired_;
+    void DisposeRetired();
     ITreeObserver *observer_ = nullptr;
     int updateDepth_ = 0;
     Bracket bracket_ = Bracket::Reset; // the outermost open bracket

@@ -72,5 +72,29 @@ TEST(NameStore, NodeNamesOutliveTheirTree)
     EXPECT_EQ(renamed, "B.TXT");
 }
 
+TEST(NameStore, ATreeReplacedInsideAnUpdateIsFreedWhenTheUpdateEnds)
+{
+    // The replaced nodes stay while the new tree is filled (a second
+    // thread freeing them would slow the filling down), and go once the
+    // update ends; a name kept from them outlives them.
+    TTree tree;
+    TTreeNode *disc = tree.AddChild(tree.Root(), QStringLiteral("CD1"), ImageDisc);
+    tree.AddChild(disc, QStringLiteral("a") + QStringLiteral(".txt"), ImageFile);
+    QString kept = disc->Child(0)->Text();
+    {
+        TTreeUpdate update(tree);
+        tree.ResetTree();
+        EXPECT_FALSE(kept.isDetached()) << "the old node still holds its name";
+        tree.AddChild(tree.Root(), QStringLiteral("CD2"), ImageDisc);
+        tree.ResetTree();
+        EXPECT_FALSE(kept.isDetached());
+    }
+    EXPECT_EQ(tree.Root()->ChildCount(), 0);
+    tree.AddChild(tree.Root(), QStringLiteral("CD3"), ImageDisc);
+    tree.ResetTree(); // waits for the earlier freeing before it starts another
+    EXPECT_TRUE(kept.isDetached()) << "freed after the update";
+    EXPECT_EQ(kept, QStringLiteral("a.txt"));
+}
+
 } // namespace
 } // namespace qbx::test
