@@ -1,4 +1,4 @@
-#include "options/dialog/gui/TOptionsForm.h"
+#include "optionsdialog/gui/TOptionsForm.h"
 
 #include "options/TOptions.h"
 #include "support/StoredOptions.h"

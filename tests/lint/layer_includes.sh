@@ -2,7 +2,7 @@
 # layer_includes.sh SRC_DIR EXCEPTIONS: fails when a source of src/ includes a
 # folder that is not below its own in the layering
 #   engine -> platform -> options -> interaction -> tree -> storage
-#          -> scan, search, edit, desktop, overview -> options/dialog
+#          -> scan, search, edit, desktop, overview -> optionsdialog
 #          -> app, cli, tools
 # A folder may include itself and the folders before it; the folders of one
 # rank do not include each other: the five subsystems, and the three
@@ -11,7 +11,7 @@
 # that no longer matches fails too, so the list only shrinks.
 # A folder's gui/ sub-folder ranks with the folder; a source outside every
 # gui/ folder (the core) must not include a gui/ header. The options dialog
-# (options/dialog) ranks above the subsystems whose help and folders it uses,
+# (optionsdialog) ranks above the subsystems whose help and folders it uses,
 # while the options themselves stay low.
 set -u
 src="$1"; exceptions="$2"
@@ -19,7 +19,7 @@ rank() {
   case "$1" in
     engine) echo 0 ;; platform) echo 1 ;; options) echo 2 ;; interaction) echo 3 ;;
     tree) echo 4 ;; storage) echo 5 ;; scan|search|edit|desktop|overview) echo 6 ;;
-    options/dialog) echo 7 ;; app|cli|tools) echo 8 ;;
+    optionsdialog) echo 7 ;; app|cli|tools) echo 8 ;;
     *) echo -1 ;;
   esac
 }
@@ -29,12 +29,9 @@ bad=0
 cd "$src" || exit 1
 # area PATH: the ranked folder a path of src/ belongs to.
 area() {
-  case "$1" in
-    options/dialog/*) echo options/dialog ;;
-    *) echo "${1%%/*}" ;;
-  esac
+  echo "${1%%/*}"
 }
-for f in $(find engine platform options interaction tree storage scan search edit desktop overview app cli tools \
+for f in $(find engine platform options interaction tree storage scan search edit desktop overview optionsdialog app cli tools \
              -name '*.h' -o -name '*.cpp' 2>/dev/null | sort); do
   own=$(area "$f")
   own_rank=$(rank "$own")
@@ -59,7 +56,7 @@ while IFS= read -r entry; do
     bad=1
   fi
 done <<<"$allowed"
-for f in $(find engine platform options interaction tree storage scan search edit desktop overview app cli tools \
+for f in $(find engine platform options interaction tree storage scan search edit desktop overview optionsdialog app cli tools \
              \( -name '*.h' -o -name '*.cpp' \) -not -path '*/gui/*' 2>/dev/null | sort); do
   [ "$f" = app/main.cpp ] && continue
   while IFS= read -r line; do
@@ -78,7 +75,7 @@ for f in $(grep -rlE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"app/gui/Main
   esac
 done
 if [ "$bad" -ne 0 ]; then
-  echo "Includes must point down the layers: engine, platform, options, interaction, tree, storage, then scan/search/edit/desktop/overview, then options/dialog, then app/cli/tools."
+  echo "Includes must point down the layers: engine, platform, options, interaction, tree, storage, then scan/search/edit/desktop/overview, then optionsdialog, then app/cli/tools."
   exit 1
 fi
 echo "includes follow the layers"

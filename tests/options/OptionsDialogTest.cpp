@@ -1,4 +1,4 @@
-#include "options/dialog/OptionsDialogLogic.h"
+#include "optionsdialog/OptionsDialogLogic.h"
 
 #include "options/TOptions.h"
 #include "interaction/WindowState.h"

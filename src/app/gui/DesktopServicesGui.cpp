@@ -9,7 +9,7 @@
 #include "desktop/gui/TFolderPickerGui.h"
 #include "desktop/gui/THelpKeyGui.h"
 #include "desktop/gui/THelpWindow.h"
-#include "options/dialog/gui/TOptionsForm.h"
+#include "optionsdialog/gui/TOptionsForm.h"
 
 #include <QApplication>
 #include <QMenu>

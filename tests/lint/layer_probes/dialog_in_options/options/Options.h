@@ -1,2 +1,2 @@
 #pragma once
-#include "options/dialog/Pages.h"
+#include "optionsdialog/Pages.h"

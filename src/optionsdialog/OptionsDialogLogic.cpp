@@ -1,4 +1,4 @@
-#include "options/dialog/OptionsDialogLogic.h"
+#include "optionsdialog/OptionsDialogLogic.h"
 
 #include "interaction/MessageBoxes.h"
 #include "options/OptionsWindowSeam.h"

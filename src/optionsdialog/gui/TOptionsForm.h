@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/dialog/OptionsDialogLogic.h"
+#include "optionsdialog/OptionsDialogLogic.h"
 
 #include <QDialog>
 #include <QHash>

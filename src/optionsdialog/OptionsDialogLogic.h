@@ -1,6 +1,6 @@
 #pragma once
 
-#include "options/dialog/OptionsControls.h"
+#include "optionsdialog/OptionsControls.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "options/dialog/gui/TOptionsForm.h"
+#include "optionsdialog/gui/TOptionsForm.h"
 #include "interaction/DialogFlags.h"
 
 #include "desktop/Help.h"
-#include "options/dialog/OptionsPages.h"
+#include "optionsdialog/OptionsPages.h"
 
 #include <QApplication>
 #include <QButtonGroup>

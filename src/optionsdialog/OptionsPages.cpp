@@ -1,4 +1,4 @@
-#include "options/dialog/OptionsPages.h"
+#include "optionsdialog/OptionsPages.h"
 
 #include "desktop/Help.h"
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "options/dialog/OptionsControls.h"
+#include "optionsdialog/OptionsControls.h"
 
 #include "options/OptionsWindowSeam.h"
 #include "options/TOptions.h"
