@@ -42,10 +42,6 @@ public:
 
     // Refreshes the description pane and the selection's commands.
     std::function<void()> TreeViewChange;
-    // "Всё содержимое" and the description editor, for the editor asked for
-    // from the search results.
-    std::function<void()> ShowEntireView;
-    std::function<void()> EditDescription;
 
     void AddSubitem();
     void RenameItem();

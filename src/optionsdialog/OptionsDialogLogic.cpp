@@ -10,7 +10,6 @@
 #include "platform/Registry.h"
 #include "interaction/FolderPicker.h"
 
-#include <cassert>
 #include <utility>
 #include <QCoreApplication>
 
@@ -183,19 +182,16 @@ void TOptionsDialogLogic::ConfirmCheckBoxClick(TConfirmPair pair)
 }
 
 TOptionsCommands::TOptionsCommands(TOptionsStorage &storage, const TWindowState &window,
-                                   IMessageBoxes &boxes, std::function<void()> showDialog,
-                                   std::function<void()> refreshPane)
-    : storage_(storage), window_(window), boxes_(boxes), showDialog_(std::move(showDialog)),
-      refreshPane_(std::move(refreshPane))
+                                   IMessageBoxes &boxes, IOptionsDialogHost &host)
+    : storage_(storage), window_(window), boxes_(boxes), host_(host)
 {
-    assert(showDialog_ && refreshPane_);
 }
 
 void TOptionsCommands::AppOptionsClick()
 {
-    showDialog_();
+    host_.ShowOptionsDialog();
     if (window_.DbState() == DbEntire || window_.DbState() == DbFound)
-        refreshPane_();
+        host_.RefreshPane();
 }
 
 void TOptionsCommands::DefaultOptionsClick()

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <functional>
-
 namespace qbx {
 
 class IFolderPicker;
@@ -75,13 +73,22 @@ private:
     TOptionsPlaceTexts texts_;
 };
 
+// What the options command asks of the window. The window implements it;
+// tests record the calls.
+class IOptionsDialogHost {
+public:
+    virtual ~IOptionsDialogHost() = default;
+    // Shows the options dialog modally.
+    virtual void ShowOptionsDialog() = 0;
+    // Re-runs the selection-change handler of the visible tree.
+    virtual void RefreshPane() = 0;
+};
+
 // The Tuning menu's two commands.
 class TOptionsCommands {
 public:
-    // showDialog shows the options dialog modally; refreshPane re-runs the
-    // selection-change handler of the visible tree.
     TOptionsCommands(TOptionsStorage &storage, const TWindowState &window, IMessageBoxes &boxes,
-                     std::function<void()> showDialog, std::function<void()> refreshPane);
+                     IOptionsDialogHost &host);
 
     // AppOptionsAction: the dialog; afterwards, whatever button closed it,
     // the pane of the tree shown in modes 2 and 3 follows changed options
@@ -95,8 +102,7 @@ private:
     TOptionsStorage &storage_;
     const TWindowState &window_;
     IMessageBoxes &boxes_;
-    std::function<void()> showDialog_;
-    std::function<void()> refreshPane_;
+    IOptionsDialogHost &host_;
 };
 
 } // namespace qbx

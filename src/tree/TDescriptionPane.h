@@ -66,6 +66,10 @@ public:
                      const TUnsavedChanges &unsaved, IDescriptionView &view,
                      TTreeModel &mainModel, TTreeModel &searchModel);
 
+    // The value text a row of the description list shows (0 label ..
+    // 6 description).
+    QString RowText(int row) const { return view_.RowText(row); }
+
     // Size shown for the selection; -1 when there is none or the selected
     // items differ.
     int64_t SelSize = 0;

@@ -285,10 +285,14 @@ TEST(OptionsCommands, DefaultsAfterTheQuestionAndPaneRefreshInTreeModes)
     test::TempConfigHome home;
     test::StoredOptions options;
     test::ScriptedMessageBoxes boxes;
-    int shown = 0, refreshed = 0;
+    struct Host : IOptionsDialogHost {
+        int shown = 0, refreshed = 0;
+        void ShowOptionsDialog() override { ++shown; }
+        void RefreshPane() override { ++refreshed; }
+    } host;
+    const int &shown = host.shown, &refreshed = host.refreshed;
     TWindowState window{QStringLiteral("Кварнис")};
-    TOptionsCommands commands(
-        options.storage, window, boxes, [&] { ++shown; }, [&] { ++refreshed; });
+    TOptionsCommands commands(options.storage, window, boxes, host);
 
     options.SizeUnit = 2;
     boxes.Answer(TMsgAnswer::Cancel);

@@ -39,12 +39,7 @@ TDesktopServicesGui::TDesktopServicesGui(TSession &session, IWindowCommands &com
     optionsBoxes_->SetOwner(optionsForm_.get());
     helpKeys_->Watch(optionsForm_.get());
     optionsCommands_ = std::make_unique<TOptionsCommands>(
-        session.OptionsStorage(), session.Window(), session.MessageBoxes(),
-        [this] { optionsForm_->exec(); },
-        [this] {
-            if (session_.ModeLogic().hooks.SelectionChange)
-                session_.ModeLogic().hooks.SelectionChange(session_.ModeLogic().ActiveTree());
-        });
+        session.OptionsStorage(), session.Window(), session.MessageBoxes(), *this);
     commands.SetHandler(cmd::AppOptionsAction, [this] { optionsCommands_->AppOptionsClick(); });
     commands.SetHandler(cmd::DefaultOptionsAction,
                         [this] { optionsCommands_->DefaultOptionsClick(); });
@@ -60,6 +55,17 @@ IHelp &TDesktopServicesGui::Help()
 IFolderPicker &TDesktopServicesGui::FolderPicker()
 {
     return *folderPicker_;
+}
+
+void TDesktopServicesGui::ShowOptionsDialog()
+{
+    optionsForm_->exec();
+}
+
+void TDesktopServicesGui::RefreshPane()
+{
+    if (session_.ModeLogic().hooks.SelectionChange)
+        session_.ModeLogic().hooks.SelectionChange(session_.ModeLogic().ActiveTree());
 }
 
 void TDesktopServicesGui::HelpContentsClick()
