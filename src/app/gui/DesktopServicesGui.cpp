@@ -39,7 +39,8 @@ TDesktopServicesGui::TDesktopServicesGui(TSession &session, IWindowCommands &com
     optionsBoxes_->SetOwner(optionsForm_.get());
     helpKeys_->Watch(optionsForm_.get());
     optionsCommands_ = std::make_unique<TOptionsCommands>(
-        session.OptionsStorage(), session.Window(), session.MessageBoxes(), *this);
+        session.OptionsStorage(), session.Window(), session.MessageBoxes(),
+        static_cast<IOptionsDialogHost &>(*this));
     commands.SetHandler(cmd::AppOptionsAction, [this] { optionsCommands_->AppOptionsClick(); });
     commands.SetHandler(cmd::DefaultOptionsAction,
                         [this] { optionsCommands_->DefaultOptionsClick(); });
