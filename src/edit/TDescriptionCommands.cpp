@@ -46,8 +46,8 @@ TDescriptionCommands::TDescriptionCommands(TDeps deps) : d_(std::move(deps))
 void TDescriptionCommands::Changed()
 {
     d_.unsaved.Set(true);
-    if (TreeViewChange)
-        TreeViewChange();
+    if (SelectionChanged)
+        SelectionChanged();
 }
 
 void TDescriptionCommands::EditDescription()
@@ -115,8 +115,8 @@ void TDescriptionCommands::EditDescription()
         d_.boxes.Show(PathTooLongText(), QCoreApplication::translate("TDescriptionCommands", "Редактирование описания"),
                       TMsgIcon::Warning, MbOk);
     if (!v.DescrChanged) {
-        if (v.KindChange && TreeViewChange)
-            TreeViewChange();
+        if (v.KindChange && SelectionChanged)
+            SelectionChanged();
         return;
     }
     const bool blank = v.Producer.isEmpty() && v.Product.isEmpty() && v.Version.isEmpty() &&

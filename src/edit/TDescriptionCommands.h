@@ -60,7 +60,7 @@ public:
     explicit TDescriptionCommands(TDeps deps);
 
     // Refreshes the description pane and the selection's commands.
-    std::function<void()> TreeViewChange;
+    std::function<void()> SelectionChanged;
 
     void EditDescription();
     void CopyDescription();

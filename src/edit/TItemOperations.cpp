@@ -57,8 +57,8 @@ void TItemOperations::MarkChanged()
 
 void TItemOperations::Refresh()
 {
-    if (TreeViewChange)
-        TreeViewChange();
+    if (SelectionChanged)
+        SelectionChanged();
 }
 
 std::vector<TTreeNode *> TItemOperations::TopSelected() const

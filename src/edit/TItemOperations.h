@@ -41,7 +41,7 @@ public:
     explicit TItemOperations(TDeps deps);
 
     // Refreshes the description pane and the selection's commands.
-    std::function<void()> TreeViewChange;
+    std::function<void()> SelectionChanged;
 
     void AddSubitem();
     void RenameItem();

@@ -49,15 +49,22 @@ public:
 
     const TOptionsPlaceTexts &Texts() const { return texts_; }
 
-    void FormShow();
-    void OKButtonClick();
-    void DefaultButtonClick();
-    void LoadButtonClick();
-    void SaveButtonClick();
-    void RemoveButtonClick();
-    void DbSpeedButtonClick();
-    void QrySpeedButtonClick();
-    void ConfirmCheckBoxClick(TConfirmPair pair);
+    // The dialog is shown: the options into its controls.
+    void ShowOptions();
+    // OK: the controls into the options.
+    void ApplyControls();
+    // The dialog's defaults button.
+    void RestoreDefaults();
+    // Load, Save and Remove at the place chosen in the storage group (the
+    // registry store or the INI file).
+    void LoadFromChosenPlace();
+    void SaveToChosenPlace();
+    void RemoveFromChosenPlace();
+    // The two folder buttons.
+    void PickDbFolder();
+    void PickQueryFolder();
+    // A question box with a dependent box was clicked.
+    void MatchDependentBox(TConfirmPair pair);
 
 private:
     bool IniChosen() const;
@@ -93,10 +100,10 @@ public:
     // AppOptionsAction: the dialog; afterwards, whatever button closed it,
     // the pane of the tree shown in modes 2 and 3 follows changed options
     // (the size unit, empty sizes).
-    void AppOptionsClick();
+    void EditOptions();
     // DefaultOptionsAction: after the question, every option gets its
     // default. Nothing is redrawn or written.
-    void DefaultOptionsClick();
+    void RestoreDefaults();
 
 private:
     TOptionsStorage &storage_;

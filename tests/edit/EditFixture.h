@@ -93,11 +93,11 @@ protected:
         options.SizeUnit = 0;
         unsaved.Set(false);
         paneView.pane = &pane;
-        items.TreeViewChange = [this] {
+        items.SelectionChanged = [this] {
             ++refreshes;
-            pane.TreeViewChange();
+            pane.SelectionChanged();
         };
-        descriptions.TreeViewChange = items.TreeViewChange;
+        descriptions.SelectionChanged = items.SelectionChanged;
     }
 
     TTreeNode *Insert(const QString &label, const QString &path, const QString &producer = {},
@@ -111,7 +111,7 @@ protected:
     void Select(std::initializer_list<const TTreeNode *> nodes)
     {
         SelectNodes(model, nodes);
-        pane.TreeViewChange();
+        pane.SelectionChanged();
     }
     QString Selected() const
     {

@@ -41,9 +41,9 @@ TDesktopServicesGui::TDesktopServicesGui(TSession &session, IWindowCommands &com
     optionsCommands_ = std::make_unique<TOptionsCommands>(
         session.OptionsStorage(), session.Window(), session.MessageBoxes(),
         static_cast<IOptionsDialogHost &>(*this));
-    commands.SetHandler(cmd::AppOptionsAction, [this] { optionsCommands_->AppOptionsClick(); });
+    commands.SetHandler(cmd::AppOptionsAction, [this] { optionsCommands_->EditOptions(); });
     commands.SetHandler(cmd::DefaultOptionsAction,
-                        [this] { optionsCommands_->DefaultOptionsClick(); });
+                        [this] { optionsCommands_->RestoreDefaults(); });
 }
 
 TDesktopServicesGui::~TDesktopServicesGui() = default;
@@ -71,7 +71,7 @@ void TDesktopServicesGui::RefreshPane()
 
 void TDesktopServicesGui::HelpContentsClick()
 {
-    qbx::HelpContentsClick(*helpWindow_, QApplication::focusWidget(), owner_);
+    qbx::ShowHelpForFocus(*helpWindow_, QApplication::focusWidget(), owner_);
 }
 
 void TDesktopServicesGui::AboutAppClick()

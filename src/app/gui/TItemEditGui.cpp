@@ -41,8 +41,8 @@ TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindow
                      session.MainModel(), items_, editForm_, *this, session.MessageBoxes()}),
       delegate_(new TLabelDelegateGui(this))
 {
-    items_.TreeViewChange = [this] { pane_.TreeViewChange(); };
-    descriptions_.TreeViewChange = items_.TreeViewChange;
+    items_.SelectionChanged = [this] { pane_.SelectionChanged(); };
+    descriptions_.SelectionChanged = items_.SelectionChanged;
     session_.ModeLogic().hooks.EndLabelEdit = [this] { items_.EndLabelEdit(); };
 
     session_.MainModel().SetEditable(true);
