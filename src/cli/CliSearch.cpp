@@ -224,18 +224,22 @@ TSearchCondition TextSearchCondition(const TArgs &a)
 TSearchCondition SearchConditionOf(const TArgs &a, TSearchBy by, const TKinds &kinds)
 {
     const QString kindFilter = KindFilter(kinds.discs, kinds.folders, kinds.files);
+    TSearchCondition c;
     switch (by) {
     case TSearchBy::Query:
-        return {SavedQueryCondition(a.Value("query"), kinds)};
+        c.condition = SavedQueryCondition(a.Value("query"), kinds);
+        break;
     case TSearchBy::Sql:
-        return SqlSearchCondition(a, kindFilter);
+        c = SqlSearchCondition(a, kindFilter);
+        break;
     case TSearchBy::Size:
-        return {SizeSearchCondition(a) + kindFilter};
+        c.condition = SizeSearchCondition(a) + kindFilter;
+        break;
     case TSearchBy::Text:
+        c = TextSearchCondition(a);
+        c.condition += kindFilter;
         break;
     }
-    TSearchCondition c = TextSearchCondition(a);
-    c.condition += kindFilter;
     return c;
 }
 
