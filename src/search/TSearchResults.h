@@ -26,7 +26,7 @@ struct TResultsContext {
     const TOptions &options;
     const TCatalogueDocument &document; // a new catalogue is counted by its search
     const TLastSearch &lastSearch;      // re-run to rebuild the results
-    TModeLogic &shell;
+    TModeLogic &modes;
     TCommandState &commands;
     IMainView &view;        // status panel 0, SearchTreeView's root
     IOperationView &events; // lets pending window events run
@@ -55,7 +55,7 @@ public:
 
     // Handler of the four presentation commands; alreadyChecked tells
     // whether the sender was checked before it was chosen.
-    void FoundViewSetClick(cmd::Id sender, bool alreadyChecked);
+    void SwitchFoundView(cmd::Id sender, bool alreadyChecked);
 
     static inline const QString QuestionTitle = QCoreApplication::translate("TSearchResults", "Поиск в базе данных");
 
