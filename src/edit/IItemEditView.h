@@ -40,6 +40,10 @@ public:
     // Asks for MessageHook to run once the events now pending have been
     // handled (a deferred rename, the editor asked for from the results).
     virtual void PostMessageHook() = 0;
+    // The editor asked for from the search results: "Всё содержимое" is
+    // shown first, then the description editor is run there.
+    virtual void ShowEntireView() = 0;
+    virtual void EditDescription() = 0;
 };
 
 } // namespace qbx

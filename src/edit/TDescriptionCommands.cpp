@@ -46,8 +46,8 @@ TDescriptionCommands::TDescriptionCommands(TDeps deps) : d_(std::move(deps))
 void TDescriptionCommands::Changed()
 {
     d_.unsaved.Set(true);
-    if (TreeViewChange)
-        TreeViewChange();
+    if (SelectionChanged)
+        SelectionChanged();
 }
 
 void TDescriptionCommands::EditDescription()
@@ -60,13 +60,13 @@ void TDescriptionCommands::EditDescription()
         return;
     d_.items.EndLabelEdit();
     TEditValues v;
-    v.Label = d_.rowText(0);
-    v.Path = d_.rowText(1);
-    v.Producer = d_.rowText(2);
-    v.Product = d_.rowText(3);
-    v.Version = d_.rowText(4);
+    v.Label = d_.pane.RowText(0);
+    v.Path = d_.pane.RowText(1);
+    v.Producer = d_.pane.RowText(2);
+    v.Product = d_.pane.RowText(3);
+    v.Version = d_.pane.RowText(4);
     v.Size = d_.pane.SelSize;
-    v.Descr = d_.rowText(6);
+    v.Descr = d_.pane.RowText(6);
     switch (d_.pane.EditFieldRow) {
     case 0:
         v.FirstControl = FieldLabel;
@@ -115,8 +115,8 @@ void TDescriptionCommands::EditDescription()
         d_.boxes.Show(PathTooLongText(), QCoreApplication::translate("TDescriptionCommands", "Редактирование описания"),
                       TMsgIcon::Warning, MbOk);
     if (!v.DescrChanged) {
-        if (v.KindChange && TreeViewChange)
-            TreeViewChange();
+        if (v.KindChange && SelectionChanged)
+            SelectionChanged();
         return;
     }
     const bool blank = v.Producer.isEmpty() && v.Product.isEmpty() && v.Version.isEmpty() &&
@@ -136,7 +136,7 @@ void TDescriptionCommands::CopyDescription()
     if (d_.window.DbState() == DbEntire)
         d_.items.EndLabelEdit();
     d_.clipboard.SetText(
-        DescriptionClipboardText(d_.rowText(2), d_.rowText(3), d_.rowText(4), d_.rowText(6)));
+        DescriptionClipboardText(d_.pane.RowText(2), d_.pane.RowText(3), d_.pane.RowText(4), d_.pane.RowText(6)));
 }
 
 void TDescriptionCommands::CutDescription()

@@ -47,7 +47,7 @@ public:
     struct TDeps {
         const TWindowState &window; // the mode
         TCatalogueDocument &document;
-        const TDescriptionPane &pane; // the selection's size and the field to edit first
+        const TDescriptionPane &pane; // the rows shown, the selection's size and the field to edit first
         TCommandState &commands;
         TUnsavedChanges &unsaved;
         TCatalogueTree &catalogue; // MainTreeView's tree
@@ -56,13 +56,11 @@ public:
         IDescriptionEditor &editor;
         IClipboardText &clipboard;
         IMessageBoxes &boxes;
-        // The value text of a description pane row (0 label .. 6 description).
-        std::function<QString(int row)> rowText;
     };
     explicit TDescriptionCommands(TDeps deps);
 
     // Refreshes the description pane and the selection's commands.
-    std::function<void()> TreeViewChange;
+    std::function<void()> SelectionChanged;
 
     void EditDescription();
     void CopyDescription();

@@ -57,8 +57,8 @@ void TItemOperations::MarkChanged()
 
 void TItemOperations::Refresh()
 {
-    if (TreeViewChange)
-        TreeViewChange();
+    if (SelectionChanged)
+        SelectionChanged();
 }
 
 std::vector<TTreeNode *> TItemOperations::TopSelected() const
@@ -206,10 +206,8 @@ void TItemOperations::MessageHook()
                           QCoreApplication::translate("TItemOperations", "Редактирование описания"), TMsgIcon::Question,
                           MbYesNo) == TMsgAnswer::No)
             break;
-        if (ShowEntireView)
-            ShowEntireView();
-        if (EditDescription)
-            EditDescription();
+        d_.view.ShowEntireView();
+        d_.view.EditDescription();
         break;
     }
     default:

@@ -41,11 +41,7 @@ public:
     explicit TItemOperations(TDeps deps);
 
     // Refreshes the description pane and the selection's commands.
-    std::function<void()> TreeViewChange;
-    // "Всё содержимое" and the description editor, for the editor asked for
-    // from the search results.
-    std::function<void()> ShowEntireView;
-    std::function<void()> EditDescription;
+    std::function<void()> SelectionChanged;
 
     void AddSubitem();
     void RenameItem();

@@ -46,7 +46,7 @@ std::optional<int> FocusedHelpContext(const QObject *focused, const QObject *win
     return HelpContextOf(focused);
 }
 
-void HelpContentsClick(IHelp &help, const QObject *focused, const QObject *window)
+void ShowHelpForFocus(IHelp &help, const QObject *focused, const QObject *window)
 {
     if (const auto context = FocusedHelpContext(focused, window))
         help.ShowHelpTopic(*context);

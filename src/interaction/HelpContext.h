@@ -60,6 +60,6 @@ public:
 
 // The main window's help command (and its F1): the focused control's topic,
 // else the table of contents.
-void HelpContentsClick(IHelp &help, const QObject *focused, const QObject *window);
+void ShowHelpForFocus(IHelp &help, const QObject *focused, const QObject *window);
 
 } // namespace qbx

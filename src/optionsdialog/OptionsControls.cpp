@@ -26,7 +26,7 @@ QString BoxToAnswer(const TDependentBox &box)
 
 } // namespace
 
-void ConfirmCheckBoxClick(TOptionsControls &c, TConfirmPair pair)
+void MatchDependentBox(TOptionsControls &c, TConfirmPair pair)
 {
     switch (pair) {
     case TConfirmPair::Recode:
@@ -58,22 +58,22 @@ void OptionsToDialog(const TOptions &o, TOptionsControls &c)
 
     // The recode and unsaved questions: checked = ask ("").
     c.confirmRecode = o.ConfirmRecode.isEmpty();
-    ConfirmCheckBoxClick(c, TConfirmPair::Recode);
+    MatchDependentBox(c, TConfirmPair::Recode);
     AnswerToBox(o.ConfirmRecode, c.recode);
     c.confirmInterrupt = o.ConfirmInterrupt;
     c.confirmDelete = o.ConfirmDelete;
     c.confirmUnsaved = o.ConfirmUnsaved.isEmpty();
-    ConfirmCheckBoxClick(c, TConfirmPair::Unsaved);
+    MatchDependentBox(c, TConfirmPair::Unsaved);
     AnswerToBox(o.ConfirmUnsaved, c.save);
     c.confirmOverwrite = o.ConfirmOverwrite;
     c.confirmEffectless = o.ConfirmEffectless;
     c.confirmResearch = o.ConfirmResearch;
     // The "found" questions: checked = ask at all (not "").
     c.confirm100 = !o.Confirm100.isEmpty();
-    ConfirmCheckBoxClick(c, TConfirmPair::More100);
+    MatchDependentBox(c, TConfirmPair::More100);
     AnswerToBox(o.Confirm100, c.more100);
     c.confirmHalf = !o.ConfirmHalf.isEmpty();
-    ConfirmCheckBoxClick(c, TConfirmPair::MoreHalf);
+    MatchDependentBox(c, TConfirmPair::MoreHalf);
     AnswerToBox(o.ConfirmHalf, c.moreHalf);
     c.confirmEdit = o.ConfirmEdit;
     c.confirmReview = o.ConfirmReview;

@@ -74,6 +74,6 @@ void DialogToOptions(const TOptionsControls &controls, TOptions &options, TPaneW
 
 // A main box with a dependent box was clicked: only that pair's dependent
 // box is enabled or disabled to match it.
-void ConfirmCheckBoxClick(TOptionsControls &controls, TConfirmPair pair);
+void MatchDependentBox(TOptionsControls &controls, TConfirmPair pair);
 
 } // namespace qbx

@@ -10,7 +10,6 @@
 #include "platform/Registry.h"
 #include "interaction/FolderPicker.h"
 
-#include <cassert>
 #include <utility>
 #include <QCoreApplication>
 
@@ -82,27 +81,27 @@ bool TOptionsDialogLogic::IniChosen() const
     return view_.Controls().storage == TStoragePlace::IniFile;
 }
 
-void TOptionsDialogLogic::FormShow()
+void TOptionsDialogLogic::ShowOptions()
 {
     TOptionsControls c = view_.Controls();
     OptionsToDialog(options_, c);
     view_.SetControls(c);
 }
 
-void TOptionsDialogLogic::OKButtonClick()
+void TOptionsDialogLogic::ApplyControls()
 {
     DialogToOptions(view_.Controls(), options_, panes_, mainWindow_);
 }
 
-void TOptionsDialogLogic::DefaultButtonClick()
+void TOptionsDialogLogic::RestoreDefaults()
 {
     storage_.SetDefaults();
-    FormShow();
+    ShowOptions();
     boxes_.Show(QCoreApplication::translate("OptionsDialogLogic", "Были успешно установлены значения параметров по умолчанию."),
                 kDefaultCaption(), TMsgIcon::Information, MbOk);
 }
 
-void TOptionsDialogLogic::LoadButtonClick()
+void TOptionsDialogLogic::LoadFromChosenPlace()
 {
     const bool ini = IniChosen();
     const QString place =
@@ -113,7 +112,7 @@ void TOptionsDialogLogic::LoadButtonClick()
                     kLoadCaption(), TMsgIcon::Warning, MbOk);
         return;
     }
-    FormShow();
+    ShowOptions();
     ApplyMainGeometry(options_.MainGeometry, mainWindow_);
     panes_.ApplyPanelGeometry(options_.PanelGeometry, mainWindow_);
     view_.BringToFront();
@@ -121,7 +120,7 @@ void TOptionsDialogLogic::LoadButtonClick()
                 TMsgIcon::Information, MbOk);
 }
 
-void TOptionsDialogLogic::SaveButtonClick()
+void TOptionsDialogLogic::SaveToChosenPlace()
 {
     const bool ini = IniChosen();
     DialogToOptions(view_.Controls(), options_, panes_, mainWindow_);
@@ -141,7 +140,7 @@ void TOptionsDialogLogic::SaveButtonClick()
     }
 }
 
-void TOptionsDialogLogic::RemoveButtonClick()
+void TOptionsDialogLogic::RemoveFromChosenPlace()
 {
     const bool ini = IniChosen();
     const QString place =
@@ -164,41 +163,38 @@ void TOptionsDialogLogic::PickFolder(const QString &prompt, QString TOptionsCont
     view_.SetControls(c);
 }
 
-void TOptionsDialogLogic::DbSpeedButtonClick()
+void TOptionsDialogLogic::PickDbFolder()
 {
     PickFolder(QCoreApplication::translate("OptionsDialogLogic", "Выберите папку с файлами баз данных:"), &TOptionsControls::dbFolder);
 }
 
-void TOptionsDialogLogic::QrySpeedButtonClick()
+void TOptionsDialogLogic::PickQueryFolder()
 {
     PickFolder(QCoreApplication::translate("OptionsDialogLogic", "Выберите папку с файлами сложных запросов:"),
                &TOptionsControls::qryFolder);
 }
 
-void TOptionsDialogLogic::ConfirmCheckBoxClick(TConfirmPair pair)
+void TOptionsDialogLogic::MatchDependentBox(TConfirmPair pair)
 {
     TOptionsControls c = view_.Controls();
-    qbx::ConfirmCheckBoxClick(c, pair);
+    qbx::MatchDependentBox(c, pair);
     view_.SetControls(c);
 }
 
 TOptionsCommands::TOptionsCommands(TOptionsStorage &storage, const TWindowState &window,
-                                   IMessageBoxes &boxes, std::function<void()> showDialog,
-                                   std::function<void()> refreshPane)
-    : storage_(storage), window_(window), boxes_(boxes), showDialog_(std::move(showDialog)),
-      refreshPane_(std::move(refreshPane))
+                                   IMessageBoxes &boxes, IOptionsDialogHost &host)
+    : storage_(storage), window_(window), boxes_(boxes), host_(host)
 {
-    assert(showDialog_ && refreshPane_);
 }
 
-void TOptionsCommands::AppOptionsClick()
+void TOptionsCommands::EditOptions()
 {
-    showDialog_();
+    host_.ShowOptionsDialog();
     if (window_.DbState() == DbEntire || window_.DbState() == DbFound)
-        refreshPane_();
+        host_.RefreshPane();
 }
 
-void TOptionsCommands::DefaultOptionsClick()
+void TOptionsCommands::RestoreDefaults()
 {
     const TMsgAnswer answer = boxes_.Show(
         QCoreApplication::translate("OptionsDialogLogic", "Сейчас будут установлены значения параметров по умолчанию.\rПродолжить?"),

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <functional>
-
 namespace qbx {
 
 class IFolderPicker;
@@ -51,15 +49,22 @@ public:
 
     const TOptionsPlaceTexts &Texts() const { return texts_; }
 
-    void FormShow();
-    void OKButtonClick();
-    void DefaultButtonClick();
-    void LoadButtonClick();
-    void SaveButtonClick();
-    void RemoveButtonClick();
-    void DbSpeedButtonClick();
-    void QrySpeedButtonClick();
-    void ConfirmCheckBoxClick(TConfirmPair pair);
+    // The dialog is shown: the options into its controls.
+    void ShowOptions();
+    // OK: the controls into the options.
+    void ApplyControls();
+    // The dialog's defaults button.
+    void RestoreDefaults();
+    // Load, Save and Remove at the place chosen in the storage group (the
+    // registry store or the INI file).
+    void LoadFromChosenPlace();
+    void SaveToChosenPlace();
+    void RemoveFromChosenPlace();
+    // The two folder buttons.
+    void PickDbFolder();
+    void PickQueryFolder();
+    // A question box with a dependent box was clicked.
+    void MatchDependentBox(TConfirmPair pair);
 
 private:
     bool IniChosen() const;
@@ -75,28 +80,36 @@ private:
     TOptionsPlaceTexts texts_;
 };
 
+// What the options command asks of the window. The window implements it;
+// tests record the calls.
+class IOptionsDialogHost {
+public:
+    virtual ~IOptionsDialogHost() = default;
+    // Shows the options dialog modally.
+    virtual void ShowOptionsDialog() = 0;
+    // Re-runs the selection-change handler of the visible tree.
+    virtual void RefreshPane() = 0;
+};
+
 // The Tuning menu's two commands.
 class TOptionsCommands {
 public:
-    // showDialog shows the options dialog modally; refreshPane re-runs the
-    // selection-change handler of the visible tree.
     TOptionsCommands(TOptionsStorage &storage, const TWindowState &window, IMessageBoxes &boxes,
-                     std::function<void()> showDialog, std::function<void()> refreshPane);
+                     IOptionsDialogHost &host);
 
     // AppOptionsAction: the dialog; afterwards, whatever button closed it,
     // the pane of the tree shown in modes 2 and 3 follows changed options
     // (the size unit, empty sizes).
-    void AppOptionsClick();
+    void EditOptions();
     // DefaultOptionsAction: after the question, every option gets its
     // default. Nothing is redrawn or written.
-    void DefaultOptionsClick();
+    void RestoreDefaults();
 
 private:
     TOptionsStorage &storage_;
     const TWindowState &window_;
     IMessageBoxes &boxes_;
-    std::function<void()> showDialog_;
-    std::function<void()> refreshPane_;
+    IOptionsDialogHost &host_;
 };
 
 } // namespace qbx

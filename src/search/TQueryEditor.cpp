@@ -61,7 +61,7 @@ void TQueryEditor::Notify()
         changed();
 }
 
-void TQueryEditor::FormShow()
+void TQueryEditor::PrepareToShow()
 {
     if (document_.QueryFilePending) {
         document_.QueryFilePending = false;
@@ -69,7 +69,7 @@ void TQueryEditor::FormShow()
     }
     if (c_.unit < 0)
         c_.unit = SuByte;
-    SearchParamsChange();
+    UpdateOkEnabled();
     Notify();
 }
 
@@ -143,17 +143,17 @@ void TQueryEditor::Refresh()
         SetForm(TOperandForm::Disabled);
         c_.value.clear();
     }
-    SearchParamsChange();
+    UpdateOkEnabled();
 }
 
-void TQueryEditor::SearchParamsChange()
+void TQueryEditor::UpdateOkEnabled()
 {
     // More than the bare "?": a child below it, or a logic node on top.
     const bool query = model_.Top()->ChildCount() > 0 || model_.Top()->Kind() != QkTop;
     c_.okEnabled = window_.DbState() != DbNone && query && (c_.cd || c_.folder || c_.file);
 }
 
-void TQueryEditor::AddBooleanClick()
+void TQueryEditor::AddBoolean()
 {
     if (!c_.addBoolean)
         return;
@@ -166,7 +166,7 @@ void TQueryEditor::AddBooleanClick()
     Select(selected_);
 }
 
-void TQueryEditor::AddCompareClick()
+void TQueryEditor::AddCompare()
 {
     if (!c_.addCompare)
         return;
@@ -178,7 +178,7 @@ void TQueryEditor::AddCompareClick()
     Select(selected_);
 }
 
-void TQueryEditor::DeleteItemClick()
+void TQueryEditor::DeleteSelected()
 {
     TQueryNode *node = selected_;
     TQueryNode *parent = node->Parent();
@@ -203,21 +203,21 @@ void TQueryEditor::ReplaceTree(std::unique_ptr<TQueryTree> tree)
     Select(selected_);
 }
 
-void TQueryEditor::NewClick()
+void TQueryEditor::ClearQuery()
 {
     selected_ = model_.Top();
-    DeleteItemClick();
+    DeleteSelected();
 }
 
-void TQueryEditor::FieldChange(int field)
+void TQueryEditor::ChooseField(int field)
 {
     if (selected_->Kind() != QkCompare || field < 0 || field >= CfCount)
         return;
     SetFieldLists(field);
-    CompareChange();
+    UpdateComparison();
 }
 
-void TQueryEditor::OperatorChange(int index)
+void TQueryEditor::ChooseOperator(int index)
 {
     if (index < 0 || index >= c_.operators.size())
         return;
@@ -228,34 +228,34 @@ void TQueryEditor::OperatorChange(int index)
         return;
     }
     c_.op = index;
-    CompareChange();
+    UpdateComparison();
 }
 
-void TQueryEditor::ValueChange(const QString &value)
+void TQueryEditor::SetValue(const QString &value)
 {
     c_.value = value;
-    CompareChange();
+    UpdateComparison();
 }
 
-void TQueryEditor::NumberChange(int number)
+void TQueryEditor::SetNumber(int number)
 {
     c_.number = number;
-    CompareChange();
+    UpdateComparison();
 }
 
-void TQueryEditor::UnitChange(int unit)
+void TQueryEditor::ChooseUnit(int unit)
 {
     c_.unit = unit;
-    CompareChange();
+    UpdateComparison();
 }
 
-void TQueryEditor::CaseChange(bool on)
+void TQueryEditor::SetMatchCase(bool on)
 {
     c_.caseSensitive = on;
-    CompareChange();
+    UpdateComparison();
 }
 
-void TQueryEditor::CompareChange()
+void TQueryEditor::UpdateComparison()
 {
     if (selected_->Kind() != QkCompare)
         return;
@@ -276,16 +276,16 @@ void TQueryEditor::CompareChange()
         caption = ComparisonCaption(QueryFieldNames()[c_.field], c_.operators[c_.op], value,
                                     c_.caseSensitive);
     model_.SetNode(selected_, caption, QkCompare);
-    SearchParamsChange();
+    UpdateOkEnabled();
     Notify();
 }
 
-void TQueryEditor::KindsChange(bool cd, bool folder, bool file)
+void TQueryEditor::SetKinds(bool cd, bool folder, bool file)
 {
     c_.cd = cd;
     c_.folder = folder;
     c_.file = file;
-    SearchParamsChange();
+    UpdateOkEnabled();
     Notify();
 }
 
@@ -317,7 +317,7 @@ void TQueryEditor::Drop(TQueryNode *dragged, TQueryNode *target)
     Select(dragged);
 }
 
-bool TQueryEditor::OkClick()
+bool TQueryEditor::Accept()
 {
     if (!c_.okEnabled)
         return false;

@@ -65,35 +65,39 @@ public:
     // Writes a query file; tests put a failing writer here.
     std::function<bool(const QString &, const QByteArray &, QString *)> writeFile;
 
-    void FormShow();
-    // QueryTreeViewChange: the node selected in the tree.
+    // The dialog is about to be shown: a pending query file is loaded.
+    void PrepareToShow();
+    // The node selected in the tree.
     void Select(TQueryNode *node);
-    void AddBooleanClick();
-    void AddCompareClick();
-    void DeleteItemClick();
-    void NewClick();
+    // The buttons that add a logic node or a comparison, delete the selected
+    // node, and empty the tree.
+    void AddBoolean();
+    void AddCompare();
+    void DeleteSelected();
+    void ClearQuery();
     // The user chose a field, an operator, typed a value, a number, chose a
     // unit or switched the case box.
-    void FieldChange(int field);
-    void OperatorChange(int index);
-    void ValueChange(const QString &value);
-    void NumberChange(int number);
-    void UnitChange(int unit);
-    void CaseChange(bool on);
-    // SearchParamsChange: the kind boxes.
-    void KindsChange(bool cd, bool folder, bool file);
+    void ChooseField(int field);
+    void ChooseOperator(int index);
+    void SetValue(const QString &value);
+    void SetNumber(int number);
+    void ChooseUnit(int unit);
+    void SetMatchCase(bool on);
+    // The kind boxes (disc, folder, file).
+    void SetKinds(bool cd, bool folder, bool file);
     // Drag and drop of the selected node onto target.
     bool CanDrop(const TQueryNode *dragged, const TQueryNode *target) const;
     void Drop(TQueryNode *dragged, TQueryNode *target);
-    void LoadClick();
+    // Load and Save, each through its file dialog.
+    void LoadWithDialog();
     // Loads a query file; on failure reports it and keeps the tree.
     bool LoadQueryFile(const QString &fileName);
-    void SaveClick();
+    void SaveWithDialog();
     // Checks the tree and builds Condition(); true when the dialog closes
     // with OK.
-    bool OkClick();
+    bool Accept();
     // Enables OK by the mode, the tree and the kind boxes.
-    void SearchParamsChange();
+    void UpdateOkEnabled();
 
 private:
     void Refresh();
@@ -101,7 +105,7 @@ private:
     void ReplaceTree(std::unique_ptr<TQueryTree> tree);
     void SetFieldLists(int field);
     void SetForm(TOperandForm form);
-    void CompareChange();
+    void UpdateComparison();
     void Notify();
 
     const TOptions &options_;

@@ -11,7 +11,7 @@
 
 namespace qbx {
 
-void TQueryEditor::LoadClick()
+void TQueryEditor::LoadWithDialog()
 {
     if (openDialog_.InitialFolder.isEmpty())
         openDialog_.InitialFolder = options_.QryFolder;
@@ -46,7 +46,7 @@ bool TQueryEditor::ReadFile(const QString &fileName)
     return true;
 }
 
-void TQueryEditor::SaveClick()
+void TQueryEditor::SaveWithDialog()
 {
     if (saveDialog_.InitialFolder.isEmpty())
         saveDialog_.InitialFolder = options_.QryFolder;

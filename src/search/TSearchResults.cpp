@@ -114,7 +114,7 @@ void TSearchResults::RerunSearch()
         c_.shell.SetDbState(DbFound);
 }
 
-void TSearchResults::FoundViewSetClick(cmd::Id sender, bool alreadyChecked)
+void TSearchResults::SwitchFoundView(cmd::Id sender, bool alreadyChecked)
 {
     if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
         c_.shell.hooks.EndLabelEdit();

@@ -55,7 +55,7 @@ public:
 
     // Handler of the four presentation commands; alreadyChecked tells
     // whether the sender was checked before it was chosen.
-    void FoundViewSetClick(cmd::Id sender, bool alreadyChecked);
+    void SwitchFoundView(cmd::Id sender, bool alreadyChecked);
 
     static inline const QString QuestionTitle = QCoreApplication::translate("TSearchResults", "Поиск в базе данных");
 

@@ -12,6 +12,7 @@
 #include "interaction/MessageBoxes.h"
 #include "storage/CatalogueFormat.h"
 #include "storage/CatalogueReader.h"
+#include "storage/IQueryFileEditor.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
 
@@ -160,8 +161,8 @@ void TCatalogueFiles::OpenChosen(const QString &fileName)
 {
     if (IsQueryFile(fileName)) {
         document_.QueryFilePending = true;
-        if (showQueryEditor)
-            showQueryEditor(fileName);
+        if (queryEditor_)
+            queryEditor_->EditQueryFile(fileName);
         return;
     }
     const QFileInfo info(fileName);

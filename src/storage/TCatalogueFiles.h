@@ -7,11 +7,10 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 namespace qbx {
 
 class IMainView;
+class IQueryFileEditor;
 class IMessageBoxes;
 class IStorageStatus;
 class TCatalogueTree;
@@ -87,10 +86,10 @@ public:
     const TOpenDialogState &OpenDialog() const { return openDialog_; }
     void SetOpenDialogFolder(const QString &folder) { openDialog_.InitialFolder = folder; }
 
-    // Shows the complex-query dialog with a query file loaded (set by the
-    // query editor; until then a query file only sets QueryFilePending).
-    // The one receiver is bound after the query editor is built.
-    std::function<void(const QString &)> showQueryEditor;
+    // Where a query file chosen by Open goes. The query editor is built
+    // after this object and sets itself here; until then a query file only
+    // sets QueryFilePending.
+    void SetQueryEditor(IQueryFileEditor *editor) { queryEditor_ = editor; }
 
 private:
     void OpenChosen(const QString &fileName);
@@ -106,6 +105,7 @@ private:
     QStringList holdingMore_; // absolute file names, see HoldsMore
     QString stampKey_;        // see RememberOnDisk
     TFileStamp stamp_;
+    IQueryFileEditor *queryEditor_ = nullptr;
 };
 
 } // namespace qbx

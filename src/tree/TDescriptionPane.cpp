@@ -68,7 +68,7 @@ void TDescriptionPane::ShowRecord(const TDisplayRecord &record, int sizeUnit)
         view_.SetRowText(i, rows[size_t(i)]);
 }
 
-void TDescriptionPane::TreeViewChange()
+void TDescriptionPane::SelectionChanged()
 {
     Refill(options_.SizeUnit);
 }
@@ -161,7 +161,7 @@ void TDescriptionPane::CheckShownSizeCommand()
     commands_.SetChecked(SizeCommandShown(view_.RowText(SizeRow), options_.SizeUnit), true);
 }
 
-void TDescriptionPane::SizeUnitClick(int unit)
+void TDescriptionPane::ShowSizeIn(int unit)
 {
     if (window_.DbState() == DbEntire && EndLabelEdit)
         EndLabelEdit();
@@ -203,10 +203,10 @@ void TDescriptionPane::ExpandCollapse(bool expand, bool wholeSubtree)
         else
             view_.Collapse(ActiveKind(), node, wholeSubtree);
     }
-    TreeViewChange();
+    SelectionChanged();
 }
 
-void TDescriptionPane::TreeViewDblClick()
+void TDescriptionPane::OpenFocusedFile()
 {
     TTreeModel *model = ActiveModel();
     const TTreeNode *node = model ? model->CurrentNode() : nullptr;
@@ -214,7 +214,7 @@ void TDescriptionPane::TreeViewDblClick()
         OpenOnDisc(view_.RowText(LabelRow), view_.RowText(PathRow));
 }
 
-void TDescriptionPane::DescrListViewDblClick()
+void TDescriptionPane::EditAtSelectedRow()
 {
     if (!commands_.Enabled(cmd::EditDescrAction))
         return;
@@ -224,7 +224,7 @@ void TDescriptionPane::DescrListViewDblClick()
         EditDescr();
 }
 
-bool TDescriptionPane::DescrListViewMouseDown()
+bool TDescriptionPane::PrepareSizeMenu()
 {
     if (view_.SelectedRow() != SizeRow)
         return false;

@@ -66,6 +66,10 @@ public:
                      const TUnsavedChanges &unsaved, IDescriptionView &view,
                      TTreeModel &mainModel, TTreeModel &searchModel);
 
+    // The value text a row of the description list shows (0 label ..
+    // 6 description).
+    QString RowText(int row) const { return view_.RowText(row); }
+
     // Size shown for the selection; -1 when there is none or the selected
     // items differ.
     int64_t SelSize = 0;
@@ -83,7 +87,7 @@ public:
     // The selection of the visible tree changed (or the tree did): refills
     // the rows and, unless a long operation runs, sets the item commands,
     // the editability of MainTreeView and the status text.
-    void TreeViewChange();
+    void SelectionChanged();
     // Sets the item commands from the current selection (nothing while a
     // long operation runs).
     void UpdateCommands();
@@ -92,7 +96,7 @@ public:
     int ShownSizeUnit() const;
     // One of the five size commands (its unit 0..4): shows the selection's
     // size in that unit until the pane is next refilled.
-    void SizeUnitClick(int unit);
+    void ShowSizeIn(int unit);
 
     // A folder of that tree's view was expanded or collapsed: its image follows.
     void TreeViewExpanded(TTreeKind tree, TTreeNode *node);
@@ -102,20 +106,20 @@ public:
     void TreeViewReset(TTreeKind tree);
     // "Развернуть", "Развернуть все", "Свернуть", "Свернуть все" on the
     // focused node of the visible tree.
-    void ExpandNodeClick() { ExpandCollapse(true, false); }
-    void ExpandNodesClick() { ExpandCollapse(true, true); }
-    void CollapseNodeClick() { ExpandCollapse(false, false); }
-    void CollapseNodesClick() { ExpandCollapse(false, true); }
+    void ExpandNode() { ExpandCollapse(true, false); }
+    void ExpandNodes() { ExpandCollapse(true, true); }
+    void CollapseNode() { ExpandCollapse(false, false); }
+    void CollapseNodes() { ExpandCollapse(false, true); }
 
     // A double click on the visible tree: a focused file is opened from its disc.
-    void TreeViewDblClick();
+    void OpenFocusedFile();
     // A double click on the description list: the description editor opens
     // at the selected field (the producer when no row is selected).
-    void DescrListViewDblClick();
+    void EditAtSelectedRow();
     // A right-button press on the description list. True when the size row
     // is selected: the size command of the shown unit is checked and the
     // caller shows SizePopupMenu.
-    bool DescrListViewMouseDown();
+    bool PrepareSizeMenu();
 
     // The visible tree and its model (null in modes 0 and 1).
     TTreeKind ActiveKind() const;

@@ -102,10 +102,10 @@ TEST(QueryGuiTest, ComplexSearchShowsTheRowsFoundAsResults)
         QTest::keyClick(tree, Qt::Key_Insert, Qt::AltModifier);
         TQueryEditor &editor = dialog.Editor();
         editor.Select(editor.Model().Top()->Child(0));
-        editor.FieldChange(CfByteSize);
-        editor.OperatorChange(4);
-        editor.NumberChange(1);
-        editor.UnitChange(SuGByte);
+        editor.ChooseField(CfByteSize);
+        editor.ChooseOperator(4);
+        editor.SetNumber(1);
+        editor.ChooseUnit(SuGByte);
         QTest::keyClick(tree, Qt::Key_Return);
         if (dialog.isVisible())
             dialog.reject();

@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueFixture.h"
 
 #include "search/TViewSwitch.h"
+#include "storage/IQueryFileEditor.h"
 #include "tree/TTreeModel.h"
 
 #include <QFile>
@@ -232,8 +233,12 @@ TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpt
 TEST_F(CatalogueTest, QueryFilesGoToTheQueryEditorAndTheCatalogueStaysOpen)
 {
     files.OpenFile(Write("cat.db", kDisc));
-    QString handed;
-    files.showQueryEditor = [&](const QString &f) { handed = f; };
+    struct Editor : IQueryFileEditor {
+        QString handed;
+        void EditQueryFile(const QString &f) override { handed = f; }
+    } editor;
+    const QString &handed = editor.handed;
+    files.SetQueryEditor(&editor);
     dialogs.answers.push_back(PathOf("find.CDQ"));
     files.OpenWithDialog();
     EXPECT_EQ(handed, PathOf("find.CDQ"));

@@ -91,18 +91,18 @@ protected:
 
 TEST_F(FocusChain, FocusedControlGivesItsOwnOrNearestAncestorsContext)
 {
-    HelpContentsClick(help, &tree, &window);
-    HelpContentsClick(help, &editor, &window);
-    HelpContentsClick(help, &statusBar, &window);
-    HelpContentsClick(help, &plain, &window); // no context anywhere: the general topic
+    ShowHelpForFocus(help, &tree, &window);
+    ShowHelpForFocus(help, &editor, &window);
+    ShowHelpForFocus(help, &statusBar, &window);
+    ShowHelpForFocus(help, &plain, &window); // no context anywhere: the general topic
     EXPECT_EQ(help.shown, (std::vector<int>{HcTreeSearch, HcTreeSearch, HcStatusBar, HcUserIface}));
 }
 
 TEST_F(FocusChain, NoFocusedControlInTheWindowOpensTheContents)
 {
-    HelpContentsClick(help, nullptr, &window);
-    HelpContentsClick(help, &window, &window);
-    HelpContentsClick(help, &elsewhere, &window);
+    ShowHelpForFocus(help, nullptr, &window);
+    ShowHelpForFocus(help, &window, &window);
+    ShowHelpForFocus(help, &elsewhere, &window);
     EXPECT_EQ(help.shown, (std::vector<int>{-1, -1, -1}));
 }
 

@@ -42,6 +42,8 @@ public:
     void Expand(const TTreeNode *node) override { expanded.insert(node); }
     void SetStatusText(const QString &text) override { status = text; }
     void PostMessageHook() override { ++hooksPosted; }
+    void ShowEntireView() override { ++entireViews; }
+    void EditDescription() override { ++descriptionEdits; }
 
     const TTreeNode *editing = nullptr;
     bool editorOpen = false;
@@ -50,6 +52,8 @@ public:
     std::set<const TTreeNode *> expanded;
     QString status = QStringLiteral("untouched");
     int hooksPosted = 0;
+    int entireViews = 0;
+    int descriptionEdits = 0;
 };
 
 class FakeClipboard : public IClipboardText {
@@ -89,11 +93,11 @@ protected:
         options.SizeUnit = 0;
         unsaved.Set(false);
         paneView.pane = &pane;
-        items.TreeViewChange = [this] {
+        items.SelectionChanged = [this] {
             ++refreshes;
-            pane.TreeViewChange();
+            pane.SelectionChanged();
         };
-        descriptions.TreeViewChange = items.TreeViewChange;
+        descriptions.SelectionChanged = items.SelectionChanged;
     }
 
     TTreeNode *Insert(const QString &label, const QString &path, const QString &producer = {},
@@ -107,7 +111,7 @@ protected:
     void Select(std::initializer_list<const TTreeNode *> nodes)
     {
         SelectNodes(model, nodes);
-        pane.TreeViewChange();
+        pane.SelectionChanged();
     }
     QString Selected() const
     {
@@ -141,8 +145,7 @@ protected:
     FakeDescriptionView paneView;
     TDescriptionPane pane{options, window, commands, unsaved, paneView, model, searchModel};
     TDescriptionCommands descriptions{{window, document, pane, commands, unsaved, catalogue, model, items, editor,
-                                       clipboard, boxes,
-                                       [this](int r) { return paneView.rows[size_t(r)]; }}};
+                                       clipboard, boxes}};
     int refreshes = 0;
 };
 

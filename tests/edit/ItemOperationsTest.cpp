@@ -464,9 +464,7 @@ using Hook = EditFixture;
 
 TEST_F(Hook, TheEditorAskedForFromTheResults)
 {
-    int switched = 0, edited = 0;
-    items.ShowEntireView = [&] { ++switched; };
-    items.EditDescription = [&] { ++edited; };
+    const int &switched = view.entireViews, &edited = view.descriptionEdits;
     options.ConfirmEdit = true;
     document.FirstEntireView = true;
     items.AskEditorFromResults();

@@ -45,7 +45,7 @@ protected:
     static QString Store() { return paths::ShownPath(Registry::StoreFileName(HKEY_CURRENT_USER)); }
     QString LastMessage() const { return boxes.shown.isEmpty() ? "" : boxes.shown.last().text; }
     // OptionsToDialog, as every showing starts.
-    void Show() { logic.FormShow(); }
+    void Show() { logic.ShowOptions(); }
 
     test::TempConfigHome home;
     test::TempExecutable exe; // before the options, which take their places from it
@@ -71,7 +71,7 @@ TEST_F(OptionsDialogTest, ThreeValuedConfirmationsAndTheirDependentBoxes)
     // Unchecking "Закрытие несохранённой базы данных" enables "сохранять";
     // with it checked, OK stores "1" (close then saves without asking).
     c.confirmUnsaved = false;
-    logic.ConfirmCheckBoxClick(TConfirmPair::Unsaved);
+    logic.MatchDependentBox(TConfirmPair::Unsaved);
     EXPECT_TRUE(c.save.enabled);
     EXPECT_FALSE(c.recode.enabled); // only the sender's pair is touched
     c.save.checked = true;
@@ -79,11 +79,11 @@ TEST_F(OptionsDialogTest, ThreeValuedConfirmationsAndTheirDependentBoxes)
     c.more100.checked = false;
     // The half question switched off: "", whatever its dependent box says.
     c.confirmHalf = false;
-    logic.ConfirmCheckBoxClick(TConfirmPair::MoreHalf);
+    logic.MatchDependentBox(TConfirmPair::MoreHalf);
     EXPECT_FALSE(c.moreHalf.enabled);
     c.confirmRecode = false;
     c.recode.checked = false;
-    logic.OKButtonClick();
+    logic.ApplyControls();
     EXPECT_EQ(options.ConfirmUnsaved, "1");
     EXPECT_EQ(options.Confirm100, "0");
     EXPECT_EQ(options.ConfirmHalf, "");
@@ -123,7 +123,7 @@ TEST_F(OptionsDialogTest, OtherPagesTransferBothWays)
     c.sizeUnit = 4;
     c.confirmDelete = false;
     c.dbFolder = "/data/db/";
-    logic.OKButtonClick();
+    logic.ApplyControls();
     EXPECT_EQ(options.MainGeometry, "");
     EXPECT_EQ(options.PanelGeometry, "225,300,225,245");
     EXPECT_EQ(options.SizeUnit, 4);
@@ -136,10 +136,10 @@ TEST_F(OptionsDialogTest, FolderButtonsUseThePicker)
     Show();
     dialog.controls.dbFolder = "/data/";
     picker.Answer("/data/Каталоги");
-    logic.DbSpeedButtonClick();
+    logic.PickDbFolder();
     EXPECT_EQ(dialog.controls.dbFolder, "/data/Каталоги/");
     picker.Cancel();
-    logic.QrySpeedButtonClick();
+    logic.PickQueryFolder();
     EXPECT_EQ(dialog.controls.qryFolder, exeDir.path() + "/");
     EXPECT_EQ(picker.prompts, QStringList({"Выберите папку с файлами баз данных:",
                                            "Выберите папку с файлами сложных запросов:"}));
@@ -152,7 +152,7 @@ TEST_F(OptionsDialogTest, DefaultsStayInForceAfterCancel)
     options.SizeUnit = 3;
     options.ConfirmUnsaved = "1";
     Show();
-    logic.DefaultButtonClick();
+    logic.RestoreDefaults();
     // Cancel transfers nothing: the defaults set by the button stay.
     EXPECT_EQ(options.SizeUnit, 0);
     EXPECT_EQ(options.ConfirmUnsaved, "");
@@ -173,14 +173,14 @@ TEST_F(OptionsDialogTest, SaveToIniThenRemoveFromRegistry)
     options.SaveToRegistry();
     dialog.controls.storage = TStoragePlace::IniFile;
     dialog.controls.sizeUnit = 2; // what the dialog shows is what is saved
-    logic.SaveButtonClick();
+    logic.SaveToChosenPlace();
     EXPECT_EQ(LastMessage(), "Параметры были успешно сохранены в " + ini + ".");
     EXPECT_EQ(boxes.shown.last().caption, "Сохранение параметров");
     EXPECT_EQ(options.SizeUnit, 2);
     EXPECT_EQ(storage.OptionsStore, StoreIni);
 
     dialog.controls.storage = TStoragePlace::Registry;
-    logic.RemoveButtonClick();
+    logic.RemoveFromChosenPlace();
     EXPECT_EQ(LastMessage(),
               "Параметры были успешно удалены из хранилища настроек " + Store() + ".");
     EXPECT_EQ(boxes.shown.last().caption, "Удаление параметров");
@@ -195,12 +195,12 @@ TEST_F(OptionsDialogTest, SaveToIniThenRemoveFromRegistry)
     EXPECT_EQ(back.SizeUnit, 4);
 
     dialog.controls.storage = TStoragePlace::IniFile;
-    logic.RemoveButtonClick();
+    logic.RemoveFromChosenPlace();
     EXPECT_EQ(LastMessage(), "Параметры были успешно удалены из инициализационного файла " +
                                  paths::ShownPath(Ini()) + ".");
     EXPECT_EQ(storage.OptionsStore, StoreNowhere);
     ASSERT_TRUE(QDir().mkpath(Ini())); // a folder in its place cannot be removed as a file
-    logic.RemoveButtonClick();
+    logic.RemoveFromChosenPlace();
     EXPECT_EQ(LastMessage(), "Не удалось удалить параметры из инициализационного файла " +
                                  paths::ShownPath(Ini()) + ".");
     EXPECT_EQ(boxes.shown.last().icon, TMsgIcon::Warning);
@@ -210,7 +210,7 @@ TEST_F(OptionsDialogTest, SaveThatCannotWriteSaysSoAndKeepsTheOldFile)
 {
     Show();
     dialog.controls.storage = TStoragePlace::IniFile;
-    logic.SaveButtonClick();
+    logic.SaveToChosenPlace();
     QFile file(Ini());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray old = file.readAll();
@@ -219,7 +219,7 @@ TEST_F(OptionsDialogTest, SaveThatCannotWriteSaysSoAndKeepsTheOldFile)
     dialog.controls.sizeUnit = 3;
     {
         test::FileSizeLimit full(64);
-        logic.SaveButtonClick();
+        logic.SaveToChosenPlace();
     }
     EXPECT_EQ(LastMessage(), "Не удалось сохранить параметры в инициализационный файл " +
                                  paths::ShownPath(Ini()) + ".");
@@ -230,7 +230,7 @@ TEST_F(OptionsDialogTest, SaveThatCannotWriteSaysSoAndKeepsTheOldFile)
     // A registry store whose folder cannot be made (a file stands in its way).
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(Ini()));
     dialog.controls.storage = TStoragePlace::Registry;
-    logic.SaveButtonClick();
+    logic.SaveToChosenPlace();
     EXPECT_EQ(LastMessage(), "Не удалось сохранить параметры в хранилище настроек " +
                                  paths::ShownPath(Ini() + "/Qubrix/HKEY_CURRENT_USER.reg") + ".");
 }
@@ -244,14 +244,14 @@ TEST_F(OptionsDialogTest, LoadMovesTheMainWindowAndKeepsTheDialogInFront)
     Show();
 
     dialog.controls.storage = TStoragePlace::IniFile;
-    logic.LoadButtonClick();
+    logic.LoadFromChosenPlace();
     EXPECT_EQ(LastMessage(), "Не удалось загрузить параметры из инициализационного файла " +
                                  paths::ShownPath(Ini()) + ".");
     EXPECT_EQ(boxes.shown.last().caption, "Загрузка параметров");
     EXPECT_EQ(options.SizeUnit, 0);
 
     dialog.controls.storage = TStoragePlace::Registry;
-    logic.LoadButtonClick();
+    logic.LoadFromChosenPlace();
     EXPECT_EQ(LastMessage(),
               "Параметры были успешно загружены из хранилища настроек " + Store() + ".");
     EXPECT_EQ(boxes.shown.last().icon, TMsgIcon::Information);
@@ -285,17 +285,21 @@ TEST(OptionsCommands, DefaultsAfterTheQuestionAndPaneRefreshInTreeModes)
     test::TempConfigHome home;
     test::StoredOptions options;
     test::ScriptedMessageBoxes boxes;
-    int shown = 0, refreshed = 0;
+    struct Host : IOptionsDialogHost {
+        int shown = 0, refreshed = 0;
+        void ShowOptionsDialog() override { ++shown; }
+        void RefreshPane() override { ++refreshed; }
+    } host;
+    const int &shown = host.shown, &refreshed = host.refreshed;
     TWindowState window{QStringLiteral("Кварнис")};
-    TOptionsCommands commands(
-        options.storage, window, boxes, [&] { ++shown; }, [&] { ++refreshed; });
+    TOptionsCommands commands(options.storage, window, boxes, host);
 
     options.SizeUnit = 2;
     boxes.Answer(TMsgAnswer::Cancel);
-    commands.DefaultOptionsClick();
+    commands.RestoreDefaults();
     EXPECT_EQ(options.SizeUnit, 2);
     boxes.Answer(TMsgAnswer::Ok);
-    commands.DefaultOptionsClick();
+    commands.RestoreDefaults();
     EXPECT_EQ(options.SizeUnit, 0);
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[0].text,
@@ -306,7 +310,7 @@ TEST(OptionsCommands, DefaultsAfterTheQuestionAndPaneRefreshInTreeModes)
 
     for (TDbState state : {DbNone, DbOpen, DbEntire, DbFound}) {
         window.SetMode(state);
-        commands.AppOptionsClick();
+        commands.EditOptions();
     }
     EXPECT_EQ(shown, 4);
     EXPECT_EQ(refreshed, 2);

@@ -73,7 +73,7 @@ TEST_F(PaneFixture, SizeUnitLastsUntilTheNextRefill)
     Show({a});
     EXPECT_EQ(pane.ShownSizeUnit(), SuByte);
 
-    pane.SizeUnitClick(SuKByte);
+    pane.ShowSizeIn(SuKByte);
     EXPECT_EQ(view.rows[5], "1,50 кБ");
     EXPECT_EQ(options.SizeUnit, SuByte);
     EXPECT_EQ(pane.ShownSizeUnit(), SuKByte);
@@ -82,7 +82,7 @@ TEST_F(PaneFixture, SizeUnitLastsUntilTheNextRefill)
 
     // The unit now shown: nothing is refilled.
     const int writes = view.rowWrites;
-    pane.SizeUnitClick(SuKByte);
+    pane.ShowSizeIn(SuKByte);
     EXPECT_EQ(view.rowWrites, writes);
 
     // Any refill goes back to the option's unit.
@@ -96,7 +96,7 @@ TEST_F(PaneFixture, SizeUnitLastsUntilTheNextRefill)
     results.SetFoundRecord(f, std::make_unique<TFoundRecord>(
                                   TFoundRecord::Make("CD9", "f", "", "", "", 3LL << 30, "")));
     Show({f});
-    pane.SizeUnitClick(SuGByte);
+    pane.ShowSizeIn(SuGByte);
     EXPECT_EQ(view.rows[5], "3,00 ГБ");
     EXPECT_EQ(labelEditsEnded, 2);
 }
@@ -106,7 +106,7 @@ TEST_F(PaneFixture, SizeUnitDoesNothingWithAnEmptySizeRow)
     tree.MutableDescription(a)->Size = 0;
     Show({a});
     const int writes = view.rowWrites;
-    pane.SizeUnitClick(SuKByte);
+    pane.ShowSizeIn(SuKByte);
     EXPECT_EQ(view.rowWrites, writes);
     // The check goes back to the unit the pane stands for.
     EXPECT_TRUE(commands.Checked(cmd::SizeByteAction));
@@ -117,7 +117,7 @@ TEST_F(PaneFixture, SizeUnitDoesNothingWithAnEmptySizeRow)
     Show({a});
     EXPECT_EQ(view.rows[5], "0");
     EXPECT_EQ(pane.SelSize, 0);
-    pane.SizeUnitClick(SuKByte);
+    pane.ShowSizeIn(SuKByte);
     EXPECT_GT(view.rowWrites, writes);
     EXPECT_EQ(view.rows[5], "0");
     EXPECT_EQ(options.SizeUnit, SuByte);
@@ -229,7 +229,7 @@ TEST_F(PaneFixture, ItemCommandsFollowRealSelections)
         model.SelectionModel()->clear();
         for (const TTreeNode *n : c.selected)
             model.SelectionModel()->select(model.IndexOf(n), QItemSelectionModel::Select);
-        pane.TreeViewChange();
+        pane.SelectionChanged();
         EXPECT_EQ(EnabledItemCommands(), c.enabled) << c.what;
         EXPECT_EQ(view.readOnly, !c.selected.empty() && c.selected.front() == tree.Root())
             << c.what;
@@ -254,7 +254,7 @@ TEST_F(PaneFixture, LongOperationRefreshesRowsButNoCommand)
 TEST_F(PaneFixture, ExpandAndCollapseCommandsAndFolderImages)
 {
     mainModel.Select(cd1);
-    pane.ExpandNodesClick();
+    pane.ExpandNodes();
     EXPECT_EQ(soft->Image(), ImageFolderOpen);
     EXPECT_EQ(cd1->Image(), ImageDisc);
     EXPECT_EQ(zip->Image(), ImageFile);
@@ -263,18 +263,18 @@ TEST_F(PaneFixture, ExpandAndCollapseCommandsAndFolderImages)
     EXPECT_TRUE(commands.Enabled(cmd::CollapseNodeAction));
     EXPECT_FALSE(commands.Enabled(cmd::ExpandNodeAction));
 
-    pane.CollapseNodeClick(); // one level: the folder below stays open
+    pane.CollapseNode(); // one level: the folder below stays open
     EXPECT_FALSE(view.expanded.count(cd1));
     EXPECT_EQ(soft->Image(), ImageFolderOpen);
     EXPECT_TRUE(commands.Enabled(cmd::ExpandNodeAction));
 
-    pane.ExpandNodeClick();
-    pane.CollapseNodesClick();
+    pane.ExpandNode();
+    pane.CollapseNodes();
     EXPECT_TRUE(view.expanded.empty());
     EXPECT_EQ(soft->Image(), ImageFolder);
 
     mainModel.Select(soft);
-    pane.ExpandNodeClick();
+    pane.ExpandNode();
     EXPECT_EQ(soft->Image(), ImageFolderOpen);
     EXPECT_EQ(view.rows[1], "Soft\\");
 
@@ -290,26 +290,26 @@ TEST_F(PaneFixture, DoubleClicksOpenFilesAndTheEditor)
         opened << label + "|" + path;
     };
     Show({a});
-    pane.TreeViewDblClick();
+    pane.OpenFocusedFile();
     Show({soft});
-    pane.TreeViewDblClick();
+    pane.OpenFocusedFile();
     Show({cd1});
-    pane.TreeViewDblClick();
+    pane.OpenFocusedFile();
     EXPECT_EQ(opened, QStringList{"CD1|Soft\\a.txt"});
 
     int editors = 0;
     pane.EditDescr = [&] { ++editors; };
     commands.SetEnabled(cmd::EditDescrAction, false);
     pane.EditFieldRow = 6;
-    pane.DescrListViewDblClick();
+    pane.EditAtSelectedRow();
     EXPECT_EQ(editors, 0);
     EXPECT_EQ(pane.EditFieldRow, 6);
     commands.SetEnabled(cmd::EditDescrAction, true);
     view.selectedRow = 4;
-    pane.DescrListViewDblClick();
+    pane.EditAtSelectedRow();
     EXPECT_EQ(pane.EditFieldRow, 4);
     view.selectedRow = -1;
-    pane.DescrListViewDblClick();
+    pane.EditAtSelectedRow();
     EXPECT_EQ(pane.EditFieldRow, 2);
     EXPECT_EQ(editors, 2);
 }
@@ -319,16 +319,16 @@ TEST_F(PaneFixture, RightPressOnlyOnTheSizeRowOffersUnits)
     options.SizeUnit = SuAuto;
     Show({a});
     commands.SetChecked(cmd::SizeAutoAction, true);
-    EXPECT_FALSE(pane.DescrListViewMouseDown());
+    EXPECT_FALSE(pane.PrepareSizeMenu());
     view.selectedRow = 3;
-    EXPECT_FALSE(pane.DescrListViewMouseDown());
+    EXPECT_FALSE(pane.PrepareSizeMenu());
     EXPECT_TRUE(commands.Checked(cmd::SizeAutoAction));
     view.selectedRow = 5;
-    EXPECT_TRUE(pane.DescrListViewMouseDown());
+    EXPECT_TRUE(pane.PrepareSizeMenu());
     EXPECT_TRUE(commands.Checked(cmd::SizeKByteAction));
     // An empty size stands for the option's unit.
     Show({soft});
-    EXPECT_TRUE(pane.DescrListViewMouseDown());
+    EXPECT_TRUE(pane.PrepareSizeMenu());
     EXPECT_TRUE(commands.Checked(cmd::SizeAutoAction));
 }
 

@@ -117,7 +117,7 @@ protected:
     void Show(std::initializer_list<const TTreeNode *> nodes)
     {
         Select(window.DbState() == DbFound ? searchModel : mainModel, nodes);
-        pane.TreeViewChange();
+        pane.SelectionChanged();
     }
 
     // The item commands now enabled, without "Action", in command order.

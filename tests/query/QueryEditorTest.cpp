@@ -41,15 +41,15 @@ protected:
     TQueryNode *AddComparison(int field, int op, const QString &value)
     {
         TQueryNode *parent = editor.Selected();
-        editor.AddCompareClick();
+        editor.AddCompare();
         editor.Select(parent->Child(parent->ChildCount() - 1));
-        editor.FieldChange(field);
-        editor.OperatorChange(op);
+        editor.ChooseField(field);
+        editor.ChooseOperator(op);
         if (field == CfByteSize) {
-            editor.NumberChange(value.toInt());
-            editor.UnitChange(SuByte);
+            editor.SetNumber(value.toInt());
+            editor.ChooseUnit(SuByte);
         } else {
-            editor.ValueChange(value);
+            editor.SetValue(value);
         }
         return editor.Selected();
     }
@@ -63,28 +63,28 @@ TEST_F(QueryEditorTest, BuildingATreeChangesTheTopNodeAsTheButtonsSay)
     EXPECT_FALSE(C().fieldEnabled || C().operatorEnabled);
     EXPECT_EQ(C().form, TOperandForm::Disabled);
 
-    editor.AddCompareClick();
+    editor.AddCompare();
     EXPECT_EQ(Text(), "?\r\n\t[НЕ ОПРЕДЕЛЕНО]\r\n");
     EXPECT_TRUE(C().newEnabled && C().saveEnabled && C().okEnabled);
-    editor.AddCompareClick();
+    editor.AddCompare();
     EXPECT_EQ(Text(), "И\r\n\t[НЕ ОПРЕДЕЛЕНО]\r\n\t[НЕ ОПРЕДЕЛЕНО]\r\n");
     EXPECT_EQ(editor.Selected(), Top());
     EXPECT_EQ(C().operators, QStringList({"И", "ИЛИ"}));
     EXPECT_EQ(C().op, 0);
 
     // "&Логика" on a logic node adds a child and keeps the selection.
-    editor.AddBooleanClick();
+    editor.AddBoolean();
     EXPECT_EQ(Top()->Child(2)->Caption(), "ИЛИ");
     EXPECT_EQ(editor.Selected(), Top());
 
     // On the bare top node it turns the node itself into "ИЛИ".
-    editor.NewClick();
+    editor.ClearQuery();
     EXPECT_EQ(Text(), "?\r\n");
-    editor.AddCompareClick();
-    editor.AddBooleanClick();
+    editor.AddCompare();
+    editor.AddBoolean();
     EXPECT_EQ(Text(), "ИЛИ\r\n\t[НЕ ОПРЕДЕЛЕНО]\r\n");
     EXPECT_EQ(C().operators, QStringList({"И", "ИЛИ", "НЕ"}));
-    editor.OperatorChange(2);
+    editor.ChooseOperator(2);
     EXPECT_EQ(Top()->Kind(), QkNot);
     EXPECT_FALSE(C().addBoolean || C().addCompare) << "НЕ with a child takes no more";
     EXPECT_TRUE(C().deleteItem);
@@ -101,20 +101,20 @@ TEST_F(QueryEditorTest, BuildingATreeChangesTheTopNodeAsTheButtonsSay)
 TEST_F(QueryEditorTest, ComparisonControlsWriteAndReadTheCaption)
 {
     TQueryNode *size = AddComparison(CfByteSize, 3, "100");
-    editor.UnitChange(SuMByte);
+    editor.ChooseUnit(SuMByte);
     EXPECT_EQ(size->Caption(), "[Размер] >= [100 МБ]");
     EXPECT_EQ(C().form, TOperandForm::Size);
     EXPECT_FALSE(C().caseEnabled);
 
     editor.Select(Top());
     TQueryNode *text = AddComparison(CfProducer, 1, "soft");
-    editor.CaseChange(true);
+    editor.SetMatchCase(true);
     EXPECT_EQ(text->Caption(), "[Производитель] СОДЕРЖИТ [soft]!");
-    editor.ValueChange("");
+    editor.SetValue("");
     EXPECT_EQ(text->Caption(), "[НЕ ОПРЕДЕЛЕНО]");
-    editor.ValueChange("Björk");
+    editor.SetValue("Björk");
     EXPECT_EQ(text->Caption(), "[Производитель] СОДЕРЖИТ [Bjork]!");
-    editor.ValueChange("a\r\nb");
+    editor.SetValue("a\r\nb");
     EXPECT_EQ(text->Caption(), "[Производитель] СОДЕРЖИТ [a  b]!");
 
     // Selecting a comparison shows its parts.
@@ -130,7 +130,7 @@ TEST_F(QueryEditorTest, ComparisonControlsWriteAndReadTheCaption)
     EXPECT_TRUE(C().caseSensitive);
 
     // Another field clears the operator and, with a new form, the case box.
-    editor.FieldChange(CfByteSize);
+    editor.ChooseField(CfByteSize);
     EXPECT_EQ(text->Caption(), "[НЕ ОПРЕДЕЛЕНО]");
     EXPECT_FALSE(C().caseSensitive);
     EXPECT_EQ(C().op, -1);
@@ -138,29 +138,29 @@ TEST_F(QueryEditorTest, ComparisonControlsWriteAndReadTheCaption)
 
 TEST_F(QueryEditorTest, DeletingSelectsTheNextThenThePreviousSiblingThenTheParent)
 {
-    editor.AddCompareClick();
-    editor.AddCompareClick();
-    editor.AddCompareClick();
+    editor.AddCompare();
+    editor.AddCompare();
+    editor.AddCompare();
     TQueryNode *a = Top()->Child(0), *c = Top()->Child(2);
     editor.Select(Top()->Child(1));
-    editor.DeleteItemClick();
+    editor.DeleteSelected();
     EXPECT_EQ(editor.Selected(), c);
-    editor.DeleteItemClick();
+    editor.DeleteSelected();
     EXPECT_EQ(editor.Selected(), a);
-    editor.DeleteItemClick();
+    editor.DeleteSelected();
     EXPECT_EQ(editor.Selected(), Top());
     EXPECT_EQ(Text(), "И\r\n");
-    editor.DeleteItemClick();
+    editor.DeleteSelected();
     EXPECT_EQ(Text(), "?\r\n");
     EXPECT_EQ(editor.Selected(), Top());
 }
 
 TEST_F(QueryEditorTest, OkChecksTheTreeAndBuildsTheCondition)
 {
-    editor.AddCompareClick();
-    editor.AddBooleanClick(); // ИЛИ with one comparison
+    editor.AddCompare();
+    editor.AddBoolean(); // ИЛИ with one comparison
     boxes.Answer(TMsgAnswer::Yes);
-    EXPECT_FALSE(editor.OkClick());
+    EXPECT_FALSE(editor.Accept());
     ASSERT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(boxes.shown[0].text,
               "В дереве запроса неэффективно использован оператор ИЛИ.\rПропустить?");
@@ -171,30 +171,30 @@ TEST_F(QueryEditorTest, OkChecksTheTreeAndBuildsTheCondition)
     EXPECT_EQ(boxes.shown[1].buttons, unsigned(MbOk));
     EXPECT_EQ(editor.Selected(), Top()->Child(0));
 
-    editor.FieldChange(CfProduct);
-    editor.OperatorChange(0);
-    editor.ValueChange("x");
+    editor.ChooseField(CfProduct);
+    editor.ChooseOperator(0);
+    editor.SetValue("x");
     boxes.Answer(TMsgAnswer::No);
-    EXPECT_FALSE(editor.OkClick());
+    EXPECT_FALSE(editor.Accept());
     EXPECT_EQ(boxes.shown.last().text,
               "В дереве запроса неэффективно использован оператор ИЛИ.\rПропустить?");
     EXPECT_EQ(editor.Selected(), Top());
 
     boxes.Answer(TMsgAnswer::Yes);
-    editor.KindsChange(true, false, true);
-    ASSERT_TRUE(editor.OkClick());
+    editor.SetKinds(true, false, true);
+    ASSERT_TRUE(editor.Accept());
     EXPECT_EQ(editor.Condition(), R"((UPPER (Product) = "X") AND ((Path IS NULL) OR )"
                                   R"((Path = "") OR (NOT (Path LIKE "%\"))))");
 
     // Without the question nothing is asked; a logically empty query stays.
     options.ConfirmEffectless = false;
     const int shown = int(boxes.shown.size());
-    EXPECT_TRUE(editor.OkClick());
+    EXPECT_TRUE(editor.Accept());
     EXPECT_EQ(boxes.shown.size(), shown);
-    editor.OperatorChange(2); // НЕ
+    editor.ChooseOperator(2); // НЕ
     editor.Select(Top()->Child(0));
-    editor.DeleteItemClick();
-    EXPECT_FALSE(editor.OkClick());
+    editor.DeleteSelected();
+    EXPECT_FALSE(editor.Accept());
     EXPECT_EQ(boxes.shown.last().text,
               "С логической точки зрения запрос пуст,\rи поэтому он не будет выполнен.");
     EXPECT_TRUE(boxes.AllAnswersUsed());
@@ -203,30 +203,30 @@ TEST_F(QueryEditorTest, OkChecksTheTreeAndBuildsTheCondition)
 TEST_F(QueryEditorTest, OkNeedsACatalogueAQueryAndAKind)
 {
     EXPECT_FALSE(C().okEnabled);
-    editor.AddBooleanClick();
+    editor.AddBoolean();
     EXPECT_TRUE(C().okEnabled) << "the top node is a logic node now";
-    editor.KindsChange(false, false, false);
+    editor.SetKinds(false, false, false);
     EXPECT_FALSE(C().okEnabled);
-    EXPECT_FALSE(editor.OkClick());
-    editor.KindsChange(false, true, false);
+    EXPECT_FALSE(editor.Accept());
+    editor.SetKinds(false, true, false);
     EXPECT_TRUE(C().okEnabled);
     window.SetMode(DbNone);
-    editor.SearchParamsChange();
+    editor.UpdateOkEnabled();
     EXPECT_FALSE(C().okEnabled);
 }
 
 TEST_F(QueryEditorTest, DropsFollowTheRules)
 {
-    editor.AddBooleanClick(); // top ИЛИ
-    editor.AddBooleanClick(); // ИЛИ / ИЛИ
-    editor.AddCompareClick(); // ИЛИ / ИЛИ, cmp
+    editor.AddBoolean(); // top ИЛИ
+    editor.AddBoolean(); // ИЛИ / ИЛИ
+    editor.AddCompare(); // ИЛИ / ИЛИ, cmp
     TQueryNode *inner = Top()->Child(0), *cmp = Top()->Child(1);
     editor.Select(inner);
-    editor.AddBooleanClick();
-    editor.OperatorChange(0); // inner is И
+    editor.AddBoolean();
+    editor.ChooseOperator(0); // inner is И
     TQueryNode *deep = inner->Child(0);
     editor.Select(deep);
-    editor.OperatorChange(2); // deep is НЕ
+    editor.ChooseOperator(2); // deep is НЕ
 
     EXPECT_FALSE(editor.CanDrop(Top(), inner)) << "the top node stays";
     EXPECT_FALSE(editor.CanDrop(cmp, Top())) << "onto its own parent";
@@ -255,29 +255,29 @@ TEST_F(QueryEditorTest, DropsFollowTheRules)
 TEST_F(QueryEditorTest, NodesBelowTheDeepestLevelCannotBeAdded)
 {
     for (int depth = 0; depth < kMaxQueryDepth; ++depth) {
-        editor.AddBooleanClick();
+        editor.AddBoolean();
         if (depth > 0)
             editor.Select(editor.Selected()->Child(0));
     }
     EXPECT_EQ(editor.Selected()->Depth(), kMaxQueryDepth - 1);
-    editor.AddCompareClick();
+    editor.AddCompare();
     editor.Select(editor.Selected()->Child(0));
     EXPECT_EQ(editor.Selected()->Depth(), kMaxQueryDepth);
     editor.Select(editor.Selected()->Parent());
-    editor.AddBooleanClick();
+    editor.AddBoolean();
     editor.Select(editor.Selected()->Child(1));
     EXPECT_FALSE(C().addBoolean || C().addCompare);
 }
 
 TEST_F(QueryEditorTest, SavingAppendsTheExtensionAsksAndKeepsTheOldFileOnFailure)
 {
-    editor.AddCompareClick();
+    editor.AddCompare();
     options.QryFolder = dir.path() + u'/';
     const QString plain = dir.filePath("plain");
     dialogs.answers = {plain, dir.filePath("a.txt"), dir.filePath("b.CDQ")};
-    editor.SaveClick();
-    editor.SaveClick();
-    editor.SaveClick();
+    editor.SaveWithDialog();
+    editor.SaveWithDialog();
+    editor.SaveWithDialog();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
               QStringList({"a.txt.cdq", "b.CDQ", "plain.cdq"}));
     EXPECT_EQ(dialogs.requests[0].Title, "Сохранение сложного запроса");
@@ -287,10 +287,10 @@ TEST_F(QueryEditorTest, SavingAppendsTheExtensionAsksAndKeepsTheOldFileOnFailure
     EXPECT_EQ(dialogs.askOverwrite, QList<bool>({true, true, true}));
 
     // The appended name exists: asked, and No keeps the file.
-    editor.AddCompareClick();
+    editor.AddCompare();
     dialogs.answers = {plain};
     boxes.Answer(TMsgAnswer::No);
-    editor.SaveClick();
+    editor.SaveWithDialog();
     EXPECT_EQ(boxes.shown.last().text,
               plain + ".cdq\rФайл сложного запроса уже существует.\r\n\nЗаменить его?");
     EXPECT_EQ(boxes.shown.last().caption, "Сохранение сложного запроса");
@@ -305,7 +305,7 @@ TEST_F(QueryEditorTest, SavingAppendsTheExtensionAsksAndKeepsTheOldFileOnFailure
         return false;
     };
     dialogs.answers = {plain + ".cdq"};
-    editor.SaveClick();
+    editor.SaveWithDialog();
     EXPECT_EQ(boxes.shown.last().text,
               plain +
                   ".cdq\rНе удалось записать файл сложного запроса.\r\n\nNo space left on device");
@@ -317,7 +317,7 @@ TEST_F(QueryEditorTest, SavingAppendsTheExtensionAsksAndKeepsTheOldFileOnFailure
     // Text the file's code page cannot hold is refused before writing.
     AddComparison(CfProduct, 0, "中");
     dialogs.answers = {plain + ".cdq"};
-    editor.SaveClick();
+    editor.SaveWithDialog();
     EXPECT_EQ(boxes.shown.last().text, plain + ".cdq\rЗапрос содержит символы, которые нельзя "
                                                "записать в файл сложного запроса.");
     EXPECT_TRUE(boxes.AllAnswersUsed());
@@ -337,9 +337,9 @@ TEST_F(QueryEditorTest, LoadingReplacesTheTreeOrReportsAndKeepsIt)
 
     int expanded = 0;
     editor.expandAll = [&expanded] { ++expanded; };
-    editor.AddBooleanClick();
+    editor.AddBoolean();
     dialogs.answers = {bad};
-    editor.LoadClick();
+    editor.LoadWithDialog();
     EXPECT_EQ(boxes.shown.last().text,
               bad + "\rФайл сложного запроса недоступен или имеет неверный формат.\r\n\n"
                     "Проверьте его содержимое.");
@@ -347,21 +347,21 @@ TEST_F(QueryEditorTest, LoadingReplacesTheTreeOrReportsAndKeepsIt)
     EXPECT_EQ(Text(), "ИЛИ\r\n");
 
     dialogs.answers = {good};
-    editor.LoadClick();
+    editor.LoadWithDialog();
     EXPECT_EQ(Text(), "И\r\n\t[Размер] < [1 кБ]\r\n\tНЕ\r\n");
     EXPECT_EQ(editor.Selected(), Top());
     EXPECT_EQ(expanded, 1);
 
     // A query file handed over by the main window loads when the dialog shows.
-    editor.NewClick();
+    editor.ClearQuery();
     document.QueryFilePending = true;
     editor.OpenDialog().FileName = good;
-    editor.FormShow();
+    editor.PrepareToShow();
     EXPECT_FALSE(document.QueryFilePending);
     EXPECT_EQ(Text(), "И\r\n\t[Размер] < [1 кБ]\r\n\tНЕ\r\n");
     EXPECT_EQ(editor.SaveDialog().FileName, good);
     EXPECT_EQ(C().unit, SuByte);
-    editor.FormShow();
+    editor.PrepareToShow();
     EXPECT_EQ(boxes.shown.size(), 1);
 }
 

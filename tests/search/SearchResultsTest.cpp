@@ -61,7 +61,7 @@ TEST_F(SearchResultsTest, MoreThanAHundredRowsAsksFirst)
         if (c.askedRebuild)
             boxes.Answer(TMsgAnswer::Yes);
         options.ConfirmReview = false;
-        results.FoundViewSetClick(cmd::FoundViewListAction, false);
+        results.SwitchFoundView(cmd::FoundViewListAction, false);
         EXPECT_EQ(boxes.shown.size(), c.askedRebuild ? 1 : 0) << c.confirm;
         EXPECT_EQ(searchTree.Root()->ChildCount(), 101);
         Present(PresentStandard);
@@ -208,7 +208,7 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     shell.SetDbState(DbFound);
     shell.Unsaved().Set(true);
     boxes.Answer(TMsgAnswer::Yes);
-    results.FoundViewSetClick(cmd::FoundViewListAction, false);
+    results.SwitchFoundView(cmd::FoundViewListAction, false);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Изменение представления результатов поиска"));
     EXPECT_EQ(Results(), (QStringList{"CD1\\a.txt/4", "CD1\\b.txt/4"}));
@@ -216,15 +216,15 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
 
     // Declined: the new presentation stays checked, the results stay.
     boxes.Answer(TMsgAnswer::No);
-    results.FoundViewSetClick(cmd::FoundViewLeafAction, false);
+    results.SwitchFoundView(cmd::FoundViewLeafAction, false);
     EXPECT_EQ(CurrentPresentation(commands), PresentLeaves);
     EXPECT_EQ(Results(), (QStringList{"CD1\\a.txt/4", "CD1\\b.txt/4"}));
 
     // Choosing the checked one does nothing; without results only the
     // check moves.
-    results.FoundViewSetClick(cmd::FoundViewLeafAction, true);
+    results.SwitchFoundView(cmd::FoundViewLeafAction, true);
     shell.SetDbState(DbNone);
-    results.FoundViewSetClick(cmd::FoundViewProducerAction, false);
+    results.SwitchFoundView(cmd::FoundViewProducerAction, false);
     EXPECT_EQ(CurrentPresentation(commands), PresentProducer);
     EXPECT_EQ(boxes.shown.size(), 2);
 }

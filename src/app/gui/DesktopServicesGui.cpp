@@ -40,14 +40,10 @@ TDesktopServicesGui::TDesktopServicesGui(TSession &session, IWindowCommands &com
     helpKeys_->Watch(optionsForm_.get());
     optionsCommands_ = std::make_unique<TOptionsCommands>(
         session.OptionsStorage(), session.Window(), session.MessageBoxes(),
-        [this] { optionsForm_->exec(); },
-        [this] {
-            if (session_.ModeLogic().hooks.SelectionChange)
-                session_.ModeLogic().hooks.SelectionChange(session_.ModeLogic().ActiveTree());
-        });
-    commands.SetHandler(cmd::AppOptionsAction, [this] { optionsCommands_->AppOptionsClick(); });
+        static_cast<IOptionsDialogHost &>(*this));
+    commands.SetHandler(cmd::AppOptionsAction, [this] { optionsCommands_->EditOptions(); });
     commands.SetHandler(cmd::DefaultOptionsAction,
-                        [this] { optionsCommands_->DefaultOptionsClick(); });
+                        [this] { optionsCommands_->RestoreDefaults(); });
 }
 
 TDesktopServicesGui::~TDesktopServicesGui() = default;
@@ -62,9 +58,20 @@ IFolderPicker &TDesktopServicesGui::FolderPicker()
     return *folderPicker_;
 }
 
+void TDesktopServicesGui::ShowOptionsDialog()
+{
+    optionsForm_->exec();
+}
+
+void TDesktopServicesGui::RefreshPane()
+{
+    if (session_.ModeLogic().hooks.SelectionChange)
+        session_.ModeLogic().hooks.SelectionChange(session_.ModeLogic().ActiveTree());
+}
+
 void TDesktopServicesGui::HelpContentsClick()
 {
-    qbx::HelpContentsClick(*helpWindow_, QApplication::focusWidget(), owner_);
+    qbx::ShowHelpForFocus(*helpWindow_, QApplication::focusWidget(), owner_);
 }
 
 void TDesktopServicesGui::AboutAppClick()

@@ -2,6 +2,7 @@
 
 #include "interaction/FolderPicker.h"
 #include "desktop/Help.h"
+#include "optionsdialog/OptionsDialogLogic.h"
 
 #include <QString>
 
@@ -27,11 +28,11 @@ class TQtMessageBoxes;
 // F1 in the window's menus, the folder picker, and the options dialog with
 // the Tuning menu's two commands. Made once at start-up, right after the
 // main window, and kept as long as it. owner: the window, the dialogs' parent.
-class TDesktopServicesGui {
+class TDesktopServicesGui : private IOptionsDialogHost {
 public:
     TDesktopServicesGui(TSession &session, IWindowCommands &commands, IOptionsWindow &window,
                       QWidget *owner);
-    ~TDesktopServicesGui();
+    ~TDesktopServicesGui() override;
     TDesktopServicesGui(const TDesktopServicesGui &) = delete;
     TDesktopServicesGui &operator=(const TDesktopServicesGui &) = delete;
 
@@ -47,6 +48,10 @@ public:
     void AboutAppClick();
 
 private:
+    // IOptionsDialogHost
+    void ShowOptionsDialog() override;
+    void RefreshPane() override;
+
     TSession &session_;
     QWidget *owner_;
     std::unique_ptr<THelpWindow> helpWindow_;

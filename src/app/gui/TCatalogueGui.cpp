@@ -13,7 +13,7 @@ TCatalogueGui::TCatalogueGui(TSession &session, IWindowCommands &commands,
     controls.SetTreeModel(TTreeKind::Main, &session.MainModel());
     controls.SetTreeModel(TTreeKind::Search, &session.SearchModel());
     pane_ = std::make_unique<TDescriptionPaneGui>(session, commands, controls);
-    session.AfterTreeChange = [this] { pane_->TreeViewChange(); };
+    session.AfterTreeChange = [this] { pane_->SelectionChanged(); };
 
     TCatalogueFiles &files = session.Files();
     TCatalogueSaving &saving = session.Saving();

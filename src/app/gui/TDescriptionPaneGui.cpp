@@ -45,7 +45,7 @@ TDescriptionPaneGui::TDescriptionPaneGui(TSession &session, IWindowCommands &com
     };
     // Whoever implements the editor connects it as the command's handler.
     pane_.EditDescr = [this] { commands_.Action(cmd::EditDescrAction)->trigger(); };
-    session_.ModeLogic().hooks.SelectionChange = [this](TTreeKind) { pane_.TreeViewChange(); };
+    session_.ModeLogic().hooks.SelectionChange = [this](TTreeKind) { pane_.SelectionChanged(); };
 
     ConnectTree(TTreeKind::Main);
     ConnectTree(TTreeKind::Search);
@@ -81,18 +81,18 @@ void TDescriptionPaneGui::ConnectTree(TTreeKind tree)
     });
     connect(&pane_.Model(tree), &QAbstractItemModel::modelReset, this,
             [this, tree] { pane_.TreeViewReset(tree); });
-    connect(view, &QAbstractItemView::doubleClicked, this, [this] { pane_.TreeViewDblClick(); });
+    connect(view, &QAbstractItemView::doubleClicked, this, [this] { pane_.OpenFocusedFile(); });
     view->viewport()->installEventFilter(this);
 }
 
 void TDescriptionPaneGui::ConnectCommands()
 {
-    commands_.SetHandler(cmd::ExpandNodeAction, [this] { pane_.ExpandNodeClick(); });
-    commands_.SetHandler(cmd::ExpandNodesAction, [this] { pane_.ExpandNodesClick(); });
-    commands_.SetHandler(cmd::CollapseNodeAction, [this] { pane_.CollapseNodeClick(); });
-    commands_.SetHandler(cmd::CollapseNodesAction, [this] { pane_.CollapseNodesClick(); });
+    commands_.SetHandler(cmd::ExpandNodeAction, [this] { pane_.ExpandNode(); });
+    commands_.SetHandler(cmd::ExpandNodesAction, [this] { pane_.ExpandNodes(); });
+    commands_.SetHandler(cmd::CollapseNodeAction, [this] { pane_.CollapseNode(); });
+    commands_.SetHandler(cmd::CollapseNodesAction, [this] { pane_.CollapseNodes(); });
     for (int c = FirstSizeUnit; c <= LastSizeUnit; ++c)
-        commands_.SetHandler(CommandAt(c), [this, c] { pane_.SizeUnitClick(c - FirstSizeUnit); });
+        commands_.SetHandler(CommandAt(c), [this, c] { pane_.ShowSizeIn(c - FirstSizeUnit); });
 }
 
 bool TDescriptionPaneGui::eventFilter(QObject *watched, QEvent *event)
@@ -103,7 +103,7 @@ bool TDescriptionPaneGui::eventFilter(QObject *watched, QEvent *event)
     const auto *mouse = static_cast<QMouseEvent *>(event);
     if (watched == controls_.DescrListView()->viewport()) {
         if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton)
-            pane_.DescrListViewDblClick();
+            pane_.EditAtSelectedRow();
     } else if (type == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
         for (TTreeKind tree : {TTreeKind::Main, TTreeKind::Search}) {
             if (watched == View(tree)->viewport())
@@ -131,7 +131,7 @@ void TDescriptionPaneGui::TreeViewMouseDown(TTreeKind tree, const QPoint &pos)
 
 void TDescriptionPaneGui::DescrListViewContextMenu(const QPoint &pos)
 {
-    if (!pane_.DescrListViewMouseDown())
+    if (!pane_.PrepareSizeMenu())
         return;
     if (QMenu *menu = commands_.Menu(QStringLiteral("SizePopupMenu")))
         menu->popup(controls_.DescrListView()->viewport()->mapToGlobal(pos));

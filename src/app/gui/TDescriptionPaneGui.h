@@ -29,7 +29,7 @@ public:
     TDescriptionPane &Pane() { return pane_; }
     // Refreshes the pane and the selection's commands (after any change of
     // the tree or the selection made by code).
-    void TreeViewChange() { pane_.TreeViewChange(); }
+    void SelectionChanged() { pane_.SelectionChanged(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -31,29 +31,18 @@ namespace qbx {
 TItemEditGui::TItemEditGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
                            TDescriptionPaneGui &pane)
     : session_(session), commands_(commands), controls_(controls), pane_(pane),
-      editForm_(
-          session.MessageBoxes(), [&session] { return session.Options().SizeUnit; },
-          controls.DialogParent()),
+      editForm_(session.MessageBoxes(), session.Options(), controls.DialogParent()),
       items_({session.Options(), session.Window(), session.Document(), session.Answers(),
               session.Commands(), session.ModeLogic().Unsaved(), session.Catalogue(), session.MainModel(),
               session.MessageBoxes(), *this}),
       descriptions_({session.Window(), session.Document(), pane.Pane(), session.Commands(),
                      session.ModeLogic().Unsaved(),
                      session.Catalogue(),
-                     session.MainModel(), items_, editForm_, *this, session.MessageBoxes(),
-                     [&controls](int row) {
-                         const QTreeWidgetItem *item = controls.DescrListView()->topLevelItem(row);
-                         return item ? item->text(1) : QString();
-                     }}),
+                     session.MainModel(), items_, editForm_, *this, session.MessageBoxes()}),
       delegate_(new TLabelDelegateGui(this))
 {
-    items_.TreeViewChange = [this] { pane_.TreeViewChange(); };
-    descriptions_.TreeViewChange = items_.TreeViewChange;
-    items_.ShowEntireView = [this] {
-        if (!session_.Commands().Checked(cmd::EntireViewAction))
-            commands_.Action(cmd::EntireViewAction)->trigger();
-    };
-    items_.EditDescription = [this] { descriptions_.EditDescription(); };
+    items_.SelectionChanged = [this] { pane_.SelectionChanged(); };
+    descriptions_.SelectionChanged = items_.SelectionChanged;
     session_.ModeLogic().hooks.EndLabelEdit = [this] { items_.EndLabelEdit(); };
 
     session_.MainModel().SetEditable(true);
@@ -207,6 +196,17 @@ void TItemEditGui::PostMessageHook()
 {
     QMetaObject::invokeMethod(
         this, [this] { items_.MessageHook(); }, Qt::QueuedConnection);
+}
+
+void TItemEditGui::ShowEntireView()
+{
+    if (!session_.Commands().Checked(cmd::EntireViewAction))
+        commands_.Action(cmd::EntireViewAction)->trigger();
+}
+
+void TItemEditGui::EditDescription()
+{
+    descriptions_.EditDescription();
 }
 
 // --- IClipboardText ------------------------------------------------------------

@@ -55,6 +55,8 @@ private:
     void ExpandNodes(const std::vector<const TTreeNode *> &nodes) override;
     void SetStatusText(const QString &text) override;
     void PostMessageHook() override;
+    void ShowEntireView() override;
+    void EditDescription() override;
     // IClipboardText
     bool HasText() const override;
     QString Text() const override;

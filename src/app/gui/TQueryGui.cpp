@@ -31,7 +31,7 @@ TQueryGui::TQueryGui(TSession &session, IWindowCommands &commands, IWindowContro
 {
     queryForm_.OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
     commands.SetHandler(cmd::ComplexSearchAction, [this] { search_.RunComplexSearch(); });
-    session.Files().showQueryEditor = [this](const QString &file) { OpenQueryFile(file); };
+    session.Files().SetQueryEditor(this);
 }
 
 bool TQueryGui::ShowDialog()
@@ -44,7 +44,7 @@ bool TQueryGui::ShowDialog()
     return queryForm_.exec() == QDialog::Accepted;
 }
 
-void TQueryGui::OpenQueryFile(const QString &fileName)
+void TQueryGui::EditQueryFile(const QString &fileName)
 {
     // QueryFilePending is set by the caller; the dialog loads the file as
     // it shows.

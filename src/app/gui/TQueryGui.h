@@ -3,6 +3,7 @@
 #include "search/TComplexSearch.h"
 #include "search/gui/TQueryFileDialogsGui.h"
 #include "search/gui/TQueryForm.h"
+#include "storage/IQueryFileEditor.h"
 
 namespace qbx {
 
@@ -15,7 +16,7 @@ class TSession;
 // Puts the complex query editor into the main window: the query dialog
 // (created once, so its tree lasts for the run), "Сложный поиск...", and the
 // query files handed over by the Open command and the command line.
-class TQueryGui {
+class TQueryGui : public IQueryFileEditor {
 public:
     TQueryGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
               TSearchGui &searches, IHelp &help);
@@ -24,7 +25,7 @@ public:
 
     // Shows the editor with a query file loaded; after OK the query is
     // searched as "Сложный поиск..." searches it.
-    void OpenQueryFile(const QString &fileName);
+    void EditQueryFile(const QString &fileName) override;
 
 private:
     bool ShowDialog();

@@ -28,7 +28,7 @@ TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowCont
 {
     for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
         commands.SetHandler(CommandAt(c), [this, c] {
-            results_.FoundViewSetClick(CommandAt(c), commands_.WasChecked());
+            results_.SwitchFoundView(CommandAt(c), commands_.WasChecked());
         });
     session.ModeLogic().hooks.SelectPath = [this](const QString &path) { SelectPath(path); };
 

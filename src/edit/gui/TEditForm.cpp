@@ -3,6 +3,7 @@
 #include "tree/FieldCapacities.h"
 
 #include "interaction/MessageBoxes.h"
+#include "options/TOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,8 +41,8 @@ QLabel *Label(QWidget *parent, const char *name, const char *text, QWidget *budd
 
 } // namespace
 
-TEditForm::TEditForm(IMessageBoxes &boxes, std::function<int()> sizeUnit, QWidget *parent)
-    : QDialog(parent, FixedDialogFlags), boxes_(boxes), sizeUnit_(std::move(sizeUnit)),
+TEditForm::TEditForm(IMessageBoxes &boxes, const TOptions &options, QWidget *parent)
+    : QDialog(parent, FixedDialogFlags), boxes_(boxes), options_(options),
       labelEdit_(Edit(this, "LabelEdit", kLabelCapacity, true)),
       pathEdit_(Edit(this, "PathEdit", kPathCapacity, true)),
       folderCheckBox_(new QCheckBox(QCoreApplication::translate("TEditForm", "&Папка"), this)),
@@ -130,7 +131,7 @@ void TEditForm::FormShow()
 {
     if (!values_)
         return;
-    const TEditControls c = logic_.Show(*values_, sizeUnit_ ? sizeUnit_() : 0);
+    const TEditControls c = logic_.Show(*values_, options_.SizeUnit);
     // The controls are filled without their change events.
     const QSignalBlocker b1(folderCheckBox_), b2(producerEdit_), b3(productEdit_), b4(versionEdit_),
         b5(sizeSpinEdit_), b6(sizeComboBox_), b7(descrEdit_);

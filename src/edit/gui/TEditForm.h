@@ -15,6 +15,7 @@ class QSpinBox;
 namespace qbx {
 
 class IMessageBoxes;
+class TOptions;
 
 // The description editor: label and path (read-only), the folder box,
 // producer, product, version, size with its unit, and the free description.
@@ -23,8 +24,8 @@ class IMessageBoxes;
 class TEditForm : public QDialog, public IDescriptionEditor {
     Q_OBJECT
 public:
-    // sizeUnit gives the SizeUnit option at each showing.
-    TEditForm(IMessageBoxes &boxes, std::function<int()> sizeUnit, QWidget *parent = nullptr);
+    // options: the SizeUnit option is read at each showing.
+    TEditForm(IMessageBoxes &boxes, const TOptions &options, QWidget *parent = nullptr);
 
     bool Execute(TEditValues &values) override;
 
@@ -45,7 +46,7 @@ private:
     QWidget *FieldControl(TEditField field) const;
 
     IMessageBoxes &boxes_;
-    std::function<int()> sizeUnit_;
+    const TOptions &options_;
     TEditFormLogic logic_;
     TEditValues *values_ = nullptr;
     QLineEdit *labelEdit_;

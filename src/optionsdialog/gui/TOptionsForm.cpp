@@ -203,9 +203,9 @@ void TOptionsForm::FormCreate()
     auto *cancelButton = new QPushButton(QCoreApplication::translate("TOptionsForm", "&Отмена"), this);
     cancelButton->setObjectName(QStringLiteral("CancelButton"));
     cancelButton->setAutoDefault(false);
-    connect(defaultButton, &QPushButton::clicked, this, [this] { logic_.DefaultButtonClick(); });
+    connect(defaultButton, &QPushButton::clicked, this, [this] { logic_.RestoreDefaults(); });
     connect(okButton, &QPushButton::clicked, this, [this] {
-        logic_.OKButtonClick();
+        logic_.ApplyControls();
         accept();
     });
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -235,9 +235,9 @@ QWidget *TOptionsForm::CreateStoragePage()
     auto *column = new QVBoxLayout;
     using Click = void (TOptionsDialogLogic::*)();
     const std::tuple<const char *, const char *, Click> buttons[] = {
-        {"LoadButton", QT_TRANSLATE_NOOP("TOptionsForm", "&Загрузить"), &TOptionsDialogLogic::LoadButtonClick},
-        {"SaveButton", QT_TRANSLATE_NOOP("TOptionsForm", "&Сохранить"), &TOptionsDialogLogic::SaveButtonClick},
-        {"RemoveButton", QT_TRANSLATE_NOOP("TOptionsForm", "&Удалить"), &TOptionsDialogLogic::RemoveButtonClick}};
+        {"LoadButton", QT_TRANSLATE_NOOP("TOptionsForm", "&Загрузить"), &TOptionsDialogLogic::LoadFromChosenPlace},
+        {"SaveButton", QT_TRANSLATE_NOOP("TOptionsForm", "&Сохранить"), &TOptionsDialogLogic::SaveToChosenPlace},
+        {"RemoveButton", QT_TRANSLATE_NOOP("TOptionsForm", "&Удалить"), &TOptionsDialogLogic::RemoveFromChosenPlace}};
     for (const auto &[name, caption, click] : buttons) {
         auto *button = new QPushButton(TrOptions(caption), page);
         button->setObjectName(QString::fromLatin1(name));
@@ -281,8 +281,8 @@ QWidget *TOptionsForm::CreateFolderPage()
     addFolder("QryFolderLabel", QT_TRANSLATE_NOOP("TOptionsForm", "Папка сложных запросов:"), "QryFolderEdit", "QrySpeedButton",
               QT_TRANSLATE_NOOP("TOptionsForm", "Выберите папку с файлами сложных запросов"), qryFolderEdit_, qrySpeedButton_);
     layout->addStretch(1);
-    connect(dbSpeedButton_, &QToolButton::clicked, this, [this] { logic_.DbSpeedButtonClick(); });
-    connect(qrySpeedButton_, &QToolButton::clicked, this, [this] { logic_.QrySpeedButtonClick(); });
+    connect(dbSpeedButton_, &QToolButton::clicked, this, [this] { logic_.PickDbFolder(); });
+    connect(qrySpeedButton_, &QToolButton::clicked, this, [this] { logic_.PickQueryFolder(); });
     return page;
 }
 
@@ -353,7 +353,7 @@ QWidget *TOptionsForm::CreateConfirmPage()
             grid->addWidget(dependent, row, 1);
             const TConfirmPair pair = r.pair;
             connect(main, &QCheckBox::clicked, this,
-                    [this, pair] { logic_.ConfirmCheckBoxClick(pair); });
+                    [this, pair] { logic_.MatchDependentBox(pair); });
         }
         ++row;
     }
@@ -413,7 +413,7 @@ void TOptionsForm::BringToFront()
 void TOptionsForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    logic_.FormShow();
+    logic_.ShowOptions();
 }
 
 bool TOptionsForm::eventFilter(QObject *watched, QEvent *event)

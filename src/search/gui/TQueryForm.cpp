@@ -233,12 +233,12 @@ void TQueryForm::Connect()
     // A new tree (New, Load) replaces the model's rows and with them the
     // current index: select the editor's node again.
     connect(&editor_.Model(), &QAbstractItemModel::modelReset, this, [this] { Sync(); });
-    connect(addBoolean_, &QPushButton::clicked, this, [this] { editor_.AddBooleanClick(); });
-    connect(addCompare_, &QPushButton::clicked, this, [this] { editor_.AddCompareClick(); });
-    connect(deleteItem_, &QPushButton::clicked, this, [this] { editor_.DeleteItemClick(); });
-    connect(new_, &QPushButton::clicked, this, [this] { editor_.NewClick(); });
-    connect(load_, &QPushButton::clicked, this, [this] { editor_.LoadClick(); });
-    connect(save_, &QPushButton::clicked, this, [this] { editor_.SaveClick(); });
+    connect(addBoolean_, &QPushButton::clicked, this, [this] { editor_.AddBoolean(); });
+    connect(addCompare_, &QPushButton::clicked, this, [this] { editor_.AddCompare(); });
+    connect(deleteItem_, &QPushButton::clicked, this, [this] { editor_.DeleteSelected(); });
+    connect(new_, &QPushButton::clicked, this, [this] { editor_.ClearQuery(); });
+    connect(load_, &QPushButton::clicked, this, [this] { editor_.LoadWithDialog(); });
+    connect(save_, &QPushButton::clicked, this, [this] { editor_.SaveWithDialog(); });
     connect(ok_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -249,18 +249,18 @@ void TQueryForm::Connect()
         };
     };
     connect(lOperand_, &QComboBox::activated, this,
-            guarded([this](int i) { editor_.FieldChange(i); }));
+            guarded([this](int i) { editor_.ChooseField(i); }));
     connect(operator_, &QComboBox::activated, this,
-            guarded([this](int i) { editor_.OperatorChange(i); }));
+            guarded([this](int i) { editor_.ChooseOperator(i); }));
     connect(value_, &QLineEdit::textEdited, this,
-            guarded([this](const QString &t) { editor_.ValueChange(t); }));
+            guarded([this](const QString &t) { editor_.SetValue(t); }));
     connect(number_, &QSpinBox::valueChanged, this,
-            guarded([this](int n) { editor_.NumberChange(n); }));
-    connect(unit_, &QComboBox::activated, this, guarded([this](int i) { editor_.UnitChange(i); }));
-    connect(case_, &QCheckBox::toggled, this, guarded([this](bool on) { editor_.CaseChange(on); }));
+            guarded([this](int n) { editor_.SetNumber(n); }));
+    connect(unit_, &QComboBox::activated, this, guarded([this](int i) { editor_.ChooseUnit(i); }));
+    connect(case_, &QCheckBox::toggled, this, guarded([this](bool on) { editor_.SetMatchCase(on); }));
     for (QCheckBox *c : {cd_, folder_, file_})
         connect(c, &QCheckBox::toggled, this, guarded([this](bool) {
-                    editor_.KindsChange(cd_->isChecked(), folder_->isChecked(), file_->isChecked());
+                    editor_.SetKinds(cd_->isChecked(), folder_->isChecked(), file_->isChecked());
                 }));
 }
 
@@ -309,13 +309,13 @@ void TQueryForm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    editor_.FormShow();
+    editor_.PrepareToShow();
     tree_->setFocus();
 }
 
 void TQueryForm::OKButtonClick()
 {
-    if (editor_.OkClick())
+    if (editor_.Accept())
         accept();
 }
 
