@@ -6,20 +6,20 @@ TSession::TSession(const QString &appCaption, const TEnvironment &environment, T
     : environment_(environment), options_(TOptions::Defaults(environment)),
       optionsWindow_(ports.optionsWindow), boxes_(ports.boxes), view_(ports.view),
       operationView_(ports.operationView), operation_(options_, ports.operationView, ports.boxes),
-      shell_(appCaption, options_, environment_, commands_, ports.view, operation_, ports.boxes,
+      modes_(appCaption, options_, environment_, commands_, ports.view, operation_, ports.boxes,
              *this, answers_),
       catalogue_(mainTree_, answers_, ports.conflicts, &mainModel_),
-      status_(ports.view, ports.operationView, shell_),
-      files_({options_, shell_, answers_, commands_, operation_, ports.boxes, status_,
+      status_(ports.view, ports.operationView, modes_),
+      files_({options_, modes_, answers_, commands_, operation_, ports.boxes, status_,
               ports.fileDialogs, catalogue_, searchTree_, ports.view}),
-      saving_({options_, lastSearch_, shell_, commands_, operation_, ports.boxes,
+      saving_({options_, lastSearch_, modes_, commands_, operation_, ports.boxes,
                status_, ports.view, ports.saveDialog, files_, mainTree_, searchTree_, ports.fs,
                std::move(ports.freeSpace)}),
-      views_(shell_, commands_, searchModel_, ports.view)
+      views_(modes_, commands_, searchModel_, ports.view)
 {
     // Every change of the catalogue tree marks the catalogue unsaved.
     catalogue_.OnTreeChanged = [this] {
-        shell_.Unsaved().Set(true);
+        modes_.Unsaved().Set(true);
         if (AfterTreeChange)
             AfterTreeChange();
     };
@@ -66,7 +66,7 @@ void TSession::CatalogueClosed()
 
 void TSession::WindowClosing()
 {
-    storage_.Save(optionsWindow_, shell_.State().Panes);
+    storage_.Save(optionsWindow_, modes_.State().Panes);
 }
 
 } // namespace qbx

@@ -66,7 +66,7 @@ public:
     TOptionsStorage &OptionsStorage() { return storage_; }
     const TEnvironment &Environment() const { return environment_; }
     // The mode, the caption, the status texts and the pane widths.
-    TWindowState &Window() { return shell_.State(); }
+    TWindowState &Window() { return modes_.State(); }
     // The answers to name conflicts of the window's merges and moves.
     TConflictAnswers &Answers() { return answers_; }
     // The open catalogue's file, name and flags.
@@ -74,7 +74,7 @@ public:
     TLastSearch &LastSearch() { return lastSearch_; }
     TCommandState &Commands() { return commands_; }
     TLongOperation &Operation() { return operation_; }
-    TModeLogic &ModeLogic() { return shell_; }
+    TModeLogic &ModeLogic() { return modes_; }
     IMessageBoxes &MessageBoxes() { return boxes_; }
     // The window as the mode logic and the long operations see it.
     IMainView &View() { return view_; }
@@ -113,7 +113,7 @@ private:
     IMainView &view_;
     IOperationView &operationView_;
     TLongOperation operation_;
-    TModeLogic shell_;
+    TModeLogic modes_;
     TTree mainTree_;
     TTree searchTree_;
     TTreeModel mainModel_{mainTree_};

@@ -23,7 +23,7 @@ QString CommandFailedText(const QString &what)
 }
 
 void RunAtCommandBoundary(const std::function<void()> &handler, const QString &caption,
-                          TModeLogic &shell, IMessageBoxes &boxes)
+                          TModeLogic &modes, IMessageBoxes &boxes)
 {
     QString text;
     try {
@@ -37,8 +37,8 @@ void RunAtCommandBoundary(const std::function<void()> &handler, const QString &c
         text = CommandFailedText(QString());
     }
     // The handler may have stopped inside a long operation.
-    if (shell.CommandsFrozen())
-        shell.RestoreCommands();
+    if (modes.CommandsFrozen())
+        modes.RestoreCommands();
     boxes.Show(text, caption, TMsgIcon::Error, MbOk);
 }
 

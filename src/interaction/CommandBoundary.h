@@ -14,7 +14,7 @@ class TModeLogic;
 // frozen command state and a running operation are given back, and the
 // failure is reported in an error box with the command's caption.
 void RunAtCommandBoundary(const std::function<void()> &handler, const QString &caption,
-                          TModeLogic &shell, IMessageBoxes &boxes);
+                          TModeLogic &modes, IMessageBoxes &boxes);
 
 // The texts of that error box.
 QString OutOfMemoryText();

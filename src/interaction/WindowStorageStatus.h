@@ -11,20 +11,20 @@ namespace qbx {
 // events and command freezing, through the mode logic's own interfaces.
 class TWindowStorageStatus : public IStorageStatus {
 public:
-    TWindowStorageStatus(IMainView &view, IOperationView &operationView, TModeLogic &shell)
-        : view_(view), operationView_(operationView), shell_(shell)
+    TWindowStorageStatus(IMainView &view, IOperationView &operationView, TModeLogic &modes)
+        : view_(view), operationView_(operationView), modes_(modes)
     {
     }
 
     void SetStatusText(const QString &text) override { view_.SetStatusPanelText(text); }
     QString StatusText() const override { return view_.StatusPanelText(); }
     void ProcessPendingEvents() override { operationView_.ProcessEvents(); }
-    void EnableCommands(bool enable) override { shell_.EnableCommands(enable); }
+    void EnableCommands(bool enable) override { modes_.EnableCommands(enable); }
 
 private:
     IMainView &view_;
     IOperationView &operationView_;
-    TModeLogic &shell_;
+    TModeLogic &modes_;
 };
 
 } // namespace qbx

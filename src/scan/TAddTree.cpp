@@ -76,8 +76,8 @@ bool TAddTree::EnterFolder(const QString &folder)
 
 void TAddTree::AddScannedTree()
 {
-    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
-        c_.shell.hooks.EndLabelEdit();
+    if (c_.modes.DbState() == DbEntire && c_.modes.hooks.EndLabelEdit)
+        c_.modes.hooks.EndLabelEdit();
     const std::vector<TTreeNode *> selected = c_.model.SelectedNodes();
     if (selected.size() != 1)
         return;
@@ -100,7 +100,7 @@ void TAddTree::AddScannedTree()
 void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
 {
     TTree &tree = c_.model.Tree();
-    c_.shell.FreezeCommands();
+    c_.modes.FreezeCommands();
     c_.operation.StartOperation(Title(), 100, true);
     TOperationProgress progress(c_.operation);
     // The scan's own answers: an "All" answer holds for this scan only.
@@ -116,7 +116,7 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
     TTreeNode *selected = scan.FirstAddedNode() ? scan.FirstAddedNode() : target;
     c_.model.Select(selected);
     c_.view.Expand(selected);
-    c_.shell.RestoreCommands();
+    c_.modes.RestoreCommands();
     if (c_.treeChanged)
         c_.treeChanged();
     if (!skipped_.Empty())
@@ -125,8 +125,8 @@ void TAddTree::Scan(TTreeNode *target, const TScanSettings &settings)
 
 void TAddTree::CalculateSize()
 {
-    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
-        c_.shell.hooks.EndLabelEdit();
+    if (c_.modes.DbState() == DbEntire && c_.modes.hooks.EndLabelEdit)
+        c_.modes.hooks.EndLabelEdit();
     const std::vector<TTreeNode *> selected = c_.model.SelectedNodes();
     if (selected.size() != 1)
         return;

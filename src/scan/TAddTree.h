@@ -48,7 +48,7 @@ public:
 
 // What the scan commands work with; everything outlives this object.
 struct TScanContext {
-    TModeLogic &shell;
+    TModeLogic &modes;
     const TOptions &options; // read when a scan starts
     TLongOperation &operation;
     IMessageBoxes &boxes;

@@ -79,14 +79,14 @@ bool TSearchResults::OpenResults(bool newSearch)
         return false;
     }
 
-    c_.shell.SetDbState(DbOpen);
-    c_.shell.EnableCommands(false);
+    c_.modes.SetDbState(DbOpen);
+    c_.modes.EnableCommands(false);
     BuildTree(found);
     query.Close();
     c_.view.ExpandRoot(TTreeKind::Search);
     c_.searchModel.Select(c_.searchModel.Tree().Root());
     c_.operation.EndOperation();
-    c_.shell.EnableCommands(true);
+    c_.modes.EnableCommands(true);
     return true;
 }
 
@@ -94,13 +94,13 @@ void TSearchResults::BuildTree(int found)
 {
     TTree &tree = c_.searchModel.Tree();
     const int presentation = std::max(CurrentPresentation(c_.commands), 0);
-    c_.shell.State().FoundText = QCoreApplication::translate("TSearchResults", "Найдено записей: %1").arg(found);
+    c_.modes.State().FoundText = QCoreApplication::translate("TSearchResults", "Найдено записей: %1").arg(found);
     c_.operation.StartOperation(QCoreApplication::translate("TSearchResults", "Открытие результатов поиска"), found);
 
     // One reset of the view for the whole build; each sibling list is put
     // in order once, when it is next looked at.
     TTreeUpdate update(tree);
-    c_.shell.State().EntireSelPath.clear();
+    c_.modes.State().EntireSelPath.clear();
     FillResultTree(tree, presentation, c_.runner.Query(), [this] {
         c_.operation.StepOperation();
         return !c_.operation.OperationStopped();
@@ -111,13 +111,13 @@ void TSearchResults::RerunSearch()
 {
     c_.runner.ExecuteSearch(c_.lastSearch.LastCondition);
     if (c_.runner.Query().IsOpen() && OpenResults(false))
-        c_.shell.SetDbState(DbFound);
+        c_.modes.SetDbState(DbFound);
 }
 
 void TSearchResults::SwitchFoundView(cmd::Id sender, bool alreadyChecked)
 {
-    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
-        c_.shell.hooks.EndLabelEdit();
+    if (c_.modes.DbState() == DbEntire && c_.modes.hooks.EndLabelEdit)
+        c_.modes.hooks.EndLabelEdit();
     if (alreadyChecked)
         return;
     c_.commands.SetChecked(sender, true);

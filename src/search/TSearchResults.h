@@ -26,7 +26,7 @@ struct TResultsContext {
     const TOptions &options;
     const TCatalogueDocument &document; // a new catalogue is counted by its search
     const TLastSearch &lastSearch;      // re-run to rebuild the results
-    TModeLogic &shell;
+    TModeLogic &modes;
     TCommandState &commands;
     IMainView &view;        // status panel 0, SearchTreeView's root
     IOperationView &events; // lets pending window events run

@@ -63,7 +63,7 @@ void TSearchRunner::Report(const QString &text)
 
 void TSearchRunner::ExecuteSearch(const QString &condition)
 {
-    if (c_.shell.Unsaved().Any()) {
+    if (c_.modes.Unsaved().Any()) {
         // Earlier versions searched a temporary copy of the tree; copies
         // that killed programs left behind go once per run.
         if (!sweptTempFolder_) {
@@ -107,7 +107,7 @@ void TSearchRunner::RunSearchQuery(const QString &condition, const QString &tabl
     searched_ = feed ? QString() : table;
     ChoosePrivateDirectory(table);
 
-    c_.shell.EnableCommands(false);
+    c_.modes.EnableCommands(false);
     c_.view.SetStatusPanelText(Title);
     c_.events.ProcessEvents();
 
@@ -144,7 +144,7 @@ void TSearchRunner::RunSearchQuery(const QString &condition, const QString &tabl
         }
     }
 
-    c_.shell.EnableCommands(true);
+    c_.modes.EnableCommands(true);
     c_.view.SetStatusPanelText(QString());
     c_.events.ProcessEvents();
 }

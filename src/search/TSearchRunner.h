@@ -24,7 +24,7 @@ class TTreeRecordFeed;
 // What running a search works with; everything outlives the runner.
 struct TSearchContext {
     const TEnvironment &environment; // folders for the engine's private files
-    TModeLogic &shell;      // freezes the commands; knows of unsaved changes
+    TModeLogic &modes;      // freezes the commands; knows of unsaved changes
     IMainView &view;        // status panel 0
     IOperationView &events; // lets pending window events run
     IMessageBoxes &boxes;

@@ -106,8 +106,8 @@ TSimpleSearches::TSimpleSearches(TSimpleSearchContext context) : c_(std::move(co
 
 void TSimpleSearches::Begin(int command)
 {
-    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
-        c_.shell.hooks.EndLabelEdit();
+    if (c_.modes.DbState() == DbEntire && c_.modes.hooks.EndLabelEdit)
+        c_.modes.hooks.EndLabelEdit();
     if (c_.setDefaultSearch)
         c_.setDefaultSearch(command);
 }
@@ -132,7 +132,7 @@ void TSimpleSearches::Show(int view)
     if (view >= 0 && view <= LastFoundViewSet - FirstFoundViewSet)
         c_.commands.SetChecked(CommandAt(FirstFoundViewSet + view), true);
     if (c_.results.OpenResults(true))
-        c_.shell.SetDbState(DbFound);
+        c_.modes.SetDbState(DbFound);
 }
 
 void TSimpleSearches::RunGlobalSearch()

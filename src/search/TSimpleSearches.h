@@ -22,7 +22,7 @@ class TSearchRunner;
 struct TSimpleSearchContext {
     const TOptions &options;
     TLastSearch &lastSearch; // set by a search that finds records
-    TModeLogic &shell;
+    TModeLogic &modes;
     TCommandState &commands;
     IMessageBoxes &boxes;
     TSearchRunner &runner;

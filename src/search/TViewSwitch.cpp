@@ -11,53 +11,53 @@
 
 namespace qbx {
 
-TViewSwitch::TViewSwitch(TModeLogic &shell, TCommandState &commands, TTreeModel &searchModel,
+TViewSwitch::TViewSwitch(TModeLogic &modes, TCommandState &commands, TTreeModel &searchModel,
                          const IMainView &view)
-    : shell_(shell), commands_(commands), searchModel_(searchModel), view_(view)
+    : modes_(modes), commands_(commands), searchModel_(searchModel), view_(view)
 {
 }
 
 void TViewSwitch::EndLabelEdit()
 {
-    if (shell_.DbState() == DbEntire && shell_.hooks.EndLabelEdit)
-        shell_.hooks.EndLabelEdit();
+    if (modes_.DbState() == DbEntire && modes_.hooks.EndLabelEdit)
+        modes_.hooks.EndLabelEdit();
 }
 
 void TViewSwitch::ShowEntireView()
 {
     EndLabelEdit();
     if (!commands_.Checked(cmd::EntireViewAction)) {
-        shell_.SetDbState(DbOpen);
+        modes_.SetDbState(DbOpen);
         return;
     }
-    if (shell_.DbState() == DbFound) {
+    if (modes_.DbState() == DbFound) {
         // Coming back from the results: the catalogue view selects the item
         // that was selected among them.
-        shell_.State().EntireSelPath.clear();
+        modes_.State().EntireSelPath.clear();
         const auto selected = searchModel_.SelectedNodes();
         if (selected.size() == 1 && selected.front()->Parent()) {
             // A standard result node stands where the item stands in the
             // catalogue; in the other presentations only its record knows.
             const TTreeNode *node = selected.front();
             if (CurrentPresentation(commands_) == PresentStandard)
-                shell_.State().EntireSelPath = JoinPath(DiscLabel(node), ItemPath(node));
+                modes_.State().EntireSelPath = JoinPath(DiscLabel(node), ItemPath(node));
             else if (const TFoundRecord *record = node->FoundRecord())
-                shell_.State().EntireSelPath = JoinPath(record->Label, record->Path);
+                modes_.State().EntireSelPath = JoinPath(record->Label, record->Path);
         }
-        shell_.State().Panes.FoundValueWidth = view_.ValueColumnWidth();
+        modes_.State().Panes.FoundValueWidth = view_.ValueColumnWidth();
     }
-    shell_.SetDbState(DbEntire);
+    modes_.SetDbState(DbEntire);
 }
 
 void TViewSwitch::ShowFoundView()
 {
     EndLabelEdit();
     if (commands_.Checked(cmd::FoundViewAction)) {
-        if (shell_.DbState() == DbEntire)
-            shell_.State().Panes.EntireValueWidth = view_.ValueColumnWidth();
-        shell_.SetDbState(DbFound);
+        if (modes_.DbState() == DbEntire)
+            modes_.State().Panes.EntireValueWidth = view_.ValueColumnWidth();
+        modes_.SetDbState(DbFound);
     } else {
-        shell_.SetDbState(DbOpen);
+        modes_.SetDbState(DbOpen);
     }
 }
 

@@ -14,7 +14,7 @@ class TViewSwitch {
 public:
     // view: the width of the description list's value column, which each
     // view remembers for itself.
-    TViewSwitch(TModeLogic &shell, TCommandState &commands, TTreeModel &searchModel,
+    TViewSwitch(TModeLogic &modes, TCommandState &commands, TTreeModel &searchModel,
                 const IMainView &view);
 
     // Handlers of EntireViewAction and FoundViewAction; the command's check
@@ -25,7 +25,7 @@ public:
 private:
     void EndLabelEdit();
 
-    TModeLogic &shell_;
+    TModeLogic &modes_;
     TCommandState &commands_;
     TTreeModel &searchModel_;
     const IMainView &view_;

@@ -114,11 +114,11 @@ void TCatalogueFiles::WarnBadFormat(const QString &fileName)
 
 void TCatalogueFiles::CreateCatalogue()
 {
-    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
-        c_.shell.hooks.EndLabelEdit();
-    if (c_.shell.DbState() != DbNone) {
+    if (c_.modes.DbState() == DbEntire && c_.modes.hooks.EndLabelEdit)
+        c_.modes.hooks.EndLabelEdit();
+    if (c_.modes.DbState() != DbNone) {
         CloseCatalogue();
-        if (c_.shell.DbState() != DbNone)
+        if (c_.modes.DbState() != DbNone)
             return;
     }
     holdingMore_.clear();
@@ -127,14 +127,14 @@ void TCatalogueFiles::CreateCatalogue()
     document_.DbIsNew = true;
     document_.DbName = QStringLiteral("Qubrix");
     document_.FileName = c_.options.DbFolder + document_.DbName + QStringLiteral(".db");
-    c_.shell.SetDbState(DbEntire);
-    c_.shell.Unsaved().Set(true);
+    c_.modes.SetDbState(DbEntire);
+    c_.modes.Unsaved().Set(true);
 }
 
 void TCatalogueFiles::OpenWithDialog()
 {
-    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
-        c_.shell.hooks.EndLabelEdit();
+    if (c_.modes.DbState() == DbEntire && c_.modes.hooks.EndLabelEdit)
+        c_.modes.hooks.EndLabelEdit();
     TOpenDialogState state = openDialog_;
     state.FileName.clear();
     const QString chosen = c_.dialogs.GetOpenFileName(state);
@@ -143,9 +143,9 @@ void TCatalogueFiles::OpenWithDialog()
     // The dialog opens where it was last used.
     openDialog_.InitialFolder = QFileInfo(chosen).absolutePath() + QLatin1Char('/');
     if (!IsQueryFile(chosen)) {
-        if (c_.shell.DbState() != DbNone) {
+        if (c_.modes.DbState() != DbNone) {
             CloseCatalogue();
-            if (c_.shell.DbState() != DbNone)
+            if (c_.modes.DbState() != DbNone)
                 return;
         }
     }
@@ -180,7 +180,7 @@ void TCatalogueFiles::OpenChosen(const QString &fileName)
     holdingMore_.clear();
     stampKey_.clear();
     document_.FileName = fileName;
-    c_.shell.SetDbState(DbOpen);
+    c_.modes.SetDbState(DbOpen);
 
     const QString driver = TableLanguageDriver(fileName);
     if (driver.isEmpty() || driver == QLatin1String("ANCYRR"))
@@ -198,8 +198,8 @@ void TCatalogueFiles::OpenChosen(const QString &fileName)
         recode = c_.options.ConfirmRecode != QLatin1String("0");
     }
     if (recode) {
-        c_.shell.SetDbState(DbEntire);
-        c_.shell.Unsaved().Set(true);
+        c_.modes.SetDbState(DbEntire);
+        c_.modes.Unsaved().Set(true);
     }
 }
 
@@ -214,7 +214,7 @@ void TCatalogueFiles::AddCatalogue()
         if (CheckTableFormat(chosen, c_.status) != TfNotCatalogue) {
             // An incomplete merge leaves the open file's own records whole.
             ReadTable(chosen, kAddTitle());
-            c_.shell.Unsaved().Set(true);
+            c_.modes.Unsaved().Set(true);
             if (c_.catalogue.Tree().Root()->HasChildren())
                 c_.view.ExpandRoot(TTreeKind::Main);
         } else {
@@ -231,7 +231,7 @@ void TCatalogueFiles::LoadTable(const QString &title)
 
 bool TCatalogueFiles::ReadTable(const QString &fileName, const QString &title)
 {
-    c_.shell.FreezeCommands();
+    c_.modes.FreezeCommands();
     c_.status.SetStatusText(QCoreApplication::translate("TCatalogueFiles", "Подготовка к открытию базы данных"));
     c_.status.ProcessPendingEvents();
 
@@ -260,7 +260,7 @@ bool TCatalogueFiles::ReadTable(const QString &fileName, const QString &title)
         complete = ReadCatalogueTable(
             fileName, c_.catalogue,
             [&](uint32_t count) {
-                c_.shell.State().TotalText = QCoreApplication::translate("TCatalogueFiles", "Всего записей: ") + QString::number(count);
+                c_.modes.State().TotalText = QCoreApplication::translate("TCatalogueFiles", "Всего записей: ") + QString::number(count);
                 c_.operation.StartOperation(title, int(std::min<uint32_t>(count, INT32_MAX)));
             },
             [&] {
@@ -279,7 +279,7 @@ bool TCatalogueFiles::ReadTable(const QString &fileName, const QString &title)
     // What was read stays in the tree; the commands come back and a failure
     // is reported with the file's name.
     bulk.End();
-    c_.shell.RestoreCommands();
+    c_.modes.RestoreCommands();
     if (!failure.isNull())
         c_.boxes.Show(fileName + QCoreApplication::translate("TCatalogueFiles", "\rОшибка чтения базы данных.\r\n\n") + failure,
                       title, TMsgIcon::Error, MbOk);
@@ -288,7 +288,7 @@ bool TCatalogueFiles::ReadTable(const QString &fileName, const QString &title)
 
 void TCatalogueFiles::CloseCatalogue()
 {
-    if (!c_.shell.SettleUnsavedChanges(QCoreApplication::translate("TCatalogueFiles", "Закрытие базы данных"),
+    if (!c_.modes.SettleUnsavedChanges(QCoreApplication::translate("TCatalogueFiles", "Закрытие базы данных"),
                                        c_.catalogue.Tree().Root()->HasChildren()))
         return;
     c_.status.SetStatusText(QCoreApplication::translate("TCatalogueFiles", "Закрытие базы данных"));
@@ -298,8 +298,8 @@ void TCatalogueFiles::CloseCatalogue()
     holdingMore_.clear();
     stampKey_.clear();
     // The item to select on return to the catalogue was one of its results.
-    c_.shell.State().EntireSelPath.clear();
-    c_.shell.SetDbState(DbNone);
+    c_.modes.State().EntireSelPath.clear();
+    c_.modes.SetDbState(DbNone);
 }
 
 } // namespace qbx

@@ -25,7 +25,7 @@ struct TConflictAnswers;
 // window and outlives this object.
 struct TCatalogueContext {
     const TOptions &options;
-    TModeLogic &shell;
+    TModeLogic &modes;
     TConflictAnswers &answers; // of a merge (Add)
     TCommandState &commands;
     TLongOperation &operation;

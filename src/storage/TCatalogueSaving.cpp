@@ -65,8 +65,8 @@ QString ExtensionOfName(const QString &name)
 
 bool TCatalogueSaving::Save()
 {
-    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.EndLabelEdit)
-        c_.shell.hooks.EndLabelEdit();
+    if (c_.modes.DbState() == DbEntire && c_.modes.hooks.EndLabelEdit)
+        c_.modes.hooks.EndLabelEdit();
     if (c_.files.Document().DbIsNew)
         return SaveAs(true);
     dialog_.Title = kSaveTitle();
@@ -82,7 +82,7 @@ bool TCatalogueSaving::Save()
 
 TTree &TCatalogueSaving::ShownTree()
 {
-    return c_.shell.DbState() == DbFound ? c_.searchTree : c_.catalogue;
+    return c_.modes.DbState() == DbFound ? c_.searchTree : c_.catalogue;
 }
 
 // With a catalogue open but no tree shown, the tree is not loaded yet: a
@@ -90,7 +90,7 @@ TTree &TCatalogueSaving::ShownTree()
 // of the export. Gives whether it did.
 bool TCatalogueSaving::LoadForExport(const QString &title)
 {
-    if (c_.shell.DbState() != DbOpen || !c_.files.Document().FirstEntireView || c_.files.Document().DbIsNew ||
+    if (c_.modes.DbState() != DbOpen || !c_.files.Document().FirstEntireView || c_.files.Document().DbIsNew ||
         c_.catalogue.Root()->HasChildren())
         return false;
     c_.files.LoadTable(title);
@@ -107,7 +107,7 @@ void TCatalogueSaving::EndExport(bool loaded)
 
 bool TCatalogueSaving::SaveAs(bool viaSave)
 {
-    const bool resultMode = c_.shell.DbState() == DbFound && !viaSave;
+    const bool resultMode = c_.modes.DbState() == DbFound && !viaSave;
     const QString table = c_.files.Document().FileName;
     QString extension = ExtensionOf(dialog_.FilterIndex);
     TSaveDialogState state = dialog_;
@@ -167,7 +167,7 @@ bool TCatalogueSaving::SaveAs(bool viaSave)
     document.DbName = QFileInfo(name).completeBaseName();
     document.DbReadOnly = false;
     c_.view.SetWindowCaption(document.DbName + QStringLiteral(" - ") +
-                             c_.shell.State().AppCaption());
+                             c_.modes.State().AppCaption());
     return true;
 }
 
@@ -214,7 +214,7 @@ void TCatalogueSaving::SaveInto()
         }
     }
 
-    const bool results = c_.shell.DbState() == DbFound;
+    const bool results = c_.modes.DbState() == DbFound;
     const bool loaded = !results && LoadForExport(title);
     TTree &tree = results ? c_.searchTree : c_.catalogue;
     const TRecordSource source = results ? TRecordSource::Results : TRecordSource::Catalogue;
@@ -230,12 +230,12 @@ void TCatalogueSaving::SaveInto()
         if (result.Ok() && ownFile)
             c_.files.RememberOnDisk(name);
         if (result.Ok() && !results)
-            c_.shell.State().TotalText =
+            c_.modes.State().TotalText =
                 QCoreApplication::translate("TCatalogueSaving", "Всего записей: ") + QString::number(result.records);
     }
     EndExport(loaded);
-    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.SelectionChange)
-        c_.shell.hooks.SelectionChange(TTreeKind::Main);
+    if (c_.modes.DbState() == DbEntire && c_.modes.hooks.SelectionChange)
+        c_.modes.hooks.SelectionChange(TTreeKind::Main);
 }
 
 } // namespace qbx

@@ -27,7 +27,7 @@ struct TLastSearch;
 struct TSavingContext {
     const TOptions &options;
     const TLastSearch &lastSearch;   // names the saved search results
-    TModeLogic &shell;
+    TModeLogic &modes;
     TCommandState &commands;
     TLongOperation &operation;
     IMessageBoxes &boxes;

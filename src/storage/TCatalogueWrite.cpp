@@ -122,7 +122,7 @@ TWriteResult TCatalogueSaving::RunWrite(const QString &title, const QString &tar
                                         TRecordSource source,
                                         const std::function<TWriteResult(IWriteProgress &)> &write)
 {
-    c_.shell.FreezeCommands();
+    c_.modes.FreezeCommands();
     c_.status.SetStatusText(QCoreApplication::translate("TCatalogueWrite", "Подготовка к сохранению базы данных"));
     c_.status.ProcessPendingEvents();
     c_.operation.StartOperation(title, CountNodes(tree.Root()));
@@ -137,7 +137,7 @@ TWriteResult TCatalogueSaving::RunWrite(const QString &title, const QString &tar
     if (!result.Ok())
         ReportFailure(result, target,
                       source == TRecordSource::Results ? kResultsError() : kCatalogueError(), title);
-    c_.shell.RestoreCommands();
+    c_.modes.RestoreCommands();
     c_.operation.EndOperation();
     return result;
 }
@@ -145,7 +145,7 @@ TWriteResult TCatalogueSaving::RunWrite(const QString &title, const QString &tar
 bool TCatalogueSaving::WriteCatalogue(const QString &target)
 {
     const QString title = dialog_.Title;
-    if (!c_.shell.Unsaved().Any()) {
+    if (!c_.modes.Unsaved().Any()) {
         // The file on disk already holds the tree: copy it.
         const QString source = c_.files.Document().FileName;
         if (!HasRoomFor(QFileInfo(source).size(), target, title))
@@ -192,15 +192,15 @@ bool TCatalogueSaving::WriteCatalogue(const QString &target)
                                       c_.fs);
         });
     if (result.Ok()) {
-        c_.shell.State().TotalText = QCoreApplication::translate("TCatalogueWrite", "Всего записей: ") + QString::number(result.records);
+        c_.modes.State().TotalText = QCoreApplication::translate("TCatalogueWrite", "Всего записей: ") + QString::number(result.records);
         c_.files.Document().DbIsNew = false;
-        c_.shell.Unsaved().Set(false);
+        c_.modes.Unsaved().Set(false);
         if (overPartial)
             c_.files.SetHoldsMore(target, false); // the user chose to replace it
         c_.files.RememberOnDisk(target);
     }
-    if (c_.shell.DbState() == DbEntire && c_.shell.hooks.SelectionChange)
-        c_.shell.hooks.SelectionChange(TTreeKind::Main);
+    if (c_.modes.DbState() == DbEntire && c_.modes.hooks.SelectionChange)
+        c_.modes.hooks.SelectionChange(TTreeKind::Main);
     return result.Ok();
 }
 

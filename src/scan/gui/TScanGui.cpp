@@ -59,7 +59,7 @@ TScanGui::TScanGui(TScanGuiContext c)
     scanForm_->OnHelp = [&help = c.help](int topic) { help.ShowHelpTopic(topic); };
     view_ = std::make_unique<TScanTreeViewGui>(c.mainTreeView, c.mainModel);
     addTree_ = std::make_unique<TAddTree>(
-        TScanContext{c.shell, c.options, c.operation, c.boxes, c.mainModel, c.prompt, *scanForm_,
+        TScanContext{c.modes, c.options, c.operation, c.boxes, c.mainModel, c.prompt, *scanForm_,
                      *view_, lister_, [] { return MountedVolumes(); }, c.treeChanged});
 }
 

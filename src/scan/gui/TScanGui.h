@@ -26,7 +26,7 @@ class TTreeModel;
 // What the scan's widgets are attached to; everything outlives them.
 struct TScanGuiContext {
     const TEnvironment &environment; // the scan dialog starts at its CdRoot
-    TModeLogic &shell;
+    TModeLogic &modes;
     const TOptions &options;
     TLongOperation &operation;
     IMessageBoxes &boxes;
