@@ -29,6 +29,14 @@ public:
     virtual void Truncate(uint64_t size) = 0;
     // Forces what was written (through WriteAt or a mapping) to the disk.
     virtual void Flush() = 0;
+    // A hint that the bytes written in [offset, offset + size) are final:
+    // the disk may start writing them now, so that a later Flush has less
+    // to wait for. Never fails; Flush reports what could not be written.
+    virtual void StartWriteback(uint64_t offset, uint64_t size)
+    {
+        (void)offset;
+        (void)size;
+    }
     // A descriptor to map the file with, or -1 when the file must only be
     // written through WriteAt.
     virtual int MapDescriptor() const = 0;

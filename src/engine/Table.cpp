@@ -44,6 +44,7 @@ Table &Table::operator=(Table &&other) noexcept
         bulk_ = std::exchange(other.bulk_, false);
         pending_ = std::move(other.pending_);
         pendingCount_ = std::exchange(other.pendingCount_, 0);
+        writebackFrom_ = other.writebackFrom_;
     }
     return *this;
 }
@@ -132,12 +133,9 @@ void Table::Flush()
             throw;
         }
     }
-    if (map_) {
-        const uint64_t used = std::min<uint64_t>(mapSize_, file_.Size());
-        if (used > 0 && ::msync(map_, size_t(used), MS_SYNC) != 0)
-            throw Error(ErrIo, "Cannot write table to disk: " + std::string(std::strerror(errno)) +
-                                   ". File: " + Path());
-    }
+    // One sync for both kinds of writes: the pages changed through the
+    // shared mapping are the file's own cached pages, which the file's
+    // flush (fsync) writes and whose write errors it reports.
     file_.Flush();
 }
 
@@ -178,6 +176,10 @@ std::string Table::LanguageDriverName() const
         return header_.driverId;
     return DriverNameOfSortByte(header_.sortByte);
 }
+
+// Bytes of finished blocks a bulk append collects before it hands them to the
+// disk.
+constexpr uint64_t kWritebackBytes = uint64_t(8) << 20;
 
 uint64_t Table::BlockOffset(uint32_t number) const
 {
@@ -262,6 +264,15 @@ void Table::Append(std::span<const Value> values)
         throw Error(ErrInvalidParameter, "Table is not open.");
     if (values.size() != header_.fields.size())
         throw Error(ErrInvalidParameter, "Wrong number of field values.");
+    if (bulk_) {
+        // Encoded in place, in the block that goes to the file.
+        onRecord_ = false;
+        record_ = nullptr;
+        EncodeRecord(header_.fields, layout_, values, BulkSlot());
+        ++pendingCount_;
+        ++header_.numRecords;
+        return;
+    }
     uint8_t *rec = newRecord_.data();
     EncodeRecord(header_.fields, layout_, values, rec);
     AppendRaw(rec);
@@ -323,7 +334,13 @@ void Table::PutBlockCounters(const TableHeader &h)
     PutWord(HoFirstBlock, h.firstBlock);
 }
 
-void Table::AddBlock(const uint8_t *records, uint16_t count)
+void Table::AddBlock()
+{
+    std::memset(buffer_.data(), 0, buffer_.size());
+    AddBlock(buffer_.data(), 0);
+}
+
+void Table::AddBlock(uint8_t *block, uint16_t count)
 {
     if (header_.fileBlocks >= blockLimit_)
         throw Error(ErrTableFull, "Table is full.");
@@ -332,15 +349,10 @@ void Table::AddBlock(const uint8_t *records, uint16_t count)
     // The new block goes to the file whole (its records, zeros after them)
     // with one write, which also extends the file; records appended one by
     // one then land in pages that are already in the page cache.
-    std::vector<uint8_t> &block = buffer_;
-    const size_t bytes = size_t(count) * header_.recordSize;
-    if (count > 0)
-        std::memcpy(block.data() + 6, records, bytes);
-    std::memset(block.data() + 6 + bytes, 0, block.size() - 6 - bytes);
-    PutU16(block.data(), 0);
-    PutU16(block.data() + 2, prev);
-    PutU16(block.data() + 4, uint16_t((int(count) - 1) * int(header_.recordSize)));
-    file_.WriteAt(BlockOffset(number), block.data(), block.size());
+    PutU16(block, 0);
+    PutU16(block + 2, prev);
+    PutU16(block + 4, uint16_t((int(count) - 1) * int(header_.recordSize)));
+    file_.WriteAt(BlockOffset(number), block, header_.BlockSize());
     // The header counts the block before the chain links to it: cut off in
     // between, the table has an unused block, never a link past its blocks.
     const TableHeader before = header_;
@@ -370,8 +382,11 @@ void Table::StartBulkAppend()
     if (!writing_)
         StartWriting();
     bulk_ = true;
+    // The records collect in the block as it will be written: header room
+    // first, so that a full block goes to the file without another copy.
     pending_.assign(header_.BlockSize(), 0);
     pendingCount_ = 0;
+    writebackFrom_ = BlockOffset(uint16_t(header_.fileBlocks + 1));
 }
 
 // Writes the records collected in bulk as a new block, then the record
@@ -380,11 +395,30 @@ void Table::WritePending()
 {
     if (pendingCount_ == 0)
         return;
+    // Zeros after the records: a last, partial block must not carry the
+    // records of the full block before it.
+    const size_t used = 6 + size_t(pendingCount_) * header_.recordSize;
+    std::memset(pending_.data() + used, 0, pending_.size() - used);
     AddBlock(pending_.data(), uint16_t(pendingCount_));
     pendingCount_ = 0;
     uint8_t n[4];
     PutU32(n, header_.numRecords);
     Put(HoNumRecords, n, 4);
+    // A large save hands its blocks to the disk while it goes on encoding,
+    // instead of leaving all of them to the flush at the end. The newest
+    // block is left out: its link to the next one is still to be written.
+    const uint64_t written = BlockOffset(header_.fileBlocks);
+    if (written >= writebackFrom_ + kWritebackBytes) {
+        file_.StartWriteback(writebackFrom_, written - writebackFrom_);
+        writebackFrom_ = written;
+    }
+}
+
+uint8_t *Table::BulkSlot()
+{
+    if (pendingCount_ == header_.RecordsPerBlock())
+        WritePending();
+    return pending_.data() + 6 + size_t(pendingCount_) * header_.recordSize;
 }
 
 void Table::AppendRaw(const uint8_t *record)
@@ -394,10 +428,7 @@ void Table::AppendRaw(const uint8_t *record)
     onRecord_ = false; // the cursor's block buffer may no longer match the file
     record_ = nullptr;
     if (bulk_) {
-        if (pendingCount_ == header_.RecordsPerBlock())
-            WritePending();
-        std::memcpy(pending_.data() + size_t(pendingCount_) * header_.recordSize, record,
-                    header_.recordSize);
+        std::memcpy(BulkSlot(), record, header_.recordSize);
         ++pendingCount_;
         ++header_.numRecords;
         return;

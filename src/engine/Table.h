@@ -141,8 +141,14 @@ private:
     void StartWriting();
     void Put(uint64_t offset, const void *data, size_t size);
     void PutWord(uint64_t offset, uint16_t value);
-    void AddBlock(const uint8_t *records = nullptr, uint16_t count = 0);
+    // Adds an empty block, or the whole block `block` (BlockSize() bytes:
+    // room for the 6-byte header, `count` records, zeros) at the chain's end.
+    void AddBlock();
+    void AddBlock(uint8_t *block, uint16_t count);
     void WritePending();
+    // Where the next record collected in bulk goes; a full block is written
+    // first.
+    uint8_t *BulkSlot();
     void PutBlockCounters(const TableHeader &h);
     void Restore(const std::function<void()> &undo) noexcept;
     void Unmap() noexcept;
@@ -164,8 +170,9 @@ private:
     size_t readMapSize_ = 0;
     bool writing_ = false;
     bool bulk_ = false;
-    std::vector<uint8_t> pending_; // StartBulkAppend: the records of the next block
+    std::vector<uint8_t> pending_; // StartBulkAppend: the next block, records after 6 bytes
     uint32_t pendingCount_ = 0;
+    uint64_t writebackFrom_ = 0; // StartBulkAppend: blocks before this are on their way to disk
 };
 
 // Language driver ID of a table file (see Table::LanguageDriverName).

@@ -36,6 +36,7 @@ public:
     }
     void Resize(uint64_t size) { file_->Truncate(size); }
     void Flush() { file_->Flush(); }
+    void StartWriteback(uint64_t offset, uint64_t size) { file_->StartWriteback(offset, size); }
 
 private:
     std::unique_ptr<File> file_;

@@ -26,6 +26,7 @@
 #include <taglib/wavpackfile.h>
 
 #include <array>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -80,11 +81,23 @@ void SilenceTagLib()
     (void)once;
 }
 
+// Whether `head` holds the bytes of `magic` (without its terminating zero)
+// at `offset`. Compares in place: TagLib's own startsWith/containsAt would
+// first turn each literal into a heap-allocated ByteVector, a dozen times
+// per file.
+template <size_t N>
+bool HasAt(const TagLib::ByteVector &head, unsigned int offset, const char (&magic)[N])
+{
+    constexpr unsigned int length = N - 1;
+    return head.size() >= length && offset <= head.size() - length &&
+           std::memcmp(head.data() + offset, magic, length) == 0;
+}
+
 // The size of an ID3 version 2 tag at the start of head (header, frames and
 // an optional footer), or 0 when there is none.
 long Id3v2Size(const TagLib::ByteVector &head)
 {
-    if (head.size() < kId3HeaderSize || !head.startsWith("ID3"))
+    if (head.size() < kId3HeaderSize || !HasAt(head, 0, "ID3"))
         return 0;
     long size = 0;
     for (unsigned int i = 6; i < kId3HeaderSize; ++i) {
@@ -102,43 +115,40 @@ TFormat OggFormat(const TagLib::ByteVector &head)
     if (head.size() < 27)
         return TFormat::Unknown;
     const unsigned int packet = 27 + static_cast<unsigned char>(head[26]);
-    if (head.containsAt("\x01vorbis", packet))
+    if (HasAt(head, packet, "\x01vorbis"))
         return TFormat::OggVorbis;
-    if (head.containsAt("OpusHead", packet))
+    if (HasAt(head, packet, "OpusHead"))
         return TFormat::OggOpus;
-    if (head.containsAt("Speex   ", packet))
+    if (HasAt(head, packet, "Speex   "))
         return TFormat::OggSpeex;
-    if (head.containsAt("\x7f" "FLAC", packet))
+    if (HasAt(head, packet, "\177FLAC")) // 0x7F, then "FLAC"
         return TFormat::OggFlac;
     return TFormat::Unknown;
 }
 
 TFormat FormatOf(const TagLib::ByteVector &head)
 {
-    static const TagLib::ByteVector asfGuid("\x30\x26\xB2\x75\x8E\x66\xCF\x11"
-                                            "\xA6\xD9\x00\xAA\x00\x62\xCE\x6C",
-                                            16);
-    if (head.startsWith("fLaC"))
+    if (HasAt(head, 0, "fLaC"))
         return TFormat::Flac;
-    if (head.startsWith("OggS"))
+    if (HasAt(head, 0, "OggS"))
         return OggFormat(head);
-    if (head.containsAt("ftyp", 4) || head.containsAt("moov", 4))
+    if (HasAt(head, 4, "ftyp") || HasAt(head, 4, "moov"))
         return TFormat::Mp4;
-    if (head.startsWith(asfGuid))
+    if (HasAt(head, 0, "\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C"))
         return TFormat::Asf;
-    if (head.startsWith("MAC "))
+    if (HasAt(head, 0, "MAC "))
         return TFormat::Ape;
-    if (head.startsWith("wvpk"))
+    if (HasAt(head, 0, "wvpk"))
         return TFormat::WavPack;
-    if (head.startsWith("MPCK") || head.startsWith("MP+"))
+    if (HasAt(head, 0, "MPCK") || HasAt(head, 0, "MP+"))
         return TFormat::Musepack;
-    if (head.startsWith("FORM") && (head.containsAt("AIFF", 8) || head.containsAt("AIFC", 8)))
+    if (HasAt(head, 0, "FORM") && (HasAt(head, 8, "AIFF") || HasAt(head, 8, "AIFC")))
         return TFormat::Aiff;
-    if (head.startsWith("RIFF") && head.containsAt("WAVE", 8))
+    if (HasAt(head, 0, "RIFF") && HasAt(head, 8, "WAVE"))
         return TFormat::Wav;
-    if (head.startsWith("DSD "))
+    if (HasAt(head, 0, "DSD "))
         return TFormat::Dsf;
-    if (head.startsWith("TTA1"))
+    if (HasAt(head, 0, "TTA1"))
         return TFormat::TrueAudio;
     return TFormat::Unknown;
 }
@@ -153,6 +163,10 @@ TFormat Detect(TTagStream &stream)
     const long id3 = Id3v2Size(head);
     if (id3 == 0)
         return FormatOf(head);
+    // A file that ends inside its ID3 tag was cut short: the parsers would
+    // take the frames that are there, the last one's text cut off.
+    if (id3 > stream.length())
+        return TFormat::Unknown;
     stream.seek(id3);
     const TFormat after = FormatOf(stream.readBlock(kHeadSize));
     return after == TFormat::Unknown ? TFormat::Mpeg : after;
@@ -213,16 +227,36 @@ std::unique_ptr<TagLib::File> Open(TFormat format, TTagStream &stream)
 // A tag's text as the catalogue can hold it: line breaks and other control
 // characters become spaces (a description is one line), the ends are
 // trimmed, accents go; text the catalogue still cannot hold gives "".
+// TagLib keeps a text as UTF-16 code units, one to a wchar_t; they are
+// copied straight into the QString (no UTF-8 round trip, one allocation),
+// and a surrogate that is not half of a pair becomes U+FFFD.
 QString CatalogueText(const TagLib::String &tagText)
 {
-    if (tagText.isEmpty())
+    const unsigned int size = tagText.size();
+    if (size == 0)
         return {};
-    const std::string utf8 = tagText.to8Bit(true);
-    QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-    text.replace("\r\n"_L1, " "_L1);
-    for (QChar &c : text)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+    const wchar_t *units = tagText.toCWString();
+    QString text(qsizetype(size), Qt::Uninitialized);
+    QChar *out = text.data();
+    qsizetype length = 0;
+    for (unsigned int i = 0; i < size; ++i) {
+        const auto unit = static_cast<uint32_t>(units[i]);
+        char16_t c = unit > 0xFFFF ? u'\uFFFD' : char16_t(unit);
+        if (QChar::isHighSurrogate(c) && i + 1 < size &&
+            QChar::isLowSurrogate(char32_t(static_cast<uint32_t>(units[i + 1])))) {
+            out[length++] = QChar(c);
+            out[length++] = QChar(char16_t(units[++i]));
+            continue;
+        }
+        if (QChar::isSurrogate(c))
+            c = u'\uFFFD';
+        else if (c == u'\r' && i + 1 < size && units[i + 1] == L'\n')
+            ++i; // CR LF is one line break: one space
+        if (c < 0x20 || c == 0x7F)
             c = u' ';
+        out[length++] = QChar(c);
+    }
+    text.truncate(length);
     return codec::ToCatalogueText(text::Trim(text)).value_or(QString());
 }
 

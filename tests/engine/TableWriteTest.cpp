@@ -203,3 +203,73 @@ TEST(TableWrite, RestructureTurnsIntegerSizesIntoNumbersKeepingData)
 }
 
 } // namespace
+
+TEST(TableWrite, BulkAppendWritesTheBlocksOneByOneAppendingWould)
+{
+    // The same records once one by one and once collected a block at a
+    // time: the block chains must match byte for byte, the last, partial
+    // block included (zeros after its records, not the records of the full
+    // block before it).
+    test::TempFolder dir;
+    const std::string single = dir.File("single.db"), bulk = dir.File("bulk.db");
+    for (const std::string &path : {single, bulk}) {
+        Table::Create(path, test::CatalogueFieldDefs()); // 4 records a block
+        Table t;
+        t.Open(path, OpenMode::Exclusive);
+        if (path == bulk)
+            t.StartBulkAppend();
+        AppendNumbered(t, 10); // 2 full blocks and one of 2 records
+        t.Flush();
+        EXPECT_EQ(t.RecordCount(), 10u);
+    }
+    const std::string a = test::ReadBytes(single), b = test::ReadBytes(bulk);
+    ASSERT_EQ(a.size(), 0x800u + 3 * 2048u);
+    ASSERT_EQ(b.size(), a.size());
+    EXPECT_TRUE(a.compare(0x800, std::string::npos, b, 0x800, std::string::npos) == 0);
+    for (size_t at : {0x06, 0x08, 0x0A, 0x0C, 0x0E, 0x10, 0x3A}) // counts and chain ends
+        EXPECT_EQ(U16At(b, at), U16At(a, at)) << at;
+
+    // At the block limit the flush of the last block fails: the records of
+    // the blocks written stay, and only they are counted.
+    const std::string full = dir.File("full.db");
+    Table::Create(full, test::CatalogueFieldDefs());
+    Table t;
+    t.Open(full, OpenMode::Exclusive);
+    t.SetBlockLimit(2);
+    t.StartBulkAppend();
+    AppendNumbered(t, 9);
+    try {
+        t.Flush();
+        FAIL() << "bulk append passed the block limit";
+    } catch (const Error &e) {
+        EXPECT_EQ(e.code(), ErrTableFull);
+    }
+    EXPECT_EQ(t.RecordCount(), 8u);
+    t.Close();
+    t.Open(full);
+    EXPECT_EQ(t.RecordCount(), 8u);
+}
+
+TEST(TableWrite, LargeBulkAppendReadsBackWhole)
+{
+    // Over 8 MiB of 32 KiB blocks: finished blocks are handed to the disk
+    // while the append goes on; every record reads back, in order.
+    test::TempFolder dir;
+    const std::string path = dir.File("large.db");
+    Table::Create(path, test::CatalogueFieldDefs(), {32, ""});
+    Table t;
+    t.Open(path, OpenMode::Exclusive);
+    t.StartBulkAppend();
+    constexpr int kCount = 24000;
+    AppendNumbered(t, kCount);
+    t.Flush();
+    t.Close();
+    EXPECT_GT(std::filesystem::file_size(path), uint64_t(8) << 20);
+    t.Open(path);
+    ASSERT_EQ(t.RecordCount(), uint32_t(kCount));
+    int i = 0;
+    for (bool ok = t.First(); ok; ok = t.Next(), ++i)
+        if (t.ReadNumber(5) != double(i) * 3.5 - 7)
+            break;
+    EXPECT_EQ(i, kCount);
+}

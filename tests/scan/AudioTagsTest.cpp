@@ -107,6 +107,29 @@ TEST_F(AudioTags, UntaggedUnknownAndDamagedFilesAreNotRecognised)
     EXPECT_THROW(ReadAudioTags(files.Path("missing.flac")), TInOutError);
 }
 
+TEST_F(AudioTags, FilesEndingInsideTheirFirstBytesAreNotRecognised)
+{
+    // The format is told from signatures at fixed places of the head (an
+    // Ogg packet's after a segment table of any length); a file that ends
+    // before, inside or just after one must not be read past its end.
+    const TSampleTags tags{"Artist", "Title", 2001, "Comment"};
+    for (const TSampleFormat format : SampleFormats()) {
+        SCOPED_TRACE(SampleName(format));
+        const std::string whole = Bytes(Sample(format, tags));
+        for (const size_t length : {1, 3, 4, 7, 8, 10, 11, 12, 16, 26, 27, 28, 35}) {
+            SCOPED_TRACE(length);
+            const QString path =
+                files.Write(QStringLiteral("head%1").arg(length) + SampleExtension(format),
+                            whole.substr(0, length));
+            const TProductInfo info = ReadAudioTags(path);
+            EXPECT_FALSE(info.Recognised) << info.Producer.toStdString() << '|'
+                                          << info.Product.toStdString() << '|'
+                                          << info.Version.toStdString() << '|'
+                                          << info.Description.toStdString();
+        }
+    }
+}
+
 TEST_F(AudioTags, BlocksClaimingHugeSizesCostNoMoreThanTheFile)
 {
     const TSampleTags tags{"Artist", "Title", 2001, "Comment"};
