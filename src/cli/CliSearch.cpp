@@ -148,12 +148,13 @@ void OpenSearch(engine::Query &query, const QString &catalogue, const QString &c
     }
 }
 
-} // namespace
+// What to search by: exactly one of these.
+enum class TSearchBy { Text, Size, Sql, Query };
 
-int RunSearch(const QStringList &args)
+// Which search the options ask for; refuses options that exclude each other
+// or do not apply, and a wrong number of arguments.
+TSearchBy SearchKindOf(const TArgs &a)
 {
-    const TArgs a(args, {"field", "size", "kinds", "sql", "query", "view", "format"},
-                  {"case", "exact"}, {{"size-range", 2}});
     const QStringList &pos = a.Positional();
     const bool bySize = a.Has("size") || a.Has("size-range");
     const bool bySql = a.Has("sql");
@@ -167,62 +168,91 @@ int RunSearch(const QStringList &args)
     if (pos.size() != wanted)
         throw TUsageError(wanted == 1 ? CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужен один аргумент: КАТАЛОГ"))
                                       : CliText(QT_TRANSLATE_NOOP("qubrix-cli", "нужны два аргумента: КАТАЛОГ ТЕКСТ")));
-    const TFormat format = ParseFormat(a.Value("format", "text"));
-    const int view = a.Has("view") ? ParseView(a.Value("view")) : -1;
-    if (view >= 0 && format != TFormat::Text)
-        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "--view задаёт вид текстового вывода; tsv и json дают записи списком")));
-    const TKinds kinds = a.Has("kinds") ? ParseKinds(a.Value("kinds")) : TKinds();
-    const QString kindFilter = KindFilter(kinds.discs, kinds.folders, kinds.files);
-    const bool ignoreCase = !a.Has("case");
+    return byQuery ? TSearchBy::Query : bySql ? TSearchBy::Sql : bySize ? TSearchBy::Size : TSearchBy::Text;
+}
 
+// The condition searched, with what the user typed where it matters.
+struct TSearchCondition {
     QString condition;
-    QString typed;
-    qsizetype typedFrom = -1;
-    if (byQuery) {
-        condition = SavedQueryCondition(a.Value("query"), kinds);
-    } else if (bySql) {
-        condition = a.Value("sql");
-        typedFrom = 0;
-        if (!kindFilter.isEmpty()) {
-            condition = u'(' + condition + u')' + kindFilter;
-            typedFrom = 1;
-        }
-    } else if (bySize) {
-        if (a.Has("size")) {
-            condition = SizeExactCondition(ParseSize(a.Value("size")));
-        } else {
-            const QStringList range = a.Values("size-range");
-            const int64_t low = ParseSize(range[0]);
-            const int64_t high = ParseSize(range[1]);
-            // Not "nothing found": a script could not tell it from a typo.
-            if (low > high)
-                throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "в --size-range ОТ больше ДО")));
-            condition = SizeRangeCondition(low, high);
-        }
-        condition += kindFilter;
-    } else {
-        typed = pos[1];
-        if (typed.isEmpty())
-            throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "пустой текст поиска")));
-        const bool substring = !a.Has("exact");
-        if (a.Has("field")) {
-            const TFieldChoice &f = FieldOf(a.Value("field"));
-            condition = FieldSearchCondition(QLatin1String(f.field), f.extension, typed, substring,
-                                             ignoreCase);
-        } else {
-            condition = GlobalSearchCondition(typed, substring, ignoreCase);
-        }
-        condition += kindFilter;
-    }
+    QString typed;            // the text of a text search (for the "Ё" retry)
+    qsizetype typedFrom = -1; // where --sql's text begins in condition, -1: not --sql
+};
 
+TSearchCondition SqlSearchCondition(const TArgs &a, const QString &kindFilter)
+{
+    TSearchCondition c;
+    c.condition = a.Value("sql");
+    c.typedFrom = 0;
+    if (!kindFilter.isEmpty()) {
+        c.condition = u'(' + c.condition + u')' + kindFilter;
+        c.typedFrom = 1;
+    }
+    return c;
+}
+
+QString SizeSearchCondition(const TArgs &a)
+{
+    if (a.Has("size"))
+        return SizeExactCondition(ParseSize(a.Value("size")));
+    const QStringList range = a.Values("size-range");
+    const int64_t low = ParseSize(range[0]);
+    const int64_t high = ParseSize(range[1]);
+    // Not "nothing found": a script could not tell it from a typo.
+    if (low > high)
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "в --size-range ОТ больше ДО")));
+    return SizeRangeCondition(low, high);
+}
+
+TSearchCondition TextSearchCondition(const TArgs &a)
+{
+    TSearchCondition c;
+    c.typed = a.Positional()[1];
+    if (c.typed.isEmpty())
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "пустой текст поиска")));
+    const bool substring = !a.Has("exact");
+    const bool ignoreCase = !a.Has("case");
+    if (a.Has("field")) {
+        const TFieldChoice &f = FieldOf(a.Value("field"));
+        c.condition = FieldSearchCondition(QLatin1String(f.field), f.extension, c.typed, substring,
+                                           ignoreCase);
+    } else {
+        c.condition = GlobalSearchCondition(c.typed, substring, ignoreCase);
+    }
+    return c;
+}
+
+TSearchCondition SearchConditionOf(const TArgs &a, TSearchBy by, const TKinds &kinds)
+{
+    const QString kindFilter = KindFilter(kinds.discs, kinds.folders, kinds.files);
+    TSearchCondition c;
+    switch (by) {
+    case TSearchBy::Query:
+        c.condition = SavedQueryCondition(a.Value("query"), kinds);
+        break;
+    case TSearchBy::Sql:
+        c = SqlSearchCondition(a, kindFilter);
+        break;
+    case TSearchBy::Size:
+        c.condition = SizeSearchCondition(a) + kindFilter;
+        break;
+    case TSearchBy::Text:
+        c = TextSearchCondition(a);
+        c.condition += kindFilter;
+        break;
+    }
+    return c;
+}
+
+// Opens the search on the catalogue. The table is read once: the query's own
+// fields tell a catalogue, and a query that fails is explained by the checks
+// of the catalogue first.
+void SearchCatalogue(engine::Query &query, const QString &catalogue, const TSearchCondition &c,
+                     bool byField)
+{
     StartEngine();
-    const QString catalogue = pos[0];
     CheckCatalogueFile(catalogue);
-    engine::Query query;
-    // The table is read once: the query's own fields tell a catalogue, and
-    // a query that fails is explained by the checks of the catalogue first.
     try {
-        OpenSearch(query, catalogue, condition, typedFrom);
+        OpenSearch(query, catalogue, c.condition, c.typedFrom);
     } catch (const TCliError &) {
         CheckCatalogue(catalogue);
         throw;
@@ -230,18 +260,42 @@ int RunSearch(const QStringList &args)
     CheckCatalogueFields(catalogue, query.Fields());
     // As in the program, a global search for "Ё" that found nothing is
     // tried again with "Е".
-    if (query.RecordCount() == 0 && !typed.isEmpty() && !a.Has("field")) {
-        if (const QString yo = YoFallbackCondition(typed, condition); !yo.isEmpty())
+    if (query.RecordCount() == 0 && !c.typed.isEmpty() && !byField) {
+        if (const QString yo = YoFallbackCondition(c.typed, c.condition); !yo.isEmpty())
             OpenSearch(query, catalogue, yo);
     }
+}
+
+// The found records as a result tree of a view, or as a list.
+void PrintFound(engine::Query &query, int view, TFormat format)
+{
     if (view >= 0) {
         PrintResultTree(query, view);
-    } else {
-        TRecordWriter writer(stdout, format);
-        for (bool more = query.First(); more; more = query.Next())
-            writer.Write(query);
-        writer.Finish();
+        return;
     }
+    TRecordWriter writer(stdout, format);
+    for (bool more = query.First(); more; more = query.Next())
+        writer.Write(query);
+    writer.Finish();
+}
+
+} // namespace
+
+int RunSearch(const QStringList &args)
+{
+    const TArgs a(args, {"field", "size", "kinds", "sql", "query", "view", "format"},
+                  {"case", "exact"}, {{"size-range", 2}});
+    const TSearchBy by = SearchKindOf(a);
+    const TFormat format = ParseFormat(a.Value("format", "text"));
+    const int view = a.Has("view") ? ParseView(a.Value("view")) : -1;
+    if (view >= 0 && format != TFormat::Text)
+        throw TUsageError(CliText(QT_TRANSLATE_NOOP("qubrix-cli", "--view задаёт вид текстового вывода; tsv и json дают записи списком")));
+    const TKinds kinds = a.Has("kinds") ? ParseKinds(a.Value("kinds")) : TKinds();
+    const TSearchCondition condition = SearchConditionOf(a, by, kinds);
+
+    engine::Query query;
+    SearchCatalogue(query, a.Positional()[0], condition, a.Has("field"));
+    PrintFound(query, view, format);
     return query.RecordCount() > 0 ? 0 : 1;
 }
 

@@ -99,14 +99,138 @@ std::string DescribeLexeme(const SqlLexeme &lexeme)
     }
 }
 
+namespace {
+
+size_t SkipBlanks(std::string_view text, size_t i)
+{
+    const size_t n = text.size();
+    while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+        ++i;
+    return i;
+}
+
+// A string constant opening with the quote at i; a doubled quote stands for
+// one. Gives the index after the closing quote.
+size_t LexString(std::string_view text, size_t i, SqlLexeme &lx)
+{
+    const size_t n = text.size();
+    const unsigned char quote = static_cast<unsigned char>(text[i]);
+    size_t j = i + 1;
+    while (true) {
+        if (j >= n)
+            ThrowSqlSyntax("Unterminated string constant", lx.position);
+        if (static_cast<unsigned char>(text[j]) == quote) {
+            if (j + 1 < n && static_cast<unsigned char>(text[j + 1]) == quote) {
+                lx.text.push_back(static_cast<char>(quote));
+                j += 2;
+                continue;
+            }
+            break;
+        }
+        lx.text.push_back(text[j++]);
+    }
+    lx.token = SqlToken::String;
+    return j + 1;
+}
+
+// A number at i; a letter right after it makes it invalid.
+size_t LexNumber(std::string_view text, size_t i, SqlLexeme &lx)
+{
+    const size_t n = text.size();
+    const size_t end = ScanNumber(text, i);
+    if (end < n && IsIdentChar(static_cast<unsigned char>(text[end])))
+        ThrowSqlSyntax("Invalid number \"" + std::string(text.substr(i, end - i + 1)) + "\"",
+                       lx.position);
+    lx.token = SqlToken::Number;
+    lx.text = std::string(text.substr(i, end - i));
+    return end;
+}
+
+// An identifier or a keyword at i.
+size_t LexWord(std::string_view text, size_t i, SqlLexeme &lx)
+{
+    const size_t n = text.size();
+    size_t j = i;
+    while (j < n && IsIdentChar(static_cast<unsigned char>(text[j])))
+        ++j;
+    lx.text = std::string(text.substr(i, j - i));
+    lx.token = KeywordOf(lx.text);
+    return j;
+}
+
+// An operator or punctuation of one or two characters at i; any other
+// character is a syntax error.
+size_t LexSymbol(std::string_view text, size_t i, SqlLexeme &lx)
+{
+    const size_t n = text.size();
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    const char next = i + 1 < n ? text[i + 1] : '\0';
+    size_t len = 1;
+    switch (c) {
+    case '(':
+        lx.token = SqlToken::LParen;
+        break;
+    case ')':
+        lx.token = SqlToken::RParen;
+        break;
+    case '*':
+        lx.token = SqlToken::Star;
+        break;
+    case '+':
+        lx.token = SqlToken::Plus;
+        break;
+    case '-':
+        lx.token = SqlToken::Minus;
+        break;
+    case ';':
+        lx.token = SqlToken::Semicolon;
+        break;
+    case '.':
+        lx.token = SqlToken::Dot;
+        break;
+    case '=':
+        lx.token = SqlToken::Eq;
+        break;
+    case '<':
+        if (next == '=') {
+            lx.token = SqlToken::Le;
+            len = 2;
+        } else if (next == '>') {
+            lx.token = SqlToken::Ne;
+            len = 2;
+        } else {
+            lx.token = SqlToken::Lt;
+        }
+        break;
+    case '>':
+        lx.token = next == '=' ? SqlToken::Ge : SqlToken::Gt;
+        len = next == '=' ? 2 : 1;
+        break;
+    case '!':
+        if (next != '=')
+            ThrowSqlSyntax("Invalid character \"!\"", lx.position);
+        lx.token = SqlToken::Ne;
+        len = 2;
+        break;
+    default:
+        if (c < 0x20 || c == 0x7F)
+            ThrowSqlSyntax("Invalid character with code " + std::to_string(c), lx.position);
+        ThrowSqlSyntax("Invalid character \"" + std::string(1, static_cast<char>(c)) + "\"",
+                       lx.position);
+    }
+    lx.text = std::string(text.substr(i, len));
+    return i + len;
+}
+
+} // namespace
+
 std::vector<SqlLexeme> TokenizeSql(std::string_view text, size_t start)
 {
     std::vector<SqlLexeme> out;
     const size_t n = text.size();
     size_t i = start < n ? start : n;
     while (true) {
-        while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
-            ++i;
+        i = SkipBlanks(text, i);
         SqlLexeme lx;
         lx.position = i + 1;
         if (i == n) {
@@ -114,97 +238,14 @@ std::vector<SqlLexeme> TokenizeSql(std::string_view text, size_t start)
             return out;
         }
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == '"' || c == '\'') {
-            size_t j = i + 1;
-            while (true) {
-                if (j >= n)
-                    ThrowSqlSyntax("Unterminated string constant", lx.position);
-                if (static_cast<unsigned char>(text[j]) == c) {
-                    if (j + 1 < n && static_cast<unsigned char>(text[j + 1]) == c) {
-                        lx.text.push_back(static_cast<char>(c));
-                        j += 2;
-                        continue;
-                    }
-                    break;
-                }
-                lx.text.push_back(text[j++]);
-            }
-            lx.token = SqlToken::String;
-            i = j + 1;
-        } else if (IsDigit(c) || (c == '.' && i + 1 < n && IsDigit(text[i + 1]))) {
-            const size_t end = ScanNumber(text, i);
-            if (end < n && IsIdentChar(static_cast<unsigned char>(text[end])))
-                ThrowSqlSyntax("Invalid number \"" + std::string(text.substr(i, end - i + 1)) +
-                                   "\"",
-                               lx.position);
-            lx.token = SqlToken::Number;
-            lx.text = std::string(text.substr(i, end - i));
-            i = end;
-        } else if (IsIdentStart(c)) {
-            size_t j = i;
-            while (j < n && IsIdentChar(static_cast<unsigned char>(text[j])))
-                ++j;
-            lx.text = std::string(text.substr(i, j - i));
-            lx.token = KeywordOf(lx.text);
-            i = j;
-        } else {
-            const char next = i + 1 < n ? text[i + 1] : '\0';
-            size_t len = 1;
-            switch (c) {
-            case '(':
-                lx.token = SqlToken::LParen;
-                break;
-            case ')':
-                lx.token = SqlToken::RParen;
-                break;
-            case '*':
-                lx.token = SqlToken::Star;
-                break;
-            case '+':
-                lx.token = SqlToken::Plus;
-                break;
-            case '-':
-                lx.token = SqlToken::Minus;
-                break;
-            case ';':
-                lx.token = SqlToken::Semicolon;
-                break;
-            case '.':
-                lx.token = SqlToken::Dot;
-                break;
-            case '=':
-                lx.token = SqlToken::Eq;
-                break;
-            case '<':
-                if (next == '=') {
-                    lx.token = SqlToken::Le;
-                    len = 2;
-                } else if (next == '>') {
-                    lx.token = SqlToken::Ne;
-                    len = 2;
-                } else {
-                    lx.token = SqlToken::Lt;
-                }
-                break;
-            case '>':
-                lx.token = next == '=' ? SqlToken::Ge : SqlToken::Gt;
-                len = next == '=' ? 2 : 1;
-                break;
-            case '!':
-                if (next != '=')
-                    ThrowSqlSyntax("Invalid character \"!\"", lx.position);
-                lx.token = SqlToken::Ne;
-                len = 2;
-                break;
-            default:
-                if (c < 0x20 || c == 0x7F)
-                    ThrowSqlSyntax("Invalid character with code " + std::to_string(c), lx.position);
-                ThrowSqlSyntax("Invalid character \"" + std::string(1, static_cast<char>(c)) + "\"",
-                               lx.position);
-            }
-            lx.text = std::string(text.substr(i, len));
-            i += len;
-        }
+        if (c == '"' || c == '\'')
+            i = LexString(text, i, lx);
+        else if (IsDigit(c) || (c == '.' && i + 1 < n && IsDigit(text[i + 1])))
+            i = LexNumber(text, i, lx);
+        else if (IsIdentStart(c))
+            i = LexWord(text, i, lx);
+        else
+            i = LexSymbol(text, i, lx);
         out.push_back(std::move(lx));
     }
 }

@@ -74,11 +74,12 @@ uint16_t RecordedHeaderSize(const uint8_t *data, size_t size)
     return size >= 4 ? GetU16(data + 2) : 0;
 }
 
-TableHeader ParseTableHeader(const uint8_t *data, size_t size, uint64_t fileSize,
-                             const std::string &fileName)
+namespace {
+
+// The fixed part, 0x00..0x57, read without checks; numFields is the field
+// count as recorded (signed, so that a negative count is caught).
+TableHeader ReadFixedPart(const uint8_t *data, int &numFields)
 {
-    if (size < kFixedHeaderSize || fileSize < kFixedHeaderSize)
-        Corrupt(fileName, "the file is shorter than a table header");
     TableHeader h;
     h.recordSize = GetU16(data + 0x00);
     h.headerSize = GetU16(data + 0x02);
@@ -92,8 +93,19 @@ TableHeader ParseTableHeader(const uint8_t *data, size_t size, uint64_t fileSize
     h.sortByte = data[0x29];
     h.versionId = data[0x39];
     h.autoInc = GetU32(data + 0x49);
-    const int numFields = int16_t(GetU16(data + 0x21));
+    numFields = int16_t(GetU16(data + 0x21));
+    return h;
+}
 
+// Level 4 and later keep a data header at 0x58..0x77 inside the header.
+bool HasDataHeader(const TableHeader &h)
+{
+    return h.versionId >= 5;
+}
+
+void CheckFixedPart(const TableHeader &h, int numFields, size_t size, uint64_t fileSize,
+                    const std::string &fileName)
+{
     if (h.fileType != 0 && h.fileType != 2)
         Corrupt(fileName, "the file is not a data table");
     if (h.versionId < 3 || h.versionId > 0x0C)
@@ -106,21 +118,23 @@ TableHeader ParseTableHeader(const uint8_t *data, size_t size, uint64_t fileSize
         Corrupt(fileName, "bad record size");
     if (numFields < 1 || numFields > 255)
         Corrupt(fileName, "bad field count");
-
-    const bool hasDataHeader = h.versionId >= 5;
-    // Level 4 and later keep a data header at 0x58..0x77 inside the header.
-    if (hasDataHeader && h.headerSize < 0x78)
+    if (HasDataHeader(h) && h.headerSize < 0x78)
         Corrupt(fileName, "bad header size");
-    const uint32_t encryption = hasDataHeader ? GetU32(data + 0x5C) : GetU32(data + 0x25);
+}
+
+void CheckNotEncrypted(const uint8_t *data, const TableHeader &h, const std::string &fileName)
+{
+    const uint32_t encryption = HasDataHeader(h) ? GetU32(data + 0x5C) : GetU32(data + 0x25);
     if (encryption != 0)
         throw Error(ErrEncrypted, "Table is encrypted; a password is required. Table: " + fileName);
+}
 
-    // Variable part: field types, pointers, table name, field names,
-    // then (level 4 and later) field numbers and the sort order ID.
-    const uint32_t n = uint32_t(numFields);
-    const uint32_t limit = h.headerSize;
-    uint32_t pos = hasDataHeader ? 0x78 : 0x58;
-    if (pos + 2 * n > limit)
+// The n field types and sizes at pos; each size must suit its type and
+// together they must make up the record.
+void ReadFieldDescriptors(const uint8_t *data, uint32_t pos, uint32_t n, TableHeader &h,
+                          const std::string &fileName)
+{
+    if (pos + 2 * n > h.headerSize)
         Corrupt(fileName, "field descriptors pass the end of the header");
     h.fields.resize(n);
     uint32_t sum = 0;
@@ -135,43 +149,79 @@ TableHeader ParseTableHeader(const uint8_t *data, size_t size, uint64_t fileSize
     }
     if (sum != h.recordSize)
         Corrupt(fileName, "record size differs from the sum of the field sizes");
-    pos += 2 * n + 4 + 4 * n + TableNameArea(h.versionId);
-    for (uint32_t i = 0; i < n; ++i) {
-        if (pos >= limit)
-            Corrupt(fileName, "field names pass the end of the header");
-        const void *nul = std::memchr(data + pos, 0, limit - pos);
-        if (!nul)
-            Corrupt(fileName, "field names pass the end of the header");
-        const uint32_t len = uint32_t(static_cast<const uint8_t *>(nul) - (data + pos));
-        h.fields[i].name.assign(reinterpret_cast<const char *>(data + pos), len);
-        pos += len + 1;
-    }
-    if (hasDataHeader) {
-        h.codePage = GetU16(data + 0x6A);
-        pos += 2 * n; // field numbers
-        if (pos >= limit)
-            Corrupt(fileName, "sort order passes the end of the header");
-        const void *nul = std::memchr(data + pos, 0, limit - pos);
-        if (!nul)
-            Corrupt(fileName, "sort order passes the end of the header");
-        h.driverId.assign(reinterpret_cast<const char *>(data + pos),
-                          static_cast<const uint8_t *>(nul) - (data + pos));
-    }
+}
 
-    // The block counters are checked against the file's length block by
-    // block when the chain is walked: a copy cut at the used length of its
-    // last block is still a whole table.
+// The zero-terminated string at pos, which must end before limit; pos moves
+// past its terminator. overrun: the error's detail when it does not.
+std::string ReadTerminated(const uint8_t *data, uint32_t &pos, uint32_t limit,
+                           const std::string &fileName, const char *overrun)
+{
+    if (pos >= limit)
+        Corrupt(fileName, overrun);
+    const void *nul = std::memchr(data + pos, 0, limit - pos);
+    if (!nul)
+        Corrupt(fileName, overrun);
+    const uint32_t len = uint32_t(static_cast<const uint8_t *>(nul) - (data + pos));
+    std::string text(reinterpret_cast<const char *>(data + pos), len);
+    pos += len + 1;
+    return text;
+}
+
+// The block counters are checked against the file's length block by block
+// when the chain is walked: a copy cut at the used length of its last block
+// is still a whole table.
+void CheckBlockCounters(const TableHeader &h, const std::string &fileName)
+{
     if (h.firstBlock > h.fileBlocks || h.lastBlock > h.fileBlocks)
         Corrupt(fileName, "block number out of range");
     if (h.numRecords > uint64_t(h.fileBlocks) * h.RecordsPerBlock())
         Corrupt(fileName, "more records than the blocks can hold");
     if (h.numRecords > 0 && h.firstBlock == 0)
         Corrupt(fileName, "records without a first block");
+}
+
+} // namespace
+
+TableHeader ParseTableHeader(const uint8_t *data, size_t size, uint64_t fileSize,
+                             const std::string &fileName)
+{
+    if (size < kFixedHeaderSize || fileSize < kFixedHeaderSize)
+        Corrupt(fileName, "the file is shorter than a table header");
+    int numFields = 0;
+    TableHeader h = ReadFixedPart(data, numFields);
+    CheckFixedPart(h, numFields, size, fileSize, fileName);
+    CheckNotEncrypted(data, h, fileName);
+
+    // Variable part: field types, pointers, table name, field names,
+    // then (level 4 and later) field numbers and the sort order ID.
+    const uint32_t n = uint32_t(numFields);
+    const uint32_t limit = h.headerSize;
+    uint32_t pos = HasDataHeader(h) ? 0x78 : 0x58;
+    ReadFieldDescriptors(data, pos, n, h, fileName);
+    pos += 2 * n + 4 + 4 * n + TableNameArea(h.versionId);
+    for (uint32_t i = 0; i < n; ++i)
+        h.fields[i].name = ReadTerminated(data, pos, limit, fileName,
+                                            "field names pass the end of the header");
+    if (HasDataHeader(h)) {
+        h.codePage = GetU16(data + 0x6A);
+        pos += 2 * n; // field numbers
+        h.driverId = ReadTerminated(data, pos, limit, fileName,
+                                    "sort order passes the end of the header");
+    }
+    CheckBlockCounters(h, fileName);
     return h;
 }
 
-std::vector<uint8_t> BuildTableHeader(const std::vector<FieldDef> &fields, uint8_t blockKiB,
-                                      const std::string &tableName, std::string_view driverId)
+namespace {
+
+// Sizes that follow from a new table's fields.
+struct NewHeaderSizes {
+    uint32_t recordSize = 0;
+    uint32_t namesSize = 0; // the field names with their terminators
+};
+
+// Checks the field definitions and the block size a new table is made with.
+NewHeaderSizes CheckNewFields(const std::vector<FieldDef> &fields, uint8_t blockKiB)
 {
     auto invalid = [](const std::string &what) {
         throw Error(ErrInvalidParameter, "Invalid field descriptor: " + what + ".");
@@ -180,8 +230,7 @@ std::vector<uint8_t> BuildTableHeader(const std::vector<FieldDef> &fields, uint8
         invalid("a table needs 1 to 255 fields");
     if (blockKiB < 1 || blockKiB > 32)
         throw Error(ErrInvalidParameter, "Invalid block size.");
-    const uint32_t n = uint32_t(fields.size());
-    uint32_t recordSize = 0, namesSize = 0;
+    NewHeaderSizes sizes;
     for (size_t i = 0; i < fields.size(); ++i) {
         const FieldDef &f = fields[i];
         if (f.name.empty() || f.name.size() > 25 || f.name.find('\0') != std::string::npos)
@@ -192,24 +241,42 @@ std::vector<uint8_t> BuildTableHeader(const std::vector<FieldDef> &fields, uint8
         const uint32_t fixed = FixedSizeOfType(f.type);
         if (f.size < 1 || f.size > 255 || (fixed != 0 && f.size != fixed))
             invalid("bad size of field " + f.name);
-        recordSize += f.size;
-        namesSize += uint32_t(f.name.size()) + 1;
+        sizes.recordSize += f.size;
+        sizes.namesSize += uint32_t(f.name.size()) + 1;
     }
-    if (recordSize > uint32_t(blockKiB) * 1024u - 6)
+    if (sizes.recordSize > uint32_t(blockKiB) * 1024u - 6)
         throw Error(ErrInvalidParameter, "Record size is too big for the table's block size.");
+    return sizes;
+}
 
-    const uint32_t nameArea = 261;
-    const uint32_t fieldNumbers = 0x7C + 6 * n + nameArea + namesSize;
-    const uint32_t driverPos = fieldNumbers + 2 * n;
-    const uint32_t realSize = driverPos + uint32_t(driverId.size()) + 1;
-    const uint32_t headerSize = (realSize + 0x7FF) & ~0x7FFu;
-    if (headerSize > 0xF800)
-        invalid("the field names do not fit in a header");
+// Where the parts of a new level 7 header lie.
+struct NewHeaderLayout {
+    static constexpr uint32_t nameArea = 261;
+    uint32_t fieldNumbers = 0; // offset of the field numbers
+    uint32_t driverPos = 0;    // offset of the sort order ID
+    uint32_t realSize = 0;     // bytes in use
+    uint32_t headerSize = 0;   // realSize rounded up to 2 KiB
+};
 
-    std::vector<uint8_t> h(headerSize, 0);
-    uint8_t *p = h.data();
+NewHeaderLayout LayOutNewHeader(uint32_t n, uint32_t namesSize, std::string_view driverId)
+{
+    NewHeaderLayout l;
+    l.fieldNumbers = 0x7C + 6 * n + NewHeaderLayout::nameArea + namesSize;
+    l.driverPos = l.fieldNumbers + 2 * n;
+    l.realSize = l.driverPos + uint32_t(driverId.size()) + 1;
+    l.headerSize = (l.realSize + 0x7FF) & ~0x7FFu;
+    if (l.headerSize > 0xF800)
+        throw Error(ErrInvalidParameter,
+                    "Invalid field descriptor: the field names do not fit in a header.");
+    return l;
+}
+
+// The fixed part and the data header, 0x00..0x77.
+void WriteFixedPart(uint8_t *p, uint32_t n, uint32_t recordSize, uint8_t blockKiB,
+                    const NewHeaderLayout &l, std::string_view driverId)
+{
     PutU16(p + 0x00, uint16_t(recordSize));
-    PutU16(p + 0x02, uint16_t(headerSize));
+    PutU16(p + 0x02, uint16_t(l.headerSize));
     p[0x04] = 2; // unkeyed data table
     p[0x05] = blockKiB;
     PutU16(p + 0x21, uint16_t(n));
@@ -221,22 +288,30 @@ std::vector<uint8_t> BuildTableHeader(const std::vector<FieldDef> &fields, uint8
     p[0x39] = 0x0C;
     p[0x3E] = 0x1F;
     p[0x3F] = 0x0F;
-    PutU16(p + 0x51, uint16_t(realSize));
+    PutU16(p + 0x51, uint16_t(l.realSize));
     p[0x56] = 0x20;
     PutU16(p + 0x58, 0x010C);
     PutU16(p + 0x5A, 0x010C);
     PutU32(p + HoUpdateTime, uint32_t(std::time(nullptr)));
     PutU16(p + 0x64, uint16_t(n + 1));
-    PutU16(p + 0x66, uint16_t(fieldNumbers - 0x58));
+    PutU16(p + 0x66, uint16_t(l.fieldNumbers - 0x58));
     p[0x6C] = 1;
     p[0x6D] = 1;
-    PutU16(p + 0x6E, uint16_t(driverPos - 0x58));
+    PutU16(p + 0x6E, uint16_t(l.driverPos - 0x58));
     PutU16(p + 0x70, 1);
     if (const LanguageDriver *d = FindLanguageDriver(driverId)) {
         p[0x29] = d->sortByte;
         PutU16(p + 0x6A, d->codePage);
     }
+}
 
+// Field types and sizes, the table name, the field names, the field numbers
+// and the sort order ID, from 0x78 on.
+void WriteVariablePart(uint8_t *p, const std::vector<FieldDef> &fields,
+                       const std::string &tableName, std::string_view driverId)
+{
+    const uint32_t n = uint32_t(fields.size());
+    const uint32_t nameArea = NewHeaderLayout::nameArea;
     uint32_t pos = 0x78;
     for (const FieldDef &f : fields) {
         p[pos++] = f.type;
@@ -252,6 +327,19 @@ std::vector<uint8_t> BuildTableHeader(const std::vector<FieldDef> &fields, uint8
     for (uint32_t i = 1; i <= n; ++i, pos += 2)
         PutU16(p + pos, uint16_t(i));
     std::memcpy(p + pos, driverId.data(), driverId.size());
+}
+
+} // namespace
+
+std::vector<uint8_t> BuildTableHeader(const std::vector<FieldDef> &fields, uint8_t blockKiB,
+                                      const std::string &tableName, std::string_view driverId)
+{
+    const NewHeaderSizes sizes = CheckNewFields(fields, blockKiB);
+    const uint32_t n = uint32_t(fields.size());
+    const NewHeaderLayout layout = LayOutNewHeader(n, sizes.namesSize, driverId);
+    std::vector<uint8_t> h(layout.headerSize, 0);
+    WriteFixedPart(h.data(), n, sizes.recordSize, blockKiB, layout, driverId);
+    WriteVariablePart(h.data(), fields, tableName, driverId);
     return h;
 }
 

@@ -30,7 +30,7 @@ protected:
     CatalogueTest()
     {
         options.DbFolder = dir.path() + QLatin1Char('/');
-        shell.SetDbState(DbNone);
+        modes.SetDbState(DbNone);
     }
 
     QString PathOf(const QString &name) const { return dir.filePath(name); }

@@ -26,7 +26,7 @@ TEST_F(CatalogueTest, OpenChecksTheFileAndTheFirstEntireViewLoadsIt)
     EXPECT_FALSE(document.DbReadOnly);
     EXPECT_TRUE(Nodes().isEmpty()) << "opening alone reads no record";
 
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     EXPECT_EQ(Nodes(), QStringList({"CD1||0", "CD1\\Музыка||5000000000",
                                     "CD1\\Музыка\\a.mp3|Мелодия|4096"}));
     EXPECT_EQ(window.TotalText, "Всего записей: 3");
@@ -84,12 +84,12 @@ TEST_F(CatalogueTest, OldFormatOpensAndLoadsAndEmptyCatalogueIsTheRootAlone)
     old[1].size = 70000; // integer sizes
     files.OpenFile(Write("old.db", old, true));
     EXPECT_EQ(window.DbState(), DbOpen);
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     EXPECT_EQ(Nodes().size(), 3);
 
     files.CloseCatalogue();
     files.OpenFile(Write("empty.db", {}));
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     EXPECT_TRUE(Nodes().isEmpty());
     EXPECT_EQ(window.TotalText, "Всего записей: 0");
 }
@@ -116,7 +116,7 @@ TEST_F(CatalogueTest, WrongLanguageDriverAsksOrFollowsConfirmRecode)
     EXPECT_EQ(window.DbState(), DbEntire) << "Yes opens for editing, loaded and marked changed";
     EXPECT_EQ(Nodes().size(), 3);
     EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
-    EXPECT_TRUE(shell.Unsaved().Any());
+    EXPECT_TRUE(modes.Unsaved().Any());
 
     options.ConfirmUnsaved = "0";
     files.CloseCatalogue();
@@ -135,7 +135,7 @@ TEST_F(CatalogueTest, AddingTheOpenCatalogueToItselfMakesEveryRecordAConflict)
 {
     const QString path = Write("cat.db", kDisc);
     files.OpenFile(path);
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     conflicts.Answer(ConflictComplement);
     conflicts.Answer(ConflictKeepAll);
     dialogs.answers.push_back(path);
@@ -171,7 +171,7 @@ TEST_F(CatalogueTest, StopDuringLoadKeepsWhatWasRead)
         if (operation.Running() && ++runs == 3)
             operation.PressStop();
     };
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     const int loaded = Nodes().size();
     EXPECT_GT(loaded, 1);
     EXPECT_LT(loaded, 501);
@@ -185,7 +185,7 @@ TEST_F(CatalogueTest, EngineFailureDuringLoadIsReportedAndCommandsComeBack)
     files.OpenFile(path);
     QFile f(path);
     ASSERT_TRUE(f.resize(100)); // the file is damaged after it was checked
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0].text, path + "\rОшибка чтения базы данных.\r\n\n"
                                           "Файл повреждён или не является таблицей.");
@@ -205,8 +205,8 @@ TEST_F(CatalogueTest, CloseAsksAboutUnsavedChangesUnlessTheCatalogueIsNewAndEmpt
     EXPECT_TRUE(boxes.shown.isEmpty()) << "a new catalogue holding only its root asks nothing";
 
     files.OpenFile(Write("cat.db", kDisc));
-    shell.SetDbState(DbEntire);
-    shell.Unsaved().Set(true);
+    modes.SetDbState(DbEntire);
+    modes.Unsaved().Set(true);
     boxes.Answer(TMsgAnswer::Cancel);
     files.CloseCatalogue();
     ASSERT_EQ(boxes.shown.size(), 1);
@@ -252,7 +252,7 @@ TEST_F(CatalogueTest, ViewCommandsSwitchBetweenTheCatalogueAndNoPane)
     TTreeModel searchModel(searchTree);
     int &valueWidth = view.valueColumnWidth;
     valueWidth = 250;
-    TViewSwitch views(shell, commands, searchModel, view);
+    TViewSwitch views(modes, commands, searchModel, view);
     files.OpenFile(Write("cat.db", kDisc));
 
     commands.SetChecked(cmd::EntireViewAction, true); // as the window toggles it

@@ -84,7 +84,7 @@ TEST_F(CommandLineTest, QueryFileIsHandedToTheQueryEditor)
 {
     Touch(app.filePath("q/Поиск.CDQ"));
     environment.AppFolder = AppFolder();
-    shell.OpenCommandLine({"q/Поиск.CDQ"}, work.path());
+    modes.OpenCommandLine({"q/Поиск.CDQ"}, work.path());
     // The catalogue files take it as a query file (see OpenCatalogueTest).
     EXPECT_EQ(catalogue.opened, QStringList{app.filePath("q/Поиск.CDQ")});
     EXPECT_EQ(QDir::currentPath(), app.filePath("q"));
@@ -93,7 +93,7 @@ TEST_F(CommandLineTest, QueryFileIsHandedToTheQueryEditor)
 TEST_F(CommandLineTest, CatalogueIsOpenedWithoutTheDialog)
 {
     Touch(work.filePath("d.db"));
-    shell.OpenCommandLine({work.filePath("d.db")}, work.path());
+    modes.OpenCommandLine({work.filePath("d.db")}, work.path());
     EXPECT_EQ(catalogue.opened, QStringList{work.filePath("d.db")});
     EXPECT_FALSE(document.QueryFilePending);
 }

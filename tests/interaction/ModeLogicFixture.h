@@ -125,7 +125,7 @@ public:
     void WindowClosing() override { ++windowClosings; }
 };
 
-// The shell's core objects wired together as the main window wires them.
+// The window's core objects wired together as the main window wires them.
 class ModeLogicTest : public ::testing::Test {
 protected:
     TEnvironment environment = TEnvironment::Detect({});
@@ -138,9 +138,9 @@ protected:
     FakeMainView view;
     ScriptedMessageBoxes boxes;
     TLongOperation operation{options, view, boxes};
-    TModeLogic shell{QStringLiteral("Кварнис"), options, environment, commands, view,
+    TModeLogic modes{QStringLiteral("Кварнис"), options, environment, commands, view,
                      operation,                  boxes,   catalogue,   answers};
-    TWindowState &window = shell.State();
+    TWindowState &window = modes.State();
 
     // Enabled state of every command, as a string of 0/1 in list order.
     std::string EnabledMask() const

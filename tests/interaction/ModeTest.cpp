@@ -81,7 +81,7 @@ TEST_F(ModeLogicTest, EveryModeSetsItsCommandsCaptionAndPanes)
                         commands.SetEnabled(CommandAt(i), before);
                     view.searchResults = results;
 
-                    shell.SetDbState(row.state);
+                    modes.SetDbState(row.state);
 
                     EXPECT_EQ(EnabledMask(), Expected(row.commands, before, results, help));
                     EXPECT_EQ(commands.Checked(cmd::EntireViewAction), row.entireChecked);
@@ -95,7 +95,7 @@ TEST_F(ModeLogicTest, EveryModeSetsItsCommandsCaptionAndPanes)
                     // Only an open catalogue without a pane says how to see it.
                     EXPECT_EQ(view.openHintShown, row.state == DbOpen);
                     EXPECT_EQ(view.splitCursor, row.panes);
-                    EXPECT_EQ(shell.ActiveTree(), row.tree);
+                    EXPECT_EQ(modes.ActiveTree(), row.tree);
                     EXPECT_EQ(view.attached, row.tree);
                     EXPECT_EQ(view.caption, QString::fromUtf8(row.caption));
                     EXPECT_EQ(window.DbState(), row.state);
@@ -121,7 +121,7 @@ TEST_F(ModeLogicTest, ModeZeroForgetsTheCatalogueAndModeSwitchEndsOperations)
     document.DbIsNew = document.DbReadOnly = true;
     window.FoundText = window.TotalText = window.StatusText = QStringLiteral("t");
     operation.StartOperation(QStringLiteral("Загрузка"), 10);
-    shell.SetDbState(DbNone);
+    modes.SetDbState(DbNone);
     EXPECT_TRUE(lastSearch.LastCondition.isEmpty());
     EXPECT_FALSE(document.DbIsNew || document.DbReadOnly);
     EXPECT_TRUE(window.FoundText.isEmpty() && window.TotalText.isEmpty());
@@ -135,15 +135,15 @@ TEST_F(ModeLogicTest, FirstEntireViewLoadsTheTableOnceAndNotForANewCatalogue)
     int selections = 0;
     const int &loads = catalogue.loads;
     QString selectedPath;
-    shell.hooks.SelectPath = [&](const QString &p) { selectedPath = p; };
-    shell.hooks.SelectionChange = [&](TTreeKind t) {
+    modes.hooks.SelectPath = [&](const QString &p) { selectedPath = p; };
+    modes.hooks.SelectionChange = [&](TTreeKind t) {
         EXPECT_EQ(t, TTreeKind::Main);
         ++selections;
     };
     window.EntireSelPath = QStringLiteral("DISC\\dir\\");
-    shell.SetDbState(DbEntire);
-    shell.SetDbState(DbOpen);
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
+    modes.SetDbState(DbOpen);
+    modes.SetDbState(DbEntire);
     EXPECT_EQ(loads, 1);
     EXPECT_EQ(view.rootsExpanded, 1);
     EXPECT_EQ(selections, 2);
@@ -151,23 +151,23 @@ TEST_F(ModeLogicTest, FirstEntireViewLoadsTheTableOnceAndNotForANewCatalogue)
 
     document.FirstEntireView = true;
     document.DbIsNew = true;
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     EXPECT_EQ(loads, 1);
     EXPECT_FALSE(document.FirstEntireView);
 }
 
 TEST_F(ModeLogicTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
 {
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     commands.SetEnabled(cmd::RenameItemAction, true);
     commands.SetEnabled(cmd::DeleteItemAction, false);
-    shell.Unsaved().Set(false);
+    modes.Unsaved().Set(false);
     commands.SetEnabled(cmd::ExitAppAction, false);
     commands.SetEnabled(cmd::AboutAppAction, false);
     const std::string before = EnabledMask();
 
-    shell.FreezeCommands();
-    EXPECT_TRUE(shell.CommandsFrozen());
+    modes.FreezeCommands();
+    EXPECT_TRUE(modes.CommandsFrozen());
     EXPECT_FALSE(view.popupEnabled);
     for (int i = 0; i < cmd::AppOptionsAction; ++i)
         EXPECT_EQ(commands.Enabled(CommandAt(i)), i == cmd::ExitAppAction)
@@ -179,7 +179,7 @@ TEST_F(ModeLogicTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
         EXPECT_FALSE(commands.ItemEnabled(item));
 
     answers.ConflictAnswer = ConflictKeepAll;
-    shell.RestoreCommands();
+    modes.RestoreCommands();
     std::string expected = before;
     expected[cmd::ExitAppAction] = '1'; // closing stays possible
     EXPECT_EQ(EnabledMask(), expected);
@@ -194,40 +194,40 @@ TEST_F(ModeLogicTest, AfterAFrozenOperationEachCommandGetsItsOwnStateBack)
 
 TEST_F(ModeLogicTest, RepeatedFreezeAndStrayRestoreKeepTheCommandStates)
 {
-    shell.SetDbState(DbOpen);
+    modes.SetDbState(DbOpen);
     const std::string before = EnabledMask();
-    shell.EnableCommands(true); // nothing was frozen
+    modes.EnableCommands(true); // nothing was frozen
     EXPECT_EQ(EnabledMask(), before);
-    shell.EnableCommands(false);
-    shell.EnableCommands(false);
-    shell.EnableCommands(true);
+    modes.EnableCommands(false);
+    modes.EnableCommands(false);
+    modes.EnableCommands(true);
     EXPECT_EQ(EnabledMask(), before);
 }
 
 TEST_F(ModeLogicTest, MenusOpeningSetThePresentationAndSizeCommands)
 {
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     int edits = 0;
-    shell.hooks.EndLabelEdit = [&] { ++edits; };
+    modes.hooks.EndLabelEdit = [&] { ++edits; };
 
-    shell.PrepareViewPopup();
+    modes.PrepareViewPopup();
     EXPECT_TRUE(commands.Enabled(cmd::FoundViewLeafAction));
     commands.SetEnabled(cmd::ExpandNodeAction, false);
     commands.SetEnabled(cmd::CollapseNodeAction, true);
-    EXPECT_EQ(shell.PrepareTreePopup(), cmd::CollapseNodeAction);
+    EXPECT_EQ(modes.PrepareTreePopup(), cmd::CollapseNodeAction);
     for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
         EXPECT_FALSE(commands.Enabled(CommandAt(c)));
     commands.SetEnabled(cmd::CollapseNodeAction, false);
-    EXPECT_EQ(shell.PrepareTreePopup(), std::nullopt);
+    EXPECT_EQ(modes.PrepareTreePopup(), std::nullopt);
 
     view.sizeRow = QStringLiteral("1,5 МБ");
-    shell.PrepareViewMenu();
+    modes.PrepareViewMenu();
     EXPECT_EQ(edits, 1);
     EXPECT_TRUE(commands.Checked(cmd::SizeMByteAction));
     EXPECT_FALSE(commands.Checked(cmd::SizeByteAction));
 
-    shell.SetDbState(DbFound);
-    shell.PrepareViewMenu();
+    modes.SetDbState(DbFound);
+    modes.PrepareViewMenu();
     EXPECT_EQ(edits, 1); // only mode 2 has in-place edits
     EXPECT_TRUE(commands.Enabled(cmd::FoundViewStandardAction));
 }
@@ -245,25 +245,25 @@ TEST(SizeCommandShown, FollowsTheShownUnitOrTheOption)
 
 TEST_F(ModeLogicTest, SimpleSearchButtonRunsTheDefaultSearch)
 {
-    shell.SetDbState(DbOpen);
+    modes.SetDbState(DbOpen);
     QList<int> run;
-    shell.hooks.RunCommand = [&](cmd::Id c) { run.append(c); };
-    shell.RunSimpleSearchDefault();
-    shell.SetSimpleSearchDefault(cmd::SizeSearchAction);
-    shell.RunSimpleSearchDefault();
+    modes.hooks.RunCommand = [&](cmd::Id c) { run.append(c); };
+    modes.RunSimpleSearchDefault();
+    modes.SetSimpleSearchDefault(cmd::SizeSearchAction);
+    modes.RunSimpleSearchDefault();
     EXPECT_EQ(run, (QList<int>{cmd::GlobalSearchAction, cmd::SizeSearchAction}));
 }
 
 TEST_F(ModeLogicTest, SplitterRemembersTheTreeWidthOfTheShownTree)
 {
-    shell.SetDbState(DbOpen);
-    shell.LeftPaneResized(100);
+    modes.SetDbState(DbOpen);
+    modes.LeftPaneResized(100);
     EXPECT_EQ(window.Panes.EntireTreeWidth, 225);
     EXPECT_EQ(window.Panes.FoundTreeWidth, 225);
-    shell.SetDbState(DbEntire);
-    shell.LeftPaneResized(150);
-    shell.SetDbState(DbFound);
-    shell.LeftPaneResized(170);
+    modes.SetDbState(DbEntire);
+    modes.LeftPaneResized(150);
+    modes.SetDbState(DbFound);
+    modes.LeftPaneResized(170);
     EXPECT_EQ(window.Panes.EntireTreeWidth, 150);
     EXPECT_EQ(window.Panes.FoundTreeWidth, 170);
 }

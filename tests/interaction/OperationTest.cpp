@@ -86,29 +86,29 @@ TEST_F(ModeLogicTest, PendingEventsRunByTimeNotPerStep)
 
 TEST_F(ModeLogicTest, EscStopsOnlyWithoutModifiersAndOnlyDuringAnOperation)
 {
-    EXPECT_FALSE(shell.HandleKey(Qt::Key_Escape, Qt::NoModifier));
+    EXPECT_FALSE(modes.HandleKey(Qt::Key_Escape, Qt::NoModifier));
     EXPECT_EQ(operation.StopState(), StopRunOn);
 
     operation.StartOperation(QStringLiteral("Т"), 5);
-    EXPECT_FALSE(shell.HandleKey(Qt::Key_Escape, Qt::ControlModifier));
-    EXPECT_FALSE(shell.HandleKey(Qt::Key_Escape, Qt::ShiftModifier));
-    EXPECT_FALSE(shell.HandleKey(Qt::Key_Escape, Qt::AltModifier));
-    EXPECT_FALSE(shell.HandleKey(Qt::Key_Return, Qt::NoModifier));
+    EXPECT_FALSE(modes.HandleKey(Qt::Key_Escape, Qt::ControlModifier));
+    EXPECT_FALSE(modes.HandleKey(Qt::Key_Escape, Qt::ShiftModifier));
+    EXPECT_FALSE(modes.HandleKey(Qt::Key_Escape, Qt::AltModifier));
+    EXPECT_FALSE(modes.HandleKey(Qt::Key_Return, Qt::NoModifier));
     EXPECT_EQ(operation.StopState(), StopRunOn);
-    EXPECT_TRUE(shell.HandleKey(Qt::Key_Escape, Qt::KeypadModifier));
+    EXPECT_TRUE(modes.HandleKey(Qt::Key_Escape, Qt::KeypadModifier));
     EXPECT_EQ(operation.StopState(), StopPressed);
 }
 
 TEST_F(ModeLogicTest, StatusPanelKeepsTheOperationTitleOverHints)
 {
     window.StatusText = QStringLiteral("Всего записей: 5");
-    shell.ShowStatusHint(QStringLiteral("Выход из программы"));
+    modes.ShowStatusHint(QStringLiteral("Выход из программы"));
     EXPECT_EQ(view.status, QStringLiteral("Выход из программы"));
-    shell.ShowStatusHint(QString());
+    modes.ShowStatusHint(QString());
     EXPECT_EQ(view.status, QStringLiteral("Всего записей: 5"));
 
     operation.StartOperation(QStringLiteral("Открытие базы данных"), 3);
-    shell.ShowStatusHint(QStringLiteral("Выход из программы"));
+    modes.ShowStatusHint(QStringLiteral("Выход из программы"));
     EXPECT_EQ(view.status, QStringLiteral("Открытие базы данных"));
     operation.EndOperation();
     EXPECT_TRUE(view.status.isEmpty());

@@ -53,7 +53,7 @@ TEST_F(SavingTest, APartlyLoadedCatalogueAsksBeforeItsOwnFileIsReplaced)
     EXPECT_EQ(Records(PathOf("copy.db")), QStringList({"CD|a.txt|A|1"}));
 
     // Back over the partly read file, through another spelling of its name.
-    shell.Unsaved().Set(true);
+    modes.Unsaved().Set(true);
     saveDialog.answers.push_back({dir.path() + "/./cat.db", 1});
     boxes.Answer(TMsgAnswer::Yes);
     saving.SaveAs();
@@ -61,7 +61,7 @@ TEST_F(SavingTest, APartlyLoadedCatalogueAsksBeforeItsOwnFileIsReplaced)
     EXPECT_EQ(boxes.shown[3].text, kPartialQuestion) << "the name of the file that loses records";
     EXPECT_EQ(Records(path), QStringList({"CD|a.txt|A|1"}));
 
-    shell.Unsaved().Set(true);
+    modes.Unsaved().Set(true);
     saving.Save();
     EXPECT_EQ(boxes.shown.size(), 4) << "the file now holds the tree";
 }

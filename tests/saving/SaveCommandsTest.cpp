@@ -46,7 +46,7 @@ TEST_F(SavingTest, ANewCatalogueIsSavedAsItsRecordsInPreOrderAndLoadsBackTheSame
     files.CloseCatalogue();
     EXPECT_TRUE(boxes.shown.isEmpty()) << "a saved catalogue closes without a question";
     files.OpenFile(saved);
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     EXPECT_EQ(Nodes(), before);
 }
 
@@ -61,7 +61,7 @@ TEST_F(SavingTest, SaveAsKeepsATypedExtensionAndAsksBeforeReplacingWhenItAddsOne
 
     const QString other = Write("other.db", {kDisc[0]});
     const QByteArray old = Bytes(other);
-    shell.Unsaved().Set(true);
+    modes.Unsaved().Set(true);
     saveDialog.answers.push_back({PathOf("other"), 1});
     boxes.Answer(TMsgAnswer::No);
     saving.SaveAs();
@@ -99,7 +99,7 @@ TEST_F(SavingTest, SaveAsFollowsATypedExtension)
     EXPECT_EQ(Records(PathOf("c3.DB")).size(), 2);
     EXPECT_EQ(files.Document().FileName, PathOf("c3.DB"));
 
-    shell.Unsaved().Set(true);
+    modes.Unsaved().Set(true);
     saveDialog.answers.push_back({PathOf("disc.list"), 1});
     saving.SaveAs();
     EXPECT_EQ(files.Document().FileName, PathOf("disc.list.db"));
@@ -140,7 +140,7 @@ TEST_F(SavingTest, TextTreeIsWrittenExactlyAndLeavesTheCatalogueAsItWas)
     EXPECT_EQ(Bytes(PathOf("mode1.txt")), expected);
     EXPECT_EQ(window.DbState(), DbOpen);
     EXPECT_TRUE(Nodes().isEmpty());
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     EXPECT_EQ(Nodes().size(), 3);
 }
 
@@ -148,7 +148,7 @@ TEST_F(SavingTest, AnUnchangedCatalogueIsCopiedWhenTheFolderHasRoom)
 {
     const QString path = Write("cat.db", kDisc);
     files.OpenFile(path);
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     freeBytes = 100;
     saveDialog.answers.push_back({PathOf("copy.db"), 1});
     saving.SaveAs();
@@ -168,7 +168,7 @@ TEST_F(SavingTest, AnUnchangedCatalogueIsCopiedWhenTheFolderHasRoom)
     EXPECT_EQ(files.Document().FileName, PathOf("copy.db"));
 
     // A changed tree too large for the folder is refused before writing.
-    shell.Unsaved().Set(true);
+    modes.Unsaved().Set(true);
     freeBytes = 1000;
     saving.Save();
     EXPECT_EQ(boxes.shown.size(), 2);
@@ -254,7 +254,7 @@ TEST_F(SavingTest, SearchResultsAreSavedAsTheirRecordsUnderTheResultName)
     TTreeNode *hit = searchTree.AddChild(group, "a.mp3", ImageFile);
     searchTree.SetFoundRecord(hit, std::make_unique<TFoundRecord>(TFoundRecord::Make(
                                        "CD1", "Музыка\\a.mp3", "Мелодия", "", "", 4096, "")));
-    shell.SetDbState(DbFound);
+    modes.SetDbState(DbFound);
     saveDialog.answers.push_back({PathOf("found.db"), 1});
     saving.SaveAs();
     EXPECT_EQ(saveDialog.requests[0].Title, "Сохранение результатов поиска");
@@ -279,7 +279,7 @@ TEST_F(SavingTest, ClosingWithYesSavesAndAFailedSaveKeepsTheCatalogueOpen)
     EXPECT_EQ(boxes.shown[2].text, kSaveError);
 
     boxes.Answer(TMsgAnswer::Yes);
-    EXPECT_EQ(shell.Close(), TCloseAnswer::Close);
+    EXPECT_EQ(modes.Close(), TCloseAnswer::Close);
     EXPECT_EQ(Records(path).size(), 3);
     EXPECT_EQ(boxes.shown[3].caption, "Выход из программы");
 }

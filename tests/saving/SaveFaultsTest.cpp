@@ -163,17 +163,17 @@ TEST_F(SavingTest, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
     // Its own saves do not count as another program's; a file deleted
     // meanwhile loses nothing when the tree is written again.
     catalogue.InsertItem("NEXT", "", "", "", "", 0, "", false);
-    shell.Unsaved().Set(true);
+    modes.Unsaved().Set(true);
     saving.Save();
     ASSERT_TRUE(QFile::remove(path));
-    shell.Unsaved().Set(true);
+    modes.Unsaved().Set(true);
     saving.Save();
     EXPECT_EQ(boxes.shown.size(), 2);
     EXPECT_EQ(Records(path).size(), 4);
 
     // Nor does appending the tree to its own file with Save Into.
     catalogue.InsertItem("LAST", "", "", "", "", 0, "", false);
-    shell.Unsaved().Set(true);
+    modes.Unsaved().Set(true);
     saveDialog.answers.push_back({path, 1});
     saving.SaveInto();
     EXPECT_EQ(Records(path).size(), 9);

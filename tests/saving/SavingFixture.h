@@ -19,8 +19,8 @@ protected:
     void OpenChanged(const QString &path)
     {
         files.OpenFile(path);
-        shell.SetDbState(DbEntire);
-        shell.Unsaved().Set(true);
+        modes.SetDbState(DbEntire);
+        modes.Unsaved().Set(true);
     }
 
     static QByteArray Bytes(const QString &path)

@@ -34,7 +34,7 @@ public:
     void Expand(const TTreeNode *node) override { expanded.push_back(node); }
 };
 
-// The scan command with the shell's core objects and a catalogue tree.
+// The scan command with the window's core objects and a catalogue tree.
 class AddTree : public ScanFixture {
 protected:
     void SetUp() override
@@ -54,15 +54,15 @@ protected:
     TLastSearch lastSearch;
     FakeCatalogue openCatalogue{document, lastSearch};
     TLongOperation operation{options, view, boxes};
-    TModeLogic shell{QStringLiteral("Кварнис"), options, environment, commands, view,
+    TModeLogic modes{QStringLiteral("Кварнис"), options, environment, commands, view,
                      operation,                  boxes,   openCatalogue, answers};
-    TWindowState &window = shell.State();
+    TWindowState &window = modes.State();
     TTreeModel model{tree};
     ScriptedScanDialog dialog;
     RecordingTreeView treeView;
     QList<TVolume> volumes;
     int changes = 0;
-    TAddTree command{TScanContext{shell, options, operation, boxes, model, prompt, dialog, treeView,
+    TAddTree command{TScanContext{modes, options, operation, boxes, model, prompt, dialog, treeView,
                                   lister, [this] { return volumes; }, [this] { ++changes; }}};
 };
 

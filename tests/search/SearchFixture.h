@@ -33,8 +33,8 @@ protected:
     int &searchRootExpansions = view.searchRootExpansions;
 
     TSearchRunner runner{
-        {environment, shell, view, view, boxes, query, document, mainTree, disks.Space()}};
-    TSearchResults results{{options, document, lastSearch, shell, commands, view, view, operation,
+        {environment, modes, view, view, boxes, query, document, mainTree, disks.Space()}};
+    TSearchResults results{{options, document, lastSearch, modes, commands, view, view, operation,
                             boxes, runner, searchModel}};
 
     SearchTest()
@@ -58,9 +58,9 @@ protected:
     void OpenChanged(const QList<Rec> &records, const std::function<void()> &change)
     {
         Open(records);
-        shell.SetDbState(DbEntire);
+        modes.SetDbState(DbEntire);
         change();
-        shell.Unsaved().Set(true);
+        modes.Unsaved().Set(true);
     }
 
     // A search as the simple searches run it: the condition, then the
@@ -73,7 +73,7 @@ protected:
             return false;
         if (!results.OpenResults(true))
             return false;
-        shell.SetDbState(DbFound);
+        modes.SetDbState(DbFound);
         return true;
     }
 

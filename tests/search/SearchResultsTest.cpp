@@ -203,10 +203,10 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     EXPECT_EQ(Results(), (QStringList{"CD1/1", "  a.txt/4"}));
 
     // The catalogue changed since; the user picks the list and confirms.
-    shell.SetDbState(DbEntire);
+    modes.SetDbState(DbEntire);
     catalogue.InsertItem("CD1", "b.txt", "", "", "", 1, "", false);
-    shell.SetDbState(DbFound);
-    shell.Unsaved().Set(true);
+    modes.SetDbState(DbFound);
+    modes.Unsaved().Set(true);
     boxes.Answer(TMsgAnswer::Yes);
     results.SwitchFoundView(cmd::FoundViewListAction, false);
     ASSERT_EQ(boxes.shown.size(), 1);
@@ -223,7 +223,7 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     // Choosing the checked one does nothing; without results only the
     // check moves.
     results.SwitchFoundView(cmd::FoundViewLeafAction, true);
-    shell.SetDbState(DbNone);
+    modes.SetDbState(DbNone);
     results.SwitchFoundView(cmd::FoundViewProducerAction, false);
     EXPECT_EQ(CurrentPresentation(commands), PresentProducer);
     EXPECT_EQ(boxes.shown.size(), 2);
@@ -251,8 +251,8 @@ TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
 {
     TTreeModel mainModel(mainTree);
     view.valueColumnWidth = 200;
-    TViewSwitch views(shell, commands, searchModel, view);
-    shell.hooks.SelectPath = [&](const QString &p) { SelectByPath(mainModel, p); };
+    TViewSwitch views(modes, commands, searchModel, view);
+    modes.hooks.SelectPath = [&](const QString &p) { SelectByPath(mainModel, p); };
     Open({{"CD1", "Docs\\", "", "", "", 0, ""}, {"CD1", "Docs\\Read.me", "", "", "", 1, ""}});
     commands.SetChecked(cmd::EntireViewAction, true);
     views.ShowEntireView(); // loads the catalogue

@@ -82,7 +82,7 @@ TEST_F(SearchRunnerTest, EngineErrorsAreReportedInWords)
                                        "найдено: конец условия."));
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Поиск в базе данных"));
     EXPECT_EQ(boxes.shown[0].icon, TMsgIcon::Error);
-    EXPECT_FALSE(shell.CommandsFrozen());
+    EXPECT_FALSE(modes.CommandsFrozen());
 
     // A file problem is told in words, not in the engine's English.
     ASSERT_TRUE(QFile::remove(files.Document().FileName));
@@ -149,13 +149,13 @@ TEST_F(SearchRunnerTest, UnsavedChangesAreSearchedInTheTreeWithoutAFile)
     runner.ExecuteSearch(kEveryRow);
     EXPECT_EQ(query.ScannedCount(), 3u) << "the tree's records (discs with items give none)";
     EXPECT_EQ(QDir(environment.TempFolder).entryList(QDir::Files), before) << "no copy written";
-    EXPECT_TRUE(shell.Unsaved().Any()) << "a search is no save";
+    EXPECT_TRUE(modes.Unsaved().Any()) << "a search is no save";
 
     // Saved: the catalogue's own file is searched, with the same rows.
-    shell.Unsaved().Set(false);
+    modes.Unsaved().Set(false);
     EXPECT_EQ(FoundPaths(kEveryRow).size(), 6);
     EXPECT_EQ(runner.SearchedTable(), files.Document().FileName);
-    shell.Unsaved().Set(true);
+    modes.Unsaved().Set(true);
     EXPECT_EQ(FoundPaths(kEveryRow).size(), 3);
     EXPECT_TRUE(runner.SearchedTable().isEmpty()) << "the tree, not a file";
     EXPECT_TRUE(boxes.shown.isEmpty());

@@ -76,7 +76,7 @@ protected:
     ScriptedStringForm stringForm;
     ScriptedSizeForm sizeForm;
     int defaultSearch = -1;
-    TSimpleSearches searches{{options, lastSearch, shell, commands, boxes, runner, results, stringForm,
+    TSimpleSearches searches{{options, lastSearch, modes, commands, boxes, runner, results, stringForm,
                               sizeForm, [this](int c) { defaultSearch = c; }}};
 
     SimpleSearchesTest() { Open(kCatalogue); }
@@ -177,7 +177,7 @@ protected:
     ScriptedStringForm stringForm;
     ScriptedSizeForm sizeForm;
     TSimpleSearches searches{
-        {options, lastSearch, shell, commands, boxes, runner, results, stringForm, sizeForm,
+        {options, lastSearch, modes, commands, boxes, runner, results, stringForm, sizeForm,
          [](int) {}}};
 
     LinuxNamesSearchTest()

@@ -58,7 +58,7 @@ protected:
     TLastSearch &lastSearch = session.LastSearch();
     TCommandState &commands = session.Commands();
     TLongOperation &operation = session.Operation();
-    TModeLogic &shell = session.ModeLogic();
+    TModeLogic &modes = session.ModeLogic();
     TTree &mainTree = session.MainTree();
     TTree &searchTree = session.SearchTree();
     TCatalogueTree &catalogue = session.Catalogue();
