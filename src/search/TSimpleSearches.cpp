@@ -108,8 +108,7 @@ void TSimpleSearches::Begin(int command)
 {
     if (c_.modes.DbState() == DbEntire && c_.modes.hooks.EndLabelEdit)
         c_.modes.hooks.EndLabelEdit();
-    if (c_.setDefaultSearch)
-        c_.setDefaultSearch(command);
+    c_.defaultSearch.SetDefaultSearch(command);
 }
 
 int TSimpleSearches::Run(const QString &condition)

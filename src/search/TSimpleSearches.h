@@ -18,6 +18,16 @@ struct TLastSearch;
 class TSearchResults;
 class TSearchRunner;
 
+// The tool bar's search button, which repeats a simple search: the window
+// implements it; tests record the command.
+class IDefaultSearch {
+public:
+    virtual ~IDefaultSearch() = default;
+    // Makes a search command the default item of SearchPopupMenu, the
+    // search the tool-bar button repeats.
+    virtual void SetDefaultSearch(int command) = 0;
+};
+
 // What the simple searches work with; everything outlives them.
 struct TSimpleSearchContext {
     const TOptions &options;
@@ -29,9 +39,7 @@ struct TSimpleSearchContext {
     TSearchResults &results;
     IStringSearchForm &stringForm;
     ISizeSearchForm &sizeForm;
-    // Makes a search command the default item of SearchPopupMenu, the
-    // search the tool-bar button repeats.
-    std::function<void(int command)> setDefaultSearch;
+    IDefaultSearch &defaultSearch;
 };
 
 // One field of the one-field searches, by the search command's tag.

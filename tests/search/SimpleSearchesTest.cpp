@@ -75,9 +75,13 @@ class SimpleSearchesTest : public SearchTest {
 protected:
     ScriptedStringForm stringForm;
     ScriptedSizeForm sizeForm;
-    int defaultSearch = -1;
+    struct : IDefaultSearch {
+        int command = -1;
+        void SetDefaultSearch(int c) override { command = c; }
+    } toolButton;
+    const int &defaultSearch = toolButton.command;
     TSimpleSearches searches{{options, lastSearch, modes, commands, boxes, runner, results, stringForm,
-                              sizeForm, [this](int c) { defaultSearch = c; }}};
+                              sizeForm, toolButton}};
 
     SimpleSearchesTest() { Open(kCatalogue); }
 };
@@ -176,9 +180,12 @@ class LinuxNamesSearchTest : public SearchTest {
 protected:
     ScriptedStringForm stringForm;
     ScriptedSizeForm sizeForm;
+    struct : IDefaultSearch {
+        void SetDefaultSearch(int) override {}
+    } toolButton;
     TSimpleSearches searches{
         {options, lastSearch, modes, commands, boxes, runner, results, stringForm, sizeForm,
-         [](int) {}}};
+         toolButton}};
 
     LinuxNamesSearchTest()
     {

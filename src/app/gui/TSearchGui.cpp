@@ -23,8 +23,7 @@ TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowCont
                 session.SearchModel()}),
       stringForm_(controls.DialogParent()), sizeForm_(controls.DialogParent()),
       simple_({session.Options(), session.LastSearch(), session.ModeLogic(), session.Commands(), session.MessageBoxes(),
-               runner_, results_, stringForm_, sizeForm_,
-               [&commands](int command) { commands.SetSimpleSearchDefault(CommandAt(command)); }})
+               runner_, results_, stringForm_, sizeForm_, *this})
 {
     for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
         commands.SetHandler(CommandAt(c), [this, c] {
@@ -68,6 +67,11 @@ int TSearchGui::RunNewSearch(const QString &condition)
     if (found > 0 && results_.OpenResults(true))
         session_.ModeLogic().SetDbState(DbFound);
     return found;
+}
+
+void TSearchGui::SetDefaultSearch(int command)
+{
+    commands_.SetSimpleSearchDefault(CommandAt(command));
 }
 
 } // namespace qbx

@@ -20,7 +20,7 @@ class TSession;
 // result views in SearchTreeView with the four presentation commands, and
 // the selection of an item by its path in MainTreeView, and the simple
 // searches with their dialogs and the tool-bar button that repeats them.
-class TSearchGui {
+class TSearchGui : private IDefaultSearch {
 public:
     TSearchGui(TSession &session, IWindowCommands &commands, IWindowControls &controls);
 
@@ -40,6 +40,9 @@ public:
     int RunNewSearch(const QString &condition);
 
 private:
+    // IDefaultSearch
+    void SetDefaultSearch(int command) override;
+
     void SelectPath(const QString &path);
 
     TSession &session_;
