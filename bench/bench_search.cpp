@@ -6,6 +6,7 @@
 #include "WindowBench.h"
 
 #include "app/gui/MainForm.h"
+#include "app/gui/PaneTreeWidget.h"
 #include "app/gui/Program.h"
 #include "app/gui/TCatalogueGui.h"
 #include "app/gui/TSearchGui.h"
@@ -82,6 +83,8 @@ int main(int argc, char **argv)
     double builds[4] = {};
     for (int p = PresentStandard; p <= PresentLeaves; ++p) {
         form.Commands().SetChecked(qbx::CommandAt(FirstFoundViewSet + p), true);
+        const auto *pane = dynamic_cast<const TPaneTreeWidget *>(form.SearchTreeView());
+        const int measuredBefore = pane ? pane->Measurements() : 0;
         timer.restart();
         const int found = program.Search().RunNewSearch(condition);
         QApplication::processEvents();
@@ -89,10 +92,15 @@ int main(int argc, char **argv)
         total += seconds;
         if (found != rows || form.WindowState().DbState() != qbx::DbFound ||
             !form.SearchTreeView()->isVisible()) {
-            std::printf("failed_%s: found %d, mode %d\n", names[p], found, int(form.WindowState().DbState()));
+            std::printf("failed_%s: found %d, mode %d\n", names[p], found,
+                        int(form.WindowState().DbState()));
             ok = false;
         }
         std::printf("search_to_tree_seconds_%s: %.3f s\n", names[p], seconds);
+        // How often the result view measured its rows for the column's width.
+        if (pane)
+            std::printf("column_measurements_%s: %d\n", names[p],
+                        pane->Measurements() - measuredBefore);
         builds[p] = seconds - querySeconds;
         std::printf("tree_build_seconds_%s: %.3f s\n", names[p], builds[p]);
     }
@@ -107,7 +115,7 @@ int main(int argc, char **argv)
     form.Action(cmd::EntireViewAction)->trigger();
     QApplication::processEvents();
     program.Session().Catalogue().InsertItem(QStringLiteral("DISC_1"), QStringLiteral("new.txt"),
-                                               {}, {}, {}, 1, {}, false);
+                                             {}, {}, {}, 1, {}, false);
     program.Session().Catalogue().OnTreeChanged();
     timer.restart();
     const int found = program.Search().RunNewSearch(condition);

@@ -1,5 +1,6 @@
 #include "engine/FeedScan.h"
 
+#include "engine/Error.h"
 #include "engine/RecordFeed.h"
 #include "engine/SqlCondition.h"
 #include "engine/SqlRowStore.h"
@@ -27,9 +28,11 @@ constexpr size_t kBatches = 6;
 // and the matcher.
 class BatchPipe final : public RecordSink {
 public:
-    BatchPipe(uint32_t recordSize, const SqlCondition *condition, SqlRowStore &rows)
+    // `positions`, when given, receives the feed position of each row kept.
+    BatchPipe(uint32_t recordSize, const SqlCondition *condition, SqlRowStore &rows,
+              std::vector<uint32_t> *positions)
         : recordSize_(recordSize), perBatch_(std::max<size_t>(1, kBatchBytes / recordSize)),
-          condition_(condition), rows_(rows)
+          condition_(condition), rows_(rows), positions_(positions)
     {
         for (Batch &b : batches_)
             b.bytes.resize(perBatch_ * recordSize_);
@@ -51,6 +54,8 @@ public:
             Hand();
             return Next();
         }
+        if (b.count == 0)
+            b.first = given_;
         ++given_;
         return b.bytes.data() + b.count++ * recordSize_;
     }
@@ -91,14 +96,18 @@ private:
     struct Batch {
         std::vector<uint8_t> bytes;
         size_t count = 0;
+        uint32_t first = 0; // the feed position of the first record
     };
 
     void Match(const Batch &b)
     {
         const uint8_t *record = b.bytes.data();
         for (size_t i = 0; i < b.count; ++i, record += recordSize_)
-            if (!condition_ || condition_->Matches(record))
+            if (!condition_ || condition_->Matches(record)) {
                 rows_.Add(record);
+                if (positions_)
+                    positions_->push_back(b.first + uint32_t(i));
+            }
     }
 
     // Gives the filled batch to the matcher and takes the next one once the
@@ -149,6 +158,7 @@ private:
     const size_t perBatch_;
     const SqlCondition *condition_;
     SqlRowStore &rows_;
+    std::vector<uint32_t> *positions_;
     std::array<Batch, kBatches> batches_;
     size_t fill_ = 0; // the batch the feed fills
     uint32_t given_ = 0;
@@ -167,10 +177,18 @@ private:
 uint32_t ScanFeed(RecordFeed &feed, uint32_t recordSize, const SqlCondition *condition,
                   SqlRowStore &rows)
 {
-    BatchPipe pipe(recordSize, condition, rows);
+    std::vector<uint32_t> positions;
+    const bool outOfOrder = feed.GivesOutOfOrder();
+    BatchPipe pipe(recordSize, condition, rows, outOfOrder ? &positions : nullptr);
     pipe.Start();
     feed.Run(pipe);
     pipe.Finish();
+    if (outOfOrder) {
+        const std::vector<uint32_t> order = feed.TableOrder(positions);
+        if (order.size() != rows.Count())
+            throw Error(ErrInvalidParameter, "The records' order is not known.");
+        rows.Reorder(order);
+    }
     return pipe.Given();
 }
 

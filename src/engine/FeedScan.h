@@ -13,6 +13,8 @@ class SqlRowStore;
 // batches; the records that match (every record without a condition) go to
 // `rows` in the feed's order. Gives the number of records the feed gave.
 // An exception of either side is thrown here once both have stopped.
+// A feed that gives its records out of order has the rows put in the
+// table's order afterwards.
 uint32_t ScanFeed(RecordFeed &feed, uint32_t recordSize, const SqlCondition *condition,
                   SqlRowStore &rows);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace qbx::engine {
 
@@ -21,8 +22,23 @@ protected:
 class RecordFeed {
 public:
     virtual ~RecordFeed() = default;
-    // Gives every record to the sink, in the order a table would store them.
+    // Gives every record to the sink, in the order a table would store them
+    // unless GivesOutOfOrder.
     virtual void Run(RecordSink &sink) = 0;
+
+    // A feed for which finding the table's order costs more than restoring
+    // it for the few records a query keeps may give its records in another
+    // order. The query then asks where the kept rows belong.
+    virtual bool GivesOutOfOrder() const { return false; }
+    // `given` holds the position in the feed of each row kept, ascending;
+    // the answer lists the indexes into `given` in the table's order.
+    virtual std::vector<uint32_t> TableOrder(const std::vector<uint32_t> &given)
+    {
+        std::vector<uint32_t> order(given.size());
+        for (uint32_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        return order;
+    }
 };
 
 } // namespace qbx::engine

@@ -1,5 +1,7 @@
 #include "engine/SqlRowStore.h"
 
+#include "engine/Error.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -102,6 +104,21 @@ void SqlRowStore::Add(const uint8_t *record)
     }
     rows_.push_back(uint64_t(chunks_.size() - 1) * chunkBytes_ + used_);
     used_ += size_t(d - start);
+}
+
+void SqlRowStore::Reorder(const std::vector<uint32_t> &order)
+{
+    if (order.size() != rows_.size())
+        throw Error(ErrInvalidParameter, "A new order of the rows must name every row.");
+    std::vector<uint64_t> rows(rows_.size());
+    std::vector<bool> taken(rows_.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (order[i] >= rows_.size() || taken[order[i]])
+            throw Error(ErrInvalidParameter, "A new order of the rows must name every row.");
+        taken[order[i]] = true;
+        rows[i] = rows_[order[i]];
+    }
+    rows_.swap(rows);
 }
 
 void SqlRowStore::CopyRow(uint32_t index, uint8_t *out) const

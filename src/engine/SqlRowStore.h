@@ -36,6 +36,9 @@ public:
     void Add(const uint8_t *record);
     uint32_t Count() const { return uint32_t(rows_.size()); }
     uint32_t RecordSize() const { return recordSize_; }
+    // Puts the rows in a new order: row i becomes the row that was
+    // order[i]. `order` must name every row once.
+    void Reorder(const std::vector<uint32_t> &order);
     // Copies row `index` (below Count) into `out`, RecordSize() bytes.
     void CopyRow(uint32_t index, uint8_t *out) const;
 

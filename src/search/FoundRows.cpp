@@ -9,6 +9,9 @@
 #include "tree/NodeRecord.h"
 #include "tree/TTree.h"
 
+#include <utility>
+#include <vector>
+
 namespace qbx {
 
 namespace {
@@ -18,34 +21,6 @@ QString TextField(const engine::Query &query, size_t field)
     if (field >= query.Fields().size())
         return QString();
     return codec::FromCp1251(query.ReadText(field));
-}
-
-TTreeNode *AddStandard(TTree &tree, const QString &full)
-{
-    TTreeNode *current = tree.Root();
-    QStringView rest = full;
-    int level = 0;
-    do {
-        if (level >= 2 && !IsArchiveName(current->Text()))
-            tree.SetImage(current, ImageFolder);
-        bool folder = false;
-        if (const qsizetype slash = rest.indexOf(u'\\'); slash >= 0 && slash == rest.size() - 1) {
-            rest.chop(1);
-            folder = true;
-        }
-        const auto [component, after] = SplitFirst(rest);
-        int image;
-        if (level == 0)
-            image = ImageDisc;
-        else if (after.isEmpty())
-            image = folder ? ImageFolder : ImageFile;
-        else
-            image = component.contains(u'.') ? ImageFile : ImageFolder;
-        current = tree.FindOrAddChild(current, component, image).first;
-        ++level;
-        rest = after;
-    } while (!rest.isEmpty());
-    return current;
 }
 
 // A total order of texts the collation finds equal: character by
@@ -105,15 +80,18 @@ public:
 
     TTreeNode *AddRow(TFoundRecord record)
     {
-        // The full path as JoinPath makes it, in a buffer kept between rows.
-        full_.clear();
+        // The full path as JoinPath makes it, in a buffer kept between rows
+        // (the previous row's is kept too: the standard presentation looks
+        // back at its components).
+        std::swap(full_, previousFull_);
+        full_.resize(0);
         full_ += record.Label;
         if (!record.Label.isEmpty() && !record.Path.isEmpty())
             full_ += u'\\';
         full_ += record.Path;
         TTreeNode *node;
         if (presentation_ == PresentStandard) {
-            node = AddStandard(tree_, full_);
+            node = AddStandard(full_);
         } else {
             QStringView full = full_;
             const bool folder = full.endsWith(u'\\');
@@ -136,6 +114,51 @@ public:
     }
 
 private:
+    // Adds the node of a full path below its disc and folders, made where
+    // missing. Rows come in the catalogue's order, so a row mostly shares
+    // its disc and folders with the row before: as long as its components
+    // are exactly those of that row, its nodes are taken again instead of
+    // being looked up (the lookup would find them and change nothing).
+    TTreeNode *AddStandard(QStringView full)
+    {
+        TTreeNode *current = tree_.Root();
+        QStringView rest = full;
+        size_t level = 0;
+        bool same = true;
+        do {
+            // Setting the image it has already changes nothing.
+            if (level >= 2 && current->Image() != ImageFolder && !IsArchiveName(current->Text()))
+                tree_.SetImage(current, ImageFolder);
+            bool folder = false;
+            if (const qsizetype slash = rest.indexOf(u'\\');
+                slash >= 0 && slash == rest.size() - 1) {
+                rest.chop(1);
+                folder = true;
+            }
+            const auto [component, after] = SplitFirst(rest);
+            int image;
+            if (level == 0)
+                image = ImageDisc;
+            else if (after.isEmpty())
+                image = folder ? ImageFolder : ImageFile;
+            else
+                image = component.contains(u'.') ? ImageFile : ImageFolder;
+            same = same && level < chain_.size() && chain_[level].first == component;
+            if (same) {
+                current = chain_[level].second;
+                chain_[level].first = component; // the text of this row's buffer
+            } else {
+                current = tree_.FindOrAddChild(current, component, image).first;
+                chain_.resize(level);
+                chain_.emplace_back(component, current);
+            }
+            ++level;
+            rest = after;
+        } while (!rest.isEmpty());
+        chain_.resize(level);
+        return current;
+    }
+
     // LastComponent without its copy.
     static QStringView LastComponentView(QStringView full)
     {
@@ -158,6 +181,10 @@ private:
     TTree &tree_;
     const int presentation_;
     QString full_;
+    QString previousFull_;
+    // The previous row's components in the standard presentation (views of
+    // previousFull_ once the next row starts) and their nodes.
+    std::vector<std::pair<QStringView, TTreeNode *>> chain_;
     std::string labelBytes_;
     QString label_;
 };

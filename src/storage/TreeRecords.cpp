@@ -77,17 +77,28 @@ public:
             recordSize_ = std::max(recordSize_, f.offset + f.size);
     }
 
+    // Walks the children in the order their lists hold now instead of
+    // sibling order, which is then restored for the records kept
+    // (TTreeRecordFeed::TableOrder) from what the walk notes in `visits`.
+    void InHeldOrder(TWalkVisits &visits) { visits_ = &visits; }
+
     bool Run(const TTreeNode *root)
     {
         struct Frame {
             const TTreeNode *node;
             int next;
             size_t pathLength;
+            uint32_t visit;
         };
         std::vector<Frame> stack;
+        if (visits_) {
+            visits_->nodes.assign(1, root);
+            visits_->parents.assign(1, 0);
+            visits_->ofRecord.clear();
+        }
         if (!Visit(root, 0))
             return false;
-        stack.push_back({root, 0, 0});
+        stack.push_back({root, 0, 0, 0});
         while (!stack.empty()) {
             Frame &top = stack.back();
             if (top.next >= top.node->ChildCount()) {
@@ -95,14 +106,22 @@ public:
                 stack.pop_back();
                 continue;
             }
-            const TTreeNode *child = top.node->Child(top.next++);
+            const int index = top.next++;
+            const TTreeNode *child = visits_ ? top.node->HeldChild(index) : top.node->Child(index);
+            uint32_t visit = 0;
+            if (visits_) {
+                visit = uint32_t(visits_->nodes.size());
+                visits_->nodes.push_back(child);
+                visits_->parents.push_back(top.visit);
+                visit_ = visit;
+            }
             const size_t pathLength = path_.size();
             // The level of the child: the root's frame is the first.
             const int level = int(stack.size());
             Enter(child, level);
             if (!Visit(child, level))
                 return false;
-            stack.push_back({child, 0, pathLength});
+            stack.push_back({child, 0, pathLength, visit});
         }
         return true;
     }
@@ -189,6 +208,8 @@ private:
 
     uint8_t *StartRecord()
     {
+        if (visits_)
+            visits_->ofRecord.push_back(visit_);
         uint8_t *record = sink_->Next();
         std::memset(record, 0, recordSize_);
         return record;
@@ -205,8 +226,8 @@ private:
         engine::EncodeNumber(record + f[CfByteSize].offset, ByteSizeToField(size));
     }
 
-    void Put(const QString &producer, const QString &product, const QString &version,
-             int64_t size, const QString &description)
+    void Put(const QString &producer, const QString &product, const QString &version, int64_t size,
+             const QString &description)
     {
         SetCp1251(fields_[CfProducer], producer);
         SetCp1251(fields_[CfProduct], product);
@@ -225,6 +246,8 @@ private:
     engine::RecordSink *sink_ = nullptr;
     const std::vector<engine::FieldLayout> *layout_ = nullptr;
     uint32_t recordSize_ = 0;
+    TWalkVisits *visits_ = nullptr;
+    uint32_t visit_ = 0; // of the node being visited
     std::string label_;
     std::string path_;
     std::array<std::string, CfCount> fields_;
@@ -255,7 +278,60 @@ void TTreeRecordFeed::Run(engine::RecordSink &sink)
     if (!root_)
         return;
     TNoProgress progress;
-    TRecordWalk(source_, sink, layout_, progress).Run(root_);
+    TRecordWalk walk(source_, sink, layout_, progress);
+    walk.InHeldOrder(visits_);
+    walk.Run(root_);
+}
+
+std::vector<uint32_t> TTreeRecordFeed::TableOrder(const std::vector<uint32_t> &given)
+{
+    // Every node kept or above one kept is marked: kNotKept for those
+    // above, or the index of its row.
+    constexpr int64_t kUnmarked = -2;
+    constexpr int64_t kNotKept = -1;
+    const std::vector<const TTreeNode *> &nodes = visits_.nodes;
+    const std::vector<uint32_t> &parents = visits_.parents;
+    std::vector<int64_t> mark(nodes.size(), kUnmarked);
+    if (!nodes.empty())
+        mark[0] = kNotKept;
+    for (size_t i = 0; i < given.size(); ++i) {
+        uint32_t visit = visits_.ofRecord.at(given[i]);
+        mark[visit] = int64_t(i);
+        for (visit = parents[visit]; mark[visit] == kUnmarked; visit = parents[visit])
+            mark[visit] = kNotKept;
+    }
+    // The marked children of each marked node, in held order, side by side.
+    std::vector<uint32_t> start(nodes.size() + 1, 0);
+    for (size_t v = 1; v < nodes.size(); ++v)
+        if (mark[v] != kUnmarked)
+            ++start[parents[v] + 1];
+    for (size_t v = 0; v < nodes.size(); ++v)
+        start[v + 1] += start[v];
+    std::vector<std::pair<const TTreeNode *, uint32_t>> children(start.back());
+    {
+        std::vector<uint32_t> fill(start.begin(), start.end() - 1);
+        for (size_t v = 1; v < nodes.size(); ++v)
+            if (mark[v] != kUnmarked)
+                children[fill[parents[v]]++] = {nodes[v], uint32_t(v)};
+    }
+    // Pre-order over the marked nodes, each node's children in sibling order.
+    std::vector<uint32_t> order;
+    order.reserve(given.size());
+    std::vector<uint32_t> pending;
+    if (!nodes.empty())
+        pending.push_back(0);
+    while (!pending.empty()) {
+        const uint32_t visit = pending.back();
+        pending.pop_back();
+        if (mark[visit] >= 0)
+            order.push_back(uint32_t(mark[visit]));
+        const std::span<std::pair<const TTreeNode *, uint32_t>> below(
+            children.data() + start[visit], start[visit + 1] - start[visit]);
+        nodes[visit]->OrderSome(below);
+        for (auto it = below.rbegin(); it != below.rend(); ++it)
+            pending.push_back(it->second);
+    }
+    return order;
 }
 
 } // namespace qbx

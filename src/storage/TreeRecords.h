@@ -45,13 +45,30 @@ protected:
 bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, IRecordTarget &target,
                      IWriteProgress &progress);
 
+// What a walk in held order notes to find the sibling order afterwards:
+// each node it visited (the root first) with the visit of its parent, and
+// the visit that gave each record.
+struct TWalkVisits {
+    std::vector<const TTreeNode *> nodes;
+    std::vector<uint32_t> parents;
+    std::vector<uint32_t> ofRecord;
+};
+
 // The records of a tree offered to a query as the catalogue table that
 // saving the tree would write: a search of unsaved changes reads them from
 // the tree itself. The tree must not change while the query runs.
+//
+// A catalogue just loaded holds its folders in file order, and sorting them
+// all would cost the search more than the walk itself. The records are
+// therefore given in the order the folders hold now, and only the rows the
+// query keeps are put in sibling order afterwards: the query's rows are
+// exactly those, in exactly the order, of the saved table.
 class TTreeRecordFeed final : public engine::RecordFeed {
 public:
     TTreeRecordFeed(const TTreeNode *root, TRecordSource source);
     void Run(engine::RecordSink &sink) override;
+    bool GivesOutOfOrder() const override { return true; }
+    std::vector<uint32_t> TableOrder(const std::vector<uint32_t> &given) override;
     // The fields of the records (those of a catalogue table).
     const std::vector<engine::FieldDef> &Fields() const { return fields_; }
 
@@ -60,6 +77,7 @@ private:
     TRecordSource source_;
     std::vector<engine::FieldDef> fields_;
     std::vector<engine::FieldLayout> layout_;
+    TWalkVisits visits_;
 };
 
 } // namespace qbx

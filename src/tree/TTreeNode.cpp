@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace qbx {
 
@@ -12,10 +13,20 @@ constexpr size_t kKeyedFrom = 16;
 
 using NodeIt = std::vector<std::unique_ptr<TTreeNode>>::iterator;
 
+const TTreeNode &NodeOf(const std::unique_ptr<TTreeNode> &node)
+{
+    return *node;
+}
+
+const TTreeNode &NodeOf(const std::pair<const TTreeNode *, uint32_t> &item)
+{
+    return *item.first;
+}
+
 // Sorts [first, last) by the order, with each node's key made once.
 // Where two keys differ they decide, as the order itself would; otherwise
 // the order is asked.
-void KeyedSort(NodeIt first, NodeIt last, TSiblingOrder less, TSortKey key)
+template <class It> void KeyedSort(It first, It last, TSiblingOrder less, TSortKey key)
 {
     struct Item {
         uint32_t index;  // in [first, last)
@@ -26,28 +37,28 @@ void KeyedSort(NodeIt first, NodeIt last, TSiblingOrder less, TSortKey key)
     std::string keys;
     std::vector<Item> items;
     items.reserve(size_t(last - first));
-    for (NodeIt it = first; it != last; ++it) {
+    for (It it = first; it != last; ++it) {
         const size_t offset = keys.size();
-        const bool keyed = key(**it, keys);
-        items.push_back({uint32_t(it - first), uint32_t(offset),
-                         uint32_t(keys.size() - offset), keyed});
+        const bool keyed = key(NodeOf(*it), keys);
+        items.push_back(
+            {uint32_t(it - first), uint32_t(offset), uint32_t(keys.size() - offset), keyed});
     }
     const char *base = keys.data();
     const auto before = [&](const Item &a, const Item &b) {
         if (a.keyed && b.keyed) {
-            const int c = std::memcmp(base + a.offset, base + b.offset,
-                                      std::min(a.length, b.length));
+            const int c =
+                std::memcmp(base + a.offset, base + b.offset, std::min(a.length, b.length));
             if (c != 0)
                 return c < 0;
             if (a.length != b.length)
                 return a.length < b.length;
         }
-        return less(*first[a.index], *first[b.index]);
+        return less(NodeOf(first[a.index]), NodeOf(first[b.index]));
     };
     if (std::is_sorted(items.begin(), items.end(), before))
         return;
     std::sort(items.begin(), items.end(), before);
-    std::vector<std::unique_ptr<TTreeNode>> sorted;
+    std::vector<typename std::iterator_traits<It>::value_type> sorted;
     sorted.reserve(items.size());
     for (const Item &item : items)
         sorted.push_back(std::move(first[item.index]));
@@ -128,6 +139,37 @@ int TTreeNode::Row() const
     TChildList &list = *parent_->children_;
     list.EnsureOrdered();
     return int(list.IndexOf(*this));
+}
+
+void TTreeNode::OrderSome(std::span<std::pair<const TTreeNode *, uint32_t>> some) const
+{
+    if (some.size() < 2)
+        return;
+    TChildList &list = *children_;
+    const auto byRow = [&list, some] {
+        list.EnsureOrdered();
+        list.EnsureNumbered();
+        std::sort(some.begin(), some.end(),
+                  [](const auto &a, const auto &b) { return a.first->row_ < b.first->row_; });
+    };
+    if (list.ordered == list.nodes.size()) {
+        byRow();
+        return;
+    }
+    const auto less = [order = list.less](const auto &a, const auto &b) {
+        return order(*a.first, *b.first);
+    };
+    if (list.key && some.size() >= kKeyedFrom)
+        KeyedSort(some.begin(), some.end(), list.less, list.key);
+    else
+        std::sort(some.begin(), some.end(), less);
+    // Children the order finds equal lie among all of them as sorting the
+    // whole list puts them; that list is sorted then.
+    for (size_t i = 1; i < some.size(); ++i)
+        if (!less(some[i - 1], some[i])) {
+            byRow();
+            return;
+        }
 }
 
 TChildList &TTreeNode::Children(TSiblingOrder less, TSortKey key)

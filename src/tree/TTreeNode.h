@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,15 @@ public:
     bool HasChildren() const { return ChildCount() > 0; }
     // The i-th child in sibling order.
     TTreeNode *Child(int i) const;
+    // The i-th child in the order the list holds now, settling nothing:
+    // sibling order once somebody has looked at it, otherwise (after a bulk
+    // fill) partly the order the children came in.
+    const TTreeNode *HeldChild(int i) const { return children_->nodes[size_t(i)].get(); }
+    // Some of this node's children, each at most once, put in the order
+    // they have among all the children (each with a value that moves with
+    // it), without settling the order of the whole list where the order
+    // itself tells.
+    void OrderSome(std::span<std::pair<const TTreeNode *, uint32_t>> some) const;
     // Position among the siblings (0 for the root).
     int Row() const;
 

@@ -4,11 +4,11 @@
 // order, byte for byte.
 #include "engine/Error.h"
 #include "engine/Query.h"
+#include "interaction/ConflictAnswers.h"
+#include "interaction/ConflictPrompt.h"
 #include "platform/EngineFileName.h"
 #include "search/QueryCondition.h"
 #include "search/SearchConditions.h"
-#include "interaction/ConflictAnswers.h"
-#include "interaction/ConflictPrompt.h"
 #include "storage/CatalogueWriter.h"
 #include "storage/TreeRecords.h"
 #include "tree/TCatalogueTree.h"
@@ -45,8 +45,7 @@ std::vector<std::string> Rows(engine::Query &query)
 {
     std::vector<std::string> rows;
     for (bool row = query.First(); row; row = query.Next())
-        rows.emplace_back(reinterpret_cast<const char *>(query.RecordData()),
-                          query.RecordSize());
+        rows.emplace_back(reinterpret_cast<const char *>(query.RecordData()), query.RecordSize());
     return rows;
 }
 
@@ -62,16 +61,15 @@ protected:
     // archives, descriptions and sizes, then edited as a user would.
     void Fill()
     {
-        static const char16_t *const words[] = {u"Фото", u"фото", u"ФОТО", u"Ёлка", u"ёлка",
-                                                u"data", u"Data", u"READ_ME", u"100%",
-                                                u"отчёт", u"Setup", u"a_b"};
-        static const char16_t *const ext[] = {u".txt", u".TXT", u".mp3", u".Зип", u".zip",
-                                              u""};
+        static const char16_t *const words[] = {u"Фото", u"фото",  u"ФОТО",  u"Ёлка",
+                                                u"ёлка", u"data",  u"Data",  u"READ_ME",
+                                                u"100%", u"отчёт", u"Setup", u"a_b"};
+        static const char16_t *const ext[] = {u".txt", u".TXT", u".mp3", u".Зип", u".zip", u""};
         std::mt19937 rng(7);
         const auto word = [&] { return QString::fromUtf16(words[rng() % std::size(words)]); };
         for (int disc = 0; disc < 4; ++disc) {
-            const QString label = QString::fromUtf16(disc % 2 ? u"Диск_" : u"cd_") +
-                                  QString::number(disc);
+            const QString label =
+                QString::fromUtf16(disc % 2 ? u"Диск_" : u"cd_") + QString::number(disc);
             catalogue.InsertItem(label, QString(), QString(), QString(), QString(), 0, QString(),
                                  false);
             for (int i = 0; i < 150; ++i) {
@@ -83,12 +81,12 @@ protected:
                 if (!folder)
                     path += word() + QString::number(i) + QString::fromUtf16(ext[rng() % 6]);
                 const bool described = rng() % 4 == 0;
-                catalogue.InsertItem(label, path, described ? word() : QString(),
-                                     described && rng() % 2 ? word() : QString(),
-                                     described ? QStringLiteral("1.0") : QString(),
-                                     rng() % 5 == 0 ? 0 : int64_t(rng() % 100000),
-                                     described && rng() % 2 ? word() + QStringLiteral(" песня") : QString(),
-                                     folder);
+                catalogue.InsertItem(
+                    label, path, described ? word() : QString(),
+                    described && rng() % 2 ? word() : QString(),
+                    described ? QStringLiteral("1.0") : QString(),
+                    rng() % 5 == 0 ? 0 : int64_t(rng() % 100000),
+                    described && rng() % 2 ? word() + QStringLiteral(" песня") : QString(), folder);
             }
         }
         // Edits: a new disc, a rename, a deletion.
@@ -140,8 +138,8 @@ TEST_F(SearchOverTreeTest, EveryKindOfConditionFindsWhatTheSavedTreeGives)
         return GlobalSearchCondition(QString::fromUtf8(text), substring, ignoreCase);
     };
     const auto field = [](const char *name, bool extension, const char *text, bool ignoreCase) {
-        return FieldSearchCondition(QString::fromLatin1(name), extension,
-                                    QString::fromUtf8(text), true, ignoreCase);
+        return FieldSearchCondition(QString::fromLatin1(name), extension, QString::fromUtf8(text),
+                                    true, ignoreCase);
     };
     const QStringList conditions = {
         global("txt", true, true),
@@ -164,9 +162,15 @@ TEST_F(SearchOverTreeTest, EveryKindOfConditionFindsWhatTheSavedTreeGives)
         SizeExactCondition(4096),
         SizeRangeCondition(1000, 50000),
         SizeRangeCondition(0, 0),
-        QueryCondition(QStringLiteral(R"(((UPPER (Path) LIKE "%ФОТО%") AND (NOT ((ByteSize > 100) OR (Producer IS NULL)))) OR ((Label = "cd_0") AND ((Description LIKE "%песня") OR (Version >= "1"))))"), true, true, true),
-        QueryCondition(QStringLiteral(R"((Path LIKE "%!_%" ESCAPE "!") AND (NOT (Path LIKE "%\")))"), true, false, true),
-        QueryCondition(QStringLiteral(R"((Path LIKE "_о%") OR (UPPER (Path) LIKE "Ё%"))"), true, true, false),
+        QueryCondition(
+            QStringLiteral(
+                R"(((UPPER (Path) LIKE "%ФОТО%") AND (NOT ((ByteSize > 100) OR (Producer IS NULL)))) OR ((Label = "cd_0") AND ((Description LIKE "%песня") OR (Version >= "1"))))"),
+            true, true, true),
+        QueryCondition(
+            QStringLiteral(R"((Path LIKE "%!_%" ESCAPE "!") AND (NOT (Path LIKE "%\")))"), true,
+            false, true),
+        QueryCondition(QStringLiteral(R"((Path LIKE "_о%") OR (UPPER (Path) LIKE "Ё%"))"), true,
+                       true, false),
         QStringLiteral(R"((Label LIKE "%"))") + KindFilter(false, true, false),
     };
     int finding = 0;
@@ -227,6 +231,83 @@ TEST_F(SearchOverTreeTest, AnEmptyTreeAndAWrongConditionBehaveAsTheirFiles)
     EXPECT_FALSE(query.IsOpen());
 }
 
+// Fills a tree in bulk, as loading a catalogue does: each folder holds its
+// children in the order they came until somebody looks at it. Names repeat
+// exactly in places (two items "keep both" left side by side), some folders
+// have descriptions of their own (their rows come before their contents')
+// and one folder is looked at half way, so that it holds a sorted part and
+// an unsorted one.
+void FillInBulk(TTree &tree)
+{
+    std::mt19937 rng(11);
+    static const char16_t *const words[] = {u"Фото", u"фото",    u"data", u"Data", u"ёлка",
+                                            u"Елка", u"read_me", u"a_b",  u"z",    u"Я"};
+    const auto name = [&](int i) {
+        return QString::fromUtf16(words[rng() % std::size(words)]) + QString::number(i % 7);
+    };
+    const auto describe = [&](TTreeNode *node, int64_t size) {
+        auto d = std::make_unique<TItemDescription>();
+        d->Size = size;
+        d->Description = QStringLiteral("txt %1").arg(size);
+        tree.SetDescription(node, std::move(d));
+    };
+    std::vector<TTreeNode *> folders;
+    {
+        TTreeUpdate update(tree);
+        for (int disc = 5; disc >= 0; --disc) {
+            TTreeNode *d =
+                tree.AddChild(tree.Root(), QStringLiteral("Диск %1").arg(disc), ImageDisc);
+            folders.push_back(d);
+            for (int i = 0; i < 400; ++i) {
+                TTreeNode *parent = folders[rng() % folders.size()];
+                if (rng() % 5 == 0) {
+                    TTreeNode *f = tree.AddChild(parent, name(i), ImageFolder);
+                    if (rng() % 3 == 0)
+                        describe(f, i);
+                    folders.push_back(f);
+                } else {
+                    const QString file =
+                        name(i) + (rng() % 2 ? QStringLiteral(".txt") : QStringLiteral(".TXT"));
+                    describe(tree.AddChild(parent, file, ImageFile), i);
+                    if (rng() % 8 == 0)
+                        describe(tree.AddChild(parent, file, ImageFile), 1000 + i);
+                }
+            }
+            folders.resize(1);
+            folders[0] = tree.Root();
+        }
+    }
+    TTreeNode *half = tree.Root()->Child(2);
+    {
+        TTreeUpdate update(tree);
+        for (int i = 0; i < 30; ++i)
+            describe(tree.AddChild(half, name(i) + QStringLiteral(".txt"), ImageFile), 2000 + i);
+    }
+}
+
+TEST_F(SearchOverTreeTest, AnUnsortedTreeGivesTheSavedRowsInTheSavedOrder)
+{
+    // The saved table comes from a twin of the tree, sorted by the save.
+    FillInBulk(tree);
+    TTree twin;
+    FillInBulk(twin);
+    NoStop progress;
+    const QString file = dir.filePath(QStringLiteral("saved.db"));
+    ASSERT_TRUE(WriteCatalogueFile(twin.Root(), TRecordSource::Catalogue, file, progress).Ok());
+    const QStringList conditions = {
+        QStringLiteral(R"((Label LIKE "%"))"),
+        GlobalSearchCondition(QStringLiteral("txt"), true, true),
+        GlobalSearchCondition(QStringLiteral("фото"), true, true),
+        GlobalSearchCondition(QStringLiteral("data3.txt"), true, false),
+        SizeRangeCondition(100, 1200),
+        QStringLiteral(R"((Path LIKE "%"))"),
+    };
+    // Twice: the first search leaves the tree partly sorted.
+    for (int round = 0; round < 2; ++round)
+        for (const QString &condition : conditions)
+            EXPECT_GT(ExpectSameRows(condition), 0u);
+}
+
 // A feed that fails part way: the query stays closed and the error comes
 // through, whichever side was busy.
 class FailingFeed : public engine::RecordFeed {
@@ -269,6 +350,44 @@ TEST(RecordFeedTest, ManyRecordsKeepTheirOrderAndAFailingFeedClosesTheQuery)
     int expected = 7;
     for (bool row = query.First(); row; row = query.Next(), expected += 10)
         ASSERT_EQ(query.ReadText(0), std::to_string(expected));
+
+    // A feed that gives its records backwards and tells where they belong:
+    // the rows come in the table's order; a feed that cannot tell fails.
+    class Backwards : public engine::RecordFeed {
+    public:
+        explicit Backwards(bool answers) : answers_(answers) {}
+        void Run(engine::RecordSink &sink) override
+        {
+            for (int i = 999; i >= 0; --i) {
+                const std::string text = std::to_string(i);
+                uint8_t *record = sink.Next();
+                std::memset(record, 0, 8);
+                std::memcpy(record, text.data(), text.size());
+            }
+        }
+        bool GivesOutOfOrder() const override { return true; }
+        std::vector<uint32_t> TableOrder(const std::vector<uint32_t> &given) override
+        {
+            std::vector<uint32_t> order;
+            for (uint32_t i = uint32_t(given.size()); i-- > 0;)
+                order.push_back(i);
+            if (!answers_)
+                order.pop_back();
+            return order;
+        }
+
+    private:
+        bool answers_;
+    };
+    Backwards backwards(true);
+    query.Open(R"(SELECT * FROM "x" WHERE (Name LIKE "%3"))", fields, backwards);
+    ASSERT_EQ(query.RecordCount(), 100u);
+    expected = 3;
+    for (bool row = query.First(); row; row = query.Next(), expected += 10)
+        ASSERT_EQ(query.ReadText(0), std::to_string(expected));
+    Backwards wrong(false);
+    EXPECT_THROW(query.Open(R"(SELECT * FROM "x")", fields, wrong), engine::Error);
+    EXPECT_FALSE(query.IsOpen());
 
     for (const int after : {0, 5, 50000}) {
         FailingFeed failing(after);
