@@ -45,6 +45,8 @@ public:
     bool IsExpanded(TTreeKind, const TTreeNode *) const override { return false; }
     void Expand(TTreeKind, const TTreeNode *, bool) override {}
     void Collapse(TTreeKind, const TTreeNode *, bool) override {}
+    void EndLabelEdit() override {}
+    void RunDescriptionEditor() override {}
 };
 
 // One disc with `folders` folders of `files` described files each.

@@ -11,20 +11,20 @@ namespace qbx {
 
 void TComplexSearch::RunComplexSearch()
 {
-    if (c_.window.DbState() == DbEntire && c_.endLabelEdit)
-        c_.endLabelEdit();
+    if (c_.window.DbState() == DbEntire)
+        c_.steps.EndLabelEdit();
     for (;;) {
-        if (!c_.showDialog())
+        if (!c_.steps.ShowQueryDialog())
             return;
-        const QString condition = c_.condition();
-        const int found = c_.executeSearch(condition);
+        const QString condition = c_.steps.QueryCondition();
+        const int found = c_.steps.ExecuteSearch(condition);
         if (found < 0)
             return;
         if (found > 0) {
             c_.lastSearch.LastCondition = condition;
             c_.lastSearch.ResultName = QStringLiteral("Query");
-            if (c_.openResults())
-                c_.showResults();
+            if (c_.steps.OpenResults())
+                c_.steps.ShowResults();
             return;
         }
         if (!c_.options.ConfirmResearch) {

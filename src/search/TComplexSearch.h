@@ -2,8 +2,9 @@
 
 #include <QString>
 
-#include <functional>
 #include <QCoreApplication>
+
+#include <utility>
 
 namespace qbx {
 
@@ -12,26 +13,35 @@ class TOptions;
 class TWindowState;
 struct TLastSearch;
 
-// What the complex search works with; the window binds each to its part.
+// The steps of a complex search that the window carries out: the query
+// dialog, the search runner and the results. The query editor's binder
+// implements it; tests log the calls.
+class IComplexSearchSteps {
+public:
+    virtual ~IComplexSearchSteps() = default;
+    // Ends an in-place label edit of MainTreeView, discarding it.
+    virtual void EndLabelEdit() = 0;
+    // Shows the query dialog modally: true when it closed with OK.
+    virtual bool ShowQueryDialog() = 0;
+    // The condition built by the dialog's last OK.
+    virtual QString QueryCondition() const = 0;
+    // Runs a condition: the number of rows found, or -1 when the statement
+    // failed (the failure has been reported).
+    virtual int ExecuteSearch(const QString &condition) = 0;
+    // Shows the rows found as a new search's results; false when the user
+    // declined to see them.
+    virtual bool OpenResults() = 0;
+    // Switches the window to the search results.
+    virtual void ShowResults() = 0;
+};
+
+// What the complex search works with.
 struct TComplexSearchContext {
     const TOptions &options;
     const TWindowState &window; // the mode
     TLastSearch &lastSearch;    // set by a search that finds records
     IMessageBoxes &boxes;
-    // Ends an in-place label edit of MainTreeView, discarding it.
-    std::function<void()> endLabelEdit;
-    // Shows the query dialog modally: true when it closed with OK.
-    std::function<bool()> showDialog;
-    // The condition built by the dialog's last OK.
-    std::function<QString()> condition;
-    // Runs a condition: the number of rows found, or -1 when the statement
-    // failed (the failure has been reported).
-    std::function<int(const QString &)> executeSearch;
-    // Shows the rows found as a new search's results; false when the user
-    // declined to see them.
-    std::function<bool()> openResults;
-    // Switches the window to the search results.
-    std::function<void()> showResults;
+    IComplexSearchSteps &steps;
 };
 
 // "Сложный поиск...": the query dialog, then the search of its condition;

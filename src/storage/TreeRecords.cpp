@@ -21,6 +21,9 @@ char Cp1251Char(char16_t c)
 {
     if (c < 0x80)
         return char(c);
+    // The other half of most names: А..я are 0xC0..0xFF in one run.
+    if (c >= u'А' && c <= u'я')
+        return char(0xC0 + (c - u'А'));
     const int b = codec::Cp1251Byte(c);
     return b < 0 ? '?' : char(b);
 }

@@ -163,8 +163,8 @@ void TDescriptionPane::CheckShownSizeCommand()
 
 void TDescriptionPane::ShowSizeIn(int unit)
 {
-    if (window_.DbState() == DbEntire && EndLabelEdit)
-        EndLabelEdit();
+    if (window_.DbState() == DbEntire)
+        view_.EndLabelEdit();
     const bool nothingShown = options_.EmptySize && view_.RowText(SizeRow).isEmpty();
     if (!nothingShown && unit != ShownSizeUnit()) {
         Refill(unit);
@@ -220,8 +220,7 @@ void TDescriptionPane::EditAtSelectedRow()
         return;
     const int row = view_.SelectedRow();
     EditFieldRow = uint8_t(row >= 0 && row < RowCount ? row : 2);
-    if (EditDescr)
-        EditDescr();
+    view_.RunDescriptionEditor();
 }
 
 bool TDescriptionPane::PrepareSizeMenu()

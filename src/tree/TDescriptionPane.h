@@ -44,6 +44,10 @@ public:
     virtual bool IsExpanded(TTreeKind tree, const TTreeNode *node) const = 0;
     virtual void Expand(TTreeKind tree, const TTreeNode *node, bool wholeSubtree) = 0;
     virtual void Collapse(TTreeKind tree, const TTreeNode *node, bool wholeSubtree) = 0;
+    // Ends an in-place label edit of MainTreeView, discarding the text.
+    virtual void EndLabelEdit() = 0;
+    // Runs the description editor command.
+    virtual void RunDescriptionEditor() = 0;
 };
 
 // The right pane and what follows the selection of the visible tree: the
@@ -77,12 +81,8 @@ public:
     // first.
     uint8_t EditFieldRow = 2;
 
-    // Ends an in-place label edit of MainTreeView, discarding the text.
-    std::function<void()> EndLabelEdit;
     // Opens the catalogued file (disc label, item path) from a disc in a drive.
     std::function<void(const QString &, const QString &)> OpenOnDisc;
-    // Runs the description editor command.
-    std::function<void()> EditDescr;
 
     // The selection of the visible tree changed (or the tree did): refills
     // the rows and, unless a long operation runs, sets the item commands,

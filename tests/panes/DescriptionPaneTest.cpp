@@ -68,8 +68,7 @@ TEST_F(PaneFixture, PathsOfDiscsFoldersAndFiles)
 
 TEST_F(PaneFixture, SizeUnitLastsUntilTheNextRefill)
 {
-    int labelEditsEnded = 0;
-    pane.EndLabelEdit = [&] { ++labelEditsEnded; };
+    const int &labelEditsEnded = view.labelEditsEnded;
     Show({a});
     EXPECT_EQ(pane.ShownSizeUnit(), SuByte);
 
@@ -297,8 +296,7 @@ TEST_F(PaneFixture, DoubleClicksOpenFilesAndTheEditor)
     pane.OpenFocusedFile();
     EXPECT_EQ(opened, QStringList{"CD1|Soft\\a.txt"});
 
-    int editors = 0;
-    pane.EditDescr = [&] { ++editors; };
+    const int &editors = view.editorsRun;
     commands.SetEnabled(cmd::EditDescrAction, false);
     pane.EditFieldRow = 6;
     pane.EditAtSelectedRow();

@@ -39,6 +39,8 @@ public:
     bool running = false;
     std::set<const TTreeNode *> expanded;
     TDescriptionPane *pane = nullptr;
+    int labelEditsEnded = 0;
+    int editorsRun = 0;
 
     void SetRowText(int row, const QString &text) override
     {
@@ -63,6 +65,8 @@ public:
     {
         SetExpanded(tree, node, false, wholeSubtree);
     }
+    void EndLabelEdit() override { ++labelEditsEnded; }
+    void RunDescriptionEditor() override { ++editorsRun; }
 
 private:
     void SetExpanded(TTreeKind tree, const TTreeNode *node, bool on, bool wholeSubtree)

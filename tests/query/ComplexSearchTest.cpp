@@ -15,7 +15,7 @@
 namespace qbx::test {
 namespace {
 
-class ComplexSearchTest : public ::testing::Test {
+class ComplexSearchTest : public ::testing::Test, private IComplexSearchSteps {
 protected:
     TOptions options;
     TWindowState window{QStringLiteral("Кварнис")};
@@ -25,25 +25,31 @@ protected:
     std::deque<int> found;
     bool showResults = true;
     QStringList log;
-    TComplexSearch search{{options, window, lastSearch, boxes, [this] { log << "end edit"; },
-                           [this] {
-                               log << "dialog";
-                               const bool ok = dialogAnswers.front();
-                               dialogAnswers.pop_front();
-                               return ok;
-                           },
-                           [] { return QStringLiteral("(X)"); },
-                           [this](const QString &condition) {
-                               log << "search " + condition;
-                               const int n = found.front();
-                               found.pop_front();
-                               return n;
-                           },
-                           [this] {
-                               log << "open results";
-                               return showResults;
-                           },
-                           [this] { log << "mode 3"; }}};
+    TComplexSearch search{{options, window, lastSearch, boxes, *this}};
+
+private:
+    void EndLabelEdit() override { log << "end edit"; }
+    bool ShowQueryDialog() override
+    {
+        log << "dialog";
+        const bool ok = dialogAnswers.front();
+        dialogAnswers.pop_front();
+        return ok;
+    }
+    QString QueryCondition() const override { return QStringLiteral("(X)"); }
+    int ExecuteSearch(const QString &condition) override
+    {
+        log << "search " + condition;
+        const int n = found.front();
+        found.pop_front();
+        return n;
+    }
+    bool OpenResults() override
+    {
+        log << "open results";
+        return showResults;
+    }
+    void ShowResults() override { log << "mode 3"; }
 };
 
 TEST_F(ComplexSearchTest, RowsFoundBecomeTheResults)

@@ -36,15 +36,9 @@ TDescriptionPaneGui::TDescriptionPaneGui(TSession &session, IWindowCommands &com
     mainModel.SetImageList(images);
     searchModel.SetImageList(images);
 
-    pane_.EndLabelEdit = [this] {
-        if (session_.ModeLogic().hooks.EndLabelEdit)
-            session_.ModeLogic().hooks.EndLabelEdit();
-    };
     pane_.OpenOnDisc = [](const QString &label, const QString &path) {
         OpenOnDiscWithDesktop(label, path);
     };
-    // Whoever implements the editor connects it as the command's handler.
-    pane_.EditDescr = [this] { commands_.Action(cmd::EditDescrAction)->trigger(); };
     session_.ModeLogic().hooks.SelectionChange = [this](TTreeKind) { pane_.SelectionChanged(); };
 
     ConnectTree(TTreeKind::Main);
@@ -144,6 +138,18 @@ void TDescriptionPaneGui::SetRowText(int row, const QString &text)
     // The rows exist once the window has been shown.
     if (QTreeWidgetItem *item = controls_.DescrListView()->topLevelItem(row))
         item->setText(1, text);
+}
+
+void TDescriptionPaneGui::EndLabelEdit()
+{
+    if (session_.ModeLogic().hooks.EndLabelEdit)
+        session_.ModeLogic().hooks.EndLabelEdit();
+}
+
+void TDescriptionPaneGui::RunDescriptionEditor()
+{
+    // Whoever implements the editor connects it as the command's handler.
+    commands_.Action(cmd::EditDescrAction)->trigger();
 }
 
 QString TDescriptionPaneGui::RowText(int row) const

@@ -45,6 +45,8 @@ private:
     bool IsExpanded(TTreeKind tree, const TTreeNode *node) const override;
     void Expand(TTreeKind tree, const TTreeNode *node, bool wholeSubtree) override;
     void Collapse(TTreeKind tree, const TTreeNode *node, bool wholeSubtree) override;
+    void EndLabelEdit() override;
+    void RunDescriptionEditor() override;
 
     QTreeView *View(TTreeKind tree) const;
     void ConnectTree(TTreeKind tree);

@@ -12,29 +12,46 @@ namespace qbx {
 
 TQueryGui::TQueryGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
                      TSearchGui &searches, IHelp &help)
-    : controls_(controls), dialogs_(&queryForm_),
+    : session_(session), controls_(controls), searches_(searches), dialogs_(&queryForm_),
       queryForm_(session.Options(), session.Window(), session.Document(), session.MessageBoxes(),
                  dialogs_, controls.DialogParent()),
       search_({session.Options(), session.Window(), session.LastSearch(), session.MessageBoxes(),
-               [&session] {
-                   if (session.ModeLogic().hooks.EndLabelEdit)
-                       session.ModeLogic().hooks.EndLabelEdit();
-               },
-               [this] { return ShowDialog(); }, [this] { return queryForm_.Condition(); },
-               [&searches](const QString &condition) {
-                   searches.Runner().ExecuteSearch(condition);
-                   const engine::Query &query = searches.Query();
-                   return query.IsOpen() ? int(query.RecordCount()) : -1;
-               },
-               [&searches] { return searches.Results().OpenResults(true); },
-               [&session] { session.ModeLogic().SetDbState(DbFound); }})
+               *this})
 {
     queryForm_.OnHelp = [&help](int topic) { help.ShowHelpTopic(topic); };
     commands.SetHandler(cmd::ComplexSearchAction, [this] { search_.RunComplexSearch(); });
     session.Files().SetQueryEditor(this);
 }
 
-bool TQueryGui::ShowDialog()
+void TQueryGui::EndLabelEdit()
+{
+    if (session_.ModeLogic().hooks.EndLabelEdit)
+        session_.ModeLogic().hooks.EndLabelEdit();
+}
+
+QString TQueryGui::QueryCondition() const
+{
+    return queryForm_.Condition();
+}
+
+int TQueryGui::ExecuteSearch(const QString &condition)
+{
+    searches_.Runner().ExecuteSearch(condition);
+    const engine::Query &query = searches_.Query();
+    return query.IsOpen() ? int(query.RecordCount()) : -1;
+}
+
+bool TQueryGui::OpenResults()
+{
+    return searches_.Results().OpenResults(true);
+}
+
+void TQueryGui::ShowResults()
+{
+    session_.ModeLogic().SetDbState(DbFound);
+}
+
+bool TQueryGui::ShowQueryDialog()
 {
     TQueryEditor &editor = queryForm_.Editor();
     if (editor.OpenDialog().InitialFolder.isEmpty())

@@ -16,7 +16,7 @@ class TSession;
 // Puts the complex query editor into the main window: the query dialog
 // (created once, so its tree lasts for the run), "Сложный поиск...", and the
 // query files handed over by the Open command and the command line.
-class TQueryGui : public IQueryFileEditor {
+class TQueryGui : public IQueryFileEditor, private IComplexSearchSteps {
 public:
     TQueryGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
               TSearchGui &searches, IHelp &help);
@@ -28,9 +28,17 @@ public:
     void EditQueryFile(const QString &fileName) override;
 
 private:
-    bool ShowDialog();
+    // IComplexSearchSteps
+    void EndLabelEdit() override;
+    bool ShowQueryDialog() override;
+    QString QueryCondition() const override;
+    int ExecuteSearch(const QString &condition) override;
+    bool OpenResults() override;
+    void ShowResults() override;
 
+    TSession &session_;
     IWindowControls &controls_;
+    TSearchGui &searches_;
     TQueryFileDialogsGui dialogs_;
     TQueryForm queryForm_;
     TComplexSearch search_;
