@@ -13,7 +13,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QPieSeries>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -75,6 +79,56 @@ TEST_F(OverviewWindowsTest, DuplicateGroupsAndTheirCsvAgreeWithTheFinder)
     EXPECT_EQ(groups->topLevelItemCount(), 2);
     EXPECT_EQ(size_t(groups->topLevelItemCount()),
               TDuplicateFinder(Root(), 0, true).Groups().size());
+}
+
+// Both windows end with the same row; F1 asks for help and Enter in the
+// size box searches again instead of going to an item.
+TEST_F(OverviewWindowsTest, ButtonRowsAndKeysAreTheSameInBothWindows)
+{
+    Insert("CD1", "a.txt", {}, {}, {}, 100);
+    Insert("CD2", "a.txt", {}, {}, {}, 100);
+    int helps = 0, goTos = 0;
+    const auto help = [&helps] { ++helps; };
+    const auto goTo = [&goTos](const QString &) { ++goTos; };
+    TDupesWindow dupes({[this] { return Root(); }, [] { return int(SuByte); }, goTo, {}, help});
+    TStatsWindow stats({[this] { return Root(); }, [] { return int(SuByte); }, goTo, {}, help, {}});
+    const auto texts = [](const QDialog &window) {
+        QStringList out;
+        for (QAbstractButton *b : window.findChild<QDialogButtonBox *>()->buttons())
+            out << b->text();
+        return out;
+    };
+    const QStringList row = {"Перейти к элементу", "Сохранить как...", "Справка", "Закрыть"};
+    for (const QString &text : row) {
+        EXPECT_TRUE(texts(dupes).contains(text)) << text.toStdString();
+        EXPECT_TRUE(texts(stats).contains(text)) << text.toStdString();
+    }
+    EXPECT_EQ(texts(stats).size(), row.size() + 1) << "and \"Обновить\"";
+    for (const QDialog *window : {static_cast<QDialog *>(&dupes), static_cast<QDialog *>(&stats)})
+        for (const QPushButton *b : window->findChildren<QPushButton *>())
+            EXPECT_FALSE(b->autoDefault()) << b->text().toStdString();
+
+    QTest::keyClick(&dupes, Qt::Key_F1);
+    QTest::keyClick(&stats, Qt::Key_F1);
+    EXPECT_EQ(helps, 2);
+    QTest::keyClick(&dupes, Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(helps, 2);
+
+    dupes.show();
+    dupes.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dupes));
+    dupes.MinimumKiB()->setFocus();
+    QTest::keyClick(dupes.MinimumKiB(), Qt::Key_Return);
+    EXPECT_EQ(dupes.Groups()->topLevelItemCount(), 1);
+    EXPECT_EQ(goTos, 0);
+    dupes.Groups()->setCurrentItem(dupes.Groups()->topLevelItem(0));
+    dupes.Groups()->setFocus();
+    QTest::keyClick(dupes.Groups(), Qt::Key_Return);
+    EXPECT_EQ(goTos, 1);
+    for (QAbstractButton *b : dupes.findChild<QDialogButtonBox *>()->buttons())
+        if (b->text() == "Закрыть")
+            b->click();
+    EXPECT_FALSE(dupes.isVisible());
 }
 
 TEST_F(OverviewWindowsTest, ChartsCarryEveryByteOfTheCatalogue)

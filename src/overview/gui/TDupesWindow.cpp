@@ -1,5 +1,7 @@
 #include "overview/gui/TDupesWindow.h"
 
+#include "overview/gui/TOverviewButtons.h"
+
 #include "interaction/HelpContext.h"
 #include "tree/DuplicateFinder.h"
 #include "tree/NodePaths.h"
@@ -88,30 +90,11 @@ TDupesWindow::TDupesWindow(TDupesWindowHooks hooks, QWidget *parent)
 
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("DupesStatus"));
-    auto *buttons = new QDialogButtonBox;
-    auto *goTo = buttons->addButton(QCoreApplication::translate("Overview", "Перейти к элементу"),
-                                    QDialogButtonBox::ActionRole);
-    goTo->setObjectName(QStringLiteral("GoToItemButton"));
-    auto *save = buttons->addButton(QCoreApplication::translate("Overview", "Сохранить как..."),
-                                    QDialogButtonBox::ActionRole);
-    save->setObjectName(QStringLiteral("SaveCsvButton"));
-    auto *help = buttons->addButton(QCoreApplication::translate("Overview", "Справка"),
-                                    QDialogButtonBox::HelpRole);
-    auto *close = buttons->addButton(QCoreApplication::translate("Overview", "Закрыть"),
-                                     QDialogButtonBox::RejectRole);
-    for (QPushButton *b : {goTo, save, help, close})
-        b->setAutoDefault(false);
-    connect(goTo, &QPushButton::clicked, this, [this] { GoToItem(); });
-    connect(save, &QPushButton::clicked, this, [this] { SaveCsv(); });
-    connect(help, &QPushButton::clicked, this, [this] {
-        if (hooks_.help)
-            hooks_.help();
-    });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-
+    buttons_ = std::make_unique<TOverviewButtons>(
+        *this, [this] { GoToItem(); }, [this] { SaveCsv(); }, hooks_.help);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(status_, 1);
-    bottom->addWidget(buttons);
+    bottom->addWidget(buttons_->Box());
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(options);
     layout->addWidget(groups_, 1);
@@ -237,23 +220,19 @@ void TDupesWindow::SaveCsv()
     hooks_.saveCsv(csv, QCoreApplication::translate("Overview", "дубликаты.csv"));
 }
 
+TDupesWindow::~TDupesWindow() = default;
+
 void TDupesWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        if (hooks_.help)
-            hooks_.help();
-        return;
-    }
     // Enter goes to the item (in the size box it searches); Esc closes.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
+    const bool handled = buttons_->HandleKey(*event, [this] {
         if (minimum_->hasFocus())
             Refresh();
         else
             GoToItem();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    });
+    if (!handled)
+        QDialog::keyPressEvent(event);
 }
 
 } // namespace qbx

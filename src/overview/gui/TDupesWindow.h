@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -15,6 +16,7 @@ class QTreeWidgetItem;
 
 namespace qbx {
 
+class TOverviewButtons;
 class TTreeNode;
 
 // What the duplicates window needs from the program (see TStatsWindowHooks).
@@ -35,6 +37,7 @@ class TDupesWindow : public QDialog {
     Q_OBJECT
 public:
     TDupesWindow(TDupesWindowHooks hooks, QWidget *parent = nullptr);
+    ~TDupesWindow() override;
 
     void Refresh();
     void MarkStale();
@@ -68,6 +71,7 @@ private:
     QCheckBox *acrossDiscs_;
     QSpinBox *minimum_;
     QLabel *status_;
+    std::unique_ptr<TOverviewButtons> buttons_;
     bool stale_ = false;
 };
 

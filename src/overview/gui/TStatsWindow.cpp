@@ -1,10 +1,11 @@
 #include "overview/gui/TStatsWindow.h"
 
+#include "interaction/HelpContext.h"
 #include "overview/ExtensionGroups.h"
 #include "overview/OverviewTableModel.h"
 #include "overview/StatsTables.h"
+#include "overview/gui/TOverviewButtons.h"
 #include "overview/gui/TSizeMapWidget.h"
-#include "interaction/HelpContext.h"
 #include "tree/CatalogueStats.h"
 #include "tree/NodePaths.h"
 #include "tree/SizeText.h"
@@ -110,37 +111,18 @@ TStatsWindow::TStatsWindow(TStatsWindowHooks hooks, QWidget *parent)
 
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("StatsStatus"));
-    auto *buttons = new QDialogButtonBox;
-    auto *goTo = buttons->addButton(QCoreApplication::translate("Overview", "Перейти к элементу"),
-                                    QDialogButtonBox::ActionRole);
-    goTo->setObjectName(QStringLiteral("GoToItemButton"));
-    auto *save = buttons->addButton(QCoreApplication::translate("Overview", "Сохранить как..."),
-                                    QDialogButtonBox::ActionRole);
-    save->setObjectName(QStringLiteral("SaveCsvButton"));
-    refresh_ = buttons->addButton(QCoreApplication::translate("Overview", "Обновить"),
-                                  QDialogButtonBox::ActionRole);
-    refresh_->setObjectName(QStringLiteral("RefreshButton"));
-    auto *help = buttons->addButton(QCoreApplication::translate("Overview", "Справка"),
-                                    QDialogButtonBox::HelpRole);
-    auto *close = buttons->addButton(QCoreApplication::translate("Overview", "Закрыть"),
-                                     QDialogButtonBox::RejectRole);
-    for (QPushButton *b : {goTo, save, refresh_, help, close})
-        b->setAutoDefault(false);
-    connect(goTo, &QPushButton::clicked, this, [this] { GoToItem(); });
-    connect(save, &QPushButton::clicked, this, [this] { SaveCsv(); });
-    connect(refresh_, &QPushButton::clicked, this, [this] { Refresh(); });
-    connect(help, &QPushButton::clicked, this, [this] {
-        if (hooks_.help)
-            hooks_.help();
-    });
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    buttons_ = std::make_unique<TOverviewButtons>(
+        *this, [this] { GoToItem(); }, [this] { SaveCsv(); }, hooks_.help);
+    refresh_ = buttons_->AddAction(QCoreApplication::translate("Overview", "Обновить"),
+                                   QStringLiteral("RefreshButton"), [this] { Refresh(); });
+    QPushButton *goTo = buttons_->GoTo();
     const auto pageChanged = [this, goTo](int page) { goTo->setEnabled(page == 2); };
     connect(tabs_, &QTabWidget::currentChanged, this, pageChanged);
     pageChanged(tabs_->currentIndex());
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(status_, 1);
-    bottom->addWidget(buttons);
+    bottom->addWidget(buttons_->Box());
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabs_, 1);
     layout->addLayout(bottom);
@@ -350,18 +332,9 @@ void TStatsWindow::SaveCsv()
 
 void TStatsWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        if (hooks_.help)
-            hooks_.help();
-        return;
-    }
     // Enter goes to the item; Esc closes as in any dialog.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
-        GoToItem();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!buttons_->HandleKey(*event, [this] { GoToItem(); }))
+        QDialog::keyPressEvent(event);
 }
 
 } // namespace qbx

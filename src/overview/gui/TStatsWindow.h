@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 class QChartView;
 class QLabel;
@@ -13,6 +14,7 @@ class QTableView;
 namespace qbx {
 
 class TCatalogueStats;
+class TOverviewButtons;
 class TOverviewTableModel;
 class TSizeMapWidget;
 class TTreeNode;
@@ -85,6 +87,7 @@ private:
     TSizeMapWidget *map_;
     QLabel *breadcrumb_;
     QPushButton *refresh_;
+    std::unique_ptr<TOverviewButtons> buttons_;
     bool stale_ = false;
 };
 
