@@ -1490,6 +1490,41 @@ If you save, those changes will be lost. Save?</translation>
     </message>
 </context>
 <context>
+    <name>TFoundView</name>
+    <message>
+        <source>В результате поиска было выбрано более 100 записей базы данных.<byte value="xd"/>Вы действительно хотите увидеть эти результаты?</source>
+        <translation>The search selected more than 100 records of the catalogue.<byte value="xd"/>Do you really want to see these results?</translation>
+    </message>
+    <message>
+        <source>В результате поиска было выбрано более половины записей всей базы данных.<byte value="xd"/>Вы действительно хотите увидеть эти результаты?</source>
+        <translation>The search selected more than half of all records of the catalogue.<byte value="xd"/>Do you really want to see these results?</translation>
+    </message>
+    <message>
+        <source>Подготовка к открытию результатов поиска</source>
+        <translation>Preparing to open the search results</translation>
+    </message>
+    <message>
+        <source>Найдено записей: %1</source>
+        <translation>Records found: %1</translation>
+    </message>
+    <message>
+        <source>Открытие результатов поиска</source>
+        <translation>Opening the search results</translation>
+    </message>
+    <message>
+        <source>Изменить представление текущих результатов поиска<byte value="xd"/>(это требует повторного обращения к базе данных)?</source>
+        <translation>Change the presentation of the current search results<byte value="xd"/>(this needs the catalogue to be queried again)?</translation>
+    </message>
+    <message>
+        <source>Изменение представления результатов поиска</source>
+        <translation>Changing the Presentation of Search Results</translation>
+    </message>
+    <message>
+        <source>Поиск в базе данных</source>
+        <translation>Catalogue Search</translation>
+    </message>
+</context>
+<context>
     <name>THelpWindow</name>
     <message>
         <source>Помощь к программе</source>
@@ -2220,41 +2255,6 @@ and *.mp3 files from their tags, automatically</translation>
     <message>
         <source>Вид результатов:</source>
         <translation>Results view:</translation>
-    </message>
-</context>
-<context>
-    <name>TSearchResults</name>
-    <message>
-        <source>В результате поиска было выбрано более 100 записей базы данных.<byte value="xd"/>Вы действительно хотите увидеть эти результаты?</source>
-        <translation>The search selected more than 100 records of the catalogue.<byte value="xd"/>Do you really want to see these results?</translation>
-    </message>
-    <message>
-        <source>В результате поиска было выбрано более половины записей всей базы данных.<byte value="xd"/>Вы действительно хотите увидеть эти результаты?</source>
-        <translation>The search selected more than half of all records of the catalogue.<byte value="xd"/>Do you really want to see these results?</translation>
-    </message>
-    <message>
-        <source>Подготовка к открытию результатов поиска</source>
-        <translation>Preparing to open the search results</translation>
-    </message>
-    <message>
-        <source>Найдено записей: %1</source>
-        <translation>Records found: %1</translation>
-    </message>
-    <message>
-        <source>Открытие результатов поиска</source>
-        <translation>Opening the search results</translation>
-    </message>
-    <message>
-        <source>Изменить представление текущих результатов поиска<byte value="xd"/>(это требует повторного обращения к базе данных)?</source>
-        <translation>Change the presentation of the current search results<byte value="xd"/>(this needs the catalogue to be queried again)?</translation>
-    </message>
-    <message>
-        <source>Изменение представления результатов поиска</source>
-        <translation>Changing the Presentation of Search Results</translation>
-    </message>
-    <message>
-        <source>Поиск в базе данных</source>
-        <translation>Catalogue Search</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,7 @@ QString HumanSize(int64_t bytes);
 // Builds the result tree of the query's rows in a presentation (the values
 // of TPresentation), as the program shows it, and writes it as lines: one
 // per node, a tab per level, the size of each item found.
-void PrintResultTree(engine::Query &query, int presentation);
+void PrintFoundTree(engine::Query &query, int presentation);
 
 // Writes found records in a format: text (one item per line with its size
 // and product fields), tsv (the seven fields, tab-separated, one record per

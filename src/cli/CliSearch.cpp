@@ -270,7 +270,7 @@ void SearchCatalogue(engine::Query &query, const QString &catalogue, const TSear
 void PrintFound(engine::Query &query, int view, TFormat format)
 {
     if (view >= 0) {
-        PrintResultTree(query, view);
+        PrintFoundTree(query, view);
         return;
     }
     TRecordWriter writer(stdout, format);

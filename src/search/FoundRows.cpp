@@ -196,16 +196,16 @@ TTreeNode *AddFoundRow(TTree &tree, int presentation, TFoundRecord record)
     return TRowAdder(tree, presentation).AddRow(std::move(record));
 }
 
-int CompareResultTexts(QStringView a, QStringView b)
+int CompareFoundTexts(QStringView a, QStringView b)
 {
     if (const int c = text::CompareFileNames(a, b); c != 0)
         return c;
     return CaseOrder(a, b);
 }
 
-bool ResultTextLess(const TTreeNode &a, const TTreeNode &b)
+bool FoundTextLess(const TTreeNode &a, const TTreeNode &b)
 {
-    if (const int c = CompareResultTexts(a.Text(), b.Text()); c != 0)
+    if (const int c = CompareFoundTexts(a.Text(), b.Text()); c != 0)
         return c < 0;
     const TFoundRecord *ra = a.FoundRecord();
     const TFoundRecord *rb = b.FoundRecord();
@@ -216,7 +216,7 @@ bool ResultTextLess(const TTreeNode &a, const TTreeNode &b)
     return CaseOrder(ra->Path, rb->Path) < 0;
 }
 
-bool ResultTextKey(const TTreeNode &node, std::string &key)
+bool FoundTextKey(const TTreeNode &node, std::string &key)
 {
     return text::AppendFileNameKey(node.Text(), key);
 }
@@ -226,10 +226,10 @@ void SetPresentationOrder(TTree &tree, int presentation)
     if (presentation == PresentStandard)
         tree.SetSiblingOrder(&SiblingLess, &SiblingKey);
     else
-        tree.SetSiblingOrder(&ResultTextLess, &ResultTextKey);
+        tree.SetSiblingOrder(&FoundTextLess, &FoundTextKey);
 }
 
-void FillResultTree(TTree &tree, int presentation, engine::Query &query,
+void FillFoundTree(TTree &tree, int presentation, engine::Query &query,
                     const std::function<bool()> &step)
 {
     tree.ResetTree();

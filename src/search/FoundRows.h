@@ -33,20 +33,20 @@ TTreeNode *AddFoundRow(TTree &tree, int presentation, TFoundRecord record);
 // the texts alone, by the Russian collation and case-sensitive (a lower-case
 // letter before its upper-case form when the texts differ only in case).
 // Equal texts keep a fixed order by their records' label and path.
-int CompareResultTexts(QStringView a, QStringView b);
-bool ResultTextLess(const TTreeNode &a, const TTreeNode &b);
+int CompareFoundTexts(QStringView a, QStringView b);
+bool FoundTextLess(const TTreeNode &a, const TTreeNode &b);
 // Its sort key (TSortKey): the text's AppendFileNameKey.
-bool ResultTextKey(const TTreeNode &node, std::string &key);
+bool FoundTextKey(const TTreeNode &node, std::string &key);
 
 // Empties the tree and fills it with the rows of the open query, from the
 // first, in a presentation (order and nodes as above). step runs after each
 // row and ends the filling when it gives false. Call it inside a
 // TTreeUpdate so that each sibling list is put in order once.
-void FillResultTree(TTree &tree, int presentation, engine::Query &query,
+void FillFoundTree(TTree &tree, int presentation, engine::Query &query,
                     const std::function<bool()> &step);
 
 // Makes the tree keep the sibling order of a presentation: the catalogue's
-// order for the standard one, ResultTextLess for the others.
+// order for the standard one, FoundTextLess for the others.
 void SetPresentationOrder(TTree &tree, int presentation);
 
 } // namespace qbx

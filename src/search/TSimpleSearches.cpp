@@ -5,7 +5,7 @@
 #include "options/TOptions.h"
 #include "platform/TextRules.h"
 #include "search/SearchConditions.h"
-#include "search/TSearchResults.h"
+#include "search/TFoundView.h"
 #include "search/TSearchRunner.h"
 #include "interaction/CommandState.h"
 #include "interaction/ModeLogic.h"

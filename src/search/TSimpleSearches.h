@@ -15,7 +15,7 @@ class TCommandState;
 class TModeLogic;
 class TOptions;
 struct TLastSearch;
-class TSearchResults;
+class TFoundView;
 class TSearchRunner;
 
 // The tool bar's search button, which repeats a simple search: the window
@@ -36,7 +36,7 @@ struct TSimpleSearchContext {
     TCommandState &commands;
     IMessageBoxes &boxes;
     TSearchRunner &runner;
-    TSearchResults &results;
+    TFoundView &results;
     IStringSearchForm &stringForm;
     ISizeSearchForm &sizeForm;
     IDefaultSearch &defaultSearch;

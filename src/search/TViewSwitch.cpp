@@ -1,6 +1,6 @@
 #include "search/TViewSwitch.h"
 
-#include "search/TSearchResults.h"
+#include "search/TFoundView.h"
 #include "interaction/CommandState.h"
 #include "interaction/ModeLogic.h"
 #include "interaction/MainView.h"

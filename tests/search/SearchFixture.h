@@ -3,7 +3,7 @@
 #include "catalogue/CatalogueFixture.h"
 #include "engine/Query.h"
 #include "search/SearchConditions.h"
-#include "search/TSearchResults.h"
+#include "search/TFoundView.h"
 #include "search/TSearchRunner.h"
 #include "desktop/QStringPrinter.h"
 #include "tree/TTreeModel.h"
@@ -34,7 +34,7 @@ protected:
 
     TSearchRunner runner{
         {environment, modes, view, view, boxes, query, document, mainTree, disks.Space()}};
-    TSearchResults results{{options, document, lastSearch, modes, commands, view, view, operation,
+    TFoundView results{{options, document, lastSearch, modes, commands, view, view, operation,
                             boxes, runner, searchModel}};
 
     SearchTest()

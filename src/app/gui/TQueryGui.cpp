@@ -43,7 +43,7 @@ int TQueryGui::ExecuteSearch(const QString &condition)
 
 bool TQueryGui::OpenResults()
 {
-    return searches_.Results().OpenResults(true);
+    return searches_.FoundView().OpenResults(true);
 }
 
 void TQueryGui::ShowResults()

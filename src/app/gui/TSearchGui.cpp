@@ -3,9 +3,9 @@
 #include "app/Session.h"
 #include "app/WindowCommands.h"
 #include "app/WindowControls.h"
+#include "interaction/CommandTable.h"
 #include "options/TOptions.h"
 #include "search/SelectByPath.h"
-#include "interaction/CommandTable.h"
 
 #include <QAction>
 #include <QTimer>
@@ -15,19 +15,18 @@ namespace qbx {
 
 TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowControls &controls)
     : session_(session), commands_(commands), controls_(controls),
-      runner_({session.Environment(), session.ModeLogic(), session.View(),
-               session.OperationView(), session.MessageBoxes(), query_, session.Document(),
-               session.MainTree()}),
-      results_({session.Options(), session.Document(), session.LastSearch(), session.ModeLogic(), session.Commands(), session.View(),
-                session.OperationView(), session.Operation(), session.MessageBoxes(), runner_,
-                session.SearchModel()}),
-      stringForm_(controls.DialogParent()), sizeForm_(controls.DialogParent()),
-      simple_({session.Options(), session.LastSearch(), session.ModeLogic(), session.Commands(), session.MessageBoxes(),
-               runner_, results_, stringForm_, sizeForm_, *this})
+      runner_({session.Environment(), session.ModeLogic(), session.View(), session.OperationView(),
+               session.MessageBoxes(), query_, session.Document(), session.MainTree()}),
+      foundView_({session.Options(), session.Document(), session.LastSearch(), session.ModeLogic(),
+                  session.Commands(), session.View(), session.OperationView(), session.Operation(),
+                  session.MessageBoxes(), runner_, session.SearchModel()}),
+      stringForm_(*this, controls.DialogParent()), sizeForm_(*this, controls.DialogParent()),
+      simple_({session.Options(), session.LastSearch(), session.ModeLogic(), session.Commands(),
+               session.MessageBoxes(), runner_, foundView_, stringForm_, sizeForm_, *this})
 {
     for (int c = FirstFoundViewSet; c <= LastFoundViewSet; ++c)
         commands.SetHandler(CommandAt(c), [this, c] {
-            results_.SwitchFoundView(CommandAt(c), commands_.WasChecked());
+            foundView_.SwitchFoundView(CommandAt(c), commands_.WasChecked());
         });
     session.ModeLogic().hooks.SelectPath = [this](const QString &path) { SelectPath(path); };
 
@@ -41,10 +40,16 @@ TSearchGui::TSearchGui(TSession &session, IWindowCommands &commands, IWindowCont
     session.ModeLogic().hooks.RunCommand = [&commands](cmd::Id command) {
         commands.Action(command)->trigger();
     };
-    const auto open = [&session] { return session.ModeLogic().DbState() != DbNone; };
-    stringForm_.catalogueOpen = open;
-    sizeForm_.catalogueOpen = open;
-    sizeForm_.sizeUnit = [&session] { return session.Options().SizeUnit; };
+}
+
+bool TSearchGui::CatalogueOpen() const
+{
+    return session_.ModeLogic().DbState() != DbNone;
+}
+
+int TSearchGui::SizeUnit() const
+{
+    return session_.Options().SizeUnit;
 }
 
 void TSearchGui::SelectPath(const QString &path)
@@ -64,7 +69,7 @@ int TSearchGui::RunNewSearch(const QString &condition)
     if (!query_.IsOpen())
         return -1;
     const int found = int(query_.RecordCount());
-    if (found > 0 && results_.OpenResults(true))
+    if (found > 0 && foundView_.OpenResults(true))
         session_.ModeLogic().SetDbState(DbFound);
     return found;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "engine/Query.h"
-#include "search/gui/TSearchIntForm.h"
-#include "search/TSearchResults.h"
+#include "search/TFoundView.h"
 #include "search/TSearchRunner.h"
-#include "search/gui/TSearchStrForm.h"
 #include "search/TSimpleSearches.h"
+#include "search/gui/TSearchIntForm.h"
+#include "search/gui/TSearchStrForm.h"
 
 #include <functional>
 
@@ -20,12 +20,12 @@ class TSession;
 // result views in SearchTreeView with the four presentation commands, and
 // the selection of an item by its path in MainTreeView, and the simple
 // searches with their dialogs and the tool-bar button that repeats them.
-class TSearchGui : private IDefaultSearch {
+class TSearchGui : private IDefaultSearch, private ISearchFormState {
 public:
     TSearchGui(TSession &session, IWindowCommands &commands, IWindowControls &controls);
 
     TSearchRunner &Runner() { return runner_; }
-    TSearchResults &Results() { return results_; }
+    TFoundView &FoundView() { return foundView_; }
     // The main window's query object: open after a statement that ran.
     const engine::Query &Query() const { return query_; }
     TSimpleSearches &Simple() { return simple_; }
@@ -42,6 +42,9 @@ public:
 private:
     // IDefaultSearch
     void SetDefaultSearch(int command) override;
+    // ISearchFormState
+    bool CatalogueOpen() const override;
+    int SizeUnit() const override;
 
     void SelectPath(const QString &path);
 
@@ -50,7 +53,7 @@ private:
     IWindowControls &controls_;
     engine::Query query_;
     TSearchRunner runner_;
-    TSearchResults results_;
+    TFoundView foundView_;
     TSearchStrForm stringForm_;
     TSearchIntForm sizeForm_;
     TSimpleSearches simple_;

@@ -1,8 +1,8 @@
 #include "search/gui/TSearchIntForm.h"
 #include "interaction/DialogFlags.h"
 
-#include "search/SearchConditions.h"
 #include "interaction/HelpContext.h"
+#include "search/SearchConditions.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -16,8 +16,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <limits>
 #include <QCoreApplication>
+#include <limits>
 
 namespace qbx {
 
@@ -44,8 +44,8 @@ int ClampedUnits(int64_t units)
 
 } // namespace
 
-TSearchIntForm::TSearchIntForm(QWidget *parent)
-    : QDialog(parent, FixedDialogFlags),
+TSearchIntForm::TSearchIntForm(const ISearchFormState &state, QWidget *parent)
+    : QDialog(parent, FixedDialogFlags), state_(state),
       exactButton_(new QRadioButton(QCoreApplication::translate("TSearchIntForm", "Точно:"), this)),
       rangeButton_(new QRadioButton(QCoreApplication::translate("TSearchIntForm", "От"), this)),
       exactSpinEdit_(MakeSpin("ExactSpinEdit", this)),
@@ -65,7 +65,8 @@ TSearchIntForm::TSearchIntForm(QWidget *parent)
     sizeComboBox_->setObjectName(QStringLiteral("SizeComboBox"));
     sizeComboBox_->setCurrentIndex(-1);
 
-    auto *sizeGroup = new QGroupBox(QCoreApplication::translate("TSearchIntForm", "Введите размер продукта"), this);
+    auto *sizeGroup = new QGroupBox(
+        QCoreApplication::translate("TSearchIntForm", "Введите размер продукта"), this);
     sizeGroup->setObjectName(QStringLiteral("SizeRadioGroup"));
     auto *grid = new QGridLayout(sizeGroup);
     exactButton_->setParent(sizeGroup);
@@ -74,13 +75,16 @@ TSearchIntForm::TSearchIntForm(QWidget *parent)
     grid->addWidget(exactSpinEdit_, 0, 1);
     grid->addWidget(rangeButton_, 1, 0);
     grid->addWidget(fromSpinEdit_, 1, 1);
-    grid->addWidget(new QLabel(QCoreApplication::translate("TSearchIntForm", "до"), sizeGroup), 1, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("TSearchIntForm", "до"), sizeGroup), 1,
+                    2);
     grid->addWidget(toSpinEdit_, 1, 3);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(sizeGroup);
     auto *unit = new QHBoxLayout;
-    auto *sizeLabel = new QLabel(QCoreApplication::translate("TSearchIntForm", "Укажите используемую единицу размера:"), this);
+    auto *sizeLabel = new QLabel(
+        QCoreApplication::translate("TSearchIntForm", "Укажите используемую единицу размера:"),
+        this);
     sizeLabel->setObjectName(QStringLiteral("SizeLabel"));
     unit->addWidget(sizeLabel);
     unit->addWidget(sizeComboBox_);
@@ -124,7 +128,7 @@ void TSearchIntForm::FormShow()
 {
     const int64_t a = TextToInt64(FromBytes);
     const int64_t b = TextToInt64(ToBytes);
-    const int unit = ChooseSizeUnit(sizeComboBox_->currentIndex(), sizeUnit ? sizeUnit() : 0, a, b);
+    const int unit = ChooseSizeUnit(sizeComboBox_->currentIndex(), state_.SizeUnit(), a, b);
     {
         const QSignalBlocker fromBlock(fromSpinEdit_);
         const QSignalBlocker toBlock(toSpinEdit_);
@@ -163,7 +167,7 @@ void TSearchIntForm::FromSpinEditChange()
 
 void TSearchIntForm::SearchParamsChange()
 {
-    const bool open = !catalogueOpen || catalogueOpen();
+    const bool open = state_.CatalogueOpen();
     OKButton()->setEnabled(open && (exactButton_->isChecked() || rangeButton_->isChecked()) &&
                            kinds_->AnyKind());
 }

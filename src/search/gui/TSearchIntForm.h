@@ -1,11 +1,10 @@
 #pragma once
 
+#include "search/ISearchFormState.h"
 #include "search/SimpleSearchForms.h"
 #include "search/gui/TSearchKindsWidget.h"
 
 #include <QDialog>
-
-#include <functional>
 
 class QComboBox;
 class QPushButton;
@@ -20,7 +19,7 @@ namespace qbx {
 class TSearchIntForm : public QDialog, public ISizeSearchForm {
     Q_OBJECT
 public:
-    explicit TSearchIntForm(QWidget *parent = nullptr);
+    explicit TSearchIntForm(const ISearchFormState &state, QWidget *parent = nullptr);
 
     bool Run(int view, TSizeSearchAnswer &answer) override;
 
@@ -28,10 +27,6 @@ public:
     // exact size), in bytes as decimal texts.
     QString FromBytes;
     QString ToBytes;
-    // The unit used when none is selected yet (the options' SizeUnit).
-    std::function<int()> sizeUnit;
-    // OK needs an open catalogue.
-    std::function<bool()> catalogueOpen;
 
     QSpinBox *ExactSpinEdit() const { return exactSpinEdit_; }
     QSpinBox *FromSpinEdit() const { return fromSpinEdit_; }
@@ -52,6 +47,7 @@ private:
     void OKButtonClick();
     int Unit() const;
 
+    const ISearchFormState &state_;
     QRadioButton *exactButton_;
     QRadioButton *rangeButton_;
     QSpinBox *exactSpinEdit_;

@@ -1,24 +1,26 @@
 #include "search/gui/TSearchStrForm.h"
 #include "interaction/DialogFlags.h"
 
-#include "platform/TextRules.h"
 #include "interaction/HelpContext.h"
+#include "platform/TextRules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QCoreApplication>
 
 namespace qbx {
 
-TSearchStrForm::TSearchStrForm(QWidget *parent)
-    : QDialog(parent, FixedDialogFlags), promptLabel_(new QLabel(this)),
+TSearchStrForm::TSearchStrForm(const ISearchFormState &state, QWidget *parent)
+    : QDialog(parent, FixedDialogFlags), state_(state), promptLabel_(new QLabel(this)),
       searchComboBox_(new QComboBox(this)),
-      caseCheckBox_(new QCheckBox(QCoreApplication::translate("TSearchStrForm", "&Учитывать регистр символов"), this)),
-      substringCheckBox_(new QCheckBox(QCoreApplication::translate("TSearchStrForm", "&Искать как подстроку"), this)),
+      caseCheckBox_(new QCheckBox(
+          QCoreApplication::translate("TSearchStrForm", "&Учитывать регистр символов"), this)),
+      substringCheckBox_(new QCheckBox(
+          QCoreApplication::translate("TSearchStrForm", "&Искать как подстроку"), this)),
       kinds_(new TSearchKindsWidget(this))
 {
     setObjectName(QStringLiteral("SearchStrForm"));
@@ -31,10 +33,11 @@ TSearchStrForm::TSearchStrForm(QWidget *parent)
     searchComboBox_->setMinimumWidth(320);
     promptLabel_->setBuddy(searchComboBox_);
     caseCheckBox_->setObjectName(QStringLiteral("CaseCheckBox"));
-    caseCheckBox_->setToolTip(QCoreApplication::translate("TSearchStrForm", "Учитывать регистр введённых символов"));
+    caseCheckBox_->setToolTip(
+        QCoreApplication::translate("TSearchStrForm", "Учитывать регистр введённых символов"));
     substringCheckBox_->setObjectName(QStringLiteral("SubstringCheckBox"));
-    substringCheckBox_->setToolTip(
-        QCoreApplication::translate("TSearchStrForm", "Искать введённый текст как подстроку (*текст*)"));
+    substringCheckBox_->setToolTip(QCoreApplication::translate(
+        "TSearchStrForm", "Искать введённый текст как подстроку (*текст*)"));
     substringCheckBox_->setChecked(true);
 
     auto *layout = new QVBoxLayout(this);
@@ -83,7 +86,7 @@ void TSearchStrForm::FormShow()
 
 void TSearchStrForm::SearchParamsChange()
 {
-    const bool open = !catalogueOpen || catalogueOpen();
+    const bool open = state_.CatalogueOpen();
     kinds_->OKButton()->setEnabled(open && !searchComboBox_->currentText().isEmpty() &&
                                    kinds_->AnyKind());
 }

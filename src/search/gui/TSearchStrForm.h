@@ -1,11 +1,10 @@
 #pragma once
 
+#include "search/ISearchFormState.h"
 #include "search/SimpleSearchForms.h"
 #include "search/gui/TSearchKindsWidget.h"
 
 #include <QDialog>
-
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -21,15 +20,13 @@ namespace qbx {
 class TSearchStrForm : public QDialog, public IStringSearchForm {
     Q_OBJECT
 public:
-    explicit TSearchStrForm(QWidget *parent = nullptr);
+    explicit TSearchStrForm(const ISearchFormState &state, QWidget *parent = nullptr);
 
     bool Run(const TStringSearchSetup &setup, const QString &text, int view,
              TStringSearchAnswer &answer) override;
 
     // The text shown at the next showing, and the text chosen after OK.
     QString SearchText;
-    // OK needs an open catalogue.
-    std::function<bool()> catalogueOpen;
 
     QComboBox *SearchComboBox() const { return searchComboBox_; }
     QPushButton *OKButton() const { return kinds_->OKButton(); }
@@ -42,6 +39,7 @@ private:
     void SearchParamsChange();
     void OKButtonClick();
 
+    const ISearchFormState &state_;
     QLabel *promptLabel_;
     QComboBox *searchComboBox_;
     QCheckBox *caseCheckBox_;

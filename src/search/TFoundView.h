@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include <functional>
 #include <QCoreApplication>
+#include <functional>
 
 namespace qbx {
 
@@ -22,7 +22,7 @@ class TSearchRunner;
 class TTreeModel;
 
 // What building the result tree works with; everything outlives it.
-struct TResultsContext {
+struct TFoundViewContext {
     const TOptions &options;
     const TCatalogueDocument &document; // a new catalogue is counted by its search
     const TLastSearch &lastSearch;      // re-run to rebuild the results
@@ -39,9 +39,9 @@ struct TResultsContext {
 // The search results: the questions before large results are shown, the
 // result tree in the checked presentation, and rebuilding it in another
 // presentation by running the last condition again.
-class TSearchResults {
+class TFoundView {
 public:
-    explicit TSearchResults(TResultsContext context);
+    explicit TFoundView(TFoundViewContext context);
 
     // Turns the rows of the runner's open query into SearchTreeView after
     // the more-than-100 and more-than-half questions (asked on a new search,
@@ -57,14 +57,15 @@ public:
     // whether the sender was checked before it was chosen.
     void SwitchFoundView(cmd::Id sender, bool alreadyChecked);
 
-    static inline const QString QuestionTitle = QCoreApplication::translate("TSearchResults", "Поиск в базе данных");
+    static inline const QString QuestionTitle =
+        QCoreApplication::translate("TFoundView", "Поиск в базе данных");
 
 private:
     bool Confirmed(int found, bool newSearch);
     qint64 CatalogueRecordCount() const;
     void BuildTree(int found);
 
-    TResultsContext c_;
+    TFoundViewContext c_;
 };
 
 // The index (0..3) of the checked presentation command, -1 when none.

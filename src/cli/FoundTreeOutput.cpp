@@ -9,12 +9,12 @@
 
 namespace qbx::cli {
 
-void PrintResultTree(engine::Query &query, int presentation)
+void PrintFoundTree(engine::Query &query, int presentation)
 {
     TTree tree;
     {
         const TTreeUpdate bulk(tree);
-        FillResultTree(tree, presentation, query, {});
+        FillFoundTree(tree, presentation, query, {});
     }
     // The nodes below the root in pre-order, a tab per level below the
     // first; a node made from a row shows its size.

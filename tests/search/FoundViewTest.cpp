@@ -34,9 +34,9 @@ QString FirstRows(int n)
     return QStringLiteral("(ByteSize < %1)").arg(n);
 }
 
-using SearchResultsTest = SearchTest;
+using FoundViewTest = SearchTest;
 
-TEST_F(SearchResultsTest, MoreThanAHundredRowsAsksFirst)
+TEST_F(FoundViewTest, MoreThanAHundredRowsAsksFirst)
 {
     Open(Files(300));
     struct Case {
@@ -68,7 +68,7 @@ TEST_F(SearchResultsTest, MoreThanAHundredRowsAsksFirst)
     }
 }
 
-TEST_F(SearchResultsTest, MoreThanHalfTheCatalogueAsksSecond)
+TEST_F(FoundViewTest, MoreThanHalfTheCatalogueAsksSecond)
 {
     Open(Files(10));
     options.ConfirmHalf = QStringLiteral("0");
@@ -86,7 +86,7 @@ TEST_F(SearchResultsTest, MoreThanHalfTheCatalogueAsksSecond)
     EXPECT_EQ(window.FoundText, QStringLiteral("Найдено записей: 5"));
 }
 
-TEST_F(SearchResultsTest, OnlyOneQuestionIsAsked)
+TEST_F(FoundViewTest, OnlyOneQuestionIsAsked)
 {
     Open(Files(150));
     options.Confirm100 = options.ConfirmHalf = QStringLiteral("1");
@@ -96,7 +96,7 @@ TEST_F(SearchResultsTest, OnlyOneQuestionIsAsked)
     EXPECT_EQ(boxes.shown[0].text, k100);
 }
 
-TEST_F(SearchResultsTest, DecliningKeepsTheShownResults)
+TEST_F(FoundViewTest, DecliningKeepsTheShownResults)
 {
     Open(Files(200));
     options.Confirm100 = QStringLiteral("1");
@@ -108,7 +108,7 @@ TEST_F(SearchResultsTest, DecliningKeepsTheShownResults)
     EXPECT_EQ(window.FoundText, QStringLiteral("Найдено записей: 3"));
 }
 
-TEST_F(SearchResultsTest, StandardPresentationBuildsTheCatalogueShape)
+TEST_F(FoundViewTest, StandardPresentationBuildsTheCatalogueShape)
 {
     Open({{"CD1", "Soft\\pack.zip\\readme.txt", "", "", "", 1, ""},
           {"CD1", "Soft\\my.dir\\a.txt", "", "", "", 2, ""},
@@ -130,7 +130,7 @@ TEST_F(SearchResultsTest, StandardPresentationBuildsTheCatalogueShape)
     EXPECT_EQ(window.EntireSelPath, QString());
 }
 
-TEST_F(SearchResultsTest, OtherPresentationsSortByTextAlone)
+TEST_F(FoundViewTest, OtherPresentationsSortByTextAlone)
 {
     Open({{"CD1", "Docs\\", "", "", "", 0, ""},
           {"CD1", "", "", "", "", 0, ""},
@@ -165,7 +165,7 @@ TEST_F(SearchResultsTest, OtherPresentationsSortByTextAlone)
     EXPECT_EQ(searchTree.Root()->Child(2)->FoundRecord()->Path, QStringLiteral("a\\readme.txt"));
 }
 
-TEST_F(SearchResultsTest, EachRowKeepsItsOwnLabelWhenDiscsAlternate)
+TEST_F(FoundViewTest, EachRowKeepsItsOwnLabelWhenDiscsAlternate)
 {
     // Rows of different discs in turn, discs' own rows and labels that
     // differ only in case: every record keeps the label of its own row.
@@ -196,7 +196,7 @@ TEST_F(SearchResultsTest, EachRowKeepsItsOwnLabelWhenDiscsAlternate)
     }
 }
 
-TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
+TEST_F(FoundViewTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
 {
     Open({{"CD1", "a.txt", "", "", "", 1, ""}});
     ASSERT_TRUE(Search(kAll));
@@ -229,7 +229,7 @@ TEST_F(SearchResultsTest, PresentationChangeRerunsTheLastConditionOnTodaysTree)
     EXPECT_EQ(boxes.shown.size(), 2);
 }
 
-TEST_F(SearchResultsTest, StopLeavesAPartialTreeWithTheFullCount)
+TEST_F(FoundViewTest, StopLeavesAPartialTreeWithTheFullCount)
 {
     Open(Files(50));
     options.ConfirmInterrupt = false;
@@ -247,7 +247,7 @@ TEST_F(SearchResultsTest, StopLeavesAPartialTreeWithTheFullCount)
     EXPECT_TRUE(commands.Enabled(cmd::EntireViewAction));
 }
 
-TEST_F(SearchResultsTest, EntireViewSelectsTheItemOfTheSelectedResult)
+TEST_F(FoundViewTest, EntireViewSelectsTheItemOfTheSelectedResult)
 {
     TTreeModel mainModel(mainTree);
     view.valueColumnWidth = 200;
