@@ -6,12 +6,13 @@
 // cells filled in one colour. Times are wall-clock:
 // the windows are measured as the user waits for them.
 
+#include "interaction/ConflictAnswers.h"
+#include "interaction/ConflictPrompt.h"
 #include "options/SizeUnit.h"
+#include "overview/gui/IOverviewHost.h"
 #include "overview/gui/TDupesWindow.h"
 #include "overview/gui/TSizeMapWidget.h"
 #include "overview/gui/TStatsWindow.h"
-#include "interaction/ConflictAnswers.h"
-#include "interaction/ConflictPrompt.h"
 #include "tree/DuplicateFinder.h"
 #include "tree/TCatalogueTree.h"
 #include "tree/TTree.h"
@@ -41,6 +42,22 @@ const char16_t *const Extensions[] = {u".mp3", u".avi", u".jpg", u".zip", u".doc
 // Discs of `perDisc` records each: folders up to four deep, files with
 // names that repeat across discs (so that duplicates exist) and sizes
 // spread over six orders of magnitude.
+// The windows over the generated tree, sizes chosen automatically; nothing
+// to go to, save or show help for.
+class TBenchOverviewHost : public IOverviewHost {
+public:
+    explicit TBenchOverviewHost(const TTreeNode *root) : root_(root) {}
+    const TTreeNode *OverviewRoot() const override { return root_; }
+    const TTreeNode *OverviewSelected() const override { return nullptr; }
+    int OverviewSizeUnit() const override { return int(SuAuto); }
+    void GoToOverviewItem(const QString &) override {}
+    void SaveOverviewCsv(QWidget *, const QString &, const QString &) override {}
+    void ShowOverviewHelp(int) override {}
+
+private:
+    const TTreeNode *root_;
+};
+
 void Generate(TCatalogueTree &catalogue, int discs, int perDisc, std::mt19937_64 &rng)
 {
     for (int d = 0; d < discs; ++d) {
@@ -134,12 +151,8 @@ int main(int argc, char **argv)
 
     // The statistics window, refreshed and shown.
     {
-        TStatsWindow window({[&big] { return static_cast<const TTreeNode *>(big.Root()); },
-                             [] { return int(SuAuto); },
-                             {},
-                             {},
-                             {},
-                             {}});
+        TBenchOverviewHost host(big.Root());
+        TStatsWindow window(host);
         QElapsedTimer t;
         t.start();
         window.Refresh();
@@ -150,11 +163,8 @@ int main(int argc, char **argv)
 
     // The duplicates window, searched and shown.
     {
-        TDupesWindow window({[&big] { return static_cast<const TTreeNode *>(big.Root()); },
-                             [] { return int(SuAuto); },
-                             {},
-                             {},
-                             {}});
+        TBenchOverviewHost host(big.Root());
+        TDupesWindow window(host);
         QElapsedTimer t;
         t.start();
         window.Refresh();

@@ -2,6 +2,7 @@
 // their CSV agree with the core finder the command-line program prints, and
 // the charts of the statistics window carry every byte of the catalogue.
 #include "options/SizeUnit.h"
+#include "overview/gui/IOverviewHost.h"
 #include "overview/gui/TDupesWindow.h"
 #include "overview/gui/TStatsWindow.h"
 #include "tree/CatalogueStats.h"
@@ -27,9 +28,34 @@
 namespace qbx::test {
 namespace {
 
+// The program's side of the windows: the fixture's tree, sizes in bytes,
+// and a record of what the windows asked for.
+class TWindowsTestHost : public IOverviewHost {
+public:
+    const TTreeNode *root = nullptr;
+    QString csv;
+    int goTos = 0;
+    int helps = 0;
+
+    const TTreeNode *OverviewRoot() const override { return root; }
+    const TTreeNode *OverviewSelected() const override { return nullptr; }
+    int OverviewSizeUnit() const override { return int(SuByte); }
+    void GoToOverviewItem(const QString &) override { ++goTos; }
+    void SaveOverviewCsv(QWidget *, const QString &text, const QString &) override { csv = text; }
+    void ShowOverviewHelp(int) override { ++helps; }
+};
+
 class OverviewWindowsTest : public TreeFixture {
 protected:
     const TTreeNode *Root() const { return tree.Root(); }
+    TWindowsTestHost &Host()
+    {
+        host_.root = tree.Root();
+        return host_;
+    }
+
+private:
+    TWindowsTestHost host_;
 };
 
 TEST_F(OverviewWindowsTest, DuplicateGroupsAndTheirCsvAgreeWithTheFinder)
@@ -44,12 +70,8 @@ TEST_F(OverviewWindowsTest, DuplicateGroupsAndTheirCsvAgreeWithTheFinder)
     Insert("CD3", "b,\"q\".doc", {}, {}, {}, 300);
     Insert("CD1", "b,\"q\".doc", {}, {}, {}, 300);
 
-    QString csv;
-    TDupesWindow window({[this] { return Root(); },
-                         [] { return int(SuByte); },
-                         {},
-                         [&csv](const QString &text, const QString &) { csv = text; },
-                         {}});
+    TDupesWindow window(Host());
+    const QString &csv = Host().csv;
     window.Refresh();
     const TDuplicateFinder finder(Root(), 0, false);
     QTreeWidget *groups = window.Groups();
@@ -87,11 +109,10 @@ TEST_F(OverviewWindowsTest, ButtonRowsAndKeysAreTheSameInBothWindows)
 {
     Insert("CD1", "a.txt", {}, {}, {}, 100);
     Insert("CD2", "a.txt", {}, {}, {}, 100);
-    int helps = 0, goTos = 0;
-    const auto help = [&helps] { ++helps; };
-    const auto goTo = [&goTos](const QString &) { ++goTos; };
-    TDupesWindow dupes({[this] { return Root(); }, [] { return int(SuByte); }, goTo, {}, help});
-    TStatsWindow stats({[this] { return Root(); }, [] { return int(SuByte); }, goTo, {}, help, {}});
+    const int &helps = Host().helps;
+    const int &goTos = Host().goTos;
+    TDupesWindow dupes(Host());
+    TStatsWindow stats(Host());
     const auto texts = [](const QDialog &window) {
         QStringList out;
         for (QAbstractButton *b : window.findChild<QDialogButtonBox *>()->buttons())
@@ -140,7 +161,7 @@ TEST_F(OverviewWindowsTest, ChartsCarryEveryByteOfTheCatalogue)
                size);
         all += size;
     }
-    TStatsWindow window({[this] { return Root(); }, [] { return int(SuByte); }, {}, {}, {}, {}});
+    TStatsWindow window(Host());
     window.Refresh();
     const TCatalogueStats stats(Root(), 100);
     QChart *discChart = nullptr;

@@ -3,11 +3,11 @@
 #include "app/Session.h"
 #include "app/WindowCommands.h"
 #include "app/WindowControls.h"
+#include "interaction/HelpContext.h"
+#include "interaction/MessageBoxes.h"
 #include "overview/gui/TDupesWindow.h"
 #include "overview/gui/TStatsWindow.h"
 #include "platform/AtomicFile.h"
-#include "interaction/HelpContext.h"
-#include "interaction/MessageBoxes.h"
 #include "tree/TTreeNode.h"
 
 #include <QAction>
@@ -76,19 +76,7 @@ void TOverviewGui::StatisticsClick()
     if (session_.Files().Document().FirstEntireView)
         ShowEntireView();
     if (!stats_) {
-        TTree &tree = session_.MainTree();
-        TOptions &options = session_.Options();
-        stats_ = new TStatsWindow(
-            {[&tree] { return static_cast<const TTreeNode *>(tree.Root()); },
-             [&options] { return int(options.SizeUnit); },
-             [this](const QString &path) { GoToItem(path); },
-             [this](const QString &csv, const QString &name) { SaveCsv(stats_, csv, name); },
-             [this] { help_.ShowHelpTopic(HcOverviewStats); },
-             [this] {
-                 return static_cast<const TTreeNode *>(
-                     TTreeModel::NodeAt(controls_.MainTreeView()->currentIndex()));
-             }},
-            controls_.DialogParent());
+        stats_ = new TStatsWindow(*this, controls_.DialogParent());
         stats_->setAttribute(Qt::WA_DeleteOnClose);
     }
     stats_->Refresh();
@@ -103,15 +91,7 @@ void TOverviewGui::DuplicatesClick()
         ShowEntireView();
     const bool first = !dupes_;
     if (first) {
-        TTree &tree = session_.MainTree();
-        TOptions &options = session_.Options();
-        dupes_ = new TDupesWindow(
-            {[&tree] { return static_cast<const TTreeNode *>(tree.Root()); },
-             [&options] { return int(options.SizeUnit); },
-             [this](const QString &path) { GoToItem(path); },
-             [this](const QString &csv, const QString &name) { SaveCsv(dupes_, csv, name); },
-             [this] { help_.ShowHelpTopic(HcDuplicates); }},
-            controls_.DialogParent());
+        dupes_ = new TDupesWindow(*this, controls_.DialogParent());
         dupes_->setAttribute(Qt::WA_DeleteOnClose);
     }
     if (first || dupes_->IsStale())
@@ -121,7 +101,27 @@ void TOverviewGui::DuplicatesClick()
     dupes_->activateWindow();
 }
 
-void TOverviewGui::GoToItem(const QString &fullPath)
+const TTreeNode *TOverviewGui::OverviewRoot() const
+{
+    return session_.MainTree().Root();
+}
+
+const TTreeNode *TOverviewGui::OverviewSelected() const
+{
+    return TTreeModel::NodeAt(controls_.MainTreeView()->currentIndex());
+}
+
+int TOverviewGui::OverviewSizeUnit() const
+{
+    return int(session_.Options().SizeUnit);
+}
+
+void TOverviewGui::ShowOverviewHelp(int topic)
+{
+    help_.ShowHelpTopic(topic);
+}
+
+void TOverviewGui::GoToOverviewItem(const QString &fullPath)
 {
     TWindowState &window = session_.Window();
     if (window.DbState() == DbNone)
@@ -135,10 +135,10 @@ void TOverviewGui::GoToItem(const QString &fullPath)
     controls_.DialogParent()->activateWindow();
 }
 
-void TOverviewGui::SaveCsv(QWidget *parent, const QString &csv, const QString &name)
+void TOverviewGui::SaveOverviewCsv(QWidget *window, const QString &csv, const QString &name)
 {
     const QString file = QFileDialog::getSaveFileName(
-        parent, QCoreApplication::translate("Overview", "Сохранить как"), name,
+        window, QCoreApplication::translate("Overview", "Сохранить как"), name,
         QCoreApplication::translate("Overview", "Таблицы CSV (*.csv);;Все файлы (*)"));
     if (file.isEmpty())
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "overview/gui/IOverviewHost.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -16,7 +18,7 @@ class TStatsWindow;
 // каталога..." and "Поиск дубликатов..." open (or raise) their windows over
 // the catalogue tree in memory; a change of the tree marks them stale; their
 // "Перейти к элементу" selects the item in the catalogue tree.
-class TOverviewGui {
+class TOverviewGui : private IOverviewHost {
 public:
     TOverviewGui(TSession &session, IWindowCommands &commands, IWindowControls &controls,
                  IHelp &help);
@@ -31,8 +33,13 @@ public:
 private:
     // Shows the catalogue in the entire view, so that its tree is loaded.
     void ShowEntireView();
-    void GoToItem(const QString &fullPath);
-    void SaveCsv(QWidget *parent, const QString &csv, const QString &name);
+    // IOverviewHost
+    const TTreeNode *OverviewRoot() const override;
+    const TTreeNode *OverviewSelected() const override;
+    int OverviewSizeUnit() const override;
+    void GoToOverviewItem(const QString &fullPath) override;
+    void SaveOverviewCsv(QWidget *window, const QString &csv, const QString &name) override;
+    void ShowOverviewHelp(int topic) override;
 
     TSession &session_;
     IWindowCommands &commands_;

@@ -1,5 +1,6 @@
 #include "overview/gui/TDupesWindow.h"
 
+#include "overview/gui/IOverviewHost.h"
 #include "overview/gui/TOverviewButtons.h"
 
 #include "interaction/HelpContext.h"
@@ -41,8 +42,7 @@ QString CsvField(const QString &text)
 
 } // namespace
 
-TDupesWindow::TDupesWindow(TDupesWindowHooks hooks, QWidget *parent)
-    : QDialog(parent), hooks_(std::move(hooks))
+TDupesWindow::TDupesWindow(IOverviewHost &host, QWidget *parent) : QDialog(parent), host_(host)
 {
     setObjectName(QStringLiteral("DupesWindow"));
     setWindowTitle(QCoreApplication::translate("Overview", "Поиск дубликатов"));
@@ -91,7 +91,7 @@ TDupesWindow::TDupesWindow(TDupesWindowHooks hooks, QWidget *parent)
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("DupesStatus"));
     buttons_ = std::make_unique<TOverviewButtons>(
-        *this, [this] { GoToItem(); }, [this] { SaveCsv(); }, hooks_.help);
+        *this, host_, [this] { GoToItem(); }, [this] { SaveCsv(); }, HcDuplicates);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(status_, 1);
     bottom->addWidget(buttons_->Box());
@@ -103,10 +103,10 @@ TDupesWindow::TDupesWindow(TDupesWindowHooks hooks, QWidget *parent)
 
 void TDupesWindow::Refresh()
 {
-    const TTreeNode *root = hooks_.root ? hooks_.root() : nullptr;
+    const TTreeNode *root = host_.OverviewRoot();
     if (!root)
         return;
-    const int unit = hooks_.sizeUnit ? hooks_.sizeUnit() : int(SuAuto);
+    const int unit = host_.OverviewSizeUnit();
     found_ = TDuplicateFinder(root, int64_t(minimum_->value()) * 1024, acrossDiscs_->isChecked())
                  .Groups();
     groups_->setUpdatesEnabled(false);
@@ -193,20 +193,18 @@ void TDupesWindow::MarkStale()
 void TDupesWindow::GoToItem()
 {
     const QTreeWidgetItem *item = groups_->currentItem();
-    if (!item || !hooks_.goToItem)
+    if (!item)
         return;
     // A group goes to its first file.
     const TDuplicateGroup *group = GroupOf(item);
     const QString path =
         group ? FullItemPath(group->files.front()) : item->data(0, DupePathRole).toString();
     if (!path.isEmpty())
-        hooks_.goToItem(path);
+        host_.GoToOverviewItem(path);
 }
 
 void TDupesWindow::SaveCsv()
 {
-    if (!hooks_.saveCsv)
-        return;
     QString csv =
         QCoreApplication::translate("Overview", "Группа,Диск,Путь,Размер,Лишние байты\r\n");
     for (size_t g = 0; g < found_.size(); ++g) {
@@ -217,7 +215,7 @@ void TDupesWindow::SaveCsv()
             csv += QString::number(g + 1) + u',' + CsvField(DiscLabel(file)) + u',' +
                    CsvField(ItemPath(file)) + tail;
     }
-    hooks_.saveCsv(csv, QCoreApplication::translate("Overview", "дубликаты.csv"));
+    host_.SaveOverviewCsv(this, csv, QCoreApplication::translate("Overview", "дубликаты.csv"));
 }
 
 TDupesWindow::~TDupesWindow() = default;

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,17 +15,9 @@ class QTreeWidgetItem;
 
 namespace qbx {
 
+class IOverviewHost;
 class TOverviewButtons;
 class TTreeNode;
-
-// What the duplicates window needs from the program (see TStatsWindowHooks).
-struct TDupesWindowHooks {
-    std::function<const TTreeNode *()> root;
-    std::function<int()> sizeUnit;
-    std::function<void(const QString &fullPath)> goToItem;
-    std::function<void(const QString &csv, const QString &name)> saveCsv;
-    std::function<void()> help;
-};
 
 // "Поиск дубликатов": groups of files with the same name (as the catalogue
 // compares names) and the same size, the most wasted bytes first, each
@@ -36,7 +27,7 @@ struct TDupesWindowHooks {
 class TDupesWindow : public QDialog {
     Q_OBJECT
 public:
-    TDupesWindow(TDupesWindowHooks hooks, QWidget *parent = nullptr);
+    TDupesWindow(IOverviewHost &host, QWidget *parent = nullptr);
     ~TDupesWindow() override;
 
     void Refresh();
@@ -63,7 +54,7 @@ private:
     void FillGroup(QTreeWidgetItem *item);
     const TDuplicateGroup *GroupOf(const QTreeWidgetItem *item) const;
 
-    TDupesWindowHooks hooks_;
+    IOverviewHost &host_;
     // The groups shown; dropped with the list when the catalogue changes,
     // as their nodes may be gone.
     std::vector<TDuplicateGroup> found_;

@@ -1,5 +1,7 @@
 #include "overview/gui/TOverviewButtons.h"
 
+#include "overview/gui/IOverviewHost.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -8,9 +10,10 @@
 
 namespace qbx {
 
-TOverviewButtons::TOverviewButtons(QDialog &window, std::function<void()> goToItem,
-                                   std::function<void()> saveCsv, std::function<void()> help)
-    : window_(window), help_(std::move(help)), box_(new QDialogButtonBox)
+TOverviewButtons::TOverviewButtons(QDialog &window, IOverviewHost &host,
+                                   std::function<void()> goToItem, std::function<void()> saveCsv,
+                                   int helpTopic)
+    : window_(window), host_(host), helpTopic_(helpTopic), box_(new QDialogButtonBox)
 {
     goTo_ = AddAction(QCoreApplication::translate("Overview", "Перейти к элементу"),
                       QStringLiteral("GoToItemButton"), std::move(goToItem));
@@ -22,10 +25,8 @@ TOverviewButtons::TOverviewButtons(QDialog &window, std::function<void()> goToIt
                                   QDialogButtonBox::RejectRole);
     for (QPushButton *b : {helpButton, close})
         b->setAutoDefault(false);
-    QObject::connect(helpButton, &QPushButton::clicked, &window_, [this] {
-        if (help_)
-            help_();
-    });
+    QObject::connect(helpButton, &QPushButton::clicked, &window_,
+                     [this] { host_.ShowOverviewHelp(helpTopic_); });
     QObject::connect(close, &QPushButton::clicked, &window_, &QDialog::reject);
 }
 
@@ -45,8 +46,7 @@ bool TOverviewButtons::HandleKey(const QKeyEvent &event, const std::function<voi
     if (event.modifiers() != Qt::NoModifier)
         return false;
     if (event.key() == Qt::Key_F1) {
-        if (help_)
-            help_();
+        host_.ShowOverviewHelp(helpTopic_);
         return true;
     }
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {

@@ -11,14 +11,16 @@ class QPushButton;
 
 namespace qbx {
 
+class IOverviewHost;
+
 // The row of buttons under an overview window ("Перейти к элементу",
 // "Сохранить как...", the window's own actions, "Справка", "Закрыть") and
 // the keys every overview window shares. No button is a default one: Enter
 // belongs to the window, which decides what it means where the focus is.
 class TOverviewButtons {
 public:
-    TOverviewButtons(QDialog &window, std::function<void()> goToItem, std::function<void()> saveCsv,
-                     std::function<void()> help);
+    TOverviewButtons(QDialog &window, IOverviewHost &host, std::function<void()> goToItem,
+                     std::function<void()> saveCsv, int helpTopic);
 
     QDialogButtonBox *Box() const { return box_; }
     QPushButton *GoTo() const { return goTo_; }
@@ -32,7 +34,8 @@ public:
 
 private:
     QDialog &window_;
-    std::function<void()> help_;
+    IOverviewHost &host_;
+    int helpTopic_;
     QDialogButtonBox *box_;
     QPushButton *goTo_;
 };

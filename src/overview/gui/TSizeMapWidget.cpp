@@ -1,5 +1,7 @@
 #include "overview/gui/TSizeMapWidget.h"
 
+#include "overview/gui/IOverviewHost.h"
+
 #include "options/SizeUnit.h"
 #include "overview/ExtensionGroups.h"
 #include "tree/NodePaths.h"
@@ -193,12 +195,12 @@ void TSizeMapWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // The first click of the two may have zoomed already: the item meant
     // is the one it was pressed on.
-    if (event->button() != Qt::LeftButton || !goToItem)
+    if (event->button() != Qt::LeftButton || !host_)
         return;
     if (!pressed_.isEmpty() && pressedAt_ == event->position()) {
-        goToItem(pressed_);
+        host_->GoToOverviewItem(pressed_);
     } else if (const TMapCell *cell = CellAt(event->position())) {
-        goToItem(FullItemPath(cell->node));
+        host_->GoToOverviewItem(FullItemPath(cell->node));
     }
 }
 
@@ -211,7 +213,7 @@ bool TSizeMapWidget::event(QEvent *event)
             QToolTip::hideText();
             return true;
         }
-        const int unit = sizeUnit ? sizeUnit() : int(SuAuto);
+        const int unit = host_ ? host_->OverviewSizeUnit() : int(SuAuto);
         QToolTip::showText(help->globalPos(),
                            FullItemPath(cell->node) + u'\n' + SizeText(cell->size, unit, false),
                            this);

@@ -8,10 +8,11 @@
 #include <QString>
 #include <QWidget>
 
-#include <functional>
 #include <vector>
 
 namespace qbx {
+
+class IOverviewHost;
 
 class TTreeNode;
 
@@ -32,8 +33,10 @@ public:
     // The catalogue changed: its nodes may be gone, so none is kept.
     void Clear();
 
-    std::function<int()> sizeUnit;
-    std::function<void(const QString &fullPath)> goToItem;
+    // Where the tooltip's size unit comes from and where a double click
+    // goes; without a host (the benchmark) sizes are automatic and a double
+    // click does nothing.
+    void SetHost(IOverviewHost *host) { host_ = host; }
 
     // The cells laid out for the current size (for tests and the benchmark).
     const std::vector<TMapCell> &Cells();
@@ -75,6 +78,7 @@ private:
     bool laidOut_ = false;
     QString pressed_; // the item under the last press, before it zoomed
     QPointF pressedAt_;
+    IOverviewHost *host_ = nullptr;
 };
 
 } // namespace qbx

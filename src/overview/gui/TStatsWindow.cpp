@@ -4,6 +4,7 @@
 #include "overview/ExtensionGroups.h"
 #include "overview/OverviewTableModel.h"
 #include "overview/StatsTables.h"
+#include "overview/gui/IOverviewHost.h"
 #include "overview/gui/TOverviewButtons.h"
 #include "overview/gui/TSizeMapWidget.h"
 #include "tree/CatalogueStats.h"
@@ -75,8 +76,8 @@ QWidget *Page(QWidget *table, QWidget *chart)
 
 } // namespace
 
-TStatsWindow::TStatsWindow(TStatsWindowHooks hooks, QWidget *parent)
-    : QDialog(parent), hooks_(std::move(hooks)), discs_(NewDiscTable(this)),
+TStatsWindow::TStatsWindow(IOverviewHost &host, QWidget *parent)
+    : QDialog(parent), host_(host), discs_(NewDiscTable(this)),
       extensions_(NewExtensionTable(this)), largest_(NewLargestTable(this))
 {
     setObjectName(QStringLiteral("StatsWindow"));
@@ -112,7 +113,7 @@ TStatsWindow::TStatsWindow(TStatsWindowHooks hooks, QWidget *parent)
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("StatsStatus"));
     buttons_ = std::make_unique<TOverviewButtons>(
-        *this, [this] { GoToItem(); }, [this] { SaveCsv(); }, hooks_.help);
+        *this, host_, [this] { GoToItem(); }, [this] { SaveCsv(); }, HcOverviewStats);
     refresh_ = buttons_->AddAction(QCoreApplication::translate("Overview", "Обновить"),
                                    QStringLiteral("RefreshButton"), [this] { Refresh(); });
     QPushButton *goTo = buttons_->GoTo();
@@ -145,8 +146,7 @@ QWidget *TStatsWindow::NewMapPage()
             map_->SetRoot(node);
     });
     map_ = new TSizeMapWidget;
-    map_->sizeUnit = hooks_.sizeUnit;
-    map_->goToItem = hooks_.goToItem;
+    map_->SetHost(&host_);
     connect(map_, &TSizeMapWidget::RootChanged, this,
             [this](const TTreeNode *node) { ShowBreadcrumb(node); });
     QString legend;
@@ -179,7 +179,7 @@ void TStatsWindow::ShowBreadcrumb(const TTreeNode *node)
             up == 0
                 ? n->Text().toHtmlEscaped()
                 : QStringLiteral("<a href=\"%1\">%2</a>").arg(up).arg(n->Text().toHtmlEscaped()));
-    const int unit = hooks_.sizeUnit ? hooks_.sizeUnit() : int(SuAuto);
+    const int unit = host_.OverviewSizeUnit();
     breadcrumb_->setText(parts.join(QStringLiteral(" › ")) + QStringLiteral(" (") +
                          SizeText(SubtreeSize(node), unit, false).toHtmlEscaped() +
                          QStringLiteral(")"));
@@ -206,20 +206,20 @@ QTableView *TStatsWindow::NewTable(TOverviewTableModel *model)
 
 void TStatsWindow::Refresh()
 {
-    const TTreeNode *root = hooks_.root ? hooks_.root() : nullptr;
+    const TTreeNode *root = host_.OverviewRoot();
     if (!root)
         return;
     QElapsedTimer timer;
     timer.start();
     const TCatalogueStats stats(root, LargestFilesShown);
-    const int unit = hooks_.sizeUnit ? hooks_.sizeUnit() : int(SuAuto);
+    const int unit = host_.OverviewSizeUnit();
     FillDiscTable(*discs_, stats, unit);
     FillExtensionTable(*extensions_, stats, unit);
     FillLargestTable(*largest_, stats, unit);
     ShowCharts(stats);
     // The map shows the disc or folder selected in the catalogue, else the
     // first disc.
-    const TTreeNode *shown = hooks_.selected ? hooks_.selected() : nullptr;
+    const TTreeNode *shown = host_.OverviewSelected();
     while (shown && shown->Parent() && !shown->IsFolder() && shown->Parent()->Parent())
         shown = shown->Parent();
     if (!shown || !shown->Parent())
@@ -307,27 +307,25 @@ void TStatsWindow::MarkStale()
 
 void TStatsWindow::GoToItem()
 {
-    if (tabs_->currentIndex() != 2 || !hooks_.goToItem)
+    if (tabs_->currentIndex() != 2)
         return;
     const QModelIndex current = largestView_->currentIndex();
     if (!current.isValid())
         return;
     const QString path = current.data(TOverviewTableModel::PathRole).toString();
     if (!path.isEmpty())
-        hooks_.goToItem(path);
+        host_.GoToOverviewItem(path);
 }
 
 void TStatsWindow::SaveCsv()
 {
-    if (!hooks_.saveCsv)
-        return;
     const QTableView *views[] = {discView_, extensionView_, largestView_};
     const char *names[] = {QT_TRANSLATE_NOOP("Overview", "диски.csv"),
                            QT_TRANSLATE_NOOP("Overview", "расширения.csv"),
                            QT_TRANSLATE_NOOP("Overview", "крупные файлы.csv")};
     const int page = std::clamp(tabs_->currentIndex(), 0, 2);
-    hooks_.saveCsv(TableCsv(*views[page]->model()),
-                   QCoreApplication::translate("Overview", names[page]));
+    host_.SaveOverviewCsv(this, TableCsv(*views[page]->model()),
+                          QCoreApplication::translate("Overview", names[page]));
 }
 
 void TStatsWindow::keyPressEvent(QKeyEvent *event)

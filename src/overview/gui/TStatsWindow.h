@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 
 class QChartView;
@@ -13,25 +12,12 @@ class QTableView;
 
 namespace qbx {
 
+class IOverviewHost;
 class TCatalogueStats;
 class TOverviewButtons;
 class TOverviewTableModel;
 class TSizeMapWidget;
 class TTreeNode;
-
-// What the statistics window needs from the program: the catalogue tree
-// shown, the size unit, going to an item of the catalogue tree, saving a
-// table as CSV (the binder asks for the file) and the help topic.
-struct TStatsWindowHooks {
-    std::function<const TTreeNode *()> root;
-    std::function<int()> sizeUnit;
-    std::function<void(const QString &fullPath)> goToItem;
-    std::function<void(const QString &csv, const QString &name)> saveCsv;
-    std::function<void()> help;
-    // The disc or folder whose size map shows first: the one selected in
-    // the catalogue tree.
-    std::function<const TTreeNode *()> selected;
-};
 
 // "Статистика каталога": discs, folders, files and bytes per disc and in
 // total, a chart of bytes per disc, the extensions that take the most bytes
@@ -41,7 +27,7 @@ struct TStatsWindowHooks {
 class TStatsWindow : public QDialog {
     Q_OBJECT
 public:
-    TStatsWindow(TStatsWindowHooks hooks, QWidget *parent = nullptr);
+    TStatsWindow(IOverviewHost &host, QWidget *parent = nullptr);
     ~TStatsWindow() override;
 
     // Computes everything again from the tree.
@@ -73,7 +59,7 @@ private:
     QWidget *NewMapPage();
     void ShowBreadcrumb(const TTreeNode *node);
 
-    TStatsWindowHooks hooks_;
+    IOverviewHost &host_;
     TOverviewTableModel *discs_;
     TOverviewTableModel *extensions_;
     TOverviewTableModel *largest_;
