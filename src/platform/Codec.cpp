@@ -149,12 +149,8 @@ QString FromCp866(std::string_view bytes)
     return Decode(bytes, kCp866All);
 }
 
-int Cp1251Byte(char16_t c)
+int Cp1251ByteOfOther(char16_t c)
 {
-    if (c < 0x80)
-        return c;
-    if (c >= 0x0410 && c <= 0x044F)
-        return 0xC0 + (c - 0x0410);
     const auto &r = Reverse();
     const auto it = std::lower_bound(r.begin(), r.end(), Pair{c, 0});
     if (it != r.end() && it->first == c)

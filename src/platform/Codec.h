@@ -33,8 +33,20 @@ inline QString FromCp866(const QByteArray &bytes)
     return FromCp866(std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
-// 1251 byte of one character, or -1 when 1251 has no such character.
-int Cp1251Byte(char16_t c);
+// 1251 byte of a character that is neither ASCII nor А..я, or -1.
+int Cp1251ByteOfOther(char16_t c);
+
+// 1251 byte of one character, or -1 when 1251 has no such character. ASCII
+// and А..я, nearly every character of a name, are answered inline without
+// the table, as catalogues encode them for every record they write.
+inline int Cp1251Byte(char16_t c)
+{
+    if (c < 0x80)
+        return c;
+    if (c >= 0x0410 && c <= 0x044F)
+        return 0xC0 + (c - 0x0410);
+    return Cp1251ByteOfOther(c);
+}
 
 // True when every character of the text has a 1251 byte.
 bool CanEncodeCp1251(const QString &text);

@@ -16,14 +16,8 @@ namespace qbx {
 namespace {
 
 // The 1251 byte of one UTF-16 unit, '?' where the code page has none.
-// Most names are ASCII, which maps to itself without the table.
 char Cp1251Char(char16_t c)
 {
-    if (c < 0x80)
-        return char(c);
-    // The other half of most names: А..я are 0xC0..0xFF in one run.
-    if (c >= u'А' && c <= u'я')
-        return char(0xC0 + (c - u'А'));
     const int b = codec::Cp1251Byte(c);
     return b < 0 ? '?' : char(b);
 }
