@@ -264,6 +264,12 @@ bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, IRecordTarget 
     return TRecordWalk(source, target, progress).Run(root);
 }
 
+bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, engine::RecordSink &sink,
+                     const std::vector<engine::FieldLayout> &layout, IWriteProgress &progress)
+{
+    return TRecordWalk(source, sink, layout, progress).Run(root);
+}
+
 TTreeRecordFeed::TTreeRecordFeed(const TTreeNode *root, TRecordSource source)
     : root_(root), source_(source), fields_(CatalogueFieldDefs()),
       layout_(engine::LayoutOf(fields_))

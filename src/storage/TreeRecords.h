@@ -45,6 +45,13 @@ protected:
 bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, IRecordTarget &target,
                      IWriteProgress &progress);
 
+// The same records written straight into the room the sink gives, each
+// record of `layout` (a catalogue table's: texts in alpha fields, the size
+// a number) filled as EncodeRecord would fill it from the values above,
+// without making the values. False when progress said stop.
+bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, engine::RecordSink &sink,
+                     const std::vector<engine::FieldLayout> &layout, IWriteProgress &progress);
+
 // What a walk in held order notes to find the sibling order afterwards:
 // each node it visited (the root first) with the visit of its parent, and
 // the visit that gave each record.
