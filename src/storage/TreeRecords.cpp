@@ -82,16 +82,17 @@ const QString &DescriptionText(const TItemDescription &d, uint32_t field)
 class TRecordWalk {
 public:
     TRecordWalk(TRecordSource source, IRecordTarget &target, IWriteProgress &progress)
-        : source_(source), target_(&target), progress_(progress)
+        : source_(source), target_(&target), progress_(&progress)
     {
     }
 
     // Writes each record straight into the room the sink gives, as
     // EncodeRecord would write the same values into a table's record:
-    // a search reads them at once, so no value is made per field.
+    // a search reads them at once, so no value is made per field. Such a
+    // walk is not stopped half way and counts no steps.
     TRecordWalk(TRecordSource source, engine::RecordSink &sink,
-                const std::vector<engine::FieldLayout> &layout, IWriteProgress &progress)
-        : source_(source), progress_(progress), sink_(&sink), layout_(&layout)
+                const std::vector<engine::FieldLayout> &layout)
+        : source_(source), sink_(&sink), layout_(&layout)
     {
         for (const engine::FieldLayout &f : layout)
             recordSize_ = std::max(recordSize_, f.offset + f.size);
@@ -204,7 +205,7 @@ private:
 
     // The rest of the need for a node whose label and names fail it: the
     // whole path (for literals with a backslash) and the description's texts.
-    bool PassesRest(const TTreeNode *node, const TDescriptionRef &d)
+    bool PassesRest(const TTreeNode *node)
     {
         if (!pathTerms_.empty()) {
             const bool folder = node->IsFolder();
@@ -216,8 +217,9 @@ private:
             if (found)
                 return true;
         }
-        if (!d)
+        if (describedTerms_.empty() || !node->HasDescription())
             return false;
+        const TDescriptionRef d = node->Description();
         for (const engine::SqlNeedTerm *t : describedTerms_) {
             const QString &text = DescriptionText(*d, t->field);
             if (text.size() < qsizetype(t->literal.size()))
@@ -231,9 +233,11 @@ private:
 
     bool Visit(const TTreeNode *node, int level)
     {
-        if (progress_.Stopped())
-            return false;
-        progress_.Step();
+        if (progress_) {
+            if (progress_->Stopped())
+                return false;
+            progress_->Step();
+        }
         if (level == 0)
             return true;
         if (sink_)
@@ -277,13 +281,13 @@ private:
             PutDirect(record, r->Producer, r->Product, r->Version, r->Size, r->Description);
             return true;
         }
-        const TDescriptionRef d = node->Description();
-        if (!d && node->HasChildren())
+        if (!node->HasDescription() && node->HasChildren())
             return true;
-        if (narrowed_ && !passes_ && !PassesRest(node, d)) {
+        if (narrowed_ && !passes_ && !PassesRest(node)) {
             ++withheld_;
             return true;
         }
+        const TDescriptionRef d = node->Description();
         uint8_t *record = StartRecord();
         PutBytes(record + f[CfLabel].offset, f[CfLabel].size, label_);
         const engine::FieldLayout &path = f[CfPath];
@@ -335,7 +339,7 @@ private:
 
     TRecordSource source_;
     IRecordTarget *target_ = nullptr;
-    IWriteProgress &progress_;
+    IWriteProgress *progress_ = nullptr;
     engine::RecordSink *sink_ = nullptr;
     const std::vector<engine::FieldLayout> *layout_ = nullptr;
     uint32_t recordSize_ = 0;
@@ -352,12 +356,6 @@ private:
     std::string label_;
     std::string path_;
     std::array<std::string, CfCount> fields_;
-};
-
-class TNoProgress final : public IWriteProgress {
-public:
-    bool Stopped() override { return false; }
-    void Step() override {}
 };
 
 } // namespace
@@ -378,8 +376,7 @@ void TTreeRecordFeed::Run(engine::RecordSink &sink)
 {
     if (!root_)
         return;
-    TNoProgress progress;
-    TRecordWalk walk(source_, sink, layout_, progress);
+    TRecordWalk walk(source_, sink, layout_);
     walk.InHeldOrder(visits_);
     if (need_)
         walk.Narrow(*need_);
