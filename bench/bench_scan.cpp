@@ -7,12 +7,12 @@
 #include "app/gui/MainForm.h"
 #include "app/gui/Program.h"
 #include "app/gui/TCatalogueGui.h"
+#include "desktop/Help.h"
+#include "interaction/FolderPicker.h"
 #include "options/TOptions.h"
 #include "platform/Codec.h"
 #include "scan/gui/TScanForm.h"
 #include "scan/gui/TScanGui.h"
-#include "interaction/FolderPicker.h"
-#include "desktop/Help.h"
 #include "storage/CatalogueWriter.h"
 
 #include <QAction>
@@ -145,18 +145,43 @@ int main(int argc, char **argv)
 {
     const bench::TWindowBenchEnvironment environment;
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    const std::string root = QFile::encodeName(dir.filePath(QStringLiteral("tree"))).toStdString();
-    ::mkdir(root.c_str(), 0755);
+    // Writing the tree takes far longer than scanning it. With
+    // QBX_BENCH_SCAN_TREE set to a folder, the tree is written there once,
+    // its counts beside it, and later runs scan it again as it is.
+    const char *keep = std::getenv("QBX_BENCH_SCAN_TREE");
+    QTemporaryDir temporary;
+    const QString base = keep && *keep ? QFile::decodeName(keep) : temporary.path();
+    const std::string root = QFile::encodeName(base + QStringLiteral("/tree")).toStdString();
+    const std::string countsPath =
+        QFile::encodeName(base + QStringLiteral("/counts")).toStdString();
     std::mt19937_64 rng(20261207);
     TreeWriter writer(rng);
-    // About 20,000 folders nested up to 6 deep.
-    bench::TTreeShape shape;
-    shape.minBudget = 10;
-    shape.folderOneIn = 5;
-    shape.shareMin = 10;
-    shape.shareSpread = 100;
-    bench::GenerateFolder(rng, shape, writer, root, 0, kEntries);
+    bool generated = false;
+    if (keep && *keep) {
+        ::mkdir(keep, 0755);
+        if (FILE *counts = std::fopen(countsPath.c_str(), "r")) {
+            generated = std::fscanf(counts, "%zu %zu %zu", &writer.entries, &writer.folders,
+                                    &writer.recognised) == 3;
+            std::fclose(counts);
+        }
+    }
+    if (!generated) {
+        ::mkdir(root.c_str(), 0755);
+        // About 20,000 folders nested up to 6 deep.
+        bench::TTreeShape shape;
+        shape.minBudget = 10;
+        shape.folderOneIn = 5;
+        shape.shareMin = 10;
+        shape.shareSpread = 100;
+        bench::GenerateFolder(rng, shape, writer, root, 0, kEntries);
+        if (keep && *keep) {
+            if (FILE *counts = std::fopen(countsPath.c_str(), "w")) {
+                std::fprintf(counts, "%zu %zu %zu\n", writer.entries, writer.folders,
+                             writer.recognised);
+                std::fclose(counts);
+            }
+        }
+    }
     std::printf("entries: %zu\nfolders: %zu\nrecognised_files: %zu\n", writer.entries,
                 writer.folders, writer.recognised);
 
