@@ -293,10 +293,7 @@ TProductInfo InfoOf(TagLib::File &file)
 
 bool IsTaggedAudioName(const QString &name)
 {
-    for (const QLatin1StringView ext : kExtensions)
-        if (HasExtension(name, ext))
-            return true;
-    return false;
+    return HasAnyExtension(name, kExtensions);
 }
 
 TProductInfo ReadAudioTags(const QString &path)

@@ -3,6 +3,7 @@
 #include "tree/CataloguePath.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qbx {
 
@@ -21,23 +22,83 @@ const std::array<QLatin1StringView, 42> &MediaExtensions()
     return kExtensions;
 }
 
+namespace {
+
+enum class TTail { Match, Differs, NotAscii };
+
+// Compares the end of the name with ext (lower case ASCII) letter by letter,
+// folding only ASCII capitals: every file of a scan meets a few dozen
+// extensions, and the general case-insensitive comparison costs far more
+// than this. A name whose end is not plain ASCII is left to that comparison,
+// as some other letters fold into ASCII ones.
+TTail CompareTail(QStringView name, QLatin1StringView ext)
+{
+    const qsizetype start = name.size() - ext.size();
+    if (start < 0)
+        return TTail::Differs;
+    for (qsizetype i = 0; i < ext.size(); ++i) {
+        char16_t c = name[start + i].unicode();
+        if (c >= 0x80)
+            return TTail::NotAscii;
+        // An ASCII character equals a lower-case ASCII one, ignoring case,
+        // only as itself or its capital.
+        if (c >= u'A' && c <= u'Z')
+            c = char16_t(c + (u'a' - u'A'));
+        if (c != char16_t(static_cast<unsigned char>(ext[i].toLatin1())))
+            return TTail::Differs;
+    }
+    return TTail::Match;
+}
+
+} // namespace
+
 // Every name of a scan is checked, so nothing is allocated here.
 bool HasExtension(QStringView name, QLatin1StringView ext)
 {
-    return name.size() >= ext.size() && name.endsWith(ext, Qt::CaseInsensitive) &&
+    switch (CompareTail(name, ext)) {
+    case TTail::Differs:
+        return false;
+    case TTail::Match:
+        return name.lastIndexOf(u'.') == name.size() - ext.size();
+    case TTail::NotAscii:
+        break;
+    }
+    return name.endsWith(ext, Qt::CaseInsensitive) &&
            name.lastIndexOf(u'.') == name.size() - ext.size();
 }
 
-bool IsMediaName(const QString &name)
+bool HasAnyExtension(QStringView name, std::span<const QLatin1StringView> list)
 {
     const qsizetype dot = name.lastIndexOf(u'.');
     if (dot < 0)
         return false;
-    const QStringView ext = QStringView(name).mid(dot);
-    for (const QLatin1StringView e : MediaExtensions())
-        if (ext.size() == e.size() && ext.compare(e, Qt::CaseInsensitive) == 0)
+    const QStringView ext = name.mid(dot);
+    // The extension lower-cased once, then compared with each of the list
+    // as bytes; an extension longer than this is in no list.
+    char lower[8];
+    if (ext.size() > qsizetype(sizeof lower))
+        return false;
+    for (qsizetype i = 0; i < ext.size(); ++i) {
+        char16_t c = ext[i].unicode();
+        if (c >= 0x80) {
+            for (const QLatin1StringView e : list)
+                if (HasExtension(name, e))
+                    return true;
+            return false;
+        }
+        if (c >= u'A' && c <= u'Z')
+            c = char16_t(c + (u'a' - u'A'));
+        lower[i] = char(c);
+    }
+    for (const QLatin1StringView e : list)
+        if (e.size() == ext.size() && std::memcmp(e.data(), lower, size_t(e.size())) == 0)
             return true;
     return false;
+}
+
+bool IsMediaName(const QString &name)
+{
+    return HasAnyExtension(name, MediaExtensions());
 }
 
 TMediaName SplitMediaName(const QString &name)

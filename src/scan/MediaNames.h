@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <array>
+#include <span>
 
 namespace qbx {
 
@@ -15,6 +16,10 @@ const std::array<QLatin1StringView, 42> &MediaExtensions();
 // True when the extension of the name (the text from its last "." on) is
 // ext, ignoring letter case; ext is lower case.
 bool HasExtension(QStringView name, QLatin1StringView ext);
+
+// True when the extension of the name is one of the list (lower case, each
+// a "." and what follows it), ignoring letter case.
+bool HasAnyExtension(QStringView name, std::span<const QLatin1StringView> list);
 
 // True when the lower-cased extension of the name is in MediaExtensions().
 bool IsMediaName(const QString &name);
