@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,6 +67,13 @@ public:
 class TSystemFolderLister : public IFolderLister {
 public:
     bool List(const std::string &folder, TFolderListing &listing) override;
+
+private:
+    // The folder's records as the system gives them, a batch at a time;
+    // one listing is finished before the next begins, so one buffer serves
+    // the whole walk.
+    static constexpr size_t kBufferSize = 32768;
+    std::unique_ptr<char[]> buffer_;
 };
 
 // True when the folder can be opened for listing.
