@@ -10,6 +10,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -51,12 +53,24 @@ const std::vector<std::array<uint8_t, kCatalogueRecordSize>> &Records()
 }
 
 // Binds a parsed condition to the catalogue fields and evaluates it on
-// every record.
+// every record. A record the condition accepts must pass its need.
 void Evaluate(const SqlExpr &expr)
 {
-    const SqlCondition condition(expr, CatalogueSqlFields(), kCatalogueRecordSize);
-    for (const auto &rec : Records())
-        (void)condition.Evaluate(rec.data());
+    const std::vector<SqlField> &fields = CatalogueSqlFields();
+    const SqlCondition condition(expr, fields, kCatalogueRecordSize);
+    const std::optional<SqlNeed> need = condition.Need();
+    for (const auto &rec : Records()) {
+        if (condition.Evaluate(rec.data()) != SqlTruth::True || !need)
+            continue;
+        bool passes = false;
+        for (const SqlNeedTerm &t : need->anyOf) {
+            const FieldLayout &f = fields.at(t.field).layout;
+            const std::string_view value = AlphaValue(rec.data() + f.offset, f.size);
+            passes = passes || MappedContains(t.map, value.data(), value.size(), t.literal);
+        }
+        if (!passes)
+            std::abort();
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -177,6 +178,8 @@ private:
 uint32_t ScanFeed(RecordFeed &feed, uint32_t recordSize, const SqlCondition *condition,
                   SqlRowStore &rows)
 {
+    const std::optional<SqlNeed> need = condition ? condition->Need() : std::nullopt;
+    feed.Narrow(need ? &*need : nullptr);
     std::vector<uint32_t> positions;
     const bool outOfOrder = feed.GivesOutOfOrder();
     BatchPipe pipe(recordSize, condition, rows, outOfOrder ? &positions : nullptr);
@@ -189,7 +192,8 @@ uint32_t ScanFeed(RecordFeed &feed, uint32_t recordSize, const SqlCondition *con
             throw Error(ErrInvalidParameter, "The records' order is not known.");
         rows.Reorder(order);
     }
-    return pipe.Given();
+    // Records withheld were scanned too, as a table's would have been.
+    return pipe.Given() + feed.Withheld();
 }
 
 } // namespace qbx::engine

@@ -5,6 +5,8 @@
 
 namespace qbx::engine {
 
+struct SqlNeed;
+
 // Where a feed puts its records: each call gives room for the next record,
 // which the feed fills completely (EncodeRecord) before it asks again.
 class RecordSink {
@@ -25,6 +27,13 @@ public:
     // Gives every record to the sink, in the order a table would store them
     // unless GivesOutOfOrder.
     virtual void Run(RecordSink &sink) = 0;
+
+    // Before each Run: a test every record the query can keep passes, or
+    // null. A feed may withhold the records that fail it instead of
+    // giving them (the query would refuse them anyway) and counts them.
+    virtual void Narrow(const SqlNeed * /*need*/) {}
+    // How many records the last Run withheld.
+    virtual uint32_t Withheld() const { return 0; }
 
     // A feed for which finding the table's order costs more than restoring
     // it for the few records a query keeps may give its records in another

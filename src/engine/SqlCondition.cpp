@@ -53,6 +53,26 @@ SqlTruth Ordered(int cmp, SqlCompareOp op)
     return SqlTruth::Unknown;
 }
 
+// The longest run of a LIKE pattern between its "%"s: every text the
+// pattern matches contains it. Empty when the pattern has none, or has "_"
+// (kept simple: such patterns give no need).
+std::string LongestLiteral(std::string_view pattern)
+{
+    if (pattern.find('_') != std::string_view::npos)
+        return {};
+    std::string_view longest;
+    size_t start = 0;
+    while (start <= pattern.size()) {
+        size_t end = pattern.find('%', start);
+        if (end == std::string_view::npos)
+            end = pattern.size();
+        if (end - start > longest.size())
+            longest = pattern.substr(start, end - start);
+        start = end + 1;
+    }
+    return std::string(longest);
+}
+
 } // namespace
 
 SqlCondition::SqlCondition(const SqlExpr &expr, const std::vector<SqlField> &fields,
@@ -79,6 +99,7 @@ uint32_t SqlCondition::BindOperand(const SqlOperand &op, const std::vector<SqlFi
                                      [&](const SqlField &f) { return SameName(f.name, op.text); });
         if (it == fields.end())
             ThrowSqlSyntax("Unknown field \"" + op.text + "\"", op.position);
+        bound.field = static_cast<uint32_t>(it - fields.begin());
         bound.layout = it->layout;
         if (bound.layout.offset > recordSize_ ||
             bound.layout.size > recordSize_ - bound.layout.offset)
@@ -165,6 +186,13 @@ uint32_t SqlCondition::Bind(const SqlExpr &expr, const std::vector<SqlField> &fi
         patterns_.emplace_back(pattern, expr.hasEscape ? static_cast<uint8_t>(expr.escape) : -1,
                                map);
         node.pattern = static_cast<uint32_t>(patterns_.size() - 1);
+        if (l.kind == Operand::Kind::Alpha && !expr.negated && !expr.hasEscape) {
+            std::string literal = LongestLiteral(pattern);
+            if (!literal.empty()) {
+                node.need = static_cast<int32_t>(needs_.size());
+                needs_.push_back({l.field, map, std::move(literal)});
+            }
+        }
         break;
     }
     }
@@ -247,6 +275,46 @@ SqlTruth SqlCondition::IsNull(const Node &node, const uint8_t *record) const
         break;
     }
     return FromBool(isNull != node.negated);
+}
+
+std::optional<SqlNeed> SqlCondition::NeedOf(uint32_t index) const
+{
+    // A record is accepted only when its condition is true: an OR is true
+    // only when one of its parts is, an AND only when all are.
+    const Node &node = nodes_[index];
+    switch (node.kind) {
+    case Node::Kind::Like:
+        if (node.need < 0)
+            return std::nullopt;
+        return SqlNeed{{needs_[static_cast<size_t>(node.need)]}};
+    case Node::Kind::Or: {
+        SqlNeed all;
+        for (uint32_t i = 0; i < node.count; ++i) {
+            std::optional<SqlNeed> part = NeedOf(children_[node.first + i]);
+            if (!part)
+                return std::nullopt;
+            all.anyOf.insert(all.anyOf.end(), part->anyOf.begin(), part->anyOf.end());
+        }
+        return all;
+    }
+    case Node::Kind::And:
+        // The part with the fewest ways to pass tests the most.
+        {
+            std::optional<SqlNeed> best;
+            for (uint32_t i = 0; i < node.count; ++i) {
+                std::optional<SqlNeed> part = NeedOf(children_[node.first + i]);
+                if (part && (!best || part->anyOf.size() < best->anyOf.size()))
+                    best = std::move(part);
+            }
+            return best;
+        }
+    case Node::Kind::Not:
+    case Node::Kind::CompareText:
+    case Node::Kind::CompareNumber:
+    case Node::Kind::IsNull:
+        break;
+    }
+    return std::nullopt;
 }
 
 SqlTruth SqlCondition::Eval(uint32_t index, const uint8_t *record) const

@@ -2,9 +2,11 @@
 
 #include "engine/FieldCodec.h"
 #include "engine/SqlExpr.h"
+#include "engine/SqlNeed.h"
 #include "engine/SqlPattern.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,10 +34,17 @@ public:
     SqlTruth Evaluate(const uint8_t *record) const { return Eval(root_, record); }
     bool Matches(const uint8_t *record) const { return Eval(root_, record) == SqlTruth::True; }
 
+    // A test every record this condition accepts passes, built from its
+    // LIKE patterns (see SqlNeed); none when the condition can accept a
+    // record that no such test describes (NOT, IS NULL, comparisons, "_" or
+    // ESCAPE in a pattern on the way).
+    std::optional<SqlNeed> Need() const { return NeedOf(root_); }
+
 private:
     struct Operand {
         enum class Kind { Alpha, Numeric, OtherField, Text, Number };
         Kind kind = Kind::Text;
+        uint32_t field = 0; // for Alpha, Numeric, OtherField: the index of the field
         FieldLayout layout;
         const uint8_t *map = nullptr; // for Alpha: identity or upper-case
         std::string text;             // Text constant, upper-cased already when asked
@@ -50,6 +59,7 @@ private:
         uint32_t left = 0; // operand indices
         uint32_t right = 0;
         uint32_t pattern = 0; // Like: index into patterns_
+        int32_t need = -1;    // Like: index into needs_ of what every match contains
         SqlCompareOp op = SqlCompareOp::Eq;
         bool negated = false;
     };
@@ -57,6 +67,7 @@ private:
     uint32_t Bind(const SqlExpr &expr, const std::vector<SqlField> &fields);
     uint32_t BindOperand(const SqlOperand &op, const std::vector<SqlField> &fields);
     SqlTruth Eval(uint32_t node, const uint8_t *record) const;
+    std::optional<SqlNeed> NeedOf(uint32_t node) const;
     bool TextOf(const Operand &op, const uint8_t *record, std::string_view &out) const;
     bool NumberOf(const Operand &op, const uint8_t *record, double &out) const;
     SqlTruth CompareText(const Node &node, const uint8_t *record) const;
@@ -69,6 +80,7 @@ private:
     std::vector<uint32_t> children_;
     std::vector<Operand> operands_;
     std::vector<SqlPattern> patterns_;
+    std::vector<SqlNeedTerm> needs_;
 };
 
 } // namespace qbx::engine

@@ -25,6 +25,10 @@ Table &Table::operator=(Table &&other) noexcept
 {
     if (this != &other) {
         Close();
+        // The writer writes for `other`: it finishes first, and writes for
+        // this table from here on.
+        if (other.writer_ && !other.writer_->FinishQuietly())
+            other.FailBulk(nullptr);
         file_ = std::move(other.file_);
         header_ = std::move(other.header_);
         layout_ = std::move(other.layout_);
@@ -42,8 +46,14 @@ Table &Table::operator=(Table &&other) noexcept
         readMapSize_ = std::exchange(other.readMapSize_, 0);
         writing_ = std::exchange(other.writing_, false);
         bulk_ = std::exchange(other.bulk_, false);
-        pending_ = std::move(other.pending_);
+        writer_ = std::move(other.writer_);
+        if (writer_)
+            writer_->Rebind(BulkWriteFunction());
+        pending_ = std::exchange(other.pending_, nullptr);
         pendingCount_ = std::exchange(other.pendingCount_, 0);
+        bulkBlocks_ = other.bulkBlocks_;
+        writtenRecords_ = other.writtenRecords_;
+        bulkError_ = std::exchange(other.bulkError_, nullptr);
         writebackFrom_ = other.writebackFrom_;
     }
     return *this;
@@ -124,13 +134,13 @@ void Table::Flush()
     if (!writing_)
         return;
     if (bulk_) {
+        if (bulkError_)
+            std::rethrow_exception(bulkError_);
         try {
+            SettleBulk();
             WritePending();
-        } catch (const Error &) {
-            // The records not written are not counted either.
-            header_.numRecords -= pendingCount_;
-            pendingCount_ = 0;
-            throw;
+        } catch (...) {
+            std::rethrow_exception(FailBulk(std::current_exception()));
         }
     }
     // One sync for both kinds of writes: the pages changed through the
@@ -146,6 +156,7 @@ void Table::Close() noexcept
     } catch (const Error &) {
         // Close always succeeds; a caller that must know calls Flush first.
     }
+    writer_.reset(); // its thread has ended: Flush waited for it, or it failed
     Unmap();
     file_.Close();
     blocks_.clear();
@@ -153,8 +164,9 @@ void Table::Close() noexcept
     record_ = nullptr;
     writing_ = false;
     bulk_ = false;
-    pending_.clear();
+    pending_ = nullptr;
     pendingCount_ = 0;
+    bulkError_ = nullptr;
     blockLimit_ = kMaxBlocks;
 }
 
@@ -207,6 +219,15 @@ bool Table::First()
 {
     if (!IsOpen())
         throw Error(ErrInvalidParameter, "Table is not open.");
+    // The cursor reads the chain: the blocks handed to the writer first
+    // become part of it (or the append fails).
+    if (bulk_ && !bulkError_) {
+        try {
+            SettleBulk();
+        } catch (...) {
+            std::rethrow_exception(FailBulk(std::current_exception()));
+        }
+    }
     return LoadBlock(0);
 }
 
@@ -268,7 +289,8 @@ void Table::Append(std::span<const Value> values)
         // Encoded in place, in the block that goes to the file.
         onRecord_ = false;
         record_ = nullptr;
-        EncodeRecord(header_.fields, layout_, values, BulkSlot());
+        uint8_t *slot = BulkSlot();
+        EncodeRecord(header_.fields, layout_, values, slot);
         ++pendingCount_;
         ++header_.numRecords;
         return;
@@ -276,6 +298,18 @@ void Table::Append(std::span<const Value> values)
     uint8_t *rec = newRecord_.data();
     EncodeRecord(header_.fields, layout_, values, rec);
     AppendRaw(rec);
+}
+
+uint8_t *Table::BulkRecord()
+{
+    if (!bulk_)
+        throw Error(ErrInvalidParameter, "Table is not in a bulk append.");
+    onRecord_ = false;
+    record_ = nullptr;
+    uint8_t *slot = BulkSlot();
+    ++pendingCount_;
+    ++header_.numRecords;
+    return slot;
 }
 
 void Table::StartWriting()
@@ -355,7 +389,10 @@ void Table::AddBlock(uint8_t *block, uint16_t count)
     file_.WriteAt(BlockOffset(number), block, header_.BlockSize());
     // The header counts the block before the chain links to it: cut off in
     // between, the table has an unused block, never a link past its blocks.
-    const TableHeader before = header_;
+    // (Only the block counters are kept and restored: on the writer thread
+    // of a bulk append the record count is the calling thread's.)
+    const uint16_t before[] = {header_.fileBlocks, header_.nextBlock, header_.lastBlock,
+                               header_.firstBlock};
     header_.fileBlocks = number;
     header_.nextBlock = uint16_t(header_.nextBlock + 1);
     header_.lastBlock = number;
@@ -366,7 +403,10 @@ void Table::AddBlock(uint8_t *block, uint16_t count)
         if (prev != 0)
             PutWord(BlockOffset(prev), number);
     } catch (const Error &) {
-        header_ = before;
+        header_.fileBlocks = before[0];
+        header_.nextBlock = before[1];
+        header_.lastBlock = before[2];
+        header_.firstBlock = before[3];
         Restore([&] {
             if (prev != 0)
                 PutWord(BlockOffset(prev), 0);
@@ -377,32 +417,41 @@ void Table::AddBlock(uint8_t *block, uint16_t count)
     blocks_.push_back({number, count});
 }
 
+// Buffers of the bulk append's ring: the block filling, the one being
+// written and a few ready in between, so that neither side waits for the
+// other's every stumble.
+constexpr size_t kBulkBuffers = 4;
+
+BlockWriter::WriteBlock Table::BulkWriteFunction()
+{
+    return [this](uint8_t *block, uint16_t count) { WriteBulkBlock(block, count); };
+}
+
 void Table::StartBulkAppend()
 {
     if (!writing_)
         StartWriting();
-    bulk_ = true;
+    if (bulk_)
+        return; // the records collected so far stay
     // The records collect in the block as it will be written: header room
     // first, so that a full block goes to the file without another copy.
-    pending_.assign(header_.BlockSize(), 0);
+    writer_ = std::make_unique<BlockWriter>(header_.BlockSize(), kBulkBuffers, BulkWriteFunction());
+    pending_ = writer_->Buffer();
     pendingCount_ = 0;
+    bulkBlocks_ = header_.fileBlocks;
+    writtenRecords_ = header_.numRecords;
+    bulkError_ = nullptr;
     writebackFrom_ = BlockOffset(uint16_t(header_.fileBlocks + 1));
+    bulk_ = true;
 }
 
-// Writes the records collected in bulk as a new block, then the record
-// count: the file never counts a record it does not hold.
-void Table::WritePending()
+void Table::WriteBulkBlock(uint8_t *block, uint16_t count)
 {
-    if (pendingCount_ == 0)
-        return;
-    // Zeros after the records: a last, partial block must not carry the
-    // records of the full block before it.
-    const size_t used = 6 + size_t(pendingCount_) * header_.recordSize;
-    std::memset(pending_.data() + used, 0, pending_.size() - used);
-    AddBlock(pending_.data(), uint16_t(pendingCount_));
-    pendingCount_ = 0;
+    AddBlock(block, count);
+    // The file never counts a record it does not hold.
+    writtenRecords_ += count;
     uint8_t n[4];
-    PutU32(n, header_.numRecords);
+    PutU32(n, writtenRecords_);
     Put(HoNumRecords, n, 4);
     // A large save hands its blocks to the disk while it goes on encoding,
     // instead of leaving all of them to the flush at the end. The newest
@@ -414,11 +463,62 @@ void Table::WritePending()
     }
 }
 
+// Writes the records collected in bulk as the last block, on this thread
+// once the writer has written every block before it.
+void Table::WritePending()
+{
+    if (pendingCount_ == 0)
+        return;
+    // Zeros after the records: a last, partial block must not carry the
+    // records of the full block before it.
+    const size_t used = 6 + size_t(pendingCount_) * header_.recordSize;
+    std::memset(pending_ + used, 0, header_.BlockSize() - used);
+    WriteBulkBlock(pending_, uint16_t(pendingCount_));
+    ++bulkBlocks_;
+    pendingCount_ = 0;
+}
+
+void Table::SubmitPending()
+{
+    try {
+        // The limit is known here, without waiting for the writer: the
+        // append fails at the record that would need the block past it.
+        if (bulkBlocks_ >= blockLimit_)
+            throw Error(ErrTableFull, "Table is full.");
+        writer_->Submit(uint16_t(pendingCount_));
+        ++bulkBlocks_;
+        pendingCount_ = 0;
+        pending_ = writer_->Buffer();
+    } catch (...) {
+        std::rethrow_exception(FailBulk(std::current_exception()));
+    }
+}
+
+void Table::SettleBulk()
+{
+    writer_->Finish();
+}
+
+std::exception_ptr Table::FailBulk(std::exception_ptr error) noexcept
+{
+    // A write the writer failed came before whatever failed here.
+    if (writer_ && !writer_->FinishQuietly())
+        error = writer_->Failure();
+    if (!bulkError_)
+        bulkError_ = error;
+    // The records not written are not counted either.
+    header_.numRecords = writtenRecords_;
+    pendingCount_ = 0;
+    return bulkError_;
+}
+
 uint8_t *Table::BulkSlot()
 {
+    if (bulkError_)
+        std::rethrow_exception(bulkError_);
     if (pendingCount_ == header_.RecordsPerBlock())
-        WritePending();
-    return pending_.data() + 6 + size_t(pendingCount_) * header_.recordSize;
+        SubmitPending();
+    return pending_ + 6 + size_t(pendingCount_) * header_.recordSize;
 }
 
 void Table::AppendRaw(const uint8_t *record)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BlockWriter.h"
 #include "engine/FieldCodec.h"
 #include "engine/FileSystem.h"
 #include "engine/RecordCodec.h"
@@ -7,7 +8,9 @@
 #include "engine/TableHeader.h"
 
 #include <cstdint>
+#include <exception>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -109,7 +112,19 @@ public:
     // the file a whole block at a time; Flush writes the last, partial one.
     // For a table written beside the file it will replace: in between, the
     // file holds whole blocks only and counts only the records they hold.
+    // The full blocks are written by a second thread while the next ones
+    // fill (in order, one write per block, each followed by the counters
+    // and the link that take it in), so a write error shows at a later
+    // Append or at Flush. Once a block could not be written the bulk append
+    // has failed: RecordCount() is what the file holds, and every later
+    // Append and Flush throws that first error again. Until Flush, Header()
+    // does not tell the blocks written so far.
     void StartBulkAppend();
+    // In a bulk append: room for the next record at the end of the table,
+    // counted at once, which the caller fills completely (every byte, as
+    // EncodeRecord would) before the next Append, BulkRecord, Flush or
+    // Close. Throws as Append does.
+    uint8_t *BulkRecord();
     // Highest block count the table may reach (at most kMaxBlocks).
     void SetBlockLimit(uint32_t blocks);
 
@@ -146,9 +161,19 @@ private:
     void AddBlock();
     void AddBlock(uint8_t *block, uint16_t count);
     void WritePending();
-    // Where the next record collected in bulk goes; a full block is written
-    // first.
+    // Writes a block collected in bulk (on the writer thread, or on the
+    // calling one for the last block), then the record count.
+    void WriteBulkBlock(uint8_t *block, uint16_t count);
+    // Where the next record collected in bulk goes; a full block is handed
+    // to the writer first.
     uint8_t *BulkSlot();
+    void SubmitPending();
+    // Waits for the writer; then the blocks written are all the table has.
+    void SettleBulk();
+    // Ends a bulk append that failed with `error` (or the writer's earlier
+    // one) and gives the error to throw.
+    std::exception_ptr FailBulk(std::exception_ptr error) noexcept;
+    BlockWriter::WriteBlock BulkWriteFunction();
     void PutBlockCounters(const TableHeader &h);
     void Restore(const std::function<void()> &undo) noexcept;
     void Unmap() noexcept;
@@ -170,8 +195,14 @@ private:
     size_t readMapSize_ = 0;
     bool writing_ = false;
     bool bulk_ = false;
-    std::vector<uint8_t> pending_; // StartBulkAppend: the next block, records after 6 bytes
+    // StartBulkAppend: the writer thread with its buffers, and the block
+    // filling now (one of them; records after 6 bytes of header room).
+    std::unique_ptr<BlockWriter> writer_;
+    uint8_t *pending_ = nullptr;
     uint32_t pendingCount_ = 0;
+    uint32_t bulkBlocks_ = 0;     // blocks the table has with those handed to the writer
+    uint32_t writtenRecords_ = 0; // records in the blocks written (the file's count)
+    std::exception_ptr bulkError_;
     uint64_t writebackFrom_ = 0; // StartBulkAppend: blocks before this are on their way to disk
 };
 

@@ -29,6 +29,29 @@ private:
     engine::Table &table_;
 };
 
+// Gives a walk the room of the table's next record to write it in place.
+class TTableSink final : public engine::RecordSink {
+public:
+    explicit TTableSink(engine::Table &table) : table_(table) {}
+    uint8_t *Next() override { return table_.BulkRecord(); }
+
+private:
+    engine::Table &table_;
+};
+
+// Whether the walk can write the table's records itself: the fields are
+// the catalogue's kinds (an older catalogue's integer size is not).
+bool TakesRecordsInPlace(const std::vector<engine::FieldDef> &fields)
+{
+    const std::vector<engine::FieldDef> catalogue = CatalogueFieldDefs();
+    if (fields.size() != catalogue.size())
+        return false;
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].type != catalogue[i].type)
+            return false;
+    return true;
+}
+
 // Appends the tree's records to the table file at `path`, flushes it and
 // reads it back: it must hold every record.
 TWriteResult AppendAndCheck(const TTreeNode *root, TRecordSource source, const std::string &path,
@@ -38,10 +61,17 @@ TWriteResult AppendAndCheck(const TTreeNode *root, TRecordSource source, const s
     engine::Table table;
     table.Open(path, engine::OpenMode::Exclusive, fs);
     // The table is written beside the file it replaces: records go to it a
-    // whole block at a time.
+    // whole block at a time, the walk writing each in its place.
     table.StartBulkAppend();
-    TTableTarget target(table);
-    if (!WalkTreeRecords(root, source, target, progress)) {
+    bool walked = false;
+    if (TakesRecordsInPlace(table.Fields())) {
+        TTableSink sink(table);
+        walked = WalkTreeRecords(root, source, sink, table.Layout(), progress);
+    } else {
+        TTableTarget target(table);
+        walked = WalkTreeRecords(root, source, target, progress);
+    }
+    if (!walked) {
         result.outcome = TWriteResult::Stopped;
         return result;
     }

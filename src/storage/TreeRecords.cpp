@@ -53,22 +53,46 @@ void SetCp1251(std::string &out, const QString &text)
     AppendCp1251(out, text);
 }
 
+bool AnyContains(const std::vector<const engine::SqlNeedTerm *> &terms, const char *text,
+                 size_t size)
+{
+    for (const engine::SqlNeedTerm *t : terms)
+        if (engine::MappedContains(t->map, text, size, t->literal))
+            return true;
+    return false;
+}
+
+const QString &DescriptionText(const TItemDescription &d, uint32_t field)
+{
+    switch (field) {
+    case CfProducer:
+        return d.Producer;
+    case CfProduct:
+        return d.Product;
+    case CfVersion:
+        return d.Version;
+    default:
+        return d.Description;
+    }
+}
+
 // Walks a tree in pre-order and gives its records. The label and path
 // bytes are kept as the walk goes down and up, so a record costs no string
 // allocation.
 class TRecordWalk {
 public:
     TRecordWalk(TRecordSource source, IRecordTarget &target, IWriteProgress &progress)
-        : source_(source), target_(&target), progress_(progress)
+        : source_(source), target_(&target), progress_(&progress)
     {
     }
 
     // Writes each record straight into the room the sink gives, as
     // EncodeRecord would write the same values into a table's record:
-    // a search reads them at once, so no value is made per field.
+    // a search reads them at once, so no value is made per field. Such a
+    // walk is not stopped half way and counts no steps.
     TRecordWalk(TRecordSource source, engine::RecordSink &sink,
-                const std::vector<engine::FieldLayout> &layout, IWriteProgress &progress)
-        : source_(source), progress_(progress), sink_(&sink), layout_(&layout)
+                const std::vector<engine::FieldLayout> &layout)
+        : source_(source), sink_(&sink), layout_(&layout)
     {
         for (const engine::FieldLayout &f : layout)
             recordSize_ = std::max(recordSize_, f.offset + f.size);
@@ -79,6 +103,42 @@ public:
     // (TTreeRecordFeed::TableOrder) from what the walk notes in `visits`.
     void InHeldOrder(TWalkVisits &visits) { visits_ = &visits; }
 
+    // Withholds the records that fail the need (of catalogue records only).
+    // A need on a field these records lack is not applied.
+    void Narrow(const engine::SqlNeed &need)
+    {
+        if (source_ != TRecordSource::Catalogue || !sink_)
+            return;
+        for (const engine::SqlNeedTerm &t : need.anyOf) {
+            switch (t.field) {
+            case CfLabel:
+                labelTerms_.push_back(&t);
+                break;
+            case CfPath:
+                // Without a backslash the literal lies inside one name of the
+                // path or not at all: names are tested one at a time as the
+                // walk goes down.
+                (t.literal.find('\\') == std::string::npos ? nameTerms_ : pathTerms_).push_back(&t);
+                break;
+            case CfProducer:
+            case CfProduct:
+            case CfVersion:
+            case CfDescription:
+                describedTerms_.push_back(&t);
+                break;
+            default:
+                labelTerms_.clear();
+                nameTerms_.clear();
+                pathTerms_.clear();
+                describedTerms_.clear();
+                return;
+            }
+        }
+        narrowed_ = true;
+    }
+
+    uint32_t Withheld() const { return withheld_; }
+
     bool Run(const TTreeNode *root)
     {
         struct Frame {
@@ -86,6 +146,7 @@ public:
             int next;
             size_t pathLength;
             uint32_t visit;
+            bool passes; // the node's label or a name on its path passes the need
         };
         std::vector<Frame> stack;
         if (visits_) {
@@ -95,7 +156,7 @@ public:
         }
         if (!Visit(root, 0))
             return false;
-        stack.push_back({root, 0, 0, 0});
+        stack.push_back({root, 0, 0, 0, false});
         while (!stack.empty()) {
             Frame &top = stack.back();
             if (top.next >= top.node->ChildCount()) {
@@ -115,33 +176,68 @@ public:
             const size_t pathLength = path_.size();
             // The level of the child: the root's frame is the first.
             const int level = int(stack.size());
-            Enter(child, level);
+            passes_ = Enter(child, level, top.passes);
             if (!Visit(child, level))
                 return false;
-            stack.push_back({child, 0, pathLength, visit});
+            stack.push_back({child, 0, pathLength, visit, passes_});
         }
         return true;
     }
 
 private:
     // Sets label and path for a node one level below the previous frame.
-    void Enter(const TTreeNode *node, int level)
+    // Tells whether the label or a name on the path passes the need, given
+    // whether the parent's did.
+    bool Enter(const TTreeNode *node, int level, bool parentPasses)
     {
         if (level == 1) {
             SetCp1251(label_, node->Text());
             path_.clear();
-        } else {
-            if (level > 2)
-                path_.push_back('\\');
-            AppendCp1251(path_, node->Text());
+            return narrowed_ && AnyContains(labelTerms_, label_.data(), label_.size());
         }
+        if (level > 2)
+            path_.push_back('\\');
+        const size_t start = path_.size();
+        AppendCp1251(path_, node->Text());
+        return parentPasses ||
+               (narrowed_ && AnyContains(nameTerms_, path_.data() + start, path_.size() - start));
+    }
+
+    // The rest of the need for a node whose label and names fail it: the
+    // whole path (for literals with a backslash) and the description's texts.
+    bool PassesRest(const TTreeNode *node)
+    {
+        if (!pathTerms_.empty()) {
+            const bool folder = node->IsFolder();
+            if (folder)
+                path_.push_back('\\');
+            const bool found = AnyContains(pathTerms_, path_.data(), path_.size());
+            if (folder)
+                path_.pop_back();
+            if (found)
+                return true;
+        }
+        if (describedTerms_.empty() || !node->HasDescription())
+            return false;
+        const TDescriptionRef d = node->Description();
+        for (const engine::SqlNeedTerm *t : describedTerms_) {
+            const QString &text = DescriptionText(*d, t->field);
+            if (text.size() < qsizetype(t->literal.size()))
+                continue;
+            SetCp1251(scratch_, text);
+            if (engine::MappedContains(t->map, scratch_.data(), scratch_.size(), t->literal))
+                return true;
+        }
+        return false;
     }
 
     bool Visit(const TTreeNode *node, int level)
     {
-        if (progress_.Stopped())
-            return false;
-        progress_.Step();
+        if (progress_) {
+            if (progress_->Stopped())
+                return false;
+            progress_->Step();
+        }
         if (level == 0)
             return true;
         if (sink_)
@@ -185,9 +281,13 @@ private:
             PutDirect(record, r->Producer, r->Product, r->Version, r->Size, r->Description);
             return true;
         }
-        const TDescriptionRef d = node->Description();
-        if (!d && node->HasChildren())
+        if (!node->HasDescription() && node->HasChildren())
             return true;
+        if (narrowed_ && !passes_ && !PassesRest(node)) {
+            ++withheld_;
+            return true;
+        }
+        const TDescriptionRef d = node->Description();
         uint8_t *record = StartRecord();
         PutBytes(record + f[CfLabel].offset, f[CfLabel].size, label_);
         const engine::FieldLayout &path = f[CfPath];
@@ -239,21 +339,23 @@ private:
 
     TRecordSource source_;
     IRecordTarget *target_ = nullptr;
-    IWriteProgress &progress_;
+    IWriteProgress *progress_ = nullptr;
     engine::RecordSink *sink_ = nullptr;
     const std::vector<engine::FieldLayout> *layout_ = nullptr;
     uint32_t recordSize_ = 0;
     TWalkVisits *visits_ = nullptr;
     uint32_t visit_ = 0; // of the node being visited
+    bool narrowed_ = false;
+    std::vector<const engine::SqlNeedTerm *> labelTerms_; // on the disc's name
+    std::vector<const engine::SqlNeedTerm *> nameTerms_;  // on each name of the path
+    std::vector<const engine::SqlNeedTerm *> pathTerms_;  // on the whole path
+    std::vector<const engine::SqlNeedTerm *> describedTerms_;
+    bool passes_ = false; // of the node being visited: see Frame
+    uint32_t withheld_ = 0;
+    std::string scratch_;
     std::string label_;
     std::string path_;
     std::array<std::string, CfCount> fields_;
-};
-
-class TNoProgress final : public IWriteProgress {
-public:
-    bool Stopped() override { return false; }
-    void Step() override {}
 };
 
 } // namespace
@@ -262,6 +364,12 @@ bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, IRecordTarget 
                      IWriteProgress &progress)
 {
     return TRecordWalk(source, target, progress).Run(root);
+}
+
+bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, engine::RecordSink &sink,
+                     const std::vector<engine::FieldLayout> &layout, IWriteProgress &progress)
+{
+    return TRecordWalk(source, sink, layout, progress).Run(root);
 }
 
 TTreeRecordFeed::TTreeRecordFeed(const TTreeNode *root, TRecordSource source)
@@ -274,10 +382,21 @@ void TTreeRecordFeed::Run(engine::RecordSink &sink)
 {
     if (!root_)
         return;
-    TNoProgress progress;
-    TRecordWalk walk(source_, sink, layout_, progress);
+    TRecordWalk walk(source_, sink, layout_);
     walk.InHeldOrder(visits_);
+    if (need_)
+        walk.Narrow(*need_);
+    withheld_ = 0;
     walk.Run(root_);
+    withheld_ = walk.Withheld();
+}
+
+void TTreeRecordFeed::Narrow(const engine::SqlNeed *need)
+{
+    if (need)
+        need_ = *need;
+    else
+        need_.reset();
 }
 
 std::vector<uint32_t> TTreeRecordFeed::TableOrder(const std::vector<uint32_t> &given)

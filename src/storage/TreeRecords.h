@@ -2,7 +2,9 @@
 
 #include "engine/RecordCodec.h"
 #include "engine/RecordFeed.h"
+#include "engine/SqlNeed.h"
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -45,6 +47,13 @@ protected:
 bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, IRecordTarget &target,
                      IWriteProgress &progress);
 
+// The same records written straight into the room the sink gives, each
+// record of `layout` (a catalogue table's: texts in alpha fields, the size
+// a number) filled as EncodeRecord would fill it from the values above,
+// without making the values. False when progress said stop.
+bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, engine::RecordSink &sink,
+                     const std::vector<engine::FieldLayout> &layout, IWriteProgress &progress);
+
 // What a walk in held order notes to find the sibling order afterwards:
 // each node it visited (the root first) with the visit of its parent, and
 // the visit that gave each record.
@@ -63,12 +72,18 @@ struct TWalkVisits {
 // therefore given in the order the folders hold now, and only the rows the
 // query keeps are put in sibling order afterwards: the query's rows are
 // exactly those, in exactly the order, of the saved table.
+//
+// Given a need, the walk tests a node's texts before it writes the node's
+// record: a folder whose name passes passes everything below it, and the
+// records that fail are withheld.
 class TTreeRecordFeed final : public engine::RecordFeed {
 public:
     TTreeRecordFeed(const TTreeNode *root, TRecordSource source);
     void Run(engine::RecordSink &sink) override;
     bool GivesOutOfOrder() const override { return true; }
     std::vector<uint32_t> TableOrder(const std::vector<uint32_t> &given) override;
+    void Narrow(const engine::SqlNeed *need) override;
+    uint32_t Withheld() const override { return withheld_; }
     // The fields of the records (those of a catalogue table).
     const std::vector<engine::FieldDef> &Fields() const { return fields_; }
 
@@ -78,6 +93,8 @@ private:
     std::vector<engine::FieldDef> fields_;
     std::vector<engine::FieldLayout> layout_;
     TWalkVisits visits_;
+    std::optional<engine::SqlNeed> need_;
+    uint32_t withheld_ = 0;
 };
 
 } // namespace qbx

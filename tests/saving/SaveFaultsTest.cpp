@@ -6,6 +6,7 @@
 #include "engine/Error.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 using namespace qbx;
@@ -94,6 +95,61 @@ TEST_F(SavingTest, InjectedFailuresAndStopLeaveTheOldFileAndTheCatalogueUnsaved)
     EXPECT_TRUE(fs.Log()[size_t(rename)].ends_with(" " + path.toStdString()));
     EXPECT_EQ(fs.Log()[size_t(rename) - 1].rfind("flush ", 0), 0u);
     EXPECT_EQ(fs.Log()[size_t(rename) + 1], "flush-folder " + dir.path().toStdString());
+}
+
+// Threads of this process: a block writer left running shows here.
+size_t ThreadCount()
+{
+    return size_t(QDir(QStringLiteral("/proc/self/task"))
+                      .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                      .size());
+}
+
+TEST_F(SavingTest, LargeSaveFailingMidwayOrOnItsLastBlockLeavesTheOldFile)
+{
+    // Enough records for dozens of blocks, written by the save's second
+    // thread while the tree is walked: a failure there still ends the save
+    // with the usual messages, the old file untouched and no thread behind.
+    const QString path = Write("cat.db", ManyRecords(6000));
+    OpenChanged(path);
+    const QByteArray old = Bytes(path);
+    const uint64_t size = uint64_t(old.size()); // the same tree saves to the same size
+    const size_t threads = ThreadCount();
+    const QString noRoom = QString("Невозможно сохранить файл базы данных из-за недостатка "
+                                   "свободного места на диске %1.")
+                               .arg(dir.path());
+    struct Fault {
+        const char *what;
+        std::function<void()> arm;
+        bool diskFull;
+    };
+    const Fault faults[] = {
+        {"write error in the middle", [&] { fs.FailCall(Call::WriteAt, 200); }, false},
+        {"disk full in the middle", [&] { fs.FailWritesAfter(size / 2); }, true},
+        {"disk full at the last block", [&] { fs.FailWritesAfter(size - 1); }, true},
+    };
+    for (const Fault &f : faults) {
+        SCOPED_TRACE(f.what);
+        fs.Reset();
+        boxes.shown.clear();
+        f.arm();
+        saving.Save();
+        EXPECT_EQ(Bytes(path), old);
+        EXPECT_EQ(FolderEntries(), QStringList{"cat.db"});
+        EXPECT_TRUE(commands.Enabled(cmd::SaveDbAction));
+        ASSERT_EQ(boxes.shown.size(), f.diskFull ? 2 : 1);
+        if (f.diskFull) {
+            EXPECT_EQ(boxes.shown.front().text, noRoom);
+        }
+        EXPECT_EQ(boxes.shown.back().text, "В процессе сохранения базы данных возникла ошибка.");
+        EXPECT_EQ(ThreadCount(), threads) << "a writer thread is still running";
+    }
+    fs.Reset();
+    boxes.shown.clear();
+    saving.Save();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(Records(path).size(), 6000);
+    EXPECT_EQ(uint64_t(Bytes(path).size()), size) << "the last block's case missed the last block";
 }
 
 TEST_F(SavingTest, SaveKeepsThePermissionsAndRemovesLeftoversOfAKilledSave)

@@ -56,6 +56,8 @@ protected:
     KeepBoth prompt;
     TTree tree;
     TCatalogueTree catalogue{tree, answers, prompt};
+    // How many records the last search over the tree withheld before matching.
+    uint32_t withheld = 0;
 
     // A catalogue with Latin and Cyrillic names in both cases, folders,
     // archives, descriptions and sizes, then edited as a user would.
@@ -118,6 +120,7 @@ protected:
         }
         TTreeRecordFeed feed(tree.Root(), TRecordSource::Catalogue);
         unsaved.Open(*statement, feed.Fields(), feed);
+        withheld = feed.Withheld();
         EXPECT_EQ(unsaved.Fields().size(), saved.Fields().size());
         EXPECT_EQ(unsaved.RecordSize(), saved.RecordSize());
         EXPECT_EQ(unsaved.ScannedCount(), saved.ScannedCount());
@@ -177,6 +180,69 @@ TEST_F(SearchOverTreeTest, EveryKindOfConditionFindsWhatTheSavedTreeGives)
     for (const QString &condition : conditions)
         finding += ExpectSameRows(condition) > 0 ? 1 : 0;
     EXPECT_GE(finding, conditions.size() - 3) << "the conditions find rows to compare";
+}
+
+TEST_F(SearchOverTreeTest, RecordsWithheldBeforeMatchingAreOnlyThoseTheConditionRefuses)
+{
+    Fill();
+    // A disc whose name alone holds a text; a described folder whose name
+    // holds one above items that do not; names with characters the code
+    // page lacks; a text only a description holds; Ё, Е and their cases.
+    const auto add = [&](const char16_t *label, const char16_t *path, const char16_t *producer,
+                         const char16_t *description, bool folder) {
+        catalogue.InsertItem(QString::fromUtf16(label), QString::fromUtf16(path),
+                             QString::fromUtf16(producer), QString(), QString(), 10,
+                             QString::fromUtf16(description), folder);
+    };
+    add(u"МЕТКА_особая", u"обычная\\x.bin", u"", u"", false);
+    add(u"МЕТКА_особая", u"обычная\\y.bin", u"", u"", false);
+    add(u"cd_0", u"Архив_txt_папка\\", u"Фирма", u"", true);
+    add(u"cd_0", u"Архив_txt_папка\\вложенная\\", u"", u"папка", true);
+    add(u"cd_0", u"Архив_txt_папка\\вложенная\\z.bin", u"", u"", false);
+    add(u"cd_0", u"знаки\\✓ галочка.bin", u"", u"Особый ✓", false);
+    add(u"cd_0", u"Ёжик\\ЁЖИК.dat", u"", u"", false);
+    add(u"cd_0", u"ежик.dat", u"Ёжик", u"", false);
+    NoStop progress;
+    const QString file = dir.filePath(QStringLiteral("saved.db"));
+    ASSERT_TRUE(WriteCatalogueFile(tree.Root(), TRecordSource::Catalogue, file, progress).Ok());
+
+    const auto global = [](const char16_t *text, bool ignoreCase) {
+        return GlobalSearchCondition(QString::fromUtf16(text), true, ignoreCase);
+    };
+    // Conditions whose every match needs a text: records are withheld.
+    for (const QString &condition : {
+             global(u"метка", true),
+             global(u"txt", true),
+             global(u"ёжик", true),
+             global(u"ежик", true),
+             global(u"Ёжик", false),
+             global(u"особый", true),
+             global(u"фирма", true),
+             FieldSearchCondition(QStringLiteral("Path"), false, QStringLiteral("метка"), true,
+                                  true),
+             FieldSearchCondition(QStringLiteral("Description"), false, QStringLiteral("папка"),
+                                  true, false),
+             QStringLiteral(R"((UPPER (Path) LIKE "%ПАПКА\ВЛОЖЕННАЯ%"))"),
+             QStringLiteral(R"((Path LIKE "%папка\"))"),
+             QStringLiteral(R"((Path LIKE "%?%"))"),
+             QStringLiteral(R"((Path LIKE "%txt%") AND (ByteSize > 100))"),
+             QStringLiteral(R"((Label LIKE "cd%") AND (UPPER (Description) LIKE "%ПЕСНЯ%"))"),
+         }) {
+        ExpectSameRows(condition);
+        EXPECT_GT(withheld, 0u) << condition.toStdString();
+    }
+    // Conditions a record can meet without the text: nothing is withheld.
+    for (const QString &condition : {
+             global(u"a_b", true),
+             QStringLiteral(R"((Path LIKE "%!_%" ESCAPE "!"))"),
+             QStringLiteral(R"((Path LIKE "_о%"))"),
+             QStringLiteral(R"((Path NOT LIKE "%txt%"))"),
+             QStringLiteral(R"((UPPER (Path) LIKE "%TXT%") OR (ByteSize = 4096))"),
+             QStringLiteral(R"((NOT (Path LIKE "%txt%")) OR (Label LIKE "%cd%"))"),
+         }) {
+        EXPECT_GT(ExpectSameRows(condition), 0u);
+        EXPECT_EQ(withheld, 0u) << condition.toStdString();
+    }
 }
 
 TEST_F(SearchOverTreeTest, TextsAtAndPastTheirFieldsEdgesAreCutAsTheSaveCutsThem)
