@@ -98,6 +98,10 @@ public:
             recordSize_ = std::max(recordSize_, f.offset + f.size);
     }
 
+    // A walk for a sink that saves (a table's records written in place)
+    // is stopped and counts steps as the walk with values does.
+    void ReportTo(IWriteProgress &progress) { progress_ = &progress; }
+
     // Walks the children in the order their lists hold now instead of
     // sibling order, which is then restored for the records kept
     // (TTreeRecordFeed::TableOrder) from what the walk notes in `visits`.
@@ -369,7 +373,9 @@ bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, IRecordTarget 
 bool WalkTreeRecords(const TTreeNode *root, TRecordSource source, engine::RecordSink &sink,
                      const std::vector<engine::FieldLayout> &layout, IWriteProgress &progress)
 {
-    return TRecordWalk(source, sink, layout, progress).Run(root);
+    TRecordWalk walk(source, sink, layout);
+    walk.ReportTo(progress);
+    return walk.Run(root);
 }
 
 TTreeRecordFeed::TTreeRecordFeed(const TTreeNode *root, TRecordSource source)
