@@ -66,29 +66,59 @@ public:
 
     void Add(const engine::Query &query)
     {
+        QString label = Label(query);
+        QString path = text::Cut(TextField(query, CfPath), TFoundRecord::PathCapacity);
+        Join(label, path);
+        // The list presentation looks each full path up among the root's
+        // children: where it would be found is fetched while the rest of
+        // the row is read.
+        if (presentation_ == PresentList)
+            tree_.PrefetchChild(tree_.Root(), hash_);
         const bool hasSize = query.Fields().size() > CfByteSize;
         TFoundRecord record{
-            Label(query),
-            text::Cut(TextField(query, CfPath), TFoundRecord::PathCapacity),
+            std::move(label),
+            std::move(path),
             text::Cut(TextField(query, CfProducer), TFoundRecord::ProducerCapacity),
             text::Cut(TextField(query, CfProduct), TFoundRecord::ProductCapacity),
             text::Cut(TextField(query, CfVersion), TFoundRecord::VersionCapacity),
             hasSize ? ByteSizeFromField(query.ReadNumber(CfByteSize)) : 0,
             text::Cut(TextField(query, CfDescription), TFoundRecord::DescriptionCapacity)};
-        AddRow(std::move(record));
+        Place(std::move(record));
     }
 
     TTreeNode *AddRow(TFoundRecord record)
     {
-        // The full path as JoinPath makes it, in a buffer kept between rows
-        // (the previous row's is kept too: the standard presentation looks
-        // back at its components).
+        Join(record.Label, record.Path);
+        return Place(std::move(record));
+    }
+
+private:
+    // The full path as JoinPath makes it, in a buffer kept between rows
+    // (the previous row's is kept too: the standard presentation looks back
+    // at its components), and in the list presentation the name hash of its
+    // node's text.
+    void Join(const QString &label, const QString &path)
+    {
         std::swap(full_, previousFull_);
         full_.resize(0);
-        full_ += record.Label;
-        if (!record.Label.isEmpty() && !record.Path.isEmpty())
+        full_ += label;
+        if (!label.isEmpty() && !path.isEmpty())
             full_ += u'\\';
-        full_ += record.Path;
+        full_ += path;
+        if (presentation_ == PresentList)
+            hash_ = text::FoldedHash(WithoutFolderMark(full_));
+    }
+
+    static QStringView WithoutFolderMark(QStringView full)
+    {
+        if (full.endsWith(u'\\'))
+            full.chop(1);
+        return full;
+    }
+
+    // Adds the node of the row joined last, which takes the record.
+    TTreeNode *Place(TFoundRecord record)
+    {
         TTreeNode *node;
         if (presentation_ == PresentStandard) {
             node = AddStandard(full_);
@@ -104,7 +134,7 @@ public:
                 TTreeNode *group = tree_.FindOrAddChild(root, record.Producer, ImageFolder).first;
                 node = tree_.AddChildCopy(group, LastComponentView(full), image);
             } else if (presentation_ == PresentList) {
-                node = tree_.FindOrAddChild(root, full, image).first;
+                node = tree_.FindOrAddChild(root, full, image, hash_).first;
             } else {
                 node = tree_.AddChildCopy(root, LastComponentView(full), image);
             }
@@ -113,7 +143,6 @@ public:
         return node;
     }
 
-private:
     // Adds the node of a full path below its disc and folders, made where
     // missing. Rows come in the catalogue's order, so a row mostly shares
     // its disc and folders with the row before: as long as its components
@@ -122,39 +151,40 @@ private:
     TTreeNode *AddStandard(QStringView full)
     {
         TTreeNode *current = tree_.Root();
-        QStringView rest = full;
+        qsizetype start = 0;
         size_t level = 0;
         bool same = true;
-        do {
+        for (;;) {
             // Setting the image it has already changes nothing.
             if (level >= 2 && current->Image() != ImageFolder && !IsArchiveName(current->Text()))
                 tree_.SetImage(current, ImageFolder);
-            bool folder = false;
-            if (const qsizetype slash = rest.indexOf(u'\\');
-                slash >= 0 && slash == rest.size() - 1) {
-                rest.chop(1);
-                folder = true;
-            }
-            const auto [component, after] = SplitFirst(rest);
-            int image;
-            if (level == 0)
-                image = ImageDisc;
-            else if (after.isEmpty())
-                image = folder ? ImageFolder : ImageFile;
-            else
-                image = component.contains(u'.') ? ImageFile : ImageFolder;
+            // The component runs to the next "\"; one that ends the path
+            // only marks the last component as a folder.
+            const qsizetype slash = full.indexOf(u'\\', start);
+            const bool last = slash < 0 || slash == full.size() - 1;
+            const QStringView component =
+                full.sliced(start, (slash < 0 ? full.size() : slash) - start);
             same = same && level < chain_.size() && chain_[level].first == component;
             if (same) {
                 current = chain_[level].second;
                 chain_[level].first = component; // the text of this row's buffer
             } else {
+                int image;
+                if (level == 0)
+                    image = ImageDisc;
+                else if (last)
+                    image = slash >= 0 ? ImageFolder : ImageFile;
+                else
+                    image = component.contains(u'.') ? ImageFile : ImageFolder;
                 current = tree_.FindOrAddChild(current, component, image).first;
                 chain_.resize(level);
                 chain_.emplace_back(component, current);
             }
             ++level;
-            rest = after;
-        } while (!rest.isEmpty());
+            if (last)
+                break;
+            start = slash + 1;
+        }
         chain_.resize(level);
         return current;
     }
@@ -187,6 +217,7 @@ private:
     std::vector<std::pair<QStringView, TTreeNode *>> chain_;
     std::string labelBytes_;
     QString label_;
+    uint32_t hash_ = 0;
 };
 
 } // namespace
@@ -230,10 +261,14 @@ void SetPresentationOrder(TTree &tree, int presentation)
 }
 
 void FillFoundTree(TTree &tree, int presentation, engine::Query &query,
-                    const std::function<bool()> &step)
+                   const std::function<bool()> &step)
 {
     tree.ResetTree();
     SetPresentationOrder(tree, presentation);
+    // The list and leaf presentations put a node per row at the root; the
+    // list looks each row's path up there first.
+    if (presentation == PresentList || presentation == PresentLeaves)
+        tree.ReserveChildren(tree.Root(), query.RecordCount(), presentation == PresentList);
     TRowAdder adder(tree, presentation);
     for (bool row = query.First(); row; row = query.Next()) {
         adder.Add(query);

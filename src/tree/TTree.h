@@ -68,12 +68,24 @@ public:
     // place). Otherwise a new child with that name and image is added.
     // Gives the node and whether it was created.
     std::pair<TTreeNode *, bool> FindOrAddChild(TTreeNode *parent, QStringView name, int image);
+    // The same with the name's FoldedHash already made.
+    std::pair<TTreeNode *, bool> FindOrAddChild(TTreeNode *parent, QStringView name, int image,
+                                                uint32_t hash);
+    // Starts fetching the part of parent's index where a name of this
+    // FoldedHash would be, so that a FindOrAddChild for it a little later
+    // need not wait for memory. Does nothing without an index.
+    void PrefetchChild(const TTreeNode *parent, uint32_t hash) const;
     TTreeNode *FindChild(const TTreeNode *parent, QStringView name) const;
     // Adds a child even when a sibling of that name exists.
     TTreeNode *AddChild(TTreeNode *parent, QString name, int image);
     // The same with the name copied into the tree's own name blocks: no
     // allocation of its own for a short name.
     TTreeNode *AddChildCopy(TTreeNode *parent, QStringView name, int image);
+
+    // Makes room for count children of parent in all, so that a bulk fill
+    // does not grow the list on the way; with lookups, the index of their
+    // names is made at that size too (for FindOrAddChild on every one).
+    void ReserveChildren(TTreeNode *parent, size_t count, bool lookups);
 
     void SetText(TTreeNode *node, const QString &text);
     // The node moves when its kind changes (folders come before files).
