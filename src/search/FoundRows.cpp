@@ -122,39 +122,40 @@ private:
     TTreeNode *AddStandard(QStringView full)
     {
         TTreeNode *current = tree_.Root();
-        QStringView rest = full;
+        qsizetype start = 0;
         size_t level = 0;
         bool same = true;
-        do {
+        for (;;) {
             // Setting the image it has already changes nothing.
             if (level >= 2 && current->Image() != ImageFolder && !IsArchiveName(current->Text()))
                 tree_.SetImage(current, ImageFolder);
-            bool folder = false;
-            if (const qsizetype slash = rest.indexOf(u'\\');
-                slash >= 0 && slash == rest.size() - 1) {
-                rest.chop(1);
-                folder = true;
-            }
-            const auto [component, after] = SplitFirst(rest);
-            int image;
-            if (level == 0)
-                image = ImageDisc;
-            else if (after.isEmpty())
-                image = folder ? ImageFolder : ImageFile;
-            else
-                image = component.contains(u'.') ? ImageFile : ImageFolder;
+            // The component runs to the next "\"; one that ends the path
+            // only marks the last component as a folder.
+            const qsizetype slash = full.indexOf(u'\\', start);
+            const bool last = slash < 0 || slash == full.size() - 1;
+            const QStringView component =
+                full.sliced(start, (slash < 0 ? full.size() : slash) - start);
             same = same && level < chain_.size() && chain_[level].first == component;
             if (same) {
                 current = chain_[level].second;
                 chain_[level].first = component; // the text of this row's buffer
             } else {
+                int image;
+                if (level == 0)
+                    image = ImageDisc;
+                else if (last)
+                    image = slash >= 0 ? ImageFolder : ImageFile;
+                else
+                    image = component.contains(u'.') ? ImageFile : ImageFolder;
                 current = tree_.FindOrAddChild(current, component, image).first;
                 chain_.resize(level);
                 chain_.emplace_back(component, current);
             }
             ++level;
-            rest = after;
-        } while (!rest.isEmpty());
+            if (last)
+                break;
+            start = slash + 1;
+        }
         chain_.resize(level);
         return current;
     }
@@ -230,10 +231,14 @@ void SetPresentationOrder(TTree &tree, int presentation)
 }
 
 void FillFoundTree(TTree &tree, int presentation, engine::Query &query,
-                    const std::function<bool()> &step)
+                   const std::function<bool()> &step)
 {
     tree.ResetTree();
     SetPresentationOrder(tree, presentation);
+    // The list and leaf presentations put a node per row at the root; the
+    // list looks each row's path up there first.
+    if (presentation == PresentList || presentation == PresentLeaves)
+        tree.ReserveChildren(tree.Root(), query.RecordCount(), presentation == PresentList);
     TRowAdder adder(tree, presentation);
     for (bool row = query.First(); row; row = query.Next()) {
         adder.Add(query);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace qbx {
 
@@ -17,13 +18,17 @@ public:
     bool IsBuilt() const { return slots_ != nullptr; }
     TTreeNode *Find(QStringView name, uint32_t hash) const;
     void Insert(TTreeNode *node);
+    // Makes the index of these nodes, with room for `room` of them in all.
+    void Build(const std::vector<std::unique_ptr<TTreeNode>> &nodes, size_t room = 0);
     void Erase(const TTreeNode *node);
     void Clear();
 
 private:
     void Grow();
+    void Allocate(uint32_t size);
 
-    std::unique_ptr<TTreeNode *[]> slots_;
+    // Node addresses with part of their name hash (see the .cpp); 0 is free.
+    std::unique_ptr<uint64_t[]> slots_;
     uint32_t mask_ = 0;
     uint32_t count_ = 0;
 };

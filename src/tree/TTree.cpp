@@ -72,7 +72,12 @@ TTreeNode *TTree::FindHashed(const TTreeNode *parent, QStringView name, uint32_t
 {
     if (!parent->children_)
         return nullptr;
-    const TChildList &list = *parent->children_;
+    TChildList &list = *parent->children_;
+    // The index of a long list is made when it is first searched: lists
+    // only filled and read (most result trees, most folders of a loaded
+    // catalogue) never need one. Once made, every change keeps it.
+    if (!list.index.IsBuilt() && list.nodes.size() >= kIndexFrom)
+        list.index.Build(list.nodes);
     if (list.index.IsBuilt())
         return list.index.Find(name, hash);
     for (const auto &n : list.nodes)
@@ -102,6 +107,14 @@ TTreeNode *TTree::AddChildCopy(TTreeNode *parent, QStringView name, int image)
 {
     const uint32_t hash = text::FoldedHash(name);
     return AddHashed(parent, names_.Make(name), hash, image);
+}
+
+void TTree::ReserveChildren(TTreeNode *parent, size_t count, bool lookups)
+{
+    TChildList &list = parent->Children(order_, key_);
+    list.nodes.reserve(count);
+    if (lookups && count >= kIndexFrom)
+        list.index.Build(list.nodes, count);
 }
 
 TTreeNode *TTree::AddHashed(TTreeNode *parent, QString name, uint32_t hash, int image)
@@ -136,12 +149,8 @@ TTreeNode *TTree::Insert(TTreeNode *parent, std::unique_ptr<TTreeNode> node)
         if (inOrder)
             ++list.ordered;
     }
-    if (list.index.IsBuilt()) {
+    if (list.index.IsBuilt())
         list.index.Insert(raw);
-    } else if (v.size() >= kIndexFrom) {
-        for (const auto &n : v)
-            list.index.Insert(n.get());
-    }
     if (Live())
         observer_->AfterInsert();
     return raw;

@@ -75,6 +75,11 @@ public:
     // allocation of its own for a short name.
     TTreeNode *AddChildCopy(TTreeNode *parent, QStringView name, int image);
 
+    // Makes room for count children of parent in all, so that a bulk fill
+    // does not grow the list on the way; with lookups, the index of their
+    // names is made at that size too (for FindOrAddChild on every one).
+    void ReserveChildren(TTreeNode *parent, size_t count, bool lookups);
+
     void SetText(TTreeNode *node, const QString &text);
     // The node moves when its kind changes (folders come before files).
     void SetImage(TTreeNode *node, int image);

@@ -1,6 +1,8 @@
 #include "tree/TTreeNode.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 
@@ -23,28 +25,82 @@ const TTreeNode &NodeOf(const std::pair<const TTreeNode *, uint32_t> &item)
     return *item.first;
 }
 
+// One entry of a keyed sort: where its node and key are, and the window of
+// the key the entries are being told apart by.
+struct TKeyedItem {
+    uint64_t window; // key bytes [depth, depth + 8), big-endian, zero after the key's end
+    uint32_t index;  // in the range sorted
+    uint32_t offset; // of the key in the keys' buffer
+    uint32_t length; // of the key
+    uint8_t rest;    // key bytes from depth on, at most 8
+    bool keyed;      // whether the name has a key at all
+};
+
+// Loads each item's window of key bytes from depth on.
+void LoadWindows(TKeyedItem *first, TKeyedItem *last, const char *keys, uint32_t depth)
+{
+    for (TKeyedItem *it = first; it != last; ++it) {
+        const uint32_t rest = std::min<uint32_t>(it->length - depth, 8);
+        uint64_t window = 0;
+        std::memcpy(&window, keys + it->offset + depth, rest);
+        if constexpr (std::endian::native == std::endian::little)
+            window = __builtin_bswap64(window);
+        it->window = window;
+        it->rest = uint8_t(rest);
+    }
+}
+
+// Sorts items whose keys agree over their first depth bytes by the rest of
+// their keys, eight bytes at a time: each round compares whole windows held
+// in the items, so the keys themselves are read once per round instead of
+// once per comparison. Items whose keys are equal are put in order by tie.
+template <class Tie>
+void SortByKeyBytes(TKeyedItem *first, TKeyedItem *last, const char *keys, uint32_t depth,
+                    const Tie &tie)
+{
+    LoadWindows(first, last, keys, depth);
+    // A shorter key that the longer one continues comes first, as a shorter
+    // text does: with equal windows, fewer bytes left is the smaller key.
+    std::sort(first, last, [](const TKeyedItem &a, const TKeyedItem &b) {
+        return a.window != b.window ? a.window < b.window : a.rest < b.rest;
+    });
+    for (TKeyedItem *run = first; run != last;) {
+        TKeyedItem *end = run + 1;
+        while (end != last && end->window == run->window && end->rest == run->rest)
+            ++end;
+        if (end - run > 1) {
+            if (run->rest == 8)
+                SortByKeyBytes(run, end, keys, depth + 8, tie);
+            else
+                std::sort(run, end, tie); // the keys have ended, equal
+        }
+        run = end;
+    }
+}
+
 // Sorts [first, last) by the order, with each node's key made once.
 // Where two keys differ they decide, as the order itself would; otherwise
 // the order is asked.
 template <class It> void KeyedSort(It first, It last, TSiblingOrder less, TSortKey key)
 {
-    struct Item {
-        uint32_t index;  // in [first, last)
-        uint32_t offset; // of the key in `keys`
-        uint32_t length;
-        bool keyed;
-    };
     std::string keys;
-    std::vector<Item> items;
+    std::vector<TKeyedItem> items;
     items.reserve(size_t(last - first));
+    bool allKeyed = true;
     for (It it = first; it != last; ++it) {
         const size_t offset = keys.size();
         const bool keyed = key(NodeOf(*it), keys);
+        allKeyed = allKeyed && keyed;
         items.push_back(
-            {uint32_t(it - first), uint32_t(offset), uint32_t(keys.size() - offset), keyed});
+            {0, uint32_t(it - first), uint32_t(offset), uint32_t(keys.size() - offset), 0, keyed});
     }
+    const auto tie = [&](const TKeyedItem &a, const TKeyedItem &b) {
+        return less(NodeOf(first[a.index]), NodeOf(first[b.index]));
+    };
     const char *base = keys.data();
-    const auto before = [&](const Item &a, const Item &b) {
+    // Two keys decide where they differ; names without a key are left to
+    // the order.
+    const auto before = [&](const TKeyedItem &a, const TKeyedItem &b) {
         if (a.keyed && b.keyed) {
             const int c =
                 std::memcmp(base + a.offset, base + b.offset, std::min(a.length, b.length));
@@ -53,14 +109,19 @@ template <class It> void KeyedSort(It first, It last, TSiblingOrder less, TSortK
             if (a.length != b.length)
                 return a.length < b.length;
         }
-        return less(NodeOf(first[a.index]), NodeOf(first[b.index]));
+        return tie(a, b);
     };
+    // A list already in order (a folder read back from a saved catalogue)
+    // is told by one pass over its keys, which lie in that order.
     if (std::is_sorted(items.begin(), items.end(), before))
         return;
-    std::sort(items.begin(), items.end(), before);
+    if (allKeyed)
+        SortByKeyBytes(items.data(), items.data() + items.size(), base, 0, tie);
+    else
+        std::sort(items.begin(), items.end(), before);
     std::vector<typename std::iterator_traits<It>::value_type> sorted;
     sorted.reserve(items.size());
-    for (const Item &item : items)
+    for (const TKeyedItem &item : items)
         sorted.push_back(std::move(first[item.index]));
     std::move(sorted.begin(), sorted.end(), first);
 }

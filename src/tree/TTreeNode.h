@@ -45,7 +45,7 @@ struct TChildList {
     std::vector<std::unique_ptr<TTreeNode>> nodes;
     uint32_t ordered = 0;  // nodes[0, ordered) are in sibling order
     uint32_t numbered = 0; // nodes[0, numbered) know their row
-    TChildIndex index;     // case-folded names, built once the list is long
+    TChildIndex index;     // case-folded names, made when a long list is searched
     TSiblingOrder less;    // the order of the tree
     TSortKey key;          // its keys, or null
 

@@ -130,6 +130,40 @@ TEST_F(FoundViewTest, StandardPresentationBuildsTheCatalogueShape)
     EXPECT_EQ(window.EntireSelPath, QString());
 }
 
+// Consecutive rows take the disc and folders they share with the row before
+// without looking them up again. Rows whose paths share a beginning but
+// differ in case, in one Cyrillic letter, at a "\\" or past an archive must
+// still give the tree that adding each row on its own gives.
+TEST_F(FoundViewTest, StandardRowsSharingBeginningsGiveTheTreeOfRowsAddedOneByOne)
+{
+    const QList<Rec> rows = {{"CD1", "Папка\\файл.txt", "", "", "", 1, ""},
+                             {"CD1", "ПАПКА\\файл2.txt", "", "", "", 2, ""},
+                             {"CD1", "Папкб\\x.txt", "", "", "", 3, ""},
+                             {"CD1", "Папка\\arc.zip\\in\\deep.txt", "", "", "", 4, ""},
+                             {"CD1", "Папка\\arc.zip\\in\\", "", "", "", 0, ""},
+                             {"CD1", "Папка\\arc.zipx\\y", "", "", "", 5, ""},
+                             {"CD1", "Папка\\arc.zip", "", "", "", 6, ""},
+                             {"CD1", "Папка.d\\a", "", "", "", 7, ""},
+                             {"CD1", "Папка.d\\", "", "", "", 0, ""},
+                             {"cd1", "папка\\Файл.txt", "", "", "", 8, ""},
+                             {"CD1", "Пап\\ка", "", "", "", 9, ""},
+                             {"CD1", "Пап\\ка\\", "", "", "", 0, ""},
+                             {"CD2", "", "", "", "", 0, ""},
+                             {"CD2", "Папка\\файл.txt", "", "", "", 10, ""},
+                             {"CD1", "Папка\\файл.txt", "", "", "", 11, ""}};
+    Open(rows);
+    ASSERT_TRUE(Search(kAll));
+    const QStringList filled = Results();
+
+    searchTree.ResetTree();
+    for (const Rec &r : rows)
+        AddFoundRow(searchTree, PresentStandard,
+                    TFoundRecord::Make(r.label, r.path, r.producer, r.product, r.version,
+                                       int64_t(r.size), r.description));
+    EXPECT_EQ(filled, Results());
+    EXPECT_EQ(filled.size(), 18);
+}
+
 TEST_F(FoundViewTest, OtherPresentationsSortByTextAlone)
 {
     Open({{"CD1", "Docs\\", "", "", "", 0, ""},

@@ -248,6 +248,48 @@ TEST_F(Tree, LargeFolderFindsRemovesAndDuplicatesByFoldedName)
     (void)twin;
 }
 
+// A long list filled without lookups has no index of names until it is
+// first searched; one made then, or made ahead at a reserved size, finds
+// every name by its folded form and follows later changes.
+TEST_F(Tree, AnIndexMadeLateOrAheadFindsEveryNameAndFollowsChanges)
+{
+    TTreeNode *late = Insert("CD1", "Late\\");
+    {
+        TTreeUpdate update(tree);
+        for (int i = 0; i < 3000; ++i)
+            tree.AddChildCopy(late, QStringLiteral("Файл%1").arg(i), ImageFile);
+    }
+    ASSERT_EQ(late->Child(0)->Text(), QStringLiteral("Файл0")); // sorted before the first search
+    for (int i = 0; i < 3000; i += 7)
+        ASSERT_NE(tree.FindChild(late, QStringLiteral("фАЙЛ%1").arg(i)), nullptr) << i;
+    tree.SetText(tree.FindChild(late, u"файл5"), QStringLiteral("Другое"));
+    tree.RemoveNode(tree.FindChild(late, u"файл6"));
+    tree.AddChild(late, QStringLiteral("Новый"), ImageFile);
+    EXPECT_EQ(tree.FindChild(late, u"файл5"), nullptr);
+    EXPECT_EQ(tree.FindChild(late, u"файл6"), nullptr);
+    EXPECT_NE(tree.FindChild(late, u"ДРУГОЕ"), nullptr);
+    EXPECT_NE(tree.FindChild(late, u"новый"), nullptr);
+    EXPECT_EQ(late->ChildCount(), 3000);
+
+    TTreeNode *ahead = Insert("CD1", "Ahead\\");
+    {
+        TTreeUpdate update(tree);
+        tree.AddChild(ahead, QStringLiteral("Раньше"), ImageFile);
+        tree.ReserveChildren(ahead, 2000, true);
+        for (int i = 0; i < 2000; ++i) {
+            // Each name twice, in two spellings: the second meets the first.
+            EXPECT_TRUE(
+                tree.FindOrAddChild(ahead, QStringLiteral("Имя%1").arg(i), ImageFile).second);
+            EXPECT_FALSE(
+                tree.FindOrAddChild(ahead, QStringLiteral("иМЯ%1").arg(i), ImageFile).second);
+        }
+        EXPECT_FALSE(tree.FindOrAddChild(ahead, QStringLiteral("раньше"), ImageFile).second)
+            << "a child there before the index was made ahead";
+    }
+    EXPECT_EQ(ahead->ChildCount(), 2001);
+    EXPECT_EQ(tree.FindChild(ahead, u"имя1999")->Text(), QStringLiteral("иМЯ1999"));
+}
+
 TEST_F(Tree, FreeDescriptionsReleasesTheWholeSubtree)
 {
     Insert("CD1", "", "p");
