@@ -66,29 +66,59 @@ public:
 
     void Add(const engine::Query &query)
     {
+        QString label = Label(query);
+        QString path = text::Cut(TextField(query, CfPath), TFoundRecord::PathCapacity);
+        Join(label, path);
+        // The list presentation looks each full path up among the root's
+        // children: where it would be found is fetched while the rest of
+        // the row is read.
+        if (presentation_ == PresentList)
+            tree_.PrefetchChild(tree_.Root(), hash_);
         const bool hasSize = query.Fields().size() > CfByteSize;
         TFoundRecord record{
-            Label(query),
-            text::Cut(TextField(query, CfPath), TFoundRecord::PathCapacity),
+            std::move(label),
+            std::move(path),
             text::Cut(TextField(query, CfProducer), TFoundRecord::ProducerCapacity),
             text::Cut(TextField(query, CfProduct), TFoundRecord::ProductCapacity),
             text::Cut(TextField(query, CfVersion), TFoundRecord::VersionCapacity),
             hasSize ? ByteSizeFromField(query.ReadNumber(CfByteSize)) : 0,
             text::Cut(TextField(query, CfDescription), TFoundRecord::DescriptionCapacity)};
-        AddRow(std::move(record));
+        Place(std::move(record));
     }
 
     TTreeNode *AddRow(TFoundRecord record)
     {
-        // The full path as JoinPath makes it, in a buffer kept between rows
-        // (the previous row's is kept too: the standard presentation looks
-        // back at its components).
+        Join(record.Label, record.Path);
+        return Place(std::move(record));
+    }
+
+private:
+    // The full path as JoinPath makes it, in a buffer kept between rows
+    // (the previous row's is kept too: the standard presentation looks back
+    // at its components), and in the list presentation the name hash of its
+    // node's text.
+    void Join(const QString &label, const QString &path)
+    {
         std::swap(full_, previousFull_);
         full_.resize(0);
-        full_ += record.Label;
-        if (!record.Label.isEmpty() && !record.Path.isEmpty())
+        full_ += label;
+        if (!label.isEmpty() && !path.isEmpty())
             full_ += u'\\';
-        full_ += record.Path;
+        full_ += path;
+        if (presentation_ == PresentList)
+            hash_ = text::FoldedHash(WithoutFolderMark(full_));
+    }
+
+    static QStringView WithoutFolderMark(QStringView full)
+    {
+        if (full.endsWith(u'\\'))
+            full.chop(1);
+        return full;
+    }
+
+    // Adds the node of the row joined last, which takes the record.
+    TTreeNode *Place(TFoundRecord record)
+    {
         TTreeNode *node;
         if (presentation_ == PresentStandard) {
             node = AddStandard(full_);
@@ -104,7 +134,7 @@ public:
                 TTreeNode *group = tree_.FindOrAddChild(root, record.Producer, ImageFolder).first;
                 node = tree_.AddChildCopy(group, LastComponentView(full), image);
             } else if (presentation_ == PresentList) {
-                node = tree_.FindOrAddChild(root, full, image).first;
+                node = tree_.FindOrAddChild(root, full, image, hash_).first;
             } else {
                 node = tree_.AddChildCopy(root, LastComponentView(full), image);
             }
@@ -113,7 +143,6 @@ public:
         return node;
     }
 
-private:
     // Adds the node of a full path below its disc and folders, made where
     // missing. Rows come in the catalogue's order, so a row mostly shares
     // its disc and folders with the row before: as long as its components
@@ -188,6 +217,7 @@ private:
     std::vector<std::pair<QStringView, TTreeNode *>> chain_;
     std::string labelBytes_;
     QString label_;
+    uint32_t hash_ = 0;
 };
 
 } // namespace

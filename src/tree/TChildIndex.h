@@ -17,6 +17,12 @@ class TChildIndex {
 public:
     bool IsBuilt() const { return slots_ != nullptr; }
     TTreeNode *Find(QStringView name, uint32_t hash) const;
+    // Starts loading the slot a search for this hash begins at.
+    void Prefetch(uint32_t hash) const
+    {
+        if (slots_)
+            __builtin_prefetch(&slots_[hash & mask_]);
+    }
     void Insert(TTreeNode *node);
     // Makes the index of these nodes, with room for `room` of them in all.
     void Build(const std::vector<std::unique_ptr<TTreeNode>> &nodes, size_t room = 0);

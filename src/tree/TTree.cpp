@@ -88,7 +88,18 @@ TTreeNode *TTree::FindHashed(const TTreeNode *parent, QStringView name, uint32_t
 
 std::pair<TTreeNode *, bool> TTree::FindOrAddChild(TTreeNode *parent, QStringView name, int image)
 {
-    const uint32_t hash = text::FoldedHash(name);
+    return FindOrAddChild(parent, name, image, text::FoldedHash(name));
+}
+
+void TTree::PrefetchChild(const TTreeNode *parent, uint32_t hash) const
+{
+    if (parent->children_)
+        parent->children_->index.Prefetch(hash);
+}
+
+std::pair<TTreeNode *, bool> TTree::FindOrAddChild(TTreeNode *parent, QStringView name, int image,
+                                                   uint32_t hash)
+{
     if (TTreeNode *found = FindHashed(parent, name, hash)) {
         if (found->text_ != name)
             Rename(found, name.toString());

@@ -68,6 +68,13 @@ public:
     // place). Otherwise a new child with that name and image is added.
     // Gives the node and whether it was created.
     std::pair<TTreeNode *, bool> FindOrAddChild(TTreeNode *parent, QStringView name, int image);
+    // The same with the name's FoldedHash already made.
+    std::pair<TTreeNode *, bool> FindOrAddChild(TTreeNode *parent, QStringView name, int image,
+                                                uint32_t hash);
+    // Starts fetching the part of parent's index where a name of this
+    // FoldedHash would be, so that a FindOrAddChild for it a little later
+    // need not wait for memory. Does nothing without an index.
+    void PrefetchChild(const TTreeNode *parent, uint32_t hash) const;
     TTreeNode *FindChild(const TTreeNode *parent, QStringView name) const;
     // Adds a child even when a sibling of that name exists.
     TTreeNode *AddChild(TTreeNode *parent, QString name, int image);

@@ -42,7 +42,10 @@ void LoadWindows(TKeyedItem *first, TKeyedItem *last, const char *keys, uint32_t
     for (TKeyedItem *it = first; it != last; ++it) {
         const uint32_t rest = std::min<uint32_t>(it->length - depth, 8);
         uint64_t window = 0;
-        std::memcpy(&window, keys + it->offset + depth, rest);
+        if (rest == 8)
+            std::memcpy(&window, keys + it->offset + depth, 8);
+        else
+            std::memcpy(&window, keys + it->offset + depth, rest);
         if constexpr (std::endian::native == std::endian::little)
             window = __builtin_bswap64(window);
         it->window = window;
@@ -58,7 +61,21 @@ template <class Tie>
 void SortByKeyBytes(TKeyedItem *first, TKeyedItem *last, const char *keys, uint32_t depth,
                     const Tie &tie)
 {
+    if (last - first < 2)
+        return;
     LoadWindows(first, last, keys, depth);
+    // Windows all alike (a beginning the whole run shares, such as a
+    // disc's label) need no sorting.
+    const bool alike = std::all_of(first + 1, last, [first](const TKeyedItem &item) {
+        return item.window == first->window && item.rest == first->rest;
+    });
+    if (alike) {
+        if (first->rest == 8)
+            SortByKeyBytes(first, last, keys, depth + 8, tie);
+        else
+            std::sort(first, last, tie); // the keys have ended, equal
+        return;
+    }
     // A shorter key that the longer one continues comes first, as a shorter
     // text does: with equal windows, fewer bytes left is the smaller key.
     std::sort(first, last, [](const TKeyedItem &a, const TKeyedItem &b) {
@@ -83,7 +100,13 @@ void SortByKeyBytes(TKeyedItem *first, TKeyedItem *last, const char *keys, uint3
 // the order is asked.
 template <class It> void KeyedSort(It first, It last, TSiblingOrder less, TSortKey key)
 {
+    // Keys are about as long as the names: room for them at once instead of
+    // a buffer copied as it grows.
+    size_t room = 0;
+    for (It it = first; it != last; ++it)
+        room += size_t(NodeOf(*it).Text().size()) + 1;
     std::string keys;
+    keys.reserve(room);
     std::vector<TKeyedItem> items;
     items.reserve(size_t(last - first));
     bool allKeyed = true;
