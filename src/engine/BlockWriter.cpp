@@ -1,12 +1,14 @@
 #include "engine/BlockWriter.h"
 
+#include <algorithm>
 #include <system_error>
 #include <utility>
 
 namespace qbx::engine {
 
 BlockWriter::BlockWriter(size_t blockSize, size_t buffers, WriteBlock write)
-    : blockSize_(blockSize), memory_(blockSize * buffers, 0), write_(std::move(write))
+    : blockSize_(blockSize), memory_(blockSize * buffers, 0), write_(std::move(write)),
+      wakeAt_(std::max<size_t>(1, buffers / 2))
 {
     // Handed out from the back: buffer 0 first.
     for (size_t i = buffers; i-- > 0;)
@@ -21,7 +23,16 @@ BlockWriter::~BlockWriter()
 uint8_t *BlockWriter::Buffer()
 {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return current_ != SIZE_MAX || !free_.empty() || error_; });
+    if (current_ == SIZE_MAX && free_.empty() && !error_) {
+        // Waits until the writer has given back half the ring, not for its
+        // every block: two threads waking each other for each 32 KiB cost
+        // more processor time than copying it.
+        callerWaits_ = true;
+        if (writerWaits_)
+            changed_.notify_all();
+        changed_.wait(lock, [this] { return free_.size() >= wakeAt_ || error_; });
+        callerWaits_ = false;
+    }
     if (error_)
         std::rethrow_exception(error_);
     if (current_ == SIZE_MAX) {
@@ -47,7 +58,9 @@ void BlockWriter::Submit(uint16_t count)
     }
     if (thread_.joinable()) {
         jobs_.push_back({buffer, count});
-        changed_.notify_all();
+        // An idle writer is woken when half the ring waits for it.
+        if (writerWaits_ && jobs_.size() >= wakeAt_)
+            changed_.notify_all();
         return;
     }
     lock.unlock();
@@ -66,8 +79,17 @@ void BlockWriter::Submit(uint16_t count)
 void BlockWriter::Run()
 {
     std::unique_lock lock(mutex_);
+    // Woken when half the ring waits to be written, when the caller waits
+    // for a buffer, or to stop.
+    const auto ready = [this] {
+        return jobs_.size() >= wakeAt_ || stop_ || (callerWaits_ && !jobs_.empty());
+    };
     for (;;) {
-        changed_.wait(lock, [this] { return !jobs_.empty() || stop_; });
+        if (!ready()) {
+            writerWaits_ = true;
+            changed_.wait(lock, ready);
+            writerWaits_ = false;
+        }
         if (jobs_.empty())
             return; // stopped, and every block handed over is done
         const Job job = jobs_.front();
@@ -83,11 +105,14 @@ void BlockWriter::Run()
                 failed = std::current_exception();
             }
             lock.lock();
-            if (failed)
+            if (failed) {
                 error_ = failed;
+                changed_.notify_all();
+            }
         }
         free_.push_back(job.buffer);
-        changed_.notify_all();
+        if (callerWaits_ && free_.size() >= wakeAt_)
+            changed_.notify_all();
     }
 }
 

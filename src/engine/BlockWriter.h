@@ -69,6 +69,9 @@ private:
     std::vector<size_t> free_;  // buffers the caller may fill
     std::deque<Job> jobs_;      // handed over, oldest first
     size_t current_ = SIZE_MAX; // the buffer the caller fills now
+    size_t wakeAt_;             // free buffers or blocks waiting that wake the other side
+    bool callerWaits_ = false;  // for free buffers
+    bool writerWaits_ = false;  // for blocks
     bool stop_ = false;
     std::exception_ptr error_; // the first write that failed
     std::thread thread_;

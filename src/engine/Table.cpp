@@ -418,9 +418,9 @@ void Table::AddBlock(uint8_t *block, uint16_t count)
 }
 
 // Buffers of the bulk append's ring: the block filling, the one being
-// written and a few ready in between, so that neither side waits for the
-// other's every stumble.
-constexpr size_t kBulkBuffers = 4;
+// written and several ready in between. Each side sleeps until half of them
+// is ready for it, so the threads wake each other every few blocks only.
+constexpr size_t kBulkBuffers = 8;
 
 BlockWriter::WriteBlock Table::BulkWriteFunction()
 {

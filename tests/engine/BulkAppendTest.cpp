@@ -10,9 +10,11 @@
 #include "engine/Table.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <optional>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -66,7 +68,7 @@ public:
 
     std::unique_ptr<File> Open(const std::string &path, bool writable, FileLock lock) override
     {
-        return std::make_unique<Logged>(SystemFileSystem().Open(path, writable, lock), writes);
+        return std::make_unique<Logged>(SystemFileSystem().Open(path, writable, lock), *this);
     }
     std::unique_ptr<File> CreateNew(const std::string &path, std::optional<unsigned> mode) override
     {
@@ -84,14 +86,13 @@ public:
     }
 
     std::vector<Write> writes;
+    // How long each write of a whole block takes: a slow disk.
+    std::chrono::microseconds blockDelay{0};
 
 private:
     class Logged final : public File {
     public:
-        Logged(std::unique_ptr<File> file, std::vector<Write> &log)
-            : file_(std::move(file)), log_(log)
-        {
-        }
+        Logged(std::unique_ptr<File> file, WriteLog &fs) : file_(std::move(file)), fs_(fs) {}
         const std::string &Path() const override { return file_->Path(); }
         bool Writable() const override { return file_->Writable(); }
         uint64_t Size() const override { return file_->Size(); }
@@ -101,7 +102,9 @@ private:
         }
         void WriteAt(uint64_t offset, const void *buffer, size_t size) override
         {
-            log_.push_back({offset, size});
+            fs_.writes.push_back({offset, size});
+            if (size == kBlock)
+                std::this_thread::sleep_for(fs_.blockDelay);
             file_->WriteAt(offset, buffer, size);
         }
         void Truncate(uint64_t size) override { file_->Truncate(size); }
@@ -110,33 +113,16 @@ private:
 
     private:
         std::unique_ptr<File> file_;
-        std::vector<Write> &log_;
+        WriteLog &fs_;
     };
 };
 
-} // namespace
-
-TEST(BulkAppend, WritesEachBlockThenTheCountersThatTakeItIn)
+// The writes of a bulk append of `blocks` blocks, in the order they must come.
+void ExpectWritesInOrder(const std::vector<WriteLog::Write> &writes, uint64_t headerSize,
+                         uint32_t blocks)
 {
-    // Every block is one write, followed by the header's block counters, the
-    // previous block's link to it and the record count, before the next
-    // block: a table cut off anywhere counts only blocks it holds.
-    test::TempFolder dir;
-    const std::string path = dir.File("order.db");
-    Table::Create(path, test::CatalogueFieldDefs());
-    WriteLog fs;
-    Table t;
-    t.Open(path, OpenMode::Exclusive, fs);
-    t.StartBulkAppend();
-    constexpr uint32_t kBlocks = 60;
-    for (uint32_t i = 0; i < kBlocks * kPerBlock - 1; ++i) // the last block one short
-        AppendOne(t, int(i));
-    t.Flush();
-    const uint64_t headerSize = t.Header().headerSize;
-    t.Close();
-
     std::vector<WriteLog::Write> expected{{0x60, 4}}; // the time of the change
-    for (uint32_t n = 1; n <= kBlocks; ++n) {
+    for (uint32_t n = 1; n <= blocks; ++n) {
         const uint64_t at = headerSize + uint64_t(n - 1) * kBlock;
         expected.push_back({at, kBlock});
         for (uint64_t counter : {0x0C, 0x3A, 0x0A, 0x10, 0x0E})
@@ -145,12 +131,44 @@ TEST(BulkAppend, WritesEachBlockThenTheCountersThatTakeItIn)
             expected.push_back({at - kBlock, 2});
         expected.push_back({0x06, 4});
     }
-    ASSERT_EQ(fs.writes.size(), expected.size());
+    ASSERT_EQ(writes.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(fs.writes[i].offset, expected[i].offset) << "write " << i;
-        EXPECT_EQ(fs.writes[i].size, expected[i].size) << "write " << i;
+        EXPECT_EQ(writes[i].offset, expected[i].offset) << "write " << i;
+        EXPECT_EQ(writes[i].size, expected[i].size) << "write " << i;
     }
-    ExpectNumbered(path, kBlocks * kPerBlock - 1);
+}
+
+} // namespace
+
+TEST(BulkAppend, WritesEachBlockThenTheCountersThatTakeItIn)
+{
+    // Every block is one write, followed by the header's block counters, the
+    // previous block's link to it and the record count, before the next
+    // block: a table cut off anywhere counts only blocks it holds. The same
+    // whether the disk keeps up with the records (the writer waits for
+    // blocks) or not (the append waits for buffers).
+    for (const auto delay : {std::chrono::microseconds(0), std::chrono::microseconds(300)}) {
+        SCOPED_TRACE(delay.count());
+        test::TempFolder dir;
+        const std::string path = dir.File("order.db");
+        Table::Create(path, test::CatalogueFieldDefs());
+        WriteLog fs;
+        fs.blockDelay = delay;
+        Table t;
+        t.Open(path, OpenMode::Exclusive, fs);
+        t.StartBulkAppend();
+        constexpr uint32_t kBlocks = 60;
+        for (uint32_t i = 0; i < kBlocks * kPerBlock - 1; ++i) { // the last block one short
+            AppendOne(t, int(i));
+            if (delay.count() == 0 && i % 7 == 0)
+                std::this_thread::sleep_for(std::chrono::microseconds(50)); // slow records
+        }
+        t.Flush();
+        const uint64_t headerSize = t.Header().headerSize;
+        t.Close();
+        ExpectWritesInOrder(fs.writes, headerSize, kBlocks);
+        ExpectNumbered(path, kBlocks * kPerBlock - 1);
+    }
 }
 
 TEST(BulkAppend, WriteFailureMidwayStopsTheAppendAndKeepsTheBlocksBeforeIt)
